@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. Parsed before any application object
+// exists, so that --help, --version and --create-database need no display.
+struct CommandLine {
+    enum class Action { Run, Help, Version, CreateDatabase, Error };
+
+    Action action = Action::Run;
+    QString home;
+    QString databaseToCreate;
+    bool demo = false;
+    QString error;
+
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+};

@@ -1,0 +1,74 @@
+#include "CommandLine.h"
+
+#include "app/Wiring.h"
+#include "schema/NewDatabase.h"
+#include "shell/base/AppError.h"
+#include "shell/base/HomeFolder.h"
+#include "shell/base/QtUI.h"
+#include "shell/base/RunState.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QTextStream>
+
+namespace {
+
+int createDatabase(const CommandLine& cl)
+{
+    QTextStream out(stdout), err(stderr);
+    try {
+        NewDatabase::create(cl.databaseToCreate, cl.demo);
+    } catch (const AppError& e) {
+        err << "ijar: " << e.description() << "\n";
+        return 1;
+    }
+    out << "created " << cl.databaseToCreate << (cl.demo ? " with a demo office" : "") << "\n"
+        << "first login: ADMIN, password ADMIN\n";
+    return 0;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = CommandLine::parse(arguments);
+
+    switch (cl.action) {
+    case CommandLine::Action::Error:
+        QTextStream(stderr) << "ijar: " << cl.error << "\n\n" << CommandLine::usage();
+        return 2;
+    case CommandLine::Action::Help:
+        QTextStream(stdout) << CommandLine::usage();
+        return 0;
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << "ijar " << RunState::version() << "\n";
+        return 0;
+    case CommandLine::Action::CreateDatabase: {
+        QCoreApplication app(argc, argv);
+        return createDatabase(cl);
+    }
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ijar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("إيجار"));
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+
+    QString home;
+    try {
+        home = HomeFolder::resolve(cl.home);
+    } catch (const AppError& e) {
+        QTextStream(stderr) << "ijar: " << e.description() << "\n";
+        return 1;
+    }
+    RunState state(home, std::make_unique<QtUI>());
+    Wiring wiring(state);
+    wiring.start();
+    return app.exec();
+}

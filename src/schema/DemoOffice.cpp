@@ -1,0 +1,131 @@
+#include "schema/DemoOffice.h"
+
+#include "shell/base/Database.h"
+
+#include <QDate>
+
+static qint64 dateNumber(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd")).toLongLong();
+}
+
+void DemoOffice::insert(Database& db)
+{
+    const QDate today = QDate::currentDate();
+    const qint64 created = dateNumber(today);
+
+    struct DemoCar {
+        const char* name;
+        const char* type;
+        const char* plate;
+        const char* brand;
+        const char* make;
+        const char* color;
+        const char* gear;
+        int meter;
+        double fare;
+    };
+    const DemoCar cars[] = {
+        {"تويوتا كامري", "صالون", "12/34567", "Camry 2023", "Toyota", "أبيض", "أوتوماتيك", 18250, 12.0},
+        {"نيسان صني", "صالون", "7/81234", "Sunny 2022", "Nissan", "فضي", "أوتوماتيك", 40310, 8.5},
+        {"هيونداي توسان", "جيب", "19/55120", "Tucson 2024", "Hyundai", "أسود", "أوتوماتيك", 5120, 15.0},
+        {"ميتسوبيشي باجيرو", "جيب", "3/90876", "Pajero 2021", "Mitsubishi", "رمادي", "عادي", 61700, 18.0},
+        {"كيا بيكانتو", "هاتشباك", "22/10459", "Picanto 2023", "Kia", "أحمر", "أوتوماتيك", 12900, 6.0},
+    };
+    for (const DemoCar& car : cars) {
+        db.insert(QStringLiteral("car"), QStringLiteral("carid"),
+                  {{QStringLiteral("name"), QString::fromUtf8(car.name)},
+                   {QStringLiteral("CREATEDT"), created},
+                   {QStringLiteral("CARTYPE"), QString::fromUtf8(car.type)},
+                   {QStringLiteral("PLATENO"), QString::fromUtf8(car.plate)},
+                   {QStringLiteral("BRAND"), QString::fromUtf8(car.brand)},
+                   {QStringLiteral("MAKE"), QString::fromUtf8(car.make)},
+                   {QStringLiteral("COLOR"), QString::fromUtf8(car.color)},
+                   {QStringLiteral("GEAR"), QString::fromUtf8(car.gear)},
+                   {QStringLiteral("METER"), car.meter},
+                   {QStringLiteral("FARE"), car.fare},
+                   {QStringLiteral("rented"), 0},
+                   {QStringLiteral("STOP"), 0},
+                   {QStringLiteral("TRAFFIC"), QStringLiteral("العاصمة")},
+                   {QStringLiteral("LICENSEEXPIRY"), dateNumber(today.addYears(1))},
+                   {QStringLiteral("INSURANCETYPE1"), QStringLiteral("شامل")},
+                   {QStringLiteral("INSURANCE1"), QStringLiteral("شركة التأمين الأهلية")},
+                   {QStringLiteral("INSURANCE1FROM"), created},
+                   {QStringLiteral("INSURANEDC1DATETTO"), dateNumber(today.addYears(1))}});
+    }
+
+    struct DemoCustomer {
+        const char* name;
+        const char* title;
+        const char* nationality;
+        const char* sex;
+        qint64 idNumber;
+        const char* licence;
+        const char* city;
+        const char* mobile;
+        const char* company;
+        const char* job;
+    };
+    const DemoCustomer customers[] = {
+        {"أحمد عبدالله الصالح", "السيد", "كويتي", "ذكر", 285010101234LL, "L-448120", "الجهراء", "99887766", "بنك الكويت الوطني", "محاسب"},
+        {"سارة محمد العلي", "السيدة", "كويتية", "أنثى", 290030405678LL, "L-512907", "حولي", "66554433", "وزارة التربية", "معلمة"},
+        {"John Smith", "Mr.", "British", "Male", 279112209876LL, "L-600311", "السالمية", "55001122", "Gulf Oil Services", "Engineer"},
+        {"محمود حسن إبراهيم", "السيد", "مصري", "ذكر", 283070712345LL, "L-377450", "الفروانية", "97778899", "شركة المقاولات المتحدة", "مهندس مدني"},
+    };
+    for (const DemoCustomer& customer : customers) {
+        db.insert(QStringLiteral("Customer"), QStringLiteral("CUSTOMERID"),
+                  {{QStringLiteral("name"), QString::fromUtf8(customer.name)},
+                   {QStringLiteral("CREATEDT"), created},
+                   {QStringLiteral("CREATIONDATE"), created},
+                   {QStringLiteral("TITLE"), QString::fromUtf8(customer.title)},
+                   {QStringLiteral("IDTYPE"), QStringLiteral("البطاقة المدنية")},
+                   {QStringLiteral("IDNUMBER"), customer.idNumber},
+                   {QStringLiteral("ISSUEPLACE"), QStringLiteral("الكويت")},
+                   {QStringLiteral("LICENSETYPE"), QStringLiteral("خاصة")},
+                   {QStringLiteral("HOMECARLICENSE"), QString::fromUtf8(customer.licence)},
+                   {QStringLiteral("HOMELICENSEEXPIRY"), dateNumber(today.addYears(2))},
+                   {QStringLiteral("NATIONALITY"), QString::fromUtf8(customer.nationality)},
+                   {QStringLiteral("SEX"), QString::fromUtf8(customer.sex)},
+                   {QStringLiteral("BLACKLIST"), 0},
+                   {QStringLiteral("STOPTRANSACTION"), 0},
+                   {QStringLiteral("BALANCE"), 0.0},
+                   {QStringLiteral("HOMECITY"), QString::fromUtf8(customer.city)},
+                   {QStringLiteral("HOMEGOVERN"), QString::fromUtf8(customer.city)},
+                   {QStringLiteral("HOMECOUNTRY"), QStringLiteral("الكويت")},
+                   {QStringLiteral("HOMEMOB"), QString::fromUtf8(customer.mobile)},
+                   {QStringLiteral("WORKCOMPANY"), QString::fromUtf8(customer.company)},
+                   {QStringLiteral("WORKJOB"), QString::fromUtf8(customer.job)}});
+    }
+
+    // The manager first, so the others can name him as their direct manager.
+    const qint64 managerId =
+        db.insert(QStringLiteral("EMPLOYEE"), QStringLiteral("EMPID"),
+                  {{QStringLiteral("NAME"), QStringLiteral("خالد يوسف المطيري")},
+                   {QStringLiteral("IDNUM"), QStringLiteral("276050512345")},
+                   {QStringLiteral("SEX"), QStringLiteral("ذكر")},
+                   {QStringLiteral("DEPARTMENT"), QStringLiteral("الإدارة")},
+                   {QStringLiteral("JOB"), QStringLiteral("مدير الفرع")},
+                   {QStringLiteral("FLGMANAGER"), 1},
+                   {QStringLiteral("DATEJOINED"), dateNumber(today.addYears(-6))},
+                   {QStringLiteral("MOBILE"), QStringLiteral("90001111")}});
+    const struct {
+        const char* name;
+        const char* department;
+        const char* job;
+        int yearsAgo;
+        const char* mobile;
+    } staff[] = {
+        {"فاطمة علي الرشيدي", "الحجوزات", "موظفة استقبال", 2, "90002222"},
+        {"راجو كومار", "الصيانة", "فني سيارات", 4, "90003333"},
+    };
+    for (const auto& employee : staff) {
+        db.insert(QStringLiteral("EMPLOYEE"), QStringLiteral("EMPID"),
+                  {{QStringLiteral("NAME"), QString::fromUtf8(employee.name)},
+                   {QStringLiteral("DEPARTMENT"), QString::fromUtf8(employee.department)},
+                   {QStringLiteral("JOB"), QString::fromUtf8(employee.job)},
+                   {QStringLiteral("FLGMANAGER"), 0},
+                   {QStringLiteral("MANAGERID"), managerId},
+                   {QStringLiteral("DATEJOINED"), dateNumber(today.addYears(-employee.yearsAgo))},
+                   {QStringLiteral("MOBILE"), QString::fromUtf8(employee.mobile)}});
+    }
+}

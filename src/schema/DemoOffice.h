@@ -1,0 +1,10 @@
+#pragma once
+
+class Database;
+
+// A small office for a first look: a few cars ready to rent, customers and
+// staff with a manager. Only rows of the schema's own tables.
+class DemoOffice {
+public:
+    static void insert(Database& db);
+};

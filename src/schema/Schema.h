@@ -1,0 +1,51 @@
+#pragma once
+
+#include "schema/TableDef.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class Database;
+
+// One step of the schema's history: what takes a database from the version
+// before it to `version`.
+struct SchemaStep {
+    int version;
+    QString description;
+    std::function<void(Database&)> apply;
+};
+
+// The database's tables and their versions. The version is kept in the one-row
+// table _SCHEMAVERSION (a table rather than PRAGMA user_version, so that it
+// reads the same on every engine). A database without it is version 0: empty.
+//
+// A new database is built by running every step from version 0, so new and
+// upgraded databases cannot drift apart. Version 1 is the first schema; a
+// later change adds a step (ALTER TABLE ...) and raises CurrentVersion, and
+// leaves the version-1 table lists as they are.
+class Schema {
+public:
+    static constexpr int CurrentVersion = 1;
+    static const char* const VersionTable;
+
+    // Builds the current schema in an empty database, all or nothing.
+    static void create(Database& db);
+    // The database's schema version; 0 when it has none.
+    static int version(Database& db);
+    // Brings the database to CurrentVersion, one step per transaction. A failing
+    // step is rolled back and thrown; the version stays at the last step that
+    // succeeded. A database newer than the program is refused.
+    static void upgrade(Database& db);
+    // The same over a given history (tests hand in their own steps).
+    static void upgrade(Database& db, const QList<SchemaStep>& steps);
+
+    static QList<SchemaStep> steps();
+    // The tables of the first version, every subsystem's together.
+    static QList<TableDef> tables();
+    // Creates the tables with their indexes in the database's dialect.
+    static void createTables(Database& db, const QList<TableDef>& tables);
+
+private:
+    static void setVersion(Database& db, int version);
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+class RunState;
+
+// Office-wide settings in the _CONFIG table. A missing entry reads as "0".
+class Configuration {
+public:
+    explicit Configuration(Database& db) : m_db(db) {}
+
+    QString GetConfig(const QString& key);
+    void SetConfig(const QString& key, const QString& value);
+
+    // Conversions the readers apply to the stored text.
+    static int toInteger(const QString& text);
+    static double toDouble(const QString& text);
+    static bool toBoolean(const QString& text);
+
+    // Reads the entries the run caches into the run state (once per login).
+    static void LoadConfiguration(RunState& state);
+
+private:
+    Database& m_db;
+};

@@ -1,0 +1,380 @@
+#include "shell/base/Database.h"
+
+#include "shell/base/AppError.h"
+#include "shell/base/JetTranslator.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/SqliteFunctions.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+namespace {
+
+QAtomicInt connectionCounter;
+
+const QString Source = QStringLiteral("Database");
+
+// Names handed to the structured operations come from code and metadata;
+// they are checked so that they can never carry SQL.
+QString checkedName(const QString& name)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\s*[A-Za-z_][A-Za-z0-9_ ]*$)"));
+    if (!re.match(name).hasMatch())
+        throw AppError(ErrorNumber::RefusedStatement,
+                       QStringLiteral("\"%1\" is not a valid table or column name").arg(name), Source);
+    return QLatin1Char('"') + name.trimmed() + QLatin1Char('"');
+}
+
+// How a bound value reads in the statement trace.
+QString traceText(const QVariant& v)
+{
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    switch (v.typeId()) {
+    case QMetaType::Int: case QMetaType::LongLong: case QMetaType::Double:
+    case QMetaType::UInt: case QMetaType::ULongLong: case QMetaType::Bool:
+        return v.toString();
+    case QMetaType::QByteArray:
+        return QStringLiteral("<%1 bytes>").arg(v.toByteArray().size());
+    default:
+        return SqlValue::quoted(v.toString());
+    }
+}
+
+}
+
+Database::Database()
+    : m_connectionName(QStringLiteral("ijar-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+}
+
+void Database::open(const QString& path, bool create)
+{
+    close();
+    if (!create && !QFileInfo(path).isFile())
+        fail(QStringLiteral("Could not find file '%1'.").arg(path), {}, {}, ErrorNumber::DatabaseFailure);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(e.text(), e.nativeErrorCode(), {}, ErrorNumber::DatabaseFailure);
+        }
+    }
+    m_path = path;
+    m_dialect = SqlDialect::SQLite;
+    m_depth = 0;
+    try {
+        configureSqlite();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::configureSqlite()
+{
+    sqlite3* handle = sqliteHandle(connection());
+    if (!handle)
+        fail(QStringLiteral("The SQLite driver gave no connection handle"), {}, {}, ErrorNumber::DatabaseFailure);
+    disableDoubleQuotedStrings(handle);
+    registerJetFunctions(handle);
+    // The file may sit on a shared drive: keep the classic rollback journal.
+    executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    // Reading the schema fails early on a file that is not a database.
+    executeNative(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = connection();
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_depth = 0;
+}
+
+void Database::fail(const QString& description, const QString& sqlState, const QString& statement,
+                    int number) const
+{
+    Q_UNUSED(statement);
+    bool ok = false;
+    const int native = sqlState.toInt(&ok);
+    throw AppError(ok && native != 0 ? native : number, description, Source, sqlState);
+}
+
+QSqlQuery Database::run(const QString& nativeSql, const QString& original, const QVariantList& values)
+{
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, original,
+             ErrorNumber::DatabaseFailure);
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    bool ok;
+    if (values.isEmpty()) {
+        ok = query.exec(nativeSql);
+    } else {
+        ok = query.prepare(nativeSql);
+        if (ok) {
+            for (const QVariant& v : values)
+                query.addBindValue(v);
+            ok = query.exec();
+        }
+    }
+    if (m_hook)
+        m_hook(original);
+    if (!ok) {
+        const QSqlError e = query.lastError();
+        const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+        fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
+    }
+    return query;
+}
+
+RowSet Database::readAll(QSqlQuery& query)
+{
+    if (!query.isSelect())
+        return {};
+    const QSqlRecord rec = query.record();
+    QStringList columns;
+    columns.reserve(rec.count());
+    for (int i = 0; i < rec.count(); ++i)
+        columns << rec.fieldName(i);
+    QList<QVariantList> rows;
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            row << query.value(i);
+        rows << std::move(row);
+    }
+    return RowSet(std::move(columns), std::move(rows));
+}
+
+RowSet Database::execute(const QString& sql)
+{
+    QSqlQuery query = run(JetTranslator::translate(sql, m_dialect), sql);
+    return readAll(query);
+}
+
+int Database::command(const QString& sql)
+{
+    QSqlQuery query = run(JetTranslator::translate(sql, m_dialect), sql);
+    return query.numRowsAffected();
+}
+
+void Database::executeNative(const QString& sql)
+{
+    run(sql, sql);
+}
+
+RowSet Database::executeBound(const QString& nativeSql, const QVariantList& values)
+{
+    QSqlQuery query = run(nativeSql, nativeSql, values);
+    return readAll(query);
+}
+
+qint64 Database::insert(const QString& table, const QString& keyColumn, const QList<Field>& fields)
+{
+    QStringList names, marks, shown;
+    QVariantList values;
+    for (const Field& f : fields) {
+        names << checkedName(f.first);
+        marks << QStringLiteral("?");
+        values << f.second;
+        shown << traceText(f.second);
+    }
+    const QString key = checkedName(keyColumn);
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table), names.join(QLatin1Char(',')));
+    QString sql = fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(checkedName(table))
+                                   : head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    sql += QStringLiteral(" RETURNING ") + key;
+    const QString traced = fields.isEmpty() ? sql : head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+    QSqlQuery query = run(sql, traced, values);
+    if (!query.next())
+        fail(QStringLiteral("The new row of %1 gave no key").arg(table), {}, traced, ErrorNumber::DatabaseFailure);
+    return query.value(0).toLongLong();
+}
+
+void Database::writeBlob(const QString& table, const QString& column, const QString& keyColumn,
+                         qint64 key, const QByteArray& data, const Progress& progress)
+{
+    const QString t = checkedName(table), c = checkedName(column), k = checkedName(keyColumn);
+    Transaction tx(*this);
+    executeBound(QStringLiteral("UPDATE %1 SET %2 = zeroblob(0) WHERE %3 = ?").arg(t, c, k), {key});
+    const QString append = QStringLiteral("UPDATE %1 SET %2 = CAST(%2 || ? AS BLOB) WHERE %3 = ?").arg(t, c, k);
+    for (qsizetype offset = 0; offset < data.size(); offset += BlobBlockSize) {
+        executeBound(append, {data.mid(offset, BlobBlockSize), key});
+        if (progress)
+            progress(int(100 * std::min<qsizetype>(offset + BlobBlockSize, data.size()) / data.size()));
+    }
+    tx.commit();
+}
+
+QByteArray Database::readBlob(const QString& table, const QString& column, const QString& keyColumn,
+                              qint64 key, const Progress& progress)
+{
+    const QString t = checkedName(table), c = checkedName(column), k = checkedName(keyColumn);
+    const RowSet size = executeBound(QStringLiteral("SELECT length(%1) FROM %2 WHERE %3 = ?").arg(c, t, k), {key});
+    if (size.isEmpty() || size.value(0, 0).isNull())
+        return {};
+    const qint64 total = size.value(0, 0).toLongLong();
+    QByteArray out;
+    out.reserve(total);
+    const QString block = QStringLiteral("SELECT substr(%1, ?, ?) FROM %2 WHERE %3 = ?").arg(c, t, k);
+    for (qint64 offset = 0; offset < total; offset += BlobBlockSize) {
+        const RowSet part = executeBound(block, {offset + 1, BlobBlockSize, key});
+        if (part.isEmpty())
+            break;
+        out += part.value(0, 0).toByteArray();
+        if (progress)
+            progress(int(100 * out.size() / total));
+    }
+    return out;
+}
+
+QString Database::integrityCheck()
+{
+    const RowSet r = executeBound(QStringLiteral("PRAGMA integrity_check"), {});
+    QStringList lines;
+    for (int i = 0; i < r.count(); ++i)
+        lines << r.value(i, 0).toString();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void Database::backupTo(const QString& targetPath)
+{
+    if (QFileInfo::exists(targetPath))
+        fail(QStringLiteral("The backup file %1 exists already").arg(targetPath), {}, {}, ErrorNumber::BackupFailure);
+    sqlite3* source = sqliteHandle(connection());
+    if (!source)
+        fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, {}, ErrorNumber::BackupFailure);
+    sqlite3* target = nullptr;
+    const QByteArray name = targetPath.toUtf8();
+    QString problem;
+    if (sqlite3_open_v2(name.constData(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        problem = QString::fromUtf8(sqlite3_errmsg(target));
+    } else {
+        sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
+        if (!backup) {
+            problem = QString::fromUtf8(sqlite3_errmsg(target));
+        } else {
+            sqlite3_backup_step(backup, -1);
+            if (sqlite3_backup_finish(backup) != SQLITE_OK)
+                problem = QString::fromUtf8(sqlite3_errmsg(target));
+        }
+        if (problem.isEmpty()) {
+            sqlite3_stmt* check = nullptr;
+            if (sqlite3_prepare_v2(target, "PRAGMA integrity_check", -1, &check, nullptr) == SQLITE_OK
+                && sqlite3_step(check) == SQLITE_ROW) {
+                const QString verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
+                if (verdict != QLatin1String("ok"))
+                    problem = QStringLiteral("The backup failed its check: ") + verdict;
+            } else {
+                problem = QString::fromUtf8(sqlite3_errmsg(target));
+            }
+            sqlite3_finalize(check);
+        }
+    }
+    sqlite3_close(target);
+    if (!problem.isEmpty()) {
+        QFile::remove(targetPath);
+        fail(problem, {}, {}, ErrorNumber::BackupFailure);
+    }
+}
+
+bool Database::tableExists(const QString& table)
+{
+    return !executeBound(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"),
+                         {table}).isEmpty();
+}
+
+QStringList Database::columnsOf(const QString& table)
+{
+    const RowSet r = executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
+    QStringList names;
+    for (int i = 0; i < r.count(); ++i)
+        names << r.value(i, 0).toString();
+    return names;
+}
+
+void Database::begin()
+{
+    executeNative(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Database::commit()
+{
+    if (m_depth == 0)
+        return;
+    // A commit that fails (a busy file) leaves the transaction open for rollback.
+    executeNative(m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
+    --m_depth;
+}
+
+void Database::rollback()
+{
+    if (m_depth == 0)
+        return;
+    --m_depth;
+    if (m_depth == 0) {
+        executeNative(QStringLiteral("ROLLBACK"));
+    } else {
+        executeNative(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
+        executeNative(QStringLiteral("RELEASE sp%1").arg(m_depth));
+    }
+}
+
+Transaction::Transaction(Database& db) : m_db(db)
+{
+    m_db.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done) {
+        try {
+            m_db.rollback();
+        } catch (...) {
+            // the connection is already gone; nothing is left to undo
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "shell/base/RowSet.h"
+#include "shell/base/SqlDialect.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+// The one door to the database. Statements arrive in the dialect the screens
+// and metadata are written in; they are translated for the engine, run, and
+// reported to the statement hook. Failures are thrown as AppError.
+class Database {
+public:
+    using Field = QPair<QString, QVariant>;
+    using StatementHook = std::function<void(const QString&)>;
+    using Progress = std::function<void(int percent)>;
+
+    // Pictures move in blocks of this size.
+    static constexpr int BlobBlockSize = 32768;
+    // A second workstation waits this long for a lock before failing.
+    static constexpr int BusyTimeoutMs = 10000;
+
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing SQLite file (never creates one unless asked).
+    void open(const QString& path, bool create = false);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    SqlDialect dialect() const { return m_dialect; }
+
+    // Runs one statement; a query gives its rows, a command an empty set.
+    RowSet execute(const QString& sql);
+    // Runs one command and gives the number of rows it changed.
+    int command(const QString& sql);
+    // Runs engine-native SQL untranslated (schema work only).
+    void executeNative(const QString& sql);
+    // Runs a statement with bound values, untranslated; used for values that
+    // never belong in SQL text (blobs).
+    RowSet executeBound(const QString& nativeSql, const QVariantList& values);
+
+    // Inserts one row from column/value pairs and returns the new key.
+    qint64 insert(const QString& table, const QString& keyColumn, const QList<Field>& fields);
+
+    // Blob columns, moved in blocks of BlobBlockSize.
+    void writeBlob(const QString& table, const QString& column, const QString& keyColumn,
+                   qint64 key, const QByteArray& data, const Progress& progress = {});
+    QByteArray readBlob(const QString& table, const QString& column, const QString& keyColumn,
+                        qint64 key, const Progress& progress = {});
+
+    // Consistent copy of the open database into a new file, checked afterwards.
+    void backupTo(const QString& targetPath);
+    // "ok" when the file is sound, else the engine's complaint.
+    QString integrityCheck();
+
+    bool tableExists(const QString& table);
+    QStringList columnsOf(const QString& table);
+
+    void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
+
+    // Transactions nest: the outermost is BEGIN/COMMIT, inner ones savepoints.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+private:
+    QSqlDatabase connection() const;
+    QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
+    RowSet readAll(QSqlQuery& query);
+    void configureSqlite();
+    [[noreturn]] void fail(const QString& description, const QString& sqlState,
+                           const QString& statement, int number) const;
+
+    QString m_connectionName;
+    QString m_path;
+    SqlDialect m_dialect = SqlDialect::SQLite;
+    StatementHook m_hook;
+    int m_depth = 0;
+};
+
+// Rolls back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};

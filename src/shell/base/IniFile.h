@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class RunState;
+
+// The workstation's settings file: where the database is, who logged in last
+// and, for operators who asked for it, their encrypted password.
+class IniFile {
+public:
+    // Error numbers of the classic file routines, which the error log keeps.
+    static constexpr int FileNotFound = 53;
+    static constexpr int FileAccessError = 75;
+
+    // Keys of the entries the program reads, as shown in the login screen's tree.
+    static const QString DatabaseKey;
+    static const QString LastUserKey;
+    static const QString PasswordKey;
+
+    struct Contents {
+        QString database;
+        QString lastUser;
+        QString password;                       // as stored: encrypted
+        QList<QPair<QString, QString>> entries; // recognised entries in file order
+    };
+
+    // The free-format fields of the text: a field ends at a comma or at the end
+    // of a line, leading blanks are skipped, and a field that starts with a
+    // double quote runs to the closing quote (or the end of its line).
+    static QStringList fields(const QString& text);
+    // The entries found in the fields; a later entry of the same key wins.
+    static Contents parse(const QString& text);
+    // Throws AppError when the file cannot be read.
+    static Contents read(const QString& path);
+
+    // Rewrites the file in one step, readable by its owner only; an empty
+    // encrypted password leaves the PASSWORD line out. Throws AppError.
+    static void write(const QString& path, const QString& database, const QString& lastUser,
+                      const QString& encryptedPassword);
+
+    // Rewrites the file for the operator who just logged in; the password is
+    // stored (encrypted) only for operators whose storepassword is 1.
+    // Failures are ignored: the login stands without the file.
+    static void WriteIniFile(RunState& state, const QString& password);
+};

@@ -1,0 +1,91 @@
+#include "shell/base/QtUI.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cstdlib>
+
+void QtUI::message(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Information, title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtUI::question(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString QtUI::chooseFile(QWidget* parent, const FileRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtUI::exec(QDialog* dialog)
+{
+    return dialog->exec();
+}
+
+void QtUI::show(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtUI::processEvents()
+{
+    QApplication::processEvents();
+}
+
+void QtUI::wait(int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+}
+
+bool QtUI::startProgram(QWidget* parent, const QString& program, const QStringList& arguments)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty() || !QProcess::startDetached(path, arguments)) {
+        message(parent, QStringLiteral("تعذر تشغيل البرنامج \"%1\": البرنامج غير مثبت على هذا الجهاز").arg(program));
+        return false;
+    }
+    return true;
+}
+
+bool QtUI::openUrl(QWidget* parent, const QUrl& url)
+{
+    if (!QDesktopServices::openUrl(url)) {
+        message(parent, QStringLiteral("تعذر فتح \"%1\": لا يوجد برنامج لفتحه على هذا الجهاز").arg(url.toString()));
+        return false;
+    }
+    return true;
+}
+
+void QtUI::quit(int exitCode)
+{
+    QApplication::exit(exitCode);
+    // The run ends here even when called from inside a modal loop.
+    std::exit(exitCode);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/base/cUI.h"
+
+// The operator door of the running program: real Qt dialogs and processes.
+class QtUI : public cUI {
+public:
+    void message(QWidget* parent, const QString& text, const QString& title = {}) override;
+    bool question(QWidget* parent, const QString& text, const QString& title = {}) override;
+    QString chooseFile(QWidget* parent, const FileRequest& request) override;
+    int exec(QDialog* dialog) override;
+    void show(QWidget* window) override;
+    void processEvents() override;
+    void wait(int milliseconds) override;
+    bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) override;
+    bool openUrl(QWidget* parent, const QUrl& url) override;
+    void quit(int exitCode) override;
+};

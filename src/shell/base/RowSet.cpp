@@ -1,0 +1,48 @@
+#include "shell/base/RowSet.h"
+
+#include "shell/base/AppError.h"
+
+RowSet::RowSet(QStringList columns, QList<QVariantList> rows)
+    : m_columns(std::move(columns)), m_rows(std::move(rows))
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const QString key = m_columns[i].toLower();
+        if (!m_index.contains(key))  // the first of two equal names wins, as in a join
+            m_index.insert(key, i);
+    }
+}
+
+bool RowSet::hasColumn(const QString& name) const
+{
+    return m_index.contains(name.toLower());
+}
+
+int RowSet::columnIndex(const QString& name) const
+{
+    const auto it = m_index.constFind(name.toLower());
+    if (it == m_index.constEnd())
+        throw AppError(ErrorNumber::UnknownColumn,
+                       QStringLiteral("Item cannot be found in the collection: ") + name,
+                       QStringLiteral("RowSet"));
+    return *it;
+}
+
+QVariant RowSet::value(int row, const QString& column) const
+{
+    return value(row, columnIndex(column));
+}
+
+QVariant RowSet::value(int row, int column) const
+{
+    if (row < 0 || row >= count())
+        throw AppError(ErrorNumber::UnknownColumn,
+                       QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."),
+                       QStringLiteral("RowSet"));
+    return m_rows[row].value(column);
+}
+
+QString RowSet::text(int row, const QString& column) const
+{
+    const QVariant v = value(row, column);
+    return v.isNull() ? QString() : v.toString();
+}

@@ -1,0 +1,65 @@
+#include "shell/base/cSecurity.h"
+
+#include "shell/base/Cipher.h"
+#include "shell/base/Configuration.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ShellFrame.h"
+#include "shell/base/SqlValue.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+bool cSecurity::IsValidUserPassword(const QString& loginId, const QString& password)
+{
+    const RowSet rs = m_state.db().execute(QStringLiteral("select * from operator WHERE loginid  = '")
+                                           + SqlValue::text(loginId.trimmed()) + QStringLiteral("'"));
+    if (rs.isEmpty())
+        return false;
+    if (rs.text(0, QStringLiteral("PASSWRD")) != Cipher::Encrypt(password))
+        return false;
+    m_state.CurrentOperatorName = rs.text(0, QStringLiteral("operatorname"));
+    return true;
+}
+
+qint64 cSecurity::GetOperatorID(const QString& loginId)
+{
+    const RowSet rs = m_state.db().execute(QStringLiteral("select OPERATORID FROM OPERATOR WHERE LOGINID = '")
+                                           + SqlValue::text(loginId) + QStringLiteral("'"));
+    return rs.isEmpty() ? 0 : rs.value(0, QStringLiteral("OPERATORID")).toLongLong();
+}
+
+QString cSecurity::GetOperatorName(qint64 operatorId)
+{
+    const RowSet rs = m_state.db().execute(QStringLiteral("select operatorname FROM OPERATOR WHERE operatorid = ")
+                                           + SqlValue::number(operatorId) + QStringLiteral(" "));
+    return rs.isEmpty() ? QString() : rs.text(0, QStringLiteral("operatorname"));
+}
+
+void cSecurity::SecureTheMenu(QWidget* menu)
+{
+    Database& db = m_state.db();
+    const RowSet op = db.execute(QStringLiteral("select operatorid from operator where loginid = '")
+                                 + SqlValue::text(m_state.CurrentLoginId) + QStringLiteral("'"));
+    const qint64 operatorId = op.isEmpty() ? 0 : op.value(0, QStringLiteral("operatorid")).toLongLong();
+    const RowSet rights = db.execute(QStringLiteral("select * from group_func where operatorid  = ")
+                                     + SqlValue::number(operatorId) + QStringLiteral(" and menu_name = '")
+                                     + SqlValue::text(menu->objectName()) + QStringLiteral("'"));
+    const auto buttons = menu->findChildren<QWidget*>();
+    if (!rights.isEmpty()) {
+        for (int i = 1; i <= 9; ++i) {
+            const QString name = QStringLiteral("command%1").arg(i);
+            for (QWidget* w : buttons)
+                if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)
+                    w->setEnabled(Configuration::toBoolean(rights.text(0, name)));
+        }
+    } else {
+        for (QWidget* w : buttons) {
+            const QString n = w->objectName();
+            if (n.startsWith(QLatin1String("command"), Qt::CaseInsensitive)
+                && n.compare(QLatin1String("command0"), Qt::CaseInsensitive) != 0)
+                w->setEnabled(false);
+        }
+    }
+    if (ShellFrame* frame = m_state.ui().frame())
+        frame->setProgress(-1);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class RunState;
+
+// Operators: the password check, the two look-ups and the menu rights.
+class cSecurity {
+public:
+    explicit cSecurity(RunState& state) : m_state(state) {}
+
+    // True when the login id exists and the password (already upper case)
+    // encrypts to its stored text; sets CurrentOperatorName then.
+    bool IsValidUserPassword(const QString& loginId, const QString& password);
+    qint64 GetOperatorID(const QString& loginId);
+    QString GetOperatorName(qint64 operatorId);
+
+    // Enables command1..command9 of a menu screen by the operator's rights;
+    // without a rights row only command0 stays usable.
+    void SecureTheMenu(QWidget* menu);
+
+private:
+    RunState& m_state;
+};

@@ -1,0 +1,16 @@
+#include "shell/base/cUI.h"
+
+#include "shell/base/ShellFrame.h"
+
+void cUI::UpdateProgressBar(int percent)
+{
+    if (m_frame)
+        m_frame->setProgress(percent);
+    processEvents();
+}
+
+void cUI::ShowStatusMessage(const QString& text)
+{
+    if (m_frame)
+        m_frame->setStatusPanel(ShellFrame::MessagePanel, text);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Names of the database backups made at log-off: the moment to the second,
+// and never the name of a file that is there already.
+class BackupName {
+public:
+    // "ddMMyyyy-hhmmss", 24-hour clock.
+    static QString forTime(const QDateTime& time);
+    // The folder's backup path for that moment, made free by firstFree.
+    static QString freePath(const QString& folder, const QDateTime& time);
+    // The path itself when nothing is there, else the path with "-2", "-3"... added.
+    static QString firstFree(const QString& path);
+};

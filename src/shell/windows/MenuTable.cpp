@@ -1,0 +1,102 @@
+#include "shell/windows/MenuTable.h"
+
+#include "shell/windows/KeyRoutines.h"
+
+#include <QWidget>
+
+namespace MenuTable {
+
+QString menuName(int menu)
+{
+    return QStringLiteral("F%1M").arg(menu);
+}
+
+QString frameTitle(int menu)
+{
+    switch (menu) {
+    case 1: return QStringLiteral("Archive");
+    case 2: return QStringLiteral("Security");
+    case 3: return QStringLiteral("Sys Data");
+    case 4: return QStringLiteral("Accounting");
+    case 5: return QStringLiteral("Rent");
+    default: return {};
+    }
+}
+
+QString backCaption()
+{
+    return QStringLiteral("0- Back");
+}
+
+const QList<MenuCommand>& commands()
+{
+    static const QList<MenuCommand> table{
+        {1, 1, QStringLiteral("1- Operation"), QStringLiteral("F1M0"), {}},
+        {1, 2, QStringLiteral("2- Accounting"), QStringLiteral("F1M1"), {}},
+        {2, 1, QStringLiteral("1- Password"), QStringLiteral("F2M0"), {}},
+        {2, 2, QStringLiteral("2- Users"), QStringLiteral("F2M1"), {}},
+        {2, 3, QStringLiteral("3- User rights"), QStringLiteral("F2M2"), {}},
+        {3, 1, QStringLiteral("1- Cars"), QStringLiteral("frmCars"), {}},
+        {3, 2, QStringLiteral("2- Customers"), QStringLiteral("frmCustomers"), {}},
+        {3, 3, QStringLiteral("3- Employees"), QStringLiteral("frmEmployee"), {}},
+        {3, 4, QStringLiteral("4- Options"), QStringLiteral("frmOptions"), {}},
+        {4, 1, QStringLiteral("1- Car Income"), QStringLiteral("frmIncomeRent"), {}},
+        {4, 2, QStringLiteral("2- Gen. Income"), QStringLiteral("frmIncomeGeneral"), {}},
+        {4, 3, QStringLiteral("3- Car Expense"), QStringLiteral("frmExpenseRent"), {}},
+        {4, 4, QStringLiteral("4- Gen. Expense"), QStringLiteral("frmExpenseGeneral"), {}},
+        {4, 5, QStringLiteral("5- Chart of Account"), QStringLiteral("frmChartOfAccount"), {}},
+        {4, 6, QStringLiteral("6- Gen Ledger"), QStringLiteral("frmGLEntry"), {}},
+        {5, 1, QStringLiteral("1- Rent Car"), QStringLiteral("frmRentCar"), QStringLiteral("RENTMODE")},
+        {5, 2, QStringLiteral("2- Rent Contracts"), QStringLiteral("frmRentCar"), {},
+         MenuPreparation::ContractLookup},
+        {5, 3, QStringLiteral("3- Surrend Car"), QStringLiteral("frmRentCar"), QStringLiteral("SURRENDMODE")},
+        {5, 4, QStringLiteral("4- Available Cars"), QStringLiteral("frmCars"), QStringLiteral("RENTMODE"),
+         MenuPreparation::AvailableCars},
+        {5, 5, QStringLiteral("5- Diary"), QStringLiteral("frmReminder"), {}},
+        {5, 6, QStringLiteral("6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
+    };
+    return table;
+}
+
+const MenuCommand* find(int menu, int button)
+{
+    for (const MenuCommand& c : commands())
+        if (c.menu == menu && c.button == button)
+            return &c;
+    return nullptr;
+}
+
+static bool startsWith(const QWidget* w, const char* prefix)
+{
+    return w->objectName().startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+}
+
+static void setEnabled(QWidget* screen, const char* name, bool enabled)
+{
+    if (QWidget* w = KeyRoutines::control(screen, QLatin1String(name)))
+        w->setEnabled(enabled);
+}
+
+void prepare(MenuPreparation preparation, QWidget* screen)
+{
+    switch (preparation) {
+    case MenuPreparation::None:
+        break;
+    case MenuPreparation::ContractLookup:
+        for (QWidget* w : screen->findChildren<QWidget*>())
+            if (startsWith(w, "cmd") || startsWith(w, "Frame"))
+                w->setEnabled(false);
+        setEnabled(screen, "cmdOpen", true);
+        setEnabled(screen, "cmdPRINT", true);
+        break;
+    case MenuPreparation::AvailableCars:
+        for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT", "cmdDel"})
+            setEnabled(screen, name, false);
+        for (QWidget* w : screen->findChildren<QWidget*>())
+            if (startsWith(w, "Frame"))
+                w->setEnabled(false);
+        break;
+    }
+}
+
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// What a menu button does to its screen before it is shown, beyond the mode.
+enum class MenuPreparation {
+    None,
+    // The contract screen for looking contracts up: only Open and Print stay usable.
+    ContractLookup,
+    // The fleet screen read-only: no Save, New, Print, Delete, and the frames locked.
+    AvailableCars,
+};
+
+// One numbered button of a menu screen.
+struct MenuCommand {
+    int menu;       // 1 to 5: F1M to F5M
+    int button;     // 1 to 9: command1 to command9
+    QString caption;
+    QString screen;
+    QString mode;
+    MenuPreparation preparation = MenuPreparation::None;
+};
+
+// Which button of which menu opens which screen.
+namespace MenuTable {
+constexpr int MenuCount = 5;
+constexpr int ButtonCount = 10;
+
+QString menuName(int menu);      // "F1M" .. "F5M"
+QString frameTitle(int menu);
+QString backCaption();           // command0 of every menu
+const QList<MenuCommand>& commands();
+// The command of that button, or nullptr for a button without action.
+const MenuCommand* find(int menu, int button);
+void prepare(MenuPreparation preparation, QWidget* screen);
+}

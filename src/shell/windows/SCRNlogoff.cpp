@@ -1,0 +1,99 @@
+#include "shell/windows/SCRNlogoff.h"
+#include "ui_SCRNlogoff.h"
+
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/ScreenTag.h"
+#include "shell/base/ShellFrame.h"
+#include "shell/windows/BackupName.h"
+#include "shell/windows/DatabaseFilter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+
+SCRNlogoff::SCRNlogoff(RunState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::SCRNlogoff>())
+{
+    m_ui->setupUi(this);
+    m_ui->lblbakupfilename->installEventFilter(this);
+    connect(m_ui->Check1, &QCheckBox::toggled, m_ui->lblbakupfilename, &QLabel::setEnabled);
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, &SCRNlogoff::logOff);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SCRNlogoff::~SCRNlogoff() = default;
+
+void SCRNlogoff::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_ui->lblbakupfilename->setText(
+        BackupName::freePath(m_state.homeFile(QStringLiteral("db/backup")), QDateTime::currentDateTime()));
+    m_ui->lblbakupfilename->setEnabled(m_ui->Check1->isChecked());
+    ScreenSetup::run(m_state, this);
+}
+
+bool SCRNlogoff::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->lblbakupfilename && event->type() == QEvent::MouseButtonDblClick) {
+        chooseBackupFile();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SCRNlogoff::chooseBackupFile()
+{
+    QLabel* label = m_ui->lblbakupfilename;
+    if (!label->isEnabled())
+        return;
+    FileRequest request;
+    request.title = QStringLiteral("أختر مكان التخزين");
+    request.filter = DatabaseFilter::filter();
+    request.initialPath = label->text();
+    request.defaultSuffix = DatabaseFilter::suffix();
+    request.save = true;
+    const QString chosen = m_state.ui().chooseFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    // Backups carry no extension, like the default name.
+    const QString suffix = QFileInfo(chosen).suffix();
+    label->setText(suffix.isEmpty() ? chosen : chosen.chopped(suffix.size() + 1));
+}
+
+void SCRNlogoff::logOff()
+{
+    if (m_ui->Check1->isChecked() && !backUp())
+        return;
+    guarded(m_state, this, QStringLiteral("SCRNlogoff.cmdOk_Click"), [this] {
+        m_state.db().close();
+        if (ShellFrame* frame = m_state.ui().frame())
+            ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
+    });
+    accept();
+    m_state.ui().quit(0);
+}
+
+bool SCRNlogoff::backUp()
+{
+    try {
+        // Two log-offs in the same second, or a chosen file that is there
+        // already: a backup never replaces another.
+        const QString target = BackupName::firstFree(m_ui->lblbakupfilename->text());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        m_state.db().backupTo(target);
+        return true;
+    } catch (const AppError& e) {
+        ReportError(m_state, this, e, QStringLiteral("SCRNlogoff.cmdOk_Click"));
+        return m_state.ui().question(this,
+                                     QStringLiteral("تعذر أخذ نسخة احتياطية من قاعدة البيانات: ") + e.description()
+                                         + QStringLiteral("\nهل تريد إنهاء البرنامج على أي حال؟"),
+                                     windowTitle());
+    }
+}

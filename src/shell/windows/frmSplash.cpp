@@ -1,0 +1,42 @@
+#include "shell/windows/frmSplash.h"
+
+#include "shell/base/RunState.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+frmSplash::frmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("إيجار - Ijar"));
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+
+    const auto addLabel = [frame](const QString& name, const QString& text, int pointSize, bool bold) {
+        auto* label = new QLabel(text, frame);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignCenter);
+        QFont font = label->font();
+        font.setPointSize(pointSize);
+        font.setBold(bold);
+        label->setFont(font);
+        return label;
+    };
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(48, 32, 48, 32);
+    layout->setSpacing(12);
+    layout->addWidget(addLabel(QStringLiteral("lblArabicName"), QStringLiteral("إيجار"), 32, true));
+    layout->addWidget(addLabel(QStringLiteral("lblEnglishName"), QStringLiteral("Ijar"), 20, true));
+    layout->addWidget(addLabel(QStringLiteral("lblDescription"),
+                               QStringLiteral("نظام تأجير السيارات - Car Rental Front Office"), 11, false));
+    layout->addWidget(addLabel(QStringLiteral("lblVersion"), QStringLiteral("Version ") + RunState::version(), 10,
+                               false));
+}
+

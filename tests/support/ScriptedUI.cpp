@@ -1,0 +1,89 @@
+#include "support/ScriptedUI.h"
+
+#include <QApplication>
+#include <QDialog>
+
+void ScriptedUI::onDialog(const QString& objectName, DialogScript script)
+{
+    m_scripts[objectName.toLower()].append(std::move(script));
+}
+
+void ScriptedUI::message(QWidget*, const QString& text, const QString& title)
+{
+    messages.append({text, title});
+}
+
+bool ScriptedUI::question(QWidget*, const QString& text, const QString& title)
+{
+    questions.append({text, title});
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+QString ScriptedUI::chooseFile(QWidget*, const FileRequest& request)
+{
+    fileRequests.append(request);
+    return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+int ScriptedUI::exec(QDialog* dialog)
+{
+    const QString name = dialog->objectName();
+    dialogsShown.append(name);
+    auto it = m_scripts.find(name.toLower());
+    if (it == m_scripts.end() || it->isEmpty()) {
+        unscripted.append(name);
+        dialog->reject();
+        return QDialog::Rejected;
+    }
+    // One script per showing; the last one stays for later showings.
+    DialogScript script = it->size() > 1 ? it->takeFirst() : it->first();
+    dialog->setResult(QDialog::Rejected);
+    dialog->show();
+    QApplication::processEvents();
+    script(dialog);
+    QApplication::processEvents();
+    if (dialog->isVisible())
+        dialog->reject();
+    return dialog->result();
+}
+
+void ScriptedUI::show(QWidget* window)
+{
+    windowsShown.append(window->objectName());
+    window->show();
+}
+
+void ScriptedUI::processEvents()
+{
+    QApplication::processEvents();
+}
+
+void ScriptedUI::wait(int milliseconds)
+{
+    waitedMs += milliseconds;
+}
+
+bool ScriptedUI::startProgram(QWidget* parent, const QString& program, const QStringList& arguments)
+{
+    if (!programsAvailable) {
+        message(parent, QStringLiteral("تعذر تشغيل البرنامج \"%1\": البرنامج غير مثبت على هذا الجهاز").arg(program));
+        return false;
+    }
+    programsStarted.append((QStringList{program} + arguments).join(QLatin1Char(' ')));
+    return true;
+}
+
+bool ScriptedUI::openUrl(QWidget* parent, const QUrl& url)
+{
+    if (!programsAvailable) {
+        message(parent, QStringLiteral("تعذر فتح \"%1\": لا يوجد برنامج لفتحه على هذا الجهاز").arg(url.toString()));
+        return false;
+    }
+    urlsOpened.append(url);
+    return true;
+}
+
+void ScriptedUI::quit(int exitCode)
+{
+    quitCode = exitCode;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/base/cUI.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+
+// The operator as a script: answers come from queues filled by the test,
+// everything shown is recorded, and nothing ever blocks.
+class ScriptedUI : public cUI {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+    };
+    using DialogScript = std::function<void(QDialog*)>;
+
+    // Runs `script` when a dialog or screen of that object name is shown
+    // modally; a dialog still open afterwards is rejected.
+    void onDialog(const QString& objectName, DialogScript script);
+
+    QList<Shown> messages;        // every message, in order
+    QList<Shown> questions;       // every question, in order
+    QList<bool> answers;          // answers to the next questions (empty: OK)
+    QStringList files;            // answers to the next file choosers (empty: cancel)
+    QList<FileRequest> fileRequests;
+    QStringList dialogsShown;     // object names of modal dialogs, in order
+    QStringList unscripted;       // modal dialogs nobody scripted (rejected at once)
+    QStringList windowsShown;     // modeless windows
+    QStringList programsStarted;  // "program arg1 arg2"
+    QList<QUrl> urlsOpened;
+    bool programsAvailable = true;
+    int waitedMs = 0;
+    int quitCode = -1;            // -1 while nobody asked to quit
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+
+    void message(QWidget* parent, const QString& text, const QString& title = {}) override;
+    bool question(QWidget* parent, const QString& text, const QString& title = {}) override;
+    QString chooseFile(QWidget* parent, const FileRequest& request) override;
+    int exec(QDialog* dialog) override;
+    void show(QWidget* window) override;
+    void processEvents() override;
+    void wait(int milliseconds) override;
+    bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) override;
+    bool openUrl(QWidget* parent, const QUrl& url) override;
+    void quit(int exitCode) override;
+
+private:
+    QHash<QString, QList<DialogScript>> m_scripts;
+};
