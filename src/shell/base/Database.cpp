@@ -205,6 +205,21 @@ RowSet Database::executeBound(const QString& nativeSql, const QVariantList& valu
     return readAll(query);
 }
 
+RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
+{
+    const QString inner = JetTranslator::translate(sql, m_dialect);
+    QSqlQuery query = run(QStringLiteral("SELECT * FROM (%1) AS page LIMIT ? OFFSET ?").arg(inner), sql,
+                          {limit, offset});
+    return readAll(query);
+}
+
+qint64 Database::countRows(const QString& sql)
+{
+    const QString inner = JetTranslator::translate(sql, m_dialect);
+    QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (%1) AS counted").arg(inner), sql);
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
 qint64 Database::insert(const QString& table, const QString& keyColumn, const QList<Field>& fields)
 {
     QStringList names, marks, shown;
@@ -327,6 +342,12 @@ QStringList Database::columnsOf(const QString& table)
     for (int i = 0; i < r.count(); ++i)
         names << r.value(i, 0).toString();
     return names;
+}
+
+QString Database::primaryKeyOf(const QString& table)
+{
+    const RowSet r = executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), {table});
+    return r.isEmpty() ? QString() : r.value(0, 0).toString();
 }
 
 void Database::begin()

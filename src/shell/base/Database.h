@@ -48,6 +48,10 @@ public:
     // Runs a statement with bound values, untranslated; used for values that
     // never belong in SQL text (blobs).
     RowSet executeBound(const QString& nativeSql, const QVariantList& values);
+    // One page of a query's rows, so that a long list never sits in memory whole.
+    RowSet executePage(const QString& sql, qint64 offset, int limit);
+    // The number of rows a query gives, counted by the engine.
+    qint64 countRows(const QString& sql);
 
     // Inserts one row from column/value pairs and returns the new key.
     qint64 insert(const QString& table, const QString& keyColumn, const QList<Field>& fields);
@@ -65,6 +69,8 @@ public:
 
     bool tableExists(const QString& table);
     QStringList columnsOf(const QString& table);
+    // The table's key column; empty when it has none.
+    QString primaryKeyOf(const QString& table);
 
     void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
 

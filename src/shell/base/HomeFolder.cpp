@@ -1,5 +1,6 @@
 #include "shell/base/HomeFolder.h"
 
+#include "shell/base/AppError.h"
 #include "shell/base/RunState.h"
 
 #include <QCoreApplication>
@@ -25,8 +26,9 @@ QString HomeFolder::resolve(const QString& commandLineHome, const QString& envir
     else
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folder = QDir::cleanPath(QDir(folder).absolutePath());
-    // A folder that cannot be made shows up later as files that cannot be written.
-    QDir().mkpath(folder);
+    if (!QDir().mkpath(folder))
+        throw AppError(PathNotFound, QStringLiteral("The folder %1 does not exist and cannot be created").arg(folder),
+                       QStringLiteral("HomeFolder"));
     return folder;
 }
 

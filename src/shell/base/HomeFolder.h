@@ -5,9 +5,13 @@
 // Where the program keeps its ini file, default database, logs and backups.
 class HomeFolder {
 public:
+    // Error number when the folder does not exist and cannot be made.
+    static constexpr int PathNotFound = 76;
+
     // The folder named on the command line (`--home DIR`; empty when not
     // given), else IJAR_HOME, else the executable's folder when it is a
-    // portable install, else the per-user data folder. Created when missing.
+    // portable install, else the per-user data folder. Created when missing;
+    // throws AppError when that fails.
     static QString resolve(const QString& commandLineHome);
 
     // The same choice with every input given, for the start-up and for tests.

@@ -6,7 +6,9 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
+#include <typeindex>
 #include <vector>
 
 class QWidget;
@@ -51,6 +53,17 @@ public:
     void setUi(std::unique_ptr<cUI> ui);
     ScreenRegistry& screens() { return m_screens; }
 
+    // The one shared instance of a service class of a higher layer (cWindow,
+    // cValidation, cJournal...), made on first use with this run state.
+    template <typename T>
+    T& service()
+    {
+        std::shared_ptr<void>& slot = m_services[std::type_index(typeid(T))];
+        if (!slot)
+            slot = std::make_shared<T>(*this);
+        return *static_cast<T*>(slot.get());
+    }
+
     QString DatabasePath;
     QString IniFilePath;
     QString CurrentLoginId;
@@ -69,4 +82,5 @@ private:
     Database m_db;
     std::unique_ptr<cUI> m_ui;
     ScreenRegistry m_screens;
+    std::map<std::type_index, std::shared_ptr<void>> m_services;
 };

@@ -28,7 +28,6 @@ LOGINP::LOGINP(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_root = new QTreeWidgetItem(m_ui->TreeView1, {RunState::programName() + QStringLiteral(".ini")});
-    m_root->setExpanded(true);
 
     m_ui->txtUserName->installEventFilter(this);
     m_ui->lblIniFileName->installEventFilter(this);
@@ -68,6 +67,7 @@ void LOGINP::addEntry(const QString& key, const QString& value)
 {
     auto* node = new QTreeWidgetItem(m_root, {key + QLatin1Char('=') + value});
     node->setData(0, KeyRole, key);
+    m_root->setExpanded(true);
 }
 
 void LOGINP::showEvent(QShowEvent* event)

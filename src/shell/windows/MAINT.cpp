@@ -133,7 +133,7 @@ void MAINT::setUpStatusBar()
     m_progress = new QProgressBar(bar);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, 100);
-    m_progress->setMaximumWidth(180);
+    m_progress->setFixedWidth(160);
     bar->addPermanentWidget(m_progress);
     m_progress->hide();
 }

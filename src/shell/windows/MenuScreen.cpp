@@ -27,6 +27,8 @@ MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
         auto* button = findChild<QPushButton*>(QStringLiteral("command%1").arg(i));
         const MenuCommand* command = MenuTable::find(menuNumber, i);
         button->setText(i == 0 ? MenuTable::backCaption() : command ? command->caption : QString());
+        // The captions are English: "1- Cars" must not turn into "Cars -1" on the Arabic desktop.
+        button->setLayoutDirection(Qt::LeftToRight);
         connect(button, &QPushButton::clicked, this, [this, i] { runCommand(i); });
     }
 }

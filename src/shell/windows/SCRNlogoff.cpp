@@ -71,11 +71,9 @@ void SCRNlogoff::logOff()
 {
     if (m_ui->Check1->isChecked() && !backUp())
         return;
-    guarded(m_state, this, QStringLiteral("SCRNlogoff.cmdOk_Click"), [this] {
-        m_state.db().close();
-        if (ShellFrame* frame = m_state.ui().frame())
-            ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
-    });
+    guarded(m_state, this, QStringLiteral("SCRNlogoff.cmdOk_Click"), [this] { m_state.db().close(); });
+    if (ShellFrame* frame = m_state.ui().frame())
+        ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
     accept();
     m_state.ui().quit(0);
 }

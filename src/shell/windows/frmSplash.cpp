@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 frmSplash::frmSplash(QWidget* parent)
@@ -34,9 +35,14 @@ frmSplash::frmSplash(QWidget* parent)
     layout->setSpacing(12);
     layout->addWidget(addLabel(QStringLiteral("lblArabicName"), QStringLiteral("إيجار"), 32, true));
     layout->addWidget(addLabel(QStringLiteral("lblEnglishName"), QStringLiteral("Ijar"), 20, true));
-    layout->addWidget(addLabel(QStringLiteral("lblDescription"),
-                               QStringLiteral("نظام تأجير السيارات - Car Rental Front Office"), 11, false));
+    layout->addWidget(addLabel(QStringLiteral("lblArabicDescription"), QStringLiteral("نظام تأجير السيارات"), 12, false));
+    layout->addWidget(addLabel(QStringLiteral("lblEnglishDescription"), QStringLiteral("Car Rental Front Office"), 11,
+                               false));
     layout->addWidget(addLabel(QStringLiteral("lblVersion"), QStringLiteral("Version ") + RunState::version(), 10,
                                false));
+
+    adjustSize();
+    if (QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
 }
 

@@ -73,8 +73,9 @@ TEST(SCRNlogoff, BackupIsACompleteDatabase)
     const struct { bool folderExists; } rows[] = {{true}, {false}};
     for (const auto& r : rows) {
         TestOffice office;
-        if (r.folderExists)
+        if (r.folderExists) {
             ASSERT_TRUE(QDir().mkpath(backupFolder(office)));
+        }
         const int operators = operatorCount(office.db());
         Logoff logoff(office);
         logoff.tick();

@@ -1,0 +1,202 @@
+#include "engine/ControlAccess.h"
+
+#include "engine/NumberEdit.h"
+#include "shell/base/AppError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimeEdit>
+
+namespace {
+
+const QString DateFormat = QStringLiteral("dd/MM/yyyy");
+const QString TimeFormat = QStringLiteral("hh:mm:ss");
+const QString Source = QStringLiteral("ControlAccess");
+
+QWidget* findIn(const QWidget* parent, const QString& name)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w)
+            continue;
+        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return w;
+        if (QWidget* found = findIn(w, name))
+            return found;
+    }
+    return nullptr;
+}
+
+[[noreturn]] void badValue(const QWidget* control, const QString& text, const char* kind)
+{
+    throw AppError(ErrorNumber::NotANumber,
+                   QStringLiteral("\"%1\" is not a %2 for %3").arg(text, QLatin1String(kind), control->objectName()),
+                   Source);
+}
+
+QDate parseDate(const QWidget* control, const QString& text)
+{
+    const QString t = text.trimmed();
+    for (const QString& format : {DateFormat, QStringLiteral("d/M/yyyy"), QStringLiteral("yyyyMMdd"),
+                                  QStringLiteral("yyyy-MM-dd")}) {
+        const QDate d = QDate::fromString(t, format);
+        if (d.isValid())
+            return d;
+    }
+    badValue(control, text, "date");
+}
+
+QTime parseTime(const QWidget* control, const QString& text)
+{
+    const QString t = text.trimmed();
+    // A time stored empty shows as midnight.
+    if (QString(t).remove(QLatin1Char(':')).trimmed().isEmpty())
+        return QTime(0, 0);
+    for (const QString& format : {TimeFormat, QStringLiteral("h:mm:ss"), QStringLiteral("hh:mm"),
+                                  QStringLiteral("h:mm"), QStringLiteral("hhmmss")}) {
+        const QTime time = QTime::fromString(t, format);
+        if (time.isValid())
+            return time;
+    }
+    badValue(control, text, "time");
+}
+
+bool parseFlag(const QWidget* control, const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok)
+        badValue(control, text, "number");
+    return v != 0;
+}
+
+// A fixed list shows nothing when the text is none of its choices.
+void setComboText(QComboBox* box, const QString& text)
+{
+    if (box->isEditable()) {
+        box->setCurrentText(text);
+        return;
+    }
+    box->setCurrentIndex(box->findText(text));
+}
+
+void setLineText(QLineEdit* edit, const QString& text)
+{
+    if (auto* number = qobject_cast<NumberEdit*>(edit))
+        number->setText(text);
+    else
+        edit->setText(text);
+}
+
+}
+
+namespace ControlAccess {
+
+QWidget* find(const QWidget* screen, const QString& name)
+{
+    if (!screen || name.trimmed().isEmpty())
+        return nullptr;
+    return findIn(screen, name.trimmed());
+}
+
+QWidget* require(const QWidget* screen, const QString& name)
+{
+    if (QWidget* w = find(screen, name))
+        return w;
+    throw AppError(ErrorNumber::UnknownColumn,
+                   QStringLiteral("The screen %1 has no control named \"%2\"")
+                       .arg(screen ? screen->objectName() : QStringLiteral("(none)"), name),
+                   Source);
+}
+
+QVariant defaultValue(const QWidget* control)
+{
+    if (auto* e = qobject_cast<const QLineEdit*>(control))
+        return e->text();
+    if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
+        return e->toPlainText();
+    if (auto* e = qobject_cast<const QDateEdit*>(control))
+        return e->date();
+    if (auto* e = qobject_cast<const QTimeEdit*>(control))
+        return e->time();
+    if (auto* e = qobject_cast<const QCheckBox*>(control))
+        return e->isChecked() ? 1 : 0;
+    if (auto* e = qobject_cast<const QComboBox*>(control))
+        return e->currentText();
+    return {};
+}
+
+void setDefaultValue(QWidget* control, const QString& text)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(control))
+        setLineText(e, text);
+    else if (auto* e = qobject_cast<QPlainTextEdit*>(control))
+        e->setPlainText(text);
+    else if (auto* e = qobject_cast<QDateEdit*>(control))
+        e->setDate(parseDate(control, text));
+    else if (auto* e = qobject_cast<QTimeEdit*>(control))
+        e->setTime(parseTime(control, text));
+    else if (auto* e = qobject_cast<QCheckBox*>(control))
+        e->setChecked(parseFlag(control, text));
+    else if (auto* e = qobject_cast<QComboBox*>(control))
+        setComboText(e, text);
+}
+
+bool hasText(const QWidget* control)
+{
+    return qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control)
+        || qobject_cast<const QComboBox*>(control) || qobject_cast<const QDateTimeEdit*>(control);
+}
+
+QString text(const QWidget* control)
+{
+    if (auto* e = qobject_cast<const QLineEdit*>(control))
+        return e->text();
+    if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
+        return e->toPlainText();
+    if (auto* e = qobject_cast<const QComboBox*>(control))
+        return e->currentText();
+    if (auto* e = qobject_cast<const QDateTimeEdit*>(control))
+        return e->text();
+    return {};
+}
+
+void setText(QWidget* control, const QString& text)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(control)) {
+        setLineText(e, text);
+    } else if (auto* e = qobject_cast<QPlainTextEdit*>(control)) {
+        e->setPlainText(text);
+    } else if (auto* e = qobject_cast<QComboBox*>(control)) {
+        setComboText(e, text);
+    } else if (auto* e = qobject_cast<QDateEdit*>(control)) {
+        const QDate shown = QDate::fromString(text, e->displayFormat());
+        if (!shown.isValid())
+            badValue(control, text, "date");
+        e->setDate(shown);
+    } else if (auto* e = qobject_cast<QTimeEdit*>(control)) {
+        const QTime shown = QTime::fromString(text, e->displayFormat());
+        if (!shown.isValid())
+            badValue(control, text, "time");
+        e->setTime(shown);
+    }
+}
+
+QString value(const QWidget* control)
+{
+    if (auto* e = qobject_cast<const QDateEdit*>(control))
+        return e->date().toString(DateFormat);
+    if (auto* e = qobject_cast<const QTimeEdit*>(control))
+        return e->time().toString(TimeFormat);
+    return defaultValue(control).toString();
+}
+
+void setValue(QWidget* control, const QString& text)
+{
+    setDefaultValue(control, text);
+}
+
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class QWidget;
+
+// How the engine reaches a control: by name without regard to case, and through
+// one adapter per widget kind for its three faces:
+//  - the default value (QLineEdit/NumberEdit text, QPlainTextEdit plainText,
+//    QDateEdit date, QTimeEdit time, QCheckBox 0/1, QComboBox currentText);
+//    null for kinds that have none (labels, tab sets, buttons);
+//  - Text (line edits, plain-text edits, combo boxes, date/time edits as shown);
+//    labels, check boxes and tab sets have none;
+//  - Value (date edit "dd/mm/yyyy", time edit "hh:mm:ss", check box 0/1, and the
+//    default value for the other kinds).
+namespace ControlAccess {
+
+QWidget* find(const QWidget* screen, const QString& name);
+// Like find, but throws AppError naming the screen and control when missing.
+QWidget* require(const QWidget* screen, const QString& name);
+
+QVariant defaultValue(const QWidget* control);
+void setDefaultValue(QWidget* control, const QString& text);
+
+bool hasText(const QWidget* control);
+QString text(const QWidget* control);
+void setText(QWidget* control, const QString& text);
+
+QString value(const QWidget* control);
+void setValue(QWidget* control, const QString& text);
+
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class Database;
+
+// The rows of one list statement for a grid, read a page at a time as the
+// grid shows them: a table of any length opens at once and only the pages
+// last looked at stay in memory. The row count is taken when the statement
+// is set; rows that vanish afterwards show as empty cells.
+class RecordListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int PageSize = 200;
+    static constexpr int CachedPages = 4;
+
+    RecordListModel(Database& db, QObject* parent = nullptr);
+
+    // Lists the rows of `sql` (in the statements' own dialect); throws AppError
+    // when the database refuses it, leaving the list empty.
+    void setStatement(const QString& sql);
+    // Narrows the list to the rows whose first column equals the number `key`
+    // (the engine does the narrowing); clearKeyFilter shows them all again.
+    // Both throw AppError like setStatement, and for a key that is no number.
+    void filterByKey(const QString& key);
+    void clearKeyFilter();
+
+    QString statement() const { return m_statement; }
+    // The statement the grid shows now: the list, or the list narrowed by key.
+    QString shownStatement() const { return m_shown; }
+    // How many rows are held in memory right now.
+    int rowsInMemory() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    struct Page {
+        int number;
+        QList<QVariantList> rows;
+    };
+
+    void show(const QString& sql);
+    const Page* page(int number) const;
+
+    Database& m_db;
+    QString m_statement;
+    QString m_shown;
+    QStringList m_columns;
+    QString m_keyColumn;
+    int m_rowCount = 0;
+    // Most recently used first.
+    mutable QList<Page> m_pages;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// A bound field's value in the form its column keeps it, as the save writes it
+// (without the quotes of a text): numbers checked and an empty one "0", an
+// empty text " ", an empty list text "0", dates yyyymmdd, times hhmm00. Any
+// other type code gives the default value as text. Throws AppError
+// (NotANumber) for a number, date or time field holding something else.
+namespace StoredValue {
+
+enum Type { Number = 0, Text = 1, Date = 2, Flag = 3, ListText = 4, Time = 5 };
+
+QString of(const QWidget* control, int type);
+
+}

@@ -1,0 +1,230 @@
+#include "engine/cJournal.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/StoredValue.h"
+#include "engine/cWindow.h"
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ShellFrame.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/TextConvert.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QTime>
+
+namespace {
+
+const QString DefaultModification = QStringLiteral("تعديل");
+const QString NothingToShow = QStringLiteral("لا يمكن اظهار بيانات هذه الشاشة");
+const QString FromJournal = QStringLiteral("من السجل");
+
+QString caption(const QWidget* screen)
+{
+    const auto* label = qobject_cast<const QLabel*>(ControlAccess::find(screen, QStringLiteral("lblScreenName")));
+    return label ? label->text() : QString();
+}
+
+// Numbers compare as numbers (a stored 12 is the 12.00 a money field shows).
+bool sameValue(const QString& stored, const QString& now, int type)
+{
+    if (type == StoredValue::Number || type == StoredValue::Date || type == StoredValue::Flag) {
+        bool a = false, b = false;
+        const double x = stored.toDouble(&a), y = now.toDouble(&b);
+        if (a && b)
+            return x == y;
+    }
+    return stored == now;
+}
+
+struct Line {
+    QString control;
+    int type;
+    QString oldValue;
+    QString newValue;
+};
+
+bool isInputControl(const QWidget* w)
+{
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w)
+        || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w)
+        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+        || qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QAbstractSlider*>(w);
+}
+
+// Containers stay enabled so that the tab strip still turns its pages.
+void disableControls(QWidget* parent)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w)
+            continue;
+        if (isInputControl(w))
+            w->setEnabled(false);
+        else
+            disableControls(w);
+    }
+}
+
+void invertColours(QWidget* control)
+{
+    QPalette palette = control->palette();
+    const QColor background = palette.color(QPalette::Active, QPalette::WindowText);
+    const QColor text = palette.color(QPalette::Active, QPalette::Window);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            palette.setColor(group, role, background);
+        for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, text);
+    }
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+}
+
+void cJournal::JournalWindow(const QString& condition, const QString& modification, const QString& description,
+                             QWidget* screen)
+{
+    QWidget* w = cWindow::activeScreen(screen);
+    if (!w)
+        return;
+    Database& db = m_state.db();
+    try {
+        // A journal that fails half-way leaves nothing behind, and the save goes on.
+        Transaction transaction(db);
+        const QString screenName = w->objectName();
+        const QString screenCaption = caption(w);
+        const QString entryDescription = description.isEmpty() ? screenCaption : description;
+        const QString kind = modification.isEmpty() ? DefaultModification : modification;
+
+        cWindow& window = m_state.service<cWindow>();
+        const QString table = window.GetTableName(w);
+        if (table == QLatin1String("0"))
+            return;
+        QString where = condition;
+        if (where.isEmpty())
+            where = QStringLiteral("Where ") + window.GetTableIdentifier(w) + QStringLiteral("  = ")
+                + SqlValue::number(ControlAccess::text(ControlAccess::require(w, QStringLiteral("txtID"))),
+                                   QStringLiteral("txtID"));
+
+        // The field list below addresses one table; a screen with several has no journal.
+        const RowSet screenTables = db.execute(QStringLiteral("select windowtableid from _windowtable where windowname = '")
+                                               + SqlValue::text(screenName) + QLatin1Char('\''));
+        if (screenTables.count() != 1)
+            return;
+        const RowSet fields = db.execute(
+            QStringLiteral("select * from _windowtabledetails where windowtableid = (select windowtableid from "
+                           "_windowtable where windowname = '")
+            + SqlValue::text(screenName) + QStringLiteral("')"));
+        if (fields.isEmpty())
+            return;
+        const RowSet record = db.execute(QStringLiteral("select * from ") + table + QLatin1Char(' ') + where);
+        if (record.isEmpty())
+            return;
+
+        QList<Line> lines;
+        bool changed = false;
+        for (int f = 0; f < fields.count(); ++f) {
+            const QString column = fields.text(f, QStringLiteral("Column")).trimmed();
+            const QString name = fields.text(f, QStringLiteral("windowcontrol"));
+            const QVariant typeValue = fields.value(f, QStringLiteral("Type"));
+            const int type = typeValue.isNull() ? -1 : typeValue.toInt();
+            QWidget* control = ControlAccess::find(w, name);
+            if (!control || !record.hasColumn(column) || ControlAccess::defaultValue(control).isNull())
+                continue;
+            Line line{name, type, record.text(0, column), {}};
+            try {
+                line.newValue = StoredValue::of(control, type);
+            } catch (const AppError&) {
+                continue;  // a value that does not compare is left out
+            }
+            changed = changed || !sameValue(line.oldValue, line.newValue, type);
+            lines << line;
+        }
+        if (!changed)
+            return;
+
+        const QDateTime now = QDateTime::currentDateTime();
+        const qint64 entry = db.insert(QStringLiteral("_JOURNAL"), QStringLiteral("JOURNALID"),
+                                       {{QStringLiteral("USER"), m_state.CurrentLoginId},
+                                        {QStringLiteral("JOURNALDATE"), now.date().toString(QStringLiteral("yyyyMMdd")).toLongLong()},
+                                        {QStringLiteral("JOURNALTIME"), now.time().toString(QStringLiteral("hhmmss"))},
+                                        {QStringLiteral("JOURNALDESCRIPTION"), entryDescription},
+                                        {QStringLiteral("FORM"), screenName},
+                                        {QStringLiteral("FORMNAME"), screenCaption},
+                                        {QStringLiteral("MODIFICATIONDESCRIPTION"), kind}});
+        m_state.CurrentRecordId = entry;
+        for (const Line& line : lines) {
+            const bool modified = !sameValue(line.oldValue, line.newValue, line.type);
+            db.insert(QStringLiteral("_JOURNALDETAILS"), QStringLiteral("JOURNALDETAILSID"),
+                      {{QStringLiteral("JOURNALID"), entry},
+                       {QStringLiteral("OLDVALUE"), modified ? line.oldValue : QStringLiteral("0")},
+                       {QStringLiteral("NEWVALUE"), line.newValue},
+                       {QStringLiteral("CONTROLTYPE"), line.type},
+                       {QStringLiteral("CONTROLNAME"), line.control},
+                       {QStringLiteral("MODIFIED"), modified ? 1 : 0}});
+        }
+        transaction.commit();
+    } catch (const AppError& e) {
+        ReportError(m_state, w, e, QStringLiteral("cJournal.JournalWindow"));
+    }
+}
+
+void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
+{
+    try {
+        const RowSet lines = m_state.db().execute(
+            QStringLiteral("select * from _journal j, _journaldetails jd where j.journalid = jd.journalid  and j.journalid = ")
+            + SqlValue::number(journalId));
+        if (lines.isEmpty()) {
+            m_state.ui().message(parent, NothingToShow);
+            return;
+        }
+        RunState& state = m_state;
+        m_state.screens().open(lines.text(0, QStringLiteral("Form")), parent, {}, [&state, &lines](QWidget* screen) {
+            state.Viewing = true;
+            if (auto* dialog = qobject_cast<QDialog*>(screen))
+                QObject::connect(dialog, &QDialog::finished, dialog, [&state] { state.Viewing = false; });
+            else
+                QObject::connect(screen, &QObject::destroyed, [&state] { state.Viewing = false; });
+            if (ShellFrame* frame = state.ui().frame())
+                frame->setStatusPanel(ShellFrame::ScreenPanel, FromJournal);
+
+            disableControls(screen);
+            for (const char* name : {"SSTab1", "command0"})
+                if (QWidget* w = ControlAccess::find(screen, QString::fromLatin1(name)))
+                    w->setEnabled(true);
+
+            for (int i = 0; i < lines.count(); ++i) {
+                QWidget* control = ControlAccess::find(screen, lines.text(i, QStringLiteral("ControlName")));
+                if (!control)
+                    continue;
+                QString value = lines.text(i, QStringLiteral("newvalue"));
+                if (lines.value(i, QStringLiteral("ControlType")).toInt() == StoredValue::Date)
+                    value = value.isEmpty() ? QStringLiteral("31/12/9999") : DateText(value);
+                try {
+                    ControlAccess::setDefaultValue(control, value);
+                } catch (const AppError&) {
+                    continue;  // a value the field no longer takes is not shown
+                }
+                if (lines.value(i, QStringLiteral("Modified")).toInt() != 0)
+                    invertColours(control);
+            }
+            if (QWidget* print = ControlAccess::find(screen, QStringLiteral("cmdPRINT")))
+                print->setEnabled(true);
+        });
+    } catch (const AppError& e) {
+        ReportError(m_state, parent, e, QStringLiteral("cJournal.ViewFromJournal"));
+    }
+}

@@ -1,0 +1,238 @@
+// The engine's lists: the open and new-record dialogs, metadata grids, the
+// fixed combo-box lists with their type-ahead, and the favourite screen.
+#include "engine/cWindow.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/RecordListModel.h"
+#include "engine/frmGeneralN.h"
+#include "engine/frmGeneralOpen.h"
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenTag.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/TextConvert.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace {
+
+// A label goes between [ and ], where a ] would end the name early.
+QString bracketed(const QString& label)
+{
+    QString safe = label;
+    safe.remove(QLatin1Char(']'));
+    return QLatin1Char('[') + safe + QLatin1Char(']');
+}
+
+QString definitionJoin(const QString& screenName)
+{
+    return QStringLiteral("select WT.TABLENAME , WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE "
+                          "WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.WINDOWNAME = '")
+         + SqlValue::text(screenName);
+}
+
+}
+
+void cWindow::ShowNew(QWidget* screen, const QString& caption, const QString& nameField, const Fields& otherFields)
+{
+    QWidget* target = activeScreen(screen);
+    guarded(m_state, target, QStringLiteral("cWindow.ShowNew"), [&] {
+        const QString screenName = target ? target->objectName() : QString();
+        const RowSet identifier = m_state.db().execute(
+            definitionJoin(screenName) + QStringLiteral("' AND WTD.ONOFF = 1 and identifier = 1 "));
+        if (identifier.isEmpty())
+            return;
+        frmGeneralN dialog(m_state, target);
+        dialog.setCaption(caption);
+        dialog.strIdentifier = identifier.text(0, QStringLiteral("Column")).trimmed();
+        dialog.strTableName = identifier.text(0, QStringLiteral("TableName")).trimmed();
+        dialog.strNameField = nameField;
+        dialog.otherFields = otherFields;
+        dialog.screen = target;
+        m_state.ui().exec(&dialog);
+    });
+}
+
+bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& condition)
+{
+    QWidget* target = activeScreen(screen);
+    const QString screenName = target ? target->objectName() : QString();
+    RowSet columns;
+    try {
+        columns = m_state.db().execute(definitionJoin(screenName)
+                                       + QStringLiteral("' AND WTD.ONOFF = 1 and gridorder > 0 ORDER BY GRIDORDER ASC"));
+    } catch (const AppError&) {
+        // Without its grid definition the screen has nothing to list.
+    }
+    if (columns.isEmpty())
+        return false;
+
+    // Every step from here on is passed over when it fails: the dialog opens anyway.
+    QString list;
+    for (int i = 0; i < columns.count(); ++i)
+        list += columns.text(i, QStringLiteral("Column")) + QStringLiteral(" as ")
+              + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL"))) + QLatin1Char(',');
+    list.chop(1);
+
+    frmGeneralOpen dialog(m_state, target);
+    dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
+                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + condition);
+    dialog.setCaption(caption);
+    for (int i = 0; i < columns.count(); ++i) {
+        const QString width = NullToText(columns.value(i, QStringLiteral("gridwidth")), false);
+        if (SqlValue::isNumber(width) && width.toDouble() != 0)
+            dialog.setColumnWidth(i, int(width.toDouble()));
+    }
+    m_state.ui().exec(&dialog);
+    return m_state.CurrentRecordId != 0;
+}
+
+bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& condition)
+{
+    QWidget* target = activeScreen(screen);
+    bool filled = false;
+    guarded(m_state, target, QStringLiteral("cWindow.ReadGrid"), [&] {
+        const QString screenName = target ? target->objectName() : QString();
+        const RowSet grid = m_state.db().execute(
+            QStringLiteral("select * from _GRIDTABLE where WINDOWNAME = '") + SqlValue::text(screenName)
+            + QStringLiteral("' and  GRIDNAME = '") + SqlValue::text(gridName) + QStringLiteral("' and ONOFF = 1 "));
+        if (grid.isEmpty())
+            return;
+        const RowSet details = m_state.db().execute(
+            QStringLiteral("select * from _GRIDTABLEDETAILS WHERE ONOFF = 1 AND GRIDTABLEID = ")
+            + SqlValue::number(grid.text(0, QStringLiteral("GRIDTABLEID")), QStringLiteral("GRIDTABLEID"))
+            + QStringLiteral(" ORDER BY GRIDCOLUMNNUMBER"));
+        QString list;
+        for (int i = 0; i < details.count(); ++i)
+            list += details.text(i, QStringLiteral("Column")) + QStringLiteral(" AS ")
+                  + bracketed(details.text(i, QStringLiteral("GRIDLABEL"))) + QLatin1Char(',');
+        list.chop(1);
+
+        auto* view = qobject_cast<QTableView*>(ControlAccess::require(target, gridName));
+        if (!view)
+            throw AppError(ErrorNumber::UnknownColumn,
+                           QStringLiteral("The control %1 of %2 is not a grid").arg(gridName, screenName),
+                           QStringLiteral("cWindow.ReadGrid"));
+        auto* model = qobject_cast<RecordListModel*>(view->model());
+        if (!model || model->parent() != view) {
+            model = new RecordListModel(m_state.db(), view);
+            view->setModel(model);
+        }
+        model->setStatement(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
+                            + grid.text(0, QStringLiteral("TableName")) + QStringLiteral("  ") + condition);
+        for (int i = 0; i < details.count(); ++i) {
+            const QVariant width = details.value(i, QStringLiteral("ColumnWidth"));
+            if (!width.isNull())
+                view->setColumnWidth(i, width.toInt());
+        }
+        filled = true;
+    });
+    return filled;
+}
+
+void cWindow::FillComboBoxes(QWidget* screen)
+{
+    if (!screen || ScreenTag::get(screen) == QLatin1String("Menu"))
+        return;
+    const QString screenName = SqlValue::text(screen->objectName());
+    for (QComboBox* box : screen->findChildren<QComboBox*>()) {
+        if (box->objectName().isEmpty())
+            continue;
+        const RowSet rows = m_state.db().execute(
+            QStringLiteral("select default, comboboxvalue,displayorder from _screencombobox where columnname = '")
+            + SqlValue::text(box->objectName()) + QStringLiteral("' and windowname = '") + screenName
+            + QStringLiteral("'  and onoff = 1 order by displayorder"));
+        // Our own text changes must not be completed again.
+        m_comboChanging = true;
+        const QString kept = box->currentText();
+        box->clear();
+        QString defaultValue;
+        bool hasDefault = false;
+        for (int i = 0; i < rows.count(); ++i) {
+            const QString value = rows.text(i, QStringLiteral("comboboxvalue"));
+            if (rows.value(i, QStringLiteral("default")).toInt() == 1) {
+                defaultValue = value;
+                hasDefault = true;
+            } else {
+                box->addItem(value, rows.value(i, QStringLiteral("displayorder")));
+            }
+        }
+        if (hasDefault) {
+            box->addItem(defaultValue);
+            box->setCurrentIndex(box->count() - 1);
+        }
+        if (box->isEditable()) {
+            // The engine completes what is typed; the list offers, it does not add.
+            box->setCompleter(nullptr);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            if (!hasDefault)
+                box->setEditText(kept);
+        }
+        m_comboChanging = false;
+    }
+}
+
+void cWindow::ComboBoxOnChange(QComboBox* box)
+{
+    if (m_comboChanging)
+        return;
+    if (!box) {
+        QWidget* focus = QApplication::focusWidget();
+        box = qobject_cast<QComboBox*>(focus);
+        if (!box && focus)
+            box = qobject_cast<QComboBox*>(focus->parentWidget());
+    }
+    if (!box || !box->lineEdit())
+        return;
+    QLineEdit* edit = box->lineEdit();
+    const QString typed = edit->text();
+    const int n = int(typed.size());
+    const QString beforeCursor = typed.left(edit->cursorPosition()).toUpper();
+
+    const auto complete = [&](const QString& item, int start, int length) {
+        m_comboChanging = true;
+        box->setEditText(item);
+        if (length > 0)
+            edit->setSelection(start, length);
+        else
+            edit->setCursorPosition(start);
+        m_comboChanging = false;
+    };
+
+    for (int i = 0; i < box->count(); ++i) {
+        const QString item = box->itemText(i);
+        if (item.toUpper() == beforeCursor) {
+            complete(item, int(item.size()), 0);
+            return;
+        }
+    }
+    if (n == 0)
+        return;
+    const QString upper = typed.toUpper();
+    for (int i = 0; i < box->count(); ++i) {
+        const QString item = box->itemText(i);
+        if (item.left(n).toUpper() == upper) {
+            complete(item, n, int(item.size()) - n);
+            return;
+        }
+    }
+}
+
+void cWindow::ShowFavouriteWindow(QWidget* parent)
+{
+    guarded(m_state, parent, QStringLiteral("cWindow.ShowFavouriteWindow"), [&] {
+        const RowSet favourite = m_state.db().execute(
+            QStringLiteral("select favouritewindow from operator where loginid = '")
+            + SqlValue::text(m_state.CurrentLoginId) + QLatin1Char('\''));
+        if (favourite.isEmpty())
+            return;
+        const QString name = favourite.text(0, QStringLiteral("FavouriteWindow")).trimmed();
+        if (name.isEmpty() || !m_state.screens().contains(name))
+            return;
+        m_state.ui().show(m_state.screens().instance(name, parent));
+    });
+}

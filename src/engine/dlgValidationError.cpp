@@ -1,0 +1,119 @@
+#include "engine/dlgValidationError.h"
+#include "ui_dlgValidationError.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/cValidation.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenSetup.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextCursor>
+
+namespace {
+
+// The heights of the two states were given in twips (1440 to the inch).
+constexpr int DetailsHeightTwips = 4815;
+constexpr int ShortHeightTwips = 2505;
+// The operator's cursor lands on the field with this much of its text selected.
+constexpr int SelectionLength = 200;
+
+void selectText(QWidget* field)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        line->setSelection(0, SelectionLength);
+    } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        if (combo->lineEdit())
+            combo->lineEdit()->setSelection(0, SelectionLength);
+    } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) {
+        spin->selectAll();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
+        QTextCursor cursor = plain->textCursor();
+        cursor.setPosition(0);
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, SelectionLength);
+        plain->setTextCursor(cursor);
+    }
+}
+
+}
+
+dlgValidationError::dlgValidationError(RunState& state, QWidget* screen)
+    : QDialog(screen), m_state(state), m_ui(std::make_unique<Ui::dlgValidationError>()), m_screen(screen)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->List1, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* current) { showLine(current); });
+    connect(m_ui->List1, &QListWidget::itemDoubleClicked, this, &dlgValidationError::goToField);
+    connect(m_ui->command1, &QPushButton::clicked, this, &dlgValidationError::goToField);
+    connect(m_ui->command0, &QPushButton::clicked, this, &dlgValidationError::saveAnyway);
+    connect(m_ui->dffShowDetails, &QCheckBox::toggled, this, &dlgValidationError::showDetails);
+}
+
+dlgValidationError::~dlgValidationError() = default;
+
+void dlgValidationError::addFailure(const QString& message, qint64 ruleId)
+{
+    auto* line = new QListWidgetItem(message, m_ui->List1);
+    line->setData(Qt::UserRole, ruleId);
+}
+
+void dlgValidationError::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        ScreenSetup::run(m_state, this);
+    }
+    showDetails(m_ui->dffShowDetails->isChecked());
+    if (m_ui->List1->count() > 0) {
+        m_ui->List1->setCurrentRow(0);
+        showLine(m_ui->List1->item(0));
+    }
+}
+
+void dlgValidationError::showLine(QListWidgetItem* line)
+{
+    if (!line)
+        return;
+    m_ui->dfsMessage->setText(line->text());
+    guarded(m_state, this, QStringLiteral("dlgValidationError.List1"), [&] {
+        const ValidationDetails details =
+            m_state.service<cValidation>().GetValidationDetails(line->data(Qt::UserRole).toLongLong());
+        m_ui->dfsFOCUSFIELDNAME->setText(details.focusFieldName);
+        m_ui->dfnTabNbr->setText(QString::number(details.tabNbr));
+    });
+}
+
+void dlgValidationError::goToField()
+{
+    m_state.service<cValidation>().setContinueSave(false);
+    hide();
+    m_state.ui().processEvents();
+    // A missing tab set or field leaves the focus where it is.
+    if (!m_screen)
+        return;
+    if (auto* tabs = qobject_cast<QTabWidget*>(ControlAccess::find(m_screen, QStringLiteral("SSTAB1"))))
+        tabs->setCurrentIndex(m_ui->dfnTabNbr->text().toInt());
+    m_state.ui().processEvents();
+    if (QWidget* field = ControlAccess::find(m_screen, m_ui->dfsFOCUSFIELDNAME->text())) {
+        field->setFocus();
+        selectText(field);
+    }
+}
+
+void dlgValidationError::saveAnyway()
+{
+    m_state.service<cValidation>().setContinueSave(true);
+    accept();
+}
+
+void dlgValidationError::showDetails(bool shown)
+{
+    m_ui->fraDetails->setVisible(shown);
+    const int twips = shown ? DetailsHeightTwips : ShortHeightTwips;
+    resize(width(), twips * logicalDpiY() / 1440);
+}

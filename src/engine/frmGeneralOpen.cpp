@@ -1,0 +1,104 @@
+#include "engine/frmGeneralOpen.h"
+#include "ui_frmGeneralOpen.h"
+
+#include "engine/RecordListModel.h"
+#include "shell/base/AppError.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/TextConvert.h"
+
+#include <QKeyEvent>
+
+frmGeneralOpen::frmGeneralOpen(RunState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::frmGeneralOpen>()),
+      m_list(new RecordListModel(state.db(), this))
+{
+    m_ui->setupUi(this);
+    m_ui->DataGrid1->setModel(m_list);
+    m_ui->DataGrid1->setFocus();
+    connect(m_ui->DataGrid1, &QAbstractItemView::doubleClicked, this, &frmGeneralOpen::choose);
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmGeneralOpen::choose);
+    connect(m_ui->cmdSearch, &QPushButton::clicked, this, &frmGeneralOpen::search);
+    connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
+    ScreenSetup::run(state, this);
+}
+
+frmGeneralOpen::~frmGeneralOpen() = default;
+
+void frmGeneralOpen::setList(const QString& sql)
+{
+    try {
+        m_list->setStatement(sql);
+    } catch (const AppError&) {
+        // A condition or column the database rejects shows an empty list.
+    }
+    m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
+    selectFirstRow();
+}
+
+void frmGeneralOpen::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    m_ui->SSTab1->setTabText(0, caption);
+}
+
+void frmGeneralOpen::setColumnWidth(int column, int width)
+{
+    m_ui->DataGrid1->setColumnWidth(column, width);
+}
+
+void frmGeneralOpen::choose()
+{
+    const QModelIndex current = m_ui->DataGrid1->currentIndex();
+    if (current.isValid()) {
+        const QModelIndex key = m_list->index(current.row(), 0);
+        m_ui->DataGrid1->setCurrentIndex(key);
+        bool ok = false;
+        const qint64 id = NullToText(m_list->data(key), false).trimmed().toLongLong(&ok);
+        // Only a record number can become the current record.
+        if (ok && id > 0)
+            m_state.CurrentRecordId = id;
+    }
+    accept();
+}
+
+void frmGeneralOpen::search()
+{
+    try {
+        if (numberIsZero())
+            m_list->clearKeyFilter();
+        else
+            m_list->filterByKey(m_ui->dfnNumber->text());
+    } catch (const AppError&) {
+        // The list stays as the database left it.
+    }
+    selectFirstRow();
+}
+
+void frmGeneralOpen::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (numberIsZero()) {
+        choose();
+        return;
+    }
+    search();
+    // Cleared, the number reads as 0: the next Enter takes the row found.
+    m_ui->dfnNumber->clear();
+}
+
+bool frmGeneralOpen::numberIsZero() const
+{
+    const QString typed = m_ui->dfnNumber->text().trimmed();
+    return !SqlValue::isNumber(typed) || typed.toDouble() == 0;
+}
+
+void frmGeneralOpen::selectFirstRow()
+{
+    if (m_list->rowCount() > 0)
+        m_ui->DataGrid1->setCurrentIndex(m_list->index(0, 0));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QKeyEvent;
+class RecordListModel;
+class RunState;
+namespace Ui { class frmGeneralOpen; }
+
+// The open dialog: lists a screen's records, narrows the list by record number
+// and leaves the chosen key in CurrentRecordId. The first grid column is the key.
+class frmGeneralOpen : public QDialog {
+    Q_OBJECT
+public:
+    frmGeneralOpen(RunState& state, QWidget* parent);
+    ~frmGeneralOpen() override;
+
+    // Lists the rows of `sql` and shows their number. A statement the database
+    // refuses leaves the list empty; the dialog still works.
+    void setList(const QString& sql);
+    void setCaption(const QString& caption);
+    void setColumnWidth(int column, int width);
+    RecordListModel* list() const { return m_list; }
+
+    // Takes the key of the highlighted row and closes.
+    void choose();
+    // Narrows the list to the typed record number, or shows it all for 0.
+    void search();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool numberIsZero() const;
+    void selectFirstRow();
+
+    RunState& m_state;
+    std::unique_ptr<Ui::frmGeneralOpen> m_ui;
+    RecordListModel* m_list;
+};
