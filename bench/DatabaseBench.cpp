@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>

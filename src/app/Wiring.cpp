@@ -1,10 +1,15 @@
 #include "app/Wiring.h"
 
+#include "engine/EngineSetup.h"
+#include "journal/JournalScreens.h"
+#include "reminders/ReminderScreens.h"
+#include "rental/RentalScreens.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
 #include "shell/windows/SCRNlock.h"
 #include "shell/windows/SCRNlogoff.h"
 #include "shell/windows/dlgAbout.h"
+#include "shell/windows/frmOptions.h"
 
 namespace {
 
@@ -19,6 +24,8 @@ ScreenRegistry::Factory make()
 Wiring::Wiring(RunState& state)
     : m_state(state), m_main(state), m_startUp(state, &Wiring::registerScreens, [this] { afterLogin(); })
 {
+    // Before the login, so that every screen's set-up fills its combo boxes.
+    installEngine(m_state);
     m_main.firstActivation = [this] { m_startUp.firstActivation(); };
 }
 
@@ -27,6 +34,10 @@ void Wiring::registerScreens(ScreenRegistry& screens)
     screens.add(QStringLiteral("SCRNlogoff"), make<SCRNlogoff>());
     screens.add(QStringLiteral("SCRNlock"), make<SCRNlock>());
     screens.add(QStringLiteral("dlgAbout"), make<dlgAbout>());
+    screens.add(QStringLiteral("frmOptions"), make<frmOptions>());
+    registerRentalScreens(screens);
+    registerReminderScreens(screens);
+    registerJournalScreens(screens);
 }
 
 void Wiring::start()

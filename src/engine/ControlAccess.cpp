@@ -159,8 +159,9 @@ QString text(const QWidget* control)
         return e->toPlainText();
     if (auto* e = qobject_cast<const QComboBox*>(control))
         return e->currentText();
+    // As the format writes it: the edit's own text runs backwards on a right-to-left screen.
     if (auto* e = qobject_cast<const QDateTimeEdit*>(control))
-        return e->text();
+        return e->dateTime().toString(e->displayFormat());
     return {};
 }
 

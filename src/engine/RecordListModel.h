@@ -19,7 +19,7 @@ public:
     static constexpr int PageSize = 200;
     static constexpr int CachedPages = 4;
 
-    RecordListModel(Database& db, QObject* parent = nullptr);
+    explicit RecordListModel(Database& db, QObject* parent = nullptr);
 
     // Lists the rows of `sql` (in the statements' own dialect); throws AppError
     // when the database refuses it, leaving the list empty.

@@ -15,13 +15,12 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <QTime>
 
 namespace {
 
@@ -89,6 +88,35 @@ void invertColours(QWidget* control)
     }
     control->setPalette(palette);
     control->setAutoFillBackground(true);
+}
+
+void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
+{
+    if (ShellFrame* frame = state.ui().frame())
+        frame->setStatusPanel(ShellFrame::ScreenPanel, FromJournal);
+
+    disableControls(screen);
+    for (const char* name : {"SSTab1", "command0"})
+        if (QWidget* w = ControlAccess::find(screen, QString::fromLatin1(name)))
+            w->setEnabled(true);
+
+    for (int i = 0; i < lines.count(); ++i) {
+        QWidget* control = ControlAccess::find(screen, lines.text(i, QStringLiteral("ControlName")));
+        if (!control)
+            continue;
+        QString value = lines.text(i, QStringLiteral("newvalue"));
+        if (lines.value(i, QStringLiteral("ControlType")).toInt() == StoredValue::Date)
+            value = value.isEmpty() ? QStringLiteral("31/12/9999") : DateText(value);
+        try {
+            ControlAccess::setDefaultValue(control, value);
+        } catch (const AppError&) {
+            continue;  // a value the field no longer takes is not shown
+        }
+        if (lines.value(i, QStringLiteral("Modified")).toInt() != 0)
+            invertColours(control);
+    }
+    if (QWidget* print = ControlAccess::find(screen, QStringLiteral("cmdPRINT")))
+        print->setEnabled(true);
 }
 
 }
@@ -192,37 +220,19 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
             return;
         }
         RunState& state = m_state;
-        m_state.screens().open(lines.text(0, QStringLiteral("Form")), parent, {}, [&state, &lines](QWidget* screen) {
+        m_state.screens().open(lines.text(0, QStringLiteral("Form")), parent, {}, [&state, lines](QWidget* screen) {
             state.Viewing = true;
             if (auto* dialog = qobject_cast<QDialog*>(screen))
                 QObject::connect(dialog, &QDialog::finished, dialog, [&state] { state.Viewing = false; });
-            else
-                QObject::connect(screen, &QObject::destroyed, [&state] { state.Viewing = false; });
-            if (ShellFrame* frame = state.ui().frame())
-                frame->setStatusPanel(ShellFrame::ScreenPanel, FromJournal);
-
-            disableControls(screen);
-            for (const char* name : {"SSTab1", "command0"})
-                if (QWidget* w = ControlAccess::find(screen, QString::fromLatin1(name)))
-                    w->setEnabled(true);
-
-            for (int i = 0; i < lines.count(); ++i) {
-                QWidget* control = ControlAccess::find(screen, lines.text(i, QStringLiteral("ControlName")));
-                if (!control)
-                    continue;
-                QString value = lines.text(i, QStringLiteral("newvalue"));
-                if (lines.value(i, QStringLiteral("ControlType")).toInt() == StoredValue::Date)
-                    value = value.isEmpty() ? QStringLiteral("31/12/9999") : DateText(value);
-                try {
-                    ControlAccess::setDefaultValue(control, value);
-                } catch (const AppError&) {
-                    continue;  // a value the field no longer takes is not shown
-                }
-                if (lines.value(i, QStringLiteral("Modified")).toInt() != 0)
-                    invertColours(control);
-            }
-            if (QWidget* print = ControlAccess::find(screen, QStringLiteral("cmdPRINT")))
-                print->setEnabled(true);
+            // A screen reads its first record when it is first shown: the stored
+            // version goes over that read, once the screen is up.
+            QMetaObject::invokeMethod(
+                screen,
+                [&state, screen, lines] {
+                    if (screen->isVisible())
+                        showEntry(state, screen, lines);
+                },
+                Qt::QueuedConnection);
         });
     } catch (const AppError& e) {
         ReportError(m_state, parent, e, QStringLiteral("cJournal.ViewFromJournal"));

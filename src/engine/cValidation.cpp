@@ -129,6 +129,8 @@ bool cValidation::validate(QWidget* screen)
     dlgValidationError dialog(m_state, screen);
     for (const Failure& failure : failures)
         dialog.addFailure(failure.message, failure.ruleId);
+    // Closing the list without either command must not save on an old answer.
+    m_continueSave = false;
     m_state.ui().exec(&dialog);
     return m_continueSave;
 }

@@ -40,6 +40,14 @@ QString identifierJoin(const QString& screenName)
         + SqlValue::text(screenName) + QStringLiteral("' AND WTD.ONOFF = 1 and IDENTIFIER = 1");
 }
 
+// A key as a whole number; keys beyond a double's precision stay exact.
+qint64 wholeNumber(const QVariant& value)
+{
+    bool ok = false;
+    const qint64 whole = value.toLongLong(&ok);
+    return ok ? whole : qint64(value.toDouble());
+}
+
 // The controls a screen shows, in control order; the editors inside combo
 // boxes and date fields belong to their owner.
 void collectControls(QWidget* parent, QList<QWidget*>& out)
@@ -193,7 +201,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
     blankZeros(w);
     if (QWidget* id = ControlAccess::find(w, QStringLiteral("txtID"))) {
         const QString key = ControlAccess::text(id).trimmed();
-        m_state.CurrentRecordId = SqlValue::isNumber(key) ? qint64(key.toDouble()) : 0;
+        m_state.CurrentRecordId = SqlValue::isNumber(key) ? wholeNumber(key) : 0;
     }
     return true;
 }
@@ -293,7 +301,7 @@ qint64 cWindow::ReadOneValueFromTable(const QString& column, const QString& tabl
     try {
         const RowSet rows = m_state.db().execute(QStringLiteral("select top 1 ") + column + QStringLiteral(" from ")
                                                  + table + QLatin1Char(' ') + condition);
-        return rows.isEmpty() ? 0 : qint64(rows.value(0, 0).toDouble());
+        return rows.isEmpty() ? 0 : wholeNumber(rows.value(0, 0));
     } catch (const AppError&) {
         return 0;
     }

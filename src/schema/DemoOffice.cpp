@@ -128,4 +128,39 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("DATEJOINED"), dateNumber(today.addYears(-employee.yearsAgo))},
                    {QStringLiteral("MOBILE"), QString::fromUtf8(employee.mobile)}});
     }
+
+    const struct {
+        const char* name;
+        const char* text;
+    } messages[] = {
+        {"ترحيب بعميل جديد", "أهلاً بك عميلاً لدينا، يسعدنا خدمتك في أي وقت."},
+        {"تذكير بموعد الإرجاع", "نذكّركم بأن موعد إرجاع السيارة غداً، يرجى إحضارها قبل الساعة 12 ظهراً."},
+        {"شكر بعد انتهاء العقد", "شكراً لاختياركم خدماتنا، نتطلع لخدمتكم مرة أخرى."},
+    };
+    for (const auto& message : messages) {
+        db.insert(QStringLiteral("CUSTOMERMESSAGE"), QStringLiteral("CUSTOMERMESSAGEID"),
+                  {{QStringLiteral("name"), QString::fromUtf8(message.name)},
+                   {QStringLiteral("HOMECOMMENTS"), QString::fromUtf8(message.text)}});
+    }
+
+    // Diary rules: one falls due today, so the first start shows a reminder.
+    const struct {
+        const char* name;
+        const char* message;
+        int inDays;
+        const char* frequency;
+    } rules[] = {
+        {"مراجعة العقود المفتوحة", "راجع العقود التي لم تُسلَّم سياراتها بعد واتصل بالعملاء المتأخرين.", 0, "يومي"},
+        {"تجديد تأمين الأسطول", "تنتهي وثائق التأمين الشامل قريباً، اطلب عروض التجديد من شركة التأمين.", 30, "سنوي"},
+        {"صيانة دورية", "موعد الصيانة الدورية لسيارات الأسطول: تغيير الزيت وفحص الإطارات.", 7, "شهري"},
+    };
+    for (const auto& rule : rules) {
+        db.insert(QStringLiteral("_Reminder"), QStringLiteral("REMINDERID"),
+                  {{QStringLiteral("REMINDERRULENAME"), QString::fromUtf8(rule.name)},
+                   {QStringLiteral("REMINDERTYPE"), 1},
+                   {QStringLiteral("ONOFF"), 1},
+                   {QStringLiteral("Message"), QString::fromUtf8(rule.message)},
+                   {QStringLiteral("REMINDERDATE"), dateNumber(today.addDays(rule.inDays))},
+                   {QStringLiteral("FREQUENCY"), QString::fromUtf8(rule.frequency)}});
+    }
 }

@@ -3,7 +3,8 @@
 class Database;
 
 // A small office for a first look: a few cars ready to rent, customers and
-// staff with a manager. Only rows of the schema's own tables.
+// staff with a manager, customer messages and diary rules. Only rows of the
+// schema's own tables.
 class DemoOffice {
 public:
     static void insert(Database& db);

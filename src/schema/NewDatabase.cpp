@@ -2,6 +2,7 @@
 
 #include "schema/DemoOffice.h"
 #include "schema/Schema.h"
+#include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
 #include "shell/base/Database.h"
@@ -76,6 +77,7 @@ void NewDatabase::create(const QString& path, bool demo)
         Transaction transaction(db);
         Schema::create(db);
         insertDefaults(db);
+        ScreenMetadata::insertAll(db);
         if (demo)
             DemoOffice::insert(db);
         transaction.commit();

@@ -55,8 +55,8 @@ QList<TableDef> SchemaTables::engine()
         {index({"WINDOWNAME"})}};
 
     // The customer search dialog reads its columns from these two older tables
-    // (no leading underscore). They come empty; without rows the search shows
-    // nothing, which is what an office without that definition gets.
+    // (no leading underscore); without rows the search shows nothing.
+    // SEARCHFIELD names the search criterion whose text narrows the column.
     TableDef legacyWindowTable{
         QStringLiteral("WINDOWTABLE"),
         {key("WINDOWTABLEID"), text("WINDOWNAME"), text("TABLENAME"), onoff()},
@@ -65,7 +65,7 @@ QList<TableDef> SchemaTables::engine()
     TableDef legacyWindowTableDetails{
         QStringLiteral("WINDOWTABLEDETAILS"),
         {key("WINDOWTABLEDETAILSID"), number("WINDOWTABLEID"), text("COLUMN"),
-         text("COLUMNLABEL"), onoff(), number("DETAILSORDER")},
+         text("COLUMNLABEL"), onoff(), number("DETAILSORDER"), text("SEARCHFIELD")},
         {index({"WINDOWTABLEID"})}};
 
     return {windowTable,      windowTableDetails, gridTable,         gridTableDetails,

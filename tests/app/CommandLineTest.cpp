@@ -7,13 +7,13 @@
 
 namespace {
 
-struct Run {
+struct Outcome {
     int status;
     QString out;
     QString err;
 };
 
-Run ijar(const QStringList& arguments)
+Outcome ijar(const QStringList& arguments)
 {
     QProcess p;
     p.start(QStringLiteral(IJAR_BINARY), arguments);
@@ -35,7 +35,7 @@ TEST(CommandLine, AnswersAndRefusals)
         {{QStringLiteral("--demo")}, 2, "--demo goes with --create-database"},
     };
     for (const auto& r : rows) {
-        const Run run = ijar(r.args);
+        const Outcome run = ijar(r.args);
         EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString();
         EXPECT_TRUE((run.out + run.err).contains(QString::fromUtf8(r.says)))
             << r.args.join(' ').toStdString() << ": " << (run.out + run.err).toStdString();
@@ -46,7 +46,7 @@ TEST(CommandLine, CreatesADatabaseOnceAndNeverOverwrites)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("office.db"));
-    const Run first = ijar({QStringLiteral("--create-database"), path, QStringLiteral("--demo")});
+    const Outcome first = ijar({QStringLiteral("--create-database"), path, QStringLiteral("--demo")});
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains(QStringLiteral("ADMIN")));
     {
@@ -60,7 +60,7 @@ TEST(CommandLine, CreatesADatabaseOnceAndNeverOverwrites)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
     f.close();
-    const Run second = ijar({QStringLiteral("--create-database"), path});
+    const Outcome second = ijar({QStringLiteral("--create-database"), path});
     EXPECT_EQ(second.status, 1);
     EXPECT_FALSE(second.err.isEmpty());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

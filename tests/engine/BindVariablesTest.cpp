@@ -135,8 +135,9 @@ TEST_F(BindVariables, whatCouldChangeTheStatementIsRefused)
             const QString sql = PrepareSQLStatement(state(), QString::fromUtf8(c.sql), QString::fromUtf8(c.list));
             ADD_FAILURE() << "not refused: " << qPrintable(sql);
         } catch (const AppError& e) {
-            if (c.number != 0)
+            if (c.number != 0) {
                 EXPECT_EQ(e.number(), c.number);
+            }
             EXPECT_TRUE(e.description().contains(QString::fromLatin1(c.named))) << qPrintable(e.description());
         }
     }

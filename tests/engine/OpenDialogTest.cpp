@@ -186,6 +186,7 @@ TEST_F(OpenDialog, ChoosingAndClosing)
          [](QDialog* d) {
              QTableView* g = grid(d);
              const QRect r = g->visualRect(g->model()->index(4, 1));
+             QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
              QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, r.center());
          }, 5},
         {"command0 closes without a choice", [](QDialog* d) { selectRow(d, 4); button(d, "command0")->click(); }, 42},
@@ -300,8 +301,9 @@ TEST_F(OpenDialog, NoMatchingRowsOpensAnEmptyListAndKeepsTheRecord)
             EXPECT_EQ(open(c.condition), before != 0) << c.what;
             EXPECT_EQ(office.ui().dialogsShown, QStringList{QStringLiteral("frmGeneralOpen")}) << c.what;
             EXPECT_EQ(rows, 0) << c.what;
-            if (!count.isNull())
+            if (!count.isNull()) {
                 EXPECT_EQ(count, QStringLiteral("0")) << c.what;
+            }
             EXPECT_EQ(office.state().CurrentRecordId, before) << c.what;
         }
     }

@@ -112,6 +112,12 @@ QDialog* build(const QString& name, QWidget* parent)
 {
     auto* screen = new QDialog(parent);
     screen->setObjectName(name);
+    populate(screen);
+    return screen;
+}
+
+void populate(QDialog* screen)
+{
     auto* layout = new QVBoxLayout(screen);
 
     auto* caption = new QLabel(Caption, screen);
@@ -157,7 +163,6 @@ QDialog* build(const QString& name, QWidget* parent)
         b->setObjectName(QString::fromLatin1(button));
         layout->addWidget(b);
     }
-    return screen;
 }
 
 void registerScreen(RunState& state, const QString& name)

@@ -60,6 +60,8 @@ qint64 addTable(Database& db, const QString& screenName, const QString& table, i
 
 // The screen, with objectName `name`; the caller owns it.
 QDialog* build(const QString& name = Name, QWidget* parent = nullptr);
+// Puts the controls above into a dialog made elsewhere (a DataScreen).
+void populate(QDialog* screen);
 
 // Registers `name` in the screen registry, building it with build().
 void registerScreen(RunState& state, const QString& name = Name);

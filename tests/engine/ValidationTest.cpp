@@ -125,7 +125,7 @@ protected:
             ADD_FAILURE() << "no control " << name;
     }
 
-    QString errorLog() const
+    QString errorLog()
     {
         QFile file(errorLogPath(office.state()));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -189,8 +189,9 @@ TEST_F(Validation, eachKindPassesOrFails)
 
         EXPECT_EQ(validate(), !c.fails);
         EXPECT_EQ(ui().dialogsShown.size() - shownBefore, c.fails ? 1 : 0);
-        if (c.fails)
+        if (c.fails) {
             EXPECT_EQ(lines, QList<Line>({{message, id}}));
+        }
     }
     EXPECT_TRUE(errorLog().isEmpty());
 }
@@ -285,6 +286,16 @@ TEST_F(Validation, saveAnywayGoesOn)
     EXPECT_TRUE(validate());
     EXPECT_TRUE(validation().continueSave());
     EXPECT_TRUE(validation().lastResult());
+}
+
+TEST_F(Validation, closingTheListWithoutAnswerNeverSavesOnAnOldAnswer)
+{
+    fill("dfnLOW", "0");
+    addRule(1, QStringLiteral("dfnLOW"), {}, QStringLiteral("needed"));
+    script = [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("command0"))->click(); };
+    ASSERT_TRUE(validate());
+    script = [](QDialog* d) { d->reject(); };
+    EXPECT_FALSE(validate());
 }
 
 TEST_F(Validation, theDetailsBoxMakesTheDialogTallerAndShorter)

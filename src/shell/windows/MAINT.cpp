@@ -5,7 +5,7 @@
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/windows/MenuScreen.h"
-#include "shell/windows/ScreenOpener.h"
+#include "shell/base/ScreenOpener.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,9 +4,9 @@
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
-#include "shell/windows/KeyRoutines.h"
+#include "shell/base/KeyRoutines.h"
 #include "shell/windows/MenuTable.h"
-#include "shell/windows/ScreenOpener.h"
+#include "shell/base/ScreenOpener.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

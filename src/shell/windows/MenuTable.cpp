@@ -1,6 +1,6 @@
 #include "shell/windows/MenuTable.h"
 
-#include "shell/windows/KeyRoutines.h"
+#include "shell/base/KeyRoutines.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "StandInScreens.h"
 
-#include "shell/windows/KeyRoutines.h"
+#include "shell/base/KeyRoutines.h"
 #include "shell/windows/MAINT.h"
 #include "support/TestOffice.h"
 

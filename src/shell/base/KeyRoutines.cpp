@@ -1,4 +1,4 @@
-#include "shell/windows/KeyRoutines.h"
+#include "shell/base/KeyRoutines.h"
 
 #include "shell/base/RunState.h"
 #include "shell/base/ShellFrame.h"

@@ -1,4 +1,4 @@
-#include "shell/windows/ScreenOpener.h"
+#include "shell/base/ScreenOpener.h"
 
 #include "shell/base/AppError.h"
 #include "shell/base/ErrorLog.h"

@@ -1,0 +1,152 @@
+#include "engine/DataScreen.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/cValidation.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/KeyRoutines.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenOpener.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/SqlValue.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QTabWidget>
+
+DataScreen::DataScreen(RunState& state, Definition definition, QWidget* parent)
+    : QDialog(parent), m_state(state), m_definition(std::move(definition))
+{
+}
+
+cWindow& DataScreen::window()
+{
+    return m_state.service<cWindow>();
+}
+
+void DataScreen::connectCommands()
+{
+    const std::pair<const char*, void (DataScreen::*)()> commands[] = {
+        {"cmdNew", &DataScreen::New},       {"cmdOpen", &DataScreen::Open},
+        {"cmdSave", &DataScreen::Save},     {"cmdDel", &DataScreen::Delete},
+        {"cmdOk", &DataScreen::Ok},         {"command0", &DataScreen::Close},
+        {"cmdPL", &DataScreen::PrintListCommand}, {"cmdPRINT", &DataScreen::Print},
+    };
+    for (const auto& [name, handler] : commands) {
+        if (auto* button = qobject_cast<QAbstractButton*>(ControlAccess::find(this, QLatin1String(name))))
+            connect(button, &QAbstractButton::clicked, this, [this, h = handler] { (this->*h)(); });
+    }
+}
+
+bool DataScreen::run(const QString& where, const std::function<void()>& work)
+{
+    return guarded(m_state, this, objectName() + QLatin1Char('.') + where, work);
+}
+
+QString DataScreen::idText() const
+{
+    QWidget* id = ControlAccess::find(this, QStringLiteral("txtID"));
+    return id ? ControlAccess::text(id).trimmed() : QString();
+}
+
+QString DataScreen::keyCondition(const QString& keyword) const
+{
+    return keyword + m_definition.keyColumn + QStringLiteral(" = ") + SqlValue::number(idText(), QStringLiteral("txtID"));
+}
+
+void DataScreen::load()
+{
+    ScreenSetup::run(m_state, this);
+    run(QStringLiteral("Form_Load"), [this] {
+        const qint64 key = window().ReadOneValueFromTable(m_definition.keyColumn, m_definition.table,
+                                                          m_definition.condition);
+        window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
+                      this);
+    });
+}
+
+bool DataScreen::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show && !m_loaded) {
+        m_loaded = true;
+        load();
+    } else if (event->type() == QEvent::WindowActivate && m_definition.firstPageOnActivation) {
+        if (auto* tabs = findChild<QTabWidget*>(QStringLiteral("SSTab1")))
+            tabs->setCurrentIndex(0);
+    }
+    return QDialog::event(event);
+}
+
+void DataScreen::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+F9 is held back on the data screens.
+    if (event->key() == Qt::Key_F9 && (event->modifiers() & Qt::ShiftModifier))
+        return;
+    if (!KeyRoutines::dataScreenKey(m_state, this, event->key()))
+        QDialog::keyPressEvent(event);
+}
+
+void DataScreen::done(int result)
+{
+    // Leaving any screen ends a journal view.
+    m_state.Viewing = false;
+    QDialog::done(result);
+}
+
+void DataScreen::New()
+{
+    run(QStringLiteral("cmdNew_Click"), [this] {
+        window().ShowNew(this, m_definition.newCaption, m_definition.nameField, m_definition.newFields);
+    });
+}
+
+void DataScreen::Open()
+{
+    run(QStringLiteral("cmdOpen_Click"), [this] {
+        if (window().ShowOpen(this, m_definition.openCaption, m_definition.condition))
+            window().Read(QStringLiteral(" WHERE ") + m_definition.keyColumn + QStringLiteral(" = ")
+                              + QString::number(m_state.CurrentRecordId),
+                          this);
+    });
+}
+
+void DataScreen::Save()
+{
+    run(QStringLiteral("cmdSave_Click"), [this] {
+        if (m_state.service<cValidation>().ValidateWindow(this))
+            window().Save(keyCondition(), this);
+    });
+}
+
+void DataScreen::Delete()
+{
+    bool deleted = false;
+    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+        if (!idText().isEmpty())
+            deleted = window().Delete(QString(), this);
+    });
+    if (deleted)
+        close();
+}
+
+void DataScreen::Ok()
+{
+    Save();
+    close();
+}
+
+void DataScreen::Close()
+{
+    m_state.ui().processEvents();
+    close();
+}
+
+void DataScreen::PrintListCommand()
+{
+    if (m_definition.printList == PrintList::ListWindow)
+        openScreen(m_state, this, QStringLiteral("F3M0O"), objectName() + QStringLiteral(".cmdPL_Click"));
+}
+
+void DataScreen::Print()
+{
+    openScreen(m_state, this, QStringLiteral("frmPrint"), objectName() + QStringLiteral(".cmdPRINT_Click"));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/cWindow.h"
+
+#include <QDialog>
+#include <QString>
+
+class RunState;
+
+// The pattern every data screen follows: a record number (txtID), a record
+// name (txtNAME), the fields on SSTab1 and the row of command buttons
+// cmdNew, cmdOpen, cmdSave, cmdDel, cmdPL, cmdPRINT, cmdOk and command0.
+// A screen declares its constants and overrides only the commands it does
+// its own way.
+class DataScreen : public QDialog {
+    Q_OBJECT
+public:
+    enum class PrintList { None, ListWindow };
+
+    struct Definition {
+        QString keyColumn;              // "REMINDERID"
+        QString table;                  // "_reminder"
+        QString condition;              // "Where onoff =1 and REMINDERTYPE = 1 "
+        QString openCaption;            // caption of the open dialog
+        QString newCaption;             // caption of the new-record dialog
+        QString nameField;              // name column the new-record dialog fills
+        cWindow::Fields newFields;      // further columns of a new record
+        bool firstPageOnActivation = true;
+        PrintList printList = PrintList::None;
+    };
+
+    DataScreen(RunState& state, Definition definition, QWidget* parent);
+
+    void done(int result) override;
+
+    // The standard commands; each reports its own failure.
+    virtual void New();
+    virtual void Open();
+    virtual void Save();
+    virtual void Delete();
+    virtual void Ok();
+    virtual void Close();
+    virtual void PrintListCommand();
+    virtual void Print();
+
+protected:
+    // Called by the screen's constructor after its .ui is set up: wires the
+    // command buttons found by name.
+    void connectCommands();
+    // The first showing: set-up, then the first record.
+    virtual void load();
+    // Runs a handler so that a failure is reported against this screen.
+    bool run(const QString& where, const std::function<void()>& work);
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    RunState& state() { return m_state; }
+    cWindow& window();
+    const Definition& definition() const { return m_definition; }
+    // "where KEY = " + the number in txtID; throws when txtID is not a number.
+    QString keyCondition(const QString& keyword = QStringLiteral("where ")) const;
+    QString idText() const;
+
+private:
+    RunState& m_state;
+    Definition m_definition;
+    bool m_loaded = false;
+};

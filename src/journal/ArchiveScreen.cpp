@@ -1,0 +1,87 @@
+#include "journal/ArchiveScreen.h"
+
+#include "engine/ControlAccess.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/SqlValue.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QTableView>
+
+namespace {
+
+DataScreen::Definition archiveDefinition()
+{
+    DataScreen::Definition d;
+    d.firstPageOnActivation = false;
+    d.printList = DataScreen::PrintList::ListWindow;
+    return d;
+}
+
+}
+
+ArchiveScreen::ArchiveScreen(RunState& state, QWidget* parent) : DataScreen(state, archiveDefinition(), parent)
+{
+}
+
+void ArchiveScreen::wire()
+{
+    connectCommands();
+    if (auto* search = qobject_cast<QAbstractButton*>(ControlAccess::find(this, QStringLiteral("cmdSearch"))))
+        connect(search, &QAbstractButton::clicked, this, &ArchiveScreen::search);
+    QComboBox* users = userBox();
+    connect(allUsersBox(), &QCheckBox::toggled, users, [users](bool all) { users->setEnabled(!all); });
+    users->setEnabled(!allUsersBox()->isChecked());
+}
+
+void ArchiveScreen::load()
+{
+    ScreenSetup::run(state(), this);
+    const QDate today = QDate::currentDate();
+    dateEdit("dfdFrom")->setDate(today);
+    dateEdit("dfdTo")->setDate(today);
+}
+
+void ArchiveScreen::Ok()
+{
+    Close();
+}
+
+void ArchiveScreen::search()
+{
+    run(QStringLiteral("cmdSearch_Click"),
+        [this] { window().ReadGrid(this, QStringLiteral("datagrid1"), searchCondition()); });
+}
+
+QDateEdit* ArchiveScreen::dateEdit(const char* name) const
+{
+    return qobject_cast<QDateEdit*>(ControlAccess::require(this, QLatin1String(name)));
+}
+
+QString ArchiveScreen::fromDate() const
+{
+    return SqlValue::number(dateEdit("dfdFrom")->date().toString(QStringLiteral("yyyyMMdd")), QStringLiteral("dfdFrom"));
+}
+
+QString ArchiveScreen::toDate() const
+{
+    return SqlValue::number(dateEdit("dfdTo")->date().toString(QStringLiteral("yyyyMMdd")), QStringLiteral("dfdTo"));
+}
+
+QTableView* ArchiveScreen::grid() const
+{
+    return qobject_cast<QTableView*>(ControlAccess::require(this, QStringLiteral("DataGrid1")));
+}
+
+QComboBox* ArchiveScreen::userBox() const
+{
+    return qobject_cast<QComboBox*>(ControlAccess::require(this, QStringLiteral("dfcUser")));
+}
+
+QCheckBox* ArchiveScreen::allUsersBox() const
+{
+    return qobject_cast<QCheckBox*>(ControlAccess::require(this, QStringLiteral("dffAllUsers")));
+}

@@ -1,0 +1,116 @@
+#include "journal/F3M0O.h"
+#include "ui_F3M0O.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/RecordListModel.h"
+#include "engine/cWindow.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/SqlValue.h"
+
+#include <QMap>
+
+namespace {
+
+// A label goes between [ and ], where a ] would end the name early.
+QString bracketed(const QString& label)
+{
+    QString safe = label;
+    safe.remove(QLatin1Char(']'));
+    return QLatin1Char('[') + safe + QLatin1Char(']');
+}
+
+}
+
+F3M0O::F3M0O(RunState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::F3M0O>()), m_list(new RecordListModel(state.db(), this))
+{
+    m_ui->setupUi(this);
+    m_ui->grdMEMBERS->setModel(m_list);
+    connect(m_ui->cmdSearch, &QPushButton::clicked, this, &F3M0O::RefreshgrdMEMBERS);
+    connect(m_ui->grdMEMBERS, &QAbstractItemView::doubleClicked, this, &F3M0O::choose);
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, &F3M0O::choose);
+    connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
+    ScreenSetup::run(state, this);
+}
+
+F3M0O::~F3M0O() = default;
+
+QString F3M0O::statement()
+{
+    Database& db = m_state.db();
+    const RowSet columns = db.execute(QStringLiteral(
+        "select WT.TABLENAME , WTD.* from WINDOWTABLE WT , WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = "
+        "WT.WINDOWTABLEID and WT.WINDOWNAME = 'F3M0' AND WTD.ONOFF = 1 ORDER BY DETAILSORDER"));
+    if (columns.isEmpty())
+        return {};
+    const QString table = columns.text(0, QStringLiteral("TableName")).trimmed();
+    // The list's first column is the record's key, whatever the table calls it.
+    QString key = db.primaryKeyOf(table);
+    if (key.isEmpty())
+        key = QStringLiteral("ID");
+
+    QStringList list{key + QStringLiteral(" as [ID:]")};
+    QMap<QString, QStringList> narrowed;  // criterion -> the columns it narrows
+    for (int i = 0; i < columns.count(); ++i) {
+        const QString column = columns.text(i, QStringLiteral("Column")).trimmed();
+        list << column + QStringLiteral(" as ") + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL")));
+        const QString criterion = columns.text(i, QStringLiteral("SEARCHFIELD")).trimmed();
+        if (!criterion.isEmpty())
+            narrowed[criterion] << column;
+    }
+
+    // Each typed criterion must match one of its columns; an empty one narrows nothing.
+    QStringList conditions;
+    for (auto it = narrowed.cbegin(); it != narrowed.cend(); ++it) {
+        const QWidget* field = ControlAccess::find(this, it.key());
+        const QString typed = field ? ControlAccess::text(field).trimmed() : QString();
+        if (typed.isEmpty())
+            continue;
+        QStringList matches;
+        for (const QString& column : it.value())
+            matches << column + QStringLiteral(" like '") + SqlValue::likeContains(typed) + QStringLiteral("' ESCAPE '\\'");
+        conditions << QLatin1Char('(') + matches.join(QStringLiteral(" or ")) + QLatin1Char(')');
+    }
+    return QStringLiteral("SELECT ") + list.join(QStringLiteral(" , ")) + QStringLiteral(" FROM ") + table
+         + (conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" and ")))
+         + QStringLiteral(" ORDER BY ") + key;
+}
+
+void F3M0O::RefreshgrdMEMBERS()
+{
+    guarded(m_state, this, QStringLiteral("F3M0O.RefreshgrdMEMBERS"), [this] {
+        const QString sql = statement();
+        if (sql.isEmpty())
+            return;
+        m_list->setStatement(sql);
+        if (m_list->rowCount() > 0)
+            m_ui->grdMEMBERS->setCurrentIndex(m_list->index(0, 0));
+    });
+    m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
+}
+
+void F3M0O::choose()
+{
+    const QModelIndex current = m_ui->grdMEMBERS->currentIndex();
+    if (!current.isValid())
+        return;
+    const QString key = m_list->data(m_list->index(current.row(), 0)).toString().trimmed();
+    if (key.isEmpty())
+        return;
+    const bool read = guarded(m_state, this, QStringLiteral("F3M0O.cmdOk_Click"), [this, &key] {
+        const QString id = SqlValue::number(key, QStringLiteral("ID:"));
+        m_state.CurrentRecordId = id.toLongLong();
+        QWidget* opener = parentWidget();
+        if (!opener)
+            return;
+        cWindow& window = m_state.service<cWindow>();
+        // The opener is read by its own key; a screen without one has nothing to read.
+        const QString keyColumn = window.GetTableIdentifier(opener);
+        if (keyColumn != QLatin1String("0"))
+            window.Read(QStringLiteral(" WHERE ") + keyColumn + QStringLiteral(" = ") + id, opener);
+    });
+    if (read)
+        accept();
+}

@@ -1,0 +1,13 @@
+#include "reminders/ReminderScreens.h"
+
+#include "reminders/POPcalendar.h"
+#include "reminders/frmReminder.h"
+#include "shell/base/ScreenRegistry.h"
+
+void registerReminderScreens(ScreenRegistry& screens)
+{
+    screens.add(QStringLiteral("frmReminder"),
+                [](RunState& state, QWidget* parent) { return new frmReminder(state, parent); });
+    screens.add(QStringLiteral("POPcalendar"),
+                [](RunState& state, QWidget* parent) { return new POPcalendar(state, parent); });
+}

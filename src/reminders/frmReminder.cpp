@@ -1,0 +1,31 @@
+#include "reminders/frmReminder.h"
+#include "ui_frmReminder.h"
+
+namespace {
+
+DataScreen::Definition diaryDefinition()
+{
+    DataScreen::Definition d;
+    d.keyColumn = QStringLiteral("REMINDERID");
+    d.table = QStringLiteral("_reminder");
+    d.condition = QStringLiteral("Where onoff =1 and REMINDERTYPE = 1 ");
+    d.openCaption = QStringLiteral("Rent Contracts ");
+    d.newCaption = QStringLiteral("New Message ");
+    d.nameField = QStringLiteral("REMINDERRULENAME");
+    // A new rule is active at once and belongs to this screen.
+    d.newFields = {{QStringLiteral("REMINDERTYPE"), 1}, {QStringLiteral("ONOFF"), 1}};
+    return d;
+}
+
+}
+
+frmReminder::frmReminder(RunState& state, QWidget* parent)
+    : DataScreen(state, diaryDefinition(), parent), m_ui(std::make_unique<Ui::frmReminder>())
+{
+    m_ui->setupUi(this);
+    connectCommands();
+    connect(m_ui->dfcFrequency, &QComboBox::editTextChanged, this,
+            [this] { window().ComboBoxOnChange(m_ui->dfcFrequency); });
+}
+
+frmReminder::~frmReminder() = default;

@@ -1,0 +1,37 @@
+#include "rental/frmCustomerMessages.h"
+#include "ui_frmCustomerMessages.h"
+
+namespace {
+
+DataScreen::Definition messagesDefinition()
+{
+    DataScreen::Definition d;
+    d.keyColumn = QStringLiteral("CUSTOMERMESSAGEID");
+    d.table = QStringLiteral("CUSTOMERMESSAGE");
+    d.condition = QStringLiteral("WHERE 1 = 1 ");
+    d.openCaption = QStringLiteral("Messages");
+    d.newCaption = QStringLiteral(" New Message  ");
+    d.nameField = QStringLiteral("name");
+    d.firstPageOnActivation = false;
+    d.printList = DataScreen::PrintList::ListWindow;
+    return d;
+}
+
+}
+
+frmCustomerMessages::frmCustomerMessages(RunState& state, QWidget* parent)
+    : DataScreen(state, messagesDefinition(), parent), m_ui(std::make_unique<Ui::frmCustomerMessages>())
+{
+    m_ui->setupUi(this);
+    connectCommands();
+}
+
+frmCustomerMessages::~frmCustomerMessages() = default;
+
+void frmCustomerMessages::Delete()
+{
+    if (idText().isEmpty())
+        return;
+    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
+    close();
+}

@@ -1,0 +1,15 @@
+#include "schema/ScreenMetadata.h"
+
+namespace ScreenMetadata {
+
+void insertAll(Database& db)
+{
+    frmOptions(db);
+    frmCustomerMessages(db);
+    frmReminder(db);
+    F1M0(db);
+    F1M1(db);
+    F3M0O(db);
+}
+
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+class Database;
+
+// The definition rows of every screen that comes with a new database. Each
+// screen keeps its rows in a file of its own (Metadata<Screen>.cpp).
+namespace ScreenMetadata {
+void insertAll(Database& db);
+
+void frmOptions(Database& db);
+void frmCustomerMessages(Database& db);
+void frmReminder(Database& db);
+void F1M0(Database& db);
+void F1M1(Database& db);
+void F3M0O(Database& db);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/DataScreen.h"
+
+#include <memory>
+
+class NumberEdit;
+namespace Ui { class frmOptions; }
+
+// The office-wide settings of _CONFIG that the operator may change: the
+// message switches, the extra-kilometre charge and the currency words. No
+// table is bound: the entries are read each time the screen is activated and
+// written by Save. New, Open, Delete and Print list mean nothing here, so
+// their buttons stay disabled.
+class frmOptions : public DataScreen {
+    Q_OBJECT
+public:
+    frmOptions(RunState& state, QWidget* parent);
+    ~frmOptions() override;
+
+    void Save() override;
+
+protected:
+    void load() override;
+    bool event(QEvent* event) override;
+
+private:
+    void showEntries();
+    // At most one of the two charges is non-zero.
+    static void keepOneCharge(const NumberEdit* changed, NumberEdit* other);
+
+    std::unique_ptr<Ui::frmOptions> m_ui;
+};
