@@ -1,7 +1,6 @@
 #include "JournalOffice.h"
 
 #include "engine/ControlAccess.h"
-#include "journal/F1M0.h"
 #include "shell/base/SqlValue.h"
 
 #include <QCheckBox>
@@ -31,9 +30,9 @@ struct Archive {
         control<QDateEdit>("dfdTo")->setDate(to);
         control<QCheckBox>("dffAllUsers")->setChecked(allUsers);
         control<QComboBox>("dfcUser")->setCurrentText(user);
-        QLineEdit* description_ = control<QLineEdit>("dfsDescription");
-        description_->clear();
-        QTest::keyClicks(description_, description);
+        QLineEdit* field = control<QLineEdit>("dfsDescription");
+        field->clear();
+        QTest::keyClicks(field, description);
         control<QPushButton>("cmdSearch")->click();
     }
 
