@@ -1,6 +1,7 @@
 #include "app/Wiring.h"
 
 #include "engine/EngineSetup.h"
+#include "engine/cWindow.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
 #include "rental/RentalScreens.h"
@@ -50,4 +51,5 @@ void Wiring::afterLogin()
 {
     m_main.applyConfiguration();
     m_main.enableReminderTimer();
+    m_state.service<cWindow>().ShowFavouriteWindow(&m_main);
 }

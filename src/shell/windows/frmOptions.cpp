@@ -66,7 +66,6 @@ void frmOptions::showEntries()
 {
     Configuration store(state().db());
     try {
-        m_ui->SSTab1->setCurrentIndex(0);
         // A box shows whether its switch is in effect: any non-zero field-name
         // entry shows names, only 1 shows the screen name.
         m_ui->dffUSEROUTER->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("USEROUTER"))));
