@@ -277,6 +277,8 @@ QRect MAINT::menuArea() const
     // Right to left, the menu hangs from the button's right edge.
     if (layoutDirection() == Qt::RightToLeft)
         topLeft.rx() += button->width() - width;
+    // A menu wider than its button stays inside the main window.
+    topLeft.rx() = qBound(work.left(), topLeft.x(), qMax(work.left(), work.right() + 1 - width));
     return QRect(topLeft, QSize(width, qMax(0, work.bottom() - topLeft.y())));
 }
 

@@ -5,6 +5,7 @@
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/base/KeyRoutines.h"
+#include "shell/windows/LeftToRightText.h"
 #include "shell/windows/MenuTable.h"
 #include "shell/base/ScreenOpener.h"
 
@@ -23,12 +24,13 @@ MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
     setWindowTitle(MenuTable::frameTitle(menuNumber));
     m_ui->Frame1->setTitle(MenuTable::frameTitle(menuNumber));
 
+    m_captionStyle = new LeftToRightText;
+    m_captionStyle->setParent(this);
     for (int i = 0; i < MenuTable::ButtonCount; ++i) {
         auto* button = findChild<QPushButton*>(QStringLiteral("command%1").arg(i));
         const MenuCommand* command = MenuTable::find(menuNumber, i);
         button->setText(i == 0 ? MenuTable::backCaption() : command ? command->caption : QString());
-        // The captions are English: "1- Cars" must not turn into "Cars -1" on the Arabic desktop.
-        button->setLayoutDirection(Qt::LeftToRight);
+        button->setStyle(m_captionStyle);
         connect(button, &QPushButton::clicked, this, [this, i] { runCommand(i); });
     }
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <memory>
 
+class LeftToRightText;
+
 class RunState;
 namespace Ui { class MenuScreen; }
 
@@ -27,4 +29,5 @@ private:
     int m_menu;
     bool m_loaded = false;
     std::unique_ptr<Ui::MenuScreen> m_ui;
+    LeftToRightText* m_captionStyle = nullptr;
 };
