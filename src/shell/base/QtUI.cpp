@@ -10,8 +10,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <cstdlib>
-
 void QtUI::message(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Information, title.isEmpty() ? QApplication::applicationDisplayName() : title,
@@ -85,7 +83,9 @@ bool QtUI::openUrl(QWidget* parent, const QUrl& url)
 
 void QtUI::quit(int exitCode)
 {
+    // Every running loop, modal ones included, ends now; the queued call ends
+    // the main loop too when it has not started yet. Leaving through the loops
+    // lets the run state close the database and release the home folder.
     QApplication::exit(exitCode);
-    // The run ends here even when called from inside a modal loop.
-    std::exit(exitCode);
+    QMetaObject::invokeMethod(qApp, [exitCode] { QApplication::exit(exitCode); }, Qt::QueuedConnection);
 }
