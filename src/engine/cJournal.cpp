@@ -30,8 +30,12 @@ const QString FromJournal = QStringLiteral("من السجل");
 
 QString caption(const QWidget* screen)
 {
+    // A screen without its caption label still names its entries, so that the
+    // archive's description search finds them.
     const auto* label = qobject_cast<const QLabel*>(ControlAccess::find(screen, QStringLiteral("lblScreenName")));
-    return label ? label->text() : QString();
+    if (label && !label->text().trimmed().isEmpty())
+        return label->text();
+    return screen->windowTitle().trimmed().isEmpty() ? screen->objectName() : screen->windowTitle();
 }
 
 // Numbers compare as numbers (a stored 12 is the 12.00 a money field shows).

@@ -1,149 +1,166 @@
 #include "engine/ControlAccess.h"
 #include "engine/NumberEdit.h"
+#include "engine/cWindow.h"
 #include "shell/base/AppError.h"
+#include "support/TestOffice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QTest>
 #include <QTimeEdit>
+#include <QValidator>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
-TEST(ControlAccess, FindsByNameWithoutRegardToCaseFirstInChildOrder)
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A row of _SCREENCOMBOBOX.
+struct Choice { const char* value; int order; int isDefault = 0; const char* control = "dfcCOLOR";
+                const char* window = "frmComboProbe"; int onoff = 1; };
+
+// An editable combo box, the way the data screens have them, with a list from design time.
+QComboBox* addBox(QWidget* screen, const char* name)
 {
-    QWidget screen;
-    auto* frame = new QGroupBox(&screen);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* inner = new QLineEdit(frame);
-    inner->setObjectName(QStringLiteral("txtName"));
-    auto* later = new QLineEdit(&screen);
-    later->setObjectName(QStringLiteral("TXTNAME"));
-    auto* deep = new QLineEdit(new QWidget(frame));
-    deep->setObjectName(QStringLiteral("dfsDeep"));
+    auto* box = new QComboBox(screen);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->addItems({u"design"_s, u"time"_s});
+    box->setEditText(u"typed"_s);
+    return box;
+}
 
-    const struct {
-        const char* name;
-        QWidget* found;
-    } cases[] = {
-        {"txtNAME", inner}, {"txtname", inner}, {" txtName ", inner}, {"frame1", frame},
-        {"DFSDEEP", deep},  {"nothing", nullptr}, {"", nullptr},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ControlAccess::find(&screen, QString::fromLatin1(c.name)), c.found) << c.name;
-
-    EXPECT_EQ(ControlAccess::find(nullptr, QStringLiteral("txtName")), nullptr);
-    EXPECT_EQ(ControlAccess::require(&screen, QStringLiteral("dfsdeep")), deep);
-    screen.setObjectName(QStringLiteral("frmTest"));
-    try {
-        ControlAccess::require(&screen, QStringLiteral("dfsMissing"));
-        ADD_FAILURE() << "a missing control was found";
-    } catch (const AppError& e) {
-        EXPECT_TRUE(e.description().contains(QStringLiteral("frmTest")));
-        EXPECT_TRUE(e.description().contains(QStringLiteral("dfsMissing")));
-    }
 }
 
 TEST(ControlAccess, FacesOfEveryKind)
 {
-    using Make = std::function<QWidget*()>;
-    const auto dateEdit = [] {
-        auto* e = new QDateEdit;
-        e->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-        return e;
-    };
-    const auto timeEdit = [] {
-        auto* e = new QTimeEdit;
-        e->setDisplayFormat(QStringLiteral("hh:mm:ss"));
-        return e;
-    };
-    const auto fixedList = [] {
-        auto* b = new QComboBox;
-        b->addItems({QStringLiteral("أ"), QStringLiteral("ب")});
-        return b;
-    };
-    const auto freeList = [] {
-        auto* b = new QComboBox;
-        b->setEditable(true);
-        return b;
-    };
-    const struct {
-        const char* kind;
-        Make make;
-        const char* put;         // through setDefaultValue
-        QVariant defaultValue;   // null: the kind has none
-        bool hasText;
-        const char* text;
-        const char* value;
-    } cases[] = {
-        {"line edit", [] { return new QLineEdit; }, "a,,b", QStringLiteral("a,,b"), true, "a,,b", "a,,b"},
-        {"number edit", [] { return new NumberEdit; }, "12", QStringLiteral("12"), true, "12", "12"},
-        {"plain text", [] { return new QPlainTextEdit; }, "x\ny", QStringLiteral("x\ny"), true, "x\ny", "x\ny"},
-        {"date", dateEdit, "05/01/2003", QDate(2003, 1, 5), true, "05/01/2003", "05/01/2003"},
-        {"date yyyymmdd", dateEdit, "20031231", QDate(2003, 12, 31), true, "31/12/2003", "31/12/2003"},
-        {"date far", dateEdit, "31/12/9999", QDate(9999, 12, 31), true, "31/12/9999", "31/12/9999"},
-        {"time", timeEdit, "14:30:05", QTime(14, 30, 5), true, "14:30:05", "14:30:05"},
-        {"time short", timeEdit, "00:00", QTime(0, 0), true, "00:00:00", "00:00:00"},
-        {"time stored", timeEdit, "093000", QTime(9, 30), true, "09:30:00", "09:30:00"},
-        {"check on", [] { return new QCheckBox; }, "1", 1, false, "", "1"},
-        {"check true", [] { return new QCheckBox; }, "-1", 1, false, "", "1"},
-        {"check off", [] { return new QCheckBox; }, "0", 0, false, "", "0"},
-        {"fixed list", fixedList, "ب", QStringLiteral("ب"), true, "ب", "ب"},
-        {"fixed list, no such choice", fixedList, "ج", QString(), true, "", ""},
-        {"free list", freeList, "ج", QStringLiteral("ج"), true, "ج", "ج"},
-        {"label", [] { return new QLabel(QStringLiteral("0")); }, "x", QVariant(), false, "", ""},
-        {"tab set", [] { return new QTabWidget; }, "x", QVariant(), false, "", ""},
-        {"button", [] { return new QPushButton(QStringLiteral("0")); }, "x", QVariant(), false, "", ""},
+    const auto date = [] { auto* e = new QDateEdit; e->setDisplayFormat(u"dd/MM/yyyy"_s); return e; };
+    const auto time = [] { auto* e = new QTimeEdit; e->setDisplayFormat(u"hh:mm:ss"_s); return e; };
+    const auto fixedList = [] { auto* b = new QComboBox; b->addItems({u"أ"_s, u"ب"_s}); return b; };
+    const auto check = [] { return new QCheckBox; };
+    // put: through setDefaultValue; defaultValue null: the kind has none; text null: no Text face.
+    const struct { const char* kind; std::function<QWidget*()> make; const char* put; QVariant defaultValue; const char* text;
+                   const char* value; } cases[] = {
+        {"line edit", [] { return new QLineEdit; }, "a,,b", u"a,,b"_s, "a,,b", "a,,b"},
+        {"plain text", [] { return new QPlainTextEdit; }, "x\ny", u"x\ny"_s, "x\ny", "x\ny"},
+        {"date", date, "05/01/2003", QDate(2003, 1, 5), "05/01/2003", "05/01/2003"},
+        {"date yyyymmdd", date, "20031231", QDate(2003, 12, 31), "31/12/2003", "31/12/2003"},
+        {"time stored", time, "093000", QTime(9, 30), "09:30:00", "09:30:00"},
+        {"check true", check, "-1", 1, nullptr, "1"},
+        {"check off", check, "0", 0, nullptr, "0"},
+        {"fixed list", fixedList, "ب", u"ب"_s, "ب", "ب"},
+        {"fixed list, no such choice", fixedList, "ج", QString(), "", ""},
+        {"free list", [] { auto* b = new QComboBox; b->setEditable(true); return b; }, "ج", u"ج"_s, "ج", "ج"},
+        {"label", [] { return new QLabel(u"0"_s); }, "x", QVariant(), nullptr, ""},
     };
     for (const auto& c : cases) {
         std::unique_ptr<QWidget> w(c.make());
         ControlAccess::setDefaultValue(w.get(), QString::fromUtf8(c.put));
         EXPECT_EQ(ControlAccess::defaultValue(w.get()), c.defaultValue) << c.kind;
-        EXPECT_EQ(ControlAccess::defaultValue(w.get()).isNull(), c.defaultValue.isNull()) << c.kind;
-        EXPECT_EQ(ControlAccess::hasText(w.get()), c.hasText) << c.kind;
-        EXPECT_EQ(ControlAccess::text(w.get()), QString::fromUtf8(c.text)) << c.kind;
+        EXPECT_EQ(ControlAccess::hasText(w.get()), c.text != nullptr) << c.kind;
+        EXPECT_EQ(ControlAccess::text(w.get()), QString::fromUtf8(c.text ? c.text : "")) << c.kind;
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.value)) << c.kind;
-
-        // Value and Text faces give back what they are given.
-        if (ControlAccess::hasText(w.get()) && !QString::fromUtf8(c.text).isEmpty()) {
-            ControlAccess::setText(w.get(), QString::fromUtf8(c.text));
-            EXPECT_EQ(ControlAccess::text(w.get()), QString::fromUtf8(c.text)) << c.kind;
-        }
-        ControlAccess::setValue(w.get(), QString::fromUtf8(c.value).isEmpty() ? QString::fromUtf8(c.put) : QString::fromUtf8(c.value));
+        // The Value face gives back what it is given.
+        ControlAccess::setValue(w.get(), QString::fromUtf8(*c.value ? c.value : c.put));
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.value)) << c.kind;
     }
 }
 
 TEST(ControlAccess, RefusesWhatAFieldCannotHold)
 {
-    const struct {
-        const char* kind;
-        std::function<QWidget*()> make;
-        const char* put;
-    } cases[] = {
-        {"date", [] { return new QDateEdit; }, "not a date"},
-        {"date", [] { return new QDateEdit; }, "31/02/2003"},
-        {"time", [] { return new QTimeEdit; }, "25:00:00"},
-        {"check", [] { return new QCheckBox; }, "yes"},
-    };
-    for (const auto& c : cases) {
-        std::unique_ptr<QWidget> w(c.make());
-        w->setObjectName(QStringLiteral("dfxField"));
-        EXPECT_THROW(ControlAccess::setValue(w.get(), QString::fromLatin1(c.put)), AppError) << c.kind << " " << c.put;
+    const struct { std::function<QWidget*()> make; const char* put; } cases[] = {
+        {[] { return new QDateEdit; }, "not a date"}, {[] { return new QDateEdit; }, "31/02/2003"},
+        {[] { return new QTimeEdit; }, "25:00:00"},   {[] { return new QCheckBox; }, "yes"}};
+    for (const auto& c : cases)
+        EXPECT_THROW(ControlAccess::setValue(std::unique_ptr<QWidget>(c.make()).get(), QLatin1String(c.put)), AppError) << c.put;
+}
+
+TEST(NumberEdit, TakesSignDigitsAndOnePointMayStayEmptyAndShowsMoneyWithTwoDecimals)
+{
+    const std::pair<const char*, bool> accepted[] = {{"", true},       {"-", true},       {"-12.5", true}, {".5", true},
+                                                     {"abc", false},   {"1.2.3", false},  {"1e5", false},  {"1,5", false},
+                                                     {"1-", false},    {" 1", false}};
+    NumberEdit edit;
+    for (const auto& [text, ok] : accepted) {
+        QString t = QLatin1String(text);
+        int pos = 0;
+        EXPECT_EQ(edit.validator()->validate(t, pos) != QValidator::Invalid, ok) << text;
+    }
+    QTest::keyClicks(&edit, u"-x4a.5.3"_s);
+    EXPECT_EQ(edit.text(), u"-4.53"_s);
+    edit.setText(u"4.1"_s);
+    edit.setMoney(true);  // formats the value shown
+    EXPECT_EQ(edit.text(), u"4.10"_s);
+    const std::pair<const char*, const char*> money[] = {{"12.5", "12.50"}, {"3", "3.00"}, {"-0.126", "-0.13"}, {"", ""}, {"0", "0"}};
+    for (const auto& [put, shown] : money) {
+        edit.setText(QLatin1String(put));
+        EXPECT_EQ(edit.text(), QLatin1String(shown)) << put;
     }
 }
 
-TEST(ControlAccess, EmptyTimeShowsMidnight)
+TEST(FillComboBoxes, ListsFollowTheTable)
 {
-    QTimeEdit edit(QTime(10, 0));
-    for (const char* empty : {"", "::", " "}) {
-        edit.setTime(QTime(10, 0));
-        ControlAccess::setValue(&edit, QString::fromLatin1(empty));
-        EXPECT_EQ(edit.time(), QTime(0, 0)) << '"' << empty << '"';
+    const struct { const char* what; QList<Choice> choices; QStringList items; const char* text; } cases[] = {
+        {"default placed last and selected", {{"Blue", 1, 1}, {"Red", 2}, {"Green", 3}}, {"Red", "Green", "Blue"}, "Blue"},
+        {"of two defaults the later one counts", {{"Red", 1}, {"Blue", 2, 1}, {"Green", 3, 1}}, {"Red", "Green"}, "Green"},
+        {"rows switched off, of another screen or another box are not listed",
+         {{"Off", 1, 0, "dfcCOLOR", "frmComboProbe", 0}, {"Elsewhere", 2, 1, "dfcCOLOR", "frmOther"}, {"Title", 3, 0, "dfcTITLE"}, {"Red", 4}},
+         {"Red"}, "typed"},
+        {"no rows: an empty list and the text kept", {}, {}, "typed"},
+    };
+    TestOffice office;
+    for (const auto& c : cases) {
+        office.db().command(u"delete from _SCREENCOMBOBOX"_s);
+        for (const Choice& ch : c.choices)
+            office.db().insert(u"_SCREENCOMBOBOX"_s, u"SCREENCOMBOBOXID"_s,
+                               {{u"WINDOWNAME"_s, ch.window}, {u"COLUMNNAME"_s, ch.control}, {u"COMBOBOXVALUE"_s, ch.value},
+                                {u"DEFAULT"_s, ch.isDefault}, {u"DISPLAYORDER"_s, ch.order}, {u"ONOFF"_s, ch.onoff}});
+        QWidget screen;
+        screen.setObjectName(u"frmComboProbe"_s);
+        QComboBox* box = addBox(&screen, "dfcCOLOR");
+        addBox(&screen, "dfcTITLE");
+        office.state().service<cWindow>().FillComboBoxes(&screen);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        EXPECT_EQ(items, c.items) << c.what;
+        EXPECT_EQ(box->currentText(), QLatin1String(c.text)) << c.what;
+    }
+}
+
+TEST(ComboBoxOnChange, TypeAheadCompletesFromTheList)
+{
+    // typed: key by key; a final \b selects all and deletes.
+    const struct { const char* what; QString typed; QString text; QString selected; int cursor; } cases[] = {
+        {"a prefix completes with the rest selected", u"bl"_s, u"Blue"_s, u"ue"_s, 4},
+        {"typing on replaces the selection", u"bla"_s, u"Black"_s, u"ck"_s, 5},
+        {"the full text takes the list's case", u"blue"_s, u"Blue"_s, {}, 4},
+        {"deleting the whole text leaves the box empty", u"blue\b"_s, QString(), {}, 0},
+    };
+    TestOffice office;
+    cWindow& window = office.state().service<cWindow>();
+    for (const auto& c : cases) {
+        QWidget screen;
+        QComboBox* box = addBox(&screen, "dfcCOLOR");
+        box->clear();
+        box->addItems({u"Red"_s, u"Blue"_s, u"Black"_s});
+        box->setEditText(QString());
+        QObject::connect(box, &QComboBox::editTextChanged, [&] { window.ComboBoxOnChange(box); });
+        if (c.typed.endsWith(u'\b')) {
+            QTest::keyClicks(box->lineEdit(), c.typed.chopped(1));
+            box->lineEdit()->selectAll();
+            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(box->lineEdit(), c.typed);
+        }
+        EXPECT_EQ(box->currentText(), c.text) << c.what;
+        EXPECT_EQ(box->lineEdit()->selectedText(), c.selected) << c.what;
+        EXPECT_EQ(box->lineEdit()->cursorPosition(), c.cursor) << c.what;
     }
 }

@@ -2,7 +2,6 @@
 
 #include "engine/NumberEdit.h"
 #include "schema/Schema.h"
-#include "shell/base/RunState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,98 +13,84 @@
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <span>
+
+using namespace Qt::StringLiterals;
 
 namespace SyntheticScreen {
+namespace {
 
-QList<Binding> mainBindings()
-{
-    return {
-        {QStringLiteral("txtID"), QStringLiteral("SYNTHID"), 0, true},
-        {QStringLiteral("txtNAME"), QStringLiteral("NAME"), 1},
-        {QStringLiteral("dfnAMOUNT"), QStringLiteral("AMOUNT"), 0},
-        {QStringLiteral("dfnMETER"), QStringLiteral("METER"), 0},
-        {QStringLiteral("dfsCOMMENTS"), QStringLiteral("COMMENTS"), 1},
-        {QStringLiteral("dfdISSUEDATE"), QStringLiteral("ISSUEDATE"), 2},
-        {QStringLiteral("dffRETURNED"), QStringLiteral("RETURNED"), 3},
-        {QStringLiteral("dfgCARTYPE"), QStringLiteral("CARTYPE"), 4},
-        {QStringLiteral("dftEXITTIME"), QStringLiteral("EXITTIME"), 5},
-        {QStringLiteral("dfcCOLOUR"), QStringLiteral("COLOUR"), 1},
-        {QStringLiteral("dfsPADDED"), QStringLiteral("  PADDED  "), 1},
-        {QStringLiteral("dfxIGNORED"), QStringLiteral("IGNORED"), 9},
-        {QStringLiteral("dfsHIDDEN"), QStringLiteral("HIDDEN"), 1, false, 0},
-    };
-}
+using K = ColumnKind;
 
-QList<Binding> notesBindings()
-{
-    return {
-        {QStringLiteral("dfsNOTE"), QStringLiteral("NOTE"), 1},
-        {QStringLiteral("dfnSCORE"), QStringLiteral("SCORE"), 0},
-    };
-}
+// A control bound to a column with a TYPE; widget: n number, m money, l line, p plain text,
+// d date, c check, g editable combo, t time.
+struct Field { const char* control; const char* column; int type; char widget; ColumnKind kind; int onoff = 1; };
 
-static void createTables(Database& db)
-{
-    using K = ColumnKind;
-    QList<TableDef> tables;
-    if (!db.tableExists(Table))
-        tables << TableDef{Table,
-                           {{Key, K::Key}, {QStringLiteral("NAME"), K::Text},
-                            {QStringLiteral("AMOUNT"), K::Money}, {QStringLiteral("METER"), K::Number},
-                            {QStringLiteral("COMMENTS"), K::Text}, {QStringLiteral("ISSUEDATE"), K::Date},
-                            {QStringLiteral("RETURNED"), K::Flag}, {QStringLiteral("CARTYPE"), K::Text},
-                            {QStringLiteral("EXITTIME"), K::Time}, {QStringLiteral("COLOUR"), K::Text},
-                            {QStringLiteral("PADDED"), K::Text}, {QStringLiteral("IGNORED"), K::Text},
-                            {QStringLiteral("HIDDEN"), K::Text}},
-                           {}};
-    if (!db.tableExists(NotesTable))
-        tables << TableDef{NotesTable,
-                           {{Key, K::Key}, {QStringLiteral("NOTE"), K::Text}, {QStringLiteral("SCORE"), K::Number}},
-                           {}};
-    if (!tables.isEmpty())
-        Schema::createTables(db, tables);
-}
+const Field MainFields[] = {
+    {"txtID", "SYNTHID", 0, 'n', K::Key},        {"txtNAME", "NAME", 1, 'l', K::Text},
+    {"dfnAMOUNT", "AMOUNT", 0, 'm', K::Money},    {"dfnMETER", "METER", 0, 'n', K::Number},
+    {"dfsCOMMENTS", "COMMENTS", 1, 'p', K::Text}, {"dfdISSUEDATE", "ISSUEDATE", 2, 'd', K::Date},
+    {"dffRETURNED", "RETURNED", 3, 'c', K::Flag}, {"dfgCARTYPE", "CARTYPE", 4, 'g', K::Text},
+    {"dftEXITTIME", "EXITTIME", 5, 't', K::Time}, {"dfsPADDED", "  PADDED  ", 1, 'l', K::Text},
+    {"dfxIGNORED", "IGNORED", 9, 'l', K::Text},   {"dfsHIDDEN", "HIDDEN", 1, 'l', K::Text, 0},
+};
+const Field NoteFields[] = {{"dfsNOTE", "NOTE", 1, 'l', K::Text}, {"dfnSCORE", "SCORE", 0, 'n', K::Number}};
+const Field Unbound[] = {{"dfdUNTIL", "", 0, 'd', K::Date}, {"dffPAID", "", 0, 'c', K::Flag}, {"dfsCODE", "", 0, 'l', K::Text}};
 
-qint64 addTable(Database& db, const QString& screenName, const QString& table, int tableOrder,
-                const QList<Binding>& bindings, int onoff)
+void addTable(Database& db, const QString& screen, const QString& table, int order, std::span<const Field> fields, bool bind)
 {
-    const qint64 id = db.insert(QStringLiteral("_WINDOWTABLE"), QStringLiteral("WINDOWTABLEID"),
-                                {{QStringLiteral("WINDOWNAME"), screenName},
-                                 {QStringLiteral("TABLENAME"), table},
-                                 {QStringLiteral("ONOFF"), onoff},
-                                 {QStringLiteral("TABLEORDER"), tableOrder},
-                                 {QStringLiteral("OPENWINDOWDESC"), Caption}});
+    TableDef def{table, {{Key, K::Key}}, {}};
+    for (const Field& f : fields)
+        if (f.kind != K::Key)
+            def.columns << ColumnDef{QString::fromLatin1(f.column).trimmed(), f.kind};
+    if (!db.tableExists(table))
+        Schema::createTables(db, {def});
+    if (!bind)
+        return;
+    const qint64 id = db.insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s,
+                                {{u"WINDOWNAME"_s, screen}, {u"TABLENAME"_s, table}, {u"ONOFF"_s, 1},
+                                 {u"TABLEORDER"_s, order}, {u"OPENWINDOWDESC"_s, u"Synthetic screen"_s}});
     int gridOrder = 0;
-    for (const Binding& b : bindings) {
-        db.insert(QStringLiteral("_WINDOWTABLEDETAILS"), QStringLiteral("WINDOWTABLEDETAILSID"),
-                  {{QStringLiteral("WINDOWTABLEID"), id},
-                   {QStringLiteral("WINDOWCONTROL"), b.control},
-                   {QStringLiteral("COLUMN"), b.column},
-                   {QStringLiteral("TYPE"), b.type},
-                   {QStringLiteral("COLUMNLABEL"), b.control.mid(2)},
-                   {QStringLiteral("ONOFF"), b.onoff},
-                   {QStringLiteral("IDENTIFIER"), b.identifier ? 1 : 0},
-                   {QStringLiteral("GRIDORDER"), ++gridOrder},
-                   {QStringLiteral("gridwidth"), 0}});
+    for (const Field& f : fields)
+        db.insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
+                  {{u"WINDOWTABLEID"_s, id}, {u"WINDOWCONTROL"_s, f.control}, {u"COLUMN"_s, f.column},
+                   {u"TYPE"_s, f.type}, {u"COLUMNLABEL"_s, f.control}, {u"ONOFF"_s, f.onoff},
+                   {u"IDENTIFIER"_s, f.kind == K::Key ? 1 : 0}, {u"GRIDORDER"_s, ++gridOrder}, {u"gridwidth"_s, 0}});
+}
+
+QWidget* make(char widget, QWidget* parent)
+{
+    switch (widget) {
+    case 'n': return new NumberEdit(parent);
+    case 'm': { auto* e = new NumberEdit(parent); e->setMoney(true); return e; }
+    case 'p': return new QPlainTextEdit(parent);
+    case 'd': { auto* e = new QDateEdit(parent); e->setDisplayFormat(u"dd/MM/yyyy"_s); return e; }
+    case 'c': return new QCheckBox(parent);
+    case 'g': { auto* e = new QComboBox(parent); e->setEditable(true); return e; }
+    case 't': { auto* e = new QTimeEdit(parent); e->setDisplayFormat(u"hh:mm:ss"_s); return e; }
+    default: return new QLineEdit(parent);
     }
-    return id;
+}
+
+QWidget* addPage(QTabWidget* tabs, std::span<const Field> fields)
+{
+    auto* page = new QWidget(tabs);
+    auto* form = new QFormLayout(page);
+    for (const Field& f : fields) {
+        QWidget* w = make(f.widget, page);
+        w->setObjectName(QLatin1String(f.control));
+        form->addRow(w->objectName(), w);
+    }
+    tabs->addTab(page, QString::number(tabs->count()));
+    return page;
+}
+
 }
 
 void install(Database& db, const QString& name, bool withNotes)
 {
-    createTables(db);
-    addTable(db, name, Table, 1, mainBindings());
-    if (withNotes)
-        addTable(db, name, NotesTable, 2, notesBindings());
-}
-
-template <typename W>
-static W* add(QWidget* parent, QFormLayout* form, const QString& name)
-{
-    auto* w = new W(parent);
-    w->setObjectName(name);
-    form->addRow(name, w);
-    return w;
+    addTable(db, name, Table, 1, MainFields, true);
+    addTable(db, name, NotesTable, 2, NoteFields, withNotes);
 }
 
 QDialog* build(const QString& name, QWidget* parent)
@@ -119,69 +104,17 @@ QDialog* build(const QString& name, QWidget* parent)
 void populate(QDialog* screen)
 {
     auto* layout = new QVBoxLayout(screen);
-
-    auto* caption = new QLabel(Caption, screen);
-    caption->setObjectName(QStringLiteral("lblScreenName"));
-    layout->addWidget(caption);
-    auto* fieldLabel = new QLabel(QStringLiteral("Fields"), screen);
-    fieldLabel->setObjectName(QStringLiteral("lblFieldLabel"));
-    layout->addWidget(fieldLabel);
-
     auto* tabs = new QTabWidget(screen);
-    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setObjectName(u"SSTab1"_s);
     layout->addWidget(tabs);
-
-    auto* page = new QWidget(tabs);
-    auto* form = new QFormLayout(page);
-    add<NumberEdit>(page, form, QStringLiteral("txtID"));
-    add<QLineEdit>(page, form, QStringLiteral("txtNAME"));
-    add<NumberEdit>(page, form, QStringLiteral("dfnAMOUNT"))->setMoney(true);
-    add<NumberEdit>(page, form, QStringLiteral("dfnMETER"));
-    add<QPlainTextEdit>(page, form, QStringLiteral("dfsCOMMENTS"));
-    auto* date = add<QDateEdit>(page, form, QStringLiteral("dfdISSUEDATE"));
-    date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    add<QCheckBox>(page, form, QStringLiteral("dffRETURNED"));
-    add<QComboBox>(page, form, QStringLiteral("dfgCARTYPE"))->setEditable(true);
-    auto* time = add<QTimeEdit>(page, form, QStringLiteral("dftEXITTIME"));
-    time->setDisplayFormat(QStringLiteral("hh:mm:ss"));
-    auto* colour = add<QComboBox>(page, form, QStringLiteral("dfcCOLOUR"));
-    colour->addItems({QStringLiteral("أبيض"), QStringLiteral("أسود"), QStringLiteral("red")});
-    add<QLineEdit>(page, form, QStringLiteral("dfsPADDED"));
-    add<QLineEdit>(page, form, QStringLiteral("dfxIGNORED"));
-    add<QLineEdit>(page, form, QStringLiteral("dfsHIDDEN"));
-    add<QLabel>(page, form, QStringLiteral("lblZero"))->setText(QStringLiteral("0"));
-    tabs->addTab(page, QStringLiteral("Main"));
-
-    auto* notes = new QWidget(tabs);
-    auto* notesForm = new QFormLayout(notes);
-    add<QLineEdit>(notes, notesForm, QStringLiteral("dfsNOTE"));
-    add<NumberEdit>(notes, notesForm, QStringLiteral("dfnSCORE"));
-    tabs->addTab(notes, QStringLiteral("Notes"));
-
-    for (const char* button : {"cmdSave", "cmdPRINT", "command0"}) {
-        auto* b = new QPushButton(QString::fromLatin1(button), screen);
-        b->setObjectName(QString::fromLatin1(button));
-        layout->addWidget(b);
+    (new QLabel(u"0"_s, addPage(tabs, MainFields)))->setObjectName(u"lblZero"_s);
+    addPage(tabs, NoteFields);
+    addPage(tabs, Unbound);
+    for (const char* name : {"cmdSave", "command0"}) {
+        auto* button = new QPushButton(QLatin1String(name), screen);
+        button->setObjectName(QLatin1String(name));
+        layout->addWidget(button);
     }
-}
-
-void registerScreen(RunState& state, const QString& name)
-{
-    state.screens().add(name, [name](RunState&, QWidget* parent) { return build(name, parent); });
-}
-
-qint64 addRecord(Database& db, const QList<Database::Field>& fields, const QList<Database::Field>& noteFields)
-{
-    const qint64 key = db.insert(Table, Key, fields);
-    db.insert(NotesTable, Key, QList<Database::Field>{{Key, key}} + noteFields);
-    return key;
-}
-
-QVariant stored(Database& db, const QString& table, const QString& column, qint64 key)
-{
-    const RowSet rows = db.executeBound(
-        QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE \"%3\" = ?").arg(column, table, Key), {key});
-    return rows.isEmpty() ? QVariant() : rows.value(0, 0);
 }
 
 }

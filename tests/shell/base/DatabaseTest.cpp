@@ -1,207 +1,183 @@
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/TextConvert.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+QByteArray bytesOf(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path = dir.filePath(QStringLiteral("t.db"));
         db.open(path, true);
-        db.executeNative(QStringLiteral(
-            "CREATE TABLE item (ITEMID INTEGER PRIMARY KEY AUTOINCREMENT, NAME TEXT COLLATE NOCASE, "
-            "AMOUNT REAL, PICTURE BLOB, [default] INTEGER)"));
+        db.executeNative(u"CREATE TABLE item (ITEMID INTEGER PRIMARY KEY AUTOINCREMENT, NAME TEXT COLLATE NOCASE, "
+                         "AMOUNT REAL, PICTURE BLOB, [default] INTEGER)"_s);
     }
+    qint64 add(const QVariant& name, const QVariant& amount = {}, const QVariant& dflt = {})
+    {
+        return db.insert(u"item"_s, u"ITEMID"_s, {{u"NAME"_s, name}, {u"AMOUNT"_s, amount}, {u"default"_s, dflt}});
+    }
+    int rows(const QString& sql) { return db.execute(sql).count(); }
+    QVariant value(const char* jetExpression) { return db.execute(u"select "_s + jetExpression).value(0, 0); }
 
     QTemporaryDir dir;
-    QString path;
+    QString path = dir.filePath(u"t.db"_s);
     Database db;
 };
 
-TEST_F(DatabaseTest, MissingFileIsRefusedAndNotCreated)
+}  // namespace
+
+TEST_F(DatabaseTest, RefusesAMissingFileWithoutMakingIt)
 {
     Database other;
-    const QString missing = dir.filePath(QStringLiteral("missing.db"));
-    EXPECT_THROW(other.open(missing), AppError);
-    EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_FALSE(other.isOpen());
+    EXPECT_THROW(other.open(dir.filePath(u"missing.db"_s)), AppError);
+    EXPECT_FALSE(other.isOpen() || QFile::exists(dir.filePath(u"missing.db"_s)));
 }
 
-TEST_F(DatabaseTest, FileThatIsNotADatabaseIsRefused)
+TEST_F(DatabaseTest, InsertKeepsEveryValueWholeAndRefusesNamesThatCouldCarrySql)
 {
-    const QString junk = dir.filePath(QStringLiteral("junk.db"));
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
-    Database other;
-    EXPECT_THROW(other.open(junk), AppError);
-    EXPECT_FALSE(other.isOpen());
-}
-
-TEST_F(DatabaseTest, InsertKeepsEveryValueWholeAndReturnsTheKey)
-{
-    const QStringList names = {QStringLiteral("a,b,,c"), QStringLiteral("O'Brien"), QStringLiteral("محمد, علي"),
-                               QStringLiteral("' or 1=1 --"), QString(500, QLatin1Char('x'))};
-    QList<qint64> keys;
-    for (const QString& n : names)
-        keys << db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"),
-                          {{QStringLiteral("NAME"), n}, {QStringLiteral("AMOUNT"), 1.5}});
-    for (int i = 0; i < names.size(); ++i) {
-        const RowSet rs = db.execute(QStringLiteral("select * from item where itemid = %1").arg(keys[i]));
+    const QStringList names = {u"a,b,,c"_s, u"O'Brien"_s, u"محمد, علي"_s, u"' or 1=1 --"_s, QString(500, u'x')};
+    for (const QString& n : names) {
+        const RowSet rs = db.execute(u"select * from item where itemid = %1"_s.arg(add(n, 1.5)));
         ASSERT_EQ(rs.count(), 1);
-        EXPECT_EQ(rs.text(0, QStringLiteral("name")), names[i]);
-        EXPECT_EQ(rs.value(0, QStringLiteral("Amount")).toDouble(), 1.5);
+        EXPECT_EQ(rs.text(0, u"name"_s), n);
+        EXPECT_EQ(rs.value(0, u"Amount"_s).toDouble(), 1.5);
     }
-    EXPECT_EQ(db.execute(QStringLiteral("select count(*) as n from item")).value(0, QStringLiteral("N")).toInt(),
-              names.size());
+    EXPECT_THROW(db.insert(u"item; drop table item"_s, u"ITEMID"_s, {}), AppError);
+    EXPECT_THROW(db.insert(u"item"_s, u"ITEMID"_s, {{u"NAME\" , \"AMOUNT"_s, 1}}), AppError);
+    EXPECT_EQ(rows(u"select * from item"_s), names.size());
 }
 
-TEST_F(DatabaseTest, InsertRefusesNamesThatCouldCarrySql)
-{
-    EXPECT_THROW(db.insert(QStringLiteral("item; drop table item"), QStringLiteral("ITEMID"), {}), AppError);
-    EXPECT_THROW(db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"),
-                           {{QStringLiteral("NAME\" , \"AMOUNT"), 1}}), AppError);
-    EXPECT_TRUE(db.tableExists(QStringLiteral("ITEM")));
-}
-
-TEST_F(DatabaseTest, RowSetReadsColumnsWithoutRegardToCaseAndKeepsNulls)
-{
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QVariant()}});
-    RowSet rs = db.execute(QStringLiteral("select ItemId, Name as [Car # ], amount from item"));
-    ASSERT_EQ(rs.count(), 1);
-    EXPECT_TRUE(rs.hasColumn(QStringLiteral("CAR # ")));
-    EXPECT_TRUE(rs.value(0, QStringLiteral("car # ")).isNull());
-    EXPECT_FALSE(rs.hasColumn(QStringLiteral("CAR #"))) << "an alias keeps its trailing blank";
-    EXPECT_FALSE(rs.hasColumn(QStringLiteral("NAME")));
-}
-
-TEST_F(DatabaseTest, UnknownColumnAndClosedConnectionThrow)
-{
-    const RowSet rs = db.execute(QStringLiteral("select 1 as one"));
-    EXPECT_THROW(rs.value(0, QStringLiteral("two")), AppError);
-    db.close();
-    EXPECT_THROW(db.execute(QStringLiteral("select 1")), AppError);
-}
-
-TEST_F(DatabaseTest, TextComparesWithoutRegardToCase)
-{
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("ADMIN")}});
-    EXPECT_EQ(db.execute(QStringLiteral("select * from item where name = 'admin'")).count(), 1);
-}
-
-TEST_F(DatabaseTest, JetFormsRunThroughExecute)
+TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
 {
     for (int i = 0; i < 5; ++i)
-        db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"),
-                  {{QStringLiteral("NAME"), QStringLiteral("n%1").arg(i)}, {QStringLiteral("default"), i}});
-    EXPECT_EQ(db.execute(QStringLiteral("select top 2 name from item")).count(), 2);
-    EXPECT_EQ(db.execute(QStringLiteral("select default, name from item where name = 'n3'"))
-                  .value(0, QStringLiteral("default")).toInt(), 3);
-    EXPECT_EQ(db.execute(QStringLiteral("select name from item where name = 'x -- ; top 1'")).count(), 0);
-    EXPECT_EQ(db.command(QStringLiteral("delete * from item where name = 'n0'")), 1);
-    EXPECT_EQ(db.execute(QStringLiteral("select * from item")).count(), 4);
+        add(u"n%1"_s.arg(i), {}, i);
+    EXPECT_EQ(value("name from item where itemid = (select top 1 itemid from item order by itemid desc)").toString(), u"n4"_s);
+    EXPECT_EQ(value("default from item where name = \"N3\"").toInt(), 3);
+    EXPECT_EQ(db.command(u"delete * from item where name = 'n0';"_s), 1);
+    db.execute(u"select itemid, name into tempmessages from item where [default] > 2"_s);
+    EXPECT_EQ(rows(u"select top 5 * from tempmessages"_s), 2);
+
+    const struct { const char* jet; const char* expected; } cases[] = {  // expected nullptr: SQL NULL
+        {"IIF(2 > 1, 'yes', 'no')", "yes"}, {"iif(null, 'yes', 'no')", "no"}, {"Nz(null)", ""}, {"Nz(null, 5)", "5"},
+        {"Mid('abcdef', 2, 3)", "bcd"}, {"Mid('abcdef', 3)", "cdef"}, {"Mid('abc', 5, 2)", ""}, {"Mid('كتابة', 2, 2)", "تا"},
+        {"InStr(4, 'Hello', 'l')", "4"}, {"InStr('Hello', 'z')", "0"}, {"InStr('Hello', 'LL')", "3"},
+        {"InStr('إيجار سيارة', 'سيارة')", "7"}, {"InStr(null, 'a')", nullptr}, {"Len('a😀b')", "3"}, {"Len(null)", nullptr},
+        {"UCase('Ärger mit Öl')", "ÄRGER MIT ÖL"}, {"LCase('ÄRGER إيجار')", "ärger إيجار"}, {"Left('abcdef', 2)", "ab"},
+        {"Right('ab', 5)", "ab"}, {"'a' & 'b'", "ab"}, {"\"it's\" & 1", "it's1"},
+        {"length(Now()) = 19 and Now() like '____-__-__ __:__:__'", "1"}, {"Date() between 20240101 and 99991231", "1"},
+    };
+    for (const auto& c : cases) {
+        const QVariant v = value(c.jet);
+        EXPECT_EQ(v.isNull() ? "(null)" : v.toString().toStdString(), c.expected ? c.expected : "(null)") << c.jet;
+    }
+    for (const char* bad : {"Mid('abc', 0, 1)", "Mid('abc', 1, -1)", "InStr(0, 'abc', 'a')", "Left('abc', -1)"})
+        EXPECT_THROW(value(bad), AppError) << bad;
 }
 
-TEST_F(DatabaseTest, TypedNumberCannotWidenAnUpdate)
+// A number field typed as "0 where 1=1 --" must not turn one update into an update of every row, and a
+// misspelt "column" in native SQL is no text 'column'.
+TEST_F(DatabaseTest, TypedCommentCannotWidenAnUpdate)
 {
     for (int i = 0; i < 3; ++i)
-        db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("AMOUNT"), 0}});
-    EXPECT_THROW(db.command(QStringLiteral("update item set amount = 9 where itemid = 0 or 1=1 --")), AppError);
-    EXPECT_THROW(db.command(QStringLiteral("update item set amount = 9; delete from item")), AppError);
-    EXPECT_EQ(db.execute(QStringLiteral("select * from item where amount = 9")).count(), 0);
+        add(u"n"_s, 1);
+    EXPECT_THROW(db.command(u"update item set amount = 0 where 1=1 -- WHERE itemid = 2"_s), AppError);
+    EXPECT_THROW(db.command(u"update item set amount = 9; delete from item"_s), AppError);
+    EXPECT_EQ(rows(u"select * from item where amount = 1"_s), 3);
+    EXPECT_THROW(db.executeBound(u"select \"nmae\" from item"_s, {}), AppError);
+    EXPECT_EQ(db.executeBound(u"select \"name\" from item"_s, {}).value(0, 0).toString(), u"n"_s);
 }
 
 TEST_F(DatabaseTest, BlobsRoundTripInBlocks)
 {
-    const qint64 key = db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {});
-    for (int size : {0, 1, Database::BlobBlockSize - 1, Database::BlobBlockSize, Database::BlobBlockSize + 1, 100000}) {
-        QByteArray data(size, Qt::Uninitialized);
-        for (int i = 0; i < size; ++i)
+    const qint64 key = add(u"pic"_s);
+    for (int size : {0, 1, Database::BlobBlockSize, Database::BlobBlockSize + 1, 100000}) {
+        QByteArray data(size, '\0');
+        for (int i = 2; i < size; ++i)
             data[i] = char(QRandomGenerator::global()->bounded(256));
-        if (size > 2)
-            data[1] = '\0';
-        int lastWrite = -1, lastRead = -1;
-        db.writeBlob(QStringLiteral("item"), QStringLiteral("PICTURE"), QStringLiteral("ITEMID"), key, data,
-                     [&](int p) { lastWrite = p; });
-        const QByteArray back = db.readBlob(QStringLiteral("item"), QStringLiteral("PICTURE"), QStringLiteral("ITEMID"),
-                                            key, [&](int p) { lastRead = p; });
-        EXPECT_EQ(back, data) << "size " << size;
-        if (size > 0) {
-            EXPECT_EQ(lastWrite, 100);
-            EXPECT_EQ(lastRead, 100);
-        }
+        int wrote = -1, read = -1;
+        db.writeBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, data, [&](int p) { wrote = p; });
+        EXPECT_EQ(db.readBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, [&](int p) { read = p; }), data) << size;
+        EXPECT_EQ(QList<int>({wrote, read}), QList<int>(2, size ? 100 : -1));
     }
 }
 
-TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted)
-{
-    {
-        Transaction tx(db);
-        db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("lost")}});
-    }
-    {
-        Transaction outer(db);
-        db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("kept")}});
-        {
-            Transaction inner(db);
-            db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("inner")}});
-            EXPECT_EQ(db.transactionDepth(), 2);
-        }
-        outer.commit();
-    }
-    EXPECT_EQ(db.transactionDepth(), 0);
-    const RowSet rs = db.execute(QStringLiteral("select name from item"));
-    ASSERT_EQ(rs.count(), 1);
-    EXPECT_EQ(rs.text(0, QStringLiteral("name")), QStringLiteral("kept"));
-}
-
-TEST_F(DatabaseTest, HookSeesEveryStatementAsWritten)
+// Another workstation on the shared file (rollback journal) sees only committed rows.
+TEST_F(DatabaseTest, TransactionRollsBackUnlessCommittedAndTheHookSeesEveryStatementAsWritten)
 {
     QStringList seen;
     db.setStatementHook([&](const QString& s) { seen << s; });
-    db.execute(QStringLiteral("select top 1 * from item"));
-    EXPECT_THROW(db.execute(QStringLiteral("select * from nosuchtable")), AppError);
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("O'k")}});
-    ASSERT_EQ(seen.size(), 3);
-    EXPECT_EQ(seen[0], QStringLiteral("select top 1 * from item"));
-    EXPECT_EQ(seen[1], QStringLiteral("select * from nosuchtable"));
-    EXPECT_TRUE(seen[2].contains(QStringLiteral("'O''k'"))) << seen[2].toStdString();
+    Database other;
+    other.open(path);
+    { Transaction tx(db); add(u"lost"_s); }
+    {
+        Transaction outer(db);
+        add(u"O'k"_s);
+        { Transaction inner(db); add(u"inner"_s); EXPECT_EQ(db.transactionDepth(), 2); }
+        EXPECT_EQ(other.execute(u"select * from item"_s).count(), 0);
+        outer.commit();
+    }
+    EXPECT_EQ(db.transactionDepth(), 0);
+    const RowSet rs = other.execute(u"select name from item"_s);
+    EXPECT_EQ(rs.count() == 1 ? rs.text(0, u"name"_s) : QString(), u"O'k"_s);
+    EXPECT_EQ(other.execute(u"pragma journal_mode"_s).value(0, 0).toString(), u"delete"_s);
+    EXPECT_THROW(db.execute(u"select top 1 * from nosuchtable"_s), AppError);
+    EXPECT_EQ(seen.filter(u"'O''k'"_s).size(), 1) << seen.join(u'\n').toStdString();
+    EXPECT_EQ(seen.last(), u"select top 1 * from nosuchtable"_s);
 }
 
 TEST_F(DatabaseTest, BackupIsAConsistentCheckedCopyAndNeverOverwrites)
 {
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("x")}});
-    const QString target = dir.filePath(QStringLiteral("copy.db"));
+    add(u"x"_s);
+    const QString target = dir.filePath(u"copy.db"_s);
     db.backupTo(target);
     Database copy;
     copy.open(target);
-    EXPECT_EQ(copy.integrityCheck(), QStringLiteral("ok"));
-    EXPECT_EQ(copy.execute(QStringLiteral("select * from item")).count(), 1);
-    copy.close();
-    const QByteArray before = [&] { QFile f(target); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("y")}});
+    EXPECT_EQ(copy.integrityCheck(), u"ok"_s);
+    EXPECT_EQ(copy.execute(u"select * from item"_s).count(), 1);
+    const QByteArray before = bytesOf(target);
+    add(u"y"_s);
     EXPECT_THROW(db.backupTo(target), AppError);
-    QFile f(target);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
-    EXPECT_THROW(db.backupTo(dir.filePath(QStringLiteral("no/such/folder/x.db"))), AppError);
+    EXPECT_EQ(bytesOf(target), before);
+    EXPECT_THROW(db.backupTo(dir.filePath(u"no/such/folder/x.db"_s)), AppError);
 }
 
-TEST_F(DatabaseTest, SecondConnectionSeesCommittedRows)
+TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)
 {
-    Database second;
-    second.open(path);
-    db.insert(QStringLiteral("item"), QStringLiteral("ITEMID"), {{QStringLiteral("NAME"), QStringLiteral("shared")}});
-    EXPECT_EQ(second.execute(QStringLiteral("select * from item where name = 'SHARED'")).count(), 1);
-    EXPECT_EQ(second.execute(QStringLiteral("pragma journal_mode")).text(0, QStringLiteral("journal_mode")),
-              QStringLiteral("delete"));
+    for (const QString& in : {u"O'Brien"_s, u"''"_s, u"ZZ' union select 99,'ZZ"_s, QString()})
+        EXPECT_EQ(SqlValue::quoted(in), u'\'' + QString(in).replace(u'\'', u"''"_s) + u'\'') << in.toStdString();
+    for (const char* good : {"15", "-3", "1.5", ".5", " 12 ", "9223372036854775807"})
+        EXPECT_EQ(SqlValue::number(QString::fromUtf8(good)), QString::fromUtf8(good).trimmed()) << good;
+    EXPECT_EQ(SqlValue::number(u"+7"_s), u"7"_s);
+    for (const char* bad : {"", " ", "abc", "1,5", "0 where 1=1 --", "1e5", "1.2.3", "--1", "0x10", "1;"}) {
+        EXPECT_FALSE(SqlValue::isNumber(QString::fromUtf8(bad))) << bad;
+        EXPECT_THROW(SqlValue::number(QString::fromUtf8(bad), u"txtID"_s), AppError) << bad;
+    }
+    EXPECT_EQ(SqlValue::likeContains(u"50%_a'b"_s), u"%50\\%\\_a''b%"_s);
 }
 
+TEST(TextConvert, StoredValuesBecomeScreenText)
+{
+    const QVariant nullNumber(QMetaType::fromType<qlonglong>());
+    const struct { QVariant value; bool textMode; const char* text; } nulls[] = {
+        {QVariant(), true, " "}, {nullNumber, false, "0"}, {u""_s, false, "0"}, {u" "_s, false, " "},
+        {0, true, "0"}, {qlonglong(20031231), false, "20031231"}, {12.0, false, "12"}, {2.5, false, "2.5"},
+    };
+    for (const auto& r : nulls)
+        EXPECT_EQ(NullToText(r.value, r.textMode), QString::fromUtf8(r.text)) << r.text;
+    for (const QVariant& v : {QVariant(u"20031231"_s), QVariant(20031231), QVariant(20031231.0)})
+        EXPECT_EQ(DateText(v), u"31/12/2003"_s);
+    EXPECT_EQ(DateText(nullNumber) + DateText(u"2003"_s), u"31/12/9999//2003"_s);  // only null has a default
+    for (const QVariant& v : {QVariant(u"093000"_s), QVariant(93000)})  // a number that lost its leading zero
+        EXPECT_EQ(TimeText(v), u"09:30:00"_s);
+    EXPECT_EQ(TimeText(QVariant()), u"00:00"_s);
 }

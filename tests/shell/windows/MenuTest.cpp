@@ -1,287 +1,177 @@
-#include "StandInScreens.h"
+#include "ShellOffice.h"
 
+#include "shell/base/KeyRoutines.h"
 #include "shell/base/ScreenTag.h"
-#include "shell/windows/MAINT.h"
-#include "shell/windows/MenuScreen.h"
-#include "support/TestOffice.h"
 
-#include <QDialog>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
+#include <QScopedPointer>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace {
 
-// The main window of a logged-in administrator whose every target screen
-// exists as a stand-in.
-struct Office {
-    explicit Office(const QString& rightsSql = {})
-    {
-        office.loginAs(QStringLiteral("ADMIN"));
-        if (!rightsSql.isEmpty())
-            office.db().command(rightsSql);
-        StandInScreens::registerAll(office.state(), StandInScreens::everyTarget());
-    }
-    MenuScreen* open(int number)
-    {
-        window.openMenu(number);
-        return window.menu(number);
-    }
-    ScriptedUI& ui() { return office.ui(); }
+const QString NoF3Options = QStringLiteral("update group_func set command4 = 0 where menu_name = 'F3M'");
 
-    TestOffice office;
-    MAINT window{office.state()};
-};
-
-QPushButton* button(QWidget* menu, int n)
+TEST(Menus, EveryButtonOpensItsScreenInItsMode)
 {
-    return menu->findChild<QPushButton*>(QStringLiteral("command%1").arg(n));
-}
-
-// Arabic-Indic digits are beyond what QTest can type, so the events are made here.
-void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    const QString text = key < 0x10000 && QChar(key).isPrint() ? QString(QChar(key)) : QString();
-    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
-    QCoreApplication::sendEvent(target, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
-    QCoreApplication::sendEvent(target, &up);
-}
-
-struct Dispatch {
-    int menu;
-    int button;
-    QString caption;
-    QString screen;  // empty: no action
-    QString mode;
-};
-
-TEST(Menus, EveryButtonShowsItsCaptionAndOpensItsScreenInItsMode)
-{
-    const QStringList titles{"Archive", "Security", "Sys Data", "Accounting", "Rent"};
-    const QList<Dispatch> table{
-        {1, 1, "1- Operation", "F1M0", ""},          {1, 2, "2- Accounting", "F1M1", ""},
-        {2, 1, "1- Password", "F2M0", ""},           {2, 2, "2- Users", "F2M1", ""},
-        {2, 3, "3- User rights", "F2M2", ""},        {3, 1, "1- Cars", "frmCars", ""},
-        {3, 2, "2- Customers", "frmCustomers", ""},  {3, 3, "3- Employees", "frmEmployee", ""},
-        {3, 4, "4- Options", "frmOptions", ""},      {4, 1, "1- Car Income", "frmIncomeRent", ""},
-        {4, 2, "2- Gen. Income", "frmIncomeGeneral", ""},
-        {4, 3, "3- Car Expense", "frmExpenseRent", ""},
-        {4, 4, "4- Gen. Expense", "frmExpenseGeneral", ""},
-        {4, 5, "5- Chart of Account", "frmChartOfAccount", ""},
-        {4, 6, "6- Gen Ledger", "frmGLEntry", ""},
-        {5, 1, "1- Rent Car", "frmRentCar", "RENTMODE"},
-        {5, 2, "2- Rent Contracts", "frmRentCar", ""},
-        {5, 3, "3- Surrend Car", "frmRentCar", "SURRENDMODE"},
-        {5, 4, "4- Available Cars", "frmCars", "RENTMODE"},
-        {5, 5, "5- Diary", "frmReminder", ""},
-        {5, 6, "6- Customer Msg", "frmCustomerMessages", ""},
+    // "screen/mode" for command1.. of F1M..F5M; the buttons after them have no action.
+    const QList<QStringList> table{
+        {"F1M0/", "F1M1/"},
+        {"F2M0/", "F2M1/", "F2M2/"},
+        {"frmCars/", "frmCustomers/", "frmEmployee/", "frmOptions/"},
+        {"frmIncomeRent/", "frmIncomeGeneral/", "frmExpenseRent/", "frmExpenseGeneral/", "frmChartOfAccount/",
+         "frmGLEntry/"},
+        {"frmRentCar/RENTMODE", "frmRentCar/", "frmRentCar/SURRENDMODE", "frmCars/RENTMODE", "frmReminder/",
+         "frmCustomerMessages/"},
     };
-    Office o;
+    ShellOffice o;
     QStringList opened;
-    for (const QString& name : StandInScreens::everyTarget())
+    for (const QString& name : o.office.state().screens().names())
         o.ui().onDialog(name, [&opened](QDialog* d) { opened << d->objectName() + "/" + ScreenTag::get(d); });
-
     for (int m = 1; m <= 5; ++m) {
         MenuScreen* menu = o.open(m);
         ASSERT_NE(menu, nullptr) << m;
-        EXPECT_EQ(menu->objectName(), QStringLiteral("F%1M").arg(m));
-        EXPECT_EQ(ScreenTag::get(menu), "Menu");
-        EXPECT_EQ(menu->findChild<QGroupBox*>("Frame1")->title(), titles[m - 1]);
-        EXPECT_EQ(button(menu, 0)->text(), "0- Back");
         for (int b = 1; b <= 9; ++b) {
-            Dispatch expected{m, b, "", "", ""};
-            for (const Dispatch& d : table)
-                if (d.menu == m && d.button == b)
-                    expected = d;
             opened.clear();
-            const int messages = o.ui().messages.size();
-            EXPECT_EQ(button(menu, b)->text(), expected.caption) << m << "/" << b;
-            button(menu, b)->click();
-            const QStringList want = expected.screen.isEmpty() ? QStringList()
-                                                               : QStringList{expected.screen + "/" + expected.mode};
-            EXPECT_EQ(opened, want) << m << "/" << b;
-            EXPECT_EQ(o.ui().messages.size(), messages) << m << "/" << b;
-            EXPECT_EQ(o.window.menu(m), menu) << "the menu stays open behind its screen";
+            commandButton(menu, b)->click();
+            EXPECT_EQ(opened, b <= table[m - 1].size() ? QStringList{table[m - 1][b - 1]} : QStringList())
+                << m << "/" << b;
         }
     }
+    EXPECT_TRUE(o.ui().messages.isEmpty());
 }
-
-struct Rights {
-    const char* what;
-    QString sql;
-    int menu;
-    QList<int> enabled;  // command1..9 expected enabled
-};
 
 TEST(Menus, TheOperatorsRightsEnableTheButtons)
 {
     const QList<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
-    const QList<Rights> cases{
-        {"five rows of ones", {}, 3, all},
-        {"five rows of ones, rent menu", {}, 5, all},
+    const struct { const char* what; QString sql; int menu; QList<int> enabled; } cases[] = {
         {"no rows at all", "delete from group_func", 2, {}},
         {"no row for this menu", "delete from group_func where menu_name = 'F4M'", 4, {}},
         {"another menu's row withheld", "delete from group_func where menu_name = 'F4M'", 1, all},
-        {"options withheld", "update group_func set command4 = 0 where menu_name = 'F3M'", 3,
-         {1, 2, 3, 5, 6, 7, 8, 9}},
-        {"only the first two", "update group_func set command3 = 0, command4 = 0, command5 = 0, command6 = 0, "
-                               "command7 = 0, command8 = 0, command9 = 0 where menu_name = 'F5M'",
-         5, {1, 2}},
-        {"rows of another operator do not count",
-         "update group_func set operatorid = operatorid + 100", 1, {}},
+        {"options withheld", NoF3Options, 3, {1, 2, 3, 5, 6, 7, 8, 9}},
+        {"rows of another operator", "update group_func set operatorid = operatorid + 100", 1, {}},
     };
-    for (const Rights& c : cases) {
-        Office o(c.sql);
+    for (const auto& c : cases) {
+        ShellOffice o(c.sql);
         MenuScreen* menu = o.open(c.menu);
         ASSERT_NE(menu, nullptr) << c.what;
-        EXPECT_TRUE(button(menu, 0)->isEnabled()) << c.what;
+        EXPECT_TRUE(commandButton(menu, 0)->isEnabled()) << c.what;
         for (int b = 1; b <= 9; ++b)
-            EXPECT_EQ(button(menu, b)->isEnabled(), c.enabled.contains(b)) << c.what << " command" << b;
+            EXPECT_EQ(commandButton(menu, b)->isEnabled(), c.enabled.contains(b)) << c.what << " command" << b;
     }
 }
 
-struct MenuKey {
-    const char* what;
-    QString sql;
-    int menu;
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    QString expected;  // the screen opened, or empty
-};
-
 TEST(Menus, DigitKeysActAsTheirButtons)
 {
-    const QList<MenuKey> cases{
+    const struct { const char* what; QString sql; int menu; int key; Qt::KeyboardModifiers mod; QString opens;
+                   bool hide3 = false; bool registered = true; } cases[] = {
         {"keypad 3 in accounting", {}, 4, Qt::Key_3, Qt::KeypadModifier, "frmExpenseRent"},
-        {"main-keyboard 3 in accounting", {}, 4, Qt::Key_3, Qt::NoModifier, "frmExpenseRent"},
-        {"keypad 3 without the right", "update group_func set command3 = 0 where menu_name = 'F4M'", 4,
-         Qt::Key_3, Qt::KeypadModifier, ""},
+        {"keypad 3 with its button hidden", {}, 4, Qt::Key_3, Qt::KeypadModifier, "", true},
+        {"keypad 3 without the right", "update group_func set command3 = 0 where menu_name = 'F4M'", 4, Qt::Key_3,
+         Qt::KeypadModifier, ""},
         {"4 opens the options", {}, 3, Qt::Key_4, Qt::NoModifier, "frmOptions"},
-        {"4 without the options right", "update group_func set command4 = 0 where menu_name = 'F3M'", 3,
-         Qt::Key_4, Qt::NoModifier, ""},
+        {"4 without the options right", NoF3Options, 3, Qt::Key_4, Qt::NoModifier, ""},
         {"7 in the data menu has no action", {}, 3, Qt::Key_7, Qt::NoModifier, ""},
-        {"Arabic-Indic one in the rent menu", {}, 5, 0x0661, Qt::NoModifier, "frmRentCar"},
-        {"Eastern Arabic-Indic six in the rent menu", {}, 5, 0x06F6, Qt::NoModifier, "frmCustomerMessages"},
-        {"keypad 9 in the rent menu has no action", {}, 5, Qt::Key_9, Qt::KeypadModifier, ""},
+        {"Eastern Arabic-Indic six", {}, 5, 0x06F6, Qt::NoModifier, "frmCustomerMessages"},
         {"a letter", {}, 2, Qt::Key_A, Qt::NoModifier, ""},
-        {"a function key", {}, 1, Qt::Key_F1, Qt::NoModifier, ""},
-        {"no rights row", "delete from group_func", 1, Qt::Key_1, Qt::NoModifier, ""},
+        {"a screen this build lacks is told plainly", {}, 4, Qt::Key_6, Qt::NoModifier, "", false, false},
     };
-    for (const MenuKey& c : cases) {
-        Office o(c.sql);
+    for (const auto& c : cases) {
+        ShellOffice o(c.sql, c.registered);
+        o.office.state().config.SHOWERRORS = 1;
         MenuScreen* menu = o.open(c.menu);
         ASSERT_NE(menu, nullptr) << c.what;
-        press(menu, c.key, c.modifiers);
-        const QStringList want = c.expected.isEmpty() ? QStringList() : QStringList{c.expected};
-        EXPECT_EQ(o.ui().dialogsShown, want) << c.what;
-        EXPECT_TRUE(o.ui().messages.isEmpty()) << c.what;
+        commandButton(menu, 3)->setHidden(c.hide3);
+        press(commandButton(menu, 0), c.key, c.mod);  // the key reaches the menu from its focused button
+        EXPECT_EQ(o.ui().dialogsShown, c.opens.isEmpty() ? QStringList() : QStringList{c.opens}) << c.what;
+        EXPECT_EQ(o.ui().messages.size(), c.registered ? 0 : 1) << c.what;
+        EXPECT_TRUE(c.registered || o.ui().lastMessage().contains("frmGLEntry")) << o.ui().lastMessage().toStdString();
         EXPECT_EQ(o.window.menu(c.menu), menu) << c.what;
     }
 }
 
-TEST(Menus, DigitKeysReachTheMenuFromItsButtons)
+TEST(Menus, BackClosesEscapeDoesNotAndReopeningReadsTheRightsAnew)
 {
-    Office o;
-    MenuScreen* menu = o.open(3);
-    QTest::keyClick(button(menu, 1), Qt::Key_2);
-    EXPECT_EQ(o.ui().dialogsShown, QStringList{"frmCustomers"});
-}
-
-TEST(Menus, BackByButtonOrKeyClosesTheMenu)
-{
-    for (const bool byKey : {false, true}) {
-        Office o;
-        MenuScreen* menu = o.open(2);
-        ASSERT_NE(menu, nullptr);
-        QPointer<MenuScreen> watch(menu);
-        if (byKey)
-            QTest::keyClick(menu, Qt::Key_0, Qt::KeypadModifier);
-        else
-            button(menu, 0)->click();
-        EXPECT_EQ(o.window.menu(2), nullptr) << byKey;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(watch.isNull()) << byKey;
-        EXPECT_TRUE(o.ui().dialogsShown.isEmpty()) << byKey;
-    }
-}
-
-TEST(Menus, EscapeLeavesTheMenuOpen)
-{
-    Office o;
-    MenuScreen* menu = o.open(4);
+    ShellOffice o;
+    QPointer<MenuScreen> menu = o.open(3);
     QTest::keyClick(menu, Qt::Key_Escape);
-    EXPECT_EQ(o.window.menu(4), menu);
+    EXPECT_EQ(o.window.menu(3), menu);
+    QTest::keyClick(menu, Qt::Key_0, Qt::KeypadModifier);
+    EXPECT_EQ(o.window.menu(3), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
+    o.office.db().command(NoF3Options);
+    EXPECT_FALSE(commandButton(o.open(3), 4)->isEnabled());
+    EXPECT_TRUE(o.ui().dialogsShown.isEmpty());
 }
-
-TEST(Menus, AMenuClosedAndOpenedAgainReadsTheRightsAnew)
-{
-    Office o;
-    MenuScreen* first = o.open(3);
-    EXPECT_TRUE(button(first, 4)->isEnabled());
-    button(first, 0)->click();
-    o.office.db().command("update group_func set command4 = 0 where menu_name = 'F3M'");
-    MenuScreen* second = o.open(3);
-    ASSERT_NE(second, nullptr);
-    EXPECT_FALSE(button(second, 4)->isEnabled());
-}
-
-struct Preparation {
-    int button;
-    QString mode;
-    QStringList disabled;  // every other control stays enabled
-};
 
 TEST(Menus, RentMenuPreparesTheLookUpScreens)
 {
     const QStringList controls{"txtNAME", "Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdOpen", "cmdSave",
                                "cmdDel", "cmdPL", "cmdPRINT", "cmdOk", "command0"};
-    const QList<Preparation> cases{
-        {2, "", {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPL", "cmdOk"}},
-        // A plain contract after the look-up: nothing of the look-up stays.
-        {1, "RENTMODE", {}},
-        {4, "RENTMODE", {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPRINT"}},
-        {3, "SURRENDMODE", {}},
+    const struct { int button; QStringList disabled; } cases[] = {
+        {2, {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPL", "cmdOk"}},
+        {1, {}},  // a plain contract after the look-up: nothing of the look-up stays
+        {4, {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPRINT"}},
     };
-    Office o;
+    ShellOffice o;
     QStringList disabled;
-    QString mode;
     const auto inspect = [&](QDialog* d) {
-        mode = ScreenTag::get(d);
-        disabled.clear();
-        for (const QString& name : controls) {
-            auto* w = d->findChild<QWidget*>(name);
-            if (w && !w->isEnabled())
+        for (const QString& name : controls)
+            if (!d->findChild<QWidget*>(name)->isEnabled())
                 disabled << name;
-        }
     };
     o.ui().onDialog("frmRentCar", inspect);
     o.ui().onDialog("frmCars", inspect);
     MenuScreen* menu = o.open(5);
-    for (const Preparation& c : cases) {
-        disabled = {"not shown"};
-        button(menu, c.button)->click();
-        EXPECT_EQ(mode, c.mode) << c.button;
+    for (const auto& c : cases) {
+        disabled.clear();
+        commandButton(menu, c.button)->click();
         EXPECT_EQ(disabled, c.disabled) << c.button;
     }
 }
 
-TEST(Menus, AScreenThisBuildLacksIsToldPlainly)
+TEST(DataScreenKeys, FunctionKeysClickEnabledButtonsAndEscapeCloses)
 {
-    for (const int showErrors : {0, 1}) {
-        TestOffice office;
-        office.loginAs("ADMIN");
-        office.state().config.SHOWERRORS = showErrors;
-        MAINT window(office.state());
-        window.openMenu(4);
-        QTest::keyClick(window.menu(4), Qt::Key_6);
-        ASSERT_EQ(office.ui().messages.size(), 1) << showErrors;
-        EXPECT_TRUE(office.ui().lastMessage().contains("frmGLEntry")) << office.ui().lastMessage().toStdString();
-        EXPECT_TRUE(office.ui().dialogsShown.isEmpty()) << "no error dialog: " << showErrors;
-        EXPECT_NE(window.menu(4), nullptr);
+    const struct { const char* what; int key; QString disabled, clicked; bool handled; } cases[] = {
+        {"F7 (the button's name in another case)", Qt::Key_F7, "", "cmdPrint", true},
+        {"F8", Qt::Key_F8, "", "cmdNew", true},     {"F9", Qt::Key_F9, "", "cmdOpen", true},
+        {"F10", Qt::Key_F10, "", "cmdPL", true},    {"F11", Qt::Key_F11, "", "cmdDel", true},
+        {"F12", Qt::Key_F12, "", "cmdSave", true},  {"F12 with Save disabled", Qt::Key_F12, "cmdSave", "", true},
+        {"F6", Qt::Key_F6, "", "", false},          {"a letter", Qt::Key_S, "", "", false},
+        {"Esc with everything disabled", Qt::Key_Escape, "*", "", true},
+    };
+    TestOffice office;
+    for (const auto& c : cases) {
+        QScopedPointer<QDialog> screen(makeStandIn("frmReminder", nullptr));
+        screen->findChild<QWidget*>("cmdPRINT")->setObjectName("cmdPrint");
+        screen->show();
+        QStringList clicks;
+        for (QPushButton* b : screen->findChildren<QPushButton*>())
+            QObject::connect(b, &QPushButton::clicked, [&clicks, b] { clicks << b->objectName(); });
+        if (c.disabled == "*")
+            KeyRoutines::enableAll(screen.get(), false);
+        else if (!c.disabled.isEmpty())
+            screen->findChild<QWidget*>(c.disabled)->setEnabled(false);
+        EXPECT_EQ(KeyRoutines::dataScreenKey(office.state(), screen.get(), c.key), c.handled) << c.what;
+        EXPECT_EQ(clicks, c.clicked.isEmpty() ? QStringList() : QStringList{c.clicked}) << c.what;
+        EXPECT_EQ(screen->isVisible(), c.key != Qt::Key_Escape) << c.what;
     }
+}
+
+TEST(EnableAll, LocksAndFreesTheNamedControlsButLeavesTabStripsToTheirTabs)
+{
+    QScopedPointer<QDialog> screen(makeStandIn("frmGLEntry", nullptr));
+    auto* tabs = new QTabWidget(screen.get());
+    tabs->setObjectName("SSTab1");
+    tabs->addTab(new QWidget, "General");
+    KeyRoutines::enableAll(screen.get(), false);
+    for (const char* name : {"txtNAME", "Frame1", "cmdSave", "command0", "SSTab1"})
+        EXPECT_FALSE(screen->findChild<QWidget*>(name)->isEnabled()) << name;
+    tabs->setEnabled(true);  // the journal viewer frees the tab strip
+    EXPECT_TRUE(tabs->tabBar()->isEnabled());
+    KeyRoutines::enableAll(screen.get(), true);
+    for (const char* name : {"txtNAME", "Frame1", "dfsFrame1", "cmdSave"})
+        EXPECT_TRUE(screen->findChild<QWidget*>(name)->isEnabled()) << name;
 }
 
 }

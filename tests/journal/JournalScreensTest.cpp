@@ -1,0 +1,249 @@
+#include "engine/ControlAccess.h"
+#include "engine/DataScreen.h"
+#include "engine/EngineSetup.h"
+#include "journal/JournalScreens.h"
+#include "schema/MetadataWriter.h"
+#include "shell/base/ErrorLog.h"
+#include "support/TestOffice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+// Failures show texts as texts.
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+const QDate Today = QDate::currentDate(), yesterday = Today.addDays(-1);
+
+// A small customer screen: txtID (CUSTOMERID, the key) and txtNAME over Customer, with the caption
+// the journal keeps, Save, Print list (the customer search) and Close.
+struct ProbeScreen : DataScreen {
+    ProbeScreen(RunState& state, QWidget* parent) : DataScreen(state, [] {
+        Definition d;
+        d.keyColumn = u"CUSTOMERID"_s;
+        d.table = u"Customer"_s;
+        d.condition = u"where 1 = 1"_s;
+        d.printList = PrintList::ListWindow;
+        return d;
+    }(), parent)
+    {
+        setObjectName(u"frmJournalProbe"_s);
+        (new QLabel(u"Probe customers"_s, this))->setObjectName(u"lblScreenName"_s);
+        for (const char* name : {"txtID", "txtNAME"})
+            (new QLineEdit(this))->setObjectName(QLatin1String(name));
+        for (const char* name : {"cmdSave", "cmdPL", "command0"})
+            (new QPushButton(QLatin1String(name), this))->setObjectName(QLatin1String(name));
+        connectCommands();
+    }
+};
+
+// A test office with the engine, the journal screens and the probe screen, ADMIN logged in.
+struct JournalOffice {
+    JournalOffice()
+    {
+        office.loginAs(u"ADMIN"_s);
+        installEngine(office.state());
+        registerJournalScreens(office.state().screens());
+        MetadataWriter m(office.db(), u"frmJournalProbe"_s);
+        const qint64 table = m.table(u"Customer"_s, 1, u"Probe customers"_s);
+        m.identifier(table, u"CUSTOMERID"_s, u"ID"_s);
+        m.field(table, u"txtNAME"_s, u"name"_s, MetadataWriter::Text, {}, 2);
+        office.state().screens().add(u"frmJournalProbe"_s, [](RunState& s, QWidget* parent) { return new ProbeScreen(s, parent); });
+    }
+
+    // The registered screen, built and shown (so that it runs its loading).
+    std::unique_ptr<QWidget> open(const QString& name)
+    {
+        std::unique_ptr<QWidget> screen(office.state().screens().instance(name, nullptr));
+        office.ui().show(screen.get());
+        return screen;
+    }
+    qint64 addCustomer(const QString& name, const char* column = "HOMETEL1", const char* telephone = "")
+    {
+        return office.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {QLatin1String(column), telephone}});
+    }
+    QString errorLog()
+    {
+        QFile file(errorLogPath(office.state()));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TestOffice office;
+};
+
+template <typename T = QWidget>
+T* find(QWidget* screen, const char* name) { return qobject_cast<T*>(ControlAccess::require(screen, QLatin1String(name))); }
+
+// The texts of a grid's first column, mapped through `names` (the key to what the row stands for).
+QStringList listed(QWidget* screen, const char* grid, const QHash<QString, QString>& names)
+{
+    QStringList out;
+    const QAbstractItemModel* model = find<QTableView>(screen, grid)->model();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        out << names.value(model->index(row, 0).data().toString(), u"?"_s);
+    return out;
+}
+
+// A double-click as the operator makes it: a click first, so the grid knows the cell pressed.
+void doubleClick(QTableView* grid, int row)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row, 1)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+}
+
+void search(QWidget* archive, QDate from, QDate to, bool allUsers = false, const char* user = "", const char* description = "")
+{
+    find<QDateEdit>(archive, "dfdFrom")->setDate(from);
+    find<QDateEdit>(archive, "dfdTo")->setDate(to);
+    find<QCheckBox>(archive, "dffAllUsers")->setChecked(allUsers);
+    find<QComboBox>(archive, "dfcUser")->setCurrentText(QLatin1String(user));
+    ControlAccess::setText(find(archive, "dfsDescription"), QLatin1String(description));
+    find<QPushButton>(archive, "cmdSearch")->click();
+}
+
+}
+
+TEST(F1M0, SearchListsTheEntriesTheCriteriaSelect)
+{
+    JournalOffice o;
+    const QDate lastWeek = Today.addDays(-7);
+    const std::tuple<const char*, QDate, const char*> entries[] = {
+        {"ADMIN", Today, "Customers"}, {"CLERK", Today, "Ali's car"}, {"CLERK", yesterday, "50% off"},
+        {"ADMIN", Today, "500 off"},   {"ADMIN", lastWeek, "a week ago"}};
+    QHash<QString, QString> description;
+    for (const auto& [user, day, text] : entries) {
+        const qint64 id = o.office.db().insert(u"_JOURNAL"_s, u"JOURNALID"_s,
+                                               {{u"USER"_s, user}, {u"JOURNALDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()},
+                                                {u"JOURNALDESCRIPTION"_s, text}, {u"FORM"_s, u"frmJournalProbe"_s}});
+        description.insert(QString::number(id), QLatin1String(text));
+    }
+    const struct { const char* what; QDate from, to; bool allUsers; const char* user; const char* description; QStringList found; }
+        cases[] = {
+        {"today, anyone", Today, Today, false, "", "", {"Customers", "Ali's car", "500 off"}},
+        {"one operator", Today, Today, false, "CLERK", "", {"Ali's car"}},
+        {"all users ignores the chosen operator", Today, Today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
+        {"a description with an apostrophe", Today, Today, false, "", "i's", {"Ali's car"}},
+        {"a percent sign is a letter", yesterday, Today, false, "", "0%", {"50% off"}},
+        {"both ends of the range count, oldest first", lastWeek, yesterday, false, "", "", {"a week ago", "50% off"}},
+        {"from after to", Today, yesterday, false, "", "", {}},
+        {"an operator with an apostrophe", Today, Today, false, "O'NEIL", "", {}},
+    };
+    const auto archive = o.open(u"F1M0"_s);
+    for (const auto& c : cases) {
+        search(archive.get(), c.from, c.to, c.allUsers, c.user, c.description);
+        EXPECT_EQ(listed(archive.get(), "DataGrid1", description), c.found) << c.what;
+    }
+    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
+}
+
+TEST(F1M0, ListsWhatASaveJournalledAndShowsItOnItsScreen)
+{
+    JournalOffice o;
+    o.addCustomer(u"Salem"_s);
+    {
+        const auto probe = o.open(u"frmJournalProbe"_s);
+        find<QLineEdit>(probe.get(), "txtNAME")->clear();
+        QTest::keyClicks(find(probe.get(), "txtNAME"), u"Salem Ahmad"_s);  // typed: the screen notes the change
+        static_cast<DataScreen*>(probe.get())->Save();
+    }
+    // The record moves on; the entry keeps what that save stored.
+    o.office.db().command(u"update Customer set name = 'Salem Later'"_s);
+    const auto archive = o.open(u"F1M0"_s);
+    search(archive.get(), Today, Today);
+    auto* grid = find<QTableView>(archive.get(), "DataGrid1");
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+
+    QString shown;
+    o.office.ui().onDialog(u"frmJournalProbe"_s, [&](QDialog* view) {
+        QWidget* name = find(view, "txtNAME");
+        shown = ControlAccess::text(name) + (o.office.state().Viewing && !name->isEnabled() ? u" read-only"_s : QString());
+    });
+    doubleClick(grid, 0);
+    EXPECT_EQ(shown, u"Salem Ahmad read-only"_s);
+    EXPECT_FALSE(o.office.state().Viewing);
+
+    // A first cell holding no entry number shows nothing.
+    o.office.db().command(u"update _GRIDTABLEDETAILS set Column = '''''' where GRIDCOLUMNNUMBER = 1 and GRIDTABLEID = "
+                          "(select GRIDTABLEID from _GRIDTABLE where WINDOWNAME = 'F1M0')"_s);
+    search(archive.get(), Today, Today);
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+    doubleClick(grid, 0);
+    EXPECT_EQ(o.office.ui().dialogsShown, QStringList{u"frmJournalProbe"_s});
+    EXPECT_TRUE(o.office.ui().messages.isEmpty());
+    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
+}
+
+TEST(F1M1, ListsTheAccountingJournalsOfTheDateRange)
+{
+    JournalOffice o;
+    QHash<QString, QString> name;
+    for (const auto& [text, day] : {std::pair{"rent returned", Today}, std::pair{"fuel", yesterday}})
+        name.insert(QString::number(o.office.db().insert(u"JOURNAL"_s, u"JOURNALID"_s,
+                                                         {{u"NAME"_s, text}, {u"AMOUNT"_s, 12.5},
+                                                          {u"TRANSACTIONDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()}})),
+                    QLatin1String(text));
+    const struct { const char* what; QDate from, to; QStringList found; } cases[] = {
+        {"both ends count, oldest first", yesterday, Today, {"fuel", "rent returned"}},
+        {"today", Today, Today, {"rent returned"}}, {"from after to", Today, yesterday, {}}};
+    const auto archive = o.open(u"F1M1"_s);
+    for (const auto& c : cases) {
+        search(archive.get(), c.from, c.to, false, "NOBODY", "nothing like it");  // operator and description take no part
+        EXPECT_EQ(listed(archive.get(), "DataGrid1", name), c.found) << c.what;
+    }
+}
+
+TEST(F3M0O, FindsCustomersByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
+{
+    JournalOffice o;
+    QHash<QString, QString> name;
+    for (const auto& [customer, column, telephone] :
+         {std::tuple{"Salem Ahmad", "HOMETEL1", "22334455"}, std::tuple{"Fahad", "HOMEMOB", "99887766"},
+          std::tuple{"Salem Ali", "WORKTEL1", "11112222"}, std::tuple{"Noura O'Brien", "WORKMOB", "55550000"},
+          std::tuple{"100% Cars", "HOMETEL1", "77770000"}})
+        name.insert(QString::number(o.addCustomer(QLatin1String(customer), column, telephone)), QLatin1String(customer));
+    const struct { const char* what; const char* name; const char* telephone; QStringList found; } cases[] = {
+        {"no criteria", "", "", {"Salem Ahmad", "Fahad", "Salem Ali", "Noura O'Brien", "100% Cars"}},
+        {"by name, any case", "salem", "", {"Salem Ahmad", "Salem Ali"}},
+        {"by home mobile", "", "9988", {"Fahad"}},
+        {"by work telephone", "", "1111", {"Salem Ali"}},
+        {"by work mobile", "", "5555", {"Noura O'Brien"}},
+        {"name and telephone together", "Salem", "2233", {"Salem Ahmad"}},
+        {"a name with an apostrophe", "o'b", "", {"Noura O'Brien"}},
+        {"a percent sign is a letter", "0%", "", {"100% Cars"}},
+    };
+    const auto probe = o.open(u"frmJournalProbe"_s);
+    bool closed = false;
+    o.office.ui().onDialog(u"F3M0O"_s, [&](QDialog* search) {
+        for (const auto& c : cases) {
+            ControlAccess::setText(find(search, "txtNAME"), QLatin1String(c.name));
+            ControlAccess::setText(find(search, "txtaddress"), QLatin1String(c.telephone));
+            find<QPushButton>(search, "cmdSearch")->click();
+            EXPECT_EQ(listed(search, "grdMEMBERS", name), c.found) << c.what;  // in key order
+            EXPECT_EQ(ControlAccess::text(find(search, "dfrecordcount")), QString::number(c.found.size())) << c.what;
+        }
+        // The last search found one customer: choosing it closes the search.
+        auto* grid = find<QTableView>(search, "grdMEMBERS");
+        grid->setCurrentIndex(grid->model()->index(0, 1));
+        find<QPushButton>(search, "cmdOk")->click();
+        closed = !search->isVisible() && search->result() == QDialog::Accepted && search->parentWidget() == probe.get();
+    });
+    find<QPushButton>(probe.get(), "cmdPL")->click();
+    EXPECT_TRUE(closed);
+    const qint64 chosen = name.key(u"100% Cars"_s).toLongLong();
+    EXPECT_EQ(o.office.state().CurrentRecordId, chosen);
+    EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtID")), QString::number(chosen));
+    EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtNAME")), u"100% Cars"_s);
+    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
+}

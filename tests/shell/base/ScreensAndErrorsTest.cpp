@@ -1,0 +1,190 @@
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/ScreenRegistry.h"
+#include "shell/base/ScreenSetup.h"
+#include "shell/base/ScreenTag.h"
+#include "shell/base/ShellFrame.h"
+#include "support/TestOffice.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList linesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// A shown screen with one named control that has the focus (none when control is empty).
+struct Screen {
+    Screen(const char* name, const char* control)
+    {
+        dialog.setObjectName(QString::fromUtf8(name));
+        auto* edit = new QLineEdit(&dialog);
+        edit->setObjectName(*control ? QString::fromUtf8(control) : u"dfsOther"_s);
+        dialog.show();
+        if (*control)
+            edit->setFocus();
+    }
+    QDialog dialog;
+};
+
+}  // namespace
+
+TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWhole)
+{
+    const struct { const char* login; const char* screen; const char* control; const char* description; } rows[] = {
+        {"", "LOGINP", "txtPassword", "Could not find file"},  // before login nothing of the office is loaded
+        {"ADMIN", "frmCars", "", "Type mismatch"},              // no active control
+        {"ADMIN", nullptr, "", "disk full"},                    // no screen
+        {"ADMIN", "frmCustomer", "txtNAME", "Syntax error, missing operator, in query: تعذر القراءة"},
+    };
+    for (const auto& r : rows) {
+        TestOffice office(*r.login != 0);
+        if (*r.login)
+            office.loginAs(QString::fromUtf8(r.login));
+        office.state().config.SHOWERRORS = 0;
+        const QString path = QDir(office.home()).filePath(u"ijar.log"_s);
+        QFile older(path);
+        ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush());
+        std::unique_ptr<Screen> screen(r.screen ? new Screen(r.screen, r.control) : nullptr);
+        ReportError(office.state(), screen ? &screen->dialog : nullptr, u"3075"_s, QString::fromUtf8(r.description),
+                    u"cWindow, ReadWindow"_s);
+        const QStringList lines = linesOf(path);
+        ASSERT_EQ(lines.size(), 2) << r.description;
+        const QString head = QString::fromUtf8(r.login) + u',', tail = u",%1,%2,3075,cWindow, ReadWindow,%3"_s.arg(
+            QString::fromUtf8(r.screen ? r.screen : ""), QString::fromUtf8(r.control), QString::fromUtf8(r.description));
+        ASSERT_TRUE(lines[0] == u"an older line"_s && lines[1].startsWith(head) && lines[1].endsWith(tail)) << lines[1].toStdString();
+        const QString when = lines[1].mid(head.size(), lines[1].size() - head.size() - tail.size());
+        EXPECT_TRUE(QLocale::system().toDateTime(when, QLocale::ShortFormat).isValid()) << when.toStdString();
+    }
+}
+
+// The dialog names what failed, where and for whom.
+TEST(ErrorLog, DialogOnlyWhenShowErrorsIsOne)
+{
+    for (int showErrors : {0, 1, 2, -1}) {
+        TestOffice office;
+        office.loginAs(u"admin"_s);
+        office.state().config.SHOWERRORS = showErrors;
+        Screen screen("frmRentCar", "dfsComments");
+        QStringList seen;
+        office.ui().onDialog(u"dlgError"_s, [&](QDialog* d) {
+            seen << d->windowTitle();
+            for (const QWidget* w : d->findChildren<QWidget*>())
+                seen << w->property("text").toString() << w->property("plainText").toString();
+        });
+        ReportError(office.state(), &screen.dialog, u"3021"_s, u"No current record."_s, u"cWindow.SaveWindow"_s);
+        EXPECT_EQ(linesOf(errorLogPath(office.state())).size(), 1) << showErrors;
+        EXPECT_EQ(office.ui().dialogsShown.size(), showErrors == 1 ? 1 : 0) << showErrors;
+        for (const char* part : {"3021", "No current record.", "cWindow.SaveWindow", "dfsComments", "frmRentCar", "ADMIN"})
+            EXPECT_EQ(seen.join(u'|').contains(QString::fromUtf8(part)), showErrors == 1) << part;
+    }
+}
+
+TEST(ErrorLog, GuardedReportsWhatWasThrownAndReturnsFalse)
+{
+    TestOffice office;
+    Screen screen("frmCars", "cmdSave");
+    const auto run = [&](void (*work)()) { return guarded(office.state(), &screen.dialog, u"frmCars.cmdSave_Click"_s, work); };
+    EXPECT_TRUE(run([] {}));
+    EXPECT_FALSE(run([] { throw AppError(3021, u"gone"_s, u"cWindow"_s); }));
+    EXPECT_FALSE(run([] { throw std::runtime_error("vector too long"); }));
+    EXPECT_FALSE(run([] { throw 42; }));
+    EXPECT_EQ(linesOf(errorLogPath(office.state())).replaceInStrings(QRegularExpression(u"^.*,frmCars,cmdSave,"_s), {}),
+              QStringList({u"3021,frmCars.cmdSave_Click - cWindow,gone"_s, u"5009,frmCars.cmdSave_Click,vector too long"_s,
+                           u"5009,frmCars.cmdSave_Click,Unknown failure"_s}));
+}
+
+TEST(StatementTrace, OneLinePerStatementPerDayWhileOnAndNoneWhileOff)
+{
+    TestOffice office;
+    office.loginAs(u"ADMIN"_s);
+    EXPECT_EQ(statementTracePath(office.state(), QDate(2024, 1, 5)), QDir(office.home()).filePath(u"20240105.txt"_s));
+    const QString trace = statementTracePath(office.state(), QDate::currentDate());
+    office.state().config.USEROUTER = false;
+    office.db().execute(u"select count(*) from operator"_s);
+    EXPECT_FALSE(QFile::exists(trace));
+    office.state().config.USEROUTER = true;
+    const QString statements[] = {u"update operator set operatorname = 'Admin, the first' where loginid = 'ADMIN'"_s,
+                                  u"select * from operator where loginid = 'O''BRIEN'"_s};
+    for (int i = 0; i < 2; ++i) {
+        office.db().execute(statements[i]);
+        const QStringList lines = linesOf(trace);
+        EXPECT_TRUE(lines.size() == i + 1 && lines.last().startsWith(u"ADMIN,"_s) && lines.last().endsWith(u',' + statements[i]))
+            << lines.join(u'\n').toStdString();
+    }
+}
+
+TEST(ScreenRegistry, OpensByNameWithModeKeepsTheFirstRegistrationAndRefusesUnknownNames)
+{
+    TestOffice office;
+    ScreenRegistry& screens = office.state().screens();
+    screens.add(u"frmCars"_s, [](RunState&, QWidget* parent) {
+        auto* d = new QDialog(parent);
+        d->setObjectName(u"frmCars"_s);
+        return d;
+    });
+    screens.add(u"FRMCARS"_s, [](RunState&, QWidget*) -> QWidget* { throw AppError(1, u"second"_s, u"test"_s); });
+    office.ui().onDialog(u"frmCars"_s, [&](QDialog* d) {
+        EXPECT_EQ(ScreenTag::get(d), u"RENTMODE"_s);
+        EXPECT_EQ(screens.find(u"frmcars"_s), d);
+        d->accept();
+    });
+    EXPECT_EQ(screens.open(u"frmcars"_s, nullptr, u"RENTMODE"_s), QDialog::Accepted);
+    EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << "a closed screen is gone";
+    EXPECT_THROW(screens.open(u"frmNothing"_s, nullptr), AppError);
+}
+
+// The first tab shows; the name goes to the status bar only with SHOWSCREENNAME 1; with SHOWFIELDNAME
+// every control but the command buttons shows its name; the set-up steps of other subsystems run.
+TEST(ScreenSetup, FirstTabNamesAndTipsFollowTheSettingsThenOtherSubsystemsRun)
+{
+    struct Frame : ShellFrame {
+        QWidget* frameWidget() override { return nullptr; }
+        void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
+        QString statusPanel(int panel) const override { return panels.value(panel); }
+        void setProgress(int) override {}
+        QRect workArea() const override { return {}; }
+        QRect menuArea() const override { return {}; }
+        QHash<int, QString> panels;
+    };
+    for (const auto& [showScreen, showField] : {std::pair{1, 2}, {2, 0}, {0, 1}}) {
+        TestOffice office;
+        Frame frame;
+        office.ui().setFrame(&frame);
+        office.state().config.SHOWSCREENNAME = showScreen;
+        office.state().config.SHOWFIELDNAME = showField;
+        QStringList seen;
+        office.state().screenSetupSteps.push_back([&](QWidget* w) { seen << w->objectName(); });
+        office.state().screenSetupSteps.push_back([](QWidget*) { throw AppError(1, u"x"_s, u"y"_s); });
+        Screen screen("frmCars", "dfsComments");
+        auto* tabs = new QTabWidget(&screen.dialog);
+        tabs->addTab(new QWidget, u"a"_s);
+        tabs->setCurrentIndex(tabs->addTab(new QWidget, u"b"_s));
+        tabs->setObjectName(u"SSTab1"_s);
+        for (const QString& name : {u"cmdSave"_s, u"Command0"_s})
+            (new QPushButton(&screen.dialog))->setObjectName(name);
+        ScreenSetup::run(office.state(), &screen.dialog);
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        EXPECT_EQ(frame.panels.value(ShellFrame::ScreenPanel) == u"frmCars"_s, showScreen == 1) << showScreen;
+        QStringList tips;
+        for (const QWidget* w : screen.dialog.findChildren<QWidget*>(QRegularExpression(u"^(dfs|cmd|Com)"_s)))
+            tips << w->objectName() + u'=' + w->toolTip();
+        tips.sort();
+        EXPECT_EQ(tips, QStringList({u"Command0="_s, u"cmdSave="_s, showField ? u"dfsComments=dfsComments"_s : u"dfsComments="_s}));
+        EXPECT_EQ(seen, QStringList{u"frmCars"_s});
+    }
+}

@@ -1,0 +1,121 @@
+#include "shell/base/ErrorLog.h"
+#include "shell/base/ScreenTag.h"
+#include "shell/windows/BackupName.h"
+#include "shell/windows/MAINT.h"
+#include "shell/windows/SCRNlock.h"
+#include "shell/windows/SCRNlogoff.h"
+#include "shell/windows/dlgAbout.h"
+#include "support/TestOffice.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QLineEdit* passwordField(QDialog* lock) { return lock->findChild<QLineEdit*>("txtPassword"); }
+
+}
+
+TEST(SCRNlock, ThePasswordInAnyCaseUnlocksEscapeAndCloseDoNot)
+{
+    for (const QString typed : {"ADMIN", "admin", "aDmIn", "WRONG", "", "ADMIN ", "ADMI"}) {
+        const bool right = typed.toUpper() == "ADMIN";
+        TestOffice office;
+        office.loginAs("ADMIN");
+        SCRNlock lock(office.state(), nullptr);
+        lock.show();
+        QTest::keyClicks(passwordField(&lock), typed);
+        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+        EXPECT_EQ(lock.result() == QDialog::Accepted, right) << typed.toStdString();
+        EXPECT_EQ(office.ui().messages.size(), right ? 0 : 1) << typed.toStdString();
+        if (right)
+            continue;
+        QTest::keyClick(passwordField(&lock), Qt::Key_Escape);
+        EXPECT_FALSE(lock.close());
+        EXPECT_TRUE(lock.isVisible()) << typed.toStdString();
+        QTest::keyClicks(passwordField(&lock), "admin");  // replaces the selected wrong text
+        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+        EXPECT_EQ(lock.result(), QDialog::Accepted) << typed.toStdString();
+    }
+}
+
+TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
+{
+    enum Folder { Exists, Missing, EarlierBackup, BlockedByAFile };
+    const struct { const char* what; bool tick; int key; Folder folder; bool ends; bool answer = false; } rows[] = {
+        {"OK without Check1", false, 0, Exists, true},
+        {"Esc cancels", true, Qt::Key_Escape, Exists, false},
+        {"Enter with Check1, the folder is made", true, Qt::Key_Return, Missing, true},
+        {"an earlier backup is never overwritten", true, 0, EarlierBackup, true},
+        {"a failed backup asks, No keeps the run", true, 0, BlockedByAFile, false, false},
+        {"a failed backup asks, Yes ends anyway", true, 0, BlockedByAFile, true, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        MAINT window(office.state());
+        const QString folder = office.file("db/backup");
+        ASSERT_TRUE(r.folder == Missing || QDir().mkpath(r.folder == BlockedByAFile ? office.file("db") : folder));
+        office.ui().answers = {r.answer};
+        SCRNlogoff screen(office.state(), nullptr);
+        screen.show();
+        screen.findChild<QCheckBox*>("Check1")->setChecked(r.tick);
+        const QString target = screen.findChild<QLabel*>("lblbakupfilename")->text();
+        EXPECT_EQ(QFileInfo(target).absolutePath(), QFileInfo(folder).absoluteFilePath());
+        EXPECT_TRUE(QRegularExpression("^\\d{8}-\\d{6}$").match(QFileInfo(target).fileName()).hasMatch());
+        QFile earlier(r.folder == BlockedByAFile ? folder : target);
+        if (r.folder == EarlierBackup || r.folder == BlockedByAFile) {
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("an earlier backup");
+            earlier.close();
+        }
+        if (r.key)
+            QTest::keyClick(&screen, Qt::Key(r.key));
+        else
+            QTest::mouseClick(screen.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+
+        EXPECT_EQ(office.ui().quitCode, r.ends ? 0 : -1);
+        EXPECT_EQ(office.db().isOpen(), !r.ends);
+        EXPECT_EQ(ScreenTag::get(&window) == "Exit", r.ends);
+        EXPECT_EQ(screen.isVisible(), r.folder == BlockedByAFile && !r.ends);
+        const QString made = r.folder == EarlierBackup ? target + "-2" : target;
+        EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
+        if (QFileInfo::exists(made)) {
+            Database copy;
+            copy.open(made);
+            EXPECT_GT(copy.execute("select count(*) as n from OPERATOR").value(0, "n").toInt(), 0) << "a whole database";
+        }
+        if (r.folder == EarlierBackup || r.folder == BlockedByAFile) {
+            ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+            EXPECT_EQ(earlier.readAll(), QByteArray("an earlier backup"));
+        }
+        EXPECT_EQ(office.ui().questions.size(), r.folder == BlockedByAFile ? 1 : 0);
+        QFile log(errorLogPath(office.state()));
+        EXPECT_EQ(log.open(QIODevice::ReadOnly) && log.readAll().contains(",5004,SCRNlogoff.cmdOk_Click - "),
+                  r.folder == BlockedByAFile);
+    }
+}
+
+TEST(BackupName, IsDayMonthYearDashTime)
+{
+    EXPECT_EQ(BackupName::forTime(QDateTime(QDate(2026, 12, 3), QTime(14, 5, 9))), "03122026-140509");
+}
+
+TEST(dlgAbout, ShowsTheOfficesTitleAndTheVersionAndCloses)
+{
+    TestOffice office;
+    office.state().config.APPTITLE = "إيجار";
+    dlgAbout about(office.state(), nullptr);
+    about.show();
+    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "إيجار");
+    EXPECT_TRUE(about.findChild<QLabel*>("lblVersion")->text().contains(RunState::version()));
+    QTest::mouseClick(about.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
