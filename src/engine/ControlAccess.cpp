@@ -1,5 +1,7 @@
 #include "engine/ControlAccess.h"
 
+#include "shell/base/KeyRoutines.h"
+
 #include "engine/NumberEdit.h"
 #include "shell/base/AppError.h"
 
@@ -15,20 +17,6 @@ namespace {
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
 const QString TimeFormat = QStringLiteral("hh:mm:ss");
 const QString Source = QStringLiteral("ControlAccess");
-
-QWidget* findIn(const QWidget* parent, const QString& name)
-{
-    for (QObject* child : parent->children()) {
-        auto* w = qobject_cast<QWidget*>(child);
-        if (!w)
-            continue;
-        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)
-            return w;
-        if (QWidget* found = findIn(w, name))
-            return found;
-    }
-    return nullptr;
-}
 
 [[noreturn]] void badValue(const QWidget* control, const QString& text, const char* kind)
 {
@@ -99,7 +87,7 @@ QWidget* find(const QWidget* screen, const QString& name)
 {
     if (!screen || name.trimmed().isEmpty())
         return nullptr;
-    return findIn(screen, name.trimmed());
+    return KeyRoutines::control(screen, name.trimmed());
 }
 
 QWidget* require(const QWidget* screen, const QString& name)

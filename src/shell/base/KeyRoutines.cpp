@@ -9,7 +9,7 @@
 
 namespace KeyRoutines {
 
-QWidget* control(QWidget* screen, const QString& name)
+QWidget* control(const QWidget* screen, const QString& name)
 {
     for (QWidget* w : screen->findChildren<QWidget*>())
         if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)

@@ -21,6 +21,7 @@ bool dataScreenKey(RunState& state, QWidget* screen, int key);
 // Sets every named control of the screen enabled or disabled.
 void enableAll(QWidget* screen, bool enabled);
 
-// The control of the screen with that name, compared without regard to case.
-QWidget* control(QWidget* screen, const QString& name);
+// The control of the screen with that name, compared without regard to case;
+// the first in child order when two match. Every lookup by name comes here.
+QWidget* control(const QWidget* screen, const QString& name);
 }

@@ -2,6 +2,7 @@
 
 #include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
+#include "shell/base/KeyRoutines.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ShellFrame.h"
 #include "shell/base/SqlValue.h"
@@ -44,16 +45,14 @@ void cSecurity::SecureTheMenu(QWidget* menu)
     const RowSet rights = db.execute(QStringLiteral("select * from group_func where operatorid  = ")
                                      + SqlValue::number(operatorId) + QStringLiteral(" and menu_name = '")
                                      + SqlValue::text(menu->objectName()) + QStringLiteral("'"));
-    const auto buttons = menu->findChildren<QWidget*>();
     if (!rights.isEmpty()) {
         for (int i = 1; i <= 9; ++i) {
             const QString name = QStringLiteral("command%1").arg(i);
-            for (QWidget* w : buttons)
-                if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)
-                    w->setEnabled(Configuration::toBoolean(rights.text(0, name)));
+            if (QWidget* button = KeyRoutines::control(menu, name))
+                button->setEnabled(Configuration::toBoolean(rights.text(0, name)));
         }
     } else {
-        for (QWidget* w : buttons) {
+        for (QWidget* w : menu->findChildren<QWidget*>()) {
             const QString n = w->objectName();
             if (n.startsWith(QLatin1String("command"), Qt::CaseInsensitive)
                 && n.compare(QLatin1String("command0"), Qt::CaseInsensitive) != 0)
