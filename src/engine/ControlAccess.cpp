@@ -73,6 +73,9 @@ void setComboText(QComboBox* box, const QString& text)
 
 void setLineText(QLineEdit* edit, const QString& text)
 {
+    // A stored text longer than the field's limit is shown whole, never cut.
+    if (text.size() > edit->maxLength())
+        edit->setMaxLength(int(text.size()));
     if (auto* number = qobject_cast<NumberEdit*>(edit))
         number->setText(text);
     else

@@ -1,6 +1,7 @@
 #include "engine/cJournal.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/ScreenDefinition.h"
 #include "engine/StoredValue.h"
 #include "engine/cWindow.h"
 #include "shell/base/AppError.h"
@@ -55,6 +56,7 @@ struct Line {
     int type;
     QString oldValue;
     QString newValue;
+    bool modified;
 };
 
 bool isInputControl(const QWidget* w)
@@ -126,7 +128,7 @@ void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
 }
 
 void cJournal::JournalWindow(const QString& condition, const QString& modification, const QString& description,
-                             QWidget* screen)
+                             QWidget* screen, const QSet<QString>* changed)
 {
     QWidget* w = cWindow::activeScreen(screen);
     if (!w)
@@ -151,40 +153,31 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                                    QStringLiteral("txtID"));
 
         // The field list below addresses one table; a screen with several has no journal.
-        const RowSet screenTables = db.execute(QStringLiteral("select windowtableid from _windowtable where windowname = '")
-                                               + SqlValue::text(screenName) + QLatin1Char('\''));
-        if (screenTables.count() != 1)
-            return;
-        const RowSet fields = db.execute(
-            QStringLiteral("select * from _windowtabledetails where windowtableid = (select windowtableid from "
-                           "_windowtable where windowname = '")
-            + SqlValue::text(screenName) + QStringLiteral("')"));
-        if (fields.isEmpty())
+        const ScreenDefinition definition = ScreenDefinition::load(db, screenName);
+        if (definition.tables().size() != 1 || definition.tables().first().fields.isEmpty())
             return;
         const RowSet record = db.execute(QStringLiteral("select * from ") + table + QLatin1Char(' ') + where);
         if (record.isEmpty())
             return;
 
         QList<Line> lines;
-        bool changed = false;
-        for (int f = 0; f < fields.count(); ++f) {
-            const QString column = fields.text(f, QStringLiteral("Column")).trimmed();
-            const QString name = fields.text(f, QStringLiteral("windowcontrol"));
-            const QVariant typeValue = fields.value(f, QStringLiteral("Type"));
-            const int type = typeValue.isNull() ? -1 : typeValue.toInt();
-            QWidget* control = ControlAccess::find(w, name);
-            if (!control || !record.hasColumn(column) || ControlAccess::defaultValue(control).isNull())
+        bool anyChange = false;
+        for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
+            QWidget* control = ControlAccess::find(w, field.control);
+            if (!control || !record.hasColumn(field.column) || ControlAccess::defaultValue(control).isNull())
                 continue;
-            Line line{name, type, record.text(0, column), {}};
+            Line line{field.control, field.type, record.text(0, field.column), {}, false};
             try {
-                line.newValue = StoredValue::of(control, type);
+                line.newValue = StoredValue::of(control, field.type);
             } catch (const AppError&) {
                 continue;  // a value that does not compare is left out
             }
-            changed = changed || !sameValue(line.oldValue, line.newValue, type);
+            line.modified = changed ? changed->contains(field.control.toLower())
+                                    : !sameValue(line.oldValue, line.newValue, field.type);
+            anyChange = anyChange || line.modified;
             lines << line;
         }
-        if (!changed)
+        if (!anyChange)
             return;
 
         const QDateTime now = QDateTime::currentDateTime();
@@ -196,9 +189,9 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                                         {QStringLiteral("FORM"), screenName},
                                         {QStringLiteral("FORMNAME"), screenCaption},
                                         {QStringLiteral("MODIFICATIONDESCRIPTION"), kind}});
-        m_state.CurrentRecordId = entry;
+        m_state.LastInsertedId = entry;
         for (const Line& line : lines) {
-            const bool modified = !sameValue(line.oldValue, line.newValue, line.type);
+            const bool modified = line.modified;
             db.insert(QStringLiteral("_JOURNALDETAILS"), QStringLiteral("JOURNALDETAILSID"),
                       {{QStringLiteral("JOURNALID"), entry},
                        {QStringLiteral("OLDVALUE"), modified ? line.oldValue : QStringLiteral("0")},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 class QWidget;
@@ -11,8 +12,11 @@ class cJournal {
 public:
     explicit cJournal(RunState& state) : m_state(state) {}
 
+    // `changed` names (lower case) the controls the operator changed; without it
+    // a field counts as changed when its value differs from the stored one.
     void JournalWindow(const QString& condition, const QString& modification = {},
-                       const QString& description = {}, QWidget* screen = nullptr);
+                       const QString& description = {}, QWidget* screen = nullptr,
+                       const QSet<QString>* changed = nullptr);
     void ViewFromJournal(qint64 journalId, QWidget* parent);
 
 private:

@@ -1,6 +1,8 @@
 #include "engine/cWindow.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/ReadSnapshot.h"
+#include "engine/ScreenDefinition.h"
 #include "engine/StoredValue.h"
 #include "engine/cJournal.h"
 #include "shell/base/AppError.h"
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QScopedValueRollback>
 #include <QTime>
 #include <QWidget>
 
@@ -23,21 +26,20 @@ const QString ReadTail = QStringLiteral(" Error Processing Table Column :-");
 const QString SaveTail = QStringLiteral("--:--");
 const QString InsertTail = QStringLiteral(
     " Function: Owindow.Insert--> you may have icorrect type for the value you are trying to insert, or field name is incorrect ");
+const QString RecordGone = QStringLiteral(
+    "لم يعد هذا السجل موجوداً: حذفه مستخدم آخر بعد أن فتحته هنا. لم يُحفظ شيء.");
+const QString ChangedElsewhere = QStringLiteral(
+    "عدّل مستخدم آخر هذا السجل بعد أن فتحته هنا، فلم يُحفظ شيء حتى لا تضيع تعديلاته.\n"
+    "هل تريد قراءة السجل من جديد؟ ستضيع عندئذ التعديلات التي كتبتها ولم تُحفظ.");
 const QString DeleteQuestion = QStringLiteral(
     "This record will be deleted permenantly, this operation can not be undone, are you sure?");
 
-// A metadata type code; a missing one matches no type.
-int typeOf(const RowSet& rows, int row)
+// Two reads of one column agree; a null is no empty text.
+bool sameStored(const QVariant& a, const QVariant& b)
 {
-    const QVariant type = rows.value(row, QStringLiteral("Type"));
-    return type.isNull() ? -1 : type.toInt();
-}
-
-QString identifierJoin(const QString& screenName)
-{
-    return QStringLiteral("select WT.TABLENAME , WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD "
-                          "WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.WINDOWNAME = '")
-        + SqlValue::text(screenName) + QStringLiteral("' AND WTD.ONOFF = 1 and IDENTIFIER = 1");
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a.toString() == b.toString();
 }
 
 // A key as a whole number; keys beyond a double's precision stay exact.
@@ -77,7 +79,9 @@ void blankZeros(QWidget* screen)
     }
 }
 
-void showStored(QWidget* control, int type, const QVariant& value)
+// Shows a stored value; true when the control got today's date or the time of
+// day in place of an empty one.
+bool showStored(QWidget* control, int type, const QVariant& value)
 {
     switch (type) {
     case StoredValue::Number:
@@ -87,10 +91,11 @@ void showStored(QWidget* control, int type, const QVariant& value)
         ControlAccess::setDefaultValue(control, NullToText(value, true));
         break;
     case StoredValue::Date:
-        if (NullToText(value, false).size() < 6)
+        if (NullToText(value, false).size() < 6) {
             ControlAccess::setValue(control, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        else
-            ControlAccess::setValue(control, DateText(value));
+            return true;
+        }
+        ControlAccess::setValue(control, DateText(value));
         break;
     case StoredValue::Flag:
         ControlAccess::setValue(control, NullToText(value, false));
@@ -99,14 +104,16 @@ void showStored(QWidget* control, int type, const QVariant& value)
         ControlAccess::setText(control, NullToText(value, true));
         break;
     case StoredValue::Time:
-        if (value.toString() == QLatin1String("0"))
+        if (value.toString() == QLatin1String("0")) {
             ControlAccess::setValue(control, QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
-        else
-            ControlAccess::setValue(control, TimeText(value));
+            return true;
+        }
+        ControlAccess::setValue(control, TimeText(value));
         break;
     default:
         break;
     }
+    return false;
 }
 
 // One "column = value" of the save's assignment list; empty for codes that
@@ -162,43 +169,40 @@ bool cWindow::Read(QString& where, QWidget* screen)
     if (!w)
         return false;
     Database& db = m_state.db();
-    const QString name = w->objectName();
     QString column;
+    QHash<QString, QHash<QString, QVariant>> stored;
+    QSet<QString> filled;
     try {
-        const RowSet tables = db.execute(QStringLiteral("select * from _WINDOWTABLE where WINDOWNAME = '")
-                                         + SqlValue::text(name)
-                                         + QStringLiteral("' and ONOFF = 1 order by TABLEORDER"));
-        if (tables.isEmpty())
+        const ScreenDefinition definition = ScreenDefinition::load(db, w->objectName());
+        if (definition.isEmpty())
             return false;
         if (where.isEmpty()) {
             const QString keyColumn = GetTableIdentifier(w);
             const qint64 key = ReadOneValueFromTable(keyColumn, GetTableName(w), {});
             where = QStringLiteral("Where ") + keyColumn + QStringLiteral(" = ") + SqlValue::number(key);
         }
-        for (int t = 0; t < tables.count(); ++t) {
-            const RowSet details = db.execute(
-                QStringLiteral("select * from _WINDOWTABLEDETAILS where WINDOWTABLEID =  ")
-                + SqlValue::number(tables.value(t, QStringLiteral("WINDOWTABLEID")).toLongLong())
-                + QStringLiteral(" and ONOFF = 1  "));
-            const RowSet data = db.execute(QStringLiteral("select * from ")
-                                           + tables.text(t, QStringLiteral("TableName"))
-                                           + QStringLiteral("  ") + where);
+        for (const ScreenDefinition::Table& table : definition.tables()) {
+            const RowSet data = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
             if (data.isEmpty())
                 return false;
-            for (int d = 0; d < details.count(); ++d) {
-                column = details.text(d, QStringLiteral("Column")).trimmed();
-                const int type = typeOf(details, d);
-                if (type < StoredValue::Number || type > StoredValue::Time)
+            QHash<QString, QVariant>& values = stored[table.name.toLower()];
+            for (const ScreenDefinition::Field& field : table.fields) {
+                column = field.column;
+                if (field.type < StoredValue::Number || field.type > StoredValue::Time)
                     continue;
-                QWidget* control = ControlAccess::require(w, details.text(d, QStringLiteral("windowcontrol")));
-                showStored(control, type, data.value(0, column));
+                QWidget* control = ControlAccess::require(w, field.control);
+                const QVariant value = data.value(0, column);
+                values.insert(column.toLower(), value);
+                if (showStored(control, field.type, value))
+                    filled.insert(field.control.toLower());
             }
         }
+        blankZeros(w);
+        remember(w, where, definition, stored, filled);
     } catch (const AppError& e) {
         ReportError(m_state, w, QString::number(e.number()), e.description() + ReadTail + column, e.source());
         return false;
     }
-    blankZeros(w);
     if (QWidget* id = ControlAccess::find(w, QStringLiteral("txtID"))) {
         const QString key = ControlAccess::text(id).trimmed();
         m_state.CurrentRecordId = SqlValue::isNumber(key) ? wholeNumber(key) : 0;
@@ -206,52 +210,124 @@ bool cWindow::Read(QString& where, QWidget* screen)
     return true;
 }
 
+void cWindow::remember(QWidget* screen, const QString& where, const ScreenDefinition& definition,
+                       const QHash<QString, QHash<QString, QVariant>>& stored, const QSet<QString>& filled)
+{
+    ReadSnapshot* snapshot = ReadSnapshot::take(screen, where);
+    snapshot->stored = stored;
+    snapshot->filled = filled;
+    for (const ScreenDefinition::Table& table : definition.tables()) {
+        for (const ScreenDefinition::Field& field : table.fields) {
+            if (field.identifier || field.type < StoredValue::Number || field.type > StoredValue::Time)
+                continue;
+            QWidget* control = ControlAccess::find(screen, field.control);
+            if (!control || ControlAccess::defaultValue(control).isNull())
+                continue;
+            try {
+                snapshot->shown.insert(field.control.toLower(), StoredValue::of(control, field.type));
+            } catch (const AppError&) {
+                // a value that cannot be stored counts as changed
+            }
+        }
+    }
+}
+
+cWindow::Outcome cWindow::checkUnchanged(const ScreenDefinition& definition, const QString& where,
+                                         const ReadSnapshot& snapshot)
+{
+    Database& db = m_state.db();
+    for (const ScreenDefinition::Table& table : definition.tables()) {
+        const auto values = snapshot.stored.constFind(table.name.toLower());
+        if (values == snapshot.stored.cend())
+            continue;
+        const RowSet row = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
+        if (row.isEmpty())
+            return Outcome::Gone;
+        for (auto it = values->cbegin(); it != values->cend(); ++it)
+            if (!sameStored(row.value(0, it.key()), it.value()))
+                return Outcome::Conflict;
+    }
+    return Outcome::Saved;
+}
+
 bool cWindow::Save(const QString& where, QWidget* screen)
 {
-    if (m_state.Viewing)
+    if (m_state.Viewing || m_saving)
         return false;
     QWidget* w = activeScreen(screen);
     if (!w)
         return false;
+    QScopedValueRollback busy(m_saving, true);
     Database& db = m_state.db();
     cUI& ui = m_state.ui();
     QString statement;
+    Outcome outcome = Outcome::Saved;
+    ui.UpdateProgressBar(3);
     try {
-        // The updates of one save land together or not at all.
+        const ScreenDefinition definition = ScreenDefinition::load(db, w->objectName());
+        ReadSnapshot* snapshot = ReadSnapshot::of(w, where);
+        QSet<QString> changed;
+        // The check, the journal and the updates of one save land together or not
+        // at all, and nothing the operator does runs in between.
         Transaction transaction(db);
-        ui.UpdateProgressBar(3);
-        m_state.service<cJournal>().JournalWindow(where, {}, {}, w);
-        ui.UpdateProgressBar(30);
-        const RowSet tables = db.execute(QStringLiteral("select * from _WINDOWTABLE where WINDOWNAME = '")
-                                         + SqlValue::text(w->objectName())
-                                         + QStringLiteral("' and ONOFF = 1   order by TABLEORDER"));
-        for (int t = 0; t < tables.count(); ++t) {
-            const QString table = tables.text(t, QStringLiteral("TableName"));
-            statement = QStringLiteral("Update ") + table + QStringLiteral(" SET ");
-            const RowSet details = db.execute(
-                QStringLiteral("select * from _WINDOWTABLEDETAILS where WINDOWTABLEID =  ")
-                + SqlValue::number(tables.value(t, QStringLiteral("WINDOWTABLEID")).toLongLong())
-                + QStringLiteral(" and ONOFF = 1 and IDENTIFIER = 0 "));
+        if (snapshot)
+            outcome = checkUnchanged(definition, where, *snapshot);
+        QList<std::pair<QString, QStringList>> updates;
+        for (const ScreenDefinition::Table& table : definition.tables()) {
             QStringList list;
-            for (int d = 0; d < details.count(); ++d) {
-                QWidget* control = ControlAccess::require(w, details.text(d, QStringLiteral("windowcontrol")));
+            for (const ScreenDefinition::Field& field : table.fields) {
+                if (field.identifier)
+                    continue;
+                QWidget* control = ControlAccess::require(w, field.control);
                 if (ControlAccess::defaultValue(control).isNull())
                     continue;
-                const QString set = assignment(details.text(d, QStringLiteral("Column")).trimmed(), control,
-                                               typeOf(details, d));
+                const QString set = assignment(field.column, control, field.type);
                 if (set.isEmpty())
                     continue;
+                if (snapshot && !snapshot->changed(field.control, StoredValue::of(control, field.type)))
+                    continue;
+                changed.insert(field.control.toLower());
                 list << set;
-                statement = QStringLiteral("Update ") + table + QStringLiteral(" SET ") + list.join(QLatin1Char(','));
             }
-            if (list.isEmpty())
-                continue;
-            statement += QStringLiteral("  ") + where;
-            db.command(statement);
+            if (!list.isEmpty())
+                updates.append({table.name, list});
         }
-        transaction.commit();
+        if (outcome == Outcome::Saved && !updates.isEmpty()) {
+            ui.ShowProgress(30);
+            m_state.service<cJournal>().JournalWindow(where, {}, {}, w, snapshot ? &changed : nullptr);
+            for (const auto& [table, list] : updates) {
+                statement = QStringLiteral("Update ") + table + QStringLiteral(" SET ") + list.join(QLatin1Char(','))
+                          + QStringLiteral("  ") + where;
+                if (db.command(statement) == 0) {
+                    outcome = Outcome::Gone;
+                    break;
+                }
+            }
+        }
+        if (outcome == Outcome::Saved) {
+            QHash<QString, QHash<QString, QVariant>> stored;
+            for (const ScreenDefinition::Table& table : definition.tables()) {
+                const RowSet row = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
+                QHash<QString, QVariant>& values = stored[table.name.toLower()];
+                for (const ScreenDefinition::Field& field : table.fields)
+                    if (!row.isEmpty() && row.hasColumn(field.column))
+                        values.insert(field.column.toLower(), row.value(0, field.column));
+            }
+            transaction.commit();
+            remember(w, where, definition, stored, {});
+        }
     } catch (const AppError& e) {
+        ui.ShowProgress(0);
         ReportError(m_state, w, QString::number(e.number()), e.description() + SaveTail + statement, e.source());
+        return false;
+    }
+    if (outcome != Outcome::Saved) {
+        ui.ShowProgress(0);
+        if (outcome == Outcome::Gone) {
+            ui.message(w, RecordGone);
+        } else if (ui.question(w, ChangedElsewhere)) {
+            Read(where, w);
+        }
         return false;
     }
     ui.UpdateProgressBar(100);
@@ -262,7 +338,8 @@ bool cWindow::Save(const QString& where, QWidget* screen)
 qint64 cWindow::Insert(const QString& table, const QString& keyColumn, const Fields& fields)
 {
     try {
-        return m_state.db().insert(table, keyColumn, numericPairs(fields));
+        m_state.LastInsertedId = m_state.db().insert(table, keyColumn, numericPairs(fields));
+        return m_state.LastInsertedId;
     } catch (const AppError& e) {
         ReportError(m_state, activeScreen(nullptr), QString::number(e.number()), e.description() + InsertTail,
                     e.source());
@@ -276,19 +353,20 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
     if (!w)
         return false;
     try {
-        const RowSet identifier = m_state.db().execute(identifierJoin(w->objectName()));
-        if (identifier.isEmpty())
+        const ScreenDefinition definition = ScreenDefinition::load(m_state.db(), w->objectName());
+        const ScreenDefinition::Field* identifier = definition.identifier();
+        if (!identifier)
             return false;
         QString clause = where;
         if (clause.isEmpty()) {
             const QString id = ControlAccess::text(ControlAccess::require(w, QStringLiteral("txtID")));
-            clause = QStringLiteral("Where ") + identifier.text(0, QStringLiteral("Column")).trimmed()
-                + QStringLiteral(" = ") + SqlValue::number(id, QStringLiteral("txtID"));
+            clause = QStringLiteral("Where ") + identifier->column + QStringLiteral(" = ")
+                + SqlValue::number(id, QStringLiteral("txtID"));
         }
         if (!m_state.ui().question(w, DeleteQuestion))
             return false;
-        m_state.db().command(QStringLiteral("delete * from ") + identifier.text(0, QStringLiteral("TableName"))
-                             + QLatin1Char(' ') + clause);
+        m_state.db().command(QStringLiteral("delete * from ") + definition.identifierTable()->name + QLatin1Char(' ')
+                             + clause);
         return true;
     } catch (const AppError& e) {
         ReportError(m_state, w, e, QStringLiteral("cWindow.Delete"));
@@ -310,8 +388,8 @@ qint64 cWindow::ReadOneValueFromTable(const QString& column, const QString& tabl
 QString cWindow::GetTableIdentifier(QWidget* screen)
 {
     try {
-        const RowSet rows = m_state.db().execute(identifierJoin(screen->objectName()));
-        return rows.isEmpty() ? QStringLiteral("0") : rows.text(0, QStringLiteral("Column")).trimmed();
+        const ScreenDefinition::Field* identifier = ScreenDefinition::load(m_state.db(), screen->objectName()).identifier();
+        return identifier ? identifier->column : QStringLiteral("0");
     } catch (const AppError&) {
         return QStringLiteral("0");
     }
@@ -320,10 +398,8 @@ QString cWindow::GetTableIdentifier(QWidget* screen)
 QString cWindow::GetTableName(QWidget* screen)
 {
     try {
-        const RowSet rows = m_state.db().execute(QStringLiteral("select TABLENAME from _WINDOWTABLE where WINDOWNAME = '")
-                                                 + SqlValue::text(screen->objectName())
-                                                 + QStringLiteral("' and onoff = 1"));
-        return rows.isEmpty() ? QStringLiteral("0") : rows.text(0, QStringLiteral("TableName"));
+        const ScreenDefinition definition = ScreenDefinition::load(m_state.db(), screen->objectName());
+        return definition.isEmpty() ? QStringLiteral("0") : definition.tables().first().name;
     } catch (const AppError&) {
         return QStringLiteral("0");
     }
@@ -352,7 +428,7 @@ bool cWindow::InsertPicture(const QString& fileName, const QString& table, const
         db.command(remove);
         const QString keyColumn = db.primaryKeyOf(table);
         const qint64 key = db.insert(table, keyColumn, numericPairs(fields));
-        db.writeBlob(table, column, keyColumn, key, bytes, [this](int) { m_state.ui().processEvents(); });
+        db.writeBlob(table, column, keyColumn, key, bytes, [this](int percent) { m_state.ui().ShowProgress(percent); });
         transaction.commit();
         m_state.ui().processEvents();
         return true;

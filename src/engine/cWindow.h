@@ -2,16 +2,22 @@
 
 #include "shell/base/Database.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QVariant>
 
 class QComboBox;
 class QWidget;
+class ReadSnapshot;
 class RunState;
+class ScreenDefinition;
 
 // The window engine: moves one record between a screen's controls and the
-// tables its metadata names. Holds no record between calls; every call reads
-// the metadata again. A null screen means the active window.
+// tables its metadata names. Every call reads the metadata again. What a
+// screen read is kept with the screen (ReadSnapshot), so that a save writes
+// only what the operator changed. A null screen means the active window.
 class cWindow {
 public:
     using Fields = QList<Database::Field>;
@@ -43,6 +49,13 @@ public:
     static QWidget* activeScreen(QWidget* screen);
 
 private:
+    enum class Outcome { Saved, Conflict, Gone };
+    void completeTyping(QComboBox* box);
+    void remember(QWidget* screen, const QString& where, const ScreenDefinition& definition,
+                  const QHash<QString, QHash<QString, QVariant>>& stored, const QSet<QString>& filled);
+    Outcome checkUnchanged(const ScreenDefinition& definition, const QString& where, const ReadSnapshot& snapshot);
+
     RunState& m_state;
     bool m_comboChanging = false;
+    bool m_saving = false;
 };

@@ -14,6 +14,7 @@
 #include "shell/base/TextConvert.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableView>
@@ -87,8 +88,14 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
         if (SqlValue::isNumber(width) && width.toDouble() != 0)
             dialog.setColumnWidth(i, int(width.toDouble()));
     }
-    m_state.ui().exec(&dialog);
-    return m_state.CurrentRecordId != 0;
+    // Only a row the operator chose counts: a dialog closed without a choice
+    // leaves the screen on its own record.
+    const qint64 before = m_state.CurrentRecordId;
+    m_state.CurrentRecordId = 0;
+    const bool chosen = m_state.ui().exec(&dialog) == QDialog::Accepted && m_state.CurrentRecordId != 0;
+    if (!chosen)
+        m_state.CurrentRecordId = before;
+    return chosen;
 }
 
 bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& condition)
@@ -171,9 +178,20 @@ void cWindow::FillComboBoxes(QWidget* screen)
             box->setInsertPolicy(QComboBox::NoInsert);
             if (!hasDefault)
                 box->setEditText(kept);
+            completeTyping(box);
         }
         m_comboChanging = false;
     }
+}
+
+void cWindow::completeTyping(QComboBox* box)
+{
+    // Only what the operator types is completed: a text a read puts in stays as stored.
+    static const char* const wired = "ijarCompletesTyping";
+    if (box->property(wired).toBool() || !box->lineEdit())
+        return;
+    box->setProperty(wired, true);
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [this, box] { ComboBoxOnChange(box); });
 }
 
 void cWindow::ComboBoxOnChange(QComboBox* box)

@@ -24,8 +24,6 @@ frmReminder::frmReminder(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     connectCommands();
-    connect(m_ui->dfcFrequency, &QComboBox::editTextChanged, this,
-            [this] { window().ComboBoxOnChange(m_ui->dfcFrequency); });
 }
 
 frmReminder::~frmReminder() = default;

@@ -1,4 +1,5 @@
 #include "engine/EngineSetup.h"
+#include "engine/cWindow.h"
 #include "reminders/frmReminder.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
@@ -141,5 +142,19 @@ TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
         diary.frequency()->setFocus();
         ScreenChecks::type(diary.frequency()->lineEdit(), typed);
         EXPECT_EQ(diary.frequency()->currentText(), shown) << typed.toStdString();
+    }
+
+    // A stored text is shown as stored, even the start of a choice, and an unchanged save
+    // writes nothing and journals nothing.
+    for (const QString stored : {"شه", "ي", "أسبوعي"}) {
+        const qint64 key = addRule(office.db(), "قاعدة أخرى");
+        office.db().command("update _Reminder set REMINDERDATE = 20270101, FREQUENCY = '" + stored
+                            + "' where REMINDERID = " + QString::number(key));
+        diary.frequency()->setFocus();
+        ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(key), &diary));
+        EXPECT_EQ(diary.frequency()->currentText(), stored);
+        QTest::keyClick(&diary, Qt::Key_F12);
+        EXPECT_EQ(columns(office.db(), key, {"FREQUENCY"}), QStringList{stored});
+        EXPECT_EQ(office.db().execute("select count(*) from _JOURNAL").value(0, 0).toInt(), 0) << stored.toStdString();
     }
 }

@@ -70,7 +70,11 @@ public:
     QString CurrentOperatorName;
     bool FirstActivation = true;
     ConfigValues config;
+    // The record a screen last read or the open dialog chose; a screen's own
+    // record is in its txtID.
     qint64 CurrentRecordId = 0;
+    // The key of the last row the engine or the journal inserted.
+    qint64 LastInsertedId = 0;
     bool Viewing = false;
 
     // Extra steps of the screen set-up, added by the subsystems above the shell

@@ -4,9 +4,14 @@
 
 void cUI::UpdateProgressBar(int percent)
 {
+    ShowProgress(percent);
+    processEvents();
+}
+
+void cUI::ShowProgress(int percent)
+{
     if (m_frame)
         m_frame->setProgress(percent);
-    processEvents();
 }
 
 void cUI::ShowStatusMessage(const QString& text)

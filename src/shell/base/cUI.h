@@ -45,7 +45,10 @@ public:
     virtual void quit(int exitCode) = 0;
 
     // The main window's progress bar (0 to 100) and first status panel.
+    // UpdateProgressBar lets pending events run; ShowProgress only draws the bar,
+    // for work inside a transaction, where nothing the operator does may run.
     void UpdateProgressBar(int percent);
+    void ShowProgress(int percent);
     void ShowStatusMessage(const QString& text);
     void setFrame(ShellFrame* frame) { m_frame = frame; }
     ShellFrame* frame() const { return m_frame; }
