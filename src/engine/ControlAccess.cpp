@@ -103,6 +103,30 @@ QWidget* require(const QWidget* screen, const QString& name)
                    Source);
 }
 
+Index::Index(const QWidget* screen) : m_screen(screen)
+{
+    // The first in child order wins, as with find.
+    if (!screen)
+        return;
+    for (QWidget* w : screen->findChildren<QWidget*>()) {
+        const QString key = w->objectName().toCaseFolded();
+        if (!m_byName.contains(key))
+            m_byName.insert(key, w);
+    }
+}
+
+QWidget* Index::find(const QString& name) const
+{
+    return m_byName.value(name.toCaseFolded());
+}
+
+QWidget* Index::require(const QString& name) const
+{
+    if (QWidget* w = find(name))
+        return w;
+    return ControlAccess::require(m_screen, name);
+}
+
 QVariant defaultValue(const QWidget* control)
 {
     if (auto* e = qobject_cast<const QLineEdit*>(control))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -19,6 +20,19 @@ namespace ControlAccess {
 QWidget* find(const QWidget* screen, const QString& name);
 // Like find, but throws AppError naming the screen and control when missing.
 QWidget* require(const QWidget* screen, const QString& name);
+
+// The same answers as find and require, for many lookups on one screen: the
+// names are gathered once.
+class Index {
+public:
+    explicit Index(const QWidget* screen);
+    QWidget* find(const QString& name) const;
+    QWidget* require(const QString& name) const;
+
+private:
+    const QWidget* m_screen;
+    QHash<QString, QWidget*> m_byName;
+};
 
 QVariant defaultValue(const QWidget* control);
 void setDefaultValue(QWidget* control, const QString& text);

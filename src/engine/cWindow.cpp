@@ -181,6 +181,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
             const qint64 key = ReadOneValueFromTable(keyColumn, GetTableName(w), {});
             where = QStringLiteral("Where ") + keyColumn + QStringLiteral(" = ") + SqlValue::number(key);
         }
+        const ControlAccess::Index controls(w);
         for (const ScreenDefinition::Table& table : definition.tables()) {
             const RowSet data = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
             if (data.isEmpty())
@@ -190,7 +191,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
                 column = field.column;
                 if (field.type < StoredValue::Number || field.type > StoredValue::Time)
                     continue;
-                QWidget* control = ControlAccess::require(w, field.control);
+                QWidget* control = controls.require(field.control);
                 const QVariant value = data.value(0, column);
                 values.insert(column.toLower(), value);
                 if (showStored(control, field.type, value))
@@ -198,7 +199,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
             }
         }
         blankZeros(w);
-        remember(w, where, definition, stored, filled);
+        remember(w, controls, where, definition, stored, filled);
     } catch (const AppError& e) {
         ReportError(m_state, w, QString::number(e.number()), e.description() + ReadTail + column, e.source());
         return false;
@@ -210,8 +211,9 @@ bool cWindow::Read(QString& where, QWidget* screen)
     return true;
 }
 
-void cWindow::remember(QWidget* screen, const QString& where, const ScreenDefinition& definition,
-                       const QHash<QString, QHash<QString, QVariant>>& stored, const QSet<QString>& filled)
+void cWindow::remember(QWidget* screen, const ControlAccess::Index& controls, const QString& where,
+                       const ScreenDefinition& definition, const QHash<QString, QHash<QString, QVariant>>& stored,
+                       const QSet<QString>& filled)
 {
     ReadSnapshot* snapshot = ReadSnapshot::take(screen, where);
     snapshot->stored = stored;
@@ -220,7 +222,7 @@ void cWindow::remember(QWidget* screen, const QString& where, const ScreenDefini
         for (const ScreenDefinition::Field& field : table.fields) {
             if (field.identifier || field.type < StoredValue::Number || field.type > StoredValue::Time)
                 continue;
-            QWidget* control = ControlAccess::find(screen, field.control);
+            QWidget* control = controls.find(field.control);
             if (!control || ControlAccess::defaultValue(control).isNull())
                 continue;
             try {
@@ -267,6 +269,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
         const ScreenDefinition definition = ScreenDefinition::load(db, w->objectName());
         ReadSnapshot* snapshot = ReadSnapshot::of(w, where);
         QSet<QString> changed;
+        const ControlAccess::Index controls(w);
         // The check, the journal and the updates of one save land together or not
         // at all, and nothing the operator does runs in between.
         Transaction transaction(db);
@@ -278,7 +281,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
             for (const ScreenDefinition::Field& field : table.fields) {
                 if (field.identifier)
                     continue;
-                QWidget* control = ControlAccess::require(w, field.control);
+                QWidget* control = controls.require(field.control);
                 if (ControlAccess::defaultValue(control).isNull())
                     continue;
                 const QString set = assignment(field.column, control, field.type);
@@ -314,7 +317,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
                         values.insert(field.column.toLower(), row.value(0, field.column));
             }
             transaction.commit();
-            remember(w, where, definition, stored, {});
+            remember(w, controls, where, definition, stored, {});
         }
     } catch (const AppError& e) {
         ui.ShowProgress(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ControlAccess.h"
 #include "shell/base/Database.h"
 
 #include <QHash>
@@ -51,8 +52,9 @@ public:
 private:
     enum class Outcome { Saved, Conflict, Gone };
     void completeTyping(QComboBox* box);
-    void remember(QWidget* screen, const QString& where, const ScreenDefinition& definition,
-                  const QHash<QString, QHash<QString, QVariant>>& stored, const QSet<QString>& filled);
+    void remember(QWidget* screen, const ControlAccess::Index& controls, const QString& where,
+                  const ScreenDefinition& definition, const QHash<QString, QHash<QString, QVariant>>& stored,
+                  const QSet<QString>& filled);
     Outcome checkUnchanged(const ScreenDefinition& definition, const QString& where, const ReadSnapshot& snapshot);
 
     RunState& m_state;
