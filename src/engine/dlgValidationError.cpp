@@ -16,9 +16,9 @@
 
 namespace {
 
-// The heights of the two states were given in twips (1440 to the inch).
-constexpr int DetailsHeightTwips = 4815;
-constexpr int ShortHeightTwips = 2505;
+// The heights of the two states, in pixels at 96 dots to the inch.
+constexpr int DetailsHeight = 321;
+constexpr int ShortHeight = 167;
 // The operator's cursor lands on the field with this much of its text selected.
 constexpr int SelectionLength = 200;
 
@@ -114,6 +114,6 @@ void dlgValidationError::saveAnyway()
 void dlgValidationError::showDetails(bool shown)
 {
     m_ui->fraDetails->setVisible(shown);
-    const int twips = shown ? DetailsHeightTwips : ShortHeightTwips;
-    resize(width(), twips * logicalDpiY() / 1440);
+    const int height = shown ? DetailsHeight : ShortHeight;
+    resize(width(), height * logicalDpiY() / 96);
 }

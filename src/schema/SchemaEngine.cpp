@@ -54,21 +54,21 @@ QList<TableDef> SchemaTables::engine()
          flag("ONOFF")},
         {index({"WINDOWNAME"})}};
 
-    // The customer search dialog reads its columns from these two older tables
-    // (no leading underscore); without rows the search shows nothing.
+    // The customer search dialog reads its columns from these two tables (no
+    // leading underscore); without rows the search shows nothing.
     // SEARCHFIELD names the search criterion whose text narrows the column.
-    TableDef legacyWindowTable{
+    TableDef searchWindowTable{
         QStringLiteral("WINDOWTABLE"),
         {key("WINDOWTABLEID"), text("WINDOWNAME"), text("TABLENAME"), onoff()},
         {index({"WINDOWNAME"})}};
 
-    TableDef legacyWindowTableDetails{
+    TableDef searchWindowTableDetails{
         QStringLiteral("WINDOWTABLEDETAILS"),
         {key("WINDOWTABLEDETAILSID"), number("WINDOWTABLEID"), text("COLUMN"),
          text("COLUMNLABEL"), onoff(), number("DETAILSORDER"), text("SEARCHFIELD")},
         {index({"WINDOWTABLEID"})}};
 
     return {windowTable,      windowTableDetails, gridTable,         gridTableDetails,
-            screenComboBox,   windowValidation,   screenControl,     legacyWindowTable,
-            legacyWindowTableDetails};
+            screenComboBox,   windowValidation,   screenControl,     searchWindowTable,
+            searchWindowTableDetails};
 }

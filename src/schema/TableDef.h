@@ -23,8 +23,8 @@ struct ColumnDef {
     QString name;
     ColumnKind kind;
     // Default for rows inserted without this column. Numbers, flags and amounts
-    // start at 0 (as the original engine's number fields did), so a row made by
-    // the new-record dialog already reads as "not returned", "not rented"...
+    // start at 0, so a row made by the new-record dialog already reads as
+    // "not returned", "not rented"...
     // An empty text means the kind's default.
     QString defaultValue = {};
 };
