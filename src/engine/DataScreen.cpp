@@ -1,6 +1,7 @@
 #include "engine/DataScreen.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/ScreenFocus.h"
 #include "engine/cValidation.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/KeyRoutines.h"
@@ -62,6 +63,7 @@ void DataScreen::load()
         window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
                       this);
     });
+    ScreenFocus::toFirstField(this);
 }
 
 bool DataScreen::event(QEvent* event)
@@ -97,16 +99,25 @@ void DataScreen::New()
     run(QStringLiteral("cmdNew_Click"), [this] {
         window().ShowNew(this, m_definition.newCaption, m_definition.nameField, m_definition.newFields);
     });
+    takeKeyboard();
+    ScreenFocus::toFirstField(this);
 }
 
 void DataScreen::Open()
 {
     run(QStringLiteral("cmdOpen_Click"), [this] {
-        if (window().ShowOpen(this, m_definition.openCaption, m_definition.condition))
+        // The record shown is the screen's own: CurrentRecordId may hold any number by now.
+        const QString shown = idText().isEmpty() ? QString() : keyCondition(QStringLiteral(" WHERE "));
+        if (window().ShowOpen(this, m_definition.openCaption, m_definition.condition)) {
             window().Read(QStringLiteral(" WHERE ") + m_definition.keyColumn + QStringLiteral(" = ")
                               + QString::number(m_state.CurrentRecordId),
                           this);
+            ScreenFocus::toFirstField(this);
+        } else if (!shown.isEmpty()) {
+            window().Read(shown, this);
+        }
     });
+    takeKeyboard();
 }
 
 void DataScreen::Save()
@@ -144,9 +155,19 @@ void DataScreen::PrintListCommand()
 {
     if (m_definition.printList == PrintList::ListWindow)
         openScreen(m_state, this, QStringLiteral("F3M0O"), objectName() + QStringLiteral(".cmdPL_Click"));
+    takeKeyboard();
 }
 
 void DataScreen::Print()
 {
     openScreen(m_state, this, QStringLiteral("frmPrint"), objectName() + QStringLiteral(".cmdPRINT_Click"));
+    takeKeyboard();
+}
+
+void DataScreen::takeKeyboard()
+{
+    // A dialog of this screen has closed: the clerk's keys come here again,
+    // whether or not the desktop hands the activation back.
+    if (isVisible())
+        activateWindow();
 }

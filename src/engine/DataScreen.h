@@ -63,6 +63,8 @@ protected:
     QString idText() const;
 
 private:
+    void takeKeyboard();
+
     RunState& m_state;
     Definition m_definition;
     bool m_loaded = false;

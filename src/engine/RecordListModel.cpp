@@ -13,24 +13,38 @@ RecordListModel::RecordListModel(Database& db, QObject* parent) : QAbstractTable
 void RecordListModel::setStatement(const QString& sql)
 {
     m_statement = sql;
-    m_keyColumn.clear();
+    m_listColumns.clear();
     show(sql);
-    m_keyColumn = m_columns.value(0);
+    m_listColumns = m_columns;
+}
+
+QString RecordListModel::narrowed(const QString& column) const
+{
+    if (column.isEmpty() || column.contains(QLatin1Char(']')))
+        return {};
+    return QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") WHERE [") + column + QStringLiteral("] ");
 }
 
 void RecordListModel::filterByKey(const QString& key)
 {
     const QString number = SqlValue::number(key, QStringLiteral("The record number"));
-    if (m_keyColumn.isEmpty() || m_keyColumn.contains(QLatin1Char(']'))) {
-        // Without a usable name for the key column nothing can match.
-        show({});
-        return;
-    }
-    show(QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") WHERE [") + m_keyColumn
-         + QStringLiteral("] = ") + number);
+    const QString list = narrowed(m_listColumns.value(0));
+    // Without a usable name for the key column nothing can match.
+    show(list.isEmpty() ? QString() : list + QStringLiteral("= ") + number);
 }
 
-void RecordListModel::clearKeyFilter()
+void RecordListModel::filterByText(int column, const QString& text)
+{
+    if (text.isEmpty()) {
+        clearFilter();
+        return;
+    }
+    const QString list = narrowed(m_listColumns.value(column));
+    show(list.isEmpty() ? QString()
+                        : list + QStringLiteral("LIKE '") + SqlValue::likeContains(text) + QStringLiteral("' ESCAPE '\\'"));
+}
+
+void RecordListModel::clearFilter()
 {
     show(m_statement);
 }

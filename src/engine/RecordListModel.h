@@ -25,10 +25,13 @@ public:
     // when the database refuses it, leaving the list empty.
     void setStatement(const QString& sql);
     // Narrows the list to the rows whose first column equals the number `key`
-    // (the engine does the narrowing); clearKeyFilter shows them all again.
-    // Both throw AppError like setStatement, and for a key that is no number.
+    // (the engine does the narrowing); clearFilter shows them all again.
+    // All three throw AppError like setStatement, and for a key that is no number.
     void filterByKey(const QString& key);
-    void clearKeyFilter();
+    // Narrows the list to the rows whose `column` holds `text` anywhere; % and
+    // _ are letters here. An empty text shows every row.
+    void filterByText(int column, const QString& text);
+    void clearFilter();
 
     QString statement() const { return m_statement; }
     // The statement the grid shows now: the list, or the list narrowed by key.
@@ -48,13 +51,16 @@ private:
     };
 
     void show(const QString& sql);
+    // The list seen as a table, so that a condition can name its columns;
+    // empty when the column has no name a condition could use.
+    QString narrowed(const QString& column) const;
     const Page* page(int number) const;
 
     Database& m_db;
     QString m_statement;
     QString m_shown;
     QStringList m_columns;
-    QString m_keyColumn;
+    QStringList m_listColumns;  // the columns of the whole list
     int m_rowCount = 0;
     // Most recently used first.
     mutable QList<Page> m_pages;

@@ -15,6 +15,8 @@ frmGeneralN::frmGeneralN(RunState& state, QWidget* parent)
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmGeneralN::ok);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     ScreenSetup::run(state, this);
+    // The clerk types the name straight after F8.
+    m_ui->dfName->setFocus(Qt::OtherFocusReason);
 }
 
 frmGeneralN::~frmGeneralN() = default;

@@ -9,6 +9,7 @@
 #include "shell/base/TextConvert.h"
 
 #include <QKeyEvent>
+#include <QStyle>
 
 frmGeneralOpen::frmGeneralOpen(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::frmGeneralOpen>()),
@@ -16,12 +17,13 @@ frmGeneralOpen::frmGeneralOpen(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->DataGrid1->setModel(m_list);
-    m_ui->DataGrid1->setFocus();
+    m_ui->DataGrid1->installEventFilter(this);
     connect(m_ui->DataGrid1, &QAbstractItemView::doubleClicked, this, &frmGeneralOpen::choose);
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmGeneralOpen::choose);
     connect(m_ui->cmdSearch, &QPushButton::clicked, this, &frmGeneralOpen::search);
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
     ScreenSetup::run(state, this);
+    m_ui->DataGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 frmGeneralOpen::~frmGeneralOpen() = default;
@@ -33,8 +35,7 @@ void frmGeneralOpen::setList(const QString& sql)
     } catch (const AppError&) {
         // A condition or column the database rejects shows an empty list.
     }
-    m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
-    selectFirstRow();
+    listChanged();
 }
 
 void frmGeneralOpen::setCaption(const QString& caption)
@@ -45,7 +46,8 @@ void frmGeneralOpen::setCaption(const QString& caption)
 
 void frmGeneralOpen::setColumnWidth(int column, int width)
 {
-    m_ui->DataGrid1->setColumnWidth(column, width);
+    m_widths.insert(column, width);
+    m_ui->DataGrid1->setColumnWidth(column, column == 0 ? std::max(width, keyWidth()) : width);
 }
 
 void frmGeneralOpen::choose()
@@ -57,29 +59,46 @@ void frmGeneralOpen::choose()
         bool ok = false;
         const qint64 id = NullToText(m_list->data(key), false).trimmed().toLongLong(&ok);
         // Only a record number can become the current record.
-        if (ok && id > 0)
+        if (ok && id > 0) {
             m_state.CurrentRecordId = id;
+            accept();
+            return;
+        }
     }
-    accept();
+    reject();
 }
 
 void frmGeneralOpen::search()
 {
     try {
         if (numberIsZero())
-            m_list->clearKeyFilter();
+            m_list->clearFilter();
         else
             m_list->filterByKey(m_ui->dfnNumber->text());
     } catch (const AppError&) {
         // The list stays as the database left it.
     }
-    selectFirstRow();
+    listChanged();
+}
+
+void frmGeneralOpen::searchByName()
+{
+    try {
+        m_list->filterByText(1, m_ui->txtNAME->text());
+    } catch (const AppError&) {
+        // The list stays as the database left it.
+    }
+    listChanged();
 }
 
 void frmGeneralOpen::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QDialog::keyPressEvent(event);
+        return;
+    }
+    if (focusWidget() == m_ui->txtNAME) {
+        searchByName();
         return;
     }
     if (numberIsZero()) {
@@ -91,14 +110,43 @@ void frmGeneralOpen::keyPressEvent(QKeyEvent* event)
     m_ui->dfnNumber->clear();
 }
 
+bool frmGeneralOpen::eventFilter(QObject* watched, QEvent* event)
+{
+    // A digit typed on the list starts the record number.
+    if (watched == m_ui->DataGrid1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && text.size() == 1 && text.at(0).isDigit()) {
+            m_ui->dfnNumber->setFocus(Qt::OtherFocusReason);
+            m_ui->dfnNumber->insert(QString::number(text.at(0).digitValue()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 bool frmGeneralOpen::numberIsZero() const
 {
     const QString typed = m_ui->dfnNumber->text().trimmed();
     return !SqlValue::isNumber(typed) || typed.toDouble() == 0;
 }
 
-void frmGeneralOpen::selectFirstRow()
+void frmGeneralOpen::listChanged()
 {
+    m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
+    // A new list comes with the grid's default widths.
+    m_ui->DataGrid1->setColumnWidth(0, std::max(m_ui->DataGrid1->columnWidth(0), keyWidth()));
+    for (auto it = m_widths.cbegin(); it != m_widths.cend(); ++it)
+        setColumnWidth(it.key(), it.value());
     if (m_list->rowCount() > 0)
         m_ui->DataGrid1->setCurrentIndex(m_list->index(0, 0));
+}
+
+int frmGeneralOpen::keyWidth() const
+{
+    // Six digits with the cell's margins on both sides, and room for the grid line.
+    const QTableView* grid = m_ui->DataGrid1;
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    return grid->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 2 * margin + 2;
 }

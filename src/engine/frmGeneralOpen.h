@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <memory>
 
 class QKeyEvent;
@@ -9,7 +10,9 @@ class RunState;
 namespace Ui { class frmGeneralOpen; }
 
 // The open dialog: lists a screen's records, narrows the list by record number
-// and leaves the chosen key in CurrentRecordId. The first grid column is the key.
+// or by name and leaves the chosen key in CurrentRecordId. The first grid
+// column is the key, the second the name. The dialog is accepted only when a
+// record was chosen.
 class frmGeneralOpen : public QDialog {
     Q_OBJECT
 public:
@@ -27,15 +30,21 @@ public:
     void choose();
     // Narrows the list to the typed record number, or shows it all for 0.
     void search();
+    // Narrows the list to the names holding the text typed in txtNAME.
+    void searchByName();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool numberIsZero() const;
-    void selectFirstRow();
+    // After every change of the list: its count, the column widths, the first row.
+    void listChanged();
+    int keyWidth() const;
 
     RunState& m_state;
     std::unique_ptr<Ui::frmGeneralOpen> m_ui;
     RecordListModel* m_list;
+    QHash<int, int> m_widths;
 };

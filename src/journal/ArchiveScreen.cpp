@@ -1,6 +1,7 @@
 #include "journal/ArchiveScreen.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/ScreenFocus.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/SqlValue.h"
 
@@ -43,6 +44,7 @@ void ArchiveScreen::load()
     const QDate today = QDate::currentDate();
     dateEdit("dfdFrom")->setDate(today);
     dateEdit("dfdTo")->setDate(today);
+    ScreenFocus::toFirstField(this);
 }
 
 void ArchiveScreen::Ok()

@@ -33,6 +33,7 @@ F3M0O::F3M0O(RunState& state, QWidget* parent)
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &F3M0O::choose);
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
     ScreenSetup::run(state, this);
+    m_ui->txtNAME->setFocus(Qt::OtherFocusReason);
 }
 
 F3M0O::~F3M0O() = default;
@@ -46,6 +47,7 @@ QString F3M0O::statement()
     if (columns.isEmpty())
         return {};
     const QString table = columns.text(0, QStringLiteral("TableName")).trimmed();
+    m_table = table;
     // The list's first column is the record's key, whatever the table calls it.
     QString key = db.primaryKeyOf(table);
     if (key.isEmpty())
@@ -99,18 +101,24 @@ void F3M0O::choose()
     const QString key = m_list->data(m_list->index(current.row(), 0)).toString().trimmed();
     if (key.isEmpty())
         return;
-    const bool read = guarded(m_state, this, QStringLiteral("F3M0O.cmdOk_Click"), [this, &key] {
+    const bool chosen = guarded(m_state, this, QStringLiteral("F3M0O.cmdOk_Click"), [this, &key] {
         const QString id = SqlValue::number(key, QStringLiteral("ID:"));
-        m_state.CurrentRecordId = id.toLongLong();
         QWidget* opener = parentWidget();
         if (!opener)
             return;
-        cWindow& window = m_state.service<cWindow>();
-        // The opener is read by its own key; a screen without one has nothing to read.
-        const QString keyColumn = window.GetTableIdentifier(opener);
-        if (keyColumn != QLatin1String("0"))
-            window.Read(QStringLiteral(" WHERE ") + keyColumn + QStringLiteral(" = ") + id, opener);
+        // Only a list of the opener's own records reads the choice into it;
+        // from any other screen the list is a look-up.
+        const RowSet own = m_state.db().execute(
+            QStringLiteral("select WT.TABLENAME , WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE "
+                           "WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.WINDOWNAME = '")
+            + SqlValue::text(opener->objectName()) + QStringLiteral("' AND WTD.ONOFF = 1 and identifier = 1 "));
+        if (own.isEmpty() || own.text(0, QStringLiteral("TableName")).trimmed().compare(m_table, Qt::CaseInsensitive) != 0)
+            return;
+        m_state.CurrentRecordId = id.toLongLong();
+        m_state.service<cWindow>().Read(QStringLiteral(" WHERE ") + own.text(0, QStringLiteral("Column")).trimmed()
+                                            + QStringLiteral(" = ") + id,
+                                        opener);
     });
-    if (read)
+    if (chosen)
         accept();
 }

@@ -8,8 +8,9 @@ class RunState;
 namespace Ui { class F3M0O; }
 
 // "Search for Customer": lists the records its definition (WINDOWTABLE rows
-// of F3M0) names, narrowed by name and telephone, and reads the chosen one
-// into the screen that opened it, by that screen's own key column.
+// of F3M0) names, narrowed by name and telephone. When the screen that opened
+// it shows the same table, the chosen record is read into that screen by its
+// own key column; elsewhere choosing only closes the list.
 class F3M0O : public QDialog {
     Q_OBJECT
 public:
@@ -18,7 +19,7 @@ public:
 
     // Fills grdMEMBERS from the definition and the typed criteria.
     void RefreshgrdMEMBERS();
-    // Reads the highlighted row into the opener and closes; nothing without a row.
+    // Takes the highlighted row and closes; nothing without a row.
     void choose();
 
 private:
@@ -27,4 +28,5 @@ private:
     RunState& m_state;
     std::unique_ptr<Ui::F3M0O> m_ui;
     RecordListModel* m_list;
+    QString m_table;  // the table listed
 };

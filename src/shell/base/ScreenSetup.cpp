@@ -5,8 +5,14 @@
 #include "shell/base/ShellFrame.h"
 #include "shell/base/cSecurity.h"
 
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QWidget>
+
+#include <limits>
 
 namespace ScreenSetup {
 
@@ -31,6 +37,38 @@ static void place(ShellFrame* frame, QWidget* screen, bool menu)
     screen->setGeometry(QRect(QPoint(area.center().x() - size.width() / 2, area.top()), size));
 }
 
+// A part Qt builds inside a control (qt_spinbox_lineedit, qt_scrollarea_viewport)
+// or a widget without a name of its own.
+static bool isPart(const QWidget* w)
+{
+    return w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// Every part of a control names the control itself, wherever the mouse rests.
+static void showFieldNames(QWidget* screen)
+{
+    for (QWidget* w : screen->findChildren<QWidget*>()) {
+        const QWidget* control = w;
+        while (control != screen && isPart(control))
+            control = control->parentWidget();
+        if (control != screen && !isCommandName(control->objectName()))
+            w->setToolTip(control->objectName());
+    }
+}
+
+static void prepareFields(QWidget* screen)
+{
+    // Tab moves on from a text area; a record never stores a tab typed there.
+    for (auto* text : screen->findChildren<QPlainTextEdit*>())
+        text->setTabChangesFocus(true);
+    for (auto* text : screen->findChildren<QTextEdit*>())
+        text->setTabChangesFocus(true);
+    // A stored text longer than QLineEdit's default limit is shown whole, not cut.
+    for (auto* line : screen->findChildren<QLineEdit*>())
+        if (!qobject_cast<QAbstractSpinBox*>(line->parentWidget()))
+            line->setMaxLength(std::numeric_limits<int>::max());
+}
+
 void run(RunState& state, QWidget* screen)
 {
     try {
@@ -41,11 +79,9 @@ void run(RunState& state, QWidget* screen)
             tabs->setCurrentIndex(0);
         if (state.config.SHOWSCREENNAME == 1 && frame)
             frame->setStatusPanel(ShellFrame::ScreenPanel, screen->objectName());
-        if (state.config.SHOWFIELDNAME != 0) {
-            for (QWidget* w : screen->findChildren<QWidget*>())
-                if (!w->objectName().isEmpty() && !isCommandName(w->objectName()))
-                    w->setToolTip(w->objectName());
-        }
+        prepareFields(screen);
+        if (state.config.SHOWFIELDNAME != 0)
+            showFieldNames(screen);
         if (menu)
             cSecurity(state).SecureTheMenu(screen);
         for (const auto& step : state.screenSetupSteps)

@@ -1,0 +1,343 @@
+// The keyboard as a clerk uses it: each window is shown, the test waits until
+// it has the keyboard, and every key goes to whatever widget has the cursor.
+#include "engine/ControlAccess.h"
+#include "engine/EngineSetup.h"
+#include "journal/JournalScreens.h"
+#include "reminders/ReminderScreens.h"
+#include "rental/RentalScreens.h"
+#include "shell/base/ScreenRegistry.h"
+#include "shell/base/SqlValue.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QHash>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+// Failures show texts as texts.
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.left(80).toStdString() << '"'; }
+
+namespace {
+
+// The control the cursor is in; a part Qt builds inside a control counts as the control.
+QString focused()
+{
+    const QWidget* w = QApplication::focusWidget();
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s)))
+        w = w->parentWidget();
+    return w ? w->objectName() : u"(nothing)"_s;
+}
+
+// One key to wherever the cursor is.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* w = QApplication::focusWidget();
+    if (!w) {
+        ADD_FAILURE() << "no window has the keyboard for key " << key;
+        return;
+    }
+    QTest::keyClick(w, key, modifiers);
+}
+
+// Typed key by key wherever the cursor is.
+void typeText(const QString& text)
+{
+    if (QWidget* w = QApplication::focusWidget())
+        ScreenChecks::type(w, text);
+    else
+        ADD_FAILURE() << "no window has the keyboard for " << text.toStdString();
+}
+
+// Tab (or Shift+Tab) until the cursor is in `name`; false when it never gets there.
+bool tabTo(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    for (int i = 0; i < 20 && focused() != name; ++i)
+        press(Qt::Key_Tab, modifiers);
+    return focused() == name;
+}
+
+bool waitActive(QWidget* window)
+{
+    return QTest::qWaitForWindowActive(window);
+}
+
+// A test office with every screen of these flows registered, ADMIN logged in.
+struct KeyOffice {
+    KeyOffice()
+    {
+        office.loginAs(u"ADMIN"_s);
+        installEngine(state());
+        registerReminderScreens(state().screens());
+        registerRentalScreens(state().screens());
+        registerJournalScreens(state().screens());
+    }
+
+    RunState& state() { return office.state(); }
+    Database& db() { return office.db(); }
+    ScriptedUI& ui() { return office.ui(); }
+
+    // The registered screen shown as the menu shows it; the test goes on once it has the keyboard.
+    QWidget* open(const QString& name)
+    {
+        QWidget* screen = state().screens().instance(name, nullptr);
+        m_screens.emplace_back(screen);
+        screen->show();
+        EXPECT_TRUE(waitActive(screen)) << name.toStdString();
+        return screen;
+    }
+    QString text(QWidget* screen, const char* control) const
+    {
+        return ControlAccess::text(ControlAccess::require(screen, QLatin1String(control)));
+    }
+    // Runs `script` on the dialog, from its next showing on, once it has the keyboard.
+    void whenShown(const QString& dialog, std::function<void(QDialog*)> script)
+    {
+        if (!m_scripts.contains(dialog))
+            ui().onDialog(dialog, [this, dialog](QDialog* d) {
+                ASSERT_TRUE(waitActive(d)) << dialog.toStdString();
+                m_scripts.value(dialog)(d);
+            });
+        m_scripts.insert(dialog, std::move(script));
+    }
+    qint64 addRule(const QString& name, qint64 key = 0)
+    {
+        QList<Database::Field> fields{{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}};
+        if (key)
+            fields.append({u"REMINDERID"_s, key});
+        return db().insert(u"_Reminder"_s, u"REMINDERID"_s, fields);
+    }
+    QVariant stored(const QString& sql) { const RowSet rows = db().execute(sql); return rows.isEmpty() ? QVariant() : rows.value(0, 0); }
+
+    TestOffice office;
+
+private:
+    std::vector<std::unique_ptr<QWidget>> m_screens;
+    QHash<QString, std::function<void(QDialog*)>> m_scripts;
+};
+
+// The names listed in the open dialog's grid (its second column).
+QStringList listedNames(QDialog* dialog)
+{
+    QStringList names;
+    const QAbstractItemModel* model = ScreenChecks::control<QTableView>(dialog, "DataGrid1")->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names << model->index(row, 1).data().toString();
+    return names;
+}
+
+}
+
+// Each window opens with the cursor where the clerk types first.
+TEST(KeyFlow, EveryWindowOpensWhereTheClerkTypesFirst)
+{
+    const struct { const char* screen; const char* key; const char* dialog; const char* field; } cases[] = {
+        {"frmReminder", nullptr, nullptr, "dfdReminderDate"},
+        {"frmCustomerMessages", nullptr, nullptr, "dfsHomeComments"},
+        {"F1M0", nullptr, nullptr, "dfdFrom"},
+        {"F1M1", nullptr, nullptr, "dfdFrom"},
+        {"frmReminder", "F8", "frmGeneralN", "dfName"},
+        {"frmReminder", "F9", "frmGeneralOpen", "DataGrid1"},
+        {"frmCustomerMessages", "F10", "F3M0O", "txtNAME"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
+        KeyOffice o;
+        o.addRule(u"أولى"_s);
+        o.db().insert(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, {{u"name"_s, u"تذكير"_s}});
+        o.open(QLatin1String(c.screen));
+        if (!c.dialog) {
+            EXPECT_EQ(focused(), QLatin1String(c.field));
+            continue;
+        }
+        QString inDialog;
+        o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
+        press(c.key == std::string("F8") ? Qt::Key_F8 : c.key == std::string("F9") ? Qt::Key_F9 : Qt::Key_F10);
+        EXPECT_EQ(inDialog, QLatin1String(c.field));
+    }
+}
+
+// F8, the name typed at once, Enter: the record holds exactly what was typed,
+// it is shown, and the cursor waits in the first field of the first page.
+TEST(KeyFlow, NewRecordTakesTheNameTypedStraightAfterF8)
+{
+    const struct { const char* what; QString name; bool pasted; } cases[] = {
+        {"Arabic", u"اتصل بالعميل"_s, false},
+        {"quotes, commas and signs", u"O'Neil, 50% _off_"_s, false},
+        {"longer than a line edit takes by default", QString(40000, QChar(0x0645)), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        KeyOffice o;
+        QWidget* diary = o.open(u"frmReminder"_s);
+        o.whenShown(u"frmGeneralN"_s, [&](QDialog*) {
+            if (c.pasted) {
+                QApplication::clipboard()->setText(c.name);
+                press(Qt::Key_V, Qt::ControlModifier);
+            } else {
+                typeText(c.name);
+            }
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F8);
+
+        const QString key = o.text(diary, "txtID");
+        EXPECT_EQ(o.stored(u"select REMINDERRULENAME from _Reminder where REMINDERID = "_s + SqlValue::number(key, u"txtID"_s))
+                      .toString(),
+                  c.name);
+        EXPECT_EQ(o.text(diary, "txtNAME"), c.name);
+        EXPECT_TRUE(waitActive(diary));
+        EXPECT_EQ(focused(), u"dfdReminderDate"_s);
+    }
+}
+
+// F9, a record number typed on the list, Enter narrows the list to it, Enter opens it.
+TEST(KeyFlow, OpenByNumberTypedOnTheList)
+{
+    const struct { const char* what; qint64 key; } cases[] = {
+        {"a short number", 2},
+        {"six digits", 123456},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        KeyOffice o;
+        o.addRule(u"أولى"_s, 1);
+        o.addRule(u"ثانية"_s, 2);
+        o.addRule(u"بعيدة"_s, 123456);
+        QWidget* diary = o.open(u"frmReminder"_s);
+        QString countAfterSearch;
+        QStringList narrowed;
+        bool keyReadable = false;
+        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* open) {
+            typeText(QString::number(c.key));
+            press(Qt::Key_Return);
+            countAfterSearch = o.text(open, "dfrecordcount");
+            narrowed = listedNames(open);
+            auto* grid = ScreenChecks::control<QTableView>(open, "DataGrid1");
+            keyReadable = grid->columnWidth(0) >= static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(0);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F9);
+        EXPECT_EQ(countAfterSearch, u"1"_s);
+        EXPECT_EQ(narrowed.size(), 1);
+        EXPECT_TRUE(keyReadable) << "the key column cuts the number";
+        EXPECT_EQ(o.text(diary, "txtID"), QString::number(c.key));
+        EXPECT_EQ(o.text(diary, "txtNAME"), narrowed.value(0));
+    }
+}
+
+// Enter in the open dialog's name box narrows the list to the names holding
+// the text, quotes and wildcards taken as letters.
+TEST(KeyFlow, OpenByNameTypedInTheNameBox)
+{
+    const struct { QString typed; QStringList found; } cases[] = {
+        {u"o'n"_s, {u"O'Neil"_s}},
+        {u"50%"_s, {u"50% off"_s}},
+        {u"a_b"_s, {u"a_b"_s}},
+        {u"نوا"_s, {u"نوال"_s}},
+        {QString(), {u"O'Neil"_s, u"50% off"_s, u"500 off"_s, u"a_b"_s, u"axb"_s, u"نوال"_s}},
+    };
+    KeyOffice o;
+    for (const QString& name : cases[4].found)
+        o.addRule(name);
+    QWidget* diary = o.open(u"frmReminder"_s);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        ASSERT_TRUE(waitActive(diary));
+        QStringList found;
+        QString count;
+        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* open) {
+            ASSERT_TRUE(tabTo(u"txtNAME"_s));
+            typeText(c.typed);
+            press(Qt::Key_Return);
+            found = listedNames(open);
+            count = o.text(open, "dfrecordcount");
+            press(Qt::Key_Escape);
+        });
+        press(Qt::Key_F9);
+        EXPECT_EQ(found, c.found) << found.join(u'|').toStdString();
+        EXPECT_EQ(count, QString::number(c.found.size()));
+    }
+}
+
+// After a save, F9 then Esc (or Close) reads again the record the screen was
+// showing, whatever number the save left behind.
+TEST(KeyFlow, LeavingTheOpenDialogKeepsTheScreensRecord)
+{
+    const struct { const char* screen; const char* table; const char* key; const char* name; const char* field; bool escape; } cases[] = {
+        {"frmReminder", "_Reminder", "REMINDERID", "REMINDERRULENAME", "dfsComments", true},
+        {"frmReminder", "_Reminder", "REMINDERID", "REMINDERRULENAME", "dfsComments", false},
+        {"frmCustomerMessages", "CUSTOMERMESSAGE", "CUSTOMERMESSAGEID", "name", "dfsHomeComments", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.screen) + (c.escape ? " Esc" : " Close"));
+        KeyOffice o;
+        const QString table = QLatin1String(c.table);
+        for (const char* name : {"الأولى", "الثانية", "الثالثة"}) {
+            QList<Database::Field> fields{{QLatin1String(c.name), QString::fromUtf8(name)}};
+            if (table == u"_Reminder"_s)
+                fields << Database::Field{u"ONOFF"_s, 1} << Database::Field{u"REMINDERTYPE"_s, 1};
+            o.db().insert(table, QLatin1String(c.key), fields);
+        }
+        QWidget* screen = o.open(QLatin1String(c.screen));
+        // The third record, so that neither the first nor the journal's first entry is it.
+        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) {
+            typeText(u"3"_s);
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F9);
+        ASSERT_EQ(o.text(screen, "txtID"), u"3"_s);
+        ASSERT_TRUE(waitActive(screen));
+        ASSERT_TRUE(tabTo(QLatin1String(c.field)));
+        typeText(u"ملاحظة"_s);
+        press(Qt::Key_F12);
+        ASSERT_EQ(o.stored(u"select count(*) from _JOURNAL"_s).toInt(), 1);
+
+        // Meanwhile another workstation renames the record: leaving the dialog reads it afresh.
+        o.db().command(u"update "_s + table + u" set "_s + QLatin1String(c.name) + u" = 'الثالثة بعد' where "_s
+                       + QLatin1String(c.key) + u" = 3"_s);
+        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) {
+            if (c.escape) {
+                press(Qt::Key_Escape);
+                return;
+            }
+            ASSERT_TRUE(tabTo(u"command0"_s));
+            press(Qt::Key_Space);
+        });
+        press(Qt::Key_F9);
+        EXPECT_EQ(o.text(screen, "txtID"), u"3"_s);
+        EXPECT_EQ(o.text(screen, "txtNAME"), u"الثالثة بعد"_s);
+    }
+}
+
+// Tab and Shift+Tab leave a multi-line field; no tab character reaches the record.
+TEST(KeyFlow, TabLeavesTheMultiLineField)
+{
+    const struct { const char* what; Qt::KeyboardModifiers modifiers; const char* next; } cases[] = {
+        {"Tab", Qt::NoModifier, "cmdNew"},
+        {"Shift+Tab", Qt::ShiftModifier, "dfnONOFF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        KeyOffice o;
+        const qint64 key = o.addRule(u"أولى"_s);
+        QWidget* diary = o.open(u"frmReminder"_s);
+        ASSERT_TRUE(tabTo(u"dfsComments"_s));
+        press(Qt::Key_A, Qt::ControlModifier);
+        typeText(u"جدد التأمين"_s);
+        press(Qt::Key_Tab, c.modifiers);
+        EXPECT_EQ(focused(), QLatin1String(c.next));
+        press(Qt::Key_F12);
+        EXPECT_EQ(o.stored(u"select Message from _Reminder where REMINDERID = "_s + QString::number(key)).toString(),
+                  u"جدد التأمين"_s);
+        EXPECT_EQ(o.text(diary, "dfsComments"), u"جدد التأمين"_s);
+    }
+}
