@@ -6,6 +6,7 @@
 #include "shell/base/SqliteFunctions.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,6 +23,16 @@ namespace {
 QAtomicInt connectionCounter;
 
 const QString Source = QStringLiteral("Database");
+
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                             | QFileDevice::ReadUser | QFileDevice::WriteUser;
+
+bool isBusy(const QSqlError& e)
+{
+    bool ok = false;
+    const int code = e.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == Database::Busy || code == Database::Locked);
+}
 
 // Names handed to the structured operations come from code and metadata;
 // they are checked so that they can never carry SQL.
@@ -80,7 +91,6 @@ void Database::open(const QString& path, bool create)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         if (!db.open()) {
             const QSqlError e = db.lastError();
             db = QSqlDatabase();
@@ -105,11 +115,37 @@ void Database::configureSqlite()
     if (!handle)
         fail(QStringLiteral("The SQLite driver gave no connection handle"), {}, {}, ErrorNumber::DatabaseFailure);
     disableDoubleQuotedStrings(handle);
+    // Our own wait for a busy file, so that the operator sees it and decides.
+    sqlite3_busy_handler(handle, &Database::onBusy, this);
     registerJetFunctions(handle);
-    // The file may sit on a shared drive: keep the classic rollback journal.
+    // The file may sit on a shared drive, where a write-ahead log does not work.
     executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
     // Reading the schema fails early on a file that is not a database.
     executeNative(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+}
+
+int Database::onBusy(void* self, int count)
+{
+    auto* db = static_cast<Database*>(self);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (count == 0) {
+        if (db->m_waitStarted < 0 && db->m_busy.waiting)
+            db->m_busy.waiting(true);
+        db->m_waitStarted = now;
+    }
+    if (now - db->m_waitStarted >= db->m_busyWaitMs)
+        return 0;
+    sqlite3_sleep(qMin(10 * (count + 1), 100));
+    return 1;
+}
+
+void Database::endWait()
+{
+    if (m_waitStarted < 0)
+        return;
+    m_waitStarted = -1;
+    if (m_busy.waiting)
+        m_busy.waiting(false);
 }
 
 void Database::close()
@@ -141,21 +177,25 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
              ErrorNumber::DatabaseFailure);
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    bool ok;
-    if (values.isEmpty()) {
-        ok = query.exec(nativeSql);
-    } else {
-        ok = query.prepare(nativeSql);
-        if (ok) {
-            for (const QVariant& v : values)
-                query.addBindValue(v);
-            ok = query.exec();
-        }
+    bool ok = values.isEmpty() || query.prepare(nativeSql);
+    if (ok && !values.isEmpty())
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+    // Inside a transaction nobody is asked: the operator may not act while it
+    // is open, so the transaction fails and rolls back instead.
+    for (bool again = ok; again;) {
+        ok = values.isEmpty() ? query.exec(nativeSql) : query.exec();
+        again = !ok && isBusy(query.lastError()) && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
     }
+    endWait();
     if (m_hook)
         m_hook(original);
     if (!ok) {
         const QSqlError e = query.lastError();
+        if (isBusy(e))
+            fail(QStringLiteral("قاعدة البيانات %1 مشغولة لدى جهاز آخر، فلم تتم العملية. حاول مرة أخرى بعد قليل.")
+                     .arg(m_path),
+                 e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
         const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
         fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
     }
@@ -288,17 +328,34 @@ QString Database::integrityCheck()
     return lines.join(QLatin1Char('\n'));
 }
 
+QString Database::failedCheckName(const QString& targetPath)
+{
+    return targetPath + QStringLiteral("-failed-check");
+}
+
 void Database::backupTo(const QString& targetPath)
 {
-    if (QFileInfo::exists(targetPath))
-        fail(QStringLiteral("The backup file %1 exists already").arg(targetPath), {}, {}, ErrorNumber::BackupFailure);
     sqlite3* source = sqliteHandle(connection());
     if (!source)
         fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, {}, ErrorNumber::BackupFailure);
+    if (QFileInfo::exists(failedCheckName(targetPath)))
+        fail(QStringLiteral("The backup file %1 exists already").arg(failedCheckName(targetPath)), {}, {},
+             ErrorNumber::BackupFailure);
+    {
+        // Made here, empty, so that it is never someone else's file and holds
+        // the office's data for its owner's eyes only from the first byte.
+        QFile file(targetPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
+            fail(QFileInfo::exists(targetPath) ? QStringLiteral("The backup file %1 exists already").arg(targetPath)
+                                               : QStringLiteral("The backup file %1 cannot be created: %2")
+                                                     .arg(targetPath, file.errorString()),
+                 {}, {}, ErrorNumber::BackupFailure);
+    }
     sqlite3* target = nullptr;
     const QByteArray name = targetPath.toUtf8();
     QString problem;
-    if (sqlite3_open_v2(name.constData(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    QString verdict = QStringLiteral("ok");
+    if (sqlite3_open_v2(name.constData(), &target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         problem = QString::fromUtf8(sqlite3_errmsg(target));
     } else {
         sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
@@ -312,13 +369,10 @@ void Database::backupTo(const QString& targetPath)
         if (problem.isEmpty()) {
             sqlite3_stmt* check = nullptr;
             if (sqlite3_prepare_v2(target, "PRAGMA integrity_check", -1, &check, nullptr) == SQLITE_OK
-                && sqlite3_step(check) == SQLITE_ROW) {
-                const QString verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
-                if (verdict != QLatin1String("ok"))
-                    problem = QStringLiteral("The backup failed its check: ") + verdict;
-            } else {
+                && sqlite3_step(check) == SQLITE_ROW)
+                verdict = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
+            else
                 problem = QString::fromUtf8(sqlite3_errmsg(target));
-            }
             sqlite3_finalize(check);
         }
     }
@@ -326,6 +380,17 @@ void Database::backupTo(const QString& targetPath)
     if (!problem.isEmpty()) {
         QFile::remove(targetPath);
         fail(problem, {}, {}, ErrorNumber::BackupFailure);
+    }
+    if (verdict != QLatin1String("ok")) {
+        // The copy is page for page what the database holds: it is the
+        // database that is damaged. The copy is all there is; it stays.
+        const QString kept = failedCheckName(targetPath);
+        if (!QFile::rename(targetPath, kept))
+            fail(QStringLiteral("The backup failed its check (%1) and could not be renamed to %2")
+                     .arg(verdict, kept),
+                 {}, {}, DamagedDatabase);
+        fail(QStringLiteral("The backup failed its check (%1); it is kept as %2").arg(verdict, kept), {}, {},
+             DamagedDatabase);
     }
 }
 

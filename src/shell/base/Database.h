@@ -24,8 +24,23 @@ public:
 
     // Pictures move in blocks of this size.
     static constexpr int BlobBlockSize = 32768;
-    // A second workstation waits this long for a lock before failing.
-    static constexpr int BusyTimeoutMs = 10000;
+    // How long one try waits for another workstation's lock before the
+    // operator is asked whether to go on waiting.
+    static constexpr int BusyWaitMs = 3000;
+    // A backup whose copy fails its check: the database itself is damaged.
+    static constexpr int DamagedDatabase = 5200;
+    // The engine's codes for a file held by another connection.
+    static constexpr int Busy = 5;
+    static constexpr int Locked = 6;
+
+    // What the operator sees of a wait for another workstation: `waiting`
+    // is told when a statement starts and stops waiting; `tryAgain` is asked
+    // when a try ran out (outside transactions only) and says whether to wait
+    // once more. Without them a busy statement fails after one try.
+    struct BusyHandling {
+        std::function<void(bool waiting)> waiting;
+        std::function<bool(const QString& path)> tryAgain;
+    };
 
     Database();
     ~Database();
@@ -62,8 +77,11 @@ public:
     QByteArray readBlob(const QString& table, const QString& column, const QString& keyColumn,
                         qint64 key, const Progress& progress = {});
 
-    // Consistent copy of the open database into a new file, checked afterwards.
+    // Consistent copy of the open database into a new file readable by its
+    // owner only, checked afterwards. A copy that fails its check is kept
+    // under failedCheckName() and DamagedDatabase is thrown.
     void backupTo(const QString& targetPath);
+    static QString failedCheckName(const QString& targetPath);
     // "ok" when the file is sound, else the engine's complaint.
     QString integrityCheck();
 
@@ -73,6 +91,8 @@ public:
     QString primaryKeyOf(const QString& table);
 
     void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
+    void setBusyHandling(BusyHandling handling) { m_busy = std::move(handling); }
+    void setBusyWait(int milliseconds) { m_busyWaitMs = milliseconds; }
 
     // Transactions nest: the outermost is BEGIN/COMMIT, inner ones savepoints.
     void begin();
@@ -85,6 +105,8 @@ private:
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
     RowSet readAll(QSqlQuery& query);
     void configureSqlite();
+    static int onBusy(void* self, int count);
+    void endWait();
     [[noreturn]] void fail(const QString& description, const QString& sqlState,
                            const QString& statement, int number) const;
 
@@ -92,6 +114,9 @@ private:
     QString m_path;
     SqlDialect m_dialect = SqlDialect::SQLite;
     StatementHook m_hook;
+    BusyHandling m_busy;
+    int m_busyWaitMs = BusyWaitMs;
+    qint64 m_waitStarted = -1;  // ms since the epoch while a statement waits
     int m_depth = 0;
 };
 

@@ -19,10 +19,12 @@ QString now()
 }
 
 // Opened, written and closed in one go: nothing stays open between calls.
+// The lines hold business data: a new file is readable by its owner only.
 void appendLine(const QString& path, const QStringList& fields)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return;
     file.write(fields.join(QLatin1Char(',')).toUtf8() + '\n');
 }

@@ -3,6 +3,7 @@
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
+#include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
 
@@ -116,21 +117,24 @@ void IniFile::write(const QString& path, const QString& database, const QString&
     if (!encryptedPassword.isEmpty())
         text += QStringLiteral("PASSWORD = ") + encryptedPassword + QLatin1Char('\n');
 
+    // The new file is written beside the old one and replaces it only when
+    // every byte is on the disk: a full disk leaves the old file as it was.
     QSaveFile file(path);
-    // A home folder we may not create files in still lets us rewrite the file in place.
-    file.setDirectWriteFallback(true);
-    const auto fail = [&] {
+    const auto fail = [&](const QString& reason) {
+        file.cancelWriting();
         throw AppError(FileAccessError, QStringLiteral("Path/File access error: ") + path + QStringLiteral(" (")
-                                            + file.errorString() + QLatin1Char(')'),
+                                            + reason + QLatin1Char(')'),
                        WriteSource);
     };
     if (!file.open(QIODevice::WriteOnly))
-        fail();
+        fail(file.errorString());
     // It may hold a password: nobody but the owner reads it.
     file.setPermissions(OwnerOnly);
-    file.write(text.toUtf8());
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        fail(file.errorString());
     if (!file.commit())
-        fail();
+        fail(file.errorString());
 }
 
 void IniFile::WriteIniFile(RunState& state, const QString& password)
@@ -146,7 +150,8 @@ void IniFile::WriteIniFile(RunState& state, const QString& password)
     }
     try {
         write(state.IniFilePath, state.DatabasePath, state.CurrentLoginId, storedPassword);
-    } catch (const AppError&) {
-        // the login stands; the next start asks again
+    } catch (const AppError& e) {
+        // The login stands; the old file stays and the log says why.
+        ReportError(state, nullptr, e);
     }
 }

@@ -11,7 +11,7 @@ class RunState;
 // and, for operators who asked for it, their encrypted password.
 class IniFile {
 public:
-    // Error numbers of the classic file routines, which the error log keeps.
+    // Error numbers of file failures, as the error log records them.
     static constexpr int FileNotFound = 53;
     static constexpr int FileAccessError = 75;
 
@@ -37,12 +37,13 @@ public:
     static Contents read(const QString& path);
 
     // Rewrites the file in one step, readable by its owner only; an empty
-    // encrypted password leaves the PASSWORD line out. Throws AppError.
+    // encrypted password leaves the PASSWORD line out. The old file is
+    // replaced only once the new one is whole on the disk. Throws AppError.
     static void write(const QString& path, const QString& database, const QString& lastUser,
                       const QString& encryptedPassword);
 
     // Rewrites the file for the operator who just logged in; the password is
     // stored (encrypted) only for operators whose storepassword is 1.
-    // Failures are ignored: the login stands without the file.
+    // A failure is logged and keeps the old file: the login stands.
     static void WriteIniFile(RunState& state, const QString& password);
 };

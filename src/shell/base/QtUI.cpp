@@ -10,18 +10,38 @@
 #include <QStandardPaths>
 #include <QThread>
 
+namespace {
+
+// After a message the window it was shown over takes the keys again, so
+// that the operator goes on where he was without reaching for the mouse.
+void giveBackKeys(QWidget* parent)
+{
+    if (!parent)
+        return;
+    QWidget* window = parent->window();
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+}
+
 void QtUI::message(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Information, title.isEmpty() ? QApplication::applicationDisplayName() : title,
                     text, QMessageBox::Ok, parent);
     box.exec();
+    giveBackKeys(parent);
 }
 
 bool QtUI::question(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title.isEmpty() ? QApplication::applicationDisplayName() : title,
                     text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    return box.exec() == QMessageBox::Ok;
+    const bool yes = box.exec() == QMessageBox::Ok;
+    giveBackKeys(parent);
+    return yes;
 }
 
 QString QtUI::chooseFile(QWidget* parent, const FileRequest& request)

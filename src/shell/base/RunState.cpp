@@ -1,20 +1,68 @@
 #include "shell/base/RunState.h"
 
 #include "shell/base/ErrorLog.h"
+#include "shell/base/ShellFrame.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+
+namespace {
+
+bool hasWindows()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+}
 
 RunState::RunState(const QString& homeFolder, std::unique_ptr<cUI> ui)
     : m_homeFolder(QDir(homeFolder).absolutePath()), m_ui(std::move(ui)), m_screens(*this)
 {
     IniFilePath = homeFile(programName() + QStringLiteral(".ini"));
     m_db.setStatementHook([this](const QString& sql) { appendStatementTrace(*this, sql); });
+    m_db.setBusyHandling({[this](bool waiting) { showBusyWait(waiting); },
+                          [this](const QString& path) { return askToWaitAgain(path); }});
+}
+
+void RunState::showBusyWait(bool waiting)
+{
+    if (!hasWindows())
+        return;
+    ShellFrame* frame = m_ui->frame();
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (frame) {
+            m_statusBeforeWait = frame->statusPanel(ShellFrame::MessagePanel);
+            m_ui->ShowStatusMessage(QStringLiteral("قاعدة البيانات مشغولة لدى جهاز آخر، جارٍ الانتظار…"));
+            // Drawn at once: no events may run while a statement waits.
+            frame->frameWidget()->repaint();
+        }
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    if (frame)
+        m_ui->ShowStatusMessage(m_statusBeforeWait);
+}
+
+bool RunState::askToWaitAgain(const QString& path)
+{
+    if (hasWindows())
+        QApplication::restoreOverrideCursor();
+    const bool again = m_ui->question(
+        hasWindows() ? QApplication::activeWindow() : nullptr,
+        QStringLiteral("قاعدة البيانات %1 مشغولة الآن لدى جهاز آخر في المكتب.\n"
+                       "اختر «موافق» للانتظار والمحاولة مرة أخرى، أو «إلغاء» للتراجع عن هذه العملية.")
+            .arg(path),
+        QStringLiteral("قاعدة البيانات مشغولة"));
+    if (hasWindows())
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    return again;
 }
 
 RunState::~RunState()
 {
     m_db.setStatementHook({});
+    m_db.setBusyHandling({});
 }
 
 QString RunState::homeFile(const QString& name) const

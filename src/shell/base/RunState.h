@@ -82,7 +82,12 @@ public:
     std::vector<std::function<void(QWidget*)>> screenSetupSteps;
 
 private:
+    // What the operator sees while another workstation holds the database.
+    void showBusyWait(bool waiting);
+    bool askToWaitAgain(const QString& path);
+
     QString m_homeFolder;
+    QString m_statusBeforeWait;
     Database m_db;
     std::unique_ptr<cUI> m_ui;
     ScreenRegistry m_screens;

@@ -4,8 +4,20 @@
 #include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
 
+#include <QRegularExpression>
+
+QString notInThisVersion(const QString& caption)
+{
+    // A menu caption's leading "4- " is its key, not its name.
+    static const QRegularExpression key(QStringLiteral("^\\s*\\d+\\s*-\\s*"));
+    const QString shown = QString(caption).remove(key).remove(QLatin1Char('&')).trimmed();
+    if (shown.isEmpty())
+        return QStringLiteral("هذه الشاشة غير متاحة في هذا الإصدار من البرنامج.");
+    return QStringLiteral("البند «%1» غير متاح في هذا الإصدار من البرنامج.").arg(shown);
+}
+
 void openScreen(RunState& state, QWidget* parent, const QString& name, const QString& where,
-                const QString& mode, const std::function<void(QWidget*)>& prepare)
+                const QString& mode, const std::function<void(QWidget*)>& prepare, const QString& caption)
 {
     guarded(state, parent, where, [&] {
         try {
@@ -13,7 +25,7 @@ void openScreen(RunState& state, QWidget* parent, const QString& name, const QSt
         } catch (const AppError& e) {
             if (e.number() != ErrorNumber::UnknownScreen)
                 throw;
-            state.ui().message(parent, e.description());
+            state.ui().message(parent, notInThisVersion(caption));
         }
     });
 }

@@ -3,6 +3,7 @@
 #include "shell/base/AppError.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenTag.h"
+#include "shell/base/ShellFrame.h"
 
 #include <QDialog>
 
@@ -37,6 +38,13 @@ QWidget* ScreenRegistry::instance(const QString& name, QWidget* parent)
     if (screen->objectName().isEmpty())
         screen->setObjectName(name);
     m_live.insert(key(name), screen);
+    // A closed screen is no open screen: nobody finds it any more, and the
+    // next opening builds it afresh.
+    if (auto* dialog = qobject_cast<QDialog*>(screen))
+        QObject::connect(dialog, &QDialog::finished, dialog, [this, k = key(name), dialog] {
+            if (m_live.value(k) == dialog)
+                m_live.remove(k);
+        });
     return screen;
 }
 
@@ -52,11 +60,22 @@ int ScreenRegistry::open(const QString& name, QWidget* parent, const QString& mo
         m_state.ui().show(screen);
         return 0;
     }
+    ShellFrame* frame = m_state.ui().frame();
+    const QString screenPanel = frame ? frame->statusPanel(ShellFrame::ScreenPanel) : QString();
+    QPointer<QDialog> shown = dialog;
     const int result = m_state.ui().exec(dialog);
-    // A closed screen is gone; the next open builds it afresh and reads anew.
-    if (QWidget* live = find(name)) {
-        m_live.remove(key(name));
-        live->deleteLater();
+    if (shown) {
+        if (m_live.value(key(name)) == shown)
+            m_live.remove(key(name));
+        shown->deleteLater();
+    }
+    if (frame)
+        frame->setStatusPanel(ShellFrame::ScreenPanel, screenPanel);
+    // The window the screen was opened from takes the keys again, whoever
+    // closed the screen.
+    if (parent && parent->window()->isVisible()) {
+        parent->window()->raise();
+        parent->window()->activateWindow();
     }
     return result;
 }

@@ -36,6 +36,13 @@ QString cSecurity::GetOperatorName(qint64 operatorId)
     return rs.isEmpty() ? QString() : rs.text(0, QStringLiteral("operatorname"));
 }
 
+QString cSecurity::FavouriteWindow(const QString& loginId)
+{
+    const RowSet rs = m_state.db().execute(QStringLiteral("select favouritewindow from operator where loginid = '")
+                                           + SqlValue::text(loginId) + QLatin1Char('\''));
+    return rs.isEmpty() ? QString() : rs.text(0, QStringLiteral("FavouriteWindow")).trimmed();
+}
+
 void cSecurity::SecureTheMenu(QWidget* menu)
 {
     Database& db = m_state.db();

@@ -15,6 +15,8 @@ public:
     bool IsValidUserPassword(const QString& loginId, const QString& password);
     qint64 GetOperatorID(const QString& loginId);
     QString GetOperatorName(qint64 operatorId);
+    // The screen the operator wants opened right after login; empty for none.
+    QString FavouriteWindow(const QString& loginId);
 
     // Enables command1..command9 of a menu screen by the operator's rights;
     // without a rights row only command0 stays usable.

@@ -14,6 +14,12 @@ namespace {
 
 QByteArray bytesOf(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
+bool ownerOnly(const QString& path)
+{
+    const QFileDevice::Permissions p = QFile::permissions(path);
+    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
+}
+
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -140,6 +146,7 @@ TEST_F(DatabaseTest, BackupIsAConsistentCheckedCopyAndNeverOverwrites)
     add(u"x"_s);
     const QString target = dir.filePath(u"copy.db"_s);
     db.backupTo(target);
+    EXPECT_TRUE(ownerOnly(target)) << "a backup holds the office's data";
     Database copy;
     copy.open(target);
     EXPECT_EQ(copy.integrityCheck(), u"ok"_s);
@@ -180,4 +187,93 @@ TEST(TextConvert, StoredValuesBecomeScreenText)
     for (const QVariant& v : {QVariant(u"093000"_s), QVariant(93000)})  // a number that lost its leading zero
         EXPECT_EQ(TimeText(v), u"09:30:00"_s);
     EXPECT_EQ(TimeText(QVariant()), u"00:00"_s);
+}
+
+// A database whose index no longer matches its table copies page for page,
+// and the copy fails its check: the copy is all there is, so it is kept
+// under a name that says so, and the failure says the database is damaged.
+TEST_F(DatabaseTest, TheBackupOfADamagedDatabaseIsKeptUnderAFailedCheckName)
+{
+    db.executeNative(u"CREATE INDEX item_amount ON item (AMOUNT)"_s);
+    for (int i = 0; i < 50; ++i)
+        add(u"car %1"_s.arg(i), i);
+    db.executeNative(u"PRAGMA writable_schema = ON"_s);
+    db.executeNative(u"UPDATE sqlite_master SET sql = 'CREATE INDEX item_amount ON item (NAME)' "
+                     "WHERE name = 'item_amount'"_s);
+    db.executeNative(u"PRAGMA writable_schema = OFF"_s);
+    db.close();
+    db.open(path);
+    ASSERT_NE(db.integrityCheck(), u"ok"_s);
+
+    const QString target = dir.filePath(u"03122026-140509"_s);
+    const QString kept = Database::failedCheckName(target);
+    try {
+        db.backupTo(target);
+        ADD_FAILURE() << "a damaged copy passed its check";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), Database::DamagedDatabase);
+        EXPECT_TRUE(e.description().contains(kept)) << e.description().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(target));
+    ASSERT_TRUE(QFile::exists(kept));
+    EXPECT_TRUE(ownerOnly(kept));
+    Database copy;
+    copy.open(kept);
+    EXPECT_EQ(copy.execute(u"select count(*) as n from item"_s).value(0, u"n"_s).toInt(), 50) << "every row is in it";
+    EXPECT_THROW(db.backupTo(target), AppError) << "nor is a kept copy ever replaced";
+}
+
+// Another workstation holds the file: a statement waits one short try, with
+// the operator told, and then he is asked whether to wait again. Inside a
+// transaction nobody is asked. The failure never reads "database is locked".
+TEST_F(DatabaseTest, ABusyFileWaitsAShortTryThenTheOperatorChooses)
+{
+    enum Hold { Writing, Reading };
+    const struct { const char* what; Hold hold; bool inTransaction; QList<bool> answers; bool written; QStringList seen; } rows[] = {
+        {"gives up", Writing, false, {false}, false, {u"wait"_s, u"ask"_s, u"end"_s}},
+        {"waits twice, then the other ends", Writing, false, {true, true}, true,
+         {u"wait"_s, u"ask"_s, u"ask"_s, u"end"_s}},
+        {"a commit waiting for a reader asks nobody", Reading, true, {}, false, {u"wait"_s, u"end"_s}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        db.command(u"delete from item"_s);
+        Database other;
+        other.open(path);
+        other.executeNative(u"BEGIN"_s);
+        if (r.hold == Writing)
+            other.executeNative(u"INSERT INTO item (NAME) VALUES ('theirs')"_s);
+        else
+            other.execute(u"select * from item"_s);
+        QStringList seen;
+        QList<bool> answers = r.answers;
+        db.setBusyWait(30);
+        db.setBusyHandling({[&](bool waiting) { seen << (waiting ? u"wait"_s : u"end"_s); },
+                            [&](const QString& file) {
+                                EXPECT_EQ(file, path);
+                                seen << u"ask"_s;
+                                const bool again = answers.takeFirst();
+                                if (again && answers.isEmpty())
+                                    other.executeNative(u"COMMIT"_s);
+                                return again;
+                            }});
+        try {
+            if (r.inTransaction) {
+                Transaction tx(db);
+                add(u"ours"_s);
+                tx.commit();
+            } else {
+                add(u"ours"_s);
+            }
+            EXPECT_TRUE(r.written);
+        } catch (const AppError& e) {
+            EXPECT_FALSE(r.written);
+            EXPECT_FALSE(e.description().contains(u"locked"_s, Qt::CaseInsensitive)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+            EXPECT_EQ(e.number() & 0xff, Database::Busy);
+        }
+        EXPECT_EQ(seen, r.seen);
+        EXPECT_EQ(db.transactionDepth(), 0);
+        db.setBusyHandling({});
+    }
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -20,6 +21,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Business data: neither the group nor others may read it.
+bool ownerOnly(const QString& path)
+{
+    const QFileDevice::Permissions p = QFile::permissions(path);
+    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
+}
 
 QStringList linesOf(const QString& path)
 {
@@ -45,11 +53,12 @@ struct Screen {
 
 TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWhole)
 {
-    const struct { const char* login; const char* screen; const char* control; const char* description; } rows[] = {
+    const struct { const char* login; const char* screen; const char* control; const char* description; bool older = true; } rows[] = {
         {"", "LOGINP", "txtPassword", "Could not find file"},  // before login nothing of the office is loaded
         {"ADMIN", "frmCars", "", "Type mismatch"},              // no active control
         {"ADMIN", nullptr, "", "disk full"},                    // no screen
         {"ADMIN", "frmCustomer", "txtNAME", "Syntax error, missing operator, in query: تعذر القراءة"},
+        {"ADMIN", "frmCars", "", "the first line of a new log", false},
     };
     for (const auto& r : rows) {
         TestOffice office(*r.login != 0);
@@ -58,11 +67,14 @@ TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWhole)
         office.state().config.SHOWERRORS = 0;
         const QString path = QDir(office.home()).filePath(u"ijar.log"_s);
         QFile older(path);
-        ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush());
+        ASSERT_TRUE(!r.older || (older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush()));
         std::unique_ptr<Screen> screen(r.screen ? new Screen(r.screen, r.control) : nullptr);
         ReportError(office.state(), screen ? &screen->dialog : nullptr, u"3075"_s, QString::fromUtf8(r.description),
                     u"cWindow, ReadWindow"_s);
-        const QStringList lines = linesOf(path);
+        QStringList lines = linesOf(path);
+        EXPECT_TRUE(r.older || ownerOnly(path)) << "a new log is its owner's only";
+        if (!r.older)
+            lines.prepend(u"an older line"_s);
         ASSERT_EQ(lines.size(), 2) << r.description;
         const QString head = QString::fromUtf8(r.login) + u',', tail = u",%1,%2,3075,cWindow, ReadWindow,%3"_s.arg(
             QString::fromUtf8(r.screen ? r.screen : ""), QString::fromUtf8(r.control), QString::fromUtf8(r.description));
@@ -125,6 +137,7 @@ TEST(StatementTrace, OneLinePerStatementPerDayWhileOnAndNoneWhileOff)
         const QStringList lines = linesOf(trace);
         EXPECT_TRUE(lines.size() == i + 1 && lines.last().startsWith(u"ADMIN,"_s) && lines.last().endsWith(u',' + statements[i]))
             << lines.join(u'\n').toStdString();
+        EXPECT_TRUE(ownerOnly(trace));
     }
 }
 
@@ -146,6 +159,31 @@ TEST(ScreenRegistry, OpensByNameWithModeKeepsTheFirstRegistrationAndRefusesUnkno
     EXPECT_EQ(screens.open(u"frmcars"_s, nullptr, u"RENTMODE"_s), QDialog::Accepted);
     EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << "a closed screen is gone";
     EXPECT_THROW(screens.open(u"frmNothing"_s, nullptr), AppError);
+}
+
+// A screen shown without waiting and then closed, by a key or by its own
+// code, is no open screen: nobody finds it, and the next showing is a new one.
+TEST(ScreenRegistry, AClosedScreenIsNotFoundAndTheNextIsNew)
+{
+    const struct { const char* how; void (*close)(QDialog*); } rows[] = {
+        {"close", [](QDialog* d) { d->close(); }},
+        {"reject", [](QDialog* d) { d->reject(); }},
+        {"accept", [](QDialog* d) { d->accept(); }},
+    };
+    for (const auto& r : rows) {
+        TestOffice office;
+        ScreenRegistry& screens = office.state().screens();
+        screens.add(u"frmCars"_s, [](RunState&, QWidget* parent) { return new QDialog(parent); });
+        QWidget parent;
+        QPointer<QWidget> first = screens.instance(u"frmCars"_s, &parent);
+        first->show();
+        EXPECT_EQ(screens.find(u"frmCars"_s), first.data()) << r.how;
+        r.close(static_cast<QDialog*>(first.data()));
+        EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << r.how;
+        QWidget* second = screens.instance(u"frmCars"_s, &parent);
+        EXPECT_NE(second, first.data()) << r.how;
+        EXPECT_EQ(screens.find(u"frmCars"_s), second) << r.how;
+    }
 }
 
 // The first tab shows; the name goes to the status bar only with SHOWSCREENNAME 1; with SHOWFIELDNAME

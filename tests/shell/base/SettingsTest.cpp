@@ -13,9 +13,35 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A full disk, as far as this process goes: no file grows beyond `bytes`.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_signal)(int) = nullptr;
+};
 
 QString readAll(const QString& p) { QFile f(p); return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString(); }
 bool writeText(const QString& p, const QByteArray& text) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.write(text) == text.size(); }
@@ -130,6 +156,35 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnly)
                                      + (*r.password ? u"PASSWORD = %1\n"_s.arg(r.password) : QString()));
         const P::Permissions groupAndOthers(0x0077), p = QFile::permissions(path);
         EXPECT_TRUE(p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & groupAndOthers)) << r.password;
+    }
+}
+
+// A write that cannot finish (a full disk, a folder in the file's place)
+// leaves the old file as it was, and the login's rewrite logs why.
+TEST(IniFile, AWriteThatFailsKeepsTheOldFileAndIsLogged)
+{
+    const QByteArray good = "[CONFIG]\nDATABASE = /office/fdk.db\nLASTUSER = ADMIN\n";
+    enum Fault { DiskFull, FolderInTheWay };
+    for (const Fault fault : {DiskFull, FolderInTheWay}) {
+        TestOffice office;
+        office.loginAs(u"ADMIN"_s);
+        const QString ini = office.state().IniFilePath;
+        // Longer than the limit, unlike the log line that reports it.
+        office.state().DatabasePath = u"/office/"_s + QString(300, u'a') + u".db"_s;
+        if (fault == FolderInTheWay)
+            ASSERT_TRUE(QDir(office.home()).mkdir(u"ijar.ini"_s));
+        else
+            ASSERT_TRUE(writeText(ini, good));
+        {
+            const FileSizeLimit full(fault == DiskFull ? 250 : RLIM_INFINITY);
+            EXPECT_THROW(IniFile::write(ini, office.state().DatabasePath, u"ADMIN"_s, {}), AppError) << fault;
+            IniFile::WriteIniFile(office.state(), u"ADMIN"_s);
+        }
+        EXPECT_EQ(fault == DiskFull ? readAll(ini).toUtf8() : QByteArray(), fault == DiskFull ? good : QByteArray());
+        EXPECT_EQ(QDir(office.home()).entryList({u"ijar.ini*"_s}, QDir::AllEntries | QDir::Hidden), QStringList{u"ijar.ini"_s})
+            << "nothing half-written is left beside it";
+        const QString log = readAll(QDir(office.home()).filePath(u"ijar.log"_s));
+        EXPECT_TRUE(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini)) << log.toStdString();
     }
 }
 
