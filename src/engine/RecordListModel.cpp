@@ -22,7 +22,7 @@ QString RecordListModel::narrowed(const QString& column) const
 {
     if (column.isEmpty() || column.contains(QLatin1Char(']')))
         return {};
-    return QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") WHERE [") + column + QStringLiteral("] ");
+    return QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed WHERE [") + column + QStringLiteral("] ");
 }
 
 void RecordListModel::filterByKey(const QString& key)

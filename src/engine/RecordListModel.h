@@ -51,8 +51,9 @@ private:
     };
 
     void show(const QString& sql);
-    // The list seen as a table, so that a condition can name its columns;
-    // empty when the column has no name a condition could use.
+    // The list seen as a named table (PostgreSQL wants the name), so that a
+    // condition can name its columns; empty when the column has no name a
+    // condition could use.
     QString narrowed(const QString& column) const;
     const Page* page(int number) const;
 

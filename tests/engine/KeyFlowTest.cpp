@@ -341,3 +341,39 @@ TEST(KeyFlow, TabLeavesTheMultiLineField)
         EXPECT_EQ(o.text(diary, "dfsComments"), u"جدد التأمين"_s);
     }
 }
+
+// The customer list opened from the messages screen is a look-up: choosing a
+// customer closes it and the message shown stays, whatever the numbers.
+TEST(KeyFlow, CustomerListFromTheMessagesScreenOnlyLooksUp)
+{
+    KeyOffice o;
+    for (const char* customer : {"Salem Ahmad", "Fahad"})
+        o.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, QLatin1String(customer)}});
+    for (const char* message : {"الأولى", "الثانية"})
+        o.db().insert(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, {{u"name"_s, QString::fromUtf8(message)}});
+    QWidget* messages = o.open(u"frmCustomerMessages"_s);
+    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) {
+        typeText(u"2"_s);
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_F9);
+    ASSERT_EQ(o.text(messages, "txtID"), u"2"_s);
+    ASSERT_TRUE(waitActive(messages));
+
+    QString listed;
+    bool closed = false;
+    o.whenShown(u"F3M0O"_s, [&](QDialog* list) {
+        typeText(u"Salem"_s);
+        press(Qt::Key_Return);
+        listed = o.text(list, "dfrecordcount");
+        ASSERT_TRUE(tabTo(u"cmdOk"_s));
+        press(Qt::Key_Space);
+        closed = !list->isVisible() && list->result() == QDialog::Accepted;
+    });
+    press(Qt::Key_F10);
+    EXPECT_EQ(listed, u"1"_s);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(o.text(messages, "txtID"), u"2"_s);
+    EXPECT_EQ(o.text(messages, "txtNAME"), u"الثانية"_s);
+}

@@ -66,15 +66,15 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
                             {u"COLUMNLABEL"_s, label}, {u"ONOFF"_s, onoff}, {u"IDENTIFIER"_s, gridOrder == 1 ? 1 : 0},
                             {u"GRIDORDER"_s, gridOrder}, {u"gridwidth"_s, width}});
 
-    // An empty table: nothing listed, and OK keeps the current record.
+    // An empty table: nothing listed, and OK chooses nothing and keeps the current record.
     office.state().CurrentRecordId = 12;
     QString count;
     int rows = -1;
-    open("WHERE 1 = 1 ", [&](QDialog* d) {
+    EXPECT_FALSE(open("WHERE 1 = 1 ", [&](QDialog* d) {
         count = field(d, "dfrecordcount")->text();
         rows = grid(d)->model()->rowCount();
         d->findChild<QPushButton*>(u"cmdOk"_s)->click();
-    });
+    }));
     EXPECT_EQ(count, u"0"_s);
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(office.state().CurrentRecordId, 12);
