@@ -1,7 +1,6 @@
 #include "app/Wiring.h"
 
 #include "engine/EngineSetup.h"
-#include "engine/cWindow.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
 #include "rental/RentalScreens.h"
@@ -51,5 +50,4 @@ void Wiring::afterLogin()
 {
     m_main.applyConfiguration();
     m_main.enableReminderTimer();
-    m_state.service<cWindow>().ShowFavouriteWindow(&m_main);
 }

@@ -6,14 +6,21 @@
 #include "shell/base/ErrorLog.h"
 #include "shell/base/IniFile.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ScreenOpener.h"
 #include "shell/base/ShellFrame.h"
+#include "shell/base/cSecurity.h"
+#include "shell/windows/HomeLock.h"
 #include "shell/windows/LOGINP.h"
+#include "shell/windows/LoginDatabase.h"
 #include "shell/windows/frmSplash.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryFile>
+#include <QTimer>
 
 StartUp::StartUp(RunState& state, std::function<void(ScreenRegistry&)> registerScreens,
                  std::function<void()> afterLogin)
@@ -28,6 +35,13 @@ QString StartUp::lockFileName()
     return RunState::programName() + QStringLiteral(".lock");
 }
 
+QWidget* StartUp::parentWindow() const
+{
+    if (m_mainWindow)
+        return m_mainWindow.data();
+    return m_state.ui().frame() ? m_state.ui().frame()->frameWidget() : nullptr;
+}
+
 void StartUp::run(QWidget* mainWindow, int splashMs)
 {
     m_mainWindow = mainWindow;
@@ -38,8 +52,33 @@ void StartUp::run(QWidget* mainWindow, int splashMs)
         m_state.ui().wait(splashMs);
         splash.close();
     }
+    checkHomeFolder();
     m_state.FirstActivation = true;
     m_state.ui().show(mainWindow);
+}
+
+bool StartUp::checkHomeFolder()
+{
+    QTemporaryFile probe(QDir(m_state.homeFolder()).filePath(QStringLiteral("write-check-XXXXXX")));
+    if (probe.open())
+        return true;
+    tellHomeNotWritable();
+    return false;
+}
+
+void StartUp::tellHomeNotWritable()
+{
+    if (m_homeNotWritableTold)
+        return;
+    m_homeNotWritableTold = true;
+    m_state.ui().message(parentWindow(),
+                         QStringLiteral("لا يمكن الكتابة في مجلد البرنامج:\n%1\n\n"
+                                        "لذلك لن يُكتب سجل الأخطاء ولا ملف القفل (%2) الذي يمنع فتح نسختين على المجلد "
+                                        "نفسه، ولن تُحفظ الإعدادات ولا النسخ الاحتياطية.\n"
+                                        "امنح مستخدمك صلاحية الكتابة على هذا المجلد، أو شغّل البرنامج بالخيار "
+                                        "--home مع مجلد آخر تملكه.")
+                             .arg(m_state.homeFolder(), lockFileName()),
+                         QStringLiteral("مجلد البرنامج"));
 }
 
 void StartUp::firstActivation()
@@ -47,54 +86,91 @@ void StartUp::firstActivation()
     if (!m_state.FirstActivation || m_loginShowing)
         return;
     m_loginShowing = true;
-    QWidget* parent = m_mainWindow ? m_mainWindow.data()
-                    : m_state.ui().frame() ? m_state.ui().frame()->frameWidget() : nullptr;
-    LOGINP login(m_state, parent);
+    LOGINP login(m_state, parentWindow());
     login.setPrepareLogin([this](LOGINP& screen) { return PrepareLogin(screen); });
     ReadIniFile(login);
     const int result = m_state.ui().exec(&login);
     m_loginShowing = false;
+    if (ShellFrame* frame = m_state.ui().frame())
+        frame->setStatusPanel(ShellFrame::ScreenPanel, {});
     if (result != QDialog::Accepted)
         return;
     m_state.FirstActivation = false;
     if (m_afterLogin)
         m_afterLogin();
+    // Once the activation that ran the login is over: opened inside it, the
+    // screen would be closed by that very activation's closing of screens.
+    QTimer::singleShot(0, parentWindow() ? static_cast<QObject*>(parentWindow()) : QCoreApplication::instance(),
+                       [this] { openFavouriteScreen(); });
+}
+
+void StartUp::openFavouriteScreen()
+{
+    QString name;
+    guarded(m_state, parentWindow(), QStringLiteral("ShowFavouriteWindow"),
+            [&] { name = cSecurity(m_state).FavouriteWindow(m_state.CurrentLoginId); });
+    if (name.isEmpty() || !m_state.screens().contains(name))
+        return;
+    openScreen(m_state, parentWindow(), name, QStringLiteral("ShowFavouriteWindow"));
 }
 
 void StartUp::ReadIniFile(LOGINP& login)
 {
-    try {
-        const IniFile::Contents ini = IniFile::read(m_state.IniFilePath);
-        for (const auto& [key, value] : ini.entries)
-            login.addEntry(key, value);
-        m_state.DatabasePath = ini.database;
-        login.setUserName(ini.lastUser);
-        if (!ini.password.isEmpty()) {
-            try {
-                login.setPassword(Cipher::Decrypt(ini.password));
-            } catch (const AppError& e) {
-                // An altered stored password is no stored password: the operator types it.
-                ReportError(m_state, &login, e, QStringLiteral("ReadIniFile"));
+    const QString homeDatabase = m_state.homeFile(QStringLiteral("fdk.db"));
+    QString named;
+    // Without an ini file the office's database is fdk.db in the home
+    // folder; the file is written after the login.
+    if (QFileInfo::exists(m_state.IniFilePath)) {
+        try {
+            const IniFile::Contents ini = IniFile::read(m_state.IniFilePath);
+            for (const auto& [key, value] : ini.entries)
+                login.addEntry(key, value);
+            named = ini.database;
+            m_state.DatabasePath = ini.database;
+            login.setUserName(ini.lastUser);
+            if (!ini.password.isEmpty()) {
+                try {
+                    login.setPassword(Cipher::Decrypt(ini.password));
+                } catch (const AppError& e) {
+                    // An altered stored password is no stored password: the operator types it.
+                    ReportError(m_state, &login, e, QStringLiteral("ReadIniFile"));
+                }
             }
+        } catch (const AppError& e) {
+            ReportError(m_state, &login, QString::number(e.number()), e.description(), e.source());
+            m_state.ui().message(parentWindow(),
+                                 QStringLiteral("تعذّرت قراءة ملف الإعدادات %1:\n%2\n\n"
+                                                "سيُستعمل %3 إن وُجد، ويُكتب ملف الإعدادات من جديد بعد الدخول. "
+                                                "تأكد من أن لمستخدمك صلاحية القراءة والكتابة على الملف.")
+                                     .arg(m_state.IniFilePath, e.description(), homeDatabase),
+                                 QStringLiteral("ملف الإعدادات"));
         }
-        if (m_state.DatabasePath.isEmpty() || !QFileInfo(m_state.DatabasePath).isFile())
-            m_state.DatabasePath = m_state.homeFile(QStringLiteral("fdk.db"));
-        if (!QFileInfo(m_state.DatabasePath).isFile())
-            throw AppError(ErrorNumber::DatabaseNotFound, QStringLiteral("Database not found in ") + m_state.DatabasePath,
-                           QStringLiteral("DataBase Location"));
-        login.showPaths(m_state.DatabasePath, m_state.IniFilePath);
-    } catch (const AppError& e) {
-        ReportError(m_state, &login, QString::number(e.number()), e.description(), e.source());
     }
+    if (m_state.DatabasePath.isEmpty() || !QFileInfo(m_state.DatabasePath).isFile())
+        m_state.DatabasePath = homeDatabase;
+    login.showPaths(m_state.DatabasePath, m_state.IniFilePath);
+    if (QFileInfo(m_state.DatabasePath).isFile())
+        return;
+    ReportError(m_state, &login, QString::number(ErrorNumber::DatabaseNotFound),
+                QStringLiteral("Database not found in ") + m_state.DatabasePath, QStringLiteral("DataBase Location"));
+    const QString missing = named.isEmpty() || named == m_state.DatabasePath
+                              ? m_state.DatabasePath
+                              : named + QStringLiteral("\n") + m_state.DatabasePath;
+    m_state.ui().message(parentWindow(),
+                         QStringLiteral("لم يُعثر على قاعدة البيانات:\n%1\n\n"
+                                        "انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيارها، "
+                                        "أو أنشئ قاعدة جديدة بالأمر:\nijar --create-database \"%2\"")
+                             .arg(missing, QDir::toNativeSeparators(m_state.DatabasePath)),
+                         QStringLiteral("قاعدة البيانات"));
 }
 
 bool StartUp::PrepareLogin(LOGINP& login)
 {
-    if (anotherCopyRunning(login)) {
+    if (!takeLock(login)) {
         m_state.ui().quit(0);
         return false;
     }
-    if (!OpenDatabase(login))
+    if (!LoginDatabase(m_state, m_history).open(&login))
         return false;
     // A failure from here on is reported; the password check still runs.
     guarded(m_state, &login, QStringLiteral("PrepareLogin"), [this] {
@@ -106,36 +182,35 @@ bool StartUp::PrepareLogin(LOGINP& login)
     return true;
 }
 
-bool StartUp::anotherCopyRunning(LOGINP& login)
+bool StartUp::takeLock(LOGINP& login)
 {
-    if (m_lock && m_lock->isLocked())
-        return false;
-    m_lock = std::make_unique<QLockFile>(m_state.homeFile(lockFileName()));
-    // Held for the whole run, however long: only a dead owner makes it stale.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return false;
-    if (m_lock->error() == QLockFile::LockFailedError)
+    if (!m_lock)
+        m_lock = std::make_unique<HomeLock>(m_state.homeFile(lockFileName()));
+    switch (m_lock->take()) {
+    case HomeLock::Outcome::Taken:
         return true;
-    // Without a lock file (a read-only folder) the check cannot be made; the run goes on.
-    ReportError(m_state, &login, QString::number(IniFile::FileAccessError),
-                QStringLiteral("The lock file could not be created in ") + m_state.homeFolder(),
-                QStringLiteral("PrepareLogin"));
-    return false;
-}
-
-bool StartUp::OpenDatabase(LOGINP& login)
-{
-    m_state.db().close();
-    try {
-        m_state.db().open(m_state.DatabasePath);
+    case HomeLock::Outcome::NotWritable:
+        // The check cannot be made; the run goes on, the operator knows why.
+        ReportError(m_state, &login, QString::number(IniFile::FileAccessError),
+                    QStringLiteral("The lock file could not be created in ") + m_state.homeFolder(),
+                    QStringLiteral("PrepareLogin"));
+        tellHomeNotWritable();
         return true;
-    } catch (const AppError& e) {
-        ReportError(m_state, &login, QString::number(e.number()), e.description(),
-                    e.source() + QStringLiteral("--") + e.sqlState());
-        m_state.ui().quit(1);
-        return false;
+    case HomeLock::Outcome::HeldElsewhere:
+        break;
     }
+    const QString host = m_lock->holderHost().isEmpty() ? QSysInfo::machineHostName() : m_lock->holderHost();
+    const QString process = m_lock->holderPid() > 0
+                              ? QStringLiteral("، رقم العملية %1").arg(m_lock->holderPid())
+                              : QString();
+    m_state.ui().message(&login,
+                         QStringLiteral("المكتب مفتوح الآن في نسخة أخرى من البرنامج على الجهاز «%1»%2، "
+                                        "وهي تستعمل المجلد نفسه:\n%3\n\n"
+                                        "انتقل إلى تلك النسخة وتابع العمل فيها، أو أغلقها ثم افتح البرنامج من جديد. "
+                                        "إن كنت متأكداً أنها لم تعد تعمل فاحذف الملف %4 ثم افتح البرنامج.")
+                             .arg(host, process, m_state.homeFolder(), m_lock->path()),
+                         QStringLiteral("البرنامج مفتوح"));
+    return false;
 }
 
 void StartUp::deleteTemporaryFiles()

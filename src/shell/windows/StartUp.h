@@ -1,12 +1,15 @@
 #pragma once
 
+#include "schema/Schema.h"
+
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
+class HomeLock;
 class LOGINP;
-class QLockFile;
 class QWidget;
 class RunState;
 class ScreenRegistry;
@@ -14,7 +17,8 @@ class ScreenRegistry;
 // From the program's start to a logged-in operator: the splash, the main
 // window, the ini file, the login screen and the work behind its OK button.
 // The main window calls firstActivation() from its activation steps; what
-// follows a login on the main window is the afterLogin hook.
+// follows a login on the main window is the afterLogin hook, and then the
+// operator's favourite screen opens.
 class StartUp {
 public:
     StartUp(RunState& state, std::function<void(ScreenRegistry&)> registerScreens,
@@ -25,28 +29,39 @@ public:
 
     // The entry routine: splash for splashMs, then the main window.
     void run(QWidget* mainWindow, int splashMs = 2000);
-    // Reads the ini file, runs the login screen and, after a login, afterLogin.
+    // Reads the ini file, runs the login screen and, after a login, afterLogin
+    // and (once the login's events are over) the favourite screen.
     // Does nothing once the login is done or while the login screen is up.
     void firstActivation();
 
     // Fills the run state's database path and the login screen from the ini file.
     void ReadIniFile(LOGINP& login);
     // The work between the confirmation and the password check; false when
-    // the run is ending (another copy runs, or the database cannot be opened).
+    // the login cannot go on (another copy runs, the database is unusable).
     bool PrepareLogin(LOGINP& login);
+
+    // The schema history a login brings the database to; the program's own
+    // unless told otherwise.
+    void setSchemaHistory(QList<SchemaStep> history) { m_history = std::move(history); }
 
     // Kept in the home folder for the whole run, so that one copy runs per folder.
     static QString lockFileName();
 
 private:
-    bool anotherCopyRunning(LOGINP& login);
-    bool OpenDatabase(LOGINP& login);
+    QWidget* parentWindow() const;
+    // False (after telling the operator) when nothing can be written there.
+    bool checkHomeFolder();
+    void tellHomeNotWritable();
+    bool takeLock(LOGINP& login);
     void deleteTemporaryFiles();
+    void openFavouriteScreen();
 
     RunState& m_state;
     std::function<void(ScreenRegistry&)> m_registerScreens;
     std::function<void()> m_afterLogin;
     QPointer<QWidget> m_mainWindow;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<HomeLock> m_lock;
+    QList<SchemaStep> m_history = Schema::steps();
     bool m_loginShowing = false;
+    bool m_homeNotWritableTold = false;
 };
