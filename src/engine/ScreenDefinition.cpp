@@ -56,3 +56,19 @@ const ScreenDefinition::Field* ScreenDefinition::identifier() const
                 return &field;
     return nullptr;
 }
+
+ScreenDefinition ScreenDefinitions::of(Database& db, const QString& screenName)
+{
+    const quint64 now = db.changeStamp();
+    if (now == 0 || now != m_stamp || db.path() != m_path) {
+        m_byScreen.clear();
+        m_stamp = now;
+        m_path = db.path();
+    }
+    const QString key = screenName.toCaseFolded();
+    auto at = m_byScreen.find(key);
+    if (at == m_byScreen.end())
+        at = m_byScreen.insert(key, ScreenDefinition::load(db, screenName));
+    return *at;
+}
+

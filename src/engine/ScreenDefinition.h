@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -33,4 +34,17 @@ public:
 
 private:
     QList<Table> m_tables;
+};
+
+// The definitions of the screens shown so far, read again whenever the
+// database may have changed since: a write on this connection or a commit on
+// another one (the designer's, or another workstation's).
+class ScreenDefinitions {
+public:
+    ScreenDefinition of(Database& db, const QString& screenName);
+
+private:
+    quint64 m_stamp = 0;
+    QString m_path;
+    QHash<QString, ScreenDefinition> m_byScreen;
 };

@@ -153,7 +153,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                                    QStringLiteral("txtID"));
 
         // The field list below addresses one table; a screen with several has no journal.
-        const ScreenDefinition definition = ScreenDefinition::load(db, screenName);
+        const ScreenDefinition& definition = window.definitionOf(w);
         if (definition.tables().size() != 1 || definition.tables().first().fields.isEmpty())
             return;
         const RowSet record = db.execute(QStringLiteral("select * from ") + table + QLatin1Char(' ') + where);
@@ -162,8 +162,9 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
 
         QList<Line> lines;
         bool anyChange = false;
+        const ControlAccess::Index controls(w);
         for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
-            QWidget* control = ControlAccess::find(w, field.control);
+            QWidget* control = controls.find(field.control);
             if (!control || !record.hasColumn(field.column) || ControlAccess::defaultValue(control).isNull())
                 continue;
             Line line{field.control, field.type, record.text(0, field.column), {}, false};
@@ -190,16 +191,14 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                                         {QStringLiteral("FORMNAME"), screenCaption},
                                         {QStringLiteral("MODIFICATIONDESCRIPTION"), kind}});
         m_state.LastInsertedId = entry;
-        for (const Line& line : lines) {
-            const bool modified = line.modified;
-            db.insert(QStringLiteral("_JOURNALDETAILS"), QStringLiteral("JOURNALDETAILSID"),
-                      {{QStringLiteral("JOURNALID"), entry},
-                       {QStringLiteral("OLDVALUE"), modified ? line.oldValue : QStringLiteral("0")},
-                       {QStringLiteral("NEWVALUE"), line.newValue},
-                       {QStringLiteral("CONTROLTYPE"), line.type},
-                       {QStringLiteral("CONTROLNAME"), line.control},
-                       {QStringLiteral("MODIFIED"), modified ? 1 : 0}});
-        }
+        QList<QVariantList> rows;
+        for (const Line& line : lines)
+            rows << QVariantList{entry, line.modified ? line.oldValue : QStringLiteral("0"), line.newValue, line.type,
+                                 line.control, line.modified ? 1 : 0};
+        db.insertRows(QStringLiteral("_JOURNALDETAILS"),
+                      {QStringLiteral("JOURNALID"), QStringLiteral("OLDVALUE"), QStringLiteral("NEWVALUE"),
+                       QStringLiteral("CONTROLTYPE"), QStringLiteral("CONTROLNAME"), QStringLiteral("MODIFIED")},
+                      rows);
         transaction.commit();
     } catch (const AppError& e) {
         ReportError(m_state, w, e, QStringLiteral("cJournal.JournalWindow"));

@@ -148,6 +148,11 @@ cWindow::cWindow(RunState& state) : m_state(state)
 {
 }
 
+ScreenDefinition cWindow::definitionOf(const QWidget* screen)
+{
+    return m_definitions.of(m_state.db(), screen->objectName());
+}
+
 QWidget* cWindow::activeScreen(QWidget* screen)
 {
     if (screen)
@@ -173,7 +178,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
     QHash<QString, QHash<QString, QVariant>> stored;
     QSet<QString> filled;
     try {
-        const ScreenDefinition definition = ScreenDefinition::load(db, w->objectName());
+        const ScreenDefinition& definition = definitionOf(w);
         if (definition.isEmpty())
             return false;
         if (where.isEmpty()) {
@@ -266,7 +271,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
     Outcome outcome = Outcome::Saved;
     ui.UpdateProgressBar(3);
     try {
-        const ScreenDefinition definition = ScreenDefinition::load(db, w->objectName());
+        const ScreenDefinition& definition = definitionOf(w);
         ReadSnapshot* snapshot = ReadSnapshot::of(w, where);
         QSet<QString> changed;
         const ControlAccess::Index controls(w);
@@ -356,7 +361,7 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
     if (!w)
         return false;
     try {
-        const ScreenDefinition definition = ScreenDefinition::load(m_state.db(), w->objectName());
+        const ScreenDefinition& definition = definitionOf(w);
         const ScreenDefinition::Field* identifier = definition.identifier();
         if (!identifier)
             return false;
@@ -391,7 +396,7 @@ qint64 cWindow::ReadOneValueFromTable(const QString& column, const QString& tabl
 QString cWindow::GetTableIdentifier(QWidget* screen)
 {
     try {
-        const ScreenDefinition::Field* identifier = ScreenDefinition::load(m_state.db(), screen->objectName()).identifier();
+        const ScreenDefinition::Field* identifier = definitionOf(screen).identifier();
         return identifier ? identifier->column : QStringLiteral("0");
     } catch (const AppError&) {
         return QStringLiteral("0");
@@ -401,7 +406,7 @@ QString cWindow::GetTableIdentifier(QWidget* screen)
 QString cWindow::GetTableName(QWidget* screen)
 {
     try {
-        const ScreenDefinition definition = ScreenDefinition::load(m_state.db(), screen->objectName());
+        const ScreenDefinition& definition = definitionOf(screen);
         return definition.isEmpty() ? QStringLiteral("0") : definition.tables().first().name;
     } catch (const AppError&) {
         return QStringLiteral("0");

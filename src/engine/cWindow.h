@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ControlAccess.h"
+#include "engine/ScreenDefinition.h"
 #include "shell/base/Database.h"
 
 #include <QHash>
@@ -13,7 +14,6 @@ class QComboBox;
 class QWidget;
 class ReadSnapshot;
 class RunState;
-class ScreenDefinition;
 
 // The window engine: moves one record between a screen's controls and the
 // tables its metadata names. Every call reads the metadata again. What a
@@ -48,6 +48,8 @@ public:
     void ShowFavouriteWindow(QWidget* parent);
 
     static QWidget* activeScreen(QWidget* screen);
+    // The screen's fields in force. Throws AppError when the metadata cannot be read.
+    ScreenDefinition definitionOf(const QWidget* screen);
 
 private:
     enum class Outcome { Saved, Conflict, Gone };
@@ -60,4 +62,5 @@ private:
     RunState& m_state;
     bool m_comboChanging = false;
     bool m_saving = false;
+    ScreenDefinitions m_definitions;
 };

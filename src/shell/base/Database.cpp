@@ -443,6 +443,50 @@ void Database::rollback()
     }
 }
 
+quint64 Database::changeStamp()
+{
+    sqlite3* handle = m_dialect == SqlDialect::SQLite && isOpen() ? sqliteHandle(connection()) : nullptr;
+    if (!handle)
+        return 0;
+    unsigned int version = 0;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return (quint64(sqlite3_total_changes64(handle)) << 32) ^ version ^ (quint64(1) << 63);
+}
+
+void Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    QStringList names, marks;
+    for (const QString& column : columns) {
+        names << checkedName(column);
+        marks << QStringLiteral("?");
+    }
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table), names.join(QLatin1Char(',')));
+    const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, sql, ErrorNumber::DatabaseFailure);
+    QSqlQuery query(connection());
+    bool ok = query.prepare(sql);
+    QString traced = sql;
+    for (auto row = rows.cbegin(); ok && row != rows.cend(); ++row) {
+        QStringList shown;
+        for (int i = 0; i < row->size(); ++i) {
+            query.bindValue(i, row->at(i));
+            shown << traceText(row->at(i));
+        }
+        ok = query.exec();
+        traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+        if (m_hook)
+            m_hook(traced);
+    }
+    if (!ok) {
+        const QSqlError e = query.lastError();
+        fail(e.databaseText().isEmpty() ? e.text() : e.databaseText(), e.nativeErrorCode(), traced,
+             ErrorNumber::DatabaseFailure);
+    }
+}
+
 Transaction::Transaction(Database& db) : m_db(db)
 {
     m_db.begin();

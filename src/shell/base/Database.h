@@ -70,6 +70,11 @@ public:
 
     // Inserts one row from column/value pairs and returns the new key.
     qint64 insert(const QString& table, const QString& keyColumn, const QList<Field>& fields);
+    // Changes whenever this connection wrote or, as of its last statement, another
+    // connection committed; 0 where the engine cannot tell. Costs no statement.
+    quint64 changeStamp();
+    // Inserts many rows of the same columns through one prepared statement.
+    void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows);
 
     // Blob columns, moved in blocks of BlobBlockSize.
     void writeBlob(const QString& table, const QString& column, const QString& keyColumn,
