@@ -14,6 +14,7 @@ packages=(
   libsqlite3-dev libzip-dev libssl-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-core
+  xvfb openbox xdotool x11-utils sqlite3 imagemagick
 )
 
 install_missing() {
