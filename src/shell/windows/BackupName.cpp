@@ -1,5 +1,7 @@
 #include "shell/windows/BackupName.h"
 
+#include "shell/base/Database.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,13 +15,18 @@ QString BackupName::freePath(const QString& folder, const QDateTime& time)
     return firstFree(QDir(folder).filePath(forTime(time)));
 }
 
+static bool isFree(const QString& path)
+{
+    return !QFileInfo::exists(path) && !QFileInfo::exists(Database::failedCheckName(path));
+}
+
 QString BackupName::firstFree(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    if (isFree(path))
         return path;
     for (int n = 2;; ++n) {
         const QString candidate = path + QStringLiteral("-%1").arg(n);
-        if (!QFileInfo::exists(candidate))
+        if (isFree(candidate))
             return candidate;
     }
 }

@@ -11,6 +11,7 @@ public:
     static QString forTime(const QDateTime& time);
     // The folder's backup path for that moment, made free by firstFree.
     static QString freePath(const QString& folder, const QDateTime& time);
-    // The path itself when nothing is there, else the path with "-2", "-3"... added.
+    // The path itself when nothing is there (nor a copy that failed its
+    // check under that name), else the path with "-2", "-3"... added.
     static QString firstFree(const QString& path);
 };

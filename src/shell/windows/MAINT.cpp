@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -91,12 +92,11 @@ MAINT::MAINT(RunState& state, QWidget* parent)
     m_reminderTimer->setSingleShot(true);
     connect(m_reminderTimer, &QTimer::timeout, this, &MAINT::reminderTimerTick);
 
+    m_menuButtonSize = m_ui->cmdF1->size();
     for (int n = 1; n <= 5; ++n)
         connect(menuButton(n), &QPushButton::clicked, this, [this, n] { openMenu(n); });
-    connect(m_ui->cmdAbout, &QPushButton::clicked, this,
-            [this] { openScreen(m_state, this, QStringLiteral("dlgAbout"), QStringLiteral("cmdAbout_Click")); });
-    connect(m_ui->cmdLogOff, &QPushButton::clicked, this,
-            [this] { openScreen(m_state, this, QStringLiteral("SCRNlogoff"), QStringLiteral("cmdLogOff_Click")); });
+    openOnClick(m_ui->cmdAbout, QStringLiteral("dlgAbout"));
+    openOnClick(m_ui->cmdLogOff, QStringLiteral("SCRNlogoff"));
 
     // The window sees the keys before its controls do.
     qApp->installEventFilter(this);
@@ -151,13 +151,13 @@ void MAINT::setUpToolButtons()
     m_ui->command7->setIcon(toolIcon(s, "x-office-database", QStyle::SP_DriveHDIcon));
     m_ui->command8->setIcon(toolIcon(s, "x-office-spreadsheet", QStyle::SP_FileDialogListView));
 
-    connect(m_ui->cmdlock, &QToolButton::clicked, this,
-            [this] { openScreen(m_state, this, QStringLiteral("SCRNlock"), QStringLiteral("cmdlock_Click")); });
-    connect(m_ui->cmdcalender, &QToolButton::clicked, this,
-            [this] { openScreen(m_state, this, QStringLiteral("POPcalendar"), QStringLiteral("cmdcalender_Click")); });
+    openOnClick(m_ui->cmdlock, QStringLiteral("SCRNlock"));
+    openOnClick(m_ui->cmdcalender, QStringLiteral("POPcalendar"));
     connect(m_ui->cmdreminders, &QToolButton::clicked, this, [this] {
         if (showReminders)
             guarded(m_state, this, QStringLiteral("cmdreminders_Click"), showReminders);
+        else
+            m_state.ui().message(this, notInThisVersion(m_ui->cmdreminders->toolTip()));
     });
     connect(m_ui->cmdcalc, &QToolButton::clicked, this, &MAINT::startCalculator);
     connect(m_ui->cmdmail, &QToolButton::clicked, this,
@@ -171,6 +171,18 @@ void MAINT::setUpToolButtons()
     });
     connect(m_ui->command8, &QToolButton::clicked, this, [this] {
         m_state.ui().startProgram(this, QStringLiteral("libreoffice"), {QStringLiteral("--calc")});
+    });
+}
+
+QString MAINT::captionOf(const QAbstractButton* button)
+{
+    return button->toolTip().isEmpty() ? button->text() : button->toolTip();
+}
+
+void MAINT::openOnClick(QAbstractButton* button, const QString& screen)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, button, screen] {
+        openScreen(m_state, this, screen, button->objectName() + QStringLiteral("_Click"), {}, {}, captionOf(button));
     });
 }
 
@@ -225,6 +237,8 @@ void MAINT::openMenu(int number)
     if (!menu || !menu->isVisible())
         menu = new MenuScreen(m_state, number, this);
     m_state.ui().show(menu);
+    // The digits go to the menu straight away.
+    menu->activateWindow();
 }
 
 MenuScreen* MAINT::menu(int number) const
@@ -266,20 +280,67 @@ QRect MAINT::workArea() const
     return QRect(central->mapToGlobal(area.topLeft()), area.size());
 }
 
+QRect MAINT::available() const
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableGeometry() : QRect();
+}
+
 QRect MAINT::menuArea() const
 {
     const QPushButton* button = menuButton(m_lastMenu);
     const QRect work = workArea();
-    int width = button->width();
-    if (const MenuScreen* m = m_menus[m_lastMenu - 1])
-        width = qMax(width, m->frameGeometry().width());
-    QPoint topLeft = button->mapToGlobal(QPoint(0, button->height() + 2));
-    // Right to left, the menu hangs from the button's right edge.
-    if (layoutDirection() == Qt::RightToLeft)
-        topLeft.rx() += button->width() - width;
-    // A menu wider than its button stays inside the main window.
-    topLeft.rx() = qBound(work.left(), topLeft.x(), qMax(work.left(), work.right() + 1 - width));
-    return QRect(topLeft, QSize(width, qMax(0, work.bottom() - topLeft.y())));
+    const MenuScreen* m = m_menus[m_lastMenu - 1];
+    const QSize size(qMax(button->width(), m ? m->frameGeometry().width() : 0),
+                     m ? m->frameGeometry().height() : 0);
+    const QRect anchor(button->mapToGlobal(QPoint(0, 0)), button->size());
+    QRect screenArea = available();
+    if (!screenArea.isValid())
+        screenArea = QRect(QPoint(-100000, -100000), QSize(200000, 200000));
+    const auto fits = [&](const QRect& r) { return screenArea.contains(r); };
+
+    // Below its button, hanging from the button's far edge in the reading
+    // direction and kept inside the main window.
+    int x = layoutDirection() == Qt::RightToLeft ? anchor.right() + 1 - size.width() : anchor.left();
+    x = qBound(work.left(), x, qMax(work.left(), work.right() + 1 - size.width()));
+    x = qBound(screenArea.left(), x, qMax(screenArea.left(), screenArea.right() + 1 - size.width()));
+    QRect placed(QPoint(x, anchor.bottom() + 3), size);
+    // Where the screen has no room below, above the button; else beside it,
+    // never over it.
+    if (!fits(placed))
+        placed.moveBottom(anchor.top() - 3);
+    if (!fits(placed)) {
+        const int top = qBound(screenArea.top(), anchor.top(),
+                               qMax(screenArea.top(), screenArea.bottom() + 1 - size.height()));
+        const QRect before(QPoint(anchor.left() - 3 - size.width(), top), size);
+        const QRect after(QPoint(anchor.right() + 4, top), size);
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
+        placed = fits(rtl ? before : after) || !fits(rtl ? after : before) ? (rtl ? before : after)
+                                                                         : (rtl ? after : before);
+    }
+    return QRect(placed.topLeft(), QSize(size.width(), qMax(1, screenArea.bottom() - placed.top())));
+}
+
+void MAINT::showEvent(QShowEvent* event)
+{
+    fitToScreen();
+    QMainWindow::showEvent(event);
+}
+
+void MAINT::fitToScreen()
+{
+    const QRect area = available();
+    if (!area.isValid())
+        return;
+    // The window frame is the window manager's; what is left is ours.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize room = area.size() - frame;
+    setMinimumSize(minimumSize().boundedTo(room));
+    resize(size().boundedTo(room));
+    QRect placed = frameGeometry();
+    placed.moveLeft(qBound(area.left(), placed.left(), qMax(area.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(qBound(area.top(), placed.top(), qMax(area.top(), area.bottom() + 1 - placed.height())));
+    move(placed.topLeft());
 }
 
 void MAINT::resizeEvent(QResizeEvent* event)
@@ -296,8 +357,11 @@ void MAINT::layOutControls()
         w->setGeometry(QStyle::visualRect(layoutDirection(), bounds, logical));
     };
 
-    // The five menu buttons keep their size and share what is left in equal gaps.
-    const QSize button = m_ui->cmdF1->size();
+    // The five menu buttons keep their size and share what is left in equal
+    // gaps; on a narrow screen they narrow too.
+    const int minimumGap = 4;
+    const QSize button(qMin(m_menuButtonSize.width(), (bounds.width() - 6 * minimumGap) / 5),
+                       m_menuButtonSize.height());
     const double gap = qMax(0.0, (bounds.width() - 5.0 * button.width()) / 6.0);
     for (int i = 0; i < 5; ++i) {
         const int x = qRound(gap * (i + 1) + button.width() * i);
@@ -336,6 +400,8 @@ void MAINT::activated()
 {
     closeOtherScreens();
     setProgress(-1);
+    // No screen is open over the main window now.
+    setStatusPanel(ScreenPanel, {});
     m_panels[PicturePanel - 1]->clear();
     m_panels[DatePanel - 1]->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     // The first-activation steps show the login modally, and closing it
@@ -370,7 +436,8 @@ bool MAINT::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent*>(event)))
             return true;
     } else if (event->type() == QEvent::MouseButtonRelease && watched == m_panels[DatePanel - 1]) {
-        openScreen(m_state, this, QStringLiteral("POPcalendar"), QStringLiteral("StatusBar1_PanelClick"));
+        openScreen(m_state, this, QStringLiteral("POPcalendar"), QStringLiteral("StatusBar1_PanelClick"), {}, {},
+                   m_panels[DatePanel - 1]->toolTip());
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class MenuScreen;
+class QAbstractButton;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
@@ -56,11 +57,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void setUpStatusBar();
     void setUpToolButtons();
     void loadLogo();
+    // What the operator knows a button by: its tool tip, else its text.
+    static QString captionOf(const QAbstractButton* button);
+    void openOnClick(QAbstractButton* button, const QString& screen);
+    // The screen's area free of panels and task bars.
+    QRect available() const;
+    // Within the screen's available area, whatever its size and scale.
+    void fitToScreen();
     void layOutControls();
     void activated();
     void closeOtherScreens();
@@ -77,6 +86,7 @@ private:
     QTimer* m_reminderTimer = nullptr;
     std::array<QPointer<MenuScreen>, 5> m_menus;
     QPixmap m_logo;
+    QSize m_menuButtonSize;
     int m_lastMenu = 1;
     bool m_inFirstActivation = false;
 };

@@ -10,6 +10,7 @@
 #include "shell/base/ScreenOpener.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 
 MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
@@ -70,6 +71,14 @@ void MenuScreen::runCommand(int button)
     if (!command)
         return;
     const MenuPreparation preparation = command->preparation;
+    QPointer<MenuScreen> self(this);
     openScreen(m_state, this, command->screen, QStringLiteral("command%1_Click").arg(button), command->mode,
-               [preparation](QWidget* screen) { MenuTable::prepare(preparation, screen); });
+               [preparation](QWidget* screen) { MenuTable::prepare(preparation, screen); }, command->caption);
+    // Back on the menu, its next digit works at once.
+    if (self && isVisible()) {
+        raise();
+        activateWindow();
+        if (QWidget* pressed = findChild<QPushButton*>(QStringLiteral("command%1").arg(button)))
+            pressed->setFocus();
+    }
 }

@@ -7,6 +7,7 @@
 #include "shell/base/ShellFrame.h"
 #include "shell/base/cSecurity.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -31,9 +32,32 @@ void SCRNlock::showEvent(QShowEvent* event)
     ScreenSetup::run(m_state, this);
     if (ShellFrame* frame = m_state.ui().frame())
         setGeometry(frame->frameWidget()->frameGeometry());
+    hideTheWork();
     const QPixmap picture(m_state.homeFile(QStringLiteral("LOCK.bmp")));
     m_ui->Image1->setPixmap(picture.isNull() ? padlock(128) : picture);
     m_ui->txtPassword->setFocus();
+}
+
+void SCRNlock::hideTheWork()
+{
+    // Moving the lock aside must show nothing of the work behind it. A
+    // modal window waiting for an answer would end its wait when hidden;
+    // none is open under the lock, which the main window opens.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->isModal())
+            continue;
+        m_hidden.append(w);
+        w->hide();
+    }
+}
+
+void SCRNlock::done(int result)
+{
+    for (const QPointer<QWidget>& w : std::as_const(m_hidden))
+        if (w)
+            w->show();
+    m_hidden.clear();
+    QDialog::done(result);
 }
 
 void SCRNlock::keyPressEvent(QKeyEvent* event)

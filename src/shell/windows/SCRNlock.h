@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPointer>
 #include <memory>
 
 class RunState;
 namespace Ui { class SCRNlock; }
 
-// Hides the work until the logged-in operator types his password again.
-// Only the right password ends it: Esc and closing the window do nothing.
+// Hides the work, every window of the program, until the logged-in operator
+// types his password again. Only the right password ends it: Esc and
+// closing the window do nothing.
 class SCRNlock : public QDialog {
     Q_OBJECT
 public:
@@ -17,6 +20,9 @@ public:
     // The picture shown when the home folder has no LOCK.bmp.
     static QPixmap padlock(int size);
 
+    // Shows again the windows the lock hid.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,8 +30,10 @@ protected:
 
 private:
     void checkPassword();
+    void hideTheWork();
 
     RunState& m_state;
     std::unique_ptr<Ui::SCRNlock> m_ui;
     bool m_loaded = false;
+    QList<QPointer<QWidget>> m_hidden;
 };

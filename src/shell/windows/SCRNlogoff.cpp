@@ -80,15 +80,29 @@ void SCRNlogoff::logOff()
 
 bool SCRNlogoff::backUp()
 {
+    // Two log-offs in the same second, or a chosen file that is there
+    // already: a backup never replaces another.
+    const QString target = BackupName::firstFree(m_ui->lblbakupfilename->text());
     try {
-        // Two log-offs in the same second, or a chosen file that is there
-        // already: a backup never replaces another.
-        const QString target = BackupName::firstFree(m_ui->lblbakupfilename->text());
         QDir().mkpath(QFileInfo(target).absolutePath());
         m_state.db().backupTo(target);
         return true;
     } catch (const AppError& e) {
         ReportError(m_state, this, e, QStringLiteral("SCRNlogoff.cmdOk_Click"));
+        if (e.number() == Database::DamagedDatabase) {
+            // The copy is the database page for page: the fault is in the
+            // database, and working on does not mend it.
+            m_state.ui().message(
+                this,
+                QStringLiteral("قاعدة البيانات نفسها تالفة:\n%1\n\n"
+                               "النسخة التي أُخذت الآن لم تجتز الفحص، وقد حُفظت كما هي باسم:\n%2\n\n"
+                               "لا تتابع العمل على قاعدة البيانات هذه. استرجع آخر نسخة احتياطية سليمة من المجلد %3 "
+                               "واتصل بالمسؤول عن البرنامج.")
+                    .arg(m_state.db().path(), Database::failedCheckName(target),
+                         QFileInfo(target).absolutePath()),
+                QStringLiteral("قاعدة البيانات تالفة"));
+            return true;
+        }
         return m_state.ui().question(this,
                                      QStringLiteral("تعذر أخذ نسخة احتياطية من قاعدة البيانات: ") + e.description()
                                          + QStringLiteral("\nهل تريد إنهاء البرنامج على أي حال؟"),

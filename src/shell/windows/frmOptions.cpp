@@ -8,6 +8,7 @@
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/SqlValue.h"
 
+#include <QApplication>
 #include <QLocale>
 
 namespace {
@@ -44,6 +45,12 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
             [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
     connect(m_ui->dfnExtraMilesPercent, &QLineEdit::textChanged, this,
             [this] { keepOneCharge(m_ui->dfnExtraMilesPercent, m_ui->dfnExtraMilesFlat); });
+    // Between two windows of the program the focus passes directly; it is
+    // lost to nobody only when another application takes it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now && isVisible())
+            m_programLeft = true;
+    });
 }
 
 frmOptions::~frmOptions() = default;
@@ -57,8 +64,12 @@ void frmOptions::load()
 bool frmOptions::event(QEvent* event)
 {
     const bool handled = DataScreen::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        showEntries();
+    if (event->type() == QEvent::WindowActivate) {
+        // Coming back from another application keeps what was typed.
+        if (!m_programLeft)
+            showEntries();
+        m_programLeft = false;
+    }
     return handled;
 }
 

@@ -9,9 +9,11 @@ namespace Ui { class frmOptions; }
 
 // The office-wide settings of _CONFIG that the operator may change: the
 // message switches, the extra-kilometre charge and the currency words. No
-// table is bound: the entries are read each time the screen is activated and
-// written by Save. New, Open, Delete and Print list mean nothing here, so
-// their buttons stay disabled.
+// table is bound: the entries are read each time the screen is activated
+// from within the program (not when the operator comes back from another
+// application, so that typed values stay) and written by Save. New, Open,
+// Delete, Print list and Print mean nothing here, so their buttons stay
+// disabled.
 class frmOptions : public DataScreen {
     Q_OBJECT
 public:
@@ -30,4 +32,6 @@ private:
     static void keepOneCharge(const NumberEdit* changed, NumberEdit* other);
 
     std::unique_ptr<Ui::frmOptions> m_ui;
+    // The program lost the keyboard to another application since the last activation.
+    bool m_programLeft = false;
 };
