@@ -45,10 +45,11 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
             [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
     connect(m_ui->dfnExtraMilesPercent, &QLineEdit::textChanged, this,
             [this] { keepOneCharge(m_ui->dfnExtraMilesPercent, m_ui->dfnExtraMilesFlat); });
-    // Between two windows of the program the focus passes directly; it is
-    // lost to nobody only when another application takes it.
+    // Between two windows of the program the keyboard passes from one to
+    // the other; no window of ours is active only when another application
+    // has taken it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (!now && isVisible())
+        if (!now && !QApplication::activeWindow() && isVisible())
             m_programLeft = true;
     });
 }

@@ -2,6 +2,7 @@
 #include "shell/base/ScreenTag.h"
 #include "shell/windows/BackupName.h"
 #include "shell/windows/MAINT.h"
+#include "shell/windows/MenuScreen.h"
 #include "shell/windows/SCRNlock.h"
 #include "shell/windows/SCRNlogoff.h"
 #include "shell/windows/dlgAbout.h"
@@ -46,9 +47,34 @@ TEST(SCRNlock, ThePasswordInAnyCaseUnlocksEscapeAndCloseDoNot)
     }
 }
 
+// Moving the lock aside shows nothing: every window of the program is hidden
+// while it is up, and comes back with the right password.
+TEST(SCRNlock, HidesEveryWindowOfTheProgramUntilUnlocked)
+{
+    TestOffice office;
+    office.loginAs("ADMIN");
+    MAINT window(office.state());
+    window.show();
+    window.openMenu(2);
+    QWidget* menu = window.menu(2);
+    ASSERT_NE(menu, nullptr);
+    QDialog other;
+    other.show();
+    SCRNlock lock(office.state(), &window);
+    lock.show();
+    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_TRUE(lock.isVisible());
+    QTest::keyClicks(passwordField(&lock), "admin");
+    QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+    EXPECT_FALSE(lock.isVisible());
+    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+}
+
 TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
 {
-    enum Folder { Exists, Missing, EarlierBackup, BlockedByAFile };
+    enum Folder { Exists, Missing, EarlierBackup, BlockedByAFile, DamagedDatabase };
     const struct { const char* what; bool tick; int key; Folder folder; bool ends; bool answer = false; } rows[] = {
         {"OK without Check1", false, 0, Exists, true},
         {"Esc cancels", true, Qt::Key_Escape, Exists, false},
@@ -56,6 +82,7 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         {"an earlier backup is never overwritten", true, 0, EarlierBackup, true},
         {"a failed backup asks, No keeps the run", true, 0, BlockedByAFile, false, false},
         {"a failed backup asks, Yes ends anyway", true, 0, BlockedByAFile, true, true},
+        {"a damaged database: the copy is kept and the operator told", true, 0, DamagedDatabase, true},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -64,6 +91,15 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         const QString folder = office.file("db/backup");
         ASSERT_TRUE(r.folder == Missing || QDir().mkpath(r.folder == BlockedByAFile ? office.file("db") : folder));
         office.ui().answers = {r.answer};
+        if (r.folder == DamagedDatabase) {
+            // Its index no longer matches its table.
+            office.db().executeNative("PRAGMA writable_schema = ON");
+            office.db().executeNative("UPDATE sqlite_master SET sql = replace(sql, '(', '(ENTRYVALUE, ') "
+                                      "WHERE type = 'index' AND tbl_name = '_CONFIG'");
+            office.db().close();
+            office.db().open(office.databasePath());
+            ASSERT_NE(office.db().integrityCheck(), "ok");
+        }
         SCRNlogoff screen(office.state(), nullptr);
         screen.show();
         screen.findChild<QCheckBox*>("Check1")->setChecked(r.tick);
@@ -85,8 +121,12 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         EXPECT_EQ(office.db().isOpen(), !r.ends);
         EXPECT_EQ(ScreenTag::get(&window) == "Exit", r.ends);
         EXPECT_EQ(screen.isVisible(), r.folder == BlockedByAFile && !r.ends);
-        const QString made = r.folder == EarlierBackup ? target + "-2" : target;
+        const QString made = r.folder == EarlierBackup ? target + "-2"
+                           : r.folder == DamagedDatabase ? Database::failedCheckName(target) : target;
         EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
+        EXPECT_EQ(office.ui().messages.size(), r.folder == DamagedDatabase ? 1 : 0);
+        for (const QString& part : {QStringLiteral("تالفة"), office.databasePath(), made})
+            EXPECT_TRUE(r.folder != DamagedDatabase || office.ui().lastMessage().contains(part)) << part.toStdString();
         if (QFileInfo::exists(made)) {
             Database copy;
             copy.open(made);
@@ -98,8 +138,9 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         }
         EXPECT_EQ(office.ui().questions.size(), r.folder == BlockedByAFile ? 1 : 0);
         QFile log(errorLogPath(office.state()));
-        EXPECT_EQ(log.open(QIODevice::ReadOnly) && log.readAll().contains(",5004,SCRNlogoff.cmdOk_Click - "),
-                  r.folder == BlockedByAFile);
+        const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        EXPECT_EQ(logged.contains(",5004,SCRNlogoff.cmdOk_Click - "), r.folder == BlockedByAFile);
+        EXPECT_EQ(logged.contains(",5200,SCRNlogoff.cmdOk_Click - "), r.folder == DamagedDatabase);
     }
 }
 

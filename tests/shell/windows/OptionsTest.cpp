@@ -141,3 +141,39 @@ TEST(frmOptions, ExtraCharges)
     EXPECT_TRUE(log.open(QIODevice::ReadOnly) && QString::fromUtf8(log.readAll()).contains("dfnExtraMilesFlat"));
     EXPECT_EQ(office.ui().dialogsShown, QStringList{"dlgError"});
 }
+
+// Coming back from another application keeps what the operator typed and has
+// not saved; activated from within the program, the screen reads the store
+// again. Print means nothing here and stays off, by key as by button.
+TEST(frmOptions, ComingBackFromElsewhereKeepsTypedValues)
+{
+    const struct { const char* what; bool fromElsewhere; const char* shown; } rows[] = {
+        {"another application had the keyboard", true, "typed"},
+        {"another window of the program had it", false, "stored"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        Configuration(office.db()).SetConfig("FILS", "stored");
+        Options options(office);
+        options.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
+        EXPECT_FALSE(ScreenChecks::control<QPushButton>(&options, "cmdPRINT")->isEnabled());
+        QTest::keyClick(&options, Qt::Key_F7);
+        EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
+        options.set("dfsFils", "typed");
+        QDialog other;
+        // The program's windows lose the keyboard to nobody of theirs, and get it back.
+        if (r.fromElsewhere) {
+            QApplication::setActiveWindow(nullptr);
+            QApplication::setActiveWindow(&options);
+        } else {
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+            options.activateWindow();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
+        EXPECT_EQ(options["dfsFils"], r.shown);
+    }
+}
