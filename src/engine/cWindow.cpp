@@ -79,6 +79,14 @@ void blankZeros(QWidget* screen)
     }
 }
 
+// An empty text is stored as one blank; the field shows it empty, so that what
+// the clerk types into it is stored without a blank before or after.
+QString shownText(const QVariant& value)
+{
+    const QString text = NullToText(value, true);
+    return text == QLatin1String(" ") ? QString() : text;
+}
+
 // Shows a stored value; true when the control got today's date or the time of
 // day in place of an empty one.
 bool showStored(QWidget* control, int type, const QVariant& value)
@@ -88,7 +96,7 @@ bool showStored(QWidget* control, int type, const QVariant& value)
         ControlAccess::setDefaultValue(control, NullToText(value, false));
         break;
     case StoredValue::Text:
-        ControlAccess::setDefaultValue(control, NullToText(value, true));
+        ControlAccess::setDefaultValue(control, shownText(value));
         break;
     case StoredValue::Date:
         if (NullToText(value, false).size() < 6) {
@@ -101,7 +109,7 @@ bool showStored(QWidget* control, int type, const QVariant& value)
         ControlAccess::setValue(control, NullToText(value, false));
         break;
     case StoredValue::ListText:
-        ControlAccess::setText(control, NullToText(value, true));
+        ControlAccess::setText(control, shownText(value));
         break;
     case StoredValue::Time:
         if (value.toString() == QLatin1String("0")) {

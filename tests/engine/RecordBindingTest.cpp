@@ -22,7 +22,8 @@ TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
     const struct { const char* column; QVariant stored; const char* control; const char* shown; const char* typed;
                    QVariant saved; bool notes = false; } cases[] = {
         {"NAME", u"أحمد"_s, "txtNAME", "أحمد", nullptr, u"أحمد"_s},
-        {"NAME", QVariant(), "txtNAME", " ", nullptr, QVariant()},
+        {"NAME", QVariant(), "txtNAME", "", nullptr, QVariant()},
+        {"NAME", u" "_s, "txtNAME", "", "typed", u"typed"_s},
         {"NAME", u"x"_s, "txtNAME", "x", "", u" "_s},
         {"METER", 0, "dfnMETER", "", nullptr, 0},
         {"METER", 5, "dfnMETER", "5", "-12", -12},
@@ -32,7 +33,7 @@ TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
         {"ISSUEDATE", 20030105, "dfdISSUEDATE", "05/01/2003", "31/12/2003", 20031231},
         {"RETURNED", 1, "dffRETURNED", "1", "0", 0},
         {"CARTYPE", u"0"_s, "dfgCARTYPE", "", nullptr, u"0"_s},
-        {"CARTYPE", QVariant(), "dfgCARTYPE", " ", nullptr, QVariant()},
+        {"CARTYPE", QVariant(), "dfgCARTYPE", "", nullptr, QVariant()},
         {"CARTYPE", u"van"_s, "dfgCARTYPE", "van", "", u"0"_s},
         {"EXITTIME", u"0"_s, "dftEXITTIME", "now", nullptr, QVariant()},
         {"EXITTIME", QVariant(), "dftEXITTIME", "00:00:00", nullptr, QVariant()},
