@@ -277,7 +277,8 @@ bool cWindow::Save(const QString& where, QWidget* screen)
     cUI& ui = m_state.ui();
     QString statement;
     Outcome outcome = Outcome::Saved;
-    ui.UpdateProgressBar(3);
+    // The save takes the screen as it was when asked; events run again once it is over.
+    ui.ShowProgress(3);
     try {
         const ScreenDefinition& definition = definitionOf(w);
         ReadSnapshot* snapshot = ReadSnapshot::of(w, where);

@@ -55,6 +55,8 @@ void ScriptedUI::show(QWidget* window)
 
 void ScriptedUI::processEvents()
 {
+    if (onPendingEvents)
+        onPendingEvents();
     QApplication::processEvents();
 }
 

@@ -34,6 +34,8 @@ public:
     QStringList programsStarted;  // "program arg1 arg2"
     QList<QUrl> urlsOpened;
     bool programsAvailable = true;
+    // Called whenever pending events are let run, as the operator's next key would be.
+    std::function<void()> onPendingEvents;
     int waitedMs = 0;
     int quitCode = -1;            // -1 while nobody asked to quit
 
