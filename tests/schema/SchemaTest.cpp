@@ -1,10 +1,15 @@
 #include "schema/NewDatabase.h"
 #include "schema/Schema.h"
 #include "shell/base/AppError.h"
-#include "shell/base/Cipher.h"
+#include "shell/base/Configuration.h"
 #include "shell/base/Database.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/cSecurity.h"
+#include "support/TestOffice.h"
 
 #include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,50 +19,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every table and its columns that the program's statements and the screens' bound controls name, as they spell them.
-const char* const NamedColumns =
-    "OPERATOR: OPERATORID LOGINID PASSWRD operatorname storepassword OPERATORSUSPENDED FavouriteWindow EXPIRATIONDATE "
-    "DISCOUNTPERCENTAGE; group_func: operatorid menu_name command1 command2 command3 command4 command5 command6 command7 "
-    "command8 command9; _CONFIG: entry entryvalue; _WINDOWTABLE: WINDOWTABLEID WINDOWNAME TABLENAME ONOFF TABLEORDER "
-    "OPENWINDOWDESC; _WINDOWTABLEDETAILS: WINDOWTABLEID WINDOWCONTROL COLUMN TYPE COLUMNLABEL ONOFF IDENTIFIER GRIDORDER "
-    "gridwidth; _GRIDTABLE: GRIDTABLEID WINDOWNAME GRIDNAME TABLENAME ONOFF; _GRIDTABLEDETAILS: GRIDTABLEID "
-    "GRIDCOLUMNNUMBER Column GRIDLABEL ColumnWidth ONOFF; _SCREENCOMBOBOX: WINDOWNAME COLUMNNAME COMBOBOXVALUE DEFAULT "
-    "DISPLAYORDER ONOFF; _WINDOWVALIDATION: WINDOWVALIDATIONID WINDOWNAME VALIDATIONTYPEID vldtnname1 vldtnname2 "
-    "ErrorMessage FOCUSFIELDNAME TABNBR ONOFF; _screencontrol: WINDOWNAME CONTROLNAME CONTROLINDEX CONTROLTYPE "
-    "CONTROLVALUE DIMTOP DIMLEFT DIMWIDTH DIMHEIGHT ENABLE HIDE LANGUAGE ONOFF; WINDOWTABLE: WINDOWTABLEID WINDOWNAME "
-    "TableName; WINDOWTABLEDETAILS: WINDOWTABLEID Column COLUMNLABEL ONOFF DETAILSORDER; car: carid name CREATEDT rented "
-    "STOP METER PRINTINCONTRACT1 PRINTINCONTRACT2 PRINTINCONTRACT3 PRINTINCONTRACT4 PRINTINCONTRACT5 PRINTINCONTRACT6 "
-    "CARTYPE PLATENO BRAND Color SHAPE MAKE GEAR MOTORNO CHASSISNO FARE Comments OWNERNAME OWNERJOB Address City Govern "
-    "Country PostalCode Tel1 Tel2 Tel3 Mob Ext Fax OWNERComments TRAFFIC LICENSENO LICENSEEXPIRY INSURANCETYPE1 "
-    "INSURANCE1 INSURANCE1FROM INSURANEDC1DATETTO INSURANCETYPE2 INSURANCE2 INSURANCE2DATEFROM INSURANCE2DATETO "
-    "INSURANCECOMMENTS MainType1 MaintMiles1 EveryDays1 MaintMilesStart1 MaintStart1 MainType2 MaintMiles2 EveryDays2 "
-    "MaintMilesStart2 MaintStart2 MainType3 MaintMiles3 EveryDays3 MaintMilesStart3 MaintStart3 LASTTRAN; CARPICTURE: "
-    "CARID PICTURESEQUENCE CARPICTURE; Customer: CUSTOMERID name CREATEDT TITLE LASTNAME NICKNAME IDType IDNumber "
-    "IssuePlace IssueDate LicenseType HomeCarLicense TrafficDepart HomeLicenseExpiry Nationality Sex BlackList "
-    "StopTransaction CreationDate LastTransaction Balance Religin MaritalStatus ReferedBy BirthDate Children Spouse "
-    "HomeAddress HomeCity HomeGovern HomeCountry HomePostalCode HomeTel1 HomeTel2 HomeTel3 HomeMob HomeExt HomeFax "
-    "HomeEmail HomeWebSite HomeComments WorkCompany WorkJob WorkDepartment WorkAssistant WorkAddress WorkCity WorkGovern "
-    "WorkCountry WorkPostalCode WorkTel1 WorkTel2 WorkTel3 WorkMob WorkExt WorkFax WorkEmail WorkWebsite WorkCarNo "
-    "WorkCarLicenseNo WorkCarTraffic WorkComments; CUSTOMERPICTURE: CUSTOMERID CUSTOMERPICTURE; EMPLOYEE: EMPID NAME "
-    "FLGMANAGER IDNUM ISSUEEDFROM BIRTHDATE BIRTHPLACE SEX MARITALSTATUS NOCHILDREN MILITARYSTATUS QUALIFICATION MAJOR "
-    "ADDRESS HOMEPHONE NEARESTPHONE MOBILE DEPARTMENT JOB WORKTYPE TIMECARDNO MANAGERID DATEJOINED HIREJOINED "
-    "TERMINATIONDATE HEIGHT WEIGHT DRESS GLOVE HAT PANTS JACKET SHIRT SHOE CHEST HEAD HEIGHT2 NECK SHOULDER WAIST; "
-    "EMPPICTURE: EMPID OLEMODULE; RENT: RENTID NAME EXITDATE RETURNED Customerid TITLE CustomerNAME IDType IDNumber "
-    "IssuePlace IssueDate LICENSENO LicenseExpiryDate LicenseIssuePlace Nationality Job WorkPlace Address City Govern "
-    "Tel1 Tel2 Tel3 Mob Ext Fax CarNo CARTYPE PlatNo Model COLOR METER DailyRent Comments ExitTime RentPeriod ReturnDate "
-    "Insurance DailyRentText InsuranceText OpenMeter PrintComments ActualReturnDate ActualReturnTime ActualPeriod "
-    "ReturnMeter Permitted MeterDifference RequiredKilometersDiff RequiredAmount OtherAmounts Total Paid Remainder "
-    "SurrenderComments; CUSTOMERMESSAGE: CUSTOMERMESSAGEID name HomeComments; _Reminder: reminderid onoff "
-    "REMINDERRULENAME Message REMINDERDATE SQLREMINDERLIST REMINDERTYPE Frequency Comments; reminderqueue: "
-    "reminderqueueid ERRORMESSAGE reminderid message RELEASEDATE DATEACTIONED; _GLRULE: GLRULEID WINDOWNAME NAME "
-    "AMOUNTFIELD; _GLRULEDETAIL: GLRULEID DEBITACCOUNTFIELD CREDITACCOUNTFIELD RELATEDDETAILDEBITFIELD "
-    "RELATEDDETAILCREDITFIELD; JOURNAL: JOURNALID AMOUNT NAME TRANSACTIONDATE Narrative CarID LICENSENO "
-    "RelatedDetailDebit RelatedDetailCredit FromAccount ToAccount; JOURNALDETAIL: JOURNALDETAILID TRANSACTIONDATE AMOUNT "
-    "JOURNALID ACCOUNTNUMBER RELATEDDETAIL DEBITORCREDIT; chartofaccount: CHARTOFACCOUNTID NAME ACCOUNTNUMBER "
-    "ACCOUNTCATEGORYID DESCRIPTION; ACCOUNTCATEGORY: ACCOUNTCATEGORYID NAME; _JOURNAL: JOURNALID USER JOURNALDATE "
-    "JOURNALTIME JOURNALDESCRIPTION FORM FORMNAME MODIFICATIONDESCRIPTION; _JOURNALDETAILS: JOURNALDETAILSID JOURNALID "
-    "OLDVALUE NEWVALUE CONTROLTYPE CONTROLNAME MODIFIED; _RPT: RPTID RPTNAME WINDOWNAME ONOFF displayorder Rptfilename; "
-    "_RPTDETAIL: RPTID RPTDETAILTYPE ONOFF TABLENBR SQLStatement BINDVARS; _SCHEMAVERSION: VERSION";
+// One bound control of a screen's definition rows that are in force.
+struct Bound {
+    QString screen, table, control, column;
+    int type = 0;
+    bool identifier = false;
+};
+
+QList<Bound> boundControls(Database& db)
+{
+    const RowSet rows = db.execute(u"select WT.WINDOWNAME , WT.TABLENAME , WTD.* from _WINDOWTABLE WT , "
+                                   "_WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and "
+                                   "WT.ONOFF = 1 and WTD.ONOFF = 1"_s);
+    QList<Bound> bound;
+    for (int i = 0; i < rows.count(); ++i)
+        bound << Bound{rows.text(i, u"WINDOWNAME"_s), rows.text(i, u"TABLENAME"_s).trimmed(),
+                       rows.text(i, u"WINDOWCONTROL"_s), rows.text(i, u"Column"_s).trimmed(),
+                       rows.value(i, u"TYPE"_s).toInt(), rows.value(i, u"IDENTIFIER"_s).toInt() == 1};
+    return bound;
+}
 
 QByteArray bytesOf(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
@@ -78,13 +58,32 @@ protected:
 
 }  // namespace
 
-TEST_F(NewDatabaseTest, everyNamedColumnExistsAndEveryTableHasOneIntegerKey)
+TEST_F(NewDatabaseTest, everyTableAndColumnTheScreensNameExistsAndTheirIdentifierIsTheKey)
 {
-    for (const QString& entry : QString::fromLatin1(NamedColumns).split(u';')) {
-        const QStringList named = entry.split(u' ', Qt::SkipEmptyParts), columns = db.columnsOf(named[0].chopped(1));
-        ASSERT_FALSE(columns.isEmpty()) << qPrintable(named[0]);
-        for (const QString& column : named.mid(1))
-            EXPECT_TRUE(columns.contains(column, Qt::CaseInsensitive)) << qPrintable(named[0] + column);
+    const QList<Bound> bound = boundControls(db);
+    ASSERT_FALSE(bound.isEmpty());
+    for (const Bound& b : bound) {
+        const QString where = b.screen + u'.' + b.control + u' ' + b.table + u'.' + b.column;
+        ASSERT_TRUE(db.tableExists(b.table)) << qPrintable(where);
+        EXPECT_TRUE(db.columnsOf(b.table).contains(b.column, Qt::CaseInsensitive)) << qPrintable(where);
+        // Open, read and save find the record by its identifier.
+        if (b.identifier) {
+            EXPECT_EQ(db.primaryKeyOf(b.table).toLower(), b.column.toLower()) << qPrintable(where);
+        }
+    }
+    // The customer search's definition rows, and the grids' tables and column expressions.
+    const RowSet searched = db.execute(u"select WT.TABLENAME , WTD.* from WINDOWTABLE WT , WINDOWTABLEDETAILS WTD "
+                                       "WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WTD.ONOFF = 1"_s);
+    for (int i = 0; i < searched.count(); ++i)
+        EXPECT_TRUE(db.columnsOf(searched.text(i, u"TABLENAME"_s).trimmed())
+                        .contains(searched.text(i, u"Column"_s).trimmed(), Qt::CaseInsensitive))
+            << qPrintable(searched.text(i, u"TABLENAME"_s) + u'.' + searched.text(i, u"Column"_s));
+    const RowSet grids = db.execute(u"select G.GRIDNAME , G.TABLENAME , GD.* from _GRIDTABLE G , _GRIDTABLEDETAILS GD "
+                                    "WHERE GD.GRIDTABLEID = G.GRIDTABLEID and G.ONOFF = 1 and GD.ONOFF = 1"_s);
+    for (int i = 0; i < grids.count(); ++i) {
+        const QString sql = u"SELECT "_s + grids.text(i, u"Column"_s) + u" AS [c] FROM "_s + grids.text(i, u"TABLENAME"_s)
+                          + u" WHERE 1 = 0"_s;
+        EXPECT_NO_THROW(db.execute(sql)) << qPrintable(grids.text(i, u"GRIDNAME"_s) + u": "_s + sql);
     }
     for (const TableDef& table : Schema::tables()) {
         const RowSet key = db.executeBound(u"SELECT name, type FROM pragma_table_info(?) WHERE pk > 0"_s, {table.name});
@@ -98,33 +97,103 @@ TEST_F(NewDatabaseTest, everyNamedColumnExistsAndEveryTableHasOneIntegerKey)
             << qPrintable(column);
 }
 
-TEST_F(NewDatabaseTest, configurationDefaultsAndAdminWithEveryMenuRight)
+TEST_F(NewDatabaseTest, everyScreenTableTakesNewRecordsAndKeepsWhatTheirFieldsSave)
 {
-    const struct { const char* entry; const char* value; } defaults[] = {
-        {"APPTITLE", "إيجار - تأجير السيارات"}, {"LICENSEDESCRIPTION", "Ijar - car rental front office"}, {"EMAILADDRESS", ""},
-        {"WEBSITEADDRESS", ""}, {"SHOWERRORS", "1"}, {"USEROUTER", "0"}, {"SHOWSCREENNAME", "0"}, {"SHOWFIELDNAME", "0"},
-        {"EXTRAMILESFLAT", "0"}, {"EXTRAMILESPERCENT", "0"}, {"POUND", "دينار كويتي"}, {"TWOPOUNDS", "ديناران كويتيان"},
-        {"POUNDS", "دنانير كويتية"}, {"FILS", "فلس"},
+    // Values of each field type in the form a save writes them (texts quoted), what
+    // must come back, and the storage class that keeps numbers and dates comparable.
+    struct Sample { QString value; bool quoted; const char* storage; };
+    const std::map<int, QList<Sample>> samples{
+        {0, {{u"42"_s, false, "integer"}, {u"-3.5"_s, false, "real"}}},                // number
+        {1, {{u"007"_s, true, "text"}, {u"قيد 'أول'\r\nسطر ثان"_s, true, "text"}}},  // text
+        {2, {{u"20240229"_s, false, "integer"}}},                                     // date
+        {3, {{u"1"_s, false, "integer"}, {u"0"_s, false, "integer"}}},               // flag
+        {4, {{u"0"_s, true, "text"}, {u"شهري"_s, true, "text"}}},                    // list text
+        {5, {{u"093000"_s, true, "text"}}},                                           // time
     };
-    for (const auto& e : defaults) {
-        const RowSet rows = db.execute(u"select * from _CONFIG where entry = '%1'"_s.arg(QLatin1String(e.entry)));
-        const bool one = rows.count() == 1 && !rows.value(0, u"entryvalue"_s).isNull();  // a null would read as "0"
-        EXPECT_EQ(one ? rows.text(0, u"entryvalue"_s) : u"(missing)"_s, QString::fromUtf8(e.value)) << e.entry;
+    std::map<QString, QList<Bound>> byTable;
+    for (const Bound& b : boundControls(db))
+        if (!b.identifier)
+            byTable[b.table.toLower()] << b;
+    ASSERT_FALSE(byTable.empty());
+    for (const auto& [name, fields] : byTable) {
+        const QString table = fields.first().table, key = db.primaryKeyOf(table);
+        for (int record = 0; record < 2; ++record) {
+            // The new-record dialog inserts a row, then the screen's save sets its fields.
+            qint64 id = 0;
+            ASSERT_NO_THROW(id = db.insert(table, key, {})) << qPrintable(table);
+            const QString where = u" where "_s + key + u" = "_s + QString::number(id);
+            QStringList assignments;
+            for (const Bound& b : fields) {
+                ASSERT_TRUE(samples.count(b.type)) << qPrintable(b.screen + u'.' + b.control) << " type " << b.type;
+                const QList<Sample>& kinds = samples.at(b.type);
+                const Sample& sample = kinds[record % kinds.size()];
+                assignments << b.column + u" = "_s + (sample.quoted ? SqlValue::quoted(sample.value) : sample.value);
+            }
+            const QString update = u"update "_s + table + u" set "_s + assignments.join(u" , "_s) + where;
+            ASSERT_NO_THROW(EXPECT_EQ(db.command(update), 1)) << qPrintable(update);
+            for (const Bound& b : fields) {
+                const QList<Sample>& kinds = samples.at(b.type);
+                const Sample& sample = kinds[record % kinds.size()];
+                const RowSet row = db.execute(u"select "_s + b.column + u" as [v] , typeof("_s + b.column
+                                              + u") as [t] from "_s + table + where);
+                const QString field = b.screen + u'.' + b.control + u' ' + table + u'.' + b.column;
+                ASSERT_EQ(row.count(), 1) << qPrintable(field);
+                EXPECT_EQ(row.text(0, u"v"_s).toStdString(), sample.value.toStdString()) << qPrintable(field);
+                EXPECT_EQ(row.text(0, u"t"_s).toStdString(), sample.storage) << qPrintable(field);
+            }
+        }
     }
-    EXPECT_EQ(count(u"select * from _CONFIG"_s), int(std::size(defaults)));
+}
 
-    const RowSet admin = db.execute(u"select * from operator WHERE loginid  = 'ADMIN'"_s);
-    ASSERT_EQ(admin.count(), 1);
-    EXPECT_EQ(count(u"select * from OPERATOR"_s), 1);
-    EXPECT_EQ(Cipher::Decrypt(admin.text(0, u"PASSWRD"_s)), u"ADMIN"_s);
-    EXPECT_EQ(admin.value(0, u"storepassword"_s).toInt() + admin.value(0, u"OPERATORSUSPENDED"_s).toInt(), 0);
-    const RowSet rights = db.execute(u"select * from group_func where operatorid = %1 order by menu_name asc"_s
-                                         .arg(admin.value(0, u"OPERATORID"_s).toLongLong()));
-    ASSERT_EQ(rights.count(), 5);
-    for (int row = 0; row < 5; ++row) {
-        EXPECT_EQ(rights.text(row, u"menu_name"_s), u"F%1M"_s.arg(row + 1));
-        for (int button = 1; button <= 9; ++button)
-            EXPECT_EQ(rights.value(row, u"command%1"_s.arg(button)).toInt(), 1) << "row " << row << " button " << button;
+TEST(NewOffice, everyConfigurationEntryTheProgramReadsIsThere)
+{
+    TestOffice office;
+    Database& db = office.db();
+    QStringList asked;
+    db.setStatementHook([&asked](const QString& sql) {
+        static const QRegularExpression entry(u"_CONFIG\\s+where\\s+entry\\s*=\\s*'([^']*)'"_s,
+                                              QRegularExpression::CaseInsensitiveOption);
+        if (const QRegularExpressionMatch m = entry.match(sql); m.hasMatch())
+            asked << m.captured(1);
+    });
+    Configuration::LoadConfiguration(office.state());
+    db.setStatementHook({});
+    asked.removeDuplicates();
+    ASSERT_FALSE(asked.isEmpty());
+    for (const QString& entry : asked) {
+        // A missing or null entry would silently read as "0".
+        const RowSet rows = db.execute(u"select entryvalue from _CONFIG where entry = '%1'"_s.arg(SqlValue::text(entry)));
+        EXPECT_TRUE(rows.count() == 1 && !rows.value(0, u"entryvalue"_s).isNull()) << qPrintable(entry);
+    }
+    const ConfigValues& config = office.state().config;
+    EXPECT_TRUE(config.APPTITLE.contains(u"إيجار"_s)) << qPrintable(config.APPTITLE);
+    EXPECT_EQ(config.SHOWERRORS, 1) << "a new office shows its errors";
+}
+
+TEST(NewOffice, theOneOperatorAdminLogsInWithAdminAndMayUseEveryMenuCommand)
+{
+    TestOffice office;
+    Database& db = office.db();
+    cSecurity security(office.state());
+    EXPECT_FALSE(security.IsValidUserPassword(u"ADMIN"_s, u"ADMIN2"_s));
+    EXPECT_TRUE(security.IsValidUserPassword(u"ADMIN"_s, u"ADMIN"_s));
+    const RowSet operators = db.execute(u"select * from OPERATOR"_s);
+    ASSERT_EQ(operators.count(), 1);
+    EXPECT_EQ(operators.value(0, u"storepassword"_s).toInt() + operators.value(0, u"OPERATORSUSPENDED"_s).toInt(), 0);
+
+    office.loginAs(u"ADMIN"_s);
+    for (int menu = 1; menu <= 5; ++menu) {
+        QWidget screen;
+        screen.setObjectName(u"F%1M"_s.arg(menu));
+        QList<QPushButton*> buttons;
+        for (int i = 0; i <= 9; ++i) {
+            buttons << new QPushButton(&screen);
+            buttons.last()->setObjectName(u"command%1"_s.arg(i));
+            buttons.last()->setEnabled(false);
+        }
+        security.SecureTheMenu(&screen);
+        for (int i = 1; i <= 9; ++i)
+            EXPECT_TRUE(buttons[i]->isEnabled()) << "menu F" << menu << " command" << i;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 // Small helpers for the tests of real data screens.
 namespace ScreenChecks {
@@ -30,10 +31,14 @@ inline void type(QWidget* field, const QString& text)
     }
 }
 
+// Clicks the screen's button; a button the screen does not have fails the test,
+// or a renamed button would turn the test into one that checks nothing.
 inline void click(const QWidget* screen, const QString& button)
 {
     if (auto* b = control<QAbstractButton>(screen, button))
         b->click();
+    else
+        ADD_FAILURE() << "screen " << qPrintable(screen->objectName()) << " has no button " << qPrintable(button);
 }
 
 }
