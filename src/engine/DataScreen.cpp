@@ -154,14 +154,25 @@ void DataScreen::Close()
 void DataScreen::PrintListCommand()
 {
     if (m_definition.printList == PrintList::ListWindow)
-        openScreen(m_state, this, QStringLiteral("F3M0O"), objectName() + QStringLiteral(".cmdPL_Click"));
+        openScreen(m_state, this, QStringLiteral("F3M0O"), objectName() + QStringLiteral(".cmdPL_Click"), {}, {},
+                   buttonCaption(QStringLiteral("cmdPL")));
     takeKeyboard();
 }
 
 void DataScreen::Print()
 {
-    openScreen(m_state, this, QStringLiteral("frmPrint"), objectName() + QStringLiteral(".cmdPRINT_Click"));
+    openScreen(m_state, this, QStringLiteral("frmPrint"), objectName() + QStringLiteral(".cmdPRINT_Click"), {}, {},
+               buttonCaption(QStringLiteral("cmdPRINT")));
     takeKeyboard();
+}
+
+QString DataScreen::buttonCaption(const QString& name) const
+{
+    // The tool tip names the command alone; the face also shows its key.
+    const auto* button = qobject_cast<const QAbstractButton*>(ControlAccess::find(this, name));
+    if (!button)
+        return {};
+    return button->toolTip().isEmpty() ? button->text().remove(QLatin1Char('&')).trimmed() : button->toolTip();
 }
 
 void DataScreen::takeKeyboard()

@@ -64,6 +64,7 @@ protected:
 
 private:
     void takeKeyboard();
+    QString buttonCaption(const QString& name) const;
 
     RunState& m_state;
     Definition m_definition;

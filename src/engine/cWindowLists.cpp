@@ -9,9 +9,11 @@
 #include "shell/base/AppError.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ScreenOpener.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/TextConvert.h"
+#include "shell/base/cSecurity.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -242,15 +244,10 @@ void cWindow::ComboBoxOnChange(QComboBox* box)
 
 void cWindow::ShowFavouriteWindow(QWidget* parent)
 {
-    guarded(m_state, parent, QStringLiteral("cWindow.ShowFavouriteWindow"), [&] {
-        const RowSet favourite = m_state.db().execute(
-            QStringLiteral("select favouritewindow from operator where loginid = '")
-            + SqlValue::text(m_state.CurrentLoginId) + QLatin1Char('\''));
-        if (favourite.isEmpty())
-            return;
-        const QString name = favourite.text(0, QStringLiteral("FavouriteWindow")).trimmed();
-        if (name.isEmpty() || !m_state.screens().contains(name))
-            return;
-        m_state.ui().show(m_state.screens().instance(name, parent));
-    });
+    QString name;
+    guarded(m_state, parent, QStringLiteral("ShowFavouriteWindow"),
+            [&] { name = cSecurity(m_state).FavouriteWindow(m_state.CurrentLoginId); });
+    if (name.isEmpty() || !m_state.screens().contains(name))
+        return;
+    openScreen(m_state, parent, name, QStringLiteral("ShowFavouriteWindow"));
 }

@@ -38,6 +38,7 @@ int ScriptedUI::exec(QDialog* dialog)
     // One script per showing; the last one stays for later showings.
     DialogScript script = it->size() > 1 ? it->takeFirst() : it->first();
     dialog->setResult(QDialog::Rejected);
+    dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
     QApplication::processEvents();
     script(dialog);

@@ -30,7 +30,7 @@ static void place(ShellFrame* frame, QWidget* screen, bool menu)
     if (!area.isValid())
         return;
     if (menu) {
-        screen->move(area.topLeft());
+        screen->setGeometry(QRect(area.topLeft(), screen->size()));
         return;
     }
     const QSize size = screen->size().boundedTo(area.size());

@@ -318,7 +318,10 @@ QRect MAINT::menuArea() const
         placed = fits(rtl ? before : after) || !fits(rtl ? after : before) ? (rtl ? before : after)
                                                                          : (rtl ? after : before);
     }
-    return QRect(placed.topLeft(), QSize(size.width(), qMax(1, screenArea.bottom() - placed.top())));
+    // The menu's frame goes there; its inside starts where the frame of this
+    // window, drawn by the same window manager, says.
+    const QPoint inside(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top());
+    return QRect(placed.topLeft() + inside, QSize(size.width(), qMax(1, screenArea.bottom() - placed.top())));
 }
 
 void MAINT::showEvent(QShowEvent* event)

@@ -13,8 +13,13 @@
 #include <QPointer>
 #include <QPushButton>
 
+// A dialog of the main window, so that the window manager hands the focus back
+// to it when a screen opened from it closes; only a close button on its frame.
+constexpr Qt::WindowFlags MenuFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
-    : QDialog(parent, Qt::Tool), m_state(state), m_menu(menuNumber), m_ui(std::make_unique<Ui::MenuScreen>())
+    : QDialog(parent, MenuFlags), m_state(state), m_menu(menuNumber), m_ui(std::make_unique<Ui::MenuScreen>())
 {
     m_ui->setupUi(this);
     setObjectName(MenuTable::menuName(menuNumber));

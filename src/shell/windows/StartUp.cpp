@@ -1,14 +1,14 @@
 #include "shell/windows/StartUp.h"
 
+#include "engine/cWindow.h"
+
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/IniFile.h"
 #include "shell/base/RunState.h"
-#include "shell/base/ScreenOpener.h"
 #include "shell/base/ShellFrame.h"
-#include "shell/base/cSecurity.h"
 #include "shell/windows/HomeLock.h"
 #include "shell/windows/LOGINP.h"
 #include "shell/windows/LoginDatabase.h"
@@ -101,17 +101,7 @@ void StartUp::firstActivation()
     // Once the activation that ran the login is over: opened inside it, the
     // screen would be closed by that very activation's closing of screens.
     QTimer::singleShot(0, parentWindow() ? static_cast<QObject*>(parentWindow()) : QCoreApplication::instance(),
-                       [this] { openFavouriteScreen(); });
-}
-
-void StartUp::openFavouriteScreen()
-{
-    QString name;
-    guarded(m_state, parentWindow(), QStringLiteral("ShowFavouriteWindow"),
-            [&] { name = cSecurity(m_state).FavouriteWindow(m_state.CurrentLoginId); });
-    if (name.isEmpty() || !m_state.screens().contains(name))
-        return;
-    openScreen(m_state, parentWindow(), name, QStringLiteral("ShowFavouriteWindow"));
+                       [this] { m_state.service<cWindow>().ShowFavouriteWindow(parentWindow()); });
 }
 
 void StartUp::ReadIniFile(LOGINP& login)

@@ -54,7 +54,6 @@ private:
     void tellHomeNotWritable();
     bool takeLock(LOGINP& login);
     void deleteTemporaryFiles();
-    void openFavouriteScreen();
 
     RunState& m_state;
     std::function<void(ScreenRegistry&)> m_registerScreens;
