@@ -219,7 +219,13 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
         m_state.screens().open(lines.text(0, QStringLiteral("Form")), parent, {}, [&state, lines](QWidget* screen) {
             state.Viewing = true;
             if (auto* dialog = qobject_cast<QDialog*>(screen))
-                QObject::connect(dialog, &QDialog::finished, dialog, [&state] { state.Viewing = false; });
+                QObject::connect(dialog, &QDialog::finished, dialog, [&state] {
+                    state.Viewing = false;
+                    // The stored version is gone from the screen, and so is its mark.
+                    ShellFrame* frame = state.ui().frame();
+                    if (frame && frame->statusPanel(ShellFrame::ScreenPanel) == FromJournal)
+                        frame->setStatusPanel(ShellFrame::ScreenPanel, {});
+                });
             // A screen reads its first record when it is first shown: the stored
             // version goes over that read, once the screen is up.
             QMetaObject::invokeMethod(

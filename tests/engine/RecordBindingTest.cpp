@@ -3,6 +3,7 @@
 #include "engine/DataScreen.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/cJournal.h"
+#include "shell/base/ShellFrame.h"
 
 #include <QDate>
 #include <QLabel>
@@ -424,11 +425,28 @@ TEST(Journal, ASaveWritesOneEntryWithALineForEveryField)
     }
 }
 
-// The view goes over the data screen's own first read, shows the journalled version read-only,
-// and a save from it writes nothing.
+namespace {
+
+// The main window's status panels, and nothing else of it.
+struct PanelFrame : ShellFrame {
+    QWidget* frameWidget() override { return nullptr; }
+    void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
+    QString statusPanel(int panel) const override { return panels.value(panel); }
+    void setProgress(int) override {}
+    QRect workArea() const override { return {}; }
+    QRect menuArea() const override { return {}; }
+    QHash<int, QString> panels;
+};
+
+}
+
+// The view goes over the data screen's own first read, shows the journalled version read-only
+// and marked as such while it lasts, and a save from it writes nothing.
 TEST(Journal, ViewShowsTheStoredVersionReadOnly)
 {
     JournalOffice j;
+    PanelFrame frame;
+    j.ui().setFrame(&frame);
     j.state().screens().add(SyntheticScreen::Name, [](RunState& st, QWidget* parent) {
         DataScreen::Definition definition;
         definition.keyColumn = SyntheticScreen::Key;
@@ -449,6 +467,7 @@ TEST(Journal, ViewShowsTheStoredVersionReadOnly)
     bool shown = false;
     j.ui().onDialog(SyntheticScreen::Name, [&](QDialog* view) {
         shown = j.state().Viewing;
+        EXPECT_EQ(frame.statusPanel(ShellFrame::ScreenPanel), u"من السجل"_s);
         const auto at = [&](const char* name) { return ControlAccess::require(view, QLatin1String(name)); };
         EXPECT_EQ(ControlAccess::text(at("txtNAME")), u"stored name"_s);
         EXPECT_EQ(ControlAccess::text(at("txtID")), QString::number(j.key));
@@ -462,5 +481,7 @@ TEST(Journal, ViewShowsTheStoredVersionReadOnly)
     j.state().service<cJournal>().ViewFromJournal(entry, nullptr);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(j.state().Viewing);
+    EXPECT_EQ(frame.statusPanel(ShellFrame::ScreenPanel), QString()) << "the mark outlived the view";
+    j.ui().setFrame(nullptr);
     EXPECT_EQ(j.snapshot(), before);
 }

@@ -270,6 +270,8 @@ void MAINT::setProgress(int percent)
     }
     m_progress->setValue(qMin(percent, 100));
     m_progress->show();
+    // Drawn at once: long work inside a transaction lets no events run.
+    m_progress->repaint();
 }
 
 QRect MAINT::workArea() const
