@@ -105,14 +105,13 @@ QWidget* require(const QWidget* screen, const QString& name)
 
 Index::Index(const QWidget* screen) : m_screen(screen)
 {
-    // The first in child order wins, as with find.
     if (!screen)
         return;
-    for (QWidget* w : screen->findChildren<QWidget*>()) {
-        const QString key = w->objectName().toCaseFolded();
-        if (!m_byName.contains(key))
-            m_byName.insert(key, w);
-    }
+    // The first in child order wins: the last written stays.
+    const QList<QWidget*> children = screen->findChildren<QWidget*>();
+    m_byName.reserve(children.size());
+    for (qsizetype i = children.size() - 1; i >= 0; --i)
+        m_byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
 }
 
 QWidget* Index::find(const QString& name) const

@@ -124,21 +124,22 @@ bool showStored(QWidget* control, int type, const QVariant& value)
     return false;
 }
 
-// One "column = value" of the save's assignment list; empty for codes that
-// are neither read nor written.
-QString assignment(const QString& column, QWidget* control, int type)
+// Type codes the save writes; the others are neither read nor written.
+bool isWritten(int type)
+{
+    return type >= StoredValue::Number && type <= StoredValue::Time;
+}
+
+// One "column = value" of the save's assignment list, from the stored form of the value.
+QString assignment(const QString& column, const QString& stored, int type)
 {
     switch (type) {
     case StoredValue::Number:
     case StoredValue::Flag:
     case StoredValue::Date:
-        return column + QStringLiteral(" = ") + StoredValue::of(control, type);
-    case StoredValue::Text:
-    case StoredValue::ListText:
-    case StoredValue::Time:
-        return column + QStringLiteral(" = '") + SqlValue::text(StoredValue::of(control, type)) + QLatin1Char('\'');
+        return column + QStringLiteral(" = ") + stored;
     default:
-        return {};
+        return column + QStringLiteral(" = '") + SqlValue::text(stored) + QLatin1Char('\'');
     }
 }
 
@@ -200,6 +201,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
             if (data.isEmpty())
                 return false;
             QHash<QString, QVariant>& values = stored[table.name.toLower()];
+            values.reserve(table.fields.size());
             for (const ScreenDefinition::Field& field : table.fields) {
                 column = field.column;
                 if (field.type < StoredValue::Number || field.type > StoredValue::Time)
@@ -231,6 +233,7 @@ void cWindow::remember(QWidget* screen, const ControlAccess::Index& controls, co
     ReadSnapshot* snapshot = ReadSnapshot::take(screen, where);
     snapshot->stored = stored;
     snapshot->filled = filled;
+    snapshot->shown.reserve(definition.tables().size() * definition.tables().first().fields.size());
     for (const ScreenDefinition::Table& table : definition.tables()) {
         for (const ScreenDefinition::Field& field : table.fields) {
             if (field.identifier || field.type < StoredValue::Number || field.type > StoredValue::Time)
@@ -296,15 +299,13 @@ bool cWindow::Save(const QString& where, QWidget* screen)
                 if (field.identifier)
                     continue;
                 QWidget* control = controls.require(field.control);
-                if (ControlAccess::defaultValue(control).isNull())
+                if (!isWritten(field.type) || ControlAccess::defaultValue(control).isNull())
                     continue;
-                const QString set = assignment(field.column, control, field.type);
-                if (set.isEmpty())
-                    continue;
-                if (snapshot && !snapshot->changed(field.control, StoredValue::of(control, field.type)))
+                const QString stored = StoredValue::of(control, field.type);
+                if (snapshot && !snapshot->changed(field.control, stored))
                     continue;
                 changed.insert(field.control.toLower());
-                list << set;
+                list << assignment(field.column, stored, field.type);
             }
             if (!list.isEmpty())
                 updates.append({table.name, list});
@@ -326,6 +327,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
             for (const ScreenDefinition::Table& table : definition.tables()) {
                 const RowSet row = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
                 QHash<QString, QVariant>& values = stored[table.name.toLower()];
+            values.reserve(table.fields.size());
                 for (const ScreenDefinition::Field& field : table.fields)
                     if (!row.isEmpty() && row.hasColumn(field.column))
                         values.insert(field.column.toLower(), row.value(0, field.column));

@@ -5,11 +5,10 @@
 RowSet::RowSet(QStringList columns, QList<QVariantList> rows)
     : m_columns(std::move(columns)), m_rows(std::move(rows))
 {
-    for (int i = 0; i < m_columns.size(); ++i) {
-        const QString key = m_columns[i].toLower();
-        if (!m_index.contains(key))  // the first of two equal names wins, as in a join
-            m_index.insert(key, i);
-    }
+    // The first of two equal names wins, as in a join: the last written stays.
+    m_index.reserve(m_columns.size());
+    for (qsizetype i = m_columns.size() - 1; i >= 0; --i)
+        m_index.insert(m_columns[i].toLower(), int(i));
 }
 
 bool RowSet::hasColumn(const QString& name) const
