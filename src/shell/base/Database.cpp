@@ -6,6 +6,7 @@
 #include "shell/base/SqliteFunctions.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -193,7 +194,8 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
     if (!ok) {
         const QSqlError e = query.lastError();
         if (isBusy(e))
-            fail(QStringLiteral("قاعدة البيانات %1 مشغولة لدى جهاز آخر، فلم تتم العملية. حاول مرة أخرى بعد قليل.")
+            fail(QCoreApplication::translate("Database", "The database %1 is busy on another computer, so the operation "
+                                                         "was not done. Try again in a moment.")
                      .arg(m_path),
                  e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
         const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();

@@ -86,7 +86,8 @@ bool QtUI::startProgram(QWidget* parent, const QString& program, const QStringLi
 {
     const QString path = QStandardPaths::findExecutable(program);
     if (path.isEmpty() || !QProcess::startDetached(path, arguments)) {
-        message(parent, QStringLiteral("تعذر تشغيل البرنامج \"%1\": البرنامج غير مثبت على هذا الجهاز").arg(program));
+        message(parent,
+                tr("The program \"%1\" could not be started: it is not installed on this computer.").arg(program));
         return false;
     }
     return true;
@@ -95,7 +96,7 @@ bool QtUI::startProgram(QWidget* parent, const QString& program, const QStringLi
 bool QtUI::openUrl(QWidget* parent, const QUrl& url)
 {
     if (!QDesktopServices::openUrl(url)) {
-        message(parent, QStringLiteral("تعذر فتح \"%1\": لا يوجد برنامج لفتحه على هذا الجهاز").arg(url.toString()));
+        message(parent, tr("\"%1\" could not be opened: no program on this computer opens it.").arg(url.toString()));
         return false;
     }
     return true;

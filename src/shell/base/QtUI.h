@@ -2,8 +2,12 @@
 
 #include "shell/base/cUI.h"
 
+#include <QCoreApplication>
+
 // The operator door of the running program: real Qt dialogs and processes.
 class QtUI : public cUI {
+    Q_DECLARE_TR_FUNCTIONS(QtUI)
+
 public:
     void message(QWidget* parent, const QString& text, const QString& title = {}) override;
     bool question(QWidget* parent, const QString& text, const QString& title = {}) override;

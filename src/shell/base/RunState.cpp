@@ -33,7 +33,8 @@ void RunState::showBusyWait(bool waiting)
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (frame) {
             m_statusBeforeWait = frame->statusPanel(ShellFrame::MessagePanel);
-            m_ui->ShowStatusMessage(QStringLiteral("قاعدة البيانات مشغولة لدى جهاز آخر، جارٍ الانتظار…"));
+            m_ui->ShowStatusMessage(
+                QCoreApplication::translate("RunState", "The database is busy on another computer; waiting…"));
             // Drawn at once: no events may run while a statement waits.
             frame->frameWidget()->repaint();
         }
@@ -50,10 +51,10 @@ bool RunState::askToWaitAgain(const QString& path)
         QApplication::restoreOverrideCursor();
     const bool again = m_ui->question(
         hasWindows() ? QApplication::activeWindow() : nullptr,
-        QStringLiteral("قاعدة البيانات %1 مشغولة الآن لدى جهاز آخر في المكتب.\n"
-                       "اختر «موافق» للانتظار والمحاولة مرة أخرى، أو «إلغاء» للتراجع عن هذه العملية.")
+        QCoreApplication::translate("RunState", "The database %1 is busy on another computer of the office just now.\n"
+                                               "Choose OK to wait and try again, or Cancel to give up this operation.")
             .arg(path),
-        QStringLiteral("قاعدة البيانات مشغولة"));
+        QCoreApplication::translate("RunState", "Database busy"));
     if (hasWindows())
         QApplication::setOverrideCursor(Qt::WaitCursor);
     return again;

@@ -4,6 +4,7 @@
 #include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QString notInThisVersion(const QString& caption)
@@ -12,8 +13,9 @@ QString notInThisVersion(const QString& caption)
     static const QRegularExpression key(QStringLiteral("^\\s*\\d+\\s*-\\s*"));
     const QString shown = QString(caption).remove(key).remove(QLatin1Char('&')).trimmed();
     if (shown.isEmpty())
-        return QStringLiteral("هذه الشاشة غير متاحة في هذا الإصدار من البرنامج.");
-    return QStringLiteral("البند «%1» غير متاح في هذا الإصدار من البرنامج.").arg(shown);
+        return QCoreApplication::translate("ScreenOpener", "This screen is not available in this version of the program.");
+    return QCoreApplication::translate("ScreenOpener", "\"%1\" is not available in this version of the program.")
+        .arg(shown);
 }
 
 void openScreen(RunState& state, QWidget* parent, const QString& name, const QString& where,

@@ -5,6 +5,7 @@
 #include "shell/base/ScreenTag.h"
 #include "shell/base/ShellFrame.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 void ScreenRegistry::add(const QString& name, Factory factory)
@@ -32,7 +33,8 @@ QWidget* ScreenRegistry::instance(const QString& name, QWidget* parent)
     const auto it = m_factories.constFind(key(name));
     if (it == m_factories.constEnd())
         throw AppError(ErrorNumber::UnknownScreen,
-                       QStringLiteral("الشاشة \"%1\" غير متوفرة في هذا الإصدار").arg(name),
+                       QCoreApplication::translate("ScreenRegistry", "The screen \"%1\" is not available in this version")
+                           .arg(name),
                        QStringLiteral("ScreenRegistry"));
     QWidget* screen = (*it)(m_state, parent);
     if (screen->objectName().isEmpty())

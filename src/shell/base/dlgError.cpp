@@ -7,7 +7,6 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,13 +31,13 @@ dlgError::~dlgError() = default;
 void dlgError::showError(const QString& number, const QString& description, const QString& source,
                          const QString& screenName, const QString& controlName)
 {
-    setWindowTitle(QStringLiteral("Error #") + number);
+    setWindowTitle(tr("Error #") + number);
     m_ui->txterr0->setPlainText(description);
     m_ui->txterr1->setText(source);
-    m_ui->dfActiveControl->setText(QStringLiteral("Active Control:") + controlName);
-    m_ui->dfScreenName->setText(QStringLiteral("Form: ") + screenName);
-    m_ui->dfOperatorName->setText(QStringLiteral("Operator:") + m_state.CurrentLoginId);
-    m_ui->dtDateTime->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    m_ui->dfActiveControl->setText(tr("Active Control:") + controlName);
+    m_ui->dfScreenName->setText(tr("Form: ") + screenName);
+    m_ui->dfOperatorName->setText(tr("Operator:") + m_state.CurrentLoginId);
+    m_ui->dtDateTime->setText(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
 }
 
 void dlgError::showEvent(QShowEvent* event)
@@ -54,7 +53,7 @@ void dlgError::printMessage()
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
-        m_state.ui().message(this, QStringLiteral("لا توجد طابعة افتراضية على هذا الجهاز، تعذرت طباعة الرسالة"),
+        m_state.ui().message(this, tr("This computer has no default printer; the message could not be printed."),
                              windowTitle());
         return;
     }
@@ -62,7 +61,7 @@ void dlgError::printMessage()
     QPrinter printer(printerInfo);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        m_state.ui().message(this, QStringLiteral("تعذرت الطباعة على الطابعة \"%1\"").arg(printerInfo.printerName()),
+        m_state.ui().message(this, tr("Printing on the printer \"%1\" failed.").arg(printerInfo.printerName()),
                              windowTitle());
         return;
     }

@@ -9,6 +9,7 @@
 #include "shell/base/cSecurity.h"
 #include "shell/windows/DatabaseFilter.h"
 #include "shell/windows/LOGINP0.h"
+#include "shell/windows/OwnDirection.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,6 +29,8 @@ LOGINP::LOGINP(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_root = new QTreeWidgetItem(m_ui->TreeView1, {RunState::programName() + QStringLiteral(".ini")});
+    OwnDirection::rows(m_ui->TreeView1);
+    OwnDirection::rows(m_ui->lstRequirements);
 
     m_ui->txtUserName->installEventFilter(this);
     m_ui->lblIniFileName->installEventFilter(this);
@@ -105,7 +108,7 @@ void LOGINP::OK()
         const QString loginId = m_ui->txtUserName->text().trimmed();
         const QString password = m_ui->txtPassword->text();
         if (!cSecurity(m_state).IsValidUserPassword(loginId, password)) {
-            m_state.ui().message(this, QStringLiteral("كلمة السر غير صحيحة"));
+            m_state.ui().message(this, tr("كلمة السر غير صحيحة"));
             m_ui->txtPassword->clear();
             m_ui->txtPassword->setFocus();
             return;
@@ -197,7 +200,7 @@ void LOGINP::openIniFile()
 void LOGINP::chooseDatabase()
 {
     FileRequest request;
-    request.title = QStringLiteral("DataBase File");
+    request.title = tr("DataBase File");
     request.filter = DatabaseFilter::filter();
     request.defaultSuffix = DatabaseFilter::suffix();
     request.initialPath = m_ui->lblDBName->text();

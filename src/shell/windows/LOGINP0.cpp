@@ -50,7 +50,7 @@ void LOGINP0::browse()
     if (m_ui->txtkey->text() != QLatin1String("DataBase"))
         return;
     FileRequest request;
-    request.title = QStringLiteral("أختر قاعدة البيانات");
+    request.title = tr("أختر قاعدة البيانات");
     request.filter = DatabaseFilter::filter();
     request.defaultSuffix = DatabaseFilter::suffix();
     request.initialPath = m_state.homeFolder();

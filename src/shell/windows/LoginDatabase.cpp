@@ -21,7 +21,8 @@ QString createCommand(const QString& path)
 
 QString chooseAnother()
 {
-    return QStringLiteral("انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيار الملف الصحيح");
+    return QCoreApplication::translate("LoginDatabase",
+                                       "Double-click the database name on the login screen to choose the right file");
 }
 
 }
@@ -43,7 +44,7 @@ QString LoginDatabase::copyBeforeUpgrade(const QString& databasePath, int versio
 bool LoginDatabase::refuse(QWidget* screen, const QString& text)
 {
     m_state.db().close();
-    m_state.ui().message(screen, text, QStringLiteral("قاعدة البيانات"));
+    m_state.ui().message(screen, text, tr("Database"));
     return false;
 }
 
@@ -56,7 +57,7 @@ bool LoginDatabase::open(QWidget* screen)
         const QString named = path.trimmed().isEmpty() ? m_state.homeFile(QStringLiteral("fdk.db")) : path;
         ReportError(m_state, screen, QString::number(ErrorNumber::DatabaseNotFound),
                     QStringLiteral("Database not found in ") + named, QStringLiteral("DataBase Location"));
-        return refuse(screen, QStringLiteral("لم يُعثر على قاعدة البيانات:\n%1\n\n%2، أو أنشئ قاعدة جديدة بالأمر:\n%3")
+        return refuse(screen, tr("The database was not found:\n%1\n\n%2, or create a new one with the command:\n%3")
                                   .arg(named, chooseAnother(), createCommand(named)));
     }
     try {
@@ -66,15 +67,16 @@ bool LoginDatabase::open(QWidget* screen)
                     e.source() + QStringLiteral("--") + e.sqlState());
         const int code = e.number() & 0xff;
         if (code == Database::Busy || code == Database::Locked)
-            return refuse(screen, QStringLiteral("قاعدة البيانات %1 مقفلة من برنامج آخر أو من جهاز آخر.\n\n"
-                                                 "أغلق البرنامج الذي يستخدمها ثم اضغط «موافق» في شاشة الدخول مرة أخرى.")
+            return refuse(screen, tr("The database %1 is held by another program or another computer.\n\n"
+                                     "Close the program that uses it, then press OK on the login screen again.")
                                       .arg(path));
         if (code == NotADatabase || code == Corrupt)
-            return refuse(screen, QStringLiteral("الملف %1 ليس قاعدة بيانات صالحة.\n\n%2، أو استرجع آخر نسخة "
-                                                 "احتياطية من المجلد %3.")
+            return refuse(screen, tr("The file %1 is not a valid database.\n\n"
+                                     "%2, or restore the latest backup from the folder %3.")
                                       .arg(path, chooseAnother(), m_state.homeFile(QStringLiteral("db/backup"))));
-        return refuse(screen, QStringLiteral("تعذّر فتح قاعدة البيانات %1:\n%2\n\nتأكد من أن لمستخدمك صلاحية القراءة "
-                                             "والكتابة على الملف وعلى المجلد الذي يحويه، ثم اضغط «موافق» مرة أخرى.")
+        return refuse(screen, tr("The database %1 could not be opened:\n%2\n\n"
+                                 "Make sure your user may read and write the file and the folder that holds it, "
+                                 "then press OK again.")
                                   .arg(path, e.description()));
     }
     return fitSchema(screen);
@@ -90,19 +92,19 @@ bool LoginDatabase::fitSchema(QWidget* screen)
         found = Schema::version(db);
     } catch (const AppError& e) {
         ReportError(m_state, screen, e, QStringLiteral("LoginDatabase"));
-        return refuse(screen, QStringLiteral("تعذّرت قراءة قاعدة البيانات %1:\n%2\n\nحاول مرة أخرى بعد قليل.")
+        return refuse(screen, tr("The database %1 could not be read:\n%2\n\nTry again in a moment.")
                                   .arg(path, e.description()));
     }
     if (found == known)
         return true;
     if (found == 0)
-        return refuse(screen, QStringLiteral("الملف %1 قاعدة بيانات، لكنه لا يحوي جداول هذا البرنامج.\n\n%2، أو أنشئ "
-                                             "قاعدة جديدة بالأمر:\n%3")
+        return refuse(screen, tr("The file %1 is a database, but it does not hold the tables of this program.\n\n%2, or "
+                                 "create a new one with the command:\n%3")
                                   .arg(path, chooseAnother(), createCommand(path)));
     if (found > known)
-        return refuse(screen, QStringLiteral("قاعدة البيانات %1 من الإصدار %2، وهذا البرنامج لا يعرف إلا الإصدارات حتى %3.\n\n"
-                                             "لا تعمل عليها بهذا البرنامج: ثبّت على هذا الجهاز الإصدار الأحدث من البرنامج "
-                                             "الذي يستعمله باقي المكتب.")
+        return refuse(screen, tr("The database %1 is of version %2, and this program knows the versions up to %3 only.\n\n"
+                                 "Do not work on it with this program: install on this computer the newer version of the "
+                                 "program that the rest of the office uses.")
                                   .arg(path)
                                   .arg(found)
                                   .arg(known));
@@ -111,9 +113,9 @@ bool LoginDatabase::fitSchema(QWidget* screen)
         db.backupTo(copy);
     } catch (const AppError& e) {
         ReportError(m_state, screen, e, QStringLiteral("LoginDatabase"));
-        return refuse(screen, QStringLiteral("قاعدة البيانات %1 من الإصدار %2 وتحتاج إلى تحديث، لكن تعذّر أخذ نسخة منها "
-                                             "قبل التحديث:\n%3\n\nلم يُغيَّر فيها شيء. أفرغ مكاناً على القرص أو "
-                                             "أصلح الملف ثم حاول مرة أخرى.")
+        return refuse(screen, tr("The database %1 is of version %2 and needs an upgrade, but no copy of it could be taken "
+                                 "before the upgrade:\n%3\n\nNothing in it was changed. Free some room on the disk or "
+                                 "repair the file, then try again.")
                                   .arg(path)
                                   .arg(found)
                                   .arg(e.description()));
@@ -128,21 +130,21 @@ bool LoginDatabase::fitSchema(QWidget* screen)
         } catch (const AppError&) {
             // the version read before the upgrade is the last one known
         }
-        return refuse(screen, QStringLiteral("تعذّر تحديث قاعدة البيانات %1 إلى الإصدار %2:\n%3\n\nبقيت على الإصدار %4، "
-                                             "ونسختها كما كانت قبل التحديث محفوظة في:\n%5\nأبلغ المسؤول عن البرنامج "
-                                             "قبل متابعة العمل.")
+        return refuse(screen, tr("The database %1 could not be upgraded to version %2:\n%3\n\nIt stays at version %4, and "
+                                 "its copy from before the upgrade is kept in:\n%5\nTell the person in charge of the "
+                                 "program before you go on working.")
                                   .arg(path)
                                   .arg(known)
                                   .arg(e.description())
                                   .arg(reached)
                                   .arg(copy));
     }
-    m_state.ui().message(screen, QStringLiteral("حُدِّثت قاعدة البيانات %1 من الإصدار %2 إلى الإصدار %3.\n"
-                                                "ونسختها كما كانت قبل التحديث محفوظة في:\n%4")
+    m_state.ui().message(screen, tr("The database %1 was upgraded from version %2 to version %3.\n"
+                                    "Its copy from before the upgrade is kept in:\n%4")
                                      .arg(path)
                                      .arg(found)
                                      .arg(known)
                                      .arg(copy),
-                         QStringLiteral("قاعدة البيانات"));
+                         tr("Database"));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "schema/Schema.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,8 @@ class RunState;
 // another program) is told to the operator with what to do, and the
 // connection stays closed.
 class LoginDatabase {
+    Q_DECLARE_TR_FUNCTIONS(LoginDatabase)
+
 public:
     explicit LoginDatabase(RunState& state, QList<SchemaStep> history = Schema::steps());
 

@@ -64,13 +64,15 @@ QPixmap builtInLogo()
     title.setPixelSize(56);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRect(0, 10, pixmap.width(), 90), Qt::AlignCenter, QStringLiteral("إيجار"));
+    p.drawText(QRect(0, 10, pixmap.width(), 90), Qt::AlignCenter, MAINT::tr("Ijar"));
     return pixmap;
 }
 
-QIcon toolIcon(const QStyle* style, const char* themeName, QStyle::StandardPixmap fallback)
+// The program's own pictures: a desktop's icon theme may lack them or draw
+// something else under the same name.
+QIcon ownIcon(const char* name)
 {
-    return QIcon::fromTheme(QLatin1String(themeName), style->standardIcon(fallback));
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
 }
@@ -78,6 +80,8 @@ QIcon toolIcon(const QStyle* style, const char* themeName, QStyle::StandardPixma
 MAINT::MAINT(RunState& state, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(std::make_unique<Ui::MAINT>())
 {
+    // The pictures live in this static library; nothing else would pull them in.
+    Q_INIT_RESOURCE(icons);
     m_ui->setupUi(this);
     m_ui->lblleft->hide();
     m_state.ui().setFrame(this);
@@ -122,13 +126,23 @@ void MAINT::setUpStatusBar()
     m_panels[PicturePanel - 1]->setMinimumWidth(28);
     QLabel* date = m_panels[DatePanel - 1];
     date->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-    date->setToolTip(QStringLiteral("التقويم"));
+    // Beside the date its picture, which opens the calendar too.
+    m_datePicture = new QLabel(bar);
+    m_datePicture->setObjectName(QStringLiteral("DatePicture"));
+    m_datePicture->setPixmap(ownIcon("calendar").pixmap(16, 16));
+    m_datePicture->setToolTip(tr("Calendar"));
+    m_datePicture->setCursor(Qt::PointingHandCursor);
+    m_datePicture->installEventFilter(this);
+    date->setToolTip(tr("Calendar"));
     date->setCursor(Qt::PointingHandCursor);
     date->installEventFilter(this);
 
     bar->addWidget(m_panels[MessagePanel - 1], 3);
-    for (int panel = HostPanel; panel <= DatePanel; ++panel)
+    for (int panel = HostPanel; panel <= DatePanel; ++panel) {
+        if (panel == DatePanel)
+            bar->addWidget(m_datePicture);
         bar->addWidget(m_panels[panel - 1], panel == PicturePanel ? 0 : 1);
+    }
 
     m_progress = new QProgressBar(bar);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
@@ -140,16 +154,16 @@ void MAINT::setUpStatusBar()
 
 void MAINT::setUpToolButtons()
 {
-    const QStyle* s = style();
-    m_ui->cmdlock->setIcon(toolIcon(s, "system-lock-screen", QStyle::SP_BrowserStop));
-    m_ui->cmdreminders->setIcon(toolIcon(s, "appointment-soon", QStyle::SP_MessageBoxInformation));
-    m_ui->cmdcalender->setIcon(toolIcon(s, "x-office-calendar", QStyle::SP_FileDialogDetailedView));
-    m_ui->cmdcalc->setIcon(toolIcon(s, "accessories-calculator", QStyle::SP_ComputerIcon));
-    m_ui->cmdmail->setIcon(toolIcon(s, "mail-message-new", QStyle::SP_DialogOpenButton));
-    m_ui->cmdWord->setIcon(toolIcon(s, "x-office-document", QStyle::SP_FileIcon));
-    m_ui->command6->setIcon(toolIcon(s, "internet-web-browser", QStyle::SP_DriveNetIcon));
-    m_ui->command7->setIcon(toolIcon(s, "x-office-database", QStyle::SP_DriveHDIcon));
-    m_ui->command8->setIcon(toolIcon(s, "x-office-spreadsheet", QStyle::SP_FileDialogListView));
+    m_ui->cmdlock->setIcon(ownIcon("lock"));
+    m_ui->cmdreminders->setIcon(ownIcon("reminders"));
+    m_ui->cmdcalender->setIcon(ownIcon("calendar"));
+    m_ui->cmdcalc->setIcon(ownIcon("calculator"));
+    m_ui->cmdmail->setIcon(ownIcon("mail"));
+    m_ui->cmdWord->setIcon(ownIcon("document"));
+    m_ui->command6->setIcon(ownIcon("web"));
+    m_ui->command7->setIcon(ownIcon("database"));
+    m_ui->command8->setIcon(ownIcon("spreadsheet"));
+    m_ui->cmdLogOff->setIcon(ownIcon("exit"));
 
     openOnClick(m_ui->cmdlock, QStringLiteral("SCRNlock"));
     openOnClick(m_ui->cmdcalender, QStringLiteral("POPcalendar"));
@@ -440,7 +454,8 @@ bool MAINT::eventFilter(QObject* watched, QEvent* event)
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent*>(event)))
             return true;
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == m_panels[DatePanel - 1]) {
+    } else if (event->type() == QEvent::MouseButtonRelease
+               && (watched == m_panels[DatePanel - 1] || watched == m_datePicture)) {
         openScreen(m_state, this, QStringLiteral("POPcalendar"), QStringLiteral("StatusBar1_PanelClick"), {}, {},
                    m_panels[DatePanel - 1]->toolTip());
         return true;
@@ -498,7 +513,7 @@ void MAINT::openWebSite()
 {
     QString address = m_state.config.WEBSITEADDRESS.trimmed();
     if (address.isEmpty() || address == QLatin1String("0")) {
-        m_state.ui().message(this, QStringLiteral("لم يحدد عنوان الموقع على الإنترنت في الإعدادات"));
+        m_state.ui().message(this, tr("The address of the web site is not set in the options"));
         return;
     }
     if (!address.contains(QLatin1String("://")))

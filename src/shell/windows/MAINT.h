@@ -82,6 +82,7 @@ private:
     RunState& m_state;
     std::unique_ptr<Ui::MAINT> m_ui;
     std::array<QLabel*, 7> m_panels{};
+    QLabel* m_datePicture = nullptr;
     QProgressBar* m_progress = nullptr;
     QTimer* m_reminderTimer = nullptr;
     std::array<QPointer<MenuScreen>, 5> m_menus;

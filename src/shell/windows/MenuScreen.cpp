@@ -5,8 +5,8 @@
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/base/KeyRoutines.h"
-#include "shell/windows/LeftToRightText.h"
 #include "shell/windows/MenuTable.h"
+#include "shell/windows/OwnDirection.h"
 #include "shell/base/ScreenOpener.h"
 
 #include <QKeyEvent>
@@ -30,15 +30,13 @@ MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
     setWindowTitle(MenuTable::frameTitle(menuNumber));
     m_ui->Frame1->setTitle(MenuTable::frameTitle(menuNumber));
 
-    m_captionStyle = new LeftToRightText;
-    m_captionStyle->setParent(this);
     for (int i = 0; i < MenuTable::ButtonCount; ++i) {
         auto* button = findChild<QPushButton*>(QStringLiteral("command%1").arg(i));
         const MenuCommand* command = MenuTable::find(menuNumber, i);
-        button->setText(i == 0 ? MenuTable::backCaption() : command ? command->caption : QString());
-        button->setStyle(m_captionStyle);
+        button->setText(i == 0 ? MenuTable::backCaption() : command ? MenuTable::caption(*command) : QString());
         connect(button, &QPushButton::clicked, this, [this, i] { runCommand(i); });
     }
+    OwnDirection::captions(m_ui->Frame1->findChildren<QAbstractButton*>());
 }
 
 MenuScreen::~MenuScreen() = default;
@@ -78,7 +76,8 @@ void MenuScreen::runCommand(int button)
     const MenuPreparation preparation = command->preparation;
     QPointer<MenuScreen> self(this);
     openScreen(m_state, this, command->screen, QStringLiteral("command%1_Click").arg(button), command->mode,
-               [preparation](QWidget* screen) { MenuTable::prepare(preparation, screen); }, command->caption);
+               [preparation](QWidget* screen) { MenuTable::prepare(preparation, screen); },
+               MenuTable::caption(*command));
     // Back on the menu, its next digit works at once.
     if (self && isVisible()) {
         raise();

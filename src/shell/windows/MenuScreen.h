@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <memory>
 
-class LeftToRightText;
-
 class RunState;
 namespace Ui { class MenuScreen; }
 
@@ -29,5 +27,4 @@ private:
     int m_menu;
     bool m_loaded = false;
     std::unique_ptr<Ui::MenuScreen> m_ui;
-    LeftToRightText* m_captionStyle = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/base/KeyRoutines.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace MenuTable {
@@ -14,46 +15,52 @@ QString menuName(int menu)
 QString frameTitle(int menu)
 {
     switch (menu) {
-    case 1: return QStringLiteral("Archive");
-    case 2: return QStringLiteral("Security");
-    case 3: return QStringLiteral("Sys Data");
-    case 4: return QStringLiteral("Accounting");
-    case 5: return QStringLiteral("Rent");
+    case 1: return QCoreApplication::translate("MenuTable", "Archive");
+    case 2: return QCoreApplication::translate("MenuTable", "Security");
+    case 3: return QCoreApplication::translate("MenuTable", "Sys Data");
+    case 4: return QCoreApplication::translate("MenuTable", "Accounting");
+    case 5: return QCoreApplication::translate("MenuTable", "Rent");
     default: return {};
     }
 }
 
 QString backCaption()
 {
-    return QStringLiteral("0- Back");
+    return QCoreApplication::translate("MenuTable", "0- Back");
+}
+
+QString caption(const MenuCommand& command)
+{
+    return QCoreApplication::translate("MenuTable", command.caption);
 }
 
 const QList<MenuCommand>& commands()
 {
     static const QList<MenuCommand> table{
-        {1, 1, QStringLiteral("1- Operation"), QStringLiteral("F1M0"), {}},
-        {1, 2, QStringLiteral("2- Accounting"), QStringLiteral("F1M1"), {}},
-        {2, 1, QStringLiteral("1- Password"), QStringLiteral("F2M0"), {}},
-        {2, 2, QStringLiteral("2- Users"), QStringLiteral("F2M1"), {}},
-        {2, 3, QStringLiteral("3- User rights"), QStringLiteral("F2M2"), {}},
-        {3, 1, QStringLiteral("1- Cars"), QStringLiteral("frmCars"), {}},
-        {3, 2, QStringLiteral("2- Customers"), QStringLiteral("frmCustomers"), {}},
-        {3, 3, QStringLiteral("3- Employees"), QStringLiteral("frmEmployee"), {}},
-        {3, 4, QStringLiteral("4- Options"), QStringLiteral("frmOptions"), {}},
-        {4, 1, QStringLiteral("1- Car Income"), QStringLiteral("frmIncomeRent"), {}},
-        {4, 2, QStringLiteral("2- Gen. Income"), QStringLiteral("frmIncomeGeneral"), {}},
-        {4, 3, QStringLiteral("3- Car Expense"), QStringLiteral("frmExpenseRent"), {}},
-        {4, 4, QStringLiteral("4- Gen. Expense"), QStringLiteral("frmExpenseGeneral"), {}},
-        {4, 5, QStringLiteral("5- Chart of Account"), QStringLiteral("frmChartOfAccount"), {}},
-        {4, 6, QStringLiteral("6- Gen Ledger"), QStringLiteral("frmGLEntry"), {}},
-        {5, 1, QStringLiteral("1- Rent Car"), QStringLiteral("frmRentCar"), QStringLiteral("RENTMODE")},
-        {5, 2, QStringLiteral("2- Rent Contracts"), QStringLiteral("frmRentCar"), {},
+        {1, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Operation"), QStringLiteral("F1M0"), {}},
+        {1, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Accounting"), QStringLiteral("F1M1"), {}},
+        {2, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Password"), QStringLiteral("F2M0"), {}},
+        {2, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Users"), QStringLiteral("F2M1"), {}},
+        {2, 3, QT_TRANSLATE_NOOP("MenuTable", "3- User rights"), QStringLiteral("F2M2"), {}},
+        {3, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Cars"), QStringLiteral("frmCars"), {}},
+        {3, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Customers"), QStringLiteral("frmCustomers"), {}},
+        {3, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Employees"), QStringLiteral("frmEmployee"), {}},
+        {3, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Options"), QStringLiteral("frmOptions"), {}},
+        {4, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Car Income"), QStringLiteral("frmIncomeRent"), {}},
+        {4, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Gen. Income"), QStringLiteral("frmIncomeGeneral"), {}},
+        {4, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Car Expense"), QStringLiteral("frmExpenseRent"), {}},
+        {4, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Gen. Expense"), QStringLiteral("frmExpenseGeneral"), {}},
+        {4, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Chart of Account"), QStringLiteral("frmChartOfAccount"), {}},
+        {4, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Gen Ledger"), QStringLiteral("frmGLEntry"), {}},
+        {5, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Rent Car"), QStringLiteral("frmRentCar"), QStringLiteral("RENTMODE")},
+        {5, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Rent Contracts"), QStringLiteral("frmRentCar"), {},
          MenuPreparation::ContractLookup},
-        {5, 3, QStringLiteral("3- Surrend Car"), QStringLiteral("frmRentCar"), QStringLiteral("SURRENDMODE")},
-        {5, 4, QStringLiteral("4- Available Cars"), QStringLiteral("frmCars"), QStringLiteral("RENTMODE"),
-         MenuPreparation::AvailableCars},
-        {5, 5, QStringLiteral("5- Diary"), QStringLiteral("frmReminder"), {}},
-        {5, 6, QStringLiteral("6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
+        {5, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Surrend Car"), QStringLiteral("frmRentCar"),
+         QStringLiteral("SURRENDMODE")},
+        {5, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Available Cars"), QStringLiteral("frmCars"),
+         QStringLiteral("RENTMODE"), MenuPreparation::AvailableCars},
+        {5, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Diary"), QStringLiteral("frmReminder"), {}},
+        {5, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
     };
     return table;
 }

@@ -18,7 +18,7 @@ enum class MenuPreparation {
 struct MenuCommand {
     int menu;       // 1 to 5: F1M to F5M
     int button;     // 1 to 9: command1 to command9
-    QString caption;
+    const char* caption;    // source text; caption() shows it in the interface language
     QString screen;
     QString mode;
     MenuPreparation preparation = MenuPreparation::None;
@@ -30,8 +30,10 @@ constexpr int MenuCount = 5;
 constexpr int ButtonCount = 10;
 
 QString menuName(int menu);      // "F1M" .. "F5M"
+// What the operator reads, in the interface language.
 QString frameTitle(int menu);
 QString backCaption();           // command0 of every menu
+QString caption(const MenuCommand& command);
 const QList<MenuCommand>& commands();
 // The command of that button, or nullptr for a button without action.
 const MenuCommand* find(int menu, int button);

@@ -89,7 +89,7 @@ void SCRNlock::checkPassword()
     }
     // A failed check has been reported already; it is no wrong password.
     if (checked)
-        m_state.ui().message(this, QStringLiteral("كلمة المرور غير صحيحه"), QStringLiteral("مرور"));
+        m_state.ui().message(this, tr("كلمة المرور غير صحيحه"), tr("مرور"));
     edit->setFocus();
     edit->selectAll();
 }

@@ -54,7 +54,7 @@ void SCRNlogoff::chooseBackupFile()
     if (!label->isEnabled())
         return;
     FileRequest request;
-    request.title = QStringLiteral("أختر مكان التخزين");
+    request.title = tr("أختر مكان التخزين");
     request.filter = DatabaseFilter::filter();
     request.initialPath = label->text();
     request.defaultSuffix = DatabaseFilter::suffix();
@@ -94,18 +94,18 @@ bool SCRNlogoff::backUp()
             // database, and working on does not mend it.
             m_state.ui().message(
                 this,
-                QStringLiteral("قاعدة البيانات نفسها تالفة:\n%1\n\n"
-                               "النسخة التي أُخذت الآن لم تجتز الفحص، وقد حُفظت كما هي باسم:\n%2\n\n"
-                               "لا تتابع العمل على قاعدة البيانات هذه. استرجع آخر نسخة احتياطية سليمة من المجلد %3 "
-                               "واتصل بالمسؤول عن البرنامج.")
+                tr("The database itself is damaged:\n%1\n\n"
+                   "The copy just taken did not pass the check and was kept as it is under the name:\n%2\n\n"
+                   "Do not go on working on this database. Restore the latest sound backup from the folder %3 "
+                   "and call the person in charge of the program.")
                     .arg(m_state.db().path(), Database::failedCheckName(target),
                          QFileInfo(target).absolutePath()),
-                QStringLiteral("قاعدة البيانات تالفة"));
+                tr("Database damaged"));
             return true;
         }
         return m_state.ui().question(this,
-                                     QStringLiteral("تعذر أخذ نسخة احتياطية من قاعدة البيانات: ") + e.description()
-                                         + QStringLiteral("\nهل تريد إنهاء البرنامج على أي حال؟"),
+                                     tr("The database could not be backed up: %1\nDo you want to end the program anyway?")
+                                         .arg(e.description()),
                                      windowTitle());
     }
 }

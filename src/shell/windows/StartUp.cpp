@@ -72,13 +72,13 @@ void StartUp::tellHomeNotWritable()
         return;
     m_homeNotWritableTold = true;
     m_state.ui().message(parentWindow(),
-                         QStringLiteral("لا يمكن الكتابة في مجلد البرنامج:\n%1\n\n"
-                                        "لذلك لن يُكتب سجل الأخطاء ولا ملف القفل (%2) الذي يمنع فتح نسختين على المجلد "
-                                        "نفسه، ولن تُحفظ الإعدادات ولا النسخ الاحتياطية.\n"
-                                        "امنح مستخدمك صلاحية الكتابة على هذا المجلد، أو شغّل البرنامج بالخيار "
-                                        "--home مع مجلد آخر تملكه.")
+                         tr("The folder of the program cannot be written to:\n%1\n\n"
+                            "So neither the error log nor the lock file (%2), which keeps two copies from opening the "
+                            "same folder, will be written, and neither the settings nor the backups will be saved.\n"
+                            "Give your user the right to write to this folder, or start the program with the option "
+                            "--home and another folder of your own.")
                              .arg(m_state.homeFolder(), lockFileName()),
-                         QStringLiteral("مجلد البرنامج"));
+                         tr("Program folder"));
 }
 
 void StartUp::firstActivation()
@@ -129,11 +129,11 @@ void StartUp::ReadIniFile(LOGINP& login)
         } catch (const AppError& e) {
             ReportError(m_state, &login, QString::number(e.number()), e.description(), e.source());
             m_state.ui().message(parentWindow(),
-                                 QStringLiteral("تعذّرت قراءة ملف الإعدادات %1:\n%2\n\n"
-                                                "سيُستعمل %3 إن وُجد، ويُكتب ملف الإعدادات من جديد بعد الدخول. "
-                                                "تأكد من أن لمستخدمك صلاحية القراءة والكتابة على الملف.")
+                                 tr("The settings file %1 could not be read:\n%2\n\n"
+                                    "%3 will be used if it is there, and the settings file is written anew after the "
+                                    "login. Make sure your user may read and write the file.")
                                      .arg(m_state.IniFilePath, e.description(), homeDatabase),
-                                 QStringLiteral("ملف الإعدادات"));
+                                 tr("Settings file"));
         }
     }
     if (m_state.DatabasePath.isEmpty() || !QFileInfo(m_state.DatabasePath).isFile())
@@ -147,11 +147,11 @@ void StartUp::ReadIniFile(LOGINP& login)
                               ? m_state.DatabasePath
                               : named + QStringLiteral("\n") + m_state.DatabasePath;
     m_state.ui().message(parentWindow(),
-                         QStringLiteral("لم يُعثر على قاعدة البيانات:\n%1\n\n"
-                                        "انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيارها، "
-                                        "أو أنشئ قاعدة جديدة بالأمر:\nijar --create-database \"%2\"")
+                         tr("The database was not found:\n%1\n\n"
+                            "Double-click the database name on the login screen to choose it, "
+                            "or create a new one with the command:\nijar --create-database \"%2\"")
                              .arg(missing, QDir::toNativeSeparators(m_state.DatabasePath)),
-                         QStringLiteral("قاعدة البيانات"));
+                         tr("Database"));
 }
 
 bool StartUp::PrepareLogin(LOGINP& login)
@@ -191,15 +191,15 @@ bool StartUp::takeLock(LOGINP& login)
     }
     const QString host = m_lock->holderHost().isEmpty() ? QSysInfo::machineHostName() : m_lock->holderHost();
     const QString process = m_lock->holderPid() > 0
-                              ? QStringLiteral("، رقم العملية %1").arg(m_lock->holderPid())
+                              ? tr(", process number %1").arg(m_lock->holderPid())
                               : QString();
     m_state.ui().message(&login,
-                         QStringLiteral("المكتب مفتوح الآن في نسخة أخرى من البرنامج على الجهاز «%1»%2، "
-                                        "وهي تستعمل المجلد نفسه:\n%3\n\n"
-                                        "انتقل إلى تلك النسخة وتابع العمل فيها، أو أغلقها ثم افتح البرنامج من جديد. "
-                                        "إن كنت متأكداً أنها لم تعد تعمل فاحذف الملف %4 ثم افتح البرنامج.")
+                         tr("The office is open just now in another copy of the program on the computer \"%1\"%2, "
+                            "which uses the same folder:\n%3\n\n"
+                            "Go to that copy and work on there, or close it and open the program again. "
+                            "If you are sure it no longer runs, delete the file %4 and open the program.")
                              .arg(host, process, m_state.homeFolder(), m_lock->path()),
-                         QStringLiteral("البرنامج مفتوح"));
+                         tr("Program open"));
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "schema/Schema.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -20,6 +21,8 @@ class ScreenRegistry;
 // follows a login on the main window is the afterLogin hook, and then the
 // operator's favourite screen opens.
 class StartUp {
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+
 public:
     StartUp(RunState& state, std::function<void(ScreenRegistry&)> registerScreens,
             std::function<void()> afterLogin);

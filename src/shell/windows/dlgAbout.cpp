@@ -3,6 +3,7 @@
 
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenSetup.h"
+#include "shell/windows/OwnDirection.h"
 
 #include <QEasingCurve>
 #include <QPainter>
@@ -16,12 +17,14 @@ dlgAbout::dlgAbout(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     const QString title = state.config.APPTITLE;
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About ") + title);
     m_ui->lblTitle->setText(title);
-    m_ui->lblVersion->setText(QStringLiteral("Version ") + RunState::version());
+    m_ui->lblVersion->setText(tr("Version %1").arg(RunState::version()));
     const QString address = state.config.EMAILADDRESS;
-    m_ui->lblMail->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+    // An address reads left to right in any paragraph ("1st@office.com").
+    m_ui->lblMail->setText(QStringLiteral("<a href=\"%1\">&#x2066;%2&#x2069;</a>")
                                .arg(mailUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(), address.toHtmlEscaped()));
+    OwnDirection::captions({m_ui->cmdOk, m_ui->cmdSysInfo, m_ui->cmdAnimate});
 
     const QPixmap logo(state.homeFile(QStringLiteral("LOGO.bmp")));
     m_logo = logo.isNull() ? drawnLogo(96) : logo;
@@ -53,13 +56,13 @@ void dlgAbout::showEvent(QShowEvent* event)
 void dlgAbout::showSystemInformation()
 {
     const QStringList facts{
-        QStringLiteral("System: ") + QSysInfo::prettyProductName(),
-        QStringLiteral("Kernel: ") + QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion(),
-        QStringLiteral("Processor: ") + QSysInfo::currentCpuArchitecture(),
-        QStringLiteral("Computer: ") + QSysInfo::machineHostName(),
-        QStringLiteral("Qt: ") + QString::fromLatin1(qVersion()),
+        tr("System: %1").arg(QSysInfo::prettyProductName()),
+        tr("Kernel: %1 %2").arg(QSysInfo::kernelType(), QSysInfo::kernelVersion()),
+        tr("Processor: %1").arg(QSysInfo::currentCpuArchitecture()),
+        tr("Computer: %1").arg(QSysInfo::machineHostName()),
+        tr("Qt: %1").arg(QString::fromLatin1(qVersion())),
     };
-    m_state.ui().message(this, facts.join(QLatin1Char('\n')), QStringLiteral("Sys Info"));
+    m_state.ui().message(this, facts.join(QLatin1Char('\n')), tr("Sys Info"));
 }
 
 void dlgAbout::animate()
@@ -107,6 +110,6 @@ QPixmap dlgAbout::drawnLogo(int size)
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("إيجار"));
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, tr("Ijar"));
     return pixmap;
 }

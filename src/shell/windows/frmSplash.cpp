@@ -12,7 +12,7 @@ frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("إيجار - Ijar"));
+    setWindowTitle(tr("Ijar"));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
@@ -33,13 +33,9 @@ frmSplash::frmSplash(QWidget* parent)
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(48, 32, 48, 32);
     layout->setSpacing(12);
-    layout->addWidget(addLabel(QStringLiteral("lblArabicName"), QStringLiteral("إيجار"), 32, true));
-    layout->addWidget(addLabel(QStringLiteral("lblEnglishName"), QStringLiteral("Ijar"), 20, true));
-    layout->addWidget(addLabel(QStringLiteral("lblArabicDescription"), QStringLiteral("نظام تأجير السيارات"), 12, false));
-    layout->addWidget(addLabel(QStringLiteral("lblEnglishDescription"), QStringLiteral("Car Rental Front Office"), 11,
-                               false));
-    layout->addWidget(addLabel(QStringLiteral("lblVersion"), QStringLiteral("Version ") + RunState::version(), 10,
-                               false));
+    layout->addWidget(addLabel(QStringLiteral("lblName"), tr("Ijar"), 32, true));
+    layout->addWidget(addLabel(QStringLiteral("lblDescription"), tr("Car Rental Front Office"), 12, false));
+    layout->addWidget(addLabel(QStringLiteral("lblVersion"), tr("Version %1").arg(RunState::version()), 10, false));
 
     adjustSize();
     if (QScreen* display = screen())

@@ -125,7 +125,7 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
                            : r.folder == DamagedDatabase ? Database::failedCheckName(target) : target;
         EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
         EXPECT_EQ(office.ui().messages.size(), r.folder == DamagedDatabase ? 1 : 0);
-        for (const QString& part : {QStringLiteral("تالفة"), office.databasePath(), made})
+        for (const QString& part : {QStringLiteral("damaged"), office.databasePath(), made})
             EXPECT_TRUE(r.folder != DamagedDatabase || office.ui().lastMessage().contains(part)) << part.toStdString();
         if (QFileInfo::exists(made)) {
             Database copy;

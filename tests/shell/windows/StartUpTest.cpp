@@ -77,7 +77,7 @@ void typeLogin(QDialog* d, const QString& loginId, const QString& password)
 
 TEST(StartUp, ReadIniFile)
 {
-    const QString Missing = QStringLiteral("لم يُعثر على قاعدة البيانات");
+    const QString Missing = QStringLiteral("The database was not found");
     const struct {
         const char* name; QString ini; bool removeDefault; QString database, user, password = {}, logged = {};
         QStringList told = {};
@@ -94,7 +94,7 @@ TEST(StartUp, ReadIniFile)
         {"no database at all", "DATABASE = {H}/gone.db\n", true, "{H}/fdk.db", "", "",
          ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/gone.db", "{H}/fdk.db"}},
         {"an ini file that cannot be read", "*folder", false, "{H}/fdk.db", "", "", ",75,ReadIniFile,",
-         {"{H}/ijar.ini", "صلاحية"}},
+         {"{H}/ijar.ini", "may read and write"}},
         {"a stored password altered by hand", "PASSWORD = " + Cipher::Encrypt("ADMIN").toLower(), false,
          "{H}/fdk.db", "", "",
          ",5007,ReadIniFile - Cipher,"},
@@ -203,13 +203,13 @@ TEST(StartUp, LoginOutcomes)
         {"Cancel", admin, [](QDialog* d, LoginRun&) { button(d, "cmdCancel")->click(); }, "", Same, {}, 0},
         {"the window's close button", admin, [](QDialog* d, LoginRun&) { d->close(); }, "", Same, {}, 0},
         {"not a database", "DATABASE = {H}/notes.db\n", typing("ADMIN", "ADMIN"), "", Same,
-         {"{H}/notes.db", "ليس قاعدة بيانات", "{H}/db/backup"}, -1, ",LOGINP,cmdOk,26,Database--26,file is not a database"},
+         {"{H}/notes.db", "is not a valid database", "{H}/db/backup"}, -1, ",LOGINP,cmdOk,26,Database--26,file is not a database"},
         {"no ini file: fdk.db is used and the ini written", {}, typing("ADMIN", "ADMIN"), "ADMIN", admin},
         {"a database without the office's tables", "DATABASE = {H}/plain.db\n", typing("ADMIN", "ADMIN"), "", Same,
-         {"{H}/plain.db", "جداول", "--create-database"}},
+         {"{H}/plain.db", "tables", "--create-database"}},
         {"a database of a newer schema", fdkIni, typing("ADMIN", "ADMIN"), "", Same,
-         {"{H}/fdk.db", "الإصدار 7", "حتى 1"}, -1, {}, "update _SCHEMAVERSION set VERSION = 7"},
-        {"a database held by another program", fdkIni, heldElsewhere, "", Same, {"{H}/fdk.db", "مقفلة"}, -1,
+         {"{H}/fdk.db", "version 7", "up to 1"}, -1, {}, "update _SCHEMAVERSION set VERSION = 7"},
+        {"a database held by another program", fdkIni, heldElsewhere, "", Same, {"{H}/fdk.db", "held by another program"}, -1,
          ",LOGINP,cmdOk,5,Database--5,"},
         {"database label", admin, choose(true, "label"), "ADMIN", otherIni},
         {"entry editor, browse", admin, choose(true, "browse"), "ADMIN", otherIni},
@@ -290,7 +290,7 @@ TEST(StartUp, OneCopyPerHomeFolder)
     EXPECT_EQ(second.afterLogins, 0);
     ASSERT_EQ(second.ui->messages.size(), 1) << "the second copy says why it ends";
     for (const QString& part : {QSysInfo::machineHostName(), QString::number(QCoreApplication::applicationPid()),
-                                office.office.home(), QStringLiteral("مفتوح")})
+                                office.office.home(), QStringLiteral("another copy")})
         EXPECT_TRUE(second.ui->lastMessage().contains(part)) << part.toStdString();
     first.reset();  // the lock goes with the run that held it
     const Copy third(office.office.home());
@@ -306,7 +306,7 @@ TEST(StartUp, ALeftOverLockIsTakenOverALiveOneIsNamed)
         {"empty", "", false, true},
         {"garbled", "\x01\x02 not a lock \xff", false, true},
         {"a process that has ended", "999999\nijar\n" + self + "\n", false, true},
-        {"garbled but held by a running copy", "", true, false, {"مفتوح", "ijar.lock"}},
+        {"garbled but held by a running copy", "", true, false, {"another copy", "ijar.lock"}},
         {"another workstation", "4321\nijar\nreception-pc\n", false, false, {"reception-pc", "4321", "ijar.lock"}},
     };
     for (const auto& r : rows) {
@@ -345,10 +345,10 @@ TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
         QStringList told;
     } rows[] = {
         {"current", Schema::steps(), 1, true, 1, false, {}},
-        {"one step behind", stepTwo(good), 1, true, 2, true, {"الإصدار 1", "الإصدار 2", "{H}/fdk.db.v1"}},
+        {"one step behind", stepTwo(good), 1, true, 2, true, {"version 1", "version 2", "{H}/fdk.db.v1"}},
         {"a step that fails", stepTwo("CREATE TABLE OPERATOR (X)"), 1, false, 1, true,
-         {"الإصدار 2", "الإصدار 1", "{H}/fdk.db.v1"}},
-        {"newer than the program", stepTwo(good), 3, false, 3, false, {"الإصدار 3", "حتى 2"}},
+         {"version 2", "version 1", "{H}/fdk.db.v1"}},
+        {"newer than the program", stepTwo(good), 3, false, 3, false, {"version 3", "up to 2"}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
