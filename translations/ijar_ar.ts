@@ -1,0 +1,1290 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>Database</name>
+    <message>
+        <source>The database %1 is busy on another computer, so the operation was not done. Try again in a moment.</source>
+        <translation>قاعدة البيانات %1 مشغولة لدى جهاز آخر، فلم تتم العملية. حاول مرة أخرى بعد قليل.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFilter</name>
+    <message>
+        <source>SQLite Database (*.db);;All files (*)</source>
+        <translation>قاعدة بيانات SQLite (*.db);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
+    <name>F1M0</name>
+    <message>
+        <source>Archive</source>
+        <translation>الأرشيف</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Operations Log</source>
+        <translation>سجل العمليات</translation>
+    </message>
+    <message>
+        <source>From Date</source>
+        <translation>من تاريخ</translation>
+    </message>
+    <message>
+        <source>To Date</source>
+        <translation>إلى تاريخ</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>All Users</source>
+        <translation>كل المستخدمين</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>قائمة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+</context>
+<context>
+    <name>F1M1</name>
+    <message>
+        <source>Accounting Arch</source>
+        <translation>أرشيف الحسابات</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Accounting Entries</source>
+        <translation>القيود المحاسبية</translation>
+    </message>
+    <message>
+        <source>From Date</source>
+        <translation>من تاريخ</translation>
+    </message>
+    <message>
+        <source>To Date</source>
+        <translation>إلى تاريخ</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>All Users</source>
+        <translation>كل المستخدمين</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>قائمة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+</context>
+<context>
+    <name>F3M0O</name>
+    <message>
+        <source>Search for Customer</source>
+        <translation>البحث عن عميل</translation>
+    </message>
+    <message>
+        <source>Search Criteria</source>
+        <translation>معايير البحث</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Tel:</source>
+        <translation>الهاتف:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>نتائج البحث</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>عدد الصفوف</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>LOGINP</name>
+    <message>
+        <source>Login To Program</source>
+        <translation>الدخول إلى البرنامج</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>الدخول</translation>
+    </message>
+    <message>
+        <source>LoginID</source>
+        <translation>اسم الدخول</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة السر</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Double-click to choose the database</source>
+        <translation>انقر نقرًا مزدوجًا لاختيار قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>ملف الإعدادات</translation>
+    </message>
+    <message>
+        <source>Click to open the file</source>
+        <translation>انقر لفتح الملف</translation>
+    </message>
+    <message>
+        <source>Requirements</source>
+        <translation>المتطلبات</translation>
+    </message>
+    <message>
+        <source>Minimum requirements</source>
+        <translation>الحد الأدنى من المتطلبات</translation>
+    </message>
+    <message>
+        <source>512 MB Ram</source>
+        <translation>ذاكرة 512 ميغابايت</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>كلمة السر غير صحيحة</source>
+        <translation>كلمة السر غير صحيحة</translation>
+    </message>
+    <message>
+        <source>DataBase File</source>
+        <translation>ملف قاعدة البيانات</translation>
+    </message>
+</context>
+<context>
+    <name>LOGINP0</name>
+    <message>
+        <source>Edit Setting</source>
+        <translation>تعديل الإعداد</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+    <message>
+        <source>أختر قاعدة البيانات</source>
+        <translation>أختر قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDatabase</name>
+    <message>
+        <source>Double-click the database name on the login screen to choose the right file</source>
+        <translation>انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيار الملف الصحيح</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>The database was not found:
+%1
+
+%2, or create a new one with the command:
+%3</source>
+        <translation>لم يُعثر على قاعدة البيانات:
+%1
+
+%2، أو أنشئ قاعدة جديدة بالأمر:
+%3</translation>
+    </message>
+    <message>
+        <source>The database %1 is held by another program or another computer.
+
+Close the program that uses it, then press OK on the login screen again.</source>
+        <translation>قاعدة البيانات %1 مقفلة من برنامج آخر أو من جهاز آخر.
+
+أغلق البرنامج الذي يستخدمها ثم اضغط «موافق» في شاشة الدخول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a valid database.
+
+%2, or restore the latest backup from the folder %3.</source>
+        <translation>الملف %1 ليس قاعدة بيانات صالحة.
+
+%2، أو استرجع آخر نسخة احتياطية من المجلد %3.</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be opened:
+%2
+
+Make sure your user may read and write the file and the folder that holds it, then press OK again.</source>
+        <translation>تعذّر فتح قاعدة البيانات %1:
+%2
+
+تأكد من أن لمستخدمك صلاحية القراءة والكتابة على الملف وعلى المجلد الذي يحويه، ثم اضغط «موافق» مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be read:
+%2
+
+Try again in a moment.</source>
+        <translation>تعذّرت قراءة قاعدة البيانات %1:
+%2
+
+حاول مرة أخرى بعد قليل.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a database, but it does not hold the tables of this program.
+
+%2, or create a new one with the command:
+%3</source>
+        <translation>الملف %1 قاعدة بيانات، لكنه لا يحوي جداول هذا البرنامج.
+
+%2، أو أنشئ قاعدة جديدة بالأمر:
+%3</translation>
+    </message>
+    <message>
+        <source>The database %1 is of version %2, and this program knows the versions up to %3 only.
+
+Do not work on it with this program: install on this computer the newer version of the program that the rest of the office uses.</source>
+        <translation>قاعدة البيانات %1 من الإصدار %2، وهذا البرنامج لا يعرف إلا الإصدارات حتى %3.
+
+لا تعمل عليها بهذا البرنامج: ثبّت على هذا الجهاز الإصدار الأحدث من البرنامج الذي يستعمله باقي المكتب.</translation>
+    </message>
+    <message>
+        <source>The database %1 is of version %2 and needs an upgrade, but no copy of it could be taken before the upgrade:
+%3
+
+Nothing in it was changed. Free some room on the disk or repair the file, then try again.</source>
+        <translation>قاعدة البيانات %1 من الإصدار %2 وتحتاج إلى تحديث، لكن تعذّر أخذ نسخة منها قبل التحديث:
+%3
+
+لم يُغيَّر فيها شيء. أفرغ مكاناً على القرص أو أصلح الملف ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be upgraded to version %2:
+%3
+
+It stays at version %4, and its copy from before the upgrade is kept in:
+%5
+Tell the person in charge of the program before you go on working.</source>
+        <translation>تعذّر تحديث قاعدة البيانات %1 إلى الإصدار %2:
+%3
+
+بقيت على الإصدار %4، ونسختها كما كانت قبل التحديث محفوظة في:
+%5
+أبلغ المسؤول عن البرنامج قبل متابعة العمل.</translation>
+    </message>
+    <message>
+        <source>The database %1 was upgraded from version %2 to version %3.
+Its copy from before the upgrade is kept in:
+%4</source>
+        <translation>حُدِّثت قاعدة البيانات %1 من الإصدار %2 إلى الإصدار %3.
+ونسختها كما كانت قبل التحديث محفوظة في:
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>MAINT</name>
+    <message>
+        <source>Ijar</source>
+        <translation>إيجار</translation>
+    </message>
+    <message>
+        <source>F1 - Archive</source>
+        <translation>F1 - الأرشيف</translation>
+    </message>
+    <message>
+        <source>F2 - Security</source>
+        <translation>F2 - الأمان</translation>
+    </message>
+    <message>
+        <source>F3 - Data</source>
+        <translation>F3 - البيانات</translation>
+    </message>
+    <message>
+        <source>F4- Accounting</source>
+        <translation>F4 - الحسابات</translation>
+    </message>
+    <message>
+        <source>F5- Rent</source>
+        <translation>F5 - التأجير</translation>
+    </message>
+    <message>
+        <source>Lock screen</source>
+        <translation>قفل الشاشة</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>New mail message</source>
+        <translation>رسالة بريد جديدة</translation>
+    </message>
+    <message>
+        <source>Word processor</source>
+        <translation>معالج النصوص</translation>
+    </message>
+    <message>
+        <source>Office web site</source>
+        <translation>موقع المكتب على الإنترنت</translation>
+    </message>
+    <message>
+        <source>Database program</source>
+        <translation>برنامج قواعد البيانات</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>الجداول الحسابية</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>The address of the web site is not set in the options</source>
+        <translation>لم يُحدَّد عنوان الموقع على الإنترنت في الإعدادات</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTable</name>
+    <message>
+        <source>Archive</source>
+        <translation>الأرشيف</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>الأمان</translation>
+    </message>
+    <message>
+        <source>Sys Data</source>
+        <translation>بيانات النظام</translation>
+    </message>
+    <message>
+        <source>Accounting</source>
+        <translation>الحسابات</translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation>التأجير</translation>
+    </message>
+    <message>
+        <source>0- Back</source>
+        <translation>0- رجوع</translation>
+    </message>
+    <message>
+        <source>1- Operation</source>
+        <translation>1- العمليات</translation>
+    </message>
+    <message>
+        <source>2- Accounting</source>
+        <translation>2- الحسابات</translation>
+    </message>
+    <message>
+        <source>1- Password</source>
+        <translation>1- كلمة السر</translation>
+    </message>
+    <message>
+        <source>2- Users</source>
+        <translation>2- المستخدمون</translation>
+    </message>
+    <message>
+        <source>3- User rights</source>
+        <translation>3- صلاحيات المستخدمين</translation>
+    </message>
+    <message>
+        <source>1- Cars</source>
+        <translation>1- السيارات</translation>
+    </message>
+    <message>
+        <source>2- Customers</source>
+        <translation>2- العملاء</translation>
+    </message>
+    <message>
+        <source>3- Employees</source>
+        <translation>3- الموظفون</translation>
+    </message>
+    <message>
+        <source>4- Options</source>
+        <translation>4- الإعدادات</translation>
+    </message>
+    <message>
+        <source>1- Car Income</source>
+        <translation>1- إيرادات السيارات</translation>
+    </message>
+    <message>
+        <source>2- Gen. Income</source>
+        <translation>2- إيرادات عامة</translation>
+    </message>
+    <message>
+        <source>3- Car Expense</source>
+        <translation>3- مصروفات السيارات</translation>
+    </message>
+    <message>
+        <source>4- Gen. Expense</source>
+        <translation>4- مصروفات عامة</translation>
+    </message>
+    <message>
+        <source>5- Chart of Account</source>
+        <translation>5- دليل الحسابات</translation>
+    </message>
+    <message>
+        <source>6- Gen Ledger</source>
+        <translation>6- دفتر الأستاذ العام</translation>
+    </message>
+    <message>
+        <source>1- Rent Car</source>
+        <translation>1- تأجير سيارة</translation>
+    </message>
+    <message>
+        <source>2- Rent Contracts</source>
+        <translation>2- عقود التأجير</translation>
+    </message>
+    <message>
+        <source>3- Surrend Car</source>
+        <translation>3- استلام سيارة</translation>
+    </message>
+    <message>
+        <source>4- Available Cars</source>
+        <translation>4- السيارات المتاحة</translation>
+    </message>
+    <message>
+        <source>5- Diary</source>
+        <translation>5- المفكرة</translation>
+    </message>
+    <message>
+        <source>6- Customer Msg</source>
+        <translation>6- رسائل العملاء</translation>
+    </message>
+</context>
+<context>
+    <name>POPcalendar</name>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+</context>
+<context>
+    <name>QtUI</name>
+    <message>
+        <source>The program "%1" could not be started: it is not installed on this computer.</source>
+        <translation>تعذر تشغيل البرنامج "%1": البرنامج غير مثبت على هذا الجهاز.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be opened: no program on this computer opens it.</source>
+        <translation>تعذر فتح "%1": لا يوجد برنامج لفتحه على هذا الجهاز.</translation>
+    </message>
+</context>
+<context>
+    <name>RunState</name>
+    <message>
+        <source>The database is busy on another computer; waiting…</source>
+        <translation>قاعدة البيانات مشغولة لدى جهاز آخر، جارٍ الانتظار…</translation>
+    </message>
+    <message>
+        <source>The database %1 is busy on another computer of the office just now.
+Choose OK to wait and try again, or Cancel to give up this operation.</source>
+        <translation>قاعدة البيانات %1 مشغولة الآن لدى جهاز آخر في المكتب.
+اختر «موافق» للانتظار والمحاولة مرة أخرى، أو «إلغاء» للتراجع عن هذه العملية.</translation>
+    </message>
+    <message>
+        <source>Database busy</source>
+        <translation>قاعدة البيانات مشغولة</translation>
+    </message>
+</context>
+<context>
+    <name>SCRNlock</name>
+    <message>
+        <source>Enter Password</source>
+        <translation>أدخل كلمة المرور</translation>
+    </message>
+    <message>
+        <source>كلمة المرور غير صحيحه</source>
+        <translation>كلمة المرور غير صحيحه</translation>
+    </message>
+    <message>
+        <source>مرور</source>
+        <translation>مرور</translation>
+    </message>
+</context>
+<context>
+    <name>SCRNlogoff</name>
+    <message>
+        <source>Log Off</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>Are you Sure you want to log off?</source>
+        <translation>هل أنت متأكد من أنك تريد تسجيل الخروج؟</translation>
+    </message>
+    <message>
+        <source>Backup Database</source>
+        <translation>أخذ نسخة احتياطية من قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Double-click to choose where the backup goes</source>
+        <translation>انقر نقرًا مزدوجًا لاختيار مكان التخزين</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>أختر مكان التخزين</source>
+        <translation>أختر مكان التخزين</translation>
+    </message>
+    <message>
+        <source>The database itself is damaged:
+%1
+
+The copy just taken did not pass the check and was kept as it is under the name:
+%2
+
+Do not go on working on this database. Restore the latest sound backup from the folder %3 and call the person in charge of the program.</source>
+        <translation>قاعدة البيانات نفسها تالفة:
+%1
+
+النسخة التي أُخذت الآن لم تجتز الفحص، وقد حُفظت كما هي باسم:
+%2
+
+لا تتابع العمل على قاعدة البيانات هذه. استرجع آخر نسخة احتياطية سليمة من المجلد %3 واتصل بالمسؤول عن البرنامج.</translation>
+    </message>
+    <message>
+        <source>Database damaged</source>
+        <translation>قاعدة البيانات تالفة</translation>
+    </message>
+    <message>
+        <source>The database could not be backed up: %1
+Do you want to end the program anyway?</source>
+        <translation>تعذر أخذ نسخة احتياطية من قاعدة البيانات: %1
+هل تريد إنهاء البرنامج على أي حال؟</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenOpener</name>
+    <message>
+        <source>This screen is not available in this version of the program.</source>
+        <translation>هذه الشاشة غير متاحة في هذا الإصدار من البرنامج.</translation>
+    </message>
+    <message>
+        <source>"%1" is not available in this version of the program.</source>
+        <translation>البند «%1» غير متاح في هذا الإصدار من البرنامج.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenRegistry</name>
+    <message>
+        <source>The screen "%1" is not available in this version</source>
+        <translation>الشاشة "%1" غير متوفرة في هذا الإصدار</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The folder of the program cannot be written to:
+%1
+
+So neither the error log nor the lock file (%2), which keeps two copies from opening the same folder, will be written, and neither the settings nor the backups will be saved.
+Give your user the right to write to this folder, or start the program with the option --home and another folder of your own.</source>
+        <translation>لا يمكن الكتابة في مجلد البرنامج:
+%1
+
+لذلك لن يُكتب سجل الأخطاء ولا ملف القفل (%2) الذي يمنع فتح نسختين على المجلد نفسه، ولن تُحفظ الإعدادات ولا النسخ الاحتياطية.
+امنح مستخدمك صلاحية الكتابة على هذا المجلد، أو شغّل البرنامج بالخيار --home مع مجلد آخر تملكه.</translation>
+    </message>
+    <message>
+        <source>Program folder</source>
+        <translation>مجلد البرنامج</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read:
+%2
+
+%3 will be used if it is there, and the settings file is written anew after the login. Make sure your user may read and write the file.</source>
+        <translation>تعذّرت قراءة ملف الإعدادات %1:
+%2
+
+سيُستعمل %3 إن وُجد، ويُكتب ملف الإعدادات من جديد بعد الدخول. تأكد من أن لمستخدمك صلاحية القراءة والكتابة على الملف.</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>ملف الإعدادات</translation>
+    </message>
+    <message>
+        <source>The database was not found:
+%1
+
+Double-click the database name on the login screen to choose it, or create a new one with the command:
+ijar --create-database "%2"</source>
+        <translation>لم يُعثر على قاعدة البيانات:
+%1
+
+انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيارها، أو أنشئ قاعدة جديدة بالأمر:
+ijar --create-database "%2"</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>, process number %1</source>
+        <translation>، رقم العملية %1</translation>
+    </message>
+    <message>
+        <source>The office is open just now in another copy of the program on the computer "%1"%2, which uses the same folder:
+%3
+
+Go to that copy and work on there, or close it and open the program again. If you are sure it no longer runs, delete the file %4 and open the program.</source>
+        <translation>المكتب مفتوح الآن في نسخة أخرى من البرنامج على الجهاز «%1»%2، وهي تستعمل المجلد نفسه:
+%3
+
+انتقل إلى تلك النسخة وتابع العمل فيها، أو أغلقها ثم افتح البرنامج من جديد. إن كنت متأكداً أنها لم تعد تعمل فاحذف الملف %4 ثم افتح البرنامج.</translation>
+    </message>
+    <message>
+        <source>Program open</source>
+        <translation>البرنامج مفتوح</translation>
+    </message>
+</context>
+<context>
+    <name>cJournal</name>
+    <message>
+        <source>من السجل</source>
+        <translation>من السجل</translation>
+    </message>
+    <message>
+        <source>لا يمكن اظهار بيانات هذه الشاشة</source>
+        <translation>لا يمكن اظهار بيانات هذه الشاشة</translation>
+    </message>
+</context>
+<context>
+    <name>cWindow</name>
+    <message>
+        <source>This record no longer exists: another user deleted it after you opened it here. Nothing was saved.</source>
+        <translation>لم يعد هذا السجل موجوداً: حذفه مستخدم آخر بعد أن فتحته هنا. لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <source>Another user changed this record after you opened it here, so nothing was saved and their changes are kept.
+Read the record again? The changes you typed and did not save will then be lost.</source>
+        <translation>عدّل مستخدم آخر هذا السجل بعد أن فتحته هنا، فلم يُحفظ شيء حتى لا تضيع تعديلاته.
+هل تريد قراءة السجل من جديد؟ ستضيع عندئذ التعديلات التي كتبتها ولم تُحفظ.</translation>
+    </message>
+    <message>
+        <source>This record will be deleted permenantly, this operation can not be undone, are you sure?</source>
+        <translation>سيُحذف هذا السجل نهائياً ولا يمكن التراجع عن ذلك. هل أنت متأكد؟</translation>
+    </message>
+    <message>
+        <source>Saved at </source>
+        <translation>حُفظ في </translation>
+    </message>
+</context>
+<context>
+    <name>dlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Sys Info</source>
+        <translation>معلومات النظام</translation>
+    </message>
+    <message>
+        <source>Animate!</source>
+        <translation>تحريك!</translation>
+    </message>
+    <message>
+        <source>About </source>
+        <translation>حول </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>النظام: %1</translation>
+    </message>
+    <message>
+        <source>Kernel: %1 %2</source>
+        <translation>النواة: %1 %2</translation>
+    </message>
+    <message>
+        <source>Processor: %1</source>
+        <translation>المعالج: %1</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>الجهاز: %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1</source>
+        <translation>مكتبة Qt: %1</translation>
+    </message>
+    <message>
+        <source>Ijar</source>
+        <translation>إيجار</translation>
+    </message>
+</context>
+<context>
+    <name>dlgError</name>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>المصدر:</translation>
+    </message>
+    <message>
+        <source>Form: </source>
+        <translation>الشاشة: </translation>
+    </message>
+    <message>
+        <source>Active Control:</source>
+        <translation>الحقل النشط: </translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>المستخدم: </translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Print Message</source>
+        <translation>طباعة الرسالة</translation>
+    </message>
+    <message>
+        <source>Error Message</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <source>DataBase Messages</source>
+        <translation>رسائل قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Error #</source>
+        <translation>خطأ رقم </translation>
+    </message>
+    <message>
+        <source>This computer has no default printer; the message could not be printed.</source>
+        <translation>لا توجد طابعة افتراضية على هذا الجهاز، فتعذرت طباعة الرسالة.</translation>
+    </message>
+    <message>
+        <source>Printing on the printer "%1" failed.</source>
+        <translation>تعذرت الطباعة على الطابعة "%1".</translation>
+    </message>
+</context>
+<context>
+    <name>dlgValidationError</name>
+    <message>
+        <source>Incomplete Data</source>
+        <translation>بيانات غير مكتملة</translation>
+    </message>
+    <message>
+        <source>Go to the Field</source>
+        <translation>الذهاب إلى الحقل</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>حفظ رغم ذلك</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>الحقل</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+</context>
+<context>
+    <name>frmCustomerMessages</name>
+    <message>
+        <source>Customer Message</source>
+        <translation>رسائل العملاء</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>الرسالة</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Message Text</source>
+        <translation>نص الرسالة</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>الرسائل</translation>
+    </message>
+    <message>
+        <source> New Message  </source>
+        <translation> رسالة جديدة  </translation>
+    </message>
+</context>
+<context>
+    <name>frmGeneralN</name>
+    <message>
+        <source>New Record</source>
+        <translation>سجل جديد</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>frmGeneralOpen</name>
+    <message>
+        <source>Open Record</source>
+        <translation>فتح سجل</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>السجلات</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Record Number</source>
+        <translation>رقم السجل</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Records Listed</source>
+        <translation>عدد السجلات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General settings of the office</source>
+        <translation>إعدادات المكتب العامة</translation>
+    </message>
+    <message>
+        <source>System Messages</source>
+        <translation>رسائل النظام</translation>
+    </message>
+    <message>
+        <source>Store DataBase Messages</source>
+        <translation>حفظ رسائل قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Display Field Name</source>
+        <translation>عرض اسم الحقل</translation>
+    </message>
+    <message>
+        <source>Display Screen Name</source>
+        <translation>عرض اسم الشاشة</translation>
+    </message>
+    <message>
+        <source>Extra Meters</source>
+        <translation>الكيلومترات الإضافية</translation>
+    </message>
+    <message>
+        <source>Fixed Value:</source>
+        <translation>قيمة ثابتة:</translation>
+    </message>
+    <message>
+        <source>Percentage:</source>
+        <translation>نسبة مئوية:</translation>
+    </message>
+    <message>
+        <source>Amount Text Options</source>
+        <translation>تفقيط المبالغ</translation>
+    </message>
+    <message>
+        <source>Fraction Name:</source>
+        <translation>اسم الكسر:</translation>
+    </message>
+    <message>
+        <source>One Unit:</source>
+        <translation>المفرد:</translation>
+    </message>
+    <message>
+        <source>Two Units:</source>
+        <translation>المثنى:</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>الجمع:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminder</name>
+    <message>
+        <source>Diary</source>
+        <translation>المفكرة</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Diary Data</source>
+        <translation>بيانات المفكرة</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Reminder Data</source>
+        <translation>بيانات التذكير</translation>
+    </message>
+    <message>
+        <source>1 active, 0 off</source>
+        <translation>1 فعال، 0 متوقف</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>Rent Contracts </source>
+        <translation>عقود الإيجار </translation>
+    </message>
+    <message>
+        <source>New Message </source>
+        <translation>رسالة جديدة </translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Ijar</source>
+        <translation>إيجار</translation>
+    </message>
+    <message>
+        <source>Car Rental Front Office</source>
+        <translation>نظام تأجير السيارات</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+</context>
+</TS>
