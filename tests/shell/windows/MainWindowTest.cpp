@@ -179,3 +179,16 @@ TEST(MainWindow, ToolButtonsStartTheDesktopProgramsOrSaySoWhenMissing)
 }
 
 }
+
+// The pictures are the program's own: they draw without any icon theme.
+TEST(MAINT, EveryToolButtonAndTheLogOffButtonHaveAPicture)
+{
+    TestOffice office;
+    MAINT main(office.state());
+    for (const char* name : {"cmdlock", "cmdreminders", "cmdcalender", "cmdcalc", "cmdmail", "cmdWord", "command6",
+                             "command7", "command8", "cmdLogOff"}) {
+        const auto* button = main.findChild<QAbstractButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_FALSE(button->icon().pixmap(24, 24).isNull()) << name;
+    }
+}
