@@ -28,6 +28,15 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             }
         } else if (a.startsWith(QLatin1String("--home="))) {
             cl.home = a.mid(7);
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            QString code;
+            if (a.contains(QLatin1Char('=')))
+                code = a.mid(7);
+            else if (i + 1 < arguments.size())
+                code = arguments[++i];
+            cl.language = Translations::fromCode(code);
+            if (!cl.language)
+                return failWith(QStringLiteral("--lang takes ar or en, not \"%1\"").arg(code));
         } else if (a.startsWith(QLatin1String("-platform")) || a.startsWith(QLatin1String("-style"))) {
             ++i;  // Qt's own options, handled by the application object
         } else {
@@ -42,13 +51,16 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: ijar [--home DIR]\n"
+        "Usage: ijar [--home DIR] [--lang ar|en]\n"
         "       ijar --create-database PATH [--demo]\n"
         "       ijar --version | --help\n"
         "\n"
         "  --home DIR              folder of the ini file, the default database (fdk.db),\n"
         "                          logs and backups (default: $IJAR_HOME, else the program's\n"
         "                          folder for a portable install, else ~/.local/share/ijar)\n"
+        "  --lang ar|en            the interface language: Arabic (ar), or the English source\n"
+        "                          texts (en); without it Arabic, unless the desktop's first\n"
+        "                          language (LANGUAGE) is English\n"
         "  --create-database PATH  make a new database with the operator ADMIN (password ADMIN);\n"
         "                          an existing file is never overwritten\n"
         "  --demo                  with --create-database: add a small demo office\n"

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/base/Translations.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What the command line asks for. Parsed before any application object
 // exists, so that --help, --version and --create-database need no display.
@@ -12,6 +15,8 @@ struct CommandLine {
     QString home;
     QString databaseToCreate;
     bool demo = false;
+    // Nothing when the desktop decides.
+    std::optional<Translations::Language> language;
     QString error;
 
     static CommandLine parse(const QStringList& arguments);

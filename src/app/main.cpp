@@ -6,10 +6,10 @@
 #include "shell/base/HomeFolder.h"
 #include "shell/base/QtUI.h"
 #include "shell/base/RunState.h"
+#include "shell/base/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QTextStream>
 
 namespace {
@@ -57,8 +57,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ijar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("إيجار"));
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    for (const QString& problem : Translations::apply(Translations::choose(cl.language)))
+        QTextStream(stderr) << "ijar: " << problem << "\n";
 
     QString home;
     try {

@@ -33,6 +33,13 @@ TEST(CommandLine, AnswersAndRefusals)
         {{QStringLiteral("--home")}, 2, "--home needs a path"},
         {{QStringLiteral("--create-database")}, 2, "--create-database needs a path"},
         {{QStringLiteral("--demo")}, 2, "--demo goes with --create-database"},
+        {{QStringLiteral("--help")}, 0, "--lang ar|en"},
+        {{QStringLiteral("--lang"), QStringLiteral("fr")}, 2, "--lang takes ar or en, not \"fr\""},
+        {{QStringLiteral("--lang=de")}, 2, "--lang takes ar or en, not \"de\""},
+        {{QStringLiteral("--lang")}, 2, "--lang takes ar or en"},
+        {{QStringLiteral("--lang"), QStringLiteral("fr")}, 2, "Usage: ijar"},
+        {{QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--version")}, 0, "ijar 1."},
+        {{QStringLiteral("--lang=ar"), QStringLiteral("--version")}, 0, "ijar 1."},
     };
     for (const auto& r : rows) {
         const Outcome run = ijar(r.args);

@@ -1,0 +1,83 @@
+#include "shell/base/Translations.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using Translations::Language;
+
+TEST(Language, CodesOfTheCommandLine)
+{
+    const struct { const char* code; std::optional<Language> language; } rows[] = {
+        {"ar", Language::Arabic}, {"en", Language::English}, {"", std::nullopt},
+        {"fr", std::nullopt}, {"EN", std::nullopt}, {"english", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(Translations::fromCode(QString::fromLatin1(r.code)), r.language) << r.code;
+}
+
+// The desktop's first language decides; only English leaves Arabic.
+TEST(Language, TheDesktopsFirstLanguage)
+{
+    const struct { QStringList languages; Language language; } rows[] = {
+        {{"en-US", "ar"}, Language::English}, {{"en"}, Language::English}, {{"en-GB", "de"}, Language::English},
+        {{"ar-SA", "en"}, Language::Arabic}, {{"fr", "en"}, Language::Arabic}, {{"C"}, Language::Arabic},
+        {{}, Language::Arabic},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(Translations::fromDesktop(r.languages), r.language) << r.languages.join(':').toStdString();
+    EXPECT_EQ(Translations::choose(Language::English), Language::English);
+    EXPECT_EQ(Translations::choose(Language::Arabic), Language::Arabic);
+}
+
+// Qt's own buttons speak the chosen language, and the layout follows it;
+// switching back and forth leaves no catalogue behind.
+TEST(Language, QtsOwnTextsAndTheDirection)
+{
+    const struct { Language language; Qt::LayoutDirection direction; bool arabicButtons; } rows[] = {
+        {Language::Arabic, Qt::RightToLeft, true}, {Language::English, Qt::LeftToRight, false},
+        {Language::Arabic, Qt::RightToLeft, true}, {Language::English, Qt::LeftToRight, false},
+    };
+    for (const auto& r : rows) {
+        Translations::apply(r.language);
+        EXPECT_EQ(QApplication::layoutDirection(), r.direction);
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        for (const auto which : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
+            const QString text = box.button(which)->text().remove(QLatin1Char('&'));
+            EXPECT_EQ(text != QLatin1String("OK") && text != QLatin1String("Cancel"), r.arabicButtons)
+                << text.toStdString();
+        }
+    }
+}
+
+// Arabic letters come from a face made for them where the desktop's font has
+// none, and drop-down rows are as tall as the Arabic letters with their marks.
+TEST(Language, ArabicFontAndRowHeight)
+{
+    const QString tall = QStringLiteral(u"أُمِّ إِجْلال");
+    Translations::apply(Language::Arabic);
+    if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans Arabic"))) {
+        EXPECT_TRUE(QFontDatabase::writingSystems(QFontInfo(QApplication::font()).family())
+                        .contains(QFontDatabase::Arabic))
+            << QFontInfo(QApplication::font()).family().toStdString();
+    }
+    for (const int points : {8, 11, 16, 24}) {
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QComboBox combo;
+        combo.setFont(font);
+        combo.addItems({tall, QStringLiteral("Abc")});
+        combo.showPopup();
+        const int ink = QFontMetrics(font).boundingRect(tall).height();
+        for (int row = 0; row < combo.count(); ++row)
+            EXPECT_GE(combo.view()->visualRect(combo.model()->index(row, 0)).height(), ink)
+                << points << "pt, row " << row;
+        combo.hidePopup();
+    }
+}
