@@ -1,9 +1,47 @@
 #include "engine/EngineSetup.h"
 
+#include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
 #include "shell/base/RunState.h"
 
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
+
+namespace {
+
+// Dates and times read left to right in every language; mirrored, 07/12/2026
+// would show as 2026/12/07. They take the digits of an Arabic keyboard too.
+void setUpDateFields(QWidget* screen)
+{
+    for (QDateTimeEdit* edit : screen->findChildren<QDateTimeEdit*>()) {
+        if (edit->property("ijarDateFieldSetUp").toBool())
+            continue;
+        edit->setProperty("ijarDateFieldSetUp", true);
+        edit->setLayoutDirection(Qt::LeftToRight);
+        edit->installEventFilter(new WesternDigitKeys(edit));
+    }
+}
+
+// A multi-line field follows the interface's direction, so Arabic paragraphs
+// start at the right.
+void setUpTextFields(QWidget* screen)
+{
+    for (QPlainTextEdit* edit : screen->findChildren<QPlainTextEdit*>()) {
+        QTextOption option = edit->document()->defaultTextOption();
+        option.setTextDirection(QApplication::layoutDirection());
+        edit->document()->setDefaultTextOption(option);
+    }
+}
+
+}
+
 void installEngine(RunState& state)
 {
+    // Before the combo boxes, whose database errors end the set-up.
+    state.screenSetupSteps.push_back(setUpDateFields);
+    state.screenSetupSteps.push_back(setUpTextFields);
     state.screenSetupSteps.push_back([&state](QWidget* w) { state.service<cWindow>().FillComboBoxes(w); });
 }

@@ -1,13 +1,33 @@
 #include "engine/NumberEdit.h"
 
+#include "engine/WesternDigits.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+namespace {
+
+// Digits typed on an Arabic keyboard become the Western digits the field shows and stores.
+class NumberValidator : public QRegularExpressionValidator {
+public:
+    using QRegularExpressionValidator::QRegularExpressionValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        input = westernDigits(input);
+        return QRegularExpressionValidator::validate(input, pos);
+    }
+
+    void fixup(QString& input) const override { input = westernDigits(input); }
+};
+
+}
+
 NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent)
 {
     static const QRegularExpression number(QStringLiteral(R"([-+]?[0-9]*\.?[0-9]*)"));
-    setValidator(new QRegularExpressionValidator(number, this));
+    setValidator(new NumberValidator(number, this));
 }
 
 void NumberEdit::setMoney(bool money)

@@ -1,10 +1,34 @@
 #include "engine/RecordListModel.h"
 
+#include "engine/StoredValue.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
 #include "shell/base/SqlValue.h"
 
+#include <QDate>
+#include <QTime>
 #include <limits>
+
+namespace {
+
+// A stored date or time in the one form the screens show; a value that is no
+// such date or time shows as stored.
+QString shown(const QVariant& value, int type)
+{
+    const QString stored = value.toString().trimmed();
+    if (type == StoredValue::Date) {
+        const QDate date = QDate::fromString(stored, QStringLiteral("yyyyMMdd"));
+        return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : stored;
+    }
+    if (type == StoredValue::Time) {
+        // A time kept in a number column has lost its leading zeros.
+        const QTime time = QTime::fromString(stored.rightJustified(6, QLatin1Char('0')), QStringLiteral("hhmmss"));
+        return time.isValid() ? time.toString(QStringLiteral("hh:mm:ss")) : stored;
+    }
+    return value.toString();
+}
+
+}
 
 RecordListModel::RecordListModel(Database& db, QObject* parent) : QAbstractTableModel(parent), m_db(db)
 {
@@ -42,6 +66,13 @@ void RecordListModel::filterByText(int column, const QString& text)
     const QString list = narrowed(m_listColumns.value(column));
     show(list.isEmpty() ? QString()
                         : list + QStringLiteral("LIKE '") + SqlValue::likeContains(text) + QStringLiteral("' ESCAPE '\\'"));
+}
+
+void RecordListModel::setColumnTypes(const QList<int>& types)
+{
+    beginResetModel();
+    m_types = types;
+    endResetModel();
 }
 
 void RecordListModel::clearFilter()
@@ -138,7 +169,9 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     if (row >= p->rows.size() || index.column() >= p->rows.at(row).size())
         return {};
     const QVariant& value = p->rows.at(row).at(index.column());
-    return value.isNull() ? QString() : value.toString();
+    if (value.isNull())
+        return QString();
+    return role == Qt::DisplayRole ? shown(value, m_types.value(index.column(), -1)) : value.toString();
 }
 
 QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const

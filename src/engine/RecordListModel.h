@@ -32,6 +32,10 @@ public:
     // _ are letters here. An empty text shows every row.
     void filterByText(int column, const QString& text);
     void clearFilter();
+    // The stored form of each column by position (the engine's type codes):
+    // a date column shows dd/MM/yyyy, a time column hh:mm:ss, any other as
+    // stored. Kept across statements.
+    void setColumnTypes(const QList<int>& types);
 
     QString statement() const { return m_statement; }
     // The statement the grid shows now: the list, or the list narrowed by key.
@@ -63,6 +67,7 @@ private:
     QStringList m_columns;
     QStringList m_listColumns;  // the columns of the whole list
     int m_rowCount = 0;
+    QList<int> m_types;
     // Most recently used first.
     mutable QList<Page> m_pages;
 };

@@ -16,6 +16,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QLabel>
@@ -26,8 +27,12 @@
 namespace {
 
 const QString DefaultModification = QStringLiteral("تعديل");
-const QString NothingToShow = QStringLiteral("لا يمكن اظهار بيانات هذه الشاشة");
-const QString FromJournal = QStringLiteral("من السجل");
+
+// The status-bar mark of a screen that shows a journal entry.
+QString fromJournal()
+{
+    return QCoreApplication::translate("cJournal", "من السجل");
+}
 
 QString caption(const QWidget* screen)
 {
@@ -99,7 +104,7 @@ void invertColours(QWidget* control)
 void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
 {
     if (ShellFrame* frame = state.ui().frame())
-        frame->setStatusPanel(ShellFrame::ScreenPanel, FromJournal);
+        frame->setStatusPanel(ShellFrame::ScreenPanel, fromJournal());
 
     disableControls(screen);
     for (const char* name : {"SSTab1", "command0"})
@@ -212,7 +217,7 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
             QStringLiteral("select * from _journal j, _journaldetails jd where j.journalid = jd.journalid  and j.journalid = ")
             + SqlValue::number(journalId));
         if (lines.isEmpty()) {
-            m_state.ui().message(parent, NothingToShow);
+            m_state.ui().message(parent, QCoreApplication::translate("cJournal", "لا يمكن اظهار بيانات هذه الشاشة"));
             return;
         }
         RunState& state = m_state;
@@ -223,7 +228,7 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
                     state.Viewing = false;
                     // The stored version is gone from the screen, and so is its mark.
                     ShellFrame* frame = state.ui().frame();
-                    if (frame && frame->statusPanel(ShellFrame::ScreenPanel) == FromJournal)
+                    if (frame && frame->statusPanel(ShellFrame::ScreenPanel) == fromJournal())
                         frame->setStatusPanel(ShellFrame::ScreenPanel, {});
                 });
             // A screen reads its first record when it is first shown: the stored

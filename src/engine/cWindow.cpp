@@ -14,6 +14,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QScopedValueRollback>
@@ -26,13 +27,24 @@ const QString ReadTail = QStringLiteral(" Error Processing Table Column :-");
 const QString SaveTail = QStringLiteral("--:--");
 const QString InsertTail = QStringLiteral(
     " Function: Owindow.Insert--> you may have icorrect type for the value you are trying to insert, or field name is incorrect ");
-const QString RecordGone = QStringLiteral(
-    "لم يعد هذا السجل موجوداً: حذفه مستخدم آخر بعد أن فتحته هنا. لم يُحفظ شيء.");
-const QString ChangedElsewhere = QStringLiteral(
-    "عدّل مستخدم آخر هذا السجل بعد أن فتحته هنا، فلم يُحفظ شيء حتى لا تضيع تعديلاته.\n"
-    "هل تريد قراءة السجل من جديد؟ ستضيع عندئذ التعديلات التي كتبتها ولم تُحفظ.");
-const QString DeleteQuestion = QStringLiteral(
-    "This record will be deleted permenantly, this operation can not be undone, are you sure?");
+QString recordGone()
+{
+    return QCoreApplication::translate(
+        "cWindow", "This record no longer exists: another user deleted it after you opened it here. Nothing was saved.");
+}
+
+QString changedElsewhere()
+{
+    return QCoreApplication::translate(
+        "cWindow", "Another user changed this record after you opened it here, so nothing was saved and their changes "
+                   "are kept.\nRead the record again? The changes you typed and did not save will then be lost.");
+}
+
+QString deleteQuestion()
+{
+    return QCoreApplication::translate(
+        "cWindow", "This record will be deleted permenantly, this operation can not be undone, are you sure?");
+}
 
 // Two reads of one column agree; a null is no empty text.
 bool sameStored(const QVariant& a, const QVariant& b)
@@ -343,14 +355,15 @@ bool cWindow::Save(const QString& where, QWidget* screen)
     if (outcome != Outcome::Saved) {
         ui.ShowProgress(0);
         if (outcome == Outcome::Gone) {
-            ui.message(w, RecordGone);
-        } else if (ui.question(w, ChangedElsewhere)) {
+            ui.message(w, recordGone());
+        } else if (ui.question(w, changedElsewhere())) {
             Read(where, w);
         }
         return false;
     }
     ui.UpdateProgressBar(100);
-    ui.ShowStatusMessage(QStringLiteral("Saved at ") + QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
+    ui.ShowStatusMessage(QCoreApplication::translate("cWindow", "Saved at ")
+                         + QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
     return true;
 }
 
@@ -382,7 +395,7 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
             clause = QStringLiteral("Where ") + identifier->column + QStringLiteral(" = ")
                 + SqlValue::number(id, QStringLiteral("txtID"));
         }
-        if (!m_state.ui().question(w, DeleteQuestion))
+        if (!m_state.ui().question(w, deleteQuestion()))
             return false;
         m_state.db().command(QStringLiteral("delete * from ") + definition.identifierTable()->name + QLatin1Char(' ')
                              + clause);

@@ -42,7 +42,10 @@ public:
     // Dialogs and lists.
     void ShowNew(QWidget* screen, const QString& caption, const QString& nameField, const Fields& otherFields = {});
     bool ShowOpen(QWidget* screen, const QString& caption, const QString& condition);
-    bool ReadGrid(QWidget* screen, const QString& gridName, const QString& condition);
+    // A grid column shows as a date or a time when a screen binds its column
+    // with that type, or when `columnTypes` (column name to type code) says so.
+    bool ReadGrid(QWidget* screen, const QString& gridName, const QString& condition,
+                  const QHash<QString, int>& columnTypes = {});
     void FillComboBoxes(QWidget* screen);
     void ComboBoxOnChange(QComboBox* box);
     void ShowFavouriteWindow(QWidget* parent);
@@ -54,6 +57,7 @@ public:
 private:
     enum class Outcome { Saved, Conflict, Gone };
     void completeTyping(QComboBox* box);
+    QList<int> gridTypes(const QString& table, const RowSet& details, const QHash<QString, int>& columnTypes);
     void remember(QWidget* screen, const ControlAccess::Index& controls, const QString& where,
                   const ScreenDefinition& definition, const QHash<QString, QHash<QString, QVariant>>& stored,
                   const QSet<QString>& filled);

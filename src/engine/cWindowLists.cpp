@@ -81,7 +81,12 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
               + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL"))) + QLatin1Char(',');
     list.chop(1);
 
+    QList<int> types;
+    for (int i = 0; i < columns.count(); ++i)
+        types << columns.value(i, QStringLiteral("Type")).toInt();
+
     frmGeneralOpen dialog(m_state, target);
+    dialog.list()->setColumnTypes(types);
     dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
                    + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + condition);
     dialog.setCaption(caption);
@@ -100,7 +105,8 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
     return chosen;
 }
 
-bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& condition)
+bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& condition,
+                       const QHash<QString, int>& columnTypes)
 {
     QWidget* target = activeScreen(screen);
     bool filled = false;
@@ -120,6 +126,8 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
             list += details.text(i, QStringLiteral("Column")) + QStringLiteral(" AS ")
                   + bracketed(details.text(i, QStringLiteral("GRIDLABEL"))) + QLatin1Char(',');
         list.chop(1);
+        const QString table = grid.text(0, QStringLiteral("TableName"));
+        const QList<int> types = gridTypes(table, details, columnTypes);
 
         auto* view = qobject_cast<QTableView*>(ControlAccess::require(target, gridName));
         if (!view)
@@ -131,8 +139,9 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
             model = new RecordListModel(m_state.db(), view);
             view->setModel(model);
         }
-        model->setStatement(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
-                            + grid.text(0, QStringLiteral("TableName")) + QStringLiteral("  ") + condition);
+        model->setColumnTypes(types);
+        model->setStatement(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table + QStringLiteral("  ")
+                            + condition);
         for (int i = 0; i < details.count(); ++i) {
             const QVariant width = details.value(i, QStringLiteral("ColumnWidth"));
             if (!width.isNull())
@@ -141,6 +150,25 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
         filled = true;
     });
     return filled;
+}
+
+QList<int> cWindow::gridTypes(const QString& table, const RowSet& details, const QHash<QString, int>& columnTypes)
+{
+    // The screens that edit the table know which of its columns hold dates and times.
+    QHash<QString, int> known;
+    const RowSet bound = m_state.db().execute(
+        QStringLiteral("select WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = "
+                       "WT.WINDOWTABLEID and WT.TABLENAME = '")
+        + SqlValue::text(table.trimmed()) + QStringLiteral("' AND WTD.ONOFF = 1 and WTD.TYPE in (2, 5)"));
+    for (int i = 0; i < bound.count(); ++i)
+        known.insert(bound.text(i, QStringLiteral("Column")).trimmed().toLower(),
+                     bound.value(i, QStringLiteral("Type")).toInt());
+    for (auto it = columnTypes.cbegin(); it != columnTypes.cend(); ++it)
+        known.insert(it.key().toLower(), it.value());
+    QList<int> types;
+    for (int i = 0; i < details.count(); ++i)
+        types << known.value(details.text(i, QStringLiteral("Column")).trimmed().toLower(), -1);
+    return types;
 }
 
 void cWindow::FillComboBoxes(QWidget* screen)

@@ -2,6 +2,7 @@
 
 #include "engine/ControlAccess.h"
 #include "engine/ScreenFocus.h"
+#include "engine/StoredValue.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/SqlValue.h"
 
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QHash>
 #include <QTableView>
 
 namespace {
@@ -54,8 +56,12 @@ void ArchiveScreen::Ok()
 
 void ArchiveScreen::search()
 {
+    // No screen edits the journals, so the archive names their dates and times itself.
+    static const QHash<QString, int> stored{{QStringLiteral("JOURNALDATE"), StoredValue::Date},
+                                            {QStringLiteral("JOURNALTIME"), StoredValue::Time},
+                                            {QStringLiteral("TRANSACTIONDATE"), StoredValue::Date}};
     run(QStringLiteral("cmdSearch_Click"),
-        [this] { window().ReadGrid(this, QStringLiteral("datagrid1"), searchCondition()); });
+        [this] { window().ReadGrid(this, QStringLiteral("datagrid1"), searchCondition(), stored); });
 }
 
 QDateEdit* ArchiveScreen::dateEdit(const char* name) const

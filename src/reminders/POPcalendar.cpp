@@ -7,13 +7,19 @@
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/TextConvert.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QKeyEvent>
+#include <QLocale>
 
 POPcalendar::POPcalendar(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::POPcalendar>())
 {
     m_ui->setupUi(this);
+    // The office week starts on Saturday; an Arabic interface names its months and days in Arabic.
+    if (QApplication::isRightToLeft())
+        m_ui->calendar1->setLocale(QLocale(QLocale::Arabic, QLocale::Kuwait));
+    m_ui->calendar1->setFirstDayOfWeek(Qt::Saturday);
     connect(m_ui->calendar1, &QCalendarWidget::clicked, this, &POPcalendar::pick);
     connect(m_ui->calendar1, &QCalendarWidget::activated, this, &POPcalendar::pick);
 }

@@ -1,6 +1,8 @@
 #include "reminders/frmReminder.h"
 #include "ui_frmReminder.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 DataScreen::Definition diaryDefinition()
@@ -9,8 +11,8 @@ DataScreen::Definition diaryDefinition()
     d.keyColumn = QStringLiteral("REMINDERID");
     d.table = QStringLiteral("_reminder");
     d.condition = QStringLiteral("Where onoff =1 and REMINDERTYPE = 1 ");
-    d.openCaption = QStringLiteral("Rent Contracts ");
-    d.newCaption = QStringLiteral("New Message ");
+    d.openCaption = QCoreApplication::translate("frmReminder", "Rent Contracts ");
+    d.newCaption = QCoreApplication::translate("frmReminder", "New Message ");
     d.nameField = QStringLiteral("REMINDERRULENAME");
     // A new rule is active at once and belongs to this screen.
     d.newFields = {{QStringLiteral("REMINDERTYPE"), 1}, {QStringLiteral("ONOFF"), 1}};

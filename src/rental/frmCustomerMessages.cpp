@@ -1,6 +1,8 @@
 #include "rental/frmCustomerMessages.h"
 #include "ui_frmCustomerMessages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 DataScreen::Definition messagesDefinition()
@@ -9,8 +11,8 @@ DataScreen::Definition messagesDefinition()
     d.keyColumn = QStringLiteral("CUSTOMERMESSAGEID");
     d.table = QStringLiteral("CUSTOMERMESSAGE");
     d.condition = QStringLiteral("WHERE 1 = 1 ");
-    d.openCaption = QStringLiteral("Messages");
-    d.newCaption = QStringLiteral(" New Message  ");
+    d.openCaption = QCoreApplication::translate("frmCustomerMessages", "Messages");
+    d.newCaption = QCoreApplication::translate("frmCustomerMessages", " New Message  ");
     d.nameField = QStringLiteral("name");
     d.firstPageOnActivation = false;
     d.printList = DataScreen::PrintList::ListWindow;

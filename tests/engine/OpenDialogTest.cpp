@@ -147,6 +147,29 @@ TEST(ReadGrid, FillsTheGridOrReportsWhyNot)
     EXPECT_EQ(m->data(m->index(2, 2)).toString(), u"4"_s);
     EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
 
+    // A screen that edits RENT binds its exit date as a date; the caller names the exit time. A
+    // number column holding what looks like a date stays a number.
+    const qint64 rentScreen = office.db().insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s,
+                                                 {{u"WINDOWNAME"_s, u"frmRentProbe"_s}, {u"TABLENAME"_s, u"RENT"_s},
+                                                  {u"ONOFF"_s, 1}, {u"TABLEORDER"_s, 1}});
+    office.db().insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
+                       {{u"WINDOWTABLEID"_s, rentScreen}, {u"WINDOWCONTROL"_s, u"dfdEXITDATE"_s}, {u"COLUMN"_s, u"EXITDATE"_s},
+                        {u"TYPE"_s, 2}, {u"ONOFF"_s, 1}, {u"IDENTIFIER"_s, 0}, {u"GRIDORDER"_s, 0}});
+    auto* dates = new QTableView(&screen);
+    dates->setObjectName(u"grdDates"_s);
+    defineGrid("grdDates", {{1, "EXITDATE", u"Out"_s, 80, 1}, {2, "EXITTIME", u"At"_s, 80, 1},
+                            {3, "CUSTOMERID", u"Customer"_s, 80, 1}, {4, "RETURNDATE", u"Back"_s, 80, 1}});
+    office.db().command(u"update RENT set EXITDATE = 20261207, EXITTIME = '005626', CUSTOMERID = 20261207, "
+                        "RETURNDATE = 20261208 where RENTID = 1"_s);
+    ASSERT_TRUE(window.ReadGrid(&screen, u"grdDates"_s, u"where RENTID = 1"_s, {{u"exittime"_s, 5}}));
+    const QAbstractItemModel* dated = dates->model();
+    const struct { int column; const char* shown; const char* stored; } cells[] = {
+        {0, "07/12/2026", "20261207"}, {1, "00:56:26", "005626"}, {2, "20261207", "20261207"}, {3, "20261208", "20261208"}};
+    for (const auto& c : cells) {
+        EXPECT_EQ(dated->data(dated->index(0, c.column)).toString(), QLatin1String(c.shown)) << c.column;
+        EXPECT_EQ(dated->data(dated->index(0, c.column), Qt::EditRole).toString(), QLatin1String(c.stored)) << c.column;
+    }
+
     const struct { const char* grid; const char* condition; bool reported; } failures[] = {
         {"grdNothing", "", false}, {"grdList", "where nosuch = 1", true}, {"notAGrid", "", true}, {"grd'List", "", false}};
     for (const auto& c : failures) {

@@ -1,11 +1,16 @@
 #include "ScreenOffice.h"
 
 #include "engine/DataScreen.h"
+#include "engine/EngineSetup.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/cJournal.h"
+#include "shell/base/ScreenSetup.h"
 #include "shell/base/ShellFrame.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -191,10 +196,10 @@ TEST(RecordBinding, ASaveNeverOverwritesWhatAnotherWorkstationDid)
     // name, comments: stored afterwards; shown: txtNAME afterwards.
     const struct { const char* other; bool reread; bool saved; const char* name; const char* comments;
                    const char* shown; const char* told; } cases[] = {
-        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", true, false, "A", "read", "A", "عدّل مستخدم آخر"},
-        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", false, false, "A", "read", "mine", "عدّل مستخدم آخر"},
-        {"update SYNTHETICNOTES set NOTE = 'A' where SYNTHID = %1", true, false, "read", "read", "read", "عدّل مستخدم آخر"},
-        {"delete from SYNTHETIC where SYNTHID = %1", false, false, nullptr, nullptr, "mine", "لم يعد هذا السجل موجوداً"},
+        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", true, false, "A", "read", "A", "Another user changed this record"},
+        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", false, false, "A", "read", "mine", "Another user changed this record"},
+        {"update SYNTHETICNOTES set NOTE = 'A' where SYNTHID = %1", true, false, "read", "read", "read", "Another user changed this record"},
+        {"delete from SYNTHETIC where SYNTHID = %1", false, false, nullptr, nullptr, "mine", "This record no longer exists"},
         {"update SYNTHETIC set NAME = 'A' where SYNTHID <> %1", false, true, "mine", "B", "mine", nullptr},
         {"update SYNTHETIC set NAME = 'read' where SYNTHID = %1", false, true, "mine", "B", "mine", nullptr},
     };
@@ -484,4 +489,46 @@ TEST(Journal, ViewShowsTheStoredVersionReadOnly)
     EXPECT_EQ(frame.statusPanel(ShellFrame::ScreenPanel), QString()) << "the mark outlived the view";
     j.ui().setFrame(nullptr);
     EXPECT_EQ(j.snapshot(), before);
+}
+
+// Digits typed on an Arabic keyboard are stored as the numbers and yyyymmdd dates they mean.
+TEST(RecordBinding, ArabicIndicDigitsTypedAreStoredAsWritten)
+{
+    // A new record's date field shows today; the clerk types the day over it.
+    const QDate today = QDate::currentDate();
+    const auto day = [&](int d) { return QDate(today.year(), today.month(), d).toString(u"yyyyMMdd"_s).toLongLong(); };
+    const struct { const char* column; const char* control; QString keys; QVariant saved; } cases[] = {
+        {"METER", "dfnMETER", u"١٢٣٤"_s, 1234},
+        {"AMOUNT", "dfnAMOUNT", u"-۴۵٫۵"_s, -45.5},
+        {"ISSUEDATE", "dfdISSUEDATE", u"٠٥"_s, day(5)},
+        {"ISSUEDATE", "dfdISSUEDATE", u"۲۸"_s, day(28)},
+    };
+    ScreenOffice s;
+    installEngine(s.state());
+    QWidget* screen = s.control(u"txtID"_s)->window();
+    ScreenSetup::run(s.state(), screen);
+    screen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        const qint64 key = s.addRecord({{QLatin1String(c.column), 0}});
+        ASSERT_TRUE(s.read(key)) << s.errorLog().toStdString();
+        s.control(QLatin1String(c.control))->setFocus(Qt::TabFocusReason);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, s.control(QLatin1String(c.control)));
+        // The clerk starts on the day of a date, and on the whole of a number.
+        if (auto* date = qobject_cast<QDateEdit*>(focus))
+            date->setSelectedSection(QDateTimeEdit::DaySection);
+        else
+            QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+        // As an Arabic keyboard sends them: the key code is the letter itself.
+        for (const QChar ch : c.keys) {
+            QKeyEvent press(QEvent::KeyPress, ch.unicode(), Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, ch.unicode(), Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(focus, &press);
+            QApplication::sendEvent(focus, &release);
+        }
+        ASSERT_TRUE(s.save(key)) << s.errorLog().toStdString();
+        EXPECT_EQ(s.stored(c.column, key, SyntheticScreen::Table), c.saved);
+    }
 }

@@ -4,9 +4,11 @@
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -38,6 +40,21 @@ TEST(POPcalendar, ShowsTodayAndEscCloses)
     EXPECT_EQ(calendarOf(&popup)->selectedDate(), QDate::currentDate());
     QTest::keyClick(&popup, Qt::Key_Escape);
     EXPECT_FALSE(popup.isVisible());
+}
+
+// The week starts on Saturday; an Arabic (right-to-left) interface names months and days in Arabic.
+TEST(POPcalendar, WeekStartsOnSaturdayWithArabicNamesUnderArabic)
+{
+    TestOffice office;
+    const struct { Qt::LayoutDirection direction; QLocale::Language names; } rows[] = {
+        {Qt::LeftToRight, QLocale().language()}, {Qt::RightToLeft, QLocale::Arabic}};
+    for (const auto& row : rows) {
+        QApplication::setLayoutDirection(row.direction);
+        POPcalendar popup(office.state(), nullptr);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        EXPECT_EQ(calendarOf(&popup)->firstDayOfWeek(), Qt::Saturday) << row.direction;
+        EXPECT_EQ(calendarOf(&popup)->locale().language(), row.names) << row.direction;
+    }
 }
 
 // Opened by name, the pop-up takes its target from properties: a clicked day goes into the
