@@ -1,6 +1,7 @@
 #include "support/ScriptedUI.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 
 void ScriptedUI::onDialog(const QString& objectName, DialogScript script)
@@ -69,7 +70,9 @@ void ScriptedUI::wait(int milliseconds)
 bool ScriptedUI::startProgram(QWidget* parent, const QString& program, const QStringList& arguments)
 {
     if (!programsAvailable) {
-        message(parent, QStringLiteral("تعذر تشغيل البرنامج \"%1\": البرنامج غير مثبت على هذا الجهاز").arg(program));
+        message(parent, QCoreApplication::translate(
+                            "QtUI", "The program \"%1\" could not be started: it is not installed on this computer.")
+                            .arg(program));
         return false;
     }
     programsStarted.append((QStringList{program} + arguments).join(QLatin1Char(' ')));
@@ -79,7 +82,9 @@ bool ScriptedUI::startProgram(QWidget* parent, const QString& program, const QSt
 bool ScriptedUI::openUrl(QWidget* parent, const QUrl& url)
 {
     if (!programsAvailable) {
-        message(parent, QStringLiteral("تعذر فتح \"%1\": لا يوجد برنامج لفتحه على هذا الجهاز").arg(url.toString()));
+        message(parent,
+                QCoreApplication::translate("QtUI", "\"%1\" could not be opened: no program on this computer opens it.")
+                    .arg(url.toString()));
         return false;
     }
     urlsOpened.append(url);
