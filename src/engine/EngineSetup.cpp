@@ -20,7 +20,11 @@ void setUpDateFields(QWidget* screen)
         if (edit->property("ijarDateFieldSetUp").toBool())
             continue;
         edit->setProperty("ijarDateFieldSetUp", true);
+        // Under right to left the field reversed its sections when it took its
+        // format; the format as written, asked for first, is set again.
+        const QString format = edit->displayFormat();
         edit->setLayoutDirection(Qt::LeftToRight);
+        edit->setDisplayFormat(format);
         edit->installEventFilter(new WesternDigitKeys(edit));
     }
 }

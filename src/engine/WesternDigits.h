@@ -9,7 +9,9 @@
 QString westernDigits(QString text);
 
 // Lets a date or time field take the digits of an Arabic keyboard: a typed
-// Arabic-Indic digit reaches the field as its Western digit.
+// Arabic-Indic digit reaches the field as its Western digit. A date or time is
+// typed straight through: a separator moves to the next section, unless the
+// section was full and the field moved on by itself.
 class WesternDigitKeys : public QObject {
     Q_OBJECT
 public:
@@ -17,4 +19,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_sending = false;
+    bool m_movedOn = false;
 };

@@ -502,6 +502,9 @@ TEST(RecordBinding, ArabicIndicDigitsTypedAreStoredAsWritten)
         {"AMOUNT", "dfnAMOUNT", u"-۴۵٫۵"_s, -45.5},
         {"ISSUEDATE", "dfdISSUEDATE", u"٠٥"_s, day(5)},
         {"ISSUEDATE", "dfdISSUEDATE", u"۲۸"_s, day(28)},
+        {"ISSUEDATE", "dfdISSUEDATE", u"٢٥١٢٢٠٢٧"_s, 20271225},  // day, month and year, one after another
+        {"ISSUEDATE", "dfdISSUEDATE", u"٠٣/٠٤/٢٠٢٨"_s, 20280403},
+        {"ISSUEDATE", "dfdISSUEDATE", u"25/12/2027"_s, 20271225},
     };
     ScreenOffice s;
     installEngine(s.state());
