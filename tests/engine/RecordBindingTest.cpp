@@ -5,7 +5,7 @@
 #include "engine/ReadSnapshot.h"
 #include "engine/cJournal.h"
 #include "shell/base/ScreenSetup.h"
-#include "shell/base/ShellFrame.h"
+#include "support/PanelFrame.h"
 
 #include <QApplication>
 #include <QDate>
@@ -428,21 +428,6 @@ TEST(Journal, ASaveWritesOneEntryWithALineForEveryField)
         EXPECT_EQ((QStringList{changed.text(0, u"CONTROLNAME"_s), changed.text(0, u"OLDVALUE"_s), changed.text(0, u"NEWVALUE"_s)}),
                   (QStringList{QLatin1String(c.control), QLatin1String(c.oldValue), QLatin1String(c.newValue)}));
     }
-}
-
-namespace {
-
-// The main window's status panels, and nothing else of it.
-struct PanelFrame : ShellFrame {
-    QWidget* frameWidget() override { return nullptr; }
-    void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
-    QString statusPanel(int panel) const override { return panels.value(panel); }
-    void setProgress(int) override {}
-    QRect workArea() const override { return {}; }
-    QRect menuArea() const override { return {}; }
-    QHash<int, QString> panels;
-};
-
 }
 
 // The view goes over the data screen's own first read, shows the journalled version read-only

@@ -3,7 +3,7 @@
 #include "shell/base/ScreenRegistry.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
-#include "shell/base/ShellFrame.h"
+#include "support/PanelFrame.h"
 #include "support/TestOffice.h"
 
 #include <QDate>
@@ -190,18 +190,9 @@ TEST(ScreenRegistry, AClosedScreenIsNotFoundAndTheNextIsNew)
 // every control but the command buttons shows its name; the set-up steps of other subsystems run.
 TEST(ScreenSetup, FirstTabNamesAndTipsFollowTheSettingsThenOtherSubsystemsRun)
 {
-    struct Frame : ShellFrame {
-        QWidget* frameWidget() override { return nullptr; }
-        void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
-        QString statusPanel(int panel) const override { return panels.value(panel); }
-        void setProgress(int) override {}
-        QRect workArea() const override { return {}; }
-        QRect menuArea() const override { return {}; }
-        QHash<int, QString> panels;
-    };
     for (const auto& [showScreen, showField] : {std::pair{1, 2}, {2, 0}, {0, 1}}) {
         TestOffice office;
-        Frame frame;
+        PanelFrame frame;
         office.ui().setFrame(&frame);
         office.state().config.SHOWSCREENNAME = showScreen;
         office.state().config.SHOWFIELDNAME = showField;

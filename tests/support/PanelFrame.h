@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/base/ShellFrame.h"
+
+#include <QHash>
+#include <QString>
+
+// The main window's status panels, and nothing else of it.
+struct PanelFrame : ShellFrame {
+    QWidget* frameWidget() override { return nullptr; }
+    void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
+    QString statusPanel(int panel) const override { return panels.value(panel); }
+    void setProgress(int) override {}
+    QRect workArea() const override { return {}; }
+    QRect menuArea() const override { return {}; }
+    QHash<int, QString> panels;
+};
