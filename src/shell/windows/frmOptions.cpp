@@ -54,7 +54,11 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
     });
 }
 
-frmOptions::~frmOptions() = default;
+frmOptions::~frmOptions()
+{
+    // Focus moves while the dialog below is torn down; this part is gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void frmOptions::load()
 {
