@@ -1001,6 +1001,305 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmCustomers</name>
+    <message>
+        <source>Customers</source>
+        <translation>العملاء</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>البيانات الشخصية</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>اللقب:</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>اسم العائلة</translation>
+    </message>
+    <message>
+        <source>Other Name:</source>
+        <translation>اسم آخر:</translation>
+    </message>
+    <message>
+        <source>Other Information</source>
+        <translation>معلومات أخرى</translation>
+    </message>
+    <message>
+        <source>Religin:</source>
+        <translation>الديانة:</translation>
+    </message>
+    <message>
+        <source>Marital Status:</source>
+        <translation>الحالة الاجتماعية:</translation>
+    </message>
+    <message>
+        <source>Refered By:</source>
+        <translation>بتوصية من:</translation>
+    </message>
+    <message>
+        <source>Date of Birth:</source>
+        <translation>تاريخ الميلاد:</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>الأولاد:</translation>
+    </message>
+    <message>
+        <source>Spouse:</source>
+        <translation>الزوج:</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>الحساب</translation>
+    </message>
+    <message>
+        <source>Nationality:</source>
+        <translation>الجنسية:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>الجنس:</translation>
+    </message>
+    <message>
+        <source>BlackListed</source>
+        <translation>في القائمة السوداء</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>موقوف</translation>
+    </message>
+    <message>
+        <source>Date Entered:</source>
+        <translation>تاريخ التسجيل:</translation>
+    </message>
+    <message>
+        <source>Last Tran.:</source>
+        <translation>آخر معاملة:</translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>الرصيد:</translation>
+    </message>
+    <message>
+        <source>Identity and Licence</source>
+        <translation>الهوية والرخصة</translation>
+    </message>
+    <message>
+        <source>Identity Document</source>
+        <translation>وثيقة الهوية</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>ID #:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Issue Place:</source>
+        <translation>مكان الإصدار:</translation>
+    </message>
+    <message>
+        <source>Issue Date:</source>
+        <translation>تاريخ الإصدار:</translation>
+    </message>
+    <message>
+        <source>Driving License</source>
+        <translation>رخصة القيادة</translation>
+    </message>
+    <message>
+        <source>Traffic:</source>
+        <translation>المرور:</translation>
+    </message>
+    <message>
+        <source>Expiry date:</source>
+        <translation>تاريخ الانتهاء:</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>المنزل</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Street Add:</source>
+        <translation>الشارع:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>المدينة:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>المحافظة:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>البلد:</translation>
+    </message>
+    <message>
+        <source>Postal Code:</source>
+        <translation>الرمز البريدي:</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>الهاتف</translation>
+    </message>
+    <message>
+        <source>Telephone 1:</source>
+        <translation>الهاتف 1:</translation>
+    </message>
+    <message>
+        <source>Telephone 2:</source>
+        <translation>الهاتف 2:</translation>
+    </message>
+    <message>
+        <source>Telephone 3:</source>
+        <translation>الهاتف 3:</translation>
+    </message>
+    <message>
+        <source>Mobile:</source>
+        <translation>الجوال:</translation>
+    </message>
+    <message>
+        <source>Ext.:</source>
+        <translation>التحويلة:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>الفاكس:</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>الإنترنت</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>البريد الإلكتروني:</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>الموقع:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>العمل</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>الشركة:</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Dep.:</source>
+        <translation>القسم:</translation>
+    </message>
+    <message>
+        <source>Assistant:</source>
+        <translation>المساعد:</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>سيارة العمل</translation>
+    </message>
+    <message>
+        <source>Car #:</source>
+        <translation>رقم السيارة:</translation>
+    </message>
+    <message>
+        <source>License:</source>
+        <translation>الرخصة:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>New Customer </source>
+        <translation>عميل جديد </translation>
+    </message>
+</context>
+<context>
     <name>frmGeneralN</name>
     <message>
         <source>New Record</source>

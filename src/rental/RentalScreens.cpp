@@ -1,10 +1,13 @@
 #include "rental/RentalScreens.h"
 
 #include "rental/frmCustomerMessages.h"
+#include "rental/frmCustomers.h"
 #include "shell/base/ScreenRegistry.h"
 
 void registerRentalScreens(ScreenRegistry& screens)
 {
+    screens.add(QStringLiteral("frmCustomers"),
+                [](RunState& state, QWidget* parent) { return new frmCustomers(state, parent); });
     screens.add(QStringLiteral("frmCustomerMessages"),
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
 }

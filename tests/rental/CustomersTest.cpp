@@ -1,0 +1,236 @@
+#include "rental/frmCustomers.h"
+#include "shell/base/SqlValue.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using ScreenChecks::control;
+
+// The customers screen as the menu shows it.
+struct Customers : frmCustomers {
+    explicit Customers(TestOffice& office) : frmCustomers(office.state(), nullptr) { show(); }
+    QString text(const char* name) { return control<QLineEdit>(this, name)->text(); }
+    void set(const char* name, const QString& value) { control<QLineEdit>(this, name)->setText(value); }
+};
+
+qint64 addCustomer(Database& db, const QString& name, const QList<Database::Field>& more = {})
+{
+    return db.insert("Customer", "CUSTOMERID", QList<Database::Field>{{"name", name}} + more);
+}
+
+// The columns of one customer as text, in the order asked; empty when there is none.
+QStringList stored(Database& db, qint64 key, const QStringList& columns)
+{
+    const RowSet rows = db.execute("select * from Customer where CUSTOMERID = " + SqlValue::number(key));
+    QStringList values;
+    for (const QString& c : columns)
+        if (!rows.isEmpty())
+            values << rows.value(0, c).toString().trimmed();
+    return values;
+}
+
+// The names the open dialog lists, and its column headers.
+struct Listing {
+    QStringList names;
+    QStringList headers;
+};
+
+Listing listing(QDialog* open)
+{
+    Listing l;
+    const QAbstractItemModel* model = control<QTableView>(open, "DataGrid1")->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        l.names << model->index(row, 1).data().toString();
+    for (int column = 0; column < model->columnCount(); ++column)
+        l.headers << model->headerData(column, Qt::Horizontal).toString();
+    return l;
+}
+
+}
+
+// The screen opens on the first customer the table returns, every kind of
+// field shown as stored.
+TEST(frmCustomers, LoadShowsTheFirstCustomer)
+{
+    const struct {
+        const char* name;
+        qint64 idNumber;
+        const char* tel;
+        const char* nationality;
+        int blackList;
+        qint64 birth;  // yyyymmdd
+        const char* birthShown;
+    } rows[] = {
+        {"محمد أحمد", 1023456789, "01-234567", "يمني", 0, 19800115, "15/01/1980"},
+        {"O'Neil, Sean", 7, "+44 20 7946 0000", "بريطاني", 1, 20000229, "29/02/2000"},
+        {"عبد الله \"الصغير\"", 0, "", "", 1, 19991231, "31/12/1999"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        TestOffice office;
+        const qint64 key = addCustomer(office.db(), QString::fromUtf8(r.name),
+                                       {{"IDNUMBER", r.idNumber}, {"HOMETEL1", QString::fromUtf8(r.tel)},
+                                        {"NATIONALITY", QString::fromUtf8(r.nationality)},
+                                        {"BLACKLIST", r.blackList}, {"BIRTHDATE", r.birth}});
+        addCustomer(office.db(), "الثاني");
+        Customers customers(office);
+        EXPECT_EQ(customers.text("txtID"), QString::number(key));
+        EXPECT_EQ(customers.text("txtNAME"), QString::fromUtf8(r.name));
+        EXPECT_EQ(customers.text("dfnIDNumber").toLongLong(), r.idNumber);
+        EXPECT_EQ(customers.text("dfsHomeTel1").trimmed(), QString::fromUtf8(r.tel));
+        EXPECT_EQ(control<QComboBox>(&customers, "dfcNationality")->currentText().trimmed(),
+                  QString::fromUtf8(r.nationality));
+        EXPECT_EQ(control<QCheckBox>(&customers, "dffBlackList")->isChecked(), r.blackList == 1);
+        EXPECT_EQ(control<QDateEdit>(&customers, "dfdBirthDate")->text(), r.birthShown);
+    }
+}
+
+// New asks for the name, typed into the focused field; F12 then stores the
+// fields filled in, home and work apart, with today as the creation date.
+TEST(frmCustomers, NewThenF12StoresTheFields)
+{
+    const QStringList columns{"name", "IDNUMBER", "HOMETEL1", "WORKTEL1", "NATIONALITY", "STOPTRANSACTION", "CREATEDT"};
+    const struct {
+        const char* name;
+        const char* idNumber;
+        const char* homeTel;
+        const char* workTel;
+        const char* nationality;
+        bool stop;
+    } rows[] = {
+        {"سالم علي", "778899", "01-111", "01-222", "يمني", false},
+        {"D'Arcy", "5", "1,2,3", "", "مصري", true},
+        {"نورة", "123456789012", "", "04-999", "", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        TestOffice office;
+        Customers customers(office);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&customers));
+        QString typedInto;
+        office.ui().onDialog("frmGeneralN", [&](QDialog* dialog) {
+            typedInto = QApplication::focusWidget()->objectName();
+            ScreenChecks::type(QApplication::focusWidget(), QString::fromUtf8(r.name));
+            ScreenChecks::click(dialog, "cmdOk");
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        EXPECT_EQ(typedInto, "dfName");
+        const qint64 key = customers.text("txtID").toLongLong();
+        ASSERT_GT(key, 0);
+        EXPECT_EQ(customers.text("txtNAME"), QString::fromUtf8(r.name));
+
+        customers.set("dfnIDNumber", r.idNumber);
+        customers.set("dfsHomeTel1", QString::fromUtf8(r.homeTel));
+        customers.set("dfsWorkTel1", QString::fromUtf8(r.workTel));
+        control<QComboBox>(&customers, "dfcNationality")->setCurrentText(QString::fromUtf8(r.nationality));
+        control<QCheckBox>(&customers, "dffStopTransaction")->setChecked(r.stop);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&customers));
+        ASSERT_TRUE(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+
+        EXPECT_EQ(stored(office.db(), key, columns),
+                  (QStringList{QString::fromUtf8(r.name), r.idNumber, QString::fromUtf8(r.homeTel),
+                               QString::fromUtf8(r.workTel), QString::fromUtf8(r.nationality), r.stop ? "1" : "0",
+                               QDate::currentDate().toString("yyyyMMdd")}));
+        EXPECT_TRUE(office.ui().dialogsShown.filter("dlgValidationError").isEmpty());
+    }
+}
+
+// Open lists every customer, black-listed and stopped ones too, under the
+// number, name, telephone and ID number.
+TEST(frmCustomers, OpenListsEveryone)
+{
+    const struct {
+        const char* what;
+        QList<std::pair<int, int>> customers;  // black list, stop
+    } rows[] = {
+        {"ordinary only", {{0, 0}, {0, 0}}},
+        {"black-listed", {{0, 0}, {1, 0}}},
+        {"stopped", {{0, 1}, {0, 0}, {0, 1}}},
+        {"black-listed and stopped", {{1, 1}}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        QStringList names;
+        for (const auto& [black, stop] : r.customers) {
+            names << QStringLiteral("عميل %1").arg(names.size() + 1);
+            addCustomer(office.db(), names.last(), {{"BLACKLIST", black}, {"STOPTRANSACTION", stop}});
+        }
+        Customers customers(office);
+        Listing shown;
+        office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) { shown = listing(open); });
+        QTest::keyClick(&customers, Qt::Key_F9);
+        EXPECT_EQ(shown.names, names);
+        EXPECT_EQ(shown.headers, (QStringList{"الرقم", "الاسم", "الهاتف", "رقم الهوية"}));
+    }
+}
+
+// Delete asks, deletes as answered, and closes either way; with no customer
+// on screen it neither asks nor closes.
+TEST(frmCustomers, DeleteClosesWhateverTheAnswer)
+{
+    const struct {
+        const char* what;
+        bool customer;
+        bool answer;
+        int questions;
+        int left;
+        bool open;
+    } rows[] = {
+        {"confirmed", true, true, 1, 0, false},
+        {"declined", true, false, 1, 1, false},
+        {"nobody shown", false, true, 0, 0, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        if (r.customer)
+            addCustomer(office.db(), "خالد");
+        office.ui().answers = {r.answer};
+        Customers customers(office);
+        QTest::keyClick(&customers, Qt::Key_F11);
+        EXPECT_EQ(office.ui().questions.size(), r.questions);
+        EXPECT_EQ(office.db().execute("select count(*) from Customer").value(0, 0).toInt(), r.left);
+        EXPECT_EQ(customers.isVisible(), r.open);
+    }
+}
+
+// A customer needs an ID number: without one Save shows the rule and, when
+// the operator goes to the field, stores nothing.
+TEST(frmCustomers, AnIdNumberIsRequired)
+{
+    const struct {
+        const char* idNumber;
+        bool fails;
+    } rows[] = {
+        {"", true},
+        {"0", true},
+        {"1", false},
+        {"29001011234567", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.idNumber);
+        TestOffice office;
+        const qint64 key = addCustomer(office.db(), "قديم", {{"IDNUMBER", 42}});
+        office.ui().onDialog("dlgValidationError", [](QDialog* dialog) { ScreenChecks::click(dialog, "command1"); });
+        Customers customers(office);
+        customers.set("txtNAME", "جديد");
+        customers.set("dfnIDNumber", r.idNumber);
+        QTest::keyClick(&customers, Qt::Key_F12);
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), r.fails);
+        const QStringList expected = r.fails ? QStringList{"قديم", "42"} : QStringList{"جديد", r.idNumber};
+        EXPECT_EQ(stored(office.db(), key, {"name", "IDNUMBER"}), expected);
+    }
+}
