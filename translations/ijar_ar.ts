@@ -1298,6 +1298,34 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>New Customer </source>
         <translation>عميل جديد </translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>Customer Picture</source>
+        <translation>صورة العميل</translation>
+    </message>
+    <message>
+        <source>Double-click to choose a picture, right-click to clear it</source>
+        <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>الصور</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>صورة العضو</source>
+        <translation>صورة العضو</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read; the customer keeps the picture he had.</source>
+        <translation>لا يمكن قراءة الصورة %1؛ تبقى للعميل صورته السابقة.</translation>
+    </message>
 </context>
 <context>
     <name>frmGeneralN</name>

@@ -4,10 +4,14 @@
 #include "support/TestOffice.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -232,5 +236,100 @@ TEST(frmCustomers, AnIdNumberIsRequired)
         EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), r.fails);
         const QStringList expected = r.fails ? QStringList{"قديم", "42"} : QStringList{"جديد", r.idNumber};
         EXPECT_EQ(stored(office.db(), key, {"name", "IDNUMBER"}), expected);
+    }
+}
+
+namespace {
+
+QByteArray pictureBytes(const QColor& colour)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+// The stored pictures of one customer.
+QList<QByteArray> storedPictures(Database& db, qint64 key)
+{
+    const RowSet rows = db.execute("select CUSTOMERPICTUREID from CUSTOMERPICTURE where CUSTOMERID = " + SqlValue::number(key));
+    QList<QByteArray> pictures;
+    for (int row = 0; row < rows.count(); ++row)
+        pictures << db.readBlob("CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERPICTUREID", rows.value(row, "CUSTOMERPICTUREID").toLongLong());
+    return pictures;
+}
+
+}
+
+// A double-click picks a picture and a right-click clears it; what is stored
+// changes only on Save, and only when the rules pass. The stored picture comes
+// back on screen through a private folder, not the program's own.
+TEST(frmCustomers, ThePictureChangesOnlyOnSave)
+{
+    enum Action { Nothing, Pick, PickCorrupt, Cancel, Clear };
+    enum Result { None, Old, New };
+    const struct {
+        const char* what;
+        bool stored;
+        Action action;
+        const char* idNumber;
+        Result result;
+        int messages;
+    } rows[] = {
+        {"picked and saved", false, Pick, "11", New, 0},
+        {"replaced", true, Pick, "11", New, 0},
+        {"cancelled", true, Cancel, "11", Old, 0},
+        {"corrupt file refused", true, PickCorrupt, "11", Old, 1},
+        {"cleared", true, Clear, "11", None, 0},
+        {"saved untouched", true, Nothing, "11", Old, 0},
+        {"no picture, untouched", false, Nothing, "11", None, 0},
+        {"the rules fail", true, Pick, "0", Old, 0},
+    };
+    const QByteArray oldPicture = pictureBytes(Qt::red), newPicture = pictureBytes(Qt::blue);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        const qint64 key = addCustomer(office.db(), "صاحب الصورة", {{"IDNUMBER", 11}});
+        if (r.stored) {
+            const qint64 row = office.db().insert("CUSTOMERPICTURE", "CUSTOMERPICTUREID", {{"CUSTOMERID", key}});
+            office.db().writeBlob("CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERPICTUREID", row, oldPicture, {});
+        }
+        office.ui().onDialog("dlgValidationError", [](QDialog* dialog) { ScreenChecks::click(dialog, "command1"); });
+        Customers customers(office);
+        auto* picture = control<QLabel>(&customers, "pPicture");
+        const QString shownFile = customers.text("txtFileName");
+        EXPECT_EQ(!picture->pixmap().isNull(), r.stored);
+        EXPECT_EQ(shownFile.isEmpty(), !r.stored);
+        EXPECT_FALSE(shownFile.startsWith(office.home()));
+
+        const QString picked = r.action == PickCorrupt ? writeFile(office.file("broken.png"), newPicture.left(20))
+                                                       : writeFile(office.file("new.png"), newPicture);
+        if (r.action == Pick || r.action == PickCorrupt)
+            office.ui().files = {picked};
+        if (r.action == Pick || r.action == PickCorrupt || r.action == Cancel)
+            QTest::mouseDClick(picture, Qt::LeftButton);
+        if (r.action == Clear)
+            QTest::mousePress(picture, Qt::RightButton);
+        EXPECT_EQ(customers.text("txtFileName"), r.action == Pick ? picked : r.action == Clear ? QString() : shownFile);
+        EXPECT_EQ(office.ui().messages.size(), r.messages);
+        EXPECT_EQ(storedPictures(office.db(), key), r.stored ? QList<QByteArray>{oldPicture} : QList<QByteArray>{});
+
+        customers.set("dfnIDNumber", r.idNumber);
+        QTest::keyClick(&customers, Qt::Key_F12);
+        const QList<QByteArray> expected = r.result == New ? QList<QByteArray>{newPicture}
+                                         : r.result == Old ? QList<QByteArray>{oldPicture}
+                                                           : QList<QByteArray>{};
+        EXPECT_EQ(storedPictures(office.db(), key), expected);
     }
 }
