@@ -1,3 +1,4 @@
+#include "engine/EngineSetup.h"
 #include "rental/frmCustomers.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
@@ -42,6 +43,17 @@ QStringList stored(Database& db, qint64 key, const QStringList& columns)
         if (!rows.isEmpty())
             values << rows.value(0, c).toString().trimmed();
     return values;
+}
+
+QByteArray pictureBytes(const QColor& colour)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 // The names the open dialog lists, and its column headers.
@@ -152,32 +164,47 @@ TEST(frmCustomers, NewThenF12StoresTheFields)
 }
 
 // Open lists every customer, black-listed and stopped ones too, under the
-// number, name, telephone and ID number.
+// number, name, telephone and ID number. The one picked comes to the screen
+// with his picture (the last customer has one); a cancel keeps the first.
 TEST(frmCustomers, OpenListsEveryone)
 {
     const struct {
         const char* what;
         QList<std::pair<int, int>> customers;  // black list, stop
+        int pick;                              // the row picked; -1: cancelled
     } rows[] = {
-        {"ordinary only", {{0, 0}, {0, 0}}},
-        {"black-listed", {{0, 0}, {1, 0}}},
-        {"stopped", {{0, 1}, {0, 0}, {0, 1}}},
-        {"black-listed and stopped", {{1, 1}}},
+        {"ordinary only, cancelled", {{0, 0}, {0, 0}}, -1},
+        {"black-listed picked", {{0, 0}, {1, 0}}, 1},
+        {"stopped picked", {{0, 1}, {0, 0}, {0, 1}}, 0},
+        {"black-listed and stopped picked", {{1, 1}}, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TestOffice office;
         QStringList names;
+        QList<qint64> keys;
         for (const auto& [black, stop] : r.customers) {
             names << QStringLiteral("عميل %1").arg(names.size() + 1);
-            addCustomer(office.db(), names.last(), {{"BLACKLIST", black}, {"STOPTRANSACTION", stop}});
+            keys << addCustomer(office.db(), names.last(), {{"BLACKLIST", black}, {"STOPTRANSACTION", stop}});
         }
+        const qint64 pictureRow = office.db().insert("CUSTOMERPICTURE", "CUSTOMERPICTUREID", {{"CUSTOMERID", keys.last()}});
+        office.db().writeBlob("CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERPICTUREID", pictureRow, pictureBytes(Qt::green), {});
         Customers customers(office);
         Listing shown;
-        office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) { shown = listing(open); });
+        office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
+            shown = listing(open);
+            if (r.pick < 0)
+                return;
+            auto* grid = control<QTableView>(open, "DataGrid1");
+            grid->setCurrentIndex(grid->model()->index(r.pick, 0));
+            ScreenChecks::click(open, "cmdOk");
+        });
         QTest::keyClick(&customers, Qt::Key_F9);
         EXPECT_EQ(shown.names, names);
         EXPECT_EQ(shown.headers, (QStringList{"الرقم", "الاسم", "الهاتف", "رقم الهوية"}));
+        const int onScreen = std::max(r.pick, 0);
+        EXPECT_EQ(customers.text("txtID"), QString::number(keys[onScreen]));
+        EXPECT_EQ(!control<QLabel>(&customers, "pPicture")->pixmap().isNull(), onScreen == keys.size() - 1);
     }
 }
 
@@ -240,17 +267,6 @@ TEST(frmCustomers, AnIdNumberIsRequired)
 }
 
 namespace {
-
-QByteArray pictureBytes(const QColor& colour)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 QString writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -331,5 +347,27 @@ TEST(frmCustomers, ThePictureChangesOnlyOnSave)
                                          : r.result == Old ? QList<QByteArray>{oldPicture}
                                                            : QList<QByteArray>{};
         EXPECT_EQ(storedPictures(office.db(), key), expected);
+    }
+}
+
+// Each list of the screen offers the values shipped with a new database.
+TEST(frmCustomers, ListsComeWithTheDatabase)
+{
+    const struct {
+        const char* control;
+        const char* value;
+    } rows[] = {
+        {"dfcTITLE", "الدكتور"},       {"dfcIDType", "جواز سفر"},       {"dfcLicenseType", "عمومية"},
+        {"dfcNationality", "يمني"},    {"dfcSex", "أنثى"},              {"dfcReligin", "مسلم"},
+        {"dfcMaritalStatus", "متزوج"}, {"dfcTrafficDepart", "مرور عدن"},
+    };
+    TestOffice office;
+    installEngine(office.state());
+    Customers customers(office);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.control);
+        auto* list = control<QComboBox>(&customers, r.control);
+        ASSERT_TRUE(list);
+        EXPECT_GE(list->findText(QString::fromUtf8(r.value)), 0);
     }
 }
