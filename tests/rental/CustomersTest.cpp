@@ -358,8 +358,8 @@ TEST(frmCustomers, ListsComeWithTheDatabase)
         const char* value;
     } rows[] = {
         {"dfcTITLE", "الدكتور"},       {"dfcIDType", "جواز سفر"},       {"dfcLicenseType", "عمومية"},
-        {"dfcNationality", "يمني"},    {"dfcSex", "أنثى"},              {"dfcReligin", "مسلم"},
-        {"dfcMaritalStatus", "متزوج"}, {"dfcTrafficDepart", "مرور عدن"},
+        {"dfcNationality", "كويتي"},    {"dfcSex", "أنثى"},              {"dfcReligin", "مسلم"},
+        {"dfcMaritalStatus", "متزوج"}, {"dfcTrafficDepart", "مرور حولي"},
     };
     TestOffice office;
     installEngine(office.state());
