@@ -215,6 +215,9 @@ TEST_F(NewDatabaseTest, currentSchemaWithoutBusinessRowsAndTheDemoOfficeCanRentE
     EXPECT_TRUE(cars >= 3 && demo.execute(u"select * from car WHERE RENTED = 0  and STOP = 0"_s).count() == cars) << cars;
     EXPECT_GE(demo.execute(u"select NAME as [الاسم ] , EMPID as [ID:] from EMPLOYEE where FLGMANAGER = 1 "_s).count(), 1);
     EXPECT_EQ(demo.execute(u"select * from OPERATOR"_s).count(), 1);
+    EXPECT_EQ(demo.execute(u"select * from Customer"_s).count(), 20);
+    EXPECT_EQ(demo.execute(u"select * from Customer where BLACKLIST = 1"_s).count(), 2);
+    EXPECT_EQ(demo.execute(u"select * from Customer where IDNUMBER = 0"_s).count(), 0);
 }
 
 TEST_F(NewDatabaseTest, anExistingFileIsNeverOverwrittenAndAFailedCreationLeavesNoFile)
