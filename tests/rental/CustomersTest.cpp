@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -293,26 +294,43 @@ QList<QByteArray> storedPictures(Database& db, qint64 key)
 // back on screen through a private folder, not the program's own.
 TEST(frmCustomers, ThePictureChangesOnlyOnSave)
 {
-    enum Action { Nothing, Pick, PickCorrupt, Cancel, Clear };
+    enum Action { Nothing, Pick, Cancel, Clear };
+    enum Picked { Small, Large, Corrupt, Empty, OneByte };
     enum Result { None, Old, New };
     const struct {
         const char* what;
         bool stored;
         Action action;
+        Picked picked;
         const char* idNumber;
         Result result;
         int messages;
     } rows[] = {
-        {"picked and saved", false, Pick, "11", New, 0},
-        {"replaced", true, Pick, "11", New, 0},
-        {"cancelled", true, Cancel, "11", Old, 0},
-        {"corrupt file refused", true, PickCorrupt, "11", Old, 1},
-        {"cleared", true, Clear, "11", None, 0},
-        {"saved untouched", true, Nothing, "11", Old, 0},
-        {"no picture, untouched", false, Nothing, "11", None, 0},
-        {"the rules fail", true, Pick, "0", Old, 0},
+        {"picked and saved", false, Pick, Small, "11", New, 0},
+        {"replaced", true, Pick, Small, "11", New, 0},
+        {"a picture of 5 MB", true, Pick, Large, "11", New, 0},
+        {"cancelled", true, Cancel, Small, "11", Old, 0},
+        {"corrupt file refused", true, Pick, Corrupt, "11", Old, 1},
+        {"empty file refused", true, Pick, Empty, "11", Old, 1},
+        {"one byte refused", false, Pick, OneByte, "11", None, 1},
+        {"cleared", true, Clear, Small, "11", None, 0},
+        {"saved untouched", true, Nothing, Small, "11", Old, 0},
+        {"no picture, untouched", false, Nothing, Small, "11", None, 0},
+        {"the rules fail", true, Pick, Small, "0", Old, 0},
     };
-    const QByteArray oldPicture = pictureBytes(Qt::red), newPicture = pictureBytes(Qt::blue);
+    const QByteArray oldPicture = pictureBytes(Qt::red), small = pictureBytes(Qt::blue);
+    // Noise does not compress: about 5 MB of PNG.
+    QImage noise(1400, 1300, QImage::Format_RGB32);
+    QRandomGenerator random(8);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate());
+    QByteArray large;
+    QBuffer buffer(&large);
+    buffer.open(QIODevice::WriteOnly);
+    noise.save(&buffer, "PNG");
+    ASSERT_GT(large.size(), 5 * 1024 * 1024);
+    const QByteArray files[] = {small, large, small.left(20), QByteArray(), QByteArray(1, 'P')};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TestOffice office;
@@ -329,21 +347,21 @@ TEST(frmCustomers, ThePictureChangesOnlyOnSave)
         EXPECT_EQ(shownFile.isEmpty(), !r.stored);
         EXPECT_FALSE(shownFile.startsWith(office.home()));
 
-        const QString picked = r.action == PickCorrupt ? writeFile(office.file("broken.png"), newPicture.left(20))
-                                                       : writeFile(office.file("new.png"), newPicture);
-        if (r.action == Pick || r.action == PickCorrupt)
+        const QString picked = writeFile(office.file("picked.png"), files[r.picked]);
+        if (r.action == Pick)
             office.ui().files = {picked};
-        if (r.action == Pick || r.action == PickCorrupt || r.action == Cancel)
+        if (r.action == Pick || r.action == Cancel)
             QTest::mouseDClick(picture, Qt::LeftButton);
         if (r.action == Clear)
             QTest::mousePress(picture, Qt::RightButton);
-        EXPECT_EQ(customers.text("txtFileName"), r.action == Pick ? picked : r.action == Clear ? QString() : shownFile);
+        const bool taken = r.action == Pick && r.messages == 0;
+        EXPECT_EQ(customers.text("txtFileName"), taken ? picked : r.action == Clear ? QString() : shownFile);
         EXPECT_EQ(office.ui().messages.size(), r.messages);
         EXPECT_EQ(storedPictures(office.db(), key), r.stored ? QList<QByteArray>{oldPicture} : QList<QByteArray>{});
 
         customers.set("dfnIDNumber", r.idNumber);
         QTest::keyClick(&customers, Qt::Key_F12);
-        const QList<QByteArray> expected = r.result == New ? QList<QByteArray>{newPicture}
+        const QList<QByteArray> expected = r.result == New ? QList<QByteArray>{files[r.picked]}
                                          : r.result == Old ? QList<QByteArray>{oldPicture}
                                                            : QList<QByteArray>{};
         EXPECT_EQ(storedPictures(office.db(), key), expected);
