@@ -389,3 +389,31 @@ TEST(frmCustomers, ListsComeWithTheDatabase)
         EXPECT_GE(list->findText(QString::fromUtf8(r.value)), 0);
     }
 }
+
+// OK saves the record and the picture picked, then closes.
+TEST(frmCustomers, OkSavesAndCloses)
+{
+    const struct {
+        const char* name;
+        bool picture;
+    } rows[] = {
+        {"سلمى", false},
+        {"Ali 'Ace', Jr.", true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        TestOffice office;
+        const qint64 key = addCustomer(office.db(), "قديم", {{"IDNUMBER", 5}});
+        Customers customers(office);
+        customers.set("txtNAME", QString::fromUtf8(r.name));
+        const QByteArray bytes = pictureBytes(Qt::yellow);
+        if (r.picture) {
+            office.ui().files = {writeFile(office.file("face.png"), bytes)};
+            QTest::mouseDClick(control<QLabel>(&customers, "pPicture"), Qt::LeftButton);
+        }
+        ScreenChecks::click(&customers, "cmdOk");
+        EXPECT_EQ(stored(office.db(), key, {"name"}), QStringList{QString::fromUtf8(r.name)});
+        EXPECT_EQ(storedPictures(office.db(), key), r.picture ? QList<QByteArray>{bytes} : QList<QByteArray>{});
+        EXPECT_FALSE(customers.isVisible());
+    }
+}
