@@ -11,7 +11,8 @@ struct PanelFrame : ShellFrame {
     void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
     QString statusPanel(int panel) const override { return panels.value(panel); }
     void setProgress(int) override {}
-    QRect workArea() const override { return {}; }
+    QRect workArea() const override { return area; }
     QRect menuArea() const override { return {}; }
     QHash<int, QString> panels;
+    QRect area;  // where screens go; none by default
 };

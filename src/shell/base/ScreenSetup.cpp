@@ -7,7 +7,9 @@
 
 #include <QAbstractSpinBox>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QWidget>
@@ -22,6 +24,35 @@ bool isCommandName(const QString& name)
         || name.mid(1, 6).compare(QLatin1String("ommand"), Qt::CaseInsensitive) == 0;
 }
 
+// A screen taller than the room it gets scrolls its pages, so that its
+// command buttons stay on the screen.
+static void scrollPages(QWidget* screen, int room)
+{
+    auto* tabs = screen->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    if (!tabs || screen->minimumSizeHint().height() <= room)
+        return;
+    const int current = tabs->currentIndex();
+    for (int i = 0; i < tabs->count(); ++i) {
+        QWidget* page = tabs->widget(i);
+        if (qobject_cast<QScrollArea*>(page))
+            continue;
+        const QString title = tabs->tabText(i);
+        tabs->removeTab(i);
+        auto* scroll = new QScrollArea;
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->setWidget(page);
+        tabs->insertTab(i, scroll, title);
+    }
+    tabs->setCurrentIndex(current);
+    // The window's least size follows at once, before it is fitted.
+    if (QLayout* layout = screen->layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
+}
+
 static void place(ShellFrame* frame, QWidget* screen, bool menu)
 {
     if (!frame)
@@ -33,6 +64,7 @@ static void place(ShellFrame* frame, QWidget* screen, bool menu)
         screen->setGeometry(QRect(area.topLeft(), screen->size()));
         return;
     }
+    scrollPages(screen, area.height());
     const QSize size = screen->size().boundedTo(area.size());
     screen->setGeometry(QRect(QPoint(area.center().x() - size.width() / 2, area.top()), size));
 }

@@ -8,13 +8,16 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QFormLayout>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -183,6 +186,44 @@ TEST(ScreenRegistry, AClosedScreenIsNotFoundAndTheNextIsNew)
         QWidget* second = screens.instance(u"frmCars"_s, &parent);
         EXPECT_NE(second, first.data()) << r.how;
         EXPECT_EQ(screens.find(u"frmCars"_s), second) << r.how;
+    }
+}
+
+// A screen taller than the room the main window gives it scrolls its pages, its buttons stay
+// in view and its fields keep their names; a screen that fits is left as it is.
+TEST(ScreenSetup, ATallScreenScrollsItsPagesAndKeepsItsButtonsInView)
+{
+    for (const int fields : {3, 40}) {
+        TestOffice office;
+        PanelFrame frame;
+        frame.area = QRect(0, 0, 800, 400);
+        office.ui().setFrame(&frame);
+        QDialog screen;
+        screen.setObjectName(u"frmTall"_s);
+        auto* layout = new QVBoxLayout(&screen);
+        auto* tabs = new QTabWidget;
+        tabs->setObjectName(u"SSTab1"_s);
+        auto* page = new QWidget;
+        auto* form = new QFormLayout(page);
+        for (int i = 0; i < fields; ++i) {
+            auto* edit = new QLineEdit;
+            edit->setObjectName(u"dfsField%1"_s.arg(i));
+            form->addRow(u"%1"_s.arg(i), edit);
+        }
+        tabs->addTab(page, u"a"_s);
+        auto* save = new QPushButton(u"Save"_s);
+        save->setObjectName(u"cmdSave"_s);
+        layout->addWidget(tabs);
+        layout->addWidget(save);
+        // Data screens set themselves up as they are first shown.
+        screen.show();
+        ScreenSetup::run(office.state(), &screen);
+        const bool tall = fields == 40;
+        EXPECT_EQ(qobject_cast<QScrollArea*>(tabs->widget(0)) != nullptr, tall) << fields;
+        EXPECT_LE(screen.height(), frame.area.height()) << fields;
+        EXPECT_TRUE(screen.rect().contains(save->geometry())) << fields;
+        EXPECT_NE(screen.findChild<QLineEdit*>(u"dfsField%1"_s.arg(fields - 1)), nullptr) << fields;
+        office.ui().setFrame(nullptr);
     }
 }
 
