@@ -138,11 +138,14 @@ TEST(KeyFlow, EveryWindowOpensWhereTheClerkTypesFirst)
     const struct { const char* screen; Qt::Key key; const char* dialog; const char* field; } cases[] = {
         {"frmReminder", {}, nullptr, "dfdReminderDate"},
         {"frmCustomerMessages", {}, nullptr, "dfsHomeComments"},
+        {"frmCustomers", {}, nullptr, "dfcTITLE"},
         {"F1M0", {}, nullptr, "dfdFrom"},
         {"F1M1", {}, nullptr, "dfdFrom"},
         {"frmReminder", Qt::Key_F8, "frmGeneralN", "dfName"},
         {"frmReminder", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
         {"frmCustomerMessages", Qt::Key_F10, "F3M0O", "txtNAME"},
+        {"frmCustomers", Qt::Key_F8, "frmGeneralN", "dfName"},
+        {"frmCustomers", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
