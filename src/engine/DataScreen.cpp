@@ -97,7 +97,7 @@ void DataScreen::done(int result)
 void DataScreen::New()
 {
     run(QStringLiteral("cmdNew_Click"), [this] {
-        window().ShowNew(this, m_definition.newCaption, m_definition.nameField, m_definition.newFields);
+        window().ShowNew(this, m_definition.newCaption, m_definition.nameField, newRecordFields());
     });
     takeKeyboard();
     ScreenFocus::toFirstField(this);

@@ -49,6 +49,9 @@ protected:
     void connectCommands();
     // The first showing: set-up, then the first record.
     virtual void load();
+    // The further columns of a record made now; a screen adds what depends on
+    // the moment, such as today's date.
+    virtual cWindow::Fields newRecordFields() const { return m_definition.newFields; }
     // Runs a handler so that a failure is reported against this screen.
     bool run(const QString& where, const std::function<void()>& work);
 

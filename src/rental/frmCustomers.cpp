@@ -26,7 +26,6 @@ DataScreen::Definition customersDefinition()
     d.openCaption = QCoreApplication::translate("frmCustomers", "Customers");
     d.newCaption = QCoreApplication::translate("frmCustomers", "New Customer ");
     d.nameField = QStringLiteral("name");
-    d.newFields = {{QStringLiteral("CREATEDT"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
     d.printList = DataScreen::PrintList::ListWindow;
     return d;
 }
@@ -51,6 +50,11 @@ frmCustomers::frmCustomers(RunState& state, QWidget* parent)
 }
 
 frmCustomers::~frmCustomers() = default;
+
+cWindow::Fields frmCustomers::newRecordFields() const
+{
+    return {{QStringLiteral("CREATEDT"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+}
 
 void frmCustomers::load()
 {

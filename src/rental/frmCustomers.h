@@ -24,6 +24,8 @@ public:
 
 protected:
     void load() override;
+    // A new customer is registered today, whenever the screen was opened.
+    cWindow::Fields newRecordFields() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
