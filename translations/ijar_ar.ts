@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
     <name>Database</name>
@@ -556,14 +557,29 @@ Its copy from before the upgrade is kept in:
     </message>
 </context>
 <context>
-    <name>QtUI</name>
+    <name>PictureSlot</name>
     <message>
-        <source>The program "%1" could not be started: it is not installed on this computer.</source>
-        <translation>تعذر تشغيل البرنامج "%1": البرنامج غير مثبت على هذا الجهاز.</translation>
+        <source>Pictures</source>
+        <translation>الصور</translation>
     </message>
     <message>
-        <source>"%1" could not be opened: no program on this computer opens it.</source>
-        <translation>تعذر فتح "%1": لا يوجد برنامج لفتحه على هذا الجهاز.</translation>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read; the picture stored before is kept.</source>
+        <translation>تعذّرت قراءة الصورة %1، وبقيت الصورة المحفوظة من قبل.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUI</name>
+    <message>
+        <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>
+        <translation>تعذر تشغيل البرنامج &quot;%1&quot;: البرنامج غير مثبت على هذا الجهاز.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened: no program on this computer opens it.</source>
+        <translation>تعذر فتح &quot;%1&quot;: لا يوجد برنامج لفتحه على هذا الجهاز.</translation>
     </message>
 </context>
 <context>
@@ -662,15 +678,15 @@ Do you want to end the program anyway?</source>
         <translation>هذه الشاشة غير متاحة في هذا الإصدار من البرنامج.</translation>
     </message>
     <message>
-        <source>"%1" is not available in this version of the program.</source>
+        <source>&quot;%1&quot; is not available in this version of the program.</source>
         <translation>البند «%1» غير متاح في هذا الإصدار من البرنامج.</translation>
     </message>
 </context>
 <context>
     <name>ScreenRegistry</name>
     <message>
-        <source>The screen "%1" is not available in this version</source>
-        <translation>الشاشة "%1" غير متوفرة في هذا الإصدار</translation>
+        <source>The screen &quot;%1&quot; is not available in this version</source>
+        <translation>الشاشة &quot;%1&quot; غير متوفرة في هذا الإصدار</translation>
     </message>
 </context>
 <context>
@@ -710,12 +726,12 @@ Give your user the right to write to this folder, or start the program with the 
 %1
 
 Double-click the database name on the login screen to choose it, or create a new one with the command:
-ijar --create-database "%2"</source>
+ijar --create-database &quot;%2&quot;</source>
         <translation>لم يُعثر على قاعدة البيانات:
 %1
 
 انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيارها، أو أنشئ قاعدة جديدة بالأمر:
-ijar --create-database "%2"</translation>
+ijar --create-database &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Database</source>
@@ -726,7 +742,7 @@ ijar --create-database "%2"</translation>
         <translation>، رقم العملية %1</translation>
     </message>
     <message>
-        <source>The office is open just now in another copy of the program on the computer "%1"%2, which uses the same folder:
+        <source>The office is open just now in another copy of the program on the computer &quot;%1&quot;%2, which uses the same folder:
 %3
 
 Go to that copy and work on there, or close it and open the program again. If you are sure it no longer runs, delete the file %4 and open the program.</source>
@@ -874,8 +890,8 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>لا توجد طابعة افتراضية على هذا الجهاز، فتعذرت طباعة الرسالة.</translation>
     </message>
     <message>
-        <source>Printing on the printer "%1" failed.</source>
-        <translation>تعذرت الطباعة على الطابعة "%1".</translation>
+        <source>Printing on the printer &quot;%1&quot; failed.</source>
+        <translation>تعذرت الطباعة على الطابعة &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1311,20 +1327,8 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
     </message>
     <message>
-        <source>Pictures</source>
-        <translation>الصور</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation>الكل</translation>
-    </message>
-    <message>
         <source>صورة العضو</source>
         <translation>صورة العضو</translation>
-    </message>
-    <message>
-        <source>The picture %1 cannot be read; the customer keeps the picture he had.</source>
-        <translation>لا يمكن قراءة الصورة %1؛ تبقى للعميل صورته السابقة.</translation>
     </message>
 </context>
 <context>

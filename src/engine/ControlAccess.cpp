@@ -2,6 +2,7 @@
 
 #include "shell/base/KeyRoutines.h"
 
+#include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "shell/base/AppError.h"
 
@@ -110,8 +111,10 @@ Index::Index(const QWidget* screen) : m_screen(screen)
     // The first in child order wins: the last written stays.
     const QList<QWidget*> children = screen->findChildren<QWidget*>();
     m_byName.reserve(children.size());
+    const QWidget* window = screen->window();
     for (qsizetype i = children.size() - 1; i >= 0; --i)
-        m_byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
+        if (children[i]->window() == window)
+            m_byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
 }
 
 QWidget* Index::find(const QString& name) const
@@ -128,6 +131,9 @@ QWidget* Index::require(const QString& name) const
 
 QVariant defaultValue(const QWidget* control)
 {
+    // A list from a table stands for its value column on every face.
+    if (auto* e = qobject_cast<const GridCombo*>(control))
+        return e->value();
     if (auto* e = qobject_cast<const QLineEdit*>(control))
         return e->text();
     if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
@@ -145,7 +151,9 @@ QVariant defaultValue(const QWidget* control)
 
 void setDefaultValue(QWidget* control, const QString& text)
 {
-    if (auto* e = qobject_cast<QLineEdit*>(control))
+    if (auto* e = qobject_cast<GridCombo*>(control))
+        e->setValue(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(control))
         setLineText(e, text);
     else if (auto* e = qobject_cast<QPlainTextEdit*>(control))
         e->setPlainText(text);
@@ -167,6 +175,8 @@ bool hasText(const QWidget* control)
 
 QString text(const QWidget* control)
 {
+    if (auto* e = qobject_cast<const GridCombo*>(control))
+        return e->value();
     if (auto* e = qobject_cast<const QLineEdit*>(control))
         return e->text();
     if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
@@ -181,7 +191,9 @@ QString text(const QWidget* control)
 
 void setText(QWidget* control, const QString& text)
 {
-    if (auto* e = qobject_cast<QLineEdit*>(control)) {
+    if (auto* e = qobject_cast<GridCombo*>(control)) {
+        e->setValue(text);
+    } else if (auto* e = qobject_cast<QLineEdit*>(control)) {
         setLineText(e, text);
     } else if (auto* e = qobject_cast<QPlainTextEdit*>(control)) {
         e->setPlainText(text);

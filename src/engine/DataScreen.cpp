@@ -8,10 +8,12 @@
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenOpener.h"
 #include "shell/base/ScreenSetup.h"
+#include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTabWidget>
 
 DataScreen::DataScreen(RunState& state, Definition definition, QWidget* parent)
@@ -54,9 +56,18 @@ QString DataScreen::keyCondition(const QString& keyword) const
     return keyword + m_definition.keyColumn + QStringLiteral(" = ") + SqlValue::number(idText(), QStringLiteral("txtID"));
 }
 
+bool DataScreen::pickerMode() const
+{
+    return ScreenTag::get(this) == QLatin1String("RENTMODE");
+}
+
 void DataScreen::load()
 {
     ScreenSetup::run(m_state, this);
+    // A picker shows records; its opener disables the frames of fields.
+    if (pickerMode())
+        if (auto* name = qobject_cast<QLineEdit*>(ControlAccess::find(this, QStringLiteral("txtNAME"))))
+            name->setReadOnly(true);
     run(QStringLiteral("Form_Load"), [this] {
         const qint64 key = window().ReadOneValueFromTable(m_definition.keyColumn, m_definition.table,
                                                           m_definition.condition);
@@ -108,7 +119,10 @@ void DataScreen::Open()
     run(QStringLiteral("cmdOpen_Click"), [this] {
         // The record shown is the screen's own: CurrentRecordId may hold any number by now.
         const QString shown = idText().isEmpty() ? QString() : keyCondition(QStringLiteral(" WHERE "));
-        if (window().ShowOpen(this, m_definition.openCaption, m_definition.condition)) {
+        const QString condition = pickerMode() && !m_definition.pickerCondition.isEmpty()
+            ? m_definition.pickerCondition
+            : m_definition.condition;
+        if (window().ShowOpen(this, m_definition.openCaption, condition)) {
             window().Read(QStringLiteral(" WHERE ") + m_definition.keyColumn + QStringLiteral(" = ")
                               + QString::number(m_state.CurrentRecordId),
                           this);
@@ -141,7 +155,11 @@ void DataScreen::Delete()
 
 void DataScreen::Ok()
 {
-    Save();
+    // A picker hands its record to the screen that opened it and saves nothing.
+    if (pickerMode())
+        PickerCopy::copy(this, parentWidget(), pickerFields());
+    else
+        Save();
     close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/PickerCopy.h"
 #include "engine/cWindow.h"
 
 #include <QDialog>
@@ -21,6 +22,7 @@ public:
         QString keyColumn;              // "REMINDERID"
         QString table;                  // "_reminder"
         QString condition;              // "Where onoff =1 and REMINDERTYPE = 1 "
+        QString pickerCondition;        // the open dialog's condition as a picker, when other
         QString openCaption;            // caption of the open dialog
         QString newCaption;             // caption of the new-record dialog
         QString nameField;              // name column the new-record dialog fills
@@ -52,6 +54,10 @@ protected:
     // The further columns of a record made now; a screen adds what depends on
     // the moment, such as today's date.
     virtual cWindow::Fields newRecordFields() const { return m_definition.newFields; }
+    // The fields OK hands to the opener when this screen is a picker.
+    virtual QList<PickerCopy::Field> pickerFields() const { return {}; }
+    // Opened by another screen to pick a record for it ("RENTMODE").
+    bool pickerMode() const;
     // Runs a handler so that a failure is reported against this screen.
     bool run(const QString& where, const std::function<void()>& work);
 

@@ -47,6 +47,9 @@ public:
     bool ReadGrid(QWidget* screen, const QString& gridName, const QString& condition,
                   const QHash<QString, int>& columnTypes = {});
     void FillComboBoxes(QWidget* screen);
+    // Fills a list from a table (GridCombo) with the rows of `statement`.
+    void FillGridCombo(QWidget* screen, const QString& control, const QString& statement, int shownColumn,
+                       int valueColumn);
     void ComboBoxOnChange(QComboBox* box);
     void ShowFavouriteWindow(QWidget* parent);
 

@@ -3,6 +3,7 @@
 #include "engine/cWindow.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/GridCombo.h"
 #include "engine/RecordListModel.h"
 #include "engine/frmGeneralN.h"
 #include "engine/frmGeneralOpen.h"
@@ -177,7 +178,8 @@ void cWindow::FillComboBoxes(QWidget* screen)
         return;
     const QString screenName = SqlValue::text(screen->objectName());
     for (QComboBox* box : screen->findChildren<QComboBox*>()) {
-        if (box->objectName().isEmpty())
+        // Lists from a table are filled by their screens.
+        if (box->objectName().isEmpty() || qobject_cast<GridCombo*>(box))
             continue;
         const RowSet rows = m_state.db().execute(
             QStringLiteral("select default, comboboxvalue,displayorder from _screencombobox where columnname = '")
@@ -212,6 +214,17 @@ void cWindow::FillComboBoxes(QWidget* screen)
         }
         m_comboChanging = false;
     }
+}
+
+void cWindow::FillGridCombo(QWidget* screen, const QString& control, const QString& statement, int shownColumn,
+                            int valueColumn)
+{
+    auto* box = qobject_cast<GridCombo*>(ControlAccess::require(activeScreen(screen), control));
+    if (!box)
+        throw AppError(ErrorNumber::UnknownColumn,
+                       QStringLiteral("%1 is not a list filled from a table").arg(control),
+                       QStringLiteral("cWindow.FillGridCombo"));
+    box->setRows(m_state.db().execute(statement), shownColumn, valueColumn);
 }
 
 void cWindow::completeTyping(QComboBox* box)

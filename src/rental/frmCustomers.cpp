@@ -3,14 +3,9 @@
 
 #include "engine/cValidation.h"
 #include "shell/base/RunState.h"
-#include "shell/base/cUI.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
-#include <QImageReader>
-#include <QMouseEvent>
-#include <QPixmap>
 
 namespace {
 
@@ -30,22 +25,14 @@ DataScreen::Definition customersDefinition()
     return d;
 }
 
-QString imageFilter()
-{
-    QStringList patterns;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    return QCoreApplication::translate("frmCustomers", "Pictures") + QStringLiteral(" (") + patterns.join(u' ')
-        + QStringLiteral(");;") + QCoreApplication::translate("frmCustomers", "All") + QStringLiteral(" (*)");
-}
-
 }
 
 frmCustomers::frmCustomers(RunState& state, QWidget* parent)
     : DataScreen(state, customersDefinition(), parent), m_ui(std::make_unique<Ui::frmCustomers>())
 {
     m_ui->setupUi(this);
-    m_ui->pPicture->installEventFilter(this);
+    m_picture = new PictureSlot(state, m_ui->pPicture, m_ui->txtFileName, pictureTable, pictureTable, tr("صورة العضو"),
+                                m_pictures.filePath(QStringLiteral("customer.pic")), this);
     connectCommands();
 }
 
@@ -56,22 +43,56 @@ cWindow::Fields frmCustomers::newRecordFields() const
     return {{QStringLiteral("CREATEDT"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
 }
 
+QList<PickerCopy::Field> frmCustomers::pickerFields() const
+{
+    // The contract takes the home contact data; the work ones stay here.
+    return {{"txtID", "dfnCustomerid"},
+            {"dfcTITLE", "dfcTITLE"},
+            {"txtNAME", "dfsCustomerNAME"},
+            {"dfcIDType", "dfcIDType"},
+            {"dfnIDNumber", "dfnIDNumber", true},
+            {"dfsIssuePlace", "dfsIssuePlace"},
+            {"dfsHomeCarLicense", "dfsLICENSENO"},
+            {"dfdHomeLicenseExpiry", "dfdLicenseExpiryDate"},
+            {"dfsWorkJob", "dfsJob"},
+            {"dfsWorkCompany", "dfsWorkPlace"},
+            {"dfsHomeTel1", "dfsTel1"},
+            {"dfsHomeTel2", "dfsTel2"},
+            {"dfsHomeTel3", "dfsTel3"},
+            {"dfsHomeMob", "dfsMob"},
+            {"dfsHomeExt", "dfsExt"},
+            {"dfsHomeFax", "dfsFax"},
+            {"dfsHomeAddress", "dfsAddress"},
+            {"dfsHomeGovern", "dfsGovern"},
+            {"dfsHomeCity", "dfsCity"},
+            {"dfcNationality", "dfcNationality"}};
+}
+
+PictureSlot::Row frmCustomers::pictureRow() const
+{
+    const qint64 id = idText().toLongLong();
+    if (id <= 0)
+        return {};
+    return {QStringLiteral("WHERE CUSTOMERID = ") + QString::number(id), {{QStringLiteral("CUSTOMERID"), id}}};
+}
+
 void frmCustomers::load()
 {
     DataScreen::load();
-    showStoredPicture();
+    m_picture->setReadOnly(pickerMode());
+    m_picture->showStored(pictureRow());
 }
 
 void frmCustomers::New()
 {
     DataScreen::New();
-    showStoredPicture();
+    m_picture->showStored(pictureRow());
 }
 
 void frmCustomers::Open()
 {
     DataScreen::Open();
-    showStoredPicture();
+    m_picture->showStored(pictureRow());
 }
 
 void frmCustomers::Save()
@@ -79,12 +100,8 @@ void frmCustomers::Save()
     run(QStringLiteral("cmdSave_Click"), [this] {
         if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
             return;
-        if (!m_pictureChanged || state().Viewing)
-            return;
-        const QString id = QString::number(idText().toLongLong());
-        if (window().InsertPicture(m_ui->txtFileName->text(), pictureTable, pictureTable,
-                                   QStringLiteral("WHERE CUSTOMERID = ") + id, {{QStringLiteral("CUSTOMERID"), id.toLongLong()}}))
-            m_pictureChanged = false;
+        if (!state().Viewing)
+            m_picture->save(pictureRow());
     });
 }
 
@@ -94,63 +111,4 @@ void frmCustomers::Delete()
         return;
     run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
     close();
-}
-
-bool frmCustomers::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_ui->pPicture) {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            choosePicture();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            clearPicture();
-            return true;
-        }
-    }
-    return DataScreen::eventFilter(watched, event);
-}
-
-void frmCustomers::choosePicture()
-{
-    FileRequest request;
-    request.title = tr("صورة العضو");
-    request.filter = imageFilter();
-    request.initialPath = m_ui->txtFileName->text();
-    const QString chosen = state().ui().chooseFile(this, request);
-    if (chosen.isEmpty())
-        return;
-    if (QImageReader(chosen).read().isNull()) {
-        state().ui().message(this, tr("The picture %1 cannot be read; the customer keeps the picture he had.").arg(chosen));
-        return;
-    }
-    showPicture(chosen);
-    m_pictureChanged = true;
-}
-
-void frmCustomers::clearPicture()
-{
-    showPicture(QString());
-    m_pictureChanged = true;
-}
-
-void frmCustomers::showStoredPicture()
-{
-    m_pictureChanged = false;
-    const QString file = m_pictures.filePath(QStringLiteral("customer.pic"));
-    QFile::remove(file);
-    const qint64 id = idText().toLongLong();
-    showPicture(id > 0 ? window().ReadPicture(pictureTable, pictureTable,
-                                              QStringLiteral("WHERE CUSTOMERID = ") + QString::number(id), file)
-                       : QString());
-}
-
-void frmCustomers::showPicture(const QString& fileName)
-{
-    m_ui->txtFileName->setText(fileName);
-    const QPixmap picture(fileName);
-    if (picture.isNull())
-        m_ui->pPicture->clear();
-    else
-        m_ui->pPicture->setPixmap(picture.scaled(m_ui->pPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DataScreen.h"
+#include "engine/PictureSlot.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -26,18 +27,15 @@ protected:
     void load() override;
     // A new customer is registered today, whenever the screen was opened.
     cWindow::Fields newRecordFields() const override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QList<PickerCopy::Field> pickerFields() const override;
 
 private:
-    void choosePicture();
-    void clearPicture();
-    // The stored picture of the customer on screen, or none.
-    void showStoredPicture();
-    void showPicture(const QString& fileName);
+    // The picture row of the customer on screen, or none.
+    PictureSlot::Row pictureRow() const;
 
     std::unique_ptr<Ui::frmCustomers> m_ui;
     // Pictures pass through files here, never in the program's folder, which
     // may be read-only or shared by a second copy of the program.
     QTemporaryDir m_pictures;
-    bool m_pictureChanged = false;
+    PictureSlot* m_picture = nullptr;
 };

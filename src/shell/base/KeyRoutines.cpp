@@ -11,8 +11,11 @@ namespace KeyRoutines {
 
 QWidget* control(const QWidget* screen, const QString& name)
 {
+    // A screen's controls are its own: a dialog it opened (a picker with
+    // fields of the same names) is another screen.
+    const QWidget* window = screen->window();
     for (QWidget* w : screen->findChildren<QWidget*>())
-        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0)
+        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->window() == window)
             return w;
     return nullptr;
 }
