@@ -15,7 +15,6 @@ GridCombo::GridCombo(QWidget* parent) : QComboBox(parent)
     view->horizontalHeader()->setStretchLastSection(true);
     view->setMinimumWidth(320);
     setView(view);
-    setModel(new QStandardItemModel(this));
     // The operator's choice replaces a value the list did not offer.
     connect(this, &QComboBox::activated, this, [this] { m_kept.clear(); });
 }
@@ -28,9 +27,8 @@ void GridCombo::setRows(const RowSet& rows, int shownColumn, int valueColumn)
     for (int r = 0; r < rows.count(); ++r)
         for (int c = 0; c < rows.columns().size(); ++c)
             items->setItem(r, c, new QStandardItem(rows.value(r, c).toString().trimmed()));
-    QAbstractItemModel* old = model();
+    // The combo box deletes the model it owned before.
     setModel(items);
-    delete old;
     setModelColumn(shownColumn);
     m_valueColumn = valueColumn;
     if (auto* table = qobject_cast<QTableView*>(view()))

@@ -1,7 +1,9 @@
 #include "engine/ControlAccess.h"
+#include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cWindow.h"
 #include "shell/base/AppError.h"
+#include "shell/base/RowSet.h"
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
@@ -44,6 +46,12 @@ TEST(ControlAccess, FacesOfEveryKind)
     const auto time = [] { auto* e = new QTimeEdit; e->setDisplayFormat(u"hh:mm:ss"_s); return e; };
     const auto fixedList = [] { auto* b = new QComboBox; b->addItems({u"أ"_s, u"ب"_s}); return b; };
     const auto check = [] { return new QCheckBox; };
+    // Names shown, numbers stood for.
+    const auto managers = [] {
+        auto* b = new GridCombo;
+        b->setRows(RowSet({u"NAME"_s, u"EMPID"_s}, {{u"أحمد"_s, 3}, {u"سارة"_s, 12}}), 0, 1);
+        return b;
+    };
     // put: through setDefaultValue; defaultValue null: the kind has none; text null: no Text face.
     const struct { const char* kind; std::function<QWidget*()> make; const char* put; QVariant defaultValue; const char* text;
                    const char* value; } cases[] = {
@@ -57,6 +65,10 @@ TEST(ControlAccess, FacesOfEveryKind)
         {"fixed list", fixedList, "ب", u"ب"_s, "ب", "ب"},
         {"fixed list, no such choice", fixedList, "ج", QString(), "", ""},
         {"free list", [] { auto* b = new QComboBox; b->setEditable(true); return b; }, "ج", u"ج"_s, "ج", "ج"},
+        {"list from a table", managers, "12", u"12"_s, "12", "12"},
+        {"list from a table, number as stored", managers, "3.0", u"3"_s, "3", "3"},
+        {"list from a table, a number it no longer offers is kept", managers, "7", u"7"_s, "7", "7"},
+        {"list from a table, nothing chosen", managers, "", u""_s, "", ""},
         {"label", [] { return new QLabel(u"0"_s); }, "x", QVariant(), nullptr, ""},
     };
     for (const auto& c : cases) {
@@ -132,6 +144,39 @@ TEST(FillComboBoxes, ListsFollowTheTable)
         EXPECT_EQ(items, c.items) << c.what;
         EXPECT_EQ(box->currentText(), QLatin1String(c.text)) << c.what;
     }
+}
+
+// A list from a table is filled by its screen from a statement: the fixed
+// lists leave it alone, and the operator's choice replaces a kept value.
+TEST(FillGridCombo, ShowsOneColumnAndStandsForAnother)
+{
+    TestOffice office;
+    for (const char* name : {"مدير أول", "مدير ثان"})
+        office.db().insert(u"EMPLOYEE"_s, u"EMPID"_s, {{u"NAME"_s, QString::fromUtf8(name)}, {u"FLGMANAGER"_s, 1}});
+    office.db().insert(u"EMPLOYEE"_s, u"EMPID"_s, {{u"NAME"_s, u"موظف"_s}, {u"FLGMANAGER"_s, 0}});
+    office.db().insert(u"_SCREENCOMBOBOX"_s, u"SCREENCOMBOBOXID"_s,
+                       {{u"WINDOWNAME"_s, u"frmGridProbe"_s}, {u"COLUMNNAME"_s, u"cmbMANAGERID"_s},
+                        {u"COMBOBOXVALUE"_s, u"fixed"_s}, {u"DISPLAYORDER"_s, 1}, {u"ONOFF"_s, 1}});
+    QWidget screen;
+    screen.setObjectName(u"frmGridProbe"_s);
+    auto* box = new GridCombo(&screen);
+    box->setObjectName(u"cmbMANAGERID"_s);
+    box->setValue(u"40"_s);
+    cWindow& engine = office.state().service<cWindow>();
+    engine.FillGridCombo(&screen, u"cmbmanagerid"_s,
+                         u"select NAME as [الاسم] , EMPID as [ID:] from EMPLOYEE where FLGMANAGER = 1 order by EMPID"_s, 0, 1);
+    engine.FillComboBoxes(&screen);
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown << box->itemText(i);
+    EXPECT_EQ(shown, (QStringList{u"مدير أول"_s, u"مدير ثان"_s}));
+    EXPECT_EQ(box->model()->headerData(0, Qt::Horizontal).toString(), u"الاسم"_s);
+    EXPECT_EQ(ControlAccess::value(box), u"40"_s);
+    EXPECT_EQ(box->currentText(), QString());
+    box->setCurrentIndex(1);
+    emit box->activated(1);
+    EXPECT_EQ(ControlAccess::value(box), u"2"_s);
+    EXPECT_THROW(engine.FillGridCombo(&screen, u"cmbNOSUCH"_s, u"select 1"_s, 0, 0), AppError);
 }
 
 TEST(ComboBoxOnChange, TypeAheadCompletesFromTheList)

@@ -1,5 +1,7 @@
 #include "engine/EngineSetup.h"
 #include "rental/frmCustomers.h"
+#include "engine/ControlAccess.h"
+#include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
@@ -415,5 +417,91 @@ TEST(frmCustomers, OkSavesAndCloses)
         EXPECT_EQ(stored(office.db(), key, {"name"}), QStringList{QString::fromUtf8(r.name)});
         EXPECT_EQ(storedPictures(office.db(), key), r.picture ? QList<QByteArray>{bytes} : QList<QByteArray>{});
         EXPECT_FALSE(customers.isVisible());
+    }
+}
+
+// As the contract's customer picker, the screen is read-only and OK hands the
+// customer to the screen that opened it, home contact data only, in the
+// contract's order, saving nothing; the opener is known by its controls only.
+TEST(frmCustomers, OkAsPickerHandsTheCustomerToItsOpener)
+{
+    const QStringList handed{"dfnCustomerid", "dfcTITLE", "dfsCustomerNAME", "dfcIDType", "dfnIDNumber",
+                             "dfsIssuePlace", "dfsLICENSENO", "dfdLicenseExpiryDate", "dfsJob", "dfsWorkPlace",
+                             "dfsTel1", "dfsTel2", "dfsTel3", "dfsMob", "dfsExt", "dfsFax", "dfsAddress",
+                             "dfsGovern", "dfsCity", "dfcNationality"};
+    const struct {
+        const char* what;
+        QStringList targets;  // the opener's controls; empty: all of them
+        const char* idNumber; // as stored
+        const char* idHanded;
+    } rows[] = {
+        {"every target", {}, "285010101234", "285010101234"},
+        {"no ID number", {}, "", "0"},
+        {"an opener with a few targets", {"dfsTel1", "dfsCity", "dfnCustomerid"}, "7", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        const qint64 key = addCustomer(office.db(), "O'Hara, Kim",
+                                       {{"TITLE", "السيدة"}, {"IDNUMBER", r.idNumber[0] ? QVariant(QString(r.idNumber)) : QVariant()},
+                                        {"HOMETEL1", "H1"}, {"WORKTEL1", "W1"}, {"HOMECITY", "حولي"}, {"WORKCITY", "الشويخ"},
+                                        {"HOMEADDRESS", "شارع 5"}, {"WORKADDRESS", "برج 9"}, {"HOMELICENSEEXPIRY", 20280131},
+                                        {"WORKJOB", "محاسبة"}, {"WORKCOMPANY", "بنك"}});
+        QDialog opener;
+        QStringList order;
+        for (const QString& name : r.targets.isEmpty() ? handed : r.targets) {
+            QWidget* target = nullptr;
+            if (name.startsWith("dfc")) {
+                auto* box = new QComboBox(&opener);
+                box->setEditable(true);
+                QObject::connect(box, &QComboBox::currentTextChanged, [&order, name] { order << name; });
+                target = box;
+            } else if (name.startsWith("dfd")) {
+                auto* date = new QDateEdit(&opener);
+                date->setDisplayFormat("dd/MM/yyyy");
+                QObject::connect(date, &QDateEdit::dateChanged, [&order, name] { order << name; });
+                target = date;
+            } else {
+                auto* edit = new QLineEdit(&opener);
+                QObject::connect(edit, &QLineEdit::textChanged, [&order, name] { order << name; });
+                target = edit;
+            }
+            target->setObjectName(name);
+        }
+        // The screen's own controls of the same names (dfcTITLE) are not the opener's.
+        frmCustomers picker(office.state(), &opener);
+        ScreenTag::set(&picker, "RENTMODE");
+        picker.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+        EXPECT_TRUE(control<QLineEdit>(&picker, "txtNAME")->isReadOnly());
+        QTest::mouseDClick(control<QLabel>(&picker, "pPicture"), Qt::LeftButton);
+        EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
+        control<QLineEdit>(&picker, "dfsHomeTel2")->setText("H2 typed here");
+        ScreenChecks::click(&picker, "cmdOk");
+
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(stored(office.db(), key, {"HOMETEL2", "name"}), (QStringList{"", "O'Hara, Kim"}));
+        const auto value = [&](const char* name) {
+            QWidget* w = control(&opener, name);
+            return w ? ControlAccess::value(w) : QString();
+        };
+        if (r.targets.isEmpty()) {
+            // The contract reacts to each field as it comes, so the order counts.
+            QList<qsizetype> positions;
+            for (const QString& name : order)
+                positions << handed.indexOf(name);
+            EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << order.join(' ').toStdString();
+            EXPECT_GE(positions.size(), 10);
+            EXPECT_EQ(value("dfnIDNumber"), r.idHanded);
+            EXPECT_EQ(value("dfcTITLE"), "السيدة");
+            EXPECT_EQ(value("dfsCustomerNAME"), "O'Hara, Kim");
+            EXPECT_EQ(value("dfdLicenseExpiryDate"), "31/01/2028");
+            EXPECT_EQ(value("dfsAddress"), "شارع 5");
+            EXPECT_EQ(value("dfsTel2"), "H2 typed here");
+            EXPECT_EQ(value("dfsJob"), "محاسبة");
+        }
+        EXPECT_EQ(value("dfnCustomerid"), QString::number(key));
+        EXPECT_EQ(value("dfsTel1"), "H1");
+        EXPECT_EQ(value("dfsCity"), "حولي");
     }
 }
