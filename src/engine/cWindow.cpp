@@ -474,12 +474,14 @@ QString cWindow::ReadPicture(const QString& table, const QString& column, const 
 {
     Database& db = m_state.db();
     try {
-        const RowSet rows = db.execute(QStringLiteral("select * from ") + table + QStringLiteral("  ") + where);
+        // The key alone: the picture itself is read once, below.
+        const QString keyColumn = db.primaryKeyOf(table);
+        const RowSet rows = db.execute(QStringLiteral("select ") + keyColumn + QStringLiteral(" from ") + table
+                                       + QStringLiteral("  ") + where);
         if (rows.isEmpty())
             return {};
         if (fileName.isEmpty())
             fileName = m_state.homeFolder() + QStringLiteral("/p.bmp");
-        const QString keyColumn = db.primaryKeyOf(table);
         const QByteArray bytes = db.readBlob(table, column, keyColumn, rows.value(0, keyColumn).toLongLong());
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())

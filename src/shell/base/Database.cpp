@@ -303,6 +303,29 @@ QByteArray Database::readBlob(const QString& table, const QString& column, const
                               qint64 key, const Progress& progress)
 {
     const QString t = checkedName(table), c = checkedName(column), k = checkedName(keyColumn);
+    if (m_dialect == SqlDialect::SQLite) {
+        // Read straight from the pages: a block through substr() would load the
+        // whole value again for every block.
+        const RowSet row = executeBound(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ?").arg(t, k), {key});
+        if (row.isEmpty())
+            return {};
+        sqlite3_blob* blob = nullptr;
+        if (sqlite3_blob_open(sqliteHandle(connection()), "main", table.trimmed().toUtf8().constData(),
+                              column.trimmed().toUtf8().constData(), row.value(0, 0).toLongLong(), 0, &blob)
+            == SQLITE_OK) {
+            const int total = sqlite3_blob_bytes(blob);
+            QByteArray out(total, Qt::Uninitialized);
+            bool ok = true;
+            for (int offset = 0; ok && offset < total; offset += BlobBlockSize) {
+                ok = sqlite3_blob_read(blob, out.data() + offset, qMin(BlobBlockSize, total - offset), offset) == SQLITE_OK;
+                if (ok && progress)
+                    progress(int(100LL * qMin(offset + BlobBlockSize, total) / total));
+            }
+            sqlite3_blob_close(blob);
+            if (ok)
+                return out;
+        }
+    }
     const RowSet size = executeBound(QStringLiteral("SELECT length(%1) FROM %2 WHERE %3 = ?").arg(c, t, k), {key});
     if (size.isEmpty() || size.value(0, 0).isNull())
         return {};
