@@ -1618,4 +1618,11 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>الإصدار %1</translation>
     </message>
 </context>
+<context>
+    <name>tafqeet</name>
+    <message>
+        <source>The amount %1 cannot be written in words: only amounts from 0 to 99,999,999.99 can be.</source>
+        <translation>لا يمكن كتابة المبلغ %1 بالحروف: تكتب المبالغ من 0 إلى 99,999,999.99 فقط.</translation>
+    </message>
+</context>
 </TS>
