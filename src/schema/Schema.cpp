@@ -38,7 +38,15 @@ QList<SchemaStep> Schema::steps()
                  db.executeNative(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
              createTables(db, tables());
          }},
+        {2, QStringLiteral("a contract keeps the journal it is posted to"),
+         [](Database& db) { addColumn(db, QStringLiteral("RENT"), SchemaTables::col::number("JOURNALID")); }},
     };
+}
+
+void Schema::addColumn(Database& db, const QString& table, const ColumnDef& column)
+{
+    db.executeNative(QStringLiteral("ALTER TABLE ") + TableDdl::quoted(table, db.dialect())
+                     + QStringLiteral(" ADD COLUMN ") + TableDdl::columnDefinition(column, db.dialect()));
 }
 
 int Schema::version(Database& db)

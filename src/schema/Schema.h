@@ -26,7 +26,7 @@ struct SchemaStep {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 1;
+    static constexpr int CurrentVersion = 2;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.
@@ -45,6 +45,7 @@ public:
     static QList<TableDef> tables();
     // Creates the tables with their indexes in the database's dialect.
     static void createTables(Database& db, const QList<TableDef>& tables);
+    static void addColumn(Database& db, const QString& table, const ColumnDef& column);
 
 private:
     static void setVersion(Database& db, int version);

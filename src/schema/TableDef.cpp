@@ -69,12 +69,16 @@ QString columnType(const ColumnDef& column, SqlDialect dialect)
     return {};
 }
 
+QString columnDefinition(const ColumnDef& column, SqlDialect dialect)
+{
+    return quoted(column.name, dialect) + QLatin1Char(' ') + columnType(column, dialect) + defaultClause(column);
+}
+
 QStringList statements(const TableDef& table, SqlDialect dialect)
 {
     QStringList columns;
     for (const ColumnDef& column : table.columns)
-        columns << quoted(column.name, dialect) + QLatin1Char(' ') + columnType(column, dialect)
-                       + defaultClause(column);
+        columns << columnDefinition(column, dialect);
 
     QStringList result;
     result << QStringLiteral("CREATE TABLE ") + quoted(table.name, dialect) + QStringLiteral(" (\n  ")

@@ -48,6 +48,8 @@ namespace TableDdl {
 // TYPE, DEFAULT and USER are column names here).
 QString quoted(const QString& name, SqlDialect dialect);
 QString columnType(const ColumnDef& column, SqlDialect dialect);
+// Name, type and default, as CREATE TABLE and ADD COLUMN write a column.
+QString columnDefinition(const ColumnDef& column, SqlDialect dialect);
 // CREATE TABLE followed by its CREATE INDEX statements.
 QStringList statements(const TableDef& table, SqlDialect dialect);
 }
