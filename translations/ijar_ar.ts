@@ -757,6 +757,33 @@ Go to that copy and work on there, or close it and open the program again. If yo
     </message>
 </context>
 <context>
+    <name>cAccounting</name>
+    <message>
+        <source>The account %1 is not in the chart of accounts.</source>
+        <translation>الحساب %1 غير موجود في دليل الحسابات.</translation>
+    </message>
+    <message>
+        <source>The amount of the ledger rule of %1 (%2) is not a number of 0 or more.</source>
+        <translation>مبلغ قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقما يساوي صفرا أو أكثر.</translation>
+    </message>
+    <message>
+        <source>The account of the ledger rule of %1 (%2) is not a number.</source>
+        <translation>حساب قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقما.</translation>
+    </message>
+    <message>
+        <source>Nothing to post on %1: the amount is empty or 0.</source>
+        <translation>لا شيء يرحل من %1: المبلغ فارغ أو صفر.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the posting failed.</source>
+        <translation>لم يحفظ شيء: فشل الترحيل.</translation>
+    </message>
+    <message>
+        <source>The ledger rule of %1 gives no %2.</source>
+        <translation>قاعدة القيد الخاصة بالشاشة %1 لا تحدد %2.</translation>
+    </message>
+</context>
+<context>
     <name>cJournal</name>
     <message>
         <source>من السجل</source>
@@ -919,6 +946,137 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Page</source>
         <translation>الصفحة</translation>
+    </message>
+</context>
+<context>
+    <name>frmChartOfAccount</name>
+    <message>
+        <source>Chart of Account</source>
+        <translation>دليل الحسابات</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>Acc #:</source>
+        <translation>رقم الحساب:</translation>
+    </message>
+    <message>
+        <source>Acc Type:</source>
+        <translation>نوع الحساب:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>الرصيد</translation>
+    </message>
+    <message>
+        <source>Debit:</source>
+        <translation>مدين:</translation>
+    </message>
+    <message>
+        <source>Credit:</source>
+        <translation>دائن:</translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>الرصيد:</translation>
+    </message>
+    <message>
+        <source>Trial Balance</source>
+        <translation>ميزان المراجعة</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>New Account </source>
+        <translation>حساب جديد </translation>
+    </message>
+    <message>
+        <source>An account number is a whole number.</source>
+        <translation>رقم الحساب عدد صحيح بلا كسور.</translation>
+    </message>
+    <message>
+        <source>The account %1 has journal lines, so its number stays.</source>
+        <translation>للحساب %1 قيود مرحلة، فلا يتغير رقمه.</translation>
+    </message>
+    <message>
+        <source>The account %1 has journal lines and cannot be deleted.</source>
+        <translation>للحساب %1 قيود مرحلة، فلا يمكن حذفه.</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1490,133 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmGLEntry</name>
+    <message>
+        <source>GL Entry</source>
+        <translation>قيد يومية</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>القيد</translation>
+    </message>
+    <message>
+        <source>Entry Details:</source>
+        <translation>بيانات القيد:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <source>From Acct:</source>
+        <translation>من حساب:</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>البيان:</translation>
+    </message>
+    <message>
+        <source>To Acct:</source>
+        <translation>إلى حساب:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>المبلغ:</translation>
+    </message>
+    <message>
+        <source>Narrative</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source> Accounting Entries</source>
+        <translation> القيود المحاسبية</translation>
+    </message>
+    <message>
+        <source>New GL Entry</source>
+        <translation>قيد يومية جديد</translation>
+    </message>
+    <message>
+        <source>%1 holds no account number.</source>
+        <translation>%1 لا يحمل رقم حساب.</translation>
+    </message>
+    <message>
+        <source>This journal was posted by a ledger rule in several pairs; change it on the screen that posted it.</source>
+        <translation>رُحّل هذا القيد بقاعدة قيد في عدة أزواج؛ عدّله من الشاشة التي رحّلته.</translation>
+    </message>
+</context>
+<context>
     <name>frmGeneralN</name>
     <message>
         <source>New Record</source>
@@ -1616,6 +1901,49 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmTrialBalance</name>
+    <message>
+        <source>Trial Balance</source>
+        <translation>ميزان المراجعة</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Acc #</source>
+        <translation>رقم الحساب</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>الحساب</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>مدين</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>دائن</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>الرصيد</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>الإجمالي</translation>
+    </message>
+    <message>
+        <source>The debit and credit totals agree.</source>
+        <translation>إجمالي المدين يساوي إجمالي الدائن.</translation>
+    </message>
+    <message>
+        <source>The debit and credit totals differ by %1.</source>
+        <translation>يختلف إجمالي المدين عن إجمالي الدائن بمقدار %1.</translation>
     </message>
 </context>
 <context>

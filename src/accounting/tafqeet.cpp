@@ -10,18 +10,36 @@
 namespace {
 
 // The word tables are data printed on contracts: every blank counts.
-const std::array<QString, 10> Units{QString(), QStringLiteral(" One "), QStringLiteral(" Two "),
-                                    QStringLiteral(" Three"), QStringLiteral(" Four"), QStringLiteral(" Five"),
-                                    QStringLiteral(" Six"), QStringLiteral(" Seven"), QStringLiteral(" Eight"),
+const std::array<QString, 10> Units{QString(),
+                                    QStringLiteral(" One "),
+                                    QStringLiteral(" Two "),
+                                    QStringLiteral(" Three"),
+                                    QStringLiteral(" Four"),
+                                    QStringLiteral(" Five"),
+                                    QStringLiteral(" Six"),
+                                    QStringLiteral(" Seven"),
+                                    QStringLiteral(" Eight"),
                                     QStringLiteral(" Nine")};
-const std::array<QString, 10> Tens{QString(), QStringLiteral(" Ten "), QStringLiteral(" Twenty "),
-                                   QStringLiteral(" Thirty "), QStringLiteral(" Fourty "), QStringLiteral(" Fifty "),
-                                   QStringLiteral(" Sixty "), QStringLiteral(" Seventy "), QStringLiteral(" Eighty "),
+const std::array<QString, 10> Tens{QString(),
+                                   QStringLiteral(" Ten "),
+                                   QStringLiteral(" Twenty "),
+                                   QStringLiteral(" Thirty "),
+                                   QStringLiteral(" Fourty "),
+                                   QStringLiteral(" Fifty "),
+                                   QStringLiteral(" Sixty "),
+                                   QStringLiteral(" Seventy "),
+                                   QStringLiteral(" Eighty "),
                                    QStringLiteral(" Ninty ")};
-const std::array<QString, 10> Hundreds{
-    QString(), QStringLiteral(" Hundred "), QStringLiteral(" Two Hundred "), QStringLiteral(" Three Hundred "),
-    QStringLiteral(" Four Hundred"), QStringLiteral(" Five Hundred "), QStringLiteral(" Six Hundred "),
-    QStringLiteral(" Seven Hundred "), QStringLiteral(" Eight Hundred "), QStringLiteral(" Nine Hundred ")};
+const std::array<QString, 10> Hundreds{QString(),
+                                       QStringLiteral(" Hundred "),
+                                       QStringLiteral(" Two Hundred "),
+                                       QStringLiteral(" Three Hundred "),
+                                       QStringLiteral(" Four Hundred"),
+                                       QStringLiteral(" Five Hundred "),
+                                       QStringLiteral(" Six Hundred "),
+                                       QStringLiteral(" Seven Hundred "),
+                                       QStringLiteral(" Eight Hundred "),
+                                       QStringLiteral(" Nine Hundred ")};
 const QString And = QStringLiteral("و");
 const QString SpacedAnd = QStringLiteral(" و");
 constexpr double Limit = 100000000.0;
@@ -38,19 +56,21 @@ CurrencyNames namesOf(int currency, const ConfigValues& config)
     const QString fils = QLatin1Char(' ') + config.FILS + QLatin1Char(' ');
     switch (currency) {
     case 1:
-        return {QLatin1Char(' ') + config.POUND + QLatin1Char(' '), QLatin1Char(' ') + config.TWOPOUNDS + QLatin1Char(' '),
+        return {QLatin1Char(' ') + config.POUND + QLatin1Char(' '),
+                QLatin1Char(' ') + config.TWOPOUNDS + QLatin1Char(' '),
                 QLatin1Char(' ') + config.POUNDS + QLatin1Char(' '), fils};
     case 2:
-        return {QStringLiteral(" دولار أمريكى"), QStringLiteral(" دولاران أمريكيان"), QStringLiteral(" دولارات أمريكية"),
-                fils};
+        return {QStringLiteral(" دولار أمريكى"), QStringLiteral(" دولاران أمريكيان"),
+                QStringLiteral(" دولارات أمريكية"), fils};
     case 3:
-        return {QStringLiteral(" درهم  أماراتى"), QStringLiteral(" درهامان  أماراتيان"), QStringLiteral(" دراهم اماراتية"),
-                fils};
+        return {QStringLiteral(" درهم  أماراتى"), QStringLiteral(" درهامان  أماراتيان"),
+                QStringLiteral(" دراهم اماراتية"), fils};
     case 4:
         return {QStringLiteral(" ريال سعودي"), QStringLiteral(" ريالان سعوديان"), QStringLiteral(" ريالات سعودية"),
                 QStringLiteral("هللة")};
     case 5:
-        return {QStringLiteral("جرام"), QStringLiteral("جرامان"), QStringLiteral("جرامات "), QStringLiteral("ملليجرام")};
+        return {QStringLiteral("جرام"), QStringLiteral("جرامان"), QStringLiteral("جرامات "),
+                QStringLiteral("ملليجرام")};
     default:
         return {};
     }
@@ -83,7 +103,7 @@ QString tafqeet::NumberWords(qint64 whole)
     const auto digitAt = [&](int position) { return position <= length ? digits[length - position].digitValue() : 0; };
 
     QString result;
-    QString held;     // the units word of the thousands or millions, for their tens
+    QString held; // the units word of the thousands or millions, for their tens
     QString oneOrTwo; // the last units word of 1 or 2, which 11 and 12 take
     for (int position = 1; position <= length; ++position) {
         const int d = digitAt(position);
@@ -167,6 +187,6 @@ QString tafqeet::AmountInWords(double amount, int currency, const ConfigValues& 
     QString fraction;
     if (hundredths != 0)
         fraction = (whole == 0 ? QString() : And + QLatin1Char(' ')) + QString::number(hundredths) + QLatin1Char(' ')
-                 + names.fraction;
+            + names.fraction;
     return QStringLiteral("    ") + words + QLatin1Char(' ') + fraction + QStringLiteral(" Only");
 }

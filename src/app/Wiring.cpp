@@ -1,5 +1,6 @@
 #include "app/Wiring.h"
 
+#include "accounting/AccountingScreens.h"
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
@@ -38,6 +39,7 @@ void Wiring::registerScreens(ScreenRegistry& screens)
     registerRentalScreens(screens);
     registerReminderScreens(screens);
     registerJournalScreens(screens);
+    registerAccountingScreens(screens);
 }
 
 void Wiring::start()

@@ -1,5 +1,6 @@
 #include "schema/DemoOffice.h"
 
+#include "schema/LedgerSetup.h"
 #include "shell/base/Database.h"
 
 #include <QDate>
@@ -180,4 +181,5 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("REMINDERDATE"), dateNumber(today.addDays(rule.inDays))},
                    {QStringLiteral("FREQUENCY"), QString::fromUtf8(rule.frequency)}});
     }
+    LedgerSetup::insertDemoEntries(db);
 }

@@ -1,6 +1,7 @@
 #include "schema/NewDatabase.h"
 
 #include "schema/DemoOffice.h"
+#include "schema/LedgerSetup.h"
 #include "schema/Schema.h"
 #include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
@@ -78,6 +79,8 @@ void NewDatabase::create(const QString& path, bool demo)
         Schema::create(db);
         insertDefaults(db);
         ScreenMetadata::insertAll(db);
+        LedgerSetup::insertChart(db);
+        LedgerSetup::insertRules(db);
         if (demo)
             DemoOffice::insert(db);
         transaction.commit();

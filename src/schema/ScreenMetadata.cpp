@@ -11,6 +11,8 @@ void insertAll(Database& db)
     F1M0(db);
     F1M1(db);
     F3M0O(db);
+    frmChartOfAccount(db);
+    frmGLEntry(db);
 }
 
 }

@@ -14,4 +14,6 @@ void frmReminder(Database& db);
 void F1M0(Database& db);
 void F1M1(Database& db);
 void F3M0O(Database& db);
+void frmChartOfAccount(Database& db);
+void frmGLEntry(Database& db);
 }

@@ -56,8 +56,9 @@ TEST(tafqeet, NumberWordsAsTheTablesPutThem)
         {3000000, joined({" Three", " Millions "})},
         {12000000, joined({" Two ", " Ten ", " Million "})},
         {20000000, joined({" Twenty ", " Millions "})},
-        {99999999, joined({" Nine", " و", " Ninty ", " Million ", "و", " Nine Hundred ", "و", " Nine", " و", " Ninty ",
-                           " Thousand ", "و", " Nine Hundred ", "و", " Nine", " Ninty "})},
+        {99999999,
+         joined({" Nine", " و", " Ninty ", " Million ", "و", " Nine Hundred ", "و", " Nine", " و", " Ninty ",
+                 " Thousand ", "و", " Nine Hundred ", "و", " Nine", " Ninty "})},
     };
     for (const auto& r : rows)
         EXPECT_EQ(tafqeet::NumberWords(r.n), r.words) << r.n;
@@ -80,8 +81,9 @@ TEST(tafqeet, AmountsWithTheirCurrency)
         {7, 1, joined({"    ", " Seven", " دنانير ", "  ", "Only"})},
         {10, 2, joined({"    ", " Ten ", " دولارات أمريكية", "  ", "Only"})},
         {11, 3, joined({"    ", " One ", " Ten ", " درهم  أماراتى", "  ", "Only"})},
-        {1500.25, 1, joined({"    ", " Thousand ", "و", " Five Hundred ", " دينار ", " ", "و", " ", "25", " ", " فلس ",
-                             " ", "Only"})},
+        {1500.25, 1,
+         joined(
+             {"    ", " Thousand ", "و", " Five Hundred ", " دينار ", " ", "و", " ", "25", " ", " فلس ", " ", "Only"})},
         {3, 5, joined({"    ", " Three", "جرامات ", "  ", "Only"})},
         {0.5, 5, joined({"    ", " ", "50", " ", "ملليجرام", " ", "Only"})},
         {1000000, 1, joined({"    ", " Million ", " دينار ", "  ", "Only"})},
@@ -89,7 +91,8 @@ TEST(tafqeet, AmountsWithTheirCurrency)
         {5, 9, joined({"    ", " Five", "  ", "Only"})},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(tafqeet::AmountInWords(r.amount, r.currency, dinars), r.text) << r.amount << " currency " << r.currency;
+        EXPECT_EQ(tafqeet::AmountInWords(r.amount, r.currency, dinars), r.text)
+            << r.amount << " currency " << r.currency;
 }
 
 TEST(tafqeet, AmountsItCannotWriteAreRefused)

@@ -1,0 +1,48 @@
+#include "accounting/AccountBalance.h"
+
+#include "shell/base/Database.h"
+#include "shell/base/SqlValue.h"
+
+namespace {
+
+// A line's side is 1 for a debit and 0 for a credit, so one pass sums both.
+const QString Sums =
+    QStringLiteral("sum(d.AMOUNT * d.DEBITORCREDIT) as DEBIT , sum(d.AMOUNT * (1 - d.DEBITORCREDIT)) as CREDIT ");
+
+}
+
+AccountBalance AccountBalance::of(Database& db, qint64 number)
+{
+    const RowSet rows =
+        db.execute(QStringLiteral("select ") + Sums + QStringLiteral(" from JOURNALDETAIL d where d.ACCOUNTNUMBER = ")
+                   + SqlValue::number(number));
+    AccountBalance b;
+    b.number = number;
+    if (!rows.isEmpty()) {
+        b.debit = rows.value(0, QStringLiteral("DEBIT")).toDouble();
+        b.credit = rows.value(0, QStringLiteral("CREDIT")).toDouble();
+    }
+    return b;
+}
+
+QList<AccountBalance> AccountBalance::all(Database& db)
+{
+    const RowSet rows = db.execute(
+        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , ") + Sums
+        + QStringLiteral(" from chartofaccount c left join JOURNALDETAIL d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
+                         " group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
+    QList<AccountBalance> balances;
+    balances.reserve(rows.count());
+    for (int r = 0; r < rows.count(); ++r)
+        balances.append({rows.value(r, QStringLiteral("ACCOUNTNUMBER")).toLongLong(),
+                         rows.text(r, QStringLiteral("NAME")).trimmed(),
+                         rows.value(r, QStringLiteral("DEBIT")).toDouble(),
+                         rows.value(r, QStringLiteral("CREDIT")).toDouble()});
+    return balances;
+}
+
+QString AccountBalance::amountText(double amount)
+{
+    // No "-0.00" for a balance that cancels out.
+    return QString::number(amount == 0 ? 0.0 : amount, 'f', 2);
+}

@@ -1,0 +1,282 @@
+#include "accounting/cAccounting.h"
+
+#include "engine/ControlAccess.h"
+#include "engine/ReadSnapshot.h"
+#include "engine/WesternDigits.h"
+#include "engine/cWindow.h"
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ShellFrame.h"
+#include "shell/base/SqlValue.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+
+const QString Source = QStringLiteral("cAccounting.DoGLRule");
+const QString MissingValueTail =
+    QStringLiteral(" Error Getting value of field, Check that you have defined the amount field in _GLRULE table");
+// Larger numbers lose their units digit in a double.
+constexpr double LargestAccount = 9e15;
+
+struct PostingPair {
+    double amount = 0;
+    qint64 debit = 0;
+    qint64 credit = 0;
+    QString debitText;
+    QString creditText;
+};
+
+QString ruleStatement(const QString& window)
+{
+    return QStringLiteral("SELECT [_GLRULEDETAIL].*, [_GLRULE].* ")
+        + QStringLiteral(" FROM _GLRULE INNER JOIN _GLRULEDETAIL ON [_GLRULE].GLRULEID = [_GLRULEDETAIL].GLRULEID ")
+        + QStringLiteral(" WHERE ((([_GLRULE].WINDOWNAME)= '") + SqlValue::text(window) + QStringLiteral("'))");
+}
+
+qint64 today()
+{
+    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong();
+}
+
+[[noreturn]] void refuse(const QString& description)
+{
+    throw AppError(ErrorNumber::NotANumber, description, Source);
+}
+
+QString required(const RowSet& rows, int row, const QString& column, const QString& window)
+{
+    const QString value = rows.text(row, column).trimmed();
+    if (value.isEmpty())
+        refuse(QCoreApplication::translate("cAccounting", "The ledger rule of %1 gives no %2.").arg(window, column)
+               + MissingValueTail);
+    return value;
+}
+
+QString textReference(const RowSet& rows, int row, const QString& column)
+{
+    const QString value = rows.text(row, column);
+    return value.trimmed().isEmpty() ? QStringLiteral("0") : value;
+}
+
+}
+
+cAccounting::cAccounting(RunState& state) : m_state(state)
+{
+    Q_INIT_RESOURCE(accounting);
+}
+
+QString cAccounting::GetFieldText(const QString& reference, QWidget* screen)
+{
+    const QString ref = reference.isEmpty() ? QStringLiteral("0") : reference;
+    if (!ref.contains(QLatin1Char(':')))
+        return ref;
+    const QWidget* control = screen ? ControlAccess::find(screen, ref.mid(1, 100).trimmed()) : nullptr;
+    if (!control)
+        return {};
+    const QString text = ControlAccess::hasText(control) ? ControlAccess::text(control) : ControlAccess::value(control);
+    return text.trimmed().isEmpty() ? QStringLiteral("0") : text;
+}
+
+std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidget* screen)
+{
+    QString text = reference.trimmed();
+    bool numberField = false;
+    if (reference.contains(QLatin1Char(':'))) {
+        const QString name = reference.mid(1, 100).trimmed();
+        const QWidget* control = screen ? ControlAccess::find(screen, name) : nullptr;
+        if (!control)
+            return std::nullopt;
+        numberField = name.startsWith(QLatin1String("dfn"), Qt::CaseInsensitive);
+        text = numberField
+            ? ControlAccess::defaultValue(control).toString()
+            : (ControlAccess::hasText(control) ? ControlAccess::text(control) : ControlAccess::value(control));
+        text = westernDigits(text).trimmed();
+    }
+    if (text.isEmpty() && numberField)
+        return 0.0;
+    if (!SqlValue::isNumber(text))
+        return std::nullopt;
+    return text.toDouble();
+}
+
+void cAccounting::checkAccount(qint64 account)
+{
+    const RowSet rows =
+        m_state.db().execute(QStringLiteral("select count(*) as CountOp from chartofaccount where ACCOUNTNUMBER = ")
+                             + SqlValue::number(account));
+    if (rows.value(0, QStringLiteral("CountOp")).toLongLong() == 0)
+        throw AppError(
+            ErrorNumber::NotANumber,
+            QCoreApplication::translate("cAccounting", "The account %1 is not in the chart of accounts.").arg(account),
+            QStringLiteral("cAccounting"));
+}
+
+void cAccounting::LogFinancialTran(double amount, qint64 journalId, qint64 debitAccount, qint64 creditAccount,
+                                   const QString& debitText, const QString& creditText)
+{
+    checkAccount(debitAccount);
+    checkAccount(creditAccount);
+    Database& db = m_state.db();
+    const qint64 date = today();
+    Transaction transaction(db);
+    db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journalId));
+    for (const auto& [account, text, side] :
+         {std::tuple{debitAccount, debitText, 1}, std::tuple{creditAccount, creditText, 0}}) {
+        m_state.LastInsertedId = db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
+                                           {{QStringLiteral("TRANSACTIONDATE"), date},
+                                            {QStringLiteral("AMOUNT"), amount},
+                                            {QStringLiteral("JOURNALID"), journalId},
+                                            {QStringLiteral("ACCOUNTNUMBER"), account},
+                                            {QStringLiteral("RELATEDDETAIL"), text},
+                                            {QStringLiteral("DEBITORCREDIT"), side}});
+        m_state.CurrentRecordId = m_state.LastInsertedId;
+    }
+    transaction.commit();
+    showLedgerPicture();
+}
+
+bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
+{
+    QWidget* w = cWindow::activeScreen(screen);
+    if (!w || w->objectName().isEmpty())
+        return true;
+    const QString window = w->objectName();
+    Database& db = m_state.db();
+    try {
+        const RowSet rows = db.execute(ruleStatement(window));
+        if (rows.isEmpty())
+            return true;
+        // Every value is read before anything is written.
+        QList<PostingPair> pairs;
+        bool anyAmount = false;
+        for (int r = 0; r < rows.count(); ++r) {
+            PostingPair p;
+            const QString amountField = required(rows, r, QStringLiteral("amountfield"), window);
+            const std::optional<double> amount = GetFieldValue(amountField, w);
+            if (!amount || *amount < 0)
+                refuse(QCoreApplication::translate(
+                           "cAccounting", "The amount of the ledger rule of %1 (%2) is not a number of 0 or more.")
+                           .arg(window, amountField));
+            p.amount = *amount;
+            const auto account = [&](const QString& column) {
+                const QString field = required(rows, r, column, window);
+                const std::optional<double> number = GetFieldValue(field, w);
+                if (!number || std::fabs(*number) > LargestAccount)
+                    refuse(QCoreApplication::translate("cAccounting",
+                                                       "The account of the ledger rule of %1 (%2) is not a number.")
+                               .arg(window, field));
+                // Halves go to the even number.
+                return qint64(std::nearbyint(*number));
+            };
+            p.debit = account(QStringLiteral("debitaccountfield"));
+            p.credit = account(QStringLiteral("creditaccountfield"));
+            p.debitText = GetFieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILDEBITFIELD")), w);
+            p.creditText = GetFieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILCREDITFIELD")), w);
+            if (p.amount != 0) {
+                anyAmount = true;
+                checkAccount(p.debit);
+                checkAccount(p.credit);
+            }
+            pairs << p;
+        }
+        if (!anyAmount)
+            refuse(QCoreApplication::translate("cAccounting", "Nothing to post on %1: the amount is empty or 0.")
+                       .arg(window));
+
+        qint64 journal = journalId;
+        const qint64 date = today();
+        Transaction transaction(db);
+        if (journal == 0) {
+            const QString name = rows.text(0, QStringLiteral("Name"));
+            journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
+                                {{QStringLiteral("AMOUNT"), pairs.first().amount},
+                                 {QStringLiteral("NAME"), name.trimmed().isEmpty() ? QStringLiteral("0") : name},
+                                 {QStringLiteral("TRANSACTIONDATE"), date}});
+            m_state.LastInsertedId = journal;
+        }
+        db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
+        for (const PostingPair& p : pairs) {
+            if (p.amount == 0)
+                continue;
+            for (const auto& [account, text, side] :
+                 {std::tuple{p.debit, p.debitText, 1}, std::tuple{p.credit, p.creditText, 0}}) {
+                m_state.LastInsertedId = db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
+                                                   {{QStringLiteral("TRANSACTIONDATE"), date},
+                                                    {QStringLiteral("AMOUNT"), p.amount},
+                                                    {QStringLiteral("JOURNALID"), journal},
+                                                    {QStringLiteral("ACCOUNTNUMBER"), account},
+                                                    {QStringLiteral("RELATEDDETAIL"), text},
+                                                    {QStringLiteral("DEBITORCREDIT"), side}});
+                m_state.CurrentRecordId = m_state.LastInsertedId;
+            }
+        }
+        transaction.commit();
+        journalId = journal;
+    } catch (const AppError& e) {
+        ReportError(m_state, w, QString::number(e.number()), e.description(), e.source());
+        return false;
+    }
+    showLedgerPicture();
+    return true;
+}
+
+bool cAccounting::SaveAndPost(QWidget* screen, const QString& where, const std::function<bool()>& post)
+{
+    // What the screen knew of its record before this save, for the next save
+    // when this one is rolled back.
+    const ReadSnapshot* before = ReadSnapshot::of(screen, where);
+    const bool hadSnapshot = before != nullptr;
+    const auto stored = hadSnapshot ? before->stored : decltype(before->stored){};
+    const auto shown = hadSnapshot ? before->shown : decltype(before->shown){};
+    const auto filled = hadSnapshot ? before->filled : decltype(before->filled){};
+    const auto undo = [&] {
+        if (hadSnapshot) {
+            ReadSnapshot* snapshot = ReadSnapshot::take(screen, where);
+            snapshot->stored = stored;
+            snapshot->shown = shown;
+            snapshot->filled = filled;
+        }
+        m_state.ui().ShowStatusMessage(
+            QCoreApplication::translate("cAccounting", "Nothing was saved: the posting failed."));
+    };
+
+    Transaction transaction(m_state.db());
+    if (!m_state.service<cWindow>().Save(where, screen))
+        return false;
+    bool posted = false;
+    try {
+        posted = post();
+    } catch (...) {
+        undo();
+        throw;
+    }
+    if (!posted) {
+        undo();
+        return false;
+    }
+    transaction.commit();
+    return true;
+}
+
+bool cAccounting::DeleteJournal(QWidget* screen, qint64 journalId)
+{
+    Database& db = m_state.db();
+    Transaction transaction(db);
+    if (!m_state.service<cWindow>().Delete(QString(), screen))
+        return false;
+    db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journalId));
+    transaction.commit();
+    return true;
+}
+
+void cAccounting::showLedgerPicture()
+{
+    if (ShellFrame* frame = m_state.ui().frame())
+        frame->setStatusPanel(ShellFrame::PicturePanel,
+                              QStringLiteral("<img src=\":/accounting/ledger.svg\" width=\"16\" height=\"16\">"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class Database;
+
+// The ledger a new office starts with: account categories, a small chart of
+// accounts and the ledger rules of the voucher screens and the contract.
+namespace LedgerSetup {
+void insertChart(Database& db);
+void insertRules(Database& db);
+// A few manual ledger entries, posted, for the demo office.
+void insertDemoEntries(Database& db);
+}
