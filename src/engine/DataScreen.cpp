@@ -69,12 +69,18 @@ void DataScreen::load()
         if (auto* name = qobject_cast<QLineEdit*>(ControlAccess::find(this, QStringLiteral("txtNAME"))))
             name->setReadOnly(true);
     run(QStringLiteral("Form_Load"), [this] {
-        const qint64 key = window().ReadOneValueFromTable(m_definition.keyColumn, m_definition.table,
-                                                          m_definition.condition);
+        const qint64 key = firstRecord(m_definition.condition);
         window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
                       this);
     });
     ScreenFocus::toFirstField(this);
+}
+
+qint64 DataScreen::firstRecord(const QString& condition)
+{
+    if (m_firstRecord != 0)
+        return m_firstRecord;
+    return window().ReadOneValueFromTable(m_definition.keyColumn, m_definition.table, condition);
 }
 
 bool DataScreen::event(QEvent* event)

@@ -35,6 +35,10 @@ public:
 
     void done(int result) override;
 
+    // The record the screen shows when it opens, instead of the one its Load
+    // would choose: a picker opened on the record its opener holds.
+    void showFirst(qint64 key) { m_firstRecord = key; }
+
     // The standard commands; each reports its own failure.
     virtual void New();
     virtual void Open();
@@ -51,6 +55,9 @@ protected:
     void connectCommands();
     // The first showing: set-up, then the first record.
     virtual void load();
+    // The key of the record load() shows: the one asked for, or the first
+    // of the screen's table under `condition`.
+    qint64 firstRecord(const QString& condition);
     // The further columns of a record made now; a screen adds what depends on
     // the moment, such as today's date.
     virtual cWindow::Fields newRecordFields() const { return m_definition.newFields; }
@@ -78,4 +85,5 @@ private:
     RunState& m_state;
     Definition m_definition;
     bool m_loaded = false;
+    qint64 m_firstRecord = 0;
 };

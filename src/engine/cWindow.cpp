@@ -282,6 +282,11 @@ cWindow::Outcome cWindow::checkUnchanged(const ScreenDefinition& definition, con
 
 bool cWindow::Save(const QString& where, QWidget* screen)
 {
+    return Save(where, screen, {});
+}
+
+bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransaction& also)
+{
     if (m_state.Viewing || m_saving)
         return false;
     QWidget* w = activeScreen(screen);
@@ -291,6 +296,7 @@ bool cWindow::Save(const QString& where, QWidget* screen)
     Database& db = m_state.db();
     cUI& ui = m_state.ui();
     QString statement;
+    QString refusal;
     Outcome outcome = Outcome::Saved;
     // The save takes the screen as it was when asked; events run again once it is over.
     ui.ShowProgress(3);
@@ -334,6 +340,12 @@ bool cWindow::Save(const QString& where, QWidget* screen)
                 }
             }
         }
+        if (outcome == Outcome::Saved && also) {
+            statement.clear();
+            refusal = also();
+            if (!refusal.isEmpty())
+                outcome = Outcome::Refused;
+        }
         if (outcome == Outcome::Saved) {
             QHash<QString, QHash<QString, QVariant>> stored;
             for (const ScreenDefinition::Table& table : definition.tables()) {
@@ -354,7 +366,9 @@ bool cWindow::Save(const QString& where, QWidget* screen)
     }
     if (outcome != Outcome::Saved) {
         ui.ShowProgress(0);
-        if (outcome == Outcome::Gone) {
+        if (outcome == Outcome::Refused) {
+            ui.message(w, refusal);
+        } else if (outcome == Outcome::Gone) {
             ui.message(w, recordGone());
         } else if (ui.question(w, changedElsewhere())) {
             Read(where, w);

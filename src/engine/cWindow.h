@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 #include <QVariant>
+#include <functional>
 
 class QComboBox;
 class QWidget;
@@ -29,6 +30,12 @@ public:
     bool Read(QString& where, QWidget* screen = nullptr);
     bool Read(const QString& where, QWidget* screen = nullptr);
     bool Save(const QString& where, QWidget* screen = nullptr);
+    // A save with more work of the screen's own in the same transaction, run
+    // after the record is written: a non-empty answer refuses the save, rolls
+    // everything back and is told to the operator; a failure is reported like
+    // the save's own.
+    using AlsoInTransaction = std::function<QString()>;
+    bool Save(const QString& where, QWidget* screen, const AlsoInTransaction& also);
     qint64 Insert(const QString& table, const QString& keyColumn, const Fields& fields);
     bool Delete(const QString& where, QWidget* screen = nullptr);
     qint64 ReadOneValueFromTable(const QString& column, const QString& table, const QString& condition);
@@ -58,7 +65,7 @@ public:
     ScreenDefinition definitionOf(const QWidget* screen);
 
 private:
-    enum class Outcome { Saved, Conflict, Gone };
+    enum class Outcome { Saved, Conflict, Gone, Refused };
     void completeTyping(QComboBox* box);
     QList<int> gridTypes(const QString& table, const RowSet& details, const QHash<QString, int>& columnTypes);
     void remember(QWidget* screen, const ControlAccess::Index& controls, const QString& where,

@@ -147,7 +147,7 @@ TEST(ReadGrid, FillsTheGridOrReportsWhyNot)
     EXPECT_EQ(m->data(m->index(2, 2)).toString(), u"4"_s);
     EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
 
-    // A screen that edits RENT binds its exit date as a date; the caller names the exit time. A
+    // A screen that edits RENT binds its dates as dates; the caller names the exit time. A
     // number column holding what looks like a date stays a number.
     const qint64 rentScreen = office.db().insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s,
                                                  {{u"WINDOWNAME"_s, u"frmRentProbe"_s}, {u"TABLENAME"_s, u"RENT"_s},
@@ -164,7 +164,7 @@ TEST(ReadGrid, FillsTheGridOrReportsWhyNot)
     ASSERT_TRUE(window.ReadGrid(&screen, u"grdDates"_s, u"where RENTID = 1"_s, {{u"exittime"_s, 5}}));
     const QAbstractItemModel* dated = dates->model();
     const struct { int column; const char* shown; const char* stored; } cells[] = {
-        {0, "07/12/2026", "20261207"}, {1, "00:56:26", "005626"}, {2, "20261207", "20261207"}, {3, "20261208", "20261208"}};
+        {0, "07/12/2026", "20261207"}, {1, "00:56:26", "005626"}, {2, "20261207", "20261207"}, {3, "08/12/2026", "20261208"}};
     for (const auto& c : cells) {
         EXPECT_EQ(dated->data(dated->index(0, c.column)).toString(), QLatin1String(c.shown)) << c.column;
         EXPECT_EQ(dated->data(dated->index(0, c.column), Qt::EditRole).toString(), QLatin1String(c.stored)) << c.column;

@@ -208,7 +208,7 @@ TEST(StartUp, LoginOutcomes)
         {"a database without the office's tables", "DATABASE = {H}/plain.db\n", typing("ADMIN", "ADMIN"), "", Same,
          {"{H}/plain.db", "tables", "--create-database"}},
         {"a database of a newer schema", fdkIni, typing("ADMIN", "ADMIN"), "", Same,
-         {"{H}/fdk.db", "version 7", "up to 1"}, -1, {}, "update _SCHEMAVERSION set VERSION = 7"},
+         {"{H}/fdk.db", "version 7", "up to 2"}, -1, {}, "update _SCHEMAVERSION set VERSION = 7"},
         {"a database held by another program", fdkIni, heldElsewhere, "", Same, {"{H}/fdk.db", "held by another program"}, -1,
          ",LOGINP,cmdOk,5,Database--5,"},
         {"database label", admin, choose(true, "label"), "ADMIN", otherIni},
@@ -334,21 +334,25 @@ TEST(StartUp, ALeftOverLockIsTakenOverALiveOneIsNamed)
 // newer one is refused. The operator is told each time, with both versions.
 TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
 {
-    const auto stepTwo = [](const char* sql) {
+    // One step past the program's own history.
+    constexpr int Base = Schema::CurrentVersion;
+    const auto stepNext = [](const char* sql) {
         QList<SchemaStep> history = Schema::steps();
-        history.append({2, "reminder colours", [sql](Database& db) { db.executeNative(QString::fromUtf8(sql)); }});
+        history.append({Base + 1, "reminder colours", [sql](Database& db) { db.executeNative(QString::fromUtf8(sql)); }});
         return history;
     };
+    const QString v = QString::number(Base), next = QString::number(Base + 1), copy = "{H}/fdk.db.v" + v;
     const char* const good = "CREATE TABLE _COLOUR (COLOURID INTEGER PRIMARY KEY, NAME TEXT)";
     const struct {
         const char* what; QList<SchemaStep> history; int stored; bool logsIn; int after; bool copied;
         QStringList told;
     } rows[] = {
-        {"current", Schema::steps(), 1, true, 1, false, {}},
-        {"one step behind", stepTwo(good), 1, true, 2, true, {"version 1", "version 2", "{H}/fdk.db.v1"}},
-        {"a step that fails", stepTwo("CREATE TABLE OPERATOR (X)"), 1, false, 1, true,
-         {"version 2", "version 1", "{H}/fdk.db.v1"}},
-        {"newer than the program", stepTwo(good), 3, false, 3, false, {"version 3", "up to 2"}},
+        {"current", Schema::steps(), Base, true, Base, false, {}},
+        {"one step behind", stepNext(good), Base, true, Base + 1, true, {"version " + v, "version " + next, copy}},
+        {"a step that fails", stepNext("CREATE TABLE OPERATOR (X)"), Base, false, Base, true,
+         {"version " + next, "version " + v, copy}},
+        {"newer than the program", stepNext(good), Base + 2, false, Base + 2, false,
+         {"version " + QString::number(Base + 2), "up to " + next}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -367,11 +371,11 @@ TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
         Database check;
         check.open(run.office.databasePath());
         EXPECT_EQ(Schema::version(check), r.after);
-        EXPECT_EQ(QFileInfo::exists(run.path("{H}/fdk.db.v1")), r.copied);
+        EXPECT_EQ(QFileInfo::exists(run.path(copy)), r.copied);
         if (r.copied) {
-            Database copy;
-            copy.open(run.path("{H}/fdk.db.v1"));
-            EXPECT_EQ(Schema::version(copy), 1) << "the copy is the database as it was";
+            Database before;
+            before.open(run.path(copy));
+            EXPECT_EQ(Schema::version(before), Base) << "the copy is the database as it was";
         }
         ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
         for (const QString& part : r.told)

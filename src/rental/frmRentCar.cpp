@@ -1,0 +1,377 @@
+#include "rental/frmRentCar.h"
+#include "ui_frmRentCar.h"
+
+#include "accounting/cAccounting.h"
+#include "accounting/tafqeet.h"
+#include "engine/ControlAccess.h"
+#include "engine/NumberEdit.h"
+#include "engine/cValidation.h"
+#include "shell/base/AppError.h"
+#include "shell/base/Configuration.h"
+#include "shell/base/Database.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenOpener.h"
+#include "shell/base/ScreenTag.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/cUI.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+
+namespace {
+
+// Kilometres a day of rent includes.
+constexpr int PermittedPerDay = 100;
+
+DataScreen::Definition rentDefinition()
+{
+    DataScreen::Definition d;
+    d.keyColumn = QStringLiteral("RENTID");
+    d.table = QStringLiteral("RENT");
+    d.condition = QStringLiteral("WHERE RETURNED = 0 ");
+    d.openCaption = QCoreApplication::translate("frmRentCar", "Rent Contracts");
+    d.newCaption = QCoreApplication::translate("frmRentCar", "New Contract ");
+    d.nameField = QStringLiteral("name");
+    d.printList = DataScreen::PrintList::ListWindow;
+    return d;
+}
+
+double number(const QLineEdit* field)
+{
+    return Configuration::toDouble(field->text());
+}
+
+// Whole numbers stay whole; money fields show their two decimals themselves.
+void setNumber(NumberEdit* field, double value)
+{
+    field->setText(value == double(qint64(value)) ? QString::number(qint64(value)) : QString::number(value, 'f', 6));
+}
+
+}
+
+frmRentCar::frmRentCar(RunState& state, QWidget* parent)
+    : DataScreen(state, rentDefinition(), parent), m_ui(std::make_unique<Ui::frmRentCar>())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
+    connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
+    wireRules();
+    connectCommands();
+}
+
+frmRentCar::~frmRentCar() = default;
+
+frmRentCar::Mode frmRentCar::mode() const
+{
+    const QString tag = ScreenTag::get(this);
+    if (tag == QLatin1String("RENTMODE"))
+        return Mode::Rent;
+    if (tag == QLatin1String("SURRENDMODE"))
+        return Mode::Surrender;
+    return tag.isEmpty() ? Mode::LookUp : Mode::Other;
+}
+
+cWindow::Fields frmRentCar::newRecordFields() const
+{
+    return {{QStringLiteral("EXITDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+}
+
+void frmRentCar::load()
+{
+    applyMode();
+    DataScreen::load();
+    fillDisplayCopies();
+}
+
+bool frmRentCar::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        applyMode();
+    return DataScreen::event(event);
+}
+
+void frmRentCar::applyMode()
+{
+    const bool surrender = mode() == Mode::Surrender;
+    setWindowTitle(surrender ? tr("Surrend Car") : tr("Rent Car"));
+    m_ui->lblScreenName->setText(windowTitle());
+    m_ui->SSTab1->setTabEnabled(1, mode() != Mode::Rent);
+    if (!surrender)
+        return;
+    for (QWidget* group : {static_cast<QWidget*>(m_ui->FrameNotes), static_cast<QWidget*>(m_ui->FrameTelephones),
+                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor)})
+        group->setEnabled(false);
+    m_ui->dfnMETER->setReadOnly(true);
+    m_ui->cmdNew->setEnabled(false);
+    // The car of a contract coming back is the one that went out.
+    m_ui->cmdCarDetails->setEnabled(false);
+    fillDisplayCopies();
+}
+
+void frmRentCar::fillDisplayCopies()
+{
+    if (mode() != Mode::Surrender)
+        return;
+    m_ui->txtnFair->setText(m_ui->dfnDailyRent->text());
+    m_ui->txtnInsurance->setText(m_ui->dfnInsurance->text());
+    m_ui->txtdExitDate->setDate(m_ui->dfdExitDate->date());
+    m_ui->txttExitTime->setTime(m_ui->dftExitTime->time());
+    m_ui->txtnRentPeriod->setText(m_ui->dfnRentPeriod->text());
+    m_ui->txtnExitMeter->setText(m_ui->dfnMETER->text());
+}
+
+void frmRentCar::wireRules()
+{
+    Ui::frmRentCar& u = *m_ui;
+    // In surrender the copies follow their fields, so a contract read field by
+    // field is computed from its own exit meter and daily rent.
+    for (NumberEdit* source : {u.dfnDailyRent, u.dfnInsurance, u.dfnRentPeriod, u.dfnMETER})
+        connect(source, &QLineEdit::textChanged, this, [this] { fillDisplayCopies(); });
+    connect(u.dfdExitDate, &QDateEdit::dateChanged, this, [this] { fillDisplayCopies(); });
+    connect(u.dftExitTime, &QTimeEdit::timeChanged, this, [this] { fillDisplayCopies(); });
+
+    connect(u.dfnRentPeriod, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            m_ui->dfdReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(number(m_ui->dfnRentPeriod))));
+    });
+    connect(u.dfdReturnDate, &QDateEdit::dateChanged, this, [this] {
+        if (m_loading)
+            return;
+        setNumber(m_ui->dfnRentPeriod, double(m_ui->dfdExitDate->date().daysTo(m_ui->dfdReturnDate->date())));
+        m_ui->dfdActualReturnDate->setDate(m_ui->dfdReturnDate->date());
+        setNumber(m_ui->dfnReturnMeter, number(m_ui->dfnRentPeriod) * PermittedPerDay + number(m_ui->dfnMETER));
+    });
+    connect(u.dfdActualReturnDate, &QDateEdit::dateChanged, this, [this] {
+        const qint64 days = m_ui->dfdExitDate->date().daysTo(m_ui->dfdActualReturnDate->date());
+        setNumber(m_ui->dfnActualPeriod, double(days));
+        if (number(m_ui->dfnReturnMeter) == 0)
+            setNumber(m_ui->dfnReturnMeter, double(days * PermittedPerDay) + number(m_ui->dfnMETER));
+        if (number(m_ui->dfnPermitted) == 0)
+            setNumber(m_ui->dfnPermitted, double(days * PermittedPerDay));
+        CalculateExtraMiles();
+    });
+    connect(u.dfnActualPeriod, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading) {
+            const double days = number(m_ui->dfnActualPeriod);
+            m_ui->dfdActualReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(days)));
+            setNumber(m_ui->dfnRequiredAmount, days * number(m_ui->txtnFair));
+            setNumber(m_ui->dfnPermitted, days * PermittedPerDay);
+        }
+        CalculateExtraMiles();
+    });
+    for (NumberEdit* field : {u.dfnReturnMeter, u.dfnRequiredAmount})
+        connect(field, &QLineEdit::textChanged, this, &frmRentCar::CalculateExtraMiles);
+    for (NumberEdit* field : {u.dfnRequiredKilometersDiff, u.dfnOtherAmounts})
+        connect(field, &QLineEdit::textChanged, this, &frmRentCar::CalculateTotalAmount);
+    connect(u.dfnPaid, &QLineEdit::textChanged, this, [this] {
+        setNumber(m_ui->dfnRemainder, number(m_ui->dfnTotal) - number(m_ui->dfnPaid));
+    });
+    connect(u.dfnMETER, &QLineEdit::textChanged, this, [this] {
+        if (m_loading)
+            m_ui->dfnReturnMeter->setText(m_ui->dfnMETER->text());
+    });
+    connect(u.dffOpenMeter, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (ticked)
+            setNumber(m_ui->dfnRequiredKilometersDiff, 0);
+    });
+    connect(u.dfnDailyRent, &QLineEdit::textChanged, this, [this] { writeInWords(m_ui->dfnDailyRent, m_ui->dfsDailyRentText); });
+    connect(u.dfnInsurance, &QLineEdit::textChanged, this, [this] { writeInWords(m_ui->dfnInsurance, m_ui->dfsInsuranceText); });
+}
+
+void frmRentCar::writeInWords(const QLineEdit* amount, QLineEdit* words)
+{
+    try {
+        words->setText(tafqeet::AmountInWords(number(amount), 1, state().config));
+    } catch (const AppError&) {
+        // An amount the words cannot hold leaves them empty rather than wrong.
+        words->clear();
+    }
+}
+
+void frmRentCar::CalculateExtraMiles()
+{
+    // A field that holds no number reads as 0, as a clerk half-way through a form expects.
+    Ui::frmRentCar& u = *m_ui;
+    setNumber(u.dfnPermitted, number(u.dfnActualPeriod) * PermittedPerDay);
+    setNumber(u.dfnMeterDifference,
+              std::abs(number(u.dfnReturnMeter) - number(u.txtnExitMeter) - number(u.dfnPermitted)));
+    if (!u.dffOpenMeter->isChecked()) {
+        try {
+            Configuration store(state().db());
+            double rate = Configuration::toDouble(store.GetConfig(QStringLiteral("EXTRAMILESFLAT")));
+            if (rate == 0)
+                rate = Configuration::toDouble(store.GetConfig(QStringLiteral("EXTRAMILESPERCENT")))
+                     * number(u.dfnDailyRent);
+            setNumber(u.dfnRequiredKilometersDiff, number(u.dfnMeterDifference) * rate);
+        } catch (const AppError&) {
+            // The charge keeps its value until the configuration can be read.
+        }
+    }
+    CalculateTotalAmount();
+}
+
+void frmRentCar::CalculateTotalAmount()
+{
+    if (m_loading)
+        return;
+    setNumber(m_ui->dfnTotal, number(m_ui->dfnRequiredKilometersDiff) + number(m_ui->dfnRequiredAmount)
+                                  + number(m_ui->dfnOtherAmounts));
+}
+
+void frmRentCar::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+        CustomerDetails();
+        return;
+    }
+    if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        CarDetails();
+        return;
+    }
+    DataScreen::keyPressEvent(event);
+}
+
+void frmRentCar::CustomerDetails()
+{
+    openPicker(QStringLiteral("frmCustomers"), m_ui->cmdCustomerDetails, m_ui->dfnCustomerid);
+}
+
+void frmRentCar::CarDetails()
+{
+    openPicker(QStringLiteral("frmCars"), m_ui->cmdCarDetails, m_ui->dfnCarNo);
+}
+
+void frmRentCar::openPicker(const QString& screen, QPushButton* button, const NumberEdit* key)
+{
+    if (!button->isEnabled())
+        return;
+    const qint64 id = key->text().trimmed().toLongLong();
+    openScreen(state(), this, screen, objectName() + QLatin1Char('.') + button->objectName() + QStringLiteral("_Click"),
+               QStringLiteral("RENTMODE"), [id](QWidget* picker) {
+                   for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT"})
+                       if (QWidget* w = ControlAccess::find(picker, QLatin1String(name)))
+                           w->setEnabled(false);
+                   for (QWidget* w : picker->findChildren<QWidget*>())
+                       if (w->objectName().startsWith(QLatin1String("Frame"), Qt::CaseInsensitive))
+                           w->setEnabled(false);
+                   if (auto* data = qobject_cast<DataScreen*>(picker); data && id != 0)
+                       data->showFirst(id);
+               },
+               button->toolTip());
+    activateWindow();
+}
+
+void frmRentCar::New()
+{
+    if (mode() != Mode::Rent)
+        return;
+    DataScreen::New();
+}
+
+void frmRentCar::Open()
+{
+    if (mode() == Mode::Other)
+        return;
+    // Some rules wait until the whole contract is on screen.
+    {
+        QScopedValueRollback loading(m_loading, true);
+        DataScreen::Open();
+    }
+    fillDisplayCopies();
+}
+
+bool frmRentCar::saveContract()
+{
+    bool valid = false;
+    run(QStringLiteral("cmdSave_Click"), [this, &valid] {
+        valid = state().service<cValidation>().ValidateWindow(this);
+        const Mode m = mode();
+        if (!valid || (m != Mode::Rent && m != Mode::Surrender))
+            return;
+        const QString where = keyCondition();
+        const RowSet before = state().db().execute(QStringLiteral("select CARNO from RENT ") + where);
+        const qint64 previousCar = before.isEmpty() ? 0 : before.value(0, 0).toLongLong();
+        window().Save(where, this, [this, m, previousCar] { return carAndPosting(m == Mode::Surrender, previousCar); });
+    });
+    return valid;
+}
+
+QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
+{
+    Database& db = state().db();
+    const QString rent = SqlValue::number(idText(), QStringLiteral("txtID"));
+    const QString carText = m_ui->dfnCarNo->text().trimmed();
+    const qint64 car = carText.isEmpty() ? 0 : SqlValue::number(carText, m_ui->dfnCarNo->objectName()).toLongLong();
+    // A car another workstation let go meanwhile is free again only when no open contract holds it.
+    const auto freeIfUnheld = [&db](qint64 carId) {
+        db.command(QStringLiteral("update car set  rented = 0  where carid = ") + SqlValue::number(carId)
+                   + QStringLiteral(" and not exists (select RENTID from RENT where RETURNED = 0 and CARNO = ")
+                   + SqlValue::number(carId) + QStringLiteral(")"));
+    };
+    if (!surrender) {
+        if (car > 0) {
+            const RowSet held = db.execute(QStringLiteral("select RENTID, NAME from RENT where RETURNED = 0 and CARNO = ")
+                                           + SqlValue::number(car) + QStringLiteral(" and RENTID <> ") + rent);
+            if (!held.isEmpty())
+                return tr("This car is already out on contract %1 (%2). Pick another car.")
+                    .arg(held.text(0, QStringLiteral("RENTID")), held.text(0, QStringLiteral("NAME")));
+            db.command(QStringLiteral("update car set rented = 1 , METER =  ")
+                       + SqlValue::number(QString::number(qint64(number(m_ui->dfnMETER))))
+                       + QStringLiteral(" where carid = ") + SqlValue::number(car));
+        }
+        if (previousCar > 0 && previousCar != car)
+            freeIfUnheld(previousCar);
+        return {};
+    }
+    if (m_ui->dffReturned->isChecked()) {
+        // One contract, one journal: a second save replaces its lines.
+        const RowSet posted = db.execute(QStringLiteral("select JOURNALID from RENT WHERE RENTID = ") + rent);
+        qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();
+        if (!state().service<cAccounting>().DoGLRule(journal, this))
+            return tr("The contract was not saved: its posting to the ledger failed.");
+        db.command(QStringLiteral("update RENT set JOURNALID = ") + SqlValue::number(journal)
+                   + QStringLiteral(" WHERE RENTID = ") + rent);
+    }
+    db.command(QStringLiteral("update RENT set  RETURNED = ") + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+               + QStringLiteral(" WHERE RENTID = ") + rent);
+    if (car > 0)
+        db.command(QStringLiteral("update car set  rented = 0 , METER =  ")
+                   + SqlValue::number(QString::number(qint64(number(m_ui->dfnReturnMeter))))
+                   + QStringLiteral(" where carid = ") + SqlValue::number(car));
+    return {};
+}
+
+void frmRentCar::Save()
+{
+    saveContract();
+}
+
+void frmRentCar::Ok()
+{
+    saveContract();
+    close();
+}
+
+void frmRentCar::Delete()
+{
+    if (idText().isEmpty())
+        return;
+    const qint64 car = qint64(number(m_ui->dfnCarNo));
+    bool deleted = false;
+    run(QStringLiteral("cmdDel_Click"), [this, &deleted] { deleted = window().Delete(QString(), this); });
+    if (!deleted)
+        return;
+    run(QStringLiteral("cmdDel_Click"), [this, car] {
+        if (car > 0)
+            state().db().command(QStringLiteral("update car set  rented = 0  where carid = ") + SqlValue::number(car));
+    });
+    close();
+}
+
+void frmRentCar::Print()
+{
+    if (saveContract() && !idText().isEmpty())
+        DataScreen::Print();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/DataScreen.h"
+
+#include <memory>
+
+namespace Ui { class frmRentCar; }
+class NumberEdit;
+class QLineEdit;
+class QPushButton;
+
+// The rental contract: a car goes out to a customer ("RENTMODE") and comes
+// back ("SURRENDMODE"). Field rules ripple from one field to the next, as a
+// clerk filling the form expects; the kilometres and the total follow.
+class frmRentCar : public DataScreen {
+    Q_OBJECT
+public:
+    frmRentCar(RunState& state, QWidget* parent);
+    ~frmRentCar() override;
+
+    void CalculateExtraMiles();
+    void CalculateTotalAmount();
+
+    void CustomerDetails();
+    void CarDetails();
+
+    void New() override;
+    void Open() override;
+    void Save() override;
+    void Delete() override;
+    void Ok() override;
+    void Print() override;
+
+protected:
+    void load() override;
+    cWindow::Fields newRecordFields() const override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // A contract looked up from the menu has no mode: it saves nothing.
+    enum class Mode { Rent, Surrender, LookUp, Other };
+    Mode mode() const;
+    void applyMode();
+    void wireRules();
+    void fillDisplayCopies();
+    void writeInWords(const QLineEdit* amount, QLineEdit* words);
+    // Saves by mode; true when the rules found the screen valid.
+    bool saveContract();
+    // The work a save adds in its transaction: the car out or back, the
+    // posting. A non-empty answer refuses the save.
+    QString carAndPosting(bool surrender, qint64 previousCar);
+    void openPicker(const QString& screen, QPushButton* button, const NumberEdit* key);
+
+    std::unique_ptr<Ui::frmRentCar> m_ui;
+    // Set while Open reads the contract chosen; some rules wait for the whole record.
+    bool m_loading = false;
+};
