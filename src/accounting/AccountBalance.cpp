@@ -3,6 +3,8 @@
 #include "shell/base/Database.h"
 #include "shell/base/SqlValue.h"
 
+#include <cmath>
+
 namespace {
 
 // A line's side is 1 for a debit and 0 for a credit, so one pass sums both.
@@ -44,5 +46,6 @@ QList<AccountBalance> AccountBalance::all(Database& db)
 QString AccountBalance::amountText(double amount)
 {
     // No "-0.00" for a balance that cancels out.
-    return QString::number(amount == 0 ? 0.0 : amount, 'f', 2);
+    const double cents = std::round(amount * 100) / 100;
+    return QString::number(cents == 0 ? 0.0 : cents, 'f', 2);
 }

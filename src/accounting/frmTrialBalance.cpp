@@ -12,8 +12,10 @@ namespace {
 
 QStandardItem* amountItem(double amount)
 {
-    auto* item = new QStandardItem(AccountBalance::amountText(amount));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Embedded left to right, so that a right-to-left table keeps the minus before the digits.
+    const QString text = AccountBalance::amountText(amount);
+    auto* item = new QStandardItem(text.startsWith(QLatin1Char('-')) ? QChar(0x202A) + text + QChar(0x202C) : text);
+    item->setTextAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
 
