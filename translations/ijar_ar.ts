@@ -1490,6 +1490,301 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmEmployee</name>
+    <message>
+        <source>Employees</source>
+        <translation>الموظفون</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>البيانات الشخصية</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>الهوية</translation>
+    </message>
+    <message>
+        <source>ID Number:</source>
+        <translation>رقم الهوية:</translation>
+    </message>
+    <message>
+        <source>Issued From:</source>
+        <translation>جهة الإصدار:</translation>
+    </message>
+    <message>
+        <source>Date of Birth:</source>
+        <translation>تاريخ الميلاد:</translation>
+    </message>
+    <message>
+        <source>Birth Place:</source>
+        <translation>مكان الميلاد:</translation>
+    </message>
+    <message>
+        <source>Family and Service</source>
+        <translation>الأسرة والخدمة العسكرية</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>الجنس:</translation>
+    </message>
+    <message>
+        <source>Marital Status:</source>
+        <translation>الحالة الاجتماعية:</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>الأولاد:</translation>
+    </message>
+    <message>
+        <source>Military Service:</source>
+        <translation>الخدمة العسكرية:</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>التعليم</translation>
+    </message>
+    <message>
+        <source>Qualification:</source>
+        <translation>المؤهل:</translation>
+    </message>
+    <message>
+        <source>Major:</source>
+        <translation>التخصص:</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>الاتصال</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>هاتف المنزل:</translation>
+    </message>
+    <message>
+        <source>Nearest Phone:</source>
+        <translation>هاتف آخر:</translation>
+    </message>
+    <message>
+        <source>Mobile:</source>
+        <translation>الجوال:</translation>
+    </message>
+    <message>
+        <source>Professional</source>
+        <translation>البيانات الوظيفية</translation>
+    </message>
+    <message>
+        <source>Employment</source>
+        <translation>الوظيفة</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>القسم:</translation>
+    </message>
+    <message>
+        <source>Job Title:</source>
+        <translation>المسمى الوظيفي:</translation>
+    </message>
+    <message>
+        <source>Sector</source>
+        <translation>القطاع:</translation>
+    </message>
+    <message>
+        <source>Time Card No:</source>
+        <translation>رقم بطاقة الدوام:</translation>
+    </message>
+    <message>
+        <source>Is Manager</source>
+        <translation>مدير</translation>
+    </message>
+    <message>
+        <source>Direct Manager:</source>
+        <translation>المدير المباشر:</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>التواريخ</translation>
+    </message>
+    <message>
+        <source>Join Date:</source>
+        <translation>تاريخ الالتحاق:</translation>
+    </message>
+    <message>
+        <source>Hire Date:</source>
+        <translation>تاريخ التعيين:</translation>
+    </message>
+    <message>
+        <source>Termination Date:</source>
+        <translation>تاريخ انتهاء الخدمة:</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>المقاسات</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>المقاس الفعلي</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>الطول:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>الوزن:</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>المقاسات الدولية</translation>
+    </message>
+    <message>
+        <source>Dress:</source>
+        <translation>الزي:</translation>
+    </message>
+    <message>
+        <source>Glove:</source>
+        <translation>القفاز:</translation>
+    </message>
+    <message>
+        <source>Hat:</source>
+        <translation>القبعة:</translation>
+    </message>
+    <message>
+        <source>Pants:</source>
+        <translation>البنطال:</translation>
+    </message>
+    <message>
+        <source>Jacket:</source>
+        <translation>السترة:</translation>
+    </message>
+    <message>
+        <source>Shirt:</source>
+        <translation>القميص:</translation>
+    </message>
+    <message>
+        <source>Shoe:</source>
+        <translation>الحذاء:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مقاسات التفصيل</translation>
+    </message>
+    <message>
+        <source>Chest:</source>
+        <translation>الصدر:</translation>
+    </message>
+    <message>
+        <source>Head:</source>
+        <translation>الرأس:</translation>
+    </message>
+    <message>
+        <source>Neck:</source>
+        <translation>الرقبة:</translation>
+    </message>
+    <message>
+        <source>Shoulder:</source>
+        <translation>الكتفان:</translation>
+    </message>
+    <message>
+        <source>Waist:</source>
+        <translation>الخصر:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>Employee Picture</source>
+        <translation>صورة الموظف</translation>
+    </message>
+    <message>
+        <source>Double-click to choose a picture, right-click to clear it</source>
+        <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>New Employee </source>
+        <translation>موظف جديد </translation>
+    </message>
+    <message>
+        <source>صورة العضو</source>
+        <translation>صورة العضو</translation>
+    </message>
+</context>
+<context>
     <name>frmGLEntry</name>
     <message>
         <source>GL Entry</source>

@@ -2,6 +2,7 @@
 
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
+#include "rental/frmEmployee.h"
 #include "shell/base/ScreenRegistry.h"
 
 void registerRentalScreens(ScreenRegistry& screens)
@@ -10,4 +11,6 @@ void registerRentalScreens(ScreenRegistry& screens)
                 [](RunState& state, QWidget* parent) { return new frmCustomers(state, parent); });
     screens.add(QStringLiteral("frmCustomerMessages"),
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
+    screens.add(QStringLiteral("frmEmployee"),
+                [](RunState& state, QWidget* parent) { return new frmEmployee(state, parent); });
 }

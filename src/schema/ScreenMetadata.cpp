@@ -7,6 +7,7 @@ void insertAll(Database& db)
     frmOptions(db);
     frmCustomerMessages(db);
     frmCustomers(db);
+    frmEmployee(db);
     frmReminder(db);
     F1M0(db);
     F1M1(db);

@@ -1,0 +1,146 @@
+#include "rental/frmEmployee.h"
+#include "ui_frmEmployee.h"
+
+#include "engine/cValidation.h"
+#include "shell/base/KeyRoutines.h"
+#include "shell/base/RunState.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+
+namespace {
+
+const QString pictureTable = QStringLiteral("EMPPICTURE");
+const QString managers =
+    QStringLiteral("select NAME as [الااسم ] , EMPID as [ID:] from EMPLOYEE where FLGMANAGER = 1 ");
+
+DataScreen::Definition employeesDefinition()
+{
+    DataScreen::Definition d;
+    d.keyColumn = QStringLiteral("EMPID");
+    d.table = QStringLiteral("Employee");
+    d.condition = QStringLiteral("WHERE 1 = 1 ");
+    d.openCaption = QCoreApplication::translate("frmEmployee", "Employees");
+    d.newCaption = QCoreApplication::translate("frmEmployee", "New Employee ");
+    d.nameField = QStringLiteral("name");
+    // Activation puts the cursor into the ID number instead.
+    d.firstPageOnActivation = false;
+    return d;
+}
+
+}
+
+frmEmployee::frmEmployee(RunState& state, QWidget* parent)
+    : DataScreen(state, employeesDefinition(), parent), m_ui(std::make_unique<Ui::frmEmployee>())
+{
+    m_ui->setupUi(this);
+    m_picture = new PictureSlot(state, m_ui->pPicture, m_ui->txtFileName, pictureTable, QStringLiteral("OLEMODULE"),
+                                tr("صورة العضو"), m_pictures.filePath(QStringLiteral("employee.pic")), this);
+    connectCommands();
+}
+
+frmEmployee::~frmEmployee() = default;
+
+QString frmEmployee::printPicture() const
+{
+    return m_pictures.filePath(QStringLiteral("p.bmp"));
+}
+
+void frmEmployee::fillManagers()
+{
+    window().FillGridCombo(this, QStringLiteral("cmbMANAGERID"), managers, 0, 1);
+}
+
+PictureSlot::Row frmEmployee::pictureRow() const
+{
+    const qint64 id = idText().toLongLong();
+    if (id <= 0)
+        return {};
+    return {QStringLiteral("WHERE EMPID = ") + QString::number(id), {{QStringLiteral("EMPID"), id}}};
+}
+
+void frmEmployee::load()
+{
+    // The list first, so that the employee read shows his manager by name.
+    run(QStringLiteral("Form_Load"), [this] { fillManagers(); });
+    DataScreen::load();
+    m_picture->showStored(pictureRow());
+}
+
+bool frmEmployee::event(QEvent* event)
+{
+    const bool handled = DataScreen::event(event);
+    // Back from choosing a picture the clerk looks at it; otherwise he starts
+    // at the ID number. A record shown from the journal is only looked at.
+    if (event->type() == QEvent::WindowActivate && !state().Viewing && m_ui->SSTab1->isEnabled()
+        && m_ui->SSTab1->currentWidget() != m_ui->tabPicture) {
+        m_ui->SSTab1->setCurrentWidget(m_ui->tabPersonal);
+        m_ui->dfIDNUM->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return handled;
+}
+
+void frmEmployee::keyPressEvent(QKeyEvent* event)
+{
+    // The other screens hold Shift+F9 back; here it opens the list as F9 does.
+    if (event->key() == Qt::Key_F9 && (event->modifiers() & Qt::ShiftModifier)) {
+        KeyRoutines::dataScreenKey(state(), this, Qt::Key_F9);
+        return;
+    }
+    DataScreen::keyPressEvent(event);
+}
+
+void frmEmployee::New()
+{
+    DataScreen::New();
+    m_picture->showStored(pictureRow());
+}
+
+void frmEmployee::Open()
+{
+    DataScreen::Open();
+    m_picture->showStored(pictureRow());
+}
+
+void frmEmployee::Save()
+{
+    run(QStringLiteral("cmdSave_Click"), [this] {
+        if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
+            return;
+        m_picture->save(pictureRow());
+        // A tick on "Is Manager" or a manager's new name shows in the list now,
+        // not only when the screen is opened again.
+        fillManagers();
+    });
+}
+
+void frmEmployee::Delete()
+{
+    if (idText().isEmpty())
+        return;
+    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
+    close();
+}
+
+void frmEmployee::Print()
+{
+    if (idText().isEmpty())
+        return;
+    writePrintPicture();
+    DataScreen::Print();
+}
+
+void frmEmployee::writePrintPicture() const
+{
+    // A report prints whatever p.bmp holds: an employee without a picture gets
+    // a blank one, never the picture of the employee printed before him.
+    QImage picture(m_ui->txtFileName->text());
+    if (picture.isNull()) {
+        picture = QImage(120, 160, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+    }
+    QFile::remove(printPicture());
+    picture.save(printPicture(), "BMP");
+}
