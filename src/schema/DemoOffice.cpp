@@ -115,36 +115,88 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("WORKJOB"), QString::fromUtf8(customer.job)}});
     }
 
-    // The manager first, so the others can name him as their direct manager.
-    const qint64 managerId =
-        db.insert(QStringLiteral("EMPLOYEE"), QStringLiteral("EMPID"),
-                  {{QStringLiteral("NAME"), QStringLiteral("خالد يوسف المطيري")},
-                   {QStringLiteral("IDNUM"), QStringLiteral("276050512345")},
-                   {QStringLiteral("SEX"), QStringLiteral("ذكر")},
-                   {QStringLiteral("DEPARTMENT"), QStringLiteral("الإدارة")},
-                   {QStringLiteral("JOB"), QStringLiteral("مدير الفرع")},
-                   {QStringLiteral("FLGMANAGER"), 1},
-                   {QStringLiteral("DATEJOINED"), dateNumber(today.addYears(-6))},
-                   {QStringLiteral("MOBILE"), QStringLiteral("90001111")}});
+    // Managers come before their staff, so that each can name his direct manager.
     const struct {
         const char* name;
+        const char* idNumber;
+        qint64 birth;  // yyyymmdd
+        const char* birthPlace;
+        const char* sex;
+        const char* marital;
+        int children;
+        const char* military;
+        const char* qualification;
+        const char* major;
+        const char* address;
+        const char* homePhone;
+        const char* nearestPhone;
+        const char* mobile;
         const char* department;
         const char* job;
+        const char* sector;
+        const char* timeCard;
+        bool manager;
+        int directManager;  // row of this table; -1: nobody
         int yearsAgo;
-        const char* mobile;
+        const char* height;
+        const char* weight;
+        const char* shirt;
+        const char* pants;
+        const char* shoe;
     } staff[] = {
-        {"فاطمة علي الرشيدي", "الحجوزات", "موظفة استقبال", 2, "90002222"},
-        {"راجو كومار", "الصيانة", "فني سيارات", 4, "90003333"},
+        {"خالد يوسف المطيري", "276050512345", 19760505, "الكويت", "ذكر", "متزوج", 3, "أدى الخدمة", "بكالوريوس",
+         "إدارة أعمال", "الجهراء، قطعة 4، شارع 12، منزل 7", "24556677", "99887711", "90001111", "الإدارة",
+         "مدير الفرع", "إداري", "1001", true, -1, 12, "178", "84", "XL", "36", "44"},
+        {"سامي عبدالرحمن الكندري", "281110301478", 19811103, "الكويت", "ذكر", "متزوج", 2, "أدى الخدمة", "دبلوم",
+         "ميكانيكا السيارات", "حولي، قطعة 2، شارع المثنى، منزل 15", "22614455", "", "90004444", "الصيانة",
+         "مدير الصيانة", "فني", "1002", true, 0, 9, "172", "80", "L", "34", "42"},
+        {"فاطمة علي الرشيدي", "294021205566", 19940212, "الكويت", "أنثى", "أعزب", 0, "لا تنطبق", "بكالوريوس",
+         "لغة إنجليزية", "الفروانية، قطعة 1، شارع 5، منزل 22", "24881234", "66554400", "90002222", "الحجوزات",
+         "موظفة استقبال", "تشغيلي", "1003", false, 0, 2, "162", "58", "S", "28", "38"},
+        {"أحمد سعيد العجمي", "290090907788", 19900909, "الكويت", "ذكر", "أعزب", 0, "أدى الخدمة", "بكالوريوس",
+         "محاسبة", "الأحمدي، قطعة 3، شارع 20، منزل 9", "23981122", "", "90005555", "المحاسبة", "محاسب", "مالي",
+         "1004", false, 0, 5, "175", "77", "L", "34", "43"},
+        {"راجو كومار", "285070100931", 19850701, "كيرالا - الهند", "ذكر", "متزوج", 2, "لا تنطبق", "دبلوم", "ميكانيكا",
+         "المهبولة، قطعة 1، بناية 14، شقة 6", "", "55117788", "90003333", "الصيانة", "فني سيارات", "فني", "1005",
+         false, 1, 4, "168", "70", "M", "32", "41"},
+        {"جوزيف توماس", "288031502244", 19880315, "مانيلا - الفلبين", "ذكر", "متزوج", 1, "لا تنطبق", "ثانوية عامة",
+         "", "خيطان، قطعة 6، بناية 3، شقة 11", "", "", "90006666", "الصيانة", "سائق توصيل", "تشغيلي", "1006", false,
+         1, 3, "170", "68", "M", "32", "42"},
     };
+    QList<qint64> employees;
     for (const auto& employee : staff) {
-        db.insert(QStringLiteral("EMPLOYEE"), QStringLiteral("EMPID"),
-                  {{QStringLiteral("NAME"), QString::fromUtf8(employee.name)},
-                   {QStringLiteral("DEPARTMENT"), QString::fromUtf8(employee.department)},
-                   {QStringLiteral("JOB"), QString::fromUtf8(employee.job)},
-                   {QStringLiteral("FLGMANAGER"), 0},
-                   {QStringLiteral("MANAGERID"), managerId},
-                   {QStringLiteral("DATEJOINED"), dateNumber(today.addYears(-employee.yearsAgo))},
-                   {QStringLiteral("MOBILE"), QString::fromUtf8(employee.mobile)}});
+        const QDate joined = today.addYears(-employee.yearsAgo);
+        employees << db.insert(
+            QStringLiteral("EMPLOYEE"), QStringLiteral("EMPID"),
+            {{QStringLiteral("NAME"), QString::fromUtf8(employee.name)},
+             {QStringLiteral("IDNUM"), QString::fromUtf8(employee.idNumber)},
+             {QStringLiteral("ISSUEEDFROM"), QStringLiteral("الهيئة العامة للمعلومات المدنية")},
+             {QStringLiteral("BIRTHDATE"), employee.birth},
+             {QStringLiteral("BIRTHPLACE"), QString::fromUtf8(employee.birthPlace)},
+             {QStringLiteral("SEX"), QString::fromUtf8(employee.sex)},
+             {QStringLiteral("MARITALSTATUS"), QString::fromUtf8(employee.marital)},
+             {QStringLiteral("NOCHILDREN"), employee.children},
+             {QStringLiteral("MILITARYSTATUS"), QString::fromUtf8(employee.military)},
+             {QStringLiteral("QUALIFICATION"), QString::fromUtf8(employee.qualification)},
+             {QStringLiteral("MAJOR"), QString::fromUtf8(employee.major)},
+             {QStringLiteral("ADDRESS"), QString::fromUtf8(employee.address)},
+             {QStringLiteral("HOMEPHONE"), QString::fromUtf8(employee.homePhone)},
+             {QStringLiteral("NEARESTPHONE"), QString::fromUtf8(employee.nearestPhone)},
+             {QStringLiteral("MOBILE"), QString::fromUtf8(employee.mobile)},
+             {QStringLiteral("DEPARTMENT"), QString::fromUtf8(employee.department)},
+             {QStringLiteral("JOB"), QString::fromUtf8(employee.job)},
+             {QStringLiteral("WORKTYPE"), QString::fromUtf8(employee.sector)},
+             {QStringLiteral("TIMECARDNO"), QString::fromUtf8(employee.timeCard)},
+             {QStringLiteral("FLGMANAGER"), employee.manager ? 1 : 0},
+             {QStringLiteral("MANAGERID"), employee.directManager < 0 ? 0 : employees.at(employee.directManager)},
+             {QStringLiteral("DATEJOINED"), dateNumber(joined)},
+             // Hired for good after three months on trial.
+             {QStringLiteral("HIREJOINED"), dateNumber(joined.addMonths(3))},
+             {QStringLiteral("HEIGHT"), QString::fromUtf8(employee.height)},
+             {QStringLiteral("WEIGHT"), QString::fromUtf8(employee.weight)},
+             {QStringLiteral("SHIRT"), QString::fromUtf8(employee.shirt)},
+             {QStringLiteral("PANTS"), QString::fromUtf8(employee.pants)},
+             {QStringLiteral("SHOE"), QString::fromUtf8(employee.shoe)}});
     }
 
     const struct {
