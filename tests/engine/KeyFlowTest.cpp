@@ -139,6 +139,7 @@ TEST(KeyFlow, EveryWindowOpensWhereTheClerkTypesFirst)
         {"frmReminder", {}, nullptr, "dfdReminderDate"},
         {"frmCustomerMessages", {}, nullptr, "dfsHomeComments"},
         {"frmCustomers", {}, nullptr, "dfcTITLE"},
+        {"frmEmployee", {}, nullptr, "dfIDNUM"},
         {"F1M0", {}, nullptr, "dfdFrom"},
         {"F1M1", {}, nullptr, "dfdFrom"},
         {"frmReminder", Qt::Key_F8, "frmGeneralN", "dfName"},
@@ -146,6 +147,8 @@ TEST(KeyFlow, EveryWindowOpensWhereTheClerkTypesFirst)
         {"frmCustomerMessages", Qt::Key_F10, "F3M0O", "txtNAME"},
         {"frmCustomers", Qt::Key_F8, "frmGeneralN", "dfName"},
         {"frmCustomers", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
+        {"frmEmployee", Qt::Key_F8, "frmGeneralN", "dfName"},
+        {"frmEmployee", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
