@@ -1910,6 +1910,10 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>This journal was posted by a ledger rule in several pairs; change it on the screen that posted it.</source>
         <translation>رُحّل هذا القيد بقاعدة قيد في عدة أزواج؛ عدّله من الشاشة التي رحّلته.</translation>
     </message>
+    <message>
+        <source>The amount of an entry is a number above 0.</source>
+        <translation>مبلغ القيد رقم أكبر من صفر.</translation>
+    </message>
 </context>
 <context>
     <name>frmGeneralN</name>

@@ -118,6 +118,10 @@ void frmGLEntry::showLines()
 bool frmGLEntry::post(qint64 journal)
 {
     const QString amount = westernDigits(ControlAccess::defaultValue(m_ui->dfnAmount).toString()).trimmed();
+    // Saved past its validation, an entry without an amount still posts nothing.
+    if (!SqlValue::isNumber(amount) || amount.toDouble() <= 0)
+        throw AppError(ErrorNumber::NotANumber, tr("The amount of an entry is a number above 0."),
+                       QStringLiteral("frmGLEntry.cmdSave_Click"));
     accounting().LogFinancialTran(amount.toDouble(), journal, accountOf(m_ui->dfgFromAccount),
                                   accountOf(m_ui->dfgToAccount), referenceText(m_ui->dfsRelatedDetailDebit->text()),
                                   referenceText(m_ui->dfsRelatedDetailCredit->text()));
