@@ -949,6 +949,321 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmCars</name>
+    <message>
+        <source>Cars</source>
+        <translation>السيارات</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Car Data</source>
+        <translation>بيانات السيارة</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Plate #:</source>
+        <translation>رقم اللوحة:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>الموديل:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>اللون:</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>الشكل:</translation>
+    </message>
+    <message>
+        <source>Made:</source>
+        <translation>الصنع:</translation>
+    </message>
+    <message>
+        <source>Gear:</source>
+        <translation>ناقل الحركة:</translation>
+    </message>
+    <message>
+        <source>Motor #</source>
+        <translation>رقم المحرك:</translation>
+    </message>
+    <message>
+        <source>Chassis #:</source>
+        <translation>رقم الشاصي:</translation>
+    </message>
+    <message>
+        <source>Meter:</source>
+        <translation>العداد:</translation>
+    </message>
+    <message>
+        <source>Fare:</source>
+        <translation>الأجرة اليومية:</translation>
+    </message>
+    <message>
+        <source>Car Picture</source>
+        <translation>صورة السيارة</translation>
+    </message>
+    <message>
+        <source>Double-click to choose a picture, right-click to clear it</source>
+        <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>المالك</translation>
+    </message>
+    <message>
+        <source>Name::</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Street Add:</source>
+        <translation>الشارع:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>المدينة:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>المحافظة:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>البلد:</translation>
+    </message>
+    <message>
+        <source>Postal Code:</source>
+        <translation>الرمز البريدي:</translation>
+    </message>
+    <message>
+        <source>Telephones</source>
+        <translation>الهواتف</translation>
+    </message>
+    <message>
+        <source>Telephone 1:</source>
+        <translation>الهاتف 1:</translation>
+    </message>
+    <message>
+        <source>Telephone 2:</source>
+        <translation>الهاتف 2:</translation>
+    </message>
+    <message>
+        <source>Telephone 3:</source>
+        <translation>الهاتف 3:</translation>
+    </message>
+    <message>
+        <source>Mobile:</source>
+        <translation>الجوال:</translation>
+    </message>
+    <message>
+        <source>Ext.:</source>
+        <translation>التحويلة:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>الفاكس:</translation>
+    </message>
+    <message>
+        <source>License and Insurance</source>
+        <translation>الترخيص والتأمين</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>ترخيص السيارة</translation>
+    </message>
+    <message>
+        <source>Traffic:</source>
+        <translation>المرور:</translation>
+    </message>
+    <message>
+        <source>License #:</source>
+        <translation>رقم الترخيص:</translation>
+    </message>
+    <message>
+        <source>Expiry date:</source>
+        <translation>تاريخ الانتهاء:</translation>
+    </message>
+    <message>
+        <source>First Insurance</source>
+        <translation>التأمين الأول</translation>
+    </message>
+    <message>
+        <source>Insurance Type:</source>
+        <translation>نوع التأمين:</translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation>اسم الشركة:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <source>Second Insurance</source>
+        <translation>التأمين الثاني</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>الصيانة</translation>
+    </message>
+    <message>
+        <source>Maintenance Data</source>
+        <translation>بيانات الصيانة</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>كل (كم)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>كل (يوم)</translation>
+    </message>
+    <message>
+        <source>Meter Last Maintained</source>
+        <translation>عداد آخر صيانة</translation>
+    </message>
+    <message>
+        <source>Date Last Maint</source>
+        <translation>تاريخ آخر صيانة</translation>
+    </message>
+    <message>
+        <source>Car Pictures</source>
+        <translation>صور السيارة</translation>
+    </message>
+    <message>
+        <source>Print in Contract</source>
+        <translation>تطبع في العقد</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>Rented</source>
+        <translation>مؤجرة</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>موقوفة</translation>
+    </message>
+    <message>
+        <source>Date Entered:</source>
+        <translation>تاريخ الإدخال:</translation>
+    </message>
+    <message>
+        <source>Last Rented:</source>
+        <translation>آخر تأجير:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source> New Car </source>
+        <translation> سيارة جديدة </translation>
+    </message>
+    <message>
+        <source>صورة العضو</source>
+        <translation>صورة العضو</translation>
+    </message>
+    <message>
+        <source>اختر الصورة</source>
+        <translation>اختر الصورة</translation>
+    </message>
+    <message>
+        <source>Can not delete the car at the time being since car is already rented, Surrend the car first then delete.</source>
+        <translation>لا يمكن حذف السيارة الآن لأنها مؤجرة، استلم السيارة أولاً ثم احذفها.</translation>
+    </message>
+</context>
+<context>
     <name>frmChartOfAccount</name>
     <message>
         <source>Chart of Account</source>
@@ -2188,6 +2503,353 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmRentCar</name>
+    <message>
+        <source>Rent Car</source>
+        <translation>تأجير سيارة</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Rent Data</source>
+        <translation>بيانات الإيجار</translation>
+    </message>
+    <message>
+        <source>Rentor Data</source>
+        <translation>بيانات المستأجر</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <source>F5- Customer</source>
+        <translation>F5- العميل</translation>
+    </message>
+    <message>
+        <source>Customer #:</source>
+        <translation>رقم العميل:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>اللقب:</translation>
+    </message>
+    <message>
+        <source>ID Type:</source>
+        <translation>نوع الهوية:</translation>
+    </message>
+    <message>
+        <source>ID #:</source>
+        <translation>رقم الهوية:</translation>
+    </message>
+    <message>
+        <source>Issue Place:</source>
+        <translation>مكان الإصدار:</translation>
+    </message>
+    <message>
+        <source>Issue Date:</source>
+        <translation>تاريخ الإصدار:</translation>
+    </message>
+    <message>
+        <source>License #:</source>
+        <translation>رقم الرخصة:</translation>
+    </message>
+    <message>
+        <source>Expiry date:</source>
+        <translation>انتهاء الرخصة:</translation>
+    </message>
+    <message>
+        <source>License Issue Place:</source>
+        <translation>مكان إصدار الرخصة:</translation>
+    </message>
+    <message>
+        <source>Nationality:</source>
+        <translation>الجنسية:</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>الوظيفة:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>الشركة:</translation>
+    </message>
+    <message>
+        <source>Street Add:</source>
+        <translation>الشارع:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>المدينة:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>المحافظة:</translation>
+    </message>
+    <message>
+        <source>Car Data:</source>
+        <translation>بيانات السيارة:</translation>
+    </message>
+    <message>
+        <source>Cars</source>
+        <translation>السيارات</translation>
+    </message>
+    <message>
+        <source>F6 - Cars</source>
+        <translation>F6 - السيارات</translation>
+    </message>
+    <message>
+        <source>Car #:</source>
+        <translation>رقم السيارة:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>نوع السيارة:</translation>
+    </message>
+    <message>
+        <source>Plate #:</source>
+        <translation>رقم اللوحة:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>الموديل:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>اللون:</translation>
+    </message>
+    <message>
+        <source>Meter:</source>
+        <translation>عداد الخروج:</translation>
+    </message>
+    <message>
+        <source>Telephones:</source>
+        <translation>الهواتف:</translation>
+    </message>
+    <message>
+        <source>Tel 1:</source>
+        <translation>هاتف 1:</translation>
+    </message>
+    <message>
+        <source>Tel 2:</source>
+        <translation>هاتف 2:</translation>
+    </message>
+    <message>
+        <source>Tel 3:</source>
+        <translation>هاتف 3:</translation>
+    </message>
+    <message>
+        <source>Mobile:</source>
+        <translation>الجوال:</translation>
+    </message>
+    <message>
+        <source>Ext.:</source>
+        <translation>التحويلة:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>الفاكس:</translation>
+    </message>
+    <message>
+        <source>Exit Date:</source>
+        <translation>تاريخ الخروج:</translation>
+    </message>
+    <message>
+        <source>Exit Time:</source>
+        <translation>وقت الخروج:</translation>
+    </message>
+    <message>
+        <source>Period (days):</source>
+        <translation>المدة (أيام):</translation>
+    </message>
+    <message>
+        <source>Return Date:</source>
+        <translation>تاريخ العودة:</translation>
+    </message>
+    <message>
+        <source>Daily Rent:</source>
+        <translation>الأجرة اليومية:</translation>
+    </message>
+    <message>
+        <source>In words:</source>
+        <translation>كتابةً:</translation>
+    </message>
+    <message>
+        <source>Insurance:</source>
+        <translation>التأمين:</translation>
+    </message>
+    <message>
+        <source>Open Meter</source>
+        <translation>عداد مفتوح</translation>
+    </message>
+    <message>
+        <source>Print Comments In Contract</source>
+        <translation>طباعة الملاحظات في العقد</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Surrend Data</source>
+        <translation>بيانات التسليم</translation>
+    </message>
+    <message>
+        <source>Surrend Data:</source>
+        <translation>بيانات التسليم:</translation>
+    </message>
+    <message>
+        <source>Return Time:</source>
+        <translation>وقت العودة:</translation>
+    </message>
+    <message>
+        <source>Return Meter:</source>
+        <translation>عداد العودة:</translation>
+    </message>
+    <message>
+        <source>Allowed:</source>
+        <translation>المسموح:</translation>
+    </message>
+    <message>
+        <source>Difference:</source>
+        <translation>الفرق:</translation>
+    </message>
+    <message>
+        <source>Kilo Diff</source>
+        <translation>قيمة فرق الكيلومترات</translation>
+    </message>
+    <message>
+        <source>Rent Amount</source>
+        <translation>قيمة الإيجار</translation>
+    </message>
+    <message>
+        <source>Other Amounts</source>
+        <translation>مبالغ أخرى</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>الإجمالي:</translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation>المدفوع:</translation>
+    </message>
+    <message>
+        <source>Remainder:</source>
+        <translation>الباقي:</translation>
+    </message>
+    <message>
+        <source>Car Surrended</source>
+        <translation>تم تسليم السيارة</translation>
+    </message>
+    <message>
+        <source>Exit Meter:</source>
+        <translation>عداد الخروج:</translation>
+    </message>
+    <message>
+        <source>Surrender Notes:</source>
+        <translation>ملاحظات التسليم:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Rent Contracts</source>
+        <translation>عقود الإيجار</translation>
+    </message>
+    <message>
+        <source>New Contract </source>
+        <translation>عقد جديد </translation>
+    </message>
+    <message>
+        <source>Surrend Car</source>
+        <translation>تسليم سيارة</translation>
+    </message>
+    <message>
+        <source>This car is already out on contract %1 (%2). Pick another car.</source>
+        <translation>هذه السيارة مؤجرة بالعقد %1 (%2). اختر سيارة أخرى.</translation>
+    </message>
+    <message>
+        <source>The contract was not saved: its posting to the ledger failed.</source>
+        <translation>لم يُحفظ العقد: تعذّر ترحيله إلى دفتر الأستاذ.</translation>
+    </message>
+    <message>
+        <source>The return meter (%1) is below the exit meter (%2).</source>
+        <translation>عداد العودة (%1) أقل من عداد الخروج (%2).</translation>
+    </message>
+    <message>
+        <source>A surrendered car needs its actual return date, on or after the exit date.</source>
+        <translation>السيارة المسلَّمة تحتاج إلى تاريخ عودتها الفعلي، في يوم الخروج أو بعده.</translation>
+    </message>
+</context>
+<context>
     <name>frmSplash</name>
     <message>
         <source>Ijar</source>
@@ -2243,6 +2905,169 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>The debit and credit totals differ by %1.</source>
         <translation>يختلف إجمالي المدين عن إجمالي الدائن بمقدار %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmVoucher</name>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>Voucher</source>
+        <translation>السند</translation>
+    </message>
+    <message>
+        <source>Entry Details:</source>
+        <translation>بيانات السند:</translation>
+    </message>
+    <message>
+        <source>Car:</source>
+        <translation>السيارة:</translation>
+    </message>
+    <message>
+        <source>Plate No.:</source>
+        <translation>رقم اللوحة:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>المبلغ:</translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation>البنك:</translation>
+    </message>
+    <message>
+        <source>Cash:</source>
+        <translation>نقدا:</translation>
+    </message>
+    <message>
+        <source>Cheque #:</source>
+        <translation>شيك رقم:</translation>
+    </message>
+    <message>
+        <source>Cheque details</source>
+        <translation>تفاصيل الشيك</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Car Income</source>
+        <translation>إيرادات السيارات</translation>
+    </message>
+    <message>
+        <source>New Car Income </source>
+        <translation>سند إيراد سيارة جديد</translation>
+    </message>
+    <message>
+        <source>Gen. Income</source>
+        <translation>إيرادات عامة</translation>
+    </message>
+    <message>
+        <source> New Income</source>
+        <translation>سند إيراد جديد</translation>
+    </message>
+    <message>
+        <source>Car Expense</source>
+        <translation>مصروفات السيارات</translation>
+    </message>
+    <message>
+        <source>New Car Expense </source>
+        <translation>سند مصروف سيارة جديد</translation>
+    </message>
+    <message>
+        <source>Gen. Expense</source>
+        <translation>مصروفات عامة</translation>
+    </message>
+    <message>
+        <source> New Expense</source>
+        <translation>سند مصروف جديد</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>السيارة</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>رقم اللوحة</translation>
+    </message>
+    <message>
+        <source>Car #</source>
+        <translation>رقم السيارة</translation>
     </message>
 </context>
 <context>

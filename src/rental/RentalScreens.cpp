@@ -3,12 +3,15 @@
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
+#include "rental/frmRentCar.h"
 #include "shell/base/ScreenRegistry.h"
 
 void registerRentalScreens(ScreenRegistry& screens)
 {
     screens.add(QStringLiteral("frmCustomers"),
                 [](RunState& state, QWidget* parent) { return new frmCustomers(state, parent); });
+    screens.add(QStringLiteral("frmRentCar"),
+                [](RunState& state, QWidget* parent) { return new frmRentCar(state, parent); });
     screens.add(QStringLiteral("frmCustomerMessages"),
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
     screens.add(QStringLiteral("frmEmployee"),

@@ -19,6 +19,7 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QTime>
 
 namespace {
 
@@ -55,6 +56,9 @@ frmRentCar::frmRentCar(RunState& state, QWidget* parent)
     : DataScreen(state, rentDefinition(), parent), m_ui(std::make_unique<Ui::frmRentCar>())
 {
     m_ui->setupUi(this);
+    // A screen with no contract yet shows today, not the year 2000.
+    for (QDateEdit* date : findChildren<QDateEdit*>())
+        date->setDate(QDate::currentDate());
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
     wireRules();
@@ -83,6 +87,7 @@ void frmRentCar::load()
     applyMode();
     DataScreen::load();
     fillDisplayCopies();
+    run(QStringLiteral("Form_Load"), [this] { proposeReturn(); });
 }
 
 bool frmRentCar::event(QEvent* event)
@@ -143,24 +148,8 @@ void frmRentCar::wireRules()
         m_ui->dfdActualReturnDate->setDate(m_ui->dfdReturnDate->date());
         setNumber(m_ui->dfnReturnMeter, number(m_ui->dfnRentPeriod) * PermittedPerDay + number(m_ui->dfnMETER));
     });
-    connect(u.dfdActualReturnDate, &QDateEdit::dateChanged, this, [this] {
-        const qint64 days = m_ui->dfdExitDate->date().daysTo(m_ui->dfdActualReturnDate->date());
-        setNumber(m_ui->dfnActualPeriod, double(days));
-        if (number(m_ui->dfnReturnMeter) == 0)
-            setNumber(m_ui->dfnReturnMeter, double(days * PermittedPerDay) + number(m_ui->dfnMETER));
-        if (number(m_ui->dfnPermitted) == 0)
-            setNumber(m_ui->dfnPermitted, double(days * PermittedPerDay));
-        CalculateExtraMiles();
-    });
-    connect(u.dfnActualPeriod, &QLineEdit::textChanged, this, [this] {
-        if (!m_loading) {
-            const double days = number(m_ui->dfnActualPeriod);
-            m_ui->dfdActualReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(days)));
-            setNumber(m_ui->dfnRequiredAmount, days * number(m_ui->txtnFair));
-            setNumber(m_ui->dfnPermitted, days * PermittedPerDay);
-        }
-        CalculateExtraMiles();
-    });
+    connect(u.dfdActualReturnDate, &QDateEdit::dateChanged, this, &frmRentCar::actualReturnDateChanged);
+    connect(u.dfnActualPeriod, &QLineEdit::textChanged, this, &frmRentCar::actualPeriodChanged);
     for (NumberEdit* field : {u.dfnReturnMeter, u.dfnRequiredAmount})
         connect(field, &QLineEdit::textChanged, this, &frmRentCar::CalculateExtraMiles);
     for (NumberEdit* field : {u.dfnRequiredKilometersDiff, u.dfnOtherAmounts})
@@ -188,6 +177,44 @@ void frmRentCar::writeInWords(const QLineEdit* amount, QLineEdit* words)
         // An amount the words cannot hold leaves them empty rather than wrong.
         words->clear();
     }
+}
+
+void frmRentCar::actualReturnDateChanged()
+{
+    const qint64 days = m_ui->dfdExitDate->date().daysTo(m_ui->dfdActualReturnDate->date());
+    setNumber(m_ui->dfnActualPeriod, double(days));
+    if (number(m_ui->dfnReturnMeter) == 0)
+        setNumber(m_ui->dfnReturnMeter, double(days * PermittedPerDay) + number(m_ui->dfnMETER));
+    if (number(m_ui->dfnPermitted) == 0)
+        setNumber(m_ui->dfnPermitted, double(days * PermittedPerDay));
+    CalculateExtraMiles();
+}
+
+void frmRentCar::actualPeriodChanged()
+{
+    if (!m_loading) {
+        const double days = number(m_ui->dfnActualPeriod);
+        m_ui->dfdActualReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(days)));
+        setNumber(m_ui->dfnRequiredAmount, days * number(m_ui->txtnFair));
+        setNumber(m_ui->dfnPermitted, days * PermittedPerDay);
+    }
+    CalculateExtraMiles();
+}
+
+void frmRentCar::proposeReturn()
+{
+    const QString car = m_ui->dfnCarNo->text().trimmed();
+    if (mode() != Mode::Surrender || idText().isEmpty() || !SqlValue::isNumber(car))
+        return;
+    // A car still out on this contract is coming back now: today, this
+    // minute, and the days and rent that makes, until the clerk types the meter.
+    const RowSet out = state().db().execute(QStringLiteral("select rented from car where carid = ") + SqlValue::number(car));
+    if (out.isEmpty() || out.value(0, 0).toInt() == 0)
+        return;
+    m_ui->dftActualReturnTime->setTime(QTime(QTime::currentTime().hour(), QTime::currentTime().minute()));
+    m_ui->dfdActualReturnDate->setDate(QDate::currentDate());
+    actualReturnDateChanged();
+    actualPeriodChanged();
 }
 
 void frmRentCar::CalculateExtraMiles()
@@ -280,6 +307,7 @@ void frmRentCar::Open()
         DataScreen::Open();
     }
     fillDisplayCopies();
+    run(QStringLiteral("cmdOpen_Click"), [this] { proposeReturn(); });
 }
 
 bool frmRentCar::saveContract()
@@ -290,12 +318,36 @@ bool frmRentCar::saveContract()
         const Mode m = mode();
         if (!valid || (m != Mode::Rent && m != Mode::Surrender))
             return;
+        if (m == Mode::Surrender && !surrenderIsSound()) {
+            valid = false;
+            return;
+        }
         const QString where = keyCondition();
         const RowSet before = state().db().execute(QStringLiteral("select CARNO from RENT ") + where);
         const qint64 previousCar = before.isEmpty() ? 0 : before.value(0, 0).toLongLong();
         window().Save(where, this, [this, m, previousCar] { return carAndPosting(m == Mode::Surrender, previousCar); });
     });
     return valid;
+}
+
+bool frmRentCar::surrenderIsSound()
+{
+    QWidget* field = nullptr;
+    QString problem;
+    if (number(m_ui->dfnReturnMeter) < number(m_ui->dfnMETER)) {
+        field = m_ui->dfnReturnMeter;
+        problem = tr("The return meter (%1) is below the exit meter (%2).")
+                      .arg(m_ui->dfnReturnMeter->text(), m_ui->dfnMETER->text());
+    } else if (m_ui->dffReturned->isChecked() && m_ui->dfdActualReturnDate->date() < m_ui->dfdExitDate->date()) {
+        field = m_ui->dfdActualReturnDate;
+        problem = tr("A surrendered car needs its actual return date, on or after the exit date.");
+    }
+    if (!field)
+        return true;
+    state().ui().message(this, problem);
+    m_ui->SSTab1->setCurrentIndex(1);
+    field->setFocus();
+    return false;
 }
 
 QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)

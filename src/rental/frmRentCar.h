@@ -44,7 +44,13 @@ private:
     void applyMode();
     void wireRules();
     void fillDisplayCopies();
+    void actualReturnDateChanged();
+    void actualPeriodChanged();
+    // In surrender, a contract whose car is still out is proposed back now.
+    void proposeReturn();
     void writeInWords(const QLineEdit* amount, QLineEdit* words);
+    // The meters and dates of a car coming back; tells the clerk what is wrong.
+    bool surrenderIsSound();
     // Saves by mode; true when the rules found the screen valid.
     bool saveContract();
     // The work a save adds in its transaction: the car out or back, the

@@ -1,5 +1,6 @@
 #include "schema/DemoOffice.h"
 
+#include "schema/DemoContracts.h"
 #include "schema/LedgerSetup.h"
 #include "shell/base/Database.h"
 
@@ -234,4 +235,5 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("FREQUENCY"), QString::fromUtf8(rule.frequency)}});
     }
     LedgerSetup::insertDemoEntries(db);
+    DemoContracts::insert(db);
 }

@@ -8,6 +8,7 @@ void insertAll(Database& db)
     frmCustomerMessages(db);
     frmCustomers(db);
     frmEmployee(db);
+    frmRentCar(db);
     frmReminder(db);
     F1M0(db);
     F1M1(db);

@@ -11,6 +11,7 @@ void frmOptions(Database& db);
 void frmCustomerMessages(Database& db);
 void frmCustomers(Database& db);
 void frmEmployee(Database& db);
+void frmRentCar(Database& db);
 void frmReminder(Database& db);
 void F1M0(Database& db);
 void F1M1(Database& db);

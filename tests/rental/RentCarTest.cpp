@@ -195,16 +195,22 @@ TEST(frmRentCar, SaveByMode)
         bool surrendered;
         int saves;
         Stored expected;
+        const char* returnMeter = "1730";
+        const char* actualReturn = "05/12/2026";
+        int messages = 0;
     } rows[] = {
         {"RENTMODE", false, 1, {0, 1, 1500, 0}},
         {"SURRENDMODE", false, 1, {0, 0, 1730, 0}},
         {"SURRENDMODE", true, 1, {1, 0, 1730, 1}},
         {"SURRENDMODE", true, 2, {1, 0, 1730, 1}},
+        {"SURRENDMODE", true, 1, {0, 1, 1000, 0}, "1499", "05/12/2026", 1},
+        {"SURRENDMODE", true, 1, {0, 1, 1000, 0}, "1730", "30/11/2026", 1},
         {"", true, 1, {0, 1, 1000, 0}},
         {"SOMETHINGELSE", true, 1, {0, 1, 1000, 0}},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.mode) + (r.surrendered ? " surrendered" : "") + " x" + std::to_string(r.saves));
+        SCOPED_TRACE(std::string(r.mode) + (r.surrendered ? " surrendered" : "") + " x" + std::to_string(r.saves) + " "
+                     + r.returnMeter + " " + r.actualReturn);
         TestOffice office;
         installEngine(office.state());
         const qint64 car = addCar(office.db(), "2/22", 1000, 20);
@@ -215,7 +221,8 @@ TEST(frmRentCar, SaveByMode)
         Contract contract(office, r.mode);
         ASSERT_EQ(contract.text("txtID").toLongLong(), rent);
         contract.set("dfnMETER", "1500");
-        contract.set("dfnReturnMeter", "1730");
+        contract.date("dfdActualReturnDate")->setDate(QDate::fromString(r.actualReturn, "dd/MM/yyyy"));
+        contract.set("dfnReturnMeter", r.returnMeter);
         contract.set("dfnPaid", "30");
         control<QCheckBox>(&contract, "dffReturned")->setChecked(r.surrendered);
         for (int i = 0; i < r.saves; ++i) {
@@ -229,11 +236,203 @@ TEST(frmRentCar, SaveByMode)
         EXPECT_EQ(s.meter, r.expected.meter);
         EXPECT_EQ(s.journals, r.expected.journals);
         EXPECT_TRUE(balanced(office.db()));
-        EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
+        EXPECT_EQ(office.ui().messages.size(), r.messages) << office.ui().lastMessage().toStdString();
         if (r.expected.journals) {
             EXPECT_GT(office.db().execute("select count(*) from JOURNALDETAIL").value(0, 0).toInt(), 0);
             EXPECT_EQ(office.db().execute("select JOURNALID from RENT where RENTID = " + QString::number(rent)).value(0, 0),
                       office.db().execute("select JOURNALID from JOURNAL").value(0, 0));
         }
     }
+}
+
+// Two counters rent the same free car at the same moment: one contract gets
+// it, the other is told and keeps the car number it chose for another try.
+TEST(frmRentCar, ACarCannotGoOutTwice)
+{
+    TestOffice office;
+    installEngine(office.state());
+    const qint64 car = addCar(office.db(), "5/55", 2000, 15);
+    const qint64 first = addContract(office.db(), addCustomer(office.db(), "الأول"), 0, {{"EXITDATE", 20261201}});
+    RunState second(office.home(), std::make_unique<ScriptedUI>());
+    second.db().open(office.databasePath());
+    Configuration::LoadConfiguration(second);
+    installEngine(second);
+    auto& secondUi = static_cast<ScriptedUI&>(second.ui());
+
+    Contract mine(office, "RENTMODE");
+    ASSERT_EQ(mine.text("txtID").toLongLong(), first);
+    struct Theirs : frmRentCar {
+        explicit Theirs(RunState& s) : frmRentCar(s, nullptr) { ScreenTag::set(this, "RENTMODE"); show(); }
+    } theirs(second);
+    const qint64 other = addContract(office.db(), addCustomer(office.db(), "الثاني"), 0, {{"EXITDATE", 20261201}});
+    secondUi.onDialog("frmGeneralOpen", [&](QDialog* open) {
+        second.CurrentRecordId = other;
+        open->accept();
+    });
+    QTest::keyClick(&theirs, Qt::Key_F9);
+    ASSERT_EQ(control<QLineEdit>(&theirs, "txtID")->text().toLongLong(), other);
+
+    for (frmRentCar* screen : {static_cast<frmRentCar*>(&mine), static_cast<frmRentCar*>(&theirs)}) {
+        control<QLineEdit>(screen, "dfnCarNo")->setText(QString::number(car));
+        control<QLineEdit>(screen, "dfnMETER")->setText("2000");
+        control<QLineEdit>(screen, "dfnDailyRent")->setText("15");
+        QTest::keyClick(screen, Qt::Key_F12);
+    }
+    const RowSet holders = office.db().execute("select RENTID from RENT where RETURNED = 0 and CARNO = " + QString::number(car));
+    ASSERT_EQ(holders.count(), 1);
+    EXPECT_EQ(holders.value(0, 0).toLongLong(), first);
+    EXPECT_TRUE(office.ui().messages.isEmpty());
+    ASSERT_EQ(secondUi.messages.size(), 1);
+    EXPECT_TRUE(secondUi.lastMessage().contains(QString::number(first))) << secondUi.lastMessage().toStdString();
+    EXPECT_EQ(control<QLineEdit>(&theirs, "dfnCarNo")->text(), QString::number(car));
+    EXPECT_EQ(office.db().execute("select rented from car where carid = " + QString::number(car)).value(0, 0).toInt(), 1);
+}
+
+// Deleting a contract frees its car once the clerk confirms; declining
+// changes nothing and keeps the screen open.
+TEST(frmRentCar, DeleteFreesTheCarWhenConfirmed)
+{
+    for (const bool confirmed : {true, false}) {
+        SCOPED_TRACE(confirmed ? "confirmed" : "declined");
+        TestOffice office;
+        installEngine(office.state());
+        const qint64 car = addCar(office.db(), "6/66", 100, 10);
+        office.db().command("update car set rented = 1");
+        addContract(office.db(), addCustomer(office.db(), "عميل"), car, {{"EXITDATE", 20261201}});
+        office.ui().answers = {confirmed};
+        Contract contract(office, "RENTMODE");
+        QTest::keyClick(&contract, Qt::Key_F11);
+        EXPECT_EQ(office.db().execute("select count(*) from RENT").value(0, 0).toInt(), confirmed ? 0 : 1);
+        EXPECT_EQ(office.db().execute("select rented from car").value(0, 0).toInt(), confirmed ? 0 : 1);
+        EXPECT_EQ(contract.isVisible(), !confirmed);
+    }
+}
+
+// A contract read by Load runs every rule as its fields arrive; one read by
+// Open (a cancelled one reads the shown contract again) waits for the whole
+// record, so a stored period and total that disagree with the other fields
+// stay as stored. Once read, the rules ripple again.
+TEST(frmRentCar, OpenReadsTheContractAsStored)
+{
+    const struct {
+        const char* what;
+        bool open;
+        const char* period;
+        double total;
+    } rows[] = {{"by Load", false, "9", 0}, {"by Open", true, "2", 999}, {"by Open, cancelled", true, "2", 999}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        installEngine(office.state());
+        const qint64 customer = addCustomer(office.db(), "عميل");
+        const qint64 first = addContract(office.db(), customer, 0,
+                                         {{"EXITDATE", 20261201}, {"RENTPERIOD", 2}, {"RETURNDATE", 20261210},
+                                          {"ACTUALRETURNDATE", 20261205}, {"ACTUALPERIOD", 4}, {"TOTAL", 999.0}});
+        Contract contract(office, "SURRENDMODE");
+        if (r.open) {
+            office.ui().onDialog("frmGeneralOpen", [&, cancel = QByteArray(r.what).contains("cancel")](QDialog* open) {
+                if (cancel)
+                    return;
+                office.state().CurrentRecordId = first;
+                open->accept();
+            });
+            QTest::keyClick(&contract, Qt::Key_F9);
+        }
+        EXPECT_EQ(contract.text("dfnRentPeriod"), r.period);
+        EXPECT_EQ(contract.number("dfnTotal"), r.total);
+        EXPECT_EQ(contract.date("dfdActualReturnDate")->date(), QDate(2026, 12, 5));
+        contract.set("dfnRentPeriod", "4");
+        EXPECT_EQ(contract.date("dfdReturnDate")->date(), QDate(2026, 12, 5));
+    }
+}
+
+// A whole contract at the counter, by keys: F8 names it, F5 and F6 pick the
+// customer and the car, the clerk types the period, F12 puts the car out.
+// At the return: F9 finds the contract, the clerk types the meter, ticks
+// "Car Surrended", F12. The car is free with its new meter, the contract
+// returned and posted once, its journal balanced.
+TEST(frmRentCar, AContractOutAndBackByKeys)
+{
+    TestOffice office;
+    installEngine(office.state());
+    registerRentalScreens(office.state().screens());
+    setCharges(office, "0.25", "0");
+    const qint64 customer = addCustomer(office.db(), "سالم");
+    const qint64 car = addCar(office.db(), "7/77", 5000, 12.5);
+    // The key goes where the cursor stands, once the screen has the keyboard again.
+    const auto press = [](QWidget* screen, Qt::Key key) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+        ASSERT_TRUE(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    const auto typeInto = [](QWidget* field, const QString& text) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+        QTest::mouseClick(field, Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        ScreenChecks::type(QApplication::focusWidget(), text);
+    };
+    office.ui().onDialog("frmGeneralN", [](QDialog* dialog) {
+        ScreenChecks::type(QApplication::focusWidget(), "عقد سالم");
+        ScreenChecks::click(dialog, "cmdOk");
+    });
+    for (const char* picker : {"frmCustomers", "frmCars"})
+        office.ui().onDialog(picker, [](QDialog* dialog) { ScreenChecks::click(dialog, "cmdOk"); });
+
+    qint64 rent = 0;
+    {
+        Contract out(office, "RENTMODE");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&out));
+        press(&out, Qt::Key_F8);
+        rent = out.text("txtID").toLongLong();
+        ASSERT_GT(rent, 0);
+        press(&out, Qt::Key_F5);
+        press(&out, Qt::Key_F6);
+        EXPECT_EQ(out.text("dfnCustomerid").toLongLong(), customer);
+        EXPECT_EQ(out.text("dfnCarNo").toLongLong(), car);
+        EXPECT_EQ(out.text("dfnDailyRent"), "12.50");
+        EXPECT_FALSE(out.text("dfsDailyRentText").trimmed().isEmpty());
+        out.date("dfdExitDate")->setDate(QDate::currentDate().addDays(-3));
+        typeInto(out.edit("dfnRentPeriod"), "3");
+        EXPECT_EQ(out.date("dfdReturnDate")->date(), QDate::currentDate());
+        press(&out, Qt::Key_F12);
+        EXPECT_TRUE(office.ui().dialogsShown.filter("dlgValidationError").isEmpty());
+    }
+    EXPECT_EQ(office.db().execute("select rented from car").value(0, 0).toInt(), 1);
+
+    office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
+        office.state().CurrentRecordId = rent;
+        open->accept();
+    });
+    Contract back(office, "SURRENDMODE");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&back));
+    press(&back, Qt::Key_F9);
+    ASSERT_EQ(back.text("txtID").toLongLong(), rent);
+    control<QTabWidget>(&back, "SSTab1")->setCurrentIndex(1);
+    typeInto(back.edit("dfnReturnMeter"), "5420");
+
+    EXPECT_DOUBLE_EQ(back.number("dfnMeterDifference"), 120);
+    EXPECT_DOUBLE_EQ(back.number("dfnRequiredKilometersDiff"), 30);
+    EXPECT_DOUBLE_EQ(back.number("dfnTotal"), 67.5);
+    typeInto(back.edit("dfnPaid"), "60");
+    EXPECT_DOUBLE_EQ(back.number("dfnRemainder"), 7.5);
+    auto* returned = control<QCheckBox>(&back, "dffReturned");
+    returned->setFocus();
+    QTest::keyClick(returned, Qt::Key_Space);
+    ASSERT_TRUE(returned->isChecked());
+    press(&back, Qt::Key_F12);
+
+    const RowSet c = office.db().execute("select rented, METER from car");
+    EXPECT_EQ(c.value(0, "rented").toInt(), 0);
+    EXPECT_EQ(c.value(0, "METER").toInt(), 5420);
+    const RowSet r = office.db().execute("select RETURNED, TOTAL, JOURNALID from RENT");
+    EXPECT_EQ(r.value(0, "RETURNED").toInt(), 1);
+    EXPECT_DOUBLE_EQ(r.value(0, "TOTAL").toDouble(), 67.5);
+    EXPECT_EQ(office.db().execute("select count(*) from JOURNAL").value(0, 0).toInt(), 1);
+    EXPECT_EQ(office.db().execute("select JOURNALID from JOURNAL").value(0, 0), r.value(0, "JOURNALID"));
+    EXPECT_TRUE(balanced(office.db()));
+    // Rent 37.50, kilometres 30 and paid 60 each make a pair.
+    EXPECT_DOUBLE_EQ(office.db().execute("select sum(AMOUNT) from JOURNALDETAIL where DEBITORCREDIT = 1").value(0, 0).toDouble(),
+                     127.5);
+    EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
 }
