@@ -1,0 +1,140 @@
+// What the counter waits for on a contract: one surrender save (the
+// contract's changed fields with the check against other workstations and the
+// change journal, the car back with its meter, the ledger posting replaced)
+// against its statements sent raw in one transaction; and the ripple of one
+// changed agreed return date through every rule it fires.
+#include "BenchUI.h"
+
+#include "engine/EngineSetup.h"
+#include "engine/cWindow.h"
+#include "rental/frmRentCar.h"
+#include "schema/NewDatabase.h"
+#include "shell/base/Configuration.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenTag.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Office {
+    QTemporaryDir dir;
+    RunState state{dir.path(), std::make_unique<BenchUI>()};
+    QSqlDatabase raw;
+    qint64 car = 0;
+    qint64 rent = 0;
+
+    Office()
+    {
+        const QString path = dir.filePath(QStringLiteral("fdk.db"));
+        NewDatabase::create(path, false);
+        state.db().open(path);
+        Configuration::LoadConfiguration(state);
+        installEngine(state);
+        Database& db = state.db();
+        const qint64 customer = db.insert(QStringLiteral("Customer"), QStringLiteral("CUSTOMERID"),
+                                          {{QStringLiteral("name"), QStringLiteral("عميل")}, {QStringLiteral("IDNUMBER"), 1}});
+        car = db.insert(QStringLiteral("car"), QStringLiteral("carid"),
+                        {{QStringLiteral("name"), QStringLiteral("سيارة")}, {QStringLiteral("METER"), 1000},
+                         {QStringLiteral("FARE"), 20.0}, {QStringLiteral("rented"), 1}});
+        rent = db.insert(QStringLiteral("RENT"), QStringLiteral("RENTID"),
+                         {{QStringLiteral("NAME"), QStringLiteral("عقد")}, {QStringLiteral("CUSTOMERID"), customer},
+                          {QStringLiteral("CUSTOMERNAME"), QStringLiteral("عميل")}, {QStringLiteral("CARNO"), car},
+                          {QStringLiteral("METER"), 1000}, {QStringLiteral("DAILYRENT"), 20.0},
+                          {QStringLiteral("EXITDATE"), 20261201}, {QStringLiteral("RENTPERIOD"), 3},
+                          {QStringLiteral("RETURNDATE"), 20261204}, {QStringLiteral("RETURNED"), 0}});
+        raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-raw"));
+        raw.setDatabaseName(path);
+        raw.open();
+    }
+};
+
+struct Contract : frmRentCar {
+    explicit Contract(RunState& state) : frmRentCar(state, nullptr)
+    {
+        ScreenTag::set(this, QStringLiteral("SURRENDMODE"));
+        show();
+    }
+};
+
+// The statements of a surrender save, as a hand-written program would send them.
+void rawSurrender(QSqlDatabase& db, qint64 rent, qint64 car, int paid)
+{
+    db.transaction();
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("select * from RENT where RENTID = %1").arg(rent));
+    q.exec(QStringLiteral("update RENT set PAID = %1, REMAINDER = %2 where RENTID = %3").arg(paid).arg(100 - paid).arg(rent));
+    q.exec(QStringLiteral("update RENT set RETURNED = 1 where RENTID = %1").arg(rent));
+    q.exec(QStringLiteral("update car set rented = 0, METER = 1420 where carid = %1").arg(car));
+    q.exec(QStringLiteral("delete from JOURNALDETAIL where JOURNALID = 999999"));
+    for (int i = 0; i < 8; ++i)
+        q.exec(QStringLiteral("insert into JOURNALDETAIL (TRANSACTIONDATE, AMOUNT, JOURNALID, ACCOUNTNUMBER, "
+                              "RELATEDDETAIL, DEBITORCREDIT) values (20261207, 60, 999999, 1100, 'line', %1)")
+                   .arg(i % 2));
+    db.commit();
+}
+
+void BM_SurrenderSaveAgainstRawStatements(benchmark::State& s)
+{
+    static Office o;
+    static Contract screen(o.state);
+    auto* paid = screen.findChild<QLineEdit*>(QStringLiteral("dfnPaid"));
+    const QString where = QStringLiteral("where RENTID = ") + QString::number(o.rent);
+    Clock::duration saving{}, raw{};
+    int i = 0;
+    for (auto _ : s) {
+        screen.findChild<QLineEdit*>(QStringLiteral("dfnReturnMeter"))->setText(QStringLiteral("1420"));
+        screen.findChild<QCheckBox*>(QStringLiteral("dffReturned"))->setChecked(true);
+        paid->setText(QString::number(10 + (++i % 50)));
+        const auto t0 = Clock::now();
+        screen.Save();
+        const auto t1 = Clock::now();
+        rawSurrender(o.raw, o.rent, o.car, 10 + i % 50);
+        saving += t1 - t0;
+        raw += Clock::now() - t1;
+        // The raw round changed the contract too: the screen reads it again, untimed.
+        s.PauseTiming();
+        o.state.service<cWindow>().Read(where, &screen);
+        s.ResumeTiming();
+    }
+    s.counters["save/raw"] = double(saving.count()) / double(std::max<Clock::rep>(1, raw.count()));
+    s.counters["save ms"] = benchmark::Counter(std::chrono::duration<double, std::milli>(saving).count(),
+                                               benchmark::Counter::kAvgIterations);
+}
+
+void BM_RippleOfOneReturnDate(benchmark::State& s)
+{
+    static Office o;
+    static Contract screen(o.state);
+    auto* returnDate = screen.findChild<QDateEdit*>(QStringLiteral("dfdReturnDate"));
+    int i = 0;
+    for (auto _ : s)
+        returnDate->setDate(QDate(2026, 12, 5).addDays(++i % 2));
+}
+
+BENCHMARK(BM_SurrenderSaveAgainstRawStatements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RippleOfOneReturnDate)->Unit(benchmark::kMicrosecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ijar"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
