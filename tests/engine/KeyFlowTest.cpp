@@ -6,6 +6,7 @@
 #include "reminders/ReminderScreens.h"
 #include "rental/RentalScreens.h"
 #include "shell/base/ScreenRegistry.h"
+#include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
@@ -82,9 +83,12 @@ struct KeyOffice {
     ScriptedUI& ui() { return office.ui(); }
 
     // The registered screen shown as the menu shows it; the test goes on once it has the keyboard.
+    // `name` may carry the menu's mode after a colon: "frmRentCar:RENTMODE".
     QWidget* open(const QString& name)
     {
-        QWidget* screen = state().screens().instance(name, nullptr);
+        const QStringList parts = name.split(u':');
+        QWidget* screen = state().screens().instance(parts.first(), nullptr);
+        ScreenTag::set(screen, parts.value(1));
         m_screens.emplace_back(screen);
         screen->show();
         EXPECT_TRUE(waitActive(screen)) << name.toStdString();
@@ -149,6 +153,9 @@ TEST(KeyFlow, EveryWindowOpensWhereTheClerkTypesFirst)
         {"frmCustomers", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
         {"frmEmployee", Qt::Key_F8, "frmGeneralN", "dfName"},
         {"frmEmployee", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
+        {"frmRentCar:RENTMODE", {}, nullptr, "dfcTITLE"},
+        {"frmRentCar:RENTMODE", Qt::Key_F8, "frmGeneralN", "dfName"},
+        {"frmRentCar:SURRENDMODE", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
