@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 DataScreen::DataScreen(RunState& state, Definition definition, QWidget* parent)
@@ -64,10 +65,14 @@ bool DataScreen::pickerMode() const
 void DataScreen::load()
 {
     ScreenSetup::run(m_state, this);
-    // A picker shows records; its opener disables the frames of fields.
-    if (pickerMode())
+    // A picker shows records; its opener disables the frames of fields. Enter
+    // takes the record shown.
+    if (pickerMode()) {
         if (auto* name = qobject_cast<QLineEdit*>(ControlAccess::find(this, QStringLiteral("txtNAME"))))
             name->setReadOnly(true);
+        if (auto* ok = qobject_cast<QPushButton*>(ControlAccess::find(this, QStringLiteral("cmdOk"))))
+            ok->setDefault(true);
+    }
     run(QStringLiteral("Form_Load"), [this] {
         const qint64 key = firstRecord(m_definition.condition);
         window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
