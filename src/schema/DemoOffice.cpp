@@ -1,6 +1,7 @@
 #include "schema/DemoOffice.h"
 
 #include "schema/DemoContracts.h"
+#include "schema/DemoFleet.h"
 #include "schema/LedgerSetup.h"
 #include "shell/base/Database.h"
 
@@ -16,45 +17,7 @@ void DemoOffice::insert(Database& db)
     const QDate today = QDate::currentDate();
     const qint64 created = dateNumber(today);
 
-    struct DemoCar {
-        const char* name;
-        const char* type;
-        const char* plate;
-        const char* brand;
-        const char* make;
-        const char* color;
-        const char* gear;
-        int meter;
-        double fare;
-    };
-    const DemoCar cars[] = {
-        {"تويوتا كامري", "صالون", "12/34567", "Camry 2023", "Toyota", "أبيض", "أوتوماتيك", 18250, 12.0},
-        {"نيسان صني", "صالون", "7/81234", "Sunny 2022", "Nissan", "فضي", "أوتوماتيك", 40310, 8.5},
-        {"هيونداي توسان", "جيب", "19/55120", "Tucson 2024", "Hyundai", "أسود", "أوتوماتيك", 5120, 15.0},
-        {"ميتسوبيشي باجيرو", "جيب", "3/90876", "Pajero 2021", "Mitsubishi", "رمادي", "عادي", 61700, 18.0},
-        {"كيا بيكانتو", "هاتشباك", "22/10459", "Picanto 2023", "Kia", "أحمر", "أوتوماتيك", 12900, 6.0},
-    };
-    for (const DemoCar& car : cars) {
-        db.insert(QStringLiteral("car"), QStringLiteral("carid"),
-                  {{QStringLiteral("name"), QString::fromUtf8(car.name)},
-                   {QStringLiteral("CREATEDT"), created},
-                   {QStringLiteral("CARTYPE"), QString::fromUtf8(car.type)},
-                   {QStringLiteral("PLATENO"), QString::fromUtf8(car.plate)},
-                   {QStringLiteral("BRAND"), QString::fromUtf8(car.brand)},
-                   {QStringLiteral("MAKE"), QString::fromUtf8(car.make)},
-                   {QStringLiteral("COLOR"), QString::fromUtf8(car.color)},
-                   {QStringLiteral("GEAR"), QString::fromUtf8(car.gear)},
-                   {QStringLiteral("METER"), car.meter},
-                   {QStringLiteral("FARE"), car.fare},
-                   {QStringLiteral("rented"), 0},
-                   {QStringLiteral("STOP"), 0},
-                   {QStringLiteral("TRAFFIC"), QStringLiteral("العاصمة")},
-                   {QStringLiteral("LICENSEEXPIRY"), dateNumber(today.addYears(1))},
-                   {QStringLiteral("INSURANCETYPE1"), QStringLiteral("شامل")},
-                   {QStringLiteral("INSURANCE1"), QStringLiteral("شركة التأمين الأهلية")},
-                   {QStringLiteral("INSURANCE1FROM"), created},
-                   {QStringLiteral("INSURANEDC1DATETTO"), dateNumber(today.addYears(1))}});
-    }
+    DemoFleet::insert(db);
 
     struct DemoCustomer {
         const char* name;

@@ -2,7 +2,7 @@
 
 class Database;
 
-// A small office for a first look: a few cars ready to rent, customers and
+// A small office for a first look: its fleet (DemoFleet), customers and
 // staff with a manager, customer messages and diary rules. Only rows of the
 // schema's own tables.
 class DemoOffice {
