@@ -1,5 +1,6 @@
 #include "rental/RentalScreens.h"
 
+#include "rental/frmCars.h"
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
@@ -8,6 +9,7 @@
 
 void registerRentalScreens(ScreenRegistry& screens)
 {
+    screens.add(QStringLiteral("frmCars"), [](RunState& state, QWidget* parent) { return new frmCars(state, parent); });
     screens.add(QStringLiteral("frmCustomers"),
                 [](RunState& state, QWidget* parent) { return new frmCustomers(state, parent); });
     screens.add(QStringLiteral("frmRentCar"),

@@ -6,6 +6,7 @@ void insertAll(Database& db)
 {
     frmOptions(db);
     frmCustomerMessages(db);
+    frmCars(db);
     frmCustomers(db);
     frmEmployee(db);
     frmRentCar(db);

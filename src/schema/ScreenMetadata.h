@@ -9,6 +9,7 @@ void insertAll(Database& db);
 
 void frmOptions(Database& db);
 void frmCustomerMessages(Database& db);
+void frmCars(Database& db);
 void frmCustomers(Database& db);
 void frmEmployee(Database& db);
 void frmRentCar(Database& db);

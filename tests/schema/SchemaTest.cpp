@@ -253,10 +253,10 @@ TEST_F(NewDatabaseTest, storedRowsKeepTheirFormsCaseAndKeys)
     // A new record names only a few columns; the load and open filters must still find it.
     db.insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"c1"_s}, {u"EXITDATE"_s, 20240101}});
     const qint64 car = db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"a car"_s}});
-    db.insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s, {{u"WINDOWNAME"_s, u"frmCars"_s}, {u"TABLENAME"_s, u"car"_s}});
+    db.insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s, {{u"WINDOWNAME"_s, u"frmSample"_s}, {u"TABLENAME"_s, u"car"_s}});
     EXPECT_EQ(count(u"select * from RENT Where Returned = 0"_s), 1);
     EXPECT_EQ(count(u"select * from car WHERE RENTED = 0  and STOP = 0"_s), 1);
-    EXPECT_EQ(count(u"select TABLENAME from _WINDOWTABLE where WINDOWNAME = 'frmCars' and onoff = 1"_s), 1);
+    EXPECT_EQ(count(u"select TABLENAME from _WINDOWTABLE where WINDOWNAME = 'frmSample' and onoff = 1"_s), 1);
     // A deleted key is not handed out again, and keys go beyond 32 bits.
     db.command(u"delete * from car where carid = %1"_s.arg(car));
     EXPECT_GT(db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"b"_s}}), car);
