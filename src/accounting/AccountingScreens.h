@@ -2,5 +2,5 @@
 
 class ScreenRegistry;
 
-// Puts the chart of accounts and the ledger entry into the registry.
+// Puts the chart of accounts, the ledger entry and the four vouchers into the registry.
 void registerAccountingScreens(ScreenRegistry& screens);

@@ -16,6 +16,7 @@ void insertAll(Database& db)
     F3M0O(db);
     frmChartOfAccount(db);
     frmGLEntry(db);
+    vouchers(db);
 }
 
 }

@@ -19,4 +19,6 @@ void F1M1(Database& db);
 void F3M0O(Database& db);
 void frmChartOfAccount(Database& db);
 void frmGLEntry(Database& db);
+// frmIncomeRent, frmIncomeGeneral, frmExpenseRent and frmExpenseGeneral.
+void vouchers(Database& db);
 }

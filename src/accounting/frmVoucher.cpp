@@ -1,0 +1,169 @@
+#include "accounting/frmVoucher.h"
+#include "ui_frmVoucher.h"
+
+#include "accounting/cAccounting.h"
+#include "engine/GridCombo.h"
+#include "engine/cValidation.h"
+#include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
+#include "shell/base/RunState.h"
+#include "shell/base/SqlValue.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+namespace {
+
+// Columns of the car lists: name, plate, number.
+enum CarColumn { CarName, CarPlate, CarNumber };
+
+DataScreen::Definition voucherDefinition(const frmVoucher::Kind& kind)
+{
+    DataScreen::Definition d;
+    d.keyColumn = QStringLiteral("JOURNALID");
+    d.table = QStringLiteral("JOURNAL");
+    d.condition = QStringLiteral("WHERE 1 = 1 ");
+    d.openCaption = QCoreApplication::translate("frmVoucher", kind.caption);
+    d.newCaption = QCoreApplication::translate("frmVoucher", kind.newName);
+    d.nameField = QStringLiteral("name");
+    return d;
+}
+
+}
+
+const QList<frmVoucher::Kind>& frmVoucher::kinds()
+{
+    static const QList<Kind> all{
+        {"frmIncomeRent", QT_TRANSLATE_NOOP("frmVoucher", "Car Income"),
+         QT_TRANSLATE_NOOP("frmVoucher", "New Car Income "), true,
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+        {"frmIncomeGeneral", QT_TRANSLATE_NOOP("frmVoucher", "Gen. Income"),
+         QT_TRANSLATE_NOOP("frmVoucher", " New Income"), true,
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+        {"frmExpenseRent", QT_TRANSLATE_NOOP("frmVoucher", "Car Expense"),
+         QT_TRANSLATE_NOOP("frmVoucher", "New Car Expense "), false,
+         "select  name as [Car] , PLATENO as [Plate] , carid as [car # ]  from car "},
+        {"frmExpenseGeneral", QT_TRANSLATE_NOOP("frmVoucher", "Gen. Expense"),
+         QT_TRANSLATE_NOOP("frmVoucher", " New Expense"), false,
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+    };
+    return all;
+}
+
+frmVoucher::frmVoucher(RunState& state, const Kind& kind, QWidget* parent)
+    : DataScreen(state, voucherDefinition(kind), parent),
+      m_kind(kind),
+      m_ui(std::make_unique<Ui::frmVoucher>())
+{
+    // Named before the form is built, which names it only when nobody did.
+    setObjectName(QLatin1String(kind.screen));
+    m_ui->setupUi(this);
+    const QString caption = QCoreApplication::translate("frmVoucher", kind.caption);
+    setWindowTitle(caption);
+    m_ui->lblScreenName->setText(caption);
+    connectCommands();
+    connect(m_ui->dfgCarID, &QComboBox::activated, this, &frmVoucher::takePlate);
+}
+
+frmVoucher::~frmVoucher() = default;
+
+cAccounting& frmVoucher::accounting()
+{
+    return state().service<cAccounting>();
+}
+
+void frmVoucher::fillCars()
+{
+    // A car table that cannot be read leaves the list empty and the screen usable.
+    run(QStringLiteral("Form_Load"), [this] {
+        window().FillGridCombo(this, QStringLiteral("dfgCarID"), QLatin1String(m_kind.carList), CarName, CarNumber);
+        QAbstractItemModel* cars = m_ui->dfgCarID->model();
+        cars->setHeaderData(CarName, Qt::Horizontal, tr("Car"));
+        cars->setHeaderData(CarPlate, Qt::Horizontal, tr("Plate"));
+        cars->setHeaderData(CarNumber, Qt::Horizontal, tr("Car #"));
+    });
+}
+
+void frmVoucher::takePlate(int row)
+{
+    m_ui->dfsLICENSENO->setText(m_ui->dfgCarID->model()->index(row, CarPlate).data().toString());
+}
+
+void frmVoucher::load()
+{
+    // The list first, so that the voucher read shows its car by name.
+    fillCars();
+    DataScreen::load();
+    showPayment();
+}
+
+cWindow::Fields frmVoucher::newRecordFields() const
+{
+    if (!m_kind.datedOnNew)
+        return {};
+    return {
+        {QStringLiteral("TRANSACTIONDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+}
+
+void frmVoucher::New()
+{
+    DataScreen::New();
+    showPayment();
+}
+
+void frmVoucher::Open()
+{
+    DataScreen::Open();
+    showPayment();
+}
+
+void frmVoucher::showPayment()
+{
+    if (!SqlValue::isNumber(idText()))
+        return;
+    run(QStringLiteral("cmdOpen_Click"), [this] {
+        const RowSet rows = state().db().execute(QStringLiteral("select PAIDBYCHEQUE from JOURNAL where JOURNALID = ")
+                                                 + SqlValue::number(idText()));
+        const bool cheque = !rows.isEmpty() && rows.value(0, QStringLiteral("PAIDBYCHEQUE")).toInt() == 1;
+        (cheque ? m_ui->Option2 : m_ui->Option1)->setChecked(true);
+    });
+}
+
+void frmVoucher::storePayment(qint64 journal)
+{
+    state().db().command(QStringLiteral("update JOURNAL set PAIDBYCHEQUE = ")
+                         + SqlValue::number(qint64(m_ui->Option2->isChecked() ? 1 : 0))
+                         + QStringLiteral(" where JOURNALID = ") + SqlValue::number(journal));
+}
+
+void frmVoucher::Save()
+{
+    if (idText().isEmpty())
+        return;
+    run(QStringLiteral("cmdSave_Click"), [this] {
+        if (!state().service<cValidation>().ValidateWindow(this))
+            return;
+        qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
+        try {
+            accounting().SaveAndPost(this, keyCondition(), [this, &journal] {
+                storePayment(journal);
+                return accounting().DoGLRule(journal, this);
+            });
+        } catch (const AppError& e) {
+            ReportError(state(), this, QString::number(e.number()), e.description() + QStringLiteral(" Save Failed!"),
+                        e.source());
+        }
+    });
+}
+
+void frmVoucher::Delete()
+{
+    if (idText().isEmpty())
+        return;
+    bool deleted = false;
+    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+        deleted = accounting().DeleteJournal(this, SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong());
+    });
+    if (deleted)
+        close();
+}

@@ -1,0 +1,259 @@
+#include "accounting/AccountingScreens.h"
+#include "engine/GridCombo.h"
+#include "shell/base/SqlValue.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDateEdit>
+#include <QDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using ScreenChecks::control;
+
+// The screen as the accounting menu opens it: from the registry, shown, with the keyboard.
+std::unique_ptr<QWidget> openScreen(TestOffice& office, const char* name)
+{
+    registerAccountingScreens(office.state().screens());
+    std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(name), nullptr));
+    screen->show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    return screen;
+}
+
+// A key where the clerk's cursor is, once the screen has the keyboard again.
+void press(QWidget* screen, Qt::Key key)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// The field the cursor is in; a part Qt builds inside a field counts as the field.
+QString focusedField()
+{
+    const QWidget* w = QApplication::focusWidget();
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith("qt_")))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+qint64 number(Database& db, const QString& sql)
+{
+    return db.execute(sql).value(0, 0).toLongLong();
+}
+
+qint64 dateNumber(const QDate& date)
+{
+    return date.toString("yyyyMMdd").toLongLong();
+}
+
+// The voucher as stored: "amount date".
+QString voucher(Database& db, qint64 journal)
+{
+    const RowSet row = db.execute("select AMOUNT , TRANSACTIONDATE from JOURNAL where JOURNALID = "
+                                  + SqlValue::number(journal));
+    return row.isEmpty() ? QString()
+                         : QStringLiteral("%1 %2").arg(row.value(0, "AMOUNT").toDouble()).arg(row.text(0, "TRANSACTIONDATE"));
+}
+
+QStringList lines(Database& db, qint64 journal)
+{
+    const RowSet rows = db.execute("select * from JOURNALDETAIL where JOURNALID = " + SqlValue::number(journal)
+                                   + " order by JOURNALDETAILID");
+    QStringList out;
+    for (int r = 0; r < rows.count(); ++r)
+        out << QStringLiteral("%1%2 %3 %4")
+                   .arg(rows.value(r, "DEBITORCREDIT").toInt() ? "D" : "C")
+                   .arg(rows.value(r, "ACCOUNTNUMBER").toLongLong())
+                   .arg(rows.value(r, "AMOUNT").toDouble())
+                   .arg(rows.text(r, "RELATEDDETAIL"));
+    return out;
+}
+
+// Journals whose debits and credits differ.
+qint64 unbalancedJournals(Database& db)
+{
+    return number(db, "select count(*) from (select JOURNALID from JOURNALDETAIL group by JOURNALID having "
+                      "abs(sum(case when DEBITORCREDIT = 1 then AMOUNT else -AMOUNT end)) > 0.001)");
+}
+
+// F8, the name typed where the cursor stands, OK; gives the dialog's title.
+QString newVoucher(TestOffice& office, QWidget* screen, const QString& name)
+{
+    QString title;
+    office.ui().onDialog("frmGeneralN", [&](QDialog* dialog) {
+        title = dialog->windowTitle();
+        ScreenChecks::type(QApplication::focusWidget(), name);
+        ScreenChecks::click(dialog, "cmdOk");
+    });
+    press(screen, Qt::Key_F8);
+    return title;
+}
+
+void fill(QWidget* screen, const QString& amount, const QDate& date, qint64 car)
+{
+    control<QLineEdit>(screen, "dfnAmount")->setText(amount);
+    control<QDateEdit>(screen, "dfdTransactionDate")->setDate(date);
+    control<GridCombo>(screen, "dfgCarID")->setValue(car ? QString::number(car) : QString());
+}
+
+const QString Name = QStringLiteral("سند 1");
+
+}
+
+// A voucher's life on each of the four screens: New names it and dates the
+// income; every save posts the rule's lines afresh, as one set; a posting the
+// database refuses leaves the voucher and its lines as they were; Delete takes
+// the lines with it.
+TEST(frmVoucher, NewSavePostsAndDeletes)
+{
+    const struct {
+        const char* screen;
+        const char* caption;
+        const char* newCaption;
+        bool dated;
+        bool carNeeded;
+        // lines of 50 and, with %1 for the car number
+        QStringList lines;
+    } rows[] = {
+        {"frmIncomeRent", "Car Income", "New Car Income ", true, true, {"D1100 50 سند 1", "C4100 50 %1"}},
+        {"frmIncomeGeneral", "Gen. Income", " New Income", true, false, {"D1100 50 سند 1", "C4300 50 سند 1"}},
+        {"frmExpenseRent", "Car Expense", "New Car Expense ", false, true, {"D5100 50 %1", "C1100 50 سند 1"}},
+        {"frmExpenseGeneral", "Gen. Expense", " New Expense", false, false, {"D5600 50 سند 1", "C1100 50 سند 1"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.screen);
+        TestOffice office;
+        Database& db = office.db();
+        const qint64 car = db.insert("car", "carid", {{"name", "تويوتا كامري"}, {"PLATENO", "12/34567"}});
+        auto screen = openScreen(office, r.screen);
+        EXPECT_EQ(screen->windowTitle(), r.caption);
+
+        EXPECT_EQ(newVoucher(office, screen.get(), Name), r.newCaption);
+        const qint64 journal = control<QLineEdit>(screen.get(), "txtID")->text().toLongLong();
+        ASSERT_GT(journal, 0);
+        EXPECT_EQ(number(db, "select TRANSACTIONDATE from JOURNAL where JOURNALID = " + SqlValue::number(journal)),
+                  r.dated ? dateNumber(QDate::currentDate()) : 0);
+
+        // Without a car, a car voucher is stopped by its rules.
+        fill(screen.get(), "50", QDate(2026, 3, 1), 0);
+        press(screen.get(), Qt::Key_F12);
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), r.carNeeded);
+        EXPECT_EQ(lines(db, journal).isEmpty(), r.carNeeded);
+
+        fill(screen.get(), "50", QDate(2026, 3, 1), car);
+        press(screen.get(), Qt::Key_F12);
+        QStringList posted = r.lines;
+        posted.replaceInStrings("%1", QString::number(car));
+        EXPECT_EQ(lines(db, journal), posted);
+
+        fill(screen.get(), "70", QDate(2026, 3, 2), car);
+        control<QRadioButton>(screen.get(), "Option2")->setChecked(true);
+        press(screen.get(), Qt::Key_F12);
+        EXPECT_EQ(voucher(db, journal), "70 20260302");
+        EXPECT_EQ(number(db, "select PAIDBYCHEQUE from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 1);
+        EXPECT_EQ(lines(db, journal), posted.replaceInStrings(" 50 ", " 70 "));
+        EXPECT_EQ(number(db, "select count(*) from JOURNALDETAIL where TRANSACTIONDATE <> "
+                                 + SqlValue::number(dateNumber(QDate::currentDate()))),
+                  0);
+        EXPECT_EQ(unbalancedJournals(db), 0);
+
+        db.executeNative("CREATE TRIGGER refuse BEFORE INSERT ON JOURNALDETAIL BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        fill(screen.get(), "90", QDate(2026, 3, 3), car);
+        press(screen.get(), Qt::Key_F12);
+        EXPECT_TRUE(office.ui().dialogsShown.contains("dlgError"));
+        EXPECT_EQ(voucher(db, journal), "70 20260302");
+        EXPECT_EQ(lines(db, journal), posted);
+        db.executeNative("DROP TRIGGER refuse");
+
+        office.ui().answers = {true};
+        press(screen.get(), Qt::Key_F11);
+        EXPECT_FALSE(screen->isVisible());
+        EXPECT_EQ(voucher(db, journal), "");
+        EXPECT_EQ(lines(db, journal), QStringList{});
+    }
+}
+
+// The car list offers every car as a grid; a car picked brings its plate.
+// F9 shows the chosen voucher with its car and how it was paid.
+TEST(frmVoucher, CarListAndOpen)
+{
+    for (const char* screenName : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent", "frmExpenseGeneral"}) {
+        SCOPED_TRACE(screenName);
+        TestOffice office;
+        Database& db = office.db();
+        db.insert("car", "carid", {{"name", "نيسان صني"}, {"PLATENO", "7/81234"}});
+        const qint64 car = db.insert("car", "carid", {{"name", "كيا بيكانتو"}, {"PLATENO", "22/10459"}});
+        const qint64 first = db.insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"AMOUNT", 5.0}});
+        const qint64 chosen = db.insert(
+            "JOURNAL", "JOURNALID",
+            {{"NAME", "صيانة"}, {"AMOUNT", 12.5}, {"CARID", car}, {"PAIDBYCHEQUE", 1}, {"TRANSACTIONDATE", 20260305}});
+        auto screen = openScreen(office, screenName);
+        EXPECT_EQ(control<QLineEdit>(screen.get(), "txtID")->text().toLongLong(), first);
+
+        auto* cars = control<GridCombo>(screen.get(), "dfgCarID");
+        ASSERT_EQ(cars->count(), 2);
+        EXPECT_TRUE(qobject_cast<QTableView*>(cars->view()));
+        cars->setCurrentIndex(1);
+        emit cars->activated(1);
+        EXPECT_EQ(control<QLineEdit>(screen.get(), "dfsLICENSENO")->text(), "22/10459");
+
+        office.ui().onDialog("frmGeneralOpen", [chosen](QDialog* open) {
+            auto* grid = control<QTableView>(open, "DataGrid1");
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                if (grid->model()->index(row, 0).data().toLongLong() == chosen)
+                    grid->setCurrentIndex(grid->model()->index(row, 0));
+            ScreenChecks::click(open, "cmdOk");
+        });
+        press(screen.get(), Qt::Key_F9);
+        EXPECT_EQ(control<QLineEdit>(screen.get(), "txtID")->text().toLongLong(), chosen);
+        EXPECT_EQ(cars->currentText(), "كيا بيكانتو");
+        EXPECT_EQ(cars->value().toLongLong(), car);
+        EXPECT_EQ(control<QDateEdit>(screen.get(), "dfdTransactionDate")->date(), QDate(2026, 3, 5));
+        EXPECT_TRUE(control<QRadioButton>(screen.get(), "Option2")->isChecked());
+    }
+}
+
+// The cursor starts in the car list and Tab walks the voucher's fields; F8
+// and F9 put it where the clerk types in their dialogs.
+TEST(frmVoucher, KeysGoWhereTheClerkTypes)
+{
+    const struct {
+        Qt::Key key;
+        const char* dialog;
+        const char* field;
+    } keys[] = {{Qt::Key_F8, "frmGeneralN", "dfName"}, {Qt::Key_F9, "frmGeneralOpen", "DataGrid1"}};
+    // The date takes a Tab for each of its day, month and year.
+    const QStringList walk{"dfgCarID",           "dfsLICENSENO",       "dfdTransactionDate",
+                           "dfdTransactionDate", "dfdTransactionDate", "dfnAmount"};
+    for (const char* screenName : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent", "frmExpenseGeneral"}) {
+        SCOPED_TRACE(screenName);
+        TestOffice office;
+        office.db().insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}});
+        auto screen = openScreen(office, screenName);
+        QStringList walked;
+        for (int i = 0; i < walk.size(); ++i) {
+            walked << focusedField();
+            press(screen.get(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(walked.join(' ').toStdString(), walk.join(' ').toStdString());
+        for (const auto& k : keys) {
+            QString inDialog;
+            office.ui().onDialog(k.dialog, [&inDialog](QDialog* d) {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+                inDialog = focusedField();
+            });
+            press(screen.get(), k.key);
+            EXPECT_EQ(inDialog.toStdString(), k.field);
+        }
+    }
+}
