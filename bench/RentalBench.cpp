@@ -11,6 +11,7 @@
 #include "schema/NewDatabase.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ScreenRegistry.h"
 #include "shell/base/ScreenTag.h"
 
 #include <QApplication>
@@ -63,6 +64,8 @@ struct Office {
 struct Contract : frmRentCar {
     explicit Contract(RunState& state) : frmRentCar(state, nullptr)
     {
+        // The contract's rules name its fields through the live screen.
+        state.screens().adopt(QStringLiteral("frmRentCar"), this);
         ScreenTag::set(this, QStringLiteral("SURRENDMODE"));
         show();
     }

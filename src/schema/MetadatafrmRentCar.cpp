@@ -87,7 +87,9 @@ void ScreenMetadata::frmRentCar(Database& db)
     // A contract names who takes which car, from when, and for how much.
     m.validation(1, QStringLiteral("dfnCustomerid"), {}, QStringLiteral("اختر العميل (F5)"), QStringLiteral("dfnCustomerid"), 0);
     m.validation(1, QStringLiteral("dfnCarNo"), {}, QStringLiteral("اختر السيارة (F6)"), QStringLiteral("dfnCarNo"), 0);
-    m.validation(1, QStringLiteral("dfnDailyRent"), {}, QStringLiteral("اكتب الأجرة اليومية"), QStringLiteral("dfnDailyRent"), 0);
+    m.validation(4, QStringLiteral("select 1 as notpositive where cast(':1 ' as real) <= 0"),
+                 QStringLiteral(":1frmRentCar.dfnDailyRent"), QStringLiteral("الأجرة اليومية يجب أن تكون أكبر من صفر"),
+                 QStringLiteral("dfnDailyRent"), 0);
     m.validation(3, QStringLiteral("dfdExitDate"), QStringLiteral("dfdReturnDate"),
                  QStringLiteral("تاريخ العودة المتفق عليه قبل تاريخ الخروج"), QStringLiteral("dfdReturnDate"), 0);
 }

@@ -2,6 +2,7 @@
 #include "rental/RentalScreens.h"
 #include "rental/frmRentCar.h"
 #include "shell/base/Configuration.h"
+#include "shell/base/ScreenRegistry.h"
 #include "shell/base/ScreenTag.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
@@ -46,6 +47,8 @@ qint64 addContract(Database& db, qint64 customer, qint64 car, const QList<Databa
 struct Contract : frmRentCar {
     Contract(TestOffice& office, const char* mode) : frmRentCar(office.state(), nullptr)
     {
+        // The rules name the screen's fields through the live screen.
+        office.state().screens().adopt("frmRentCar", this);
         ScreenTag::set(this, QString::fromLatin1(mode));
         show();
     }
@@ -262,7 +265,12 @@ TEST(frmRentCar, ACarCannotGoOutTwice)
     Contract mine(office, "RENTMODE");
     ASSERT_EQ(mine.text("txtID").toLongLong(), first);
     struct Theirs : frmRentCar {
-        explicit Theirs(RunState& s) : frmRentCar(s, nullptr) { ScreenTag::set(this, "RENTMODE"); show(); }
+        explicit Theirs(RunState& s) : frmRentCar(s, nullptr)
+        {
+            s.screens().adopt("frmRentCar", this);
+            ScreenTag::set(this, "RENTMODE");
+            show();
+        }
     } theirs(second);
     const qint64 other = addContract(office.db(), addCustomer(office.db(), "الثاني"), 0, {{"EXITDATE", 20261201}});
     secondUi.onDialog("frmGeneralOpen", [&](QDialog* open) {
@@ -456,5 +464,39 @@ TEST(frmRentCar, PrintSavesFirstAndNeedsAValidContract)
         EXPECT_EQ(office.db().execute("select METER from RENT").value(0, 0).toInt(), valid ? 333 : 0);
         EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), !valid);
         EXPECT_EQ(office.ui().messages.size(), valid ? 1 : 0);
+    }
+}
+
+// A contract names its customer and car and a daily rent above 0.
+TEST(frmRentCar, TheRulesOfAContract)
+{
+    const struct {
+        const char* what;
+        const char* customer;
+        const char* car;
+        const char* rent;
+        bool saved;
+    } rows[] = {
+        {"complete", "1", "1", "12.50", true},
+        {"no customer", "", "1", "12.50", false},
+        {"no car", "1", "", "12.50", false},
+        {"rent 0.00", "1", "1", "0.00", false},
+        {"rent below 0", "1", "1", "-3", false},
+        {"no rent", "1", "1", "", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        installEngine(office.state());
+        addCar(office.db(), "9/99", 10, 5);
+        addContract(office.db(), addCustomer(office.db(), "عميل"), 0, {{"EXITDATE", 20261201}, {"RETURNDATE", 20261202}});
+        office.ui().onDialog("dlgValidationError", [](QDialog* dialog) { ScreenChecks::click(dialog, "command1"); });
+        Contract contract(office, "RENTMODE");
+        contract.set("dfnCustomerid", r.customer);
+        contract.set("dfnCarNo", r.car);
+        contract.set("dfnDailyRent", r.rent);
+        QTest::keyClick(&contract, Qt::Key_F12);
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), !r.saved);
+        EXPECT_EQ(office.db().execute("select rented from car").value(0, 0).toInt(), r.saved ? 1 : 0);
     }
 }

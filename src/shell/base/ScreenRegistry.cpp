@@ -37,6 +37,12 @@ QWidget* ScreenRegistry::instance(const QString& name, QWidget* parent)
                            .arg(name),
                        QStringLiteral("ScreenRegistry"));
     QWidget* screen = (*it)(m_state, parent);
+    adopt(name, screen);
+    return screen;
+}
+
+void ScreenRegistry::adopt(const QString& name, QWidget* screen)
+{
     if (screen->objectName().isEmpty())
         screen->setObjectName(name);
     m_live.insert(key(name), screen);
@@ -47,7 +53,6 @@ QWidget* ScreenRegistry::instance(const QString& name, QWidget* parent)
             if (m_live.value(k) == dialog)
                 m_live.remove(k);
         });
-    return screen;
 }
 
 int ScreenRegistry::open(const QString& name, QWidget* parent, const QString& mode,

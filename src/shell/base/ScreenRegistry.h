@@ -28,6 +28,9 @@ public:
     QWidget* instance(const QString& name, QWidget* parent);
     // The live instance only, or nullptr.
     QWidget* find(const QString& name) const;
+    // A screen built by other means (a test harness) becomes the live instance
+    // of `name` until it closes.
+    void adopt(const QString& name, QWidget* screen);
 
     // Shows the screen modally with `mode` as its tag and waits for it.
     int open(const QString& name, QWidget* parent, const QString& mode = {},
