@@ -119,6 +119,8 @@ void ScreenMetadata::frmCars(Database& db)
     // The contract copies the plate and the daily rent.
     m.validation(1, QStringLiteral("dfsPLATENO"), {}, QStringLiteral("اكتب رقم لوحة السيارة"),
         QStringLiteral("dfsPLATENO"), 0);
-    m.validation(1, QStringLiteral("dfnFARE"), {}, QStringLiteral("اكتب الأجرة اليومية للسيارة، أكبر من صفر"),
+    // Typed as 0.00 or below zero the rent is no rent either.
+    m.validation(4, QStringLiteral("select 1 as notpositive where cast(':1 ' as real) <= 0"),
+        QStringLiteral(":1frmCars.dfnFARE"), QStringLiteral("الأجرة اليومية للسيارة يجب أن تكون أكبر من صفر"),
         QStringLiteral("dfnFARE"), 0);
 }

@@ -34,6 +34,7 @@ struct Cars : frmCars {
         ScreenTag::set(this, mode);
         if (first)
             showFirst(first);
+        office.state().screens().adopt("frmCars", this);
         show();
     }
     QString text(const QString& name) { return control<QLineEdit>(this, name)->text(); }
@@ -208,7 +209,8 @@ TEST(frmCars, PlateAndDailyRentAreRequired)
         const char* fare;
         bool fails;
     } rows[] = {
-        {"", "10", true}, {"12/345", "", true}, {"12/345", "0", true}, {"12/345", "8.5", false},
+        {"", "10", true},     {"12/345", "", true},    {"12/345", "0", true},
+        {"12/345", "0.00", true}, {"12/345", "-5", true}, {"12/345", "8.5", false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.plate) + " " + r.fare);
