@@ -550,6 +550,13 @@ Its copy from before the upgrade is kept in:
     </message>
 </context>
 <context>
+    <name>OdtDocument</name>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>ØªØ¹Ø°Ø±Øª ÙØªØ§Ø¨Ø© %1</translation>
+    </message>
+</context>
+<context>
     <name>POPcalendar</name>
     <message>
         <source>Calendar</source>

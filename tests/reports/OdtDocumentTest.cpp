@@ -1,0 +1,182 @@
+#include "reports/OdtDocument.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <zip.h>
+
+namespace {
+
+// A minimal .odt as Writer lays one out: mimetype first and stored, then the
+// manifest and the content, indented with whitespace between elements.
+QByteArray contentXml(const QString& body)
+{
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<office:document-content"
+               " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+               " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+               " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+               " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+               " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+               " office:version=\"1.3\">\n"
+               "  <office:automatic-styles/>\n"
+               "  <office:body>\n"
+               "    <office:text>\n"
+               "      <text:user-field-decls><text:user-field-decl office:value-type=\"string\""
+               " office:string-value=\"\" text:name=\"CUSTNAME\"/></text:user-field-decls>\n"
+               "%1\n"
+               "    </office:text>\n"
+               "  </office:body>\n"
+               "</office:document-content>\n")
+        .arg(body)
+        .toUtf8();
+}
+
+void add(zip_t* archive, const char* name, const QByteArray& data, bool stored)
+{
+    char* copy = static_cast<char*>(malloc(static_cast<size_t>(data.size())));
+    memcpy(copy, data.constData(), static_cast<size_t>(data.size()));
+    zip_source_t* source = zip_source_buffer(archive, copy, static_cast<zip_uint64_t>(data.size()), 1);
+    const zip_int64_t index = zip_file_add(archive, name, source, ZIP_FL_OVERWRITE);
+    ASSERT_GE(index, 0);
+    if (stored)
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+}
+
+QString writeTemplate(const QString& path, const QString& body)
+{
+    int code = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    EXPECT_NE(archive, nullptr);
+    add(archive, "mimetype", "application/vnd.oasis.opendocument.text", true);
+    add(archive, "META-INF/manifest.xml",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest:manifest"
+        " xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" manifest:version=\"1.3\">"
+        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
+        "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+        "</manifest:manifest>",
+        false);
+    add(archive, "content.xml", contentXml(body), false);
+    EXPECT_EQ(zip_close(archive), 0);
+    return path;
+}
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+const QString Places = "      <text:p text:style-name=\"P1\">Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get>,"
+                       " car <text:user-field-get text:name=\"PLATE\">y</text:user-field-get></text:p>";
+
+const QString Table = "      <table:table table:name=\"Table1\">\n"
+                      "        <table:table-column table:number-columns-repeated=\"2\"/>\n"
+                      "        <table:table-row><table:table-cell><text:p>Plate</text:p></table:table-cell>"
+                      "<table:table-cell><text:p>State</text:p></table:table-cell></table:table-row>\n"
+                      "        <table:table-row><table:table-cell office:value-type=\"float\" office:value=\"0\">"
+                      "<text:p text:style-name=\"Cell\">0</text:p></table:table-cell>"
+                      "<table:table-cell><text:p/></table:table-cell></table:table-row>\n"
+                      "      </table:table>";
+
+const ReportRows Customer{{"custname", "PLATE", "UNUSED"}, {{"Salem  Ali", "12-345", "z"}}};
+const ReportRows Cars{{"PLATE", "STATE"}, {{"11-111", "Free"}, {"22-222", "Rented\tsince May"}, {"33", ""}}};
+const ReportRows Letters{{"CUSTNAME", "PLATE"}, {{"Huda", "1"}, {"Omar", "2"}}};
+
+}
+
+// Each shipped kind of filling, against the text a reader sees afterwards.
+TEST(OdtDocument, FillsPlacesTablesAndMergeCopies)
+{
+    const struct {
+        const char* name;
+        QString body;
+        std::function<void(OdtDocument&)> fill;
+        QString expected;
+    } rows[] = {
+        {"places by column name, any case; unknown columns ignored", Places,
+         [](OdtDocument& d) { EXPECT_EQ(d.fillPlaces(Customer), 2); }, "Dear Salem  Ali, car 12-345\n"},
+        {"no result row leaves the places empty", Places,
+         [](OdtDocument& d) { d.fillPlaces({{"CUSTNAME", "PLATE"}, {}}); }, "Dear , car \n"},
+        {"a missing place is skipped", "      <text:p>No fields</text:p>",
+         [](OdtDocument& d) { EXPECT_EQ(d.fillPlaces(Customer), 0); }, "No fields\n"},
+        {"table: heading kept, one row per result row", Table,
+         [](OdtDocument& d) { EXPECT_TRUE(d.fillTable(1, Cars)); },
+         "Plate\nState\n11-111\nFree\n22-222\nRented\tsince May\n33\n\n"},
+        {"table with no result rows keeps its heading", Table,
+         [](OdtDocument& d) { EXPECT_TRUE(d.fillTable(1, {{"PLATE"}, {}})); }, "Plate\nState\n"},
+        {"a missing table is skipped, the places still filled", Places + "\n" + Table,
+         [](OdtDocument& d) {
+             EXPECT_FALSE(d.fillTable(2, Cars));
+             d.fillPlaces(Customer);
+         },
+         "Dear Salem  Ali, car 12-345\nPlate\nState\n0\n\n"},
+        {"mail merge: one copy of the body per row, page breaks between", Places,
+         [](OdtDocument& d) { d.mailMerge(Letters); }, "Dear Huda, car 1\n\nDear Omar, car 2\n"},
+    };
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        const QString path = writeTemplate(dir.filePath("t.odt"), row.body);
+        const QByteArray before = fileHash(path);
+        QString error;
+        auto document = OdtDocument::open(path, &error);
+        ASSERT_TRUE(document) << row.name << error.toStdString();
+        row.fill(*document);
+        EXPECT_EQ(document->text(), row.expected) << row.name;
+
+        const QString copy = dir.filePath("copy.odt");
+        QFile::remove(copy);
+        ASSERT_TRUE(document->save(copy, &error)) << row.name << error.toStdString();
+        EXPECT_EQ(fileHash(path), before) << row.name;
+        auto reopened = OdtDocument::open(copy, &error);
+        ASSERT_TRUE(reopened) << row.name;
+        EXPECT_EQ(reopened->text(), row.expected) << row.name;
+    }
+}
+
+// The author's indentation survives, the mimetype stays first and stored,
+// and the declarations stay once ahead of merged copies.
+TEST(OdtDocument, SavedCopyKeepsLayoutOfTheTemplate)
+{
+    QTemporaryDir dir;
+    const QString path = writeTemplate(dir.filePath("t.odt"), Places);
+    QString error;
+    auto document = OdtDocument::open(path, &error);
+    ASSERT_TRUE(document);
+    document->mailMerge(Letters);
+    const QString copy = dir.filePath("copy.odt");
+    ASSERT_TRUE(document->save(copy, &error)) << error.toStdString();
+
+    zip_t* archive = zip_open(QFile::encodeName(copy).constData(), ZIP_RDONLY, nullptr);
+    ASSERT_NE(archive, nullptr);
+    zip_stat_t stat;
+    ASSERT_EQ(zip_stat_index(archive, 0, 0, &stat), 0);
+    EXPECT_STREQ(stat.name, "mimetype");
+    EXPECT_EQ(stat.comp_method, ZIP_CM_STORE);
+    zip_discard(archive);
+
+    const QString xml = QString::fromUtf8(document->content().serialize());
+    EXPECT_TRUE(xml.contains("\n  <office:body>\n    <office:text><text:user-field-decls>"));
+    EXPECT_TRUE(xml.contains("</text:p>\n    </office:text>\n  </office:body>\n</office:document-content>"));
+    EXPECT_EQ(xml.count("<text:user-field-decls>"), 1);
+    EXPECT_EQ(xml.count("style:name=\"IjarMergeBreak\""), 1);
+    EXPECT_EQ(xml.count("text:user-field-get"), 0);
+}
+
+TEST(OdtDocument, MissingOrBrokenFileIsReported)
+{
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("broken.odt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a zip");
+    broken.close();
+    for (const QString& path : {dir.filePath("none.odt"), broken.fileName()}) {
+        QString error;
+        EXPECT_FALSE(OdtDocument::open(path, &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
+    }
+}
