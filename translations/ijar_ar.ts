@@ -553,7 +553,7 @@ Its copy from before the upgrade is kept in:
     <name>OdtDocument</name>
     <message>
         <source>Cannot write %1</source>
-        <translation>ØªØ¹Ø°Ø±Øª ÙØªØ§Ø¨Ø© %1</translation>
+        <translation>تعذرت كتابة %1</translation>
     </message>
 </context>
 <context>
@@ -799,6 +799,37 @@ Go to that copy and work on there, or close it and open the program again. If yo
     <message>
         <source>لا يمكن اظهار بيانات هذه الشاشة</source>
         <translation>لا يمكن اظهار بيانات هذه الشاشة</translation>
+    </message>
+</context>
+<context>
+    <name>cPrint</name>
+    <message>
+        <source>File %1 not found</source>
+        <translation>الملف %1 غير موجود</translation>
+    </message>
+    <message>
+        <source>The report stopped: %1</source>
+        <translation>توقف التقرير: %1</translation>
+    </message>
+    <message>
+        <source>The report stopped.</source>
+        <translation>توقف التقرير.</translation>
+    </message>
+    <message>
+        <source>Report ready: %1</source>
+        <translation>التقرير جاهز: %1</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be read: %2</source>
+        <translation>تعذرت قراءة المستند %1: %2</translation>
+    </message>
+    <message>
+        <source>Filling %1</source>
+        <translation>جارٍ ملء %1</translation>
+    </message>
+    <message>
+        <source>%1 places and %2 tables filled</source>
+        <translation>مُلئ %1 موضعًا و%2 جدولًا</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,136 @@
+#include "reports/cPrint.h"
+
+#include "engine/BindVariables.h"
+#include "reports/OdtDocument.h"
+#include "shell/base/AppError.h"
+#include "shell/base/Database.h"
+#include "shell/base/RunState.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/cUI.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+ReportRows reportRows(const RowSet& set)
+{
+    ReportRows rows{set.columns(), {}};
+    for (int r = 0; r < set.count(); ++r) {
+        QStringList values;
+        for (int c = 0; c < set.columns().size(); ++c)
+            values.append(set.text(r, set.columns().at(c)));
+        rows.rows.append(values);
+    }
+    return rows;
+}
+
+}
+
+QString cPrint::reportsFolder() const { return m_state.homeFile(QStringLiteral("reports")); }
+
+QString cPrint::templatePath(const QString& fileName) const
+{
+    if (fileName.contains('/') || fileName.contains('\\'))
+        return QDir::fromNativeSeparators(fileName);
+    return QDir(m_state.homeFile(QStringLiteral("templates"))).filePath(fileName);
+}
+
+QString cPrint::workingCopyPath(const QString& folder, const QDateTime& moment)
+{
+    const QString stem = QDir(folder).filePath(moment.toString(QStringLiteral("yyyyMMdd_hhmmss")));
+    QString path = stem + QStringLiteral(".odt");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = stem + '-' + QString::number(n) + QStringLiteral(".odt");
+    return path;
+}
+
+int cPrint::RemoveOldCopies(const QString& folder, const QDateTime& now)
+{
+    int removed = 0;
+    const QDateTime limit = now.addDays(-KeepDays);
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+        if (file.lastModified() < limit && QFile::remove(file.absoluteFilePath()))
+            ++removed;
+    return removed;
+}
+
+QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
+{
+    const Progress report = progress ? progress : [](int, const QString&) {};
+    const RowSet definition = m_state.db().execute(
+        QStringLiteral("select Rptfilename from _RPT where rptid = ") + SqlValue::number(reportId));
+    if (definition.isEmpty())
+        return {};
+    const QString templateFile = templatePath(definition.text(0, QStringLiteral("Rptfilename")));
+    if (!QFileInfo::exists(templateFile)) {
+        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "File %1 not found").arg(templateFile));
+        return {};
+    }
+    QDir().mkpath(reportsFolder());
+    const QString copy = workingCopyPath(reportsFolder(), QDateTime::currentDateTime());
+    try {
+        if (!runSteps(reportId, templateFile, copy, report))
+            return {};
+    } catch (const AppError& error) {
+        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "The report stopped: %1").arg(error.description()));
+        report(0, QCoreApplication::translate("cPrint", "The report stopped."));
+        return {};
+    }
+    report(100, QCoreApplication::translate("cPrint", "Report ready: %1").arg(QFileInfo(copy).fileName()));
+    return copy;
+}
+
+bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& report)
+{
+    Database& db = m_state.db();
+    const RowSet steps = db.execute(
+        QStringLiteral("select RPTDETAILTYPE, TABLENBR, SQLStatement, BINDVARS from _RPTDETAIL where onoff = 1 "
+                       "and rptid = ")
+        + SqlValue::number(reportId) + QStringLiteral(" order by RPTDETAILTYPE, TABLENBR"));
+    const auto query = [&](int i) {
+        return PrepareSQLStatement(m_state, steps.text(i, QStringLiteral("SQLStatement")),
+                                   steps.text(i, QStringLiteral("BINDVARS")));
+    };
+    const auto type = [&](int i) { return steps.value(i, QStringLiteral("RPTDETAILTYPE")).toInt(); };
+
+    int i = 0;
+    for (; i < steps.count() && type(i) < 0; ++i) {
+        // Dropping a work table that is not there is no failure.
+        if (type(i) == -3 && db.tableExists(QStringLiteral("tempmessages")))
+            db.command(QStringLiteral("drop table tempmessages"));
+        else if (type(i) == -2)
+            db.command(query(i));
+    }
+
+    QString error;
+    auto document = OdtDocument::open(templateFile, &error);
+    if (!document) {
+        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "The document %1 cannot be read: %2").arg(templateFile, error));
+        return false;
+    }
+    report(30, QCoreApplication::translate("cPrint", "Filling %1").arg(QFileInfo(templateFile).fileName()));
+
+    int places = 0;
+    int tables = 0;
+    for (; i < steps.count() && type(i) == 0; ++i) {
+        const ReportRows rows = reportRows(db.execute(query(i)));
+        const int table = steps.value(i, QStringLiteral("TABLENBR")).toInt();
+        if (table == 0)
+            places += document->fillPlaces(rows);
+        else if (document->fillTable(table, rows))
+            ++tables;
+    }
+    report(70, QCoreApplication::translate("cPrint", "%1 places and %2 tables filled").arg(places).arg(tables));
+
+    for (; i < steps.count(); ++i)
+        if (type(i) == 1)
+            document->mailMerge(reportRows(db.execute(QStringLiteral("select * from tempmessages"))));
+
+    if (!document->save(copy, &error)) {
+        m_state.ui().message(nullptr, error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+class RunState;
+
+// Runs reports defined in _RPT / _RPTDETAIL: fills a working copy of the
+// report's template and leaves the template untouched.
+class cPrint {
+public:
+    // Percent done (30, 70, 100) and a line for the dialog's status bar.
+    using Progress = std::function<void(int percent, const QString& status)>;
+
+    static constexpr int KeepDays = 30;
+
+    explicit cPrint(RunState& state) : m_state(state) {}
+
+    // Runs the report's steps and returns the filled copy's path, or an empty
+    // string once the operator has been told why not.
+    QString PrintReport(qint64 reportId, const Progress& progress = {});
+
+    // The template of a report: a name without a folder lies in the home
+    // folder's "templates" folder.
+    QString templatePath(const QString& fileName) const;
+    QString reportsFolder() const;
+
+    // yyyymmdd_hhmmss.odt for the moment given, then -2, -3 ... when a copy
+    // of that second is already there.
+    static QString workingCopyPath(const QString& folder, const QDateTime& moment);
+    // Removes working copies last written more than KeepDays before `now`;
+    // returns how many went.
+    static int RemoveOldCopies(const QString& folder, const QDateTime& now);
+
+private:
+    bool runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
+
+    RunState& m_state;
+};

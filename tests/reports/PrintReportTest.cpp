@@ -1,0 +1,119 @@
+#include "OdtTemplate.h"
+#include "reports/OdtDocument.h"
+#include "reports/cPrint.h"
+#include "shell/base/Database.h"
+#include "support/ScriptedUI.h"
+#include "support/TestOffice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Step {
+    int type;
+    int table;
+    QString sql;
+    int onoff = 1;
+};
+
+const QString Body = "      <text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>\n"
+                     "      <table:table table:name=\"table1\">"
+                     "<table:table-row><table:table-cell><text:p>Plate</text:p></table:table-cell></table:table-row>"
+                     "<table:table-row><table:table-cell><text:p/></table:table-cell></table:table-row>"
+                     "</table:table>";
+
+const QString MakeLetters = "create table tempmessages as select 'Huda' as CUSTNAME union all select 'Omar'";
+
+void defineReport(Database& db, const QString& file, const QList<Step>& steps)
+{
+    db.insertRows("_RPT", {"RPTID", "RPTNAME", "WINDOWNAME", "ONOFF", "displayorder", "Rptfilename"},
+                  {{1, "Letter", "frmCustomers", 1, 1, file}});
+    QList<QVariantList> rows;
+    for (const Step& step : steps)
+        rows.append({rows.size() + 1, 1, step.type, step.onoff, step.table, step.sql, "0"});
+    db.insertRows("_RPTDETAIL",
+                  {"RPTDETAILID", "RPTID", "RPTDETAILTYPE", "ONOFF", "TABLENBR", "SQLStatement", "BINDVARS"}, rows);
+}
+
+}
+
+// The steps of a report against the text of the filled copy, or the message
+// the operator gets instead of one.
+TEST(PrintReport, RunsTheStepsOfAReport)
+{
+    const struct {
+        const char* name;
+        QList<Step> steps;
+        QString expected;
+        QString message;
+        bool templateThere = true;
+    } rows[] = {
+        {"places and a table, in any step order",
+         {{0, 1, "select '1-1' as PLATE union all select '2-2'"}, {0, 0, "select 'Salem' as CUSTNAME"}},
+         "Dear Salem\nPlate\n1-1\n2-2\n", {}},
+        {"a step switched off is skipped", {{0, 0, "select 'Salem' as CUSTNAME", 0}}, "Dear x\nPlate\n\n", {}},
+        {"no data steps: the template's text", {}, "Dear x\nPlate\n\n", {}},
+        {"mail merge over a work table dropped first (absent: no failure) then built",
+         {{1, 0, {}}, {-2, 0, MakeLetters}, {-3, 0, {}}}, "Dear Huda\nPlate\n\n\nDear Omar\nPlate\n\n", {}},
+        {"a query the database rejects ends the run", {{0, 0, "select nothing from nowhere"}}, {},
+         "The report stopped"},
+        {"a missing file is named", {}, {}, "not found", false},
+    };
+    for (const auto& row : rows) {
+        TestOffice office;
+        QDir().mkpath(office.file("templates"));
+        if (row.templateThere)
+            writeTemplate(office.file("templates/letter.odt"), Body);
+        defineReport(office.db(), "letter.odt", row.steps);
+        QList<int> percents;
+        const QString copy = cPrint(office.state()).PrintReport(1, [&](int percent, const QString&) {
+            percents.append(percent);
+        });
+        if (!row.message.isEmpty()) {
+            EXPECT_TRUE(copy.isEmpty()) << row.name;
+            EXPECT_TRUE(office.ui().lastMessage().contains(row.message)) << row.name;
+            continue;
+        }
+        ASSERT_FALSE(copy.isEmpty()) << row.name << office.ui().lastMessage().toStdString();
+        EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(office.file("reports")).absoluteFilePath()) << row.name;
+        EXPECT_EQ(percents, (QList<int>{30, 70, 100})) << row.name;
+        QString error;
+        EXPECT_EQ(OdtDocument::open(copy, &error)->text(), row.expected) << row.name;
+        EXPECT_EQ(OdtDocument::open(office.file("templates/letter.odt"), &error)->text(), "Dear x\nPlate\n\n")
+            << row.name;
+    }
+}
+
+// Copies of one second are told apart; copies older than the kept days go.
+TEST(PrintReport, WorkingCopiesAreNamedByTheMomentAndExpire)
+{
+    TestOffice office;
+    const QString folder = office.home();
+    const QDateTime moment(QDate(2003, 3, 5), QTime(14, 7, 9));
+    QStringList names;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = cPrint::workingCopyPath(folder, moment);
+        names.append(QFileInfo(path).fileName());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(names, (QStringList{"20030305_140709.odt", "20030305_140709-2.odt", "20030305_140709-3.odt"}));
+
+    const struct {
+        const char* file;
+        int ageDays;
+        bool kept;
+    } ages[] = {{"old.odt", cPrint::KeepDays + 1, false}, {"recent.odt", cPrint::KeepDays - 1, true}};
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto& age : ages) {
+        QFile file(QDir(folder).filePath(age.file));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.setFileTime(now.addDays(-age.ageDays), QFileDevice::FileModificationTime));
+    }
+    cPrint::RemoveOldCopies(folder, now);
+    for (const auto& age : ages)
+        EXPECT_EQ(QFileInfo::exists(QDir(folder).filePath(age.file)), age.kept) << age.file;
+}
