@@ -118,6 +118,267 @@
     </message>
 </context>
 <context>
+    <name>F2M0</name>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>LoginID</source>
+        <translation>اسم الدخول</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>كلمة المرور الحالية</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>كلمة المرور الجديدة</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>كلمة المرور الجديدة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Favourite screen</source>
+        <translation>الشاشة المفضلة</translation>
+    </message>
+    <message>
+        <source>Store password on this workstation</source>
+        <translation>حفظ كلمة المرور على هذا الجهاز</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>كلمة المرور الحالية غير صحيحة</source>
+        <translation>كلمة المرور الحالية غير صحيحة</translation>
+    </message>
+</context>
+<context>
+    <name>F2M1</name>
+    <message>
+        <source>Users</source>
+        <translation>المستخدمون</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>LoginID</source>
+        <translation>اسم الدخول</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>كلمة المرور الجديدة</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>كلمة المرور الجديدة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Favourite screen</source>
+        <translation>الشاشة المفضلة</translation>
+    </message>
+    <message>
+        <source>Expires on</source>
+        <translation>تنتهي صلاحيته في</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>نسبة الخصم %</translation>
+    </message>
+    <message>
+        <source>Suspended</source>
+        <translation>موقوف</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Users </source>
+        <translation>المستخدمون </translation>
+    </message>
+    <message>
+        <source>New User </source>
+        <translation>مستخدم جديد </translation>
+    </message>
+    <message>
+        <source>لا يمكن حذف هذه المستخدم فى الوقت الحالى حيث انة الوحيد الموجود بالنظام - يجب ان يحتوى النظام على مستخدم واحد على الاقل</source>
+        <translation>لا يمكن حذف هذا المستخدم في الوقت الحالي حيث إنه الوحيد الموجود بالنظام - يجب أن يحتوي النظام على مستخدم واحد على الأقل</translation>
+    </message>
+</context>
+<context>
+    <name>F2M2</name>
+    <message>
+        <source>User rights</source>
+        <translation>صلاحيات المستخدمين</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>F1 - Archive</source>
+        <translation>F1 - الأرشيف</translation>
+    </message>
+    <message>
+        <source>F2 - Security</source>
+        <translation>F2 - الأمان</translation>
+    </message>
+    <message>
+        <source>F3 - Data</source>
+        <translation>F3 - البيانات</translation>
+    </message>
+    <message>
+        <source>F4- Accounting</source>
+        <translation>F4 - الحسابات</translation>
+    </message>
+    <message>
+        <source>F5- Rent</source>
+        <translation>F5 - التأجير</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>1-</source>
+        <translation>1-</translation>
+    </message>
+    <message>
+        <source>2-</source>
+        <translation>2-</translation>
+    </message>
+    <message>
+        <source>3-</source>
+        <translation>3-</translation>
+    </message>
+    <message>
+        <source>4-</source>
+        <translation>4-</translation>
+    </message>
+    <message>
+        <source>5-</source>
+        <translation>5-</translation>
+    </message>
+    <message>
+        <source>6-</source>
+        <translation>6-</translation>
+    </message>
+    <message>
+        <source>7-</source>
+        <translation>7-</translation>
+    </message>
+    <message>
+        <source>8-</source>
+        <translation>8-</translation>
+    </message>
+    <message>
+        <source>9-</source>
+        <translation>9-</translation>
+    </message>
+    <message>
+        <source>Black: allowed. Cyan: refused. A click changes the right.</source>
+        <translation>الأسود: مسموح. السماوي: ممنوع. النقر يغيّر الصلاحية.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>System Users</source>
+        <translation>مستخدمو النظام</translation>
+    </message>
+</context>
+<context>
     <name>F3M0O</name>
     <message>
         <source>Search for Customer</source>
@@ -564,6 +825,25 @@ Its copy from before the upgrade is kept in:
     </message>
 </context>
 <context>
+    <name>POPmessages</name>
+    <message>
+        <source>Messages From System</source>
+        <translation>رسائل من النظام</translation>
+    </message>
+    <message>
+        <source>Do not show this message again (Current Session only)</source>
+        <translation>لا تعرض هذه الرسالة مرة أخرى (في هذه الجلسة فقط)</translation>
+    </message>
+    <message>
+        <source>Do not show any message (Current Session only)</source>
+        <translation>لا تعرض أي رسالة (في هذه الجلسة فقط)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
     <name>PictureSlot</name>
     <message>
         <source>Pictures</source>
@@ -791,6 +1071,21 @@ Go to that copy and work on there, or close it and open the program again. If yo
     </message>
 </context>
 <context>
+    <name>cDevelper</name>
+    <message>
+        <source>Window Table for %1</source>
+        <translation>جدول الشاشة %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one row for this screen in _WindowTable</source>
+        <translation>أدخل صفاً واحداً على الأقل لهذه الشاشة في _WindowTable</translation>
+    </message>
+    <message>
+        <source>Every definition row of %1 is replaced by rows made from its controls. Go on?</source>
+        <translation>ستُستبدل كل صفوف تعريف %1 بصفوف تُبنى من عناصرها. هل تتابع؟</translation>
+    </message>
+</context>
+<context>
     <name>cJournal</name>
     <message>
         <source>من السجل</source>
@@ -833,6 +1128,28 @@ Go to that copy and work on there, or close it and open the program again. If yo
     </message>
 </context>
 <context>
+    <name>cReminder</name>
+    <message>
+        <source>A reminder&apos;s query must be a single select statement.</source>
+        <translation>استعلام التذكير يجب أن يكون جملة select واحدة فقط.</translation>
+    </message>
+</context>
+<context>
+    <name>cSecurity</name>
+    <message>
+        <source>This operator is suspended and cannot log in.</source>
+        <translation>هذا المستخدم موقوف ولا يمكنه الدخول.</translation>
+    </message>
+    <message>
+        <source>This operator expired on %1 and cannot log in.</source>
+        <translation>انتهت صلاحية هذا المستخدم في %1 ولا يمكنه الدخول.</translation>
+    </message>
+    <message>
+        <source>At least one operator must keep the right to open the users screen and the user rights screen; nothing is changed.</source>
+        <translation>يجب أن يبقى مستخدم واحد على الأقل له صلاحية فتح شاشة المستخدمين وشاشة صلاحيات المستخدمين؛ لم يتغير شيء.</translation>
+    </message>
+</context>
+<context>
     <name>cWindow</name>
     <message>
         <source>This record no longer exists: another user deleted it after you opened it here. Nothing was saved.</source>
@@ -851,6 +1168,77 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Saved at </source>
         <translation>حُفظ في </translation>
+    </message>
+</context>
+<context>
+    <name>ctrWindowTable</name>
+    <message>
+        <source>Window Table</source>
+        <translation>جدول الشاشة</translation>
+    </message>
+    <message>
+        <source>Screen definition</source>
+        <translation>تعريف الشاشة</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>قراءة</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>إعادة التوليد</translation>
+    </message>
+    <message>
+        <source>Add new fields</source>
+        <translation>إضافة الحقول الجديدة</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>تخزين</translation>
+    </message>
+    <message>
+        <source>Layout snapshot</source>
+        <translation>لقطة التخطيط</translation>
+    </message>
+    <message>
+        <source>Combo-box lists</source>
+        <translation>قوائم الاختيار</translation>
+    </message>
+    <message>
+        <source>Combo box</source>
+        <translation>قائمة الاختيار</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>القيم</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الترتيب</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation>الصفوف: %1</translation>
     </message>
 </context>
 <context>
@@ -2539,6 +2927,14 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>New Message </source>
         <translation>رسالة جديدة </translation>
     </message>
+    <message>
+        <source>Query</source>
+        <translation>الاستعلام</translation>
+    </message>
+    <message>
+        <source>One select statement; each row it gives is a reminder, its first column added to the name.</source>
+        <translation>جملة select واحدة؛ كل صف تعيده تذكير، ويضاف عموده الأول إلى الاسم.</translation>
+    </message>
 </context>
 <context>
     <name>frmRentCar</name>
@@ -3106,6 +3502,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Car #</source>
         <translation>رقم السيارة</translation>
+    </message>
+    <message>
+        <source>This journal belongs to a rental contract or a ledger entry; change it on the screen that made it.</source>
+        <translation>هذا القيد يخص عقد إيجار أو قيدا يدويا؛ عدّله من الشاشة التي أنشأته.</translation>
     </message>
 </context>
 <context>

@@ -136,14 +136,28 @@ void frmVoucher::storePayment(qint64 journal)
                          + QStringLiteral(" where JOURNALID = ") + SqlValue::number(journal));
 }
 
+bool frmVoucher::ownJournal(qint64 journal)
+{
+    // Every journal opens here, but this voucher's rule would replace the lines
+    // of a contract or of a manual entry.
+    const RowSet owners = state().db().execute(
+        QStringLiteral("select count(*) as CountOp from JOURNAL where JOURNALID = ") + SqlValue::number(journal)
+        + QStringLiteral(" and (FROMACCOUNT <> 0 or JOURNALID in (select JOURNALID from RENT))"));
+    if (owners.value(0, QStringLiteral("CountOp")).toLongLong() == 0)
+        return true;
+    state().ui().message(
+        this, tr("This journal belongs to a rental contract or a ledger entry; change it on the screen that made it."));
+    return false;
+}
+
 void frmVoucher::Save()
 {
     if (idText().isEmpty())
         return;
     run(QStringLiteral("cmdSave_Click"), [this] {
-        if (!state().service<cValidation>().ValidateWindow(this))
-            return;
         qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
+        if (!ownJournal(journal) || !state().service<cValidation>().ValidateWindow(this))
+            return;
         try {
             accounting().SaveAndPost(this, keyCondition(), [this, &journal] {
                 storePayment(journal);
@@ -162,7 +176,8 @@ void frmVoucher::Delete()
         return;
     bool deleted = false;
     run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
-        deleted = accounting().DeleteJournal(this, SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong());
+        const qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
+        deleted = ownJournal(journal) && accounting().DeleteJournal(this, journal);
     });
     if (deleted)
         close();

@@ -45,6 +45,8 @@ private:
     // Cash or cheque: a pair of option buttons the engine does not bind.
     void showPayment();
     void storePayment(qint64 journal);
+    // False, with a message, for a journal another screen posts.
+    bool ownJournal(qint64 journal);
     cAccounting& accounting();
 
     Kind m_kind;

@@ -257,3 +257,38 @@ TEST(frmVoucher, KeysGoWhereTheClerkTypes)
         }
     }
 }
+
+// A contract's journal or a ledger entry opened on a voucher screen keeps
+// the lines its own screen posted, and is not deleted from there.
+TEST(frmVoucher, LeavesOtherScreensJournalsAlone)
+{
+    const struct {
+        const char* what;
+        bool contract;
+        qint64 fromAccount;
+        bool refused;
+    } rows[] = {
+        {"a contract's journal", true, 0, true},
+        {"a ledger entry", false, 1200, true},
+        {"a voucher", false, 0, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        Database& db = office.db();
+        const qint64 journal =
+            db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}, {"AMOUNT", 8.0}, {"FROMACCOUNT", r.fromAccount}});
+        db.insert("JOURNALDETAIL", "JOURNALDETAILID",
+                  {{"JOURNALID", journal}, {"AMOUNT", 8.0}, {"ACCOUNTNUMBER", 1200}, {"DEBITORCREDIT", 1}});
+        if (r.contract)
+            db.insert("RENT", "RENTID", {{"NAME", "عقد"}, {"JOURNALID", journal}});
+        auto screen = openScreen(office, "frmIncomeGeneral");
+        press(screen.get(), Qt::Key_F12);
+        EXPECT_EQ(office.ui().messages.size(), r.refused ? 1 : 0);
+        EXPECT_EQ(lines(db, journal).join(',').toStdString(), r.refused ? "D1200 8 " : "D1100 8 قيد,C4300 8 قيد");
+        office.ui().answers = {true};
+        press(screen.get(), Qt::Key_F11);
+        EXPECT_EQ(voucher(db, journal).isEmpty(), !r.refused);
+        EXPECT_EQ(office.ui().messages.size(), r.refused ? 2 : 0);
+    }
+}
