@@ -2,6 +2,7 @@
 
 #include "engine/ControlAccess.h"
 #include "engine/ScreenFocus.h"
+#include "engine/cDevelper.h"
 #include "engine/cValidation.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/KeyRoutines.h"
@@ -10,6 +11,7 @@
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
+#include "shell/base/cSecurity.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -90,6 +92,14 @@ qint64 DataScreen::firstRecord(const QString& condition)
 
 bool DataScreen::event(QEvent* event)
 {
+    // Ahead of the screen's own keys: frmEmployee takes Shift+F9 whatever else is held.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F9 && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+            openDesigner();
+            return true;
+        }
+    }
     if (event->type() == QEvent::Show && !m_loaded) {
         m_loaded = true;
         load();
@@ -107,6 +117,16 @@ void DataScreen::keyPressEvent(QKeyEvent* event)
         return;
     if (!KeyRoutines::dataScreenKey(m_state, this, event->key()))
         QDialog::keyPressEvent(event);
+}
+
+void DataScreen::openDesigner()
+{
+    // Whoever may change the office's options (F3, 4) may change its screens.
+    run(QStringLiteral("ShowWindowTable"), [this] {
+        if (cSecurity(m_state).HasMenuRight(QStringLiteral("F3M"), 4))
+            m_state.service<cDevelper>().ShowWindowTable(objectName(), this);
+    });
+    takeKeyboard();
 }
 
 void DataScreen::done(int result)

@@ -80,6 +80,8 @@ protected:
 
 private:
     void takeKeyboard();
+    // Ctrl+Shift+F9: the screen-definition designer on this screen.
+    void openDesigner();
     QString buttonCaption(const QString& name) const;
 
     RunState& m_state;

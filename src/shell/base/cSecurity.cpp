@@ -43,6 +43,14 @@ QString cSecurity::FavouriteWindow(const QString& loginId)
     return rs.isEmpty() ? QString() : rs.text(0, QStringLiteral("FavouriteWindow")).trimmed();
 }
 
+bool cSecurity::HasMenuRight(const QString& menu, int button)
+{
+    const RowSet rights = m_state.db().execute(
+        QStringLiteral("select * from group_func where operatorid = ") + SqlValue::number(GetOperatorID(m_state.CurrentLoginId))
+        + QStringLiteral(" and menu_name = '") + SqlValue::text(menu) + QLatin1Char('\''));
+    return !rights.isEmpty() && Configuration::toBoolean(rights.text(0, QStringLiteral("command%1").arg(button)));
+}
+
 void cSecurity::SecureTheMenu(QWidget* menu)
 {
     Database& db = m_state.db();

@@ -21,6 +21,9 @@ public:
     // Enables command1..command9 of a menu screen by the operator's rights;
     // without a rights row only command0 stays usable.
     void SecureTheMenu(QWidget* menu);
+    // True when the operator's rights open button `button` of menu screen
+    // `menu` ("F3M", 4); without a rights row for that menu, false.
+    bool HasMenuRight(const QString& menu, int button);
 
 private:
     RunState& m_state;

@@ -1,0 +1,282 @@
+// The screen-definition designer as the administrator uses it: the window
+// shown over a screen, buttons pressed, values typed where the cursor is.
+#include "engine/EngineSetup.h"
+#include "engine/cDevelper.h"
+#include "rental/RentalScreens.h"
+#include "schema/MetadataWriter.h"
+#include "shell/base/ScreenRegistry.h"
+#include "shell/base/SqlValue.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Screen = u"frmFive"_s;
+
+// A screen built from "kind:name[:caption]" entries, in that order.
+QWidget* buildScreen(const QStringList& controls)
+{
+    auto* screen = new QDialog;
+    screen->setObjectName(Screen);
+    for (const QString& entry : controls) {
+        const QStringList part = entry.split(u':');
+        QWidget* w = nullptr;
+        if (part[0] == u"combo"_s)
+            w = new QComboBox(screen);
+        else if (part[0] == u"date"_s)
+            w = new QDateEdit(screen);
+        else if (part[0] == u"label"_s)
+            w = new QLabel(part.value(2), screen);
+        else
+            w = new QLineEdit(screen);
+        w->setObjectName(part[1]);
+    }
+    return screen;
+}
+
+std::string rows(Database& db, const QString& sql)
+{
+    const RowSet rs = db.execute(sql);
+    QStringList lines;
+    for (int r = 0; r < rs.count(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < rs.columns().size(); ++c)
+            cells << rs.value(r, c).toString();
+        lines << cells.join(u'|');
+    }
+    return lines.join(u' ').toStdString();
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// Typed key by key wherever the cursor is, as it moves (into a cell's editor).
+void typeText(const QString& text)
+{
+    for (const QChar ch : text)
+        ScreenChecks::type(QApplication::focusWidget(), QString(ch));
+}
+
+QString focusedName()
+{
+    const QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+const QString Details = u"select WINDOWCONTROL, [COLUMN], TYPE, GRIDORDER, IDENTIFIER from _WINDOWTABLEDETAILS where "
+                        "WINDOWTABLEID in (select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmFive') "
+                        "order by WINDOWTABLEDETAILSID"_s;
+const QString Lists = u"select COLUMNNAME, COMBOBOXVALUE, DISPLAYORDER, [DEFAULT] from _SCREENCOMBOBOX where "
+                      "WINDOWNAME = 'frmFive' order by SCREENCOMBOBOXID"_s;
+const QString Snapshot = u"select CONTROLNAME, CONTROLINDEX, CONTROLVALUE, LANGUAGE, ONOFF from _screencontrol where "
+                         "WINDOWNAME = 'frmFive' order by SCREENCONTROLID"_s;
+const QStringList Five{u"edit:txtID"_s, u"edit:txtNAME"_s, u"edit:dfsComments"_s, u"combo:dfcFrequency"_s,
+                       u"date:dfdReminderDate"_s};
+
+void click(QDialog* d, const char* button)
+{
+    ScreenChecks::click(d, QLatin1String(button));
+}
+
+}
+
+TEST(Designer, EdgeCases)
+{
+    using Script = std::function<QString(QDialog*)>;
+    const struct {
+        const char* what;
+        QStringList controls;
+        const char* table;  // of the _WINDOWTABLE row; none without
+        std::function<void(Database&, qint64)> before;
+        QList<bool> answers;
+        Script script;
+        const QString& dump;
+        const char* stored;
+        const char* seen;
+        int messages;
+    } cases[] = {
+        {"regenerating the five-control screen", Five, "_reminder", {}, {},
+         [](QDialog* d) { click(d, "command2"); return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text(); },
+         Details,
+         "txtName|NAME|1|2|0 txtID|_reminderID|0|1|1 dfsComments|COMMENTS|1|3|0 dfcFrequency|FREQUENCY|1|4|0 "
+         "dfdReminderDate|REMINDERDATE|2|5|0",
+         "Rows: 5", 0},
+        {"list and time fields", {u"edit:txtID"_s, u"combo:dfgCarID"_s, u"date:dftExitTime"_s, u"edit:dfIDNUM"_s}, "RENT",
+         {}, {}, [](QDialog* d) { click(d, "command2"); return QString(); }, Details,
+         "txtName|NAME|1|2|0 txtID|RENTID|0|1|1 dfgCarID|CARID|4|3|0 dftExitTime|EXITTIME|5|4|0 dfIDNUM|DNUM|1|5|0", "",
+         0},
+        {"regeneration declined", Five, "_reminder",
+         [](Database& db, qint64 t) { MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s); }, {false},
+         [](QDialog* d) { click(d, "command2"); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+        {"a failing regeneration keeps the old rows", Five + QStringList{u"edit:dfsBoom"_s}, "_reminder",
+         [](Database& db, qint64 t) {
+             MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s);
+             db.executeNative(u"CREATE TRIGGER boom BEFORE INSERT ON _WINDOWTABLEDETAILS WHEN NEW.WINDOWCONTROL = "
+                              "'dfsBoom' BEGIN SELECT RAISE(ABORT, 'boom'); END"_s);
+         },
+         {}, [](QDialog* d) { click(d, "command2"); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+        {"new fields only, twice", Five, "_reminder",
+         [](Database& db, qint64 t) {
+             MetadataWriter m(db, Screen);
+             m.identifier(t, u"REMINDERID"_s, u"n"_s);
+             m.field(t, u"DFSCOMMENTS"_s, u"MESSAGE"_s, MetadataWriter::Text, {}, 3);
+         },
+         {},
+         [](QDialog* d) {
+             click(d, "command6");
+             click(d, "command6");
+             return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text();
+         },
+         Details,
+         "txtID|REMINDERID|0|1|1 DFSCOMMENTS|MESSAGE|1|3|0 dfcFrequency|FREQUENCY|1|-1|0 "
+         "dfdReminderDate|REMINDERDATE|2|-1|0",
+         "Rows: 4", 0},
+        {"no _windowtable row", Five, nullptr, {}, {},
+         [](QDialog* d) {
+             click(d, "command2");
+             click(d, "command6");
+             return QString();
+         },
+         Details, "", "", 2},
+        {"three values typed in a row", Five, "_reminder",
+         [](Database& db, qint64 t) { MetadataWriter(db, Screen).field(t, u"dfcFrequency"_s, u"FREQUENCY"_s, MetadataWriter::Text); },
+         {},
+         [](QDialog* d) {
+             ScreenChecks::control<QTabWidget>(d, u"SSTab1"_s)->setCurrentIndex(1);
+             auto* order = ScreenChecks::control<QLineEdit>(d, u"txtOrder"_s);
+             order->setFocus();
+             order->selectAll();
+             QTest::keyClicks(order, u"7"_s);
+             press(Qt::Key_Tab);
+             for (const QString& value : {u"يومي"_s, u"أسبوعي"_s}) {
+                 typeText(value);
+                 press(Qt::Key_Return);
+             }
+             typeText(u"شهري"_s);
+             ScreenChecks::control<QAbstractButton>(d, u"dffDefault"_s)->setChecked(true);
+             click(d, "command5");
+             const int listed = ScreenChecks::control<QListWidget>(d, u"List1"_s)->count();
+             return focusedName() + u' ' + ScreenChecks::control<QLineEdit>(d, u"txtOrder"_s)->text() + u' '
+                  + QString::number(listed);
+         },
+         Lists, "dfcFrequency|يومي|7|0 dfcFrequency|أسبوعي|8|0 dfcFrequency|شهري|9|1", "txtvalue 10 3", 0},
+        {"the layout snapshot, taken twice", {u"edit:txtID"_s, u"label:lblComments:Comments"_s, u"edit:dfsComments"_s},
+         "_reminder", {}, {},
+         [](QDialog* d) {
+             click(d, "command7");
+             click(d, "command7");
+             return QString();
+         },
+         Snapshot, "txtID|0||ar-eg|0 lblComments|0|Comments|ar-eg|0 dfsComments|0||ar-eg|0", "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestOffice office;
+        Database& db = office.db();
+        const QStringList controls = c.controls;
+        office.state().screens().add(Screen, [controls](RunState&, QWidget*) { return buildScreen(controls); });
+        const qint64 table = c.table ? MetadataWriter(db, Screen).table(QLatin1String(c.table), 1, u"five"_s) : 0;
+        if (c.before)
+            c.before(db, table);
+        const std::string others = rows(db, u"select * from _WINDOWTABLEDETAILS where WINDOWTABLEID <> "_s
+                                                + SqlValue::number(table));
+        office.ui().answers = c.answers;
+        QString seen;
+        office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            seen = c.script(d);
+        });
+        office.state().service<cDevelper>().ShowWindowTable(Screen);
+        EXPECT_EQ(rows(db, c.dump), c.stored);
+        EXPECT_EQ(seen.toStdString(), c.seen);
+        EXPECT_EQ(office.ui().messages.size(), c.messages);
+        for (const auto& m : office.ui().messages)
+            EXPECT_EQ(m.text, u"Please enter at least one row for this screen in _WindowTable"_s);
+        EXPECT_EQ(rows(db, u"select * from _WINDOWTABLEDETAILS where WINDOWTABLEID <> "_s + SqlValue::number(table)),
+                  others);
+    }
+}
+
+// A label changed in the grid reaches the table on Store; the clicked cell is
+// on the clipboard.
+TEST(Designer, GridEditsAreStored)
+{
+    TestOffice office;
+    Database& db = office.db();
+    office.state().screens().add(Screen, [](RunState&, QWidget*) { return buildScreen(Five); });
+    MetadataWriter m(db, Screen);
+    const qint64 table = m.table(u"_reminder"_s, 1, u"five"_s);
+    m.field(table, u"dfsComments"_s, u"MESSAGE"_s, MetadataWriter::Text, u"ملاحظات"_s, 3);
+    QString copied, caption;
+    office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        caption = d->windowTitle();
+        auto* grid = ScreenChecks::control<QTableView>(d, u"DataGrid1"_s);
+        int label = 0;
+        while (grid->model()->headerData(label, Qt::Horizontal).toString() != u"COLUMNLABEL"_s)
+            ASSERT_LT(++label, grid->model()->columnCount());
+        const QModelIndex cell = grid->model()->index(0, label);
+        grid->scrollTo(cell);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+        copied = QApplication::clipboard()->text();
+        press(Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        typeText(u"الملاحظات"_s);
+        press(Qt::Key_Return);
+        // The cell takes the text once the editor has closed.
+        QApplication::processEvents();
+        click(d, "command3");
+    });
+    office.state().service<cDevelper>().ShowWindowTable(Screen);
+    EXPECT_EQ(caption, u"Window Table for frmFive"_s);
+    EXPECT_EQ(copied, u"ملاحظات"_s);
+    EXPECT_EQ(rows(db, u"select COLUMNLABEL from _WINDOWTABLEDETAILS where WINDOWTABLEID = "_s + SqlValue::number(table)),
+              "الملاحظات");
+}
+
+// Ctrl+Shift+F9 on a data screen opens the designer for an operator who may
+// use the options screen, and does nothing for the others.
+TEST(Designer, CtrlShiftF9OpensItForWhoMayChangeOptions)
+{
+    const struct { const char* screen; int optionsRight; const char* shown; } cases[] = {
+        {"frmCustomers", 1, "ctrWindowTable"},
+        {"frmCustomers", 0, ""},
+        {"frmEmployee", 1, "ctrWindowTable"},
+        {"frmEmployee", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.screen) + (c.optionsRight ? " with" : " without") + " the right");
+        TestOffice office;
+        office.loginAs(u"ADMIN"_s);
+        installEngine(office.state());
+        registerRentalScreens(office.state().screens());
+        office.db().command(u"update group_func set command4 = "_s + SqlValue::number(c.optionsRight)
+                            + u" where menu_name = 'F3M'"_s);
+        QString caption;
+        office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) { caption = d->windowTitle(); });
+        std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(c.screen), nullptr));
+        screen->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(office.ui().dialogsShown.join(u' ').toStdString(), c.shown);
+        EXPECT_EQ(caption.toStdString(), c.optionsRight ? "Window Table for " + std::string(c.screen) : "");
+    }
+}
