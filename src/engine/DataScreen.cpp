@@ -76,7 +76,8 @@ void DataScreen::load()
             ok->setDefault(true);
     }
     run(QStringLiteral("Form_Load"), [this] {
-        const qint64 key = firstRecord(m_definition.condition);
+        const qint64 key = firstRecord(m_definition.loadCondition.isEmpty() ? m_definition.condition
+                                                                           : m_definition.loadCondition);
         window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
                       this);
     });

@@ -23,6 +23,7 @@ public:
         QString table;                  // "_reminder"
         QString condition;              // "Where onoff =1 and REMINDERTYPE = 1 "
         QString pickerCondition;        // the open dialog's condition as a picker, when other
+        QString loadCondition;          // the first record's condition, when other
         QString openCaption;            // caption of the open dialog
         QString newCaption;             // caption of the new-record dialog
         QString nameField;              // name column the new-record dialog fills
@@ -55,9 +56,6 @@ protected:
     void connectCommands();
     // The first showing: set-up, then the first record.
     virtual void load();
-    // The key of the record load() shows: the one asked for, or the first
-    // of the screen's table under `condition`.
-    qint64 firstRecord(const QString& condition);
     // The further columns of a record made now; a screen adds what depends on
     // the moment, such as today's date.
     virtual cWindow::Fields newRecordFields() const { return m_definition.newFields; }
@@ -79,6 +77,9 @@ protected:
     QString idText() const;
 
 private:
+    // The key of the record load() shows: the one asked for, or the first
+    // of the screen's table under `condition`.
+    qint64 firstRecord(const QString& condition);
     void takeKeyboard();
     // Ctrl+Shift+F9: the screen-definition designer on this screen.
     void openDesigner();

@@ -1,10 +1,8 @@
 #include "rental/frmCars.h"
 #include "ui_frmCars.h"
 
-#include "engine/ScreenFocus.h"
 #include "engine/cValidation.h"
 #include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -21,6 +19,7 @@ DataScreen::Definition carsDefinition()
     d.condition = QStringLiteral("WHERE 1 = 1 order by carid,name");
     // A contract can only take a car that is free and in service.
     d.pickerCondition = QStringLiteral("WHERE RENTED = 0  and STOP = 0 order by carid,name");
+    d.loadCondition = QStringLiteral("WHERE RENTED = 0");
     d.openCaption = QCoreApplication::translate("frmCars", "Cars");
     d.newCaption = QCoreApplication::translate("frmCars", " New Car ");
     d.nameField = QStringLiteral("name");
@@ -82,22 +81,16 @@ void frmCars::showPictures()
 
 void frmCars::load()
 {
-    ScreenSetup::run(state(), this);
+    DataScreen::load();
     // A picker only shows the car: its opener disables the frames of fields,
-    // the name, pictures and ticks outside them are held here.
+    // the pictures and ticks outside them are held here.
     const bool picker = pickerMode();
-    m_ui->txtNAME->setReadOnly(picker);
     for (PictureSlot* slot : std::as_const(m_slots))
         slot->setReadOnly(picker);
     for (QCheckBox* tick : {m_ui->dffPrintinContract1, m_ui->dffPrintinContract2, m_ui->dffPrintinContract3,
                             m_ui->dffPrintinContract4, m_ui->dffPrintinContract5, m_ui->dffPrintinContract6})
         tick->setEnabled(!picker);
-    run(QStringLiteral("Form_Load"), [this] {
-        const qint64 key = firstRecord(QStringLiteral("WHERE RENTED = 0"));
-        window().Read(QStringLiteral("where carid = ") + QString::number(key), this);
-    });
     showPictures();
-    ScreenFocus::toFirstField(this);
 }
 
 void frmCars::New()
