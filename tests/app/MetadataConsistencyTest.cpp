@@ -1,12 +1,15 @@
 #include "app/Wiring.h"
 #include "engine/ControlAccess.h"
 #include "engine/DataScreen.h"
+#include "engine/cDevelper.h"
 #include "schema/MetadataWriter.h"
 #include "shell/base/AppError.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
+#include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
+#include <QDialog>
 #include <QSet>
 #include <QTableView>
 #include <QWidget>
@@ -283,4 +286,46 @@ TEST(MetadataConsistency, FindsADataScreenWhoseRowsAreSwitchedOff)
         db.command(QStringLiteral("update _GRIDTABLE set ONOFF = 1") + window);
     }
     EXPECT_GT(tried, 0);
+}
+
+// The designer regenerates the customer screen's rows from its controls; with
+// the shipped rows put back, every definition is whole again.
+TEST(MetadataConsistency, HoldsAfterARegeneratedScreenGetsItsShippedRowsBack)
+{
+    WiredOffice o;
+    Database& db = o.office.db();
+    const QString rowsOfScreen = QStringLiteral(" from _WINDOWTABLEDETAILS where WINDOWTABLEID = ")
+                               + SqlValue::number(db.execute(QStringLiteral(
+                                     "select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmCustomers'"))
+                                                      .value(0, 0)
+                                                      .toLongLong());
+    const auto dump = [&] {
+        const RowSet rs = db.execute(QStringLiteral("select *") + rowsOfScreen + QStringLiteral(" order by WINDOWTABLEDETAILSID"));
+        QList<QVariantList> rows;
+        for (int r = 0; r < rs.count(); ++r) {
+            QVariantList row;
+            for (int c = 0; c < rs.columns().size(); ++c)
+                row << rs.value(r, c);
+            rows << row;
+        }
+        return std::make_pair(rs.columns(), rows);
+    };
+    const auto shipped = dump();
+    QString identifier;
+    o.office.ui().onDialog(QStringLiteral("ctrWindowTable"), [&](QDialog* designer) {
+        ScreenChecks::click(designer, QStringLiteral("command2"));
+        identifier = db.execute(QStringLiteral("select [COLUMN]") + rowsOfScreen + QStringLiteral(" and IDENTIFIER = 1"))
+                         .text(0, QStringLiteral("COLUMN"));
+    });
+    o.office.state().service<cDevelper>().ShowWindowTable(QStringLiteral("frmCustomers"));
+    EXPECT_EQ(identifier, QStringLiteral("CustomerID"));
+
+    db.command(QStringLiteral("delete") + rowsOfScreen);
+    db.insertRows(QStringLiteral("_WINDOWTABLEDETAILS"), shipped.first, shipped.second);
+    EXPECT_TRUE(dump() == shipped);
+    MetadataCheck check(o.office.state());
+    EXPECT_EQ(check.dataScreensWithoutRows(), QStringList{});
+    EXPECT_EQ(check.missingControls(), QStringList{});
+    EXPECT_EQ(check.missingColumns(), QStringList{});
+    EXPECT_EQ(check.identifierCounts(), QStringList{});
 }
