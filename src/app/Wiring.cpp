@@ -4,11 +4,13 @@
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
+#include "reminders/cReminder.h"
 #include "rental/RentalScreens.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
 #include "shell/windows/SCRNlock.h"
 #include "shell/windows/SCRNlogoff.h"
+#include "shell/windows/SecurityScreens.h"
 #include "shell/windows/dlgAbout.h"
 #include "shell/windows/frmOptions.h"
 
@@ -28,10 +30,17 @@ Wiring::Wiring(RunState& state)
     // Before the login, so that every screen's set-up fills its combo boxes.
     installEngine(m_state);
     m_main.firstActivation = [this] { m_startUp.firstActivation(); };
+    m_main.reminderTick = [this] {
+        cReminder& reminders = m_state.service<cReminder>();
+        reminders.BuildReminders();
+        reminders.ShowReminders();
+    };
+    m_main.showReminders = [this] { m_state.service<cReminder>().ShowReminders(); };
 }
 
 void Wiring::registerScreens(ScreenRegistry& screens)
 {
+    registerSecurityScreens(screens);
     screens.add(QStringLiteral("SCRNlogoff"), make<SCRNlogoff>());
     screens.add(QStringLiteral("SCRNlock"), make<SCRNlock>());
     screens.add(QStringLiteral("dlgAbout"), make<dlgAbout>());

@@ -1,6 +1,7 @@
 #include "reminders/ReminderScreens.h"
 
 #include "reminders/POPcalendar.h"
+#include "reminders/POPmessages.h"
 #include "reminders/frmReminder.h"
 #include "shell/base/ScreenRegistry.h"
 
@@ -10,4 +11,6 @@ void registerReminderScreens(ScreenRegistry& screens)
                 [](RunState& state, QWidget* parent) { return new frmReminder(state, parent); });
     screens.add(QStringLiteral("POPcalendar"),
                 [](RunState& state, QWidget* parent) { return new POPcalendar(state, parent); });
+    screens.add(QStringLiteral("POPmessages"),
+                [](RunState& state, QWidget* parent) { return new POPmessages(state, parent); });
 }

@@ -2,5 +2,5 @@
 
 class ScreenRegistry;
 
-// Puts the diary and the calendar pop-up into the registry.
+// Puts the diary, the calendar and the message pop-ups into the registry.
 void registerReminderScreens(ScreenRegistry& screens);

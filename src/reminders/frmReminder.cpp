@@ -1,6 +1,9 @@
 #include "reminders/frmReminder.h"
 #include "ui_frmReminder.h"
 
+#include "reminders/cReminder.h"
+#include "shell/base/RunState.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -29,3 +32,16 @@ frmReminder::frmReminder(RunState& state, QWidget* parent)
 }
 
 frmReminder::~frmReminder() = default;
+
+void frmReminder::Save()
+{
+    const QString query = m_ui->dfsSQLREMINDERLIST->toPlainText().trimmed();
+    const QString refusal = query.isEmpty() ? QString() : cReminder::queryRefusal(query);
+    if (!refusal.isEmpty()) {
+        state().ui().message(this, refusal);
+        m_ui->SSTab1->setCurrentWidget(m_ui->tabQuery);
+        m_ui->dfsSQLREMINDERLIST->setFocus();
+        return;
+    }
+    DataScreen::Save();
+}

@@ -1,6 +1,7 @@
 #include "schema/DemoOffice.h"
 
 #include "schema/DemoContracts.h"
+#include "schema/DemoDueList.h"
 #include "schema/DemoFleet.h"
 #include "schema/LedgerSetup.h"
 #include "shell/base/Database.h"
@@ -199,4 +200,5 @@ void DemoOffice::insert(Database& db)
     }
     LedgerSetup::insertDemoEntries(db);
     DemoContracts::insert(db);
+    DemoDueList::insert(db);
 }

@@ -17,6 +17,8 @@ void ScreenMetadata::frmReminder(Database& db)
     // The notes are what the reminder engine shows the operator.
     m.field(rules, QStringLiteral("dfsComments"), QStringLiteral("Message"), MetadataWriter::Text,
             QStringLiteral("الرسالة"), 5, 260);
+    m.field(rules, QStringLiteral("dfsSQLREMINDERLIST"), QStringLiteral("SQLREMINDERLIST"), MetadataWriter::Text,
+            QStringLiteral("الاستعلام"));
 
     m.combo(QStringLiteral("dfcFrequency"),
             {QStringLiteral("مرة واحدة"), QStringLiteral("يومي"), QStringLiteral("أسبوعي"),

@@ -2,6 +2,7 @@
 
 #include "schema/DemoOffice.h"
 #include "schema/LedgerSetup.h"
+#include "schema/ReminderRules.h"
 #include "schema/Schema.h"
 #include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
@@ -81,6 +82,7 @@ void NewDatabase::create(const QString& path, bool demo)
         ScreenMetadata::insertAll(db);
         LedgerSetup::insertChart(db);
         LedgerSetup::insertRules(db);
+        ReminderRules::insert(db);
         if (demo)
             DemoOffice::insert(db);
         transaction.commit();

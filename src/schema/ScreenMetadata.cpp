@@ -13,6 +13,9 @@ void insertAll(Database& db)
     frmReminder(db);
     F1M0(db);
     F1M1(db);
+    F2M0(db);
+    F2M1(db);
+    F2M2(db);
     F3M0O(db);
     frmChartOfAccount(db);
     frmGLEntry(db);

@@ -58,6 +58,8 @@ QList<Window> everyWindow(Language language)
     look(&main);
     for (const QString& name : screens.names())
         office.ui().onDialog(name, [&look](QDialog* d) { look(d); });
+    // The rights screen asks for an operator as it opens.
+    office.ui().onDialog(QStringLiteral("frmGeneralOpen"), [&look](QDialog* d) { look(d); });
     for (int m = 1; m <= MenuTable::MenuCount; ++m) {
         main.openMenu(m);
         MenuScreen* menu = main.menu(m);

@@ -33,6 +33,11 @@ qint64 addRule(Database& db, const QString& name, int onoff = 1, int type = 1)
                      {{"REMINDERRULENAME", name}, {"ONOFF", onoff}, {"REMINDERTYPE", type}, {"Message", "رسالة"}});
 }
 
+// An office without the shipped due list: only a test's own rules.
+struct DiaryOffice : TestOffice {
+    DiaryOffice() { db().command("delete from _Reminder"); }
+};
+
 // The named columns of one rule, in order; empty texts when it is gone.
 QStringList columns(Database& db, qint64 key, const QStringList& names)
 {
@@ -49,7 +54,7 @@ QStringList columns(Database& db, qint64 key, const QStringList& names)
 // the diary's Delete closes only after a confirmed deletion.
 TEST(frmReminder, LoadOpenAndDeleteSeeOnlyActiveRulesOfItsType)
 {
-    TestOffice office;
+    DiaryOffice office;
     addRule(office.db(), "متوقفة", 0);
     addRule(office.db(), "نوع آخر", 1, 3);
     addRule(office.db(), "أولى");
@@ -94,7 +99,7 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name.toStdString());
-        TestOffice office;
+        DiaryOffice office;
         const qint64 existing = addRule(office.db(), "متوقفة", 0);  // not shown: the screen opens empty
         Diary diary(office);
         office.ui().onDialog("frmGeneralN", [&r](QDialog* dialog) {
@@ -127,7 +132,7 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
 // Typing completes from the list; a text the list lacks stays as typed.
 TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
 {
-    TestOffice office;
+    DiaryOffice office;
     installEngine(office.state());
     addRule(office.db(), "قاعدة");
     Diary diary(office);
@@ -156,5 +161,22 @@ TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
         QTest::keyClick(&diary, Qt::Key_F12);
         EXPECT_EQ(columns(office.db(), key, {"FREQUENCY"}), QStringList{stored});
         EXPECT_EQ(office.db().execute("select count(*) from _JOURNAL").value(0, 0).toInt(), 0) << stored.toStdString();
+    }
+}
+
+// A query other than one select is reported on Save and not stored.
+TEST(frmReminder, SaveRefusesAQueryThatIsNotOneSelect)
+{
+    DiaryOffice office;
+    installEngine(office.state());
+    const qint64 key = addRule(office.db(), "قاعدة");
+    Diary diary(office);
+    auto* query = control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST");
+    for (const auto& [sql, stored] : {std::pair{QString("delete from car"), false}, {QString("select name from car"), true}}) {
+        office.ui().messages.clear();
+        query->setPlainText(sql);
+        QTest::keyClick(&diary, Qt::Key_F12);
+        EXPECT_EQ(columns(office.db(), key, {"SQLREMINDERLIST"}).value(0) == sql, stored) << sql.toStdString();
+        EXPECT_EQ(office.ui().messages.isEmpty(), stored) << sql.toStdString();
     }
 }

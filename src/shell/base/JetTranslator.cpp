@@ -356,7 +356,7 @@ const QSet<QString>& jetFunctions()
         QStringLiteral("iif"),  QStringLiteral("nz"),    QStringLiteral("ucase"),
         QStringLiteral("lcase"), QStringLiteral("len"),  QStringLiteral("mid"),
         QStringLiteral("instr"), QStringLiteral("left"), QStringLiteral("right"),
-        QStringLiteral("now"),  QStringLiteral("date")};
+        QStringLiteral("now"),  QStringLiteral("date"),  QStringLiteral("dateadd")};
     return names;
 }
 
@@ -526,5 +526,10 @@ QStringList JetTranslator::postgresHelperFunctions()
               QStringLiteral("SELECT to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')")),
         f.arg(QStringLiteral("jet_date() RETURNS integer"), stable,
               QStringLiteral("SELECT to_char(current_date, 'YYYYMMDD')::integer")),
+        f.arg(QStringLiteral("jet_dateadd(i text, n bigint, d bigint) RETURNS integer"), imm,
+              QStringLiteral("SELECT to_char(to_date(d::text, 'YYYYMMDD') + CASE lower(i)"
+                             " WHEN 'd' THEN make_interval(days => n::int)"
+                             " WHEN 'm' THEN make_interval(months => n::int)"
+                             " WHEN 'yyyy' THEN make_interval(years => n::int) END, 'YYYYMMDD')::integer")),
     };
 }

@@ -16,7 +16,7 @@
 //  - select … into t from …  -> CREATE TABLE t AS SELECT … FROM …
 //  - "text"                  -> 'text'
 //  - a & b                   -> a || b
-//  - IIf( Nz( UCase( …       -> jet_iif( jet_nz( jet_ucase( … (see SqliteFunctions.h)
+//  - IIf( Nz( DateAdd( …     -> jet_iif( jet_nz( jet_dateadd( … (see SqliteFunctions.h)
 //  - [name], `name`          -> kept for SQLite, "name" for PostgreSQL
 //  - default (column, user)  -> quoted where the engine reserves the word
 //  - 15order                 -> 15 order; - - and / * never become a comment

@@ -175,6 +175,25 @@ void jetDate(sqlite3_context* ctx, int, sqlite3_value**)
     sqlite3_result_int64(ctx, today.year() * 10000LL + today.month() * 100 + today.day());
 }
 
+// Dates are stored as yyyymmdd numbers, so DateAdd works on those.
+void jetDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    for (int i = 0; i < 3; ++i)
+        if (isNull(argv[i]))
+            return sqlite3_result_null(ctx);
+    const qint64 stored = sqlite3_value_int64(argv[2]);
+    const QDate day(int(stored / 10000), int(stored / 100 % 100), int(stored % 100));
+    const QString interval = textOf(argv[0]).toLower();
+    const int n = int(sqlite3_value_int64(argv[1]));
+    const QDate moved = interval == u"d" ? day.addDays(n)
+        : interval == u"m"               ? day.addMonths(n)
+        : interval == u"yyyy"            ? day.addYears(n)
+                                         : QDate();
+    if (!moved.isValid())
+        return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, moved.year() * 10000LL + moved.month() * 100 + moved.day());
+}
+
 using Impl = void (*)(sqlite3_context*, int, sqlite3_value**);
 
 struct Helper {
@@ -201,6 +220,7 @@ void registerJetFunctions(sqlite3* db)
         {"jet_instr", 2, jetInstr, true}, {"jet_instr", 3, jetInstr, true},
         {"jet_left", 2, jetLeft, true},   {"jet_right", 2, jetRight, true},
         {"jet_now", 0, jetNow, false},    {"jet_date", 0, jetDate, false},
+        {"jet_dateadd", 3, jetDateAdd, true},
     };
     for (const Helper& h : helpers) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (h.deterministic ? SQLITE_DETERMINISTIC : 0);

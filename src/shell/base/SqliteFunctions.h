@@ -15,6 +15,9 @@ class QSqlDatabase;
 //   jet_left(s, n), jet_right(s, n)
 //   jet_now()                    text "yyyy-MM-dd hh:mm:ss", local time
 //   jet_date()                   today as the integer yyyymmdd
+//   jet_dateadd(i, n, d)         the yyyymmdd date d moved by n days ('d'),
+//                                months ('m') or years ('yyyy'); null for
+//                                another interval or a date that is none
 // A null text argument gives null, as in Jet. Throws AppError on failure.
 void registerJetFunctions(sqlite3* db);
 

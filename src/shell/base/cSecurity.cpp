@@ -8,6 +8,8 @@
 #include "shell/base/SqlValue.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDate>
 #include <QWidget>
 
 bool cSecurity::IsValidUserPassword(const QString& loginId, const QString& password)
@@ -22,11 +24,44 @@ bool cSecurity::IsValidUserPassword(const QString& loginId, const QString& passw
     return true;
 }
 
+QString cSecurity::LoginRefusal(const QString& loginId)
+{
+    const RowSet rs = m_state.db().execute(QStringLiteral("select OPERATORSUSPENDED, EXPIRATIONDATE from operator where loginid = '")
+                                           + SqlValue::text(loginId.trimmed()) + QStringLiteral("'"));
+    if (rs.isEmpty())
+        return {};
+    if (rs.value(0, QStringLiteral("OPERATORSUSPENDED")).toInt() != 0)
+        return QCoreApplication::translate("cSecurity", "This operator is suspended and cannot log in.");
+    const qint64 expiry = rs.value(0, QStringLiteral("EXPIRATIONDATE")).toLongLong();
+    const QDate last(int(expiry / 10000), int(expiry / 100 % 100), int(expiry % 100));
+    if (last.isValid() && last < QDate::currentDate())
+        return QCoreApplication::translate("cSecurity", "This operator expired on %1 and cannot log in.")
+            .arg(last.toString(QStringLiteral("dd/MM/yyyy")));
+    return {};
+}
+
 qint64 cSecurity::GetOperatorID(const QString& loginId)
 {
     const RowSet rs = m_state.db().execute(QStringLiteral("select OPERATORID FROM OPERATOR WHERE LOGINID = '")
                                            + SqlValue::text(loginId) + QStringLiteral("'"));
     return rs.isEmpty() ? 0 : rs.value(0, QStringLiteral("OPERATORID")).toLongLong();
+}
+
+bool cSecurity::OthersKeepSecurity(qint64 operatorId)
+{
+    const RowSet rs = m_state.db().execute(
+        QStringLiteral("select count(*) as CountOp from group_func g, operator o where g.operatorid = o.operatorid"
+                       " and o.OPERATORSUSPENDED = 0 and g.menu_name = 'F2M' and g.command2 = 1 and g.command3 = 1"
+                       " and o.operatorid <> ")
+        + SqlValue::number(operatorId));
+    return rs.value(0, QStringLiteral("CountOp")).toLongLong() > 0;
+}
+
+QString cSecurity::lockOutMessage()
+{
+    return QCoreApplication::translate("cSecurity",
+                                       "At least one operator must keep the right to open the users screen and "
+                                       "the user rights screen; nothing is changed.");
 }
 
 QString cSecurity::GetOperatorName(qint64 operatorId)

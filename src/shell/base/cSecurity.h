@@ -13,7 +13,15 @@ public:
     // True when the login id exists and the password (already upper case)
     // encrypts to its stored text; sets CurrentOperatorName then.
     bool IsValidUserPassword(const QString& loginId, const QString& password);
+    // Why a known operator may not log in (suspended, or past his expiry
+    // date), as the login screen tells it; empty when he may.
+    QString LoginRefusal(const QString& loginId);
     qint64 GetOperatorID(const QString& loginId);
+    // True when an operator other than this one, not suspended, may open both
+    // the users screen and the rights screen (F2M buttons 2 and 3).
+    bool OthersKeepSecurity(qint64 operatorId);
+    // Why a change that would leave nobody looking after the operators is refused.
+    static QString lockOutMessage();
     QString GetOperatorName(qint64 operatorId);
     // The screen the operator wants opened right after login; empty for none.
     QString FavouriteWindow(const QString& loginId);

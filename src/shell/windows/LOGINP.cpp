@@ -113,6 +113,12 @@ void LOGINP::OK()
             m_ui->txtPassword->setFocus();
             return;
         }
+        if (const QString refusal = cSecurity(m_state).LoginRefusal(loginId); !refusal.isEmpty()) {
+            m_state.ui().message(this, refusal);
+            m_ui->txtPassword->clear();
+            m_ui->txtPassword->setFocus();
+            return;
+        }
         m_state.CurrentLoginId = loginId;
         if (ShellFrame* frame = m_state.ui().frame())
             frame->setStatusPanel(ShellFrame::LoginPanel, loginId);

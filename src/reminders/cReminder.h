@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class RunState;
+
+// Turns the active reminder rules into queued messages and shows them. The
+// main window builds and shows once after login; its button shows again.
+class cReminder {
+public:
+    // Queue rows are inserted this many to a statement, the progress bar
+    // moving between batches.
+    static constexpr int BatchSize = 500;
+
+    explicit cReminder(RunState& state) : m_state(state) {}
+
+    // Queues one message for a rule dated today and one per row of its query,
+    // all in one transaction. A hit the queue already holds (same rule, same
+    // title) is not queued again; RELEASEDATE records the day it was queued.
+    bool BuildReminders();
+    // Shows the queued messages one by one until the operator asks for no more.
+    bool ShowReminders();
+    bool DeleteQueueMessage(qint64 queueId);
+
+    // Why a rule's query is not run: empty for one plain select, which is all
+    // a reminder may run.
+    static QString queryRefusal(const QString& sql);
+
+    // Set by the message window: show no further message this time.
+    bool NoMore = false;
+
+private:
+    RunState& m_state;
+};
