@@ -3,6 +3,7 @@
 #include "schema/DemoContracts.h"
 #include "schema/DemoDueList.h"
 #include "schema/DemoFleet.h"
+#include "schema/DemoVouchers.h"
 #include "schema/LedgerSetup.h"
 #include "shell/base/Database.h"
 
@@ -200,5 +201,6 @@ void DemoOffice::insert(Database& db)
     }
     LedgerSetup::insertDemoEntries(db);
     DemoContracts::insert(db);
+    DemoVouchers::insert(db);
     DemoDueList::insert(db);
 }

@@ -292,3 +292,22 @@ TEST(frmVoucher, LeavesOtherScreensJournalsAlone)
         EXPECT_EQ(office.ui().messages.size(), r.refused ? 2 : 0);
     }
 }
+
+// The demo office's vouchers are posted: every journal has lines that
+// balance, and a car voucher's line names its car.
+TEST(frmVoucher, TheDemoOfficeHasPostedVouchers)
+{
+    TestOffice office(true, true);
+    Database& db = office.db();
+    EXPECT_EQ(number(db, "select count(*) from JOURNAL where JOURNALID not in (select JOURNALID from JOURNALDETAIL)"), 0);
+    EXPECT_EQ(unbalancedJournals(db), 0);
+    EXPECT_GT(number(db, "select count(*) from JOURNAL where CARID > 0"), 0);
+    EXPECT_EQ(number(db, "select count(*) from JOURNAL J where CARID > 0 and not exists (select * from JOURNALDETAIL "
+                         "D where D.JOURNALID = J.JOURNALID and D.RELATEDDETAIL = cast(J.CARID as text))"),
+              0);
+    // The accounts of the four voucher rules.
+    for (const qint64 account : {4100, 4300, 5100, 5600})
+        EXPECT_GT(number(db, "select count(*) from JOURNALDETAIL where ACCOUNTNUMBER = " + SqlValue::number(account)),
+                  0)
+            << account;
+}
