@@ -2818,6 +2818,55 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>frmPrint</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Available Reports</source>
+        <translation>التقارير المتاحة</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <source>Select print option</source>
+        <translation>اختر طريقة الطباعة</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>الشاشة</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>الطابعة</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>LibreOffice is not installed, so the report cannot be shown or printed. Install the package libreoffice-writer-nogui (Debian, Ubuntu).
+The filled document is kept as %1</source>
+        <translation>برنامج LibreOffice غير مثبت، فلا يمكن عرض التقرير أو طباعته. ثبّت الحزمة libreoffice-writer-nogui (ديبيان، أوبونتو).
+حُفظ المستند المعبأ باسم %1</translation>
+    </message>
+</context>
+<context>
     <name>frmReminder</name>
     <message>
         <source>Diary</source>

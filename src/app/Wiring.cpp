@@ -6,6 +6,8 @@
 #include "reminders/ReminderScreens.h"
 #include "reminders/cReminder.h"
 #include "rental/RentalScreens.h"
+#include "reports/ReportScreens.h"
+#include "reports/cPrint.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
 #include "shell/windows/SCRNlock.h"
@@ -49,11 +51,13 @@ void Wiring::registerScreens(ScreenRegistry& screens)
     registerReminderScreens(screens);
     registerJournalScreens(screens);
     registerAccountingScreens(screens);
+    registerReportScreens(screens);
 }
 
 void Wiring::start()
 {
     registerScreens(m_state.screens());
+    cPrint::RemoveOldCopies(m_state.homeFile(QStringLiteral("reports")), QDateTime::currentDateTime());
     m_startUp.run(&m_main);
 }
 

@@ -1,0 +1,6 @@
+#pragma once
+
+class ScreenRegistry;
+
+// Puts the report dialog into the registry.
+void registerReportScreens(ScreenRegistry& screens);

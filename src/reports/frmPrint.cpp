@@ -1,0 +1,115 @@
+#include "reports/frmPrint.h"
+#include "ui_frmPrint.h"
+
+#include "reports/cPrint.h"
+#include "shell/base/Database.h"
+#include "shell/base/RunState.h"
+#include "shell/base/SqlValue.h"
+#include "shell/base/cUI.h"
+
+#include <QKeyEvent>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int ReportIdRole = Qt::UserRole;
+constexpr int FileNameRole = Qt::UserRole + 1;
+
+}
+
+frmPrint::frmPrint(RunState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::frmPrint>())
+{
+    m_ui->setupUi(this);
+    const QDate today = QDate::currentDate();
+    m_ui->dtTo->setDate(today);
+    m_ui->dtFrom->setDate(today.addMonths(-12));
+    m_ui->List1->installEventFilter(this);
+    connect(m_ui->List1, &QListWidget::currentRowChanged, this, &frmPrint::showFileName);
+    connect(m_ui->List1, &QListWidget::itemDoubleClicked, this, &frmPrint::runSelected);
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmPrint::runSelected);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    if (parent)
+        ShowReportList(parent->objectName());
+}
+
+frmPrint::~frmPrint() = default;
+
+void frmPrint::ShowReportList(const QString& screenName)
+{
+    m_ui->List1->clear();
+    const RowSet reports = m_state.db().execute(
+        QStringLiteral("select rptid, RPTNAME, Rptfilename FROM _RPT where onoff = 1 and windowname = ")
+        + SqlValue::quoted(screenName) + QStringLiteral(" order by displayorder"));
+    for (int i = 0; i < reports.count(); ++i) {
+        auto* item = new QListWidgetItem(QString::number(i + 1) + QStringLiteral(". ")
+                                         + reports.text(i, QStringLiteral("RPTNAME")));
+        item->setData(ReportIdRole, reports.value(i, QStringLiteral("rptid")));
+        item->setData(FileNameRole, reports.text(i, QStringLiteral("Rptfilename")));
+        m_ui->List1->addItem(item);
+    }
+    m_ui->cmdOk->setEnabled(m_ui->List1->count() > 0);
+    if (m_ui->List1->count() > 0)
+        m_ui->List1->setCurrentRow(0);
+    showFileName();
+}
+
+void frmPrint::showFileName()
+{
+    const QListWidgetItem* item = m_ui->List1->currentItem();
+    m_ui->lblReportFileName->setText(item ? item->data(FileNameRole).toString() : QString());
+}
+
+bool frmPrint::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+            if (key - Qt::Key_1 < m_ui->List1->count())
+                m_ui->List1->setCurrentRow(key - Qt::Key_1);
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_ui->cmdOk->isEnabled())
+                runSelected();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPrint::runSelected()
+{
+    const QListWidgetItem* item = m_ui->List1->currentItem();
+    if (!item)
+        return;
+    const QList<QWidget*> controls{m_ui->List1, m_ui->fraDate, m_ui->fraOutput, m_ui->cmdOk, m_ui->cmdCancel};
+    for (QWidget* control : controls)
+        control->setEnabled(false);
+    const QString document = cPrint(m_state).PrintReport(
+        item->data(ReportIdRole).toLongLong(), [this](int, const QString& status) {
+            m_ui->StatusBar1->showMessage(status);
+            m_state.ui().processEvents();
+        });
+    for (QWidget* control : controls)
+        control->setEnabled(true);
+    if (!document.isEmpty())
+        output(document);
+}
+
+void frmPrint::output(const QString& document)
+{
+    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (office.isEmpty()) {
+        m_state.ui().message(
+            this, tr("LibreOffice is not installed, so the report cannot be shown or printed. Install the package "
+                     "libreoffice-writer-nogui (Debian, Ubuntu).\nThe filled document is kept as %1")
+                      .arg(document));
+        return;
+    }
+    // --view opens the copy read-only, so the report is not changed by mistake.
+    const QStringList arguments = m_ui->Option2->isChecked() ? QStringList{QStringLiteral("--headless"),
+                                                                            QStringLiteral("-p"), document}
+                                                              : QStringList{QStringLiteral("--view"), document};
+    m_state.ui().startProgram(this, office, arguments);
+}
