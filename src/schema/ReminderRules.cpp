@@ -58,6 +58,8 @@ void insert(Database& db)
                    {QStringLiteral("REMINDERTYPE"), 1},
                    {QStringLiteral("ONOFF"), 1},
                    {QStringLiteral("Message"), rule.message},
+                   // No day of their own: the diary shows 31/12/9999, never today.
+                   {QStringLiteral("REMINDERDATE"), 99991231},
                    {QStringLiteral("SQLREMINDERLIST"), rule.query},
                    {QStringLiteral("FREQUENCY"), QStringLiteral("يومي")}});
 }

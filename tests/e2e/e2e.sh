@@ -208,6 +208,11 @@ log_in() {
   main_win=$win
   shown "$login_win" && fail "the login window is still open"
   log "logged in: $(title "$main_win")"
+  # A second later the demo office's reminders pop up: no more of them for now.
+  until_ok "the reminders" active_of_kind DIALOG
+  log "reminder: $(title "$win")"
+  key Tab Tab space Return
+  until_ok "main window after the reminders" is_active "$main_win"
 }
 
 ijar_ended() { ! ijar_alive; }

@@ -52,6 +52,7 @@ TEST(ScreenSetup, LineEditsTakeLongTexts)
 {
     TestOffice office;
     installEngine(office.state());
+    office.db().command(u"delete from _Reminder"_s);
     const qint64 key = office.db().insert(u"_Reminder"_s, u"REMINDERID"_s,
                                           {{u"REMINDERRULENAME"_s, u"x"_s}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}, {u"Message"_s, u"x"_s}});
     frmReminder diary(office.state(), nullptr);
