@@ -60,6 +60,19 @@ void F2M1::Open()
     showNoExpiry();
 }
 
+void F2M1::Save()
+{
+    bool locksOut = false;
+    run(QStringLiteral("cmdSave_Click"), [this, &locksOut] {
+        locksOut = m_ui->dffOPERATORSUSPENDED->isChecked() && !idText().isEmpty()
+            && !cSecurity(state()).OthersKeepSecurity(idText().toLongLong());
+    });
+    if (locksOut)
+        state().ui().message(this, cSecurity::lockOutMessage());
+    else
+        DataScreen::Save();
+}
+
 void F2M1::showNoExpiry()
 {
     run(QStringLiteral("showNoExpiry"), [this] {

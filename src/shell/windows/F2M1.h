@@ -9,7 +9,8 @@ namespace Ui { class F2M1; }
 
 // The operators: name, login id (upper case), a new password typed twice,
 // favourite screen, suspension, expiry and discount. The last operator, and
-// the last one who may look after the others, cannot be deleted.
+// the last one who may look after the others, cannot be deleted, nor that one
+// suspended.
 class F2M1 : public DataScreen {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
 
     void New() override;
     void Open() override;
+    void Save() override;
     void Delete() override;
 
 protected:

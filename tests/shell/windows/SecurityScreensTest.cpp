@@ -144,11 +144,17 @@ TEST(F2M1, LoginIdUpperCasedPasswordEncryptedAndTheLastOperatorKept)
               u"لا يمكن حذف هذه المستخدم فى الوقت الحالى حيث انة الوحيد الموجود بالنظام - يجب ان يحتوى النظام على مستخدم واحد على الاقل"_s);
     EXPECT_EQ(o.office.db().execute(u"select * from operator"_s).count(), 1);
 
-    // With a second operator who has no rights, ADMIN still looks after everyone.
+    // With a second operator who has no rights, ADMIN still looks after
+    // everyone: he is neither deleted nor suspended.
     o.addOperator(u"CLERK"_s);
     QTest::keyClick(&screen, Qt::Key_F11);
     EXPECT_EQ(o.office.ui().lastMessage(), cSecurity::lockOutMessage());
     EXPECT_EQ(o.office.db().execute(u"select * from operator"_s).count(), 2);
+    o.office.ui().messages.clear();
+    control<QCheckBox>(&screen, u"dffOPERATORSUSPENDED"_s)->setChecked(true);
+    QTest::keyClick(&screen, Qt::Key_F12);
+    EXPECT_EQ(o.office.ui().lastMessage(), cSecurity::lockOutMessage());
+    EXPECT_EQ(o.office.db().execute(u"select * from operator where OPERATORSUSPENDED = 1"_s).count(), 0);
 }
 
 TEST(F2M2, RightsShowAsStoredPerOperatorAndSaveWritesFiveRows)
