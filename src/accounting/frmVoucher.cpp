@@ -22,7 +22,8 @@ DataScreen::Definition voucherDefinition(const frmVoucher::Kind& kind)
     DataScreen::Definition d;
     d.keyColumn = QStringLiteral("JOURNALID");
     d.table = QStringLiteral("JOURNAL");
-    d.condition = QStringLiteral("WHERE 1 = 1 ");
+    // Each kind lists and opens its own vouchers only.
+    d.condition = QStringLiteral("WHERE WINDOWNAME = ") + SqlValue::quoted(QLatin1String(kind.screen)) + QLatin1Char(' ');
     d.openCaption = QCoreApplication::translate("frmVoucher", kind.caption);
     d.newCaption = QCoreApplication::translate("frmVoucher", kind.newName);
     d.nameField = QStringLiteral("name");
@@ -99,10 +100,11 @@ void frmVoucher::load()
 
 cWindow::Fields frmVoucher::newRecordFields() const
 {
-    if (!m_kind.datedOnNew)
-        return {};
-    return {
-        {QStringLiteral("TRANSACTIONDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+    cWindow::Fields fields{{QStringLiteral("WINDOWNAME"), QString::fromLatin1(m_kind.screen)}};
+    if (m_kind.datedOnNew)
+        fields.append(
+            {QStringLiteral("TRANSACTIONDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()});
+    return fields;
 }
 
 void frmVoucher::New()

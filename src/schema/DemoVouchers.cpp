@@ -83,6 +83,7 @@ void DemoVouchers::insert(Database& db)
         const QString name = QString::fromUtf8(v.name);
         const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                                          {{QStringLiteral("NAME"), name},
+                                          {QStringLiteral("WINDOWNAME"), QString::fromLatin1(v.screen)},
                                           {QStringLiteral("AMOUNT"), v.amount},
                                           {QStringLiteral("TRANSACTIONDATE"), date},
                                           {QStringLiteral("CARID"), car},

@@ -40,6 +40,8 @@ QList<SchemaStep> Schema::steps()
          }},
         {2, QStringLiteral("a contract keeps the journal it is posted to"),
          [](Database& db) { addColumn(db, QStringLiteral("RENT"), SchemaTables::col::number("JOURNALID")); }},
+        {3, QStringLiteral("a journal knows the screen that made it"),
+         [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
     };
 }
 

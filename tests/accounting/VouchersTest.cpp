@@ -143,6 +143,9 @@ TEST(frmVoucher, NewSavePostsAndDeletes)
         ASSERT_GT(journal, 0);
         EXPECT_EQ(number(db, "select TRANSACTIONDATE from JOURNAL where JOURNALID = " + SqlValue::number(journal)),
                   r.dated ? dateNumber(QDate::currentDate()) : 0);
+        // A new voucher is its screen's, so its screen lists it.
+        EXPECT_EQ(db.execute("select WINDOWNAME from JOURNAL where JOURNALID = " + SqlValue::number(journal)).text(0, "WINDOWNAME"),
+                  QString::fromLatin1(r.screen));
 
         // Without a car, a car voucher is stopped by its rules.
         fill(screen.get(), "50", QDate(2026, 3, 1), 0);
@@ -193,10 +196,13 @@ TEST(frmVoucher, CarListAndOpen)
         Database& db = office.db();
         db.insert("car", "carid", {{"name", "نيسان صني"}, {"PLATENO", "7/81234"}});
         const qint64 car = db.insert("car", "carid", {{"name", "كيا بيكانتو"}, {"PLATENO", "22/10459"}});
-        const qint64 first = db.insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"AMOUNT", 5.0}});
+        // A journal of another screen comes first and is neither opened nor listed.
+        const qint64 other = db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}, {"WINDOWNAME", "frmGLEntry"}});
+        const qint64 first = db.insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"AMOUNT", 5.0}, {"WINDOWNAME", screenName}});
         const qint64 chosen = db.insert(
             "JOURNAL", "JOURNALID",
-            {{"NAME", "صيانة"}, {"AMOUNT", 12.5}, {"CARID", car}, {"PAIDBYCHEQUE", 1}, {"TRANSACTIONDATE", 20260305}});
+            {{"NAME", "صيانة"}, {"AMOUNT", 12.5}, {"CARID", car}, {"PAIDBYCHEQUE", 1}, {"TRANSACTIONDATE", 20260305},
+             {"WINDOWNAME", screenName}});
         auto screen = openScreen(office, screenName);
         EXPECT_EQ(control<QLineEdit>(screen.get(), "txtID")->text().toLongLong(), first);
 
@@ -207,14 +213,19 @@ TEST(frmVoucher, CarListAndOpen)
         emit cars->activated(1);
         EXPECT_EQ(control<QLineEdit>(screen.get(), "dfsLICENSENO")->text(), "22/10459");
 
-        office.ui().onDialog("frmGeneralOpen", [chosen](QDialog* open) {
+        QList<qint64> listed;
+        office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
             auto* grid = control<QTableView>(open, "DataGrid1");
-            for (int row = 0; row < grid->model()->rowCount(); ++row)
-                if (grid->model()->index(row, 0).data().toLongLong() == chosen)
+            for (int row = 0; row < grid->model()->rowCount(); ++row) {
+                listed << grid->model()->index(row, 0).data().toLongLong();
+                if (listed.last() == chosen)
                     grid->setCurrentIndex(grid->model()->index(row, 0));
+            }
             ScreenChecks::click(open, "cmdOk");
         });
         press(screen.get(), Qt::Key_F9);
+        EXPECT_EQ(listed, (QList<qint64>{first, chosen}));
+        EXPECT_FALSE(listed.contains(other));
         EXPECT_EQ(control<QLineEdit>(screen.get(), "txtID")->text().toLongLong(), chosen);
         EXPECT_EQ(cars->currentText(), "كيا بيكانتو");
         EXPECT_EQ(cars->value().toLongLong(), car);
@@ -238,7 +249,7 @@ TEST(frmVoucher, KeysGoWhereTheClerkTypes)
     for (const char* screenName : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent", "frmExpenseGeneral"}) {
         SCOPED_TRACE(screenName);
         TestOffice office;
-        office.db().insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}});
+        office.db().insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"WINDOWNAME", screenName}});
         auto screen = openScreen(office, screenName);
         QStringList walked;
         for (int i = 0; i < walk.size(); ++i) {
@@ -276,8 +287,10 @@ TEST(frmVoucher, LeavesOtherScreensJournalsAlone)
         SCOPED_TRACE(r.what);
         TestOffice office;
         Database& db = office.db();
-        const qint64 journal =
-            db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}, {"AMOUNT", 8.0}, {"FROMACCOUNT", r.fromAccount}});
+        // Even marked as this screen's, another screen's journal keeps its lines.
+        const qint64 journal = db.insert("JOURNAL", "JOURNALID",
+                                         {{"NAME", "قيد"}, {"AMOUNT", 8.0}, {"FROMACCOUNT", r.fromAccount},
+                                          {"WINDOWNAME", "frmIncomeGeneral"}});
         db.insert("JOURNALDETAIL", "JOURNALDETAILID",
                   {{"JOURNALID", journal}, {"AMOUNT", 8.0}, {"ACCOUNTNUMBER", 1200}, {"DEBITORCREDIT", 1}});
         if (r.contract)
