@@ -79,7 +79,9 @@ frmRentCar::Mode frmRentCar::mode() const
 
 cWindow::Fields frmRentCar::newRecordFields() const
 {
-    return {{QStringLiteral("EXITDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+    // A contract is made as the car goes out: today, this minute.
+    return {{QStringLiteral("EXITDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()},
+            {QStringLiteral("EXITTIME"), QTime::currentTime().toString(QStringLiteral("hhmm00"))}};
 }
 
 void frmRentCar::load()

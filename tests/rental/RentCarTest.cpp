@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimeEdit>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -394,6 +395,9 @@ TEST(frmRentCar, AContractOutAndBackByKeys)
         press(&out, Qt::Key_F8);
         rent = out.text("txtID").toLongLong();
         ASSERT_GT(rent, 0);
+        // The car goes out now (within two minutes, midnight included).
+        const int off = std::abs(control<QTimeEdit>(&out, "dftExitTime")->time().secsTo(QTime::currentTime()));
+        EXPECT_TRUE(off <= 120 || off >= 86400 - 120) << off;
         press(&out, Qt::Key_F5);
         press(&out, Qt::Key_F6);
         EXPECT_EQ(out.text("dfnCustomerid").toLongLong(), customer);
