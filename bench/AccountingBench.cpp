@@ -8,7 +8,6 @@
 #include "schema/NewDatabase.h"
 #include "shell/base/RunState.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -97,15 +96,4 @@ void BM_PostRuleAgainstRawInserts(benchmark::State& s)
 
 BENCHMARK(BM_PostRuleAgainstRawInserts)->Unit(benchmark::kMicrosecond);
 
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ijar"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

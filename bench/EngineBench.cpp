@@ -10,7 +10,6 @@
 #include "schema/NewDatabase.h"
 #include "shell/base/RunState.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QSqlDatabase>
@@ -173,15 +172,4 @@ BENCHMARK(BM_ReadAgainstRawSelect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveAgainstRawStatements)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShowOpen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ijar"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

@@ -8,7 +8,6 @@
 #include "schema/NewDatabase.h"
 #include "shell/base/RunState.h"
 
-#include <QApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -93,15 +92,4 @@ void BM_BuildRemindersAgainstRawInserts(benchmark::State& s)
 
 BENCHMARK(BM_BuildRemindersAgainstRawInserts)->Unit(benchmark::kMillisecond);
 
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ijar"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

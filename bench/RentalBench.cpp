@@ -17,7 +17,6 @@
 #include "shell/base/ScreenRegistry.h"
 #include "shell/base/ScreenTag.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QRandomGenerator>
@@ -182,15 +181,4 @@ BENCHMARK(BM_OpenCarWithSevenPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SurrenderSaveAgainstRawStatements)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RippleOfOneReturnDate)->Unit(benchmark::kMicrosecond);
 
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ijar"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }
