@@ -4,9 +4,9 @@
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
+#include "support/TestPictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
-#include <QRandomGenerator>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -51,17 +50,6 @@ qint64 addCar(Database& db, const QString& name, int rented = 0, int stop = 0)
 {
     return db.insert("car", "carid",
                      {{"name", name}, {"rented", rented}, {"STOP", stop}, {"PLATENO", "10/" + name}, {"FARE", 9.5}});
-}
-
-QByteArray png(const QColor& colour)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 void addPicture(Database& db, qint64 car, int sequence, const QByteArray& bytes)
@@ -140,7 +128,7 @@ TEST(frmCars, LoadShowsTheFirstFreeCar)
         QList<qint64> keys;
         for (const auto& [rented, stop] : r.cars) {
             keys << addCar(office.db(), QStringLiteral("سيارة %1").arg(keys.size() + 1), rented, stop);
-            addPicture(office.db(), keys.last(), 1, png(Qt::blue));
+            addPicture(office.db(), keys.last(), 1, TestPictures::png(Qt::blue));
         }
         Cars cars(office, r.asked < 0 ? QString() : "RENTMODE", nullptr, r.asked < 0 ? 0 : keys[r.asked]);
         EXPECT_EQ(cars.text("txtID"), r.shown < 0 ? QString() : QString::number(keys[r.shown]));
@@ -169,7 +157,7 @@ TEST(frmCars, NewThenF12StoresTheFields)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         TestOffice office;
-        addPicture(office.db(), addCar(office.db(), "قديمة"), 1, png(Qt::red));
+        addPicture(office.db(), addCar(office.db(), "قديمة"), 1, TestPictures::png(Qt::red));
         Cars cars(office);
         ASSERT_TRUE(cars.shows("pPicture"));
         ASSERT_TRUE(QTest::qWaitForWindowActive(&cars));
@@ -309,10 +297,10 @@ TEST(frmCars, PicturesShowWhereTheyBelong)
     for (const auto& [what, sequences] : rows) {
         SCOPED_TRACE(what);
         TestOffice office;
-        addPicture(office.db(), addCar(office.db(), "الأولى"), 2, png(Qt::red));
+        addPicture(office.db(), addCar(office.db(), "الأولى"), 2, TestPictures::png(Qt::red));
         const qint64 key = addCar(office.db(), "الثانية");
         for (int sequence : sequences)
-            addPicture(office.db(), key, sequence, png(Qt::green));
+            addPicture(office.db(), key, sequence, TestPictures::png(Qt::green));
         Cars cars(office);
         ASSERT_TRUE(cars.shows("Image1_0"));
         openCar(office, cars, 1);
@@ -392,17 +380,8 @@ TEST(frmCars, PictureChangesAreStoredOnSave)
         {"main picture cleared", 1, Clear, Small, true},
         {"last small picture cleared", 7, Clear, Small, true},
     };
-    const QByteArray small = png(Qt::yellow);
-    // Noise does not compress: about 5 MB of PNG.
-    QImage noise(1400, 1300, QImage::Format_RGB32);
-    QRandomGenerator random(8);
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x)
-            noise.setPixel(x, y, random.generate());
-    QByteArray large;
-    QBuffer buffer(&large);
-    buffer.open(QIODevice::WriteOnly);
-    noise.save(&buffer, "PNG");
+    const QByteArray small = TestPictures::png(Qt::yellow);
+    const QByteArray large = TestPictures::largePng();
     ASSERT_GT(large.size(), 5 * 1024 * 1024);
     const QByteArray files[] = {small, large, small.left(20), QByteArray(), QByteArray(1, 'P')};
 
@@ -412,7 +391,7 @@ TEST(frmCars, PictureChangesAreStoredOnSave)
         const qint64 key = addCar(office.db(), "مصورة");
         QMap<int, QByteArray> before;
         for (int sequence = 1; sequence <= 7; ++sequence) {
-            before.insert(sequence, png(QColor::fromHsv(sequence * 40, 200, 200)));
+            before.insert(sequence, TestPictures::png(QColor::fromHsv(sequence * 40, 200, 200)));
             addPicture(office.db(), key, sequence, before.value(sequence));
         }
         Cars cars(office);

@@ -5,9 +5,9 @@
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
+#include "support/TestPictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -46,17 +45,6 @@ QStringList stored(Database& db, qint64 key, const QStringList& columns)
         if (!rows.isEmpty())
             values << rows.value(0, c).toString().trimmed();
     return values;
-}
-
-QByteArray pictureBytes(const QColor& colour)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 // The names the open dialog lists, and its column headers.
@@ -191,7 +179,7 @@ TEST(frmCustomers, OpenListsEveryone)
             keys << addCustomer(office.db(), names.last(), {{"BLACKLIST", black}, {"STOPTRANSACTION", stop}});
         }
         const qint64 pictureRow = office.db().insert("CUSTOMERPICTURE", "CUSTOMERPICTUREID", {{"CUSTOMERID", keys.last()}});
-        office.db().writeBlob("CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERPICTUREID", pictureRow, pictureBytes(Qt::green), {});
+        office.db().writeBlob("CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERPICTUREID", pictureRow, TestPictures::png(Qt::green), {});
         Customers customers(office);
         Listing shown;
         office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
@@ -320,17 +308,8 @@ TEST(frmCustomers, ThePictureChangesOnlyOnSave)
         {"no picture, untouched", false, Nothing, Small, "11", None, 0},
         {"the rules fail", true, Pick, Small, "0", Old, 0},
     };
-    const QByteArray oldPicture = pictureBytes(Qt::red), small = pictureBytes(Qt::blue);
-    // Noise does not compress: about 5 MB of PNG.
-    QImage noise(1400, 1300, QImage::Format_RGB32);
-    QRandomGenerator random(8);
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x)
-            noise.setPixel(x, y, random.generate());
-    QByteArray large;
-    QBuffer buffer(&large);
-    buffer.open(QIODevice::WriteOnly);
-    noise.save(&buffer, "PNG");
+    const QByteArray oldPicture = TestPictures::png(Qt::red), small = TestPictures::png(Qt::blue);
+    const QByteArray large = TestPictures::largePng();
     ASSERT_GT(large.size(), 5 * 1024 * 1024);
     const QByteArray files[] = {small, large, small.left(20), QByteArray(), QByteArray(1, 'P')};
     for (const auto& r : rows) {
@@ -408,7 +387,7 @@ TEST(frmCustomers, OkSavesAndCloses)
         const qint64 key = addCustomer(office.db(), "قديم", {{"IDNUMBER", 5}});
         Customers customers(office);
         customers.set("txtNAME", QString::fromUtf8(r.name));
-        const QByteArray bytes = pictureBytes(Qt::yellow);
+        const QByteArray bytes = TestPictures::png(Qt::yellow);
         if (r.picture) {
             office.ui().files = {writeFile(office.file("face.png"), bytes)};
             QTest::mouseDClick(control<QLabel>(&customers, "pPicture"), Qt::LeftButton);
