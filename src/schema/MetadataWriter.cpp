@@ -41,6 +41,13 @@ void MetadataWriter::combo(const QString& control, const QStringList& values, co
                      {QStringLiteral("DISPLAYORDER"), ++order}, {QStringLiteral("ONOFF"), 1}});
 }
 
+void MetadataWriter::fields(qint64 windowTable, std::initializer_list<FieldRow> rows)
+{
+    for (const FieldRow& f : rows)
+        field(windowTable, QString::fromUtf8(f.control), QString::fromUtf8(f.column), f.type, QString::fromUtf8(f.label),
+              f.gridOrder, f.gridWidth);
+}
+
 void MetadataWriter::validation(int kind, const QString& operand1, const QString& operand2, const QString& message,
                                 const QString& focusField, int tab)
 {

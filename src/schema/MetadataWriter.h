@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class Database;
 
@@ -18,6 +19,16 @@ public:
     qint64 table(const QString& tableName, int order, const QString& description);
     // The key column, bound to txtID, first column of the open dialog.
     void identifier(qint64 windowTable, const QString& column, const QString& label, int gridWidth = 0);
+    // One bound control as a row of a screen's table of fields.
+    struct FieldRow {
+        const char* control;
+        const char* column;
+        Type type;
+        const char* label;   // UTF-8
+        int gridOrder = 0;
+        int gridWidth = 0;
+    };
+    void fields(qint64 windowTable, std::initializer_list<FieldRow> rows);
     // A bound control; gridOrder > 0 also lists it in the open dialog.
     void field(qint64 windowTable, const QString& control, const QString& column, Type type,
                const QString& label = {}, int gridOrder = 0, int gridWidth = 0);

@@ -7,14 +7,7 @@ void ScreenMetadata::frmEmployee(Database& db)
     const qint64 staff = m.table(QStringLiteral("EMPLOYEE"), 1, QStringLiteral("الموظفون"));
     m.identifier(staff, QStringLiteral("EMPID"), QStringLiteral("الرقم"), 60);
 
-    const struct {
-        const char* control;
-        const char* column;
-        MetadataWriter::Type type;
-        const char* label;
-        int gridOrder;
-        int gridWidth;
-    } fields[] = {
+    m.fields(staff, {
         {"txtNAME", "NAME", MetadataWriter::Text, "الاسم", 2, 160},
         {"dfIDNUM", "IDNUM", MetadataWriter::Text, "رقم الهوية", 3, 110},
         {"cmbJOB", "JOB", MetadataWriter::Text, "الوظيفة", 4, 110},
@@ -54,10 +47,7 @@ void ScreenMetadata::frmEmployee(Database& db)
         {"dfNeck", "NECK", MetadataWriter::Text, "محيط الرقبة", 0, 0},
         {"dfShoulder", "SHOULDER", MetadataWriter::Text, "عرض الكتفين", 0, 0},
         {"dfWaist", "WAIST", MetadataWriter::Text, "محيط الخصر", 0, 0},
-    };
-    for (const auto& f : fields)
-        m.field(staff, QLatin1String(f.control), QLatin1String(f.column), f.type, QString::fromUtf8(f.label),
-                f.gridOrder, f.gridWidth);
+    });
 
     m.combo(QStringLiteral("cmbSEX"), {QStringLiteral("ذكر"), QStringLiteral("أنثى")});
     m.combo(QStringLiteral("cmbMARITALSTATUS"),

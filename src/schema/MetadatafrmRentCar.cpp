@@ -8,14 +8,7 @@ void ScreenMetadata::frmRentCar(Database& db)
     MetadataWriter m(db, QStringLiteral("frmRentCar"));
     const qint64 rent = m.table(QStringLiteral("RENT"), 1, QStringLiteral("عقود الإيجار"));
     m.identifier(rent, QStringLiteral("RENTID"), QStringLiteral("الرقم"), 60);
-    const struct {
-        const char* control;
-        const char* column;
-        MetadataWriter::Type type;
-        const char* label;
-        int gridOrder;
-        int gridWidth;
-    } fields[] = {
+    m.fields(rent, {
         {"txtNAME", "NAME", MetadataWriter::Text, "اسم العقد", 2, 160},
         {"dfnCustomerid", "CUSTOMERID", MetadataWriter::Number, "رقم العميل", 0, 0},
         {"dfcTITLE", "TITLE", MetadataWriter::Text, "اللقب", 0, 0},
@@ -70,10 +63,7 @@ void ScreenMetadata::frmRentCar(Database& db)
         {"dfnRemainder", "REMAINDER", MetadataWriter::Number, "الباقي", 0, 0},
         {"dffReturned", "RETURNED", MetadataWriter::Flag, "تم تسليم السيارة", 0, 0},
         {"dfsSurrenderComments", "SURRENDERCOMMENTS", MetadataWriter::Text, "ملاحظات التسليم", 0, 0},
-    };
-    for (const auto& f : fields)
-        m.field(rent, QString::fromUtf8(f.control), QString::fromUtf8(f.column), f.type, QString::fromUtf8(f.label),
-                f.gridOrder, f.gridWidth);
+    });
 
     m.combo(QStringLiteral("dfcTITLE"),
             {QStringLiteral("السيد"), QStringLiteral("السيدة"), QStringLiteral("الآنسة"), QStringLiteral("الدكتور"),
