@@ -816,6 +816,10 @@ Its copy from before the upgrade is kept in:
         <source>Cannot write %1</source>
         <translation>تعذرت كتابة %1</translation>
     </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>تعذرت كتابة %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>POPcalendar</name>

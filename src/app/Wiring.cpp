@@ -7,6 +7,7 @@
 #include "reminders/cReminder.h"
 #include "rental/RentalScreens.h"
 #include "reports/ReportScreens.h"
+#include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
@@ -58,6 +59,7 @@ void Wiring::start()
 {
     registerScreens(m_state.screens());
     cPrint::RemoveOldCopies(m_state.homeFile(QStringLiteral("reports")), QDateTime::currentDateTime());
+    ShippedTemplates::installMissing(m_state.homeFile(QStringLiteral("templates")));
     m_startUp.run(&m_main);
 }
 

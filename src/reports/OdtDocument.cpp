@@ -1,14 +1,22 @@
 #include "OdtDocument.h"
 
+#include "reports/OdtPackage.h"
+
 #include <algorithm>
+#include <functional>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QSet>
 #include <zip.h>
 
 namespace {
 
 const QString UserField = QStringLiteral("text:user-field-get");
+const QString Frame = QStringLiteral("draw:frame");
+const QString Image = QStringLiteral("draw:image");
+const QString Href = QStringLiteral("xlink:href");
 const QString MergeBreakStyle = QStringLiteral("IjarMergeBreak");
 
 QString zipError(zip_t* archive) { return QString::fromUtf8(zip_strerror(archive)); }
@@ -195,6 +203,44 @@ void collectText(const XmlNode& node, QString& out, bool inParagraph)
         out += '\n';
 }
 
+
+void collectFrames(XmlNode& node, QList<XmlNode*>& frames)
+{
+    if (node.isElement(Frame))
+        frames.append(&node);
+    for (auto& child : node.children)
+        collectFrames(child, frames);
+}
+
+XmlNode* imageOf(XmlNode& frame)
+{
+    for (auto& child : frame.children)
+        if (child.isElement(Image))
+            return &child;
+    return nullptr;
+}
+
+// A picture frame the report gave no picture: its image has no file.
+bool isEmptyPictureFrame(XmlNode& node)
+{
+    if (!node.isElement(Frame))
+        return false;
+    const XmlNode* image = imageOf(node);
+    const bool otherContent = std::any_of(node.children.cbegin(), node.children.cend(), [](const XmlNode& c) {
+        return c.kind == XmlNode::Kind::Element && c.name != Image && c.name != QLatin1String("svg:title")
+               && c.name != QLatin1String("svg:desc");
+    });
+    return !otherContent && (!image || image->attribute(Href).isEmpty());
+}
+
+void removeEmptyFrames(XmlNode& node)
+{
+    node.children.erase(std::remove_if(node.children.begin(), node.children.end(), isEmptyPictureFrame),
+                        node.children.end());
+    for (auto& child : node.children)
+        removeEmptyFrames(child);
+}
+
 }
 
 std::optional<OdtDocument> OdtDocument::open(const QString& templatePath, QString* error)
@@ -213,6 +259,50 @@ std::optional<OdtDocument> OdtDocument::open(const QString& templatePath, QStrin
 int OdtDocument::fillPlaces(const ReportRows& data)
 {
     return fillFields(m_content, data, data.rows.value(0));
+}
+
+QString OdtDocument::setPicture(const QString& frameName, const QByteArray& image)
+{
+    QBuffer buffer;
+    buffer.setData(image);
+    buffer.open(QIODevice::ReadOnly);
+    const QString format = QString::fromLatin1(QImageReader::imageFormat(&buffer));
+    if (format.isEmpty())
+        return {};
+    const QString suffix = format == QLatin1String("jpeg") ? QStringLiteral("jpg") : format;
+    QList<XmlNode*> frames;
+    collectFrames(m_content, frames);
+    QString placed;
+    for (XmlNode* frame : frames) {
+        if (frame->attribute(QStringLiteral("draw:name")).compare(frameName, Qt::CaseInsensitive) != 0)
+            continue;
+        XmlNode* target = imageOf(*frame);
+        if (!target) {
+            frame->children.push_back(XmlNode::element(Image));
+            target = &frame->children.back();
+        }
+        const QString path = QStringLiteral("Pictures/%1-%2.%3").arg(frameName).arg(m_pictures.size()).arg(suffix);
+        target->setAttribute(Href, path);
+        target->setAttribute(QStringLiteral("xlink:type"), QStringLiteral("simple"));
+        target->setAttribute(QStringLiteral("xlink:show"), QStringLiteral("embed"));
+        target->setAttribute(QStringLiteral("xlink:actuate"), QStringLiteral("onLoad"));
+        m_pictures.append({path, image});
+        placed = suffix;
+    }
+    return placed;
+}
+
+QStringList OdtDocument::frameNames() const
+{
+    QStringList names;
+    const std::function<void(const XmlNode&)> visit = [&](const XmlNode& node) {
+        if (node.isElement(Frame))
+            names.append(node.attribute(QStringLiteral("draw:name")));
+        for (const auto& child : node.children)
+            visit(child);
+    };
+    visit(m_content);
+    return names;
 }
 
 bool OdtDocument::fillTable(int number, const ReportRows& data)
@@ -265,33 +355,16 @@ QString OdtDocument::text() const
     return out;
 }
 
-bool OdtDocument::save(const QString& path, QString* error) const
+bool OdtDocument::save(const QString& path, QString* error)
 {
     if (QFile::exists(path) || !QFile::copy(m_templatePath, path)) {
         *error = QCoreApplication::translate("OdtDocument", "Cannot write %1").arg(path);
         return false;
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    int code = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), 0, &code);
-    if (!archive) {
-        *error = QCoreApplication::translate("OdtDocument", "Cannot write %1").arg(path);
-        return false;
-    }
-    // The buffer must outlive zip_close, which is when libzip reads it.
-    const QByteArray xml = m_content.serialize();
-    zip_source_t* source = zip_source_buffer(archive, xml.constData(), static_cast<zip_uint64_t>(xml.size()), 0);
-    if (!source || zip_file_add(archive, "content.xml", source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
-        if (source)
-            zip_source_free(source);
-        *error = zipError(archive);
-        zip_discard(archive);
-        return false;
-    }
-    if (zip_close(archive) != 0) {
-        *error = zipError(archive);
-        zip_discard(archive);
-        return false;
-    }
-    return true;
+    removeEmptyFrames(m_content);
+    QList<OdtPackage::Entry> entries{{QStringLiteral("content.xml"), m_content.serialize()}};
+    for (const auto& picture : m_pictures)
+        entries.append({picture.first, picture.second});
+    return OdtPackage::update(path, entries, error);
 }

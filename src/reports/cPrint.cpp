@@ -1,10 +1,12 @@
 #include "reports/cPrint.h"
 
 #include "engine/BindVariables.h"
+#include "engine/ControlAccess.h"
 #include "reports/OdtDocument.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ScreenRegistry.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/cUI.h"
 
@@ -16,14 +18,30 @@ namespace {
 
 ReportRows reportRows(const RowSet& set)
 {
-    ReportRows rows{set.columns(), {}};
+    ReportRows rows{set.columns(), {}, {}};
     for (int r = 0; r < set.count(); ++r) {
         QStringList values;
-        for (int c = 0; c < set.columns().size(); ++c)
-            values.append(set.text(r, set.columns().at(c)));
+        for (int c = 0; c < set.columns().size(); ++c) {
+            const QVariant value = set.value(r, c);
+            const bool picture = value.typeId() == QMetaType::QByteArray;
+            if (picture && r == 0)
+                rows.pictures.insert(set.columns().at(c), value.toByteArray());
+            values.append(picture ? QString() : set.text(r, set.columns().at(c)));
+        }
         rows.rows.append(values);
     }
     return rows;
+}
+
+// The pictures a report shows are also left as files beside its copy.
+void keepPicture(const QString& copy, const QString& frame, const QString& suffix, const QByteArray& data)
+{
+    if (suffix.isEmpty())
+        return;
+    const QFileInfo info(copy);
+    QFile file(info.absoluteDir().filePath(info.completeBaseName() + '-' + frame + '.' + suffix));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(data);
 }
 
 }
@@ -95,6 +113,7 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
     };
     const auto type = [&](int i) { return steps.value(i, QStringLiteral("RPTDETAILTYPE")).toInt(); };
 
+    bool carPictures = false;
     int i = 0;
     for (; i < steps.count() && type(i) < 0; ++i) {
         // Dropping a work table that is not there is no failure.
@@ -102,6 +121,8 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
             db.command(QStringLiteral("drop table tempmessages"));
         else if (type(i) == -2)
             db.command(query(i));
+        else if (type(i) == -1)
+            carPictures = true;
     }
 
     QString error;
@@ -110,6 +131,8 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
         m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "The document %1 cannot be read: %2").arg(templateFile, error));
         return false;
     }
+    if (carPictures)
+        placeCarPictures(*document, copy);
     report(30, QCoreApplication::translate("cPrint", "Filling %1").arg(QFileInfo(templateFile).fileName()));
 
     int places = 0;
@@ -117,8 +140,11 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
     for (; i < steps.count() && type(i) == 0; ++i) {
         const ReportRows rows = reportRows(db.execute(query(i)));
         const int table = steps.value(i, QStringLiteral("TABLENBR")).toInt();
-        if (table == 0)
+        if (table == 0) {
             places += document->fillPlaces(rows);
+            for (auto picture = rows.pictures.cbegin(); picture != rows.pictures.cend(); ++picture)
+                keepPicture(copy, picture.key(), document->setPicture(picture.key(), picture.value()), picture.value());
+        }
         else if (document->fillTable(table, rows))
             ++tables;
     }
@@ -133,4 +159,33 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
         return false;
     }
     return true;
+}
+
+void cPrint::placeCarPictures(OdtDocument& document, const QString& copy)
+{
+    const QWidget* contract = m_state.screens().find(QStringLiteral("frmRentCar"));
+    const QWidget* car = contract ? ControlAccess::find(contract, QStringLiteral("dfnCarNo")) : nullptr;
+    const QString carId = car ? ControlAccess::defaultValue(car).toString() : QString();
+    if (!SqlValue::isNumber(carId))
+        return;
+    Database& db = m_state.db();
+    const RowSet flags = db.execute(
+        QStringLiteral("select PRINTINCONTRACT1,PRINTINCONTRACT2,PRINTINCONTRACT3,PRINTINCONTRACT4,PRINTINCONTRACT5,"
+                       "PRINTINCONTRACT6 from car where carid = ")
+        + SqlValue::number(carId));
+    for (int n = 1; n <= CarPicturesInContract && !flags.isEmpty(); ++n) {
+        if (flags.value(0, QStringLiteral("PRINTINCONTRACT") + QString::number(n)).toInt() != 1)
+            continue;
+        // The contract's n-th picture is the car's picture n + 1; the first is its main picture.
+        const RowSet picture = db.execute(QStringLiteral("select CARPICTUREID from CARPICTURE WHERE PICTURESEQUENCE = ")
+                                          + QString::number(n + 1) + QStringLiteral(" AND  CARID = ")
+                                          + SqlValue::number(carId));
+        if (picture.isEmpty())
+            continue;
+        const QByteArray data = db.readBlob(QStringLiteral("CARPICTURE"), QStringLiteral("CARPICTURE"),
+                                            QStringLiteral("CARPICTUREID"),
+                                            picture.value(0, QStringLiteral("CARPICTUREID")).toLongLong());
+        const QString frame = QStringLiteral("P") + QString::number(n + 1);
+        keepPicture(copy, frame, document.setPicture(frame, data), data);
+    }
 }

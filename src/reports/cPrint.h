@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class OdtDocument;
 class RunState;
 
 // Runs reports defined in _RPT / _RPTDETAIL: fills a working copy of the
@@ -14,6 +15,8 @@ public:
     using Progress = std::function<void(int percent, const QString& status)>;
 
     static constexpr int KeepDays = 30;
+    // Pictures a contract may show of its car, each marked "Print in Contract".
+    static constexpr int CarPicturesInContract = 6;
 
     explicit cPrint(RunState& state) : m_state(state) {}
 
@@ -35,6 +38,9 @@ public:
 
 private:
     bool runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
+    // The car of the open contract: its pictures marked for the contract go
+    // into the frames P2 to P7 and beside the copy.
+    void placeCarPictures(OdtDocument& document, const QString& copy);
 
     RunState& m_state;
 };

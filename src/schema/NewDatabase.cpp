@@ -3,11 +3,14 @@
 #include "schema/DemoOffice.h"
 #include "schema/LedgerSetup.h"
 #include "schema/ReminderRules.h"
+#include "schema/ReportSetup.h"
 #include "schema/Schema.h"
 #include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
 #include "shell/base/Database.h"
+#include "shell/base/JetTranslator.h"
+#include "shell/base/ServerAddress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,8 +67,48 @@ void NewDatabase::insertDefaults(Database& db)
     }
 }
 
+void NewDatabase::fill(Database& db, bool demo)
+{
+    Transaction transaction(db);
+    if (db.dialect() == SqlDialect::PostgreSQL) {
+        for (const QString& function : JetTranslator::postgresHelperFunctions())
+            db.executeNative(function);
+    }
+    Schema::create(db);
+    insertDefaults(db);
+    ScreenMetadata::insertAll(db);
+    LedgerSetup::insertChart(db);
+    LedgerSetup::insertRules(db);
+    ReminderRules::insert(db);
+    ReportSetup::insert(db);
+    if (demo)
+        DemoOffice::insert(db);
+    transaction.commit();
+}
+
+void NewDatabase::createOnServer(const QString& uri, bool demo)
+{
+    Database db;
+    db.open(uri);
+    // The server's database is made by its administrator; the office goes
+    // into it only while it is empty, so that nothing of anyone's is mixed in.
+    if (const QStringList found = db.tables(); !found.isEmpty())
+        throw AppError(HasTables,
+                       QStringLiteral("The database %1 already has tables (%2); a new office goes only into an "
+                                      "empty database.")
+                           .arg(uri, found.mid(0, 5).join(QStringLiteral(", "))),
+                       Source);
+    // All or nothing: on a failure the transaction leaves the database empty.
+    fill(db, demo);
+    db.close();
+}
+
 void NewDatabase::create(const QString& path, bool demo)
 {
+    if (ServerAddress::isServer(path)) {
+        createOnServer(path, demo);
+        return;
+    }
     if (QFileInfo::exists(path))
         throw AppError(FileExists,
                        QStringLiteral("The file %1 already exists; a new database is never "
@@ -76,16 +119,7 @@ void NewDatabase::create(const QString& path, bool demo)
     Database db;
     try {
         db.open(path, /*create=*/true);
-        Transaction transaction(db);
-        Schema::create(db);
-        insertDefaults(db);
-        ScreenMetadata::insertAll(db);
-        LedgerSetup::insertChart(db);
-        LedgerSetup::insertRules(db);
-        ReminderRules::insert(db);
-        if (demo)
-            DemoOffice::insert(db);
-        transaction.commit();
+        fill(db, demo);
         db.close();
     } catch (...) {
         // The file is ours (it did not exist): leave nothing half-made behind.

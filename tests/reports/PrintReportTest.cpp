@@ -2,12 +2,15 @@
 #include "reports/OdtDocument.h"
 #include "reports/cPrint.h"
 #include "shell/base/Database.h"
+#include "shell/base/ScreenRegistry.h"
 #include "support/ScriptedUI.h"
+#include "support/TestPictures.h"
 #include "support/TestOffice.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,4 +119,61 @@ TEST(PrintReport, WorkingCopiesAreNamedByTheMomentAndExpire)
     cPrint::RemoveOldCopies(folder, now);
     for (const auto& age : ages)
         EXPECT_EQ(QFileInfo::exists(QDir(folder).filePath(age.file)), age.kept) << age.file;
+}
+
+// The contract's car pictures marked for printing and a picture column of a
+// data step land in the frames named for them, and as files beside the copy;
+// frames left without a picture are taken out.
+TEST(PrintReport, PicturesGoIntoTheirFramesAndBesideTheCopy)
+{
+    const QString frames = "<text:p><draw:frame draw:name=\"%1\"><draw:image xlink:href=\"\"/></draw:frame></text:p>";
+    QString body;
+    for (const QString name : {"P2", "P3", "P4", "P5", "P6", "P7", "Photo"})
+        body += frames.arg(name);
+    const struct {
+        const char* name;
+        QList<int> marked;  // PRINTINCONTRACT1..6 set to 1
+        bool photo;
+        QStringList expected;
+    } rows[] = {
+        {"nothing marked, no photo", {}, false, {}},
+        {"marked 1 and 3, one without a picture", {1, 3, 6}, false, {"P2", "P4"}},
+        {"a picture column of a data step", {}, true, {"Photo"}},
+    };
+    for (const auto& row : rows) {
+        TestOffice office;
+        QDir().mkpath(office.file("templates"));
+        writeTemplate(office.file("templates/letter.odt"), body);
+        QList<Step> steps{{-1, 0, {}}};
+        if (row.photo)
+            steps.append({0, 0, "select CARPICTURE as Photo from CARPICTURE where CARPICTUREID = 1"});
+        defineReport(office.db(), "letter.odt", steps);
+        QVariantList car{7};
+        for (int n = 1; n <= cPrint::CarPicturesInContract; ++n)
+            car.append(row.marked.contains(n) ? 1 : 0);
+        office.db().insertRows("CAR", {"CARID", "PRINTINCONTRACT1", "PRINTINCONTRACT2", "PRINTINCONTRACT3",
+                                       "PRINTINCONTRACT4", "PRINTINCONTRACT5", "PRINTINCONTRACT6"}, {car});
+        // Pictures 1 to 6 of the car; the sixth marked one (sequence 7) is missing.
+        QList<QVariantList> pictures;
+        for (int sequence = 1; sequence <= 6; ++sequence)
+            pictures.append({sequence, 7, sequence, TestPictures::png(Qt::red)});
+        office.db().insertRows("CARPICTURE", {"CARPICTUREID", "CARID", "PICTURESEQUENCE", "CARPICTURE"}, pictures);
+        QWidget contract;
+        contract.setObjectName("frmRentCar");
+        auto* carNo = new QLineEdit("7", &contract);
+        carNo->setObjectName("dfnCarNo");
+        office.state().screens().adopt("frmRentCar", &contract);
+
+        const QString copy = cPrint(office.state()).PrintReport(1);
+        ASSERT_FALSE(copy.isEmpty()) << row.name;
+        QString error;
+        auto document = OdtDocument::open(copy, &error);
+        EXPECT_EQ(document->frameNames(), row.expected) << row.name;
+        const QFileInfo info(copy);
+        QStringList beside = QDir(info.absolutePath()).entryList({info.completeBaseName() + "-*"});
+        QStringList expectedFiles;
+        for (const QString& frame : row.expected)
+            expectedFiles.append(info.completeBaseName() + '-' + frame + ".png");
+        EXPECT_EQ(beside, expectedFiles) << row.name;
+    }
 }

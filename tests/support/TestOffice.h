@@ -8,17 +8,31 @@
 
 // A temporary home folder with a fresh database made by the real schema,
 // a run state over it and the scripted operator door.
+//
+// The database is a SQLite file in the home folder, or, when the environment
+// names PostgreSQL (IJAR_TEST_ENGINE=postgresql, as ctest does for the "pg:"
+// run of a suite), a database of its own on the tests' cluster (PgCluster):
+// the same tests then run on both engines.
 class TestOffice {
 public:
-    // With `open` false the database file exists but no connection is made.
+    enum class Engine { SQLite, PostgreSQL };
+
+    // With `open` false the database exists but no connection is made.
     explicit TestOffice(bool open = true, bool demo = false);
+    TestOffice(Engine engine, bool open = true, bool demo = false);
+    ~TestOffice();
+
+    // The engine this run of the tests is for.
+    static Engine engine();
+    static bool onServer() { return engine() == Engine::PostgreSQL; }
 
     RunState& state() { return *m_state; }
     Database& db() { return m_state->db(); }
     ScriptedUI& ui() { return *m_ui; }
     QString home() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
-    QString databasePath() const { return file(QStringLiteral("fdk.db")); }
+    // The file, or on PostgreSQL the URI, that the run state's DATABASE names.
+    QString databasePath() const { return m_database.isEmpty() ? file(QStringLiteral("fdk.db")) : m_database; }
 
     // Logs the operator in as far as the run state goes (no screens).
     void loginAs(const QString& loginId);
@@ -27,4 +41,5 @@ private:
     QTemporaryDir m_dir;
     ScriptedUI* m_ui = nullptr;
     std::unique_ptr<RunState> m_state;
+    QString m_database;  // the server database; empty for a file
 };

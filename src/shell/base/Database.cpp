@@ -2,6 +2,7 @@
 
 #include "shell/base/AppError.h"
 #include "shell/base/JetTranslator.h"
+#include "shell/base/ServerAddress.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/SqliteFunctions.h"
 
@@ -28,8 +29,14 @@ const QString Source = QStringLiteral("Database");
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                              | QFileDevice::ReadUser | QFileDevice::WriteUser;
 
+// PostgreSQL's states for a lock that was not granted in time, a deadlock and
+// a transaction that lost a race: the same to the operator as SQLite's busy file.
+const QStringList ServerBusyStates{QStringLiteral("55P03"), QStringLiteral("40P01"), QStringLiteral("40001")};
+
 bool isBusy(const QSqlError& e)
 {
+    if (ServerBusyStates.contains(e.nativeErrorCode()))
+        return true;
     bool ok = false;
     const int code = e.nativeErrorCode().toInt(&ok) & 0xff;
     return ok && (code == Database::Busy || code == Database::Locked);
@@ -37,13 +44,15 @@ bool isBusy(const QSqlError& e)
 
 // Names handed to the structured operations come from code and metadata;
 // they are checked so that they can never carry SQL.
-QString checkedName(const QString& name)
+QString checkedName(const QString& name, SqlDialect dialect)
 {
     static const QRegularExpression re(QStringLiteral(R"(^\s*[A-Za-z_][A-Za-z0-9_ ]*$)"));
     if (!re.match(name).hasMatch())
         throw AppError(ErrorNumber::RefusedStatement,
                        QStringLiteral("\"%1\" is not a valid table or column name").arg(name), Source);
-    return QLatin1Char('"') + name.trimmed() + QLatin1Char('"');
+    // PostgreSQL's tables are made with folded names, as the statements write them unquoted.
+    const QString n = dialect == SqlDialect::PostgreSQL ? name.trimmed().toLower() : name.trimmed();
+    return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
 // How a bound value reads in the statement trace.
@@ -87,6 +96,10 @@ bool Database::isOpen() const
 void Database::open(const QString& path, bool create)
 {
     close();
+    if (ServerAddress::isServer(path)) {
+        openServer(path);
+        return;
+    }
     if (!create && !QFileInfo(path).isFile())
         fail(QStringLiteral("Could not find file '%1'.").arg(path), {}, {}, ErrorNumber::DatabaseFailure);
     {
@@ -108,6 +121,56 @@ void Database::open(const QString& path, bool create)
         close();
         throw;
     }
+}
+
+void Database::openServer(const QString& uri)
+{
+    const ServerAddress address = ServerAddress::parse(uri);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+        if (!db.isValid()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql)."), {},
+                 {}, ErrorNumber::DatabaseFailure);
+        }
+        db.setHostName(address.host);
+        if (address.port > 0)
+            db.setPort(address.port);
+        db.setUserName(address.user);
+        db.setDatabaseName(address.database);
+        db.setConnectOptions(address.options.join(QLatin1Char(';')));
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(e.databaseText().isEmpty() ? e.text() : e.databaseText().trimmed(), {}, {},
+                 ErrorNumber::DatabaseFailure);
+        }
+    }
+    m_path = uri.trimmed();
+    m_dialect = SqlDialect::PostgreSQL;
+    m_depth = 0;
+    try {
+        executeNative(QStringLiteral("SET client_min_messages = warning"));
+        applyBusyWait();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::applyBusyWait()
+{
+    // A server never waits for ever: the wait ends like SQLite's busy handler.
+    if (m_dialect == SqlDialect::PostgreSQL && isOpen())
+        executeNative(QStringLiteral("SET lock_timeout = %1").arg(m_busyWaitMs));
+}
+
+void Database::setBusyWait(int milliseconds)
+{
+    m_busyWaitMs = milliseconds;
+    applyBusyWait();
 }
 
 void Database::configureSqlite()
@@ -160,6 +223,7 @@ void Database::close()
     }
     QSqlDatabase::removeDatabase(m_connectionName);
     m_depth = 0;
+    m_dialect = SqlDialect::SQLite;
 }
 
 void Database::fail(const QString& description, const QString& sqlState, const QString& statement,
@@ -186,7 +250,15 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
     // is open, so the transaction fails and rolls back instead.
     for (bool again = ok; again;) {
         ok = values.isEmpty() ? query.exec(nativeSql) : query.exec();
-        again = !ok && isBusy(query.lastError()) && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
+        const bool busy = !ok && isBusy(query.lastError());
+        // A server tells of its wait only when it gave up; SQLite's busy
+        // handler has told already.
+        if (busy && m_waitStarted < 0) {
+            m_waitStarted = QDateTime::currentMSecsSinceEpoch();
+            if (m_busy.waiting)
+                m_busy.waiting(true);
+        }
+        again = busy && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
     }
     endWait();
     if (m_hook)
@@ -197,7 +269,7 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
             fail(QCoreApplication::translate("Database", "The database %1 is busy on another computer, so the operation "
                                                          "was not done. Try again in a moment.")
                      .arg(m_path),
-                 e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
+                 e.nativeErrorCode(), original, Busy);
         const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
         fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
     }
@@ -267,14 +339,14 @@ qint64 Database::insert(const QString& table, const QString& keyColumn, const QL
     QStringList names, marks, shown;
     QVariantList values;
     for (const Field& f : fields) {
-        names << checkedName(f.first);
+        names << checkedName(f.first, m_dialect);
         marks << QStringLiteral("?");
         values << f.second;
         shown << traceText(f.second);
     }
-    const QString key = checkedName(keyColumn);
-    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table), names.join(QLatin1Char(',')));
-    QString sql = fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(checkedName(table))
+    const QString key = checkedName(keyColumn, m_dialect);
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
+    QString sql = fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(checkedName(table, m_dialect))
                                    : head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     sql += QStringLiteral(" RETURNING ") + key;
     const QString traced = fields.isEmpty() ? sql : head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
@@ -287,10 +359,14 @@ qint64 Database::insert(const QString& table, const QString& keyColumn, const QL
 void Database::writeBlob(const QString& table, const QString& column, const QString& keyColumn,
                          qint64 key, const QByteArray& data, const Progress& progress)
 {
-    const QString t = checkedName(table), c = checkedName(column), k = checkedName(keyColumn);
+    const QString t = checkedName(table, m_dialect), c = checkedName(column, m_dialect), k = checkedName(keyColumn, m_dialect);
+    const bool pg = m_dialect == SqlDialect::PostgreSQL;
     Transaction tx(*this);
-    executeBound(QStringLiteral("UPDATE %1 SET %2 = zeroblob(0) WHERE %3 = ?").arg(t, c, k), {key});
-    const QString append = QStringLiteral("UPDATE %1 SET %2 = CAST(%2 || ? AS BLOB) WHERE %3 = ?").arg(t, c, k);
+    executeBound(QStringLiteral("UPDATE %1 SET %2 = %4 WHERE %3 = ?")
+                     .arg(t, c, k, pg ? QStringLiteral("''::bytea") : QStringLiteral("zeroblob(0)")),
+                 {key});
+    const QString append = pg ? QStringLiteral("UPDATE %1 SET %2 = %2 || ?::bytea WHERE %3 = ?").arg(t, c, k)
+                              : QStringLiteral("UPDATE %1 SET %2 = CAST(%2 || ? AS BLOB) WHERE %3 = ?").arg(t, c, k);
     for (qsizetype offset = 0; offset < data.size(); offset += BlobBlockSize) {
         executeBound(append, {data.mid(offset, BlobBlockSize), key});
         if (progress)
@@ -302,7 +378,7 @@ void Database::writeBlob(const QString& table, const QString& column, const QStr
 QByteArray Database::readBlob(const QString& table, const QString& column, const QString& keyColumn,
                               qint64 key, const Progress& progress)
 {
-    const QString t = checkedName(table), c = checkedName(column), k = checkedName(keyColumn);
+    const QString t = checkedName(table, m_dialect), c = checkedName(column, m_dialect), k = checkedName(keyColumn, m_dialect);
     if (m_dialect == SqlDialect::SQLite) {
         // Read straight from the pages: a block through substr() would load the
         // whole value again for every block.
@@ -346,6 +422,11 @@ QByteArray Database::readBlob(const QString& table, const QString& column, const
 
 QString Database::integrityCheck()
 {
+    // A server keeps its own pages sound; what it can be asked is whether it answers.
+    if (m_dialect == SqlDialect::PostgreSQL) {
+        executeNative(QStringLiteral("SELECT 1"));
+        return QStringLiteral("ok");
+    }
     const RowSet r = executeBound(QStringLiteral("PRAGMA integrity_check"), {});
     QStringList lines;
     for (int i = 0; i < r.count(); ++i)
@@ -421,13 +502,38 @@ void Database::backupTo(const QString& targetPath)
 
 bool Database::tableExists(const QString& table)
 {
+    if (m_dialect == SqlDialect::PostgreSQL)
+        return !executeBound(QStringLiteral("SELECT 1 FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n "
+                                            "ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+                                            "AND c.relkind IN ('r','v','p') AND c.relname = lower(?)"),
+                             {table.trimmed()}).isEmpty();
     return !executeBound(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"),
                          {table}).isEmpty();
 }
 
+QStringList Database::tables()
+{
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT c.relname::text FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n "
+                                      "ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+                                      "AND c.relkind IN ('r','p') ORDER BY 1"),
+                       {})
+        : executeBound(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                      "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY 1"),
+                       {});
+    QStringList names;
+    for (int i = 0; i < r.count(); ++i)
+        names << r.value(i, 0).toString();
+    return names;
+}
+
 QStringList Database::columnsOf(const QString& table)
 {
-    const RowSet r = executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT column_name::text FROM information_schema.columns WHERE table_schema = "
+                                      "current_schema() AND table_name = lower(?) ORDER BY ordinal_position"),
+                       {table.trimmed()})
+        : executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
     QStringList names;
     for (int i = 0; i < r.count(); ++i)
         names << r.value(i, 0).toString();
@@ -436,14 +542,50 @@ QStringList Database::columnsOf(const QString& table)
 
 QString Database::primaryKeyOf(const QString& table)
 {
-    const RowSet r = executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), {table});
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT a.attname::text FROM pg_catalog.pg_index i JOIN pg_catalog.pg_attribute a "
+                                      "ON a.attrelid = i.indrelid AND a.attnum = ANY(i.indkey) JOIN pg_catalog.pg_class c "
+                                      "ON c.oid = i.indrelid JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+                                      "WHERE i.indisprimary AND n.nspname = current_schema() AND c.relname = lower(?)"),
+                       {table.trimmed()})
+        : executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), {table});
     return r.isEmpty() ? QString() : r.value(0, 0).toString();
 }
 
 void Database::begin()
 {
-    executeNative(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    if (m_depth > 0) {
+        executeNative(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    } else if (m_dialect == SqlDialect::PostgreSQL) {
+        beginOnServer();
+    } else {
+        executeNative(QStringLiteral("BEGIN IMMEDIATE"));
+    }
     ++m_depth;
+}
+
+void Database::beginOnServer()
+{
+    // One writing transaction at a time in the whole office, as SQLite's
+    // BEGIN IMMEDIATE has it: the checks a save makes before it writes (the
+    // row as read, the car still free) then hold until its commit.
+    const QString lock = QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(OfficeWriteLock);
+    for (;;) {
+        executeNative(QStringLiteral("BEGIN"));
+        // Counted as open, so that run() asks nobody inside the transaction.
+        m_depth = 1;
+        try {
+            executeNative(lock);
+            m_depth = 0;
+            return;
+        } catch (const AppError& e) {
+            m_depth = 0;
+            executeNative(QStringLiteral("ROLLBACK"));
+            const bool again = e.number() == Busy && m_busy.tryAgain && m_busy.tryAgain(m_path);
+            if (!again)
+                throw;
+        }
+    }
 }
 
 void Database::commit()
@@ -484,10 +626,10 @@ void Database::insertRows(const QString& table, const QStringList& columns, cons
         return;
     QStringList names, marks;
     for (const QString& column : columns) {
-        names << checkedName(column);
+        names << checkedName(column, m_dialect);
         marks << QStringLiteral("?");
     }
-    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table), names.join(QLatin1Char(',')));
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
     const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     if (!isOpen())
         fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, sql, ErrorNumber::DatabaseFailure);

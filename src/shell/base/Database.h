@@ -32,6 +32,8 @@ public:
     // The engine's codes for a file held by another connection.
     static constexpr int Busy = 5;
     static constexpr int Locked = 6;
+    // The advisory lock every writing transaction on a server holds.
+    static constexpr qint64 OfficeWriteLock = 0x494a4152;
 
     // What the operator sees of a wait for another workstation: `waiting`
     // is told when a statement starts and stops waiting; `tryAgain` is asked
@@ -47,7 +49,8 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing SQLite file (never creates one unless asked).
+    // Opens an existing SQLite file (never creates one unless asked), or a
+    // PostgreSQL database named by a postgresql:// URI (ServerAddress).
     void open(const QString& path, bool create = false);
     void close();
     bool isOpen() const;
@@ -91,13 +94,15 @@ public:
     QString integrityCheck();
 
     bool tableExists(const QString& table);
+    // The tables of the database (a server's: of its current schema), by name.
+    QStringList tables();
     QStringList columnsOf(const QString& table);
     // The table's key column; empty when it has none.
     QString primaryKeyOf(const QString& table);
 
     void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
     void setBusyHandling(BusyHandling handling) { m_busy = std::move(handling); }
-    void setBusyWait(int milliseconds) { m_busyWaitMs = milliseconds; }
+    void setBusyWait(int milliseconds);
 
     // Transactions nest: the outermost is BEGIN/COMMIT, inner ones savepoints.
     void begin();
@@ -110,6 +115,9 @@ private:
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
     RowSet readAll(QSqlQuery& query);
     void configureSqlite();
+    void openServer(const QString& uri);
+    void applyBusyWait();
+    void beginOnServer();
     static int onBusy(void* self, int count);
     void endWait();
     [[noreturn]] void fail(const QString& description, const QString& sqlState,

@@ -1,0 +1,27 @@
+#include "schema/ReportSetup.h"
+
+#include "shell/base/Database.h"
+
+void ReportSetup::add(Database& db, const QList<Report>& reports)
+{
+    QList<QVariantList> definitions;
+    QList<QVariantList> steps;
+    for (const Report& report : reports) {
+        definitions.append({report.id, report.name, report.screen, 1, report.displayOrder, report.file});
+        for (const Step& step : report.steps)
+            steps.append({report.id, step.type, 1, step.table, step.sql, step.bindVariables});
+    }
+    db.insertRows(QStringLiteral("_RPT"),
+                  {QStringLiteral("RPTID"), QStringLiteral("RPTNAME"), QStringLiteral("WINDOWNAME"),
+                   QStringLiteral("ONOFF"), QStringLiteral("displayorder"), QStringLiteral("Rptfilename")},
+                  definitions);
+    db.insertRows(QStringLiteral("_RPTDETAIL"),
+                  {QStringLiteral("RPTID"), QStringLiteral("RPTDETAILTYPE"), QStringLiteral("ONOFF"),
+                   QStringLiteral("TABLENBR"), QStringLiteral("SQLStatement"), QStringLiteral("BINDVARS")},
+                  steps);
+}
+
+void ReportSetup::insert(Database& db)
+{
+    add(db, rentalReports() + ledgerReports());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Database;
+
+// The reports a new office starts with: one _RPT row per report and one
+// _RPTDETAIL row per step. Their documents are the program's shipped
+// templates.
+namespace ReportSetup {
+
+struct Step {
+    int type = 0;   // -3 drop the work table, -2 command, -1 car pictures, 0 data, 1 mail merge
+    int table = 0;  // data steps: 0 places, n the document's table "table" + n
+    QString sql;
+    QString bindVariables = QStringLiteral("0");
+};
+
+struct Report {
+    qint64 id;
+    QString name;
+    QString screen;
+    int displayOrder;
+    QString file;
+    QList<Step> steps;
+};
+
+void add(Database& db, const QList<Report>& reports);
+void insert(Database& db);
+
+// Contract, customer, car and employee documents and the fleet list.
+QList<Report> rentalReports();
+// Voucher receipt, ledger entry, journal listing, trial balance, letters.
+QList<Report> ledgerReports();
+
+}

@@ -1,0 +1,6 @@
+#include "schema/ReportSetup.h"
+
+QList<ReportSetup::Report> ReportSetup::rentalReports()
+{
+    return {};
+}
