@@ -1,5 +1,6 @@
 #include "reports/cPrint.h"
 
+#include "accounting/tafqeet.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
 #include "reports/OdtDocument.h"
@@ -16,9 +17,30 @@
 
 namespace {
 
-ReportRows reportRows(const RowSet& set)
+bool isNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The query's columns, and after them "<column>_InWords" for every column
+// holding a number: documents write amounts out in words without the query
+// having to.
+ReportRows reportRows(const RowSet& set, const ConfigValues& config)
 {
     ReportRows rows{set.columns(), {}, {}};
+    QList<int> numeric;
+    for (int c = 0; c < set.columns().size(); ++c)
+        if (set.count() > 0 && isNumber(set.value(0, c))) {
+            numeric.append(c);
+            rows.columns.append(set.columns().at(c) + QStringLiteral("_InWords"));
+        }
     for (int r = 0; r < set.count(); ++r) {
         QStringList values;
         for (int c = 0; c < set.columns().size(); ++c) {
@@ -27,6 +49,15 @@ ReportRows reportRows(const RowSet& set)
             if (picture && r == 0)
                 rows.pictures.insert(set.columns().at(c), value.toByteArray());
             values.append(picture ? QString() : set.text(r, set.columns().at(c)));
+        }
+        for (int c : numeric) {
+            QString words;
+            try {
+                words = tafqeet::AmountInWords(set.value(r, c).toDouble(), 1, config);
+            } catch (const AppError&) {
+                // negative or too large to write out: the place stays empty
+            }
+            values.append(words);
         }
         rows.rows.append(values);
     }
@@ -138,7 +169,7 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
     int places = 0;
     int tables = 0;
     for (; i < steps.count() && type(i) == 0; ++i) {
-        const ReportRows rows = reportRows(db.execute(query(i)));
+        const ReportRows rows = reportRows(db.execute(query(i)), m_state.config);
         const int table = steps.value(i, QStringLiteral("TABLENBR")).toInt();
         if (table == 0) {
             places += document->fillPlaces(rows);
@@ -152,7 +183,7 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
 
     for (; i < steps.count(); ++i)
         if (type(i) == 1)
-            document->mailMerge(reportRows(db.execute(QStringLiteral("select * from tempmessages"))));
+            document->mailMerge(reportRows(db.execute(QStringLiteral("select * from tempmessages")), m_state.config));
 
     if (!document->save(copy, &error)) {
         m_state.ui().message(nullptr, error);
