@@ -15,7 +15,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-l10n-tools qt6-translations-l10n fonts-noto-core libqt6svg6
   xvfb openbox xdotool x11-utils sqlite3 imagemagick
-  qt6-pdf-dev libreoffice-writer fonts-hosny-amiri poppler-utils
+  qt6-pdf-dev libreoffice-writer fonts-hosny-amiri
   postgresql
 )
 

@@ -516,6 +516,21 @@
     </message>
 </context>
 <context>
+    <name>LibreOffice</name>
+    <message>
+        <source>LibreOffice Writer is not installed, so reports cannot be shown or printed. Install the package libreoffice-writer (Debian, Ubuntu: sudo apt-get install libreoffice-writer).</source>
+        <translation>برنامج LibreOffice Writer غير مثبت، لذلك لا يمكن عرض التقارير أو طباعتها. ثبّت الحزمة libreoffice-writer (في Debian وUbuntu: sudo apt-get install libreoffice-writer).</translation>
+    </message>
+    <message>
+        <source>LibreOffice took too long to make the PDF of %1.</source>
+        <translation>استغرق LibreOffice وقتاً طويلاً في إعداد ملف PDF من %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not make the PDF of %1: %2</source>
+        <translation>تعذر على LibreOffice إعداد ملف PDF من %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>LoginDatabase</name>
     <message>
         <source>Double-click the database name on the login screen to choose the right file</source>
@@ -616,12 +631,20 @@ Tell the person in charge of the program before you go on working.</source>
 أبلغ المسؤول عن البرنامج قبل متابعة العمل.</translation>
     </message>
     <message>
-        <source>The database %1 was upgraded from version %2 to version %3.
-Its copy from before the upgrade is kept in:
-%4</source>
-        <translation>حُدِّثت قاعدة البيانات %1 من الإصدار %2 إلى الإصدار %3.
-ونسختها كما كانت قبل التحديث محفوظة في:
-%4</translation>
+        <source>The database %1 could not be upgraded to version %2:
+%3
+
+It stays at version %4. Tell the person in charge of the program before you go on working.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 was upgraded from version %2 to version %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its copy from before the upgrade is kept in:
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -960,6 +983,10 @@ Do not go on working on this database. Restore the latest sound backup from the 
 Do you want to end the program anyway?</source>
         <translation>تعذر أخذ نسخة احتياطية من قاعدة البيانات: %1
 هل تريد إنهاء البرنامج على أي حال؟</translation>
+    </message>
+    <message>
+        <source>The database is on a server: its backups are the server&apos;s task.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2864,10 +2891,24 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>إلغاء</translation>
     </message>
     <message>
-        <source>LibreOffice is not installed, so the report cannot be shown or printed. Install the package libreoffice-writer-nogui (Debian, Ubuntu).
-The filled document is kept as %1</source>
-        <translation>برنامج LibreOffice غير مثبت، فلا يمكن عرض التقرير أو طباعته. ثبّت الحزمة libreoffice-writer-nogui (ديبيان، أوبونتو).
-حُفظ المستند المعبأ باسم %1</translation>
+        <source>&amp;Edit Template</source>
+        <translation>&amp;تعديل القالب</translation>
+    </message>
+    <message>
+        <source>&amp;Writer</source>
+        <translation>&amp;Writer</translation>
+    </message>
+    <message>
+        <source>The filled document is kept as %1</source>
+        <translation>المستند المعبأ محفوظ باسم %1</translation>
+    </message>
+    <message>
+        <source>%1 went to the printer.</source>
+        <translation>أُرسل %1 إلى الطابعة.</translation>
+    </message>
+    <message>
+        <source>Making the preview of %1</source>
+        <translation>جارٍ إعداد معاينة %1</translation>
     </message>
 </context>
 <context>
@@ -3334,6 +3375,53 @@ The filled document is kept as %1</source>
     <message>
         <source>A surrendered car needs its actual return date, on or after the exit date.</source>
         <translation>السيارة المسلَّمة تحتاج إلى تاريخ عودتها الفعلي، في يوم الخروج أو بعده.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportPreview</name>
+    <message>
+        <source>Report</source>
+        <translation>تقرير</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;طباعة</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF</source>
+        <translation>&amp;حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Writer</source>
+        <translation>فتح في &amp;Writer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Report %1</source>
+        <translation>التقرير %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1 went to the printer.</source>
+        <translation>أُرسل %1 إلى الطابعة.</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>حفظ التقرير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved as %1.</source>
+        <translation>تعذر حفظ ملف PDF باسم %1.</translation>
     </message>
 </context>
 <context>

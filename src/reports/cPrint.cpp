@@ -3,6 +3,7 @@
 #include "accounting/tafqeet.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
+#include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -127,8 +129,36 @@ QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
         report(0, QCoreApplication::translate("cPrint", "The report stopped."));
         return {};
     }
+    // The copy is a record of what was printed: read-only, so that Writer
+    // opens it read-only and nobody changes it by mistake.
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     report(100, QCoreApplication::translate("cPrint", "Report ready: %1").arg(QFileInfo(copy).fileName()));
     return copy;
+}
+
+bool cPrint::StartWord(QWidget* parent)
+{
+    if (!LibreOffice::program().isEmpty())
+        return true;
+    m_state.ui().message(parent, LibreOffice::missingText());
+    return false;
+}
+
+bool cPrint::EditReport(qint64 reportId, QWidget* parent)
+{
+    const RowSet definition = m_state.db().execute(
+        QStringLiteral("select Rptfilename from _RPT where rptid = ") + SqlValue::number(reportId));
+    if (definition.isEmpty())
+        return false;
+    const QString templateFile = templatePath(definition.text(0, QStringLiteral("Rptfilename")));
+    if (!QFileInfo::exists(templateFile)) {
+        m_state.ui().message(parent, QCoreApplication::translate("cPrint", "File %1 not found").arg(templateFile));
+        return false;
+    }
+    if (!StartWord(parent))
+        return false;
+    QFile::setPermissions(templateFile, QFile::permissions(templateFile) | QFileDevice::WriteOwner);
+    return m_state.ui().startProgram(parent, LibreOffice::program(), LibreOffice::editArguments(templateFile));
 }
 
 bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& report)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class OdtDocument;
+class QWidget;
 class RunState;
 
 // Runs reports defined in _RPT / _RPTDETAIL: fills a working copy of the
@@ -23,6 +24,13 @@ public:
     // Runs the report's steps and returns the filled copy's path, or an empty
     // string once the operator has been told why not.
     QString PrintReport(qint64 reportId, const Progress& progress = {});
+
+    // Opens the report's template itself in Writer for editing; false once
+    // the operator has been told why not.
+    bool EditReport(qint64 reportId, QWidget* parent);
+    // True when LibreOffice is there to show, print and edit documents;
+    // otherwise the operator is told which package to install.
+    bool StartWord(QWidget* parent);
 
     // The template of a report: a name without a folder lies in the home
     // folder's "templates" folder.

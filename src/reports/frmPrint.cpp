@@ -1,14 +1,16 @@
 #include "reports/frmPrint.h"
 #include "ui_frmPrint.h"
 
+#include "reports/LibreOffice.h"
 #include "reports/cPrint.h"
+#include "reports/frmReportPreview.h"
 #include "shell/base/Database.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/cUI.h"
 
 #include <QKeyEvent>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 namespace {
 
@@ -28,6 +30,8 @@ frmPrint::frmPrint(RunState& state, QWidget* parent)
     connect(m_ui->List1, &QListWidget::currentRowChanged, this, &frmPrint::showFileName);
     connect(m_ui->List1, &QListWidget::itemDoubleClicked, this, &frmPrint::runSelected);
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmPrint::runSelected);
+    connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmPrint::editSelected);
+    connect(m_ui->cmdWord, &QPushButton::clicked, this, &frmPrint::startWriter);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     if (parent)
         ShowReportList(parent->objectName());
@@ -49,6 +53,7 @@ void frmPrint::ShowReportList(const QString& screenName)
         m_ui->List1->addItem(item);
     }
     m_ui->cmdOk->setEnabled(m_ui->List1->count() > 0);
+    m_ui->cmdEdit->setEnabled(m_ui->List1->count() > 0);
     if (m_ui->List1->count() > 0)
         m_ui->List1->setCurrentRow(0);
     showFileName();
@@ -83,33 +88,54 @@ void frmPrint::runSelected()
     const QListWidgetItem* item = m_ui->List1->currentItem();
     if (!item)
         return;
-    const QList<QWidget*> controls{m_ui->List1, m_ui->fraDate, m_ui->fraOutput, m_ui->cmdOk, m_ui->cmdCancel};
+    const QList<QWidget*> controls{m_ui->List1, m_ui->fraDate, m_ui->fraOutput, m_ui->cmdOk,
+                                   m_ui->cmdEdit,  m_ui->cmdWord, m_ui->cmdCancel};
     for (QWidget* control : controls)
         control->setEnabled(false);
     const QString document = cPrint(m_state).PrintReport(
-        item->data(ReportIdRole).toLongLong(), [this](int, const QString& status) {
+        item->data(ReportIdRole).toLongLong(), [this](int percent, const QString& status) {
             m_ui->StatusBar1->showMessage(status);
-            m_state.ui().processEvents();
+            m_state.ui().UpdateProgressBar(percent);
         });
-    for (QWidget* control : controls)
-        control->setEnabled(true);
     if (!document.isEmpty())
         output(document);
+    m_state.ui().ShowProgress(0);
+    for (QWidget* control : controls)
+        control->setEnabled(true);
 }
 
 void frmPrint::output(const QString& document)
 {
-    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (office.isEmpty()) {
-        m_state.ui().message(
-            this, tr("LibreOffice is not installed, so the report cannot be shown or printed. Install the package "
-                     "libreoffice-writer-nogui (Debian, Ubuntu).\nThe filled document is kept as %1")
-                      .arg(document));
+    LibreOffice office(m_state);
+    if (!cPrint(m_state).StartWord(this)) {
+        m_ui->StatusBar1->showMessage(tr("The filled document is kept as %1").arg(document));
         return;
     }
-    // --view opens the copy read-only, so the report is not changed by mistake.
-    const QStringList arguments = m_ui->Option2->isChecked() ? QStringList{QStringLiteral("--headless"),
-                                                                            QStringLiteral("-p"), document}
-                                                              : QStringList{QStringLiteral("--view"), document};
-    m_state.ui().startProgram(this, office, arguments);
+    if (m_ui->Option2->isChecked()) {
+        if (m_state.ui().startProgram(this, LibreOffice::program(), office.printArguments(document)))
+            m_ui->StatusBar1->showMessage(tr("%1 went to the printer.").arg(QFileInfo(document).fileName()));
+        return;
+    }
+    m_ui->StatusBar1->showMessage(tr("Making the preview of %1").arg(QFileInfo(document).fileName()));
+    QString error;
+    const QString pdf = office.toPdf(document, &error);
+    if (pdf.isEmpty()) {
+        m_state.ui().message(this, error);
+        return;
+    }
+    m_ui->StatusBar1->showMessage(QFileInfo(pdf).fileName());
+    frmReportPreview preview(m_state, document, pdf, this);
+    m_state.ui().exec(&preview);
+}
+
+void frmPrint::editSelected()
+{
+    if (const QListWidgetItem* item = m_ui->List1->currentItem())
+        cPrint(m_state).EditReport(item->data(ReportIdRole).toLongLong(), this);
+}
+
+void frmPrint::startWriter()
+{
+    if (cPrint(m_state).StartWord(this))
+        m_state.ui().startProgram(this, LibreOffice::program(), {QStringLiteral("--writer")});
 }

@@ -25,9 +25,12 @@ protected:
 private:
     void showFileName();
     void runSelected();
-    // Shows or prints the filled copy through LibreOffice, or says what to
-    // install when it is missing; the copy is kept either way.
+    // Shows the filled copy as a PDF preview or prints it through
+    // LibreOffice, or says what to install when it is missing; the copy is
+    // kept either way.
     void output(const QString& document);
+    void editSelected();
+    void startWriter();
 
     RunState& m_state;
     std::unique_ptr<Ui::frmPrint> m_ui;

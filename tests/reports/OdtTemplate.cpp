@@ -1,6 +1,7 @@
 #include "OdtTemplate.h"
 
 #include "reports/OdtPackage.h"
+#include "shell/base/Database.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -42,4 +43,15 @@ QString writeTemplate(const QString& path, const QString& body)
     QString error;
     EXPECT_TRUE(OdtPackage::write(path, {{"content.xml", contentXml(body)}}, &error)) << error.toStdString();
     return path;
+}
+
+void defineReports(Database& db, const QList<QVariantList>& reports, const QList<QVariantList>& steps)
+{
+    db.command("delete from _RPTDETAIL");
+    db.command("delete from _RPT");
+    db.insertRows("_RPT", {"RPTID", "RPTNAME", "WINDOWNAME", "ONOFF", "displayorder", "Rptfilename"}, reports);
+    if (!steps.isEmpty())
+        db.insertRows("_RPTDETAIL",
+                      {"RPTDETAILID", "RPTID", "RPTDETAILTYPE", "ONOFF", "TABLENBR", "SQLStatement", "BINDVARS"},
+                      steps);
 }

@@ -32,13 +32,10 @@ const QString MakeLetters = "create table tempmessages as select 'Huda' as CUSTN
 
 void defineReport(Database& db, const QString& file, const QList<Step>& steps)
 {
-    db.insertRows("_RPT", {"RPTID", "RPTNAME", "WINDOWNAME", "ONOFF", "displayorder", "Rptfilename"},
-                  {{1, "Letter", "frmCustomers", 1, 1, file}});
     QList<QVariantList> rows;
     for (const Step& step : steps)
         rows.append({rows.size() + 1, 1, step.type, step.onoff, step.table, step.sql, "0"});
-    db.insertRows("_RPTDETAIL",
-                  {"RPTDETAILID", "RPTID", "RPTDETAILTYPE", "ONOFF", "TABLENBR", "SQLStatement", "BINDVARS"}, rows);
+    defineReports(db, {{1, "Letter", "frmCustomers", 1, 1, file}}, rows);
 }
 
 }

@@ -36,11 +36,10 @@ QStringList entries(frmPrint& dialog)
 TEST(frmPrint, ListsTheScreensReportsAndPicksByDigit)
 {
     TestOffice office;
-    office.db().insertRows("_RPT", {"RPTID", "RPTNAME", "WINDOWNAME", "ONOFF", "displayorder", "Rptfilename"},
-                           {{1, "Card", "frmCustomers", 1, 2, "card.odt"},
-                            {2, "Hidden", "frmCustomers", 0, 0, "h.odt"},
-                            {3, "List", "frmCustomers", 1, 1, "list.odt"},
-                            {4, "Fleet", "frmCars", 1, 1, "fleet.odt"}});
+    defineReports(office.db(), {{1, "Card", "frmCustomers", 1, 2, "card.odt"},
+                                {2, "Hidden", "frmCustomers", 0, 0, "h.odt"},
+                                {3, "List", "frmCustomers", 1, 1, "list.odt"},
+                                {4, "Fleet", "frmCars", 1, 1, "fleet.odt"}});
     const struct {
         QString screen;
         QStringList expected;
@@ -74,11 +73,8 @@ TEST(frmPrint, DateRangeReachesQueriesAndEnterRuns)
     QDir().mkpath(office.file("templates"));
     writeTemplate(office.file("templates/from.odt"),
                   "<text:p><text:user-field-get text:name=\"DAY\">x</text:user-field-get></text:p>");
-    office.db().insertRows("_RPT", {"RPTID", "RPTNAME", "WINDOWNAME", "ONOFF", "displayorder", "Rptfilename"},
-                           {{1, "From", "frmCustomers", 1, 1, "from.odt"}, {2, "Gone", "frmOther", 1, 1, "gone.odt"}});
-    office.db().insertRows("_RPTDETAIL",
-                           {"RPTDETAILID", "RPTID", "RPTDETAILTYPE", "ONOFF", "TABLENBR", "SQLStatement", "BINDVARS"},
-                           {{1, 1, 0, 1, 0, "select ':1 ' as DAY", ":1frmPrint.dtFrom"}});
+    defineReports(office.db(), {{1, "From", "frmCustomers", 1, 1, "from.odt"}, {2, "Gone", "frmOther", 1, 1, "gone.odt"}},
+                  {{1, 1, 0, 1, 0, "select ':1 ' as DAY", ":1frmPrint.dtFrom"}});
     frmPrint dialog(office.state(), nullptr);
     office.state().screens().adopt("frmPrint", &dialog);
     ScreenChecks::control<QDateEdit>(&dialog, "dtFrom")->setDate(QDate(2024, 2, 29));
