@@ -1,0 +1,134 @@
+#include "GoldenReport.h"
+#include "reports/ShippedTemplates.h"
+#include "reports/frmPrint.h"
+#include "shell/base/Database.h"
+#include "shell/base/ScreenRegistry.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QDate today() { return QDate::currentDate(); }
+
+// The demo office is dated from today: its days are written as {today-n} so
+// that the golden files hold on any day.
+QString relativeDays(QString text)
+{
+    for (int n = -60; n <= 60; ++n) {
+        const QString name = n == 0 ? QStringLiteral("{today}") : QStringLiteral("{today%1%2}").arg(n > 0 ? "+" : "").arg(n);
+        text.replace(today().addDays(n).toString(QStringLiteral("dd/MM/yyyy")), name);
+    }
+    return text;
+}
+
+qint64 dateNumber(const QDate& date) { return date.toString(QStringLiteral("yyyyMMdd")).toLongLong(); }
+
+QHash<QString, QByteArray> filesOf(const QString& folder)
+{
+    QHash<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(QDir(folder).filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+// A data screen showing one record, as its reports' queries find it.
+std::unique_ptr<QWidget> screenShowing(TestOffice& office, const QString& screen, qint64 id)
+{
+    auto widget = std::make_unique<QWidget>();
+    widget->setObjectName(screen);
+    auto* field = new QLineEdit(QString::number(id), widget.get());
+    field->setObjectName(QStringLiteral("txtID"));
+    office.state().screens().adopt(screen, widget.get());
+    return widget;
+}
+
+}
+
+// Each ledger document filled from the demo office: the screen's record, or
+// the print dialog's period (which takes some of the demo's entries and
+// leaves the others out), or a letter to each customer whose licence ends
+// within 30 days. The shipped templates stay as they were.
+TEST(LedgerReports, FillTheirDocumentsOnTheDemoOffice)
+{
+    TestOffice office(true, true);
+    Database& db = office.db();
+    for (const auto& [name, licence, days] : {std::tuple{"وليد سامي العمر", "L-990010", 10},
+                                              std::tuple{"هدى كريم الصباغ", "L-990040", 40}})
+        db.insert(QStringLiteral("Customer"), QStringLiteral("CUSTOMERID"),
+                  {{QStringLiteral("name"), QString::fromUtf8(name)},
+                   {QStringLiteral("TITLE"), QStringLiteral("السيد")},
+                   {QStringLiteral("SEX"), QStringLiteral("ذكر")},
+                   {QStringLiteral("HOMECARLICENSE"), QString::fromLatin1(licence)},
+                   {QStringLiteral("HOMELICENSEEXPIRY"), dateNumber(today().addDays(days))}});
+
+    frmPrint dialog(office.state(), nullptr);
+    office.state().screens().adopt(QStringLiteral("frmPrint"), &dialog);
+    ScreenChecks::control<QDateEdit>(&dialog, "dtFrom")->setDate(today().addDays(-15));
+    ScreenChecks::control<QDateEdit>(&dialog, "dtTo")->setDate(today().addDays(-3));
+
+    const QString templates = office.file(QStringLiteral("templates"));
+    ShippedTemplates::installMissing(templates);
+    const auto shipped = filesOf(templates);
+
+    const struct {
+        const char* golden;
+        qint64 report;
+        QString screen;  // the data screen the report prints from, when it needs its record
+        QString record;
+    } rows[] = {
+        {"voucher-income", 20, "frmIncomeRent",
+         "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeRent'"},
+        {"voucher-expense-cheque", 22, "frmExpenseRent",
+         "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmExpenseRent' and PAIDBYCHEQUE = 1"},
+        {"ledgerentry", 24, "frmGLEntry", "select min(JOURNALID) from JOURNAL where FROMACCOUNT > 0"},
+        {"journal", 27, {}, {}},
+        {"trialbalance", 28, {}, {}},
+        {"licenceletters", 29, {}, {}},
+    };
+    for (const auto& row : rows) {
+        std::unique_ptr<QWidget> screen;
+        if (!row.screen.isEmpty())
+            screen = screenShowing(office, row.screen, db.execute(row.record).value(0, 0).toLongLong());
+        const FilledReport filled = runShippedReport(office, row.report);
+        ASSERT_FALSE(filled.copy.isEmpty()) << row.golden << " " << filled.message.toStdString();
+        expectGolden(relativeDays(filled.text), QString::fromLatin1(row.golden));
+    }
+    EXPECT_EQ(filesOf(templates), shipped);
+}
+
+// Letters go to licences ending from today to 30 days on, the ends
+// included. The work table is made afresh on every run: a second run writes
+// the same letters from a table holding one row per letter.
+TEST(LedgerReports, LettersTakeTheNextThirtyDaysAndRebuildTheirWorkTable)
+{
+    TestOffice office;
+    const struct {
+        const char* name;
+        int days;
+    } customers[] = {{"Expired", -1}, {"Today", 0}, {"Thirty", 30}, {"ThirtyOne", 31}};
+    for (const auto& customer : customers)
+        office.db().insert(QStringLiteral("Customer"), QStringLiteral("CUSTOMERID"),
+                           {{QStringLiteral("name"), QString::fromLatin1(customer.name)},
+                            {QStringLiteral("HOMELICENSEEXPIRY"), dateNumber(today().addDays(customer.days))}});
+    const FilledReport first = runShippedReport(office, 29);
+    const FilledReport second = runShippedReport(office, 29);
+    ASSERT_FALSE(second.copy.isEmpty()) << second.message.toStdString();
+    EXPECT_EQ(second.text, first.text);
+    const RowSet letters =
+        office.db().execute(QStringLiteral("select CUSTOMERNAME from tempmessages order by CUSTOMERNAME"));
+    QStringList names;
+    for (int r = 0; r < letters.count(); ++r)
+        names.append(letters.text(r, QStringLiteral("CUSTOMERNAME")));
+    EXPECT_EQ(names, (QStringList{"Thirty", "Today"}));
+    EXPECT_EQ(second.text.count(QStringLiteral("Thirty")), 1);
+}
