@@ -1,5 +1,7 @@
 #include "GoldenReport.h"
+#include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
+#include "reports/XmlNode.h"
 #include "reports/frmPrint.h"
 #include "shell/base/Database.h"
 #include "shell/base/ScreenRegistry.h"
@@ -39,6 +41,15 @@ QHash<QString, QByteArray> filesOf(const QString& folder)
             files.insert(name, file.readAll());
     }
     return files;
+}
+
+// User fields the report's queries left unfilled.
+int placesLeft(const XmlNode& node)
+{
+    int left = node.isElement("text:user-field-get") ? 1 : 0;
+    for (const XmlNode& child : node.children)
+        left += placesLeft(child);
+    return left;
 }
 
 // A data screen showing one record, as its reports' queries find it.
@@ -83,18 +94,25 @@ TEST(LedgerReports, FillTheirDocumentsOnTheDemoOffice)
     const struct {
         const char* golden;
         qint64 report;
-        QString screen;  // the data screen the report prints from, when it needs its record
+        QString screen;  // the data screen whose record the report prints, if any
         QString record;
     } rows[] = {
         {"voucher-income", 20, "frmIncomeRent",
          "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeRent'"},
+        {"voucher-income-general", 21, "frmIncomeGeneral",
+         "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeGeneral' and PAIDBYCHEQUE = 1"},
         {"voucher-expense-cheque", 22, "frmExpenseRent",
          "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmExpenseRent' and PAIDBYCHEQUE = 1"},
+        {"voucher-expense-general", 23, "frmExpenseGeneral",
+         "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmExpenseGeneral'"},
         {"ledgerentry", 24, "frmGLEntry", "select min(JOURNALID) from JOURNAL where FROMACCOUNT > 0"},
+        {"journal", 25, {}, {}},
+        {"trialbalance", 26, {}, {}},
         {"journal", 27, {}, {}},
         {"trialbalance", 28, {}, {}},
         {"licenceletters", 29, {}, {}},
     };
+    QList<qint64> tested;
     for (const auto& row : rows) {
         std::unique_ptr<QWidget> screen;
         if (!row.screen.isEmpty())
@@ -102,7 +120,24 @@ TEST(LedgerReports, FillTheirDocumentsOnTheDemoOffice)
         const FilledReport filled = runShippedReport(office, row.report);
         ASSERT_FALSE(filled.copy.isEmpty()) << row.golden << " " << filled.message.toStdString();
         expectGolden(relativeDays(filled.text), QString::fromLatin1(row.golden));
+        QString error;
+        EXPECT_EQ(placesLeft(OdtDocument::open(filled.copy, &error)->content()), 0) << row.golden;
+        // Offered on a screen that exists.
+        EXPECT_EQ(db.execute(QStringLiteral("select count(*) from _WINDOWTABLE w, _RPT r where w.WINDOWNAME = "
+                                            "r.WINDOWNAME and r.RPTID = %1")
+                                 .arg(row.report))
+                      .value(0, 0)
+                      .toInt(),
+                  1)
+            << row.golden;
+        tested.append(row.report);
     }
+    const RowSet shippedReports =
+        db.execute(QStringLiteral("select RPTID from _RPT where RPTID between 20 and 39 order by RPTID"));
+    QList<qint64> ledger;
+    for (int r = 0; r < shippedReports.count(); ++r)
+        ledger.append(shippedReports.value(r, 0).toLongLong());
+    EXPECT_EQ(tested, ledger);
     EXPECT_EQ(filesOf(templates), shipped);
 }
 
