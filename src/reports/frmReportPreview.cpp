@@ -16,7 +16,8 @@ frmReportPreview::frmReportPreview(RunState& state, const QString& document, con
       m_ui(std::make_unique<Ui::frmReportPreview>()), m_pdfDocument(new QPdfDocument(this))
 {
     m_ui->setupUi(this);
-    setWindowTitle(tr("Report %1").arg(QFileInfo(document).fileName()));
+    // The file name reads left to right inside the Arabic title.
+    setWindowTitle(tr("Report %1").arg(QChar(0x2066) + QFileInfo(document).fileName() + QChar(0x2069)));
     m_pdfDocument->load(pdf);
     m_ui->pdfView->setDocument(m_pdfDocument);
     m_ui->pdfView->setPageMode(QPdfView::PageMode::MultiPage);

@@ -303,10 +303,28 @@ scenario_logoff() {
   log "backup: ${backups[0]}"
 }
 
+scenario_print() {
+  log_in ADMIN
+  opens F5 "the Rent menu"
+  opens 1 "the contract screen"
+  local screen=$win
+  opens F7 "the report dialog"
+  local dialog=$win
+  # The contract is the first report of the list; LibreOffice makes the
+  # preview's PDF, and on its first start its profile too.
+  timeout_s=90 opens Return "the report preview"
+  local copies=("$home"/reports/*.odt)
+  [ ${#copies[@]} -eq 1 ] && [ -f "${copies[0]}" ] || fail "not one copy in $home/reports: ${copies[*]}"
+  [ -f "${copies[0]%.odt}.pdf" ] || fail "no PDF beside ${copies[0]}"
+  [ "$(stat -c %a "${copies[0]}")" = 444 ] || fail "the copy ${copies[0]} is not read-only"
+  closes Escape "$win" "the report preview" "$dialog"
+  closes Escape "$dialog" "the report dialog" "$screen"
+}
+
 # ---- main --------------------------------------------------------------------
 
 case "$scenario" in
-  login|menu|menu_again|new_record|logoff) ;;
+  login|menu|menu_again|new_record|logoff|print) ;;
   *) echo "e2e: unknown scenario $scenario" >&2; exit 2 ;;
 esac
 [ -x "$ijar" ] || { echo "e2e: no program at $ijar" >&2; exit 2; }
