@@ -103,7 +103,7 @@ ReportSetup::Report contract()
     const QString returned =
         QStringLiteral("select 'أعيدت السيارة في ' & %1 & ' الساعة ' & %2 & '\nReturned on ' & %1 & ' at ' & %2 & "
                        "case when trim(Nz(SURRENDERCOMMENTS)) = '' then '' "
-                       "else '\nملاحظات التسليم — Notes on return: ' & SURRENDERCOMMENTS end & '\n' as RETURNLINES, "
+                       "else '\nملاحظات التسليم: ' & SURRENDERCOMMENTS end & '\n' as RETURNLINES, "
                        "'الإجمالي كتابةً: ' as TOTALWORDSLABEL, TOTAL from RENT where RENTID = :1  and RETURNED = 1")
             .arg(dateText(QStringLiteral("ACTUALRETURNDATE")), timeText(QStringLiteral("ACTUALRETURNTIME")));
 
