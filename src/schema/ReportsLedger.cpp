@@ -109,14 +109,23 @@ QList<Step> journalSteps()
         QStringLiteral("from (JOURNAL j inner join JOURNALDETAIL d on d.JOURNALID = j.JOURNALID) "
                        "left join chartofaccount c on c.ACCOUNTNUMBER = d.ACCOUNTNUMBER "
                        "where j.TRANSACTIONDATE between :1 and :2 and d.AMOUNT <> 0");
-    const QString listing = QStringLiteral("select ") + shownDate(QStringLiteral("j.TRANSACTIONDATE"))
-                            + QStringLiteral(" as ENTRYDATE, j.JOURNALID as ENTRYNO, j.NAME as STATEMENT, "
-                                             "d.ACCOUNTNUMBER, Nz(c.NAME) as ACCOUNTNAME, iif(d.DEBITORCREDIT = 1, ")
-                            + shownAmount(QStringLiteral("d.AMOUNT"))
-                            + QStringLiteral(", '') as DEBIT, iif(d.DEBITORCREDIT = 1, '', ")
-                            + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(") as CREDIT ") + lines
-                            + QStringLiteral(" order by j.TRANSACTIONDATE, j.JOURNALID, d.DEBITORCREDIT desc, "
-                                             "d.JOURNALDETAILID");
+    // An entry's date, number and statement head its first line only, the
+    // line no other line of the entry comes before.
+    const QString firstLine = QStringLiteral(
+        "iif(not exists (select 1 from JOURNALDETAIL x where x.JOURNALID = d.JOURNALID and x.AMOUNT <> 0 and "
+        "(x.DEBITORCREDIT > d.DEBITORCREDIT or (x.DEBITORCREDIT = d.DEBITORCREDIT and "
+        "x.JOURNALDETAILID < d.JOURNALDETAILID))), 1, 0) as FIRSTLINE");
+    const QString listing =
+        QStringLiteral("select iif(FIRSTLINE = 1, ENTRYDATE, '') as ENTRYDATE, iif(FIRSTLINE = 1, '' & ENTRYNO, '') "
+                       "as ENTRYNO, iif(FIRSTLINE = 1, STATEMENT, '') as STATEMENT, ACCOUNTNUMBER, ACCOUNTNAME, "
+                       "DEBIT, CREDIT from (select ")
+        + shownDate(QStringLiteral("j.TRANSACTIONDATE"))
+        + QStringLiteral(" as ENTRYDATE, j.JOURNALID as ENTRYNO, j.NAME as STATEMENT, d.ACCOUNTNUMBER, "
+                         "Nz(c.NAME) as ACCOUNTNAME, iif(d.DEBITORCREDIT = 1, ")
+        + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(", '') as DEBIT, iif(d.DEBITORCREDIT = 1, '', ")
+        + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(") as CREDIT, ") + firstLine
+        + QStringLiteral(", j.TRANSACTIONDATE as DAY, d.DEBITORCREDIT as SIDE, d.JOURNALDETAILID as LINE ") + lines
+        + QStringLiteral(") t order by DAY, t.ENTRYNO, SIDE desc, LINE");
     const QString totals = QStringLiteral("select ") + shownAmount(QStringLiteral("Nz(sum(") + debitOf("d") + "), 0)")
                            + QStringLiteral(" as TOTALDEBIT, ")
                            + shownAmount(QStringLiteral("Nz(sum(") + creditOf("d") + "), 0)")
