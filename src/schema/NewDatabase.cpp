@@ -3,7 +3,6 @@
 #include "schema/DemoOffice.h"
 #include "schema/LedgerSetup.h"
 #include "schema/ReminderRules.h"
-#include "schema/ReportSetup.h"
 #include "schema/Schema.h"
 #include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
@@ -80,7 +79,6 @@ void NewDatabase::fill(Database& db, bool demo)
     LedgerSetup::insertChart(db);
     LedgerSetup::insertRules(db);
     ReminderRules::insert(db);
-    ReportSetup::insert(db);
     if (demo)
         DemoOffice::insert(db);
     transaction.commit();

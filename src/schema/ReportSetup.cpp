@@ -21,7 +21,8 @@ void ReportSetup::add(Database& db, const QList<Report>& reports)
                   steps);
 }
 
-void ReportSetup::insert(Database& db)
+void ReportSetup::insertWhenNone(Database& db)
 {
-    add(db, rentalReports() + ledgerReports());
+    if (db.execute(QStringLiteral("select count(*) from _RPT")).value(0, 0).toInt() == 0)
+        add(db, rentalReports() + ledgerReports());
 }

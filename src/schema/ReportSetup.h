@@ -27,7 +27,10 @@ struct Report {
 };
 
 void add(Database& db, const QList<Report>& reports);
-void insert(Database& db);
+// The shipped reports, into an office that has no report at all: one made
+// before the program shipped any, or a new one. An office's own reports are
+// never mixed with them.
+void insertWhenNone(Database& db);
 
 // Contract, customer, car and employee documents and the fleet list.
 QList<Report> rentalReports();

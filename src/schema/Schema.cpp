@@ -1,5 +1,6 @@
 #include "schema/Schema.h"
 
+#include "schema/ReportSetup.h"
 #include "schema/SchemaTables.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
@@ -42,6 +43,8 @@ QList<SchemaStep> Schema::steps()
          [](Database& db) { addColumn(db, QStringLiteral("RENT"), SchemaTables::col::number("JOURNALID")); }},
         {3, QStringLiteral("a journal knows the screen that made it"),
          [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
+        {4, QStringLiteral("an office without reports gets the documents the program ships"),
+         [](Database& db) { ReportSetup::insertWhenNone(db); }},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "schema/NewDatabase.h"
+#include "schema/ReportSetup.h"
 #include "schema/Schema.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Configuration.h"
@@ -356,4 +357,27 @@ TEST_F(NewDatabaseTest, aHistoryWithAGapIsRefusedAndAnEmptyDatabaseUpgradesToThe
     Schema::upgrade(first);
     EXPECT_EQ(Schema::version(first), Schema::CurrentVersion);
     EXPECT_TRUE(first.columnsOf(u"RENT"_s).contains(u"JOURNALID"_s, Qt::CaseInsensitive));
+}
+
+// An office made before the program shipped its documents gets them at the
+// upgrade; one that already has reports of its own keeps just those.
+TEST_F(NewDatabaseTest, anOfficeWithoutReportsGetsTheShippedOnesAtTheUpgrade)
+{
+    const int shipped = int(ReportSetup::rentalReports().size() + ReportSetup::ledgerReports().size());
+    ASSERT_GT(shipped, 0);
+    EXPECT_EQ(count(u"select * from _RPT"_s), shipped) << "a new office";
+    const struct {
+        bool ownReport;
+        int expected;
+    } rows[] = {{false, shipped}, {true, 1}};
+    for (const auto& row : rows) {
+        Database old;
+        old.open(dir.filePath(row.ownReport ? u"own.db"_s : u"none.db"_s), /*create=*/true);
+        Schema::upgrade(old, Schema::steps().mid(0, 3));
+        if (row.ownReport)
+            old.insertRows(u"_RPT"_s, {u"RPTID"_s, u"RPTNAME"_s, u"WINDOWNAME"_s, u"ONOFF"_s, u"Rptfilename"_s},
+                           {{7, u"Own"_s, u"frmCars"_s, 1, u"own.odt"_s}});
+        Schema::upgrade(old);
+        EXPECT_EQ(old.execute(u"select * from _RPT"_s).count(), row.expected) << row.ownReport;
+    }
 }
