@@ -22,6 +22,9 @@ struct OpenScreen {
     QString carQuery = {};  // the contract screen's car, for its pictures
 };
 
+// Pictures a row adds to the demo office, which has only the cars' main ones.
+enum class Added { Nothing, ContractPictures, EmployeePhoto };
+
 struct Row {
     const char* name;
     qint64 report;
@@ -32,6 +35,8 @@ struct Row {
     QStringList setup;
     QString golden;
     QStringList pictures;  // the frames that hold a picture
+    Added added = Added::Nothing;
+    bool closeOut = false;  // the contract's settlement on return shows
 };
 
 const QString OpenContract = "select min(RENTID) from RENT where RETURNED = 0";
@@ -49,9 +54,9 @@ const Row rows[] = {
     {"open contract: no close-out, no car pictures", 1, {"frmRentCar", OpenContract, CarOf}, {PinContract},
      "contract", {}},
     {"surrendered contract: the close-out", 1, {"frmRentCar", ClosedContract, CarOf}, {PinContract, PinReturn},
-     "contract-surrendered", {}},
+     "contract-surrendered", {}, Added::Nothing, true},
     {"contract with two pictures marked", 1, {"frmRentCar", OpenContract, CarOf}, {PinContract, MarkPictures},
-     "contract-pictures", {"P2", "P3"}},
+     "contract-pictures", {"P2", "P3"}, Added::ContractPictures},
     {"customer card of a black-listed customer who owes",
      2,
      {"frmCustomers", "select min(CUSTOMERID) from Customer where BLACKLIST = 1"},
@@ -74,7 +79,8 @@ const Row rows[] = {
      {"frmEmployee", "select min(EMPID) from EMPLOYEE where MANAGERID > 0"},
      {"update EMPLOYEE set DATEJOINED = 20171207, HIREJOINED = 20180307 where EMPID = %1"},
      "employee",
-     {"EMPPHOTO"}},
+     {"EMPPHOTO"},
+     Added::EmployeePhoto},
     {"fleet list: free, rented and stopped cars", 5, {}, {}, "fleet", {}},
 };
 
@@ -115,12 +121,12 @@ TEST(RentalReports, FillTheShippedTemplatesFromTheDemoOffice)
         }
         for (const QString& statement : row.setup)
             db.command(statement.arg(key));
-        if (row.pictures.contains("P2")) {
+        if (row.added == Added::ContractPictures) {
             const qint64 car = db.execute(CarOf.arg(key)).value(0, 0).toLongLong();
             db.insertRows("CARPICTURE", {"CARID", "PICTURESEQUENCE", "CARPICTURE"},
                           {{car, 2, TestPictures::png(Qt::blue)}, {car, 3, TestPictures::png(Qt::green)}});
         }
-        if (row.pictures.contains("EMPPHOTO"))
+        if (row.added == Added::EmployeePhoto)
             db.insertRows("EMPPICTURE", {"EMPID", "OLEMODULE"}, {{key.toLongLong(), TestPictures::png(Qt::gray)}});
 
         ShippedTemplates::installMissing(office.file("templates"));
@@ -135,14 +141,14 @@ TEST(RentalReports, FillTheShippedTemplatesFromTheDemoOffice)
         expectGolden(filled.text, row.golden);
         EXPECT_EQ(filled.pictures, row.pictures) << row.name;
         EXPECT_EQ(bytes(QDir(office.file("templates")).filePath(file)), before) << row.name;
+        // The files take the query column's spelling, lower case on PostgreSQL.
+        QStringList files;
+        for (const QString& frame : row.pictures)
+            files.append(QFileInfo(filled.copy).completeBaseName() + '-' + frame + ".png");
+        EXPECT_EQ(besideTheCopy(filled.copy).join(' ').toLower().toStdString(), files.join(' ').toLower().toStdString())
+            << row.name;
         if (row.report == 1) {
-            QStringList files;
-            for (const QString& frame : row.pictures)
-                files.append(QFileInfo(filled.copy).completeBaseName() + '-' + frame + ".png");
-            EXPECT_EQ(besideTheCopy(filled.copy), files) << row.name;
-            EXPECT_EQ(filled.text.contains("Settlement on return\nالمدة الفعلية (أيام)"),
-                      row.golden == "contract-surrendered")
-                << row.name;
+            EXPECT_EQ(filled.text.contains("Settlement on return\nالمدة الفعلية (أيام)"), row.closeOut) << row.name;
         }
     }
 }
