@@ -22,6 +22,20 @@ QString shownAmount(const QString& value)
 QString debitOf(const QString& line) { return QStringLiteral("iif(%1.DEBITORCREDIT = 1, %1.AMOUNT, 0)").arg(line); }
 QString creditOf(const QString& line) { return QStringLiteral("iif(%1.DEBITORCREDIT = 1, 0, %1.AMOUNT)").arg(line); }
 
+// A line's amount in its debit or its credit column, the other one empty.
+QString sidesShown(const QString& line)
+{
+    const QString amount = shownAmount(line + QStringLiteral(".AMOUNT"));
+    return QStringLiteral("iif(%1.DEBITORCREDIT = 1, %2, '') as DEBIT, iif(%1.DEBITORCREDIT = 1, '', %2) as CREDIT")
+        .arg(line, amount);
+}
+
+QString totalsShown(const QString& line)
+{
+    return shownAmount(QStringLiteral("Nz(sum(%1), 0)").arg(debitOf(line))) + QStringLiteral(" as TOTALDEBIT, ")
+           + shownAmount(QStringLiteral("Nz(sum(%1), 0)").arg(creditOf(line))) + QStringLiteral(" as TOTALCREDIT");
+}
+
 // Every document's heading: the office's title and the day it was printed.
 Step office()
 {
@@ -72,22 +86,18 @@ QList<ReportSetup::Report> vouchers()
 ReportSetup::Report ledgerEntry()
 {
     const QString entry = QStringLiteral(":1frmGLEntry.txtID");
-    const QString header = QStringLiteral("select JOURNALID as ENTRYNO, ") + shownDate(QStringLiteral("TRANSACTIONDATE"))
+    const QString header = QStringLiteral("select JOURNALID as ENTRYNO, ")
+                           + shownDate(QStringLiteral("TRANSACTIONDATE"))
                            + QStringLiteral(" as ENTRYDATE, NAME as STATEMENT, ")
                            + shownAmount(QStringLiteral("AMOUNT"))
                            + QStringLiteral(" as AMOUNTTEXT, Nz(NARRATIVE) as NARRATIVE from JOURNAL "
                                             "where JOURNALID = :1 ");
-    const QString lines =
-        QStringLiteral("select d.ACCOUNTNUMBER, Nz(c.NAME) as ACCOUNTNAME, iif(d.DEBITORCREDIT = 1, ")
-        + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(", '') as DEBIT, iif(d.DEBITORCREDIT = 1, '', ")
-        + shownAmount(QStringLiteral("d.AMOUNT"))
-        + QStringLiteral(") as CREDIT, Nz(d.RELATEDDETAIL) as DETAIL from JOURNALDETAIL d "
-                         "left join chartofaccount c on c.ACCOUNTNUMBER = d.ACCOUNTNUMBER "
-                         "where d.JOURNALID = :1 order by d.DEBITORCREDIT desc, d.JOURNALDETAILID");
-    const QString totals = QStringLiteral("select ") + shownAmount(QStringLiteral("Nz(sum(") + debitOf("d") + "), 0)")
-                           + QStringLiteral(" as TOTALDEBIT, ")
-                           + shownAmount(QStringLiteral("Nz(sum(") + creditOf("d") + "), 0)")
-                           + QStringLiteral(" as TOTALCREDIT from JOURNALDETAIL d where d.JOURNALID = :1 ");
+    const QString lines = QStringLiteral("select d.ACCOUNTNUMBER, Nz(c.NAME) as ACCOUNTNAME, ") + sidesShown("d")
+                          + QStringLiteral(", Nz(d.RELATEDDETAIL) as DETAIL from JOURNALDETAIL d "
+                                           "left join chartofaccount c on c.ACCOUNTNUMBER = d.ACCOUNTNUMBER "
+                                           "where d.JOURNALID = :1 order by d.DEBITORCREDIT desc, d.JOURNALDETAILID");
+    const QString totals = QStringLiteral("select ") + totalsShown("d")
+                           + QStringLiteral(" from JOURNALDETAIL d where d.JOURNALID = :1 ");
     return {24, QStringLiteral("قيد اليومية"), QStringLiteral("frmGLEntry"), 1, QStringLiteral("ledgerentry.odt"),
             {office(), {0, 0, header, entry}, {0, 0, totals, entry}, {0, 1, lines, entry}}};
 }
@@ -121,15 +131,12 @@ QList<Step> journalSteps()
                        "DEBIT, CREDIT from (select ")
         + shownDate(QStringLiteral("j.TRANSACTIONDATE"))
         + QStringLiteral(" as ENTRYDATE, j.JOURNALID as ENTRYNO, j.NAME as STATEMENT, d.ACCOUNTNUMBER, "
-                         "Nz(c.NAME) as ACCOUNTNAME, iif(d.DEBITORCREDIT = 1, ")
-        + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(", '') as DEBIT, iif(d.DEBITORCREDIT = 1, '', ")
-        + shownAmount(QStringLiteral("d.AMOUNT")) + QStringLiteral(") as CREDIT, ") + firstLine
+                         "Nz(c.NAME) as ACCOUNTNAME, ")
+        + sidesShown("d") + QStringLiteral(", ") + firstLine
         + QStringLiteral(", j.TRANSACTIONDATE as DAY, d.DEBITORCREDIT as SIDE, d.JOURNALDETAILID as LINE ") + lines
         + QStringLiteral(") t order by DAY, t.ENTRYNO, SIDE desc, LINE");
-    const QString totals = QStringLiteral("select ") + shownAmount(QStringLiteral("Nz(sum(") + debitOf("d") + "), 0)")
-                           + QStringLiteral(" as TOTALDEBIT, ")
-                           + shownAmount(QStringLiteral("Nz(sum(") + creditOf("d") + "), 0)")
-                           + QStringLiteral(" as TOTALCREDIT, count(distinct j.JOURNALID) as ENTRIES ") + lines;
+    const QString totals = QStringLiteral("select ") + totalsShown("d")
+                           + QStringLiteral(", count(distinct j.JOURNALID) as ENTRIES ") + lines;
     return {office(), periodShown(), {0, 0, totals, Period}, {0, 1, listing, Period}};
 }
 

@@ -24,7 +24,8 @@ QDate today() { return QDate::currentDate(); }
 QString relativeDays(QString text)
 {
     for (int n = -60; n <= 60; ++n) {
-        const QString name = n == 0 ? QStringLiteral("{today}") : QStringLiteral("{today%1%2}").arg(n > 0 ? "+" : "").arg(n);
+        const QString name =
+            n == 0 ? QStringLiteral("{today}") : QStringLiteral("{today%1%2}").arg(n > 0 ? "+" : "").arg(n);
         text.replace(today().addDays(n).toString(QStringLiteral("dd/MM/yyyy")), name);
     }
     return text;
