@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -167,4 +168,30 @@ TEST(LedgerReports, LettersTakeTheNextThirtyDaysAndRebuildTheirWorkTable)
         names.append(letters.text(r, QStringLiteral("CUSTOMERNAME")));
     EXPECT_EQ(names, (QStringList{"Thirty", "Today"}));
     EXPECT_EQ(second.text.count(QStringLiteral("Thirty")), 1);
+}
+
+// The print dialog of each ledger screen offers its documents in their order.
+TEST(LedgerReports, ScreensOfferTheirDocuments)
+{
+    TestOffice office;
+    const struct {
+        const char* screen;
+        QStringList entries;
+    } rows[] = {
+        {"frmIncomeRent", {"1. سند قبض"}},
+        {"frmIncomeGeneral", {"1. سند قبض"}},
+        {"frmExpenseRent", {"1. سند صرف"}},
+        {"frmExpenseGeneral", {"1. سند صرف"}},
+        {"frmGLEntry", {"1. قيد اليومية", "2. دفتر اليومية للفترة", "3. ميزان المراجعة للفترة"}},
+        {"frmChartOfAccount", {"1. دفتر اليومية للفترة", "2. ميزان المراجعة للفترة"}},
+    };
+    for (const auto& row : rows) {
+        frmPrint dialog(office.state(), nullptr);
+        dialog.ShowReportList(QString::fromLatin1(row.screen));
+        const auto* list = ScreenChecks::control<QListWidget>(&dialog, "List1");
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries.append(list->item(i)->text());
+        EXPECT_EQ(entries, row.entries) << row.screen;
+    }
 }
