@@ -1,0 +1,108 @@
+#include "GoldenReport.h"
+#include "accounting/tafqeet.h"
+#include "reports/LibreOffice.h"
+#include "shell/base/Database.h"
+#include "shell/base/RunState.h"
+#include "shell/base/ScreenRegistry.h"
+#include "support/ScriptedUI.h"
+#include "support/TestOffice.h"
+
+#include <QLineEdit>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QString pdfText(const QString& path)
+{
+    QPdfDocument pdf;
+    pdf.load(path);
+    QString text;
+    for (int page = 0; page < pdf.pageCount(); ++page)
+        text += pdf.getAllText(page).text() + ' ';
+    return text.simplified();
+}
+
+// A right-to-left paragraph leaves a PDF in visual order: its words are
+// looked for one by one, and of an amount in words the English number words
+// in front of the currency's name.
+QStringList missingWords(const QString& expected, const QString& text)
+{
+    QStringList missing;
+    for (const QString& word : expected.split(' ', Qt::SkipEmptyParts))
+        if (!text.contains(word))
+            missing.append(word);
+    return missing;
+}
+
+QString numberWords(const QString& words)
+{
+    QString latin;
+    for (const QChar c : words) {
+        if (c.script() == QChar::Script_Arabic)
+            break;
+        latin.append(c);
+    }
+    return latin.simplified();
+}
+
+}
+
+// The shipped documents of the demo office turned into PDF by LibreOffice:
+// each holds the name it is about and, where it has one, the amount in words.
+TEST(ShippedPdf, EachDocumentReadsItsNameAndAmountInWords)
+{
+    if (LibreOffice::program().isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    const QString soon = QDate::currentDate().addDays(10).toString("yyyyMMdd");
+    const struct {
+        qint64 report;
+        QString screen;
+        QString key;         // the record the screen shows
+        QString setup;       // %1 the key
+        QString name;        // the text that must be there, %1 the key
+        QString amount = {}; // a number that must be there in words
+    } rows[] = {
+        {1, "frmRentCar", "select min(RENTID) from RENT", {}, "select CUSTOMERNAME from RENT where RENTID = %1",
+         "select DAILYRENT from RENT where RENTID = %1"},
+        {2, "frmCustomers", "select min(CUSTOMERID) from Customer",
+         "update Customer set BALANCE = 320 where CUSTOMERID = %1", "select name from Customer where CUSTOMERID = %1",
+         "select BALANCE from Customer where CUSTOMERID = %1"},
+        {3, "frmCars", "select min(carid) from car", {}, "select name from car where carid = %1"},
+        {4, "frmEmployee", "select min(EMPID) from EMPLOYEE", {}, "select NAME from EMPLOYEE where EMPID = %1"},
+        {20, "frmIncomeRent", "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeRent'", {},
+         "select NAME from JOURNAL where JOURNALID = %1", "select AMOUNT from JOURNAL where JOURNALID = %1"},
+        {29, "frmCustomers", "select min(CUSTOMERID) from Customer",
+         "update Customer set HOMELICENSEEXPIRY = " + soon + " where CUSTOMERID = %1",
+         "select name from Customer where CUSTOMERID = %1"},
+    };
+    TestOffice office(true, true);
+    Database& db = office.db();
+    for (const auto& row : rows) {
+        const QString key = db.execute(row.key).value(0, 0).toString();
+        ASSERT_FALSE(key.isEmpty()) << row.key.toStdString();
+        if (!row.setup.isEmpty())
+            db.command(row.setup.arg(key));
+        QWidget screen;
+        screen.setObjectName(row.screen);
+        (new QLineEdit(key, &screen))->setObjectName("txtID");
+        office.state().screens().adopt(row.screen, &screen);
+
+        const FilledReport filled = runShippedReport(office, row.report);
+        ASSERT_FALSE(filled.copy.isEmpty()) << row.report << ": " << filled.message.toStdString();
+        QString error;
+        const QString pdf = LibreOffice(office.state()).toPdf(filled.copy, &error);
+        ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
+        const QString text = pdfText(pdf);
+        const QString name = db.execute(row.name.arg(key)).value(0, 0).toString();
+        EXPECT_EQ(missingWords(name, text), QStringList()) << row.report << ": " << text.toStdString();
+        if (!row.amount.isEmpty()) {
+            const double amount = db.execute(row.amount.arg(key)).value(0, 0).toDouble();
+            const QString words = numberWords(tafqeet::AmountInWords(amount, 1, office.state().config));
+            ASSERT_FALSE(words.isEmpty()) << row.report;
+            EXPECT_EQ(missingWords(words, text), QStringList()) << row.report << ": " << text.toStdString();
+        }
+    }
+}
