@@ -140,8 +140,14 @@ ReportSetup::Report customer()
     const QString photo = QStringLiteral(
         "select top 1 CUSTOMERPICTURE as CUSTOMERPHOTO from CUSTOMERPICTURE where CUSTOMERID = :1  "
         "order by CUSTOMERPICTUREID");
+    const QString contracts =
+        QStringLiteral("select RENTID, ") + date(QStringLiteral("EXITDATE"), QStringLiteral("EXITDATE"))
+        + QStringLiteral(", ") + date(QStringLiteral("RETURNDATE"), QStringLiteral("RETURNDATE"))
+        + QStringLiteral(", trim(Nz(MODEL) & ' ' & Nz(PLATNO)) as CAR, DAILYRENT, "
+                         "case when RETURNED = 1 then 'منتهي' else 'مفتوح' end as STATE "
+                         "from RENT where CUSTOMERID = :1  order by RENTID");
     return {2, QStringLiteral("بطاقة العميل"), Screen, 1, QStringLiteral("customer.odt"),
-            {withRecord(card, Screen), withRecord(photo, Screen)}};
+            {withRecord(card, Screen), withRecord(photo, Screen), withRecord(contracts, Screen, 1)}};
 }
 
 ReportSetup::Report car()

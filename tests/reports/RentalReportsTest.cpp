@@ -57,12 +57,13 @@ const Row rows[] = {
      "contract-surrendered", {}, Added::Nothing, true},
     {"contract with two pictures marked", 1, {"frmRentCar", OpenContract, CarOf}, {PinContract, MarkPictures},
      "contract-pictures", {"P2", "P3"}, Added::ContractPictures},
-    {"customer card of a black-listed customer who owes",
+    {"customer card of a customer with an open contract who owes, stopped and black-listed",
      2,
-     {"frmCustomers", "select min(CUSTOMERID) from Customer where BLACKLIST = 1"},
-     {"update Customer set CREATIONDATE = 20250115, HOMELICENSEEXPIRY = 20281207, LASTTRANSACTION = 20261020, "
-      "BIRTHDATE = 19840404, BALANCE = 125.5, HOMETEL1 = '22445566', HOMEADDRESS = 'قطعة 3، شارع 5، منزل 12' "
-      "where CUSTOMERID = %1"},
+     {"frmCustomers", "select min(CUSTOMERID) from RENT where RETURNED = 0"},
+     {"update Customer set CREATIONDATE = 20250115, HOMELICENSEEXPIRY = 20281207, LASTTRANSACTION = 20261203, "
+      "BIRTHDATE = 19790611, BALANCE = 125.5, BLACKLIST = 1, STOPTRANSACTION = 1, HOMETEL1 = '22445566', "
+      "HOMEADDRESS = 'قطعة 3، شارع 5، منزل 12' where CUSTOMERID = %1",
+      "update RENT set EXITDATE = 20261128, RETURNDATE = 20261203 where CUSTOMERID = %1"},
      "customer",
      {}},
     {"car card with its main picture",
