@@ -45,7 +45,8 @@ Step office()
 }
 
 // One document, four screens: the screen's voucher, its kind's account being
-// the credit line of an income and the debit line of an expense.
+// the credit line of an income and the debit line of an expense. A voucher
+// names no payer or payee, so the receipt leaves that line for the pen.
 QList<ReportSetup::Report> vouchers()
 {
     const struct {
@@ -63,8 +64,10 @@ QList<ReportSetup::Report> vouchers()
         const QString screen = QLatin1String(kind.screen);
         const QString title = kind.income ? QStringLiteral("سند قبض") : QStringLiteral("سند صرف");
         const QString sql =
-            QStringLiteral("select '%1' as VOUCHERKIND, '%2' as VOUCHERKINDEN, j.JOURNALID as VOUCHERNO, ")
-                .arg(title, kind.income ? QStringLiteral("Receipt Voucher") : QStringLiteral("Payment Voucher"))
+            QStringLiteral("select '%1' as VOUCHERKIND, '%2' as VOUCHERKINDEN, '%3' as PARTYLABEL, "
+                           "j.JOURNALID as VOUCHERNO, ")
+                .arg(title, kind.income ? QStringLiteral("Receipt Voucher") : QStringLiteral("Payment Voucher"),
+                     kind.income ? QStringLiteral("استلمنا من") : QStringLiteral("صرفنا إلى"))
             + shownDate(QStringLiteral("j.TRANSACTIONDATE")) + QStringLiteral(" as VOUCHERDATE, ")
             + shownAmount(QStringLiteral("j.AMOUNT"))
             + QStringLiteral(
