@@ -35,6 +35,8 @@ frmPrint::frmPrint(RunState& state, QWidget* parent)
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     if (parent)
         ShowReportList(parent->objectName());
+    if (LibreOffice::program().isEmpty())
+        m_ui->StatusBar1->showMessage(LibreOffice::missingText());
 }
 
 frmPrint::~frmPrint() = default;

@@ -17,6 +17,7 @@
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -128,8 +129,9 @@ TEST(ReportOutput, ScreenPreviewsAndPrinterPrints)
 }
 
 // Edit opens the template itself, made writable again; a template that is not
-// there is named; without LibreOffice the Writer button and Edit say which
-// package to install, and nothing is started.
+// there is named; without LibreOffice the dialog says from the start which
+// package to install, the Writer button and Edit say it again, and nothing is
+// started.
 TEST(ReportOutput, EditAndWriterNeedLibreOffice)
 {
     const struct {
@@ -153,12 +155,14 @@ TEST(ReportOutput, EditAndWriterNeedLibreOffice)
         QFile::setPermissions(templateFile, QFileDevice::ReadOwner);
         if (!row.templateThere)
             QFile::remove(templateFile);
-        frmPrint dialog(office.state(), nullptr);
-        dialog.ShowReportList("frmCustomers");
         if (!row.officeInstalled)
             qputenv("PATH", "/nonexistent");
         else if (LibreOffice::program().isEmpty())
             continue;
+        frmPrint dialog(office.state(), nullptr);
+        dialog.ShowReportList("frmCustomers");
+        const QString status = ScreenChecks::control<QStatusBar>(&dialog, "StatusBar1")->currentMessage();
+        EXPECT_EQ(status.contains("libreoffice-writer"), !row.officeInstalled) << status.toStdString();
         ScreenChecks::click(&dialog, row.button);
         qputenv("PATH", path);
         const QString what = QString(row.button) + (row.officeInstalled ? " installed" : " missing");
