@@ -40,7 +40,7 @@ Step withRecord(const QString& sql, const QString& screen, int table = 0)
 
 ReportSetup::Report contract()
 {
-    const QString Screen = QStringLiteral("frmRentCar");
+    const QString screen = QStringLiteral("frmRentCar");
     const QString main =
         QStringLiteral("select r.RENTID, r.NAME, r.TITLE, r.CUSTOMERNAME, r.CUSTOMERID, r.IDTYPE, r.IDNUMBER, "
                        "r.ISSUEPLACE, ")
@@ -51,14 +51,15 @@ ReportSetup::Report contract()
         + QStringLiteral(", r.MOB, r.CARNO, r.PLATNO, r.CARTYPE, r.MODEL, r.COLOR, c.MAKE, c.GEAR, c.CHASSISNO, "
                          "r.METER, ")
         + date(QStringLiteral("r.EXITDATE"), QStringLiteral("EXITDATE")) + QStringLiteral(", ")
-        + timeText(QStringLiteral("r.EXITTIME")) + QStringLiteral(" as EXITTIME") + QStringLiteral(", r.RENTPERIOD, ")
+        + timeText(QStringLiteral("r.EXITTIME")) + QStringLiteral(" as EXITTIME, r.RENTPERIOD, ")
         + date(QStringLiteral("r.RETURNDATE"), QStringLiteral("RETURNDATE"))
         + QStringLiteral(", r.DAILYRENT, r.INSURANCE, "
                          "case when r.OPENMETER = 1 then 'نعم — Yes' else 'لا — No' end as OPENMETER, "
                          "case when r.PRINTCOMMENTS = 1 then r.COMMENTS else '' end as COMMENTS, ")
         + OfficeTitle + QStringLiteral(" from RENT r left join car c on c.carid = r.CARNO where r.RENTID = :1 ");
 
-    // The pictures' heading only when the car has a picture marked for the contract.
+    // The pictures' heading only when the car has a picture marked for the
+    // contract: flag n marks the car's picture n + 1, as the six frames take them.
     QStringList marked;
     for (int n = 1; n <= 6; ++n)
         marked.append(QStringLiteral("(p.PICTURESEQUENCE = %1 and c.PRINTINCONTRACT%2 = 1)").arg(n + 1).arg(n));
@@ -109,16 +110,16 @@ ReportSetup::Report contract()
 
     return {1,
             QStringLiteral("عقد الإيجار"),
-            Screen,
+            screen,
             1,
             QStringLiteral("contract.odt"),
-            {withRecord(main, Screen), withRecord(pictures, Screen), withRecord(closeOut, Screen, 2),
-             withRecord(returned, Screen), Step{-1, 0, {}}}};
+            {withRecord(main, screen), withRecord(pictures, screen), withRecord(closeOut, screen, 2),
+             withRecord(returned, screen), Step{-1, 0, {}}}};
 }
 
 ReportSetup::Report customer()
 {
-    const QString Screen = QStringLiteral("frmCustomers");
+    const QString screen = QStringLiteral("frmCustomers");
     const QString card =
         QStringLiteral("select CUSTOMERID, ") + date(QStringLiteral("CREATIONDATE"), QStringLiteral("CREATIONDATE"))
         + QStringLiteral(", TITLE, name, LASTNAME, NICKNAME, NATIONALITY, SEX, ")
@@ -146,13 +147,13 @@ ReportSetup::Report customer()
         + QStringLiteral(", trim(Nz(MODEL) & ' ' & Nz(PLATNO)) as CAR, DAILYRENT, "
                          "case when RETURNED = 1 then 'منتهي' else 'مفتوح' end as STATE "
                          "from RENT where CUSTOMERID = :1  order by RENTID");
-    return {2, QStringLiteral("بطاقة العميل"), Screen, 1, QStringLiteral("customer.odt"),
-            {withRecord(card, Screen), withRecord(photo, Screen), withRecord(contracts, Screen, 1)}};
+    return {2, QStringLiteral("بطاقة العميل"), screen, 1, QStringLiteral("customer.odt"),
+            {withRecord(card, screen), withRecord(photo, screen), withRecord(contracts, screen, 1)}};
 }
 
 ReportSetup::Report car()
 {
-    const QString Screen = QStringLiteral("frmCars");
+    const QString screen = QStringLiteral("frmCars");
     QString maintenance;
     for (int n = 1; n <= 3; ++n) {
         const QString start = QStringLiteral("MAINTSTART%1").arg(n);
@@ -183,13 +184,13 @@ ReportSetup::Report car()
     // The main picture is the car's first.
     const QString photo = QStringLiteral(
         "select CARPICTURE as CARPHOTO from CARPICTURE where CARID = :1  and PICTURESEQUENCE = 1");
-    return {3, QStringLiteral("بطاقة السيارة"), Screen, 1, QStringLiteral("car.odt"),
-            {withRecord(card, Screen), withRecord(photo, Screen)}};
+    return {3, QStringLiteral("بطاقة السيارة"), screen, 1, QStringLiteral("car.odt"),
+            {withRecord(card, screen), withRecord(photo, screen)}};
 }
 
 ReportSetup::Report employee()
 {
-    const QString Screen = QStringLiteral("frmEmployee");
+    const QString screen = QStringLiteral("frmEmployee");
     const QString card =
         QStringLiteral("select e.EMPID, e.NAME, e.IDNUM, e.ISSUEEDFROM, ")
         + date(QStringLiteral("e.BIRTHDATE"), QStringLiteral("BIRTHDATE"))
@@ -204,8 +205,8 @@ ReportSetup::Report employee()
         + QStringLiteral(" from EMPLOYEE e left join EMPLOYEE m on m.EMPID = e.MANAGERID where e.EMPID = :1 ");
     const QString photo = QStringLiteral(
         "select top 1 OLEMODULE as EMPPHOTO from EMPPICTURE where EMPID = :1  order by EMPPICTUREID");
-    return {4, QStringLiteral("بطاقة الموظف"), Screen, 1, QStringLiteral("employee.odt"),
-            {withRecord(card, Screen), withRecord(photo, Screen)}};
+    return {4, QStringLiteral("بطاقة الموظف"), screen, 1, QStringLiteral("employee.odt"),
+            {withRecord(card, screen), withRecord(photo, screen)}};
 }
 
 ReportSetup::Report fleet()
