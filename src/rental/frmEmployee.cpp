@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QImage>
 #include <QKeyEvent>
 
 namespace {
@@ -42,11 +41,6 @@ frmEmployee::frmEmployee(RunState& state, QWidget* parent)
 }
 
 frmEmployee::~frmEmployee() = default;
-
-QString frmEmployee::printPicture() const
-{
-    return m_pictures.filePath(QStringLiteral("p.bmp"));
-}
 
 void frmEmployee::fillManagers()
 {
@@ -128,19 +122,6 @@ void frmEmployee::Print()
 {
     if (idText().isEmpty())
         return;
-    writePrintPicture();
     DataScreen::Print();
 }
 
-void frmEmployee::writePrintPicture() const
-{
-    // A report prints whatever p.bmp holds: an employee without a picture gets
-    // a blank one, never the picture of the employee printed before him.
-    QImage picture(m_ui->txtFileName->text());
-    if (picture.isNull()) {
-        picture = QImage(120, 160, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-    }
-    QFile::remove(printPicture());
-    picture.save(printPicture(), "BMP");
-}

@@ -23,11 +23,9 @@ public:
     void Save() override;
     // The screen closes after the question, whatever the answer was.
     void Delete() override;
-    // Leaves the employee's picture, or a blank one, in printPicture() first.
+    // Only with an employee on screen. His card takes his picture from the
+    // database, so an employee without one never shows the one printed before.
     void Print() override;
-
-    // The picture file a report of this screen prints.
-    QString printPicture() const;
 
 protected:
     void load() override;
@@ -37,7 +35,6 @@ protected:
 private:
     void fillManagers();
     PictureSlot::Row pictureRow() const;
-    void writePrintPicture() const;
 
     std::unique_ptr<Ui::frmEmployee> m_ui;
     // Pictures pass through files here, never in the program's folder, which
