@@ -55,7 +55,8 @@ ReportRows reportRows(const RowSet& set, const ConfigValues& config)
         for (int c : numeric) {
             QString words;
             try {
-                words = tafqeet::AmountInWords(set.value(r, c).toDouble(), 1, config);
+                // The words keep the blanks of contract fields; a document's line wants single ones.
+                words = tafqeet::AmountInWords(set.value(r, c).toDouble(), 1, config).simplified();
             } catch (const AppError&) {
                 // negative or too large to write out: the place stays empty
             }
