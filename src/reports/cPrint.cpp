@@ -67,6 +67,16 @@ ReportRows reportRows(const RowSet& set, const ConfigValues& config)
     return rows;
 }
 
+// The document's own spelling of a frame named like a column: engines differ
+// in the case of the column names they give back.
+QString frameNamed(const OdtDocument& document, const QString& column)
+{
+    for (const QString& frame : document.frameNames())
+        if (frame.compare(column, Qt::CaseInsensitive) == 0)
+            return frame;
+    return column;
+}
+
 // The pictures a report shows are also left as files beside its copy.
 void keepPicture(const QString& copy, const QString& frame, const QString& suffix, const QByteArray& data)
 {
@@ -204,8 +214,10 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
         const int table = steps.value(i, QStringLiteral("TABLENBR")).toInt();
         if (table == 0) {
             places += document->fillPlaces(rows);
-            for (auto picture = rows.pictures.cbegin(); picture != rows.pictures.cend(); ++picture)
-                keepPicture(copy, picture.key(), document->setPicture(picture.key(), picture.value()), picture.value());
+            for (auto picture = rows.pictures.cbegin(); picture != rows.pictures.cend(); ++picture) {
+                const QString frame = frameNamed(*document, picture.key());
+                keepPicture(copy, frame, document->setPicture(frame, picture.value()), picture.value());
+            }
         }
         else if (document->fillTable(table, rows))
             ++tables;

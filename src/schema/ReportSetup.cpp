@@ -2,6 +2,12 @@
 
 #include "shell/base/Database.h"
 
+QString ReportSetup::amountText(const QString& value)
+{
+    const QString hundredths = QStringLiteral("cast(round((%1) * 100) as integer)").arg(value);
+    return QStringLiteral("((%1 / 100) & '.' & Right('0' & (%1 % 100), 2))").arg(hundredths);
+}
+
 void ReportSetup::add(Database& db, const QList<Report>& reports)
 {
     QList<QVariantList> definitions;

@@ -27,6 +27,10 @@ struct Report {
 };
 
 void add(Database& db, const QList<Report>& reports);
+
+// SQL giving an amount as documents show it, with two decimals (a number
+// column of its own still brings its words: <column>_InWords).
+QString amountText(const QString& value);
 // The shipped reports, into an office that has no report at all: one made
 // before the program shipped any, or a new one. An office's own reports are
 // never mixed with them.

@@ -13,27 +13,21 @@ QString shownDate(const QString& value)
 
 // An amount of 0 or more with its two decimals always written (SQLite would
 // print 84.0 and 45.5). The parentheses keep || from binding before / and %.
-QString shownAmount(const QString& value)
-{
-    const QString hundredths = QStringLiteral("cast(round((%1) * 100) as integer)").arg(value);
-    return QStringLiteral("((%1 / 100) & '.' & Right('0' & (%1 % 100), 2))").arg(hundredths);
-}
-
 QString debitOf(const QString& line) { return QStringLiteral("iif(%1.DEBITORCREDIT = 1, %1.AMOUNT, 0)").arg(line); }
 QString creditOf(const QString& line) { return QStringLiteral("iif(%1.DEBITORCREDIT = 1, 0, %1.AMOUNT)").arg(line); }
 
 // A line's amount in its debit or its credit column, the other one empty.
 QString sidesShown(const QString& line)
 {
-    const QString amount = shownAmount(line + QStringLiteral(".AMOUNT"));
+    const QString amount = ReportSetup::amountText(line + QStringLiteral(".AMOUNT"));
     return QStringLiteral("iif(%1.DEBITORCREDIT = 1, %2, '') as DEBIT, iif(%1.DEBITORCREDIT = 1, '', %2) as CREDIT")
         .arg(line, amount);
 }
 
 QString totalsShown(const QString& line)
 {
-    return shownAmount(QStringLiteral("Nz(sum(%1), 0)").arg(debitOf(line))) + QStringLiteral(" as TOTALDEBIT, ")
-           + shownAmount(QStringLiteral("Nz(sum(%1), 0)").arg(creditOf(line))) + QStringLiteral(" as TOTALCREDIT");
+    return ReportSetup::amountText(QStringLiteral("Nz(sum(%1), 0)").arg(debitOf(line))) + QStringLiteral(" as TOTALDEBIT, ")
+           + ReportSetup::amountText(QStringLiteral("Nz(sum(%1), 0)").arg(creditOf(line))) + QStringLiteral(" as TOTALCREDIT");
 }
 
 // Every document's heading: the office's title and the day it was printed.
@@ -69,7 +63,7 @@ QList<ReportSetup::Report> vouchers()
                 .arg(title, kind.income ? QStringLiteral("Receipt Voucher") : QStringLiteral("Payment Voucher"),
                      kind.income ? QStringLiteral("استلمنا من") : QStringLiteral("صرفنا إلى"))
             + shownDate(QStringLiteral("j.TRANSACTIONDATE")) + QStringLiteral(" as VOUCHERDATE, ")
-            + shownAmount(QStringLiteral("j.AMOUNT"))
+            + ReportSetup::amountText(QStringLiteral("j.AMOUNT"))
             + QStringLiteral(
                   " as AMOUNTTEXT, j.AMOUNT, j.NAME as STATEMENT, d.ACCOUNTNUMBER & ' - ' & Nz(c.NAME) as ACCOUNT, "
                   "iif(Nz(j.LICENSENO) = '', '-', j.LICENSENO) as PLATE, "
@@ -92,7 +86,7 @@ ReportSetup::Report ledgerEntry()
     const QString header = QStringLiteral("select JOURNALID as ENTRYNO, ")
                            + shownDate(QStringLiteral("TRANSACTIONDATE"))
                            + QStringLiteral(" as ENTRYDATE, NAME as STATEMENT, ")
-                           + shownAmount(QStringLiteral("AMOUNT"))
+                           + ReportSetup::amountText(QStringLiteral("AMOUNT"))
                            + QStringLiteral(" as AMOUNTTEXT, Nz(NARRATIVE) as NARRATIVE from JOURNAL "
                                             "where JOURNALID = :1 ");
     const QString lines = QStringLiteral("select d.ACCOUNTNUMBER, Nz(c.NAME) as ACCOUNTNAME, ") + sidesShown("d")
@@ -147,7 +141,7 @@ QList<Step> journalSteps()
 QString balanceShown(const QString& debit, const QString& credit)
 {
     const QString difference = QStringLiteral("(%1) - (%2)").arg(debit, credit);
-    return shownAmount(QStringLiteral("abs(%1)").arg(difference))
+    return ReportSetup::amountText(QStringLiteral("abs(%1)").arg(difference))
            + QStringLiteral(" & iif(round((%1) * 100) > 0, ' مدين', iif(round((%1) * 100) < 0, ' دائن', ''))")
                  .arg(difference);
 }
@@ -159,12 +153,12 @@ QList<Step> trialBalanceSteps()
     const QString sums = QStringLiteral("sum(") + debitOf("d") + QStringLiteral(") as DEBIT, sum(") + creditOf("d")
                          + QStringLiteral(") as CREDIT ");
     const QString accounts =
-        QStringLiteral("select ACCOUNTNUMBER, ACCOUNTNAME, ") + shownAmount("DEBIT") + QStringLiteral(" as DEBITTEXT, ")
-        + shownAmount("CREDIT") + QStringLiteral(" as CREDITTEXT, ") + balanceShown("DEBIT", "CREDIT")
+        QStringLiteral("select ACCOUNTNUMBER, ACCOUNTNAME, ") + ReportSetup::amountText("DEBIT") + QStringLiteral(" as DEBITTEXT, ")
+        + ReportSetup::amountText("CREDIT") + QStringLiteral(" as CREDITTEXT, ") + balanceShown("DEBIT", "CREDIT")
         + QStringLiteral(" as BALANCE from (select c.ACCOUNTNUMBER, c.NAME as ACCOUNTNAME, ") + sums + moved
         + QStringLiteral("group by c.ACCOUNTNUMBER, c.NAME) t order by ACCOUNTNUMBER");
-    const QString totals = QStringLiteral("select ") + shownAmount("Nz(DEBIT, 0)")
-                           + QStringLiteral(" as TOTALDEBIT, ") + shownAmount("Nz(CREDIT, 0)")
+    const QString totals = QStringLiteral("select ") + ReportSetup::amountText("Nz(DEBIT, 0)")
+                           + QStringLiteral(" as TOTALDEBIT, ") + ReportSetup::amountText("Nz(CREDIT, 0)")
                            + QStringLiteral(" as TOTALCREDIT, ") + balanceShown("Nz(DEBIT, 0)", "Nz(CREDIT, 0)")
                            + QStringLiteral(" as TOTALBALANCE from (select ") + sums + moved + QStringLiteral(") t");
     return {office(), periodShown(), {0, 0, totals, Period}, {0, 1, accounts, Period}};

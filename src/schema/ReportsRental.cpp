@@ -53,7 +53,9 @@ ReportSetup::Report contract()
         + date(QStringLiteral("r.EXITDATE"), QStringLiteral("EXITDATE")) + QStringLiteral(", ")
         + timeText(QStringLiteral("r.EXITTIME")) + QStringLiteral(" as EXITTIME, r.RENTPERIOD, ")
         + date(QStringLiteral("r.RETURNDATE"), QStringLiteral("RETURNDATE"))
-        + QStringLiteral(", r.DAILYRENT, r.INSURANCE, "
+        + QStringLiteral(", r.DAILYRENT, r.INSURANCE, ") + ReportSetup::amountText(QStringLiteral("r.DAILYRENT"))
+        + QStringLiteral(" as DAILYRENTAMOUNT, ") + ReportSetup::amountText(QStringLiteral("r.INSURANCE"))
+        + QStringLiteral(" as INSURANCEAMOUNT, "
                          "case when r.OPENMETER = 1 then 'نعم — Yes' else 'لا — No' end as OPENMETER, "
                          "case when r.PRINTCOMMENTS = 1 then r.COMMENTS else '' end as COMMENTS, ")
         + OfficeTitle + QStringLiteral(" from RENT r left join car c on c.carid = r.CARNO where r.RENTID = :1 ");
@@ -69,23 +71,25 @@ ReportSetup::Report contract()
         + marked.join(QStringLiteral(" or ")) + QStringLiteral(")");
 
     // The close-out, one row per item, only once the car is back: an open
-    // contract keeps the section's heading alone.
+    // contract keeps the section's heading alone. Every item is text (money
+    // with two decimals, kilometres and days whole), one type for the column.
     const struct {
         const char* arabic;
         const char* english;
         const char* amount;
+        bool money = false;
     } items[] = {
         {"المدة الفعلية (أيام)", "Actual period (days)", "r.ACTUALPERIOD"},
         {"عداد العودة (كم)", "Meter in (km)", "r.RETURNMETER"},
         {"الكيلومترات المسموحة", "Permitted kilometres", "r.PERMITTED"},
         {"الكيلومترات المقطوعة", "Driven kilometres", "r.RETURNMETER - r.METER"},
         {"فرق الكيلومترات", "Kilometre difference", "r.METERDIFFERENCE"},
-        {"قيمة فرق الكيلومترات", "Kilometre charge", "r.REQUIREDKILOMETERSDIFF"},
-        {"قيمة الإيجار", "Rent amount", "r.REQUIREDAMOUNT"},
-        {"مبالغ أخرى", "Other amounts", "r.OTHERAMOUNTS"},
-        {"الإجمالي", "Total", "r.TOTAL"},
-        {"المدفوع", "Paid", "r.PAID"},
-        {"الباقي", "Remainder", "r.REMAINDER"},
+        {"قيمة فرق الكيلومترات", "Kilometre charge", "r.REQUIREDKILOMETERSDIFF", true},
+        {"قيمة الإيجار", "Rent amount", "r.REQUIREDAMOUNT", true},
+        {"مبالغ أخرى", "Other amounts", "r.OTHERAMOUNTS", true},
+        {"الإجمالي", "Total", "r.TOTAL", true},
+        {"المدفوع", "Paid", "r.PAID", true},
+        {"الباقي", "Remainder", "r.REMAINDER", true},
     };
     QStringList labels;
     QString amounts;
@@ -93,7 +97,11 @@ ReportSetup::Report contract()
         labels.append(QStringLiteral("select %1 as N, '%2' as AR, '%3' as EN")
                           .arg(i + 1)
                           .arg(QString::fromUtf8(items[i].arabic), QString::fromUtf8(items[i].english)));
-        amounts += QStringLiteral(" when %1 then %2").arg(i + 1).arg(QString::fromUtf8(items[i].amount));
+        const QString amount = QString::fromUtf8(items[i].amount);
+        amounts += QStringLiteral(" when %1 then %2")
+                       .arg(i + 1)
+                       .arg(items[i].money ? ReportSetup::amountText(amount)
+                                           : QStringLiteral("(cast(round(%1) as integer) & '')").arg(amount));
     }
     const QString closeOut = QStringLiteral("select l.AR, case l.N") + amounts
                              + QStringLiteral(" end as AMOUNT, l.EN, l.N from RENT r, (")
@@ -128,6 +136,7 @@ ReportSetup::Report customer()
         + date(QStringLiteral("ISSUEDATE"), QStringLiteral("ISSUEDATE"))
         + QStringLiteral(", LICENSETYPE, HOMECARLICENSE, TRAFFICDEPART, ")
         + date(QStringLiteral("HOMELICENSEEXPIRY"), QStringLiteral("HOMELICENSEEXPIRY")) + QStringLiteral(", BALANCE, ")
+        + ReportSetup::amountText(QStringLiteral("BALANCE")) + QStringLiteral(" as BALANCEAMOUNT, ")
         + date(QStringLiteral("LASTTRANSACTION"), QStringLiteral("LASTTRANSACTION"))
         + QStringLiteral(", case when BLACKLIST = 1 then 'في القائمة السوداء' else 'لا' end as BLACKLISTED, "
                          "case when STOPTRANSACTION = 1 then 'موقوف عن التعامل' else 'لا' end as STOPPED, "
