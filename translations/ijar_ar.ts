@@ -1157,6 +1157,14 @@ Go to that copy and work on there, or close it and open the program again. If yo
         <source>%1 places and %2 tables filled</source>
         <translation>مُلئ %1 موضعًا و%2 جدولًا</translation>
     </message>
+    <message>
+        <source>There is nobody to write to: the list of this report is empty today.</source>
+        <translation>لا يوجد من نكتب إليه: قائمة هذا التقرير فارغة اليوم.</translation>
+    </message>
+    <message>
+        <source>Nothing to print.</source>
+        <translation>لا يوجد ما يُطبع.</translation>
+    </message>
 </context>
 <context>
     <name>cReminder</name>

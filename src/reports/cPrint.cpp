@@ -224,9 +224,19 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
     }
     report(70, QCoreApplication::translate("cPrint", "%1 places and %2 tables filled").arg(places).arg(tables));
 
-    for (; i < steps.count(); ++i)
-        if (type(i) == 1)
-            document->mailMerge(reportRows(db.execute(QStringLiteral("select * from tempmessages")), m_state.config));
+    for (; i < steps.count(); ++i) {
+        if (type(i) != 1)
+            continue;
+        const ReportRows letters = reportRows(db.execute(QStringLiteral("select * from tempmessages")), m_state.config);
+        // A merge of nothing would be an empty document: say so instead.
+        if (letters.rows.isEmpty()) {
+            m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "There is nobody to write to: the "
+                                                                                "list of this report is empty today."));
+            report(0, QCoreApplication::translate("cPrint", "Nothing to print."));
+            return false;
+        }
+        document->mailMerge(letters);
+    }
 
     if (!document->save(copy, &error)) {
         m_state.ui().message(nullptr, error);
