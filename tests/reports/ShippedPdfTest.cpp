@@ -1,6 +1,7 @@
 #include "GoldenReport.h"
 #include "accounting/tafqeet.h"
 #include "reports/LibreOffice.h"
+#include "reports/frmPrint.h"
 #include "shell/base/Database.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
@@ -51,7 +52,8 @@ QString numberWords(const QString& words)
 }
 
 // The shipped documents of the demo office turned into PDF by LibreOffice:
-// each holds the name it is about and, where it has one, the amount in words.
+// each holds the name it is about (the customer, the car, the employee, the
+// entry, an account) and, where it has one, the amount in words.
 TEST(ShippedPdf, EachDocumentReadsItsNameAndAmountInWords)
 {
     if (LibreOffice::program().isEmpty())
@@ -74,12 +76,21 @@ TEST(ShippedPdf, EachDocumentReadsItsNameAndAmountInWords)
         {4, "frmEmployee", "select min(EMPID) from EMPLOYEE", {}, "select NAME from EMPLOYEE where EMPID = %1"},
         {20, "frmIncomeRent", "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeRent'", {},
          "select NAME from JOURNAL where JOURNALID = %1", "select AMOUNT from JOURNAL where JOURNALID = %1"},
+        {5, "frmCars", "select min(carid) from car", {}, "select name from car where carid = %1"},
+        {24, "frmGLEntry", "select max(JOURNALID) from JOURNAL", {}, "select NAME from JOURNAL where JOURNALID = %1"},
+        {25, "frmGLEntry", "select max(JOURNALID) from JOURNAL", {}, "select NAME from JOURNAL where JOURNALID = %1"},
+        {26, "frmGLEntry", "select max(JOURNALID) from JOURNAL", {},
+         "select c.NAME from chartofaccount c where c.ACCOUNTNUMBER = (select min(d.ACCOUNTNUMBER) from "
+         "JOURNALDETAIL d where d.JOURNALID = %1)"},
         {29, "frmCustomers", "select min(CUSTOMERID) from Customer",
          "update Customer set HOMELICENSEEXPIRY = " + soon + " where CUSTOMERID = %1",
          "select name from Customer where CUSTOMERID = %1"},
     };
     TestOffice office(true, true);
     Database& db = office.db();
+    // The journal listing and the trial balance take the dialog's period: the last year.
+    frmPrint dialog(office.state(), nullptr);
+    office.state().screens().adopt("frmPrint", &dialog);
     for (const auto& row : rows) {
         const QString key = db.execute(row.key).value(0, 0).toString();
         ASSERT_FALSE(key.isEmpty()) << row.key.toStdString();
