@@ -886,6 +886,13 @@ It stays at version %4. Tell the person in charge of the program before you go o
     </message>
 </context>
 <context>
+    <name>PrepareSQLStatement</name>
+    <message>
+        <source>%1 is empty: open a record, or save the new one, first.</source>
+        <translation>%1 فارغ: افتح سجلاً، أو احفظ السجل الجديد، أولاً.</translation>
+    </message>
+</context>
+<context>
     <name>QtUI</name>
     <message>
         <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>

@@ -5,6 +5,7 @@
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -82,6 +83,12 @@ QString rendered(const Binding& binding, QChar literal)
     if (literal == u'"')
         refuse(ErrorNumber::RefusedStatement,
                QStringLiteral("The value of %1 lands in a double-quoted text; write it between single quotes")
+                   .arg(binding.reference));
+    // An empty key is a record not yet saved or opened: the operator's step, not the statement's fault.
+    if (binding.value.trimmed().isEmpty())
+        refuse(ErrorNumber::RefusedStatement,
+               QCoreApplication::translate("PrepareSQLStatement",
+                                           "%1 is empty: open a record, or save the new one, first.")
                    .arg(binding.reference));
     if (!SqlValue::isNumber(binding.value))
         refuse(ErrorNumber::RefusedStatement,

@@ -165,7 +165,7 @@ TEST_F(Validation, bindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatem
 {
     const std::pair<const char*, const char*> values[] = {{"dfnMETER", "15"}, {"dfnSCORE", "-2.5"}, {"txtNAME", "O'Brien"},
                                                           {"dfsNOTE", "x:2 y"}, {"dfsCODE", "5 or 1=1"},
-                                                          {"dfdISSUEDATE", "05/01/2024"}};
+                                                          {"dfdISSUEDATE", "05/01/2024"}, {"txtID", ""}};
     for (const auto& [name, value] : values)
         fill(name, value);
     // expected "!name": refused, naming the field or screen.
@@ -181,6 +181,7 @@ TEST_F(Validation, bindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatem
         {"where NAME = 'a' and ID = :1 ", ":1frmSynthetic.dfsCODE", "!frmSynthetic.dfsCODE"},
         {"where NAME = \":1 \"", ":1frmSynthetic.txtNAME", "!frmSynthetic.txtNAME"},
         {"where ID = :1 ", ":1frmNotOpen.txtID", "!frmNotOpen"},
+        {"where ID = :1 ", ":1frmSynthetic.txtID", "!frmSynthetic.txtID is empty"},
     };
     for (const auto& c : cases) {
         const QString expected = QString::fromUtf8(c.expected);
