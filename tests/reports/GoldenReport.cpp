@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -59,4 +61,34 @@ void expectGolden(const QString& text, const QString& name)
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no golden file " << path.toStdString();
     EXPECT_EQ(text, QString::fromUtf8(file.readAll())) << name.toStdString();
+}
+
+QString pdfText(const QString& path)
+{
+    QPdfDocument pdf;
+    pdf.load(path);
+    QString text;
+    for (int page = 0; page < pdf.pageCount(); ++page)
+        text += pdf.getAllText(page).text() + ' ';
+    return text.simplified();
+}
+
+QString numberWords(const QString& words)
+{
+    QString latin;
+    for (const QChar c : words) {
+        if (c.script() == QChar::Script_Arabic)
+            break;
+        latin.append(c);
+    }
+    return latin.simplified();
+}
+
+QStringList missingWords(const QString& expected, const QString& text)
+{
+    QStringList missing;
+    for (const QString& word : expected.split(' ', Qt::SkipEmptyParts))
+        if (!text.contains(word))
+            missing.append(word);
+    return missing;
 }

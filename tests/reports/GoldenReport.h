@@ -19,3 +19,12 @@ FilledReport runShippedReport(TestOffice& office, qint64 reportId);
 // The text against tests/reports/golden/<name>.txt. With IJAR_UPDATE_GOLDEN=1
 // in the environment the file is written instead (review the diff).
 void expectGolden(const QString& text, const QString& name);
+
+// The text of every page of a PDF, blanks simplified. A right-to-left line
+// comes out in visual order, so look for its words one by one.
+QString pdfText(const QString& path);
+// The English number words at the front of an amount in words, before the
+// currency's Arabic name.
+QString numberWords(const QString& words);
+// The words of `expected` that `text` lacks.
+QStringList missingWords(const QString& expected, const QString& text);

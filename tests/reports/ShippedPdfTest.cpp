@@ -9,47 +9,8 @@
 #include "support/TestOffice.h"
 
 #include <QLineEdit>
-#include <QPdfDocument>
-#include <QPdfSelection>
 #include <gtest/gtest.h>
 #include <memory>
-
-namespace {
-
-QString pdfText(const QString& path)
-{
-    QPdfDocument pdf;
-    pdf.load(path);
-    QString text;
-    for (int page = 0; page < pdf.pageCount(); ++page)
-        text += pdf.getAllText(page).text() + ' ';
-    return text.simplified();
-}
-
-// A right-to-left paragraph leaves a PDF in visual order: its words are
-// looked for one by one, and of an amount in words the English number words
-// in front of the currency's name.
-QStringList missingWords(const QString& expected, const QString& text)
-{
-    QStringList missing;
-    for (const QString& word : expected.split(' ', Qt::SkipEmptyParts))
-        if (!text.contains(word))
-            missing.append(word);
-    return missing;
-}
-
-QString numberWords(const QString& words)
-{
-    QString latin;
-    for (const QChar c : words) {
-        if (c.script() == QChar::Script_Arabic)
-            break;
-        latin.append(c);
-    }
-    return latin.simplified();
-}
-
-}
 
 // The shipped documents of the demo office turned into PDF by LibreOffice:
 // each holds the name it is about (the customer, the car, the employee, the
