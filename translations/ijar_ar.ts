@@ -635,16 +635,20 @@ Tell the person in charge of the program before you go on working.</source>
 %3
 
 It stays at version %4. Tell the person in charge of the program before you go on working.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحديث قاعدة البيانات %1 إلى الإصدار %2:
+%3
+
+بقيت على الإصدار %4. أبلغ المسؤول عن البرنامج قبل متابعة العمل.</translation>
     </message>
     <message>
         <source>The database %1 was upgraded from version %2 to version %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>حُدِّثت قاعدة البيانات %1 من الإصدار %2 إلى الإصدار %3.</translation>
     </message>
     <message>
         <source>Its copy from before the upgrade is kept in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ونسختها كما كانت قبل التحديث محفوظة في:
+%1</translation>
     </message>
 </context>
 <context>
@@ -993,7 +997,7 @@ Do you want to end the program anyway?</source>
     </message>
     <message>
         <source>The database is on a server: its backups are the server&apos;s task.</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة البيانات على خادم: نسخها الاحتياطية من مهام الخادم.</translation>
     </message>
 </context>
 <context>

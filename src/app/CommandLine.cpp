@@ -26,6 +26,14 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 if (cl.action == Action::Run)
                     cl.action = Action::CreateDatabase;
             }
+        } else if (a == QLatin1String("--copy-database")) {
+            if (i + 2 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))
+                || arguments[i + 2].startsWith(QLatin1String("--")))
+                return failWith(QStringLiteral("--copy-database needs FROM and TO"));
+            cl.copyFrom = arguments[++i];
+            cl.copyTo = arguments[++i];
+            if (cl.action == Action::Run)
+                cl.action = Action::CopyDatabase;
         } else if (a.startsWith(QLatin1String("--home="))) {
             cl.home = a.mid(7);
         } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
@@ -52,7 +60,8 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: ijar [--home DIR] [--lang ar|en]\n"
-        "       ijar --create-database PATH [--demo]\n"
+        "       ijar --create-database PATH|URI [--demo]\n"
+        "       ijar --copy-database FROM TO\n"
         "       ijar --version | --help\n"
         "\n"
         "  --home DIR              folder of the ini file, the default database (fdk.db),\n"
@@ -63,7 +72,14 @@ QString CommandLine::usage()
         "                          language (LANGUAGE) is English\n"
         "  --create-database PATH  make a new database with the operator ADMIN (password ADMIN);\n"
         "                          an existing file is never overwritten\n"
+        "  --create-database URI   the same in an existing, empty database on a PostgreSQL\n"
+        "                          server: postgresql://user@host:port/dbname, or\n"
+        "                          postgresql:///dbname?host=/socket/folder; the password\n"
+        "                          comes from ~/.pgpass or PGPASSWORD, never from the URI\n"
         "  --demo                  with --create-database: add a small demo office\n"
+        "  --copy-database FROM TO copy a whole office, file or URI either way, into a new\n"
+        "                          file or an empty server database; ends by comparing the\n"
+        "                          rows and a checksum of every table\n"
         "  --version               print the version\n"
         "  --help                  print this text\n");
 }

@@ -7,14 +7,17 @@
 #include <optional>
 
 // What the command line asks for. Parsed before any application object
-// exists, so that --help, --version and --create-database need no display.
+// exists, so that --help, --version, --create-database and --copy-database
+// need no display.
 struct CommandLine {
-    enum class Action { Run, Help, Version, CreateDatabase, Error };
+    enum class Action { Run, Help, Version, CreateDatabase, CopyDatabase, Error };
 
     Action action = Action::Run;
     QString home;
     QString databaseToCreate;
     bool demo = false;
+    QString copyFrom;
+    QString copyTo;
     // Nothing when the desktop decides.
     std::optional<Translations::Language> language;
     QString error;

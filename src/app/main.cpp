@@ -2,6 +2,7 @@
 
 #include "app/Wiring.h"
 #include "schema/NewDatabase.h"
+#include "schema/OfficeCopy.h"
 #include "shell/base/AppError.h"
 #include "shell/base/HomeFolder.h"
 #include "shell/base/QtUI.h"
@@ -28,6 +29,26 @@ int createDatabase(const CommandLine& cl)
     return 0;
 }
 
+int copyDatabase(const CommandLine& cl)
+{
+    QTextStream out(stdout), err(stderr);
+    int differing = 0;
+    try {
+        const auto progress = [&out](const QString& line) { out << line << Qt::endl; };
+        for (const OfficeCopy::TableCheck& check : OfficeCopy::copy(cl.copyFrom, cl.copyTo, progress))
+            differing += check.same() ? 0 : 1;
+    } catch (const AppError& e) {
+        err << "ijar: " << e.description() << "\n";
+        return 1;
+    }
+    if (differing > 0) {
+        err << "ijar: " << differing << " tables differ between " << cl.copyFrom << " and " << cl.copyTo << "\n";
+        return 1;
+    }
+    out << "copied " << cl.copyFrom << " to " << cl.copyTo << "; every table compares equal\n";
+    return 0;
+}
+
 }
 
 int main(int argc, char** argv)
@@ -50,6 +71,10 @@ int main(int argc, char** argv)
     case CommandLine::Action::CreateDatabase: {
         QCoreApplication app(argc, argv);
         return createDatabase(cl);
+    }
+    case CommandLine::Action::CopyDatabase: {
+        QCoreApplication app(argc, argv);
+        return copyDatabase(cl);
     }
     case CommandLine::Action::Run:
         break;

@@ -37,7 +37,9 @@ QString F1M0::searchCondition() const
     // The description is looked for as typed: % and _ are letters here.
     return QStringLiteral("where JOURNALDATE between  ") + fromDate() + QStringLiteral(" and ") + toDate() + userPart
          + QStringLiteral(" ") + QStringLiteral(" and JOURNALDESCRIPTION LIKE '")
-         + SqlValue::likeContains(m_ui->dfsDescription->text()) + QStringLiteral("' ESCAPE '\\'");
+         + SqlValue::likeContains(m_ui->dfsDescription->text())
+         // Oldest first on every engine, not in whatever order a scan meets the rows.
+         + QStringLiteral("' ESCAPE '\\' order by JOURNALDATE, JOURNALTIME, JOURNALID");
 }
 
 void F1M0::showEntry()

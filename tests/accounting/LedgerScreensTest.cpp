@@ -192,8 +192,7 @@ TEST(frmGLEntry, AFailedPostingUndoesTheSave)
     office.state().service<cAccounting>().LogFinancialTran(9, journal, 1100, 1200, "a", "b");
     auto entry = openScreen(office, "frmGLEntry");
     ASSERT_EQ(text(entry.get(), "txtID").toLongLong(), journal);
-    db.executeNative("CREATE TRIGGER refuse_rent BEFORE INSERT ON JOURNALDETAIL WHEN NEW.ACCOUNTNUMBER = 4100 "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    TestOffice::refuseInserts(db, "refuse_rent", "JOURNALDETAIL", "NEW.ACCOUNTNUMBER = 4100");
     control<QLineEdit>(entry.get(), "dfnAmount")->setText("70");
     setAccount(entry.get(), "dfgToAccount", 4100);
     QTest::keyClick(focus(entry.get()), Qt::Key_F12);
@@ -201,7 +200,7 @@ TEST(frmGLEntry, AFailedPostingUndoesTheSave)
     EXPECT_EQ(number(db, "select AMOUNT from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 9);
     EXPECT_EQ(lines(db, journal), (QStringList{"D1100 9 a", "C1200 9 b"}));
 
-    db.executeNative("DROP TRIGGER refuse_rent");
+    TestOffice::allowInserts(db, "refuse_rent", "JOURNALDETAIL");
     QTest::keyClick(focus(entry.get()), Qt::Key_F12);
     EXPECT_TRUE(office.ui().questions.isEmpty());
     EXPECT_EQ(number(db, "select AMOUNT from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 70);

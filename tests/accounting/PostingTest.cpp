@@ -216,8 +216,7 @@ TEST(cAccounting, AFailureInTheMiddleLeavesTheOldLines)
     TestOffice office;
     Database& db = office.db();
     addRule(db, "frmTestVoucher", ":dfnAmount", {{"1100", "4300", "a", "b"}, {"1100", "4100", "c", "d"}});
-    db.executeNative("CREATE TRIGGER refuse_rent BEFORE INSERT ON JOURNALDETAIL WHEN NEW.ACCOUNTNUMBER = 4100 "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    TestOffice::refuseInserts(db, "refuse_rent", "JOURNALDETAIL", "NEW.ACCOUNTNUMBER = 4100");
     Voucher voucher = voucherScreen("frmTestVoucher");
     voucher.set("dfnAmount", "20");
     qint64 journal = db.insert("JOURNAL", "JOURNALID", {{"NAME", "سند"}});

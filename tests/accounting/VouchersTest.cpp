@@ -170,13 +170,13 @@ TEST(frmVoucher, NewSavePostsAndDeletes)
                   0);
         EXPECT_EQ(unbalancedJournals(db), 0);
 
-        db.executeNative("CREATE TRIGGER refuse BEFORE INSERT ON JOURNALDETAIL BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        TestOffice::refuseInserts(db, "refuse", "JOURNALDETAIL");
         fill(screen.get(), "90", QDate(2026, 3, 3), car);
         press(screen.get(), Qt::Key_F12);
         EXPECT_TRUE(office.ui().dialogsShown.contains("dlgError"));
         EXPECT_EQ(voucher(db, journal), "70 20260302");
         EXPECT_EQ(lines(db, journal), posted);
-        db.executeNative("DROP TRIGGER refuse");
+        TestOffice::allowInserts(db, "refuse", "JOURNALDETAIL");
 
         office.ui().answers = {true};
         press(screen.get(), Qt::Key_F11);

@@ -275,7 +275,7 @@ TEST(RecordBinding, FailingStepOfASave)
         ScreenOffice s(SyntheticScreen::Name, c.withNotes);
         const qint64 key = s.addRecord({{u"NAME"_s, u"stored"_s}});
         ASSERT_TRUE(s.read(key));
-        s.db().executeNative(QLatin1String(c.breaks));
+        s.db().command(QLatin1String(c.breaks));
         s.set("txtNAME", u"changed"_s);
         s.set("dfsNOTE", u"changed"_s);
         EXPECT_EQ(s.save(key), c.saved) << c.breaks;

@@ -47,3 +47,23 @@ void TestOffice::loginAs(const QString& loginId)
 {
     m_state->CurrentLoginId = loginId.toUpper();
 }
+
+void TestOffice::refuseInserts(Database& db, const QString& name, const QString& table, const QString& when)
+{
+    if (db.dialect() == SqlDialect::PostgreSQL) {
+        db.executeNative(QStringLiteral("CREATE OR REPLACE FUNCTION refuse_row() RETURNS trigger LANGUAGE plpgsql "
+                                        "AS $$BEGIN RAISE EXCEPTION 'refused'; END$$"));
+        db.executeNative(QStringLiteral("CREATE TRIGGER %1 BEFORE INSERT ON %2 FOR EACH ROW %3 EXECUTE FUNCTION "
+                                        "refuse_row()")
+                             .arg(name, table, when.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(when)));
+        return;
+    }
+    db.executeNative(QStringLiteral("CREATE TRIGGER %1 BEFORE INSERT ON %2 %3 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                         .arg(name, table, when.isEmpty() ? QString() : QStringLiteral("WHEN %1").arg(when)));
+}
+
+void TestOffice::allowInserts(Database& db, const QString& name, const QString& table)
+{
+    db.executeNative(db.dialect() == SqlDialect::PostgreSQL ? QStringLiteral("DROP TRIGGER %1 ON %2").arg(name, table)
+                                                            : QStringLiteral("DROP TRIGGER %1").arg(name));
+}

@@ -37,6 +37,13 @@ public:
     // Logs the operator in as far as the run state goes (no screens).
     void loginAs(const QString& loginId);
 
+    // Makes the database refuse every insert into `table` (those meeting
+    // `when`, an SQL condition on NEW.column, when given), with the error
+    // "refused": a failure in the middle of the work, on either engine.
+    static void refuseInserts(Database& db, const QString& name, const QString& table, const QString& when = {});
+    // Takes that refusal away again.
+    static void allowInserts(Database& db, const QString& name, const QString& table);
+
 private:
     QTemporaryDir m_dir;
     ScriptedUI* m_ui = nullptr;

@@ -9,14 +9,18 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
+#include <QVersionNumber>
 
 #include <sqlite3.h>
 
@@ -353,7 +357,19 @@ qint64 Database::insert(const QString& table, const QString& keyColumn, const QL
     QSqlQuery query = run(sql, traced, values);
     if (!query.next())
         fail(QStringLiteral("The new row of %1 gave no key").arg(table), {}, traced, ErrorNumber::DatabaseFailure);
-    return query.value(0).toLongLong();
+    const qint64 newKey = query.value(0).toLongLong();
+    if (m_dialect == SqlDialect::PostgreSQL) {
+        for (const Field& f : fields) {
+            // A key given by hand does not move the server's sequence, as
+            // it moves SQLite's: later keys must still come after it.
+            if (f.first.trimmed().compare(keyColumn.trimmed(), Qt::CaseInsensitive) == 0)
+                executeBound(QStringLiteral("SELECT setval(q.s::regclass, ?) FROM (SELECT pg_get_serial_sequence(?, ?) "
+                                            "AS s) q WHERE q.s IS NOT NULL AND coalesce(pg_sequence_last_value("
+                                            "q.s::regclass), 0) < ?"),
+                             {newKey, checkedName(table, m_dialect), keyColumn.trimmed().toLower(), newKey});
+        }
+    }
+    return newKey;
 }
 
 void Database::writeBlob(const QString& table, const QString& column, const QString& keyColumn,
@@ -439,10 +455,57 @@ QString Database::failedCheckName(const QString& targetPath)
     return targetPath + QStringLiteral("-failed-check");
 }
 
+QString Database::dumpTool()
+{
+    // Debian keeps each major version's programs apart; the newest dumps
+    // every older server too.
+    QString best;
+    QVersionNumber bestVersion;
+    const QDir root(QStringLiteral("/usr/lib/postgresql"));
+    for (const QString& version : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString tool = root.filePath(version + QStringLiteral("/bin/pg_dump"));
+        const QVersionNumber v = QVersionNumber::fromString(version);
+        if (QFileInfo(tool).isExecutable() && v > bestVersion) {
+            bestVersion = v;
+            best = tool;
+        }
+    }
+    return best.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("pg_dump")) : best;
+}
+
+void Database::dumpTo(const QString& targetPath)
+{
+    const QString tool = dumpTool();
+    if (tool.isEmpty())
+        fail(QStringLiteral("pg_dump is not installed (Debian package postgresql-client)"), {}, {},
+             ErrorNumber::BackupFailure);
+    QProcess dump;
+    dump.setProcessChannelMode(QProcess::MergedChannels);
+    dump.start(tool, {QStringLiteral("--format=custom"), QStringLiteral("--file=") + targetPath,
+                      QStringLiteral("--dbname=") + m_path});
+    const bool done = dump.waitForFinished(-1) && dump.exitStatus() == QProcess::NormalExit && dump.exitCode() == 0;
+    if (!done) {
+        QFile::remove(targetPath);
+        fail(QStringLiteral("pg_dump failed: %1").arg(QString::fromLocal8Bit(dump.readAll()).trimmed()), {}, {},
+             ErrorNumber::BackupFailure);
+    }
+    // The check: pg_restore reads the file's table of contents.
+    QProcess list;
+    list.setProcessChannelMode(QProcess::MergedChannels);
+    list.start(QFileInfo(tool).absolutePath() + QStringLiteral("/pg_restore"), {QStringLiteral("--list"), targetPath});
+    if (list.waitForFinished(-1) && list.exitStatus() == QProcess::NormalExit && list.exitCode() == 0)
+        return;
+    const QString kept = failedCheckName(targetPath);
+    QFile::rename(targetPath, kept);
+    fail(QStringLiteral("The backup failed its check (%1); it is kept as %2")
+             .arg(QString::fromLocal8Bit(list.readAll()).trimmed(), kept),
+         {}, {}, DamagedDatabase);
+}
+
 void Database::backupTo(const QString& targetPath)
 {
-    sqlite3* source = sqliteHandle(connection());
-    if (!source)
+    sqlite3* source = m_dialect == SqlDialect::SQLite ? sqliteHandle(connection()) : nullptr;
+    if (!isOpen() || (m_dialect == SqlDialect::SQLite && !source))
         fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, {}, ErrorNumber::BackupFailure);
     if (QFileInfo::exists(failedCheckName(targetPath)))
         fail(QStringLiteral("The backup file %1 exists already").arg(failedCheckName(targetPath)), {}, {},
@@ -456,6 +519,10 @@ void Database::backupTo(const QString& targetPath)
                                                : QStringLiteral("The backup file %1 cannot be created: %2")
                                                      .arg(targetPath, file.errorString()),
                  {}, {}, ErrorNumber::BackupFailure);
+    }
+    if (m_dialect == SqlDialect::PostgreSQL) {
+        dumpTo(targetPath);
+        return;
     }
     sqlite3* target = nullptr;
     const QByteArray name = targetPath.toUtf8();

@@ -87,8 +87,12 @@ public:
 
     // Consistent copy of the open database into a new file readable by its
     // owner only, checked afterwards. A copy that fails its check is kept
-    // under failedCheckName() and DamagedDatabase is thrown.
+    // under failedCheckName() and DamagedDatabase is thrown. A server's copy
+    // is a pg_dump file in its custom format (see dumpTool()).
     void backupTo(const QString& targetPath);
+    // The pg_dump program that copies a server's database; empty when
+    // PostgreSQL's client programs are not installed.
+    static QString dumpTool();
     static QString failedCheckName(const QString& targetPath);
     // "ok" when the file is sound, else the engine's complaint.
     QString integrityCheck();
@@ -118,6 +122,7 @@ private:
     void openServer(const QString& uri);
     void applyBusyWait();
     void beginOnServer();
+    void dumpTo(const QString& targetPath);
     static int onBusy(void* self, int count);
     void endWait();
     [[noreturn]] void fail(const QString& description, const QString& sqlState,

@@ -236,6 +236,77 @@ void rewriteSelectInto(Tokens& toks)
         toks.insert(first + k, prefix[k]);
 }
 
+// cast(x as real) and cast(x as integer) read a text that is no number as 0
+// in SQLite (and Jet's rules are written so: a blank amount is no amount);
+// PostgreSQL refuses such a text, so there they become jet_real(x) and
+// jet_int(x), which read it as SQLite does.
+void rewriteNumberCasts(Tokens& toks)
+{
+    static const QSet<QString> reals{QStringLiteral("real"), QStringLiteral("double"), QStringLiteral("float"),
+                                     QStringLiteral("numeric"), QStringLiteral("decimal")};
+    static const QSet<QString> integers{QStringLiteral("integer"), QStringLiteral("int"), QStringLiteral("bigint"),
+                                        QStringLiteral("smallint")};
+    for (int c = 0; c < toks.size(); ++c) {
+        const int open = nextSig(toks, c);
+        if (!isWord(toks[c], u"cast") || open < 0 || toks[open].kind != Kind::Open)
+            continue;
+        int depth = 0;
+        int as = -1;
+        int close = -1;
+        for (int i = open; i < toks.size() && close < 0; ++i) {
+            if (toks[i].kind == Kind::Open)
+                ++depth;
+            else if (toks[i].kind == Kind::Close && --depth == 0)
+                close = i;
+            else if (depth == 1 && isWord(toks[i], u"as"))
+                as = i;
+        }
+        const int type = as < 0 ? -1 : nextSig(toks, as);
+        if (close < 0 || type < 0 || toks[type].kind != Kind::Word)
+            continue;
+        const QString name = toks[type].text.toLower();
+        if (!reals.contains(name) && !integers.contains(name))
+            continue;
+        toks[c].text = reals.contains(name) ? QStringLiteral("jet_real") : QStringLiteral("jet_int");
+        for (int i = as; i < close; ++i)
+            toks[i] = {Kind::Space, QStringLiteral(" ")};
+    }
+}
+
+// A sub-select in FROM needs a name on PostgreSQL before version 16;
+// SQLite and Jet take it without one.
+void nameSubselects(Tokens& toks)
+{
+    static const QSet<QString> followers{
+        QStringLiteral("where"), QStringLiteral("group"),  QStringLiteral("order"), QStringLiteral("having"),
+        QStringLiteral("limit"), QStringLiteral("union"),  QStringLiteral("on"),    QStringLiteral("join"),
+        QStringLiteral("inner"), QStringLiteral("left"),   QStringLiteral("right"), QStringLiteral("cross"),
+        QStringLiteral("full"),  QStringLiteral("natural"), QStringLiteral("except"), QStringLiteral("intersect"),
+        QStringLiteral("offset")};
+    int named = 0;
+    for (int open = 0; open < toks.size(); ++open) {
+        const int before = prevSig(toks, open);
+        if (toks[open].kind != Kind::Open || !(sigIsWord(toks, before, u"from") || sigIsWord(toks, before, u"join"))
+            || !sigIsWord(toks, nextSig(toks, open), u"select"))
+            continue;
+        int depth = 0;
+        int close = -1;
+        for (int i = open; i < toks.size() && close < 0; ++i) {
+            if (toks[i].kind == Kind::Open)
+                ++depth;
+            else if (toks[i].kind == Kind::Close && --depth == 0)
+                close = i;
+        }
+        if (close < 0)
+            return;
+        const int after = nextSig(toks, close);
+        const bool hasName = after >= 0
+            && (isName(toks[after]) && !followers.contains(toks[after].text.toLower()));
+        if (!hasName)
+            toks.insert(close + 1, {Kind::Word, QStringLiteral(" AS jet_sub%1").arg(++named)});
+    }
+}
+
 // select top N … -> select … ORDER BY 1 LIMIT N, at every select level. A
 // select level runs from its select to the parenthesis that closes its group,
 // or to the end of the statement.
@@ -479,6 +550,10 @@ QString JetTranslator::translate(const QString& jetSql, SqlDialect dialect)
     rewriteSelectInto(toks);
     rewriteTop(toks);
     rewriteDeleteStar(toks);
+    if (dialect == SqlDialect::PostgreSQL && !isSchemaStatement) {
+        rewriteNumberCasts(toks);
+        nameSubselects(toks);
+    }
     return render(toks, dialect, isSchemaStatement);
 }
 
@@ -502,6 +577,16 @@ QStringList JetTranslator::postgresHelperFunctions()
               QStringLiteral("SELECT COALESCE(v, '')")),
         f.arg(QStringLiteral("jet_nz(v double precision) RETURNS double precision"), imm,
               QStringLiteral("SELECT COALESCE(v, 0)")),
+        // The leading number of a text, 0 when it has none, as SQLite's cast reads it.
+        f.arg(QStringLiteral("jet_real(v text) RETURNS double precision"), imm,
+              QStringLiteral("SELECT CASE WHEN v IS NULL THEN NULL ELSE COALESCE(substring(btrim(v) FROM "
+                             "'^[-+]?(?:[0-9]+[.]?[0-9]*|[.][0-9]+)(?:[eE][-+]?[0-9]+)?')::double precision, 0) END")),
+        f.arg(QStringLiteral("jet_real(v double precision) RETURNS double precision"), imm, QStringLiteral("SELECT v")),
+        f.arg(QStringLiteral("jet_int(v text) RETURNS bigint"), imm, QStringLiteral("SELECT trunc(jet_real(v))::bigint")),
+        f.arg(QStringLiteral("jet_int(v double precision) RETURNS bigint"), imm, QStringLiteral("SELECT trunc(v)::bigint")),
+        // SQLite's round(x, digits) on a real; PostgreSQL has it for numeric only.
+        f.arg(QStringLiteral("round(v double precision, n integer) RETURNS double precision"), imm,
+              QStringLiteral("SELECT round(v::numeric, n)::double precision")),
         f.arg(QStringLiteral("jet_ucase(s text) RETURNS text"), imm, QStringLiteral("SELECT upper(s)")),
         f.arg(QStringLiteral("jet_lcase(s text) RETURNS text"), imm, QStringLiteral("SELECT lower(s)")),
         f.arg(QStringLiteral("jet_len(s text) RETURNS bigint"), imm,

@@ -5,6 +5,7 @@
 #include "shell/base/IniFile.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenSetup.h"
+#include "shell/base/ServerAddress.h"
 #include "shell/base/ShellFrame.h"
 #include "shell/base/cSecurity.h"
 #include "shell/windows/DatabaseFilter.h"
@@ -209,7 +210,10 @@ void LOGINP::chooseDatabase()
     request.title = tr("DataBase File");
     request.filter = DatabaseFilter::filter();
     request.defaultSuffix = DatabaseFilter::suffix();
-    request.initialPath = m_ui->lblDBName->text();
+    // A server's URI is no place in the file system: the chooser starts in
+    // the home folder then. A URI is typed in the DataBase entry instead.
+    const QString shown = m_ui->lblDBName->text();
+    request.initialPath = ServerAddress::isServer(shown) ? m_state.homeFolder() : shown;
     const QString path = m_state.ui().chooseFile(this, request);
     if (path.isEmpty())
         return;

@@ -4,6 +4,7 @@
 #include "shell/base/Database.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ServerAddress.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +54,7 @@ bool LoginDatabase::open(QWidget* screen)
     Database& db = m_state.db();
     db.close();
     const QString path = m_state.DatabasePath;
-    if (path.trimmed().isEmpty() || !QFileInfo(path).isFile()) {
+    if (path.trimmed().isEmpty() || (!ServerAddress::isServer(path) && !QFileInfo(path).isFile())) {
         const QString named = path.trimmed().isEmpty() ? m_state.homeFile(QStringLiteral("fdk.db")) : path;
         ReportError(m_state, screen, QString::number(ErrorNumber::DatabaseNotFound),
                     QStringLiteral("Database not found in ") + named, QStringLiteral("DataBase Location"));
@@ -108,9 +109,13 @@ bool LoginDatabase::fitSchema(QWidget* screen)
                                   .arg(path)
                                   .arg(found)
                                   .arg(known));
-    const QString copy = copyBeforeUpgrade(path, found);
+    // A server's upgrade steps roll back whole, and its backups are its
+    // administrator's: the copy beside the database is a file's alone.
+    const bool server = db.dialect() == SqlDialect::PostgreSQL;
+    const QString copy = server ? QString() : copyBeforeUpgrade(path, found);
     try {
-        db.backupTo(copy);
+        if (!server)
+            db.backupTo(copy);
     } catch (const AppError& e) {
         ReportError(m_state, screen, e, QStringLiteral("LoginDatabase"));
         return refuse(screen, tr("The database %1 is of version %2 and needs an upgrade, but no copy of it could be taken "
@@ -130,6 +135,13 @@ bool LoginDatabase::fitSchema(QWidget* screen)
         } catch (const AppError&) {
             // the version read before the upgrade is the last one known
         }
+        if (server)
+            return refuse(screen, tr("The database %1 could not be upgraded to version %2:\n%3\n\nIt stays at version "
+                                     "%4. Tell the person in charge of the program before you go on working.")
+                                      .arg(path)
+                                      .arg(known)
+                                      .arg(e.description())
+                                      .arg(reached));
         return refuse(screen, tr("The database %1 could not be upgraded to version %2:\n%3\n\nIt stays at version %4, and "
                                  "its copy from before the upgrade is kept in:\n%5\nTell the person in charge of the "
                                  "program before you go on working.")
@@ -139,12 +151,11 @@ bool LoginDatabase::fitSchema(QWidget* screen)
                                   .arg(reached)
                                   .arg(copy));
     }
-    m_state.ui().message(screen, tr("The database %1 was upgraded from version %2 to version %3.\n"
-                                    "Its copy from before the upgrade is kept in:\n%4")
-                                     .arg(path)
-                                     .arg(found)
-                                     .arg(known)
-                                     .arg(copy),
+    const QString upgraded =
+        tr("The database %1 was upgraded from version %2 to version %3.").arg(path).arg(found).arg(known);
+    m_state.ui().message(screen,
+                         server ? upgraded
+                                : upgraded + u'\n' + tr("Its copy from before the upgrade is kept in:\n%1").arg(copy),
                          tr("Database"));
     return true;
 }

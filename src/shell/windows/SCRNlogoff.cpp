@@ -36,6 +36,13 @@ void SCRNlogoff::showEvent(QShowEvent* event)
     m_ui->lblbakupfilename->setText(
         BackupName::freePath(m_state.homeFile(QStringLiteral("db/backup")), QDateTime::currentDateTime()));
     m_ui->lblbakupfilename->setEnabled(m_ui->Check1->isChecked());
+    // A server's copy is pg_dump's; without it the server's own backups are all there is.
+    if (m_state.db().dialect() == SqlDialect::PostgreSQL && Database::dumpTool().isEmpty()) {
+        m_ui->Check1->setChecked(false);
+        m_ui->Check1->setEnabled(false);
+        m_ui->lblbakupfilename->setEnabled(false);
+        m_ui->lblbakupfilename->setText(tr("The database is on a server: its backups are the server's task."));
+    }
     ScreenSetup::run(m_state, this);
 }
 

@@ -8,6 +8,7 @@
 #include "shell/base/ErrorLog.h"
 #include "shell/base/IniFile.h"
 #include "shell/base/RunState.h"
+#include "shell/base/ServerAddress.h"
 #include "shell/base/ShellFrame.h"
 #include "shell/windows/HomeLock.h"
 #include "shell/windows/LOGINP.h"
@@ -136,10 +137,14 @@ void StartUp::ReadIniFile(LOGINP& login)
                                  tr("Settings file"));
         }
     }
-    if (m_state.DatabasePath.isEmpty() || !QFileInfo(m_state.DatabasePath).isFile())
+    // A server is not a file: whether it answers is seen when the connection is made.
+    const auto present = [](const QString& path) {
+        return ServerAddress::isServer(path) || QFileInfo(path).isFile();
+    };
+    if (m_state.DatabasePath.isEmpty() || !present(m_state.DatabasePath))
         m_state.DatabasePath = homeDatabase;
     login.showPaths(m_state.DatabasePath, m_state.IniFilePath);
-    if (QFileInfo(m_state.DatabasePath).isFile())
+    if (present(m_state.DatabasePath))
         return;
     ReportError(m_state, &login, QString::number(ErrorNumber::DatabaseNotFound),
                 QStringLiteral("Database not found in ") + m_state.DatabasePath, QStringLiteral("DataBase Location"));

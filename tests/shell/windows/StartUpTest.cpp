@@ -77,6 +77,8 @@ void typeLogin(QDialog* d, const QString& loginId, const QString& password)
 
 TEST(StartUp, ReadIniFile)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     const QString Missing = QStringLiteral("The database was not found");
     const struct {
         const char* name; QString ini; bool removeDefault; QString database, user, password = {}, logged = {};
@@ -127,6 +129,8 @@ TEST(StartUp, ReadIniFile)
 
 TEST(StartUp, LoginOutcomes)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     using Act = std::function<void(QDialog*, LoginRun&)>;
     const auto typing = [](const QString& id, const QString& password) {
         return Act([=](QDialog* d, LoginRun&) { typeLogin(d, id, password); });
@@ -281,6 +285,8 @@ struct Copy {
 
 TEST(StartUp, OneCopyPerHomeFolder)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     LoginRun office;
     office.writeIni("DATABASE = {H}/fdk.db\n");
     auto first = std::make_unique<Copy>(office.office.home());
@@ -301,6 +307,8 @@ TEST(StartUp, OneCopyPerHomeFolder)
 // process holds is taken over without a word; a live one is named.
 TEST(StartUp, ALeftOverLockIsTakenOverALiveOneIsNamed)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     const QByteArray self = QSysInfo::machineHostName().toUtf8();
     const struct { const char* what; QByteArray content; bool heldOpen; bool logsIn; QStringList told = {}; } rows[] = {
         {"empty", "", false, true},
@@ -334,6 +342,8 @@ TEST(StartUp, ALeftOverLockIsTakenOverALiveOneIsNamed)
 // newer one is refused. The operator is told each time, with both versions.
 TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     // One step past the program's own history.
     constexpr int Base = Schema::CurrentVersion;
     const auto stepNext = [](const char* sql) {
@@ -386,6 +396,8 @@ TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
 
 TEST(StartUp, TheFirstActivationShowsTheLoginOnceAndDeletesTemporaryFiles)
 {
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     LoginRun run;
     run.writeIni("DATABASE = {H}/fdk.db\n");
     const struct { const char* file; bool kept; } files[] = {

@@ -40,7 +40,8 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
             db.command(QStringLiteral("update OPERATOR set FavouriteWindow = '%1'").arg(r.favourite));
         }
         QFile ini(office.state().IniFilePath);
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("[CONFIG]\nLASTUSER = ADMIN\n") > 0);
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly)
+                    && ini.write(("[CONFIG]\nDATABASE = " + office.databasePath() + "\nLASTUSER = ADMIN\n").toUtf8()) > 0);
         ini.close();
         office.ui().onDialog("LOGINP", [](QDialog* d) {
             d->findChild<QLineEdit*>("txtPassword")->setText("ADMIN");
