@@ -650,6 +650,16 @@ It stays at version %4. Tell the person in charge of the program before you go o
         <translation>ونسختها كما كانت قبل التحديث محفوظة في:
 %1</translation>
     </message>
+    <message>
+        <source>The SQL functions of the program could not be brought up to date in the database %1:
+%2
+
+Log in once as the database&apos;s owner, or ask the server&apos;s administrator.</source>
+        <translation>تعذّر تحديث دوال SQL الخاصة بالبرنامج في قاعدة البيانات %1:
+%2
+
+سجّل الدخول مرة واحدة بصفتك مالك قاعدة البيانات، أو اطلب ذلك من مسؤول الخادم.</translation>
+    </message>
 </context>
 <context>
     <name>MAINT</name>

@@ -84,6 +84,24 @@ void NewDatabase::fill(Database& db, bool demo)
     transaction.commit();
 }
 
+void NewDatabase::refreshHelpers(Database& db)
+{
+    if (db.dialect() != SqlDialect::PostgreSQL)
+        return;
+    const QStringList helpers = JetTranslator::postgresHelperFunctions();
+    const RowSet present = db.executeBound(
+        QStringLiteral("SELECT count(*) FROM pg_catalog.pg_proc p JOIN pg_catalog.pg_namespace n ON n.oid = "
+                       "p.pronamespace WHERE n.nspname = current_schema() AND (p.proname LIKE 'jet\\_%' OR "
+                       "p.proname = 'round')"),
+        {});
+    if (present.value(0, 0).toInt() >= helpers.size())
+        return;
+    Transaction transaction(db);
+    for (const QString& function : helpers)
+        db.executeNative(function);
+    transaction.commit();
+}
+
 void NewDatabase::createOnServer(const QString& uri, bool demo)
 {
     Database db;

@@ -26,6 +26,10 @@ public:
     // Everything of a new office into the open, empty database, in one transaction.
     static void fill(Database& db, bool demo);
 
+    // On a server: creates the translator's SQL helpers that the database
+    // lacks, as an office made by an older program does.
+    static void refreshHelpers(Database& db);
+
     // The rows every new database starts with, for a database that already
     // has the schema.
     static void insertDefaults(Database& db);

@@ -1,3 +1,5 @@
+#include "shell/base/AppError.h"
+#include "shell/windows/LoginDatabase.h"
 #include "shell/windows/MAINT.h"
 #include "shell/windows/StartUp.h"
 #include "support/TestOffice.h"
@@ -67,4 +69,17 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         EXPECT_EQ(office.ui().messages.size(), r.answers && r.inIni ? 0 : 1);
         EXPECT_TRUE(r.answers || office.ui().lastMessage().contains(uri)) << office.ui().lastMessage().toStdString();
     }
+}
+
+// An office made by an older program lacks SQL functions that the statements
+// of this one rely on: the login brings them back.
+TEST(ServerLogin, TheLoginBringsTheSqlHelpersUpToDate)
+{
+    TestOffice office(TestOffice::Engine::PostgreSQL, true);
+    const QString reads = "select count(*) from car where cast(' ' as real) = 0";
+    office.db().executeNative("DROP FUNCTION jet_real(text) CASCADE");
+    EXPECT_THROW(office.db().execute(reads), AppError);
+    office.state().DatabasePath = office.databasePath();
+    ASSERT_TRUE(LoginDatabase(office.state()).open(nullptr)) << office.ui().lastMessage().toStdString();
+    EXPECT_NO_THROW(office.db().execute(reads));
 }

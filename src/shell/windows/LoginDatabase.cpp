@@ -1,5 +1,6 @@
 #include "shell/windows/LoginDatabase.h"
 
+#include "schema/NewDatabase.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
 #include "shell/base/ErrorLog.h"
@@ -83,6 +84,19 @@ bool LoginDatabase::open(QWidget* screen)
     return fitSchema(screen);
 }
 
+bool LoginDatabase::refreshHelpers(QWidget* screen)
+{
+    try {
+        NewDatabase::refreshHelpers(m_state.db());
+        return true;
+    } catch (const AppError& e) {
+        ReportError(m_state, screen, e, QStringLiteral("LoginDatabase"));
+        return refuse(screen, tr("The SQL functions of the program could not be brought up to date in the database "
+                                 "%1:\n%2\n\nLog in once as the database's owner, or ask the server's administrator.")
+                                  .arg(m_state.DatabasePath, e.description()));
+    }
+}
+
 bool LoginDatabase::fitSchema(QWidget* screen)
 {
     Database& db = m_state.db();
@@ -97,7 +111,7 @@ bool LoginDatabase::fitSchema(QWidget* screen)
                                   .arg(path, e.description()));
     }
     if (found == known)
-        return true;
+        return refreshHelpers(screen);
     if (found == 0)
         return refuse(screen, tr("The file %1 is a database, but it does not hold the tables of this program.\n\n%2, or "
                                  "create a new one with the command:\n%3")
@@ -157,5 +171,5 @@ bool LoginDatabase::fitSchema(QWidget* screen)
                          server ? upgraded
                                 : upgraded + u'\n' + tr("Its copy from before the upgrade is kept in:\n%1").arg(copy),
                          tr("Database"));
-    return true;
+    return refreshHelpers(screen);
 }

@@ -29,6 +29,7 @@ public:
 
 private:
     bool fitSchema(QWidget* screen);
+    bool refreshHelpers(QWidget* screen);
     bool refuse(QWidget* screen, const QString& text);
 
     RunState& m_state;
