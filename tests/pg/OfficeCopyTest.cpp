@@ -33,6 +33,10 @@ TEST(OfficeCopy, ThereAndBackLeavesTheSameOffice)
     const qint64 picture = office.db().insert("CARPICTURE", "CARPICTUREID", {{"CARID", car}, {"PICTURESEQUENCE", 9}});
     office.db().writeBlob("CARPICTURE", "CARPICTURE", "CARPICTUREID", picture, TestPictures::largePng());
     office.db().executeNative("UPDATE RENT SET CARNO = ' ' WHERE RENTID = (SELECT min(RENTID) FROM RENT)");
+    // A table of the office's own making, which the schema does not know.
+    office.db().executeNative("CREATE TABLE tempmessages (MSGID INTEGER PRIMARY KEY AUTOINCREMENT, MESSAGE TEXT, "
+                              "AMOUNT REAL, SENT INTEGER)");
+    office.db().executeNative("INSERT INTO tempmessages (MESSAGE, AMOUNT, SENT) VALUES ('مرحبا', 12.5, 1), (NULL, NULL, 0)");
     const QString file = office.databasePath();
     office.db().close();
 
@@ -56,6 +60,7 @@ TEST(OfficeCopy, ThereAndBackLeavesTheSameOffice)
         EXPECT_EQ(before[table].hash, after[table].hash) << table.toStdString();
     }
     EXPECT_GT(before["rent"].rows, 0);
+    EXPECT_EQ(before["tempmessages"].rows, 2);
 
     for (const QString& path : {server, back}) {
         Database db;
