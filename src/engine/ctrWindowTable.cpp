@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <functional>
 
 ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* parent)
     : QDialog(parent), m_state(state), m_developer(developer), m_ui(std::make_unique<Ui::ctrWindowTable>())
@@ -18,13 +19,15 @@ ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* p
     connect(&rows, &QAbstractItemModel::modelReset, this, &ctrWindowTable::showRowCount);
     connect(m_ui->DataGrid1, &QAbstractItemView::clicked, this, &ctrWindowTable::copyCell);
 
-    const std::pair<QPushButton*, void (cDevelper::*)()> commands[] = {
-        {m_ui->command1, &cDevelper::ReadWindowTable},    {m_ui->command6, &cDevelper::ReadPlusDifference},
-        {m_ui->command3, &cDevelper::StoreGrid},          {m_ui->command7, &cDevelper::CreateControlDefaults},
+    const std::pair<QPushButton*, std::function<void()>> commands[] = {
+        {m_ui->command1, [this] { m_developer.ReadWindowTable(); }},
+        {m_ui->command6, [this] { m_developer.ReadPlusDifference(); }},
+        {m_ui->command3, [this] { m_developer.StoreGrid(); }},
+        {m_ui->command7, [this] { m_developer.CreateControlDefaults(); }},
     };
     for (const auto& [button, operation] : commands)
         connect(button, &QPushButton::clicked, this, [this, b = button, op = operation] {
-            run(b->objectName() + QStringLiteral("_Click"), [this, op] { (m_developer.*op)(); });
+            run(b->objectName() + QStringLiteral("_Click"), op);
         });
     // A regeneration changes the rows whose fixed lists page 1 offers.
     connect(m_ui->command2, &QPushButton::clicked, this, [this] {
