@@ -28,10 +28,11 @@ QString readFile(const QString& path)
 // on it and the ini file keeps it. A server that does not answer is told.
 TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
 {
-    const struct { const char* what; bool inIni; bool answers; } rows[] = {
+    const struct { const char* what; bool inIni; bool answers; bool label = false; } rows[] = {
         {"named by the ini file", true, true},
         {"typed in the entry editor", false, true},
         {"a server database that is not there", true, false},
+        {"the label shows a server: its URI is edited", true, true, true},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -43,14 +44,19 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         office.state().DatabasePath.clear();
         QFile ini(office.state().IniFilePath);
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write(("[CONFIG]\nDATABASE = " + (r.inIni ? uri : office.file("gone.db")) + "\nLASTUSER = ADMIN\n").toUtf8());
+        const QString named = r.label ? office.databasePath() + "_other" : r.inIni ? uri : office.file("gone.db");
+        ini.write(("[CONFIG]\nDATABASE = " + named + "\nLASTUSER = ADMIN\n").toUtf8());
         ini.close();
         QString shown;
+        QString edited;
         office.ui().onDialog("LOGINP0", [&](QDialog* e) {
+            edited = e->findChild<QLineEdit*>("txtvalue")->text();
             e->findChild<QLineEdit*>("txtvalue")->setText(uri);
             QTest::mouseClick(e->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
         });
         office.ui().onDialog("LOGINP", [&](QDialog* d) {
+            if (r.label)
+                QTest::mouseDClick(d->findChild<QLabel*>("lblDBName"), Qt::LeftButton);
             if (!r.inIni) {
                 auto* tree = d->findChild<QTreeWidget*>("TreeView1");
                 emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);  // the DataBase entry
@@ -62,6 +68,8 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         startUp.firstActivation();
 
         EXPECT_EQ(shown, uri);
+        EXPECT_EQ(edited, r.label || !r.inIni ? named : QString()) << "the editor starts from the entry";
+        EXPECT_TRUE(office.ui().fileRequests.isEmpty()) << "no file chooser for a server";
         EXPECT_EQ(afterLogins, r.answers ? 1 : 0);
         EXPECT_EQ(office.state().CurrentLoginId, r.answers ? "ADMIN" : "");
         EXPECT_EQ(readFile(office.state().IniFilePath).contains("DATABASE = " + uri), r.answers || r.inIni);

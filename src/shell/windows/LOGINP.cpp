@@ -210,10 +210,19 @@ void LOGINP::chooseDatabase()
     request.title = tr("DataBase File");
     request.filter = DatabaseFilter::filter();
     request.defaultSuffix = DatabaseFilter::suffix();
-    // A server's URI is no place in the file system: the chooser starts in
-    // the home folder then. A URI is typed in the DataBase entry instead.
     const QString shown = m_ui->lblDBName->text();
-    request.initialPath = ServerAddress::isServer(shown) ? m_state.homeFolder() : shown;
+    if (ServerAddress::isServer(shown)) {
+        // A server is named, not found among files: its URI is edited as the
+        // DataBase entry, whose browse button still offers the files.
+        LOGINP0 editor(m_state, this);
+        editor.setEntry(IniFile::DatabaseKey, shown);
+        if (m_state.ui().exec(&editor) != QDialog::Accepted || editor.value().trimmed().isEmpty())
+            return;
+        m_state.DatabasePath = editor.value().trimmed();
+        m_ui->lblDBName->setText(m_state.DatabasePath);
+        return;
+    }
+    request.initialPath = shown;
     const QString path = m_state.ui().chooseFile(this, request);
     if (path.isEmpty())
         return;
