@@ -70,12 +70,21 @@ TEST(ReportOutput, ScreenPreviewsAndPrinterPrints)
         office.ui().files = {saved};
         QString text;
         bool inked = false;
+        bool focusedOnPage = false;
+        bool closedByEnter = false;
         office.ui().onDialog("frmReportPreview", [&](QDialog* dialog) {
             auto* preview = static_cast<frmReportPreview*>(dialog);
             inked = preview->pageCount() == 1 && hasInk(preview->renderPage(0, 400));
             ScreenChecks::click(dialog, "cmdSavePdf");
             ScreenChecks::click(dialog, "cmdWriter");
             text = pdfText(saved);
+            // The clerk reads with the keys: the page has the cursor, Enter closes and prints nothing.
+            dialog->show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            focusedOnPage = QApplication::focusWidget()->objectName() == "pdfView";
+            const qsizetype started = office.ui().programsStarted.size();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            closedByEnter = !dialog->isVisible() && office.ui().programsStarted.size() == started;
         });
         frmPrint dialog(office.state(), nullptr);
         office.state().screens().adopt("frmPrint", &dialog);
@@ -94,6 +103,8 @@ TEST(ReportOutput, ScreenPreviewsAndPrinterPrints)
         const QString started = office.ui().programsStarted.last();
         if (row.preview) {
             EXPECT_TRUE(inked);
+            EXPECT_TRUE(focusedOnPage);
+            EXPECT_TRUE(closedByEnter);
             EXPECT_EQ(missingWords("Sami Haddad " + numberWords(words), text), QStringList()) << text.toStdString();
             EXPECT_TRUE(started.endsWith("--view " + copy)) << started.toStdString();
             EXPECT_TRUE(readOnly(QString(copy).replace(".odt", ".pdf")));
