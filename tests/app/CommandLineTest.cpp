@@ -1,25 +1,15 @@
 #include "shell/base/Database.h"
+#include "support/ProgramRun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Outcome {
-    int status;
-    QString out;
-    QString err;
-};
-
-Outcome ijar(const QStringList& arguments)
+ProgramRun ijar(const QStringList& arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(IJAR_BINARY), arguments);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return runProgram(QStringLiteral(IJAR_BINARY), arguments, 60000);
 }
 
 }
@@ -42,7 +32,7 @@ TEST(CommandLine, AnswersAndRefusals)
         {{QStringLiteral("--lang=ar"), QStringLiteral("--version")}, 0, "ijar 1."},
     };
     for (const auto& r : rows) {
-        const Outcome run = ijar(r.args);
+        const ProgramRun run = ijar(r.args);
         EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString();
         EXPECT_TRUE((run.out + run.err).contains(QString::fromUtf8(r.says)))
             << r.args.join(' ').toStdString() << ": " << (run.out + run.err).toStdString();
@@ -53,7 +43,7 @@ TEST(CommandLine, CreatesADatabaseOnceAndNeverOverwrites)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("office.db"));
-    const Outcome first = ijar({QStringLiteral("--create-database"), path, QStringLiteral("--demo")});
+    const ProgramRun first = ijar({QStringLiteral("--create-database"), path, QStringLiteral("--demo")});
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains(QStringLiteral("ADMIN")));
     {
@@ -67,7 +57,7 @@ TEST(CommandLine, CreatesADatabaseOnceAndNeverOverwrites)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
     f.close();
-    const Outcome second = ijar({QStringLiteral("--create-database"), path});
+    const ProgramRun second = ijar({QStringLiteral("--create-database"), path});
     EXPECT_EQ(second.status, 1);
     EXPECT_FALSE(second.err.isEmpty());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

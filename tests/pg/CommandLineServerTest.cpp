@@ -1,25 +1,15 @@
 #include "shell/base/Database.h"
+#include "support/ProgramRun.h"
 #include "support/PgCluster.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Outcome {
-    int status;
-    QString out;
-    QString err;
-};
-
-Outcome ijar(const QStringList& arguments)
+ProgramRun ijar(const QStringList& arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(IJAR_BINARY), arguments);
-    p.waitForFinished(300000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return runProgram(QStringLiteral(IJAR_BINARY), arguments, 300000);
 }
 
 }
@@ -43,7 +33,7 @@ TEST(CommandLineOnServer, CreatesAndCopiesAnOffice)
         {{"--help"}, 0, "--copy-database FROM TO"},
     };
     for (const auto& r : rows) {
-        const Outcome run = ijar(r.args);
+        const ProgramRun run = ijar(r.args);
         EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString() << ": " << run.err.toStdString();
         EXPECT_TRUE((run.out + run.err).contains(QString::fromUtf8(r.says), Qt::CaseInsensitive))
             << r.args.join(' ').toStdString() << ": " << (run.out + run.err).toStdString();

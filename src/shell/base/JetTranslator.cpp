@@ -193,6 +193,19 @@ void dropTrailingSemicolon(Tokens& toks)
     }
 }
 
+// The ")" that closes the "(" at `open`, or -1 when the statement ends first.
+int closingParen(const Tokens& toks, int open)
+{
+    int depth = 0;
+    for (int i = open; i < toks.size(); ++i) {
+        if (toks[i].kind == Kind::Open)
+            ++depth;
+        else if (toks[i].kind == Kind::Close && --depth == 0)
+            return i;
+    }
+    return -1;
+}
+
 // select cols into t from … (top level) -> CREATE TABLE t AS select cols from …
 void rewriteSelectInto(Tokens& toks)
 {
@@ -250,14 +263,13 @@ void rewriteNumberCasts(Tokens& toks)
         const int open = nextSig(toks, c);
         if (!isWord(toks[c], u"cast") || open < 0 || toks[open].kind != Kind::Open)
             continue;
-        int depth = 0;
+        const int close = closingParen(toks, open);
         int as = -1;
-        int close = -1;
-        for (int i = open; i < toks.size() && close < 0; ++i) {
+        for (int i = open + 1, depth = 1; i < close; ++i) {
             if (toks[i].kind == Kind::Open)
                 ++depth;
-            else if (toks[i].kind == Kind::Close && --depth == 0)
-                close = i;
+            else if (toks[i].kind == Kind::Close)
+                --depth;
             else if (depth == 1 && isWord(toks[i], u"as"))
                 as = i;
         }
@@ -289,14 +301,7 @@ void nameSubselects(Tokens& toks)
         if (toks[open].kind != Kind::Open || !(sigIsWord(toks, before, u"from") || sigIsWord(toks, before, u"join"))
             || !sigIsWord(toks, nextSig(toks, open), u"select"))
             continue;
-        int depth = 0;
-        int close = -1;
-        for (int i = open; i < toks.size() && close < 0; ++i) {
-            if (toks[i].kind == Kind::Open)
-                ++depth;
-            else if (toks[i].kind == Kind::Close && --depth == 0)
-                close = i;
-        }
+        const int close = closingParen(toks, open);
         if (close < 0)
             return;
         const int after = nextSig(toks, close);
