@@ -121,15 +121,9 @@ int cPrint::RemoveOldCopies(const QString& folder, const QDateTime& now)
 QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
 {
     const Progress report = progress ? progress : [](int, const QString&) {};
-    const RowSet definition = m_state.db().execute(
-        QStringLiteral("select Rptfilename from _RPT where rptid = ") + SqlValue::number(reportId));
-    if (definition.isEmpty())
+    const QString templateFile = existingTemplate(reportId, nullptr);
+    if (templateFile.isEmpty())
         return {};
-    const QString templateFile = templatePath(definition.text(0, QStringLiteral("Rptfilename")));
-    if (!QFileInfo::exists(templateFile)) {
-        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "File %1 not found").arg(templateFile));
-        return {};
-    }
     QDir().mkpath(reportsFolder());
     const QString copy = workingCopyPath(reportsFolder(), QDateTime::currentDateTime());
     try {
@@ -147,6 +141,19 @@ QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
     return copy;
 }
 
+QString cPrint::existingTemplate(qint64 reportId, QWidget* parent)
+{
+    const RowSet definition = m_state.db().execute(
+        QStringLiteral("select Rptfilename from _RPT where rptid = ") + SqlValue::number(reportId));
+    if (definition.isEmpty())
+        return {};
+    const QString templateFile = templatePath(definition.text(0, QStringLiteral("Rptfilename")));
+    if (QFileInfo::exists(templateFile))
+        return templateFile;
+    m_state.ui().message(parent, QCoreApplication::translate("cPrint", "File %1 not found").arg(templateFile));
+    return {};
+}
+
 bool cPrint::StartWord(QWidget* parent)
 {
     if (!LibreOffice::program().isEmpty())
@@ -157,15 +164,9 @@ bool cPrint::StartWord(QWidget* parent)
 
 bool cPrint::EditReport(qint64 reportId, QWidget* parent)
 {
-    const RowSet definition = m_state.db().execute(
-        QStringLiteral("select Rptfilename from _RPT where rptid = ") + SqlValue::number(reportId));
-    if (definition.isEmpty())
+    const QString templateFile = existingTemplate(reportId, parent);
+    if (templateFile.isEmpty())
         return false;
-    const QString templateFile = templatePath(definition.text(0, QStringLiteral("Rptfilename")));
-    if (!QFileInfo::exists(templateFile)) {
-        m_state.ui().message(parent, QCoreApplication::translate("cPrint", "File %1 not found").arg(templateFile));
-        return false;
-    }
     if (!StartWord(parent))
         return false;
     QFile::setPermissions(templateFile, QFile::permissions(templateFile) | QFileDevice::WriteOwner);

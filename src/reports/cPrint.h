@@ -45,6 +45,9 @@ public:
     static int RemoveOldCopies(const QString& folder, const QDateTime& now);
 
 private:
+    // The report's template when the file is there; otherwise empty, once
+    // the operator has been told which file is missing.
+    QString existingTemplate(qint64 reportId, QWidget* parent);
     bool runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
     // The car of the open contract: its pictures marked for the contract go
     // into the frames P2 to P7 and beside the copy.
