@@ -3,6 +3,7 @@
 #   ./ijar.sh                 build, make a demo office on first run, start the program
 #   ./ijar.sh test            build and run every test
 #   ./ijar.sh test --sanitize the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./ijar.sh coverage        run every test on a gcov build; line and branch coverage of src/ per folder
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -67,6 +68,40 @@ case "${1:-run}" in
     export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
+  coverage)
+    packages+=(gcovr)
+    install_missing
+    dir=build-coverage
+    build "$dir" -DIJAR_COVERAGE=ON -DIJAR_BENCH=OFF
+    find "$dir" -name '*.gcda' -delete
+    export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
+    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest -j"$(nproc)" >"$here/$dir/ctest.log" 2>&1) \
+      || echo "ijar: some tests failed (see $dir/ctest.log); coverage is of the tests that ran"
+    gcovr -r "$here" --filter "$here/src/" --exclude '.*_autogen/.*' --json-summary "$dir/coverage.json" \
+      -j"$(nproc)" "$dir" >/dev/null
+    # Line and branch coverage of src/ per folder, from gcovr's summary.
+    python3 - "$dir/coverage.json" <<'PY'
+import json
+import sys
+from collections import defaultdict
+
+files = json.load(open(sys.argv[1]))["files"]
+per = defaultdict(lambda: [0, 0, 0, 0])
+for f in files:
+    parts = f["filename"].split("/")
+    folder = "/".join(parts[1:-1]) if parts[0] == "src" else parts[0]
+    row = per[folder]
+    row[0] += f["line_covered"]; row[1] += f["line_total"]
+    row[2] += f["branch_covered"]; row[3] += f["branch_total"]
+total = [sum(r[i] for r in per.values()) for i in range(4)]
+pct = lambda a, b: f"{100 * a / b:.1f}%" if b else "-"
+print(f"{'folder':<16}{'lines':>9}{'branches':>10}")
+for folder in sorted(per):
+    r = per[folder]
+    print(f"{folder:<16}{pct(r[0], r[1]):>9}{pct(r[2], r[3]):>10}")
+print(f"{'src':<16}{pct(total[0], total[1]):>9}{pct(total[2], total[3]):>10}")
+PY
+    ;;
   run)
     install_missing
     build build
@@ -80,7 +115,7 @@ case "${1:-run}" in
     exec build/bin/ijar --home "$home"
     ;;
   *)
-    echo "usage: ./ijar.sh [test [--sanitize]]" >&2
+    echo "usage: ./ijar.sh [test [--sanitize] | coverage]" >&2
     exit 2
     ;;
 esac
