@@ -43,6 +43,11 @@ QAbstractSpinBox::StepEnabled DateEdit::stepEnabled() const
     return QDateEdit::stepEnabled();
 }
 
+bool DateEdit::focusNextPrevChild(bool next)
+{
+    return isEmpty() ? QWidget::focusNextPrevChild(next) : QDateEdit::focusNextPrevChild(next);
+}
+
 void DateEdit::keyPressEvent(QKeyEvent* event)
 {
     if (!isReadOnly()) {

@@ -19,6 +19,8 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override;
+    // An empty field has no day, month and year to walk: Tab leaves it.
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimeEdit>
 #include <QValidator>
@@ -100,7 +102,12 @@ TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
         {"Delete", QDate(2003, 1, 5), [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Delete); }, {}},
         {"Backspace on empty", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Backspace); }, {}},
         {"the calendar", {}, [](DateEdit& e) {
-             QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(e.width() - 4, e.height() / 2));
+             QStyleOptionComboBox arrow;
+             arrow.initFrom(&e);
+             arrow.editable = true;
+             arrow.subControls = QStyle::SC_All;
+             QTest::mouseClick(&e, Qt::LeftButton, {},
+                               e.style()->subControlRect(QStyle::CC_ComboBox, &arrow, QStyle::SC_ComboBoxArrow, &e).center());
              EXPECT_TRUE(e.calendarWidget()->isVisible());
              EXPECT_EQ(e.calendarWidget()->yearShown() * 100 + e.calendarWidget()->monthShown(),
                        QDate::currentDate().year() * 100 + QDate::currentDate().month());
@@ -109,11 +116,13 @@ TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        // As the screens set their dates up: left to right whatever the language.
         DateEdit edit;
+        edit.setLayoutDirection(Qt::LeftToRight);
         edit.setDisplayFormat(u"dd/MM/yyyy"_s);
         edit.setCalendarPopup(true);
         edit.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
         if (c.start.isValid())
             edit.setDate(c.start);
         edit.setFocus(Qt::TabFocusReason);
