@@ -1110,10 +1110,6 @@ Go to that copy and work on there, or close it and open the program again. If yo
         <translation>حساب قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقما.</translation>
     </message>
     <message>
-        <source>Nothing to post on %1: the amount is empty or 0.</source>
-        <translation>لا شيء يرحل من %1: المبلغ فارغ أو صفر.</translation>
-    </message>
-    <message>
         <source>Nothing was saved: the posting failed.</source>
         <translation>لم يحفظ شيء: فشل الترحيل.</translation>
     </message>

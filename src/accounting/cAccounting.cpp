@@ -147,13 +147,13 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
         return true;
     const QString window = w->objectName();
     Database& db = m_state.db();
+    bool anyAmount = false;
     try {
         const RowSet rows = db.execute(ruleStatement(window));
         if (rows.isEmpty())
             return true;
         // Every value is read before anything is written.
         QList<PostingPair> pairs;
-        bool anyAmount = false;
         for (int r = 0; r < rows.count(); ++r) {
             PostingPair p;
             const QString amountField = required(rows, r, QStringLiteral("amountfield"), window);
@@ -184,14 +184,11 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
             }
             pairs << p;
         }
-        if (!anyAmount)
-            refuse(QCoreApplication::translate("cAccounting", "Nothing to post on %1: the amount is empty or 0.")
-                       .arg(window));
-
+        // Amounts of 0 post no lines: a new journal is not made, an old one loses its lines.
         qint64 journal = journalId;
         const qint64 date = today();
         Transaction transaction(db);
-        if (journal == 0) {
+        if (journal == 0 && anyAmount) {
             const QString name = rows.text(0, QStringLiteral("Name"));
             journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                                 {{QStringLiteral("AMOUNT"), pairs.first().amount},
@@ -199,7 +196,8 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
                                  {QStringLiteral("TRANSACTIONDATE"), date}});
             m_state.LastInsertedId = journal;
         }
-        db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
+        if (journal != 0)
+            db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
         for (const PostingPair& p : pairs) {
             if (p.amount == 0)
                 continue;
@@ -221,7 +219,8 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
         ReportError(m_state, w, QString::number(e.number()), e.description(), e.source());
         return false;
     }
-    showLedgerPicture();
+    if (anyAmount)
+        showLedgerPicture();
     return true;
 }
 

@@ -23,7 +23,9 @@ public:
     // Posts the rules of the screen (the active one when none is given). A
     // journal number of 0 makes a new journal and hands its number back.
     // False when the posting failed: it is reported, nothing is written and the
-    // journal keeps its lines. A screen without a rule posts nothing: true.
+    // journal keeps its lines. A screen without a rule posts nothing: true; so
+    // do amounts that are all 0, which make no journal and leave none of the
+    // journal's old lines.
     bool DoGLRule(qint64& journalId, QWidget* screen = nullptr);
 
     // A field reference is a literal, or ":" followed by the name of a field of the screen.

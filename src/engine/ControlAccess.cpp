@@ -2,6 +2,7 @@
 
 #include "shell/base/KeyRoutines.h"
 
+#include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "shell/base/AppError.h"
@@ -72,6 +73,22 @@ void setComboText(QComboBox* box, const QString& text)
     box->setCurrentIndex(box->findText(text));
 }
 
+// An empty text empties a field that may be empty; others refuse it.
+void setDate(QDateEdit* edit, const QString& text)
+{
+    auto* date = qobject_cast<DateEdit*>(edit);
+    if (date && text.trimmed().isEmpty())
+        date->clear();
+    else
+        edit->setDate(parseDate(edit, text));
+}
+
+bool isEmptyDate(const QWidget* control)
+{
+    const auto* date = qobject_cast<const DateEdit*>(control);
+    return date && date->isEmpty();
+}
+
 void setLineText(QLineEdit* edit, const QString& text)
 {
     // A stored text longer than the field's limit is shown whole, never cut.
@@ -139,7 +156,7 @@ QVariant defaultValue(const QWidget* control)
     if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
         return e->toPlainText();
     if (auto* e = qobject_cast<const QDateEdit*>(control))
-        return e->date();
+        return isEmptyDate(e) ? QDate() : e->date();
     if (auto* e = qobject_cast<const QTimeEdit*>(control))
         return e->time();
     if (auto* e = qobject_cast<const QCheckBox*>(control))
@@ -158,7 +175,7 @@ void setDefaultValue(QWidget* control, const QString& text)
     else if (auto* e = qobject_cast<QPlainTextEdit*>(control))
         e->setPlainText(text);
     else if (auto* e = qobject_cast<QDateEdit*>(control))
-        e->setDate(parseDate(control, text));
+        setDate(e, text);
     else if (auto* e = qobject_cast<QTimeEdit*>(control))
         e->setTime(parseTime(control, text));
     else if (auto* e = qobject_cast<QCheckBox*>(control))
@@ -185,7 +202,7 @@ QString text(const QWidget* control)
         return e->currentText();
     // As the format writes it: the edit's own text runs backwards on a right-to-left screen.
     if (auto* e = qobject_cast<const QDateTimeEdit*>(control))
-        return e->dateTime().toString(e->displayFormat());
+        return isEmptyDate(e) ? QString() : e->dateTime().toString(e->displayFormat());
     return {};
 }
 
@@ -199,6 +216,8 @@ void setText(QWidget* control, const QString& text)
         e->setPlainText(text);
     } else if (auto* e = qobject_cast<QComboBox*>(control)) {
         setComboText(e, text);
+    } else if (auto* e = qobject_cast<DateEdit*>(control); e && text.trimmed().isEmpty()) {
+        e->clear();
     } else if (auto* e = qobject_cast<QDateEdit*>(control)) {
         const QDate shown = QDate::fromString(text, e->displayFormat());
         if (!shown.isValid())
@@ -215,7 +234,7 @@ void setText(QWidget* control, const QString& text)
 QString value(const QWidget* control)
 {
     if (auto* e = qobject_cast<const QDateEdit*>(control))
-        return e->date().toString(DateFormat);
+        return isEmptyDate(e) ? QString() : e->date().toString(DateFormat);
     if (auto* e = qobject_cast<const QTimeEdit*>(control))
         return e->time().toString(TimeFormat);
     return defaultValue(control).toString();

@@ -9,12 +9,13 @@ class QWidget;
 // How the engine reaches a control: by name without regard to case, and through
 // one adapter per widget kind for its three faces:
 //  - the default value (QLineEdit/NumberEdit text, QPlainTextEdit plainText,
-//    QDateEdit date, QTimeEdit time, QCheckBox 0/1, QComboBox currentText);
+//    QDateEdit date (a null date while a DateEdit is empty), QTimeEdit time, QCheckBox 0/1, QComboBox currentText);
 //    null for kinds that have none (labels, tab sets, buttons);
 //  - Text (line edits, plain-text edits, combo boxes, date/time edits as shown);
 //    labels, check boxes and tab sets have none;
 //  - Value (date edit "dd/mm/yyyy", time edit "hh:mm:ss", check box 0/1, and the
 //    default value for the other kinds).
+// An empty DateEdit has an empty Text and Value, and an empty text empties it.
 namespace ControlAccess {
 
 QWidget* find(const QWidget* screen, const QString& name);

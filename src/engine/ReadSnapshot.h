@@ -24,8 +24,8 @@ public:
     // Shown values in their stored form, by lower-case control name; a control
     // missing here counts as changed.
     QHash<QString, QString> shown;
-    // Controls the read filled with today's date or the time of day: what the
-    // operator sees is what a save stores.
+    // Controls the read filled with the time of day, or whose value the screen's
+    // rules changed during the read: what the operator sees is what a save stores.
     QSet<QString> filled;
 
     bool changed(const QString& control, const QString& now) const;

@@ -19,11 +19,16 @@ namespace {
                    QStringLiteral("Statement"));
 }
 
+// An empty date is kept as 0, as a stored date shorter than yyyymmdd reads empty.
 QString dateNumber(const QWidget* control, const QVariant& value)
 {
     QDate date = value.toDate();
+    if (value.typeId() == QMetaType::QDate && date.isNull())
+        return QStringLiteral("0");
     if (value.typeId() != QMetaType::QDate) {
         const QString text = value.toString().trimmed();
+        if (text.isEmpty() || text == QLatin1String("0"))
+            return QStringLiteral("0");
         date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
         if (!date.isValid())
             date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));

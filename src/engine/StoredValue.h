@@ -6,7 +6,7 @@ class QWidget;
 
 // A bound field's value in the form its column keeps it, as the save writes it
 // (without the quotes of a text): numbers checked and an empty one "0", an
-// empty text " ", an empty list text "0", dates yyyymmdd, times hhmm00. Any
+// empty text " ", an empty list text "0", dates yyyymmdd (an empty one 0), times hhmm00. Any
 // other type code gives the default value as text. Throws AppError
 // (NotANumber) for a number, date or time field holding something else.
 namespace StoredValue {

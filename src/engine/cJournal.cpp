@@ -44,9 +44,12 @@ QString caption(const QWidget* screen)
     return screen->windowTitle().trimmed().isEmpty() ? screen->objectName() : screen->windowTitle();
 }
 
-// Numbers compare as numbers (a stored 12 is the 12.00 a money field shows).
+// Numbers compare as numbers (a stored 12 is the 12.00 a money field shows);
+// a date stored empty is the 0 an empty date field gives.
 bool sameValue(const QString& stored, const QString& now, int type)
 {
+    if (type == StoredValue::Date && stored.trimmed().isEmpty())
+        return now == QLatin1String("0");
     if (type == StoredValue::Number || type == StoredValue::Date || type == StoredValue::Flag) {
         bool a = false, b = false;
         const double x = stored.toDouble(&a), y = now.toDouble(&b);
@@ -117,7 +120,7 @@ void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
             continue;
         QString value = lines.text(i, QStringLiteral("newvalue"));
         if (lines.value(i, QStringLiteral("ControlType")).toInt() == StoredValue::Date)
-            value = value.isEmpty() ? QStringLiteral("31/12/9999") : DateText(value);
+            value = value.trimmed().size() < 6 ? QString() : DateText(value);
         try {
             ControlAccess::setDefaultValue(control, value);
         } catch (const AppError&) {

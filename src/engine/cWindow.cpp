@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDate>
 #include <QFile>
 #include <QScopedValueRollback>
 #include <QTime>
@@ -99,8 +98,8 @@ QString shownText(const QVariant& value)
     return text == QLatin1String(" ") ? QString() : text;
 }
 
-// Shows a stored value; true when the control got today's date or the time of
-// day in place of an empty one.
+// Shows a stored value; true when the control got the time of day in place of
+// an empty one. An empty date shows empty.
 bool showStored(QWidget* control, int type, const QVariant& value)
 {
     switch (type) {
@@ -111,11 +110,7 @@ bool showStored(QWidget* control, int type, const QVariant& value)
         ControlAccess::setDefaultValue(control, shownText(value));
         break;
     case StoredValue::Date:
-        if (NullToText(value, false).size() < 6) {
-            ControlAccess::setValue(control, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-            return true;
-        }
-        ControlAccess::setValue(control, DateText(value));
+        ControlAccess::setValue(control, NullToText(value, false).size() < 6 ? QString() : DateText(value));
         break;
     case StoredValue::Flag:
         ControlAccess::setValue(control, NullToText(value, false));
@@ -134,6 +129,16 @@ bool showStored(QWidget* control, int type, const QVariant& value)
         break;
     }
     return false;
+}
+
+// A control's value as the save would store it; empty when it holds none it could store.
+QString storedForm(const QWidget* control, int type)
+{
+    try {
+        return control ? StoredValue::of(control, type) : QString();
+    } catch (const AppError&) {
+        return {};
+    }
 }
 
 // Type codes the save writes; the others are neither read nor written.
@@ -198,6 +203,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
     QString column;
     QHash<QString, QHash<QString, QVariant>> stored;
     QSet<QString> filled;
+    QList<std::pair<ScreenDefinition::Field, QString>> asShown;
     try {
         const ScreenDefinition& definition = definitionOf(w);
         if (definition.isEmpty())
@@ -223,8 +229,15 @@ bool cWindow::Read(QString& where, QWidget* screen)
                 values.insert(column.toLower(), value);
                 if (showStored(control, field.type, value))
                     filled.insert(field.control.toLower());
+                else
+                    asShown.append({field, storedForm(control, field.type)});
             }
         }
+        // A screen's rules may change a field shown earlier as later ones arrive:
+        // the save stores what the screen then shows.
+        for (const auto& [field, shown] : asShown)
+            if (storedForm(controls.find(field.control), field.type) != shown)
+                filled.insert(field.control.toLower());
         blankZeros(w);
         remember(w, controls, where, definition, stored, filled);
     } catch (const AppError& e) {

@@ -40,7 +40,9 @@ frmCustomers::~frmCustomers() = default;
 
 cWindow::Fields frmCustomers::newRecordFields() const
 {
-    return {{QStringLiteral("CREATEDT"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+    // "Date Entered" shows the day the customer was made.
+    const qint64 today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong();
+    return {{QStringLiteral("CREATEDT"), today}, {QStringLiteral("CREATIONDATE"), today}};
 }
 
 QList<PickerCopy::Field> frmCustomers::pickerFields() const

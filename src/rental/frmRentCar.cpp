@@ -4,6 +4,7 @@
 #include "accounting/cAccounting.h"
 #include "accounting/tafqeet.h"
 #include "engine/ControlAccess.h"
+#include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
 #include "shell/base/AppError.h"
@@ -56,9 +57,6 @@ frmRentCar::frmRentCar(RunState& state, QWidget* parent)
     : DataScreen(state, rentDefinition(), parent), m_ui(std::make_unique<Ui::frmRentCar>())
 {
     m_ui->setupUi(this);
-    // A screen with no contract yet shows today, not the year 2000.
-    for (QDateEdit* date : findChildren<QDateEdit*>())
-        date->setDate(QDate::currentDate());
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
     wireRules();
@@ -87,7 +85,10 @@ cWindow::Fields frmRentCar::newRecordFields() const
 void frmRentCar::load()
 {
     applyMode();
-    DataScreen::load();
+    {
+        QScopedValueRollback loading(m_loading, true);
+        DataScreen::load();
+    }
     fillDisplayCopies();
     run(QStringLiteral("Form_Load"), [this] { proposeReturn(); });
 }
@@ -132,21 +133,25 @@ void frmRentCar::fillDisplayCopies()
 void frmRentCar::wireRules()
 {
     Ui::frmRentCar& u = *m_ui;
-    // In surrender the copies follow their fields, so a contract read field by
-    // field is computed from its own exit meter and daily rent.
+    // In surrender the copies follow their fields, so a return is computed
+    // from the contract's own exit meter and daily rent.
     for (NumberEdit* source : {u.dfnDailyRent, u.dfnInsurance, u.dfnRentPeriod, u.dfnMETER})
         connect(source, &QLineEdit::textChanged, this, [this] { fillDisplayCopies(); });
     connect(u.dfdExitDate, &QDateEdit::dateChanged, this, [this] { fillDisplayCopies(); });
     connect(u.dftExitTime, &QTimeEdit::timeChanged, this, [this] { fillDisplayCopies(); });
 
+    // A contract being read shows as it is stored: the rules wait for the clerk.
     connect(u.dfnRentPeriod, &QLineEdit::textChanged, this, [this] {
-        if (!m_loading)
+        if (!m_loading && !m_ui->dfdExitDate->isEmpty())
             m_ui->dfdReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(number(m_ui->dfnRentPeriod))));
     });
     connect(u.dfdReturnDate, &QDateEdit::dateChanged, this, [this] {
-        if (m_loading)
+        if (m_loading || m_ui->dfdExitDate->isEmpty() || m_ui->dfdReturnDate->isEmpty())
             return;
         setNumber(m_ui->dfnRentPeriod, double(m_ui->dfdExitDate->date().daysTo(m_ui->dfdReturnDate->date())));
+        // The return side is filled when the car comes back, not while it goes out.
+        if (mode() != Mode::Surrender)
+            return;
         m_ui->dfdActualReturnDate->setDate(m_ui->dfdReturnDate->date());
         setNumber(m_ui->dfnReturnMeter, number(m_ui->dfnRentPeriod) * PermittedPerDay + number(m_ui->dfnMETER));
     });
@@ -157,18 +162,21 @@ void frmRentCar::wireRules()
     for (NumberEdit* field : {u.dfnRequiredKilometersDiff, u.dfnOtherAmounts})
         connect(field, &QLineEdit::textChanged, this, &frmRentCar::CalculateTotalAmount);
     connect(u.dfnPaid, &QLineEdit::textChanged, this, [this] {
-        setNumber(m_ui->dfnRemainder, number(m_ui->dfnTotal) - number(m_ui->dfnPaid));
-    });
-    connect(u.dfnMETER, &QLineEdit::textChanged, this, [this] {
-        if (m_loading)
-            m_ui->dfnReturnMeter->setText(m_ui->dfnMETER->text());
+        if (!m_loading)
+            setNumber(m_ui->dfnRemainder, number(m_ui->dfnTotal) - number(m_ui->dfnPaid));
     });
     connect(u.dffOpenMeter, &QCheckBox::toggled, this, [this](bool ticked) {
-        if (ticked)
+        if (ticked && !m_loading)
             setNumber(m_ui->dfnRequiredKilometersDiff, 0);
     });
-    connect(u.dfnDailyRent, &QLineEdit::textChanged, this, [this] { writeInWords(m_ui->dfnDailyRent, m_ui->dfsDailyRentText); });
-    connect(u.dfnInsurance, &QLineEdit::textChanged, this, [this] { writeInWords(m_ui->dfnInsurance, m_ui->dfsInsuranceText); });
+    connect(u.dfnDailyRent, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            writeInWords(m_ui->dfnDailyRent, m_ui->dfsDailyRentText);
+    });
+    connect(u.dfnInsurance, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            writeInWords(m_ui->dfnInsurance, m_ui->dfsInsuranceText);
+    });
 }
 
 void frmRentCar::writeInWords(const QLineEdit* amount, QLineEdit* words)
@@ -183,6 +191,8 @@ void frmRentCar::writeInWords(const QLineEdit* amount, QLineEdit* words)
 
 void frmRentCar::actualReturnDateChanged()
 {
+    if (m_loading || mode() == Mode::Rent || m_ui->dfdExitDate->isEmpty() || m_ui->dfdActualReturnDate->isEmpty())
+        return;
     const qint64 days = m_ui->dfdExitDate->date().daysTo(m_ui->dfdActualReturnDate->date());
     setNumber(m_ui->dfnActualPeriod, double(days));
     if (number(m_ui->dfnReturnMeter) == 0)
@@ -194,22 +204,25 @@ void frmRentCar::actualReturnDateChanged()
 
 void frmRentCar::actualPeriodChanged()
 {
-    if (!m_loading) {
-        const double days = number(m_ui->dfnActualPeriod);
+    if (m_loading || mode() == Mode::Rent)
+        return;
+    const double days = number(m_ui->dfnActualPeriod);
+    if (!m_ui->dfdExitDate->isEmpty())
         m_ui->dfdActualReturnDate->setDate(m_ui->dfdExitDate->date().addDays(qint64(days)));
-        setNumber(m_ui->dfnRequiredAmount, days * number(m_ui->txtnFair));
-        setNumber(m_ui->dfnPermitted, days * PermittedPerDay);
-    }
+    setNumber(m_ui->dfnRequiredAmount, days * number(m_ui->txtnFair));
+    setNumber(m_ui->dfnPermitted, days * PermittedPerDay);
     CalculateExtraMiles();
 }
 
 void frmRentCar::proposeReturn()
 {
     const QString car = m_ui->dfnCarNo->text().trimmed();
-    if (mode() != Mode::Surrender || idText().isEmpty() || !SqlValue::isNumber(car))
+    if (mode() != Mode::Surrender || idText().isEmpty() || !SqlValue::isNumber(car)
+        || !m_ui->dfdActualReturnDate->isEmpty())
         return;
-    // A car still out on this contract is coming back now: today, this
-    // minute, and the days and rent that makes, until the clerk types the meter.
+    // A car still out on this contract, with no return date kept yet, is
+    // coming back now: today, this minute, and the days and rent that makes,
+    // until the clerk types the meter.
     const RowSet out = state().db().execute(QStringLiteral("select rented from car where carid = ") + SqlValue::number(car));
     if (out.isEmpty() || out.value(0, 0).toInt() == 0)
         return;
@@ -221,6 +234,8 @@ void frmRentCar::proposeReturn()
 
 void frmRentCar::CalculateExtraMiles()
 {
+    if (m_loading)
+        return;
     // A field that holds no number reads as 0, as a clerk half-way through a form expects.
     Ui::frmRentCar& u = *m_ui;
     setNumber(u.dfnPermitted, number(u.dfnActualPeriod) * PermittedPerDay);
@@ -296,6 +311,7 @@ void frmRentCar::New()
 {
     if (mode() != Mode::Rent)
         return;
+    QScopedValueRollback loading(m_loading, true);
     DataScreen::New();
 }
 

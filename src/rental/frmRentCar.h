@@ -46,7 +46,8 @@ private:
     void fillDisplayCopies();
     void actualReturnDateChanged();
     void actualPeriodChanged();
-    // In surrender, a contract whose car is still out is proposed back now.
+    // In surrender, a contract whose car is still out and that keeps no
+    // return date is proposed back now.
     void proposeReturn();
     void writeInWords(const QLineEdit* amount, QLineEdit* words);
     // The meters and dates of a car coming back; tells the clerk what is wrong.
@@ -59,6 +60,6 @@ private:
     void openPicker(const QString& screen, QPushButton* button, const NumberEdit* key);
 
     std::unique_ptr<Ui::frmRentCar> m_ui;
-    // Set while Open reads the contract chosen; some rules wait for the whole record.
+    // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
 };

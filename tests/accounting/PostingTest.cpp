@@ -79,8 +79,8 @@ const QList<Line> OldLines{{1200, 1, 99, "قديم"}, {1100, 0, 99, "قديم"}}
 }
 
 // Each case posts a rule onto a journal that holds two old lines: either the
-// rule's lines replace them, or the posting is refused, reported, and the old
-// lines stay.
+// rule's lines replace them (an amount of 0 has none), or the posting is
+// refused, reported, and the old lines stay.
 TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
 {
     const struct {
@@ -88,7 +88,8 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
         QString amountField;
         QList<RulePair> pairs;
         QString amount; // typed into dfnAmount
-        QList<Line> lines; // empty: refused
+        QList<Line> lines; // empty: refused, unless nothing is to be posted
+        bool nothingToPost = false;
     } rows[] = {
         {"two detail rows post four lines",
          ":dfnAmount",
@@ -109,7 +110,8 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
          "",
          {{1100, 1, 3, "a"}, {4100, 0, 3, "b"}}},
         {"a literal amount that is no number", "abc", {{"1100", "4100", "a", "b"}}, "", {}},
-        {"an empty amount field", ":dfnAmount", {{"1100", "4100", "a", "b"}}, "", {}},
+        {"an empty amount field", ":dfnAmount", {{"1100", "4100", "a", "b"}}, "", {}, true},
+        {"an amount of 0", ":dfnAmount", {{"1100", "4100", "a", "b"}}, "0", {}, true},
         {"a negative amount", ":dfnAmount", {{"1100", "4100", "a", "b"}}, "-5", {}},
         {"an amount field the screen lacks", ":dfnMissing", {{"1100", "4100", "a", "b"}}, "5", {}},
         {"an account field holding no number", ":dfnAmount", {{":dfgCarID", "4100", "a", "b"}}, "5", {}},
@@ -142,13 +144,14 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
 
         const bool posted = office.state().service<cAccounting>().DoGLRule(journal, &voucher);
 
-        EXPECT_EQ(posted, !r.lines.isEmpty());
+        const bool refused = r.lines.isEmpty() && !r.nothingToPost;
+        EXPECT_EQ(posted, !refused);
         EXPECT_EQ(journal, before);
-        EXPECT_EQ(linesOf(db, journal), r.lines.isEmpty() ? OldLines : r.lines);
-        EXPECT_EQ(office.ui().dialogsShown.contains("dlgError"), r.lines.isEmpty());
-        EXPECT_EQ(frame.panels.value(6).contains("ledger"), posted);
+        EXPECT_EQ(linesOf(db, journal), refused ? OldLines : r.lines);
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgError"), refused);
+        EXPECT_EQ(frame.panels.value(6).contains("ledger"), !r.lines.isEmpty());
         EXPECT_EQ(count(db, "select count(*) from JOURNAL"), 1);
-        if (posted) {
+        if (!r.lines.isEmpty()) {
             EXPECT_EQ(count(db, "select min(TRANSACTIONDATE) from JOURNALDETAIL"),
                       QDate::currentDate().toString("yyyyMMdd").toLongLong());
         }
@@ -156,7 +159,8 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
 }
 
 // Journal 0 makes a journal per posting, named by the rule; an amount of 0
-// posts no pair, and a screen without a rule posts nothing at all.
+// posts no pair, amounts that are all 0 make no journal, and a screen without
+// a rule posts nothing at all.
 TEST(cAccounting, DoGLRuleMakesAJournalForEachPosting)
 {
     TestOffice office;
@@ -178,6 +182,10 @@ TEST(cAccounting, DoGLRuleMakesAJournalForEachPosting)
     }
     EXPECT_NE(journals[0], journals[1]);
 
+    contract.set("dfnAmount", "0");
+    qint64 zero = 0;
+    EXPECT_TRUE(accounting.DoGLRule(zero, &contract));
+    EXPECT_EQ(zero, 0);
     Voucher other = voucherScreen("frmWithoutRule");
     qint64 none = 0;
     EXPECT_TRUE(accounting.DoGLRule(none, &other));

@@ -249,7 +249,8 @@ TEST(frmVoucher, KeysGoWhereTheClerkTypes)
     for (const char* screenName : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent", "frmExpenseGeneral"}) {
         SCOPED_TRACE(screenName);
         TestOffice office;
-        office.db().insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"WINDOWNAME", screenName}});
+        office.db().insert("JOURNAL", "JOURNALID",
+                           {{"NAME", "أول"}, {"WINDOWNAME", screenName}, {"TRANSACTIONDATE", 20261201}});
         auto screen = openScreen(office, screenName);
         QStringList walked;
         for (int i = 0; i < walk.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "app/Wiring.h"
 #include "engine/ControlAccess.h"
+#include "engine/DateEdit.h"
 #include "engine/DataScreen.h"
 #include "engine/cDevelper.h"
 #include "schema/MetadataWriter.h"
@@ -66,9 +67,16 @@ public:
         const RowSet bound = m_db.execute(QStringLiteral(
             "select WT.WINDOWNAME , WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE "
             "WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.ONOFF = 1 and WTD.ONOFF = 1"));
-        for (int i = 0; i < bound.count(); ++i)
-            expect(bound.text(i, QStringLiteral("WINDOWNAME")), bound.text(i, QStringLiteral("WINDOWCONTROL")),
-                   QStringLiteral("_WINDOWTABLEDETAILS"));
+        for (int i = 0; i < bound.count(); ++i) {
+            const QString screenName = bound.text(i, QStringLiteral("WINDOWNAME"));
+            const QString control = bound.text(i, QStringLiteral("WINDOWCONTROL"));
+            expect(screenName, control, QStringLiteral("_WINDOWTABLEDETAILS"));
+            // A date nobody gave stays empty: the field must be able to show none.
+            QWidget* field = build(screenName) ? ControlAccess::find(build(screenName), control.trimmed()) : nullptr;
+            if (field && bound.value(i, QStringLiteral("TYPE")).toInt() == 2 && !qobject_cast<DateEdit*>(field))
+                problems << screenName + QStringLiteral(" binds \"") + control
+                                + QStringLiteral("\" as a date but it cannot be left empty");
+        }
         const RowSet grids = m_db.execute(QStringLiteral("select * from _GRIDTABLE where ONOFF = 1"));
         for (int i = 0; i < grids.count(); ++i)
             expect(grids.text(i, QStringLiteral("WINDOWNAME")), grids.text(i, QStringLiteral("GRIDNAME")),

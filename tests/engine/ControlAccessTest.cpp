@@ -1,4 +1,5 @@
 #include "engine/ControlAccess.h"
+#include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cWindow.h"
@@ -6,12 +7,15 @@
 #include "shell/base/RowSet.h"
 #include "support/TestOffice.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimeEdit>
 #include <QValidator>
@@ -59,6 +63,7 @@ TEST(ControlAccess, FacesOfEveryKind)
         {"plain text", [] { return new QPlainTextEdit; }, "x\ny", u"x\ny"_s, "x\ny", "x\ny"},
         {"date", date, "05/01/2003", QDate(2003, 1, 5), "05/01/2003", "05/01/2003"},
         {"date yyyymmdd", date, "20031231", QDate(2003, 12, 31), "31/12/2003", "31/12/2003"},
+        {"date field left empty", [] { return new DateEdit; }, "", QDate(), "", ""},
         {"time stored", time, "093000", QTime(9, 30), "09:30:00", "09:30:00"},
         {"check true", check, "-1", 1, nullptr, "1"},
         {"check off", check, "0", 0, nullptr, "0"},
@@ -81,6 +86,49 @@ TEST(ControlAccess, FacesOfEveryKind)
         // The Value face gives back what it is given.
         ControlAccess::setValue(w.get(), QString::fromUtf8(*c.value ? c.value : c.put));
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.value)) << c.kind;
+    }
+}
+
+// A date field may be empty: the first digit starts from today at the day, a
+// step from empty lands on today, the calendar opens on this month, Delete
+// empties it; Backspace on an empty field keeps it empty.
+TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
+{
+    const QDate today = QDate::currentDate();
+    const struct { const char* what; QDate start; std::function<void(DateEdit&)> keys; QDate shown; } cases[] = {
+        {"a digit", {}, [](DateEdit& e) { QTest::keyClicks(&e, u"05"_s); }, QDate(today.year(), today.month(), 5)},
+        {"a step up", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Up); }, today},
+        {"a step down", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Down); }, today},
+        {"Delete", QDate(2003, 1, 5), [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Delete); }, {}},
+        {"Backspace on empty", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Backspace); }, {}},
+        {"the calendar", {}, [](DateEdit& e) {
+             QStyleOptionComboBox arrow;
+             arrow.initFrom(&e);
+             arrow.editable = true;
+             arrow.subControls = QStyle::SC_All;
+             QTest::mouseClick(&e, Qt::LeftButton, {},
+                               e.style()->subControlRect(QStyle::CC_ComboBox, &arrow, QStyle::SC_ComboBoxArrow, &e).center());
+             EXPECT_TRUE(e.calendarWidget()->isVisible());
+             EXPECT_EQ(e.calendarWidget()->yearShown() * 100 + e.calendarWidget()->monthShown(),
+                       QDate::currentDate().year() * 100 + QDate::currentDate().month());
+             e.calendarWidget()->window()->close();
+         }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // As the screens set their dates up: left to right whatever the language.
+        DateEdit edit;
+        edit.setLayoutDirection(Qt::LeftToRight);
+        edit.setDisplayFormat(u"dd/MM/yyyy"_s);
+        edit.setCalendarPopup(true);
+        edit.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+        if (c.start.isValid())
+            edit.setDate(c.start);
+        edit.setFocus(Qt::TabFocusReason);
+        c.keys(edit);
+        EXPECT_EQ(edit.isEmpty() ? QDate() : edit.date(), c.shown);
+        EXPECT_EQ(ControlAccess::value(&edit), c.shown.isValid() ? c.shown.toString(u"dd/MM/yyyy"_s) : QString());
     }
 }
 

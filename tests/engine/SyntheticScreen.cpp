@@ -1,11 +1,11 @@
 #include "SyntheticScreen.h"
 
+#include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "schema/Schema.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -64,7 +64,7 @@ QWidget* make(char widget, QWidget* parent)
     case 'n': return new NumberEdit(parent);
     case 'm': { auto* e = new NumberEdit(parent); e->setMoney(true); return e; }
     case 'p': return new QPlainTextEdit(parent);
-    case 'd': { auto* e = new QDateEdit(parent); e->setDisplayFormat(u"dd/MM/yyyy"_s); return e; }
+    case 'd': { auto* e = new DateEdit(parent); e->setDisplayFormat(u"dd/MM/yyyy"_s); return e; }
     case 'c': return new QCheckBox(parent);
     case 'g': { auto* e = new QComboBox(parent); e->setEditable(true); return e; }
     case 't': { auto* e = new QTimeEdit(parent); e->setDisplayFormat(u"hh:mm:ss"_s); return e; }

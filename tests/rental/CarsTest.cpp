@@ -138,12 +138,14 @@ TEST(frmCars, LoadShowsTheFirstFreeCar)
 }
 
 // F8 and the name typed where the cursor is make a car entered today, shown
-// without the pictures of the car before; F12 then stores what was filled in.
+// without the pictures of the car before; F12 then stores what was filled in,
+// and the dates nobody gave stay empty.
 TEST(frmCars, NewThenF12StoresTheFields)
 {
     const QStringList columns{"name",             "PLATENO",          "FARE",             "PRINTINCONTRACT1",
                               "PRINTINCONTRACT2", "PRINTINCONTRACT3", "PRINTINCONTRACT4", "PRINTINCONTRACT5",
-                              "PRINTINCONTRACT6", "INSURANEDC1DATETTO", "CREATEDT"};
+                              "PRINTINCONTRACT6", "INSURANEDC1DATETTO", "CREATEDT", "LICENSEEXPIRY",
+                              "INSURANCE2DATETO", "MAINTSTART3",      "LASTTRAN"};
     const struct {
         const char* name;
         const char* plate;
@@ -182,7 +184,7 @@ TEST(frmCars, NewThenF12StoresTheFields)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
 
         const QStringList expected = QStringList{QString::fromUtf8(r.name), QString::fromUtf8(r.plate), r.fare}
-            + ticks + QStringList{r.insuredTo.toString("yyyyMMdd"), QDate::currentDate().toString("yyyyMMdd")};
+            + ticks + QStringList{r.insuredTo.toString("yyyyMMdd"), QDate::currentDate().toString("yyyyMMdd"), "", "", "", ""};
         EXPECT_EQ(stored(office.db(), key, columns), expected);
         EXPECT_TRUE(office.ui().dialogsShown.filter("dlgValidationError").isEmpty());
     }

@@ -104,10 +104,13 @@ TEST(frmCustomers, LoadShowsTheFirstCustomer)
 }
 
 // New asks for the name, typed into the focused field; F12 then stores the
-// fields filled in, home and work apart, with today as the creation date.
+// fields filled in, home and work apart, with today as the creation date. The
+// dates nobody gave stay empty, and no change of them is journalled.
 TEST(frmCustomers, NewThenF12StoresTheFields)
 {
-    const QStringList columns{"name", "IDNUMBER", "HOMETEL1", "WORKTEL1", "NATIONALITY", "STOPTRANSACTION", "CREATEDT"};
+    const QStringList columns{"name",     "IDNUMBER",  "HOMETEL1",        "WORKTEL1",     "NATIONALITY",
+                              "STOPTRANSACTION", "CREATEDT", "CREATIONDATE", "BIRTHDATE", "ISSUEDATE",
+                              "LASTTRANSACTION"};
     const struct {
         const char* name;
         const char* idNumber;
@@ -149,7 +152,14 @@ TEST(frmCustomers, NewThenF12StoresTheFields)
         EXPECT_EQ(stored(office.db(), key, columns),
                   (QStringList{QString::fromUtf8(r.name), r.idNumber, QString::fromUtf8(r.homeTel),
                                QString::fromUtf8(r.workTel), QString::fromUtf8(r.nationality), r.stop ? "1" : "0",
-                               QDate::currentDate().toString("yyyyMMdd")}));
+                               QDate::currentDate().toString("yyyyMMdd"), QDate::currentDate().toString("yyyyMMdd"), "",
+                               "", ""}));
+        EXPECT_EQ(office.db()
+                      .execute("select count(*) from _JOURNALDETAILS where Modified <> 0 and ControlName in "
+                               "('dfdBirthDate', 'dfdIssueDate', 'dfdLastTransaction')")
+                      .value(0, 0)
+                      .toInt(),
+                  0);
         EXPECT_TRUE(office.ui().dialogsShown.filter("dlgValidationError").isEmpty());
     }
 }

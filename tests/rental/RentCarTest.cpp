@@ -1,3 +1,4 @@
+#include "engine/DateEdit.h"
 #include "engine/EngineSetup.h"
 #include "rental/RentalScreens.h"
 #include "rental/frmRentCar.h"
@@ -55,6 +56,12 @@ struct Contract : frmRentCar {
     }
     QLineEdit* edit(const char* name) { return control<QLineEdit>(this, name); }
     QDateEdit* date(const char* name) { return control<QDateEdit>(this, name); }
+    // The date a field shows; null while it is empty.
+    QDate day(const char* name)
+    {
+        auto* field = control<DateEdit>(this, name);
+        return field->isEmpty() ? QDate() : field->date();
+    }
     QString text(const char* name) { return edit(name)->text(); }
     double number(const char* name) { return text(name).toDouble(); }
     void set(const char* name, const QString& value) { edit(name)->setText(value); }
@@ -83,14 +90,18 @@ TEST(frmRentCar, FieldRulesRipple)
         QList<std::pair<const char*, double>> numbers;
         QList<std::pair<const char*, QDate>> dates;
     } rows[] = {
-        {"three days from 30 December end in the next year, 300 km on", "RENTMODE", "0", "0",
+        {"three days from 30 December end in the next year; the return side waits for the car", "RENTMODE", "0", "0",
          [](Contract& c) {
              c.date("dfdExitDate")->setDate(QDate(2026, 12, 30));
              c.set("dfnMETER", "1000");
              c.set("dfnRentPeriod", "3");
          },
-         {{"dfnReturnMeter", 1300}},
-         {{"dfdReturnDate", QDate(2027, 1, 2)}, {"dfdActualReturnDate", QDate(2027, 1, 2)}}},
+         {{"dfnReturnMeter", 0}, {"dfnMeterDifference", 0}, {"dfnTotal", 0}},
+         {{"dfdReturnDate", QDate(2027, 1, 2)}, {"dfdActualReturnDate", QDate()}}},
+        {"an agreed return date in surrender is the proposed return, 300 km on", "SURRENDMODE", "0", "0",
+         [](Contract& c) { c.date("dfdReturnDate")->setDate(QDate(2026, 12, 3)); },
+         {{"dfnRentPeriod", 3}, {"dfnReturnMeter", 1300}, {"dfnActualPeriod", 3}},
+         {{"dfdActualReturnDate", QDate(2026, 12, 3)}}},
         {"an agreed return date gives the period back", "RENTMODE", "0", "0",
          [](Contract& c) {
              c.date("dfdExitDate")->setDate(QDate(2028, 2, 27));
@@ -155,7 +166,7 @@ TEST(frmRentCar, FieldRulesRipple)
         for (const auto& [name, value] : r.numbers)
             EXPECT_DOUBLE_EQ(contract.number(name), value) << name;
         for (const auto& [name, value] : r.dates)
-            EXPECT_EQ(contract.date(name)->date(), value) << name;
+            EXPECT_EQ(contract.day(name), value) << name;
     }
 }
 
@@ -249,6 +260,88 @@ TEST(frmRentCar, SaveByMode)
     }
 }
 
+// A save stores what the screen shows and the posting agrees with the row: a
+// contract going out keeps no close-out figures, a return date kept on a
+// contract is not replaced by today, and a return with nothing to post still
+// brings the car back.
+TEST(frmRentCar, TheRowHoldsWhatTheScreenShows)
+{
+    const QDate today = QDate::currentDate();
+    const auto ymd = [](const QDate& d) { return d.toString("yyyyMMdd").toLongLong(); };
+    const QList<Database::Field> keptReturn{{"RENTPERIOD", 5},         {"RETURNDATE", ymd(today.addDays(5))},
+                                            {"ACTUALRETURNDATE", ymd(today.addDays(5))}, {"ACTUALPERIOD", 5},
+                                            {"RETURNMETER", 1500},     {"PERMITTED", 500}};
+    const struct {
+        const char* what;
+        const char* mode;
+        const char* flat;
+        QList<Database::Field> contract;
+        const char* returnMeter;  // typed at the return; null: none
+        QDate actualReturn;       // null: empty
+    } rows[] = {
+        {"out for 5 days at 10", "RENTMODE", "0.05", {}, nullptr, QDate()},
+        {"back on the return date kept", "SURRENDMODE", "0.5", keptReturn, nullptr, today.addDays(5)},
+        {"back on the return date kept, the meter typed", "SURRENDMODE", "0.5", keptReturn, "1700", today.addDays(5)},
+        {"back the same day with nothing to post", "SURRENDMODE", "0", {}, nullptr, today},
+    };
+    const std::pair<const char*, const char*> figures[] = {
+        {"dfnActualPeriod", "ACTUALPERIOD"},       {"dfnReturnMeter", "RETURNMETER"},
+        {"dfnPermitted", "PERMITTED"},             {"dfnMeterDifference", "METERDIFFERENCE"},
+        {"dfnRequiredKilometersDiff", "REQUIREDKILOMETERSDIFF"}, {"dfnRequiredAmount", "REQUIREDAMOUNT"},
+        {"dfnTotal", "TOTAL"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        const bool surrender = QByteArray(r.mode) == "SURRENDMODE";
+        TestOffice office;
+        installEngine(office.state());
+        setCharges(office, r.flat, "0");
+        const qint64 car = addCar(office.db(), "3/33", 1000, 10);
+        office.db().command(surrender ? "update car set rented = 1" : "update car set rented = 0");
+        const qint64 rent = addContract(office.db(), addCustomer(office.db(), "عميل"), car,
+                                        QList<Database::Field>{{"EXITDATE", ymd(today)}, {"METER", 1000},
+                                                               {"DAILYRENT", 10.0}} + r.contract);
+        office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
+            office.state().CurrentRecordId = rent;
+            open->accept();
+        });
+        Contract contract(office, r.mode);
+        QTest::keyClick(&contract, Qt::Key_F9);
+        if (surrender) {
+            if (r.returnMeter)
+                contract.set("dfnReturnMeter", r.returnMeter);
+            control<QCheckBox>(&contract, "dffReturned")->setChecked(true);
+        } else {
+            contract.set("dfnRentPeriod", "5");
+        }
+        QTest::keyClick(&contract, Qt::Key_F12);
+
+        const RowSet row = office.db().execute("select * from RENT where RENTID = " + QString::number(rent));
+        EXPECT_EQ(contract.day("dfdActualReturnDate"), r.actualReturn);
+        EXPECT_EQ(row.value(0, "ACTUALRETURNDATE").toLongLong(), r.actualReturn.isValid() ? ymd(r.actualReturn) : 0);
+        for (const auto& [field, column] : figures) {
+            EXPECT_DOUBLE_EQ(row.value(0, column).toDouble(), contract.number(field)) << column;
+            if (!surrender) {
+                EXPECT_EQ(contract.number(field), 0) << field;
+            }
+        }
+        const auto posted = [&](int account) {
+            return office.db()
+                .execute("select sum(AMOUNT) from JOURNALDETAIL where DEBITORCREDIT = 0 and ACCOUNTNUMBER = "
+                         + QString::number(account))
+                .value(0, 0)
+                .toDouble();
+        };
+        EXPECT_DOUBLE_EQ(posted(4200), row.value(0, "REQUIREDKILOMETERSDIFF").toDouble());
+        EXPECT_DOUBLE_EQ(posted(4100), row.value(0, "REQUIREDAMOUNT").toDouble());
+        const Stored s = stored(office.db(), rent, car);
+        EXPECT_EQ(s.returned, surrender ? 1 : 0);
+        EXPECT_EQ(s.rented, surrender ? 0 : 1);
+        EXPECT_TRUE(balanced(office.db()));
+        EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
+        EXPECT_FALSE(office.ui().dialogsShown.contains("dlgError"));
+    }
+}
+
 // Two counters rent the same free car at the same moment: one contract gets
 // it, the other is told and keeps the car number it chose for another try.
 TEST(frmRentCar, ACarCannotGoOutTwice)
@@ -317,18 +410,15 @@ TEST(frmRentCar, DeleteFreesTheCarWhenConfirmed)
     }
 }
 
-// A contract read by Load runs every rule as its fields arrive; one read by
-// Open (a cancelled one reads the shown contract again) waits for the whole
-// record, so a stored period and total that disagree with the other fields
-// stay as stored. Once read, the rules ripple again.
+// A contract read by Load or by Open (a cancelled one reads the shown
+// contract again) shows as stored: a period and total that disagree with the
+// other fields stay as stored. Once read, the rules ripple again.
 TEST(frmRentCar, OpenReadsTheContractAsStored)
 {
     const struct {
         const char* what;
         bool open;
-        const char* period;
-        double total;
-    } rows[] = {{"by Load", false, "9", 0}, {"by Open", true, "2", 999}, {"by Open, cancelled", true, "2", 999}};
+    } rows[] = {{"by Load", false}, {"by Open", true}, {"by Open, cancelled", true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TestOffice office;
@@ -347,8 +437,8 @@ TEST(frmRentCar, OpenReadsTheContractAsStored)
             });
             QTest::keyClick(&contract, Qt::Key_F9);
         }
-        EXPECT_EQ(contract.text("dfnRentPeriod"), r.period);
-        EXPECT_EQ(contract.number("dfnTotal"), r.total);
+        EXPECT_EQ(contract.text("dfnRentPeriod"), "2");
+        EXPECT_EQ(contract.number("dfnTotal"), 999);
         EXPECT_EQ(contract.date("dfdActualReturnDate")->date(), QDate(2026, 12, 5));
         contract.set("dfnRentPeriod", "4");
         EXPECT_EQ(contract.date("dfdReturnDate")->date(), QDate(2026, 12, 5));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDateEdit>
+
+// The date field of the data screens: it may be empty, as a date nobody knows
+// yet is (a birth date not asked, a car not yet rented). Empty shows blank;
+// the first digit typed starts from today's date at its day, the calendar
+// opens on this month, Delete empties the field again.
+class DateEdit : public QDateEdit {
+    Q_OBJECT
+
+public:
+    explicit DateEdit(QWidget* parent = nullptr);
+
+    bool isEmpty() const;
+    // Empties the field.
+    void clear() override;
+    void stepBy(int steps) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+    // An empty field has no day, month and year to walk: Tab leaves it.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void startFromToday();
+    // An empty field's calendar opens on this month, not on the first day it can hold.
+    void showThisMonth();
+};
