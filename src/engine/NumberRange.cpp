@@ -35,6 +35,8 @@ NumberRange NumberRange::of(const QString& table, const QString& column)
     case ColumnKind::Key:
     case ColumnKind::Number:
         return {9, 0, false};
+    case ColumnKind::Code:
+        return {15, 0, false};
     case ColumnKind::Date:
         return {8, 0, false};
     case ColumnKind::Flag:

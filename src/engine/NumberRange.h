@@ -5,8 +5,9 @@
 
 // What a number field may hold, from the kind of the column it is stored in:
 // amounts two decimals and at most 12 digits before the point; meters, counts
-// and references whole, not negative and below 10^9. A column the program
-// does not know takes what its engines keep exactly: 15 digits in all.
+// and references whole, not negative and below 10^9; identity numbers whole,
+// up to 15 digits. A column the program does not know takes what its engines
+// keep exactly: 15 digits in all.
 class NumberRange {
     Q_DECLARE_TR_FUNCTIONS(NumberRange)
 
