@@ -848,6 +848,28 @@ Log in once as the database&apos;s owner, or ask the server&apos;s administrator
     </message>
 </context>
 <context>
+    <name>NumberEdit</name>
+    <message>
+        <source>This field takes %1.</source>
+        <translation>يقبل هذا الحقل %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NumberRange</name>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>عددًا صحيحًا من 0 إلى %1</translation>
+    </message>
+    <message>
+        <source>a number of at most %1 digits</source>
+        <translation>عددًا لا تزيد أرقامه على %1</translation>
+    </message>
+    <message>
+        <source>a number with at most %1 digits before the point and %2 after it</source>
+        <translation>عددًا لا يزيد على %1 رقمًا قبل الفاصلة العشرية و%2 بعدها</translation>
+    </message>
+</context>
+<context>
     <name>OdtDocument</name>
     <message>
         <source>Cannot write %1</source>
@@ -1132,6 +1154,14 @@ Go to that copy and work on there, or close it and open the program again. If yo
         <source>Every definition row of %1 is replaced by rows made from its controls. Go on?</source>
         <translation>ستُستبدل كل صفوف تعريف %1 بصفوف تُبنى من عناصرها. هل تتابع؟</translation>
     </message>
+    <message>
+        <source>A definition row of %1 must belong to one of its tables (WINDOWTABLEID). Nothing was stored.</source>
+        <translation>يجب أن ينتمي كل سطر من تعريف %1 إلى أحد جداوله (WINDOWTABLEID). لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column of the table %2. Write a column&apos;s name as the table has it. Nothing was stored.</source>
+        <translation>«%1» ليس عمودًا في الجدول %2. اكتب اسم العمود كما هو في الجدول. لم يُحفظ شيء.</translation>
+    </message>
 </context>
 <context>
     <name>cJournal</name>
@@ -1206,6 +1236,25 @@ Go to that copy and work on there, or close it and open the program again. If yo
     </message>
 </context>
 <context>
+    <name>cValidation</name>
+    <message>
+        <source>%1 holds no number: &quot;%2&quot;.</source>
+        <translation>لا يحتوي الحقل %1 على عدد: «%2».</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3.</source>
+        <translation>يقبل الحقل %1 %2، وليس %3.</translation>
+    </message>
+    <message>
+        <source>%1 holds a character that cannot be stored (such as a null character): remove it.</source>
+        <translation>يحتوي الحقل %1 على حرف لا يمكن حفظه (مثل الحرف الفارغ): احذفه.</translation>
+    </message>
+    <message>
+        <source>There is no record on this screen to save. Open one (F9) or make a new one (F8) first.</source>
+        <translation>لا يوجد سجل على هذه الشاشة لحفظه. افتح سجلًا (F9) أو أنشئ سجلًا جديدًا (F8) أولًا.</translation>
+    </message>
+</context>
+<context>
     <name>cWindow</name>
     <message>
         <source>This record no longer exists: another user deleted it after you opened it here. Nothing was saved.</source>
@@ -1224,6 +1273,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Saved at </source>
         <translation>حُفظ في </translation>
+    </message>
+    <message>
+        <source>This record could not be read completely, so saving it would blank what was not read. Nothing was saved: open the record again.</source>
+        <translation>تعذّرت قراءة هذا السجل كاملًا، وحفظه سيمحو ما لم يُقرأ منه. لم يُحفظ شيء: افتح السجل مرة أخرى.</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1481,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Page</source>
         <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>These rules guard the office&apos;s data: what they list must be put right first.</source>
+        <translation>هذه القواعد تحمي بيانات المكتب: يجب تصحيح ما تذكره أولًا.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "shell/base/SqlValue.h"
 
 #include <QMap>
+#include <algorithm>
 
 EditableRowsModel::EditableRowsModel(Database& db, const QString& table, const QString& keyColumn, QObject* parent)
     : QAbstractTableModel(parent), m_db(db), m_table(table), m_keyColumn(keyColumn)
@@ -69,6 +70,16 @@ void EditableRowsModel::store()
                      + SqlValue::number(m_rows[it.key()][m_key].toLongLong()));
     transaction.commit();
     setStatement(m_statement);
+}
+
+QList<int> EditableRowsModel::editedRows() const
+{
+    QSet<int> rows;
+    for (const auto& cell : m_changed)
+        rows.insert(cell.first);
+    QList<int> sorted(rows.cbegin(), rows.cend());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
 QVariant EditableRowsModel::value(int row, const QString& column) const

@@ -24,6 +24,8 @@ public:
     // Writes every pending edit in one transaction, then reads the rows again.
     void store();
     bool hasPendingEdits() const { return !m_changed.isEmpty(); }
+    // The rows with pending edits, in row order.
+    QList<int> editedRows() const;
 
     // The value of a row's column by name; null for an unknown column.
     QVariant value(int row, const QString& column) const;

@@ -1,6 +1,9 @@
 #include "engine/EngineSetup.h"
 
+#include "engine/NumberEdit.h"
+#include "engine/NumberRange.h"
 #include "engine/WesternDigits.h"
+#include "engine/StoredValue.h"
 #include "engine/cWindow.h"
 #include "shell/base/RunState.h"
 
@@ -40,6 +43,18 @@ void setUpTextFields(QWidget* screen)
     }
 }
 
+// A number field takes as it is typed only what its column keeps.
+void setUpNumberFields(cWindow& window, QWidget* screen)
+{
+    const ControlAccess::Index controls(screen);
+    const ScreenDefinition definition = window.definitionOf(screen);
+    for (const ScreenDefinition::Table& table : definition.tables())
+        for (const ScreenDefinition::Field& field : table.fields)
+            if (auto* edit = qobject_cast<NumberEdit*>(controls.find(field.control));
+                edit && field.type == StoredValue::Number)
+                edit->setRange(NumberRange::of(table.name, field.column));
+}
+
 }
 
 void installEngine(RunState& state)
@@ -47,5 +62,6 @@ void installEngine(RunState& state)
     // Before the combo boxes, whose database errors end the set-up.
     state.screenSetupSteps.push_back(setUpDateFields);
     state.screenSetupSteps.push_back(setUpTextFields);
+    state.screenSetupSteps.push_back([&state](QWidget* w) { setUpNumberFields(state.service<cWindow>(), w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { state.service<cWindow>().FillComboBoxes(w); });
 }

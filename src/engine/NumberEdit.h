@@ -1,11 +1,15 @@
 #pragma once
 
+#include "engine/NumberRange.h"
+
 #include <QLineEdit>
 
 // The numeric edit field of the data screens: an optional sign, digits and one
-// decimal point, and it may stay empty (an empty field is "", never 0), so that
-// the read pass can blank a zero. A money field shows two decimals once a value
-// is put into it from outside (a bare 0 excepted, which the read pass blanks).
+// decimal point within the range of the column it is stored in, and it may
+// stay empty (an empty field is "", never 0), so that the read pass can blank
+// a zero. A key the range refuses is not taken, and the field says what it
+// takes. A money field shows two decimals once a value is put into it from
+// outside (a bare 0 excepted, which the read pass blanks).
 class NumberEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(bool money READ isMoney WRITE setMoney)
@@ -16,11 +20,16 @@ public:
     bool isMoney() const { return m_money; }
     void setMoney(bool money);
 
+    const NumberRange& range() const { return m_range; }
+    void setRange(const NumberRange& range) { m_range = range; }
+
     // Hides QLineEdit::setText so that values put in by code are formatted.
     void setText(const QString& text);
 
 private:
     QString formatted(const QString& text) const;
+    void tellRange();
 
     bool m_money = false;
+    NumberRange m_range = NumberRange::anyNumber();
 };

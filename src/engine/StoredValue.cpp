@@ -1,6 +1,7 @@
 #include "engine/StoredValue.h"
 
 #include "engine/ControlAccess.h"
+#include "engine/NumberRange.h"
 #include "shell/base/AppError.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/TextConvert.h"
@@ -17,6 +18,27 @@ namespace {
                    QStringLiteral("%1 must be a %2, not \"%3\"")
                        .arg(control->objectName(), QLatin1String(kind), text.left(40)),
                    QStringLiteral("Statement"));
+}
+
+// Whatever the column, no number is stored rounded to what the engine keeps.
+QString exactNumber(const QWidget* control, const QVariant& value)
+{
+    const QString number = SqlValue::number(NullToText(value, false), control->objectName());
+    if (!NumberRange::anyNumber().admits(number))
+        throw AppError(ErrorNumber::NotANumber,
+                       QStringLiteral("%1 holds more digits than can be stored: \"%2\"")
+                           .arg(control->objectName(), number.left(40)),
+                       QStringLiteral("Statement"));
+    return number;
+}
+
+QString storableText(const QWidget* control, const QString& text)
+{
+    if (!StoredValue::storable(text))
+        throw AppError(ErrorNumber::NotANumber,
+                       QStringLiteral("%1 holds a character that cannot be stored").arg(control->objectName()),
+                       QStringLiteral("Statement"));
+    return text;
 }
 
 // An empty date is kept as 0, as a stored date shorter than yyyymmdd reads empty.
@@ -57,19 +79,24 @@ QString timeText(const QWidget* control, const QVariant& value)
 
 namespace StoredValue {
 
+bool storable(const QString& text)
+{
+    return !text.contains(QChar(0)) && text.isValidUtf16();
+}
+
 QString of(const QWidget* control, int type)
 {
     const QVariant value = ControlAccess::defaultValue(control);
     switch (type) {
     case Number:
     case Flag:
-        return SqlValue::number(NullToText(value, false), control->objectName());
+        return exactNumber(control, value);
     case Text:
-        return NullToText(value, true);
+        return storableText(control, NullToText(value, true));
     case Date:
         return dateNumber(control, value);
     case ListText:
-        return NullToText(ControlAccess::text(control), false);
+        return storableText(control, NullToText(ControlAccess::text(control), false));
     case Time:
         return timeText(control, value);
     default:

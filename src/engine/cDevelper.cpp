@@ -6,6 +6,7 @@
 #include "shell/base/SqlValue.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -181,7 +182,36 @@ void cDevelper::ReadPlusDifference()
 
 void cDevelper::StoreGrid()
 {
+    if (const QString refusal = refusedColumn(); !refusal.isEmpty()) {
+        m_state.ui().message(m_window, refusal);
+        return;
+    }
     m_rows->store();
+}
+
+QString cDevelper::refusedColumn()
+{
+    Database& db = m_state.db();
+    const RowSet tables = db.execute(QStringLiteral("select windowtableid,tablename from _windowtable where ")
+                                     + windowCondition());
+    QHash<qint64, QString> tableOf;
+    for (int t = 0; t < tables.count(); ++t)
+        tableOf.insert(tables.value(t, QStringLiteral("WINDOWTABLEID")).toLongLong(),
+                       tables.text(t, QStringLiteral("TableName")));
+    // A definition names a column exactly as its table has it: anything else
+    // would fail the screen's read, or be written into the save's statement.
+    for (const int row : m_rows->editedRows()) {
+        const QString column = m_rows->value(row, QStringLiteral("COLUMN")).toString().trimmed();
+        const auto table = tableOf.constFind(m_rows->value(row, QStringLiteral("WINDOWTABLEID")).toLongLong());
+        if (table == tableOf.cend())
+            return tr("A definition row of %1 must belong to one of its tables (WINDOWTABLEID). Nothing was stored.")
+                .arg(m_screenName);
+        if (!db.columnsOf(table->trimmed()).contains(column, Qt::CaseInsensitive))
+            return tr("\"%1\" is not a column of the table %2. Write a column's name as the table has it. Nothing was "
+                      "stored.")
+                .arg(column.left(100), table->trimmed());
+    }
+    return {};
 }
 
 void cDevelper::CreateControlDefaults()

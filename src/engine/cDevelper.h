@@ -33,7 +33,8 @@ public:
     void ReadWindowTable();
     // Adds rows for the df controls that have none, hidden from the open dialog.
     void ReadPlusDifference();
-    // Writes the grid's edits.
+    // Writes the grid's edits, unless a row names no column of its table:
+    // then the operator is told and nothing is written.
     void StoreGrid();
     // The screen's controls, their captions and places, into _screencontrol.
     void CreateControlDefaults();
@@ -58,6 +59,8 @@ private:
     QStringList boundControls() const;
     void insertDetail(qint64 windowTableId, const QString& control, int gridOrder);
     QString windowCondition() const;
+    // Why the grid's edits cannot be stored; empty when they can.
+    QString refusedColumn();
 
     RunState& m_state;
     QString m_screenName;

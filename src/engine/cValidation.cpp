@@ -2,6 +2,8 @@
 
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
+#include "engine/NumberRange.h"
+#include "engine/StoredValue.h"
 #include "engine/cWindow.h"
 #include "engine/dlgValidationError.h"
 #include "shell/base/AppError.h"
@@ -11,17 +13,15 @@
 #include "shell/base/TextConvert.h"
 
 #include <QDate>
+#include <QLabel>
 #include <QList>
+#include <QTabWidget>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
 enum RuleKind { Required = 1, NumberOrder, DateOrder, MustNotExist, SameText, DependentFlag };
-
-struct Failure {
-    QString message;
-    qint64 ruleId;
-};
 
 bool isNumberName(const QString& name)
 {
@@ -97,6 +97,72 @@ bool fails(RunState& state, QWidget* screen, int kind, const QString& operand1, 
     }
 }
 
+// What the operator reads beside a field: its label, else its name.
+QString captionOf(const QWidget* screen, const QWidget* control)
+{
+    for (const QLabel* label : screen->findChildren<QLabel*>()) {
+        if (label->buddy() != control)
+            continue;
+        QString caption = label->text().remove(QLatin1Char('&')).trimmed();
+        if (caption.endsWith(QLatin1Char(':')))
+            caption.chop(1);
+        if (!caption.isEmpty())
+            return caption.trimmed();
+    }
+    return control->objectName();
+}
+
+int tabOf(const QWidget* screen, const QWidget* control)
+{
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(ControlAccess::find(screen, QStringLiteral("SSTAB1"))))
+        for (int page = 0; page < tabs->count(); ++page)
+            if (tabs->widget(page)->isAncestorOf(control))
+                return page;
+    return 0;
+}
+
+// True when the screen's key field is there and empty.
+bool showsNoRecord(const QWidget* screen, const ScreenDefinition& definition)
+{
+    const ScreenDefinition::Field* identifier = definition.identifier();
+    const QWidget* id = identifier ? ControlAccess::find(screen, identifier->control) : nullptr;
+    return id && ControlAccess::text(id).trimmed().isEmpty();
+}
+
+}
+
+QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen)
+{
+    QList<ValidationFailure> failures;
+    const ControlAccess::Index controls(screen);
+    const ScreenDefinition definition = m_state.service<cWindow>().definitionOf(screen);
+    for (const ScreenDefinition::Table& table : definition.tables()) {
+        for (const ScreenDefinition::Field& field : table.fields) {
+            QWidget* control = controls.find(field.control);
+            if (field.identifier || !control || ControlAccess::defaultValue(control).isNull())
+                continue;
+            const QString caption = captionOf(screen, control);
+            QString message;
+            if (field.type == StoredValue::Number) {
+                const QString number = NullToText(ControlAccess::defaultValue(control), false).trimmed();
+                const NumberRange range = NumberRange::of(table.name, field.column);
+                if (!SqlValue::isNumber(number))
+                    message = tr("%1 holds no number: \"%2\".").arg(caption, number.left(40));
+                else if (!range.admits(number))
+                    message = tr("%1 takes %2, not %3.").arg(caption, range.describe(), number.left(40));
+            } else if (field.type == StoredValue::Text || field.type == StoredValue::ListText) {
+                const QString text = field.type == StoredValue::Text
+                    ? ControlAccess::defaultValue(control).toString()
+                    : ControlAccess::text(control);
+                if (!StoredValue::storable(text))
+                    message = tr("%1 holds a character that cannot be stored (such as a null character): remove it.")
+                                  .arg(caption);
+            }
+            if (!message.isEmpty())
+                failures.append({message, 0, true, {control->objectName(), tabOf(screen, control)}});
+        }
+    }
+    return failures;
 }
 
 bool cValidation::ValidateWindow(QWidget* screen)
@@ -109,8 +175,13 @@ bool cValidation::validate(QWidget* screen)
 {
     if (!screen)
         return true;
-    QList<Failure> failures;
+    QList<ValidationFailure> failures;
+    bool noRecord = false;
     const bool checked = guarded(m_state, screen, QStringLiteral("cValidation.ValidateWindow"), [&] {
+        noRecord = showsNoRecord(screen, m_state.service<cWindow>().definitionOf(screen));
+        if (noRecord)
+            return;
+        failures = fieldFailures(screen);
         const RowSet rules = m_state.db().execute(QStringLiteral("select * from _WINDOWVALIDATION where WINDOWNAME = '")
                                                   + SqlValue::text(screen->objectName())
                                                   + QStringLiteral("' and onoff = 1"));
@@ -118,21 +189,30 @@ bool cValidation::validate(QWidget* screen)
             if (fails(m_state, screen, rules.value(row, QStringLiteral("VALIDATIONTYPEID")).toInt(),
                       rules.text(row, QStringLiteral("vldtnname1")), rules.value(row, QStringLiteral("vldtnname2"))))
                 failures.append({rules.text(row, QStringLiteral("ErrorMessage")),
-                                 rules.value(row, QStringLiteral("WINDOWVALIDATIONID")).toLongLong()});
+                                 rules.value(row, QStringLiteral("WINDOWVALIDATIONID")).toLongLong(),
+                                 rules.value(row, QStringLiteral("ENFORCED")).toInt() == 1,
+                                 {}});
         }
     });
     if (!checked)
         return false;
+    if (noRecord) {
+        m_state.ui().message(screen, tr("There is no record on this screen to save. Open one (F9) or make a new one "
+                                        "(F8) first."));
+        return false;
+    }
     if (failures.isEmpty())
         return true;
 
     dlgValidationError dialog(m_state, screen);
-    for (const Failure& failure : failures)
-        dialog.addFailure(failure.message, failure.ruleId);
+    for (const ValidationFailure& failure : failures)
+        dialog.addFailure(failure);
     // Closing the list without either command must not save on an old answer.
     m_continueSave = false;
     m_state.ui().exec(&dialog);
-    return m_continueSave;
+    const bool enforced =
+        std::any_of(failures.cbegin(), failures.cend(), [](const ValidationFailure& f) { return f.enforced; });
+    return m_continueSave && !enforced;
 }
 
 ValidationDetails cValidation::GetValidationDetails(qint64 ruleId)

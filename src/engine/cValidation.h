@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -11,8 +13,21 @@ struct ValidationDetails {
     int tabNbr = 0;
 };
 
-// Checks a screen against its rules in _WINDOWVALIDATION before a save.
+// One failure listed to the operator. The rules the program ships
+// (ENFORCED 1) and the fields' own checks guard the data: no "Save anyway"
+// passes over them; an office's own rules may be passed over.
+struct ValidationFailure {
+    QString message;
+    qint64 ruleId = 0;           // 0: a field's own check, whose details follow
+    bool enforced = false;
+    ValidationDetails details;
+};
+
+// Checks a screen before a save: that it shows a record, that every bound
+// field holds what its column keeps, then its rules in _WINDOWVALIDATION.
 class cValidation {
+    Q_DECLARE_TR_FUNCTIONS(cValidation)
+
 public:
     explicit cValidation(RunState& state) : m_state(state) {}
 
@@ -27,6 +42,7 @@ public:
 
 private:
     bool validate(QWidget* screen);
+    QList<ValidationFailure> fieldFailures(QWidget* screen);
 
     RunState& m_state;
     bool m_continueSave = false;

@@ -39,6 +39,16 @@ QString changedElsewhere()
                    "are kept.\nRead the record again? The changes you typed and did not save will then be lost.");
 }
 
+// Marks a screen whose last read stopped part-way: its fields are not the record's.
+const char* const ReadFailed = "ijarReadFailed";
+
+QString readIncomplete()
+{
+    return QCoreApplication::translate(
+        "cWindow", "This record could not be read completely, so saving it would blank what was not read. Nothing was "
+                   "saved: open the record again.");
+}
+
 QString deleteQuestion()
 {
     return QCoreApplication::translate(
@@ -240,7 +250,9 @@ bool cWindow::Read(QString& where, QWidget* screen)
                 filled.insert(field.control.toLower());
         blankZeros(w);
         remember(w, controls, where, definition, stored, filled);
+        w->setProperty(ReadFailed, false);
     } catch (const AppError& e) {
+        w->setProperty(ReadFailed, true);
         ReportError(m_state, w, QString::number(e.number()), e.description() + ReadTail + column, e.source());
         return false;
     }
@@ -305,6 +317,10 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
     QWidget* w = activeScreen(screen);
     if (!w)
         return false;
+    if (w->property(ReadFailed).toBool()) {
+        m_state.ui().message(w, readIncomplete());
+        return false;
+    }
     QScopedValueRollback busy(m_saving, true);
     Database& db = m_state.db();
     cUI& ui = m_state.ui();

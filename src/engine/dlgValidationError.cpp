@@ -21,6 +21,10 @@ constexpr int DetailsHeight = 321;
 constexpr int ShortHeight = 167;
 // The operator's cursor lands on the field with this much of its text selected.
 constexpr int SelectionLength = 200;
+// A line keeps its rule, or the focus field and page of a field's own check.
+constexpr int RuleRole = Qt::UserRole;
+constexpr int FieldRole = Qt::UserRole + 1;
+constexpr int TabRole = Qt::UserRole + 2;
 
 void selectText(QWidget* field)
 {
@@ -55,10 +59,16 @@ dlgValidationError::dlgValidationError(RunState& state, QWidget* screen)
 
 dlgValidationError::~dlgValidationError() = default;
 
-void dlgValidationError::addFailure(const QString& message, qint64 ruleId)
+void dlgValidationError::addFailure(const ValidationFailure& failure)
 {
-    auto* line = new QListWidgetItem(message, m_ui->List1);
-    line->setData(Qt::UserRole, ruleId);
+    auto* line = new QListWidgetItem(failure.message, m_ui->List1);
+    line->setData(RuleRole, failure.ruleId);
+    line->setData(FieldRole, failure.details.focusFieldName);
+    line->setData(TabRole, failure.details.tabNbr);
+    if (failure.enforced) {
+        m_ui->command0->setEnabled(false);
+        m_ui->command0->setToolTip(tr("These rules guard the office's data: what they list must be put right first."));
+    }
 }
 
 void dlgValidationError::showEvent(QShowEvent* event)
@@ -81,8 +91,10 @@ void dlgValidationError::showLine(QListWidgetItem* line)
         return;
     m_ui->dfsMessage->setText(line->text());
     guarded(m_state, this, QStringLiteral("dlgValidationError.List1"), [&] {
-        const ValidationDetails details =
-            m_state.service<cValidation>().GetValidationDetails(line->data(Qt::UserRole).toLongLong());
+        const qint64 rule = line->data(RuleRole).toLongLong();
+        const ValidationDetails details = rule != 0
+            ? m_state.service<cValidation>().GetValidationDetails(rule)
+            : ValidationDetails{line->data(FieldRole).toString(), line->data(TabRole).toInt()};
         m_ui->dfsFOCUSFIELDNAME->setText(details.focusFieldName);
         m_ui->dfnTabNbr->setText(QString::number(details.tabNbr));
     });

@@ -6,6 +6,7 @@
 
 class QListWidgetItem;
 class RunState;
+struct ValidationFailure;
 namespace Ui { class dlgValidationError; }
 
 // The failed rules of one validation, one line each: the operator either goes
@@ -18,7 +19,8 @@ public:
     dlgValidationError(RunState& state, QWidget* screen);
     ~dlgValidationError() override;
 
-    void addFailure(const QString& message, qint64 ruleId);
+    // A failure that guards the data takes "Save anyway" away.
+    void addFailure(const ValidationFailure& failure);
 
 protected:
     void showEvent(QShowEvent* event) override;

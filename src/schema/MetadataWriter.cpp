@@ -55,7 +55,7 @@ void MetadataWriter::validation(int kind, const QString& operand1, const QString
                 {{QStringLiteral("WINDOWNAME"), m_window}, {QStringLiteral("VALIDATIONTYPEID"), kind},
                  {QStringLiteral("vldtnname1"), operand1}, {QStringLiteral("vldtnname2"), operand2},
                  {QStringLiteral("ErrorMessage"), message}, {QStringLiteral("FOCUSFIELDNAME"), focusField},
-                 {QStringLiteral("TABNBR"), tab}, {QStringLiteral("ONOFF"), 1}});
+                 {QStringLiteral("TABNBR"), tab}, {QStringLiteral("ONOFF"), 1}, {QStringLiteral("ENFORCED"), 1}});
 }
 
 qint64 MetadataWriter::grid(const QString& gridName, const QString& tableName)

@@ -34,6 +34,7 @@ public:
                const QString& label = {}, int gridOrder = 0, int gridWidth = 0);
     // A fixed list; `defaultValue` (if any) is marked as the default.
     void combo(const QString& control, const QStringList& values, const QString& defaultValue = {});
+    // A rule the program ships: it guards the data, so it cannot be passed over.
     void validation(int kind, const QString& operand1, const QString& operand2, const QString& message,
                     const QString& focusField, int tab);
     // A grid filled from a table; returns its GRIDTABLEID.

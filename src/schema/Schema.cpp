@@ -2,6 +2,7 @@
 
 #include "schema/ReportSetup.h"
 #include "schema/SchemaTables.h"
+#include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
 
@@ -45,7 +46,28 @@ QList<SchemaStep> Schema::steps()
          [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
         {4, QStringLiteral("an office without reports gets the documents the program ships"),
          [](Database& db) { ReportSetup::insertWhenNone(db); }},
+        {5, QStringLiteral("the validation rules the program ships cannot be passed over"), enforceShippedRules},
     };
+}
+
+void Schema::enforceShippedRules(Database& db)
+{
+    addColumn(db, QStringLiteral("_WINDOWVALIDATION"), SchemaTables::col::flag("ENFORCED"));
+    if (db.execute(QStringLiteral("select top 1 WINDOWVALIDATIONID from _WINDOWVALIDATION")).isEmpty())
+        return;
+    // The rules as the program ships them now, made aside; an office's own
+    // rules, and shipped ones it has changed, stay as they are.
+    Database shipped;
+    shipped.open(QStringLiteral(":memory:"), true);
+    create(shipped);
+    ScreenMetadata::insertAll(shipped);
+    const RowSet rules = shipped.execute(
+        QStringLiteral("select WINDOWNAME, VALIDATIONTYPEID, vldtnname1, vldtnname2 from _WINDOWVALIDATION"));
+    for (int row = 0; row < rules.count(); ++row)
+        db.executeBound(QStringLiteral("UPDATE _WINDOWVALIDATION SET ENFORCED = 1 WHERE WINDOWNAME = ? AND "
+                                       "VALIDATIONTYPEID = ? AND vldtnname1 = ? AND coalesce(vldtnname2, '') = coalesce(?, '')"),
+                        {rules.text(row, QStringLiteral("WINDOWNAME")), rules.value(row, QStringLiteral("VALIDATIONTYPEID")),
+                         rules.text(row, QStringLiteral("vldtnname1")), rules.text(row, QStringLiteral("vldtnname2"))});
 }
 
 void Schema::addColumn(Database& db, const QString& table, const ColumnDef& column)

@@ -46,7 +46,7 @@ static TableDef customerTable()
             {key("CUSTOMERID"), text("name"), date("CREATEDT"),
              text("TITLE"), text("LASTNAME"), text("NICKNAME"),
              // Identity document and driving licence
-             text("IDTYPE"), number("IDNUMBER"), text("ISSUEPLACE"), date("ISSUEDATE"),
+             text("IDTYPE"), code("IDNUMBER"), text("ISSUEPLACE"), date("ISSUEDATE"),
              text("LICENSETYPE"), text("HOMECARLICENSE"), text("TRAFFICDEPART"),
              date("HOMELICENSEEXPIRY"),
              // Account
@@ -98,7 +98,7 @@ static TableDef rentTable()
             {key("RENTID"), text("NAME"), date("EXITDATE"), flag("RETURNED"),
              // Rentor, copied from the customer
              number("CUSTOMERID"), text("TITLE"), text("CUSTOMERNAME"), text("IDTYPE"),
-             number("IDNUMBER"), text("ISSUEPLACE"), date("ISSUEDATE"), text("LICENSENO"),
+             code("IDNUMBER"), text("ISSUEPLACE"), date("ISSUEDATE"), text("LICENSENO"),
              date("LICENSEEXPIRYDATE"), text("LICENSEISSUEPLACE"), text("NATIONALITY"),
              text("JOB"), text("WORKPLACE"), text("ADDRESS"), text("CITY"), text("GOVERN"),
              text("TEL1"), text("TEL2"), text("TEL3"), text("MOB"), text("EXT"), text("FAX"),

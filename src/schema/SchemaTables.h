@@ -16,6 +16,7 @@ QList<TableDef> reminders();
 namespace col {
 inline ColumnDef key(const char* name) { return {QString::fromLatin1(name), ColumnKind::Key}; }
 inline ColumnDef number(const char* name) { return {QString::fromLatin1(name), ColumnKind::Number}; }
+inline ColumnDef code(const char* name) { return {QString::fromLatin1(name), ColumnKind::Code}; }
 inline ColumnDef real(const char* name) { return {QString::fromLatin1(name), ColumnKind::Real}; }
 inline ColumnDef money(const char* name) { return {QString::fromLatin1(name), ColumnKind::Money}; }
 inline ColumnDef date(const char* name) { return {QString::fromLatin1(name), ColumnKind::Date}; }

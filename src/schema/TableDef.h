@@ -10,6 +10,7 @@
 enum class ColumnKind {
     Key,    // 64-bit identity key, numbered by the database
     Number, // whole number: counts, meters, references to other keys
+    Code,   // whole number naming something outside the office (an identity card)
     Real,   // fractional number that is not money (percentages)
     Money,  // amounts
     Date,   // yyyymmdd as a whole number

@@ -214,42 +214,55 @@ TEST(Designer, EdgeCases)
     }
 }
 
-// A label changed in the grid reaches the table on Store; the clicked cell is
-// on the clipboard.
+// A label changed in the grid reaches the table on Store, and so does a column
+// the table has; any other column is refused with a message and nothing is
+// stored. The clicked cell is on the clipboard.
 TEST(Designer, GridEditsAreStored)
 {
-    TestOffice office;
-    Database& db = office.db();
-    office.state().screens().add(Screen, [](RunState&, QWidget*) { return buildScreen(Five); });
-    MetadataWriter m(db, Screen);
-    const qint64 table = m.table(u"_reminder"_s, 1, u"five"_s);
-    m.field(table, u"dfsComments"_s, u"MESSAGE"_s, MetadataWriter::Text, u"ملاحظات"_s, 3);
-    QString copied, caption;
-    office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-        caption = d->windowTitle();
-        auto* grid = ScreenChecks::control<QTableView>(d, u"DataGrid1"_s);
-        int label = 0;
-        // A server gives the column names in lower case.
-        while (grid->model()->headerData(label, Qt::Horizontal).toString().compare(u"COLUMNLABEL"_s, Qt::CaseInsensitive))
-            ASSERT_LT(++label, grid->model()->columnCount());
-        const QModelIndex cell = grid->model()->index(0, label);
-        grid->scrollTo(cell);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-        copied = QApplication::clipboard()->text();
-        press(Qt::Key_F2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        typeText(u"الملاحظات"_s);
-        press(Qt::Key_Return);
-        // The cell takes the text once the editor has closed.
-        QApplication::processEvents();
-        click(d, "command3");
-    });
-    office.state().service<cDevelper>().ShowWindowTable(Screen);
-    EXPECT_EQ(caption, u"Window Table for frmFive"_s);
-    EXPECT_EQ(copied, u"ملاحظات"_s);
-    EXPECT_EQ(rows(db, u"select COLUMNLABEL from _WINDOWTABLEDETAILS where WINDOWTABLEID = "_s + SqlValue::number(table)),
-              "الملاحظات");
+    const struct { const char* column; QString was, typed, stored; bool told; } cases[] = {
+        {"COLUMNLABEL", u"ملاحظات"_s, u"الملاحظات"_s, u"الملاحظات"_s, false},
+        {"COLUMN", u"MESSAGE"_s, u"comments"_s, u"comments"_s, false},
+        {"COLUMN", u"MESSAGE"_s, u"[COMMENTS]"_s, u"MESSAGE"_s, true},
+        {"COLUMN", u"MESSAGE"_s, u"COMMENTS = (select PASSWRD from OPERATOR where OPERATORID=1), NAME"_s, u"MESSAGE"_s, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        TestOffice office;
+        Database& db = office.db();
+        office.state().screens().add(Screen, [](RunState&, QWidget*) { return buildScreen(Five); });
+        MetadataWriter m(db, Screen);
+        const qint64 table = m.table(u"_reminder"_s, 1, u"five"_s);
+        m.field(table, u"dfsComments"_s, u"MESSAGE"_s, MetadataWriter::Text, u"ملاحظات"_s, 3);
+        QString copied, caption;
+        office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            caption = d->windowTitle();
+            auto* grid = ScreenChecks::control<QTableView>(d, u"DataGrid1"_s);
+            int column = 0;
+            // A server gives the column names in lower case.
+            while (grid->model()->headerData(column, Qt::Horizontal).toString().compare(QLatin1String(c.column),
+                                                                                      Qt::CaseInsensitive))
+                ASSERT_LT(++column, grid->model()->columnCount());
+            const QModelIndex cell = grid->model()->index(0, column);
+            grid->scrollTo(cell);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+            copied = QApplication::clipboard()->text();
+            press(Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            typeText(c.typed);
+            press(Qt::Key_Return);
+            // The cell takes the text once the editor has closed.
+            QApplication::processEvents();
+            click(d, "command3");
+        });
+        office.state().service<cDevelper>().ShowWindowTable(Screen);
+        EXPECT_EQ(caption, u"Window Table for frmFive"_s);
+        EXPECT_EQ(copied, c.was);
+        EXPECT_EQ(rows(db, u"select ["_s + QLatin1String(c.column) + u"] from _WINDOWTABLEDETAILS where WINDOWTABLEID = "_s
+                               + SqlValue::number(table)),
+                  c.stored.toStdString());
+        EXPECT_EQ(office.ui().lastMessage().contains(u"is not a column of the table _reminder"_s), c.told);
+    }
 }
 
 // Ctrl+Shift+F9 on a data screen opens the designer for an operator who may

@@ -266,6 +266,31 @@ TEST(RecordBinding, RefusedSaveWritesNothing)
     }
 }
 
+// A read that stops part-way cannot be saved, so the fields it never reached are not
+// written blank; reading the record again mends it.
+TEST(RecordBinding, AScreenWhoseReadFailedCannotSave)
+{
+    ScreenOffice s;
+    const qint64 key = s.addRecord({{u"NAME"_s, u"stored"_s}}, {{u"NOTE"_s, u"kept"_s}});
+    const auto bindNote = [&](const char* column) {
+        s.db().command(u"update _WINDOWTABLEDETAILS set [COLUMN] = '"_s + QLatin1String(column)
+                       + u"' where WINDOWCONTROL = 'dfsNOTE'"_s);
+    };
+    bindNote("[NOTE]");
+    EXPECT_FALSE(s.read(key));
+    const QString before = s.snapshot();
+    s.set("txtNAME", u"changed"_s);
+    EXPECT_FALSE(s.save(key));
+    EXPECT_EQ(s.snapshot(), before);
+    EXPECT_TRUE(s.ui().lastMessage().startsWith(u"This record could not be read completely"_s));
+    bindNote("NOTE");
+    ASSERT_TRUE(s.read(key));
+    s.set("txtNAME", u"changed"_s);
+    EXPECT_TRUE(s.save(key));
+    EXPECT_EQ(s.stored("NAME", key), u"changed"_s);
+    EXPECT_EQ(s.stored("NOTE", key, SyntheticScreen::NotesTable), u"kept"_s);
+}
+
 // A failing update of the second table undoes the first; a failing journal does not stop the save.
 TEST(RecordBinding, FailingStepOfASave)
 {

@@ -22,6 +22,7 @@ protected:
     Validation()
     {
         s.screen->show();
+        fill("txtID", "1");
         s.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"O'Brien"_s}});
         s.ui().onDialog(u"dlgValidationError"_s, [this](QDialog* dialog) {
             lines.clear();
@@ -40,13 +41,13 @@ protected:
     void clearRules() { s.db().command(u"delete from _WINDOWVALIDATION"_s); }
     // Gives the line the rule shows in the list.
     QString addRule(int kind, const QString& operand1, const QString& operand2, const QString& message,
-                    const QString& focusField = {}, int tab = 0)
+                    const QString& focusField = {}, int tab = 0, int enforced = 0)
     {
         const qint64 id = s.db().insert(
             u"_WINDOWVALIDATION"_s, u"WINDOWVALIDATIONID"_s,
             {{u"WINDOWNAME"_s, SyntheticScreen::Name}, {u"VALIDATIONTYPEID"_s, kind}, {u"vldtnname1"_s, operand1},
              {u"vldtnname2"_s, operand2}, {u"ErrorMessage"_s, message}, {u"FOCUSFIELDNAME"_s, focusField},
-             {u"TABNBR"_s, tab}, {u"ONOFF"_s, 1}});
+             {u"TABNBR"_s, tab}, {u"ONOFF"_s, 1}, {u"ENFORCED"_s, enforced}});
         return message + u'#' + QString::number(id);
     }
 
@@ -136,6 +137,50 @@ TEST_F(Validation, theOperatorsAnswer)
     auto* code = s.screen->findChild<QLineEdit*>(u"dfsCODE"_s);
     EXPECT_EQ(s.screen->focusWidget(), code);
     EXPECT_EQ(code->selectedText(), u"ABC-123"_s);
+}
+
+// A value no column keeps exactly, and a rule the program ships, cannot be saved anyway;
+// an office's own rule can. A screen showing no record says so and lists nothing.
+TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
+{
+    const QString nul = u"a"_s + QChar(0) + u"b"_s;
+    const struct { const char* what; const char* field; QString value; int enforced; const char* line; const char* focus; } cases[] = {
+        {"a NUL in a text", "txtNAME", nul, -1, "txtNAME holds a character that cannot be stored", "txtNAME 0"},
+        {"a NUL in a list text", "dfgCARTYPE", nul, -1, "dfgCARTYPE holds a character that cannot be stored", "dfgCARTYPE 0"},
+        {"a NUL on the second page", "dfsNOTE", nul, -1, "dfsNOTE holds a character that cannot be stored", "dfsNOTE 1"},
+        {"more digits than a number keeps", "dfnMETER", u"1234567890123456"_s, -1,
+         "dfnMETER takes a number of at most 15 digits, not 1234567890123456.", "dfnMETER 0"},
+        {"a number with an exponent", "dfnSCORE", u"1e308"_s, -1, "dfnSCORE holds no number: \"1e308\".", "dfnSCORE 1"},
+        {"a rule the program ships", "txtNAME", {}, 1, "needed#", " 0"},
+        {"an office's own rule", "txtNAME", {}, 0, "needed#", " 0"},
+        {"no record shown", "txtID", {}, -1, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        clearRules();
+        for (const auto& [name, value] : {std::pair{"txtID", "1"}, {"txtNAME", "given"}, {"dfgCARTYPE", ""},
+                                          {"dfsNOTE", ""}, {"dfnMETER", ""}, {"dfnSCORE", ""}})
+            fill(name, value);
+        if (c.enforced >= 0)
+            addRule(1, u"txtNAME"_s, {}, u"needed"_s, {}, 0, c.enforced);
+        s.set(c.field, c.value);
+        lines.clear();
+        bool offered = false;
+        QString focus;
+        script = [&](QDialog* d) {
+            offered = d->findChild<QPushButton*>(u"command0"_s)->isEnabled();
+            focus = d->findChild<QLineEdit*>(u"dfsFOCUSFIELDNAME"_s)->text() + u' '
+                  + d->findChild<QLineEdit*>(u"dfnTabNbr"_s)->text();
+            click(d, "command0");
+        };
+        s.ui().messages.clear();
+        EXPECT_EQ(validate(), c.enforced == 0);
+        EXPECT_EQ(offered, c.enforced == 0);
+        const QString shown = lines.join(u'|');
+        EXPECT_TRUE(c.line ? shown.startsWith(QString::fromUtf8(c.line)) : shown.isEmpty()) << qPrintable(shown);
+        EXPECT_EQ(focus, QLatin1String(c.focus));
+        EXPECT_EQ(s.ui().lastMessage().startsWith(u"There is no record on this screen to save"_s), !c.line);
+    }
 }
 
 TEST_F(Validation, aBrokenRuleStopsTheValidationAndIsReported)

@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -194,26 +195,61 @@ TEST(frmCars, NewThenF12StoresTheFields)
 // shows the rules and, when the operator goes to the field, stores nothing.
 TEST(frmCars, PlateAndDailyRentAreRequired)
 {
+    // Save anyway is asked for and does not pass over the screen's rules, nor a
+    // number its column cannot keep: the stored car stays as it was.
     const struct {
         const char* plate;
         const char* fare;
         bool fails;
+        const char* meter = "";
     } rows[] = {
         {"", "10", true},     {"12/345", "", true},    {"12/345", "0", true},
         {"12/345", "0.00", true}, {"12/345", "-5", true}, {"12/345", "8.5", false},
+        {"12/345", "12345678901234567.89", true}, {"12/345", "1e308", true},
+        {"12/345", "8.5", true, "-99999999999999999999"},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.plate) + " " + r.fare);
+        SCOPED_TRACE(std::string(r.plate) + " " + r.fare + " " + r.meter);
         TestOffice office;
         const qint64 key = addCar(office.db(), "قديمة");
-        office.ui().onDialog("dlgValidationError", [](QDialog* dialog) { ScreenChecks::click(dialog, "command1"); });
+        office.ui().onDialog("dlgValidationError", [](QDialog* dialog) { ScreenChecks::click(dialog, "command0"); });
         Cars cars(office);
         cars.set("dfsPLATENO", r.plate);
         cars.set("dfnFARE", r.fare);
+        cars.set("dfnMETER", r.meter);
         QTest::keyClick(&cars, Qt::Key_F12);
-        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), r.fails);
+        EXPECT_EQ(office.ui().dialogsShown, r.fails ? QStringList{"dlgValidationError"} : QStringList{});
         const QStringList expected = r.fails ? QStringList{"10/قديمة", "9.5"} : QStringList{r.plate, r.fare};
         EXPECT_EQ(stored(office.db(), key, {"PLATENO", "FARE"}), expected);
+    }
+}
+
+// A number field takes as it is typed only what its column keeps, and says so
+// when it refuses a key: money two decimals and 12 digits before the point, a
+// meter whole, not negative and below 10^9.
+TEST(frmCars, NumberFieldsRefuseAsTypedWhatTheirColumnCannotKeep)
+{
+    const struct { const char* field; const char* typed; const char* shown; const char* told; } rows[] = {
+        {"dfnFARE", "1e308", "1308", "a number with at most 12 digits before the point and 2 after it"},
+        {"dfnFARE", "1234567890123456.789", "123456789012.78", "a number with at most 12 digits before the point and 2 after it"},
+        {"dfnFARE", "-12.5", "-12.5", nullptr},
+        {"dfnMETER", "-99999999999999999999", "999999999", "a whole number from 0 to 999999999"},
+        {"dfnMETER", "12.5", "125", "a whole number from 0 to 999999999"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        TestOffice office;
+        installEngine(office.state());
+        addCar(office.db(), "قديمة");
+        Cars cars(office);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&cars));
+        QToolTip::hideText();
+        auto* field = control<QLineEdit>(&cars, r.field);
+        field->setFocus();
+        field->clear();
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(r.typed));
+        EXPECT_EQ(field->text(), QLatin1String(r.shown));
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), r.told ? "This field takes " + QString::fromLatin1(r.told) + "." : QString());
     }
 }
 

@@ -74,7 +74,7 @@ TEST(frmCustomerMessages, NewThenSaveKeepsTheTexts)
 }
 
 // An empty text breaks the screen's rule: OK then shows the failure and closes
-// whatever the operator answers, saving only when told to save anyway. Unlike
+// whatever the operator answers, saving nothing: the rule cannot be passed over. Unlike
 // other screens this one closes after the Delete question whatever the answer.
 TEST(frmCustomerMessages, Commands)
 {
@@ -90,7 +90,7 @@ TEST(frmCustomerMessages, Commands)
         {"OK saves and closes", "cmdOk", 0, nullptr, "جديد", false, {}},
         {"OK, go to the field", "cmdOk", 0, "command1", "قديم", false, {"dlgValidationError"}},
         {"OK, dialog closed", "cmdOk", 0, "", "قديم", false, {"dlgValidationError"}},
-        {"OK, save anyway", "cmdOk", 0, "command0", "جديد", false, {"dlgValidationError"}},
+        {"OK, save anyway does not pass over the rule", "cmdOk", 0, "command0", "قديم", false, {"dlgValidationError"}},
         {"Delete confirmed", "cmdDel", 0, nullptr, "", false, {}},
         {"Delete declined", "cmdDel", 0, nullptr, "قديم", false, {}},
         {"Print list opens the list window", "cmdPL", 0, nullptr, "قديم", true, {"F3M0O"}},

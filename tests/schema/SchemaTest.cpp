@@ -381,3 +381,22 @@ TEST_F(NewDatabaseTest, anOfficeWithoutReportsGetsTheShippedOnesAtTheUpgrade)
         EXPECT_EQ(old.execute(u"select * from _RPT"_s).count(), row.expected) << row.ownReport;
     }
 }
+
+// At the upgrade, the rules an office has as the program ships them can no
+// longer be passed over; its own rules, and shipped ones it changed, still can.
+TEST_F(NewDatabaseTest, theShippedValidationRulesAreEnforcedAtTheUpgrade)
+{
+    EXPECT_EQ(count(u"select * from _WINDOWVALIDATION where ENFORCED = 0"_s), 0) << "a new office";
+    Database old;
+    old.open(dir.filePath(u"old.db"_s), /*create=*/true);
+    Schema::upgrade(old, Schema::steps().mid(0, 4));
+    old.insertRows(u"_WINDOWVALIDATION"_s, {u"WINDOWNAME"_s, u"VALIDATIONTYPEID"_s, u"vldtnname1"_s, u"vldtnname2"_s},
+                   {{u"F2M1"_s, 5, u"txtNewPassword"_s, u"txtNewPassword2"_s}, {u"frmCars"_s, 1, u"dfsPLATENO"_s, {}},
+                    {u"F2M1"_s, 5, u"txtNewPassword"_s, u"dfsLoginId"_s}, {u"frmCars"_s, 1, u"dfsMAKE"_s, {}}});
+    Schema::upgrade(old);
+    const RowSet rules = old.execute(u"select ENFORCED from _WINDOWVALIDATION order by WINDOWVALIDATIONID"_s);
+    QStringList enforced;
+    for (int i = 0; i < rules.count(); ++i)
+        enforced << rules.text(i, u"ENFORCED"_s);
+    EXPECT_EQ(enforced, (QStringList{u"1"_s, u"1"_s, u"0"_s, u"0"_s}));
+}
