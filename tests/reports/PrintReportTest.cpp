@@ -86,8 +86,8 @@ TEST(PrintReport, RunsTheStepsOfAReport)
         }
         ASSERT_FALSE(copy.isEmpty()) << row.name << office.ui().lastMessage().toStdString();
         EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(office.file("reports")).absoluteFilePath()) << row.name;
-        EXPECT_EQ(QFile::permissions(copy), OwnerOnly::ReadOnlyCopy) << row.name;
-        EXPECT_EQ(QFile::permissions(office.file("reports")), OwnerOnly::Folder) << row.name;
+        EXPECT_EQ(OwnerOnly::mode(copy), OwnerOnly::ReadOnlyCopy) << row.name;
+        EXPECT_EQ(OwnerOnly::mode(office.file("reports")), OwnerOnly::Folder) << row.name;
         EXPECT_EQ(percents, (QList<int>{30, 70, 100})) << row.name;
         QString error;
         EXPECT_EQ(OdtDocument::open(copy, &error)->text(), row.expected) << row.name;

@@ -29,9 +29,14 @@ bool OwnerOnly::makeFolder(const QString& path)
     return QDir().mkdir(folder, Folder) || QFileInfo(folder).isDir();
 }
 
+QFileDevice::Permissions OwnerOnly::mode(const QString& path)
+{
+    return QFile::permissions(path) & (Folder | GroupAndOthers);
+}
+
 bool OwnerOnly::tighten(const QString& path)
 {
-    const QFileDevice::Permissions now = QFile::permissions(path);
+    const QFileDevice::Permissions now = mode(path);
     if (!(now & GroupAndOthers))
         return false;
     return QFile::setPermissions(path, now & ~GroupAndOthers);

@@ -84,7 +84,7 @@ void StartUp::tellHomeNotWritable()
     // A full disk refuses files as a folder without rights does; the
     // operator mends them in different places.
     const QStorageInfo disk(m_state.homeFolder());
-    if (disk.isValid() && disk.bytesAvailable() < FullDiskBytes) {
+    if (disk.isValid() && disk.bytesTotal() > 0 && disk.bytesAvailable() < FullDiskBytes) {
         m_state.ui().message(parentWindow(),
                              tr("The disk that holds the folder of the program is full:\n%1\n\n"
                                 "So neither the error log nor the lock file (%2), which keeps two copies from opening "

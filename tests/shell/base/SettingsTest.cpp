@@ -256,7 +256,7 @@ TEST(HomeFolder, CommandLineThenEnvironmentThenPortableInstallThenUserData)
         const QString home = HomeFolder::resolve(r.commandLine, r.environment, r.executable);
         EXPECT_EQ(home, QDir::cleanPath(r.expected)) << r.commandLine.toStdString() << "|" << r.executable.toStdString();
         EXPECT_TRUE(QFileInfo(home).isDir()) << home.toStdString();
-        EXPECT_TRUE(home != cmd || QFile::permissions(home) == OwnerOnly::Folder) << "a folder it makes is its owner's";
+        EXPECT_TRUE(home != cmd || OwnerOnly::mode(home) == OwnerOnly::Folder) << "a folder it makes is its owner's";
     }
     EXPECT_THROW(HomeFolder::resolve(file + u"/home"_s, {}, {}), AppError) << "a folder inside a file";
     QStandardPaths::setTestModeEnabled(false);

@@ -127,7 +127,7 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         const QString made = r.folder == EarlierBackup ? target + "-2"
                            : r.folder == DamagedDatabase ? Database::failedCheckName(target) : target;
         EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
-        EXPECT_TRUE(r.folder != Missing || QFile::permissions(folder) == OwnerOnly::Folder) << "the office's eyes only";
+        EXPECT_TRUE(r.folder != Missing || OwnerOnly::mode(folder) == OwnerOnly::Folder) << "the office's eyes only";
         EXPECT_TRUE(QDir(folder).entryList({"*.unfinished*"}, QDir::Files).isEmpty()) << "nothing unfinished is left";
         EXPECT_EQ(office.ui().messages.size(), r.folder == DamagedDatabase ? 1 : 0);
         for (const QString& part : {QStringLiteral("damaged"), office.databasePath(), made})

@@ -507,7 +507,7 @@ TEST(StartUp, TheOfficesFilesAreItsOwnersOnly)
     ASSERT_EQ(run.afterLogins, 1);
     ReportError(run.state(), nullptr, "1", "a line", "here");
     for (const char* file : {"fdk.db", "ijar.ini", "ijar.lock", "ijar.log"})
-        EXPECT_EQ(QFile::permissions(run.office.file(file)), OwnerOnly::File) << file;
+        EXPECT_EQ(OwnerOnly::mode(run.office.file(file)), OwnerOnly::File) << file;
 }
 
 // A home folder on a full disk takes no files either, and the operator is
@@ -523,8 +523,11 @@ TEST(StartUp, AFullDiskIsToldAsFull)
     const std::unique_ptr<const char, void (*)(const char*)> mounted(home.constData(),
                                                                     [](const char* p) { ::umount2(p, MNT_DETACH); });
     {
-        QFile ini(dir.filePath("ijar.ini")), filler(dir.filePath("filler"));
+        QFile ini(dir.filePath("ijar.ini"));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("DATABASE = " + office.databasePath().toUtf8()) > 0);
+    }
+    {
+        QFile filler(dir.filePath("filler"));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
         while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
         }
