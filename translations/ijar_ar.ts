@@ -660,6 +660,54 @@ Log in once as the database&apos;s owner, or ask the server&apos;s administrator
 
 سجّل الدخول مرة واحدة بصفتك مالك قاعدة البيانات، أو اطلب ذلك من مسؤول الخادم.</translation>
     </message>
+    <message>
+        <source>a symbolic link that leads round in a loop</source>
+        <translation>رابطًا رمزيًا يدور في حلقة مغلقة</translation>
+    </message>
+    <message>
+        <source>a symbolic link to %1, which does not exist</source>
+        <translation>رابطًا رمزيًا إلى %1، وهو غير موجود</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>مجلدًا</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>أنبوبًا مسمّى (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>مقبسًا (socket)</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>جهازًا</translation>
+    </message>
+    <message>
+        <source>The database %1 is not a file but %2.
+
+%3.</source>
+        <translation>المسار %1 ليس ملف قاعدة بيانات: وجدنا في مكانه %2.
+
+%3.</translation>
+    </message>
+    <message>
+        <source>The database %1 lacks the table %2 of this program, so the office cannot work on it.
+
+%3, or restore the latest backup from the folder %4.</source>
+        <translation>تفتقد قاعدة البيانات %1 الجدول %2 من جداول البرنامج، فلا يمكن للمكتب العمل عليها.
+
+%3، أو استرجع أحدث نسخة احتياطية من المجلد %4.</translation>
+    </message>
+    <message>
+        <source>The database %1 is read-only for your user: you can look at the office&apos;s records, but nothing you change or add can be saved.
+
+To work on it, give your user the right to write to the file and to its folder, then open the program again.</source>
+        <translation>قاعدة البيانات %1 للقراءة فقط بالنسبة إلى مستخدمك: يمكنك الاطلاع على سجلات المكتب، لكن لا يمكن حفظ أي شيء تغيّره أو تضيفه.
+
+للعمل عليها، امنح مستخدمك حق الكتابة في الملف وفي المجلد الذي يحويه، ثم افتح البرنامج من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>MAINT</name>
@@ -1115,6 +1163,26 @@ Go to that copy and work on there, or close it and open the program again. If yo
     <message>
         <source>Program open</source>
         <translation>البرنامج مفتوح</translation>
+    </message>
+    <message>
+        <source>The disk that holds the folder of the program is full:
+%1
+
+So neither the error log nor the lock file (%2), which keeps two copies from opening the same folder, will be written, and neither the settings nor the backups will be saved.
+Free some room on that disk (old backups in %3, for one), then open the program again.</source>
+        <translation>القرص الذي يحوي مجلد البرنامج ممتلئ:
+%1
+
+لذلك لن يُكتب سجل الأخطاء ولا ملف القفل (%2) الذي يمنع فتح نسختين على المجلد نفسه، ولن تُحفظ الإعدادات ولا النسخ الاحتياطية.
+أفرغ بعض المساحة على ذلك القرص (النسخ الاحتياطية القديمة في %3 مثلًا)، ثم افتح البرنامج من جديد.</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>%1 (this is %2, not a database file)</source>
+        <translation>%1 (وجدنا في مكانه %2، لا ملف قاعدة بيانات)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "schema/OfficeCopy.h"
 #include "shell/base/AppError.h"
 #include "shell/base/HomeFolder.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/QtUI.h"
 #include "shell/base/RunState.h"
 #include "shell/base/Translations.h"
@@ -53,6 +54,7 @@ int copyDatabase(const CommandLine& cl)
 
 int main(int argc, char** argv)
 {
+    OwnerOnly::restrictProcess();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

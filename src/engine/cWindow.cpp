@@ -7,6 +7,7 @@
 #include "engine/cJournal.h"
 #include "shell/base/AppError.h"
 #include "shell/base/ErrorLog.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/TextConvert.h"
@@ -527,7 +528,7 @@ QString cWindow::ReadPicture(const QString& table, const QString& column, const 
             fileName = m_state.homeFolder() + QStringLiteral("/p.bmp");
         const QByteArray bytes = db.readBlob(table, column, keyColumn, rows.value(0, keyColumn).toLongLong());
         QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, OwnerOnly::File) || file.write(bytes) != bytes.size())
             return {};
         return fileName;
     } catch (const AppError&) {

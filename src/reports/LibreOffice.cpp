@@ -1,5 +1,6 @@
 #include "reports/LibreOffice.h"
 
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/cUI.h"
 
@@ -66,7 +67,7 @@ QString LibreOffice::toPdf(const QString& document, QString* error)
         return {};
     }
     // A report is read, not edited: its PDF is as read-only as its document.
-    QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(pdf, OwnerOnly::ReadOnlyCopy);
     return pdf;
 }
 

@@ -1,6 +1,7 @@
 #include "reports/ShippedTemplates.h"
 
 #include "reports/OdtPackage.h"
+#include "shell/base/OwnerOnly.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +31,7 @@ QStringList ShippedTemplates::names()
 
 int ShippedTemplates::installMissing(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
+    if (!OwnerOnly::makeFolder(folder))
         return 0;
     int written = 0;
     for (const QString& name : names()) {
@@ -40,8 +41,10 @@ int ShippedTemplates::installMissing(const QString& folder)
         const QString source = QFileInfo(name).completeBaseName() + QStringLiteral(".xml");
         QString error;
         if (OdtPackage::write(path, {{QStringLiteral("content.xml"), resource(source)}, {Styles, resource(Styles)}},
-                              &error))
+                              &error)) {
+            QFile::setPermissions(path, OwnerOnly::File);
             ++written;
+        }
     }
     return written;
 }

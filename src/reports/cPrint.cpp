@@ -7,6 +7,7 @@
 #include "reports/OdtDocument.h"
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenRegistry.h"
 #include "shell/base/SqlValue.h"
@@ -84,7 +85,7 @@ void keepPicture(const QString& copy, const QString& frame, const QString& suffi
         return;
     const QFileInfo info(copy);
     QFile file(info.absoluteDir().filePath(info.completeBaseName() + '-' + frame + '.' + suffix));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate, OwnerOnly::File))
         file.write(data);
 }
 
@@ -124,7 +125,7 @@ QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
     const QString templateFile = existingTemplate(reportId, nullptr);
     if (templateFile.isEmpty())
         return {};
-    QDir().mkpath(reportsFolder());
+    OwnerOnly::makeFolder(reportsFolder());
     const QString copy = workingCopyPath(reportsFolder(), QDateTime::currentDateTime());
     try {
         if (!runSteps(reportId, templateFile, copy, report))
@@ -136,7 +137,7 @@ QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
     }
     // The copy is a record of what was printed: read-only, so that Writer
     // opens it read-only and nobody changes it by mistake.
-    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(copy, OwnerOnly::ReadOnlyCopy);
     report(100, QCoreApplication::translate("cPrint", "Report ready: %1").arg(QFileInfo(copy).fileName()));
     return copy;
 }

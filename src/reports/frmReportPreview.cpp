@@ -2,6 +2,7 @@
 #include "ui_frmReportPreview.h"
 
 #include "reports/LibreOffice.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/cUI.h"
 
@@ -81,8 +82,7 @@ void frmReportPreview::savePdf()
         m_state.ui().message(this, tr("The PDF could not be saved as %1.").arg(target));
         return;
     }
-    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                      | QFileDevice::ReadOther);
+    QFile::setPermissions(target, OwnerOnly::File);
 }
 
 void frmReportPreview::openInWriter()

@@ -12,7 +12,6 @@ void ScreenMetadata::F2M0(Database& db)
             QStringLiteral("الشاشة المفضلة"));
     m.field(operators, QStringLiteral("dffStorePassword"), QStringLiteral("storepassword"), MetadataWriter::Flag,
             QStringLiteral("حفظ كلمة المرور"));
-    m.field(operators, QStringLiteral("dfsEncryptedPassword"), QStringLiteral("PASSWRD"), MetadataWriter::Text);
 
     m.validation(1, QStringLiteral("txtNewPassword"), {}, QStringLiteral("اكتب كلمة المرور الجديدة"),
                  QStringLiteral("txtNewPassword"), 0);

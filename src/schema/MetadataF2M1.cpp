@@ -10,7 +10,6 @@ void ScreenMetadata::F2M1(Database& db)
             QStringLiteral("الاسم"), 2, 200);
     m.field(operators, QStringLiteral("dfsLoginId"), QStringLiteral("LOGINID"), MetadataWriter::Text,
             QStringLiteral("اسم الدخول"), 3, 120);
-    m.field(operators, QStringLiteral("dfsEncryptedPassword"), QStringLiteral("PASSWRD"), MetadataWriter::Text);
     m.field(operators, QStringLiteral("dfgFAVOURITEWINDOW"), QStringLiteral("FavouriteWindow"), MetadataWriter::Text,
             QStringLiteral("الشاشة المفضلة"));
     m.field(operators, QStringLiteral("dffOPERATORSUSPENDED"), QStringLiteral("OPERATORSUSPENDED"),

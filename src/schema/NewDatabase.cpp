@@ -6,9 +6,9 @@
 #include "schema/Schema.h"
 #include "schema/ScreenMetadata.h"
 #include "shell/base/AppError.h"
-#include "shell/base/Cipher.h"
 #include "shell/base/Database.h"
 #include "shell/base/JetTranslator.h"
+#include "shell/base/PasswordHash.h"
 #include "shell/base/ServerAddress.h"
 
 #include <QFile>
@@ -50,7 +50,7 @@ void NewDatabase::insertDefaults(Database& db)
     const qint64 operatorId =
         db.insert(QStringLiteral("OPERATOR"), QStringLiteral("OPERATORID"),
                   {{QStringLiteral("LOGINID"), login},
-                   {QStringLiteral("PASSWRD"), Cipher::Encrypt(login)},
+                   {QStringLiteral("PASSWRD"), PasswordHash::make(login)},
                    {QStringLiteral("operatorname"), QStringLiteral("مدير النظام")},
                    {QStringLiteral("storepassword"), 0},
                    {QStringLiteral("OPERATORSUSPENDED"), 0},

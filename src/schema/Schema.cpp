@@ -1,5 +1,6 @@
 #include "schema/Schema.h"
 
+#include "schema/PasswordUpgrade.h"
 #include "schema/ReportSetup.h"
 #include "schema/SchemaTables.h"
 #include "schema/ScreenMetadata.h"
@@ -21,6 +22,15 @@ QList<TableDef> Schema::tables()
            << SchemaTables::accounting() << SchemaTables::journal() << SchemaTables::reports()
            << SchemaTables::reminders();
     return result;
+}
+
+QStringList Schema::tableNames()
+{
+    const QList<TableDef> all = tables() << SchemaTables::storedLogins();
+    QStringList names;
+    for (const TableDef& table : all)
+        names << table.name;
+    return names;
 }
 
 void Schema::createTables(Database& db, const QList<TableDef>& tables)
@@ -47,6 +57,8 @@ QList<SchemaStep> Schema::steps()
         {4, QStringLiteral("an office without reports gets the documents the program ships"),
          [](Database& db) { ReportSetup::insertWhenNone(db); }},
         {5, QStringLiteral("the validation rules the program ships cannot be passed over"), enforceShippedRules},
+        {6, QStringLiteral("passwords are kept as salted hashes, and workstations keep login tokens"),
+         [](Database& db) { PasswordUpgrade::apply(db); }},
     };
 }
 

@@ -26,7 +26,7 @@ struct SchemaStep {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 5;
+    static constexpr int CurrentVersion = 6;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.
@@ -43,6 +43,8 @@ public:
     static QList<SchemaStep> steps();
     // The tables of the first version, every subsystem's together.
     static QList<TableDef> tables();
+    // The name of every table a database of the current version has.
+    static QStringList tableNames();
     // Creates the tables with their indexes in the database's dialect.
     static void createTables(Database& db, const QList<TableDef>& tables);
     static void addColumn(Database& db, const QString& table, const ColumnDef& column);

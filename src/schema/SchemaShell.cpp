@@ -31,3 +31,10 @@ QList<TableDef> SchemaTables::shell()
 
     return {operatorTable, groupFunc, config};
 }
+
+TableDef SchemaTables::storedLogins()
+{
+    return {QStringLiteral("_STOREDLOGIN"),
+            {key("STOREDLOGINID"), number("OPERATORID"), text("WORKSTATION"), text("TOKENHASH")},
+            {index({"OPERATORID", "WORKSTATION"})}};
+}

@@ -12,6 +12,10 @@ QList<TableDef> journal();
 QList<TableDef> reports();
 QList<TableDef> reminders();
 
+// Tables added by later steps.
+// The logins workstations keep: a token's hash per operator and workstation.
+TableDef storedLogins();
+
 // Short column constructors for the table lists.
 namespace col {
 inline ColumnDef key(const char* name) { return {QString::fromLatin1(name), ColumnKind::Key}; }

@@ -2,6 +2,7 @@
 #include "reports/OdtDocument.h"
 #include "reports/cPrint.h"
 #include "shell/base/Database.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/ScreenRegistry.h"
 #include "support/ScriptedUI.h"
 #include "support/TestPictures.h"
@@ -85,6 +86,8 @@ TEST(PrintReport, RunsTheStepsOfAReport)
         }
         ASSERT_FALSE(copy.isEmpty()) << row.name << office.ui().lastMessage().toStdString();
         EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(office.file("reports")).absoluteFilePath()) << row.name;
+        EXPECT_EQ(OwnerOnly::mode(copy), OwnerOnly::ReadOnlyCopy) << row.name;
+        EXPECT_EQ(OwnerOnly::mode(office.file("reports")), OwnerOnly::Folder) << row.name;
         EXPECT_EQ(percents, (QList<int>{30, 70, 100})) << row.name;
         QString error;
         EXPECT_EQ(OdtDocument::open(copy, &error)->text(), row.expected) << row.name;

@@ -2,6 +2,7 @@
 #include "schema/ReportSetup.h"
 #include "schema/Schema.h"
 #include "shell/base/AppError.h"
+#include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/Database.h"
 #include "shell/base/SqlValue.h"
@@ -200,6 +201,37 @@ TEST(NewOffice, theOneOperatorAdminLogsInWithAdminAndMayUseEveryMenuCommand)
         for (int i = 1; i <= 9; ++i)
             EXPECT_TRUE(buttons[i]->isEnabled()) << "menu F" << menu << " command" << i;
     }
+}
+
+// An office whose passwords an older program kept by a reversible cipher:
+// the upgrade hashes them, each operator logs in with his password as before,
+// and neither the journal nor the screens keep the cipher's texts.
+TEST(NewOffice, theUpgradeHashesStoredPasswordsAndTheyLogInAsBefore)
+{
+    TestOffice office;
+    Database& db = office.db();
+    db.executeBound(u"UPDATE operator SET passwrd = ?"_s, {Cipher::Encrypt(u"ADMIN"_s)});
+    for (const auto& [login, stored] : {std::pair(u"O'BRIEN"_s, Cipher::Encrypt(u"PW"_s)), std::pair(u"JUNK"_s, u"x"_s)})
+        db.insert(u"OPERATOR"_s, u"OPERATORID"_s, {{u"LOGINID"_s, login}, {u"PASSWRD"_s, stored}});
+    const qint64 entry = db.insert(u"_JOURNAL"_s, u"JOURNALID"_s, {{u"FORM"_s, u"F2M0"_s}});
+    db.insert(u"_JOURNALDETAILS"_s, u"JOURNALDETAILSID"_s,
+              {{u"JOURNALID"_s, entry}, {u"CONTROLNAME"_s, u"dfsEncryptedPassword"_s}, {u"NEWVALUE"_s, Cipher::Encrypt(u"PW"_s)}});
+    db.insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
+              {{u"WINDOWTABLEID"_s, 1}, {u"WINDOWCONTROL"_s, u"dfsEncryptedPassword"_s}, {u"COLUMN"_s, u"PASSWRD"_s}});
+    db.executeNative(u"DROP TABLE _storedlogin"_s);
+    db.command(u"update _SCHEMAVERSION set VERSION = 4"_s);
+    Schema::upgrade(db);
+
+    cSecurity security(office.state());
+    const struct { const char* login; const char* password; bool valid; } rows[] = {
+        {"ADMIN", "ADMIN", true}, {"O'BRIEN", "PW", true}, {"O'BRIEN", "ADMIN", false}, {"JUNK", "x", false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(security.IsValidUserPassword(QString::fromUtf8(r.login), QString::fromUtf8(r.password)), r.valid) << r.login;
+    EXPECT_EQ(db.execute(u"select * from _JOURNALDETAILS where CONTROLNAME = 'dfsEncryptedPassword'"_s).count()
+                  + db.execute(u"select * from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfsEncryptedPassword'"_s).count(),
+              0);
+    EXPECT_TRUE(db.tableExists(u"_STOREDLOGIN"_s));
 }
 
 TEST_F(NewDatabaseTest, currentSchemaWithoutBusinessRowsAndTheDemoOfficeHasCarsToRent)

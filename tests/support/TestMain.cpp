@@ -1,3 +1,5 @@
+#include "shell/base/PasswordHash.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@ int main(int argc, char** argv)
     // The program's files are named after "ijar", whatever the test binary is called.
     QApplication::setApplicationName(QStringLiteral("ijar"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    // Offices are made and logged in to thousands of times: cheap hashes.
+    PasswordHash::setCost(4);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 
 #include "shell/base/AppError.h"
 #include "shell/base/JetTranslator.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/ServerAddress.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/SqliteFunctions.h"
@@ -9,6 +10,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -89,6 +91,16 @@ bool Database::isOpen() const
     return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
 }
 
+bool Database::isReadOnly()
+{
+    if (m_dialect != SqlDialect::SQLite || !isOpen())
+        return false;
+    sqlite3* handle = sqliteHandle(connection());
+    // The engine's journal goes beside the file: a folder that takes no
+    // files keeps every change out as surely.
+    return (handle && sqlite3_db_readonly(handle, "main") == 1) || !QFileInfo(QFileInfo(m_path).absolutePath()).isWritable();
+}
+
 void Database::open(const QString& path, bool create)
 {
     close();
@@ -98,9 +110,21 @@ void Database::open(const QString& path, bool create)
     }
     if (!create && !QFileInfo(path).isFile())
         fail(QStringLiteral("Could not find file '%1'.").arg(path), {}, {}, ErrorNumber::DatabaseFailure);
+    // A new database is its owner's only from its first byte; the engine
+    // gives its journals the database's rights.
+    if (create && !QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly::File))
+            fail(QStringLiteral("The database %1 cannot be created: %2").arg(path, file.errorString()), {}, {},
+                 ErrorNumber::DatabaseFailure);
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
+        // A file marked read-only is kept so, even for a user whom the
+        // system would let write to it.
+        if (!create && !(QFile::permissions(path) & QFileDevice::WriteOwner))
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
             const QSqlError e = db.lastError();
             db = QSqlDatabase();

@@ -54,6 +54,9 @@ public:
     void open(const QString& path, bool create = false);
     void close();
     bool isOpen() const;
+    // True when nothing can be written to the open file: it is marked
+    // read-only, or the user may not write to it or to its folder.
+    bool isReadOnly();
     QString path() const { return m_path; }
     SqlDialect dialect() const { return m_dialect; }
 
@@ -86,10 +89,14 @@ public:
                         qint64 key, const Progress& progress = {});
 
     // Consistent copy of the open database into a new file readable by its
-    // owner only, checked afterwards. A copy that fails its check is kept
-    // under failedCheckName() and DamagedDatabase is thrown. A server's copy
-    // is a pg_dump file in its custom format (see dumpTool()).
+    // owner only, checked afterwards. It is written as unfinishedName() and
+    // takes its own name only once the check passed; a copy that fails its
+    // check is kept under failedCheckName() and DamagedDatabase is thrown. A
+    // server's copy is a pg_dump file in its custom format (see dumpTool()).
     void backupTo(const QString& targetPath);
+    static QString unfinishedName(const QString& targetPath);
+    // Removes what backups killed half-way left in the folder; gives how many files.
+    static int removeUnfinishedBackups(const QString& folder);
     // The pg_dump program that copies a server's database; empty when
     // PostgreSQL's client programs are not installed.
     static QString dumpTool();
@@ -122,7 +129,9 @@ private:
     void openServer(const QString& uri);
     void applyBusyWait();
     void beginOnServer();
-    void dumpTo(const QString& targetPath);
+    void dumpTo(const QString& unfinished, const QString& targetPath);
+    void finishBackup(const QString& unfinished, const QString& targetPath);
+    [[noreturn]] void keepFailedBackup(const QString& unfinished, const QString& targetPath, const QString& verdict);
     static int onBusy(void* self, int count);
     void endWait();
     [[noreturn]] void fail(const QString& description, const QString& sqlState,

@@ -1,6 +1,7 @@
 #include "shell/base/Database.h"
 
 #include "shell/base/AppError.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/SqliteFunctions.h"
 
 #include <QDir>
@@ -18,8 +19,20 @@
 
 namespace {
 
-constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                             | QFileDevice::ReadUser | QFileDevice::WriteUser;
+// The end of a backup's name while it is being written.
+const QString UnfinishedSuffix = QStringLiteral(".unfinished");
+
+// The engine's journal beside a file it writes.
+QString journalOf(const QString& path)
+{
+    return path + QStringLiteral("-journal");
+}
+
+void removeUnfinished(const QString& path)
+{
+    QFile::remove(path);
+    QFile::remove(journalOf(path));
+}
 
 }
 
@@ -42,6 +55,44 @@ QString Database::failedCheckName(const QString& targetPath)
     return targetPath + QStringLiteral("-failed-check");
 }
 
+QString Database::unfinishedName(const QString& targetPath)
+{
+    return targetPath + UnfinishedSuffix;
+}
+
+int Database::removeUnfinishedBackups(const QString& folder)
+{
+    const QDir dir(folder);
+    int removed = 0;
+    for (const QString& name : dir.entryList({QStringLiteral("*") + UnfinishedSuffix,
+                                              QStringLiteral("*") + journalOf(UnfinishedSuffix)},
+                                             QDir::Files | QDir::Hidden))
+        removed += QFile::remove(dir.filePath(name)) ? 1 : 0;
+    return removed;
+}
+
+void Database::finishBackup(const QString& unfinished, const QString& targetPath)
+{
+    QFile::remove(journalOf(unfinished));
+    if (!QFile::rename(unfinished, targetPath)) {
+        removeUnfinished(unfinished);
+        fail(QStringLiteral("The backup could not be named %1").arg(targetPath), {}, {}, ErrorNumber::BackupFailure);
+    }
+}
+
+void Database::keepFailedBackup(const QString& unfinished, const QString& targetPath, const QString& verdict)
+{
+    // The copy is page for page what the database holds: it is the
+    // database that is damaged. The copy is all there is; it stays.
+    QFile::remove(journalOf(unfinished));
+    const QString kept = failedCheckName(targetPath);
+    if (!QFile::rename(unfinished, kept))
+        fail(QStringLiteral("The backup failed its check (%1) and could not be renamed to %2").arg(verdict, kept), {},
+             {}, DamagedDatabase);
+    fail(QStringLiteral("The backup failed its check (%1); it is kept as %2").arg(verdict, kept), {}, {},
+         DamagedDatabase);
+}
+
 QString Database::dumpTool()
 {
     // Debian keeps each major version's programs apart; the newest dumps
@@ -60,7 +111,7 @@ QString Database::dumpTool()
     return best.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("pg_dump")) : best;
 }
 
-void Database::dumpTo(const QString& targetPath)
+void Database::dumpTo(const QString& unfinished, const QString& targetPath)
 {
     const QString tool = dumpTool();
     if (tool.isEmpty())
@@ -68,25 +119,22 @@ void Database::dumpTo(const QString& targetPath)
              ErrorNumber::BackupFailure);
     QProcess dump;
     dump.setProcessChannelMode(QProcess::MergedChannels);
-    dump.start(tool, {QStringLiteral("--format=custom"), QStringLiteral("--file=") + targetPath,
+    dump.start(tool, {QStringLiteral("--format=custom"), QStringLiteral("--file=") + unfinished,
                       QStringLiteral("--dbname=") + m_path});
     const bool done = dump.waitForFinished(-1) && dump.exitStatus() == QProcess::NormalExit && dump.exitCode() == 0;
     if (!done) {
-        QFile::remove(targetPath);
+        removeUnfinished(unfinished);
         fail(QStringLiteral("pg_dump failed: %1").arg(QString::fromLocal8Bit(dump.readAll()).trimmed()), {}, {},
              ErrorNumber::BackupFailure);
     }
     // The check: pg_restore reads the file's table of contents.
     QProcess list;
     list.setProcessChannelMode(QProcess::MergedChannels);
-    list.start(QFileInfo(tool).absolutePath() + QStringLiteral("/pg_restore"), {QStringLiteral("--list"), targetPath});
+    list.start(QFileInfo(tool).absolutePath() + QStringLiteral("/pg_restore"), {QStringLiteral("--list"), unfinished});
     if (list.waitForFinished(-1) && list.exitStatus() == QProcess::NormalExit && list.exitCode() == 0)
-        return;
-    const QString kept = failedCheckName(targetPath);
-    QFile::rename(targetPath, kept);
-    fail(QStringLiteral("The backup failed its check (%1); it is kept as %2")
-             .arg(QString::fromLocal8Bit(list.readAll()).trimmed(), kept),
-         {}, {}, DamagedDatabase);
+        finishBackup(unfinished, targetPath);
+    else
+        keepFailedBackup(unfinished, targetPath, QString::fromLocal8Bit(list.readAll()).trimmed());
 }
 
 void Database::backupTo(const QString& targetPath)
@@ -94,25 +142,28 @@ void Database::backupTo(const QString& targetPath)
     sqlite3* source = m_dialect == SqlDialect::SQLite ? sqliteHandle(connection()) : nullptr;
     if (!isOpen() || (m_dialect == SqlDialect::SQLite && !source))
         fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, {}, ErrorNumber::BackupFailure);
-    if (QFileInfo::exists(failedCheckName(targetPath)))
-        fail(QStringLiteral("The backup file %1 exists already").arg(failedCheckName(targetPath)), {}, {},
-             ErrorNumber::BackupFailure);
+    for (const QString& taken : {targetPath, failedCheckName(targetPath)})
+        if (QFileInfo::exists(taken))
+            fail(QStringLiteral("The backup file %1 exists already").arg(taken), {}, {}, ErrorNumber::BackupFailure);
+    // Written under a name of its own and named as asked only once it passed
+    // its check: a run killed half-way leaves an unfinished file, never a
+    // damaged one under a sound backup's name.
+    const QString unfinished = unfinishedName(targetPath);
+    removeUnfinished(unfinished);
     {
         // Made here, empty, so that it is never someone else's file and holds
         // the office's data for its owner's eyes only from the first byte.
-        QFile file(targetPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
-            fail(QFileInfo::exists(targetPath) ? QStringLiteral("The backup file %1 exists already").arg(targetPath)
-                                               : QStringLiteral("The backup file %1 cannot be created: %2")
-                                                     .arg(targetPath, file.errorString()),
-                 {}, {}, ErrorNumber::BackupFailure);
+        QFile file(unfinished);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly::File))
+            fail(QStringLiteral("The backup file %1 cannot be created: %2").arg(unfinished, file.errorString()), {},
+                 {}, ErrorNumber::BackupFailure);
     }
     if (m_dialect == SqlDialect::PostgreSQL) {
-        dumpTo(targetPath);
+        dumpTo(unfinished, targetPath);
         return;
     }
     sqlite3* target = nullptr;
-    const QByteArray name = targetPath.toUtf8();
+    const QByteArray name = unfinished.toUtf8();
     QString problem;
     QString verdict = QStringLiteral("ok");
     if (sqlite3_open_v2(name.constData(), &target, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
@@ -138,18 +189,10 @@ void Database::backupTo(const QString& targetPath)
     }
     sqlite3_close(target);
     if (!problem.isEmpty()) {
-        QFile::remove(targetPath);
+        removeUnfinished(unfinished);
         fail(problem, {}, {}, ErrorNumber::BackupFailure);
     }
-    if (verdict != QLatin1String("ok")) {
-        // The copy is page for page what the database holds: it is the
-        // database that is damaged. The copy is all there is; it stays.
-        const QString kept = failedCheckName(targetPath);
-        if (!QFile::rename(targetPath, kept))
-            fail(QStringLiteral("The backup failed its check (%1) and could not be renamed to %2")
-                     .arg(verdict, kept),
-                 {}, {}, DamagedDatabase);
-        fail(QStringLiteral("The backup failed its check (%1); it is kept as %2").arg(verdict, kept), {}, {},
-             DamagedDatabase);
-    }
+    if (verdict != QLatin1String("ok"))
+        keepFailedBackup(unfinished, targetPath, verdict);
+    finishBackup(unfinished, targetPath);
 }

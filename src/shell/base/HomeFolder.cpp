@@ -1,6 +1,7 @@
 #include "shell/base/HomeFolder.h"
 
 #include "shell/base/AppError.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ QString HomeFolder::resolve(const QString& commandLineHome, const QString& envir
     else
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folder = QDir::cleanPath(QDir(folder).absolutePath());
-    if (!QDir().mkpath(folder))
+    if (!OwnerOnly::makeFolder(folder))
         throw AppError(PathNotFound, QStringLiteral("The folder %1 does not exist and cannot be created").arg(folder),
                        QStringLiteral("HomeFolder"));
     return folder;

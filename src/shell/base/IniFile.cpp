@@ -1,11 +1,12 @@
 #include "shell/base/IniFile.h"
 
 #include "shell/base/AppError.h"
-#include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/ErrorLog.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
+#include "shell/base/cSecurity.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,14 +15,12 @@
 const QString IniFile::DatabaseKey = QStringLiteral("DataBase");
 const QString IniFile::LastUserKey = QStringLiteral("LastUser");
 const QString IniFile::PasswordKey = QStringLiteral("Password");
+const QString IniFile::TokenKey = QStringLiteral("LoginToken");
 
 namespace {
 
 const QString ReadSource = QStringLiteral("ReadIniFile");
 const QString WriteSource = QStringLiteral("WriteIniFile");
-
-constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                             | QFileDevice::ReadUser | QFileDevice::WriteUser;
 
 bool isBlank(QChar c)
 {
@@ -89,6 +88,8 @@ IniFile::Contents IniFile::parse(const QString& text)
         } else if (field.contains(QLatin1String("PASSWORD"), Qt::CaseInsensitive)) {
             c.password = value;
             c.entries.append({PasswordKey, value});
+        } else if (field.contains(QLatin1String("LOGINTOKEN"), Qt::CaseInsensitive)) {
+            c.token = value;
         }
     }
     return c;
@@ -107,15 +108,15 @@ IniFile::Contents IniFile::read(const QString& path)
 }
 
 void IniFile::write(const QString& path, const QString& database, const QString& lastUser,
-                    const QString& encryptedPassword)
+                    const QString& token)
 {
     // A file left read-only by hand must not stop the rewrite.
     if (QFileInfo::exists(path))
-        QFile::setPermissions(path, OwnerOnly);
+        QFile::setPermissions(path, OwnerOnly::File);
     QString text = QStringLiteral("[CONFIG]\nDATABASE = ") + database + QStringLiteral("\nLASTUSER = ") + lastUser
                  + QLatin1Char('\n');
-    if (!encryptedPassword.isEmpty())
-        text += QStringLiteral("PASSWORD = ") + encryptedPassword + QLatin1Char('\n');
+    if (!token.isEmpty())
+        text += QStringLiteral("LOGINTOKEN = ") + token + QLatin1Char('\n');
 
     // The new file is written beside the old one and replaces it only when
     // every byte is on the disk: a full disk leaves the old file as it was.
@@ -128,8 +129,8 @@ void IniFile::write(const QString& path, const QString& database, const QString&
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
-    // It may hold a password: nobody but the owner reads it.
-    file.setPermissions(OwnerOnly);
+    // It may hold a kept login: nobody but the owner reads it.
+    file.setPermissions(OwnerOnly::File);
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
         fail(file.errorString());
@@ -137,19 +138,22 @@ void IniFile::write(const QString& path, const QString& database, const QString&
         fail(file.errorString());
 }
 
-void IniFile::WriteIniFile(RunState& state, const QString& password)
+void IniFile::WriteIniFile(RunState& state)
 {
-    QString storedPassword;
+    QString token;
     try {
         const RowSet rs = state.db().execute(QStringLiteral("select * from operator WHERE loginid  = '")
                                              + SqlValue::text(state.CurrentLoginId) + QStringLiteral("'"));
+        cSecurity security(state);
         if (!rs.isEmpty() && Configuration::toInteger(rs.text(0, QStringLiteral("storepassword"))) == 1)
-            storedPassword = Cipher::Encrypt(password);
+            token = security.KeepLogin(state.CurrentLoginId);
+        else
+            security.ForgetLogin(state.CurrentLoginId);
     } catch (const AppError&) {
-        // without the row the password is simply not stored
+        // without the row (or on a read-only database) the login is simply not kept
     }
     try {
-        write(state.IniFilePath, state.DatabasePath, state.CurrentLoginId, storedPassword);
+        write(state.IniFilePath, state.DatabasePath, state.CurrentLoginId, token);
     } catch (const AppError& e) {
         // The login stands; the old file stays and the log says why.
         ReportError(state, nullptr, e);

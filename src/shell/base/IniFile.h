@@ -8,7 +8,8 @@
 class RunState;
 
 // The workstation's settings file: where the database is, who logged in last
-// and, for operators who asked for it, their encrypted password.
+// and, for operators who asked for it, the token of the login this
+// workstation keeps for them (never the password).
 class IniFile {
 public:
     // Error numbers of file failures, as the error log records them.
@@ -19,12 +20,14 @@ public:
     static const QString DatabaseKey;
     static const QString LastUserKey;
     static const QString PasswordKey;
+    static const QString TokenKey;
 
     struct Contents {
         QString database;
         QString lastUser;
-        QString password;                       // as stored: encrypted
-        QList<QPair<QString, QString>> entries; // recognised entries in file order
+        QString password;                       // as an older program stored it: encrypted
+        QString token;                          // the kept login's; never shown
+        QList<QPair<QString, QString>> entries; // recognised entries in file order, but the token
     };
 
     // The free-format fields of the text: a field ends at a comma or at the end
@@ -37,13 +40,14 @@ public:
     static Contents read(const QString& path);
 
     // Rewrites the file in one step, readable by its owner only; an empty
-    // encrypted password leaves the PASSWORD line out. The old file is
-    // replaced only once the new one is whole on the disk. Throws AppError.
+    // token leaves the LOGINTOKEN line out. The old file is replaced only
+    // once the new one is whole on the disk. Throws AppError.
     static void write(const QString& path, const QString& database, const QString& lastUser,
-                      const QString& encryptedPassword);
+                      const QString& token);
 
-    // Rewrites the file for the operator who just logged in; the password is
-    // stored (encrypted) only for operators whose storepassword is 1.
+    // Rewrites the file for the operator who just logged in; a new kept
+    // login's token is written only for operators whose storepassword is 1,
+    // and the workstation's old one is forgotten either way.
     // A failure is logged and keeps the old file: the login stands.
-    static void WriteIniFile(RunState& state, const QString& password);
+    static void WriteIniFile(RunState& state);
 };

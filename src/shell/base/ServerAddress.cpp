@@ -2,15 +2,26 @@
 
 #include "shell/base/AppError.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
 
 const QString Source = QStringLiteral("Database");
 
+// The address as a message may show it: a password typed into it, against
+// the rules, is not repeated on the screen, in the log or on stderr.
+QString withoutPassword(QString text)
+{
+    static const QRegularExpression inUserInfo(QStringLiteral("(://[^/?@:]*:)[^/?@]*@"));
+    static const QRegularExpression inQuery(QStringLiteral("([?&]password=)[^&]*"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return text.replace(inUserInfo, QStringLiteral("\\1***@")).replace(inQuery, QStringLiteral("\\1***"));
+}
+
 [[noreturn]] void refuse(const QString& text, const QString& why)
 {
-    throw AppError(ErrorNumber::DatabaseFailure, QStringLiteral("%1: %2").arg(text, why), Source);
+    throw AppError(ErrorNumber::DatabaseFailure, QStringLiteral("%1: %2").arg(withoutPassword(text), why), Source);
 }
 
 QString decoded(QStringView part)

@@ -1,8 +1,8 @@
 #include "shell/base/cSecurity.h"
 
-#include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/KeyRoutines.h"
+#include "shell/base/PasswordHash.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ShellFrame.h"
 #include "shell/base/SqlValue.h"
@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDate>
+#include <QSysInfo>
 #include <QWidget>
 
 bool cSecurity::IsValidUserPassword(const QString& loginId, const QString& password)
@@ -18,10 +19,58 @@ bool cSecurity::IsValidUserPassword(const QString& loginId, const QString& passw
                                            + SqlValue::text(loginId.trimmed()) + QStringLiteral("'"));
     if (rs.isEmpty())
         return false;
-    if (rs.text(0, QStringLiteral("PASSWRD")) != Cipher::Encrypt(password))
+    if (!PasswordHash::matches(password, rs.text(0, QStringLiteral("PASSWRD"))))
         return false;
     m_state.CurrentOperatorName = rs.text(0, QStringLiteral("operatorname"));
     return true;
+}
+
+// Tokens and hashes travel as bound values only, so that the statement
+// trace never shows them.
+bool cSecurity::IsValidKeptLogin(const QString& loginId, const QString& token)
+{
+    if (token.isEmpty())
+        return false;
+    const RowSet rs = m_state.db().executeBound(
+        QStringLiteral("SELECT o.operatorname FROM operator o JOIN _storedlogin s ON s.operatorid = o.operatorid "
+                       "WHERE o.loginid = ? AND s.workstation = ? AND s.tokenhash = ?"),
+        {loginId.trimmed(), workstation(), PasswordHash::tokenHash(token)});
+    if (rs.isEmpty())
+        return false;
+    m_state.CurrentOperatorName = rs.text(0, QStringLiteral("operatorname"));
+    return true;
+}
+
+QString cSecurity::KeepLogin(const QString& loginId)
+{
+    const QString token = PasswordHash::newToken();
+    Transaction transaction(m_state.db());
+    ForgetLogin(loginId);
+    m_state.db().executeBound(QStringLiteral("INSERT INTO _storedlogin (operatorid, workstation, tokenhash) "
+                                             "SELECT operatorid, ?, ? FROM operator WHERE loginid = ?"),
+                              {workstation(), PasswordHash::tokenHash(token), loginId});
+    transaction.commit();
+    return token;
+}
+
+void cSecurity::ForgetLogin(const QString& loginId)
+{
+    m_state.db().executeBound(QStringLiteral("DELETE FROM _storedlogin WHERE workstation = ? AND operatorid IN "
+                                             "(SELECT operatorid FROM operator WHERE loginid = ?)"),
+                              {workstation(), loginId});
+}
+
+void cSecurity::SetPassword(qint64 operatorId, const QString& password)
+{
+    Database& db = m_state.db();
+    db.executeBound(QStringLiteral("UPDATE operator SET passwrd = ? WHERE operatorid = ?"),
+                    {PasswordHash::make(password), operatorId});
+    db.executeBound(QStringLiteral("DELETE FROM _storedlogin WHERE operatorid = ?"), {operatorId});
+}
+
+QString cSecurity::workstation()
+{
+    return QSysInfo::machineHostName();
 }
 
 QString cSecurity::LoginRefusal(const QString& loginId)

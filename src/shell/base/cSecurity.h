@@ -11,8 +11,21 @@ public:
     explicit cSecurity(RunState& state) : m_state(state) {}
 
     // True when the login id exists and the password (already upper case)
-    // encrypts to its stored text; sets CurrentOperatorName then.
+    // gives its stored hash; sets CurrentOperatorName then.
     bool IsValidUserPassword(const QString& loginId, const QString& password);
+    // True when the token is the login this workstation keeps for the
+    // operator; sets CurrentOperatorName then.
+    bool IsValidKeptLogin(const QString& loginId, const QString& token);
+    // Keeps a new login for the operator on this workstation, in place of its
+    // last one, and gives its token for the ini file.
+    QString KeepLogin(const QString& loginId);
+    // Forgets the login this workstation keeps for the operator.
+    void ForgetLogin(const QString& loginId);
+    // Stores the operator's new password (upper case) as its hash, in the
+    // caller's transaction; the logins kept on workstations go with the old one.
+    void SetPassword(qint64 operatorId, const QString& password);
+    // The name the kept logins know this workstation by.
+    static QString workstation();
     // Why a known operator may not log in (suspended, or past his expiry
     // date), as the login screen tells it; empty when he may.
     QString LoginRefusal(const QString& loginId);

@@ -27,7 +27,8 @@ F2M0::F2M0(RunState& state, QWidget* parent)
     : DataScreen(state, passwordDefinition(), parent), m_ui(std::make_unique<Ui::F2M0>())
 {
     m_ui->setupUi(this);
-    m_password = new NewPasswordFields(m_ui->txtNewPassword, m_ui->txtNewPassword2, m_ui->dfsEncryptedPassword);
+    m_password = new NewPasswordFields(state, m_ui->txtID, m_ui->txtNewPassword, m_ui->txtNewPassword2,
+                                       m_ui->dfsEncryptedPassword);
     connectCommands();
 }
 
@@ -57,10 +58,14 @@ void F2M0::Save()
         }
         if (!state().service<cValidation>().ValidateWindow(this))
             return;
-        if (!window().Save(keyCondition(), this))
+        if (!window().Save(keyCondition(), this, [this] {
+                m_password->store();
+                return QString();
+            }))
             return;
-        // The next login, lock or password change asks for the new one.
-        IniFile::WriteIniFile(state(), m_password->password());
+        // The next login, lock or password change asks for the new one; a
+        // login kept on this workstation is kept anew.
+        IniFile::WriteIniFile(state());
         m_ui->txtOldPassword->clear();
         m_password->clear();
     });

@@ -1,6 +1,7 @@
 #include "shell/windows/F2M1.h"
 #include "ui_F2M1.h"
 
+#include "engine/cValidation.h"
 #include "shell/base/RunState.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/cSecurity.h"
@@ -31,7 +32,8 @@ F2M1::F2M1(RunState& state, QWidget* parent)
     : DataScreen(state, usersDefinition(), parent), m_ui(std::make_unique<Ui::F2M1>())
 {
     m_ui->setupUi(this);
-    m_password = new NewPasswordFields(m_ui->txtNewPassword, m_ui->txtNewPassword2, m_ui->dfsEncryptedPassword);
+    m_password = new NewPasswordFields(state, m_ui->txtID, m_ui->txtNewPassword, m_ui->txtNewPassword2,
+                                       m_ui->dfsEncryptedPassword);
     connect(m_ui->dfsLoginId, &QLineEdit::editingFinished, this,
             [this] { m_ui->dfsLoginId->setText(m_ui->dfsLoginId->text().toUpper()); });
     connectCommands();
@@ -67,10 +69,18 @@ void F2M1::Save()
         locksOut = m_ui->dffOPERATORSUSPENDED->isChecked() && !idText().isEmpty()
             && !cSecurity(state()).OthersKeepSecurity(idText().toLongLong());
     });
-    if (locksOut)
+    if (locksOut) {
         state().ui().message(this, cSecurity::lockOutMessage());
-    else
-        DataScreen::Save();
+        return;
+    }
+    run(QStringLiteral("cmdSave_Click"), [this] {
+        if (state().service<cValidation>().ValidateWindow(this)
+            && window().Save(keyCondition(), this, [this] {
+                   m_password->store();
+                   return QString();
+               }))
+            m_password->clear();
+    });
 }
 
 void F2M1::showNoExpiry()

@@ -1,5 +1,7 @@
 #include "shell/windows/HomeLock.h"
 
+#include "shell/base/OwnerOnly.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -17,7 +19,7 @@ HomeLock::Outcome HomeLock::take()
     if (m_lock.isLocked())
         return Outcome::Taken;
     if (m_lock.tryLock(0))
-        return Outcome::Taken;
+        return taken();
     if (m_lock.error() != QLockFile::LockFailedError)
         return Outcome::NotWritable;
     QString application;
@@ -31,8 +33,15 @@ HomeLock::Outcome HomeLock::take()
         return Outcome::HeldElsewhere;
     QFile::remove(m_path);
     if (m_lock.tryLock(0))
-        return Outcome::Taken;
+        return taken();
     return m_lock.error() == QLockFile::LockFailedError ? Outcome::HeldElsewhere : Outcome::NotWritable;
+}
+
+HomeLock::Outcome HomeLock::taken()
+{
+    // It names this computer and this process: the owner's business only.
+    QFile::setPermissions(m_path, OwnerOnly::File);
+    return Outcome::Taken;
 }
 
 bool HomeLock::heldByLiveProcess() const

@@ -21,6 +21,7 @@ public:
     QString path() const { return m_path; }
 
 private:
+    Outcome taken();
     bool heldByLiveProcess() const;
 
     QString m_path;

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <utility>
 
 namespace {
 
@@ -93,8 +94,8 @@ void LOGINP::activate()
         m_ui->txtUserName->setFocus();
     else
         m_ui->txtPassword->setFocus();
-    if (!m_ui->txtPassword->text().isEmpty()) {
-        m_ui->cmdOk->setEnabled(true);
+    if (!m_ui->txtPassword->text().isEmpty() || !m_keptLogin.isEmpty()) {
+        m_ui->cmdOk->setEnabled(!m_ui->txtPassword->text().isEmpty());
         OK();
     }
 }
@@ -108,7 +109,11 @@ void LOGINP::OK()
             return;
         const QString loginId = m_ui->txtUserName->text().trimmed();
         const QString password = m_ui->txtPassword->text();
-        if (!cSecurity(m_state).IsValidUserPassword(loginId, password)) {
+        // A kept login is tried once; after that the operator types.
+        const QString kept = password.isEmpty() ? std::exchange(m_keptLogin, QString()) : QString();
+        const bool valid = kept.isEmpty() ? cSecurity(m_state).IsValidUserPassword(loginId, password)
+                                          : cSecurity(m_state).IsValidKeptLogin(loginId, kept);
+        if (!valid) {
             m_state.ui().message(this, tr("كلمة السر غير صحيحة"));
             m_ui->txtPassword->clear();
             m_ui->txtPassword->setFocus();
@@ -123,7 +128,7 @@ void LOGINP::OK()
         m_state.CurrentLoginId = loginId;
         if (ShellFrame* frame = m_state.ui().frame())
             frame->setStatusPanel(ShellFrame::LoginPanel, loginId);
-        IniFile::WriteIniFile(m_state, password);
+        IniFile::WriteIniFile(m_state);
         m_state.DatabasePath = m_ui->lblDBName->text();
         accept();
     });

@@ -26,6 +26,8 @@ public:
     // Filled from the ini file before the screen is shown.
     void setUserName(const QString& loginId);
     void setPassword(const QString& password);
+    // The login this workstation keeps: it logs in without a password.
+    void setKeptLogin(const QString& token) { m_keptLogin = token; }
     void showPaths(const QString& databasePath, const QString& iniFilePath);
     void addEntry(const QString& key, const QString& value);
 
@@ -50,4 +52,5 @@ private:
     bool m_loaded = false;
     std::unique_ptr<Ui::LOGINP> m_ui;
     QTreeWidgetItem* m_root = nullptr;
+    QString m_keptLogin;
 };

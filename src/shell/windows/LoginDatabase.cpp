@@ -4,11 +4,16 @@
 #include "shell/base/AppError.h"
 #include "shell/base/Database.h"
 #include "shell/base/ErrorLog.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ServerAddress.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,6 +48,31 @@ QString LoginDatabase::copyBeforeUpgrade(const QString& databasePath, int versio
     return path;
 }
 
+QString LoginDatabase::notAFile(const QString& path)
+{
+    if (path.trimmed().isEmpty() || ServerAddress::isServer(path))
+        return {};
+    const QByteArray name = QFile::encodeName(path);
+    struct stat target {};
+    if (::stat(name.constData(), &target) != 0) {
+        if (errno == ELOOP)
+            return tr("a symbolic link that leads round in a loop");
+        struct stat link {};
+        if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            return tr("a symbolic link to %1, which does not exist").arg(QFileInfo(path).symLinkTarget());
+        return {};
+    }
+    if (S_ISREG(target.st_mode))
+        return {};
+    if (S_ISDIR(target.st_mode))
+        return tr("a folder");
+    if (S_ISFIFO(target.st_mode))
+        return tr("a named pipe (FIFO)");
+    if (S_ISSOCK(target.st_mode))
+        return tr("a socket");
+    return tr("a device");
+}
+
 bool LoginDatabase::refuse(QWidget* screen, const QString& text)
 {
     m_state.db().close();
@@ -55,6 +85,11 @@ bool LoginDatabase::open(QWidget* screen)
     Database& db = m_state.db();
     db.close();
     const QString path = m_state.DatabasePath;
+    if (const QString what = notAFile(path); !what.isEmpty()) {
+        ReportError(m_state, screen, QString::number(ErrorNumber::DatabaseNotFound),
+                    QStringLiteral("The database path %1 is not a file").arg(path), QStringLiteral("DataBase Location"));
+        return refuse(screen, tr("The database %1 is not a file but %2.\n\n%3.").arg(path, what, chooseAnother()));
+    }
     if (path.trimmed().isEmpty() || (!ServerAddress::isServer(path) && !QFileInfo(path).isFile())) {
         const QString named = path.trimmed().isEmpty() ? m_state.homeFile(QStringLiteral("fdk.db")) : path;
         ReportError(m_state, screen, QString::number(ErrorNumber::DatabaseNotFound),
@@ -62,6 +97,9 @@ bool LoginDatabase::open(QWidget* screen)
         return refuse(screen, tr("The database was not found:\n%1\n\n%2, or create a new one with the command:\n%3")
                                   .arg(named, chooseAnother(), createCommand(named)));
     }
+    // An office's database is its owner's only, however it came.
+    if (!ServerAddress::isServer(path))
+        OwnerOnly::tighten(path);
     try {
         db.open(path);
     } catch (const AppError& e) {
@@ -81,7 +119,44 @@ bool LoginDatabase::open(QWidget* screen)
                                  "then press OK again.")
                                   .arg(path, e.description()));
     }
-    return fitSchema(screen);
+    if (!fitSchema(screen) || !hasEveryTable(screen))
+        return false;
+    tellReadOnly(screen);
+    return true;
+}
+
+bool LoginDatabase::hasEveryTable(QWidget* screen)
+{
+    try {
+        const QStringList present = m_state.db().tables();
+        for (const QString& table : Schema::tableNames()) {
+            if (present.contains(table, Qt::CaseInsensitive))
+                continue;
+            ReportError(m_state, screen, QString::number(ErrorNumber::DatabaseFailure),
+                        QStringLiteral("The table %1 is missing").arg(table), QStringLiteral("LoginDatabase"));
+            return refuse(screen, tr("The database %1 lacks the table %2 of this program, so the office cannot work "
+                                     "on it.\n\n%3, or restore the latest backup from the folder %4.")
+                                      .arg(m_state.DatabasePath, table, chooseAnother(),
+                                           m_state.homeFile(QStringLiteral("db/backup"))));
+        }
+        return true;
+    } catch (const AppError& e) {
+        ReportError(m_state, screen, e, QStringLiteral("LoginDatabase"));
+        return refuse(screen, tr("The database %1 could not be read:\n%2\n\nTry again in a moment.")
+                                  .arg(m_state.DatabasePath, e.description()));
+    }
+}
+
+void LoginDatabase::tellReadOnly(QWidget* screen)
+{
+    if (!m_state.db().isReadOnly())
+        return;
+    m_state.ui().message(screen,
+                         tr("The database %1 is read-only for your user: you can look at the office's records, but "
+                            "nothing you change or add can be saved.\n\nTo work on it, give your user the right to "
+                            "write to the file and to its folder, then open the program again.")
+                             .arg(m_state.DatabasePath),
+                         tr("Database"));
 }
 
 bool LoginDatabase::refreshHelpers(QWidget* screen)

@@ -26,9 +26,15 @@ public:
 
     // The copy made beside a database before its upgrade.
     static QString copyBeforeUpgrade(const QString& databasePath, int version);
+    // What stands at a database path that is not a file (a folder, a named
+    // pipe, a link that leads nowhere…), as the operator is told; empty for
+    // a file, a server, or nothing at all.
+    static QString notAFile(const QString& path);
 
 private:
     bool fitSchema(QWidget* screen);
+    bool hasEveryTable(QWidget* screen);
+    void tellReadOnly(QWidget* screen);
     bool refreshHelpers(QWidget* screen);
     bool refuse(QWidget* screen, const QString& text);
 

@@ -1,21 +1,43 @@
 #include "shell/windows/NewPasswordFields.h"
 
-#include "shell/base/Cipher.h"
+#include "shell/base/AppError.h"
+#include "shell/base/PasswordHash.h"
+#include "shell/base/RunState.h"
+#include "shell/base/cSecurity.h"
 
 #include <QLineEdit>
 
-NewPasswordFields::NewPasswordFields(QLineEdit* newPassword, QLineEdit* again, QLineEdit* encrypted)
-    : QObject(newPassword), m_new(newPassword), m_again(again), m_encrypted(encrypted)
+namespace {
+
+// What the hidden field holds for an operator who has a password.
+const QString Set = QStringLiteral("*");
+
+}
+
+NewPasswordFields::NewPasswordFields(RunState& state, QLineEdit* id, QLineEdit* newPassword, QLineEdit* again,
+                                     QLineEdit* hasPassword)
+    : QObject(newPassword), m_state(state), m_id(id), m_new(newPassword), m_again(again), m_hasPassword(hasPassword)
 {
-    connect(m_encrypted, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!m_typing)
-            m_read = text;
+    connect(m_id, &QLineEdit::textChanged, this, [this](const QString& id) {
+        bool ok = false;
+        const qint64 key = id.toLongLong(&ok);
+        m_stored = false;
+        try {
+            const RowSet row = ok ? m_state.db().executeBound(
+                                        QStringLiteral("SELECT passwrd FROM operator WHERE operatorid = ?"), {key})
+                                  : RowSet();
+            m_stored = !row.isEmpty() && PasswordHash::isHash(row.value(0, 0).toString());
+        } catch (const AppError&) {
+            // the record is being read; its own failure is reported there
+        }
+        showWhetherSet();
     });
-    connect(m_new, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_typing = true;
-        m_encrypted->setText(text.isEmpty() ? m_read : Cipher::Encrypt(text.toUpper()));
-        m_typing = false;
-    });
+    connect(m_new, &QLineEdit::textChanged, this, &NewPasswordFields::showWhetherSet);
+}
+
+void NewPasswordFields::showWhetherSet()
+{
+    m_hasPassword->setText(m_stored || !m_new->text().isEmpty() ? Set : QString());
 }
 
 void NewPasswordFields::clear()
@@ -27,4 +49,12 @@ void NewPasswordFields::clear()
 QString NewPasswordFields::password() const
 {
     return m_new->text().toUpper();
+}
+
+void NewPasswordFields::store()
+{
+    if (m_new->text().isEmpty())
+        return;
+    cSecurity(m_state).SetPassword(m_id->text().toLongLong(), password());
+    m_stored = true;
 }

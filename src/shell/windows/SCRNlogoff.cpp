@@ -3,6 +3,7 @@
 
 #include "shell/base/AppError.h"
 #include "shell/base/ErrorLog.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/ScreenTag.h"
@@ -11,7 +12,6 @@
 #include "shell/windows/DatabaseFilter.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 
@@ -91,7 +91,7 @@ bool SCRNlogoff::backUp()
     // already: a backup never replaces another.
     const QString target = BackupName::firstFree(m_ui->lblbakupfilename->text());
     try {
-        QDir().mkpath(QFileInfo(target).absolutePath());
+        OwnerOnly::makeFolder(QFileInfo(target).absolutePath());
         m_state.db().backupTo(target);
         return true;
     } catch (const AppError& e) {

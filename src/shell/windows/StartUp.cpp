@@ -5,6 +5,7 @@
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
 #include "shell/base/Configuration.h"
+#include "shell/base/Database.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/IniFile.h"
 #include "shell/base/RunState.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QSysInfo>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -30,6 +32,13 @@ StartUp::StartUp(RunState& state, std::function<void(ScreenRegistry&)> registerS
 }
 
 StartUp::~StartUp() = default;
+
+namespace {
+
+// Less room than this on the home folder's disk counts as none.
+constexpr qint64 FullDiskBytes = 1 << 20;
+
+}
 
 QString StartUp::lockFileName()
 {
@@ -72,6 +81,20 @@ void StartUp::tellHomeNotWritable()
     if (m_homeNotWritableTold)
         return;
     m_homeNotWritableTold = true;
+    // A full disk refuses files as a folder without rights does; the
+    // operator mends them in different places.
+    const QStorageInfo disk(m_state.homeFolder());
+    if (disk.isValid() && disk.bytesTotal() > 0 && disk.bytesAvailable() < FullDiskBytes) {
+        m_state.ui().message(parentWindow(),
+                             tr("The disk that holds the folder of the program is full:\n%1\n\n"
+                                "So neither the error log nor the lock file (%2), which keeps two copies from opening "
+                                "the same folder, will be written, and neither the settings nor the backups will be "
+                                "saved.\nFree some room on that disk (old backups in %3, for one), then open the "
+                                "program again.")
+                                 .arg(m_state.homeFolder(), lockFileName(), m_state.homeFile(QStringLiteral("db/backup"))),
+                             tr("Disk full"));
+        return;
+    }
     m_state.ui().message(parentWindow(),
                          tr("The folder of the program cannot be written to:\n%1\n\n"
                             "So neither the error log nor the lock file (%2), which keeps two copies from opening the "
@@ -119,7 +142,10 @@ void StartUp::ReadIniFile(LOGINP& login)
             named = ini.database;
             m_state.DatabasePath = ini.database;
             login.setUserName(ini.lastUser);
-            if (!ini.password.isEmpty()) {
+            login.setKeptLogin(ini.token);
+            // A password an older program kept logs in once; the ini file
+            // written after the login keeps a token instead.
+            if (!ini.password.isEmpty() && ini.token.isEmpty()) {
                 try {
                     login.setPassword(Cipher::Decrypt(ini.password));
                 } catch (const AppError& e) {
@@ -148,9 +174,13 @@ void StartUp::ReadIniFile(LOGINP& login)
         return;
     ReportError(m_state, &login, QString::number(ErrorNumber::DatabaseNotFound),
                 QStringLiteral("Database not found in ") + m_state.DatabasePath, QStringLiteral("DataBase Location"));
+    const auto described = [this](const QString& path) {
+        const QString what = LoginDatabase::notAFile(path);
+        return what.isEmpty() ? path : tr("%1 (this is %2, not a database file)").arg(path, what);
+    };
     const QString missing = named.isEmpty() || named == m_state.DatabasePath
-                              ? m_state.DatabasePath
-                              : named + QStringLiteral("\n") + m_state.DatabasePath;
+                              ? described(m_state.DatabasePath)
+                              : described(named) + QStringLiteral("\n") + described(m_state.DatabasePath);
     m_state.ui().message(parentWindow(),
                          tr("The database was not found:\n%1\n\n"
                             "Double-click the database name on the login screen to choose it, "
@@ -213,4 +243,6 @@ void StartUp::deleteTemporaryFiles()
     const QDir home(m_state.homeFolder());
     for (const QString& name : home.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden))
         QFile::remove(home.filePath(name));
+    // This copy holds the home folder: nobody is writing a backup in it now.
+    Database::removeUnfinishedBackups(home.filePath(QStringLiteral("db/backup")));
 }

@@ -3,10 +3,16 @@
 #include "shell/base/SqlValue.h"
 #include "shell/base/TextConvert.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -159,6 +165,37 @@ TEST_F(DatabaseTest, BackupIsAConsistentCheckedCopyAndNeverOverwrites)
     EXPECT_THROW(db.backupTo(target), AppError);
     EXPECT_EQ(bytesOf(target), before);
     EXPECT_THROW(db.backupTo(dir.filePath(u"no/such/folder/x.db"_s)), AppError);
+}
+
+// A run killed half-way through a backup (here by the system, at a file size
+// limit) leaves no file under the backup's name, only an unfinished one that
+// the next start clears away.
+TEST_F(DatabaseTest, ABackupKilledHalfWayLeavesNothingUnderItsName)
+{
+    for (int i = 0; i < 16; ++i)
+        db.writeBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, add(u"car %1"_s.arg(i)), QByteArray(256 * 1024, char('a' + i)));
+    const QString folder = dir.filePath(u"backup"_s), target = folder + u"/03122026-140509"_s;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0}, limit{1 << 20, 1 << 20};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_DFL);
+        try {
+            db.backupTo(target);
+        } catch (...) {
+            // a failure, like the end, is not the kill this test is about
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the copy outgrew the limit";
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(QFile::exists(Database::unfinishedName(target)));
+    EXPECT_GT(Database::removeUnfinishedBackups(folder), 0);
+    EXPECT_TRUE(QDir(folder).isEmpty());
 }
 
 TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)

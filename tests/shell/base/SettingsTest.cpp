@@ -1,8 +1,10 @@
 #include "shell/base/AppError.h"
 #include "shell/base/Cipher.h"
+#include "shell/base/PasswordHash.h"
 #include "shell/base/Configuration.h"
 #include "shell/base/HomeFolder.h"
 #include "shell/base/IniFile.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/cSecurity.h"
 #include "support/TestOffice.h"
 
@@ -69,11 +71,30 @@ TEST(Cipher, DeterministicOneLineRoundTripAndAlteredTextRefused)
     }
 }
 
+// A password is kept as a salted hash: two operators with one password store
+// different texts, neither of which holds the password or gives it back.
+TEST(PasswordHash, OnlyItsOwnPasswordMatchesAndNothingElseStoredDoes)
+{
+    const QString hash = PasswordHash::make(u"ADMIN"_s);
+    EXPECT_NE(PasswordHash::make(u"ADMIN"_s), hash);
+    EXPECT_FALSE(hash.contains(u"ADMIN"_s) || hash.contains(Cipher::Encrypt(u"ADMIN"_s)));
+    const QString altered = hash.left(hash.size() - 3) + (hash.endsWith(u"A="_s) ? u"B="_s : u"A="_s);
+    QStringList costly = hash.split(u'$');
+    costly[1] = u"40"_s;  // minutes and gigabytes: refused, not tried
+    const struct { QString password, stored; bool matches; } rows[] = {
+        {u"ADMIN"_s, hash, true}, {u"admin"_s, hash, false}, {QString(), hash, false}, {u"ADMIN"_s, altered, false},
+        {u"ADMIN"_s, Cipher::Encrypt(u"ADMIN"_s), false}, {u"ADMIN"_s, QString(), false},
+        {u"ADMIN"_s, costly.join(u'$'), false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PasswordHash::matches(r.password, r.stored), r.matches) << r.stored.toStdString();
+}
+
 TEST(Security, PasswordCheckAndLookups)
 {
     TestOffice office;
     office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s,
-        {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"PASSWRD"_s, Cipher::Encrypt(u"SECRET"_s)}, {u"operatorname"_s, u"أوبرايان"_s}});
+        {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"PASSWRD"_s, PasswordHash::make(u"SECRET"_s)}, {u"operatorname"_s, u"أوبرايان"_s}});
     const struct { const char* login; const char* password; const char* name; } rows[] = {  // name nullptr: refused
         {"ADMIN", "ADMIN", "مدير النظام"},
         {"  admin ", "ADMIN", "مدير النظام"},  // ids are trimmed and compare without regard to case
@@ -123,8 +144,9 @@ TEST(Configuration, DefaultsSetConfigInsertsOnceThenUpdatesAndStoredTextsConvert
 // Keys in any case anywhere in a field, a field cut at a comma unless quoted, the value after the first "=".
 TEST(IniFile, ReadsEntriesByTheirRules)
 {
-    const struct { const char* text; const char* database; const char* lastUser; const char* password; } rows[] = {
+    const struct { const char* text; const char* database; const char* lastUser; const char* password; const char* token = ""; } rows[] = {
         {"[CONFIG]\nDATABASE = /a/b.db\nLASTUSER = ADMIN\nPASSWORD = abc==\n", "/a/b.db", "ADMIN", "abc=="},
+        {"[CONFIG]\nLASTUSER = ADMIN\nLOGINTOKEN = t0-k_n\n", "", "ADMIN", "", "t0-k_n"},
         {"[config]\r\n   \tdatabase = /a/b.db\r\nlastuser = admin\r\n", "/a/b.db", "admin", ""},
         {"LASTUSER_DATABASE = /x.db\nPASSWORD LASTUSER = BOB\n", "/x.db", "BOB", ""}, {"LASTUSER =   A=B  \n", "", "A=B", ""},
         {"DATABASE=/a/my,office.db\n", "/a/my", "", ""}, {"DATABASE = /a.db,LASTUSER = BOB\n", "/a.db", "BOB", ""},
@@ -134,7 +156,9 @@ TEST(IniFile, ReadsEntriesByTheirRules)
     };
     for (const auto& r : rows) {
         const IniFile::Contents c = IniFile::parse(QString::fromUtf8(r.text));
-        EXPECT_EQ(c.database + u'|' + c.lastUser + u'|' + c.password, u"%1|%2|%3"_s.arg(r.database, r.lastUser, r.password));
+        EXPECT_EQ(c.database + u'|' + c.lastUser + u'|' + c.password + u'|' + c.token,
+                  u"%1|%2|%3|%4"_s.arg(r.database, r.lastUser, r.password, r.token));
+        EXPECT_FALSE(QString::fromUtf8(r.text).contains(u"LOGINTOKEN"_s) && c.entries.size() != 1) << "the token is not shown";
     }
 }
 
@@ -153,7 +177,7 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnly)
         ASSERT_TRUE(!r.before || (writeText(path, r.before) && QFile::setPermissions(path, r.permissions)));
         IniFile::write(path, u"/home/o'brien/fdk.db"_s, u"O'BRIEN"_s, QString::fromUtf8(r.password));
         EXPECT_EQ(readAll(path), u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
-                                     + (*r.password ? u"PASSWORD = %1\n"_s.arg(r.password) : QString()));
+                                     + (*r.password ? u"LOGINTOKEN = %1\n"_s.arg(r.password) : QString()));
         const P::Permissions groupAndOthers(0x0077), p = QFile::permissions(path);
         EXPECT_TRUE(p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & groupAndOthers)) << r.password;
     }
@@ -178,7 +202,7 @@ TEST(IniFile, AWriteThatFailsKeepsTheOldFileAndIsLogged)
         {
             const FileSizeLimit full(fault == DiskFull ? 250 : RLIM_INFINITY);
             EXPECT_THROW(IniFile::write(ini, office.state().DatabasePath, u"ADMIN"_s, {}), AppError) << fault;
-            IniFile::WriteIniFile(office.state(), u"ADMIN"_s);
+            IniFile::WriteIniFile(office.state());
         }
         EXPECT_EQ(fault == DiskFull ? readAll(ini).toUtf8() : QByteArray(), fault == DiskFull ? good : QByteArray());
         EXPECT_EQ(QDir(office.home()).entryList({u"ijar.ini*"_s}, QDir::AllEntries | QDir::Hidden), QStringList{u"ijar.ini"_s})
@@ -188,21 +212,29 @@ TEST(IniFile, AWriteThatFailsKeepsTheOldFileAndIsLogged)
     }
 }
 
-TEST(IniFile, WriteIniFileStoresThePasswordOnlyWhenAsked)
+// A workstation keeps a login as a random token, never the password; each
+// login replaces it, and a login no longer kept takes it away.
+TEST(IniFile, WriteIniFileKeepsALoginOnlyWhenAsked)
 {
-    const struct { const char* login; int storePassword; bool stored; } rows[] = {
+    const struct { const char* login; int storePassword; bool kept; } rows[] = {
         {"ADMIN", 0, false}, {"ADMIN", 1, true}, {"ADMIN", 2, false}, {"O'BRIEN", 1, true}, {"NOBODY", 1, false},
     };
     for (const auto& r : rows) {
         TestOffice office;
         office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s, {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"operatorname"_s, u"Pat"_s}});
+        office.db().command(u"update OPERATOR set storepassword = 1"_s);
+        const QString login = QString::fromUtf8(r.login);
+        office.loginAs(login);
+        IniFile::WriteIniFile(office.state());
+        const QString before = IniFile::read(office.state().IniFilePath).token;
         office.db().command(u"update OPERATOR set storepassword = %1"_s.arg(r.storePassword));
-        office.loginAs(QString::fromUtf8(r.login));
-        IniFile::WriteIniFile(office.state(), u"ADMIN"_s);
+        IniFile::WriteIniFile(office.state());
         const IniFile::Contents c = IniFile::read(office.state().IniFilePath);
-        EXPECT_EQ(QStringList({c.database, c.lastUser}), QStringList({office.databasePath(), QString::fromUtf8(r.login)}));
-        EXPECT_EQ(readAll(office.state().IniFilePath).contains(u"PASSWORD = "_s), r.stored) << r.login << r.storePassword;
-        EXPECT_EQ(r.stored ? Cipher::Decrypt(c.password) : c.password, r.stored ? u"ADMIN"_s : QString());
+        EXPECT_EQ(QStringList({c.database, c.lastUser}), QStringList({office.databasePath(), login}));
+        cSecurity security(office.state());
+        EXPECT_EQ(security.IsValidKeptLogin(login, c.token), r.kept) << r.login << r.storePassword;
+        EXPECT_FALSE(security.IsValidKeptLogin(login, before)) << "the earlier token is forgotten";
+        EXPECT_FALSE(readAll(office.state().IniFilePath).contains(u"PASSWORD"_s));
     }
 }
 
@@ -224,6 +256,7 @@ TEST(HomeFolder, CommandLineThenEnvironmentThenPortableInstallThenUserData)
         const QString home = HomeFolder::resolve(r.commandLine, r.environment, r.executable);
         EXPECT_EQ(home, QDir::cleanPath(r.expected)) << r.commandLine.toStdString() << "|" << r.executable.toStdString();
         EXPECT_TRUE(QFileInfo(home).isDir()) << home.toStdString();
+        EXPECT_TRUE(home != cmd || OwnerOnly::mode(home) == OwnerOnly::Folder) << "a folder it makes is its owner's";
     }
     EXPECT_THROW(HomeFolder::resolve(file + u"/home"_s, {}, {}), AppError) << "a folder inside a file";
     QStandardPaths::setTestModeEnabled(false);

@@ -1,4 +1,5 @@
 #include "shell/base/ErrorLog.h"
+#include "shell/base/OwnerOnly.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/windows/BackupName.h"
 #include "shell/windows/MAINT.h"
@@ -126,6 +127,8 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         const QString made = r.folder == EarlierBackup ? target + "-2"
                            : r.folder == DamagedDatabase ? Database::failedCheckName(target) : target;
         EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
+        EXPECT_TRUE(r.folder != Missing || OwnerOnly::mode(folder) == OwnerOnly::Folder) << "the office's eyes only";
+        EXPECT_TRUE(QDir(folder).entryList({"*.unfinished*"}, QDir::Files).isEmpty()) << "nothing unfinished is left";
         EXPECT_EQ(office.ui().messages.size(), r.folder == DamagedDatabase ? 1 : 0);
         for (const QString& part : {QStringLiteral("damaged"), office.databasePath(), made})
             EXPECT_TRUE(r.folder != DamagedDatabase || office.ui().lastMessage().contains(part)) << part.toStdString();

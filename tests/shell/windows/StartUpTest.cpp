@@ -2,12 +2,16 @@
 #include "shell/base/Cipher.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/IniFile.h"
+#include "shell/base/OwnerOnly.h"
+#include "shell/base/PasswordHash.h"
+#include "shell/base/cSecurity.h"
 #include "shell/windows/LOGINP.h"
 #include "shell/windows/MAINT.h"
 #include "shell/windows/StartUp.h"
 #include "support/TestOffice.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -20,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,6 +68,14 @@ struct LoginRun {
 QLineEdit* edit(QDialog* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 QPushButton* button(QDialog* d, const char* name) { return d->findChild<QPushButton*>(QString::fromLatin1(name)); }
 
+// The ini file's text as expected: "{T}" stands for a kept login's token, new at each login.
+bool iniIs(const QString& text, const QString& expected)
+{
+    const QString pattern = QRegularExpression::escape(expected).replace(QStringLiteral("\\{T\\}"),
+                                                                         QStringLiteral("[A-Za-z0-9_-]{20,}"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
+}
+
 // Types the login id (Enter moves on) and the password, then presses OK.
 void typeLogin(QDialog* d, const QString& loginId, const QString& password)
 {
@@ -97,6 +111,8 @@ TEST(StartUp, ReadIniFile)
          ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/gone.db", "{H}/fdk.db"}},
         {"an ini file that cannot be read", "*folder", false, "{H}/fdk.db", "", "", ",75,ReadIniFile,",
          {"{H}/ijar.ini", "may read and write"}},
+        {"a folder where the database should be", "DATABASE = {H}/folder.db\n", true, "{H}/fdk.db", "", "",
+         ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/folder.db (this is a folder"}},
         {"a stored password altered by hand", "PASSWORD = " + Cipher::Encrypt("ADMIN").toLower(), false,
          "{H}/fdk.db", "", "",
          ",5007,ReadIniFile - Cipher,"},
@@ -105,6 +121,7 @@ TEST(StartUp, ReadIniFile)
         SCOPED_TRACE(r.name);
         LoginRun run;
         QFile::copy(run.office.databasePath(), run.path("{H}/my,office.db"));
+        QDir(run.office.home()).mkdir("folder.db");
         if (r.ini == "*folder")
             QDir().mkpath(run.iniPath());
         else if (!r.ini.isNull())
@@ -159,7 +176,32 @@ TEST(StartUp, LoginOutcomes)
     const QString fdkIni = "[CONFIG]\nDATABASE = {H}/fdk.db\n";
     const QString admin = fdkIni + "LASTUSER = ADMIN\n";
     const QString otherIni = "[CONFIG]\nDATABASE = {H}/other.db\nLASTUSER = ADMIN\n";
+    // An older program kept the password itself, encrypted; it logs in once
+    // and the ini file keeps a token instead, or nothing.
     const QString stored = admin + "PASSWORD = " + Cipher::Encrypt("ADMIN") + "\n";
+    const QString kept = admin + "LOGINTOKEN = {T}\n";
+    const QString keptLogin = admin + "LOGINTOKEN = KEPT-TOKEN\n";
+    const auto keep = [](const QString& workstation) {
+        return QStringLiteral("update OPERATOR set storepassword = 1;insert into _STOREDLOGIN (OPERATORID, WORKSTATION, "
+                              "TOKENHASH) values (1, '%1', '%2')")
+            .arg(workstation, PasswordHash::tokenHash("KEPT-TOKEN"));
+    };
+    const Act typeAdmin = [](QDialog* d, LoginRun&) {
+        QTest::keyClicks(edit(d, "txtPassword"), "admin");
+        QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Return);
+    };
+    // Chooses a path through the database label, then logs in.
+    const auto chooseAndLogIn = [](const QString& path) {
+        return Act([=](QDialog* d, LoginRun& run) {
+            run.ui().files = QStringList{run.path(path)};
+            QTest::mouseDClick(d->findChild<QLabel*>("lblDBName"), Qt::LeftButton);
+            typeLogin(d, "ADMIN", "ADMIN");
+        });
+    };
+    const Act readOnly = [](QDialog* d, LoginRun& run) {
+        QFile::setPermissions(run.office.databasePath(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        typeLogin(d, "ADMIN", "ADMIN");
+    };
     const QString Same;  // the ini file as it was
     const QString W = WrongPassword;
     // Another program holds the database while the operator logs in.
@@ -190,14 +232,25 @@ TEST(StartUp, LoginOutcomes)
         {"stored password, not to be kept", stored, {}, "ADMIN", admin, {}, -1, {},
          "update OPERATOR set storepassword = 0"},
         {"stored password kept, hand-edited id", fdkIni + "LASTUSER = admin\nPASSWORD = " + Cipher::Encrypt("ADMIN"),
-         {}, "ADMIN", stored, {}, -1, {}, "update OPERATOR set storepassword = 1"},
+         {}, "ADMIN", kept, {}, -1, {}, "update OPERATOR set storepassword = 1"},
         {"stale stored password asks again", admin + "PASSWORD = " + Cipher::Encrypt("OLD"),
          [](QDialog* d, LoginRun&) {
              EXPECT_FALSE(button(d, "cmdOk")->isEnabled()) << "the stale password is emptied";
              QTest::keyClicks(edit(d, "txtPassword"), "admin");
              QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Return);
          },
-         "ADMIN", stored, {W}, -1, {}, "update OPERATOR set storepassword = 1"},
+         "ADMIN", kept, {W}, -1, {}, "update OPERATOR set storepassword = 1"},
+        {"a kept login logs in by itself", keptLogin, {}, "ADMIN", kept, {}, -1, {}, keep(cSecurity::workstation())},
+        {"another workstation's kept login asks", keptLogin, typeAdmin, "ADMIN", kept, {W}, -1, {}, keep("other-pc")},
+        {"a folder for the database", fdkIni, chooseAndLogIn("{H}/folder.db"), "", Same, {"{H}/folder.db", "a folder"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a named pipe for the database", fdkIni, chooseAndLogIn("{H}/pipe.db"), "", Same, {"{H}/pipe.db", "pipe"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a link in a loop for the database", fdkIni, chooseAndLogIn("{H}/loop.db"), "", Same, {"{H}/loop.db", "loop"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a database without one of the tables", fdkIni, typing("ADMIN", "ADMIN"), "", Same, {"{H}/fdk.db", "_JOURNAL"},
+         -1, ",5003,LoginDatabase,The table _JOURNAL is missing", "drop table _JOURNAL"},
+        {"a read-only database is told and logs in", fdkIni, readOnly, "ADMIN", admin, {"{H}/fdk.db", "read-only"}},
         {"Esc in the login id", admin,
          [](QDialog* d, LoginRun&) { QTest::keyClick(edit(d, "txtUserName"), Qt::Key_Escape); }, "", Same, {}, 0},
         {"Esc in the password", admin, [](QDialog* d, LoginRun&) {
@@ -228,12 +281,15 @@ TEST(StartUp, LoginOutcomes)
             Database db;
             db.open(run.office.databasePath());
             db.insert("OPERATOR", "OPERATORID",
-                      {{"LOGINID", "O'BRIEN"}, {"PASSWRD", Cipher::Encrypt("PW")}, {"operatorname", "Pat O'Brien"},
+                      {{"LOGINID", "O'BRIEN"}, {"PASSWRD", PasswordHash::make("PW")}, {"operatorname", "Pat O'Brien"},
                        {"storepassword", 0}, {"OPERATORSUSPENDED", 0}});
-            if (!r.sql.isEmpty())
-                db.command(r.sql);
+            for (const QString& sql : r.sql.split(';', Qt::SkipEmptyParts))
+                db.command(sql);
         }
         run.write("{H}/notes.db", QString(4096, 'x'));
+        QDir(run.office.home()).mkdir("folder.db");
+        ::mkfifo(QFile::encodeName(run.path("{H}/pipe.db")).constData(), 0600);
+        QFile::link(run.path("{H}/loop.db"), run.path("{H}/loop.db"));
         {
             Database plain;
             plain.open(run.path("{H}/plain.db"), true);
@@ -254,14 +310,14 @@ TEST(StartUp, LoginOutcomes)
         EXPECT_EQ(run.window.statusPanel(ShellFrame::LoginPanel), r.loginId);
         EXPECT_EQ(run.afterLogins, r.loginId.isEmpty() ? 0 : 1);
         EXPECT_EQ(run.state().FirstActivation, r.loginId.isEmpty());
-        EXPECT_EQ(run.ini(), r.iniAfter.isNull() ? iniBefore : run.path(r.iniAfter));
+        EXPECT_TRUE(iniIs(run.ini(), r.iniAfter.isNull() ? iniBefore : run.path(r.iniAfter))) << run.ini().toStdString();
         EXPECT_EQ(run.ui().quitCode, r.quit);
         ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
         for (const QString& part : r.told)
             EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString() << "\n"
                                                                         << run.ui().lastMessage().toStdString();
         EXPECT_TRUE(r.told != QStringList{W} || !r.loginId.isEmpty() || passwordLeft.isEmpty()) << "emptied for the next try";
-        EXPECT_TRUE(r.told.isEmpty() || r.told == QStringList{W} || !run.state().db().isOpen())
+        EXPECT_TRUE(!r.loginId.isEmpty() || r.told.isEmpty() || r.told == QStringList{W} || !run.state().db().isOpen())
             << "an unusable database is not kept open";
         EXPECT_TRUE(r.loginId.isEmpty() || run.ini().contains(run.state().db().path())) << "the database used is written";
         EXPECT_EQ(run.state().CurrentOperatorName == "Pat O'Brien", r.loginId == "O'BRIEN");
@@ -402,9 +458,11 @@ TEST(StartUp, TheFirstActivationShowsTheLoginOnceAndDeletesTemporaryFiles)
     run.writeIni("DATABASE = {H}/fdk.db\n");
     const struct { const char* file; bool kept; } files[] = {
         {"report.tmp", false}, {"PICTURE.TMP", false}, {"notes.txt", true}, {"report.tmp.odt", true},
-        {"sub/inner.tmp", true},
+        {"sub/inner.tmp", true}, {"db/backup/03122026-140509.unfinished", false},
+        {"db/backup/03122026-140509.unfinished-journal", false}, {"db/backup/03122026-140509", true},
     };
     QDir(run.office.home()).mkpath("sub");
+    QDir(run.office.home()).mkpath("db/backup");
     for (const auto& f : files) {
         run.write(run.office.file(f.file), "");
         ASSERT_TRUE(QFileInfo::exists(run.office.file(f.file)));
@@ -433,6 +491,57 @@ TEST(StartUp, TheFirstActivationShowsTheLoginOnceAndDeletesTemporaryFiles)
     EXPECT_FALSE(run.state().FirstActivation);
     for (const auto& f : files)
         EXPECT_EQ(QFileInfo::exists(run.office.file(f.file)), f.kept) << f.file;
+}
+
+// The office's files are its owner's only, a database others could read
+// included, once the operator has logged in.
+TEST(StartUp, TheOfficesFilesAreItsOwnersOnly)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    LoginRun run;
+    run.writeIni("DATABASE = {H}/fdk.db\n");
+    QFile::setPermissions(run.office.databasePath(), QFile::permissions(run.office.databasePath()) | QFile::ReadOther);
+    run.ui().onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+    run.startUp.firstActivation();
+    ASSERT_EQ(run.afterLogins, 1);
+    ReportError(run.state(), nullptr, "1", "a line", "here");
+    for (const char* file : {"fdk.db", "ijar.ini", "ijar.lock", "ijar.log"})
+        EXPECT_EQ(OwnerOnly::mode(run.office.file(file)), OwnerOnly::File) << file;
+}
+
+// A home folder on a full disk takes no files either, and the operator is
+// told that the disk is full, not that his rights are wanting.
+TEST(StartUp, AFullDiskIsToldAsFull)
+{
+    if (::geteuid() != 0 || TestOffice::onServer())
+        GTEST_SKIP() << "a small disk of its own is mounted for the home folder";
+    TestOffice office(false);
+    QTemporaryDir dir;
+    const QByteArray home = QFile::encodeName(dir.path());
+    ASSERT_EQ(::mount("tmpfs", home.constData(), "tmpfs", 0, "size=256k"), 0);
+    const std::unique_ptr<const char, void (*)(const char*)> mounted(home.constData(),
+                                                                    [](const char* p) { ::umount2(p, MNT_DETACH); });
+    {
+        QFile ini(dir.filePath("ijar.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("DATABASE = " + office.databasePath().toUtf8()) > 0);
+    }
+    {
+        QFile filler(dir.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+    }
+    auto* ui = new ScriptedUI;
+    RunState state(dir.path(), std::unique_ptr<ScriptedUI>(ui));
+    StartUp startUp(state, nullptr, nullptr);
+    QWidget mainWindow;
+    ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+    startUp.run(&mainWindow, 0);
+    startUp.firstActivation();
+    ASSERT_FALSE(ui->messages.isEmpty());
+    EXPECT_TRUE(ui->messages.first().text.contains("is full")) << ui->messages.first().text.toStdString();
+    EXPECT_FALSE(ui->messages.first().text.contains("right to write"));
 }
 
 // A home folder that takes no files (no log, no lock, no ini, no backups) is
