@@ -7,6 +7,18 @@
         <source>The database %1 is busy on another computer, so the operation was not done. Try again in a moment.</source>
         <translation>قاعدة البيانات %1 مشغولة لدى جهاز آخر، فلم تتم العملية. حاول مرة أخرى بعد قليل.</translation>
     </message>
+    <message>
+        <source>The database server %1 cannot be reached: %2</source>
+        <translation>لا يمكن الوصول إلى خادم قاعدة البيانات %1: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the database server %1 was lost, so the operation was not done. The connection is made again with the next action.</source>
+        <translation>انقطع الاتصال بخادم قاعدة البيانات %1، فلم تُنفَّذ العملية. سيُعاد الاتصال مع الإجراء التالي.</translation>
+    </message>
+    <message>
+        <source>The query ran past its time limit and was stopped.</source>
+        <translation>تجاوز الاستعلام المدة المسموح بها فأُوقف.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFilter</name>
@@ -522,12 +534,52 @@
         <translation>برنامج LibreOffice Writer غير مثبت، لذلك لا يمكن عرض التقارير أو طباعتها. ثبّت الحزمة libreoffice-writer (في Debian وUbuntu: sudo apt-get install libreoffice-writer).</translation>
     </message>
     <message>
-        <source>LibreOffice took too long to make the PDF of %1.</source>
-        <translation>استغرق LibreOffice وقتاً طويلاً في إعداد ملف PDF من %1.</translation>
-    </message>
-    <message>
         <source>LibreOffice could not make the PDF of %1: %2</source>
         <translation>تعذر على LibreOffice إعداد ملف PDF من %1: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started: %1</source>
+        <translation>تعذّر تشغيل LibreOffice: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice took longer than %1 seconds and was stopped.</source>
+        <translation>استغرق LibreOffice أكثر من %1 ثانية فأُوقف.</translation>
+    </message>
+    <message>
+        <source>LibreOffice was stopped at your request.</source>
+        <translation>أُوقف LibreOffice بناءً على طلبك.</translation>
+    </message>
+    <message>
+        <source>LibreOffice crashed (signal %1).</source>
+        <translation>توقف LibreOffice فجأة (الإشارة %1).</translation>
+    </message>
+    <message>
+        <source>LibreOffice crashed (exit status %1).</source>
+        <translation>توقف LibreOffice فجأة (رمز الخروج %1).</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended with exit status %1.</source>
+        <translation>انتهى LibreOffice برمز الخروج %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice is making the preview of %1 ...</source>
+        <translation>يُعِدّ LibreOffice معاينة %1 ...</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended without writing it.</source>
+        <translation>انتهى LibreOffice دون أن يكتبه.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation>لا توجد طابعة مُعدّة على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>LibreOffice is printing %1 ...</source>
+        <translation>يطبع LibreOffice المستند %1 ...</translation>
+    </message>
+    <message>
+        <source>%1 was not printed: %2 The document is kept as %3.</source>
+        <translation>لم يُطبع %1: %2 وقد حُفظ المستند باسم %3.</translation>
     </message>
 </context>
 <context>
@@ -927,6 +979,10 @@ To work on it, give your user the right to write to the file and to its folder, 
         <source>Cannot write %1: %2</source>
         <translation>تعذرت كتابة %1: %2</translation>
     </message>
+    <message>
+        <source>%1 holds an entry, %2, that unpacks to more than %3 MB; such a document is not opened.</source>
+        <translation>يحوي %1 جزءًا هو %2 يزيد حجمه بعد فك الضغط على %3 ميغابايت؛ ولا يُفتح مستند كهذا.</translation>
+    </message>
 </context>
 <context>
     <name>POPcalendar</name>
@@ -1287,6 +1343,10 @@ Free some room on that disk (old backups in %3, for one), then open the program 
         <source>A reminder&apos;s query must be a single select statement.</source>
         <translation>استعلام التذكير يجب أن يكون جملة select واحدة فقط.</translation>
     </message>
+    <message>
+        <source>The query ran longer than %1 seconds and was stopped.</source>
+        <translation>استغرق الاستعلام أكثر من %1 ثانية فأُوقف.</translation>
+    </message>
 </context>
 <context>
     <name>cSecurity</name>
@@ -1345,6 +1405,9 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>This record could not be read completely, so saving it would blank what was not read. Nothing was saved: open the record again.</source>
         <translation>تعذّرت قراءة هذا السجل كاملًا، وحفظه سيمحو ما لم يُقرأ منه. لم يُحفظ شيء: افتح السجل مرة أخرى.</translation>
+=======
+        <source>Nothing was saved; the screen keeps what you typed. Press Save again.</source>
+        <translation>لم يُحفظ شيء، وما زالت الشاشة تحتفظ بما كتبته. اضغط «حفظ» مرة أخرى.</translation>
     </message>
 </context>
 <context>

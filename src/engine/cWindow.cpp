@@ -391,6 +391,14 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         }
     } catch (const AppError& e) {
         ui.ShowProgress(0);
+        if (e.number() == Database::ConnectionLost) {
+            // The screen keeps what was typed: the next save, on a new connection, writes it.
+            LogError(m_state, w, e, QStringLiteral("cWindow.Save"));
+            ui.message(w, e.description() + QLatin1Char('\n')
+                              + QCoreApplication::translate("cWindow", "Nothing was saved; the screen keeps what you "
+                                                                       "typed. Press Save again."));
+            return false;
+        }
         ReportError(m_state, w, QString::number(e.number()), e.description() + SaveTail + statement, e.source());
         return false;
     }
@@ -452,13 +460,9 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
 
 qint64 cWindow::ReadOneValueFromTable(const QString& column, const QString& table, const QString& condition)
 {
-    try {
-        const RowSet rows = m_state.db().execute(QStringLiteral("select top 1 ") + column + QStringLiteral(" from ")
-                                                 + table + QLatin1Char(' ') + condition);
-        return rows.isEmpty() ? 0 : wholeNumber(rows.value(0, 0));
-    } catch (const AppError&) {
-        return 0;
-    }
+    const RowSet rows = m_state.db().execute(QStringLiteral("select top 1 ") + column + QStringLiteral(" from ")
+                                             + table + QLatin1Char(' ') + condition);
+    return rows.isEmpty() ? 0 : wholeNumber(rows.value(0, 0));
 }
 
 QString cWindow::GetTableIdentifier(QWidget* screen)

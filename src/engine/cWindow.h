@@ -38,6 +38,9 @@ public:
     bool Save(const QString& where, QWidget* screen, const AlsoInTransaction& also);
     qint64 Insert(const QString& table, const QString& keyColumn, const Fields& fields);
     bool Delete(const QString& where, QWidget* screen = nullptr);
+    // The first row's value of `column`, 0 when there is no row; a statement
+    // the database refuses throws, so that no 0 stands in for a value the
+    // table may hold.
     qint64 ReadOneValueFromTable(const QString& column, const QString& table, const QString& condition);
     QString GetTableIdentifier(QWidget* screen);
     QString GetTableName(QWidget* screen);

@@ -3,6 +3,7 @@
 
 #include "engine/RecordListModel.h"
 #include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ScreenSetup.h"
 #include "shell/base/SqlValue.h"
@@ -32,8 +33,9 @@ void frmGeneralOpen::setList(const QString& sql)
 {
     try {
         m_list->setStatement(sql);
-    } catch (const AppError&) {
-        // A condition or column the database rejects shows an empty list.
+    } catch (const AppError& e) {
+        // The empty list is no answer of the table's: the operator is told why.
+        ReportError(m_state, this, e, QStringLiteral("frmGeneralOpen.setList"));
     }
     listChanged();
 }
@@ -75,8 +77,8 @@ void frmGeneralOpen::search()
             m_list->clearFilter();
         else
             m_list->filterByKey(m_ui->dfnNumber->text());
-    } catch (const AppError&) {
-        // The list stays as the database left it.
+    } catch (const AppError& e) {
+        ReportError(m_state, this, e, QStringLiteral("frmGeneralOpen.search"));
     }
     listChanged();
 }
@@ -85,8 +87,8 @@ void frmGeneralOpen::searchByName()
 {
     try {
         m_list->filterByText(1, m_ui->txtNAME->text());
-    } catch (const AppError&) {
-        // The list stays as the database left it.
+    } catch (const AppError& e) {
+        ReportError(m_state, this, e, QStringLiteral("frmGeneralOpen.searchByName"));
     }
     listChanged();
 }

@@ -20,7 +20,7 @@ public:
     ~frmGeneralOpen() override;
 
     // Lists the rows of `sql` and shows their number. A statement the database
-    // refuses leaves the list empty; the dialog still works.
+    // refuses leaves the list empty and is reported; the dialog still works.
     void setList(const QString& sql);
     void setCaption(const QString& caption);
     void setColumnWidth(int column, int width);

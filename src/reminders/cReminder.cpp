@@ -2,6 +2,7 @@
 
 #include "reminders/POPmessages.h"
 #include "shell/base/AppError.h"
+#include "shell/base/ErrorLog.h"
 #include "shell/base/JetTranslator.h"
 #include "shell/base/RunState.h"
 #include "shell/base/ShellFrame.h"
@@ -40,6 +41,33 @@ QString cReminder::queryRefusal(const QString& sql)
     return {};
 }
 
+QString cReminder::queryProblem(const QString& sql)
+{
+    const QString refusal = queryRefusal(sql);
+    if (!refusal.isEmpty())
+        return refusal;
+    try {
+        runQuery(sql);
+    } catch (const AppError& error) {
+        return error.description();
+    }
+    return {};
+}
+
+RowSet cReminder::runQuery(const QString& sql)
+{
+    try {
+        return m_state.db().executeLimited(sql, queryTimeLimitMs);
+    } catch (const AppError& error) {
+        if (error.number() != Database::TimedOut)
+            throw;
+        throw AppError(error.number(),
+                       QCoreApplication::translate("cReminder", "The query ran longer than %1 seconds and was stopped.")
+                           .arg(qMax(1, queryTimeLimitMs / 1000)),
+                       error.source(), error.sqlState());
+    }
+}
+
 bool cReminder::BuildReminders()
 {
     Database& db = m_state.db();
@@ -47,39 +75,45 @@ bool cReminder::BuildReminders()
     const QString todayText = today.toString(QStringLiteral("yyyyMMdd"));
     const qint64 todayNumber = todayText.toLongLong();
 
-    Transaction transaction(db);
-    QSet<QPair<qint64, QString>> queued;
-    const RowSet queue = db.execute(QStringLiteral("select reminderid, message from reminderqueue"));
-    for (int i = 0; i < queue.count(); ++i)
-        queued.insert({queue.value(i, 0).toLongLong(), queue.text(i, QStringLiteral("message"))});
-
-    QList<QVariantList> rows;
-    const auto add = [&](qint64 rule, const QString& title, const QString& body) {
-        if (queued.contains({rule, title}))
-            return;
-        queued.insert({rule, title});
-        rows.append({body, rule, title, todayNumber, NeverActioned});
-    };
-
+    // The rules' queries run before the queue is written: a slow one holds
+    // neither the office's write lock nor, past its time limit, this workstation.
+    QList<Hit> hits;
     const RowSet rules = db.execute(QStringLiteral("select * from _Reminder where onoff = 1"));
     for (int r = 0; r < rules.count(); ++r) {
         const qint64 rule = rules.value(r, QStringLiteral("reminderid")).toLongLong();
         const QString name = rules.text(r, QStringLiteral("REMINDERRULENAME"));
         const QString body = rules.text(r, QStringLiteral("Message"));
         if (rules.text(r, QStringLiteral("REMINDERDATE")) == todayText)
-            add(rule, QStringLiteral("  ") + name, body);
+            hits.append({rule, QStringLiteral("  ") + name, body});
         const QString sql = rules.text(r, QStringLiteral("SQLREMINDERLIST")).trimmed();
-        if (sql.isEmpty() || !queryRefusal(sql).isEmpty())
+        if (sql.isEmpty())
             continue;
-        // A rule whose query fails queues nothing; its savepoint keeps the build going.
-        try {
-            Transaction ruleQuery(db);
-            const RowSet hits = db.execute(sql);
-            ruleQuery.commit();
-            for (int h = 0; h < hits.count(); ++h)
-                add(rule, name + hits.value(h, 0).toString(), body);
-        } catch (const AppError&) {
+        const QString where = QStringLiteral("cReminder.BuildReminders: ") + name.trimmed();
+        const QString refusal = queryRefusal(sql);
+        if (!refusal.isEmpty()) {
+            ReportError(m_state, nullptr, QString::number(ErrorNumber::RefusedStatement), refusal, where);
+            continue;
         }
+        try {
+            const RowSet found = runQuery(sql);
+            for (int h = 0; h < found.count(); ++h)
+                hits.append({rule, name + found.value(h, 0).toString(), body});
+        } catch (const AppError& error) {
+            ReportError(m_state, nullptr, error, where);
+        }
+    }
+
+    Transaction transaction(db);
+    QSet<QPair<qint64, QString>> queued;
+    const RowSet queue = db.execute(QStringLiteral("select reminderid, message from reminderqueue"));
+    for (int i = 0; i < queue.count(); ++i)
+        queued.insert({queue.value(i, 0).toLongLong(), queue.text(i, QStringLiteral("message"))});
+    QList<QVariantList> rows;
+    for (const Hit& hit : hits) {
+        if (queued.contains({hit.rule, hit.title}))
+            continue;
+        queued.insert({hit.rule, hit.title});
+        rows.append({hit.body, hit.rule, hit.title, todayNumber, NeverActioned});
     }
 
     const QStringList columns{QStringLiteral("ERRORMESSAGE"), QStringLiteral("reminderid"),

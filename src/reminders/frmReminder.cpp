@@ -36,7 +36,9 @@ frmReminder::~frmReminder() = default;
 void frmReminder::Save()
 {
     const QString query = m_ui->dfsSQLREMINDERLIST->toPlainText().trimmed();
-    const QString refusal = query.isEmpty() ? QString() : cReminder::queryRefusal(query);
+    // Tried now with the reminders' own time limit, so that a rule that would
+    // queue nothing is not stored.
+    const QString refusal = query.isEmpty() ? QString() : state().service<cReminder>().queryProblem(query);
     if (!refusal.isEmpty()) {
         state().ui().message(this, refusal);
         m_ui->SSTab1->setCurrentWidget(m_ui->tabQuery);

@@ -15,7 +15,8 @@ public:
     frmReminder(RunState& state, QWidget* parent);
     ~frmReminder() override;
 
-    // A query other than one select is refused here, before it is stored.
+    // A query other than one select, or one that fails or runs past the
+    // reminders' time limit, is refused here, before it is stored.
     void Save() override;
 
 private:

@@ -127,10 +127,13 @@ void frmCars::Delete()
     // The stored flag counts too: another workstation may have rented the car
     // since it was shown.
     bool rented = m_ui->dffRented->isChecked();
-    run(QStringLiteral("cmdDel_Click"), [this, &rented] {
+    const bool checked = run(QStringLiteral("cmdDel_Click"), [this, &rented] {
         rented = rented
             || window().ReadOneValueFromTable(QStringLiteral("rented"), QStringLiteral("car"), keyCondition()) != 0;
     });
+    // A car whose flag could not be read is not taken for a free one.
+    if (!checked)
+        return;
     if (rented) {
         state().ui().message(this, tr("Can not delete the car at the time being since car is already rented, "
                                       "Surrend the car first then delete."));

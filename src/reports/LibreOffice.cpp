@@ -13,6 +13,13 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+namespace {
+
+// A shell that lost its child to a signal ends with 128 and the signal's number.
+constexpr int SignalledExit = 128;
+
+}
+
 QString LibreOffice::program()
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -21,49 +28,63 @@ QString LibreOffice::program()
 
 QString LibreOffice::missingText()
 {
-    return QCoreApplication::translate("LibreOffice",
-                                       "LibreOffice Writer is not installed, so reports cannot be shown or printed. "
-                                       "Install the package libreoffice-writer (Debian, Ubuntu: sudo apt-get install "
-                                       "libreoffice-writer).");
+    return tr("LibreOffice Writer is not installed, so reports cannot be shown or printed. "
+              "Install the package libreoffice-writer (Debian, Ubuntu: sudo apt-get install "
+              "libreoffice-writer).");
 }
 
-QString LibreOffice::profileArgument() const
+QString LibreOffice::profileArgument(const QString& folder) const
 {
-    return QStringLiteral("-env:UserInstallation=")
-        + QUrl::fromLocalFile(m_state.homeFile(QStringLiteral("libreoffice"))).toString();
+    return QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(m_state.homeFile(folder)).toString();
 }
 
-QString LibreOffice::toPdf(const QString& document, QString* error)
+QString LibreOffice::runHeadless(const QStringList& arguments, const QString& what, QWidget* parent)
 {
-    const QString soffice = program();
-    if (soffice.isEmpty()) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program(), QStringList{profileArgument(QStringLiteral("libreoffice")),
+                                         QStringLiteral("--headless"), QStringLiteral("--norestore")}
+                                 + arguments);
+    if (!process.waitForStarted())
+        return tr("LibreOffice could not be started: %1").arg(process.errorString());
+    const QDeadlineTimer deadline(ConversionTimeoutMs);
+    const bool waited = m_state.ui().waitWhile(parent, what, [&] {
+        process.waitForFinished(100);
+        return process.state() != QProcess::NotRunning && !deadline.hasExpired();
+    });
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return waited ? tr("LibreOffice took longer than %1 seconds and was stopped.").arg(ConversionTimeoutMs / 1000)
+                      : tr("LibreOffice was stopped at your request.");
+    }
+    const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
+    QString reason;
+    if (process.exitStatus() == QProcess::CrashExit)
+        reason = tr("LibreOffice crashed (signal %1).").arg(process.exitCode());
+    else if (process.exitCode() > SignalledExit)
+        reason = tr("LibreOffice crashed (exit status %1).").arg(process.exitCode());
+    else if (process.exitCode() != 0)
+        reason = tr("LibreOffice ended with exit status %1.").arg(process.exitCode());
+    return reason.isEmpty() || said.isEmpty() ? reason : reason + QLatin1Char(' ') + said;
+}
+
+QString LibreOffice::toPdf(const QString& document, QString* error, QWidget* parent)
+{
+    if (program().isEmpty()) {
         *error = missingText();
         return {};
     }
     const QFileInfo info(document);
     const QString pdf = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
     QFile::remove(pdf);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(soffice, {profileArgument(), QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                            QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                            info.absolutePath(), info.absoluteFilePath()});
-    const QDeadlineTimer deadline(ConversionTimeoutMs);
-    while (!process.waitForFinished(100)) {
-        if (process.state() == QProcess::NotRunning)
-            break;
-        if (deadline.hasExpired()) {
-            process.kill();
-            process.waitForFinished();
-            *error = QCoreApplication::translate("LibreOffice", "LibreOffice took too long to make the PDF of %1.")
-                         .arg(document);
-            return {};
-        }
-        m_state.ui().processEvents();
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !QFileInfo::exists(pdf)) {
-        *error = QCoreApplication::translate("LibreOffice", "LibreOffice could not make the PDF of %1: %2")
-                     .arg(document, QString::fromLocal8Bit(process.readAll()).trimmed());
+    QString reason = runHeadless({QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+                                  info.absolutePath(), info.absoluteFilePath()},
+                                 tr("LibreOffice is making the preview of %1 ...").arg(info.fileName()), parent);
+    if (reason.isEmpty() && !QFileInfo::exists(pdf))
+        reason = tr("LibreOffice ended without writing it.");
+    if (!reason.isEmpty()) {
+        *error = tr("LibreOffice could not make the PDF of %1: %2").arg(document, reason);
         return {};
     }
     // A report is read, not edited: its PDF is as read-only as its document.
@@ -71,18 +92,45 @@ QString LibreOffice::toPdf(const QString& document, QString* error)
     return pdf;
 }
 
-QStringList LibreOffice::printArguments(const QString& document) const
+bool LibreOffice::print(const QString& document, QString* error, QWidget* parent)
 {
-    return {profileArgument(), QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("-p"),
-            document};
+    const QString name = QFileInfo(document).fileName();
+    QString reason;
+    if (program().isEmpty())
+        reason = missingText();
+    // Without a printer LibreOffice prints nowhere and still ends well.
+    else if (m_state.ui().defaultPrinter().isEmpty())
+        reason = tr("No printer is set up on this computer.");
+    else
+        reason = runHeadless({QStringLiteral("-p"), document}, tr("LibreOffice is printing %1 ...").arg(name), parent);
+    if (!reason.isEmpty())
+        *error = tr("%1 was not printed: %2 The document is kept as %3.").arg(name, reason, document);
+    return reason.isEmpty();
 }
 
-QStringList LibreOffice::viewArguments(const QString& document)
+bool LibreOffice::startWindow(const QStringList& arguments, QWidget* parent)
 {
-    return {QStringLiteral("--view"), document};
+    const QString soffice = program();
+    if (soffice.isEmpty()) {
+        m_state.ui().message(parent, missingText());
+        return false;
+    }
+    return m_state.ui().startProgram(parent, soffice,
+                                     QStringList{profileArgument(QStringLiteral("libreoffice-writer"))} + arguments);
 }
 
-QStringList LibreOffice::editArguments(const QString& document)
+bool LibreOffice::view(const QString& document, QWidget* parent)
 {
-    return {QStringLiteral("--writer"), document};
+    // A read-only copy has nothing to recover after a crash.
+    return startWindow({QStringLiteral("--norestore"), QStringLiteral("--view"), document}, parent);
+}
+
+bool LibreOffice::edit(const QString& document, QWidget* parent)
+{
+    return startWindow({QStringLiteral("--writer"), document}, parent);
+}
+
+bool LibreOffice::startWriter(QWidget* parent)
+{
+    return startWindow({QStringLiteral("--writer")}, parent);
 }

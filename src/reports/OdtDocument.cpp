@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
-#include <zip.h>
 
 namespace {
 
@@ -18,34 +17,6 @@ const QString Frame = QStringLiteral("draw:frame");
 const QString Image = QStringLiteral("draw:image");
 const QString Href = QStringLiteral("xlink:href");
 const QString MergeBreakStyle = QStringLiteral("IjarMergeBreak");
-
-QString zipError(zip_t* archive) { return QString::fromUtf8(zip_strerror(archive)); }
-
-std::optional<QByteArray> readEntry(const QString& path, const char* entry, QString* error)
-{
-    int code = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
-    if (!archive) {
-        zip_error_t reason;
-        zip_error_init_with_code(&reason, code);
-        *error = QString::fromUtf8(zip_error_strerror(&reason));
-        zip_error_fini(&reason);
-        return std::nullopt;
-    }
-    std::optional<QByteArray> result;
-    zip_stat_t stat;
-    zip_file_t* file = zip_stat(archive, entry, 0, &stat) == 0 ? zip_fopen(archive, entry, 0) : nullptr;
-    if (file) {
-        QByteArray data(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
-        if (zip_fread(file, data.data(), stat.size) == static_cast<zip_int64_t>(stat.size))
-            result = std::move(data);
-        zip_fclose(file);
-    }
-    if (!result)
-        *error = zipError(archive);
-    zip_discard(archive);
-    return result;
-}
 
 // Text as ODF paragraphs hold it: line breaks, tabs and runs of spaces are
 // elements, since plain whitespace collapses.
@@ -246,7 +217,7 @@ void removeEmptyFrames(XmlNode& node)
 std::optional<OdtDocument> OdtDocument::open(const QString& templatePath, QString* error)
 {
     QString reason;
-    const auto xml = readEntry(templatePath, "content.xml", &reason);
+    const auto xml = OdtPackage::read(templatePath, QStringLiteral("content.xml"), &reason);
     auto content = xml ? XmlNode::parse(*xml, &reason) : std::nullopt;
     if (!content) {
         if (error)

@@ -34,18 +34,38 @@ bool add(zip_t* archive, const QString& name, const QByteArray& data, QList<QByt
     return !stored || zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0) == 0;
 }
 
-QByteArray readManifest(zip_t* archive)
+// The entry that unpacks to more than MaxEntrySize, or empty. The sizes are
+// those the package declares; reading never goes past them.
+QString oversizedEntry(zip_t* archive)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
+            && stat.size > static_cast<zip_uint64_t>(OdtPackage::MaxEntrySize))
+            return QString::fromUtf8(stat.name);
+    }
+    return {};
+}
+
+std::optional<QByteArray> readEntry(zip_t* archive, const char* entry)
 {
     zip_stat_t stat;
-    if (zip_stat(archive, Manifest, 0, &stat) != 0)
-        return {};
-    zip_file_t* file = zip_fopen(archive, Manifest, 0);
+    if (zip_stat(archive, entry, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)
+        || stat.size > static_cast<zip_uint64_t>(OdtPackage::MaxEntrySize))
+        return std::nullopt;
+    zip_file_t* file = zip_fopen(archive, entry, 0);
     if (!file)
-        return {};
+        return std::nullopt;
     QByteArray data(static_cast<qsizetype>(stat.size), Qt::Uninitialized);
     const bool read = zip_fread(file, data.data(), stat.size) == static_cast<zip_int64_t>(stat.size);
     zip_fclose(file);
-    return read ? data : QByteArray();
+    return read ? std::optional(data) : std::nullopt;
+}
+
+QByteArray readManifest(zip_t* archive)
+{
+    return readEntry(archive, Manifest).value_or(QByteArray());
 }
 
 XmlNode fileEntry(const QString& path, const QString& type)
@@ -123,6 +143,33 @@ zip_t* openArchive(const QString& path, int flags, QString* error)
     return archive;
 }
 
+}
+
+std::optional<QByteArray> OdtPackage::read(const QString& path, const QString& entry, QString* error)
+{
+    int code = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
+    if (!archive) {
+        zip_error_t reason;
+        zip_error_init_with_code(&reason, code);
+        *error = QString::fromUtf8(zip_error_strerror(&reason));
+        zip_error_fini(&reason);
+        return std::nullopt;
+    }
+    // LibreOffice unpacks every entry of the copy too: one too large refuses the whole package.
+    const QString oversized = oversizedEntry(archive);
+    std::optional<QByteArray> result;
+    if (oversized.isEmpty())
+        result = readEntry(archive, entry.toUtf8().constData());
+    if (!oversized.isEmpty())
+        *error = QCoreApplication::translate("OdtDocument", "%1 holds an entry, %2, that unpacks to more than %3 MB; "
+                                                           "such a document is not opened.")
+                     .arg(path, oversized)
+                     .arg(MaxEntrySize / (1024 * 1024));
+    else if (!result)
+        *error = QString::fromUtf8(zip_strerror(archive));
+    zip_discard(archive);
+    return result;
 }
 
 QString OdtPackage::mediaType(const QString& name)

@@ -171,7 +171,7 @@ bool cPrint::EditReport(qint64 reportId, QWidget* parent)
     if (!StartWord(parent))
         return false;
     QFile::setPermissions(templateFile, QFile::permissions(templateFile) | QFileDevice::WriteOwner);
-    return m_state.ui().startProgram(parent, LibreOffice::program(), LibreOffice::editArguments(templateFile));
+    return LibreOffice(m_state).edit(templateFile, parent);
 }
 
 bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& report)

@@ -113,14 +113,18 @@ void frmPrint::output(const QString& document)
         m_ui->StatusBar1->showMessage(tr("The filled document is kept as %1").arg(document));
         return;
     }
+    QString error;
     if (m_ui->Option2->isChecked()) {
-        if (m_state.ui().startProgram(this, LibreOffice::program(), office.printArguments(document)))
+        if (office.print(document, &error, this)) {
             m_ui->StatusBar1->showMessage(tr("%1 went to the printer.").arg(QFileInfo(document).fileName()));
+        } else {
+            m_ui->StatusBar1->showMessage(tr("The filled document is kept as %1").arg(document));
+            m_state.ui().message(this, error);
+        }
         return;
     }
     m_ui->StatusBar1->showMessage(tr("Making the preview of %1").arg(QFileInfo(document).fileName()));
-    QString error;
-    const QString pdf = office.toPdf(document, &error);
+    const QString pdf = office.toPdf(document, &error, this);
     if (pdf.isEmpty()) {
         m_state.ui().message(this, error);
         return;
@@ -139,5 +143,5 @@ void frmPrint::editSelected()
 void frmPrint::startWriter()
 {
     if (cPrint(m_state).StartWord(this))
-        m_state.ui().startProgram(this, LibreOffice::program(), {QStringLiteral("--writer")});
+        LibreOffice(m_state).startWriter(this);
 }

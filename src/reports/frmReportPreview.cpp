@@ -53,13 +53,11 @@ void frmReportPreview::showPage()
 
 void frmReportPreview::printDocument()
 {
-    const QString soffice = LibreOffice::program();
-    if (soffice.isEmpty()) {
-        m_state.ui().message(this, LibreOffice::missingText());
-        return;
-    }
-    if (m_state.ui().startProgram(this, soffice, LibreOffice(m_state).printArguments(m_document)))
+    QString error;
+    if (LibreOffice(m_state).print(m_document, &error, this))
         m_state.ui().ShowStatusMessage(tr("%1 went to the printer.").arg(QFileInfo(m_document).fileName()));
+    else
+        m_state.ui().message(this, error);
 }
 
 void frmReportPreview::savePdf()
@@ -87,9 +85,5 @@ void frmReportPreview::savePdf()
 
 void frmReportPreview::openInWriter()
 {
-    const QString soffice = LibreOffice::program();
-    if (soffice.isEmpty())
-        m_state.ui().message(this, LibreOffice::missingText());
-    else
-        m_state.ui().startProgram(this, soffice, LibreOffice::viewArguments(m_document));
+    LibreOffice(m_state).view(m_document, this);
 }

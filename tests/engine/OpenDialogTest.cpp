@@ -78,6 +78,9 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
     EXPECT_EQ(count, u"0"_s);
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(office.state().CurrentRecordId, 12);
+    // A list the database refuses is reported, not shown as an empty table.
+    EXPECT_FALSE(open("WHERE nosuch = 1 ", [](QDialog*) {}));
+    EXPECT_EQ(office.ui().dialogsShown, (QStringList{u"frmGeneralOpen"_s, u"dlgError"_s, u"frmGeneralOpen"_s}));
 
     addRents(office.db(), 100000);
     const int limit = RecordListModel::CachedPages * RecordListModel::PageSize;

@@ -48,6 +48,27 @@ qint64 count(Database& db, const QString& sql)
 
 }
 
+// The server ends this workstation's connection, as a restart of it does,
+// while the clerk types: the save tells him to press Save again and keeps
+// what he typed; the next save opens a new connection and writes it.
+TEST(Workstations, AConnectionTheServerDroppedIsMadeAgainAndTheSaveKeepsTheScreen)
+{
+    ScreenOffice s(SyntheticScreen::Name, true);
+    const qint64 key = s.addRecord({{u"NAME"_s, u"read"_s}});
+    ASSERT_TRUE(s.read(key));
+    s.set("txtNAME", u"typed"_s);
+    Database other;
+    other.open(s.office.databasePath());
+    other.executeBound(u"SELECT pg_terminate_backend(?, 10000)"_s,
+                       {s.db().executeBound(u"SELECT pg_backend_pid()"_s, {}).value(0, 0)});
+
+    EXPECT_FALSE(s.save(key));
+    EXPECT_EQ(s.value("txtNAME"), u"typed"_s);
+    EXPECT_TRUE(s.ui().lastMessage().endsWith(u"Press Save again."_s)) << s.ui().lastMessage().toStdString();
+    EXPECT_TRUE(s.save(key)) << s.errorLog().toStdString();
+    EXPECT_EQ(s.stored("NAME", key), u"typed"_s);
+}
+
 // The record is changed by the other workstation while this one's save waits
 // for it: the save, once its turn comes, finds the change and writes nothing.
 TEST(Workstations, ASaveAfterTheOtherOnesWaitDoesNotOverwriteIt)
@@ -147,6 +168,8 @@ TEST(Workstations, APostingCutHalfwayLeavesNothingHalfWritten)
     EXPECT_EQ(lines, 2);
     db.setStatementHook({});
 
+    // The same workstation goes on, on a new connection.
+    EXPECT_EQ(count(db, "select count(*) from JOURNAL"), journals);
     Database after;
     after.open(office.databasePath());
     EXPECT_EQ(count(after, "select count(*) from JOURNAL"), journals);

@@ -1,5 +1,6 @@
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
+#include "reminders/cReminder.h"
 #include "reminders/frmReminder.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
@@ -164,19 +165,32 @@ TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
     }
 }
 
-// A query other than one select is reported on Save and not stored.
-TEST(frmReminder, SaveRefusesAQueryThatIsNotOneSelect)
+// A query other than one select, one the database refuses and one that runs
+// past the reminders' time limit are reported on Save and not stored.
+TEST(frmReminder, SaveRefusesAQueryThatWouldQueueNothing)
 {
     DiaryOffice office;
     installEngine(office.state());
     const qint64 key = addRule(office.db(), "قاعدة");
     Diary diary(office);
     auto* query = control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST");
-    for (const auto& [sql, stored] : {std::pair{QString("delete from car"), false}, {QString("select name from car"), true}}) {
+    const struct {
+        QString sql;
+        int limitMs;
+        bool stored;
+    } rows[] = {
+        {"delete from car", cReminder::DefaultQueryTimeLimitMs, false},
+        {"select nosuchcolumn from car", cReminder::DefaultQueryTimeLimitMs, false},
+        {"select count(*) from (with recursive n(i) as (select 1 union all select i + 1 from n where i < 10000000) "
+         "select i from n) counted", 1, false},
+        {"select name from car", cReminder::DefaultQueryTimeLimitMs, true},
+    };
+    for (const auto& row : rows) {
         office.ui().messages.clear();
-        query->setPlainText(sql);
+        office.state().service<cReminder>().queryTimeLimitMs = row.limitMs;
+        query->setPlainText(row.sql);
         QTest::keyClick(&diary, Qt::Key_F12);
-        EXPECT_EQ(columns(office.db(), key, {"SQLREMINDERLIST"}).value(0) == sql, stored) << sql.toStdString();
-        EXPECT_EQ(office.ui().messages.isEmpty(), stored) << sql.toStdString();
+        EXPECT_EQ(columns(office.db(), key, {"SQLREMINDERLIST"}).value(0) == row.sql, row.stored) << row.sql.toStdString();
+        EXPECT_EQ(office.ui().messages.isEmpty(), row.stored) << row.sql.toStdString();
     }
 }

@@ -1,5 +1,6 @@
 #include "reminders/cReminder.h"
 #include "schema/ReminderRules.h"
+#include "shell/base/ErrorLog.h"
 #include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDate>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,6 +52,9 @@ struct ReminderOffice {
 };
 
 const QString ThreeRows = u"select 'a' union all select 'b' union all select 'c'"_s;
+// Counts to ten million: seconds of work on either engine.
+const QString SlowQuery = u"select count(*) from (with recursive n(i) as (select 1 union all select i + 1 from n "
+                          "where i < 10000000) select i from n) counted"_s;
 
 }
 
@@ -101,6 +106,40 @@ TEST(cReminder, TheSameHitIsQueuedOnceAndStampedWithTheDayItWasQueued)
     o.engine().DeleteQueueMessage(first);
     o.engine().BuildReminders();
     EXPECT_EQ(o.titles().size(), 4);
+}
+
+// A rule whose query fails or runs past the time limit queues nothing and
+// leaves a line in the error log; the other rules queue their hits. No rule
+// query runs inside the transaction that writes the queue.
+TEST(cReminder, ARuleThatFailsOrRunsOverIsSkippedAndLogged)
+{
+    const struct {
+        const char* what;
+        QString query;
+        int limitMs;
+        QString logged;
+    } cases[] = {
+        {"runs over", SlowQuery, 1, u"ran longer than"_s},
+        {"fails", u"select nosuchcolumn from car"_s, cReminder::DefaultQueryTimeLimitMs, u"nosuchcolumn"_s},
+    };
+    for (const auto& c : cases) {
+        ReminderOffice o;
+        o.rule(u"Broken"_s, 1, {}, c.query);
+        o.rule(u"R"_s, 1, {}, ThreeRows);
+        o.engine().queryTimeLimitMs = c.limitMs;
+        QList<int> depths;
+        o.office.db().setStatementHook([&](const QString& sql) {
+            if (sql == c.query || sql == ThreeRows)
+                depths << o.office.db().transactionDepth();
+        });
+        o.engine().BuildReminders();
+        o.office.db().setStatementHook({});
+        EXPECT_EQ(o.titles(), (QStringList{u"Ra"_s, u"Rb"_s, u"Rc"_s})) << c.what;
+        EXPECT_EQ(depths, (QList<int>{0, 0})) << c.what;
+        QFile log(errorLogPath(o.office.state()));
+        const QString logged = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        EXPECT_TRUE(logged.contains(u"Broken"_s) && logged.contains(c.logged)) << logged.toStdString();
+    }
 }
 
 TEST(cReminder, QueryRefusalAcceptsOneSelectOnly)

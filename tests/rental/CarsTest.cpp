@@ -254,11 +254,12 @@ TEST(frmCars, NumberFieldsRefuseAsTypedWhatTheirColumnCannotKeep)
 }
 
 // A rented car is refused with a message and kept, also when another
-// workstation rented it after it was shown; a free one goes as answered, and
-// the screen closes once it is gone.
+// workstation rented it after it was shown, or when its flag cannot be read
+// (reported, not taken for free); a free one goes as answered, and the screen
+// closes once it is gone.
 TEST(frmCars, DeleteKeepsARentedCar)
 {
-    enum Rented { Free, Opened, Meanwhile };
+    enum Rented { Free, Opened, Meanwhile, Unreadable };
     const struct {
         const char* what;
         Rented rented;
@@ -271,6 +272,7 @@ TEST(frmCars, DeleteKeepsARentedCar)
         {"rented elsewhere since shown", Meanwhile, true, 0, true, true},
         {"free, confirmed", Free, true, 1, false, false},
         {"free, declined", Free, false, 1, true, true},
+        {"its flag unreadable", Unreadable, true, 0, true, true},
     };
     const QString refusal = "Can not delete the car at the time being since car is already rented, Surrend the car "
                             "first then delete.";
@@ -285,8 +287,11 @@ TEST(frmCars, DeleteKeepsARentedCar)
         ASSERT_EQ(cars.text("txtID"), QString::number(key));
         if (r.rented == Meanwhile)
             office.db().command("update car set rented = 1 where carid = " + QString::number(key));
+        if (r.rented == Unreadable)
+            office.db().command("alter table car rename column rented to rented_elsewhere");
         QTest::keyClick(&cars, Qt::Key_F11);
-        EXPECT_EQ(office.ui().lastMessage(), r.rented == Free ? QString() : refusal);
+        EXPECT_EQ(office.ui().lastMessage(), r.rented == Opened || r.rented == Meanwhile ? refusal : QString());
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgError"), r.rented == Unreadable);
         EXPECT_EQ(office.ui().questions.size(), r.questions);
         EXPECT_EQ(!stored(office.db(), key, {"name"}).first().isEmpty(), r.left);
         EXPECT_EQ(cars.isVisible(), r.open);

@@ -1,4 +1,5 @@
 #include "reports/OdtDocument.h"
+#include "reports/OdtPackage.h"
 #include "OdtTemplate.h"
 
 #include <QCryptographicHash>
@@ -113,16 +114,29 @@ TEST(OdtDocument, SavedCopyKeepsLayoutOfTheTemplate)
     EXPECT_EQ(xml.count("text:user-field-get"), 0);
 }
 
-TEST(OdtDocument, MissingOrBrokenFileIsReported)
+// A package whose entry unpacks past the limit (a zip bomb) is refused
+// before that entry is unpacked, whichever entry it is.
+TEST(OdtDocument, MissingBrokenOrOversizedFileIsReported)
 {
     QTemporaryDir dir;
     QFile broken(dir.filePath("broken.odt"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a zip");
     broken.close();
-    for (const QString& path : {dir.filePath("none.odt"), broken.fileName()}) {
-        QString error;
-        EXPECT_FALSE(OdtDocument::open(path, &error)) << path.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
+    const QByteArray huge(OdtPackage::MaxEntrySize + 1, ' ');
+    const QString sound = writeTemplate(dir.filePath("sound.odt"), "<text:p>x</text:p>");
+    QString error;
+    ASSERT_TRUE(OdtPackage::write(dir.filePath("content.odt"), {{"content.xml", huge}}, &error));
+    ASSERT_TRUE(OdtPackage::update(sound, {{"styles.xml", huge}}, &error));
+    const struct {
+        QString path;
+        QString told;
+    } rows[] = {{dir.filePath("none.odt"), {}}, {broken.fileName(), {}},
+                {dir.filePath("content.odt"), "content.xml"}, {sound, "styles.xml"}};
+    for (const auto& row : rows) {
+        error.clear();
+        EXPECT_FALSE(OdtDocument::open(row.path, &error)) << row.path.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << row.path.toStdString();
+        EXPECT_TRUE(error.contains(row.told) && error.contains(row.told.isEmpty() ? "" : "64 MB")) << error.toStdString();
     }
 }

@@ -91,6 +91,17 @@ bool ScriptedUI::openUrl(QWidget* parent, const QUrl& url)
     return true;
 }
 
+bool ScriptedUI::waitWhile(QWidget*, const QString& text, const std::function<bool()>& running)
+{
+    waits.append(text);
+    while (running()) {
+        if (cancelWaits)
+            return false;
+        processEvents();
+    }
+    return true;
+}
+
 void ScriptedUI::quit(int exitCode)
 {
     quitCode = exitCode;

@@ -34,6 +34,9 @@ public:
     QStringList programsStarted;  // "program arg1 arg2"
     QList<QUrl> urlsOpened;
     bool programsAvailable = true;
+    QStringList waits;            // the texts of waits the operator could cancel
+    bool cancelWaits = false;     // the operator presses Cancel at once
+    QString printer;              // the default printer; none when empty
     // Called whenever pending events are let run, as the operator's next key would be.
     std::function<void()> onPendingEvents;
     int waitedMs = 0;
@@ -50,6 +53,8 @@ public:
     void wait(int milliseconds) override;
     bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) override;
     bool openUrl(QWidget* parent, const QUrl& url) override;
+    bool waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running) override;
+    QString defaultPrinter() override { return printer; }
     void quit(int exitCode) override;
 
 private:

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -171,13 +172,34 @@ void Database::openServer(const QString& uri)
     m_path = uri.trimmed();
     m_dialect = SqlDialect::PostgreSQL;
     m_depth = 0;
+    m_lostInTransaction = false;
     try {
-        executeNative(QStringLiteral("SET client_min_messages = warning"));
-        applyBusyWait();
+        startSession();
     } catch (...) {
         close();
         throw;
     }
+}
+
+void Database::startSession()
+{
+    executeNative(QStringLiteral("SET client_min_messages = warning"));
+    applyBusyWait();
+}
+
+bool Database::reopen()
+{
+    // close() forgets the connection: only one that went away by itself comes back.
+    if (m_dialect != SqlDialect::PostgreSQL || !QSqlDatabase::contains(m_connectionName))
+        return false;
+    {
+        QSqlDatabase db = connection();
+        db.close();
+        if (!db.open())
+            return false;
+    }
+    startSession();
+    return true;
 }
 
 void Database::applyBusyWait()
@@ -223,6 +245,15 @@ int Database::onBusy(void* self, int count)
     return 1;
 }
 
+int Database::onProgress(void* self)
+{
+    auto* db = static_cast<Database*>(self);
+    if (QDateTime::currentMSecsSinceEpoch() < db->m_deadline)
+        return 0;
+    db->m_timedOut = true;
+    return 1;
+}
+
 void Database::endWait()
 {
     if (m_waitStarted < 0)
@@ -243,6 +274,7 @@ void Database::close()
     }
     QSqlDatabase::removeDatabase(m_connectionName);
     m_depth = 0;
+    m_lostInTransaction = false;
     m_dialect = SqlDialect::SQLite;
 }
 
@@ -255,11 +287,26 @@ void Database::fail(const QString& description, const QString& sqlState, const Q
     throw AppError(ok && native != 0 ? native : number, description, Source, sqlState);
 }
 
-QSqlQuery Database::run(const QString& nativeSql, const QString& original, const QVariantList& values)
+void Database::ensureOpen(const QString& original)
 {
+    if (isOpen())
+        return;
+    // A transaction cut off with its connection goes on failing until it is
+    // rolled back; only then may a new connection take statements.
+    if (m_lostInTransaction)
+        fail(lostText(), {}, original, ConnectionLost);
+    if (m_dialect == SqlDialect::PostgreSQL && QSqlDatabase::contains(m_connectionName) && !reopen())
+        fail(QCoreApplication::translate("Database", "The database server %1 cannot be reached: %2")
+                 .arg(m_path, connection().lastError().text()),
+             {}, original, ConnectionLost);
     if (!isOpen())
         fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, original,
              ErrorNumber::DatabaseFailure);
+}
+
+QSqlQuery Database::run(const QString& nativeSql, const QString& original, const QVariantList& values)
+{
+    ensureOpen(original);
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     bool ok = values.isEmpty() || query.prepare(nativeSql);
@@ -283,20 +330,42 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
     endWait();
     if (m_hook)
         m_hook(original);
-    if (!ok) {
-        const QSqlError e = query.lastError();
-        if (isBusy(e))
-            fail(QCoreApplication::translate("Database", "The database %1 is busy on another computer, so the operation "
-                                                         "was not done. Try again in a moment.")
-                     .arg(m_path),
-                 e.nativeErrorCode(), original, Busy);
-        const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-        fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
-    }
+    if (!ok)
+        failed(query.lastError(), original);
     return query;
 }
 
-RowSet Database::readAll(QSqlQuery& query)
+QString Database::lostText() const
+{
+    return QCoreApplication::translate("Database", "The connection to the database server %1 was lost, so the "
+                                                   "operation was not done. The connection is made again with the "
+                                                   "next action.")
+        .arg(m_path);
+}
+
+void Database::failed(const QSqlError& e, const QString& original)
+{
+    // A server that cancelled the statement at its statement_timeout, or
+    // SQLite stopped by the progress handler.
+    if (m_deadline >= 0 && (m_timedOut || e.nativeErrorCode() == QLatin1String("57014")))
+        throw AppError(TimedOut,
+                       QCoreApplication::translate("Database", "The query ran past its time limit and was stopped."),
+                       Source, e.nativeErrorCode());
+    if (m_dialect == SqlDialect::PostgreSQL && !connection().isOpen()) {
+        if (m_depth > 0)
+            m_lostInTransaction = true;
+        throw AppError(ConnectionLost, lostText(), Source, e.nativeErrorCode());
+    }
+    if (isBusy(e))
+        fail(QCoreApplication::translate("Database", "The database %1 is busy on another computer, so the operation "
+                                                     "was not done. Try again in a moment.")
+                 .arg(m_path),
+             e.nativeErrorCode(), original, Busy);
+    const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
+}
+
+RowSet Database::readAll(QSqlQuery& query, const QString& original)
 {
     if (!query.isSelect())
         return {};
@@ -313,13 +382,44 @@ RowSet Database::readAll(QSqlQuery& query)
             row << query.value(i);
         rows << std::move(row);
     }
+    // Rows come one at a time: a failure part-way ends the list early.
+    if (query.lastError().isValid())
+        failed(query.lastError(), original);
     return RowSet(std::move(columns), std::move(rows));
 }
 
 RowSet Database::execute(const QString& sql)
 {
     QSqlQuery query = run(JetTranslator::translate(sql, m_dialect), sql);
-    return readAll(query);
+    return readAll(query, sql);
+}
+
+RowSet Database::executeLimited(const QString& sql, int milliseconds)
+{
+    const QString native = JetTranslator::translate(sql, m_dialect);
+    const bool server = m_dialect == SqlDialect::PostgreSQL;
+    if (server)
+        executeNative(QStringLiteral("SET statement_timeout = %1").arg(qMax(1, milliseconds)));
+    m_deadline = QDateTime::currentMSecsSinceEpoch() + milliseconds;
+    m_timedOut = false;
+    if (sqlite3* handle = !server && isOpen() ? sqliteHandle(connection()) : nullptr)
+        sqlite3_progress_handler(handle, 1000, &Database::onProgress, this);
+    const auto unlimited = qScopeGuard([this, server] {
+        m_deadline = -1;
+        if (!isOpen())
+            return;
+        if (!server) {
+            sqlite3_progress_handler(sqliteHandle(connection()), 0, nullptr, nullptr);
+            return;
+        }
+        try {
+            // Inside a transaction the statement has aborted, its SET goes with the rollback.
+            executeNative(QStringLiteral("SET statement_timeout = 0"));
+        } catch (const AppError&) {
+        }
+    });
+    QSqlQuery query = run(native, sql);
+    return readAll(query, sql);
 }
 
 int Database::command(const QString& sql)
@@ -336,7 +436,7 @@ void Database::executeNative(const QString& sql)
 RowSet Database::executeBound(const QString& nativeSql, const QVariantList& values)
 {
     QSqlQuery query = run(nativeSql, nativeSql, values);
-    return readAll(query);
+    return readAll(query, nativeSql);
 }
 
 RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
@@ -344,7 +444,7 @@ RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
     const QString inner = JetTranslator::translate(sql, m_dialect);
     QSqlQuery query = run(QStringLiteral("SELECT * FROM (%1) AS page LIMIT ? OFFSET ?").arg(inner), sql,
                           {limit, offset});
-    return readAll(query);
+    return readAll(query, sql);
 }
 
 qint64 Database::countRows(const QString& sql)
@@ -532,6 +632,10 @@ void Database::beginOnServer()
             return;
         } catch (const AppError& e) {
             m_depth = 0;
+            if (e.number() == ConnectionLost) {
+                m_lostInTransaction = false;
+                throw;
+            }
             executeNative(QStringLiteral("ROLLBACK"));
             const bool again = e.number() == Busy && m_busy.tryAgain && m_busy.tryAgain(m_path);
             if (!again)
@@ -554,6 +658,12 @@ void Database::rollback()
     if (m_depth == 0)
         return;
     --m_depth;
+    // Nothing is left to undo on a connection that went away: the server has
+    // dropped the transaction with it.
+    if (m_lostInTransaction) {
+        m_lostInTransaction = m_depth > 0;
+        return;
+    }
     if (m_depth == 0) {
         executeNative(QStringLiteral("ROLLBACK"));
     } else {
@@ -583,8 +693,7 @@ void Database::insertRows(const QString& table, const QStringList& columns, cons
     }
     const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
     const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    if (!isOpen())
-        fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, sql, ErrorNumber::DatabaseFailure);
+    ensureOpen(sql);
     QSqlQuery query(connection());
     bool ok = query.prepare(sql);
     QString traced = sql;
@@ -599,11 +708,8 @@ void Database::insertRows(const QString& table, const QStringList& columns, cons
         if (m_hook)
             m_hook(traced);
     }
-    if (!ok) {
-        const QSqlError e = query.lastError();
-        fail(e.databaseText().isEmpty() ? e.text() : e.databaseText(), e.nativeErrorCode(), traced,
-             ErrorNumber::DatabaseFailure);
-    }
+    if (!ok)
+        failed(query.lastError(), traced);
 }
 
 Transaction::Transaction(Database& db) : m_db(db)

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QSqlDatabase;
+class QSqlError;
 class QSqlQuery;
 
 // The one door to the database. Statements arrive in the dialect the screens
@@ -29,6 +30,10 @@ public:
     static constexpr int BusyWaitMs = 3000;
     // A backup whose copy fails its check: the database itself is damaged.
     static constexpr int DamagedDatabase = 5200;
+    // A query stopped at its time limit (executeLimited).
+    static constexpr int TimedOut = 5201;
+    // The server connection went away; the next statement opens it again.
+    static constexpr int ConnectionLost = 5202;
     // The engine's codes for a file held by another connection.
     static constexpr int Busy = 5;
     static constexpr int Locked = 6;
@@ -62,6 +67,10 @@ public:
 
     // Runs one statement; a query gives its rows, a command an empty set.
     RowSet execute(const QString& sql);
+    // Runs a query that may take at most `milliseconds`: one that runs longer
+    // is stopped and TimedOut is thrown, so that a slow query never holds the
+    // workstation. Meant for queries the office writes itself.
+    RowSet executeLimited(const QString& sql, int milliseconds);
     // Runs one command and gives the number of rows it changed.
     int command(const QString& sql);
     // Runs engine-native SQL untranslated (schema work only).
@@ -123,8 +132,17 @@ public:
 
 private:
     QSqlDatabase connection() const;
+    // Throws unless the connection takes statements; opens a lost one again.
+    void ensureOpen(const QString& original);
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
-    RowSet readAll(QSqlQuery& query);
+    RowSet readAll(QSqlQuery& query, const QString& original = {});
+    [[noreturn]] void failed(const QSqlError& error, const QString& original);
+    QString lostText() const;
+    // Opens a server connection again that went away (a restart of the
+    // server); false when it was closed on purpose or cannot be opened.
+    bool reopen();
+    void startSession();
+    static int onProgress(void* self);
     void configureSqlite();
     void openServer(const QString& uri);
     void applyBusyWait();
@@ -144,7 +162,12 @@ private:
     BusyHandling m_busy;
     int m_busyWaitMs = BusyWaitMs;
     qint64 m_waitStarted = -1;  // ms since the epoch while a statement waits
+    qint64 m_deadline = -1;     // ms since the epoch at which a limited query stops
+    bool m_timedOut = false;
     int m_depth = 0;
+    // The connection went away inside a transaction: its statements fail
+    // until every open transaction level has been rolled back.
+    bool m_lostInTransaction = false;
 };
 
 // Rolls back unless committed.

@@ -41,18 +41,33 @@ QString statementTracePath(const RunState& state, const QDate& day)
     return state.homeFile(day.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".txt"));
 }
 
-void ReportError(RunState& state, QWidget* screen, const QString& number,
-                 const QString& description, const QString& source)
+namespace {
+
+void logLine(RunState& state, const QString& screenName, const QString& controlName, const QString& number,
+             const QString& description, const QString& source)
 {
-    const QString screenName = screen ? screen->objectName() : QString();
-    const QWidget* active = screen ? screen->focusWidget() : nullptr;
-    const QString controlName = active ? active->objectName() : QString();
     try {
         appendLine(errorLogPath(state),
                    {state.CurrentLoginId, now(), screenName, controlName, number, source, description});
     } catch (...) {
         // the error routine never fails towards its caller
     }
+}
+
+QString sourceOf(const AppError& error, const QString& where)
+{
+    return where.isEmpty() ? error.source() : where + QStringLiteral(" - ") + error.source();
+}
+
+}
+
+void ReportError(RunState& state, QWidget* screen, const QString& number,
+                 const QString& description, const QString& source)
+{
+    const QString screenName = screen ? screen->objectName() : QString();
+    const QWidget* active = screen ? screen->focusWidget() : nullptr;
+    const QString controlName = active ? active->objectName() : QString();
+    logLine(state, screenName, controlName, number, description, source);
     if (state.config.SHOWERRORS != 1)
         return;
     try {
@@ -66,8 +81,14 @@ void ReportError(RunState& state, QWidget* screen, const QString& number,
 
 void ReportError(RunState& state, QWidget* screen, const AppError& error, const QString& where)
 {
-    const QString source = where.isEmpty() ? error.source() : where + QStringLiteral(" - ") + error.source();
-    ReportError(state, screen, QString::number(error.number()), error.description(), source);
+    ReportError(state, screen, QString::number(error.number()), error.description(), sourceOf(error, where));
+}
+
+void LogError(RunState& state, QWidget* screen, const AppError& error, const QString& where)
+{
+    const QWidget* active = screen ? screen->focusWidget() : nullptr;
+    logLine(state, screen ? screen->objectName() : QString(), active ? active->objectName() : QString(),
+            QString::number(error.number()), error.description(), sourceOf(error, where));
 }
 
 bool guarded(RunState& state, QWidget* screen, const QString& where, const std::function<void()>& work)

@@ -13,6 +13,8 @@ class RunState;
 void ReportError(RunState& state, QWidget* screen, const QString& number,
                  const QString& description, const QString& source);
 void ReportError(RunState& state, QWidget* screen, const AppError& error, const QString& where = {});
+// Only the log line, for a failure the caller tells the operator about in words of its own.
+void LogError(RunState& state, QWidget* screen, const AppError& error, const QString& where = {});
 
 // Runs a command handler; a failure goes to ReportError with the screen and
 // where it happened, and does not cross the event loop. True when it succeeded.

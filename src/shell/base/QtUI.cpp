@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -100,6 +102,28 @@ bool QtUI::openUrl(QWidget* parent, const QUrl& url)
         return false;
     }
     return true;
+}
+
+bool QtUI::waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running)
+{
+    // Shown only when the wait lasts; its own Cancel button says "Cancel" in the operator's language.
+    QProgressDialog progress(parent);
+    progress.setLabelText(text);
+    progress.setRange(0, 0);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setValue(0);
+    while (running()) {
+        if (progress.wasCanceled())
+            return false;
+        QApplication::processEvents();
+    }
+    return true;
+}
+
+QString QtUI::defaultPrinter()
+{
+    return QPrinterInfo::defaultPrinterName();
 }
 
 void QtUI::quit(int exitCode)

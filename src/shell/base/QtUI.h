@@ -18,5 +18,7 @@ public:
     void wait(int milliseconds) override;
     bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) override;
     bool openUrl(QWidget* parent, const QUrl& url) override;
+    bool waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running) override;
+    QString defaultPrinter() override;
     void quit(int exitCode) override;
 };

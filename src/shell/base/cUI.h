@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -41,6 +42,12 @@ public:
     virtual bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) = 0;
     // Opens a document or address with the desktop's program for it.
     virtual bool openUrl(QWidget* parent, const QUrl& url) = 0;
+    // Shows `text` with a Cancel button while `running` says the work goes
+    // on (it is asked again and again, and may wait a moment itself); false
+    // when the operator cancelled.
+    virtual bool waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running) = 0;
+    // The printer documents go to without a question; empty when none is set up.
+    virtual QString defaultPrinter() = 0;
     // Ends the program at once.
     virtual void quit(int exitCode) = 0;
 
