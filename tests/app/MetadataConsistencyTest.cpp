@@ -50,72 +50,59 @@ QStringList metadataProblems(RunState& state)
             problems << where + u": "_s + t + u" has no column \""_s + name + u'"';
     };
 
-    const RowSet named = db.execute(u"select WINDOWNAME from _WINDOWTABLE union select WINDOWNAME from _GRIDTABLE "
-                                    "union select WINDOWNAME from _SCREENCOMBOBOX "
-                                    "union select WINDOWNAME from _WINDOWVALIDATION"_s);
-    for (int i = 0; i < named.count(); ++i)
-        if (!screens.contains(named.text(i, u"WINDOWNAME"_s).trimmed()))
-            problems << named.text(i, u"WINDOWNAME"_s) + u" is not registered"_s;
+    // Each row a statement gives, as a column-to-text lookup.
+    const auto each = [&db](const QString& sql, const auto& visit) {
+        const RowSet rows = db.execute(sql);
+        for (int i = 0; i < rows.count(); ++i)
+            visit([&](const char* column) { return rows.text(i, QLatin1String(column)); });
+    };
 
-    const RowSet bound = db.execute(u"select WT.WINDOWNAME , WT.TABLENAME , WTD.* from _WINDOWTABLE WT , "
-                                    "_WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and "
-                                    "WT.ONOFF = 1 and WTD.ONOFF = 1"_s);
-    for (int i = 0; i < bound.count(); ++i) {
-        const QString window = bound.text(i, u"WINDOWNAME"_s), name = bound.text(i, u"WINDOWCONTROL"_s);
-        control(window, name, u"_WINDOWTABLEDETAILS"_s);
-        column(bound.text(i, u"TABLENAME"_s), bound.text(i, u"Column"_s), window + u'.' + name);
-    }
+    each(u"select WINDOWNAME from _WINDOWTABLE union select WINDOWNAME from _GRIDTABLE union "
+         "select WINDOWNAME from _SCREENCOMBOBOX union select WINDOWNAME from _WINDOWVALIDATION"_s, [&](auto row) {
+        if (!screens.contains(row("WINDOWNAME").trimmed()))
+            problems << row("WINDOWNAME") + u" is not registered"_s;
+    });
+    each(u"select WT.WINDOWNAME , WT.TABLENAME , WTD.* from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE "
+         "WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.ONOFF = 1 and WTD.ONOFF = 1"_s, [&](auto row) {
+        control(row("WINDOWNAME"), row("WINDOWCONTROL"), u"_WINDOWTABLEDETAILS"_s);
+        column(row("TABLENAME"), row("Column"), row("WINDOWNAME") + u'.' + row("WINDOWCONTROL"));
+    });
     // The customer search's older definition tables.
-    const RowSet searched = db.execute(u"select WT.WINDOWNAME , WT.TABLENAME , WTD.* from WINDOWTABLE WT , "
-                                       "WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and "
-                                       "WTD.ONOFF = 1"_s);
-    for (int i = 0; i < searched.count(); ++i)
-        column(searched.text(i, u"TABLENAME"_s), searched.text(i, u"Column"_s),
-               u"WINDOWTABLEDETAILS of "_s + searched.text(i, u"WINDOWNAME"_s));
-
-    const RowSet grids = db.execute(u"select * from _GRIDTABLE where ONOFF = 1"_s);
-    for (int i = 0; i < grids.count(); ++i)
-        control(grids.text(i, u"WINDOWNAME"_s), grids.text(i, u"GRIDNAME"_s), u"_GRIDTABLE"_s);
-    const RowSet gridColumns = db.execute(u"select G.WINDOWNAME , G.GRIDNAME , G.TABLENAME , GD.* from _GRIDTABLE G , "
-                                          "_GRIDTABLEDETAILS GD WHERE GD.GRIDTABLEID = G.GRIDTABLEID and "
-                                          "G.ONOFF = 1 and GD.ONOFF = 1"_s);
-    for (int i = 0; i < gridColumns.count(); ++i) {
-        const QString expression = gridColumns.text(i, u"Column"_s);
+    each(u"select WT.WINDOWNAME , WT.TABLENAME , WTD.* from WINDOWTABLE WT , WINDOWTABLEDETAILS WTD WHERE "
+         "WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WTD.ONOFF = 1"_s, [&](auto row) {
+        column(row("TABLENAME"), row("Column"), u"WINDOWTABLEDETAILS of "_s + row("WINDOWNAME"));
+    });
+    each(u"select * from _GRIDTABLE where ONOFF = 1"_s,
+         [&](auto row) { control(row("WINDOWNAME"), row("GRIDNAME"), u"_GRIDTABLE"_s); });
+    each(u"select G.WINDOWNAME , G.GRIDNAME , G.TABLENAME , GD.* from _GRIDTABLE G , _GRIDTABLEDETAILS GD WHERE "
+         "GD.GRIDTABLEID = G.GRIDTABLEID and G.ONOFF = 1 and GD.ONOFF = 1"_s, [&](auto row) {
         // Run the way the grid reader runs it, on no rows.
         try {
-            db.execute(u"SELECT "_s + expression + u" AS [c] FROM "_s + gridColumns.text(i, u"TABLENAME"_s)
-                       + u" WHERE 1 = 0"_s);
+            db.execute(u"SELECT "_s + row("Column") + u" AS [c] FROM "_s + row("TABLENAME") + u" WHERE 1 = 0"_s);
         } catch (const AppError& e) {
-            problems << gridColumns.text(i, u"WINDOWNAME"_s) + u'.' + gridColumns.text(i, u"GRIDNAME"_s) + u": \""_s
-                            + expression + u"\" "_s + e.description();
+            problems << row("WINDOWNAME") + u'.' + row("GRIDNAME") + u": \""_s + row("Column") + u"\" "_s
+                            + e.description();
         }
-    }
-
-    const RowSet combos = db.execute(u"select * from _SCREENCOMBOBOX where ONOFF = 1"_s);
-    for (int i = 0; i < combos.count(); ++i)
-        control(combos.text(i, u"WINDOWNAME"_s), combos.text(i, u"COLUMNNAME"_s), u"_SCREENCOMBOBOX"_s);
-
-    const RowSet rules = db.execute(u"select * from _WINDOWVALIDATION where ONOFF = 1"_s);
-    for (int i = 0; i < rules.count(); ++i) {
-        const QString window = rules.text(i, u"WINDOWNAME"_s);
-        const int kind = rules.value(i, u"VALIDATIONTYPEID"_s).toInt();
-        const QString rule = u"_WINDOWVALIDATION "_s + rules.text(i, u"WINDOWVALIDATIONID"_s);
+    });
+    each(u"select * from _SCREENCOMBOBOX where ONOFF = 1"_s,
+         [&](auto row) { control(row("WINDOWNAME"), row("COLUMNNAME"), u"_SCREENCOMBOBOX"_s); });
+    each(u"select * from _WINDOWVALIDATION where ONOFF = 1"_s, [&](auto row) {
+        const QString rule = u"_WINDOWVALIDATION "_s + row("WINDOWVALIDATIONID");
+        const int kind = row("VALIDATIONTYPEID").toInt();
         // Kind 4 holds a statement and its bind list instead of control names;
         // kind 1 looks at one control only.
-        if (kind != 4) {
-            control(window, rules.text(i, u"vldtnname1"_s), rule);
-            if (kind != 1 || !rules.text(i, u"vldtnname2"_s).trimmed().isEmpty())
-                control(window, rules.text(i, u"vldtnname2"_s), rule);
-        }
-        control(window, rules.text(i, u"FOCUSFIELDNAME"_s), rule + u" focus field"_s);
-    }
-
-    const RowSet identifiers = db.execute(u"select WT.WINDOWNAME , sum(WTD.IDENTIFIER) as IDENTIFIERS from "
-                                          "_WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD WHERE WTD.WINDOWTABLEID = "
-                                          "WT.WINDOWTABLEID and WT.ONOFF = 1 and WTD.ONOFF = 1 group by WT.WINDOWNAME"_s);
-    for (int i = 0; i < identifiers.count(); ++i)
-        if (const qint64 n = identifiers.value(i, u"IDENTIFIERS"_s).toLongLong(); n != 1)
-            problems << identifiers.text(i, u"WINDOWNAME"_s) + u" has %1 identifier rows"_s.arg(n);
+        if (kind != 4)
+            control(row("WINDOWNAME"), row("vldtnname1"), rule);
+        if (kind != 4 && (kind != 1 || !row("vldtnname2").trimmed().isEmpty()))
+            control(row("WINDOWNAME"), row("vldtnname2"), rule);
+        control(row("WINDOWNAME"), row("FOCUSFIELDNAME"), rule + u" focus field"_s);
+    });
+    each(u"select WT.WINDOWNAME , sum(WTD.IDENTIFIER) as IDENTIFIERS from _WINDOWTABLE WT , _WINDOWTABLEDETAILS WTD "
+         "WHERE WTD.WINDOWTABLEID = WT.WINDOWTABLEID and WT.ONOFF = 1 and WTD.ONOFF = 1 group by WT.WINDOWNAME"_s,
+         [&](auto row) {
+        if (row("IDENTIFIERS").toDouble() != 1)
+            problems << row("WINDOWNAME") + u" has "_s + row("IDENTIFIERS") + u" identifier rows"_s;
+    });
 
     // Without its rows a data screen opens empty: its record (txtID) needs a
     // bound table in force, each of its grids a grid row.
