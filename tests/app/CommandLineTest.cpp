@@ -16,7 +16,7 @@ ProgramRun ijar(const QStringList& arguments)
 
 }
 
-TEST(CommandLine, AnswersAndRefusals)
+TEST(CommandLine, AnswersOrRefusesEachOption)
 {
     const struct { QStringList args; int status; QStringList says; } rows[] = {
         {{u"--version"_s}, 0, {u"ijar 1."_s}},

@@ -38,15 +38,13 @@ QStringList metadataProblems(RunState& state)
         if (QWidget* w = screen(window); w && (name.trimmed().isEmpty() || !ControlAccess::find(w, name.trimmed())))
             problems << window + u" has no control \""_s + name + u"\" ("_s + where + u')';
     };
-    std::map<QString, QSet<QString>> columnsOf;
+    std::map<QString, QSet<QString>> columnsOf;  // lower case, by table
     const auto column = [&](const QString& table, const QString& name, const QString& where) {
         const QString t = table.trimmed();
-        if (!columnsOf.count(t.toLower())) {
-            QSet<QString>& names = columnsOf[t.toLower()];
-            for (const QString& c : db.tableExists(t) ? db.columnsOf(t) : QStringList{})
-                names.insert(c.toLower());
-        }
-        if (!columnsOf[t.toLower()].contains(name.trimmed().toLower()))
+        const auto [known, first] = columnsOf.try_emplace(t.toLower());
+        for (const QString& c : first && db.tableExists(t) ? db.columnsOf(t) : QStringList{})
+            known->second.insert(c.toLower());
+        if (!known->second.contains(name.trimmed().toLower()))
             problems << where + u": "_s + t + u" has no column \""_s + name + u'"';
     };
 

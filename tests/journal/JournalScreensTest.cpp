@@ -198,7 +198,7 @@ TEST(JournalArchives, ListsWhatASaveJournalledAndShowsItOnItsScreen)
     EXPECT_TRUE(o.office.ui().messages.isEmpty());
 }
 
-TEST(F3M0O, FindsCustomersByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
+TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
 {
     JournalOffice o;
     QHash<QString, QString> name;
