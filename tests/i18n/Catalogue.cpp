@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QXmlStreamReader>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -28,11 +29,11 @@ QString Catalogue::path()
     return QStringLiteral(IJAR_SOURCE_DIR "/translations/ijar_ar.ts");
 }
 
-bool Catalogue::read(const QString& file, QList<CatalogueMessage>& messages)
+QList<CatalogueMessage> Catalogue::read(const QString& file)
 {
+    QList<CatalogueMessage> messages;
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << "cannot read " << qPrintable(file);
     QXmlStreamReader xml(&f);
     QString context;
     CatalogueMessage message;
@@ -64,5 +65,6 @@ bool Catalogue::read(const QString& file, QList<CatalogueMessage>& messages)
             gone = false;
         }
     }
-    return !xml.hasError();
+    EXPECT_FALSE(xml.hasError()) << qPrintable(file) << ": " << qPrintable(xml.errorString());
+    return messages;
 }

@@ -17,6 +17,6 @@ struct CatalogueMessage {
 namespace Catalogue {
 // The catalogue in the source tree.
 QString path();
-// The messages of a .ts file; false when it cannot be read.
-bool read(const QString& file, QList<CatalogueMessage>& messages);
+// The messages of a .ts file; a file that cannot be read fails the test.
+QList<CatalogueMessage> read(const QString& file = path());
 }

@@ -19,19 +19,12 @@ QString describe(const CatalogueMessage& m)
     return m.context + QStringLiteral(": \"") + m.source + QLatin1Char('"');
 }
 
-QList<CatalogueMessage> catalogue()
-{
-    QList<CatalogueMessage> messages;
-    EXPECT_TRUE(Catalogue::read(Catalogue::path(), messages)) << "cannot read " << qPrintable(Catalogue::path());
-    return messages;
-}
-
 }
 
 // Every text of the catalogue has its Arabic, none still marked unfinished.
 TEST(Catalogue, EveryTextIsTranslated)
 {
-    const QList<CatalogueMessage> messages = catalogue();
+    const QList<CatalogueMessage> messages = Catalogue::read();
     EXPECT_FALSE(messages.isEmpty());
     for (const CatalogueMessage& m : messages) {
         const bool empty = m.translations.contains(QString());
@@ -57,11 +50,9 @@ TEST(Catalogue, HoldsEveryTextOfTheSources)
     ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
 
     QSet<QString> known;
-    for (const CatalogueMessage& m : catalogue())
+    for (const CatalogueMessage& m : Catalogue::read())
         known << describe(m);
-    QList<CatalogueMessage> updated;
-    ASSERT_TRUE(Catalogue::read(copy, updated));
-    for (const CatalogueMessage& m : std::as_const(updated))
+    for (const CatalogueMessage& m : Catalogue::read(copy))
         EXPECT_TRUE(known.contains(describe(m))) << "not in the catalogue: " << describe(m).toStdString();
 }
 
@@ -71,7 +62,7 @@ TEST(Catalogue, HoldsEveryTextOfTheSources)
 TEST(Catalogue, IsEmbeddedInTheProgram)
 {
     ASSERT_TRUE(QFile::exists(Translations::catalogue(Language::Arabic)));
-    const QList<CatalogueMessage> messages = catalogue();
+    const QList<CatalogueMessage> messages = Catalogue::read();
     for (const Language language : {Language::Arabic, Language::English}) {
         EXPECT_EQ(Translations::apply(language).join('\n').toStdString(), "");
         for (const CatalogueMessage& m : messages) {

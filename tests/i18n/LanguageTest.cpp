@@ -12,7 +12,7 @@
 
 using Translations::Language;
 
-TEST(Language, CodesOfTheCommandLine)
+TEST(Language, IsNamedByItsCodeOnTheCommandLine)
 {
     const struct { const char* code; std::optional<Language> language; } rows[] = {
         {"ar", Language::Arabic}, {"en", Language::English}, {"", std::nullopt},
@@ -23,7 +23,7 @@ TEST(Language, CodesOfTheCommandLine)
 }
 
 // The desktop's first language decides; only English leaves Arabic.
-TEST(Language, TheDesktopsFirstLanguage)
+TEST(Language, FollowsTheDesktopsFirstLanguage)
 {
     const struct { QStringList languages; Language language; } rows[] = {
         {{"en-US", "ar"}, Language::English}, {{"en"}, Language::English}, {{"en-GB", "de"}, Language::English},
@@ -38,7 +38,7 @@ TEST(Language, TheDesktopsFirstLanguage)
 
 // Qt's own buttons speak the chosen language, and the layout follows it;
 // switching back and forth leaves no catalogue behind.
-TEST(Language, QtsOwnTextsAndTheDirection)
+TEST(Language, SwitchesQtsOwnTextsAndTheDirection)
 {
     const struct { Language language; Qt::LayoutDirection direction; bool arabicButtons; } rows[] = {
         {Language::Arabic, Qt::RightToLeft, true}, {Language::English, Qt::LeftToRight, false},
@@ -58,7 +58,7 @@ TEST(Language, QtsOwnTextsAndTheDirection)
 
 // Arabic letters come from a face made for them where the desktop's font has
 // none, and drop-down rows are as tall as the Arabic letters with their marks.
-TEST(Language, ArabicFontAndRowHeight)
+TEST(Language, ArabicLettersGetAFaceAndRowsTallEnough)
 {
     const QString tall = QStringLiteral(u"أُمِّ إِجْلال");
     Translations::apply(Language::Arabic);

@@ -73,10 +73,11 @@ struct JournalOffice {
     {
         return office.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {QLatin1String(column), telephone}});
     }
-    QString errorLog()
+    // Nothing a test does may end in the error log.
+    ~JournalOffice()
     {
-        QFile file(errorLogPath(office.state()));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        QFile log(errorLogPath(office.state()));
+        EXPECT_EQ(log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString(), QString());
     }
 
     TestOffice office;
@@ -115,40 +116,53 @@ void search(QWidget* archive, QDate from, QDate to, bool allUsers = false, const
 
 }
 
-TEST(F1M0, SearchListsTheEntriesTheCriteriaSelect)
+// Both archives list what the criteria select, oldest first; the accounting
+// journals (F1M1) have no operator or description to search by.
+TEST(JournalArchives, SearchListsTheEntriesTheCriteriaSelect)
 {
     JournalOffice o;
     const QDate lastWeek = Today.addDays(-7);
-    const std::tuple<const char*, QDate, const char*> entries[] = {
+    QHash<QString, QHash<QString, QString>> named;  // per screen, the entry's key to its text
+    const std::tuple<const char*, QDate, const char*> changes[] = {
         {"ADMIN", Today, "Customers"}, {"CLERK", Today, "Ali's car"}, {"CLERK", yesterday, "50% off"},
         {"ADMIN", Today, "500 off"},   {"ADMIN", lastWeek, "a week ago"}};
-    QHash<QString, QString> description;
-    for (const auto& [user, day, text] : entries) {
-        const qint64 id = o.office.db().insert(u"_JOURNAL"_s, u"JOURNALID"_s,
-                                               {{u"USER"_s, user}, {u"JOURNALDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()},
-                                                {u"JOURNALDESCRIPTION"_s, text}, {u"FORM"_s, u"frmJournalProbe"_s}});
-        description.insert(QString::number(id), QLatin1String(text));
-    }
-    const struct { const char* what; QDate from, to; bool allUsers; const char* user; const char* description; QStringList found; }
-        cases[] = {
-        {"today, anyone", Today, Today, false, "", "", {"Customers", "Ali's car", "500 off"}},
-        {"one operator", Today, Today, false, "CLERK", "", {"Ali's car"}},
-        {"all users ignores the chosen operator", Today, Today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
-        {"a description with an apostrophe", Today, Today, false, "", "i's", {"Ali's car"}},
-        {"a percent sign is a letter", yesterday, Today, false, "", "0%", {"50% off"}},
-        {"both ends of the range count, oldest first", lastWeek, yesterday, false, "", "", {"a week ago", "50% off"}},
-        {"from after to", Today, yesterday, false, "", "", {}},
-        {"an operator with an apostrophe", Today, Today, false, "O'NEIL", "", {}},
+    for (const auto& [user, day, text] : changes)
+        named[u"F1M0"_s].insert(QString::number(o.office.db().insert(
+                                    u"_JOURNAL"_s, u"JOURNALID"_s,
+                                    {{u"USER"_s, user}, {u"JOURNALDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()},
+                                     {u"JOURNALDESCRIPTION"_s, text}, {u"FORM"_s, u"frmJournalProbe"_s}})),
+                                QLatin1String(text));
+    for (const auto& [text, day] : {std::pair{"rent returned", Today}, std::pair{"fuel", yesterday}})
+        named[u"F1M1"_s].insert(QString::number(o.office.db().insert(
+                                    u"JOURNAL"_s, u"JOURNALID"_s,
+                                    {{u"NAME"_s, text}, {u"AMOUNT"_s, 12.5},
+                                     {u"TRANSACTIONDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()}})),
+                                QLatin1String(text));
+    const struct { const char* screen; const char* what; QDate from, to; bool allUsers; const char* user;
+                   const char* description; QStringList found; } cases[] = {
+        {"F1M0", "today, anyone", Today, Today, false, "", "", {"Customers", "Ali's car", "500 off"}},
+        {"F1M0", "one operator", Today, Today, false, "CLERK", "", {"Ali's car"}},
+        {"F1M0", "all users ignores the chosen operator", Today, Today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
+        {"F1M0", "a description with an apostrophe", Today, Today, false, "", "i's", {"Ali's car"}},
+        {"F1M0", "a percent sign is a letter", yesterday, Today, false, "", "0%", {"50% off"}},
+        {"F1M0", "both ends of the range count", lastWeek, yesterday, false, "", "", {"a week ago", "50% off"}},
+        {"F1M0", "from after to", Today, yesterday, false, "", "", {}},
+        {"F1M0", "an operator with an apostrophe", Today, Today, false, "O'NEIL", "", {}},
+        {"F1M1", "both ends of the range count", yesterday, Today, false, "NOBODY", "nothing like it", {"fuel", "rent returned"}},
+        {"F1M1", "today", Today, Today, false, "NOBODY", "nothing like it", {"rent returned"}},
+        {"F1M1", "from after to", Today, yesterday, false, "", "", {}},
     };
-    const auto archive = o.open(u"F1M0"_s);
+    std::map<QString, std::unique_ptr<QWidget>> archives;
     for (const auto& c : cases) {
+        auto& archive = archives[QLatin1String(c.screen)];
+        if (!archive)
+            archive = o.open(QLatin1String(c.screen));
         search(archive.get(), c.from, c.to, c.allUsers, c.user, c.description);
-        EXPECT_EQ(listed(archive.get(), "DataGrid1", description), c.found) << c.what;
+        EXPECT_EQ(listed(archive.get(), "DataGrid1", named[QLatin1String(c.screen)]), c.found) << c.screen << ": " << c.what;
     }
-    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
 }
 
-TEST(F1M0, ListsWhatASaveJournalledAndShowsItOnItsScreen)
+TEST(JournalArchives, ListsWhatASaveJournalledAndShowsItOnItsScreen)
 {
     JournalOffice o;
     o.addCustomer(u"Salem"_s);
@@ -182,29 +196,9 @@ TEST(F1M0, ListsWhatASaveJournalledAndShowsItOnItsScreen)
     doubleClick(grid, 0);
     EXPECT_EQ(o.office.ui().dialogsShown, QStringList{u"frmJournalProbe"_s});
     EXPECT_TRUE(o.office.ui().messages.isEmpty());
-    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
 }
 
-TEST(F1M1, ListsTheAccountingJournalsOfTheDateRange)
-{
-    JournalOffice o;
-    QHash<QString, QString> name;
-    for (const auto& [text, day] : {std::pair{"rent returned", Today}, std::pair{"fuel", yesterday}})
-        name.insert(QString::number(o.office.db().insert(u"JOURNAL"_s, u"JOURNALID"_s,
-                                                         {{u"NAME"_s, text}, {u"AMOUNT"_s, 12.5},
-                                                          {u"TRANSACTIONDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()}})),
-                    QLatin1String(text));
-    const struct { const char* what; QDate from, to; QStringList found; } cases[] = {
-        {"both ends count, oldest first", yesterday, Today, {"fuel", "rent returned"}},
-        {"today", Today, Today, {"rent returned"}}, {"from after to", Today, yesterday, {}}};
-    const auto archive = o.open(u"F1M1"_s);
-    for (const auto& c : cases) {
-        search(archive.get(), c.from, c.to, false, "NOBODY", "nothing like it");  // operator and description take no part
-        EXPECT_EQ(listed(archive.get(), "DataGrid1", name), c.found) << c.what;
-    }
-}
-
-TEST(F3M0O, FindsCustomersByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
+TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
 {
     JournalOffice o;
     QHash<QString, QString> name;
@@ -245,5 +239,4 @@ TEST(F3M0O, FindsCustomersByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
     EXPECT_EQ(o.office.state().CurrentRecordId, chosen);
     EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtID")), QString::number(chosen));
     EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtNAME")), u"100% Cars"_s);
-    EXPECT_TRUE(o.errorLog().isEmpty()) << o.errorLog().toStdString();
 }
