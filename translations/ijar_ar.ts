@@ -1405,7 +1405,8 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>This record could not be read completely, so saving it would blank what was not read. Nothing was saved: open the record again.</source>
         <translation>تعذّرت قراءة هذا السجل كاملًا، وحفظه سيمحو ما لم يُقرأ منه. لم يُحفظ شيء: افتح السجل مرة أخرى.</translation>
-=======
+    </message>
+    <message>
         <source>Nothing was saved; the screen keeps what you typed. Press Save again.</source>
         <translation>لم يُحفظ شيء، وما زالت الشاشة تحتفظ بما كتبته. اضغط «حفظ» مرة أخرى.</translation>
     </message>
