@@ -1,10 +1,10 @@
 #include "engine/ControlAccess.h"
 
-#include "shell/base/KeyRoutines.h"
+#include "core/KeyRoutines.h"
 
+#include "core/AppError.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
-#include "shell/base/AppError.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "engine/EngineSetup.h"
 
+#include "core/RunState.h"
 #include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
-#include "shell/base/RunState.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>

@@ -1,9 +1,9 @@
 #include "schema/Schema.h"
 
-#include "schema/ReportSetup.h"
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/JetTranslator.h"
 #include "schema/SchemaTables.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Database.h"
 
 #include <QLoggingCategory>
 
@@ -30,7 +30,7 @@ void Schema::createTables(Database& db, const QList<TableDef>& tables)
     }
 }
 
-QList<SchemaStep> Schema::steps()
+QList<SchemaStep> Schema::steps(const ShippedRows& rows)
 {
     return {
         {1, QStringLiteral("first schema"),
@@ -44,7 +44,10 @@ QList<SchemaStep> Schema::steps()
         {3, QStringLiteral("a journal knows the screen that made it"),
          [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
         {4, QStringLiteral("an office without reports gets the documents the program ships"),
-         [](Database& db) { ReportSetup::insertWhenNone(db); }},
+         [reports = rows.reports](Database& db) {
+             if (reports)
+                 reports(db);
+         }},
     };
 }
 
@@ -77,20 +80,20 @@ void Schema::setVersion(Database& db, int version)
                     {version});
 }
 
-void Schema::create(Database& db)
+void Schema::create(Database& db, const ShippedRows& rows)
 {
     if (const int existing = version(db); existing != 0)
         throw AppError(ErrorNumber::DatabaseFailure,
                        QStringLiteral("The database already has a schema (version %1).").arg(existing),
                        Source);
     Transaction transaction(db);
-    upgrade(db, steps());
+    upgrade(db, steps(rows));
     transaction.commit();
 }
 
-void Schema::upgrade(Database& db)
+void Schema::upgrade(Database& db, const ShippedRows& rows)
 {
-    upgrade(db, steps());
+    upgrade(db, steps(rows));
 }
 
 void Schema::upgrade(Database& db, const QList<SchemaStep>& steps)
@@ -129,4 +132,22 @@ void Schema::upgrade(Database& db, const QList<SchemaStep>& steps)
         }
         transaction.commit();
     }
+}
+
+void Schema::refreshHelpers(Database& db)
+{
+    if (db.dialect() != SqlDialect::PostgreSQL)
+        return;
+    const QStringList helpers = JetTranslator::postgresHelperFunctions();
+    const RowSet present = db.executeBound(
+        QStringLiteral("SELECT count(*) FROM pg_catalog.pg_proc p JOIN pg_catalog.pg_namespace n ON n.oid = "
+                       "p.pronamespace WHERE n.nspname = current_schema() AND (p.proname LIKE 'jet\\_%' OR "
+                       "p.proname = 'round')"),
+        {});
+    if (present.value(0, 0).toInt() >= helpers.size())
+        return;
+    Transaction transaction(db);
+    for (const QString& function : helpers)
+        db.executeNative(function);
+    transaction.commit();
 }

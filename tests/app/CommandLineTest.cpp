@@ -1,4 +1,4 @@
-#include "shell/base/Database.h"
+#include "core/Database.h"
 #include "support/ProgramRun.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
+#include "core/AppError.h"
+#include "core/RowSet.h"
 #include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cWindow.h"
-#include "shell/base/AppError.h"
-#include "shell/base/RowSet.h"
 #include "support/TestOffice.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
+#include "core/SqlValue.h"
+#include "reminders/ReminderRules.h"
 #include "reminders/cReminder.h"
-#include "schema/ReminderRules.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

@@ -1,5 +1,5 @@
-#include "reports/OdtDocument.h"
 #include "OdtTemplate.h"
+#include "reports/OdtDocument.h"
 
 #include <QCryptographicHash>
 #include <QFile>
