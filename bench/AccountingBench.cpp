@@ -4,9 +4,9 @@
 #include "BenchUI.h"
 
 #include "accounting/cAccounting.h"
+#include "core/RunState.h"
 #include "engine/NumberEdit.h"
-#include "schema/NewDatabase.h"
-#include "shell/base/RunState.h"
+#include "office/NewDatabase.h"
 
 #include <QLineEdit>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/cUI.h"
+#include "core/cUI.h"
 
 #include <QDialog>
 

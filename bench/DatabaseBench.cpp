@@ -1,8 +1,8 @@
 // The window engine re-reads screen metadata on every call, so the cost that
 // Database adds to one metadata select (translation, row set, hook) is paid many
 // times per screen. This measures it against a bare QSqlQuery on the same file.
-#include "schema/NewDatabase.h"
-#include "shell/base/Database.h"
+#include "core/Database.h"
+#include "office/NewDatabase.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>

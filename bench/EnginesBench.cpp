@@ -5,10 +5,10 @@
 // SQLite, 1 PostgreSQL.
 #include "BenchUI.h"
 
+#include "core/RunState.h"
+#include "engine/MetadataWriter.h"
 #include "engine/cWindow.h"
-#include "schema/MetadataWriter.h"
-#include "schema/NewDatabase.h"
-#include "shell/base/RunState.h"
+#include "office/NewDatabase.h"
 #include "support/PgCluster.h"
 
 #include <QCoreApplication>

@@ -4,9 +4,9 @@
 // through one prepared statement in one transaction.
 #include "BenchUI.h"
 
+#include "core/RunState.h"
+#include "office/NewDatabase.h"
 #include "reminders/cReminder.h"
-#include "schema/NewDatabase.h"
-#include "shell/base/RunState.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -7,15 +7,15 @@
 // picture read and shown) against one raw select of the same pictures.
 #include "BenchUI.h"
 
+#include "core/Configuration.h"
+#include "core/RunState.h"
+#include "core/ScreenRegistry.h"
+#include "core/ScreenTag.h"
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
+#include "office/NewDatabase.h"
 #include "rental/frmCars.h"
 #include "rental/frmRentCar.h"
-#include "schema/NewDatabase.h"
-#include "shell/base/Configuration.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/ScreenTag.h"
 
 #include <QBuffer>
 #include <QImage>

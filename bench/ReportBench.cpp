@@ -4,10 +4,10 @@
 // takes to turn the filled copy into a PDF.
 #include "BenchUI.h"
 
+#include "core/RunState.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
 #include "reports/OdtPackage.h"
-#include "shell/base/RunState.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,15 +6,6 @@ function(ijar_library name)
     ${CMAKE_CURRENT_SOURCE_DIR}/*.h
     ${CMAKE_CURRENT_SOURCE_DIR}/*.ui
     ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  set(sources ${files})
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
-  if(NOT sources)
-    # A subsystem whose screens are still to come.
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
-    return()
-  endif()
   add_library(${name} STATIC ${files})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})

@@ -3,7 +3,7 @@
 #include "accounting/frmChartOfAccount.h"
 #include "accounting/frmGLEntry.h"
 #include "accounting/frmVoucher.h"
-#include "shell/base/ScreenRegistry.h"
+#include "core/ScreenRegistry.h"
 
 void registerAccountingScreens(ScreenRegistry& screens)
 {

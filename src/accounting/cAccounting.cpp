@@ -1,14 +1,14 @@
 #include "accounting/cAccounting.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ShellFrame.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ShellFrame.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <QDate>

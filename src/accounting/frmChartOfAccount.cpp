@@ -3,10 +3,10 @@
 
 #include "accounting/AccountBalance.h"
 #include "accounting/frmTrialBalance.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/WesternDigits.h"
 #include "engine/cValidation.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <cmath>

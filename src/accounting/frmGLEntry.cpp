@@ -2,14 +2,14 @@
 #include "ui_frmGLEntry.h"
 
 #include "accounting/cAccounting.h"
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
 #include "engine/WesternDigits.h"
 #include "engine/cValidation.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <QDate>

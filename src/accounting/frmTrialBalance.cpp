@@ -2,8 +2,8 @@
 #include "ui_frmTrialBalance.h"
 
 #include "accounting/AccountBalance.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
 
 #include <QHeaderView>
 #include <QStandardItemModel>

@@ -2,12 +2,12 @@
 #include "ui_frmVoucher.h"
 
 #include "accounting/cAccounting.h"
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/GridCombo.h"
 #include "engine/cValidation.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/Translations.h"
+#include "core/Translations.h"
 
 #include <QString>
 #include <QStringList>

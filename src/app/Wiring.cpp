@@ -1,21 +1,22 @@
 #include "app/Wiring.h"
 
 #include "accounting/AccountingScreens.h"
+#include "core/RunState.h"
+#include "core/ScreenRegistry.h"
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
+#include "office/NewDatabase.h"
 #include "reminders/ReminderScreens.h"
 #include "reminders/cReminder.h"
 #include "rental/RentalScreens.h"
 #include "reports/ReportScreens.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/windows/SCRNlock.h"
-#include "shell/windows/SCRNlogoff.h"
-#include "shell/windows/SecurityScreens.h"
-#include "shell/windows/dlgAbout.h"
-#include "shell/windows/frmOptions.h"
+#include "shell/SCRNlock.h"
+#include "shell/SCRNlogoff.h"
+#include "shell/SecurityScreens.h"
+#include "shell/dlgAbout.h"
+#include "shell/frmOptions.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ Wiring::Wiring(RunState& state)
 {
     // Before the login, so that every screen's set-up fills its combo boxes.
     installEngine(m_state);
+    m_startUp.setSchemaHistory(NewDatabase::history());
     m_main.firstActivation = [this] { m_startUp.firstActivation(); };
     m_main.reminderTick = [this] {
         cReminder& reminders = m_state.service<cReminder>();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/windows/MAINT.h"
-#include "shell/windows/StartUp.h"
+#include "shell/MAINT.h"
+#include "shell/StartUp.h"
 
 class RunState;
 class ScreenRegistry;

@@ -1,14 +1,14 @@
 #include "CommandLine.h"
 
 #include "app/Wiring.h"
-#include "schema/NewDatabase.h"
-#include "schema/OfficeCopy.h"
-#include "shell/base/AppError.h"
-#include "shell/base/HomeFolder.h"
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/QtUI.h"
-#include "shell/base/RunState.h"
-#include "shell/base/Translations.h"
+#include "core/AppError.h"
+#include "core/HomeFolder.h"
+#include "core/OwnerOnly.h"
+#include "core/QtUI.h"
+#include "core/RunState.h"
+#include "core/Translations.h"
+#include "office/NewDatabase.h"
+#include "office/OfficeCopy.h"
 
 #include <QApplication>
 #include <QCoreApplication>

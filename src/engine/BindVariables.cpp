@@ -1,9 +1,9 @@
 #include "engine/BindVariables.h"
 
+#include "core/AppError.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
-#include "shell/base/AppError.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <QDate>

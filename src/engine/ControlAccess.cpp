@@ -1,11 +1,11 @@
 #include "engine/ControlAccess.h"
 
-#include "shell/base/KeyRoutines.h"
+#include "core/KeyRoutines.h"
 
+#include "core/AppError.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
-#include "shell/base/AppError.h"
 
 #include <QCheckBox>
 #include <QComboBox>

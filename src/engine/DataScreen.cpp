@@ -1,17 +1,17 @@
 #include "engine/DataScreen.h"
 
+#include "core/ErrorLog.h"
+#include "core/KeyRoutines.h"
+#include "core/RunState.h"
+#include "core/ScreenOpener.h"
+#include "core/ScreenSetup.h"
+#include "core/ScreenTag.h"
+#include "core/SqlValue.h"
+#include "core/cSecurity.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenFocus.h"
 #include "engine/cDevelper.h"
 #include "engine/cValidation.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/KeyRoutines.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenOpener.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/ScreenTag.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/cSecurity.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "engine/EditableRowsModel.h"
 
-#include "shell/base/Database.h"
-#include "shell/base/SqlValue.h"
+#include "core/Database.h"
+#include "core/SqlValue.h"
 
 #include <QMap>
 #include <algorithm>

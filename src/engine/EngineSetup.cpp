@@ -1,11 +1,11 @@
 #include "engine/EngineSetup.h"
 
+#include "core/RunState.h"
 #include "engine/NumberEdit.h"
 #include "engine/NumberRange.h"
-#include "engine/WesternDigits.h"
 #include "engine/StoredValue.h"
+#include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
-#include "shell/base/RunState.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>

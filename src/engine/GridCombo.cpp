@@ -1,6 +1,6 @@
 #include "engine/GridCombo.h"
 
-#include "shell/base/RowSet.h"
+#include "core/RowSet.h"
 
 #include <QHeaderView>
 #include <QStandardItemModel>

@@ -1,7 +1,7 @@
 #include "engine/PictureSlot.h"
 
-#include "shell/base/RunState.h"
-#include "shell/base/cUI.h"
+#include "core/RunState.h"
+#include "core/cUI.h"
 
 #include <QCoreApplication>
 #include <QFile>

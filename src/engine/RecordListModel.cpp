@@ -1,9 +1,9 @@
 #include "engine/RecordListModel.h"
 
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/SqlValue.h"
 #include "engine/StoredValue.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Database.h"
-#include "shell/base/SqlValue.h"
 
 #include <QDate>
 #include <QTime>

@@ -1,10 +1,10 @@
 #include "engine/StoredValue.h"
 
+#include "core/AppError.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 #include "engine/NumberRange.h"
-#include "shell/base/AppError.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
 
 #include <QDate>
 #include <QTime>

@@ -1,9 +1,9 @@
 #include "engine/cDevelper.h"
 
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/EditableRowsModel.h"
 #include "engine/ctrWindowTable.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 #include <QAbstractButton>
 #include <QHash>

@@ -1,15 +1,15 @@
 #include "engine/cJournal.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ShellFrame.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenDefinition.h"
 #include "engine/StoredValue.h"
 #include "engine/cWindow.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ShellFrame.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,16 +1,16 @@
 #include "engine/cValidation.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
 #include "engine/NumberRange.h"
 #include "engine/StoredValue.h"
 #include "engine/cWindow.h"
 #include "engine/dlgValidationError.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
 
 #include <QDate>
 #include <QLabel>

@@ -1,16 +1,16 @@
 #include "engine/cWindow.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/OwnerOnly.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/ScreenDefinition.h"
 #include "engine/StoredValue.h"
 #include "engine/cJournal.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Database.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenDefinition.h"
-#include "shell/base/Database.h"
 
 #include <QHash>
 #include <QList>

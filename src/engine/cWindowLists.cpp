@@ -2,19 +2,19 @@
 // fixed combo-box lists with their type-ahead, and the favourite screen.
 #include "engine/cWindow.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ScreenOpener.h"
+#include "core/ScreenTag.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
+#include "core/cSecurity.h"
 #include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
 #include "engine/RecordListModel.h"
 #include "engine/frmGeneralN.h"
 #include "engine/frmGeneralOpen.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenOpener.h"
-#include "shell/base/ScreenTag.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
-#include "shell/base/cSecurity.h"
 
 #include <QApplication>
 #include <QDialog>

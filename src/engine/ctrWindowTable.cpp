@@ -1,10 +1,10 @@
 #include "engine/ctrWindowTable.h"
 #include "ui_ctrWindowTable.h"
 
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
 #include "engine/EditableRowsModel.h"
 #include "engine/cDevelper.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
 
 #include <QApplication>
 #include <QClipboard>

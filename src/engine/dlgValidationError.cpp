@@ -1,11 +1,11 @@
 #include "engine/dlgValidationError.h"
 #include "ui_dlgValidationError.h"
 
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
 #include "engine/ControlAccess.h"
 #include "engine/cValidation.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "engine/frmGeneralN.h"
 #include "ui_frmGeneralN.h"
 
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
+#include "core/SqlValue.h"
 #include "engine/cWindow.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/SqlValue.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/Database.h"
+#include "core/Database.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,13 +1,13 @@
 #include "engine/frmGeneralOpen.h"
 #include "ui_frmGeneralOpen.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
 #include "engine/RecordListModel.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/TextConvert.h"
 
 #include <QKeyEvent>
 #include <QStyle>

@@ -1,10 +1,10 @@
 #include "journal/ArchiveScreen.h"
 
+#include "core/ScreenSetup.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenFocus.h"
 #include "engine/StoredValue.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/SqlValue.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "journal/F1M0.h"
 #include "ui_F1M0.h"
 
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/cJournal.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
 
 F1M0::F1M0(RunState& state, QWidget* parent) : ArchiveScreen(state, parent), m_ui(std::make_unique<Ui::F1M0>())
 {

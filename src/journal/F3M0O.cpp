@@ -1,13 +1,13 @@
 #include "journal/F3M0O.h"
 #include "ui_F3M0O.h"
 
+#include "core/ErrorLog.h"
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/RecordListModel.h"
 #include "engine/cWindow.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/SqlValue.h"
 
 #include <QMap>
 

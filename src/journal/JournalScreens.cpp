@@ -1,9 +1,9 @@
 #include "journal/JournalScreens.h"
 
+#include "core/ScreenRegistry.h"
 #include "journal/F1M0.h"
 #include "journal/F1M1.h"
 #include "journal/F3M0O.h"
-#include "shell/base/ScreenRegistry.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "reminders/POPcalendar.h"
 #include "ui_POPcalendar.h"
 
+#include "core/AppError.h"
+#include "core/KeyRoutines.h"
+#include "core/ScreenSetup.h"
+#include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
-#include "shell/base/AppError.h"
-#include "shell/base/KeyRoutines.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/TextConvert.h"
 
 #include <QApplication>
 #include <QDate>

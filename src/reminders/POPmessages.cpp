@@ -1,10 +1,10 @@
 #include "reminders/POPmessages.h"
 #include "ui_POPmessages.h"
 
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
+#include "core/ScreenTag.h"
 #include "reminders/cReminder.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenSetup.h"
-#include "shell/base/ScreenTag.h"
 
 POPmessages::POPmessages(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::POPmessages>())

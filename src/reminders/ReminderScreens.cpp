@@ -1,9 +1,9 @@
 #include "reminders/ReminderScreens.h"
 
+#include "core/ScreenRegistry.h"
 #include "reminders/POPcalendar.h"
 #include "reminders/POPmessages.h"
 #include "reminders/frmReminder.h"
-#include "shell/base/ScreenRegistry.h"
 
 void registerReminderScreens(ScreenRegistry& screens)
 {

@@ -1,12 +1,12 @@
 #include "reminders/cReminder.h"
 
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/JetTranslator.h"
+#include "core/RunState.h"
+#include "core/ShellFrame.h"
+#include "core/SqlValue.h"
 #include "reminders/POPmessages.h"
-#include "shell/base/AppError.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/JetTranslator.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ShellFrame.h"
-#include "shell/base/SqlValue.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/RowSet.h"
+#include "core/RowSet.h"
 
 #include <QString>
 

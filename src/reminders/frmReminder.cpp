@@ -1,8 +1,8 @@
 #include "reminders/frmReminder.h"
 #include "ui_frmReminder.h"
 
+#include "core/RunState.h"
 #include "reminders/cReminder.h"
-#include "shell/base/RunState.h"
 
 #include <QCoreApplication>
 

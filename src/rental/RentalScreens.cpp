@@ -1,11 +1,11 @@
 #include "rental/RentalScreens.h"
 
+#include "core/ScreenRegistry.h"
 #include "rental/frmCars.h"
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
 #include "rental/frmRentCar.h"
-#include "shell/base/ScreenRegistry.h"
 
 void registerRentalScreens(ScreenRegistry& screens)
 {

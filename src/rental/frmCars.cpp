@@ -1,8 +1,8 @@
 #include "rental/frmCars.h"
 #include "ui_frmCars.h"
 
+#include "core/RunState.h"
 #include "engine/cValidation.h"
-#include "shell/base/RunState.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "rental/frmCustomers.h"
 #include "ui_frmCustomers.h"
 
+#include "core/RunState.h"
 #include "engine/cValidation.h"
-#include "shell/base/RunState.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,9 +1,9 @@
 #include "rental/frmEmployee.h"
 #include "ui_frmEmployee.h"
 
+#include "core/KeyRoutines.h"
+#include "core/RunState.h"
 #include "engine/cValidation.h"
-#include "shell/base/KeyRoutines.h"
-#include "shell/base/RunState.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,19 +2,19 @@
 #include "ui_frmRentCar.h"
 
 #include "accounting/cAccounting.h"
-#include "accounting/tafqeet.h"
+#include "core/AppError.h"
+#include "core/Configuration.h"
+#include "core/Database.h"
+#include "core/RunState.h"
+#include "core/ScreenOpener.h"
+#include "core/ScreenTag.h"
+#include "core/SqlValue.h"
+#include "core/cUI.h"
+#include "core/tafqeet.h"
 #include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Configuration.h"
-#include "shell/base/Database.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenOpener.h"
-#include "shell/base/ScreenTag.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/cUI.h"
 
 #include <QCoreApplication>
 #include <QDate>

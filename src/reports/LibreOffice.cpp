@@ -1,8 +1,8 @@
 #include "reports/LibreOffice.h"
 
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/RunState.h"
-#include "shell/base/cUI.h"
+#include "core/OwnerOnly.h"
+#include "core/RunState.h"
+#include "core/cUI.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #include "reports/ReportScreens.h"
 
+#include "core/ScreenRegistry.h"
 #include "reports/frmPrint.h"
-#include "shell/base/ScreenRegistry.h"
 
 void registerReportScreens(ScreenRegistry& screens)
 {

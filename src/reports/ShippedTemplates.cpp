@@ -1,7 +1,7 @@
 #include "reports/ShippedTemplates.h"
 
+#include "core/OwnerOnly.h"
 #include "reports/OdtPackage.h"
-#include "shell/base/OwnerOnly.h"
 
 #include <QDir>
 #include <QFile>

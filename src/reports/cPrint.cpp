@@ -1,17 +1,17 @@
 #include "reports/cPrint.h"
 
-#include "accounting/tafqeet.h"
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/OwnerOnly.h"
+#include "core/RunState.h"
+#include "core/ScreenRegistry.h"
+#include "core/SqlValue.h"
+#include "core/cUI.h"
+#include "core/tafqeet.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Database.h"
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/cUI.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "reports/frmPrint.h"
 #include "ui_frmPrint.h"
 
+#include "core/Database.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
+#include "core/cUI.h"
 #include "reports/LibreOffice.h"
 #include "reports/cPrint.h"
 #include "reports/frmReportPreview.h"
-#include "shell/base/Database.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/cUI.h"
 
 #include <QKeyEvent>
 #include <QFileInfo>

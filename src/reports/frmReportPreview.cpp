@@ -1,10 +1,10 @@
 #include "reports/frmReportPreview.h"
 #include "ui_frmReportPreview.h"
 
+#include "core/OwnerOnly.h"
+#include "core/RunState.h"
+#include "core/cUI.h"
 #include "reports/LibreOffice.h"
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/RunState.h"
-#include "shell/base/cUI.h"
 
 #include <QDir>
 #include <QFile>

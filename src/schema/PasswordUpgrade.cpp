@@ -1,11 +1,11 @@
 #include "schema/PasswordUpgrade.h"
 
+#include "core/AppError.h"
+#include "core/Cipher.h"
+#include "core/Database.h"
+#include "core/PasswordHash.h"
 #include "schema/Schema.h"
 #include "schema/SchemaTables.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Cipher.h"
-#include "shell/base/Database.h"
-#include "shell/base/PasswordHash.h"
 
 void PasswordUpgrade::apply(Database& db)
 {

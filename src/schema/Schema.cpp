@@ -1,11 +1,10 @@
 #include "schema/Schema.h"
 
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/JetTranslator.h"
 #include "schema/PasswordUpgrade.h"
-#include "schema/ReportSetup.h"
 #include "schema/SchemaTables.h"
-#include "schema/ScreenMetadata.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Database.h"
 
 #include <QLoggingCategory>
 
@@ -41,7 +40,7 @@ void Schema::createTables(Database& db, const QList<TableDef>& tables)
     }
 }
 
-QList<SchemaStep> Schema::steps()
+QList<SchemaStep> Schema::steps(const ShippedRows& rows)
 {
     return {
         {1, QStringLiteral("first schema"),
@@ -55,24 +54,28 @@ QList<SchemaStep> Schema::steps()
         {3, QStringLiteral("a journal knows the screen that made it"),
          [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
         {4, QStringLiteral("an office without reports gets the documents the program ships"),
-         [](Database& db) { ReportSetup::insertWhenNone(db); }},
-        {5, QStringLiteral("the validation rules the program ships cannot be passed over"), enforceShippedRules},
+         [reports = rows.reports](Database& db) {
+             if (reports)
+                 reports(db);
+         }},
+        {5, QStringLiteral("the validation rules the program ships cannot be passed over"),
+         [screens = rows.screens](Database& db) { enforceShippedRules(db, screens); }},
         {6, QStringLiteral("passwords are kept as salted hashes, and workstations keep login tokens"),
          [](Database& db) { PasswordUpgrade::apply(db); }},
     };
 }
 
-void Schema::enforceShippedRules(Database& db)
+void Schema::enforceShippedRules(Database& db, const std::function<void(Database&)>& screens)
 {
     addColumn(db, QStringLiteral("_WINDOWVALIDATION"), SchemaTables::col::flag("ENFORCED"));
-    if (db.execute(QStringLiteral("select top 1 WINDOWVALIDATIONID from _WINDOWVALIDATION")).isEmpty())
+    if (!screens || db.execute(QStringLiteral("select top 1 WINDOWVALIDATIONID from _WINDOWVALIDATION")).isEmpty())
         return;
     // The rules as the program ships them now, made aside; an office's own
     // rules, and shipped ones it has changed, stay as they are.
     Database shipped;
     shipped.open(QStringLiteral(":memory:"), true);
     create(shipped);
-    ScreenMetadata::insertAll(shipped);
+    screens(shipped);
     const RowSet rules = shipped.execute(
         QStringLiteral("select WINDOWNAME, VALIDATIONTYPEID, vldtnname1, vldtnname2 from _WINDOWVALIDATION"));
     for (int row = 0; row < rules.count(); ++row)
@@ -111,20 +114,20 @@ void Schema::setVersion(Database& db, int version)
                     {version});
 }
 
-void Schema::create(Database& db)
+void Schema::create(Database& db, const ShippedRows& rows)
 {
     if (const int existing = version(db); existing != 0)
         throw AppError(ErrorNumber::DatabaseFailure,
                        QStringLiteral("The database already has a schema (version %1).").arg(existing),
                        Source);
     Transaction transaction(db);
-    upgrade(db, steps());
+    upgrade(db, steps(rows));
     transaction.commit();
 }
 
-void Schema::upgrade(Database& db)
+void Schema::upgrade(Database& db, const ShippedRows& rows)
 {
-    upgrade(db, steps());
+    upgrade(db, steps(rows));
 }
 
 void Schema::upgrade(Database& db, const QList<SchemaStep>& steps)
@@ -163,4 +166,22 @@ void Schema::upgrade(Database& db, const QList<SchemaStep>& steps)
         }
         transaction.commit();
     }
+}
+
+void Schema::refreshHelpers(Database& db)
+{
+    if (db.dialect() != SqlDialect::PostgreSQL)
+        return;
+    const QStringList helpers = JetTranslator::postgresHelperFunctions();
+    const RowSet present = db.executeBound(
+        QStringLiteral("SELECT count(*) FROM pg_catalog.pg_proc p JOIN pg_catalog.pg_namespace n ON n.oid = "
+                       "p.pronamespace WHERE n.nspname = current_schema() AND (p.proname LIKE 'jet\\_%' OR "
+                       "p.proname = 'round')"),
+        {});
+    if (present.value(0, 0).toInt() >= helpers.size())
+        return;
+    Transaction transaction(db);
+    for (const QString& function : helpers)
+        db.executeNative(function);
+    transaction.commit();
 }

@@ -16,6 +16,14 @@ struct SchemaStep {
     std::function<void(Database&)> apply;
 };
 
+// Rows a step of the history brings that belong to the subsystems above the
+// schema (the documents an office ships); the new-office step and the wiring
+// hand them in. Without them such a step changes nothing.
+struct ShippedRows {
+    std::function<void(Database&)> reports;
+    std::function<void(Database&)> screens;
+};
+
 // The database's tables and their versions. The version is kept in the one-row
 // table _SCHEMAVERSION (a table rather than PRAGMA user_version, so that it
 // reads the same on every engine). A database without it is version 0: empty.
@@ -30,17 +38,17 @@ public:
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.
-    static void create(Database& db);
+    static void create(Database& db, const ShippedRows& rows = {});
     // The database's schema version; 0 when it has none.
     static int version(Database& db);
     // Brings the database to CurrentVersion, one step per transaction. A failing
     // step is rolled back and thrown; the version stays at the last step that
     // succeeded. A database newer than the program is refused.
-    static void upgrade(Database& db);
+    static void upgrade(Database& db, const ShippedRows& rows = {});
     // The same over a given history (tests hand in their own steps).
     static void upgrade(Database& db, const QList<SchemaStep>& steps);
 
-    static QList<SchemaStep> steps();
+    static QList<SchemaStep> steps(const ShippedRows& rows = {});
     // The tables of the first version, every subsystem's together.
     static QList<TableDef> tables();
     // The name of every table a database of the current version has.
@@ -48,8 +56,11 @@ public:
     // Creates the tables with their indexes in the database's dialect.
     static void createTables(Database& db, const QList<TableDef>& tables);
     static void addColumn(Database& db, const QString& table, const ColumnDef& column);
+    // On a server: creates the translator's SQL helpers that the database
+    // lacks, as an office made by an older program does.
+    static void refreshHelpers(Database& db);
 
 private:
     static void setVersion(Database& db, int version);
-    static void enforceShippedRules(Database& db);
+    static void enforceShippedRules(Database& db, const std::function<void(Database&)>& screens);
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/SqlDialect.h"
+#include "core/SqlDialect.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "accounting/tafqeet.h"
-#include "shell/base/AppError.h"
-#include "shell/base/RunState.h"
+#include "core/AppError.h"
+#include "core/RunState.h"
+#include "core/tafqeet.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "PostingScreen.h"
 #include "accounting/AccountingScreens.h"
 #include "accounting/cAccounting.h"
+#include "core/SqlValue.h"
 #include "engine/GridCombo.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

@@ -1,6 +1,6 @@
-#include "accounting/cAccounting.h"
-#include "shell/base/SqlValue.h"
 #include "PostingScreen.h"
+#include "accounting/cAccounting.h"
+#include "core/SqlValue.h"
 #include "support/PanelFrame.h"
 #include "support/TestOffice.h"
 

@@ -1,6 +1,6 @@
 #include "accounting/AccountingScreens.h"
+#include "core/SqlValue.h"
 #include "engine/GridCombo.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

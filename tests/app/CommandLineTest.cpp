@@ -1,5 +1,5 @@
-#include "shell/base/Database.h"
-#include "shell/base/OwnerOnly.h"
+#include "core/Database.h"
+#include "core/OwnerOnly.h"
 #include "support/ProgramRun.h"
 
 #include <QFile>

@@ -1,10 +1,13 @@
 #include "app/Wiring.h"
+#include "core/AppError.h"
+#include "core/RunState.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/DataScreen.h"
 #include "engine/DateEdit.h"
-#include "shell/base/AppError.h"
-#include "shell/base/RunState.h"
-#include "shell/base/SqlValue.h"
+#include "engine/MetadataWriter.h"
+#include "engine/cDevelper.h"
+#include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
 #include <QSet>

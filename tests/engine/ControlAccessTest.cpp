@@ -1,10 +1,10 @@
+#include "core/AppError.h"
+#include "core/RowSet.h"
 #include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cWindow.h"
-#include "shell/base/AppError.h"
-#include "shell/base/RowSet.h"
 #include "support/TestOffice.h"
 
 #include <QCalendarWidget>

@@ -1,11 +1,11 @@
 // The screen-definition designer as the administrator uses it: the window
 // shown over a screen, buttons pressed, values typed where the cursor is.
+#include "core/ScreenRegistry.h"
+#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
+#include "engine/MetadataWriter.h"
 #include "engine/cDevelper.h"
 #include "rental/RentalScreens.h"
-#include "schema/MetadataWriter.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

@@ -1,13 +1,13 @@
 // The keyboard as a clerk uses it: each window is shown, the test waits until
 // it has the keyboard, and every key goes to whatever widget has the cursor.
+#include "core/ScreenRegistry.h"
+#include "core/ScreenTag.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
 #include "rental/RentalScreens.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/ScreenTag.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

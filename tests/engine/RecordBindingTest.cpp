@@ -1,10 +1,10 @@
 #include "ScreenOffice.h"
 
+#include "core/ScreenSetup.h"
 #include "engine/DataScreen.h"
 #include "engine/EngineSetup.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/cJournal.h"
-#include "shell/base/ScreenSetup.h"
 #include "support/PanelFrame.h"
 
 #include <QApplication>

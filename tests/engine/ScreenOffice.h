@@ -1,9 +1,9 @@
 #pragma once
 
 #include "SyntheticScreen.h"
+#include "core/ErrorLog.h"
 #include "engine/ControlAccess.h"
 #include "engine/cWindow.h"
-#include "shell/base/ErrorLog.h"
 #include "support/TestOffice.h"
 
 #include <QFile>

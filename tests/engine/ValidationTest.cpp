@@ -1,7 +1,7 @@
 #include "ScreenOffice.h"
+#include "core/AppError.h"
 #include "engine/BindVariables.h"
 #include "engine/cValidation.h"
-#include "shell/base/AppError.h"
 
 #include <QLineEdit>
 #include <QListWidget>

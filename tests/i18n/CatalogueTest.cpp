@@ -1,6 +1,6 @@
 #include "Catalogue.h"
 
-#include "shell/base/Translations.h"
+#include "core/Translations.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/base/Translations.h"
+#include "core/Translations.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

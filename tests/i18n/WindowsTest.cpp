@@ -1,15 +1,15 @@
 #include "Catalogue.h"
 
 #include "app/Wiring.h"
+#include "core/RunState.h"
+#include "core/ScreenRegistry.h"
+#include "core/Translations.h"
+#include "core/dlgError.h"
 #include "engine/EngineSetup.h"
-#include "shell/base/RunState.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/Translations.h"
-#include "shell/base/dlgError.h"
-#include "shell/windows/LOGINP.h"
-#include "shell/windows/MAINT.h"
-#include "shell/windows/MenuScreen.h"
-#include "shell/windows/MenuTable.h"
+#include "shell/LOGINP.h"
+#include "shell/MAINT.h"
+#include "shell/MenuScreen.h"
+#include "shell/MenuTable.h"
 #include "support/TestOffice.h"
 
 #include <QDialog>

@@ -1,9 +1,9 @@
+#include "core/ErrorLog.h"
 #include "engine/ControlAccess.h"
 #include "engine/DataScreen.h"
 #include "engine/EngineSetup.h"
+#include "engine/MetadataWriter.h"
 #include "journal/JournalScreens.h"
-#include "schema/MetadataWriter.h"
-#include "shell/base/ErrorLog.h"
 #include "support/TestOffice.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "shell/base/Database.h"
-#include "support/ProgramRun.h"
+#include "core/Database.h"
 #include "support/PgCluster.h"
+#include "support/ProgramRun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

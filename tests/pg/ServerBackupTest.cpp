@@ -1,5 +1,5 @@
-#include "shell/base/Database.h"
-#include "shell/windows/SCRNlogoff.h"
+#include "core/Database.h"
+#include "shell/SCRNlogoff.h"
 #include "support/PgCluster.h"
 #include "support/TestOffice.h"
 

@@ -1,7 +1,8 @@
-#include "shell/base/AppError.h"
-#include "shell/windows/LoginDatabase.h"
-#include "shell/windows/MAINT.h"
-#include "shell/windows/StartUp.h"
+#include "core/AppError.h"
+#include "office/NewDatabase.h"
+#include "shell/LoginDatabase.h"
+#include "shell/MAINT.h"
+#include "shell/StartUp.h"
 #include "support/TestOffice.h"
 
 #include <QDialog>
@@ -88,6 +89,6 @@ TEST(ServerLogin, TheLoginBringsTheSqlHelpersUpToDate)
     office.db().executeNative("DROP FUNCTION jet_real(text) CASCADE");
     EXPECT_THROW(office.db().execute(reads), AppError);
     office.state().DatabasePath = office.databasePath();
-    ASSERT_TRUE(LoginDatabase(office.state()).open(nullptr)) << office.ui().lastMessage().toStdString();
+    ASSERT_TRUE(LoginDatabase(office.state(), NewDatabase::history()).open(nullptr)) << office.ui().lastMessage().toStdString();
     EXPECT_NO_THROW(office.db().execute(reads));
 }

@@ -2,12 +2,12 @@
 // second one is in the middle of its own writing when the first one acts.
 #include "accounting/PostingScreen.h"
 #include "accounting/cAccounting.h"
+#include "core/AppError.h"
+#include "core/Configuration.h"
+#include "core/ScreenTag.h"
 #include "engine/EngineSetup.h"
 #include "engine/ScreenOffice.h"
 #include "rental/frmRentCar.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Configuration.h"
-#include "shell/base/ScreenTag.h"
 #include "support/ScreenChecks.h"
 
 #include <QLineEdit>

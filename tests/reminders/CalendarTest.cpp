@@ -1,6 +1,6 @@
+#include "core/ScreenRegistry.h"
 #include "reminders/POPcalendar.h"
 #include "reminders/ReminderScreens.h"
-#include "shell/base/ScreenRegistry.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

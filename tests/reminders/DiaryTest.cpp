@@ -1,8 +1,8 @@
+#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
 #include "reminders/cReminder.h"
 #include "reminders/frmReminder.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

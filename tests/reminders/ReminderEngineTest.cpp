@@ -1,7 +1,7 @@
+#include "core/ErrorLog.h"
+#include "core/SqlValue.h"
+#include "reminders/ReminderRules.h"
 #include "reminders/cReminder.h"
-#include "schema/ReminderRules.h"
-#include "shell/base/ErrorLog.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

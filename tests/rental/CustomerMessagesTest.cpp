@@ -1,6 +1,6 @@
+#include "core/ScreenRegistry.h"
+#include "core/SqlValue.h"
 #include "rental/frmCustomerMessages.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

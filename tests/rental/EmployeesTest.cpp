@@ -1,7 +1,7 @@
+#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "engine/GridCombo.h"
 #include "rental/frmEmployee.h"
-#include "shell/base/SqlValue.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

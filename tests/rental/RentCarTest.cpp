@@ -1,10 +1,10 @@
+#include "core/Configuration.h"
+#include "core/ScreenRegistry.h"
+#include "core/ScreenTag.h"
 #include "engine/DateEdit.h"
 #include "engine/EngineSetup.h"
 #include "rental/RentalScreens.h"
 #include "rental/frmRentCar.h"
-#include "shell/base/Configuration.h"
-#include "shell/base/ScreenRegistry.h"
-#include "shell/base/ScreenTag.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

@@ -1,10 +1,10 @@
 #include "GoldenReport.h"
+#include "core/Database.h"
+#include "core/ScreenRegistry.h"
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/XmlNode.h"
 #include "reports/frmPrint.h"
-#include "shell/base/Database.h"
-#include "shell/base/ScreenRegistry.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 

@@ -1,6 +1,6 @@
+#include "OdtTemplate.h"
 #include "reports/OdtDocument.h"
 #include "reports/OdtPackage.h"
-#include "OdtTemplate.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "OdtTemplate.h"
 
+#include "core/Database.h"
 #include "reports/OdtPackage.h"
-#include "shell/base/Database.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

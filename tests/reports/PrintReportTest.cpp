@@ -1,12 +1,12 @@
 #include "OdtTemplate.h"
+#include "core/Database.h"
+#include "core/OwnerOnly.h"
+#include "core/ScreenRegistry.h"
 #include "reports/OdtDocument.h"
 #include "reports/cPrint.h"
-#include "shell/base/Database.h"
-#include "shell/base/OwnerOnly.h"
-#include "shell/base/ScreenRegistry.h"
 #include "support/ScriptedUI.h"
-#include "support/TestPictures.h"
 #include "support/TestOffice.h"
+#include "support/TestPictures.h"
 
 #include <QDir>
 #include <QFile>

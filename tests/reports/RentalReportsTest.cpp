@@ -1,7 +1,7 @@
 #include "GoldenReport.h"
+#include "core/Database.h"
+#include "core/ScreenRegistry.h"
 #include "reports/ShippedTemplates.h"
-#include "shell/base/Database.h"
-#include "shell/base/ScreenRegistry.h"
 #include "support/TestOffice.h"
 #include "support/TestPictures.h"
 

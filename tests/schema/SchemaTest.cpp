@@ -1,12 +1,12 @@
-#include "schema/NewDatabase.h"
-#include "schema/ReportSetup.h"
+#include "core/AppError.h"
+#include "core/Cipher.h"
+#include "core/Configuration.h"
+#include "core/Database.h"
+#include "core/SqlValue.h"
+#include "core/cSecurity.h"
+#include "office/NewDatabase.h"
+#include "reports/ReportSetup.h"
 #include "schema/Schema.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Cipher.h"
-#include "shell/base/Configuration.h"
-#include "shell/base/Database.h"
-#include "shell/base/SqlValue.h"
-#include "shell/base/cSecurity.h"
 #include "support/TestOffice.h"
 
 #include <QFile>
@@ -409,7 +409,7 @@ TEST_F(NewDatabaseTest, anOfficeWithoutReportsGetsTheShippedOnesAtTheUpgrade)
         if (row.ownReport)
             old.insertRows(u"_RPT"_s, {u"RPTID"_s, u"RPTNAME"_s, u"WINDOWNAME"_s, u"ONOFF"_s, u"Rptfilename"_s},
                            {{7, u"Own"_s, u"frmCars"_s, 1, u"own.odt"_s}});
-        Schema::upgrade(old);
+        Schema::upgrade(old, NewDatabase::shippedRows());
         EXPECT_EQ(old.execute(u"select * from _RPT"_s).count(), row.expected) << row.ownReport;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/ShellFrame.h"
+#include "core/ShellFrame.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "support/PgCluster.h"
 
-#include "schema/NewDatabase.h"
-#include "shell/base/AppError.h"
-#include "shell/base/Database.h"
-#include "shell/base/ServerAddress.h"
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/ServerAddress.h"
+#include "office/NewDatabase.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "shell/base/PasswordHash.h"
+#include "core/PasswordHash.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

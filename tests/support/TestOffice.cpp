@@ -1,7 +1,7 @@
 #include "support/TestOffice.h"
 
-#include "schema/NewDatabase.h"
-#include "shell/base/Configuration.h"
+#include "core/Configuration.h"
+#include "office/NewDatabase.h"
 #include "support/PgCluster.h"
 
 TestOffice::TestOffice(bool open, bool demo) : TestOffice(engine(), open, demo)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/base/RunState.h"
+#include "core/RunState.h"
 #include "support/ScriptedUI.h"
 
 #include <QTemporaryDir>

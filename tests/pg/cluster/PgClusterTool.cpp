@@ -1,6 +1,6 @@
 // Starts or stops the PostgreSQL cluster that the "pg:" tests of one ctest run
 // share: pgcluster start FILE / pgcluster stop FILE.
-#include "shell/base/AppError.h"
+#include "core/AppError.h"
 #include "support/PgCluster.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,31 @@
+# Fails when a source file includes a header of its own layer's superiors:
+# the folders of src/ are the layers, lowest first, and includes point down.
+# Subsystems of one rank may use each other only as listed in LAYERS.
+#   cmake -DSOURCE_DIR=<root> -P CheckLayers.cmake
+set(LAYERS core=0 schema=1 engine=2 reports=3 accounting=4 rental=5 reminders=5 journal=5 shell=6 demo=7
+    office=8 app=9)
+foreach(entry ${LAYERS})
+  string(REPLACE "=" ";" pair ${entry})
+  list(GET pair 0 folder)
+  list(GET pair 1 rank)
+  set(rank_${folder} ${rank})
+endforeach()
+set(wrong "")
+foreach(entry ${LAYERS})
+  string(REPLACE "=" ";" pair ${entry})
+  list(GET pair 0 folder)
+  file(GLOB_RECURSE files ${SOURCE_DIR}/src/${folder}/*.cpp ${SOURCE_DIR}/src/${folder}/*.h)
+  foreach(file ${files})
+    file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" used "${line}")
+      if(DEFINED rank_${used} AND NOT used STREQUAL folder AND NOT rank_${used} LESS rank_${folder})
+        file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
+        string(APPEND wrong "  ${shown}: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(wrong)
+  message(FATAL_ERROR "Includes that run upward, against the layers:\n${wrong}")
+endif()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "reports/ReportSetup.h"
+
+#include <QList>
+
+class Database;
+
+// What a new office gets of the ledger screens: the definition rows of each screen
+// (Metadata<Screen>.cpp) and the documents they print.
+namespace ScreenMetadata {
+void frmChartOfAccount(Database& db);
+void frmGLEntry(Database& db);
+// frmIncomeRent, frmIncomeGeneral, frmExpenseRent and frmExpenseGeneral.
+void vouchers(Database& db);
+}
+
+namespace ReportSetup {
+// Voucher receipt, ledger entry, journal listing, trial balance, letters.
+QList<Report> ledgerReports();
+}

@@ -1,0 +1,150 @@
+#include "accounting/LedgerSetup.h"
+
+#include "core/Database.h"
+
+#include <QDate>
+#include <tuple>
+
+namespace {
+
+// Account numbers of the shipped chart that the rules and the demo post to.
+enum Account : qint64 {
+    Cash = 1100,
+    Bank = 1200,
+    Customers = 1300,
+    RentIncome = 4100,
+    ExtraKilometreIncome = 4200,
+    OtherIncome = 4300,
+    CarExpenses = 5100,
+    Insurance = 5200,
+    Maintenance = 5300,
+    Fuel = 5400,
+    Salaries = 5500,
+    GeneralExpenses = 5600,
+};
+
+enum Category { Asset = 1, Liability = 2, Income = 3, Expense = 4 };
+
+struct Pair {
+    Account debit;
+    Account credit;
+    const char* debitText;
+    const char* creditText;
+};
+
+void rule(Database& db, const char* window, const char* name, const char* amount, const QList<Pair>& pairs)
+{
+    const qint64 id = db.insert(QStringLiteral("_GLRULE"), QStringLiteral("GLRULEID"),
+                                {{QStringLiteral("WINDOWNAME"), QString::fromLatin1(window)},
+                                 {QStringLiteral("NAME"), QString::fromUtf8(name)},
+                                 {QStringLiteral("AMOUNTFIELD"), QString::fromLatin1(amount)}});
+    for (const Pair& p : pairs)
+        db.insert(QStringLiteral("_GLRULEDETAIL"), QStringLiteral("GLRULEDETAILID"),
+                  {{QStringLiteral("GLRULEID"), id},
+                   {QStringLiteral("DEBITACCOUNTFIELD"), QString::number(qint64(p.debit))},
+                   {QStringLiteral("CREDITACCOUNTFIELD"), QString::number(qint64(p.credit))},
+                   {QStringLiteral("RELATEDDETAILDEBITFIELD"), QString::fromLatin1(p.debitText)},
+                   {QStringLiteral("RELATEDDETAILCREDITFIELD"), QString::fromLatin1(p.creditText)}});
+}
+
+}
+
+void LedgerSetup::insertChart(Database& db)
+{
+    const std::pair<Category, const char*> categories[] = {
+        {Asset, "أصول"}, {Liability, "خصوم"}, {Income, "إيرادات"}, {Expense, "مصروفات"}};
+    for (const auto& [id, name] : categories)
+        db.insert(QStringLiteral("ACCOUNTCATEGORY"), QStringLiteral("ACCOUNTCATEGORYID"),
+                  {{QStringLiteral("ACCOUNTCATEGORYID"), int(id)}, {QStringLiteral("NAME"), QString::fromUtf8(name)}});
+
+    const struct {
+        Account number;
+        Category category;
+        const char* name;
+        const char* description;
+    } accounts[] = {
+        {Cash, Asset, "الصندوق", "النقد في المكتب"},
+        {Bank, Asset, "البنك", "الحساب الجاري لدى البنك"},
+        {Customers, Asset, "العملاء", "ما على العملاء من الإيجار"},
+        {RentIncome, Income, "إيرادات الإيجار", "الإيجار اليومي للعقود"},
+        {ExtraKilometreIncome, Income, "إيرادات الكيلومترات الزائدة", "ما يزيد على المسموح من الكيلومترات"},
+        {OtherIncome, Income, "إيرادات أخرى", "المبالغ الأخرى والإيرادات العامة"},
+        {CarExpenses, Expense, "مصروفات السيارات", "ما يصرف على سيارة بعينها"},
+        {Insurance, Expense, "التأمين", "أقساط تأمين السيارات"},
+        {Maintenance, Expense, "الصيانة", "صيانة السيارات وإصلاحها"},
+        {Fuel, Expense, "الوقود", "وقود السيارات"},
+        {Salaries, Expense, "الرواتب", "رواتب الموظفين"},
+        {GeneralExpenses, Expense, "مصروفات عامة", "مصروفات المكتب الأخرى"},
+    };
+    for (const auto& a : accounts)
+        db.insert(QStringLiteral("chartofaccount"), QStringLiteral("CHARTOFACCOUNTID"),
+                  {{QStringLiteral("NAME"), QString::fromUtf8(a.name)},
+                   {QStringLiteral("ACCOUNTNUMBER"), qint64(a.number)},
+                   {QStringLiteral("ACCOUNTCATEGORYID"), int(a.category)},
+                   {QStringLiteral("DESCRIPTION"), QString::fromUtf8(a.description)}});
+}
+
+void LedgerSetup::insertRules(Database& db)
+{
+    // A voucher moves its amount between cash and the account of its kind.
+    rule(db, "frmIncomeRent", "دخل سيارة", ":dfnAmount", {{Cash, RentIncome, ":txtNAME", ":dfgCarID"}});
+    rule(db, "frmIncomeGeneral", "دخل عام", ":dfnAmount", {{Cash, OtherIncome, ":txtNAME", ":txtNAME"}});
+    rule(db, "frmExpenseRent", "مصروف سيارة", ":dfnAmount", {{CarExpenses, Cash, ":dfgCarID", ":txtNAME"}});
+    rule(db, "frmExpenseGeneral", "مصروف عام", ":dfnAmount", {{GeneralExpenses, Cash, ":txtNAME", ":txtNAME"}});
+
+    // A surrendered contract charges the customer its rent, the extra
+    // kilometres and the other amounts, and takes what he paid into cash. Each
+    // amount is a rule of its own; an amount of 0 posts nothing.
+    rule(db, "frmRentCar", "تسليم عقد إيجار", ":dfnRequiredAmount",
+         {{Customers, RentIncome, ":dfsCustomerNAME", ":txtNAME"}});
+    rule(db, "frmRentCar", "تسليم عقد إيجار - كيلومترات زائدة", ":dfnRequiredKilometersDiff",
+         {{Customers, ExtraKilometreIncome, ":dfsCustomerNAME", ":txtNAME"}});
+    rule(db, "frmRentCar", "تسليم عقد إيجار - مبالغ أخرى", ":dfnOtherAmounts",
+         {{Customers, OtherIncome, ":dfsCustomerNAME", ":txtNAME"}});
+    rule(db, "frmRentCar", "تسليم عقد إيجار - المدفوع", ":dfnPaid",
+         {{Cash, Customers, ":txtNAME", ":dfsCustomerNAME"}});
+}
+
+void LedgerSetup::insertDemoEntries(Database& db)
+{
+    const QDate today = QDate::currentDate();
+    const struct {
+        int daysAgo;
+        const char* name;
+        double amount;
+        Account from;
+        Account to;
+        const char* debitText;
+        const char* creditText;
+        const char* narrative;
+    } entries[] = {
+        {25, "إيرادات إيجار الشهر الماضي", 4200, Cash, RentIncome, "نقدا", "عقود الشهر الماضي",
+         "رصيد الإيجارات المحصلة"},
+        {20, "إيداع في البنك", 2500, Bank, Cash, "إيداع نقدي", "من الصندوق", "إيداع فائض الصندوق"},
+        {14, "تأمين السيارات", 640.5, Insurance, Bank, "قسط سنوي", "شيك", "تجديد تأمين الأسطول"},
+        {7, "رواتب الشهر", 1200, Salaries, Bank, "رواتب", "تحويل", "رواتب الموظفين"},
+        {2, "وقود", 35.75, Fuel, Cash, "تعبئة وقود", "نقدا", "وقود سيارات التسليم"},
+    };
+    for (const auto& e : entries) {
+        const qint64 date = today.addDays(-e.daysAgo).toString(QStringLiteral("yyyyMMdd")).toLongLong();
+        const QString debitText = QString::fromUtf8(e.debitText);
+        const QString creditText = QString::fromUtf8(e.creditText);
+        const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
+                                         {{QStringLiteral("NAME"), QString::fromUtf8(e.name)},
+                                          {QStringLiteral("AMOUNT"), e.amount},
+                                          {QStringLiteral("TRANSACTIONDATE"), date},
+                                          {QStringLiteral("FROMACCOUNT"), qint64(e.from)},
+                                          {QStringLiteral("TOACCOUNT"), qint64(e.to)},
+                                          {QStringLiteral("RELATEDDETAILDEBIT"), debitText},
+                                          {QStringLiteral("RELATEDDETAILCREDIT"), creditText},
+                                          {QStringLiteral("NARRATIVE"), QString::fromUtf8(e.narrative)}});
+        for (const auto& [account, text, side] : {std::tuple{e.from, debitText, 1}, std::tuple{e.to, creditText, 0}})
+            db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
+                      {{QStringLiteral("TRANSACTIONDATE"), date},
+                       {QStringLiteral("AMOUNT"), e.amount},
+                       {QStringLiteral("JOURNALID"), journal},
+                       {QStringLiteral("ACCOUNTNUMBER"), qint64(account)},
+                       {QStringLiteral("RELATEDDETAIL"), text},
+                       {QStringLiteral("DEBITORCREDIT"), side}});
+    }
+}

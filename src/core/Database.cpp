@@ -1,0 +1,735 @@
+#include "core/Database.h"
+
+#include "core/AppError.h"
+#include "core/JetTranslator.h"
+#include "core/OwnerOnly.h"
+#include "core/ServerAddress.h"
+#include "core/SqlValue.h"
+#include "core/SqliteFunctions.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+namespace {
+
+QAtomicInt connectionCounter;
+
+const QString Source = QStringLiteral("Database");
+
+// PostgreSQL's states for a lock that was not granted in time, a deadlock and
+// a transaction that lost a race: the same to the operator as SQLite's busy file.
+const QStringList ServerBusyStates{QStringLiteral("55P03"), QStringLiteral("40P01"), QStringLiteral("40001")};
+
+bool isBusy(const QSqlError& e)
+{
+    if (ServerBusyStates.contains(e.nativeErrorCode()))
+        return true;
+    bool ok = false;
+    const int code = e.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == Database::Busy || code == Database::Locked);
+}
+
+// Names handed to the structured operations come from code and metadata;
+// they are checked so that they can never carry SQL.
+QString checkedName(const QString& name, SqlDialect dialect)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\s*[A-Za-z_][A-Za-z0-9_ ]*$)"));
+    if (!re.match(name).hasMatch())
+        throw AppError(ErrorNumber::RefusedStatement,
+                       QStringLiteral("\"%1\" is not a valid table or column name").arg(name), Source);
+    // PostgreSQL's tables are made with folded names, as the statements write them unquoted.
+    const QString n = dialect == SqlDialect::PostgreSQL ? name.trimmed().toLower() : name.trimmed();
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+// How a bound value reads in the statement trace.
+QString traceText(const QVariant& v)
+{
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    switch (v.typeId()) {
+    case QMetaType::Int: case QMetaType::LongLong: case QMetaType::Double:
+    case QMetaType::UInt: case QMetaType::ULongLong: case QMetaType::Bool:
+        return v.toString();
+    case QMetaType::QByteArray:
+        return QStringLiteral("<%1 bytes>").arg(v.toByteArray().size());
+    default:
+        return SqlValue::quoted(v.toString());
+    }
+}
+
+}
+
+Database::Database()
+    : m_connectionName(QStringLiteral("ijar-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+}
+
+bool Database::isReadOnly()
+{
+    if (m_dialect != SqlDialect::SQLite || !isOpen())
+        return false;
+    sqlite3* handle = sqliteHandle(connection());
+    // The engine's journal goes beside the file: a folder that takes no
+    // files keeps every change out as surely.
+    return (handle && sqlite3_db_readonly(handle, "main") == 1) || !QFileInfo(QFileInfo(m_path).absolutePath()).isWritable();
+}
+
+void Database::open(const QString& path, bool create)
+{
+    close();
+    if (ServerAddress::isServer(path)) {
+        openServer(path);
+        return;
+    }
+    if (!create && !QFileInfo(path).isFile())
+        fail(QStringLiteral("Could not find file '%1'.").arg(path), {}, {}, ErrorNumber::DatabaseFailure);
+    // A new database is its owner's only from its first byte; the engine
+    // gives its journals the database's rights.
+    if (create && !QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly::File))
+            fail(QStringLiteral("The database %1 cannot be created: %2").arg(path, file.errorString()), {}, {},
+                 ErrorNumber::DatabaseFailure);
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        // A file marked read-only is kept so, even for a user whom the
+        // system would let write to it.
+        if (!create && !(QFile::permissions(path) & QFileDevice::WriteOwner))
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(e.text(), e.nativeErrorCode(), {}, ErrorNumber::DatabaseFailure);
+        }
+    }
+    m_path = path;
+    m_dialect = SqlDialect::SQLite;
+    m_depth = 0;
+    try {
+        configureSqlite();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::openServer(const QString& uri)
+{
+    const ServerAddress address = ServerAddress::parse(uri);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+        if (!db.isValid()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql)."), {},
+                 {}, ErrorNumber::DatabaseFailure);
+        }
+        db.setHostName(address.host);
+        if (address.port > 0)
+            db.setPort(address.port);
+        db.setUserName(address.user);
+        db.setDatabaseName(address.database);
+        db.setConnectOptions(address.options.join(QLatin1Char(';')));
+        if (!db.open()) {
+            const QSqlError e = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(e.databaseText().isEmpty() ? e.text() : e.databaseText().trimmed(), {}, {},
+                 ErrorNumber::DatabaseFailure);
+        }
+    }
+    m_path = uri.trimmed();
+    m_dialect = SqlDialect::PostgreSQL;
+    m_depth = 0;
+    m_lostInTransaction = false;
+    try {
+        startSession();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::startSession()
+{
+    executeNative(QStringLiteral("SET client_min_messages = warning"));
+    applyBusyWait();
+}
+
+bool Database::reopen()
+{
+    // close() forgets the connection: only one that went away by itself comes back.
+    if (m_dialect != SqlDialect::PostgreSQL || !QSqlDatabase::contains(m_connectionName))
+        return false;
+    {
+        QSqlDatabase db = connection();
+        db.close();
+        if (!db.open())
+            return false;
+    }
+    startSession();
+    return true;
+}
+
+void Database::applyBusyWait()
+{
+    // A server never waits for ever: the wait ends like SQLite's busy handler.
+    if (m_dialect == SqlDialect::PostgreSQL && isOpen())
+        executeNative(QStringLiteral("SET lock_timeout = %1").arg(m_busyWaitMs));
+}
+
+void Database::setBusyWait(int milliseconds)
+{
+    m_busyWaitMs = milliseconds;
+    applyBusyWait();
+}
+
+void Database::configureSqlite()
+{
+    sqlite3* handle = sqliteHandle(connection());
+    if (!handle)
+        fail(QStringLiteral("The SQLite driver gave no connection handle"), {}, {}, ErrorNumber::DatabaseFailure);
+    disableDoubleQuotedStrings(handle);
+    // Our own wait for a busy file, so that the operator sees it and decides.
+    sqlite3_busy_handler(handle, &Database::onBusy, this);
+    registerJetFunctions(handle);
+    // The file may sit on a shared drive, where a write-ahead log does not work.
+    executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    // Reading the schema fails early on a file that is not a database.
+    executeNative(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+}
+
+int Database::onBusy(void* self, int count)
+{
+    auto* db = static_cast<Database*>(self);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (count == 0) {
+        if (db->m_waitStarted < 0 && db->m_busy.waiting)
+            db->m_busy.waiting(true);
+        db->m_waitStarted = now;
+    }
+    if (now - db->m_waitStarted >= db->m_busyWaitMs)
+        return 0;
+    sqlite3_sleep(qMin(10 * (count + 1), 100));
+    return 1;
+}
+
+int Database::onProgress(void* self)
+{
+    auto* db = static_cast<Database*>(self);
+    if (QDateTime::currentMSecsSinceEpoch() < db->m_deadline)
+        return 0;
+    db->m_timedOut = true;
+    return 1;
+}
+
+void Database::endWait()
+{
+    if (m_waitStarted < 0)
+        return;
+    m_waitStarted = -1;
+    if (m_busy.waiting)
+        m_busy.waiting(false);
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = connection();
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_depth = 0;
+    m_lostInTransaction = false;
+    m_dialect = SqlDialect::SQLite;
+}
+
+void Database::fail(const QString& description, const QString& sqlState, const QString& statement,
+                    int number) const
+{
+    Q_UNUSED(statement);
+    bool ok = false;
+    const int native = sqlState.toInt(&ok);
+    throw AppError(ok && native != 0 ? native : number, description, Source, sqlState);
+}
+
+void Database::ensureOpen(const QString& original)
+{
+    if (isOpen())
+        return;
+    // A transaction cut off with its connection goes on failing until it is
+    // rolled back; only then may a new connection take statements.
+    if (m_lostInTransaction)
+        fail(lostText(), {}, original, ConnectionLost);
+    if (m_dialect == SqlDialect::PostgreSQL && QSqlDatabase::contains(m_connectionName) && !reopen())
+        fail(QCoreApplication::translate("Database", "The database server %1 cannot be reached: %2")
+                 .arg(m_path, connection().lastError().text()),
+             {}, original, ConnectionLost);
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."), {}, original,
+             ErrorNumber::DatabaseFailure);
+}
+
+QSqlQuery Database::run(const QString& nativeSql, const QString& original, const QVariantList& values)
+{
+    ensureOpen(original);
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    bool ok = values.isEmpty() || query.prepare(nativeSql);
+    if (ok && !values.isEmpty())
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+    // Inside a transaction nobody is asked: the operator may not act while it
+    // is open, so the transaction fails and rolls back instead.
+    for (bool again = ok; again;) {
+        ok = values.isEmpty() ? query.exec(nativeSql) : query.exec();
+        const bool busy = !ok && isBusy(query.lastError());
+        // A server tells of its wait only when it gave up; SQLite's busy
+        // handler has told already.
+        if (busy && m_waitStarted < 0) {
+            m_waitStarted = QDateTime::currentMSecsSinceEpoch();
+            if (m_busy.waiting)
+                m_busy.waiting(true);
+        }
+        again = busy && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
+    }
+    endWait();
+    if (m_hook)
+        m_hook(original);
+    if (!ok)
+        failed(query.lastError(), original);
+    return query;
+}
+
+QString Database::lostText() const
+{
+    return QCoreApplication::translate("Database", "The connection to the database server %1 was lost, so the "
+                                                   "operation was not done. The connection is made again with the "
+                                                   "next action.")
+        .arg(m_path);
+}
+
+void Database::failed(const QSqlError& e, const QString& original)
+{
+    // A server that cancelled the statement at its statement_timeout, or
+    // SQLite stopped by the progress handler.
+    if (m_deadline >= 0 && (m_timedOut || e.nativeErrorCode() == QLatin1String("57014")))
+        throw AppError(TimedOut,
+                       QCoreApplication::translate("Database", "The query ran past its time limit and was stopped."),
+                       Source, e.nativeErrorCode());
+    if (m_dialect == SqlDialect::PostgreSQL && !connection().isOpen()) {
+        if (m_depth > 0)
+            m_lostInTransaction = true;
+        throw AppError(ConnectionLost, lostText(), Source, e.nativeErrorCode());
+    }
+    if (isBusy(e))
+        fail(QCoreApplication::translate("Database", "The database %1 is busy on another computer, so the operation "
+                                                     "was not done. Try again in a moment.")
+                 .arg(m_path),
+             e.nativeErrorCode(), original, Busy);
+    const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
+}
+
+RowSet Database::readAll(QSqlQuery& query, const QString& original)
+{
+    if (!query.isSelect())
+        return {};
+    const QSqlRecord rec = query.record();
+    QStringList columns;
+    columns.reserve(rec.count());
+    for (int i = 0; i < rec.count(); ++i)
+        columns << rec.fieldName(i);
+    QList<QVariantList> rows;
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            row << query.value(i);
+        rows << std::move(row);
+    }
+    // Rows come one at a time: a failure part-way ends the list early.
+    if (query.lastError().isValid())
+        failed(query.lastError(), original);
+    return RowSet(std::move(columns), std::move(rows));
+}
+
+RowSet Database::execute(const QString& sql)
+{
+    QSqlQuery query = run(JetTranslator::translate(sql, m_dialect), sql);
+    return readAll(query, sql);
+}
+
+RowSet Database::executeLimited(const QString& sql, int milliseconds)
+{
+    const QString native = JetTranslator::translate(sql, m_dialect);
+    const bool server = m_dialect == SqlDialect::PostgreSQL;
+    if (server)
+        executeNative(QStringLiteral("SET statement_timeout = %1").arg(qMax(1, milliseconds)));
+    m_deadline = QDateTime::currentMSecsSinceEpoch() + milliseconds;
+    m_timedOut = false;
+    if (sqlite3* handle = !server && isOpen() ? sqliteHandle(connection()) : nullptr)
+        sqlite3_progress_handler(handle, 1000, &Database::onProgress, this);
+    const auto unlimited = qScopeGuard([this, server] {
+        m_deadline = -1;
+        if (!isOpen())
+            return;
+        if (!server) {
+            sqlite3_progress_handler(sqliteHandle(connection()), 0, nullptr, nullptr);
+            return;
+        }
+        try {
+            // Inside a transaction the statement has aborted, its SET goes with the rollback.
+            executeNative(QStringLiteral("SET statement_timeout = 0"));
+        } catch (const AppError&) {
+        }
+    });
+    QSqlQuery query = run(native, sql);
+    return readAll(query, sql);
+}
+
+int Database::command(const QString& sql)
+{
+    QSqlQuery query = run(JetTranslator::translate(sql, m_dialect), sql);
+    return query.numRowsAffected();
+}
+
+void Database::executeNative(const QString& sql)
+{
+    run(sql, sql);
+}
+
+RowSet Database::executeBound(const QString& nativeSql, const QVariantList& values)
+{
+    QSqlQuery query = run(nativeSql, nativeSql, values);
+    return readAll(query, nativeSql);
+}
+
+RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
+{
+    const QString inner = JetTranslator::translate(sql, m_dialect);
+    QSqlQuery query = run(QStringLiteral("SELECT * FROM (%1) AS page LIMIT ? OFFSET ?").arg(inner), sql,
+                          {limit, offset});
+    return readAll(query, sql);
+}
+
+qint64 Database::countRows(const QString& sql)
+{
+    const QString inner = JetTranslator::translate(sql, m_dialect);
+    QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (%1) AS counted").arg(inner), sql);
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+qint64 Database::insert(const QString& table, const QString& keyColumn, const QList<Field>& fields)
+{
+    QStringList names, marks, shown;
+    QVariantList values;
+    for (const Field& f : fields) {
+        names << checkedName(f.first, m_dialect);
+        marks << QStringLiteral("?");
+        values << f.second;
+        shown << traceText(f.second);
+    }
+    const QString key = checkedName(keyColumn, m_dialect);
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
+    QString sql = fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(checkedName(table, m_dialect))
+                                   : head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    sql += QStringLiteral(" RETURNING ") + key;
+    const QString traced = fields.isEmpty() ? sql : head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+    QSqlQuery query = run(sql, traced, values);
+    if (!query.next())
+        fail(QStringLiteral("The new row of %1 gave no key").arg(table), {}, traced, ErrorNumber::DatabaseFailure);
+    const qint64 newKey = query.value(0).toLongLong();
+    if (m_dialect == SqlDialect::PostgreSQL) {
+        for (const Field& f : fields) {
+            // A key given by hand does not move the server's sequence, as
+            // it moves SQLite's: later keys must still come after it.
+            if (f.first.trimmed().compare(keyColumn.trimmed(), Qt::CaseInsensitive) == 0)
+                executeBound(QStringLiteral("SELECT setval(q.s::regclass, ?) FROM (SELECT pg_get_serial_sequence(?, ?) "
+                                            "AS s) q WHERE q.s IS NOT NULL AND coalesce(pg_sequence_last_value("
+                                            "q.s::regclass), 0) < ?"),
+                             {newKey, checkedName(table, m_dialect), keyColumn.trimmed().toLower(), newKey});
+        }
+    }
+    return newKey;
+}
+
+void Database::writeBlob(const QString& table, const QString& column, const QString& keyColumn,
+                         qint64 key, const QByteArray& data, const Progress& progress)
+{
+    const QString t = checkedName(table, m_dialect), c = checkedName(column, m_dialect), k = checkedName(keyColumn, m_dialect);
+    const bool pg = m_dialect == SqlDialect::PostgreSQL;
+    Transaction tx(*this);
+    executeBound(QStringLiteral("UPDATE %1 SET %2 = %4 WHERE %3 = ?")
+                     .arg(t, c, k, pg ? QStringLiteral("''::bytea") : QStringLiteral("zeroblob(0)")),
+                 {key});
+    const QString append = pg ? QStringLiteral("UPDATE %1 SET %2 = %2 || ?::bytea WHERE %3 = ?").arg(t, c, k)
+                              : QStringLiteral("UPDATE %1 SET %2 = CAST(%2 || ? AS BLOB) WHERE %3 = ?").arg(t, c, k);
+    for (qsizetype offset = 0; offset < data.size(); offset += BlobBlockSize) {
+        executeBound(append, {data.mid(offset, BlobBlockSize), key});
+        if (progress)
+            progress(int(100 * std::min<qsizetype>(offset + BlobBlockSize, data.size()) / data.size()));
+    }
+    tx.commit();
+}
+
+QByteArray Database::readBlob(const QString& table, const QString& column, const QString& keyColumn,
+                              qint64 key, const Progress& progress)
+{
+    const QString t = checkedName(table, m_dialect), c = checkedName(column, m_dialect), k = checkedName(keyColumn, m_dialect);
+    if (m_dialect == SqlDialect::SQLite) {
+        // Read straight from the pages: a block through substr() would load the
+        // whole value again for every block.
+        const RowSet row = executeBound(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ?").arg(t, k), {key});
+        if (row.isEmpty())
+            return {};
+        sqlite3_blob* blob = nullptr;
+        if (sqlite3_blob_open(sqliteHandle(connection()), "main", table.trimmed().toUtf8().constData(),
+                              column.trimmed().toUtf8().constData(), row.value(0, 0).toLongLong(), 0, &blob)
+            == SQLITE_OK) {
+            const int total = sqlite3_blob_bytes(blob);
+            QByteArray out(total, Qt::Uninitialized);
+            bool ok = true;
+            for (int offset = 0; ok && offset < total; offset += BlobBlockSize) {
+                ok = sqlite3_blob_read(blob, out.data() + offset, qMin(BlobBlockSize, total - offset), offset) == SQLITE_OK;
+                if (ok && progress)
+                    progress(int(100LL * qMin(offset + BlobBlockSize, total) / total));
+            }
+            sqlite3_blob_close(blob);
+            if (ok)
+                return out;
+        }
+    }
+    const RowSet size = executeBound(QStringLiteral("SELECT length(%1) FROM %2 WHERE %3 = ?").arg(c, t, k), {key});
+    if (size.isEmpty() || size.value(0, 0).isNull())
+        return {};
+    const qint64 total = size.value(0, 0).toLongLong();
+    QByteArray out;
+    out.reserve(total);
+    const QString block = QStringLiteral("SELECT substr(%1, ?, ?) FROM %2 WHERE %3 = ?").arg(c, t, k);
+    for (qint64 offset = 0; offset < total; offset += BlobBlockSize) {
+        const RowSet part = executeBound(block, {offset + 1, BlobBlockSize, key});
+        if (part.isEmpty())
+            break;
+        out += part.value(0, 0).toByteArray();
+        if (progress)
+            progress(int(100 * out.size() / total));
+    }
+    return out;
+}
+
+bool Database::tableExists(const QString& table)
+{
+    if (m_dialect == SqlDialect::PostgreSQL)
+        return !executeBound(QStringLiteral("SELECT 1 FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n "
+                                            "ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+                                            "AND c.relkind IN ('r','v','p') AND c.relname = lower(?)"),
+                             {table.trimmed()}).isEmpty();
+    return !executeBound(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"),
+                         {table}).isEmpty();
+}
+
+QStringList Database::tables()
+{
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT c.relname::text FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n "
+                                      "ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
+                                      "AND c.relkind IN ('r','p') ORDER BY 1"),
+                       {})
+        : executeBound(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                      "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY 1"),
+                       {});
+    QStringList names;
+    for (int i = 0; i < r.count(); ++i)
+        names << r.value(i, 0).toString();
+    return names;
+}
+
+QStringList Database::columnsOf(const QString& table)
+{
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT column_name::text FROM information_schema.columns WHERE table_schema = "
+                                      "current_schema() AND table_name = lower(?) ORDER BY ordinal_position"),
+                       {table.trimmed()})
+        : executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
+    QStringList names;
+    for (int i = 0; i < r.count(); ++i)
+        names << r.value(i, 0).toString();
+    return names;
+}
+
+QString Database::primaryKeyOf(const QString& table)
+{
+    const RowSet r = m_dialect == SqlDialect::PostgreSQL
+        ? executeBound(QStringLiteral("SELECT a.attname::text FROM pg_catalog.pg_index i JOIN pg_catalog.pg_attribute a "
+                                      "ON a.attrelid = i.indrelid AND a.attnum = ANY(i.indkey) JOIN pg_catalog.pg_class c "
+                                      "ON c.oid = i.indrelid JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+                                      "WHERE i.indisprimary AND n.nspname = current_schema() AND c.relname = lower(?)"),
+                       {table.trimmed()})
+        : executeBound(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), {table});
+    return r.isEmpty() ? QString() : r.value(0, 0).toString();
+}
+
+void Database::begin()
+{
+    if (m_depth > 0) {
+        executeNative(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    } else if (m_dialect == SqlDialect::PostgreSQL) {
+        beginOnServer();
+    } else {
+        executeNative(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ++m_depth;
+}
+
+void Database::beginOnServer()
+{
+    // One writing transaction at a time in the whole office, as SQLite's
+    // BEGIN IMMEDIATE has it: the checks a save makes before it writes (the
+    // row as read, the car still free) then hold until its commit.
+    const QString lock = QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(OfficeWriteLock);
+    for (;;) {
+        executeNative(QStringLiteral("BEGIN"));
+        // Counted as open, so that run() asks nobody inside the transaction.
+        m_depth = 1;
+        try {
+            executeNative(lock);
+            m_depth = 0;
+            return;
+        } catch (const AppError& e) {
+            m_depth = 0;
+            if (e.number() == ConnectionLost) {
+                m_lostInTransaction = false;
+                throw;
+            }
+            executeNative(QStringLiteral("ROLLBACK"));
+            const bool again = e.number() == Busy && m_busy.tryAgain && m_busy.tryAgain(m_path);
+            if (!again)
+                throw;
+        }
+    }
+}
+
+void Database::commit()
+{
+    if (m_depth == 0)
+        return;
+    // A commit that fails (a busy file) leaves the transaction open for rollback.
+    executeNative(m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
+    --m_depth;
+}
+
+void Database::rollback()
+{
+    if (m_depth == 0)
+        return;
+    --m_depth;
+    // Nothing is left to undo on a connection that went away: the server has
+    // dropped the transaction with it.
+    if (m_lostInTransaction) {
+        m_lostInTransaction = m_depth > 0;
+        return;
+    }
+    if (m_depth == 0) {
+        executeNative(QStringLiteral("ROLLBACK"));
+    } else {
+        executeNative(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
+        executeNative(QStringLiteral("RELEASE sp%1").arg(m_depth));
+    }
+}
+
+quint64 Database::changeStamp()
+{
+    sqlite3* handle = m_dialect == SqlDialect::SQLite && isOpen() ? sqliteHandle(connection()) : nullptr;
+    if (!handle)
+        return 0;
+    unsigned int version = 0;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return (quint64(sqlite3_total_changes64(handle)) << 32) ^ version ^ (quint64(1) << 63);
+}
+
+void Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    QStringList names, marks;
+    for (const QString& column : columns) {
+        names << checkedName(column, m_dialect);
+        marks << QStringLiteral("?");
+    }
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
+    const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    ensureOpen(sql);
+    QSqlQuery query(connection());
+    bool ok = query.prepare(sql);
+    QString traced = sql;
+    for (auto row = rows.cbegin(); ok && row != rows.cend(); ++row) {
+        QStringList shown;
+        for (int i = 0; i < row->size(); ++i) {
+            query.bindValue(i, row->at(i));
+            shown << traceText(row->at(i));
+        }
+        ok = query.exec();
+        traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+        if (m_hook)
+            m_hook(traced);
+    }
+    if (!ok)
+        failed(query.lastError(), traced);
+}
+
+Transaction::Transaction(Database& db) : m_db(db)
+{
+    m_db.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done) {
+        try {
+            m_db.rollback();
+        } catch (...) {
+            // the connection is already gone; nothing is left to undo
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "core/RowSet.h"
+#include "core/SqlDialect.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
+
+// The one door to the database. Statements arrive in the dialect the screens
+// and metadata are written in; they are translated for the engine, run, and
+// reported to the statement hook. Failures are thrown as AppError.
+class Database {
+public:
+    using Field = QPair<QString, QVariant>;
+    using StatementHook = std::function<void(const QString&)>;
+    using Progress = std::function<void(int percent)>;
+
+    // Pictures move in blocks of this size.
+    static constexpr int BlobBlockSize = 32768;
+    // How long one try waits for another workstation's lock before the
+    // operator is asked whether to go on waiting.
+    static constexpr int BusyWaitMs = 3000;
+    // A backup whose copy fails its check: the database itself is damaged.
+    static constexpr int DamagedDatabase = 5200;
+    // A query stopped at its time limit (executeLimited).
+    static constexpr int TimedOut = 5201;
+    // The server connection went away; the next statement opens it again.
+    static constexpr int ConnectionLost = 5202;
+    // The engine's codes for a file held by another connection.
+    static constexpr int Busy = 5;
+    static constexpr int Locked = 6;
+    // The advisory lock every writing transaction on a server holds.
+    static constexpr qint64 OfficeWriteLock = 0x494a4152;
+
+    // What the operator sees of a wait for another workstation: `waiting`
+    // is told when a statement starts and stops waiting; `tryAgain` is asked
+    // when a try ran out (outside transactions only) and says whether to wait
+    // once more. Without them a busy statement fails after one try.
+    struct BusyHandling {
+        std::function<void(bool waiting)> waiting;
+        std::function<bool(const QString& path)> tryAgain;
+    };
+
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing SQLite file (never creates one unless asked), or a
+    // PostgreSQL database named by a postgresql:// URI (ServerAddress).
+    void open(const QString& path, bool create = false);
+    void close();
+    bool isOpen() const;
+    // True when nothing can be written to the open file: it is marked
+    // read-only, or the user may not write to it or to its folder.
+    bool isReadOnly();
+    QString path() const { return m_path; }
+    SqlDialect dialect() const { return m_dialect; }
+
+    // Runs one statement; a query gives its rows, a command an empty set.
+    RowSet execute(const QString& sql);
+    // Runs a query that may take at most `milliseconds`: one that runs longer
+    // is stopped and TimedOut is thrown, so that a slow query never holds the
+    // workstation. Meant for queries the office writes itself.
+    RowSet executeLimited(const QString& sql, int milliseconds);
+    // Runs one command and gives the number of rows it changed.
+    int command(const QString& sql);
+    // Runs engine-native SQL untranslated (schema work only).
+    void executeNative(const QString& sql);
+    // Runs a statement with bound values, untranslated; used for values that
+    // never belong in SQL text (blobs).
+    RowSet executeBound(const QString& nativeSql, const QVariantList& values);
+    // One page of a query's rows, so that a long list never sits in memory whole.
+    RowSet executePage(const QString& sql, qint64 offset, int limit);
+    // The number of rows a query gives, counted by the engine.
+    qint64 countRows(const QString& sql);
+
+    // Inserts one row from column/value pairs and returns the new key.
+    qint64 insert(const QString& table, const QString& keyColumn, const QList<Field>& fields);
+    // Changes whenever this connection wrote or, as of its last statement, another
+    // connection committed; 0 where the engine cannot tell. Costs no statement.
+    quint64 changeStamp();
+    // Inserts many rows of the same columns through one prepared statement.
+    void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows);
+
+    // Blob columns, moved in blocks of BlobBlockSize.
+    void writeBlob(const QString& table, const QString& column, const QString& keyColumn,
+                   qint64 key, const QByteArray& data, const Progress& progress = {});
+    QByteArray readBlob(const QString& table, const QString& column, const QString& keyColumn,
+                        qint64 key, const Progress& progress = {});
+
+    // Consistent copy of the open database into a new file readable by its
+    // owner only, checked afterwards. It is written as unfinishedName() and
+    // takes its own name only once the check passed; a copy that fails its
+    // check is kept under failedCheckName() and DamagedDatabase is thrown. A
+    // server's copy is a pg_dump file in its custom format (see dumpTool()).
+    void backupTo(const QString& targetPath);
+    static QString unfinishedName(const QString& targetPath);
+    // Removes what backups killed half-way left in the folder; gives how many files.
+    static int removeUnfinishedBackups(const QString& folder);
+    // The pg_dump program that copies a server's database; empty when
+    // PostgreSQL's client programs are not installed.
+    static QString dumpTool();
+    static QString failedCheckName(const QString& targetPath);
+    // "ok" when the file is sound, else the engine's complaint.
+    QString integrityCheck();
+
+    bool tableExists(const QString& table);
+    // The tables of the database (a server's: of its current schema), by name.
+    QStringList tables();
+    QStringList columnsOf(const QString& table);
+    // The table's key column; empty when it has none.
+    QString primaryKeyOf(const QString& table);
+
+    void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
+    void setBusyHandling(BusyHandling handling) { m_busy = std::move(handling); }
+    void setBusyWait(int milliseconds);
+
+    // Transactions nest: the outermost is BEGIN/COMMIT, inner ones savepoints.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+private:
+    QSqlDatabase connection() const;
+    // Throws unless the connection takes statements; opens a lost one again.
+    void ensureOpen(const QString& original);
+    QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
+    RowSet readAll(QSqlQuery& query, const QString& original = {});
+    [[noreturn]] void failed(const QSqlError& error, const QString& original);
+    QString lostText() const;
+    // Opens a server connection again that went away (a restart of the
+    // server); false when it was closed on purpose or cannot be opened.
+    bool reopen();
+    void startSession();
+    static int onProgress(void* self);
+    void configureSqlite();
+    void openServer(const QString& uri);
+    void applyBusyWait();
+    void beginOnServer();
+    void dumpTo(const QString& unfinished, const QString& targetPath);
+    void finishBackup(const QString& unfinished, const QString& targetPath);
+    [[noreturn]] void keepFailedBackup(const QString& unfinished, const QString& targetPath, const QString& verdict);
+    static int onBusy(void* self, int count);
+    void endWait();
+    [[noreturn]] void fail(const QString& description, const QString& sqlState,
+                           const QString& statement, int number) const;
+
+    QString m_connectionName;
+    QString m_path;
+    SqlDialect m_dialect = SqlDialect::SQLite;
+    StatementHook m_hook;
+    BusyHandling m_busy;
+    int m_busyWaitMs = BusyWaitMs;
+    qint64 m_waitStarted = -1;  // ms since the epoch while a statement waits
+    qint64 m_deadline = -1;     // ms since the epoch at which a limited query stops
+    bool m_timedOut = false;
+    int m_depth = 0;
+    // The connection went away inside a transaction: its statements fail
+    // until every open transaction level has been rolled back.
+    bool m_lostInTransaction = false;
+};
+
+// Rolls back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};

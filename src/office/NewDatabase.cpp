@@ -1,0 +1,144 @@
+#include "office/NewDatabase.h"
+
+#include "accounting/AccountingShipped.h"
+#include "accounting/LedgerSetup.h"
+#include "core/AppError.h"
+#include "core/Cipher.h"
+#include "core/Database.h"
+#include "core/JetTranslator.h"
+#include "core/PasswordHash.h"
+#include "core/ServerAddress.h"
+#include "demo/DemoOffice.h"
+#include "office/ScreenMetadata.h"
+#include "reminders/ReminderRules.h"
+#include "rental/RentalShipped.h"
+#include "schema/Schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+static const QString Source = QStringLiteral("NewDatabase");
+
+QList<QPair<QString, QString>> NewDatabase::configDefaults()
+{
+    return {
+        {QStringLiteral("APPTITLE"), QStringLiteral("إيجار - تأجير السيارات")},
+        {QStringLiteral("LICENSEDESCRIPTION"), QStringLiteral("Ijar - car rental front office")},
+        {QStringLiteral("EMAILADDRESS"), QString()},
+        {QStringLiteral("WEBSITEADDRESS"), QString()},
+        {QStringLiteral("SHOWERRORS"), QStringLiteral("1")},
+        {QStringLiteral("USEROUTER"), QStringLiteral("0")},
+        {QStringLiteral("SHOWSCREENNAME"), QStringLiteral("0")},
+        {QStringLiteral("SHOWFIELDNAME"), QStringLiteral("0")},
+        {QStringLiteral("FILS"), QStringLiteral("فلس")},
+        {QStringLiteral("POUND"), QStringLiteral("دينار كويتي")},
+        {QStringLiteral("TWOPOUNDS"), QStringLiteral("ديناران كويتيان")},
+        {QStringLiteral("POUNDS"), QStringLiteral("دنانير كويتية")},
+        {QStringLiteral("EXTRAMILESFLAT"), QStringLiteral("0")},
+        {QStringLiteral("EXTRAMILESPERCENT"), QStringLiteral("0")},
+    };
+}
+
+ShippedRows NewDatabase::shippedRows()
+{
+    return {[](Database& db) { ReportSetup::insertWhenNone(db, ReportSetup::rentalReports() + ReportSetup::ledgerReports()); },
+            ScreenMetadata::insertAll};
+}
+
+QList<SchemaStep> NewDatabase::history()
+{
+    return Schema::steps(shippedRows());
+}
+
+void NewDatabase::insertDefaults(Database& db)
+{
+    for (const auto& [entry, value] : configDefaults()) {
+        // An empty entry is stored as an empty text, not as null: the address
+        // entries exist but say nothing yet.
+        db.insert(QStringLiteral("_CONFIG"), QStringLiteral("CONFIGID"),
+                  {{QStringLiteral("entry"), entry},
+                   {QStringLiteral("entryvalue"), value.isNull() ? QStringLiteral("") : value}});
+    }
+
+    const QString login = QString::fromLatin1(AdminLogin);
+    const qint64 operatorId =
+        db.insert(QStringLiteral("OPERATOR"), QStringLiteral("OPERATORID"),
+                  {{QStringLiteral("LOGINID"), login},
+                   {QStringLiteral("PASSWRD"), PasswordHash::make(login)},
+                   {QStringLiteral("operatorname"), QStringLiteral("مدير النظام")},
+                   {QStringLiteral("storepassword"), 0},
+                   {QStringLiteral("OPERATORSUSPENDED"), 0},
+                   {QStringLiteral("FavouriteWindow"), QStringLiteral("")}});
+
+    // Every button of every menu.
+    for (const char* menu : {"F1M", "F2M", "F3M", "F4M", "F5M"}) {
+        QList<Database::Field> fields{{QStringLiteral("operatorid"), operatorId},
+                                      {QStringLiteral("menu_name"), QString::fromLatin1(menu)}};
+        for (int button = 1; button <= 9; ++button)
+            fields.append({QStringLiteral("command%1").arg(button), 1});
+        db.insert(QStringLiteral("group_func"), QStringLiteral("GROUPFUNCID"), fields);
+    }
+}
+
+void NewDatabase::fill(Database& db, bool demo)
+{
+    Transaction transaction(db);
+    if (db.dialect() == SqlDialect::PostgreSQL) {
+        for (const QString& function : JetTranslator::postgresHelperFunctions())
+            db.executeNative(function);
+    }
+    Schema::create(db, shippedRows());
+    insertDefaults(db);
+    ScreenMetadata::insertAll(db);
+    LedgerSetup::insertChart(db);
+    LedgerSetup::insertRules(db);
+    ReminderRules::insert(db);
+    if (demo)
+        DemoOffice::insert(db);
+    transaction.commit();
+}
+
+void NewDatabase::createOnServer(const QString& uri, bool demo)
+{
+    Database db;
+    db.open(uri);
+    // The server's database is made by its administrator; the office goes
+    // into it only while it is empty, so that nothing of anyone's is mixed in.
+    if (const QStringList found = db.tables(); !found.isEmpty())
+        throw AppError(HasTables,
+                       QStringLiteral("The database %1 already has tables (%2); a new office goes only into an "
+                                      "empty database.")
+                           .arg(uri, found.mid(0, 5).join(QStringLiteral(", "))),
+                       Source);
+    // All or nothing: on a failure the transaction leaves the database empty.
+    fill(db, demo);
+    db.close();
+}
+
+void NewDatabase::create(const QString& path, bool demo)
+{
+    if (ServerAddress::isServer(path)) {
+        createOnServer(path, demo);
+        return;
+    }
+    if (QFileInfo::exists(path))
+        throw AppError(FileExists,
+                       QStringLiteral("The file %1 already exists; a new database is never "
+                                      "written over an existing file.")
+                           .arg(path),
+                       Source);
+
+    Database db;
+    try {
+        db.open(path, /*create=*/true);
+        fill(db, demo);
+        db.close();
+    } catch (...) {
+        // The file is ours (it did not exist): leave nothing half-made behind.
+        if (db.isOpen())
+            db.close();
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            QFile::remove(path + QString::fromLatin1(suffix));
+        throw;
+    }
+}

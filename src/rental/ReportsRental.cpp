@@ -1,0 +1,239 @@
+#include "rental/RentalShipped.h"
+
+namespace {
+
+using Step = ReportSetup::Step;
+
+// Dates are stored as yyyymmdd numbers; documents show dd/mm/yyyy, and
+// nothing for a date never given.
+QString dateText(const QString& column)
+{
+    const QString digits = QStringLiteral("cast(%1 as text)").arg(column);
+    return QStringLiteral("case when %1 > 0 then Mid(%2, 7, 2) & '/' & Mid(%2, 5, 2) & '/' & Left(%2, 4) end")
+        .arg(column, digits);
+}
+
+QString date(const QString& column, const QString& as)
+{
+    return dateText(column) + QStringLiteral(" as ") + as;
+}
+
+// Times are stored as hhmmss text.
+QString timeText(const QString& column)
+{
+    return QStringLiteral("Left(%1, 2) & ':' & Mid(%1, 3, 2)").arg(column);
+}
+
+QString phones(const QString& a, const QString& b, const QString& c, const QString& as)
+{
+    return QStringLiteral("trim(Nz(%1) & ' ' & Nz(%2) & ' ' & Nz(%3)) as %4").arg(a, b, c, as);
+}
+
+const QString OfficeTitle = QStringLiteral("(select entryvalue from _CONFIG where entry = 'APPTITLE') as OFFICETITLE");
+const QString CarState = QStringLiteral(
+    "case when STOP = 1 then 'موقوفة' when rented = 1 then 'مؤجرة' else 'متاحة' end as CARSTATE");
+
+Step withRecord(const QString& sql, const QString& screen, int table = 0)
+{
+    return {0, table, sql, QStringLiteral(":1%1.txtID").arg(screen)};
+}
+
+ReportSetup::Report contract()
+{
+    const QString screen = QStringLiteral("frmRentCar");
+    const QString main =
+        QStringLiteral("select r.RENTID, r.NAME, r.TITLE, r.CUSTOMERNAME, r.CUSTOMERID, r.IDTYPE, r.IDNUMBER, "
+                       "r.ISSUEPLACE, ")
+        + date(QStringLiteral("r.ISSUEDATE"), QStringLiteral("ISSUEDATE")) + QStringLiteral(", r.LICENSENO, ")
+        + date(QStringLiteral("r.LICENSEEXPIRYDATE"), QStringLiteral("LICENSEEXPIRYDATE"))
+        + QStringLiteral(", r.LICENSEISSUEPLACE, r.NATIONALITY, r.JOB, r.WORKPLACE, r.ADDRESS, r.CITY, ")
+        + phones(QStringLiteral("r.TEL1"), QStringLiteral("r.TEL2"), QStringLiteral("r.TEL3"), QStringLiteral("PHONES"))
+        + QStringLiteral(", r.MOB, r.CARNO, r.PLATNO, r.CARTYPE, r.MODEL, r.COLOR, c.MAKE, c.GEAR, c.CHASSISNO, "
+                         "r.METER, ")
+        + date(QStringLiteral("r.EXITDATE"), QStringLiteral("EXITDATE")) + QStringLiteral(", ")
+        + timeText(QStringLiteral("r.EXITTIME")) + QStringLiteral(" as EXITTIME, r.RENTPERIOD, ")
+        + date(QStringLiteral("r.RETURNDATE"), QStringLiteral("RETURNDATE"))
+        + QStringLiteral(", r.DAILYRENT, r.INSURANCE, ") + ReportSetup::amountText(QStringLiteral("r.DAILYRENT"))
+        + QStringLiteral(" as DAILYRENTAMOUNT, ") + ReportSetup::amountText(QStringLiteral("r.INSURANCE"))
+        + QStringLiteral(" as INSURANCEAMOUNT, "
+                         "case when r.OPENMETER = 1 then 'نعم — Yes' else 'لا — No' end as OPENMETER, "
+                         "case when r.PRINTCOMMENTS = 1 then r.COMMENTS else '' end as COMMENTS, ")
+        + OfficeTitle + QStringLiteral(" from RENT r left join car c on c.carid = r.CARNO where r.RENTID = :1 ");
+
+    // The pictures' heading only when the car has a picture marked for the
+    // contract: flag n marks the car's picture n + 1, as the six frames take them.
+    QStringList marked;
+    for (int n = 1; n <= 6; ++n)
+        marked.append(QStringLiteral("(p.PICTURESEQUENCE = %1 and c.PRINTINCONTRACT%2 = 1)").arg(n + 1).arg(n));
+    const QString pictures =
+        QStringLiteral("select 'صور السيارة — Car pictures' as PICTURESTITLE from RENT r, car c, CARPICTURE p "
+                       "where r.RENTID = :1  and c.carid = r.CARNO and p.CARID = c.carid and (")
+        + marked.join(QStringLiteral(" or ")) + QStringLiteral(")");
+
+    // The close-out, one row per item, only once the car is back: an open
+    // contract keeps the section's heading alone. Every item is text (money
+    // with two decimals, kilometres and days whole), one type for the column.
+    const struct {
+        const char* arabic;
+        const char* english;
+        const char* amount;
+        bool money = false;
+    } items[] = {
+        {"المدة الفعلية (أيام)", "Actual period (days)", "r.ACTUALPERIOD"},
+        {"عداد العودة (كم)", "Meter in (km)", "r.RETURNMETER"},
+        {"الكيلومترات المسموحة", "Permitted kilometres", "r.PERMITTED"},
+        {"الكيلومترات المقطوعة", "Driven kilometres", "r.RETURNMETER - r.METER"},
+        {"فرق الكيلومترات", "Kilometre difference", "r.METERDIFFERENCE"},
+        {"قيمة فرق الكيلومترات", "Kilometre charge", "r.REQUIREDKILOMETERSDIFF", true},
+        {"قيمة الإيجار", "Rent amount", "r.REQUIREDAMOUNT", true},
+        {"مبالغ أخرى", "Other amounts", "r.OTHERAMOUNTS", true},
+        {"الإجمالي", "Total", "r.TOTAL", true},
+        {"المدفوع", "Paid", "r.PAID", true},
+        {"الباقي", "Remainder", "r.REMAINDER", true},
+    };
+    QStringList labels;
+    QString amounts;
+    for (int i = 0; i < int(std::size(items)); ++i) {
+        labels.append(QStringLiteral("select %1 as N, '%2' as AR, '%3' as EN")
+                          .arg(i + 1)
+                          .arg(QString::fromUtf8(items[i].arabic), QString::fromUtf8(items[i].english)));
+        const QString amount = QString::fromUtf8(items[i].amount);
+        amounts += QStringLiteral(" when %1 then %2")
+                       .arg(i + 1)
+                       .arg(items[i].money ? ReportSetup::amountText(amount)
+                                           : QStringLiteral("(cast(round(%1) as integer) & '')").arg(amount));
+    }
+    const QString closeOut = QStringLiteral("select l.AR, case l.N") + amounts
+                             + QStringLiteral(" end as AMOUNT, l.EN, l.N from RENT r, (")
+                             + labels.join(QStringLiteral(" union all "))
+                             + QStringLiteral(") l where r.RENTID = :1  and r.RETURNED = 1 order by l.N");
+    // One paragraph: when and at what time the car came back, the notes
+    // taken then, and the total in words.
+    const QString returned =
+        QStringLiteral("select 'أعيدت السيارة في ' & %1 & ' الساعة ' & %2 & '\nReturned on ' & %1 & ' at ' & %2 & "
+                       "case when trim(Nz(SURRENDERCOMMENTS)) = '' then '' "
+                       "else '\nملاحظات التسليم: ' & SURRENDERCOMMENTS end & '\n' as RETURNLINES, "
+                       "'الإجمالي كتابةً: ' as TOTALWORDSLABEL, TOTAL from RENT where RENTID = :1  and RETURNED = 1")
+            .arg(dateText(QStringLiteral("ACTUALRETURNDATE")), timeText(QStringLiteral("ACTUALRETURNTIME")));
+
+    return {1,
+            QStringLiteral("عقد الإيجار"),
+            screen,
+            1,
+            QStringLiteral("contract.odt"),
+            {withRecord(main, screen), withRecord(pictures, screen), withRecord(closeOut, screen, 2),
+             withRecord(returned, screen), Step{-1, 0, {}}}};
+}
+
+ReportSetup::Report customer()
+{
+    const QString screen = QStringLiteral("frmCustomers");
+    const QString card =
+        QStringLiteral("select CUSTOMERID, ") + date(QStringLiteral("CREATIONDATE"), QStringLiteral("CREATIONDATE"))
+        + QStringLiteral(", TITLE, name, LASTNAME, NICKNAME, NATIONALITY, SEX, ")
+        + date(QStringLiteral("BIRTHDATE"), QStringLiteral("BIRTHDATE"))
+        + QStringLiteral(", MARITALSTATUS, REFEREDBY, IDTYPE, IDNUMBER, ISSUEPLACE, ")
+        + date(QStringLiteral("ISSUEDATE"), QStringLiteral("ISSUEDATE"))
+        + QStringLiteral(", LICENSETYPE, HOMECARLICENSE, TRAFFICDEPART, ")
+        + date(QStringLiteral("HOMELICENSEEXPIRY"), QStringLiteral("HOMELICENSEEXPIRY")) + QStringLiteral(", BALANCE, ")
+        + ReportSetup::amountText(QStringLiteral("BALANCE")) + QStringLiteral(" as BALANCEAMOUNT, ")
+        + date(QStringLiteral("LASTTRANSACTION"), QStringLiteral("LASTTRANSACTION"))
+        + QStringLiteral(", case when BLACKLIST = 1 then 'في القائمة السوداء' else 'لا' end as BLACKLISTED, "
+                         "case when STOPTRANSACTION = 1 then 'موقوف عن التعامل' else 'لا' end as STOPPED, "
+                         "HOMEADDRESS, HOMECITY, HOMEGOVERN, HOMECOUNTRY, HOMEPOSTALCODE, HOMEMOB, ")
+        + phones(QStringLiteral("HOMETEL1"), QStringLiteral("HOMETEL2"), QStringLiteral("HOMETEL3"),
+                 QStringLiteral("HOMEPHONES"))
+        + QStringLiteral(", HOMEEMAIL, HOMEFAX, HOMECOMMENTS, WORKCOMPANY, WORKJOB, WORKDEPARTMENT, WORKADDRESS, ")
+        + phones(QStringLiteral("WORKTEL1"), QStringLiteral("WORKTEL2"), QStringLiteral("WORKMOB"),
+                 QStringLiteral("WORKPHONES"))
+        + QStringLiteral(", ") + OfficeTitle + QStringLiteral(" from Customer where CUSTOMERID = :1 ");
+    const QString photo = QStringLiteral(
+        "select top 1 CUSTOMERPICTURE as CUSTOMERPHOTO from CUSTOMERPICTURE where CUSTOMERID = :1  "
+        "order by CUSTOMERPICTUREID");
+    const QString contracts =
+        QStringLiteral("select RENTID, ") + date(QStringLiteral("EXITDATE"), QStringLiteral("EXITDATE"))
+        + QStringLiteral(", ") + date(QStringLiteral("RETURNDATE"), QStringLiteral("RETURNDATE"))
+        + QStringLiteral(", trim(Nz(MODEL) & ' ' & Nz(PLATNO)) as CAR, DAILYRENT, "
+                         "case when RETURNED = 1 then 'منتهي' else 'مفتوح' end as STATE "
+                         "from RENT where CUSTOMERID = :1  order by RENTID");
+    return {2, QStringLiteral("بطاقة العميل"), screen, 1, QStringLiteral("customer.odt"),
+            {withRecord(card, screen), withRecord(photo, screen), withRecord(contracts, screen, 1)}};
+}
+
+ReportSetup::Report car()
+{
+    const QString screen = QStringLiteral("frmCars");
+    QString maintenance;
+    for (int n = 1; n <= 3; ++n) {
+        const QString start = QStringLiteral("MAINTSTART%1").arg(n);
+        maintenance += QStringLiteral(", MAINTYPE%1, MAINTMILES%1, EVERYDAYS%1, MAINTMILESSTART%1, ").arg(n)
+                       + date(start, start)
+                       + QStringLiteral(", case when MAINTMILES%1 > 0 then MAINTMILESSTART%1 + MAINTMILES%1 end "
+                                        "as NEXTMILES%1, ")
+                             .arg(n)
+                       + date(QStringLiteral("case when EVERYDAYS%1 > 0 then DateAdd('d', EVERYDAYS%1, MAINTSTART%1) end")
+                                  .arg(n),
+                              QStringLiteral("NEXTDATE%1").arg(n));
+    }
+    const QString card =
+        QStringLiteral("select carid, name, PLATENO, ") + CarState
+        + QStringLiteral(", MAKE, BRAND, CARTYPE, SHAPE, COLOR, GEAR, MOTORNO, CHASSISNO, METER, FARE, OWNERNAME, ")
+        + phones(QStringLiteral("TEL1"), QStringLiteral("MOB"), QStringLiteral("TEL2"), QStringLiteral("OWNERPHONE"))
+        + QStringLiteral(", COMMENTS, TRAFFIC, LICENSENO, ")
+        + date(QStringLiteral("LICENSEEXPIRY"), QStringLiteral("LICENSEEXPIRY")) + QStringLiteral(", ")
+        + date(QStringLiteral("LASTTRAN"), QStringLiteral("LASTTRAN"))
+        + QStringLiteral(", INSURANCETYPE1, INSURANCE1, ")
+        + date(QStringLiteral("INSURANCE1FROM"), QStringLiteral("INSURANCE1FROM")) + QStringLiteral(", ")
+        + date(QStringLiteral("INSURANEDC1DATETTO"), QStringLiteral("INSURANCE1TO"))
+        + QStringLiteral(", INSURANCETYPE2, INSURANCE2, ")
+        + date(QStringLiteral("INSURANCE2DATEFROM"), QStringLiteral("INSURANCE2FROM")) + QStringLiteral(", ")
+        + date(QStringLiteral("INSURANCE2DATETO"), QStringLiteral("INSURANCE2TO"))
+        + QStringLiteral(", INSURANCECOMMENTS") + maintenance + QStringLiteral(", ") + OfficeTitle
+        + QStringLiteral(" from car where carid = :1 ");
+    // The main picture is the car's first.
+    const QString photo = QStringLiteral(
+        "select CARPICTURE as CARPHOTO from CARPICTURE where CARID = :1  and PICTURESEQUENCE = 1");
+    return {3, QStringLiteral("بطاقة السيارة"), screen, 1, QStringLiteral("car.odt"),
+            {withRecord(card, screen), withRecord(photo, screen)}};
+}
+
+ReportSetup::Report employee()
+{
+    const QString screen = QStringLiteral("frmEmployee");
+    const QString card =
+        QStringLiteral("select e.EMPID, e.NAME, e.IDNUM, e.ISSUEEDFROM, ")
+        + date(QStringLiteral("e.BIRTHDATE"), QStringLiteral("BIRTHDATE"))
+        + QStringLiteral(", e.BIRTHPLACE, e.SEX, e.MARITALSTATUS, e.NOCHILDREN, e.MILITARYSTATUS, e.QUALIFICATION, "
+                         "e.MAJOR, e.ADDRESS, e.HOMEPHONE, e.NEARESTPHONE, e.MOBILE, e.TIMECARDNO, e.DEPARTMENT, "
+                         "e.JOB, e.WORKTYPE, case when e.FLGMANAGER = 1 then 'نعم' else 'لا' end as MANAGER, "
+                         "m.NAME as MANAGERNAME, ")
+        + date(QStringLiteral("e.DATEJOINED"), QStringLiteral("DATEJOINED")) + QStringLiteral(", ")
+        + date(QStringLiteral("e.HIREJOINED"), QStringLiteral("HIREJOINED")) + QStringLiteral(", ")
+        + date(QStringLiteral("e.TERMINATIONDATE"), QStringLiteral("TERMINATIONDATE"))
+        + QStringLiteral(", e.HEIGHT, e.WEIGHT, e.SHIRT, e.PANTS, e.SHOE, e.JACKET, ") + OfficeTitle
+        + QStringLiteral(" from EMPLOYEE e left join EMPLOYEE m on m.EMPID = e.MANAGERID where e.EMPID = :1 ");
+    const QString photo = QStringLiteral(
+        "select top 1 OLEMODULE as EMPPHOTO from EMPPICTURE where EMPID = :1  order by EMPPICTUREID");
+    return {4, QStringLiteral("بطاقة الموظف"), screen, 1, QStringLiteral("employee.odt"),
+            {withRecord(card, screen), withRecord(photo, screen)}};
+}
+
+ReportSetup::Report fleet()
+{
+    const QString counts = QStringLiteral(
+        "select count(*) as CARS, sum(case when STOP = 0 and rented = 0 then 1 else 0 end) as FREECARS, "
+        "sum(case when STOP = 0 and rented = 1 then 1 else 0 end) as RENTEDCARS, "
+        "sum(case when STOP = 1 then 1 else 0 end) as STOPPEDCARS, ")
+        + OfficeTitle + QStringLiteral(" from car");
+    const QString list = QStringLiteral("select carid, PLATENO, name, BRAND, COLOR, METER, FARE, ") + CarState
+                         + QStringLiteral(" from car order by carid");
+    return {5, QStringLiteral("قائمة الأسطول"), QStringLiteral("frmCars"), 2, QStringLiteral("fleet.odt"),
+            {Step{0, 0, counts}, Step{0, 1, list}}};
+}
+
+}
+
+QList<ReportSetup::Report> ReportSetup::rentalReports()
+{
+    return {contract(), customer(), car(), employee(), fleet()};
+}

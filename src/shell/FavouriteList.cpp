@@ -1,0 +1,11 @@
+#include "shell/FavouriteList.h"
+
+#include "engine/cWindow.h"
+
+void fillFavouriteList(cWindow& window, QWidget* screen)
+{
+    window.FillGridCombo(screen, QStringLiteral("dfgFAVOURITEWINDOW"),
+                         QStringLiteral("select windowname as  [Name:], OPENWINDOWDESC as [Description] from "
+                                        "_windowtable  order by OPENWINDOWDESC"),
+                         1, 0);
+}

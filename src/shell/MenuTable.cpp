@@ -1,0 +1,109 @@
+#include "shell/MenuTable.h"
+
+#include "core/KeyRoutines.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace MenuTable {
+
+QString menuName(int menu)
+{
+    return QStringLiteral("F%1M").arg(menu);
+}
+
+QString frameTitle(int menu)
+{
+    switch (menu) {
+    case 1: return QCoreApplication::translate("MenuTable", "Archive");
+    case 2: return QCoreApplication::translate("MenuTable", "Security");
+    case 3: return QCoreApplication::translate("MenuTable", "Sys Data");
+    case 4: return QCoreApplication::translate("MenuTable", "Accounting");
+    case 5: return QCoreApplication::translate("MenuTable", "Rent");
+    default: return {};
+    }
+}
+
+QString backCaption()
+{
+    return QCoreApplication::translate("MenuTable", "0- Back");
+}
+
+QString caption(const MenuCommand& command)
+{
+    return QCoreApplication::translate("MenuTable", command.caption);
+}
+
+const QList<MenuCommand>& commands()
+{
+    static const QList<MenuCommand> table{
+        {1, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Operation"), QStringLiteral("F1M0"), {}},
+        {1, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Accounting"), QStringLiteral("F1M1"), {}},
+        {2, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Password"), QStringLiteral("F2M0"), {}},
+        {2, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Users"), QStringLiteral("F2M1"), {}},
+        {2, 3, QT_TRANSLATE_NOOP("MenuTable", "3- User rights"), QStringLiteral("F2M2"), {}},
+        {3, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Cars"), QStringLiteral("frmCars"), {}},
+        {3, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Customers"), QStringLiteral("frmCustomers"), {}},
+        {3, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Employees"), QStringLiteral("frmEmployee"), {}},
+        {3, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Options"), QStringLiteral("frmOptions"), {}},
+        {4, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Car Income"), QStringLiteral("frmIncomeRent"), {}},
+        {4, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Gen. Income"), QStringLiteral("frmIncomeGeneral"), {}},
+        {4, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Car Expense"), QStringLiteral("frmExpenseRent"), {}},
+        {4, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Gen. Expense"), QStringLiteral("frmExpenseGeneral"), {}},
+        {4, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Chart of Account"), QStringLiteral("frmChartOfAccount"), {}},
+        {4, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Gen Ledger"), QStringLiteral("frmGLEntry"), {}},
+        {5, 1, QT_TRANSLATE_NOOP("MenuTable", "1- Rent Car"), QStringLiteral("frmRentCar"), QStringLiteral("RENTMODE")},
+        {5, 2, QT_TRANSLATE_NOOP("MenuTable", "2- Rent Contracts"), QStringLiteral("frmRentCar"), {},
+         MenuPreparation::ContractLookup},
+        {5, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Surrend Car"), QStringLiteral("frmRentCar"),
+         QStringLiteral("SURRENDMODE")},
+        {5, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Available Cars"), QStringLiteral("frmCars"),
+         QStringLiteral("RENTMODE"), MenuPreparation::AvailableCars},
+        {5, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Diary"), QStringLiteral("frmReminder"), {}},
+        {5, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
+    };
+    return table;
+}
+
+const MenuCommand* find(int menu, int button)
+{
+    for (const MenuCommand& c : commands())
+        if (c.menu == menu && c.button == button)
+            return &c;
+    return nullptr;
+}
+
+static bool startsWith(const QWidget* w, const char* prefix)
+{
+    return w->objectName().startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+}
+
+static void setEnabled(QWidget* screen, const char* name, bool enabled)
+{
+    if (QWidget* w = KeyRoutines::control(screen, QLatin1String(name)))
+        w->setEnabled(enabled);
+}
+
+void prepare(MenuPreparation preparation, QWidget* screen)
+{
+    switch (preparation) {
+    case MenuPreparation::None:
+        break;
+    case MenuPreparation::ContractLookup:
+        for (QWidget* w : screen->findChildren<QWidget*>())
+            if (startsWith(w, "cmd") || startsWith(w, "Frame"))
+                w->setEnabled(false);
+        setEnabled(screen, "cmdOpen", true);
+        setEnabled(screen, "cmdPRINT", true);
+        break;
+    case MenuPreparation::AvailableCars:
+        for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT", "cmdDel"})
+            setEnabled(screen, name, false);
+        for (QWidget* w : screen->findChildren<QWidget*>())
+            if (startsWith(w, "Frame"))
+                w->setEnabled(false);
+        break;
+    }
+}
+
+}

@@ -1,0 +1,123 @@
+#include "shell/frmOptions.h"
+#include "ui_frmOptions.h"
+
+#include "core/AppError.h"
+#include "core/Configuration.h"
+#include "core/RunState.h"
+#include "core/ScreenSetup.h"
+#include "core/SqlValue.h"
+#include "engine/NumberEdit.h"
+
+#include <QApplication>
+#include <QLocale>
+
+namespace {
+
+QString flagText(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// An empty field is 0; anything else must be a number, so that no other
+// text reaches the store.
+QString numberText(const NumberEdit* field)
+{
+    const QString text = field->text().trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("0");
+    const double value = SqlValue::number(text, field->objectName()).toDouble();
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString numberShown(const QString& entry)
+{
+    return QString::number(Configuration::toDouble(entry), 'g', QLocale::FloatingPointShortest);
+}
+
+}
+
+frmOptions::frmOptions(RunState& state, QWidget* parent)
+    : DataScreen(state, Definition{}, parent), m_ui(std::make_unique<Ui::frmOptions>())
+{
+    m_ui->setupUi(this);
+    connectCommands();
+    connect(m_ui->dfnExtraMilesFlat, &QLineEdit::textChanged, this,
+            [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
+    connect(m_ui->dfnExtraMilesPercent, &QLineEdit::textChanged, this,
+            [this] { keepOneCharge(m_ui->dfnExtraMilesPercent, m_ui->dfnExtraMilesFlat); });
+    // Between two windows of the program the keyboard passes from one to
+    // the other; no window of ours is active only when another application
+    // has taken it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now && !QApplication::activeWindow() && isVisible())
+            m_programLeft = true;
+    });
+}
+
+frmOptions::~frmOptions()
+{
+    // Focus moves while the dialog below is torn down; this part is gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void frmOptions::load()
+{
+    ScreenSetup::run(state(), this);
+    showEntries();
+}
+
+bool frmOptions::event(QEvent* event)
+{
+    const bool handled = DataScreen::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        // Coming back from another application keeps what was typed.
+        if (!m_programLeft)
+            showEntries();
+        m_programLeft = false;
+    }
+    return handled;
+}
+
+void frmOptions::showEntries()
+{
+    Configuration store(state().db());
+    try {
+        // A box shows whether its switch is in effect: any non-zero field-name
+        // entry shows names, only 1 shows the screen name.
+        m_ui->dffUSEROUTER->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("USEROUTER"))));
+        m_ui->dffSHOWFIELDNAME->setChecked(
+            Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWFIELDNAME"))) != 0);
+        m_ui->dffSHOWSCREENNAME->setChecked(
+            Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWSCREENNAME"))) == 1);
+        m_ui->dfnExtraMilesFlat->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESFLAT"))));
+        m_ui->dfnExtraMilesPercent->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESPERCENT"))));
+        m_ui->dfsFils->setText(store.GetConfig(QStringLiteral("FILS")));
+        m_ui->dfsPound->setText(store.GetConfig(QStringLiteral("POUND")));
+        m_ui->dfsTwoPounds->setText(store.GetConfig(QStringLiteral("TWOPOUNDS")));
+        m_ui->dfsPounds->setText(store.GetConfig(QStringLiteral("POUNDS")));
+    } catch (const AppError&) {
+        // Reporting here would come back with every activation; Save reports.
+    }
+}
+
+void frmOptions::keepOneCharge(const NumberEdit* changed, NumberEdit* other)
+{
+    if (Configuration::toDouble(changed->text()) != 0)
+        other->setText(QStringLiteral("0"));
+}
+
+void frmOptions::Save()
+{
+    run(QStringLiteral("cmdSave_Click"), [this] {
+        Configuration store(state().db());
+        store.SetConfig(QStringLiteral("SHOWFIELDNAME"), flagText(m_ui->dffSHOWFIELDNAME));
+        store.SetConfig(QStringLiteral("USEROUTER"), flagText(m_ui->dffUSEROUTER));
+        store.SetConfig(QStringLiteral("SHOWSCREENNAME"), flagText(m_ui->dffSHOWSCREENNAME));
+        store.SetConfig(QStringLiteral("EXTRAMILESFLAT"), numberText(m_ui->dfnExtraMilesFlat));
+        store.SetConfig(QStringLiteral("EXTRAMILESPERCENT"), numberText(m_ui->dfnExtraMilesPercent));
+        store.SetConfig(QStringLiteral("FILS"), m_ui->dfsFils->text());
+        store.SetConfig(QStringLiteral("POUND"), m_ui->dfsPound->text());
+        store.SetConfig(QStringLiteral("TWOPOUNDS"), m_ui->dfsTwoPounds->text());
+        store.SetConfig(QStringLiteral("POUNDS"), m_ui->dfsPounds->text());
+    });
+}

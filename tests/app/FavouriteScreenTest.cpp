@@ -1,0 +1,74 @@
+#include "app/Wiring.h"
+#include "core/Database.h"
+#include "support/TestOffice.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QWidget* topLevel(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+}
+
+// The whole program from its start: after the login the operator's favourite
+// screen opens, and stays when the main window is activated again (as the
+// window manager does once the login screen has gone). A favourite nobody
+// registered, or none at all, opens nothing and says nothing.
+TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
+{
+    const struct { const char* favourite; bool opens; } rows[] = {
+        {"frmOptions", true}, {"", false}, {"frmNothing", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.favourite);
+        TestOffice office(false);
+        {
+            Database db;
+            db.open(office.databasePath());
+            db.command(QStringLiteral("update OPERATOR set FavouriteWindow = '%1'").arg(r.favourite));
+        }
+        QFile ini(office.state().IniFilePath);
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly)
+                    && ini.write(("[CONFIG]\nDATABASE = " + office.databasePath() + "\nLASTUSER = ADMIN\n").toUtf8()) > 0);
+        ini.close();
+        office.ui().onDialog("LOGINP", [](QDialog* d) {
+            d->findChild<QLineEdit*>("txtPassword")->setText("ADMIN");
+            d->findChild<QPushButton*>("cmdOk")->click();
+        });
+        bool opened = false, stayed = false;
+        office.ui().onDialog(r.favourite, [&](QDialog* d) {
+            opened = true;
+            // Modal, as a real wait shows it; the scripted door only shows it.
+            d->hide();
+            d->setWindowModality(Qt::ApplicationModal);
+            d->show();
+            QEvent activation(QEvent::WindowActivate);
+            QApplication::sendEvent(topLevel("MAINT"), &activation);
+            stayed = d->isVisible();
+            d->reject();
+        });
+
+        Wiring wiring(office.state());
+        wiring.start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !office.state().FirstActivation; }));
+        EXPECT_TRUE(!r.opens || QTest::qWaitFor([&] { return opened; }));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(opened, r.opens);
+        EXPECT_EQ(stayed, r.opens);
+        EXPECT_EQ(office.state().screens().find("frmOptions"), nullptr) << "the closed screen is gone";
+        EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
+        EXPECT_FALSE(office.ui().windowsShown.contains(r.favourite)) << "the screen is waited for, like any other";
+    }
+}

@@ -1,0 +1,319 @@
+#include "core/AppError.h"
+#include "core/Database.h"
+#include "core/SqlValue.h"
+#include "core/TextConvert.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray bytesOf(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+
+bool ownerOnly(const QString& path)
+{
+    const QFileDevice::Permissions p = QFile::permissions(path);
+    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
+}
+
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.open(path, true);
+        db.executeNative(u"CREATE TABLE item (ITEMID INTEGER PRIMARY KEY AUTOINCREMENT, NAME TEXT COLLATE NOCASE, "
+                         "AMOUNT REAL, PICTURE BLOB, [default] INTEGER)"_s);
+    }
+    qint64 add(const QVariant& name, const QVariant& amount = {}, const QVariant& dflt = {})
+    {
+        return db.insert(u"item"_s, u"ITEMID"_s, {{u"NAME"_s, name}, {u"AMOUNT"_s, amount}, {u"default"_s, dflt}});
+    }
+    int rows(const QString& sql) { return db.execute(sql).count(); }
+    QVariant value(const char* jetExpression) { return db.execute(u"select "_s + jetExpression).value(0, 0); }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(u"t.db"_s);
+    Database db;
+};
+
+}  // namespace
+
+TEST_F(DatabaseTest, RefusesAMissingFileWithoutMakingIt)
+{
+    Database other;
+    EXPECT_THROW(other.open(dir.filePath(u"missing.db"_s)), AppError);
+    EXPECT_FALSE(other.isOpen() || QFile::exists(dir.filePath(u"missing.db"_s)));
+}
+
+TEST_F(DatabaseTest, InsertKeepsEveryValueWholeAndRefusesNamesThatCouldCarrySql)
+{
+    const QStringList names = {u"a,b,,c"_s, u"O'Brien"_s, u"محمد, علي"_s, u"' or 1=1 --"_s, QString(500, u'x')};
+    for (const QString& n : names) {
+        const RowSet rs = db.execute(u"select * from item where itemid = %1"_s.arg(add(n, 1.5)));
+        ASSERT_EQ(rs.count(), 1);
+        EXPECT_EQ(rs.text(0, u"name"_s), n);
+        EXPECT_EQ(rs.value(0, u"Amount"_s).toDouble(), 1.5);
+    }
+    EXPECT_THROW(db.insert(u"item; drop table item"_s, u"ITEMID"_s, {}), AppError);
+    EXPECT_THROW(db.insert(u"item"_s, u"ITEMID"_s, {{u"NAME\" , \"AMOUNT"_s, 1}}), AppError);
+    EXPECT_EQ(rows(u"select * from item"_s), names.size());
+}
+
+TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
+{
+    for (int i = 0; i < 5; ++i)
+        add(u"n%1"_s.arg(i), {}, i);
+    EXPECT_EQ(value("name from item where itemid = (select top 1 itemid from item order by itemid desc)").toString(), u"n4"_s);
+    EXPECT_EQ(value("default from item where name = \"N3\"").toInt(), 3);
+    EXPECT_EQ(db.command(u"delete * from item where name = 'n0';"_s), 1);
+    db.execute(u"select itemid, name into tempmessages from item where [default] > 2"_s);
+    EXPECT_EQ(rows(u"select top 5 * from tempmessages"_s), 2);
+
+    const struct { const char* jet; const char* expected; } cases[] = {  // expected nullptr: SQL NULL
+        {"IIF(2 > 1, 'yes', 'no')", "yes"}, {"iif(null, 'yes', 'no')", "no"}, {"Nz(null)", ""}, {"Nz(null, 5)", "5"},
+        {"Mid('abcdef', 2, 3)", "bcd"}, {"Mid('abcdef', 3)", "cdef"}, {"Mid('abc', 5, 2)", ""}, {"Mid('كتابة', 2, 2)", "تا"},
+        {"InStr(4, 'Hello', 'l')", "4"}, {"InStr('Hello', 'z')", "0"}, {"InStr('Hello', 'LL')", "3"},
+        {"InStr('إيجار سيارة', 'سيارة')", "7"}, {"InStr(null, 'a')", nullptr}, {"Len('a😀b')", "3"}, {"Len(null)", nullptr},
+        {"UCase('Ärger mit Öl')", "ÄRGER MIT ÖL"}, {"LCase('ÄRGER إيجار')", "ärger إيجار"}, {"Left('abcdef', 2)", "ab"},
+        {"Right('ab', 5)", "ab"}, {"'a' & 'b'", "ab"}, {"\"it's\" & 1", "it's1"},
+        {"length(Now()) = 19 and Now() like '____-__-__ __:__:__'", "1"}, {"Date() between 20240101 and 99991231", "1"},
+        {"DateAdd('d', 30, 20261215)", "20270114"}, {"DateAdd('m', 1, 20240131)", "20240229"},
+        {"DateAdd('yyyy', -1, 20240229)", "20230228"}, {"DateAdd('w', 1, 20240101)", nullptr},
+        {"DateAdd('d', 1, 20241340)", nullptr},
+    };
+    for (const auto& c : cases) {
+        const QVariant v = value(c.jet);
+        EXPECT_EQ(v.isNull() ? "(null)" : v.toString().toStdString(), c.expected ? c.expected : "(null)") << c.jet;
+    }
+    for (const char* bad : {"Mid('abc', 0, 1)", "Mid('abc', 1, -1)", "InStr(0, 'abc', 'a')", "Left('abc', -1)"})
+        EXPECT_THROW(value(bad), AppError) << bad;
+}
+
+// A number field typed as "0 where 1=1 --" must not turn one update into an update of every row, and a
+// misspelt "column" in native SQL is no text 'column'.
+TEST_F(DatabaseTest, TypedCommentCannotWidenAnUpdate)
+{
+    for (int i = 0; i < 3; ++i)
+        add(u"n"_s, 1);
+    EXPECT_THROW(db.command(u"update item set amount = 0 where 1=1 -- WHERE itemid = 2"_s), AppError);
+    EXPECT_THROW(db.command(u"update item set amount = 9; delete from item"_s), AppError);
+    EXPECT_EQ(rows(u"select * from item where amount = 1"_s), 3);
+    EXPECT_THROW(db.executeBound(u"select \"nmae\" from item"_s, {}), AppError);
+    EXPECT_EQ(db.executeBound(u"select \"name\" from item"_s, {}).value(0, 0).toString(), u"n"_s);
+}
+
+TEST_F(DatabaseTest, BlobsRoundTripInBlocks)
+{
+    const qint64 key = add(u"pic"_s);
+    for (int size : {0, 1, Database::BlobBlockSize, Database::BlobBlockSize + 1, 100000}) {
+        QByteArray data(size, '\0');
+        for (int i = 2; i < size; ++i)
+            data[i] = char(QRandomGenerator::global()->bounded(256));
+        int wrote = -1, read = -1;
+        db.writeBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, data, [&](int p) { wrote = p; });
+        EXPECT_EQ(db.readBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, [&](int p) { read = p; }), data) << size;
+        EXPECT_EQ(QList<int>({wrote, read}), QList<int>(2, size ? 100 : -1));
+    }
+}
+
+// Another workstation on the shared file (rollback journal) sees only committed rows.
+TEST_F(DatabaseTest, TransactionRollsBackUnlessCommittedAndTheHookSeesEveryStatementAsWritten)
+{
+    QStringList seen;
+    db.setStatementHook([&](const QString& s) { seen << s; });
+    Database other;
+    other.open(path);
+    { Transaction tx(db); add(u"lost"_s); }
+    {
+        Transaction outer(db);
+        add(u"O'k"_s);
+        { Transaction inner(db); add(u"inner"_s); EXPECT_EQ(db.transactionDepth(), 2); }
+        EXPECT_EQ(other.execute(u"select * from item"_s).count(), 0);
+        outer.commit();
+    }
+    EXPECT_EQ(db.transactionDepth(), 0);
+    const RowSet rs = other.execute(u"select name from item"_s);
+    EXPECT_EQ(rs.count() == 1 ? rs.text(0, u"name"_s) : QString(), u"O'k"_s);
+    EXPECT_EQ(other.execute(u"pragma journal_mode"_s).value(0, 0).toString(), u"delete"_s);
+    EXPECT_THROW(db.execute(u"select top 1 * from nosuchtable"_s), AppError);
+    EXPECT_EQ(seen.filter(u"'O''k'"_s).size(), 1) << seen.join(u'\n').toStdString();
+    EXPECT_EQ(seen.last(), u"select top 1 * from nosuchtable"_s);
+}
+
+TEST_F(DatabaseTest, BackupIsAConsistentCheckedCopyAndNeverOverwrites)
+{
+    add(u"x"_s);
+    const QString target = dir.filePath(u"copy.db"_s);
+    db.backupTo(target);
+    EXPECT_TRUE(ownerOnly(target)) << "a backup holds the office's data";
+    Database copy;
+    copy.open(target);
+    EXPECT_EQ(copy.integrityCheck(), u"ok"_s);
+    EXPECT_EQ(copy.execute(u"select * from item"_s).count(), 1);
+    const QByteArray before = bytesOf(target);
+    add(u"y"_s);
+    EXPECT_THROW(db.backupTo(target), AppError);
+    EXPECT_EQ(bytesOf(target), before);
+    EXPECT_THROW(db.backupTo(dir.filePath(u"no/such/folder/x.db"_s)), AppError);
+}
+
+// A run killed half-way through a backup (here by the system, at a file size
+// limit) leaves no file under the backup's name, only an unfinished one that
+// the next start clears away.
+TEST_F(DatabaseTest, ABackupKilledHalfWayLeavesNothingUnderItsName)
+{
+    for (int i = 0; i < 16; ++i)
+        db.writeBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, add(u"car %1"_s.arg(i)), QByteArray(256 * 1024, char('a' + i)));
+    const QString folder = dir.filePath(u"backup"_s), target = folder + u"/03122026-140509"_s;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit noCore{0, 0}, limit{1 << 20, 1 << 20};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_DFL);
+        try {
+            db.backupTo(target);
+        } catch (...) {
+            // a failure, like the end, is not the kill this test is about
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the copy outgrew the limit";
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(QFile::exists(Database::unfinishedName(target)));
+    EXPECT_GT(Database::removeUnfinishedBackups(folder), 0);
+    EXPECT_TRUE(QDir(folder).isEmpty());
+}
+
+TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)
+{
+    for (const QString& in : {u"O'Brien"_s, u"''"_s, u"ZZ' union select 99,'ZZ"_s, QString()})
+        EXPECT_EQ(SqlValue::quoted(in), u'\'' + QString(in).replace(u'\'', u"''"_s) + u'\'') << in.toStdString();
+    for (const char* good : {"15", "-3", "1.5", ".5", " 12 ", "9223372036854775807"})
+        EXPECT_EQ(SqlValue::number(QString::fromUtf8(good)), QString::fromUtf8(good).trimmed()) << good;
+    EXPECT_EQ(SqlValue::number(u"+7"_s), u"7"_s);
+    for (const char* bad : {"", " ", "abc", "1,5", "0 where 1=1 --", "1e5", "1.2.3", "--1", "0x10", "1;"}) {
+        EXPECT_FALSE(SqlValue::isNumber(QString::fromUtf8(bad))) << bad;
+        EXPECT_THROW(SqlValue::number(QString::fromUtf8(bad), u"txtID"_s), AppError) << bad;
+    }
+    EXPECT_EQ(SqlValue::likeContains(u"50%_a'b"_s), u"%50\\%\\_a''b%"_s);
+}
+
+TEST(TextConvert, StoredValuesBecomeScreenText)
+{
+    const QVariant nullNumber(QMetaType::fromType<qlonglong>());
+    const struct { QVariant value; bool textMode; const char* text; } nulls[] = {
+        {QVariant(), true, " "}, {nullNumber, false, "0"}, {u""_s, false, "0"}, {u" "_s, false, " "},
+        {0, true, "0"}, {qlonglong(20031231), false, "20031231"}, {12.0, false, "12"}, {2.5, false, "2.5"},
+    };
+    for (const auto& r : nulls)
+        EXPECT_EQ(NullToText(r.value, r.textMode), QString::fromUtf8(r.text)) << r.text;
+    for (const QVariant& v : {QVariant(u"20031231"_s), QVariant(20031231), QVariant(20031231.0)})
+        EXPECT_EQ(DateText(v), u"31/12/2003"_s);
+    EXPECT_EQ(DateText(nullNumber) + DateText(u"2003"_s), u"31/12/9999//2003"_s);  // only null has a default
+    for (const QVariant& v : {QVariant(u"093000"_s), QVariant(93000)})  // a number that lost its leading zero
+        EXPECT_EQ(TimeText(v), u"09:30:00"_s);
+    EXPECT_EQ(TimeText(QVariant()), u"00:00"_s);
+}
+
+// A database whose index no longer matches its table copies page for page,
+// and the copy fails its check: the copy is all there is, so it is kept
+// under a name that says so, and the failure says the database is damaged.
+TEST_F(DatabaseTest, TheBackupOfADamagedDatabaseIsKeptUnderAFailedCheckName)
+{
+    db.executeNative(u"CREATE INDEX item_amount ON item (AMOUNT)"_s);
+    for (int i = 0; i < 50; ++i)
+        add(u"car %1"_s.arg(i), i);
+    db.executeNative(u"PRAGMA writable_schema = ON"_s);
+    db.executeNative(u"UPDATE sqlite_master SET sql = 'CREATE INDEX item_amount ON item (NAME)' "
+                     "WHERE name = 'item_amount'"_s);
+    db.executeNative(u"PRAGMA writable_schema = OFF"_s);
+    db.close();
+    db.open(path);
+    ASSERT_NE(db.integrityCheck(), u"ok"_s);
+
+    const QString target = dir.filePath(u"03122026-140509"_s);
+    const QString kept = Database::failedCheckName(target);
+    try {
+        db.backupTo(target);
+        ADD_FAILURE() << "a damaged copy passed its check";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), Database::DamagedDatabase);
+        EXPECT_TRUE(e.description().contains(kept)) << e.description().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(target));
+    ASSERT_TRUE(QFile::exists(kept));
+    EXPECT_TRUE(ownerOnly(kept));
+    Database copy;
+    copy.open(kept);
+    EXPECT_EQ(copy.execute(u"select count(*) as n from item"_s).value(0, u"n"_s).toInt(), 50) << "every row is in it";
+    EXPECT_THROW(db.backupTo(target), AppError) << "nor is a kept copy ever replaced";
+}
+
+// Another workstation holds the file: a statement waits one short try, with
+// the operator told, and then he is asked whether to wait again. Inside a
+// transaction nobody is asked. The failure never reads "database is locked".
+TEST_F(DatabaseTest, ABusyFileWaitsAShortTryThenTheOperatorChooses)
+{
+    enum Hold { Writing, Reading };
+    const struct { const char* what; Hold hold; bool inTransaction; QList<bool> answers; bool written; QStringList seen; } rows[] = {
+        {"gives up", Writing, false, {false}, false, {u"wait"_s, u"ask"_s, u"end"_s}},
+        {"waits twice, then the other ends", Writing, false, {true, true}, true,
+         {u"wait"_s, u"ask"_s, u"ask"_s, u"end"_s}},
+        {"a commit waiting for a reader asks nobody", Reading, true, {}, false, {u"wait"_s, u"end"_s}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        db.command(u"delete from item"_s);
+        Database other;
+        other.open(path);
+        other.executeNative(u"BEGIN"_s);
+        if (r.hold == Writing)
+            other.executeNative(u"INSERT INTO item (NAME) VALUES ('theirs')"_s);
+        else
+            other.execute(u"select * from item"_s);
+        QStringList seen;
+        QList<bool> answers = r.answers;
+        db.setBusyWait(30);
+        db.setBusyHandling({[&](bool waiting) { seen << (waiting ? u"wait"_s : u"end"_s); },
+                            [&](const QString& file) {
+                                EXPECT_EQ(file, path);
+                                seen << u"ask"_s;
+                                const bool again = answers.takeFirst();
+                                if (again && answers.isEmpty())
+                                    other.executeNative(u"COMMIT"_s);
+                                return again;
+                            }});
+        try {
+            if (r.inTransaction) {
+                Transaction tx(db);
+                add(u"ours"_s);
+                tx.commit();
+            } else {
+                add(u"ours"_s);
+            }
+            EXPECT_TRUE(r.written);
+        } catch (const AppError& e) {
+            EXPECT_FALSE(r.written);
+            EXPECT_FALSE(e.description().contains(u"locked"_s, Qt::CaseInsensitive)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+            EXPECT_EQ(e.number() & 0xff, Database::Busy);
+        }
+        EXPECT_EQ(seen, r.seen);
+        EXPECT_EQ(db.transactionDepth(), 0);
+        db.setBusyHandling({});
+    }
+}

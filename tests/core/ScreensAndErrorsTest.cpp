@@ -1,0 +1,260 @@
+#include "core/AppError.h"
+#include "core/ErrorLog.h"
+#include "core/ScreenRegistry.h"
+#include "core/ScreenSetup.h"
+#include "core/ScreenTag.h"
+#include "support/PanelFrame.h"
+#include "support/TestOffice.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QFormLayout>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Business data: neither the group nor others may read it.
+bool ownerOnly(const QString& path)
+{
+    const QFileDevice::Permissions p = QFile::permissions(path);
+    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
+}
+
+QStringList linesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// A shown screen with one named control that has the focus (none when control is empty).
+struct Screen {
+    Screen(const char* name, const char* control)
+    {
+        dialog.setObjectName(QString::fromUtf8(name));
+        auto* edit = new QLineEdit(&dialog);
+        edit->setObjectName(*control ? QString::fromUtf8(control) : u"dfsOther"_s);
+        dialog.show();
+        if (*control)
+            edit->setFocus();
+    }
+    QDialog dialog;
+};
+
+}  // namespace
+
+TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWhole)
+{
+    const struct { const char* login; const char* screen; const char* control; const char* description; bool older = true; } rows[] = {
+        {"", "LOGINP", "txtPassword", "Could not find file"},  // before login nothing of the office is loaded
+        {"ADMIN", "frmCars", "", "Type mismatch"},              // no active control
+        {"ADMIN", nullptr, "", "disk full"},                    // no screen
+        {"ADMIN", "frmCustomer", "txtNAME", "Syntax error, missing operator, in query: تعذر القراءة"},
+        {"ADMIN", "frmCars", "", "the first line of a new log", false},
+    };
+    for (const auto& r : rows) {
+        TestOffice office(*r.login != 0);
+        if (*r.login)
+            office.loginAs(QString::fromUtf8(r.login));
+        office.state().config.SHOWERRORS = 0;
+        const QString path = QDir(office.home()).filePath(u"ijar.log"_s);
+        QFile older(path);
+        ASSERT_TRUE(!r.older || (older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush()));
+        std::unique_ptr<Screen> screen(r.screen ? new Screen(r.screen, r.control) : nullptr);
+        ReportError(office.state(), screen ? &screen->dialog : nullptr, u"3075"_s, QString::fromUtf8(r.description),
+                    u"cWindow, ReadWindow"_s);
+        QStringList lines = linesOf(path);
+        EXPECT_TRUE(r.older || ownerOnly(path)) << "a new log is its owner's only";
+        if (!r.older)
+            lines.prepend(u"an older line"_s);
+        ASSERT_EQ(lines.size(), 2) << r.description;
+        const QString head = QString::fromUtf8(r.login) + u',', tail = u",%1,%2,3075,cWindow, ReadWindow,%3"_s.arg(
+            QString::fromUtf8(r.screen ? r.screen : ""), QString::fromUtf8(r.control), QString::fromUtf8(r.description));
+        ASSERT_TRUE(lines[0] == u"an older line"_s && lines[1].startsWith(head) && lines[1].endsWith(tail)) << lines[1].toStdString();
+        const QString when = lines[1].mid(head.size(), lines[1].size() - head.size() - tail.size());
+        EXPECT_TRUE(QLocale::system().toDateTime(when, QLocale::ShortFormat).isValid()) << when.toStdString();
+    }
+}
+
+// The dialog names what failed, where and for whom.
+TEST(ErrorLog, DialogOnlyWhenShowErrorsIsOne)
+{
+    for (int showErrors : {0, 1, 2, -1}) {
+        TestOffice office;
+        office.loginAs(u"admin"_s);
+        office.state().config.SHOWERRORS = showErrors;
+        Screen screen("frmRentCar", "dfsComments");
+        QStringList seen;
+        office.ui().onDialog(u"dlgError"_s, [&](QDialog* d) {
+            seen << d->windowTitle();
+            for (const QWidget* w : d->findChildren<QWidget*>())
+                seen << w->property("text").toString() << w->property("plainText").toString();
+        });
+        ReportError(office.state(), &screen.dialog, u"3021"_s, u"No current record."_s, u"cWindow.SaveWindow"_s);
+        EXPECT_EQ(linesOf(errorLogPath(office.state())).size(), 1) << showErrors;
+        EXPECT_EQ(office.ui().dialogsShown.size(), showErrors == 1 ? 1 : 0) << showErrors;
+        for (const char* part : {"3021", "No current record.", "cWindow.SaveWindow", "dfsComments", "frmRentCar", "ADMIN"})
+            EXPECT_EQ(seen.join(u'|').contains(QString::fromUtf8(part)), showErrors == 1) << part;
+    }
+}
+
+TEST(ErrorLog, GuardedReportsWhatWasThrownAndReturnsFalse)
+{
+    TestOffice office;
+    Screen screen("frmCars", "cmdSave");
+    const auto run = [&](void (*work)()) { return guarded(office.state(), &screen.dialog, u"frmCars.cmdSave_Click"_s, work); };
+    EXPECT_TRUE(run([] {}));
+    EXPECT_FALSE(run([] { throw AppError(3021, u"gone"_s, u"cWindow"_s); }));
+    EXPECT_FALSE(run([] { throw std::runtime_error("vector too long"); }));
+    EXPECT_FALSE(run([] { throw 42; }));
+    EXPECT_EQ(linesOf(errorLogPath(office.state())).replaceInStrings(QRegularExpression(u"^.*,frmCars,cmdSave,"_s), {}),
+              QStringList({u"3021,frmCars.cmdSave_Click - cWindow,gone"_s, u"5009,frmCars.cmdSave_Click,vector too long"_s,
+                           u"5009,frmCars.cmdSave_Click,Unknown failure"_s}));
+}
+
+TEST(StatementTrace, OneLinePerStatementPerDayWhileOnAndNoneWhileOff)
+{
+    TestOffice office;
+    office.loginAs(u"ADMIN"_s);
+    EXPECT_EQ(statementTracePath(office.state(), QDate(2024, 1, 5)), QDir(office.home()).filePath(u"20240105.txt"_s));
+    const QString trace = statementTracePath(office.state(), QDate::currentDate());
+    office.state().config.USEROUTER = false;
+    office.db().execute(u"select count(*) from operator"_s);
+    EXPECT_FALSE(QFile::exists(trace));
+    office.state().config.USEROUTER = true;
+    const QString statements[] = {u"update operator set operatorname = 'Admin, the first' where loginid = 'ADMIN'"_s,
+                                  u"select * from operator where loginid = 'O''BRIEN'"_s};
+    for (int i = 0; i < 2; ++i) {
+        office.db().execute(statements[i]);
+        const QStringList lines = linesOf(trace);
+        EXPECT_TRUE(lines.size() == i + 1 && lines.last().startsWith(u"ADMIN,"_s) && lines.last().endsWith(u',' + statements[i]))
+            << lines.join(u'\n').toStdString();
+        EXPECT_TRUE(ownerOnly(trace));
+    }
+}
+
+TEST(ScreenRegistry, OpensByNameWithModeKeepsTheFirstRegistrationAndRefusesUnknownNames)
+{
+    TestOffice office;
+    ScreenRegistry& screens = office.state().screens();
+    screens.add(u"frmCars"_s, [](RunState&, QWidget* parent) {
+        auto* d = new QDialog(parent);
+        d->setObjectName(u"frmCars"_s);
+        return d;
+    });
+    screens.add(u"FRMCARS"_s, [](RunState&, QWidget*) -> QWidget* { throw AppError(1, u"second"_s, u"test"_s); });
+    office.ui().onDialog(u"frmCars"_s, [&](QDialog* d) {
+        EXPECT_EQ(ScreenTag::get(d), u"RENTMODE"_s);
+        EXPECT_EQ(screens.find(u"frmcars"_s), d);
+        d->accept();
+    });
+    EXPECT_EQ(screens.open(u"frmcars"_s, nullptr, u"RENTMODE"_s), QDialog::Accepted);
+    EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << "a closed screen is gone";
+    EXPECT_THROW(screens.open(u"frmNothing"_s, nullptr), AppError);
+}
+
+// A screen shown without waiting and then closed, by a key or by its own
+// code, is no open screen: nobody finds it, and the next showing is a new one.
+TEST(ScreenRegistry, AClosedScreenIsNotFoundAndTheNextIsNew)
+{
+    const struct { const char* how; void (*close)(QDialog*); } rows[] = {
+        {"close", [](QDialog* d) { d->close(); }},
+        {"reject", [](QDialog* d) { d->reject(); }},
+        {"accept", [](QDialog* d) { d->accept(); }},
+    };
+    for (const auto& r : rows) {
+        TestOffice office;
+        ScreenRegistry& screens = office.state().screens();
+        screens.add(u"frmCars"_s, [](RunState&, QWidget* parent) { return new QDialog(parent); });
+        QWidget parent;
+        QPointer<QWidget> first = screens.instance(u"frmCars"_s, &parent);
+        first->show();
+        EXPECT_EQ(screens.find(u"frmCars"_s), first.data()) << r.how;
+        r.close(static_cast<QDialog*>(first.data()));
+        EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << r.how;
+        QWidget* second = screens.instance(u"frmCars"_s, &parent);
+        EXPECT_NE(second, first.data()) << r.how;
+        EXPECT_EQ(screens.find(u"frmCars"_s), second) << r.how;
+    }
+}
+
+// A screen taller than the room the main window gives it scrolls its pages, its buttons stay
+// in view and its fields keep their names; a screen that fits is left as it is.
+TEST(ScreenSetup, ATallScreenScrollsItsPagesAndKeepsItsButtonsInView)
+{
+    for (const int fields : {3, 40}) {
+        TestOffice office;
+        PanelFrame frame;
+        frame.area = QRect(0, 0, 800, 400);
+        office.ui().setFrame(&frame);
+        QDialog screen;
+        screen.setObjectName(u"frmTall"_s);
+        auto* layout = new QVBoxLayout(&screen);
+        auto* tabs = new QTabWidget;
+        tabs->setObjectName(u"SSTab1"_s);
+        auto* page = new QWidget;
+        auto* form = new QFormLayout(page);
+        for (int i = 0; i < fields; ++i) {
+            auto* edit = new QLineEdit;
+            edit->setObjectName(u"dfsField%1"_s.arg(i));
+            form->addRow(u"%1"_s.arg(i), edit);
+        }
+        tabs->addTab(page, u"a"_s);
+        auto* save = new QPushButton(u"Save"_s);
+        save->setObjectName(u"cmdSave"_s);
+        layout->addWidget(tabs);
+        layout->addWidget(save);
+        // Data screens set themselves up as they are first shown.
+        screen.show();
+        ScreenSetup::run(office.state(), &screen);
+        const bool tall = fields == 40;
+        EXPECT_EQ(qobject_cast<QScrollArea*>(tabs->widget(0)) != nullptr, tall) << fields;
+        EXPECT_LE(screen.height(), frame.area.height()) << fields;
+        EXPECT_TRUE(screen.rect().contains(save->geometry())) << fields;
+        EXPECT_NE(screen.findChild<QLineEdit*>(u"dfsField%1"_s.arg(fields - 1)), nullptr) << fields;
+        office.ui().setFrame(nullptr);
+    }
+}
+
+// The first tab shows; the name goes to the status bar only with SHOWSCREENNAME 1; with SHOWFIELDNAME
+// every control but the command buttons shows its name; the set-up steps of other subsystems run.
+TEST(ScreenSetup, FirstTabNamesAndTipsFollowTheSettingsThenOtherSubsystemsRun)
+{
+    for (const auto& [showScreen, showField] : {std::pair{1, 2}, {2, 0}, {0, 1}}) {
+        TestOffice office;
+        PanelFrame frame;
+        office.ui().setFrame(&frame);
+        office.state().config.SHOWSCREENNAME = showScreen;
+        office.state().config.SHOWFIELDNAME = showField;
+        QStringList seen;
+        office.state().screenSetupSteps.push_back([&](QWidget* w) { seen << w->objectName(); });
+        office.state().screenSetupSteps.push_back([](QWidget*) { throw AppError(1, u"x"_s, u"y"_s); });
+        Screen screen("frmCars", "dfsComments");
+        auto* tabs = new QTabWidget(&screen.dialog);
+        tabs->addTab(new QWidget, u"a"_s);
+        tabs->setCurrentIndex(tabs->addTab(new QWidget, u"b"_s));
+        tabs->setObjectName(u"SSTab1"_s);
+        for (const QString& name : {u"cmdSave"_s, u"Command0"_s})
+            (new QPushButton(&screen.dialog))->setObjectName(name);
+        ScreenSetup::run(office.state(), &screen.dialog);
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        EXPECT_EQ(frame.panels.value(ShellFrame::ScreenPanel) == u"frmCars"_s, showScreen == 1) << showScreen;
+        QStringList tips;
+        for (const QWidget* w : screen.dialog.findChildren<QWidget*>(QRegularExpression(u"^(dfs|cmd|Com)"_s)))
+            tips << w->objectName() + u'=' + w->toolTip();
+        tips.sort();
+        EXPECT_EQ(tips, QStringList({u"Command0="_s, u"cmdSave="_s, showField ? u"dfsComments=dfsComments"_s : u"dfsComments="_s}));
+        EXPECT_EQ(seen, QStringList{u"frmCars"_s});
+    }
+}

@@ -1,0 +1,263 @@
+#include "core/AppError.h"
+#include "core/Cipher.h"
+#include "core/Configuration.h"
+#include "core/HomeFolder.h"
+#include "core/IniFile.h"
+#include "core/OwnerOnly.h"
+#include "core/PasswordHash.h"
+#include "core/cSecurity.h"
+#include "support/TestOffice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A full disk, as far as this process goes: no file grows beyond `bytes`.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_signal)(int) = nullptr;
+};
+
+QString readAll(const QString& p) { QFile f(p); return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString(); }
+bool writeText(const QString& p, const QByteArray& text) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.write(text) == text.size(); }
+
+}  // namespace
+
+TEST(Cipher, DeterministicOneLineRoundTripAndAlteredTextRefused)
+{
+    for (const QString& plain : {QString(), u"ADMIN"_s, u"كلمة السر"_s, u"'; DROP TABLE OPERATOR; --"_s, u"TWO\nLINES"_s,
+                                 QString(1000, QChar(0x0639))}) {
+        const QString encrypted = Cipher::Encrypt(plain);
+        EXPECT_EQ(Cipher::Encrypt(plain), encrypted) << plain.left(20).toStdString();
+        EXPECT_EQ(Cipher::Decrypt(encrypted), plain) << plain.left(20).toStdString();
+        EXPECT_FALSE(encrypted.isEmpty() || encrypted == plain || encrypted.contains(QRegularExpression(u"[\n\r']"_s)));
+    }
+    const QString good = Cipher::Encrypt(u"ADMIN"_s);
+    const QString tampered = good.left(5) + (good[5] == u'A' ? u'B' : u'A') + good.mid(6);
+    for (const QString& text : {tampered, good.chopped(4), good.mid(4), u"not base64 at all!"_s, u"AAAA"_s, QString(),
+                                Cipher::Encrypt(QString()).chopped(4)}) {
+        try {
+            ADD_FAILURE() << "accepted " << text.toStdString() << " as " << Cipher::Decrypt(text).toStdString();
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), ErrorNumber::BadCipherText) << text.toStdString();
+        }
+    }
+}
+
+// A password is kept as a salted hash: two operators with one password store
+// different texts, neither of which holds the password or gives it back.
+TEST(PasswordHash, OnlyItsOwnPasswordMatchesAndNothingElseStoredDoes)
+{
+    const QString hash = PasswordHash::make(u"ADMIN"_s);
+    EXPECT_NE(PasswordHash::make(u"ADMIN"_s), hash);
+    EXPECT_FALSE(hash.contains(u"ADMIN"_s) || hash.contains(Cipher::Encrypt(u"ADMIN"_s)));
+    const QString altered = hash.left(hash.size() - 3) + (hash.endsWith(u"A="_s) ? u"B="_s : u"A="_s);
+    QStringList costly = hash.split(u'$');
+    costly[1] = u"40"_s;  // minutes and gigabytes: refused, not tried
+    const struct { QString password, stored; bool matches; } rows[] = {
+        {u"ADMIN"_s, hash, true}, {u"admin"_s, hash, false}, {QString(), hash, false}, {u"ADMIN"_s, altered, false},
+        {u"ADMIN"_s, Cipher::Encrypt(u"ADMIN"_s), false}, {u"ADMIN"_s, QString(), false},
+        {u"ADMIN"_s, costly.join(u'$'), false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PasswordHash::matches(r.password, r.stored), r.matches) << r.stored.toStdString();
+}
+
+TEST(Security, PasswordCheckAndLookups)
+{
+    TestOffice office;
+    office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s,
+        {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"PASSWRD"_s, PasswordHash::make(u"SECRET"_s)}, {u"operatorname"_s, u"أوبرايان"_s}});
+    const struct { const char* login; const char* password; const char* name; } rows[] = {  // name nullptr: refused
+        {"ADMIN", "ADMIN", "مدير النظام"},
+        {"  admin ", "ADMIN", "مدير النظام"},  // ids are trimmed and compare without regard to case
+        {"ADMIN", "admin", nullptr},           // callers pass the password upper-cased
+        {"ADMIN", "", nullptr}, {"NOBODY", "ADMIN", nullptr}, {"O'BRIEN", "SECRET", "أوبرايان"},
+        {"ZZ' union select 99,'ZZ','x','x',1,0,'' --", "X", nullptr}, {"ZZ' or '1'='1", "ADMIN", nullptr},
+    };
+    cSecurity security(office.state());
+    for (const auto& r : rows) {
+        office.state().CurrentOperatorName.clear();
+        EXPECT_EQ(security.IsValidUserPassword(QString::fromUtf8(r.login), QString::fromUtf8(r.password)), r.name != nullptr)
+            << r.login;
+        EXPECT_EQ(office.state().CurrentOperatorName, QString::fromUtf8(r.name ? r.name : "")) << r.login;
+    }
+    EXPECT_EQ(security.GetOperatorName(security.GetOperatorID(u"O'BRIEN"_s)), u"أوبرايان"_s);
+}
+
+TEST(Configuration, DefaultsSetConfigInsertsOnceThenUpdatesAndStoredTextsConvert)
+{
+    TestOffice office;
+    Configuration store(office.db());
+    EXPECT_EQ(store.GetConfig(u"POUND"_s), u"دينار كويتي"_s);
+    EXPECT_EQ(store.GetConfig(u"NOSUCHENTRY"_s), u"0"_s);
+    for (const QString& v : {u"it's, \"quoted\""_s, u"دينار"_s}) {
+        store.SetConfig(u"NEW'KEY"_s, v);
+        EXPECT_EQ(store.GetConfig(u"NEW'KEY"_s), v);
+    }
+    EXPECT_EQ(office.db().execute(u"select * from _CONFIG where entry = 'NEW''KEY'"_s).count(), 1);
+    store.SetConfig(u"USEROUTER"_s, u"-1"_s);
+    store.SetConfig(u"SHOWSCREENNAME"_s, u"2"_s);
+    store.SetConfig(u"SHOWFIELDNAME"_s, u"1"_s);
+    Configuration::LoadConfiguration(office.state());
+    const ConfigValues& c = office.state().config;
+    EXPECT_EQ(QList<int>({c.USEROUTER, c.SHOWSCREENNAME, c.SHOWFIELDNAME}), QList<int>({1, 2, 1}));
+
+    const struct { const char* stored; bool boolean; int integer; double number; } rows[] = {
+        {"1", true, 1, 1}, {"0", false, 0, 0}, {"abc", false, 0, 0}, {"-1", true, -1, -1}, {" 2 ", true, 2, 2}, {"2.6", true, 3, 2.6},
+        {"true", true, 0, 0}, {"99999999999999", true, 0, 99999999999999.0}, {"nan", false, 0, 0}, {"1e999", false, 0, 0},
+    };
+    for (const auto& r : rows) {
+        const QString text = QString::fromUtf8(r.stored);
+        EXPECT_EQ(std::tuple(Configuration::toBoolean(text), Configuration::toInteger(text), Configuration::toDouble(text)),
+                  std::tuple(r.boolean, r.integer, r.number)) << r.stored;
+    }
+}
+
+// Keys in any case anywhere in a field, a field cut at a comma unless quoted, the value after the first "=".
+TEST(IniFile, ReadsEntriesByTheirRules)
+{
+    const struct { const char* text; const char* database; const char* lastUser; const char* password; const char* token = ""; } rows[] = {
+        {"[CONFIG]\nDATABASE = /a/b.db\nLASTUSER = ADMIN\nPASSWORD = abc==\n", "/a/b.db", "ADMIN", "abc=="},
+        {"[CONFIG]\nLASTUSER = ADMIN\nLOGINTOKEN = t0-k_n\n", "", "ADMIN", "", "t0-k_n"},
+        {"[config]\r\n   \tdatabase = /a/b.db\r\nlastuser = admin\r\n", "/a/b.db", "admin", ""},
+        {"LASTUSER_DATABASE = /x.db\nPASSWORD LASTUSER = BOB\n", "/x.db", "BOB", ""}, {"LASTUSER =   A=B  \n", "", "A=B", ""},
+        {"DATABASE=/a/my,office.db\n", "/a/my", "", ""}, {"DATABASE = /a.db,LASTUSER = BOB\n", "/a.db", "BOB", ""},
+        {"\"DATABASE = /a/my,office.db\"\n", "/a/my,office.db", "", ""}, {"DATABASE = /1.db\nDATABASE = /2.db\n", "/2.db", "", ""},
+        {"  \"LASTUSER = x,y\" ignored, DATABASE = /a\n", "/a", "x,y", ""}, {"\"LASTUSER = a, b\nDATABASE = /b", "/b", "a, b", ""},
+        {"  /home/DataBase.db  \nSOMETHING = else\n", "/home/DataBase.db", "", ""},
+    };
+    for (const auto& r : rows) {
+        const IniFile::Contents c = IniFile::parse(QString::fromUtf8(r.text));
+        EXPECT_EQ(c.database + u'|' + c.lastUser + u'|' + c.password + u'|' + c.token,
+                  u"%1|%2|%3|%4"_s.arg(r.database, r.lastUser, r.password, r.token));
+        EXPECT_FALSE(QString::fromUtf8(r.text).contains(u"LOGINTOKEN"_s) && c.entries.size() != 1) << "the token is not shown";
+    }
+}
+
+TEST(IniFile, WritesTheWholeFileForItsOwnerOnly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ijar.ini"_s);
+    EXPECT_THROW(IniFile::read(path), AppError);
+    using P = QFileDevice;
+    const struct { const char* before; QFileDevice::Permissions permissions; const char* password; } rows[] = {
+        {nullptr, {}, ""}, {"x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
+        {"old text that is much longer than the new text, all of it replaced\n", P::ReadOwner | P::ReadOther, "SECRET=="},
+    };
+    for (const auto& r : rows) {
+        QFile::remove(path);
+        ASSERT_TRUE(!r.before || (writeText(path, r.before) && QFile::setPermissions(path, r.permissions)));
+        IniFile::write(path, u"/home/o'brien/fdk.db"_s, u"O'BRIEN"_s, QString::fromUtf8(r.password));
+        EXPECT_EQ(readAll(path), u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
+                                     + (*r.password ? u"LOGINTOKEN = %1\n"_s.arg(r.password) : QString()));
+        const P::Permissions groupAndOthers(0x0077), p = QFile::permissions(path);
+        EXPECT_TRUE(p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & groupAndOthers)) << r.password;
+    }
+}
+
+// A write that cannot finish (a full disk, a folder in the file's place)
+// leaves the old file as it was, and the login's rewrite logs why.
+TEST(IniFile, AWriteThatFailsKeepsTheOldFileAndIsLogged)
+{
+    const QByteArray good = "[CONFIG]\nDATABASE = /office/fdk.db\nLASTUSER = ADMIN\n";
+    enum Fault { DiskFull, FolderInTheWay };
+    for (const Fault fault : {DiskFull, FolderInTheWay}) {
+        TestOffice office;
+        office.loginAs(u"ADMIN"_s);
+        const QString ini = office.state().IniFilePath;
+        // Longer than the limit, unlike the log line that reports it.
+        office.state().DatabasePath = u"/office/"_s + QString(300, u'a') + u".db"_s;
+        if (fault == FolderInTheWay)
+            ASSERT_TRUE(QDir(office.home()).mkdir(u"ijar.ini"_s));
+        else
+            ASSERT_TRUE(writeText(ini, good));
+        {
+            const FileSizeLimit full(fault == DiskFull ? 250 : RLIM_INFINITY);
+            EXPECT_THROW(IniFile::write(ini, office.state().DatabasePath, u"ADMIN"_s, {}), AppError) << fault;
+            IniFile::WriteIniFile(office.state());
+        }
+        EXPECT_EQ(fault == DiskFull ? readAll(ini).toUtf8() : QByteArray(), fault == DiskFull ? good : QByteArray());
+        EXPECT_EQ(QDir(office.home()).entryList({u"ijar.ini*"_s}, QDir::AllEntries | QDir::Hidden), QStringList{u"ijar.ini"_s})
+            << "nothing half-written is left beside it";
+        const QString log = readAll(QDir(office.home()).filePath(u"ijar.log"_s));
+        EXPECT_TRUE(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini)) << log.toStdString();
+    }
+}
+
+// A workstation keeps a login as a random token, never the password; each
+// login replaces it, and a login no longer kept takes it away.
+TEST(IniFile, WriteIniFileKeepsALoginOnlyWhenAsked)
+{
+    const struct { const char* login; int storePassword; bool kept; } rows[] = {
+        {"ADMIN", 0, false}, {"ADMIN", 1, true}, {"ADMIN", 2, false}, {"O'BRIEN", 1, true}, {"NOBODY", 1, false},
+    };
+    for (const auto& r : rows) {
+        TestOffice office;
+        office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s, {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"operatorname"_s, u"Pat"_s}});
+        office.db().command(u"update OPERATOR set storepassword = 1"_s);
+        const QString login = QString::fromUtf8(r.login);
+        office.loginAs(login);
+        IniFile::WriteIniFile(office.state());
+        const QString before = IniFile::read(office.state().IniFilePath).token;
+        office.db().command(u"update OPERATOR set storepassword = %1"_s.arg(r.storePassword));
+        IniFile::WriteIniFile(office.state());
+        const IniFile::Contents c = IniFile::read(office.state().IniFilePath);
+        EXPECT_EQ(QStringList({c.database, c.lastUser}), QStringList({office.databasePath(), login}));
+        cSecurity security(office.state());
+        EXPECT_EQ(security.IsValidKeptLogin(login, c.token), r.kept) << r.login << r.storePassword;
+        EXPECT_FALSE(security.IsValidKeptLogin(login, before)) << "the earlier token is forgotten";
+        EXPECT_FALSE(readAll(office.state().IniFilePath).contains(u"PASSWORD"_s));
+    }
+}
+
+TEST(HomeFolder, CommandLineThenEnvironmentThenPortableInstallThenUserData)
+{
+    QStandardPaths::setTestModeEnabled(true);  // keeps the real per-user folder out of it
+    QTemporaryDir dir;
+    const QString withIni = dir.filePath(u"portable-ini"_s), withDb = dir.filePath(u"portable-db"_s);
+    const QString bare = dir.filePath(u"installed"_s), file = dir.filePath(u"plain-file"_s);
+    ASSERT_TRUE(QDir().mkpath(withIni) && QDir().mkpath(withDb) && QDir().mkpath(bare));
+    ASSERT_TRUE(writeText(withIni + u"/ijar.ini"_s, {}) && writeText(withDb + u"/fdk.db"_s, {}) && writeText(file, {}));
+    const QString cmd = dir.filePath(u"from-command-line"_s), env = dir.filePath(u"from-environment"_s);
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const struct { QString commandLine, environment, executable, expected; } rows[] = {
+        {cmd, env, withIni, cmd}, {{}, env, withIni, env}, {u"  "_s, env, withIni, env}, {{}, {}, withIni, withIni},
+        {{}, {}, withDb, withDb}, {{}, {}, bare, userData}, {{}, {}, dir.filePath(u"missing"_s), userData},
+    };
+    for (const auto& r : rows) {
+        const QString home = HomeFolder::resolve(r.commandLine, r.environment, r.executable);
+        EXPECT_EQ(home, QDir::cleanPath(r.expected)) << r.commandLine.toStdString() << "|" << r.executable.toStdString();
+        EXPECT_TRUE(QFileInfo(home).isDir()) << home.toStdString();
+        EXPECT_TRUE(home != cmd || OwnerOnly::mode(home) == OwnerOnly::Folder) << "a folder it makes is its owner's";
+    }
+    EXPECT_THROW(HomeFolder::resolve(file + u"/home"_s, {}, {}), AppError) << "a folder inside a file";
+    QStandardPaths::setTestModeEnabled(false);
+}

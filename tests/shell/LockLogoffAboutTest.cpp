@@ -1,0 +1,167 @@
+#include "core/ErrorLog.h"
+#include "core/OwnerOnly.h"
+#include "core/ScreenTag.h"
+#include "shell/BackupName.h"
+#include "shell/MAINT.h"
+#include "shell/MenuScreen.h"
+#include "shell/SCRNlock.h"
+#include "shell/SCRNlogoff.h"
+#include "shell/dlgAbout.h"
+#include "support/TestOffice.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QLineEdit* passwordField(QDialog* lock) { return lock->findChild<QLineEdit*>("txtPassword"); }
+
+}
+
+TEST(SCRNlock, ThePasswordInAnyCaseUnlocksEscapeAndCloseDoNot)
+{
+    for (const QString typed : {"ADMIN", "admin", "aDmIn", "WRONG", "", "ADMIN ", "ADMI"}) {
+        const bool right = typed.toUpper() == "ADMIN";
+        TestOffice office;
+        office.loginAs("ADMIN");
+        SCRNlock lock(office.state(), nullptr);
+        lock.show();
+        QTest::keyClicks(passwordField(&lock), typed);
+        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+        EXPECT_EQ(lock.result() == QDialog::Accepted, right) << typed.toStdString();
+        EXPECT_EQ(office.ui().messages.size(), right ? 0 : 1) << typed.toStdString();
+        if (right)
+            continue;
+        QTest::keyClick(passwordField(&lock), Qt::Key_Escape);
+        EXPECT_FALSE(lock.close());
+        EXPECT_TRUE(lock.isVisible()) << typed.toStdString();
+        QTest::keyClicks(passwordField(&lock), "admin");  // replaces the selected wrong text
+        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+        EXPECT_EQ(lock.result(), QDialog::Accepted) << typed.toStdString();
+    }
+}
+
+// Moving the lock aside shows nothing: every window of the program is hidden
+// while it is up, and comes back with the right password.
+TEST(SCRNlock, HidesEveryWindowOfTheProgramUntilUnlocked)
+{
+    TestOffice office;
+    office.loginAs("ADMIN");
+    MAINT window(office.state());
+    window.show();
+    window.openMenu(2);
+    QWidget* menu = window.menu(2);
+    ASSERT_NE(menu, nullptr);
+    QDialog other;
+    other.show();
+    SCRNlock lock(office.state(), &window);
+    lock.show();
+    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_TRUE(lock.isVisible());
+    QTest::keyClicks(passwordField(&lock), "admin");
+    QTest::keyClick(passwordField(&lock), Qt::Key_Return);
+    EXPECT_FALSE(lock.isVisible());
+    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+}
+
+TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the backup of a file and the damage of its pages; a server's backup is in tests/pg";
+    enum Folder { Exists, Missing, EarlierBackup, BlockedByAFile, DamagedDatabase };
+    const struct { const char* what; bool tick; int key; Folder folder; bool ends; bool answer = false; } rows[] = {
+        {"OK without Check1", false, 0, Exists, true},
+        {"Esc cancels", true, Qt::Key_Escape, Exists, false},
+        {"Enter with Check1, the folder is made", true, Qt::Key_Return, Missing, true},
+        {"an earlier backup is never overwritten", true, 0, EarlierBackup, true},
+        {"a failed backup asks, No keeps the run", true, 0, BlockedByAFile, false, false},
+        {"a failed backup asks, Yes ends anyway", true, 0, BlockedByAFile, true, true},
+        {"a damaged database: the copy is kept and the operator told", true, 0, DamagedDatabase, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        MAINT window(office.state());
+        const QString folder = office.file("db/backup");
+        ASSERT_TRUE(r.folder == Missing || QDir().mkpath(r.folder == BlockedByAFile ? office.file("db") : folder));
+        office.ui().answers = {r.answer};
+        if (r.folder == DamagedDatabase) {
+            // Its index no longer matches its table.
+            office.db().executeNative("PRAGMA writable_schema = ON");
+            office.db().executeNative("UPDATE sqlite_master SET sql = replace(sql, '(', '(ENTRYVALUE, ') "
+                                      "WHERE type = 'index' AND tbl_name = '_CONFIG'");
+            office.db().close();
+            office.db().open(office.databasePath());
+            ASSERT_NE(office.db().integrityCheck(), "ok");
+        }
+        SCRNlogoff screen(office.state(), nullptr);
+        screen.show();
+        screen.findChild<QCheckBox*>("Check1")->setChecked(r.tick);
+        const QString target = screen.findChild<QLabel*>("lblbakupfilename")->text();
+        EXPECT_EQ(QFileInfo(target).absolutePath(), QFileInfo(folder).absoluteFilePath());
+        EXPECT_TRUE(QRegularExpression("^\\d{8}-\\d{6}$").match(QFileInfo(target).fileName()).hasMatch());
+        QFile earlier(r.folder == BlockedByAFile ? folder : target);
+        if (r.folder == EarlierBackup || r.folder == BlockedByAFile) {
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("an earlier backup");
+            earlier.close();
+        }
+        if (r.key)
+            QTest::keyClick(&screen, Qt::Key(r.key));
+        else
+            QTest::mouseClick(screen.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+
+        EXPECT_EQ(office.ui().quitCode, r.ends ? 0 : -1);
+        EXPECT_EQ(office.db().isOpen(), !r.ends);
+        EXPECT_EQ(ScreenTag::get(&window) == "Exit", r.ends);
+        EXPECT_EQ(screen.isVisible(), r.folder == BlockedByAFile && !r.ends);
+        const QString made = r.folder == EarlierBackup ? target + "-2"
+                           : r.folder == DamagedDatabase ? Database::failedCheckName(target) : target;
+        EXPECT_EQ(QFileInfo::exists(made), r.tick && r.folder != BlockedByAFile && r.key != Qt::Key_Escape);
+        EXPECT_TRUE(r.folder != Missing || OwnerOnly::mode(folder) == OwnerOnly::Folder) << "the office's eyes only";
+        EXPECT_TRUE(QDir(folder).entryList({"*.unfinished*"}, QDir::Files).isEmpty()) << "nothing unfinished is left";
+        EXPECT_EQ(office.ui().messages.size(), r.folder == DamagedDatabase ? 1 : 0);
+        for (const QString& part : {QStringLiteral("damaged"), office.databasePath(), made})
+            EXPECT_TRUE(r.folder != DamagedDatabase || office.ui().lastMessage().contains(part)) << part.toStdString();
+        if (QFileInfo::exists(made)) {
+            Database copy;
+            copy.open(made);
+            EXPECT_GT(copy.execute("select count(*) as n from OPERATOR").value(0, "n").toInt(), 0) << "a whole database";
+        }
+        if (r.folder == EarlierBackup || r.folder == BlockedByAFile) {
+            ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+            EXPECT_EQ(earlier.readAll(), QByteArray("an earlier backup"));
+        }
+        EXPECT_EQ(office.ui().questions.size(), r.folder == BlockedByAFile ? 1 : 0);
+        QFile log(errorLogPath(office.state()));
+        const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        EXPECT_EQ(logged.contains(",5004,SCRNlogoff.cmdOk_Click - "), r.folder == BlockedByAFile);
+        EXPECT_EQ(logged.contains(",5200,SCRNlogoff.cmdOk_Click - "), r.folder == DamagedDatabase);
+    }
+}
+
+TEST(BackupName, IsDayMonthYearDashTime)
+{
+    EXPECT_EQ(BackupName::forTime(QDateTime(QDate(2026, 12, 3), QTime(14, 5, 9))), "03122026-140509");
+}
+
+TEST(dlgAbout, ShowsTheOfficesTitleAndTheVersionAndCloses)
+{
+    TestOffice office;
+    office.state().config.APPTITLE = "إيجار";
+    dlgAbout about(office.state(), nullptr);
+    about.show();
+    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "إيجار");
+    EXPECT_TRUE(about.findChild<QLabel*>("lblVersion")->text().contains(RunState::version()));
+    QTest::mouseClick(about.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}

@@ -1,0 +1,564 @@
+#include "core/Cipher.h"
+#include "core/ErrorLog.h"
+#include "core/IniFile.h"
+#include "core/OwnerOnly.h"
+#include "core/PasswordHash.h"
+#include "core/cSecurity.h"
+#include "schema/Schema.h"
+#include "shell/LOGINP.h"
+#include "shell/MAINT.h"
+#include "shell/StartUp.h"
+#include "support/TestOffice.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QString WrongPassword = QStringLiteral("كلمة السر غير صحيحة");
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// A start of the program over a temporary home folder whose database exists
+// but is not open yet, as it is before the login. "{H}" stands for the home folder.
+struct LoginRun {
+    TestOffice office{false};
+    MAINT window{office.state()};
+    int afterLogins = 0;
+    StartUp startUp{office.state(), nullptr, [this] { ++afterLogins; }};
+
+    LoginRun()
+    {
+        state().DatabasePath.clear();  // nothing is known of the database before the ini file is read
+        QFile::copy(office.databasePath(), path("{H}/other.db"));
+    }
+    RunState& state() { return office.state(); }
+    ScriptedUI& ui() { return office.ui(); }
+    QString path(const QString& text) const { return QString(text).replace(QStringLiteral("{H}"), office.home()); }
+    QString iniPath() { return state().IniFilePath; }
+    QString ini() { return readFile(iniPath()); }
+    QString errorLog() { return readFile(errorLogPath(state())); }
+    void write(const QString& name, const QString& text)
+    {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(path(text).toUtf8());
+    }
+    void writeIni(const QString& text) { write(iniPath(), text); }
+};
+
+QLineEdit* edit(QDialog* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QPushButton* button(QDialog* d, const char* name) { return d->findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+// The ini file's text as expected: "{T}" stands for a kept login's token, new at each login.
+bool iniIs(const QString& text, const QString& expected)
+{
+    const QString pattern = QRegularExpression::escape(expected).replace(QStringLiteral("\\{T\\}"),
+                                                                         QStringLiteral("[A-Za-z0-9_-]{20,}"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
+}
+
+// Types the login id (Enter moves on) and the password, then presses OK.
+void typeLogin(QDialog* d, const QString& loginId, const QString& password)
+{
+    edit(d, "txtUserName")->clear();
+    QTest::keyClicks(edit(d, "txtUserName"), loginId);
+    QTest::keyClick(edit(d, "txtUserName"), Qt::Key_Return);
+    edit(d, "txtPassword")->clear();
+    QTest::keyClicks(edit(d, "txtPassword"), password);
+    QTest::mouseClick(button(d, "cmdOk"), Qt::LeftButton);
+}
+
+}
+
+TEST(StartUp, ReadIniFile)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    const QString Missing = QStringLiteral("The database was not found");
+    const struct {
+        const char* name; QString ini; bool removeDefault; QString database, user, password = {}, logged = {};
+        QStringList told = {};
+    } rows[] = {
+        {"lower-case keys", "[config]\ndatabase = {H}/other.db\nlastuser = clerk\n", false, "{H}/other.db", "clerk"},
+        {"database wins in a line with two keys", "LASTUSER DATABASE = {H}/other.db\n", false, "{H}/other.db", ""},
+        {"a comma cuts the path", "DATABASE = {H}/my,office.db\nLASTUSER = ADMIN\n", false, "{H}/fdk.db", "ADMIN"},
+        {"a quoted field keeps its comma", "\"DATABASE = {H}/my,office.db\"\n", false, "{H}/my,office.db", ""},
+        {"a value keeps everything after the first =", "LASTUSER =  A=B \n", false, "{H}/fdk.db", "A=B"},
+        {"a missing database falls back to fdk.db", "DATABASE = {H}/gone.db\n", false, "{H}/fdk.db", ""},
+        {"no ini file: fdk.db of the home folder", {}, false, "{H}/fdk.db", ""},
+        {"no ini file and no fdk.db", {}, true, "{H}/fdk.db", "", "",
+         ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/fdk.db", "--create-database"}},
+        {"no database at all", "DATABASE = {H}/gone.db\n", true, "{H}/fdk.db", "", "",
+         ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/gone.db", "{H}/fdk.db"}},
+        {"an ini file that cannot be read", "*folder", false, "{H}/fdk.db", "", "", ",75,ReadIniFile,",
+         {"{H}/ijar.ini", "may read and write"}},
+        {"a folder where the database should be", "DATABASE = {H}/folder.db\n", true, "{H}/fdk.db", "", "",
+         ",5000,DataBase Location,Database not found in {H}/fdk.db", {Missing, "{H}/folder.db (this is a folder"}},
+        {"a stored password altered by hand", "PASSWORD = " + Cipher::Encrypt("ADMIN").toLower(), false,
+         "{H}/fdk.db", "", "",
+         ",5007,ReadIniFile - Cipher,"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        LoginRun run;
+        QFile::copy(run.office.databasePath(), run.path("{H}/my,office.db"));
+        QDir(run.office.home()).mkdir("folder.db");
+        if (r.ini == "*folder")
+            QDir().mkpath(run.iniPath());
+        else if (!r.ini.isNull())
+            run.writeIni(r.ini);
+        if (r.removeDefault)
+            QFile::remove(run.office.databasePath());
+
+        LOGINP login(run.state(), nullptr);
+        run.startUp.ReadIniFile(login);
+
+        EXPECT_EQ(run.state().DatabasePath, run.path(r.database));
+        EXPECT_EQ(edit(&login, "txtUserName")->text(), r.user);
+        EXPECT_EQ(edit(&login, "txtPassword")->text(), r.password);
+        EXPECT_EQ(login.findChild<QLabel*>("lblDBName")->text(), run.path(r.database)) << "the database tried is shown";
+        EXPECT_EQ(run.errorLog().isEmpty(), r.logged.isEmpty()) << run.errorLog().toStdString();
+        EXPECT_TRUE(run.errorLog().contains(run.path(r.logged))) << run.errorLog().toStdString();
+        ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
+        for (const QString& part : r.told)
+            EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString();
+    }
+}
+
+TEST(StartUp, LoginOutcomes)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    using Act = std::function<void(QDialog*, LoginRun&)>;
+    const auto typing = [](const QString& id, const QString& password) {
+        return Act([=](QDialog* d, LoginRun&) { typeLogin(d, id, password); });
+    };
+    // Chooses other.db through the database label or the DataBase entry's editor (LOGINP0), then logs in.
+    const auto choose = [](bool chooserAnswers, const QString& how) {
+        return Act([=](QDialog* d, LoginRun& run) {
+            const QString other = run.path("{H}/other.db");
+            run.ui().files = chooserAnswers ? QStringList{other} : QStringList();
+            run.ui().onDialog("LOGINP0", [=](QDialog* e) {
+                if (how == "browse")
+                    QTest::mouseClick(button(e, "CommandButton1"), Qt::LeftButton);
+                else
+                    edit(e, "txtvalue")->setText(other);  // Cancel must drop the typed path
+                QTest::mouseClick(button(e, how == "cancel" ? "cmdCancel" : "cmdOk"), Qt::LeftButton);
+            });
+            auto* tree = d->findChild<QTreeWidget*>("TreeView1");
+            if (how == "label")
+                QTest::mouseDClick(d->findChild<QLabel*>("lblDBName"), Qt::LeftButton);
+            else
+                emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);  // the DataBase entry
+            QTest::keyClicks(edit(d, "txtPassword"), "ADMIN");
+            QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Enter);
+        });
+    };
+    const QString fdkIni = "[CONFIG]\nDATABASE = {H}/fdk.db\n";
+    const QString admin = fdkIni + "LASTUSER = ADMIN\n";
+    const QString otherIni = "[CONFIG]\nDATABASE = {H}/other.db\nLASTUSER = ADMIN\n";
+    // An older program kept the password itself, encrypted; it logs in once
+    // and the ini file keeps a token instead, or nothing.
+    const QString stored = admin + "PASSWORD = " + Cipher::Encrypt("ADMIN") + "\n";
+    const QString kept = admin + "LOGINTOKEN = {T}\n";
+    const QString keptLogin = admin + "LOGINTOKEN = KEPT-TOKEN\n";
+    const auto keep = [](const QString& workstation) {
+        return QStringLiteral("update OPERATOR set storepassword = 1;insert into _STOREDLOGIN (OPERATORID, WORKSTATION, "
+                              "TOKENHASH) values (1, '%1', '%2')")
+            .arg(workstation, PasswordHash::tokenHash("KEPT-TOKEN"));
+    };
+    const Act typeAdmin = [](QDialog* d, LoginRun&) {
+        QTest::keyClicks(edit(d, "txtPassword"), "admin");
+        QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Return);
+    };
+    // Chooses a path through the database label, then logs in.
+    const auto chooseAndLogIn = [](const QString& path) {
+        return Act([=](QDialog* d, LoginRun& run) {
+            run.ui().files = QStringList{run.path(path)};
+            QTest::mouseDClick(d->findChild<QLabel*>("lblDBName"), Qt::LeftButton);
+            typeLogin(d, "ADMIN", "ADMIN");
+        });
+    };
+    const Act readOnly = [](QDialog* d, LoginRun& run) {
+        QFile::setPermissions(run.office.databasePath(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        typeLogin(d, "ADMIN", "ADMIN");
+    };
+    const QString Same;  // the ini file as it was
+    const QString W = WrongPassword;
+    // Another program holds the database while the operator logs in.
+    const Act heldElsewhere = [](QDialog* d, LoginRun& run) {
+        Database holder;
+        holder.open(run.office.databasePath());
+        holder.executeNative("BEGIN EXCLUSIVE");
+        run.state().db().setBusyWait(20);
+        run.ui().answers = {true, false};  // waits once more, then gives up
+        typeLogin(d, "ADMIN", "ADMIN");
+        EXPECT_EQ(run.ui().questions.size(), 2);
+        EXPECT_TRUE(run.ui().questions.value(0).text.contains(run.office.databasePath()));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor ends with the wait";
+    };
+    const struct {
+        const char* name; QString ini; Act act; QString loginId; QString iniAfter; QStringList told = {}; int quit = -1;
+        QString logged = {}; QString sql = {};
+    } rows[] = {
+        {"right password", fdkIni, typing("ADMIN", "ADMIN"), "ADMIN", admin},
+        {"id typed in lower case", fdkIni, typing("admin", "admin"), "ADMIN", admin},
+        {"wrong password", fdkIni, typing("ADMIN", "WRONG"), "", Same, {W}},
+        {"union in the id", fdkIni, typing("ZZ' UNION SELECT OPERATORID,LOGINID,PASSWRD,OPERATORNAME,STOREPASSWORD,"
+                                           "OPERATORSUSPENDED,FAVOURITEWINDOW,EXPIRATIONDATE,DISCOUNTPERCENTAGE "
+                                           "FROM OPERATOR --", "ADMIN"), "", Same, {W}},
+        {"always-true id", fdkIni, typing("ZZ' OR '1'='1", "ADMIN"), "", Same, {W}},
+        {"made-up row", fdkIni, typing("ZZ' union select 99,'ZZ','x','x',1,0,'' --", "x"), "", Same, {W}},
+        {"apostrophe in the id", fdkIni, typing("o'brien", "pw"), "O'BRIEN", fdkIni + "LASTUSER = O'BRIEN\n"},
+        {"stored password, not to be kept", stored, {}, "ADMIN", admin, {}, -1, {},
+         "update OPERATOR set storepassword = 0"},
+        {"stored password kept, hand-edited id", fdkIni + "LASTUSER = admin\nPASSWORD = " + Cipher::Encrypt("ADMIN"),
+         {}, "ADMIN", kept, {}, -1, {}, "update OPERATOR set storepassword = 1"},
+        {"stale stored password asks again", admin + "PASSWORD = " + Cipher::Encrypt("OLD"),
+         [](QDialog* d, LoginRun&) {
+             EXPECT_FALSE(button(d, "cmdOk")->isEnabled()) << "the stale password is emptied";
+             QTest::keyClicks(edit(d, "txtPassword"), "admin");
+             QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Return);
+         },
+         "ADMIN", kept, {W}, -1, {}, "update OPERATOR set storepassword = 1"},
+        {"a kept login logs in by itself", keptLogin, {}, "ADMIN", kept, {}, -1, {}, keep(cSecurity::workstation())},
+        {"another workstation's kept login asks", keptLogin, typeAdmin, "ADMIN", kept, {W}, -1, {}, keep("other-pc")},
+        {"a folder for the database", fdkIni, chooseAndLogIn("{H}/folder.db"), "", Same, {"{H}/folder.db", "a folder"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a named pipe for the database", fdkIni, chooseAndLogIn("{H}/pipe.db"), "", Same, {"{H}/pipe.db", "pipe"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a link in a loop for the database", fdkIni, chooseAndLogIn("{H}/loop.db"), "", Same, {"{H}/loop.db", "loop"}, -1,
+         ",5000,DataBase Location,The database path"},
+        {"a database without one of the tables", fdkIni, typing("ADMIN", "ADMIN"), "", Same, {"{H}/fdk.db", "_JOURNAL"},
+         -1, ",5003,LoginDatabase,The table _JOURNAL is missing", "drop table _JOURNAL"},
+        {"a read-only database is told and logs in", fdkIni, readOnly, "ADMIN", admin, {"{H}/fdk.db", "read-only"}},
+        {"Esc in the login id", admin,
+         [](QDialog* d, LoginRun&) { QTest::keyClick(edit(d, "txtUserName"), Qt::Key_Escape); }, "", Same, {}, 0},
+        {"Esc in the password", admin, [](QDialog* d, LoginRun&) {
+             QTest::keyClicks(edit(d, "txtPassword"), "ADMIN");
+             QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Escape);
+         }, "", Same, {}, 0},
+        {"Cancel", admin, [](QDialog* d, LoginRun&) { button(d, "cmdCancel")->click(); }, "", Same, {}, 0},
+        {"the window's close button", admin, [](QDialog* d, LoginRun&) { d->close(); }, "", Same, {}, 0},
+        {"not a database", "DATABASE = {H}/notes.db\n", typing("ADMIN", "ADMIN"), "", Same,
+         {"{H}/notes.db", "is not a valid database", "{H}/db/backup"}, -1, ",LOGINP,cmdOk,26,Database--26,file is not a database"},
+        {"no ini file: fdk.db is used and the ini written", {}, typing("ADMIN", "ADMIN"), "ADMIN", admin},
+        {"a database without the office's tables", "DATABASE = {H}/plain.db\n", typing("ADMIN", "ADMIN"), "", Same,
+         {"{H}/plain.db", "tables", "--create-database"}},
+        {"a database of a newer schema", fdkIni, typing("ADMIN", "ADMIN"), "", Same,
+         {"{H}/fdk.db", "version 7", "versions up to"}, -1, {}, "update _SCHEMAVERSION set VERSION = 7"},
+        {"a database held by another program", fdkIni, heldElsewhere, "", Same, {"{H}/fdk.db", "held by another program"}, -1,
+         ",LOGINP,cmdOk,5,Database--5,"},
+        {"database label", admin, choose(true, "label"), "ADMIN", otherIni},
+        {"entry editor, browse", admin, choose(true, "browse"), "ADMIN", otherIni},
+        {"entry editor, browse cancelled", admin, choose(false, "browse"), "ADMIN", admin},
+        {"entry editor, path typed", admin, choose(false, "typed"), "ADMIN", otherIni},
+        {"entry editor cancelled", admin, choose(false, "cancel"), "ADMIN", admin},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        LoginRun run;
+        {
+            Database db;
+            db.open(run.office.databasePath());
+            db.insert("OPERATOR", "OPERATORID",
+                      {{"LOGINID", "O'BRIEN"}, {"PASSWRD", PasswordHash::make("PW")}, {"operatorname", "Pat O'Brien"},
+                       {"storepassword", 0}, {"OPERATORSUSPENDED", 0}});
+            for (const QString& sql : r.sql.split(';', Qt::SkipEmptyParts))
+                db.command(sql);
+        }
+        run.write("{H}/notes.db", QString(4096, 'x'));
+        QDir(run.office.home()).mkdir("folder.db");
+        ::mkfifo(QFile::encodeName(run.path("{H}/pipe.db")).constData(), 0600);
+        QFile::link(run.path("{H}/loop.db"), run.path("{H}/loop.db"));
+        {
+            Database plain;
+            plain.open(run.path("{H}/plain.db"), true);
+            plain.executeNative("CREATE TABLE notes (line TEXT)");
+        }
+        if (!r.ini.isNull())
+            run.writeIni(r.ini);
+        const QString iniBefore = run.ini();
+        QString passwordLeft;
+        run.ui().onDialog("LOGINP", [&](QDialog* d) {
+            if (d->isVisible() && r.act)  // a stored password logs in before anyone types
+                r.act(d, run);
+            passwordLeft = edit(d, "txtPassword")->text();
+        });
+        run.startUp.firstActivation();
+
+        EXPECT_EQ(run.state().CurrentLoginId, r.loginId);
+        EXPECT_EQ(run.window.statusPanel(ShellFrame::LoginPanel), r.loginId);
+        EXPECT_EQ(run.afterLogins, r.loginId.isEmpty() ? 0 : 1);
+        EXPECT_EQ(run.state().FirstActivation, r.loginId.isEmpty());
+        EXPECT_TRUE(iniIs(run.ini(), r.iniAfter.isNull() ? iniBefore : run.path(r.iniAfter))) << run.ini().toStdString();
+        EXPECT_EQ(run.ui().quitCode, r.quit);
+        ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
+        for (const QString& part : r.told)
+            EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString() << "\n"
+                                                                        << run.ui().lastMessage().toStdString();
+        EXPECT_TRUE(r.told != QStringList{W} || !r.loginId.isEmpty() || passwordLeft.isEmpty()) << "emptied for the next try";
+        EXPECT_TRUE(!r.loginId.isEmpty() || r.told.isEmpty() || r.told == QStringList{W} || !run.state().db().isOpen())
+            << "an unusable database is not kept open";
+        EXPECT_TRUE(r.loginId.isEmpty() || run.ini().contains(run.state().db().path())) << "the database used is written";
+        EXPECT_EQ(run.state().CurrentOperatorName == "Pat O'Brien", r.loginId == "O'BRIEN");
+        EXPECT_EQ(run.errorLog().isEmpty(), r.logged.isEmpty()) << run.errorLog().toStdString();
+        EXPECT_TRUE(run.errorLog().contains(r.logged)) << run.errorLog().toStdString();
+    }
+}
+
+// A copy of the program over a home folder, logging in as ADMIN.
+struct Copy {
+    ScriptedUI* ui = new ScriptedUI;
+    RunState state;
+    int afterLogins = 0;
+    StartUp startUp{state, nullptr, [this] { ++afterLogins; }};
+    explicit Copy(const QString& home) : state(home, std::unique_ptr<ScriptedUI>(ui))
+    {
+        ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+        startUp.firstActivation();
+    }
+};
+
+TEST(StartUp, OneCopyPerHomeFolder)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    LoginRun office;
+    office.writeIni("DATABASE = {H}/fdk.db\n");
+    auto first = std::make_unique<Copy>(office.office.home());
+    ASSERT_EQ(first->afterLogins, 1);
+    const Copy second(office.office.home());
+    EXPECT_EQ(second.ui->quitCode, 0);
+    EXPECT_EQ(second.afterLogins, 0);
+    ASSERT_EQ(second.ui->messages.size(), 1) << "the second copy says why it ends";
+    for (const QString& part : {QSysInfo::machineHostName(), QString::number(QCoreApplication::applicationPid()),
+                                office.office.home(), QStringLiteral("another copy")})
+        EXPECT_TRUE(second.ui->lastMessage().contains(part)) << part.toStdString();
+    first.reset();  // the lock goes with the run that held it
+    const Copy third(office.office.home());
+    EXPECT_EQ(third.afterLogins, 1);
+}
+
+// What a crash or another workstation leaves in the lock file: a lock no live
+// process holds is taken over without a word; a live one is named.
+TEST(StartUp, ALeftOverLockIsTakenOverALiveOneIsNamed)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    const QByteArray self = QSysInfo::machineHostName().toUtf8();
+    const struct { const char* what; QByteArray content; bool heldOpen; bool logsIn; QStringList told = {}; } rows[] = {
+        {"empty", "", false, true},
+        {"garbled", "\x01\x02 not a lock \xff", false, true},
+        {"a process that has ended", "999999\nijar\n" + self + "\n", false, true},
+        {"garbled but held by a running copy", "", true, false, {"another copy", "ijar.lock"}},
+        {"another workstation", "4321\nijar\nreception-pc\n", false, false, {"reception-pc", "4321", "ijar.lock"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        LoginRun office;
+        office.writeIni("DATABASE = {H}/fdk.db\n");
+        const QString lock = office.path("{H}/ijar.lock");
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(r.content) == r.content.size() && file.flush());
+        // A running copy keeps its lock file under a system lock.
+        ASSERT_TRUE(!r.heldOpen || ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0);
+        if (!r.heldOpen)
+            file.close();
+        const Copy copy(office.office.home());
+        EXPECT_EQ(copy.afterLogins, r.logsIn ? 1 : 0);
+        EXPECT_EQ(copy.ui->quitCode, r.logsIn ? -1 : 0);
+        ASSERT_EQ(copy.ui->messages.size(), r.told.isEmpty() ? 0 : 1);
+        for (const QString& part : r.told)
+            EXPECT_TRUE(copy.ui->lastMessage().contains(part)) << part.toStdString();
+    }
+}
+
+// At login a database of an older schema is copied beside itself and brought
+// up step by step; a failing step leaves it at the last good version; a
+// newer one is refused. The operator is told each time, with both versions.
+TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    // One step past the program's own history.
+    constexpr int Base = Schema::CurrentVersion;
+    const auto stepNext = [](const char* sql) {
+        QList<SchemaStep> history = Schema::steps();
+        history.append({Base + 1, "reminder colours", [sql](Database& db) { db.executeNative(QString::fromUtf8(sql)); }});
+        return history;
+    };
+    const QString v = QString::number(Base), next = QString::number(Base + 1), copy = "{H}/fdk.db.v" + v;
+    const char* const good = "CREATE TABLE _COLOUR (COLOURID INTEGER PRIMARY KEY, NAME TEXT)";
+    const struct {
+        const char* what; QList<SchemaStep> history; int stored; bool logsIn; int after; bool copied;
+        QStringList told;
+    } rows[] = {
+        {"current", Schema::steps(), Base, true, Base, false, {}},
+        {"one step behind", stepNext(good), Base, true, Base + 1, true, {"version " + v, "version " + next, copy}},
+        {"a step that fails", stepNext("CREATE TABLE OPERATOR (X)"), Base, false, Base, true,
+         {"version " + next, "version " + v, copy}},
+        {"newer than the program", stepNext(good), Base + 2, false, Base + 2, false,
+         {"version " + QString::number(Base + 2), "up to " + next}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        LoginRun run;
+        run.writeIni("DATABASE = {H}/fdk.db\n");
+        {
+            Database db;
+            db.open(run.office.databasePath());
+            db.command(QStringLiteral("update _SCHEMAVERSION set VERSION = %1").arg(r.stored));
+        }
+        run.startUp.setSchemaHistory(r.history);
+        run.ui().onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+        run.startUp.firstActivation();
+
+        EXPECT_EQ(run.afterLogins, r.logsIn ? 1 : 0);
+        Database check;
+        check.open(run.office.databasePath());
+        EXPECT_EQ(Schema::version(check), r.after);
+        EXPECT_EQ(QFileInfo::exists(run.path(copy)), r.copied);
+        if (r.copied) {
+            Database before;
+            before.open(run.path(copy));
+            EXPECT_EQ(Schema::version(before), Base) << "the copy is the database as it was";
+        }
+        ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
+        for (const QString& part : r.told)
+            EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString() << "\n"
+                                                                        << run.ui().lastMessage().toStdString();
+    }
+}
+
+TEST(StartUp, TheFirstActivationShowsTheLoginOnceAndDeletesTemporaryFiles)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    LoginRun run;
+    run.writeIni("DATABASE = {H}/fdk.db\n");
+    const struct { const char* file; bool kept; } files[] = {
+        {"report.tmp", false}, {"PICTURE.TMP", false}, {"notes.txt", true}, {"report.tmp.odt", true},
+        {"sub/inner.tmp", true}, {"db/backup/03122026-140509.unfinished", false},
+        {"db/backup/03122026-140509.unfinished-journal", false}, {"db/backup/03122026-140509", true},
+    };
+    QDir(run.office.home()).mkpath("sub");
+    QDir(run.office.home()).mkpath("db/backup");
+    for (const auto& f : files) {
+        run.write(run.office.file(f.file), "");
+        ASSERT_TRUE(QFileInfo::exists(run.office.file(f.file)));
+    }
+    QWidget mainWindow;
+    run.startUp.run(&mainWindow, 0);
+    EXPECT_TRUE(run.state().FirstActivation);
+    EXPECT_TRUE(run.ui().messages.isEmpty());
+    run.state().config.SHOWSCREENNAME = 1;
+    QWidget* parent = nullptr;
+    QString screenPanel;
+    run.ui().onDialog("LOGINP", [&](QDialog* d) {
+        parent = d->parentWidget();
+        screenPanel = run.window.statusPanel(ShellFrame::ScreenPanel);
+        run.startUp.firstActivation();  // the main window activated again meanwhile
+        typeLogin(d, "ADMIN", "ADMIN");
+    });
+    run.startUp.firstActivation();
+    run.startUp.firstActivation();
+
+    EXPECT_EQ(run.ui().dialogsShown, QStringList{"LOGINP"});
+    EXPECT_EQ(parent, &mainWindow);
+    EXPECT_EQ(screenPanel, "LOGINP");
+    EXPECT_EQ(run.window.statusPanel(ShellFrame::ScreenPanel), "") << "the login's name goes with it";
+    EXPECT_EQ(run.afterLogins, 1);
+    EXPECT_FALSE(run.state().FirstActivation);
+    for (const auto& f : files)
+        EXPECT_EQ(QFileInfo::exists(run.office.file(f.file)), f.kept) << f.file;
+}
+
+// The office's files are its owner's only, a database others could read
+// included, once the operator has logged in.
+TEST(StartUp, TheOfficesFilesAreItsOwnersOnly)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
+    LoginRun run;
+    run.writeIni("DATABASE = {H}/fdk.db\n");
+    QFile::setPermissions(run.office.databasePath(), QFile::permissions(run.office.databasePath()) | QFile::ReadOther);
+    run.ui().onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+    run.startUp.firstActivation();
+    ASSERT_EQ(run.afterLogins, 1);
+    ReportError(run.state(), nullptr, "1", "a line", "here");
+    for (const char* file : {"fdk.db", "ijar.ini", "ijar.lock", "ijar.log"})
+        EXPECT_EQ(OwnerOnly::mode(run.office.file(file)), OwnerOnly::File) << file;
+}
+
+// A home folder on a full disk takes no files either, and the operator is
+// told that the disk is full, not that his rights are wanting.
+TEST(StartUp, AFullDiskIsToldAsFull)
+{
+    if (::geteuid() != 0 || TestOffice::onServer())
+        GTEST_SKIP() << "a small disk of its own is mounted for the home folder";
+    TestOffice office(false);
+    QTemporaryDir dir;
+    const QByteArray home = QFile::encodeName(dir.path());
+    ASSERT_EQ(::mount("tmpfs", home.constData(), "tmpfs", 0, "size=256k"), 0);
+    const std::unique_ptr<const char, void (*)(const char*)> mounted(home.constData(),
+                                                                    [](const char* p) { ::umount2(p, MNT_DETACH); });
+    {
+        QFile ini(dir.filePath("ijar.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("DATABASE = " + office.databasePath().toUtf8()) > 0);
+    }
+    {
+        QFile filler(dir.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+    }
+    auto* ui = new ScriptedUI;
+    RunState state(dir.path(), std::unique_ptr<ScriptedUI>(ui));
+    StartUp startUp(state, nullptr, nullptr);
+    QWidget mainWindow;
+    ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+    startUp.run(&mainWindow, 0);
+    startUp.firstActivation();
+    ASSERT_FALSE(ui->messages.isEmpty());
+    EXPECT_TRUE(ui->messages.first().text.contains("is full")) << ui->messages.first().text.toStdString();
+    EXPECT_FALSE(ui->messages.first().text.contains("right to write"));
+}
+
+// A home folder that takes no files (no log, no lock, no ini, no backups) is
+// told at the start, naming the folder and what to do.
+TEST(StartUp, AHomeFolderThatTakesNoFilesIsToldAtTheStart)
+{
+    for (const bool writable : {true, false}) {
+        QTemporaryDir dir;
+        // Not even root may make files in a process's own /proc folder.
+        const QString home = writable ? dir.path() : QStringLiteral("/proc/self");
+        auto* ui = new ScriptedUI;
+        RunState state(home, std::unique_ptr<ScriptedUI>(ui));
+        StartUp startUp(state, nullptr, nullptr);
+        QWidget mainWindow;
+        startUp.run(&mainWindow, 0);
+        ASSERT_EQ(ui->messages.size(), writable ? 0 : 1);
+        for (const QString& part : {home, QStringLiteral("ijar.lock"), QStringLiteral("--home")})
+            EXPECT_TRUE(writable || ui->lastMessage().contains(part)) << part.toStdString();
+    }
+}
