@@ -144,7 +144,8 @@ bool cDevelper::PopulateWindowTable()
     for (const QString& control : boundControls())
         insertDetail(table->id, control, gridOrder++);
     transaction.commit();
-    m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = ") + id);
+    m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = ") + id
+                         + QStringLiteral(" order by windowtabledetailsid"));
     return true;
 }
 
@@ -152,7 +153,7 @@ void cDevelper::ReadWindowTable()
 {
     m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = (select windowtableid "
                                         "from _windowtable where ")
-                         + windowCondition() + QStringLiteral(" ) order by gridorder  desc"));
+                         + windowCondition() + QStringLiteral(" ) order by gridorder  desc, windowtabledetailsid"));
 }
 
 void cDevelper::ReadPlusDifference()
@@ -161,7 +162,7 @@ void cDevelper::ReadPlusDifference()
     if (!table)
         return;
     const QString statement = QStringLiteral("select * from _windowtabledetails where windowtableid = ")
-                            + SqlValue::number(table->id) + QStringLiteral("  order by gridorder  ");
+                            + SqlValue::number(table->id) + QStringLiteral("  order by gridorder  , windowtabledetailsid");
     m_rows->setStatement(statement);
     QStringList known;
     for (int row = 0; row < m_rows->rowCount(); ++row)
@@ -209,7 +210,7 @@ QStringList cDevelper::ComboBoxes()
     const RowSet rs = m_state.db().execute(
         QStringLiteral("select windowcontrol from _windowtabledetails where windowtableid = (select windowtableid from "
                        "_windowtable where ")
-        + windowCondition() + QLatin1Char(')'));
+        + windowCondition() + QStringLiteral(") order by windowtabledetailsid"));
     QStringList names;
     for (int i = 0; i < rs.count(); ++i) {
         const QString name = rs.text(i, QStringLiteral("windowcontrol"));

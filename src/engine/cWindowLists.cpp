@@ -10,7 +10,6 @@
 #include "shell/base/AppError.h"
 #include "shell/base/ErrorLog.h"
 #include "shell/base/RunState.h"
-#include "shell/base/ScreenOpener.h"
 #include "shell/base/ScreenTag.h"
 #include "shell/base/SqlValue.h"
 #include "shell/base/TextConvert.h"
@@ -20,6 +19,7 @@
 #include <QDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace {
@@ -30,6 +30,18 @@ QString bracketed(const QString& label)
     QString safe = label;
     safe.remove(QLatin1Char(']'));
     return QLatin1Char('[') + safe + QLatin1Char(']');
+}
+
+// A list comes in the same order on every engine: the screen's own order,
+// else by `key`. Quoted text (a search typed by the operator) is no order.
+QString ordered(const QString& condition, const QString& key)
+{
+    static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
+    static const QRegularExpression orderBy(QStringLiteral("\\border\\s+by\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (QString(condition).remove(quoted).contains(orderBy))
+        return condition;
+    return condition + QStringLiteral(" ORDER BY ") + key;
 }
 
 QString definitionJoin(const QString& screenName)
@@ -83,13 +95,17 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
     list.chop(1);
 
     QList<int> types;
-    for (int i = 0; i < columns.count(); ++i)
+    QString key = QStringLiteral("1");
+    for (int i = 0; i < columns.count(); ++i) {
         types << columns.value(i, QStringLiteral("Type")).toInt();
+        if (columns.value(i, QStringLiteral("identifier")).toInt() == 1)
+            key = columns.text(i, QStringLiteral("Column"));
+    }
 
     frmGeneralOpen dialog(m_state, target);
     dialog.list()->setColumnTypes(types);
     dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
-                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + condition);
+                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + ordered(condition, key));
     dialog.setCaption(caption);
     for (int i = 0; i < columns.count(); ++i) {
         const QString width = NullToText(columns.value(i, QStringLiteral("gridwidth")), false);
@@ -142,7 +158,7 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
         }
         model->setColumnTypes(types);
         model->setStatement(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table + QStringLiteral("  ")
-                            + condition);
+                            + ordered(condition, QStringLiteral("1")));
         for (int i = 0; i < details.count(); ++i) {
             const QVariant width = details.value(i, QStringLiteral("ColumnWidth"));
             if (!width.isNull())
@@ -283,12 +299,13 @@ void cWindow::ComboBoxOnChange(QComboBox* box)
     }
 }
 
-void cWindow::ShowFavouriteWindow(QWidget* parent)
+void cWindow::ShowFavouriteWindow(QWidget* parent,
+                                  const std::function<void(QWidget* parent, const QString& screen)>& openFromMenus)
 {
     QString name;
     guarded(m_state, parent, QStringLiteral("ShowFavouriteWindow"),
             [&] { name = cSecurity(m_state).FavouriteWindow(m_state.CurrentLoginId); });
     if (name.isEmpty() || !m_state.screens().contains(name))
         return;
-    openScreen(m_state, parent, name, QStringLiteral("ShowFavouriteWindow"));
+    openFromMenus(parent, name);
 }

@@ -1,5 +1,6 @@
 #include "schema/Schema.h"
 
+#include "schema/LedgerSetup.h"
 #include "schema/ReportSetup.h"
 #include "schema/SchemaTables.h"
 #include "shell/base/AppError.h"
@@ -45,6 +46,8 @@ QList<SchemaStep> Schema::steps()
          [](Database& db) { addColumn(db, QStringLiteral("JOURNAL"), SchemaTables::col::text("WINDOWNAME")); }},
         {4, QStringLiteral("an office without reports gets the documents the program ships"),
          [](Database& db) { ReportSetup::insertWhenNone(db); }},
+        {5, QStringLiteral("what a voucher took or paid by cheque goes through the bank"),
+         [](Database& db) { LedgerSetup::postChequesToTheBank(db); }},
     };
 }
 

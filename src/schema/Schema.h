@@ -26,7 +26,7 @@ struct SchemaStep {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 4;
+    static constexpr int CurrentVersion = 5;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.
