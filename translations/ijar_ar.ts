@@ -1336,6 +1336,14 @@ Free some room on that disk (old backups in %3, for one), then open the program 
         <source>Nothing to print.</source>
         <translation>لا يوجد ما يُطبع.</translation>
     </message>
+    <message>
+        <source>A report&apos;s data step must be a single select statement.</source>
+        <translation>يجب أن تكون خطوة البيانات في التقرير جملة استعلام (select) واحدة.</translation>
+    </message>
+    <message>
+        <source>A report&apos;s preparation step may only make its work table tempmessages.</source>
+        <translation>لا يجوز لخطوة التحضير في التقرير إلا أن تُنشئ جدول عمله tempmessages.</translation>
+    </message>
 </context>
 <context>
     <name>cReminder</name>

@@ -32,11 +32,11 @@ struct Pair {
     const char* creditText;
 };
 
-void rule(Database& db, const char* window, const char* name, const char* amount, const QList<Pair>& pairs)
+void rule(Database& db, const char* window, const QString& name, const char* amount, const QList<Pair>& pairs)
 {
     const qint64 id = db.insert(QStringLiteral("_GLRULE"), QStringLiteral("GLRULEID"),
                                 {{QStringLiteral("WINDOWNAME"), QString::fromLatin1(window)},
-                                 {QStringLiteral("NAME"), QString::fromUtf8(name)},
+                                 {QStringLiteral("NAME"), name},
                                  {QStringLiteral("AMOUNTFIELD"), QString::fromLatin1(amount)}});
     for (const Pair& p : pairs)
         db.insert(QStringLiteral("_GLRULEDETAIL"), QStringLiteral("GLRULEDETAILID"),
@@ -46,6 +46,38 @@ void rule(Database& db, const char* window, const char* name, const char* amount
                    {QStringLiteral("RELATEDDETAILDEBITFIELD"), QString::fromLatin1(p.debitText)},
                    {QStringLiteral("RELATEDDETAILCREDITFIELD"), QString::fromLatin1(p.creditText)}});
 }
+
+void rule(Database& db, const char* window, const char* name, const char* amount, const QList<Pair>& pairs)
+{
+    rule(db, window, QString::fromUtf8(name), amount, pairs);
+}
+
+// A voucher moves its amount between the account of its kind and the cash
+// box, or the bank for what was paid by cheque: the screen gives the two
+// parts, and the part that is 0 posts nothing.
+const struct Voucher {
+    const char* window;
+    const char* name;
+    Account kind;
+    bool income;
+    const char* debitText;
+    const char* creditText;
+
+    Pair through(Account money) const
+    {
+        return income ? Pair{money, kind, debitText, creditText} : Pair{kind, money, debitText, creditText};
+    }
+    QString chequeName() const { return QString::fromUtf8(name) + QString::fromUtf8(" - شيك"); }
+} Vouchers[] = {
+    {"frmIncomeRent", "دخل سيارة", RentIncome, true, ":txtNAME", ":dfgCarID"},
+    {"frmIncomeGeneral", "دخل عام", OtherIncome, true, ":txtNAME", ":txtNAME"},
+    {"frmExpenseRent", "مصروف سيارة", CarExpenses, false, ":dfgCarID", ":txtNAME"},
+    {"frmExpenseGeneral", "مصروف عام", GeneralExpenses, false, ":txtNAME", ":txtNAME"},
+};
+const char* const PaidInCash = ":txtnPaidInCash";
+const char* const PaidByCheque = ":txtnPaidByCheque";
+// What the first rules posted: the whole amount, always through cash.
+const char* const WholeAmount = ":dfnAmount";
 
 }
 
@@ -86,11 +118,10 @@ void LedgerSetup::insertChart(Database& db)
 
 void LedgerSetup::insertRules(Database& db)
 {
-    // A voucher moves its amount between cash and the account of its kind.
-    rule(db, "frmIncomeRent", "دخل سيارة", ":dfnAmount", {{Cash, RentIncome, ":txtNAME", ":dfgCarID"}});
-    rule(db, "frmIncomeGeneral", "دخل عام", ":dfnAmount", {{Cash, OtherIncome, ":txtNAME", ":txtNAME"}});
-    rule(db, "frmExpenseRent", "مصروف سيارة", ":dfnAmount", {{CarExpenses, Cash, ":dfgCarID", ":txtNAME"}});
-    rule(db, "frmExpenseGeneral", "مصروف عام", ":dfnAmount", {{GeneralExpenses, Cash, ":txtNAME", ":txtNAME"}});
+    for (const Voucher& v : Vouchers) {
+        rule(db, v.window, v.name, PaidInCash, {v.through(Cash)});
+        rule(db, v.window, v.chequeName(), PaidByCheque, {v.through(Bank)});
+    }
 
     // A surrendered contract charges the customer its rent, the extra
     // kilometres and the other amounts, and takes what he paid into cash. Each
@@ -103,6 +134,29 @@ void LedgerSetup::insertRules(Database& db)
          {{Customers, OtherIncome, ":dfsCustomerNAME", ":txtNAME"}});
     rule(db, "frmRentCar", "تسليم عقد إيجار - المدفوع", ":dfnPaid",
          {{Cash, Customers, ":txtNAME", ":dfsCustomerNAME"}});
+}
+
+void LedgerSetup::postChequesToTheBank(Database& db)
+{
+    for (const Voucher& v : Vouchers) {
+        const RowSet rows = db.execute(
+            QStringLiteral("select r.GLRULEID, r.AMOUNTFIELD, d.DEBITACCOUNTFIELD, d.CREDITACCOUNTFIELD, "
+                           "d.RELATEDDETAILDEBITFIELD, d.RELATEDDETAILCREDITFIELD from _GLRULE r left join "
+                           "_GLRULEDETAIL d on d.GLRULEID = r.GLRULEID where r.WINDOWNAME = '")
+            + QString::fromLatin1(v.window) + QStringLiteral("' order by r.GLRULEID, d.GLRULEDETAILID"));
+        const Pair first = v.through(Cash);
+        const QStringList shipped{QString::fromLatin1(WholeAmount), QString::number(qint64(first.debit)),
+                                  QString::number(qint64(first.credit)), QString::fromLatin1(first.debitText),
+                                  QString::fromLatin1(first.creditText)};
+        QStringList found;
+        for (int c = 1; rows.count() == 1 && c < rows.columns().size(); ++c)
+            found.append(rows.value(0, c).toString().trimmed());
+        if (found != shipped)
+            continue;
+        db.command(QStringLiteral("update _GLRULE set AMOUNTFIELD = '") + QString::fromLatin1(PaidInCash)
+                   + QStringLiteral("' where GLRULEID = ") + QString::number(rows.value(0, 0).toLongLong()));
+        rule(db, v.window, v.chequeName(), PaidByCheque, {v.through(Bank)});
+    }
 }
 
 void LedgerSetup::insertDemoEntries(Database& db)

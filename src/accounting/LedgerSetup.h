@@ -7,6 +7,10 @@ class Database;
 namespace LedgerSetup {
 void insertChart(Database& db);
 void insertRules(Database& db);
+// An office whose voucher rules are still the first ones the program shipped,
+// which posted cheques to cash, gets the rules a new office has; a rule the
+// office changed itself stays as it is.
+void postChequesToTheBank(Database& db);
 // A few manual ledger entries, posted, for the demo office.
 void insertDemoEntries(Database& db);
 }

@@ -6,6 +6,7 @@
 #include "core/ShellFrame.h"
 #include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
+#include "engine/GridCombo.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
@@ -78,7 +79,11 @@ QString cAccounting::GetFieldText(const QString& reference, QWidget* screen)
     const QWidget* control = screen ? ControlAccess::find(screen, ref.mid(1, 100).trimmed()) : nullptr;
     if (!control)
         return {};
-    const QString text = ControlAccess::hasText(control) ? ControlAccess::text(control) : ControlAccess::value(control);
+    QString text = ControlAccess::hasText(control) ? ControlAccess::text(control) : ControlAccess::value(control);
+    // A list from a table stands for a key but shows a name: a line tells its
+    // reader the car, not its number. A key the list no longer offers stays.
+    if (const auto* list = qobject_cast<const GridCombo*>(control); list && !list->currentText().trimmed().isEmpty())
+        text = list->currentText();
     return text.trimmed().isEmpty() ? QStringLiteral("0") : text;
 }
 

@@ -43,7 +43,7 @@ void frmChartOfAccount::load()
     run(QStringLiteral("Form_Load"), [this] {
         window().FillGridCombo(
             this, QStringLiteral("dfgACCOUNTCATEGORYID"),
-            QStringLiteral("select  ACCOUNTCATEGORYID as [كود النوع] , NAME as [نوع الحساب ]  from ACCOUNTCATEGORY "),
+            QStringLiteral("select  ACCOUNTCATEGORYID as [كود النوع] , NAME as [نوع الحساب ]  from ACCOUNTCATEGORY order by ACCOUNTCATEGORYID"),
             1, 0);
     });
     DataScreen::load();

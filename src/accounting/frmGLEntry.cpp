@@ -18,7 +18,7 @@
 namespace {
 
 const QString AccountList =
-    QStringLiteral("select  name as [اسم الحساب] , accountnumber as [رقم الحساب]  from chartofaccount ");
+    QStringLiteral("select  name as [اسم الحساب] , accountnumber as [رقم الحساب]  from chartofaccount order by accountnumber");
 
 DataScreen::Definition entryDefinition()
 {
@@ -103,7 +103,8 @@ void frmGLEntry::showLines()
         return;
     run(QStringLiteral("cmdOpen_Click"), [this] {
         const RowSet lines = state().db().execute(QStringLiteral("select * from JOURNALDETAIL WHERE JOURNALID = ")
-                                                  + SqlValue::number(idText()));
+                                                  + SqlValue::number(idText())
+                                                  + QStringLiteral(" order by JOURNALDETAILID"));
         // A journal of several pairs shows its last debit and its last credit.
         for (int r = 0; r < lines.count(); ++r) {
             const bool debit = lines.value(r, QStringLiteral("DEBITORCREDIT")).toInt() == 1;

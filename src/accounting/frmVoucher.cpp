@@ -7,6 +7,7 @@
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 #include "engine/GridCombo.h"
+#include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
 
 #include <QCoreApplication>
@@ -37,16 +38,16 @@ const QList<frmVoucher::Kind>& frmVoucher::kinds()
     static const QList<Kind> all{
         {"frmIncomeRent", QT_TRANSLATE_NOOP("frmVoucher", "Car Income"),
          QT_TRANSLATE_NOOP("frmVoucher", "New Car Income "), true,
-         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car order by carid"},
         {"frmIncomeGeneral", QT_TRANSLATE_NOOP("frmVoucher", "Gen. Income"),
          QT_TRANSLATE_NOOP("frmVoucher", " New Income"), true,
-         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car order by carid"},
         {"frmExpenseRent", QT_TRANSLATE_NOOP("frmVoucher", "Car Expense"),
          QT_TRANSLATE_NOOP("frmVoucher", "New Car Expense "), false,
-         "select  name as [Car] , PLATENO as [Plate] , carid as [car # ]  from car "},
+         "select  name as [Car] , PLATENO as [Plate] , carid as [car # ]  from car order by carid"},
         {"frmExpenseGeneral", QT_TRANSLATE_NOOP("frmVoucher", "Gen. Expense"),
          QT_TRANSLATE_NOOP("frmVoucher", " New Expense"), false,
-         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car "},
+         "select  name as [Car] , PLATENO as [Plate] , carid as [Car # ]  from car order by carid"},
     };
     return all;
 }
@@ -54,11 +55,19 @@ const QList<frmVoucher::Kind>& frmVoucher::kinds()
 frmVoucher::frmVoucher(RunState& state, const Kind& kind, QWidget* parent)
     : DataScreen(state, voucherDefinition(kind), parent),
       m_kind(kind),
-      m_ui(std::make_unique<Ui::frmVoucher>())
+      m_ui(std::make_unique<Ui::frmVoucher>()),
+      m_paidInCash(new NumberEdit(this)),
+      m_paidByCheque(new NumberEdit(this))
 {
     // Named before the form is built, which names it only when nobody did.
     setObjectName(QLatin1String(kind.screen));
     m_ui->setupUi(this);
+    // Never shown, and not bound to a column: the ledger rules post each part
+    // to its own account, and the part that is 0 posts nothing.
+    m_paidInCash->setObjectName(QStringLiteral("txtnPaidInCash"));
+    m_paidByCheque->setObjectName(QStringLiteral("txtnPaidByCheque"));
+    for (NumberEdit* part : {m_paidInCash, m_paidByCheque})
+        part->hide();
     const QString caption = QCoreApplication::translate("frmVoucher", kind.caption);
     setWindowTitle(caption);
     m_ui->lblScreenName->setText(caption);
@@ -131,6 +140,14 @@ void frmVoucher::showPayment()
     });
 }
 
+void frmVoucher::splitPayment()
+{
+    const bool cheque = m_ui->Option2->isChecked();
+    const QString amount = m_ui->dfnAmount->text().trimmed().isEmpty() ? QStringLiteral("0") : m_ui->dfnAmount->text();
+    m_paidInCash->setText(cheque ? QStringLiteral("0") : amount);
+    m_paidByCheque->setText(cheque ? amount : QStringLiteral("0"));
+}
+
 void frmVoucher::storePayment(qint64 journal)
 {
     state().db().command(QStringLiteral("update JOURNAL set PAIDBYCHEQUE = ")
@@ -163,6 +180,7 @@ void frmVoucher::Save()
         try {
             accounting().SaveAndPost(this, keyCondition(), [this, &journal] {
                 storePayment(journal);
+                splitPayment();
                 return accounting().DoGLRule(journal, this);
             });
         } catch (const AppError& e) {

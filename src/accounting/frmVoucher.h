@@ -8,6 +8,7 @@ namespace Ui {
 class frmVoucher;
 }
 class cAccounting;
+class NumberEdit;
 
 // A cash voucher: a row of JOURNAL whose lines the ledger rule of its screen
 // posts on every save. One class serves the four kinds of the accounting
@@ -45,10 +46,15 @@ private:
     // Cash or cheque: a pair of option buttons the engine does not bind.
     void showPayment();
     void storePayment(qint64 journal);
+    // The amount as paid in cash and as paid by cheque, for the ledger rules
+    // as they post the voucher.
+    void splitPayment();
     // False, with a message, for a journal another screen posts.
     bool ownJournal(qint64 journal);
     cAccounting& accounting();
 
     Kind m_kind;
     std::unique_ptr<Ui::frmVoucher> m_ui;
+    NumberEdit* m_paidInCash;
+    NumberEdit* m_paidByCheque;
 };

@@ -562,6 +562,15 @@ QString JetTranslator::translate(const QString& jetSql, SqlDialect dialect)
     return render(toks, dialect, isSchemaStatement);
 }
 
+bool JetTranslator::isSingleSelect(const QString& jetSql)
+{
+    // A second statement is refused by translate; select … into becomes create table.
+    const QString native = translate(jetSql, SqlDialect::SQLite).trimmed();
+    const QLatin1String select("select");
+    return native.startsWith(select, Qt::CaseInsensitive)
+        && (native.size() == select.size() || !(native.at(select.size()).isLetterOrNumber() || native.at(select.size()) == u'_'));
+}
+
 QStringList JetTranslator::postgresHelperFunctions()
 {
     // The same names and meanings as the SQLite helpers. Text parameters

@@ -27,6 +27,10 @@ class JetTranslator {
 public:
     static QString translate(const QString& jetSql, SqlDialect dialect);
 
+    // Whether the statement is one plain select, which reads and changes
+    // nothing (a select … into makes a table). Throws as translate does.
+    static bool isSingleSelect(const QString& jetSql);
+
     // The jet_* helpers as PostgreSQL functions, one CREATE OR REPLACE
     // statement per entry; run them once on a new PostgreSQL database.
     // (SQLite gets them per connection: registerJetFunctions.)

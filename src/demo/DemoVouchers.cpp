@@ -52,6 +52,8 @@ void post(Database& db, qint64 journal, qint64 date, const QString& screen, cons
         + SqlValue::text(screen) + QStringLiteral("' order by D.GLRULEDETAILID"));
     for (int r = 0; r < rules.count(); ++r) {
         const double amount = resolve(rules.text(r, QStringLiteral("AMOUNTFIELD")), fields).toDouble();
+        if (amount == 0)
+            continue;
         const std::pair<const char*, const char*> sides[] = {{"DEBITACCOUNTFIELD", "RELATEDDETAILDEBITFIELD"},
                                                              {"CREDITACCOUNTFIELD", "RELATEDDETAILCREDITFIELD"}};
         int debit = 1;
@@ -73,7 +75,7 @@ void post(Database& db, qint64 journal, qint64 date, const QString& screen, cons
 
 void DemoVouchers::insert(Database& db)
 {
-    const RowSet cars = db.execute(QStringLiteral("select carid , PLATENO from car order by carid"));
+    const RowSet cars = db.execute(QStringLiteral("select carid , PLATENO , name from car order by carid"));
     const QDate today = QDate::currentDate();
     for (const Voucher& v : vouchers) {
         const bool withCar = v.car >= 0 && v.car < cars.count();
@@ -90,9 +92,13 @@ void DemoVouchers::insert(Database& db)
                                           {QStringLiteral("LICENSENO"), plate},
                                           {QStringLiteral("PAIDBYCHEQUE"), v.cheque ? 1 : 0},
                                           {QStringLiteral("NARRATIVE"), QString::fromUtf8(v.narrative)}});
+        // The fields as the screen shows them: the car by its name, the amount as paid.
+        const QString amount = QString::number(v.amount);
         post(db, journal, date, QLatin1String(v.screen),
-             {{QStringLiteral("dfnamount"), QString::number(v.amount)},
+             {{QStringLiteral("dfnamount"), amount},
+              {QStringLiteral("txtnpaidincash"), v.cheque ? QStringLiteral("0") : amount},
+              {QStringLiteral("txtnpaidbycheque"), v.cheque ? amount : QStringLiteral("0")},
               {QStringLiteral("txtname"), name},
-              {QStringLiteral("dfgcarid"), withCar ? QString::number(car) : QString()}});
+              {QStringLiteral("dfgcarid"), withCar ? cars.text(v.car, QStringLiteral("name")).trimmed() : QString()}});
     }
 }

@@ -19,6 +19,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+// The commands that make, change or delete a record.
+const QStringList DataScreen::ChangingCommands{QStringLiteral("cmdNew"), QStringLiteral("cmdSave"),
+                                               QStringLiteral("cmdDel")};
+
 DataScreen::DataScreen(RunState& state, Definition definition, QWidget* parent)
     : QDialog(parent), m_state(state), m_definition(std::move(definition))
 {
@@ -38,9 +42,24 @@ void DataScreen::connectCommands()
         {"cmdPL", &DataScreen::PrintListCommand}, {"cmdPRINT", &DataScreen::Print},
     };
     for (const auto& [name, handler] : commands) {
-        if (auto* button = qobject_cast<QAbstractButton*>(ControlAccess::find(this, QLatin1String(name))))
-            connect(button, &QAbstractButton::clicked, this, [this, h = handler] { (this->*h)(); });
+        auto* button = qobject_cast<QAbstractButton*>(ControlAccess::find(this, QLatin1String(name)));
+        if (!button)
+            continue;
+        // Whoever may pick a record need not have the right to change the
+        // screen it is picked from: its button or key does nothing then.
+        const bool changes = ChangingCommands.contains(QLatin1String(name));
+        connect(button, &QAbstractButton::clicked, this, [this, h = handler, changes] {
+            if (!(changes && choosingOnly()))
+                (this->*h)();
+        });
     }
+}
+
+bool DataScreen::choosingOnly() const
+{
+    // The contract's own RENTMODE is renting; a screen that hands a record
+    // to its opener is picking one.
+    return pickerMode() && !pickerFields().isEmpty();
 }
 
 bool DataScreen::run(const QString& where, const std::function<void()>& work)
@@ -75,6 +94,10 @@ void DataScreen::load()
         if (auto* ok = qobject_cast<QPushButton*>(ControlAccess::find(this, QStringLiteral("cmdOk"))))
             ok->setDefault(true);
     }
+    if (choosingOnly())
+        for (const QString& name : ChangingCommands)
+            if (QWidget* button = ControlAccess::find(this, name))
+                button->hide();
     run(QStringLiteral("Form_Load"), [this] {
         const qint64 key = firstRecord(m_definition.loadCondition.isEmpty() ? m_definition.condition
                                                                            : m_definition.loadCondition);

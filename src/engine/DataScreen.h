@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class RunState;
 
@@ -63,6 +64,9 @@ protected:
     virtual QList<PickerCopy::Field> pickerFields() const { return {}; }
     // Opened by another screen to pick a record for it ("RENTMODE").
     bool pickerMode() const;
+    // Picking a record for another screen, and nothing else: New, Save and
+    // Delete are hidden and their keys do nothing.
+    bool choosingOnly() const;
     // Runs a handler so that a failure is reported against this screen.
     bool run(const QString& where, const std::function<void()>& work);
 
@@ -77,6 +81,8 @@ protected:
     QString idText() const;
 
 private:
+    static const QStringList ChangingCommands;
+
     // The key of the record load() shows: the one asked for, or the first
     // of the screen's table under `condition`.
     qint64 firstRecord(const QString& condition);

@@ -145,7 +145,8 @@ bool cDevelper::PopulateWindowTable()
     for (const QString& control : boundControls())
         insertDetail(table->id, control, gridOrder++);
     transaction.commit();
-    m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = ") + id);
+    m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = ") + id
+                         + QStringLiteral(" order by windowtabledetailsid"));
     return true;
 }
 
@@ -153,7 +154,7 @@ void cDevelper::ReadWindowTable()
 {
     m_rows->setStatement(QStringLiteral("select * from _windowtabledetails where windowtableid = (select windowtableid "
                                         "from _windowtable where ")
-                         + windowCondition() + QStringLiteral(" ) order by gridorder  desc"));
+                         + windowCondition() + QStringLiteral(" ) order by gridorder  desc, windowtabledetailsid"));
 }
 
 void cDevelper::ReadPlusDifference()
@@ -162,7 +163,7 @@ void cDevelper::ReadPlusDifference()
     if (!table)
         return;
     const QString statement = QStringLiteral("select * from _windowtabledetails where windowtableid = ")
-                            + SqlValue::number(table->id) + QStringLiteral("  order by gridorder  ");
+                            + SqlValue::number(table->id) + QStringLiteral("  order by gridorder  , windowtabledetailsid");
     m_rows->setStatement(statement);
     QStringList known;
     for (int row = 0; row < m_rows->rowCount(); ++row)
@@ -239,7 +240,7 @@ QStringList cDevelper::ComboBoxes()
     const RowSet rs = m_state.db().execute(
         QStringLiteral("select windowcontrol from _windowtabledetails where windowtableid = (select windowtableid from "
                        "_windowtable where ")
-        + windowCondition() + QLatin1Char(')'));
+        + windowCondition() + QStringLiteral(") order by windowtabledetailsid"));
     QStringList names;
     for (int i = 0; i < rs.count(); ++i) {
         const QString name = rs.text(i, QStringLiteral("windowcontrol"));

@@ -218,7 +218,7 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
     try {
         const RowSet lines = m_state.db().execute(
             QStringLiteral("select * from _journal j, _journaldetails jd where j.journalid = jd.journalid  and j.journalid = ")
-            + SqlValue::number(journalId));
+            + SqlValue::number(journalId) + QStringLiteral(" order by jd.JOURNALDETAILSID"));
         if (lines.isEmpty()) {
             m_state.ui().message(parent, QCoreApplication::translate("cJournal", "لا يمكن اظهار بيانات هذه الشاشة"));
             return;

@@ -184,7 +184,7 @@ bool cValidation::validate(QWidget* screen)
         failures = fieldFailures(screen);
         const RowSet rules = m_state.db().execute(QStringLiteral("select * from _WINDOWVALIDATION where WINDOWNAME = '")
                                                   + SqlValue::text(screen->objectName())
-                                                  + QStringLiteral("' and onoff = 1"));
+                                                  + QStringLiteral("' and onoff = 1 order by WINDOWVALIDATIONID"));
         for (int row = 0; row < rules.count(); ++row) {
             if (fails(m_state, screen, rules.value(row, QStringLiteral("VALIDATIONTYPEID")).toInt(),
                       rules.text(row, QStringLiteral("vldtnname1")), rules.value(row, QStringLiteral("vldtnname2"))))

@@ -61,7 +61,10 @@ public:
     void FillGridCombo(QWidget* screen, const QString& control, const QString& statement, int shownColumn,
                        int valueColumn);
     void ComboBoxOnChange(QComboBox* box);
-    void ShowFavouriteWindow(QWidget* parent);
+    // The operator's favourite screen, opened by `openFromMenus` as his
+    // menus would open it; the menus decide whether he may.
+    void ShowFavouriteWindow(QWidget* parent,
+                             const std::function<void(QWidget* parent, const QString& screen)>& openFromMenus);
 
     static QWidget* activeScreen(QWidget* screen);
     // The screen's fields in force. Throws AppError when the metadata cannot be read.

@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace {
@@ -30,6 +31,18 @@ QString bracketed(const QString& label)
     QString safe = label;
     safe.remove(QLatin1Char(']'));
     return QLatin1Char('[') + safe + QLatin1Char(']');
+}
+
+// A list comes in the same order on every engine: the screen's own order,
+// else by `key`. Quoted text (a search typed by the operator) is no order.
+QString ordered(const QString& condition, const QString& key)
+{
+    static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
+    static const QRegularExpression orderBy(QStringLiteral("\\border\\s+by\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (QString(condition).remove(quoted).contains(orderBy))
+        return condition;
+    return condition + QStringLiteral(" ORDER BY ") + key;
 }
 
 QString definitionJoin(const QString& screenName)
@@ -83,13 +96,17 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
     list.chop(1);
 
     QList<int> types;
-    for (int i = 0; i < columns.count(); ++i)
+    QString key = QStringLiteral("1");
+    for (int i = 0; i < columns.count(); ++i) {
         types << columns.value(i, QStringLiteral("Type")).toInt();
+        if (columns.value(i, QStringLiteral("identifier")).toInt() == 1)
+            key = columns.text(i, QStringLiteral("Column"));
+    }
 
     frmGeneralOpen dialog(m_state, target);
     dialog.list()->setColumnTypes(types);
     dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
-                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + condition);
+                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + ordered(condition, key));
     dialog.setCaption(caption);
     for (int i = 0; i < columns.count(); ++i) {
         const QString width = NullToText(columns.value(i, QStringLiteral("gridwidth")), false);
@@ -142,7 +159,7 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
         }
         model->setColumnTypes(types);
         model->setStatement(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table + QStringLiteral("  ")
-                            + condition);
+                            + ordered(condition, QStringLiteral("1")));
         for (int i = 0; i < details.count(); ++i) {
             const QVariant width = details.value(i, QStringLiteral("ColumnWidth"));
             if (!width.isNull())
@@ -283,12 +300,13 @@ void cWindow::ComboBoxOnChange(QComboBox* box)
     }
 }
 
-void cWindow::ShowFavouriteWindow(QWidget* parent)
+void cWindow::ShowFavouriteWindow(QWidget* parent,
+                                  const std::function<void(QWidget* parent, const QString& screen)>& openFromMenus)
 {
     QString name;
     guarded(m_state, parent, QStringLiteral("ShowFavouriteWindow"),
             [&] { name = cSecurity(m_state).FavouriteWindow(m_state.CurrentLoginId); });
     if (name.isEmpty() || !m_state.screens().contains(name))
         return;
-    openScreen(m_state, parent, name, QStringLiteral("ShowFavouriteWindow"));
+    openFromMenus(parent, name);
 }

@@ -19,7 +19,7 @@ void F1M0::load()
     ArchiveScreen::load();
     run(QStringLiteral("Form_Load"), [this] {
         // The set-up has emptied the list; the operators fill it afresh.
-        const RowSet operators = state().db().execute(QStringLiteral("select * from operator"));
+        const RowSet operators = state().db().execute(QStringLiteral("select * from operator order by LOGINID"));
         for (int i = 0; i < operators.count(); ++i)
             m_ui->dfcUser->addItem(operators.text(i, QStringLiteral("LOGINID")));
         m_ui->dfcUser->setCurrentIndex(-1);

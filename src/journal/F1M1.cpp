@@ -11,5 +11,6 @@ F1M1::~F1M1() = default;
 
 QString F1M1::searchCondition() const
 {
-    return QStringLiteral("where TRANSACTIONDATE BETWEEN ") + fromDate() + QStringLiteral(" AND ") + toDate();
+    return QStringLiteral("where TRANSACTIONDATE BETWEEN ") + fromDate() + QStringLiteral(" AND ") + toDate()
+           + QStringLiteral(" order by TRANSACTIONDATE, JOURNALID");
 }

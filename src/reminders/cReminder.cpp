@@ -27,18 +27,13 @@ struct Hit {
 
 QString cReminder::queryRefusal(const QString& sql)
 {
-    QString native;
     try {
-        native = JetTranslator::translate(sql, SqlDialect::SQLite).trimmed();
+        if (JetTranslator::isSingleSelect(sql))
+            return {};
     } catch (const AppError& error) {
         return error.description();
     }
-    // select … into becomes create table: only a plain select reads and nothing else.
-    const bool select = native.startsWith(QLatin1String("select"), Qt::CaseInsensitive)
-        && (native.size() == 6 || !(native.at(6).isLetterOrNumber() || native.at(6) == u'_'));
-    if (!select)
-        return QCoreApplication::translate("cReminder", "A reminder's query must be a single select statement.");
-    return {};
+    return QCoreApplication::translate("cReminder", "A reminder's query must be a single select statement.");
 }
 
 QString cReminder::queryProblem(const QString& sql)

@@ -13,7 +13,7 @@ namespace {
 
 const QString pictureTable = QStringLiteral("EMPPICTURE");
 const QString managers =
-    QStringLiteral("select NAME as [الااسم ] , EMPID as [ID:] from EMPLOYEE where FLGMANAGER = 1 ");
+    QStringLiteral("select NAME as [الااسم ] , EMPID as [ID:] from EMPLOYEE where FLGMANAGER = 1 order by EMPID");
 
 DataScreen::Definition employeesDefinition()
 {

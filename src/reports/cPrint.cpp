@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "core/Database.h"
+#include "core/JetTranslator.h"
 #include "core/OwnerOnly.h"
 #include "core/RunState.h"
 #include "core/ScreenRegistry.h"
@@ -89,6 +90,34 @@ void keepPicture(const QString& copy, const QString& frame, const QString& suffi
         file.write(data);
 }
 
+// The statement of a step of the kind given, refused unless it is what that
+// kind may run: a data step reads with one select, a work-table step makes or
+// fills the work table only.
+QString allowedStep(int type, const QString& sql)
+{
+    bool allowed = false;
+    if (type == 0) {
+        allowed = JetTranslator::isSingleSelect(sql);
+    } else {
+        const QString native = JetTranslator::translate(sql, SqlDialect::SQLite).simplified();
+        for (const QLatin1String start :
+             {QLatin1String("create table tempmessages"), QLatin1String("insert into tempmessages")}) {
+            const qsizetype end = start.size();
+            allowed = allowed
+                || (native.startsWith(start, Qt::CaseInsensitive)
+                    && (native.size() == end || native.at(end) == u' ' || native.at(end) == u'('));
+        }
+    }
+    if (!allowed)
+        throw AppError(ErrorNumber::RefusedStatement,
+                       type == 0 ? QCoreApplication::translate("cPrint", "A report's data step must be a single "
+                                                                         "select statement.")
+                                 : QCoreApplication::translate("cPrint", "A report's preparation step may only make "
+                                                                         "its work table tempmessages."),
+                       QStringLiteral("cPrint.PrintReport"));
+    return sql;
+}
+
 }
 
 QString cPrint::reportsFolder() const { return m_state.homeFile(QStringLiteral("reports")); }
@@ -127,12 +156,18 @@ QString cPrint::PrintReport(qint64 reportId, const Progress& progress)
         return {};
     OwnerOnly::makeFolder(reportsFolder());
     const QString copy = workingCopyPath(reportsFolder(), QDateTime::currentDateTime());
+    QString failure;
     try {
-        if (!runSteps(reportId, templateFile, copy, report))
-            return {};
+        // Undone once the copy is written, the work table with the rest: a
+        // report changes nothing in the database, whatever its steps say.
+        Transaction readOnly(m_state.db());
+        failure = runSteps(reportId, templateFile, copy, report);
     } catch (const AppError& error) {
-        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "The report stopped: %1").arg(error.description()));
+        failure = QCoreApplication::translate("cPrint", "The report stopped: %1").arg(error.description());
         report(0, QCoreApplication::translate("cPrint", "The report stopped."));
+    }
+    if (!failure.isEmpty()) {
+        m_state.ui().message(nullptr, failure);
         return {};
     }
     // The copy is a record of what was printed: read-only, so that Writer
@@ -174,18 +209,18 @@ bool cPrint::EditReport(qint64 reportId, QWidget* parent)
     return LibreOffice(m_state).edit(templateFile, parent);
 }
 
-bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& report)
+QString cPrint::runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& report)
 {
     Database& db = m_state.db();
     const RowSet steps = db.execute(
         QStringLiteral("select RPTDETAILTYPE, TABLENBR, SQLStatement, BINDVARS from _RPTDETAIL where onoff = 1 "
                        "and rptid = ")
         + SqlValue::number(reportId) + QStringLiteral(" order by RPTDETAILTYPE, TABLENBR"));
-    const auto query = [&](int i) {
-        return PrepareSQLStatement(m_state, steps.text(i, QStringLiteral("SQLStatement")),
-                                   steps.text(i, QStringLiteral("BINDVARS")));
-    };
     const auto type = [&](int i) { return steps.value(i, QStringLiteral("RPTDETAILTYPE")).toInt(); };
+    const auto query = [&](int i) {
+        return allowedStep(type(i), PrepareSQLStatement(m_state, steps.text(i, QStringLiteral("SQLStatement")),
+                                                        steps.text(i, QStringLiteral("BINDVARS"))));
+    };
 
     bool carPictures = false;
     int i = 0;
@@ -201,10 +236,8 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
 
     QString error;
     auto document = OdtDocument::open(templateFile, &error);
-    if (!document) {
-        m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "The document %1 cannot be read: %2").arg(templateFile, error));
-        return false;
-    }
+    if (!document)
+        return QCoreApplication::translate("cPrint", "The document %1 cannot be read: %2").arg(templateFile, error);
     if (carPictures)
         placeCarPictures(*document, copy);
     report(30, QCoreApplication::translate("cPrint", "Filling %1").arg(QFileInfo(templateFile).fileName()));
@@ -232,19 +265,16 @@ bool cPrint::runSteps(qint64 reportId, const QString& templateFile, const QStrin
         const ReportRows letters = reportRows(db.execute(QStringLiteral("select * from tempmessages")), m_state.config);
         // A merge of nothing would be an empty document: say so instead.
         if (letters.rows.isEmpty()) {
-            m_state.ui().message(nullptr, QCoreApplication::translate("cPrint", "There is nobody to write to: the "
-                                                                                "list of this report is empty today."));
             report(0, QCoreApplication::translate("cPrint", "Nothing to print."));
-            return false;
+            return QCoreApplication::translate("cPrint", "There is nobody to write to: the list of this report is "
+                                                         "empty today.");
         }
         document->mailMerge(letters);
     }
 
-    if (!document->save(copy, &error)) {
-        m_state.ui().message(nullptr, error);
-        return false;
-    }
-    return true;
+    if (!document->save(copy, &error))
+        return error;
+    return {};
 }
 
 void cPrint::placeCarPictures(OdtDocument& document, const QString& copy)

@@ -48,7 +48,8 @@ private:
     // The report's template when the file is there; otherwise empty, once
     // the operator has been told which file is missing.
     QString existingTemplate(qint64 reportId, QWidget* parent);
-    bool runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
+    // Empty when the copy was written; otherwise what the operator is to be told.
+    QString runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
     // The car of the open contract: its pictures marked for the contract go
     // into the frames P2 to P7 and beside the copy.
     void placeCarPictures(OdtDocument& document, const QString& copy);

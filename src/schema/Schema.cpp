@@ -62,6 +62,11 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
          [screens = rows.screens](Database& db) { enforceShippedRules(db, screens); }},
         {6, QStringLiteral("passwords are kept as salted hashes, and workstations keep login tokens"),
          [](Database& db) { PasswordUpgrade::apply(db); }},
+        {7, QStringLiteral("what a voucher took or paid by cheque goes through the bank"),
+         [ledger = rows.ledgerRules](Database& db) {
+             if (ledger)
+                 ledger(db);
+         }},
     };
 }
 

@@ -22,6 +22,7 @@ struct SchemaStep {
 struct ShippedRows {
     std::function<void(Database&)> reports;
     std::function<void(Database&)> screens;
+    std::function<void(Database&)> ledgerRules;
 };
 
 // The database's tables and their versions. The version is kept in the one-row
@@ -34,7 +35,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 6;
+    static constexpr int CurrentVersion = 7;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

@@ -73,11 +73,8 @@ void MenuScreen::runCommand(int button)
     const MenuCommand* command = MenuTable::find(m_menu, button);
     if (!command)
         return;
-    const MenuPreparation preparation = command->preparation;
     QPointer<MenuScreen> self(this);
-    openScreen(m_state, this, command->screen, QStringLiteral("command%1_Click").arg(button), command->mode,
-               [preparation](QWidget* screen) { MenuTable::prepare(preparation, screen); },
-               MenuTable::caption(*command));
+    MenuTable::open(m_state, this, *command, QStringLiteral("command%1_Click").arg(button));
     // Back on the menu, its next digit works at once.
     if (self && isVisible()) {
         raise();

@@ -1,6 +1,8 @@
 #include "shell/MenuTable.h"
 
 #include "core/KeyRoutines.h"
+#include "core/ScreenOpener.h"
+#include "core/cSecurity.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -71,6 +73,21 @@ const MenuCommand* find(int menu, int button)
         if (c.menu == menu && c.button == button)
             return &c;
     return nullptr;
+}
+
+const MenuCommand* firstAllowed(RunState& state, const QString& screen)
+{
+    for (const MenuCommand& c : commands())
+        if (c.screen == screen && cSecurity(state).HasMenuRight(menuName(c.menu), c.button))
+            return &c;
+    return nullptr;
+}
+
+void open(RunState& state, QWidget* parent, const MenuCommand& command, const QString& where)
+{
+    const MenuPreparation preparation = command.preparation;
+    openScreen(state, parent, command.screen, where, command.mode,
+               [preparation](QWidget* screen) { prepare(preparation, screen); }, caption(command));
 }
 
 static bool startsWith(const QWidget* w, const char* prefix)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QWidget;
+class RunState;
 
 // What a menu button does to its screen before it is shown, beyond the mode.
 enum class MenuPreparation {
@@ -37,5 +38,10 @@ QString caption(const MenuCommand& command);
 const QList<MenuCommand>& commands();
 // The command of that button, or nullptr for a button without action.
 const MenuCommand* find(int menu, int button);
+// The first button, in the order of the menus, that opens `screen` and that
+// the operator logged in may press; nullptr when he has none.
+const MenuCommand* firstAllowed(RunState& state, const QString& screen);
+// Opens the command's screen as its button does.
+void open(RunState& state, QWidget* parent, const MenuCommand& command, const QString& where);
 void prepare(MenuPreparation preparation, QWidget* screen);
 }

@@ -14,6 +14,7 @@
 #include "shell/HomeLock.h"
 #include "shell/LOGINP.h"
 #include "shell/LoginDatabase.h"
+#include "shell/MenuTable.h"
 #include "shell/frmSplash.h"
 
 #include <QCoreApplication>
@@ -125,7 +126,14 @@ void StartUp::firstActivation()
     // Once the activation that ran the login is over: opened inside it, the
     // screen would be closed by that very activation's closing of screens.
     QTimer::singleShot(0, parentWindow() ? static_cast<QObject*>(parentWindow()) : QCoreApplication::instance(),
-                       [this] { m_state.service<cWindow>().ShowFavouriteWindow(parentWindow()); });
+                       [this] {
+                           // As the menus open it, and only for an operator who may.
+                           m_state.service<cWindow>().ShowFavouriteWindow(
+                               parentWindow(), [this](QWidget* parent, const QString& screen) {
+                                   if (const MenuCommand* command = MenuTable::firstAllowed(m_state, screen))
+                                       MenuTable::open(m_state, parent, *command, QStringLiteral("ShowFavouriteWindow"));
+                               });
+                       });
 }
 
 void StartUp::ReadIniFile(LOGINP& login)

@@ -157,7 +157,10 @@ TEST(frmGLEntry, OpenShowsTheLastDebitAndCredit)
         const char* creditText;
         int pairs;
     } rows[] = {
-        {"frmIncomeRent", {{"txtNAME", "إيصال 12"}, {"dfnAmount", "50"}, {"dfgCarID", "3"}}, 1100, "إيصال 12", 4100, "3", 1},
+        {"frmIncomeRent",
+         {{"txtNAME", "إيصال 12"}, {"dfnAmount", "50"}, {"txtnPaidInCash", "50"}, {"txtnPaidByCheque", "0"},
+          {"dfgCarID", "3"}},
+         1100, "إيصال 12", 4100, "3", 1},
         {"frmRentCar", {{"txtNAME", "عقد 7"}, {"dfsCustomerNAME", "سالم"}, {"dfnRequiredAmount", "120"},
                         {"dfnRequiredKilometersDiff", ""}, {"dfnOtherAmounts", "5"}, {"dfnPaid", "100"}},
          1100, "عقد 7", 1300, "سالم", 3},

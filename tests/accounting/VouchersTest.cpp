@@ -7,12 +7,14 @@
 #include <QApplication>
 #include <QDate>
 #include <QDateEdit>
+#include <QDebug>
 #include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -111,7 +113,8 @@ const QString Name = QStringLiteral("سند 1");
 }
 
 // A voucher's life on each of the four screens: New names it and dates the
-// income; every save posts the rule's lines afresh, as one set; a posting the
+// income; every save posts the rule's lines afresh, as one set, through cash
+// or the bank as it was paid; a posting the
 // database refuses leaves the voucher and its lines as they were; Delete takes
 // the lines with it.
 TEST(frmVoucher, NewSavePostsAndDeletes)
@@ -122,7 +125,7 @@ TEST(frmVoucher, NewSavePostsAndDeletes)
         const char* newCaption;
         bool dated;
         bool carNeeded;
-        // lines of 50 and, with %1 for the car number
+        // lines of 50 paid in cash, with %1 for the car as the list shows it
         QStringList lines;
     } rows[] = {
         {"frmIncomeRent", "Car Income", "New Car Income ", true, true, {"D1100 50 سند 1", "C4100 50 %1"}},
@@ -156,7 +159,7 @@ TEST(frmVoucher, NewSavePostsAndDeletes)
         fill(screen.get(), "50", QDate(2026, 3, 1), car);
         press(screen.get(), Qt::Key_F12);
         QStringList posted = r.lines;
-        posted.replaceInStrings("%1", QString::number(car));
+        posted.replaceInStrings("%1", "تويوتا كامري");
         EXPECT_EQ(lines(db, journal), posted);
 
         fill(screen.get(), "70", QDate(2026, 3, 2), car);
@@ -164,7 +167,8 @@ TEST(frmVoucher, NewSavePostsAndDeletes)
         press(screen.get(), Qt::Key_F12);
         EXPECT_EQ(voucher(db, journal), "70 20260302");
         EXPECT_EQ(number(db, "select PAIDBYCHEQUE from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 1);
-        EXPECT_EQ(lines(db, journal), posted.replaceInStrings(" 50 ", " 70 "));
+        // Paid by cheque: through the bank instead of the cash box.
+        EXPECT_EQ(lines(db, journal), posted.replaceInStrings(" 50 ", " 70 ").replaceInStrings("1100", "1200"));
         EXPECT_EQ(number(db, "select count(*) from JOURNALDETAIL where TRANSACTIONDATE <> "
                                  + SqlValue::number(dateNumber(QDate::currentDate()))),
                   0);
@@ -231,6 +235,38 @@ TEST(frmVoucher, CarListAndOpen)
         EXPECT_EQ(cars->value().toLongLong(), car);
         EXPECT_EQ(control<QDateEdit>(screen.get(), "dfdTransactionDate")->date(), QDate(2026, 3, 5));
         EXPECT_TRUE(control<QRadioButton>(screen.get(), "Option2")->isChecked());
+    }
+}
+
+// The lists of a voucher and of a ledger entry keep their order, by the key,
+// after a row was changed: the same keys pick the same car or account on
+// every engine.
+TEST(frmVoucher, ListsKeepTheirOrderAfterAnEdit)
+{
+    const struct {
+        const char* screen;
+        const char* list;
+        const char* change;
+    } rows[] = {
+        {"frmIncomeRent", "dfgCarID", "update car set name = 'أ' where carid = (select min(carid) from car)"},
+        {"frmGLEntry", "dfgFromAccount",
+         "update chartofaccount set NAME = 'أ' where ACCOUNTNUMBER = (select min(ACCOUNTNUMBER) from chartofaccount)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.screen);
+        TestOffice office;
+        for (const char* name : {"ب", "ت", "ث"})
+            office.db().insert("car", "carid", {{"name", name}});
+        office.db().command(row.change);
+        auto screen = openScreen(office, row.screen);
+        auto* list = control<GridCombo>(screen.get(), row.list);
+        QList<qint64> keys;
+        for (int r = 0; r < list->count(); ++r) {
+            list->setCurrentIndex(r);
+            keys << list->value().toLongLong();
+        }
+        ASSERT_GE(keys.size(), 3);
+        EXPECT_TRUE(std::is_sorted(keys.cbegin(), keys.cend())) << QDebug::toString(keys).toStdString();
     }
 }
 
@@ -317,8 +353,15 @@ TEST(frmVoucher, TheDemoOfficeHasPostedVouchers)
     EXPECT_EQ(unbalancedJournals(db), 0);
     EXPECT_GT(number(db, "select count(*) from JOURNAL where CARID > 0"), 0);
     EXPECT_EQ(number(db, "select count(*) from JOURNAL J where CARID > 0 and not exists (select * from JOURNALDETAIL "
-                         "D where D.JOURNALID = J.JOURNALID and D.RELATEDDETAIL = cast(J.CARID as text))"),
+                         "D where D.JOURNALID = J.JOURNALID and D.RELATEDDETAIL = (select name from car C where "
+                         "C.carid = J.CARID))"),
               0);
+    // Cheques went through the bank, cash through the cash box.
+    const QString voucherLines = "select count(*) from JOURNALDETAIL D, JOURNAL J where D.JOURNALID = J.JOURNALID and "
+                                 "J.WINDOWNAME in ('frmIncomeRent', 'frmIncomeGeneral', 'frmExpenseRent', "
+                                 "'frmExpenseGeneral') and D.ACCOUNTNUMBER = ";
+    EXPECT_EQ(number(db, voucherLines + "case when J.PAIDBYCHEQUE = 1 then 1100 else 1200 end"), 0);
+    EXPECT_GT(number(db, voucherLines + "1200"), 0);
     // The accounts of the four voucher rules.
     for (const qint64 account : {4100, 4300, 5100, 5600})
         EXPECT_GT(number(db, "select count(*) from JOURNALDETAIL where ACCOUNTNUMBER = " + SqlValue::number(account)),

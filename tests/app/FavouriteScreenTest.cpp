@@ -25,11 +25,13 @@ QWidget* topLevel(const QString& name)
 // The whole program from its start: after the login the operator's favourite
 // screen opens, and stays when the main window is activated again (as the
 // window manager does once the login screen has gone). A favourite nobody
-// registered, or none at all, opens nothing and says nothing.
+// registered, none at all, or one the operator may not open from his menus
+// opens nothing and says nothing.
 TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
 {
-    const struct { const char* favourite; bool opens; } rows[] = {
+    const struct { const char* favourite; bool opens; bool onlyCustomers = false; } rows[] = {
         {"frmOptions", true}, {"", false}, {"frmNothing", false},
+        {"frmChartOfAccount", false, true}, {"frmCustomers", true, true},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.favourite);
@@ -38,6 +40,12 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
             Database db;
             db.open(office.databasePath());
             db.command(QStringLiteral("update OPERATOR set FavouriteWindow = '%1'").arg(r.favourite));
+            if (r.onlyCustomers)  // button 2 of menu F3 and nothing else
+                for (int button = 1; button <= 9; ++button)
+                    db.command(QStringLiteral("update group_func set command%1 = %2")
+                                   .arg(button)
+                                   .arg(button == 2 ? QStringLiteral("case when menu_name = 'F3M' then 1 else 0 end")
+                                                    : QStringLiteral("0")));
         }
         QFile ini(office.state().IniFilePath);
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly)

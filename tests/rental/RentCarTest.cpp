@@ -540,6 +540,60 @@ TEST(frmRentCar, AContractOutAndBackByKeys)
     EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
 }
 
+// Whoever may rent need not have the right to change customers or cars: a
+// picker only chooses. Its New, Save and Delete are not shown and their keys
+// change nothing.
+TEST(frmRentCar, APickerOnlyChooses)
+{
+    const struct {
+        const char* picker;
+        Qt::Key opens;
+        Qt::Key key;
+    } rows[] = {
+        {"frmCustomers", Qt::Key_F5, Qt::Key_F11},
+        {"frmCars", Qt::Key_F6, Qt::Key_F11},
+        {"frmCustomers", Qt::Key_F5, Qt::Key_F12},
+        {"frmCars", Qt::Key_F6, Qt::Key_F8},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.picker) + " key " + std::to_string(row.key));
+        TestOffice office;
+        installEngine(office.state());
+        registerRentalScreens(office.state().screens());
+        addCustomer(office.db(), "سالم");
+        addCar(office.db(), "7/77", 5000, 12.5);
+        const auto stored = [&] {
+            const RowSet rows = office.db().execute("select name from Customer union all select name from car order by 1");
+            QStringList names;
+            for (int r = 0; r < rows.count(); ++r)
+                names << rows.text(r, "name");
+            return names;
+        };
+        office.ui().onDialog("frmGeneralN", [](QDialog* dialog) {
+            ScreenChecks::type(QApplication::focusWidget(), "جديد");
+            ScreenChecks::click(dialog, "cmdOk");
+        });
+        Contract out(office, "RENTMODE");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&out));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        const QStringList before = stored();
+        QStringList shown;
+        office.ui().onDialog(row.picker, [&](QDialog* picker) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(picker));
+            control<QLineEdit>(picker, "txtNAME")->setText("تغيير");
+            for (const char* command : {"cmdNew", "cmdSave", "cmdDel"})
+                if (control<QWidget>(picker, command)->isVisible())
+                    shown << command;
+            QTest::keyClick(QApplication::focusWidget(), row.key);
+        });
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&out));
+        QTest::keyClick(QApplication::focusWidget(), row.opens);
+        EXPECT_EQ(office.ui().dialogsShown.count(row.picker), 1);
+        EXPECT_EQ(stored(), before);
+        EXPECT_EQ(shown, QStringList{});
+    }
+}
+
 // Print saves first; only a contract the rules find valid goes on to the
 // report dialog, which this version does not have yet and says so.
 TEST(frmRentCar, PrintSavesFirstAndNeedsAValidContract)

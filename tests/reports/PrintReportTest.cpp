@@ -68,9 +68,13 @@ TEST(PrintReport, RunsTheStepsOfAReport)
         {"a query the database rejects ends the run", {{0, 0, "select nothing from nowhere"}}, {},
          "The report stopped"},
         {"a missing file is named", {}, {}, "not found", false},
+        {"a data step runs nothing but a select", {{0, 0, "delete from car"}}, {}, "single select"},
+        {"a data step makes no table", {{0, 0, "select * into tempmessages from car"}}, {}, "single select"},
+        {"a preparation step touches no other table", {{-2, 0, "delete from car"}}, {}, "work table"},
     };
     for (const auto& row : rows) {
         TestOffice office;
+        office.db().insert("car", "carid", {{"name", "Kept"}});
         QDir().mkpath(office.file("templates"));
         if (row.templateThere)
             writeTemplate(office.file("templates/letter.odt"), Body);
@@ -79,6 +83,9 @@ TEST(PrintReport, RunsTheStepsOfAReport)
         const QString copy = cPrint(office.state()).PrintReport(1, [&](int percent, const QString&) {
             percents.append(percent);
         });
+        // Whatever its steps, a report leaves the database as it found it, work table included.
+        EXPECT_EQ(office.db().execute("select name from car").text(0, "name"), "Kept") << row.name;
+        EXPECT_FALSE(office.db().tableExists("tempmessages")) << row.name;
         if (!row.message.isEmpty()) {
             EXPECT_TRUE(copy.isEmpty()) << row.name;
             EXPECT_TRUE(office.ui().lastMessage().contains(row.message)) << row.name;

@@ -425,10 +425,60 @@ TEST_F(NewDatabaseTest, theShippedValidationRulesAreEnforcedAtTheUpgrade)
     old.insertRows(u"_WINDOWVALIDATION"_s, {u"WINDOWNAME"_s, u"VALIDATIONTYPEID"_s, u"vldtnname1"_s, u"vldtnname2"_s},
                    {{u"F2M1"_s, 5, u"txtNewPassword"_s, u"txtNewPassword2"_s}, {u"frmCars"_s, 1, u"dfsPLATENO"_s, {}},
                     {u"F2M1"_s, 5, u"txtNewPassword"_s, u"dfsLoginId"_s}, {u"frmCars"_s, 1, u"dfsMAKE"_s, {}}});
-    Schema::upgrade(old);
+    Schema::upgrade(old, NewDatabase::shippedRows());
     const RowSet rules = old.execute(u"select ENFORCED from _WINDOWVALIDATION order by WINDOWVALIDATIONID"_s);
     QStringList enforced;
     for (int i = 0; i < rules.count(); ++i)
         enforced << rules.text(i, u"ENFORCED"_s);
     EXPECT_EQ(enforced, (QStringList{u"1"_s, u"1"_s, u"0"_s, u"0"_s}));
+}
+
+// An office made while the voucher rules took cheques into the cash box gets
+// the rules of a new office at the upgrade; a rule it changed itself stays.
+TEST_F(NewDatabaseTest, voucherRulesLeftAsShippedPostChequesToTheBankAfterTheUpgrade)
+{
+    const auto rules = [](Database& d, const QString& window) {
+        const RowSet rs = d.execute(u"select r.NAME, r.AMOUNTFIELD, d.DEBITACCOUNTFIELD, d.CREDITACCOUNTFIELD, "
+                                    "d.RELATEDDETAILDEBITFIELD, d.RELATEDDETAILCREDITFIELD from _GLRULE r, "
+                                    "_GLRULEDETAIL d where d.GLRULEID = r.GLRULEID and r.WINDOWNAME = '"_s
+                                    + window + u"' order by r.GLRULEID"_s);
+        QStringList out;
+        for (int r = 0; r < rs.count(); ++r)
+            for (int c = 0; c < rs.columns().size(); ++c)
+                out << rs.value(r, c).toString();
+        return out;
+    };
+    Database old;
+    old.open(dir.filePath(u"rules.db"_s), /*create=*/true);
+    Schema::upgrade(old, Schema::steps().mid(0, 4));
+    const struct {
+        const char* window;
+        const char* debit;
+        const char* credit;
+        const char* debitText;
+        const char* creditText;
+    } first[] = {
+        {"frmIncomeRent", "1100", "4100", ":txtNAME", ":dfgCarID"},
+        {"frmIncomeGeneral", "1100", "4300", ":txtNAME", ":txtNAME"},
+        {"frmExpenseRent", "5100", "1100", ":dfgCarID", ":txtNAME"},
+        {"frmExpenseGeneral", "5600", "1200", ":txtNAME", ":txtNAME"},  // the office pays these from the bank
+    };
+    for (const auto& f : first) {
+        const qint64 id = old.insert(u"_GLRULE"_s, u"GLRULEID"_s,
+                                     {{u"WINDOWNAME"_s, QString::fromLatin1(f.window)}, {u"NAME"_s, u"سند"_s},
+                                      {u"AMOUNTFIELD"_s, u":dfnAmount"_s}});
+        old.insert(u"_GLRULEDETAIL"_s, u"GLRULEDETAILID"_s,
+                   {{u"GLRULEID"_s, id}, {u"DEBITACCOUNTFIELD"_s, QString::fromLatin1(f.debit)},
+                    {u"CREDITACCOUNTFIELD"_s, QString::fromLatin1(f.credit)},
+                    {u"RELATEDDETAILDEBITFIELD"_s, QString::fromLatin1(f.debitText)},
+                    {u"RELATEDDETAILCREDITFIELD"_s, QString::fromLatin1(f.creditText)}});
+    }
+    const QStringList own = rules(old, u"frmExpenseGeneral"_s);
+    Schema::upgrade(old, NewDatabase::shippedRows());
+    for (const char* window : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent"}) {
+        QStringList shipped = rules(db, QString::fromLatin1(window));
+        shipped[0] = u"سند"_s;  // the name the office knew its rule by stays
+        EXPECT_EQ(rules(old, QString::fromLatin1(window)), shipped) << window;
+    }
+    EXPECT_EQ(rules(old, u"frmExpenseGeneral"_s), own);
 }
