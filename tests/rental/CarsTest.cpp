@@ -75,7 +75,7 @@ QStringList stored(Database& db, qint64 car, const QStringList& columns)
     const RowSet rows = db.execute("select * from car where carid = " + SqlValue::number(car));
     QStringList values;
     for (const QString& c : columns)
-        values << (rows.isEmpty() ? QString() : rows.value(0, c).toString().trimmed());
+        values << (rows.isEmpty() || rows.value(0, c).isNull() ? QString() : rows.value(0, c).toString().trimmed());
     return values;
 }
 

@@ -36,14 +36,15 @@ qint64 addCustomer(Database& db, const QString& name, const QList<Database::Fiel
     return db.insert("Customer", "CUSTOMERID", QList<Database::Field>{{"name", name}} + more);
 }
 
-// The columns of one customer as text, in the order asked; empty when there is none.
+// The columns of one customer as text, in the order asked; a null is empty, and
+// so is every column when there is no customer.
 QStringList stored(Database& db, qint64 key, const QStringList& columns)
 {
     const RowSet rows = db.execute("select * from Customer where CUSTOMERID = " + SqlValue::number(key));
     QStringList values;
     for (const QString& c : columns)
         if (!rows.isEmpty())
-            values << rows.value(0, c).toString().trimmed();
+            values << (rows.value(0, c).isNull() ? QString() : rows.value(0, c).toString().trimmed());
     return values;
 }
 
