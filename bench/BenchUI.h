@@ -23,5 +23,12 @@ public:
     void wait(int) override {}
     bool startProgram(QWidget*, const QString&, const QStringList&) override { return false; }
     bool openUrl(QWidget*, const QUrl&) override { return false; }
+    bool waitWhile(QWidget*, const QString&, const std::function<bool()>& running) override
+    {
+        while (running()) {
+        }
+        return true;
+    }
+    QString defaultPrinter() override { return {}; }
     void quit(int) override {}
 };
