@@ -2,9 +2,12 @@
 
 #include <QString>
 
-// The password cipher: deterministic and authenticated (AES-256-SIV), so the
-// same password always gives the same stored text, which can be compared, and
-// a changed stored text is refused instead of decrypting to rubbish.
+// The cipher earlier versions kept passwords with: deterministic and
+// authenticated (AES-256-SIV), under one key built into the program, so
+// anyone with the program could read them back. Passwords are hashed now
+// (PasswordHash); the cipher only reads what an older database or ini file
+// still holds, once, to replace it. Encrypt stays as the definition of that
+// stored form.
 class Cipher {
 public:
     // Base64 text, one line, safe between single quotes.

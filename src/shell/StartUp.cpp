@@ -182,7 +182,7 @@ void StartUp::ReadIniFile(LOGINP& login)
         return;
     ReportError(m_state, &login, QString::number(ErrorNumber::DatabaseNotFound),
                 QStringLiteral("Database not found in ") + m_state.DatabasePath, QStringLiteral("DataBase Location"));
-    const auto described = [this](const QString& path) {
+    const auto described = [](const QString& path) {
         const QString what = LoginDatabase::notAFile(path);
         return what.isEmpty() ? path : tr("%1 (this is %2, not a database file)").arg(path, what);
     };
