@@ -567,8 +567,10 @@ bool JetTranslator::isSingleSelect(const QString& jetSql)
     // A second statement is refused by translate; select … into becomes create table.
     const QString native = translate(jetSql, SqlDialect::SQLite).trimmed();
     const QLatin1String select("select");
-    return native.startsWith(select, Qt::CaseInsensitive)
-        && (native.size() == select.size() || !(native.at(select.size()).isLetterOrNumber() || native.at(select.size()) == u'_'));
+    if (!native.startsWith(select, Qt::CaseInsensitive))
+        return false;
+    const QChar next = native.size() > select.size() ? native.at(select.size()) : QChar(u' ');
+    return !next.isLetterOrNumber() && next != u'_';
 }
 
 QStringList JetTranslator::postgresHelperFunctions()

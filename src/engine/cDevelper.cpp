@@ -163,7 +163,8 @@ void cDevelper::ReadPlusDifference()
     if (!table)
         return;
     const QString statement = QStringLiteral("select * from _windowtabledetails where windowtableid = ")
-                            + SqlValue::number(table->id) + QStringLiteral("  order by gridorder  , windowtabledetailsid");
+                            + SqlValue::number(table->id)
+                            + QStringLiteral("  order by gridorder  , windowtabledetailsid");
     m_rows->setStatement(statement);
     QStringList known;
     for (int row = 0; row < m_rows->rowCount(); ++row)

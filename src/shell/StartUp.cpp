@@ -131,7 +131,8 @@ void StartUp::firstActivation()
                            m_state.service<cWindow>().ShowFavouriteWindow(
                                parentWindow(), [this](QWidget* parent, const QString& screen) {
                                    if (const MenuCommand* command = MenuTable::firstAllowed(m_state, screen))
-                                       MenuTable::open(m_state, parent, *command, QStringLiteral("ShowFavouriteWindow"));
+                                       MenuTable::open(m_state, parent, *command,
+                                                       QStringLiteral("ShowFavouriteWindow"));
                                });
                        });
 }

@@ -563,7 +563,8 @@ TEST(frmRentCar, APickerOnlyChooses)
         addCustomer(office.db(), "سالم");
         addCar(office.db(), "7/77", 5000, 12.5);
         const auto stored = [&] {
-            const RowSet rows = office.db().execute("select name from Customer union all select name from car order by 1");
+            const RowSet rows =
+                office.db().execute("select name from Customer union all select name from car order by 1");
             QStringList names;
             for (int r = 0; r < rows.count(); ++r)
                 names << rows.text(r, "name");

@@ -162,7 +162,8 @@ TEST(LedgerReports, LettersTakeTheNextThirtyDaysAndRebuildTheirWorkTable)
     ASSERT_FALSE(second.copy.isEmpty()) << second.message.toStdString();
     EXPECT_EQ(second.text, first.text);
     for (const auto& customer : customers)
-        EXPECT_EQ(second.text.count(QString::fromLatin1(customer.name)), customer.days >= 0 && customer.days <= 30 ? 1 : 0)
+        EXPECT_EQ(second.text.count(QString::fromLatin1(customer.name)),
+                  customer.days >= 0 && customer.days <= 30 ? 1 : 0)
             << customer.name;
 }
 
