@@ -1,3 +1,4 @@
+#include "accounting/AccountingShipped.h"
 #include "core/AppError.h"
 #include "core/Cipher.h"
 #include "core/Configuration.h"
@@ -5,7 +6,7 @@
 #include "core/SqlValue.h"
 #include "core/cSecurity.h"
 #include "office/NewDatabase.h"
-#include "reports/ReportSetup.h"
+#include "rental/RentalShipped.h"
 #include "schema/Schema.h"
 #include "support/TestOffice.h"
 
