@@ -113,7 +113,7 @@ void Database::open(const QString& path, bool create)
         fail(QStringLiteral("Could not find file '%1'.").arg(path), {}, {}, ErrorNumber::DatabaseFailure);
     // A new database is its owner's only from its first byte; the engine
     // gives its journals the database's rights.
-    if (create && !QFileInfo::exists(path)) {
+    if (create && path != QLatin1String(":memory:") && !QFileInfo::exists(path)) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly::File))
             fail(QStringLiteral("The database %1 cannot be created: %2").arg(path, file.errorString()), {}, {},
@@ -292,7 +292,10 @@ void Database::ensureOpen(const QString& original)
     if (isOpen())
         return;
     // A transaction cut off with its connection goes on failing until it is
-    // rolled back; only then may a new connection take statements.
+    // rolled back; only then may a new connection take statements. The loss
+    // may show only now, between two statements of the transaction.
+    if (m_depth > 0 && m_dialect == SqlDialect::PostgreSQL)
+        m_lostInTransaction = true;
     if (m_lostInTransaction)
         fail(lostText(), {}, original, ConnectionLost);
     if (m_dialect == SqlDialect::PostgreSQL && QSqlDatabase::contains(m_connectionName) && !reopen())
@@ -335,6 +338,22 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
     return query;
 }
 
+namespace {
+
+bool connectionLost(const QSqlDatabase& connection, const QSqlError& e)
+{
+    // The server ended the session (a restart, an administrator) or the line
+    // to it broke; libpq tells the latter only in words.
+    const QString code = e.nativeErrorCode();
+    return !connection.isOpen() || e.type() == QSqlError::ConnectionError || code.startsWith(QLatin1String("08"))
+        || code == QLatin1String("57P01") || code == QLatin1String("57P02") || code == QLatin1String("57P03")
+        || e.databaseText().contains(QLatin1String("server closed the connection"))
+        || e.databaseText().contains(QLatin1String("no connection to the server"))
+        || e.driverText().contains(QLatin1String("server closed the connection"));
+}
+
+}
+
 QString Database::lostText() const
 {
     return QCoreApplication::translate("Database", "The connection to the database server %1 was lost, so the "
@@ -351,9 +370,11 @@ void Database::failed(const QSqlError& e, const QString& original)
         throw AppError(TimedOut,
                        QCoreApplication::translate("Database", "The query ran past its time limit and was stopped."),
                        Source, e.nativeErrorCode());
-    if (m_dialect == SqlDialect::PostgreSQL && !connection().isOpen()) {
+    if (m_dialect == SqlDialect::PostgreSQL && connectionLost(connection(), e)) {
         if (m_depth > 0)
             m_lostInTransaction = true;
+        // Closed here, so that the next statement outside a transaction opens it again.
+        connection().close();
         throw AppError(ConnectionLost, lostText(), Source, e.nativeErrorCode());
     }
     if (isBusy(e))

@@ -162,6 +162,10 @@ active_of_kind() {
   a=$(active) && ours "$a" && [ "$(kind "$a")" = "$1" ] && win=$a && remember "$a"
 }
 is_active() { [ "$(active)" = "$1" ]; }
+# A new active window taller than a message or a wait.
+large_new_active() {
+  new_active "$1" && [ "$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')" -gt 400 ]
+}
 closed_and_active() { ! shown "$1" && { [ -z "$2" ] && ours "$(active)" || is_active "$2"; }; }
 
 key() { xdotool key "$@"; }
@@ -311,12 +315,17 @@ scenario_print() {
   opens F7 "the report dialog"
   local dialog=$win
   # The contract is the first report of the list; LibreOffice makes the
-  # preview's PDF, and on its first start its profile too.
-  timeout_s=90 opens Return "the report preview"
+  # preview's PDF, and on its first start its profile too, while a small
+  # window with a Cancel button waits for it.
+  local before
+  before=$(windows)
+  key Return
+  timeout_s=90 until_ok "the report preview (after Return)" large_new_active "$before"
+  log "Return opened the report preview: $(title "$win")"
   local copies=("$home"/reports/*.odt)
   [ ${#copies[@]} -eq 1 ] && [ -f "${copies[0]}" ] || fail "not one copy in $home/reports: ${copies[*]}"
   [ -f "${copies[0]%.odt}.pdf" ] || fail "no PDF beside ${copies[0]}"
-  [ "$(stat -c %a "${copies[0]}")" = 444 ] || fail "the copy ${copies[0]} is not read-only"
+  [ "$(stat -c %a "${copies[0]}")" = 400 ] || fail "the copy ${copies[0]} is not its owner's and read-only"
   closes Escape "$win" "the report preview" "$dialog"
   closes Escape "$dialog" "the report dialog" "$screen"
 }

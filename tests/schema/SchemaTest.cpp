@@ -220,7 +220,7 @@ TEST(NewOffice, theUpgradeHashesStoredPasswordsAndTheyLogInAsBefore)
     db.insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
               {{u"WINDOWTABLEID"_s, 1}, {u"WINDOWCONTROL"_s, u"dfsEncryptedPassword"_s}, {u"COLUMN"_s, u"PASSWRD"_s}});
     db.executeNative(u"DROP TABLE _storedlogin"_s);
-    db.command(u"update _SCHEMAVERSION set VERSION = 4"_s);
+    db.command(u"update _SCHEMAVERSION set VERSION = 5"_s);
     Schema::upgrade(db);
 
     cSecurity security(office.state());
