@@ -1,151 +1,204 @@
 #include "PostingScreen.h"
-#include "accounting/AccountingScreens.h"
+#include "Ledger.h"
 #include "accounting/cAccounting.h"
-#include "core/SqlValue.h"
+#include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
-#include "support/ScreenChecks.h"
-#include "support/TestOffice.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QDate>
+#include <QDateEdit>
+#include <QDebug>
 #include <QLabel>
-#include <QTableView>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
 
-namespace {
-
+using namespace Ledger;
 using ScreenChecks::control;
 
-// The screen as the accounting menu opens it: from the registry, shown, with the keyboard.
-std::unique_ptr<QWidget> openScreen(TestOffice& office, const QString& name)
-{
-    registerAccountingScreens(office.state().screens());
-    std::unique_ptr<QWidget> screen(office.state().screens().instance(name, nullptr));
-    screen->show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(screen.get()));
-    return screen;
-}
-
-// Where the clerk's next key goes, once the screen has the keyboard again.
-QWidget* focus(QWidget* screen)
-{
-    EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
-    if (QWidget* f = QApplication::focusWidget())
-        return f;
-    ADD_FAILURE() << "no field of " << qPrintable(screen->objectName()) << " has the cursor";
-    return screen;
-}
+namespace {
 
 QString text(const QWidget* screen, const char* name)
 {
     return control<QLineEdit>(screen, name)->text();
 }
 
-void setAccount(const QWidget* screen, const char* list, qint64 account)
+// A value put into a field as the clerk would choose it: a list takes a key, an option is picked.
+void set(const QWidget* screen, const QString& field, const QString& value)
 {
-    control<GridCombo>(screen, list)->setValue(account ? QString::number(account) : QString());
+    QWidget* widget = ControlAccess::require(screen, field);
+    if (auto* list = qobject_cast<GridCombo*>(widget))
+        list->setValue(value);
+    else if (auto* option = qobject_cast<QRadioButton*>(widget))
+        option->setChecked(true);
+    else
+        ControlAccess::setValue(widget, value);
 }
 
-qint64 number(Database& db, const QString& sql)
+// The journal's head as stored: "amount date"; empty when it is gone.
+QString head(Database& db, qint64 journal)
 {
-    return db.execute(sql).value(0, 0).toLongLong();
+    const RowSet row = db.execute("select AMOUNT, TRANSACTIONDATE from JOURNAL where JOURNALID = "
+                                  + SqlValue::number(journal));
+    return row.isEmpty() ? QString()
+                         : QStringLiteral("%1 %2").arg(row.value(0, "AMOUNT").toDouble()).arg(row.text(0, "TRANSACTIONDATE"));
 }
 
-QStringList lines(Database& db, qint64 journal)
+// The keys a list offers, in its order.
+QList<qint64> keysOf(GridCombo* list)
 {
-    const RowSet rows = db.execute("select * from JOURNALDETAIL where JOURNALID = " + SqlValue::number(journal)
-                                   + " order by JOURNALDETAILID");
-    QStringList out;
-    for (int r = 0; r < rows.count(); ++r)
-        out << QStringLiteral("%1%2 %3 %4")
-                   .arg(rows.value(r, "DEBITORCREDIT").toInt() ? "D" : "C")
-                   .arg(rows.value(r, "ACCOUNTNUMBER").toLongLong())
-                   .arg(rows.value(r, "AMOUNT").toDouble())
-                   .arg(rows.text(r, "RELATEDDETAIL"));
-    return out;
-}
-
-// F8 with the name typed where the cursor stands, then OK.
-void newRecord(TestOffice& office, QWidget* screen, const QString& name)
-{
-    office.ui().onDialog("frmGeneralN", [name](QDialog* dialog) {
-        ScreenChecks::type(QApplication::focusWidget(), name);
-        ScreenChecks::click(dialog, "cmdOk");
-    });
-    QTest::keyClick(focus(screen), Qt::Key_F8);
-}
-
-// F9 and the row of that key picked in the open dialog.
-void openRecord(TestOffice& office, QWidget* screen, qint64 key)
-{
-    office.ui().onDialog("frmGeneralOpen", [key](QDialog* open) {
-        auto* grid = control<QTableView>(open, "DataGrid1");
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            if (grid->model()->index(row, 0).data().toLongLong() == key)
-                grid->setCurrentIndex(grid->model()->index(row, 0));
-        ScreenChecks::click(open, "cmdOk");
-    });
-    QTest::keyClick(focus(screen), Qt::Key_F9);
+    QList<qint64> keys;
+    for (int r = 0; r < list->count(); ++r) {
+        list->setCurrentIndex(r);
+        keys << list->value().toLongLong();
+    }
+    return keys;
 }
 
 }
 
-// A new entry is dated today; F12 posts its pair, and a second F12 replaces
-// it. An entry the office should not have is stopped by its rules, also when
-// the operator asks to save anyway.
-TEST(frmGLEntry, NewThenF12PostsThePair)
+// A ledger entry's and each voucher's life. New names it, marks it as its
+// screen's and dates an entry or an income today; Save posts the lines
+// afresh, as one set, through cash or the bank as it was paid; an entry the
+// office should not have is stopped by its rules, also when the clerk asks to
+// save anyway. A posting the database refuses keeps the saved record and its
+// lines, and once allowed the same screen saves without a conflict. Delete
+// takes the lines with it.
+TEST(LedgerScreens, NewSavePostsAndDeletes)
 {
+    using Fields = QList<std::pair<QString, QString>>;
+    const Fields entry{{"dfgFromAccount", "1100"}, {"dfgToAccount", "1200"}};
+    const Fields voucher{{"dfnAmount", "50"}, {"dfdTransactionDate", "01/03/2026"}, {"dfgCarID", "car"}};
+    const Fields cheque = voucher + Fields{{"Option2", ""}};
     const struct {
         const char* what;
-        const char* amount;
-        qint64 from;
-        qint64 to;
-        const char* debitText;
-        const char* creditText;
-        QStringList lines; // empty: nothing posted
+        const char* screen;
+        Fields fields; // "car" stands for the car's key
+        QStringList lines; // %1 the car as its list shows it; empty: stopped by the rules
+        bool dated = false;
         bool saveAnyway = false; // the answer to the validation dialog
     } rows[] = {
-        {"an entry", "25.5", 1100, 1200, "إيداع, نقدي", "", {"D1100 25.5 إيداع, نقدي", "C1200 25.5 0"}},
-        {"references empty", "7", 5400, 1100, "", "", {"D5400 7 0", "C1100 7 0"}},
-        {"one account on both sides", "10", 1100, 1100, "", "", {}},
-        {"no amount", "", 1100, 1200, "", "", {}},
-        {"a negative amount", "-3", 1100, 1200, "", "", {}},
-        {"no account to credit", "4", 1100, 0, "", "", {}},
-        {"no amount, save anyway refused", "", 1100, 1200, "", "", {}, true},
+        {"an entry", "frmGLEntry", entry + Fields{{"dfnAmount", "25.5"}, {"dfsRelatedDetailDebit", "إيداع, نقدي"}},
+         {"D1100 25.5 إيداع, نقدي", "C1200 25.5 0"}, true},
+        {"one account on both sides", "frmGLEntry", {{"dfnAmount", "10"}, {"dfgFromAccount", "1100"}, {"dfgToAccount", "1100"}}, {}, true},
+        {"an entry without an amount", "frmGLEntry", entry, {}, true},
+        {"an entry without an amount saved anyway", "frmGLEntry", entry, {}, true, true},
+        {"a negative amount", "frmGLEntry", entry + Fields{{"dfnAmount", "-3"}}, {}, true},
+        {"no account to credit", "frmGLEntry", {{"dfnAmount", "4"}, {"dfgFromAccount", "1100"}}, {}, true},
+        {"car income", "frmIncomeRent", voucher, {"D1100 50 سند 1", "C4100 50 %1"}, true},
+        {"car income by cheque", "frmIncomeRent", cheque, {"D1200 50 سند 1", "C4100 50 %1"}, true},
+        {"car income without a car", "frmIncomeRent", {{"dfnAmount", "50"}}, {}, true},
+        {"general income", "frmIncomeGeneral", voucher, {"D1100 50 سند 1", "C4300 50 سند 1"}, true},
+        {"general income by cheque", "frmIncomeGeneral", cheque, {"D1200 50 سند 1", "C4300 50 سند 1"}, true},
+        {"car expense", "frmExpenseRent", voucher, {"D5100 50 %1", "C1100 50 سند 1"}},
+        {"car expense by cheque", "frmExpenseRent", cheque, {"D5100 50 %1", "C1200 50 سند 1"}},
+        {"car expense without a car", "frmExpenseRent", {{"dfnAmount", "50"}}, {}},
+        {"general expense", "frmExpenseGeneral", voucher, {"D5600 50 سند 1", "C1100 50 سند 1"}},
+        {"general expense by cheque", "frmExpenseGeneral", cheque, {"D5600 50 سند 1", "C1200 50 سند 1"}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TestOffice office;
-        auto entry = openScreen(office, "frmGLEntry");
-        newRecord(office, entry.get(), "قيد يدوي");
-        const qint64 journal = text(entry.get(), "txtID").toLongLong();
+        Database& db = office.db();
+        const qint64 car = db.insert("car", "carid", {{"name", "تويوتا كامري"}, {"PLATENO", "12/34567"}});
+        auto screen = openScreen(office, r.screen);
+        newRecord(office, screen.get(), "سند 1");
+        const qint64 journal = text(screen.get(), "txtID").toLongLong();
         ASSERT_GT(journal, 0);
-        EXPECT_EQ(
-            number(office.db(), "select TRANSACTIONDATE from JOURNAL where JOURNALID = " + SqlValue::number(journal)),
-            QDate::currentDate().toString("yyyyMMdd").toLongLong());
+        const QString where = " from JOURNAL where JOURNALID = " + SqlValue::number(journal);
+        EXPECT_EQ(number(db, "select TRANSACTIONDATE" + where), r.dated ? today() : 0);
+        // A voucher is its screen's, so that its screen lists it.
+        if (QLatin1String(r.screen) != "frmGLEntry") {
+            EXPECT_EQ(db.execute("select WINDOWNAME" + where).text(0, "WINDOWNAME"), QLatin1String(r.screen));
+        }
 
-        control<QLineEdit>(entry.get(), "dfnAmount")->setText(r.amount);
-        setAccount(entry.get(), "dfgFromAccount", r.from);
-        setAccount(entry.get(), "dfgToAccount", r.to);
-        control<QLineEdit>(entry.get(), "dfsRelatedDetailDebit")->setText(QString::fromUtf8(r.debitText));
-        control<QLineEdit>(entry.get(), "dfsRelatedDetailCredit")->setText(QString::fromUtf8(r.creditText));
+        for (const auto& [field, value] : r.fields)
+            set(screen.get(), field, value == "car" ? QString::number(car) : value);
         for (int save = 0; save < (r.saveAnyway ? 1 : 2); ++save) {
             if (r.saveAnyway)
                 office.ui().onDialog("dlgValidationError", [](QDialog* d) { ScreenChecks::click(d, "command0"); });
-            QTest::keyClick(focus(entry.get()), Qt::Key_F12);
+            press(screen.get(), Qt::Key_F12);
         }
-
-        EXPECT_EQ(lines(office.db(), journal), r.lines);
-        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), r.lines.isEmpty());
+        const QStringList posted = QStringList(r.lines).replaceInStrings("%1", "تويوتا كامري");
+        EXPECT_EQ(lines(db, journal), posted);
+        EXPECT_EQ(office.ui().dialogsShown.contains("dlgValidationError"), posted.isEmpty());
         EXPECT_FALSE(office.ui().dialogsShown.contains("dlgError"));
+        if (!posted.isEmpty()) {
+            EXPECT_EQ(number(db, "select PAIDBYCHEQUE" + where), r.fields.contains({"Option2", ""}) ? 1 : 0);
+            EXPECT_EQ(number(db, "select count(*) from JOURNALDETAIL where TRANSACTIONDATE <> " + SqlValue::number(today())), 0);
+            const QString saved = head(db, journal);
+            TestOffice::refuseInserts(db, "refuse", "JOURNALDETAIL");
+            set(screen.get(), "dfnAmount", "70");
+            press(screen.get(), Qt::Key_F12);
+            EXPECT_TRUE(office.ui().dialogsShown.contains("dlgError"));
+            EXPECT_EQ(head(db, journal), saved);
+            EXPECT_EQ(lines(db, journal), posted);
+            TestOffice::allowInserts(db, "refuse", "JOURNALDETAIL");
+            press(screen.get(), Qt::Key_F12);
+            EXPECT_TRUE(office.ui().questions.isEmpty());
+            QStringList again;
+            for (const QString& line : posted)
+                again << line.section(' ', 0, 0) + " 70 " + line.section(' ', 2);
+            EXPECT_EQ(lines(db, journal), again);
+            EXPECT_EQ(unbalancedJournals(db), 0);
+        }
+        office.ui().answers = {true};
+        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        press(screen.get(), Qt::Key_F11);
+        EXPECT_FALSE(screen->isVisible());
+        EXPECT_EQ(head(db, journal), "");
+        EXPECT_EQ(lines(db, journal), QStringList{});
+    }
+}
+
+// A voucher screen opens on its own first voucher and F9 lists its own only;
+// a voucher shows its car and how it was paid. The car list is a grid in the
+// order of the keys, also after a car was changed, and a car picked brings
+// its plate. The cursor starts in the car list and Tab walks the fields.
+TEST(frmVoucher, OpenShowsItsOwnVouchers)
+{
+    // The date takes a Tab for each of its day, month and year.
+    const QStringList walk{"dfgCarID",           "dfsLICENSENO",       "dfdTransactionDate",
+                           "dfdTransactionDate", "dfdTransactionDate", "dfnAmount"};
+    for (const char* name : {"frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent", "frmExpenseGeneral"}) {
+        SCOPED_TRACE(name);
+        TestOffice office;
+        Database& db = office.db();
+        const qint64 nissan = db.insert("car", "carid", {{"name", "نيسان صني"}, {"PLATENO", "7/81234"}});
+        const qint64 kia = db.insert("car", "carid", {{"name", "كيا بيكانتو"}, {"PLATENO", "22/10459"}});
+        db.command("update car set PLATENO = '7/81234' where carid = " + SqlValue::number(nissan));
+        // A journal of another screen comes first and is neither opened nor listed.
+        db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}, {"WINDOWNAME", "frmGLEntry"}});
+        const qint64 first = db.insert("JOURNAL", "JOURNALID", {{"NAME", "أول"}, {"AMOUNT", 5.0}, {"WINDOWNAME", name}, {"TRANSACTIONDATE", 20261201}});
+        const qint64 chosen = db.insert(
+            "JOURNAL", "JOURNALID",
+            {{"NAME", "صيانة"}, {"AMOUNT", 12.5}, {"CARID", kia}, {"PAIDBYCHEQUE", 1}, {"TRANSACTIONDATE", 20260305},
+             {"WINDOWNAME", name}});
+        auto screen = openScreen(office, name);
+        EXPECT_EQ(text(screen.get(), "txtID").toLongLong(), first);
+        QStringList walked;
+        for (int i = 0; i < walk.size(); ++i) {
+            walked << QString::fromStdString(Clerk::focused());
+            press(screen.get(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(walked, walk);
+
+        auto* cars = control<GridCombo>(screen.get(), "dfgCarID");
+        EXPECT_TRUE(qobject_cast<QTableView*>(cars->view()));
+        EXPECT_EQ(keysOf(cars), (QList<qint64>{nissan, kia}));
+        emit cars->activated(1);
+        EXPECT_EQ(text(screen.get(), "dfsLICENSENO"), "22/10459");
+
+        EXPECT_EQ(openRecord(office, screen.get(), chosen), (QList<qint64>{first, chosen}));
+        EXPECT_EQ(text(screen.get(), "txtID").toLongLong(), chosen);
+        EXPECT_EQ(cars->currentText(), "كيا بيكانتو");
+        EXPECT_EQ(cars->value().toLongLong(), kia);
+        EXPECT_EQ(control<QDateEdit>(screen.get(), "dfdTransactionDate")->date(), QDate(2026, 3, 5));
+        EXPECT_TRUE(control<QRadioButton>(screen.get(), "Option2")->isChecked());
     }
 }
 
 // Opening a journal posted by ledger rules shows its last debit and its last
-// credit line; a save may replace one pair, never several.
+// credit line; a save may replace one pair, never several. The account lists
+// keep the order of the keys after an account was renamed.
 TEST(frmGLEntry, OpenShowsTheLastDebitAndCredit)
 {
     const struct {
@@ -168,10 +221,14 @@ TEST(frmGLEntry, OpenShowsTheLastDebitAndCredit)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.screen);
         TestOffice office;
+        office.db().command("update chartofaccount set NAME = 'أ' where ACCOUNTNUMBER = 1100");
         PostingScreen posting(r.screen, r.fields);
         qint64 journal = 0;
         ASSERT_TRUE(office.state().service<cAccounting>().DoGLRule(journal, &posting));
         auto entry = openScreen(office, "frmGLEntry");
+        const QList<qint64> accounts = keysOf(control<GridCombo>(entry.get(), "dfgFromAccount"));
+        EXPECT_TRUE(accounts.size() > 3 && std::is_sorted(accounts.cbegin(), accounts.cend()))
+            << QDebug::toString(accounts).toStdString();
         openRecord(office, entry.get(), journal);
         EXPECT_EQ(text(entry.get(), "txtID").toLongLong(), journal);
         EXPECT_EQ(control<GridCombo>(entry.get(), "dfgFromAccount")->value().toLongLong(), r.from);
@@ -179,142 +236,83 @@ TEST(frmGLEntry, OpenShowsTheLastDebitAndCredit)
         EXPECT_EQ(control<GridCombo>(entry.get(), "dfgToAccount")->value().toLongLong(), r.to);
         EXPECT_EQ(text(entry.get(), "dfsRelatedDetailCredit"), QString::fromUtf8(r.creditText));
 
-        QTest::keyClick(focus(entry.get()), Qt::Key_F12);
+        press(entry.get(), Qt::Key_F12);
         EXPECT_EQ(number(office.db(), "select count(*) from JOURNALDETAIL"), 2 * r.pairs);
         EXPECT_EQ(office.ui().messages.size(), r.pairs > 1 ? 1 : 0);
     }
 }
 
-// The database refuses a line: the entry keeps its saved amount and its old
-// lines, and once the fault is gone the same screen saves without a conflict.
-TEST(frmGLEntry, AFailedPostingUndoesTheSave)
+// A contract's journal or a ledger entry opened on a voucher screen keeps
+// the lines its own screen posted, and is not deleted from there.
+TEST(frmVoucher, LeavesOtherScreensJournalsAlone)
 {
-    TestOffice office;
-    Database& db = office.db();
-    const qint64 journal = db.insert("JOURNAL", "JOURNALID",
-                                     {{"NAME", "قيد"}, {"AMOUNT", 9.0}, {"FROMACCOUNT", 1100}, {"TOACCOUNT", 1200}});
-    office.state().service<cAccounting>().LogFinancialTran(9, journal, 1100, 1200, "a", "b");
-    auto entry = openScreen(office, "frmGLEntry");
-    ASSERT_EQ(text(entry.get(), "txtID").toLongLong(), journal);
-    TestOffice::refuseInserts(db, "refuse_rent", "JOURNALDETAIL", "NEW.ACCOUNTNUMBER = 4100");
-    control<QLineEdit>(entry.get(), "dfnAmount")->setText("70");
-    setAccount(entry.get(), "dfgToAccount", 4100);
-    QTest::keyClick(focus(entry.get()), Qt::Key_F12);
-    EXPECT_TRUE(office.ui().dialogsShown.contains("dlgError"));
-    EXPECT_EQ(number(db, "select AMOUNT from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 9);
-    EXPECT_EQ(lines(db, journal), (QStringList{"D1100 9 a", "C1200 9 b"}));
-
-    TestOffice::allowInserts(db, "refuse_rent", "JOURNALDETAIL");
-    QTest::keyClick(focus(entry.get()), Qt::Key_F12);
-    EXPECT_TRUE(office.ui().questions.isEmpty());
-    EXPECT_EQ(number(db, "select AMOUNT from JOURNAL where JOURNALID = " + SqlValue::number(journal)), 70);
-    EXPECT_EQ(lines(db, journal), (QStringList{"D1100 70 a", "C4100 70 b"}));
-}
-
-// Deleting an entry takes its lines with it.
-TEST(frmGLEntry, DeleteTakesTheLines)
-{
-    TestOffice office;
-    Database& db = office.db();
-    const qint64 journal = db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}});
-    office.state().service<cAccounting>().LogFinancialTran(5, journal, 1100, 1200, "a", "b");
-    auto entry = openScreen(office, "frmGLEntry");
-    office.ui().answers = {true};
-    QTest::keyClick(focus(entry.get()), Qt::Key_F11);
-    EXPECT_FALSE(entry->isVisible());
-    EXPECT_EQ(number(db, "select count(*) from JOURNAL"), 0);
-    EXPECT_EQ(number(db, "select count(*) from JOURNALDETAIL"), 0);
-}
-
-// New proposes the number after the highest; the new account is of category 1.
-TEST(frmChartOfAccount, NewProposesTheNextNumber)
-{
-    const struct {
-        const char* what;
-        const char* keep; // condition of the shipped accounts kept
-        qint64 proposed;
-    } rows[] = {
-        {"the shipped chart", "1 = 1", 5601},
-        {"highest 4100", "ACCOUNTNUMBER <= 4100", 4101},
-        {"an empty chart", "1 = 0", 1},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        TestOffice office;
-        office.db().command(QStringLiteral("delete from chartofaccount where not (%1)").arg(r.keep));
-        auto chart = openScreen(office, "frmChartOfAccount");
-        newRecord(office, chart.get(), "حساب التوفير");
-        EXPECT_EQ(text(chart.get(), "dfnACCOUNTNUMBER").toLongLong(), r.proposed);
-        EXPECT_EQ(control<GridCombo>(chart.get(), "dfgACCOUNTCATEGORYID")->value(), "1");
-        EXPECT_EQ(text(chart.get(), "txtNAME"), "حساب التوفير");
-    }
-}
-
-// An account with journal lines stays; one without goes.
-TEST(frmChartOfAccount, DeleteRefusesAnAccountWithLines)
-{
-    const struct {
-        qint64 account;
-        bool withLines;
-    } rows[] = {{1100, true}, {5300, false}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.account);
+    for (const bool contract : {true, false}) {
+        SCOPED_TRACE(contract ? "a contract's journal" : "a ledger entry");
         TestOffice office;
         Database& db = office.db();
-        if (r.withLines)
-            office.state().service<cAccounting>().LogFinancialTran(
-                5, db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}}), r.account, 1200, "a", "b");
-        auto chart = openScreen(office, "frmChartOfAccount");
-        openRecord(
-            office, chart.get(),
-            number(db,
-                   "select CHARTOFACCOUNTID from chartofaccount where ACCOUNTNUMBER = " + SqlValue::number(r.account)));
+        // Even marked as this screen's, another screen's journal keeps its lines.
+        const qint64 journal = db.insert("JOURNAL", "JOURNALID",
+                                         {{"NAME", "قيد"}, {"AMOUNT", 8.0}, {"FROMACCOUNT", contract ? 0 : 1200},
+                                          {"WINDOWNAME", "frmIncomeGeneral"}});
+        db.insert("JOURNALDETAIL", "JOURNALDETAILID",
+                  {{"JOURNALID", journal}, {"AMOUNT", 8.0}, {"ACCOUNTNUMBER", 1200}, {"DEBITORCREDIT", 1}});
+        if (contract)
+            db.insert("RENT", "RENTID", {{"NAME", "عقد"}, {"JOURNALID", journal}});
+        auto screen = openScreen(office, "frmIncomeGeneral");
+        press(screen.get(), Qt::Key_F12);
         office.ui().answers = {true};
-        QTest::keyClick(focus(chart.get()), Qt::Key_F11);
-        EXPECT_EQ(
-            number(db, "select count(*) from chartofaccount where ACCOUNTNUMBER = " + SqlValue::number(r.account)),
-            r.withLines ? 1 : 0);
-        EXPECT_EQ(office.ui().messages.size(), r.withLines ? 1 : 0);
+        press(screen.get(), Qt::Key_F11);
+        EXPECT_EQ(lines(db, journal), QStringList{"D1200 8 "});
+        EXPECT_FALSE(head(db, journal).isEmpty());
+        EXPECT_EQ(office.ui().messages.size(), 2);
     }
 }
 
-// Each account shows what its lines add up to, and the trial balance lists
-// every account with totals that agree, the demo office's too.
-TEST(frmChartOfAccount, BalancesAndTheTrialBalance)
+// New proposes the number after the highest, of category 1. An account shows
+// what its lines add up to; the trial balance lists every account with
+// totals that agree; Delete keeps an account with lines and takes one
+// without.
+TEST(frmChartOfAccount, NewBalancesTrialBalanceAndDelete)
 {
-    const auto trialBalanceTotal = [](TestOffice& office, QWidget* chart) {
-        QStringList total;
-        office.ui().onDialog("frmTrialBalance", [&](QDialog* dialog) {
-            const QAbstractItemModel* model = control<QTableView>(dialog, "DataGrid1")->model();
-            EXPECT_EQ(model->rowCount(), number(office.db(), "select count(*) from chartofaccount") + 1);
-            for (int c = 2; c < 5; ++c)
-                total << model->index(model->rowCount() - 1, c).data().toString();
-        });
-        ScreenChecks::click(chart, "cmdTrialBalance");
-        return total;
-    };
-
+    const struct {
+        const char* keep; // condition of the shipped accounts kept
+        qint64 proposed;
+    } chart[] = {{"1 = 1", 5601}, {"ACCOUNTNUMBER <= 4100", 4101}, {"1 = 0", 1}};
+    for (const auto& r : chart) {
+        SCOPED_TRACE(r.keep);
+        TestOffice office;
+        office.db().command(QStringLiteral("delete from chartofaccount where not (%1)").arg(r.keep));
+        auto screen = openScreen(office, "frmChartOfAccount");
+        newRecord(office, screen.get(), "حساب التوفير");
+        EXPECT_EQ(text(screen.get(), "dfnACCOUNTNUMBER").toLongLong(), r.proposed);
+        EXPECT_EQ(control<GridCombo>(screen.get(), "dfgACCOUNTCATEGORYID")->value(), "1");
+        EXPECT_EQ(text(screen.get(), "txtNAME"), "حساب التوفير");
+    }
     TestOffice office;
     Database& db = office.db();
-    cAccounting& accounting = office.state().service<cAccounting>();
-    const struct {
-        double amount;
-        qint64 from;
-        qint64 to;
-    } entries[] = {{100, 1100, 4100}, {40.5, 5400, 1100}, {250, 1200, 1100}};
-    for (const auto& e : entries)
-        accounting.LogFinancialTran(e.amount, db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}}), e.from, e.to, "", "");
-    auto chart = openScreen(office, "frmChartOfAccount");
-    openRecord(office, chart.get(), number(db, "select CHARTOFACCOUNTID from chartofaccount where ACCOUNTNUMBER = 1100"));
-    EXPECT_EQ(control<QLabel>(chart.get(), "lblDebitAmount")->text(), "100.00");
-    EXPECT_EQ(control<QLabel>(chart.get(), "lblCreditAmount")->text(), "290.50");
-    EXPECT_EQ(control<QLabel>(chart.get(), "lblBalanceAmount")->text(), "-190.50");
-    EXPECT_EQ(trialBalanceTotal(office, chart.get()), (QStringList{"390.50", "390.50", "0.00"}));
-
-    TestOffice demo(true, true);
-    auto demoChart = openScreen(demo, "frmChartOfAccount");
-    const QStringList total = trialBalanceTotal(demo, demoChart.get());
-    ASSERT_EQ(total.size(), 3);
-    EXPECT_EQ(total[0], total[1]);
-    EXPECT_NE(total[0], "0.00");
+    for (const auto& [amount, from, to] : {std::tuple{100.0, 1100, 4100}, {40.5, 5400, 1100}, {250.0, 1200, 1100}})
+        office.state().service<cAccounting>().LogFinancialTran(
+            amount, db.insert("JOURNAL", "JOURNALID", {{"NAME", "قيد"}}), from, to, "", "");
+    auto screen = openScreen(office, "frmChartOfAccount");
+    QStringList total;
+    office.ui().onDialog("frmTrialBalance", [&](QDialog* dialog) {
+        const QAbstractItemModel* model = control<QTableView>(dialog, "DataGrid1")->model();
+        EXPECT_EQ(model->rowCount(), number(db, "select count(*) from chartofaccount") + 1);
+        for (int c = 2; c < 5; ++c)
+            total << model->index(model->rowCount() - 1, c).data().toString();
+    });
+    ScreenChecks::click(screen.get(), "cmdTrialBalance");
+    EXPECT_EQ(total, (QStringList{"390.50", "390.50", "0.00"}));
+    for (const auto& [account, debit, credit, balance] :
+         {std::tuple{1100, "100.00", "290.50", "-190.50"}, {5300, "0.00", "0.00", "0.00"}}) {
+        const QString where = " from chartofaccount where ACCOUNTNUMBER = " + SqlValue::number(account);
+        openRecord(office, screen.get(), number(db, "select CHARTOFACCOUNTID" + where));
+        EXPECT_EQ(control<QLabel>(screen.get(), "lblDebitAmount")->text(), debit);
+        EXPECT_EQ(control<QLabel>(screen.get(), "lblCreditAmount")->text(), credit);
+        EXPECT_EQ(control<QLabel>(screen.get(), "lblBalanceAmount")->text(), balance);
+        office.ui().answers = {true};
+        press(screen.get(), Qt::Key_F11);
+        EXPECT_EQ(number(db, "select count(*)" + where), account == 1100 ? 1 : 0) << account;
+    }
+    EXPECT_EQ(office.ui().messages.size(), 1);
 }

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <utility>
 
-// A screen as a posting sees it: named fields holding values (dfn fields are
-// number fields).
+// A screen as a posting or a report reads it: named fields holding values
+// (dfn fields are number fields).
 struct PostingScreen : QWidget {
     PostingScreen(const QString& name, const QList<std::pair<QString, QString>>& fields)
     {

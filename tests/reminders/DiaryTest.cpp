@@ -28,26 +28,28 @@ struct Diary : frmReminder {
     QPlainTextEdit* message() { return control<QPlainTextEdit>(this, "dfsComments"); }
 };
 
-qint64 addRule(Database& db, const QString& name, int onoff = 1, int type = 1)
-{
-    return db.insert("_Reminder", "REMINDERID",
-                     {{"REMINDERRULENAME", name}, {"ONOFF", onoff}, {"REMINDERTYPE", type}, {"Message", "رسالة"}});
-}
-
 // An office without the shipped due list: only a test's own rules.
 struct DiaryOffice : TestOffice {
-    DiaryOffice() { db().command("delete from _Reminder"); }
+    DiaryOffice()
+    {
+        db().command("delete from _Reminder");
+        installEngine(state());
+    }
+    qint64 addRule(const QString& name, int onoff = 1, int type = 1)
+    {
+        return db().insert("_Reminder", "REMINDERID",
+                           {{"REMINDERRULENAME", name}, {"ONOFF", onoff}, {"REMINDERTYPE", type}, {"Message", "رسالة"}});
+    }
+    // The named columns of one rule, in order; empty texts when it is gone.
+    QStringList columns(qint64 key, const QStringList& names)
+    {
+        const RowSet rows = db().execute("select * from _Reminder where REMINDERID = " + SqlValue::number(key));
+        QStringList values;
+        for (const QString& name : names)
+            values << (rows.isEmpty() ? QString() : rows.text(0, name));
+        return values;
+    }
 };
-
-// The named columns of one rule, in order; empty texts when it is gone.
-QStringList columns(Database& db, qint64 key, const QStringList& names)
-{
-    const RowSet rows = db.execute("select * from _Reminder where REMINDERID = " + SqlValue::number(key));
-    QStringList values;
-    for (const QString& name : names)
-        values << (rows.isEmpty() ? QString() : rows.text(0, name));
-    return values;
-}
 
 }
 
@@ -56,10 +58,10 @@ QStringList columns(Database& db, qint64 key, const QStringList& names)
 TEST(frmReminder, LoadOpenAndDeleteSeeOnlyActiveRulesOfItsType)
 {
     DiaryOffice office;
-    addRule(office.db(), "متوقفة", 0);
-    addRule(office.db(), "نوع آخر", 1, 3);
-    addRule(office.db(), "أولى");
-    const qint64 last = addRule(office.db(), "أخيرة");
+    office.addRule("متوقفة", 0);
+    office.addRule("نوع آخر", 1, 3);
+    office.addRule("أولى");
+    const qint64 last = office.addRule("أخيرة");
     Diary diary(office);
     EXPECT_EQ(diary.name(), "أولى");
 
@@ -79,37 +81,51 @@ TEST(frmReminder, LoadOpenAndDeleteSeeOnlyActiveRulesOfItsType)
     for (const bool answer : {false, true}) {
         office.ui().answers = {answer};
         QTest::keyClick(&diary, Qt::Key_F11);
-        EXPECT_EQ(columns(office.db(), last, {"REMINDERID"}).value(0).isEmpty(), answer);
+        EXPECT_EQ(office.columns(last, {"REMINDERID"}).value(0).isEmpty(), answer);
         EXPECT_EQ(diary.isVisible(), !answer);
     }
 }
 
 // New makes an active rule of the diary's type, shown with its new number; an
-// empty name makes nothing. Its day, frequency and message then survive a save.
+// empty name makes nothing. Its day, frequency, message and query then
+// survive a save; a query other than one select, one the database refuses and
+// one that runs past the reminders' time limit are reported and not stored.
 TEST(frmReminder, NewThenSaveStoresTheRule)
 {
     const struct {
         QString name;
-        QDate date;
-        QString frequency, message, storedDate;
+        QString query = {};
+        bool stored = true;
+        QDate date = QDate(2024, 12, 25);
+        QString frequency = "أسبوعي";
+        QString message = "جدد التأمين";
+        int limitMs = cReminder::DefaultQueryTimeLimitMs;
     } rows[] = {
-        {"اتصل بالعميل", QDate(2024, 12, 25), "أسبوعي", "جدد التأمين", "20241225"},
-        {"Call O'Neil, today", QDate(2003, 1, 5), "كل ٣ أيام", "it's, due\nnext line", "20030105"},
-        {"طويلة", QDate(2030, 2, 28), "شهري", QString(300, QChar(0x0645)), "20300228"},
-        {"", {}, {}, {}, {}},
+        {"اتصل بالعميل"},
+        {"Call O'Neil, today", "select name from car", true, QDate(2003, 1, 5), "كل ٣ أيام", "it's, due\nnext line"},
+        {"طويلة", "  SELECT top 2 name from car;", true, QDate(2030, 2, 28), "شهري", QString(300, QChar(0x0645))},
+        {""},
+        {"no blank needed", "select*from car"},
+        {"not a select", "delete from car", false},
+        {"an update", "update car set name = 'x'", false},
+        {"two statements", "select 1; delete from car", false},
+        {"select into", "select * into t from car", false},
+        {"not the word select", "selection from car", false},
+        {"a query the database refuses", "select nosuchcolumn from car", false},
+        {"runs over", "select count(*) from (with recursive n(i) as (select 1 union all select i + 1 from n where i < "
+                      "10000000) select i from n) counted", false, {}, {}, {}, 1},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name.toStdString());
         DiaryOffice office;
-        const qint64 existing = addRule(office.db(), "متوقفة", 0);  // not shown: the screen opens empty
+        office.db().insert("car", "carid", {{"name", "Kept"}});
+        const qint64 existing = office.addRule("متوقفة", 0);  // not shown: the screen opens empty
         Diary diary(office);
         office.ui().onDialog("frmGeneralN", [&r](QDialog* dialog) {
             ScreenChecks::type(control<QLineEdit>(dialog, "dfName"), r.name);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
-
         ScreenChecks::click(&diary, "cmdNew");
-
         EXPECT_EQ(office.db().execute("select count(*) from _Reminder").value(0, 0).toInt(), r.name.isEmpty() ? 1 : 2);
         EXPECT_EQ(diary.id() > existing, !r.name.isEmpty());
         if (r.name.isEmpty())
@@ -118,11 +134,19 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         diary.date()->setDate(r.date);
         diary.frequency()->setEditText(r.frequency);
         diary.message()->setPlainText(r.message);
+        control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST")->setPlainText(r.query);
+        office.state().service<cReminder>().queryTimeLimitMs = r.limitMs;
         QTest::keyClick(&diary, Qt::Key_F12);
-        const QStringList stored{"REMINDERRULENAME", "REMINDERTYPE", "ONOFF", "REMINDERDATE", "FREQUENCY", "Message"};
-        EXPECT_EQ(columns(office.db(), diary.id(), stored),
-                  (QStringList{r.name, "1", "1", r.storedDate, r.frequency, r.message}));
-
+        EXPECT_EQ(office.ui().messages.isEmpty(), r.stored);
+        EXPECT_EQ(office.db().execute("select name from car").text(0, "name"), "Kept");
+        const QStringList stored{"REMINDERRULENAME", "REMINDERTYPE", "ONOFF", "REMINDERDATE", "FREQUENCY", "Message",
+                                 "SQLREMINDERLIST"};
+        if (!r.stored) {
+            EXPECT_EQ(office.columns(diary.id(), {"SQLREMINDERLIST"}), QStringList{""});
+            continue;
+        }
+        EXPECT_EQ(office.columns(diary.id(), stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
+                                                                  r.frequency, r.message, r.query}));
         Diary again(office);
         EXPECT_EQ(again.date()->date(), r.date);
         EXPECT_EQ((QStringList{again.frequency()->currentText(), again.message()->toPlainText()}),
@@ -130,18 +154,14 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
     }
 }
 
-// Typing completes from the list; a text the list lacks stays as typed.
-TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
+// Typing completes from the list; a text the list lacks stays as typed. A
+// stored text is shown as stored, even the start of a choice, and an
+// unchanged save writes nothing and journals nothing.
+TEST(frmReminder, FrequencyCompletesTypingAndShowsWhatIsStored)
 {
     DiaryOffice office;
-    installEngine(office.state());
-    addRule(office.db(), "قاعدة");
+    office.addRule("قاعدة");
     Diary diary(office);
-    QStringList items;
-    for (int i = 0; i < diary.frequency()->count(); ++i)
-        items << diary.frequency()->itemText(i);
-    EXPECT_EQ(items, (QStringList{"مرة واحدة", "يومي", "أسبوعي", "شهري", "سنوي"}));
-
     const std::pair<QString, QString> rows[] = {{"ش", "شهري"}, {"أس", "أسبوعي"}, {"كل", "كل"}};
     for (const auto& [typed, shown] : rows) {
         diary.frequency()->clearEditText();
@@ -149,48 +169,15 @@ TEST(frmReminder, FrequencyOffersItsListAndCompletesTyping)
         ScreenChecks::type(diary.frequency()->lineEdit(), typed);
         EXPECT_EQ(diary.frequency()->currentText(), shown) << typed.toStdString();
     }
-
-    // A stored text is shown as stored, even the start of a choice, and an unchanged save
-    // writes nothing and journals nothing.
     for (const QString stored : {"شه", "ي", "أسبوعي"}) {
-        const qint64 key = addRule(office.db(), "قاعدة أخرى");
+        const qint64 key = office.addRule("قاعدة أخرى");
         office.db().command("update _Reminder set REMINDERDATE = 20270101, FREQUENCY = '" + stored
                             + "' where REMINDERID = " + QString::number(key));
         diary.frequency()->setFocus();
         ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(key), &diary));
         EXPECT_EQ(diary.frequency()->currentText(), stored);
         QTest::keyClick(&diary, Qt::Key_F12);
-        EXPECT_EQ(columns(office.db(), key, {"FREQUENCY"}), QStringList{stored});
+        EXPECT_EQ(office.columns(key, {"FREQUENCY"}), QStringList{stored});
         EXPECT_EQ(office.db().execute("select count(*) from _JOURNAL").value(0, 0).toInt(), 0) << stored.toStdString();
-    }
-}
-
-// A query other than one select, one the database refuses and one that runs
-// past the reminders' time limit are reported on Save and not stored.
-TEST(frmReminder, SaveRefusesAQueryThatWouldQueueNothing)
-{
-    DiaryOffice office;
-    installEngine(office.state());
-    const qint64 key = addRule(office.db(), "قاعدة");
-    Diary diary(office);
-    auto* query = control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST");
-    const struct {
-        QString sql;
-        int limitMs;
-        bool stored;
-    } rows[] = {
-        {"delete from car", cReminder::DefaultQueryTimeLimitMs, false},
-        {"select nosuchcolumn from car", cReminder::DefaultQueryTimeLimitMs, false},
-        {"select count(*) from (with recursive n(i) as (select 1 union all select i + 1 from n where i < 10000000) "
-         "select i from n) counted", 1, false},
-        {"select name from car", cReminder::DefaultQueryTimeLimitMs, true},
-    };
-    for (const auto& row : rows) {
-        office.ui().messages.clear();
-        office.state().service<cReminder>().queryTimeLimitMs = row.limitMs;
-        query->setPlainText(row.sql);
-        QTest::keyClick(&diary, Qt::Key_F12);
-        EXPECT_EQ(columns(office.db(), key, {"SQLREMINDERLIST"}).value(0) == row.sql, row.stored) << row.sql.toStdString();
-        EXPECT_EQ(office.ui().messages.isEmpty(), row.stored) << row.sql.toStdString();
     }
 }

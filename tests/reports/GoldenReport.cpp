@@ -10,24 +10,18 @@
 #include <QFile>
 #include <QPdfDocument>
 #include <QPdfSelection>
-#include <functional>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList framesWithPictures(const XmlNode& content)
+int userFields(const XmlNode& node)
 {
-    QStringList frames;
-    const std::function<void(const XmlNode&)> visit = [&](const XmlNode& node) {
-        if (node.isElement("draw:frame"))
-            for (const XmlNode& child : node.children)
-                if (child.isElement("draw:image") && !child.attribute("xlink:href").isEmpty())
-                    frames.append(node.attribute("draw:name"));
-        for (const XmlNode& child : node.children)
-            visit(child);
-    };
-    visit(content);
-    return frames;
+    int left = node.isElement("text:user-field-get") ? 1 : 0;
+    for (const XmlNode& child : node.children)
+        left += userFields(child);
+    return left;
 }
 
 }
@@ -45,7 +39,7 @@ FilledReport runShippedReport(TestOffice& office, qint64 reportId)
     EXPECT_TRUE(document.has_value()) << error.toStdString();
     if (document) {
         filled.text = document->text();
-        filled.pictures = framesWithPictures(document->content());
+        filled.placesLeft = userFields(document->content());
     }
     return filled;
 }
@@ -73,22 +67,16 @@ QString pdfText(const QString& path)
     return text.simplified();
 }
 
-QString numberWords(const QString& words)
-{
-    QString latin;
-    for (const QChar c : words) {
-        if (c.script() == QChar::Script_Arabic)
-            break;
-        latin.append(c);
-    }
-    return latin.simplified();
-}
-
 QStringList missingWords(const QString& expected, const QString& text)
 {
+    // Words only: a right-to-left line turns its brackets and moves its punctuation.
+    const QRegularExpression word(QStringLiteral("[\\p{L}\\p{N}]+"));
+    QSet<QString> found;
+    for (const QRegularExpressionMatch& m : word.globalMatch(text))
+        found.insert(m.captured());
     QStringList missing;
-    for (const QString& word : expected.split(' ', Qt::SkipEmptyParts))
-        if (!text.contains(word))
-            missing.append(word);
+    for (const QRegularExpressionMatch& m : word.globalMatch(expected))
+        if (!found.contains(m.captured()))
+            missing.append(m.captured());
     return missing;
 }

@@ -7,10 +7,10 @@ class TestOffice;
 
 // A shipped report run on a test office, as the operator would get it.
 struct FilledReport {
-    QString copy;          // the filled .odt, empty when the run failed
-    QString text;          // its text, one line per paragraph
-    QStringList pictures;  // the frames that hold a picture
-    QString message;       // what the operator was told, if anything
+    QString copy;         // the filled .odt, empty when the run failed
+    QString text;         // its text, one line per paragraph
+    int placesLeft = 0;   // user fields the report's queries left unfilled
+    QString message;      // what the operator was told, if anything
 };
 
 // Installs the shipped templates into the office's home and runs the report.
@@ -23,8 +23,5 @@ void expectGolden(const QString& text, const QString& name);
 // The text of every page of a PDF, blanks simplified. A right-to-left line
 // comes out in visual order, so look for its words one by one.
 QString pdfText(const QString& path);
-// The English number words at the front of an amount in words, before the
-// currency's Arabic name.
-QString numberWords(const QString& words);
-// The words of `expected` that `text` lacks.
+// The words (letters and digits) of `expected` that `text` lacks.
 QStringList missingWords(const QString& expected, const QString& text);

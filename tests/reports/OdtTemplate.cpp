@@ -2,8 +2,9 @@
 
 #include "core/Database.h"
 #include "reports/OdtPackage.h"
+#include "support/TestOffice.h"
 
-#include <QFile>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,4 +55,14 @@ void defineReports(Database& db, const QList<QVariantList>& reports, const QList
         db.insertRows("_RPTDETAIL",
                       {"RPTDETAILID", "RPTID", "RPTDETAILTYPE", "ONOFF", "TABLENBR", "SQLStatement", "BINDVARS"},
                       steps);
+}
+
+void defineLetter(TestOffice& office, const QString& body, const QList<Step>& steps)
+{
+    QDir().mkpath(office.file("templates"));
+    writeTemplate(office.file("templates/letter.odt"), body);
+    QList<QVariantList> rows;
+    for (const Step& step : steps)
+        rows.append({rows.size() + 1, 1, step.type, step.onoff, step.table, step.sql, step.bindVariables});
+    defineReports(office.db(), {{1, "Letter", "frmCustomers", 1, 1, "letter.odt"}}, rows);
 }

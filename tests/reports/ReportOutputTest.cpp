@@ -1,17 +1,14 @@
 #include "GoldenReport.h"
 #include "OdtTemplate.h"
-#include "core/Database.h"
-#include "core/RunState.h"
 #include "core/ScreenRegistry.h"
-#include "core/tafqeet.h"
 #include "reports/LibreOffice.h"
+#include "reports/OdtDocument.h"
 #include "reports/frmPrint.h"
 #include "reports/frmReportPreview.h"
+#include "support/Clerk.h"
 #include "support/ScreenChecks.h"
-#include "support/ScriptedUI.h"
 #include "support/TestOffice.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -27,12 +24,10 @@ namespace {
 // A customer letter with the customer's name and an amount in words.
 void addLetter(TestOffice& office)
 {
-    QDir().mkpath(office.file("templates"));
-    writeTemplate(office.file("templates/letter.odt"),
-                  "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
-                  "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>");
-    defineReports(office.db(), {{1, "Letter", "frmCustomers", 1, 1, "letter.odt"}},
-                  {{1, 1, 0, 1, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT", "0"}});
+    defineLetter(office,
+                 "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
+                 "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>",
+                 {{0, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT"}});
 }
 
 bool hasInk(const QImage& image)
@@ -49,24 +44,32 @@ bool readOnly(const QString& path)
     return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
 }
 
+// The one filled copy in the office's reports folder.
+QString theCopy(TestOffice& office)
+{
+    const QStringList copies = QDir(office.file("reports")).entryList({"*.odt"});
+    EXPECT_EQ(copies.size(), 1) << office.ui().lastMessage().toStdString();
+    return copies.isEmpty() ? QString() : QDir(office.file("reports")).filePath(copies.first());
+}
+
 }
 
 // The clerk picks "Screen" and presses Enter in the list: the screen gets a
-// PDF preview made by LibreOffice (its text holds the customer's name and the
-// amount in words; it can be saved and opened in Writer); the copy is
-// read-only.
+// PDF preview made by LibreOffice, which holds every word of the document (the
+// customer's name, the amount in words) and can be saved and opened in
+// Writer; the page has the cursor and Enter closes the preview, printing
+// nothing. The copy and its PDF are read-only.
 TEST(ReportOutput, ScreenPreviewsTheDocument)
 {
     if (LibreOffice::program().isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
     TestOffice office;
     addLetter(office);
-    const QString words = tafqeet::AmountInWords(150, 1, office.state().config);
     const QString saved = office.file("kept.pdf");
     office.ui().files = {saved};
     QString text;
     bool inked = false;
-    bool focusedOnPage = false;
+    std::string focused;
     bool closedByEnter = false;
     office.ui().onDialog("frmReportPreview", [&](QDialog* dialog) {
         auto* preview = static_cast<frmReportPreview*>(dialog);
@@ -74,62 +77,72 @@ TEST(ReportOutput, ScreenPreviewsTheDocument)
         ScreenChecks::click(dialog, "cmdSavePdf");
         ScreenChecks::click(dialog, "cmdWriter");
         text = pdfText(saved);
-        // The clerk reads with the keys: the page has the cursor, Enter closes and prints nothing.
-        dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-        focusedOnPage = QApplication::focusWidget()->objectName() == "pdfView";
+        ASSERT_TRUE(Clerk::showActive(dialog));
+        focused = Clerk::focused();
         const qsizetype started = office.ui().programsStarted.size();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Clerk::press(Qt::Key_Return);
         closedByEnter = !dialog->isVisible() && office.ui().programsStarted.size() == started;
     });
     frmPrint dialog(office.state(), nullptr);
     office.state().screens().adopt("frmPrint", &dialog);
     dialog.ShowReportList("frmCustomers");
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(Clerk::showActive(&dialog));
+    Clerk::press(Qt::Key_Return);
 
-    const QStringList copies = QDir(office.file("reports")).entryList({"*.odt"});
-    ASSERT_EQ(copies.size(), 1) << office.ui().lastMessage().toStdString();
-    const QString copy = QDir(office.file("reports")).filePath(copies.first());
+    const QString copy = theCopy(office);
     EXPECT_TRUE(readOnly(copy));
     ASSERT_TRUE(office.ui().dialogsShown.contains("frmReportPreview"));
     EXPECT_TRUE(inked);
-    EXPECT_TRUE(focusedOnPage);
+    EXPECT_EQ(focused, "pdfView");
     EXPECT_TRUE(closedByEnter);
-    EXPECT_EQ(missingWords("Sami Haddad " + numberWords(words), text), QStringList()) << text.toStdString();
+    QString error;
+    EXPECT_EQ(missingWords(OdtDocument::open(copy, &error)->text(), text), QStringList()) << text.toStdString();
     ASSERT_FALSE(office.ui().programsStarted.isEmpty()) << office.ui().lastMessage().toStdString();
     EXPECT_TRUE(office.ui().programsStarted.last().endsWith("--view " + copy));
     EXPECT_TRUE(readOnly(QString(copy).replace(".odt", ".pdf")));
 }
 
-// With a stand-in for LibreOffice that prints, crashes or hangs: "Printer"
-// says the document went to the printer only when LibreOffice ended well on a
-// computer with a printer; otherwise the clerk is told why nothing was
-// printed or previewed (a hung run is cancelled) and the copy is kept. The
-// preview's Print does the same, and its Writer window has the program's
-// own profile.
+// With a stand-in for LibreOffice that prints, crashes or hangs, or with none
+// at all. "Printer" says the document went to the printer only when
+// LibreOffice ended well on a computer with a printer; otherwise the clerk is
+// told why nothing was printed or previewed (a hung run is cancelled) and the
+// copy is kept. Edit opens the template itself, made writable again, and
+// names a template that is not there. Without LibreOffice the dialog says
+// from the start which package to install, Edit and Writer say it again, and
+// nothing is started.
 TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
 {
     const struct {
         const char* what;
-        const char* option;
+        const char* button;  // clicked, or the option picked before Enter in the list
         QString printer;
-        QString standIn;
-        QString told;  // empty: printed
+        QString standIn;       // what LibreOffice's stand-in does; empty: there is none
+        QString told = {};     // empty: nothing
+        QString started = {};  // the end of the program line started, %1 the template; empty: nothing
+        bool templateThere = true;
     } rows[] = {
-        {"printed", "Option2", "office", "exit 0", {}},
+        {"printed", "Option2", "office", "exit 0"},
         {"no printer", "Option2", {}, "exit 0", "No printer is set up"},
         {"crashed printing", "Option2", "office", "kill -s SEGV $$", "crashed (signal 11)"},
         {"failed printing", "Option2", "office", "echo no such queue; exit 3", "exit status 3. no such queue"},
         {"hung printing", "Option2", "office", "exec sleep 600", "stopped at your request"},
         {"crashed previewing", "Option1", {}, "kill -s SEGV $$", "crashed (signal 11)"},
         {"hung previewing", "Option1", {}, "exec sleep 600", "stopped at your request"},
+        {"edit", "cmdEdit", {}, "exit 0", {}, "--writer %1"},
+        {"edit a template that is not there", "cmdEdit", {}, "exit 0", "letter.odt", {}, false},
+        {"edit without LibreOffice", "cmdEdit", {}, {}, "libreoffice-writer"},
+        {"Writer", "cmdWord", {}, "exit 0", {}, "--writer"},
+        {"Writer without LibreOffice", "cmdWord", {}, {}, "libreoffice-writer"},
     };
     const QByteArray path = qgetenv("PATH");
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
         TestOffice office;
         addLetter(office);
+        const QString templateFile = office.file("templates/letter.odt");
+        QFile::setPermissions(templateFile, QFileDevice::ReadOwner);
+        if (!row.templateThere)
+            QFile::remove(templateFile);
         QTemporaryDir bin;
         const QString ran = bin.filePath("ran");
         QFile script(bin.filePath("soffice"));
@@ -137,37 +150,45 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
         script.write(QString("#!/bin/sh\necho \"$@\" >> '%1'\n%2\n").arg(ran, row.standIn).toUtf8());
         script.close();
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        qputenv("PATH", row.standIn.isEmpty() ? QByteArray("/nonexistent") : QFile::encodeName(bin.path()) + ':' + path);
         office.ui().printer = row.printer;
         office.ui().cancelWaits = row.standIn.startsWith("exec sleep");
 
         frmPrint dialog(office.state(), nullptr);
         dialog.ShowReportList("frmCustomers");
-        ScreenChecks::control<QRadioButton>(&dialog, row.option)->setChecked(true);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-
-        const QStringList copies = QDir(office.file("reports")).entryList({"*.odt"});
-        ASSERT_EQ(copies.size(), 1) << row.what;
-        const QString copy = QDir(office.file("reports")).filePath(copies.first());
-        const QString status = ScreenChecks::control<QStatusBar>(&dialog, "StatusBar1")->currentMessage();
+        auto* statusBar = ScreenChecks::control<QStatusBar>(&dialog, "StatusBar1");
+        EXPECT_EQ(statusBar->currentMessage().contains("libreoffice-writer"), row.standIn.isEmpty());
+        const bool printing = QString(row.button).startsWith("Option");
+        if (printing) {
+            ScreenChecks::control<QRadioButton>(&dialog, row.button)->setChecked(true);
+            ASSERT_TRUE(Clerk::showActive(&dialog));
+            Clerk::press(Qt::Key_Return);
+        } else {
+            ScreenChecks::click(&dialog, row.button);
+        }
+        qputenv("PATH", path);
         QFile run(ran);
         const QString args = run.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(run.readAll()) : QString();
-        EXPECT_FALSE(office.ui().dialogsShown.contains("frmReportPreview")) << row.what;
-        if (row.told.isEmpty()) {
-            EXPECT_TRUE(office.ui().messages.isEmpty()) << office.ui().lastMessage().toStdString();
-            EXPECT_TRUE(status.endsWith("went to the printer.")) << status.toStdString();
-            EXPECT_TRUE(args.contains("libreoffice --headless --norestore -p " + copy)) << args.toStdString();
-        } else {
-            EXPECT_TRUE(office.ui().lastMessage().contains(row.told)) << office.ui().lastMessage().toStdString();
-            EXPECT_FALSE(status.contains("went to the printer")) << row.what;
-            EXPECT_TRUE(QFileInfo::exists(copy)) << row.what;
-            EXPECT_EQ(args.isEmpty(), row.printer.isEmpty() && row.option == QString("Option2")) << row.what;
+        EXPECT_FALSE(office.ui().dialogsShown.contains("frmReportPreview"));
+        EXPECT_TRUE(row.told.isEmpty() ? office.ui().messages.isEmpty() : office.ui().lastMessage().contains(row.told))
+            << office.ui().lastMessage().toStdString();
+        const QStringList started = office.ui().programsStarted;
+        EXPECT_EQ(started.size(), row.started.isEmpty() ? 0 : 1);
+        if (!row.started.isEmpty()) {
+            EXPECT_TRUE(started.value(0).endsWith(row.started.contains("%1") ? row.started.arg(templateFile) : row.started))
+                << started.value(0).toStdString();
+            EXPECT_EQ(readOnly(templateFile), row.button != QString("cmdEdit"));
         }
-
+        if (!printing)
+            continue;
+        const QString copy = theCopy(office);
+        EXPECT_TRUE(QFileInfo::exists(copy));
+        EXPECT_EQ(statusBar->currentMessage().endsWith("went to the printer."), row.told.isEmpty());
+        EXPECT_EQ(args.contains("libreoffice --headless --norestore -p " + copy), !row.printer.isEmpty()) << args.toStdString();
+        EXPECT_EQ(args.isEmpty(), row.printer.isEmpty() && row.button == QString("Option2"));
         if (row.told != "No printer is set up")
             continue;
+        // The preview's Print says the same, and its Writer window has the program's own profile.
         office.ui().messages.clear();
         frmReportPreview preview(office.state(), copy, office.file("none.pdf"), nullptr);
         ScreenChecks::click(&preview, "cmdPrint");
@@ -177,60 +198,5 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
         EXPECT_TRUE(office.ui().programsStarted.first().contains(
             "-env:UserInstallation=" + QUrl::fromLocalFile(office.file("libreoffice-writer")).toString() + " "))
             << office.ui().programsStarted.first().toStdString();
-        qputenv("PATH", path);
-    }
-    qputenv("PATH", path);
-}
-
-// Edit opens the template itself, made writable again; a template that is not
-// there is named; without LibreOffice the dialog says from the start which
-// package to install, the Writer button and Edit say it again, and nothing is
-// started.
-TEST(ReportOutput, EditAndWriterNeedLibreOffice)
-{
-    const struct {
-        const char* button;
-        bool officeInstalled;
-        bool templateThere;
-        QString started;  // the end of the program line, or empty
-        QString told;
-    } rows[] = {
-        {"cmdEdit", true, true, "--writer %1", {}},
-        {"cmdEdit", true, false, {}, "letter.odt"},
-        {"cmdEdit", false, true, {}, "libreoffice-writer"},
-        {"cmdWord", true, true, "--writer", {}},
-        {"cmdWord", false, true, {}, "libreoffice-writer"},
-    };
-    const QByteArray path = qgetenv("PATH");
-    for (const auto& row : rows) {
-        TestOffice office;
-        addLetter(office);
-        const QString templateFile = office.file("templates/letter.odt");
-        QFile::setPermissions(templateFile, QFileDevice::ReadOwner);
-        if (!row.templateThere)
-            QFile::remove(templateFile);
-        if (!row.officeInstalled)
-            qputenv("PATH", "/nonexistent");
-        else if (LibreOffice::program().isEmpty())
-            continue;
-        frmPrint dialog(office.state(), nullptr);
-        dialog.ShowReportList("frmCustomers");
-        const QString status = ScreenChecks::control<QStatusBar>(&dialog, "StatusBar1")->currentMessage();
-        EXPECT_EQ(status.contains("libreoffice-writer"), !row.officeInstalled) << status.toStdString();
-        ScreenChecks::click(&dialog, row.button);
-        qputenv("PATH", path);
-        const QString what = QString(row.button) + (row.officeInstalled ? " installed" : " missing");
-        if (row.started.isEmpty()) {
-            EXPECT_TRUE(office.ui().programsStarted.isEmpty()) << what.toStdString();
-            EXPECT_TRUE(office.ui().lastMessage().contains(row.told)) << office.ui().lastMessage().toStdString();
-        } else {
-            ASSERT_EQ(office.ui().programsStarted.size(), 1) << what.toStdString();
-            const QString expected = row.started.contains("%1") ? row.started.arg(templateFile) : row.started;
-            EXPECT_TRUE(office.ui().programsStarted.first().endsWith(expected))
-                << office.ui().programsStarted.first().toStdString();
-            if (row.button == QString("cmdEdit")) {
-                EXPECT_FALSE(readOnly(templateFile));
-            }
-        }
     }
 }

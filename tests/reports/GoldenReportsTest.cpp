@@ -1,0 +1,211 @@
+#include "GoldenReport.h"
+#include "accounting/PostingScreen.h"
+#include "core/Database.h"
+#include "core/ScreenRegistry.h"
+#include "reports/LibreOffice.h"
+#include "reports/ShippedTemplates.h"
+#include "reports/frmPrint.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+#include "support/TestPictures.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <algorithm>
+
+namespace {
+
+QDate today() { return QDate::currentDate(); }
+
+qint64 dateNumber(int daysFromToday) { return today().addDays(daysFromToday).toString("yyyyMMdd").toLongLong(); }
+
+// The demo office is dated from today: a document showing its days has them
+// written as {today-n}, so that its golden file holds on any day.
+QString relativeDays(QString text)
+{
+    for (int n = -60; n <= 60; ++n) {
+        const QString name =
+            n == 0 ? QStringLiteral("{today}") : QStringLiteral("{today%1%2}").arg(n > 0 ? "+" : "").arg(n);
+        text.replace(today().addDays(n).toString(QStringLiteral("dd/MM/yyyy")), name);
+    }
+    return text;
+}
+
+QHash<QString, QByteArray> filesOf(const QString& folder)
+{
+    QHash<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(QDir(folder).filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+// Pictures a row adds to the demo office, which has only the cars' main ones.
+enum class Added { Nothing, ContractPictures, EmployeePhoto };
+
+const QString OpenContract = "select min(RENTID) from RENT where RETURNED = 0";
+const QString ClosedContract = "select min(RENTID) from RENT where RETURNED = 1";
+const QString PinContract = "update RENT set EXITDATE = 20261128, RETURNDATE = 20261203, "
+                            "LICENSEEXPIRYDATE = 20281207, ISSUEDATE = 20190310 where RENTID = %1";
+const QString PinReturn = "update RENT set ACTUALRETURNDATE = 20261203, SURRENDERCOMMENTS = 'خدش صغير على الصدام الخلفي' "
+                          "where RENTID = %1";
+// Pictures 2 and 3 of the contract's car, both marked for the contract.
+const QString MarkPictures = "update car set PRINTINCONTRACT1 = 1, PRINTINCONTRACT2 = 1 "
+                             "where carid = (select CARNO from RENT where RENTID = %1)";
+
+struct Golden {
+    const char* name;  // the golden file
+    qint64 report;
+    bool pdf;             // also turned into a PDF by LibreOffice
+    bool relative;        // its days are written from today
+    QString screen = {};  // the data screen whose record it prints, if any
+    QString record = {};  // that record's key in the demo office
+    // Run first, %1 the key: these pin the days the demo takes from today
+    // and set what the row needs.
+    QStringList setup = {};
+    QStringList pictures = {};  // the frames given a picture
+    Added added = Added::Nothing;
+};
+
+const Golden Documents[] = {
+    {"contract", 1, true, false, "frmRentCar", OpenContract, {PinContract}},
+    {"contract-surrendered", 1, false, false, "frmRentCar", ClosedContract, {PinContract, PinReturn}},
+    {"contract-pictures", 1, false, false, "frmRentCar", OpenContract, {PinContract, MarkPictures}, {"P2", "P3"},
+     Added::ContractPictures},
+    // A customer with an open contract who owes, stopped and black-listed.
+    {"customer", 2, true, false, "frmCustomers", "select min(CUSTOMERID) from RENT where RETURNED = 0",
+     {"update Customer set CREATIONDATE = 20250115, HOMELICENSEEXPIRY = 20281207, LASTTRANSACTION = 20261203, "
+      "BIRTHDATE = 19790611, BALANCE = 125.5, BLACKLIST = 1, STOPTRANSACTION = 1, HOMETEL1 = '22445566', "
+      "HOMEADDRESS = 'قطعة 3، شارع 5، منزل 12' where CUSTOMERID = %1",
+      "update RENT set EXITDATE = 20261128, RETURNDATE = 20261203 where CUSTOMERID = %1"}},
+    {"car", 3, true, false, "frmCars", "select min(carid) from car",
+     {"update car set CREATEDT = 20251023, LICENSEEXPIRY = 20270725, LASTTRAN = 20261130, "
+      "INSURANCE1FROM = 20261023, INSURANEDC1DATETTO = 20271022, INSURANCE2DATEFROM = 20260723, "
+      "INSURANCE2DATETO = 20270722, MAINTSTART1 = 20261130, MAINTSTART2 = 20251023, MAINTSTART3 = 20261024 "
+      "where carid = %1"},
+     {"CARPHOTO"}},
+    // An employee with a picture and a direct manager.
+    {"employee", 4, true, false, "frmEmployee", "select min(EMPID) from EMPLOYEE where MANAGERID > 0",
+     {"update EMPLOYEE set DATEJOINED = 20171207, HIREJOINED = 20180307 where EMPID = %1"}, {"EMPPHOTO"},
+     Added::EmployeePhoto},
+    // Free, rented and stopped cars.
+    {"fleet", 5, true, false},
+    {"voucher-income", 20, true, true, "frmIncomeRent",
+     "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeRent'"},
+    {"voucher-income-general", 21, false, true, "frmIncomeGeneral",
+     "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmIncomeGeneral' and PAIDBYCHEQUE = 1"},
+    {"voucher-expense-cheque", 22, false, true, "frmExpenseRent",
+     "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmExpenseRent' and PAIDBYCHEQUE = 1"},
+    {"voucher-expense-general", 23, false, true, "frmExpenseGeneral",
+     "select min(JOURNALID) from JOURNAL where WINDOWNAME = 'frmExpenseGeneral'"},
+    {"ledgerentry", 24, true, true, "frmGLEntry", "select min(JOURNALID) from JOURNAL where FROMACCOUNT > 0"},
+    {"journal", 25, true, true},
+    {"trialbalance", 26, true, true},
+    {"journal", 27, false, true},
+    {"trialbalance", 28, false, true},
+    {"licenceletters", 29, true, true},
+};
+
+}
+
+// Each shipped document filled from the demo office as the clerk gets it:
+// from the screen showing its record, for the print dialog's period (which
+// takes some of the demo's entries and leaves the others out), or as a letter
+// to each customer whose licence ends within 30 days. Its text is the golden
+// one with every place filled, its pictures lie beside the copy, the screen
+// offering it exists, the templates stay as shipped; turned into a PDF by
+// LibreOffice, every word of it is there.
+TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
+{
+    QList<qint64> tested;
+    for (const Golden& row : Documents) {
+        SCOPED_TRACE(row.name);
+        TestOffice office(true, true);
+        Database& db = office.db();
+        for (const auto& [name, licence, days] : {std::tuple{"وليد سامي العمر", "L-990010", 10},
+                                                  std::tuple{"هدى كريم الصباغ", "L-990040", 40}})
+            db.insert("Customer", "CUSTOMERID",
+                      {{"name", QString::fromUtf8(name)}, {"TITLE", "السيد"}, {"SEX", "ذكر"},
+                       {"HOMECARLICENSE", QString::fromLatin1(licence)}, {"HOMELICENSEEXPIRY", dateNumber(days)}});
+        frmPrint dialog(office.state(), nullptr);
+        office.state().screens().adopt("frmPrint", &dialog);
+        ScreenChecks::control<QDateEdit>(&dialog, "dtFrom")->setDate(today().addDays(-15));
+        ScreenChecks::control<QDateEdit>(&dialog, "dtTo")->setDate(today().addDays(-3));
+        const QString key = row.record.isEmpty() ? QString() : db.execute(row.record).value(0, 0).toString();
+        ASSERT_EQ(key.isEmpty(), row.screen.isEmpty());
+        const QString car = row.screen != "frmRentCar"
+                                ? QString()
+                                : db.execute("select CARNO from RENT where RENTID = " + key).value(0, 0).toString();
+        PostingScreen screen(row.screen, {{"txtID", key}, {"dfnCarNo", car}});
+        if (!row.screen.isEmpty())
+            office.state().screens().adopt(row.screen, &screen);
+        for (const QString& statement : row.setup)
+            db.command(statement.arg(key));
+        if (row.added == Added::ContractPictures)
+            db.insertRows("CARPICTURE", {"CARID", "PICTURESEQUENCE", "CARPICTURE"},
+                          {{car.toLongLong(), 2, TestPictures::png(Qt::blue)},
+                           {car.toLongLong(), 3, TestPictures::png(Qt::green)}});
+        if (row.added == Added::EmployeePhoto)
+            db.insertRows("EMPPICTURE", {"EMPID", "OLEMODULE"}, {{key.toLongLong(), TestPictures::png(Qt::gray)}});
+        const QString templates = office.file("templates");
+        ShippedTemplates::installMissing(templates);
+        const auto shipped = filesOf(templates);
+
+        const FilledReport filled = runShippedReport(office, row.report);
+        ASSERT_FALSE(filled.copy.isEmpty()) << filled.message.toStdString();
+        expectGolden(row.relative ? relativeDays(filled.text) : filled.text, QString::fromLatin1(row.name));
+        // An open contract has no close-out to fill in.
+        EXPECT_EQ(filled.placesLeft, row.record == OpenContract ? 1 : 0);
+        EXPECT_EQ(filesOf(templates), shipped);
+        // The files take the query column's spelling, lower case on PostgreSQL.
+        const QFileInfo copy(filled.copy);
+        QStringList pictures;
+        for (const QString& frame : row.pictures)
+            pictures.append(copy.completeBaseName() + '-' + frame + ".png");
+        EXPECT_EQ(QDir(copy.absolutePath()).entryList({copy.completeBaseName() + "-*"}).join(' ').toLower(),
+                  pictures.join(' ').toLower());
+        EXPECT_EQ(db.execute(QStringLiteral("select count(*) from _WINDOWTABLE w, _RPT r where w.WINDOWNAME = "
+                                            "r.WINDOWNAME and r.RPTID = %1")
+                                 .arg(row.report))
+                      .value(0, 0)
+                      .toInt(),
+                  1);
+        tested.append(row.report);
+        if (row.pdf && !LibreOffice::program().isEmpty()) {
+            QString error;
+            const QString pdf = LibreOffice(office.state()).toPdf(filled.copy, &error);
+            ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
+            EXPECT_EQ(missingWords(filled.text, pdfText(pdf)), QStringList());
+        }
+    }
+    TestOffice office;
+    const RowSet reports = office.db().execute("select RPTID from _RPT order by RPTID");
+    QList<qint64> shipped;
+    for (int r = 0; r < reports.count(); ++r)
+        shipped.append(reports.value(r, 0).toLongLong());
+    std::sort(tested.begin(), tested.end());
+    tested.erase(std::unique(tested.begin(), tested.end()), tested.end());
+    EXPECT_EQ(tested, shipped);
+}
+
+// Letters go to licences ending from today to 30 days on, the ends
+// included. The work table is made afresh on every run: a second run writes
+// the same letters, one per customer.
+TEST(GoldenReports, LettersTakeTheNextThirtyDaysAndRebuildTheirWorkTable)
+{
+    TestOffice office;
+    const std::pair<const char*, int> customers[] = {{"Expired", -1}, {"Today", 0}, {"Thirty", 30}, {"ThirtyOne", 31}};
+    for (const auto& [name, days] : customers)
+        office.db().insert("Customer", "CUSTOMERID", {{"name", QString::fromLatin1(name)}, {"HOMELICENSEEXPIRY", dateNumber(days)}});
+    const FilledReport first = runShippedReport(office, 29);
+    const FilledReport second = runShippedReport(office, 29);
+    ASSERT_FALSE(second.copy.isEmpty()) << second.message.toStdString();
+    EXPECT_EQ(second.text, first.text);
+    for (const auto& [name, days] : customers)
+        EXPECT_EQ(second.text.count(QString::fromLatin1(name)), days >= 0 && days <= 30 ? 1 : 0) << name;
+}
