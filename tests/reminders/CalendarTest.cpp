@@ -92,6 +92,7 @@ TEST(POPcalendar, APickedDayGoesIntoTheTargetOrOnlyCloses)
 TEST(POPcalendar, LeftToRightKeepsTheInterfaceLanguage)
 {
     TestOffice office;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
     POPcalendar popup(office.state(), nullptr);
     EXPECT_EQ(calendarOf(&popup)->locale().language(), QLocale().language());
 }
