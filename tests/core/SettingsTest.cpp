@@ -147,9 +147,12 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
 {
     using P = QFileDevice;
     const QByteArray longer = "old text that is much longer than the new text, all of it replaced\n";
-    const struct { const char* what; const char* before; P::Permissions permissions; const char* token; rlim_t limit = RLIM_INFINITY;
-                   bool folder = false; } rows[] = {
-        {"a new file", nullptr, {}, ""}, {"one others could write", "x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
+    const struct {
+        const char* what; const char* before; P::Permissions permissions; const char* token;
+        rlim_t limit = RLIM_INFINITY; bool folder = false;
+    } rows[] = {
+        {"a new file", nullptr, {}, ""},
+        {"one others could write", "x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
         {"a longer one, with a token", longer.constData(), P::ReadOwner | P::ReadOther, "SECRET=="},
         {"a full disk", longer.constData(), P::ReadOwner | P::WriteOwner, "", 250},
         {"a folder in its place", nullptr, {}, "", RLIM_INFINITY, true},

@@ -3,6 +3,7 @@
 #include "shell/SCRNlogoff.h"
 #include "shell/StartUp.h"
 #include "support/PgCluster.h"
+#include "support/ProgramRun.h"
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -105,11 +105,9 @@ TEST(ServerBackup, LogOffWritesAPgDumpFileThatRestores)
     EXPECT_EQ(dump.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
 
     const QString restored = PgCluster::shared().createDatabase();
-    QProcess restore;
-    restore.setProcessChannelMode(QProcess::MergedChannels);
-    restore.start(QFileInfo(Database::dumpTool()).absolutePath() + "/pg_restore", {"--no-owner", "--dbname=" + restored, target});
-    ASSERT_TRUE(restore.waitForFinished(60000));
-    EXPECT_EQ(restore.exitCode(), 0) << restore.readAll().toStdString();
+    const ProgramRun restore = runProgram(QFileInfo(Database::dumpTool()).absolutePath() + "/pg_restore",
+                                          {"--no-owner", "--dbname=" + restored, target}, 60000);
+    EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
     Database db, original;
     db.open(restored);
     original.open(office.databasePath());

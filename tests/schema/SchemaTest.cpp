@@ -206,7 +206,8 @@ TEST_F(NewDatabaseTest, StoredRowsKeepTheirFormsCaseAndKeys)
         {"select * from operator WHERE loginid  = 'admin2'", 0}, {"select * from RENT Where Returned = 0", 1},
         {"select * from car WHERE RENTED = 0  and STOP = 0", 1}, {"select * from _JOURNAL where JOURNALTIME like '0930%'", 1},
         {"select * from _JOURNAL where JOURNALDATE between  20030101 and 20031231", 1},
-        {"select * from _JOURNAL where JOURNALDATE > 20031230 + 1", 0}, {"select * from JOURNALDETAIL where AMOUNT = 12.345", 1},
+        {"select * from _JOURNAL where JOURNALDATE > 20031230 + 1", 0},
+        {"select * from JOURNALDETAIL where AMOUNT = 12.345", 1},
     };
     for (const auto& r : rows)
         EXPECT_EQ(count(QString::fromUtf8(r.sql)), r.rows) << r.sql;
@@ -228,7 +229,8 @@ TEST_F(NewDatabaseTest, UpgradeRunsEachMissingStepOnceInOrderAndAFailingStepIsUn
     QList<SchemaStep> history = Schema::steps();
     for (const char* sql : {"ALTER TABLE [car] ADD COLUMN [VIN] TEXT COLLATE NOCASE",
                             "CREATE TABLE [FUELLOG] ([FUELLOGID] INTEGER PRIMARY KEY AUTOINCREMENT, [CARID] INTEGER)"})
-        history << SchemaStep{int(history.size()) + 1, QString::fromLatin1(sql), [&, version = int(history.size()) + 1, sql](Database& d) {
+        history << SchemaStep{int(history.size()) + 1, QString::fromLatin1(sql),
+                              [&, version = int(history.size()) + 1, sql](Database& d) {
                                   ++runs[version];
                                   d.executeNative(QString::fromLatin1(sql));
                                   if (version == failAt)
@@ -313,11 +315,14 @@ TEST_F(NewDatabaseTest, AnOlderDatabaseUpgradesToTheCurrentVersionWithItsRowsKep
              EXPECT_TRUE(old.tableExists(u"_STOREDLOGIN"_s));
          }},
         {"voucher rules as shipped post cheques to the bank, its own stay", 4, [&](Database& old) {
-             const char* const first[][4] = {{"1100", "4100", ":txtNAME", ":dfgCarID"}, {"1100", "4300", ":txtNAME", ":txtNAME"},
-                                             {"5100", "1100", ":dfgCarID", ":txtNAME"}, {"5600", "1200", ":txtNAME", ":txtNAME"}};
+             const char* const first[][4] = {{"1100", "4100", ":txtNAME", ":dfgCarID"},
+                                             {"1100", "4300", ":txtNAME", ":txtNAME"},
+                                             {"5100", "1100", ":dfgCarID", ":txtNAME"},
+                                             {"5600", "1200", ":txtNAME", ":txtNAME"}};
              for (int i = 0; i < 4; ++i) {
-                 const qint64 id = old.insert(u"_GLRULE"_s, u"GLRULEID"_s, {{u"WINDOWNAME"_s, vouchers[i]}, {u"NAME"_s, u"سند"_s},
-                                                                            {u"AMOUNTFIELD"_s, u":dfnAmount"_s}});
+                 const qint64 id = old.insert(u"_GLRULE"_s, u"GLRULEID"_s,
+                                              {{u"WINDOWNAME"_s, vouchers[i]}, {u"NAME"_s, u"سند"_s},
+                                               {u"AMOUNTFIELD"_s, u":dfnAmount"_s}});
                  old.insert(u"_GLRULEDETAIL"_s, u"GLRULEDETAILID"_s,
                             {{u"GLRULEID"_s, id}, {u"DEBITACCOUNTFIELD"_s, QString::fromLatin1(first[i][0])},
                              {u"CREDITACCOUNTFIELD"_s, QString::fromLatin1(first[i][1])},

@@ -105,7 +105,8 @@ TEST(F2M0, ANewPasswordIsSavedOnlyWithTheRightOldOneTypedTheSameTwice)
         EXPECT_EQ(ini.contains(u"LOGINTOKEN = "_s), c.changed && c.store);
         EXPECT_EQ(ini.contains(u"LASTUSER = ADMIN"_s), c.changed);
         EXPECT_TRUE(!c.told || !o.office.ui().messages.isEmpty()) << "the wrong password is told";
-        QString records = text(statementTracePath(o.office.state(), QDate::currentDate())) + text(errorLogPath(o.office.state()));
+        QString records = text(statementTracePath(o.office.state(), QDate::currentDate()))
+                        + text(errorLogPath(o.office.state()));
         const RowSet lines = o.office.db().execute(u"select OLDVALUE, NEWVALUE from _JOURNALDETAILS"_s);
         for (int i = 0; i < lines.count(); ++i)
             records += lines.text(i, u"OLDVALUE"_s) + u'\n' + lines.text(i, u"NEWVALUE"_s) + u'\n';

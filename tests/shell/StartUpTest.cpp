@@ -181,10 +181,6 @@ TEST(StartUp, LoginOutcomes)
                               "TOKENHASH) values (1, '%1', '%2')")
             .arg(workstation, PasswordHash::tokenHash("KEPT-TOKEN"));
     };
-    const Act typeAdmin = [](QDialog* d, LoginRun&) {
-        QTest::keyClicks(edit(d, "txtPassword"), "admin");
-        QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Return);
-    };
     // Chooses a path through the database label, then logs in.
     const auto chooseAndLogIn = [](const QString& path) {
         return Act([=](QDialog* d, LoginRun& run) {
@@ -243,7 +239,8 @@ TEST(StartUp, LoginOutcomes)
          },
          "ADMIN", kept, {W}, -1, {}, "update OPERATOR set storepassword = 1"},
         {"a kept login logs in by itself", keptLogin, {}, "ADMIN", kept, {}, -1, {}, keep(cSecurity::workstation())},
-        {"another workstation's kept login asks", keptLogin, typeAdmin, "ADMIN", kept, {W}, -1, {}, keep("other-pc")},
+        {"another workstation's kept login asks", keptLogin, typing("ADMIN", "admin"), "ADMIN", kept, {W}, -1, {},
+         keep("other-pc")},
         {"a folder for the database", fdkIni, chooseAndLogIn("{H}/folder.db"), "", Same, {"{H}/folder.db", "a folder"}, -1,
          ",5000,DataBase Location,The database path"},
         {"a named pipe for the database", fdkIni, chooseAndLogIn("{H}/pipe.db"), "", Same, {"{H}/pipe.db", "pipe"}, -1,
@@ -323,7 +320,8 @@ TEST(StartUp, LoginOutcomes)
         EXPECT_TRUE(!r.loginId.isEmpty() || r.told.size() < 2 || !run.state().db().isOpen())
             << "an unusable database is not kept open";
         for (const QString& file : {run.state().db().path(), run.iniPath(), run.path("{H}/ijar.lock")})
-            EXPECT_TRUE(r.loginId.isEmpty() || !(QFile::permissions(file) & QFileDevice::Permissions(0x0077))) << file.toStdString();
+            EXPECT_TRUE(r.loginId.isEmpty() || !(QFile::permissions(file) & QFileDevice::Permissions(0x0077)))
+                << file.toStdString();
         EXPECT_TRUE(r.loginId.isEmpty() || run.ini().contains(run.state().db().path())) << "the database used is written";
         EXPECT_TRUE(r.loginId != "O'BRIEN" || run.state().CurrentOperatorName == "Pat O'Brien");
         EXPECT_EQ(run.errorLog().isEmpty(), r.logged.isEmpty()) << run.errorLog().toStdString();
@@ -355,7 +353,9 @@ TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
         GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
     const QByteArray self = QSysInfo::machineHostName().toUtf8();
     const QString running = QString::number(QCoreApplication::applicationPid());
-    const struct { const char* what; QByteArray content; bool heldOpen; bool logsIn; QStringList told = {}; bool copy = false; } rows[] = {
+    const struct {
+        const char* what; QByteArray content; bool heldOpen; bool logsIn; QStringList told = {}; bool copy = false;
+    } rows[] = {
         {"a copy running here", "", false, false, {QSysInfo::machineHostName(), running, "{H}", "another copy"}, true},
         {"empty", "", false, true},
         {"garbled", "\x01\x02 not a lock \xff", false, true},
