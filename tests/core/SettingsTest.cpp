@@ -90,33 +90,10 @@ TEST(PasswordHash, OnlyItsOwnPasswordMatchesAndNothingElseStoredDoes)
         EXPECT_EQ(PasswordHash::matches(r.password, r.stored), r.matches) << r.stored.toStdString();
 }
 
-TEST(Security, PasswordCheckAndLookups)
-{
-    TestOffice office;
-    office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s,
-        {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"PASSWRD"_s, PasswordHash::make(u"SECRET"_s)}, {u"operatorname"_s, u"أوبرايان"_s}});
-    const struct { const char* login; const char* password; const char* name; } rows[] = {  // name nullptr: refused
-        {"ADMIN", "ADMIN", "مدير النظام"},
-        {"  admin ", "ADMIN", "مدير النظام"},  // ids are trimmed and compare without regard to case
-        {"ADMIN", "admin", nullptr},           // callers pass the password upper-cased
-        {"ADMIN", "", nullptr}, {"NOBODY", "ADMIN", nullptr}, {"O'BRIEN", "SECRET", "أوبرايان"},
-        {"ZZ' union select 99,'ZZ','x','x',1,0,'' --", "X", nullptr}, {"ZZ' or '1'='1", "ADMIN", nullptr},
-    };
-    cSecurity security(office.state());
-    for (const auto& r : rows) {
-        office.state().CurrentOperatorName.clear();
-        EXPECT_EQ(security.IsValidUserPassword(QString::fromUtf8(r.login), QString::fromUtf8(r.password)), r.name != nullptr)
-            << r.login;
-        EXPECT_EQ(office.state().CurrentOperatorName, QString::fromUtf8(r.name ? r.name : "")) << r.login;
-    }
-    EXPECT_EQ(security.GetOperatorName(security.GetOperatorID(u"O'BRIEN"_s)), u"أوبرايان"_s);
-}
-
 TEST(Configuration, DefaultsSetConfigInsertsOnceThenUpdatesAndStoredTextsConvert)
 {
     TestOffice office;
     Configuration store(office.db());
-    EXPECT_EQ(store.GetConfig(u"POUND"_s), u"دينار كويتي"_s);
     EXPECT_EQ(store.GetConfig(u"NOSUCHENTRY"_s), u"0"_s);
     for (const QString& v : {u"it's, \"quoted\""_s, u"دينار"_s}) {
         store.SetConfig(u"NEW'KEY"_s, v);
@@ -162,54 +139,57 @@ TEST(IniFile, ReadsEntriesByTheirRules)
     }
 }
 
-TEST(IniFile, WritesTheWholeFileForItsOwnerOnly)
+// The whole file is written anew, for its owner's eyes only. A write that
+// cannot finish (a full disk, a folder in the file's place) leaves the old
+// file as it was, nothing half-written beside it, and the login's rewrite
+// logs why.
+TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"ijar.ini"_s);
-    EXPECT_THROW(IniFile::read(path), AppError);
     using P = QFileDevice;
-    const struct { const char* before; QFileDevice::Permissions permissions; const char* password; } rows[] = {
-        {nullptr, {}, ""}, {"x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
-        {"old text that is much longer than the new text, all of it replaced\n", P::ReadOwner | P::ReadOther, "SECRET=="},
+    const QByteArray longer = "old text that is much longer than the new text, all of it replaced\n";
+    const struct {
+        const char* what; const char* before; P::Permissions permissions; const char* token;
+        rlim_t limit = RLIM_INFINITY; bool folder = false;
+    } rows[] = {
+        {"a new file", nullptr, {}, ""},
+        {"one others could write", "x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
+        {"a longer one, with a token", longer.constData(), P::ReadOwner | P::ReadOther, "SECRET=="},
+        {"a full disk", longer.constData(), P::ReadOwner | P::WriteOwner, "", 250},
+        {"a folder in its place", nullptr, {}, "", RLIM_INFINITY, true},
     };
     for (const auto& r : rows) {
-        QFile::remove(path);
-        ASSERT_TRUE(!r.before || (writeText(path, r.before) && QFile::setPermissions(path, r.permissions)));
-        IniFile::write(path, u"/home/o'brien/fdk.db"_s, u"O'BRIEN"_s, QString::fromUtf8(r.password));
-        EXPECT_EQ(readAll(path), u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
-                                     + (*r.password ? u"LOGINTOKEN = %1\n"_s.arg(r.password) : QString()));
-        const P::Permissions groupAndOthers(0x0077), p = QFile::permissions(path);
-        EXPECT_TRUE(p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & groupAndOthers)) << r.password;
-    }
-}
-
-// A write that cannot finish (a full disk, a folder in the file's place)
-// leaves the old file as it was, and the login's rewrite logs why.
-TEST(IniFile, AWriteThatFailsKeepsTheOldFileAndIsLogged)
-{
-    const QByteArray good = "[CONFIG]\nDATABASE = /office/fdk.db\nLASTUSER = ADMIN\n";
-    enum Fault { DiskFull, FolderInTheWay };
-    for (const Fault fault : {DiskFull, FolderInTheWay}) {
+        SCOPED_TRACE(r.what);
         TestOffice office;
         office.loginAs(u"ADMIN"_s);
         const QString ini = office.state().IniFilePath;
-        // Longer than the limit, unlike the log line that reports it.
-        office.state().DatabasePath = u"/office/"_s + QString(300, u'a') + u".db"_s;
-        if (fault == FolderInTheWay)
-            ASSERT_TRUE(QDir(office.home()).mkdir(u"ijar.ini"_s));
-        else
-            ASSERT_TRUE(writeText(ini, good));
+        QFile::remove(ini);
+        ASSERT_TRUE(!r.before || (writeText(ini, r.before) && QFile::setPermissions(ini, r.permissions)));
+        ASSERT_TRUE(!r.folder || QDir(office.home()).mkdir(u"ijar.ini"_s));
+        const bool fails = r.folder || r.limit != RLIM_INFINITY;
+        // Longer than the disk takes, unlike the log line that reports it.
+        const QString database = fails ? u"/office/"_s + QString(300, u'a') + u".db"_s : u"/home/o'brien/fdk.db"_s;
         {
-            const FileSizeLimit full(fault == DiskFull ? 250 : RLIM_INFINITY);
-            EXPECT_THROW(IniFile::write(ini, office.state().DatabasePath, u"ADMIN"_s, {}), AppError) << fault;
-            IniFile::WriteIniFile(office.state());
+            const FileSizeLimit full(r.limit);
+            if (fails) {
+                EXPECT_THROW(IniFile::write(ini, database, u"ADMIN"_s, {}), AppError);
+                office.state().DatabasePath = database;
+                IniFile::WriteIniFile(office.state());
+            } else {
+                IniFile::write(ini, database, u"O'BRIEN"_s, QString::fromUtf8(r.token));
+            }
         }
-        EXPECT_EQ(fault == DiskFull ? readAll(ini).toUtf8() : QByteArray(), fault == DiskFull ? good : QByteArray());
+        const QString expected = fails ? QString::fromUtf8(r.before ? r.before : "")
+                                       : u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
+                                             + (*r.token ? u"LOGINTOKEN = %1\n"_s.arg(QString::fromUtf8(r.token)) : QString());
+        EXPECT_EQ(readAll(ini), expected);
         EXPECT_EQ(QDir(office.home()).entryList({u"ijar.ini*"_s}, QDir::AllEntries | QDir::Hidden), QStringList{u"ijar.ini"_s})
             << "nothing half-written is left beside it";
+        const P::Permissions p = QFile::permissions(ini);
+        EXPECT_TRUE(fails || (p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & P::Permissions(0x0077))));
         const QString log = readAll(QDir(office.home()).filePath(u"ijar.log"_s));
-        EXPECT_TRUE(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini)) << log.toStdString();
+        EXPECT_EQ(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini), fails) << log.toStdString();
     }
+    EXPECT_THROW(IniFile::read(QDir::temp().filePath(u"no-such-folder/ijar.ini"_s)), AppError);
 }
 
 // A workstation keeps a login as a random token, never the password; each

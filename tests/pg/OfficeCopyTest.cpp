@@ -1,115 +1,76 @@
-#include "core/AppError.h"
 #include "core/Database.h"
-#include "office/OfficeCopy.h"
 #include "support/PgCluster.h"
+#include "support/ProgramRun.h"
 #include "support/TestOffice.h"
 #include "support/TestPictures.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every table's rows and checksum, by lower-case name.
-QMap<QString, OfficeCopy::Sum> sums(const QString& path)
+void make(const QString& path, const QStringList& statements)
 {
     Database db;
-    db.open(path);
-    QMap<QString, OfficeCopy::Sum> all;
-    for (const QString& table : db.tables())
-        all.insert(table.toLower(), OfficeCopy::checksum(db, table));
-    return all;
+    db.open(path, true);
+    for (const QString& sql : statements)
+        db.executeNative(sql);
 }
 
 }
 
-// A demo office with a large picture and a blank text in a number column goes
-// to the server and back to a file: every table is as it was, and each side's
-// new keys come after the copied ones.
-TEST(OfficeCopy, ThereAndBackLeavesTheSameOffice)
+// From the command line: a demo office with a large picture, a blank text in a
+// number column and a table of its own goes from a file to a server and back;
+// every table is as it was, and each side's new keys come after the copied
+// ones. A target with tables, a source of another schema version and a missing
+// argument are refused, and the refused target is left as it was.
+TEST(OfficeCopy, ThereAndBackFromTheCommandLineLeavesTheSameOffice)
 {
     TestOffice office(TestOffice::Engine::SQLite, true, true);
     const qint64 car = office.db().execute("select min(carid) from car").value(0, 0).toLongLong();
     const qint64 picture = office.db().insert("CARPICTURE", "CARPICTUREID", {{"CARID", car}, {"PICTURESEQUENCE", 9}});
     office.db().writeBlob("CARPICTURE", "CARPICTURE", "CARPICTUREID", picture, TestPictures::largePng());
     office.db().executeNative("UPDATE RENT SET CARNO = ' ' WHERE RENTID = (SELECT min(RENTID) FROM RENT)");
-    // A table of the office's own making, which the schema does not know.
     office.db().executeNative("CREATE TABLE tempmessages (MSGID INTEGER PRIMARY KEY AUTOINCREMENT, MESSAGE TEXT, "
                               "AMOUNT REAL, SENT INTEGER)");
     office.db().executeNative("INSERT INTO tempmessages (MESSAGE, AMOUNT, SENT) VALUES ('مرحبا', 12.5, 1), (NULL, NULL, 0)");
-    const QString file = office.databasePath();
+    const QString file = office.databasePath(), back = office.file("back.db"), occupied = office.file("occupied.db");
+    const QString older = office.file("older.db"), never = office.file("new.db");
     office.db().close();
-
-    const QString server = PgCluster::shared().createDatabase();
-    QStringList progress;
-    const QList<OfficeCopy::TableCheck> there =
-        OfficeCopy::copy(file, server, [&progress](const QString& line) { progress << line; });
-    const QString back = office.file("back.db");
-    const QList<OfficeCopy::TableCheck> andBack = OfficeCopy::copy(server, back);
-
-    ASSERT_FALSE(there.isEmpty());
-    for (const auto& checks : {there, andBack})
-        for (const OfficeCopy::TableCheck& c : checks)
-            EXPECT_TRUE(c.same()) << c.table.toStdString();
-    EXPECT_FALSE(progress.filter("CARPICTURE", Qt::CaseInsensitive).isEmpty());
-
-    const auto before = sums(file), after = sums(back);
-    EXPECT_EQ(before.keys(), after.keys());
-    for (const QString& table : before.keys()) {
-        EXPECT_EQ(before[table].rows, after[table].rows) << table.toStdString();
-        EXPECT_EQ(before[table].hash, after[table].hash) << table.toStdString();
+    make(occupied, {"CREATE TABLE mine (x INTEGER)"});
+    make(older, {"CREATE TABLE _SCHEMAVERSION (VERSION INTEGER)", "INSERT INTO _SCHEMAVERSION VALUES (1)"});
+    PgCluster& cluster = PgCluster::shared();
+    const QString server = cluster.createDatabase(), made = cluster.createDatabase();
+    const struct { QStringList args; int status; const char* says; } rows[] = {
+        {{"--create-database", made, "--demo"}, 0, "ADMIN"},
+        {{"--create-database", made}, 1, "already has tables"},
+        {{"--copy-database", file, server}, 0, "CARPICTURE"},
+        {{"--copy-database", server, back}, 0, "every table compares equal"},
+        {{"--copy-database", file, made}, 1, "already has tables"},
+        {{"--copy-database", file, occupied}, 1, "already has tables"},
+        {{"--copy-database", older, never}, 1, "schema version 1"},
+        {{"--copy-database", file}, 2, "--copy-database needs FROM and TO"},
+        {{"--help"}, 0, "--copy-database FROM TO"},
+    };
+    for (const auto& r : rows) {
+        const ProgramRun run = runProgram(QStringLiteral(IJAR_BINARY), r.args, 300000);
+        EXPECT_EQ(run.status, r.status) << r.args.join(' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_TRUE((run.out + run.err).contains(QString::fromUtf8(r.says), Qt::CaseInsensitive))
+            << r.args.join(' ').toStdString() << ": " << (run.out + run.err).toStdString();
     }
-    EXPECT_GT(before["rent"].rows, 0);
-    EXPECT_EQ(before["tempmessages"].rows, 2);
-
+    // Each copy compared every table with its source (the exit status); here is what it had to carry.
     for (const QString& path : {server, back}) {
         Database db;
         db.open(path);
+        EXPECT_EQ(db.execute("select count(*) from tempmessages").value(0, 0).toInt(), 2);
         EXPECT_EQ(db.readBlob("CARPICTURE", "CARPICTURE", "CARPICTUREID", picture), TestPictures::largePng());
         const qint64 highest = db.execute("select max(carid) from car").value(0, 0).toLongLong();
         EXPECT_GT(db.insert("car", "carid", {{"name", "new"}}), highest) << path.toStdString();
         EXPECT_EQ(db.execute("select CARNO from RENT where RENTID = (select min(RENTID) from RENT)").value(0, 0).toInt(), 0);
     }
-    PgCluster::shared().dropDatabase(server);
-}
-
-// A target that holds tables is refused and left as it was; so is a source of
-// another schema version.
-TEST(OfficeCopy, RefusesWhatItCannotCopyInto)
-{
-    TestOffice office(TestOffice::Engine::SQLite, false, false);
-    const QString occupiedServer = PgCluster::shared().createOffice(false);
-    const QString occupiedFile = office.file("occupied.db");
-    {
-        Database db;
-        db.open(occupiedFile, true);
-        db.executeNative("CREATE TABLE mine (x INTEGER)");
-    }
-    QTemporaryDir dir;
-    const QString older = dir.filePath("older.db");
-    {
-        Database db;
-        db.open(older, true);
-        db.executeNative("CREATE TABLE _SCHEMAVERSION (VERSION INTEGER)");
-        db.executeNative("INSERT INTO _SCHEMAVERSION VALUES (1)");
-    }
-    const struct { QString from, to; int refusal; } rows[] = {
-        {office.databasePath(), occupiedServer, OfficeCopy::TargetHasTables},
-        {office.databasePath(), occupiedFile, OfficeCopy::TargetHasTables},
-        {older, dir.filePath("new.db"), OfficeCopy::OtherVersion},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.to.toStdString());
-        try {
-            OfficeCopy::copy(r.from, r.to);
-            ADD_FAILURE() << "copied";
-        } catch (const AppError& e) {
-            EXPECT_EQ(e.number(), r.refusal) << e.description().toStdString();
-        }
-    }
     Database db;
-    db.open(occupiedFile);
+    db.open(occupied);
     EXPECT_EQ(db.tables(), QStringList{"mine"});
-    EXPECT_FALSE(QFile::exists(dir.filePath("new.db")));
-    PgCluster::shared().dropDatabase(occupiedServer);
+    EXPECT_FALSE(QFile::exists(never));
+    for (const QString& uri : {server, made})
+        cluster.dropDatabase(uri);
 }

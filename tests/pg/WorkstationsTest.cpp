@@ -2,8 +2,6 @@
 // second one is in the middle of its own writing when the first one acts.
 #include "accounting/PostingScreen.h"
 #include "accounting/cAccounting.h"
-#include "core/AppError.h"
-#include "core/Configuration.h"
 #include "core/ScreenTag.h"
 #include "engine/EngineSetup.h"
 #include "engine/ScreenOffice.h"
@@ -18,28 +16,24 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The other workstation: it holds the office's write lock with its changes
-// made but not committed, and commits them while this one waits.
+// The other workstation holds the office's write lock with its changes made
+// but not committed. This one waits a moment for the lock; when it asks, the
+// other has just committed and the operator chooses to wait again.
 struct Other {
-    explicit Other(const QString& uri)
+    Other(const QString& uri, Database& mine)
     {
         db.open(uri);
         db.begin();
+        mine.setBusyWait(100);
+        mine.setBusyHandling({{}, [this](const QString&) {
+                                  ++asked;
+                                  db.commit();
+                                  return true;
+                              }});
     }
     Database db;
+    int asked = 0;
 };
-
-// This workstation waits a moment for the lock; when asked, the other one
-// has just committed and the operator chooses to wait again.
-void waitForThe(Database& mine, Other& other, int& asked)
-{
-    mine.setBusyWait(100);
-    mine.setBusyHandling({{}, [&other, &asked](const QString&) {
-                              ++asked;
-                              other.db.commit();
-                              return true;
-                          }});
-}
 
 qint64 count(Database& db, const QString& sql)
 {
@@ -78,13 +72,11 @@ TEST(Workstations, ASaveAfterTheOtherOnesWaitDoesNotOverwriteIt)
     ASSERT_TRUE(s.read(key));
     s.set("txtNAME", u"mine"_s);
 
-    Other other(s.office.databasePath());
+    Other other(s.office.databasePath(), s.db());
     other.db.command(u"update SYNTHETIC set NAME = 'theirs' where SYNTHID = "_s + QString::number(key));
-    int asked = 0;
-    waitForThe(s.db(), other, asked);
     s.ui().answers << false;  // do not read the record again
     EXPECT_FALSE(s.save(key));
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(other.asked, 1);
     EXPECT_EQ(s.stored("NAME", key), u"theirs"_s);
     ASSERT_FALSE(s.ui().questions.isEmpty());
     EXPECT_TRUE(s.ui().questions.last().text.startsWith(u"Another user changed this record"_s))
@@ -115,18 +107,16 @@ TEST(Workstations, TheSameFreeCarRentedAtOnceGoesOutOnce)
     } screen(office.state());
     ASSERT_EQ(ScreenChecks::control<QLineEdit>(&screen, "txtID")->text().toLongLong(), mine);
 
-    Other other(office.databasePath());
+    Other other(office.databasePath(), db);
     const qint64 theirs = other.db.insert("RENT", "RENTID", {{"NAME", "عقدهم"}, {"CUSTOMERID", customer}, {"CARNO", car},
                                                              {"RETURNED", 0}, {"EXITDATE", 20261201}});
     other.db.command("update car set rented = 1 where carid = " + QString::number(car));
-    int asked = 0;
-    waitForThe(db, other, asked);
     ScreenChecks::control<QLineEdit>(&screen, "dfnCarNo")->setText(QString::number(car));
     ScreenChecks::control<QLineEdit>(&screen, "dfnMETER")->setText("100");
     ScreenChecks::control<QLineEdit>(&screen, "dfnDailyRent")->setText("10");
     QTest::keyClick(&screen, Qt::Key_F12);
 
-    EXPECT_GE(asked, 1);
+    EXPECT_GE(other.asked, 1);
     const RowSet holders = db.execute("select RENTID from RENT where RETURNED = 0 and CARNO = " + QString::number(car));
     ASSERT_EQ(holders.count(), 1);
     EXPECT_EQ(holders.value(0, 0).toLongLong(), theirs);

@@ -19,58 +19,43 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-QLineEdit* passwordField(QDialog* lock) { return lock->findChild<QLineEdit*>("txtPassword"); }
-
-}
-
-TEST(SCRNlock, ThePasswordInAnyCaseUnlocksEscapeAndCloseDoNot)
+// Moving the lock aside shows nothing: every window of the program is hidden
+// while it is up. The password in any case unlocks and brings them back;
+// another, Esc and the close box do not.
+TEST(SCRNlock, ThePasswordInAnyCaseUnlocksAndNothingShowsUntilThen)
 {
     for (const QString typed : {"ADMIN", "admin", "aDmIn", "WRONG", "", "ADMIN ", "ADMI"}) {
+        SCOPED_TRACE(typed.toStdString());
         const bool right = typed.toUpper() == "ADMIN";
         TestOffice office;
         office.loginAs("ADMIN");
-        SCRNlock lock(office.state(), nullptr);
+        MAINT window(office.state());
+        window.show();
+        window.openMenu(2);
+        QDialog other;
+        other.show();
+        const QList<QWidget*> windows{&window, window.menu(2), &other};
+        SCRNlock lock(office.state(), &window);
         lock.show();
-        QTest::keyClicks(passwordField(&lock), typed);
-        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
-        EXPECT_EQ(lock.result() == QDialog::Accepted, right) << typed.toStdString();
-        EXPECT_EQ(office.ui().messages.size(), right ? 0 : 1) << typed.toStdString();
-        if (right)
-            continue;
-        QTest::keyClick(passwordField(&lock), Qt::Key_Escape);
-        EXPECT_FALSE(lock.close());
-        EXPECT_TRUE(lock.isVisible()) << typed.toStdString();
-        QTest::keyClicks(passwordField(&lock), "admin");  // replaces the selected wrong text
-        QTest::keyClick(passwordField(&lock), Qt::Key_Return);
-        EXPECT_EQ(lock.result(), QDialog::Accepted) << typed.toStdString();
+        for (QWidget* w : windows)
+            EXPECT_FALSE(w->isVisible());
+        auto* password = lock.findChild<QLineEdit*>("txtPassword");
+        QTest::keyClicks(password, typed);
+        QTest::keyClick(password, Qt::Key_Return);
+        EXPECT_EQ(lock.result() == QDialog::Accepted, right);
+        EXPECT_EQ(office.ui().messages.size(), right ? 0 : 1);
+        if (!right) {
+            QTest::keyClick(password, Qt::Key_Escape);
+            EXPECT_FALSE(lock.close());
+            EXPECT_TRUE(lock.isVisible() && !window.isVisible());
+            QTest::keyClicks(password, "admin");  // replaces the selected wrong text
+            QTest::keyClick(password, Qt::Key_Return);
+            EXPECT_EQ(lock.result(), QDialog::Accepted);
+        }
+        EXPECT_FALSE(lock.isVisible());
+        for (QWidget* w : windows)
+            EXPECT_TRUE(w->isVisible());
     }
-}
-
-// Moving the lock aside shows nothing: every window of the program is hidden
-// while it is up, and comes back with the right password.
-TEST(SCRNlock, HidesEveryWindowOfTheProgramUntilUnlocked)
-{
-    TestOffice office;
-    office.loginAs("ADMIN");
-    MAINT window(office.state());
-    window.show();
-    window.openMenu(2);
-    QWidget* menu = window.menu(2);
-    ASSERT_NE(menu, nullptr);
-    QDialog other;
-    other.show();
-    SCRNlock lock(office.state(), &window);
-    lock.show();
-    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-    EXPECT_TRUE(lock.isVisible());
-    QTest::keyClicks(passwordField(&lock), "admin");
-    QTest::keyClick(passwordField(&lock), Qt::Key_Return);
-    EXPECT_FALSE(lock.isVisible());
-    for (QWidget* w : {static_cast<QWidget*>(&window), menu, static_cast<QWidget*>(&other)})
-        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
 }
 
 TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)

@@ -25,145 +25,40 @@ struct Options : frmOptions {
     void type(const QString& name, const QString& text) { set(name, {}), ScreenChecks::type(at(name), text); }
 };
 
-// The whole store as entry=value lines by entry, a second row of an entry as a second line.
-QStringList storeOf(Database& db)
-{
-    const RowSet rows = db.execute("select entry, entryvalue from _CONFIG order by entry, CONFIGID");
-    QStringList lines;
-    for (int i = 0; i < rows.count(); ++i)
-        lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
-    return lines;
-}
-
 QString stored(TestOffice& office, const QString& entry) { return Configuration(office.db()).GetConfig(entry); }
 
 }
 
-// Each activation reads the store again and goes back to the first tab; a
-// missing entry shows as 0, not as what the field held before.
-TEST(frmOptions, ActivationShowsTheStoredEntries)
+// Every activation goes back to the first tab. One from within the program
+// reads the store again: a missing entry shows as 0, not as what the field
+// held before. Coming back from another application keeps what was typed.
+TEST(frmOptions, ActivationShowsTheStoredEntriesUnlessComingBackFromElsewhere)
 {
     using Entries = std::map<QString, QString>;
-    const std::pair<Entries, Entries> rows[] = {  // the whole store, what the screen then shows
+    const struct { Entries store; bool fromElsewhere; Entries shown; } rows[] = {
         {{{"USEROUTER", "1"}, {"SHOWFIELDNAME", "1"}, {"SHOWSCREENNAME", "1"}, {"EXTRAMILESFLAT", "5"}, {"POUND", "O'Neil"}},
-         {{"dffUSEROUTER", "1"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "1"}, {"dfnExtraMilesFlat", "5.00"},
-          {"dfsPound", "O'Neil"}}},
+         false, {{"dffUSEROUTER", "1"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "1"}, {"dfnExtraMilesFlat", "5.00"},
+                 {"dfsPound", "O'Neil"}, {"dfsFils", "0"}}},
         // 2 shows field names but not the screen name.
         {{{"SHOWFIELDNAME", "2"}, {"SHOWSCREENNAME", "2"}, {"EXTRAMILESPERCENT", "12.5"}, {"TWOPOUNDS", "فلس, cents"}},
-         {{"dffUSEROUTER", "0"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "0"}, {"dfnExtraMilesFlat", "0"},
-          {"dfnExtraMilesPercent", "12.50"}, {"dfsPound", "0"}, {"dfsTwoPounds", "فلس, cents"}}},
-        {{}, {{"dffSHOWFIELDNAME", "0"}, {"dfnExtraMilesPercent", "0"}, {"dfsTwoPounds", "0"}}},
+         false, {{"dffUSEROUTER", "0"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "0"}, {"dfnExtraMilesFlat", "0"},
+                 {"dfnExtraMilesPercent", "12.50"}, {"dfsPound", "0"}, {"dfsTwoPounds", "فلس, cents"}}},
+        {{{"FILS", "stored"}}, false, {{"dffSHOWFIELDNAME", "0"}, {"dfnExtraMilesPercent", "0"}, {"dfsFils", "stored"}}},
+        {{{"FILS", "stored"}}, true, {{"dfsFils", "typed"}}},
     };
     TestOffice office;
     Options options(office);
     auto* tabs = options.findChild<QTabWidget*>("SSTab1");
-    for (const auto& [store, shown] : rows) {
-        tabs->setCurrentIndex(2);
-        office.db().command("delete from _CONFIG");
-        for (const auto& [entry, value] : store)
-            Configuration(office.db()).SetConfig(entry, value);
-
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(&options, &activation);
-
-        EXPECT_EQ(tabs->currentIndex(), 0);
-        for (const auto& [name, value] : shown)
-            EXPECT_EQ(options[name], value) << name.toStdString() << " with " << store.size() << " entries";
-    }
-}
-
-// F12 saves and stays; the keys of commands the screen lacks and F12 with Save
-// disabled do nothing; Cancel closes unsaved, OK saves and closes.
-TEST(frmOptions, SaveInsertsMissingEntriesThenUpdatesThemInPlace)
-{
-    TestOffice office;
-    office.db().command("delete from _CONFIG");
-    Options options(office);
-    for (const QString flag : {"1", "0"}) {
-        const QString words = flag == "1" ? "O'Brien's, فلس" : "cent", flat = flag == "1" ? "1234567.5" : "3";
-        for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME"})
-            options.set(name, flag);
-        for (const char* name : {"dfsFils", "dfsPound", "dfsTwoPounds", "dfsPounds"})
-            options.set(name, words);
-        options.type("dfnExtraMilesFlat", flat);
-
-        QTest::keyClick(&options, Qt::Key_F12);
-
-        EXPECT_EQ(storeOf(office.db()), (QStringList{"EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words,
-                                                     "POUND=" + words, "POUNDS=" + words, "SHOWFIELDNAME=" + flag,
-                                                     "SHOWSCREENNAME=" + flag, "TWOPOUNDS=" + words, "USEROUTER=" + flag}));
-        EXPECT_TRUE(options.isVisible());
-    }
-
-    options.set("dfsPound", "ريال");
-    for (const int key : {Qt::Key_F8, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12}) {
-        ScreenChecks::control<QPushButton>(&options, "cmdSave")->setEnabled(key != Qt::Key_F12);
-        QTest::keyClick(&options, Qt::Key(key));
-    }
-    EXPECT_TRUE(options.isVisible());
-    ScreenChecks::click(&options, "command0");
-    EXPECT_FALSE(options.isVisible());
-    EXPECT_EQ(stored(office, "POUND"), "cent");
-
-    options.show();  // which reads the store again
-    options.set("dfsPound", "ريال");
-    ScreenChecks::click(&options, "cmdOk");
-    EXPECT_FALSE(options.isVisible());
-    EXPECT_EQ(stored(office, "POUND"), "ريال");
-    EXPECT_TRUE(office.ui().dialogsShown.isEmpty()) << office.ui().dialogsShown.join(' ').toStdString();
-}
-
-// A non-zero flat charge zeroes the percent and the other way round; a zero
-// leaves the other alone; an empty field is stored as 0. A non-number is
-// reported and not stored, nor anything after it.
-TEST(frmOptions, ExtraCharges)
-{
-    const struct {
-        const char *field, *typed, *flat, *percent;
-    } steps[] = {{"dfnExtraMilesFlat", "5", "5", "0"},  {"dfnExtraMilesPercent", "10", "0", "10"},
-                 {"dfnExtraMilesFlat", "0", "0", "10"}, {"dfnExtraMilesFlat", "0.5", "0.5", "0"},
-                 {"dfnExtraMilesPercent", "", "0.5", ""}};
-    TestOffice office;
-    Options options(office);
-    for (const auto& s : steps) {
-        options.type(s.field, s.typed);
-        EXPECT_EQ(options["dfnExtraMilesFlat"] + ' ' + options["dfnExtraMilesPercent"], QString(s.flat) + ' ' + s.percent)
-            << s.field << " <- " << s.typed;
-    }
-    ScreenChecks::click(&options, "cmdSave");
-    EXPECT_EQ(stored(office, "EXTRAMILESFLAT") + ' ' + stored(office, "EXTRAMILESPERCENT"), "0.5 0");
-
-    options.set("dfsFils", "changed");
-    options.type("dfnExtraMilesFlat", "-");
-    ScreenChecks::click(&options, "cmdSave");
-    EXPECT_EQ(stored(office, "EXTRAMILESFLAT") + ' ' + stored(office, "FILS"), "0.5 فلس");
-    QFile log(errorLogPath(office.state()));
-    EXPECT_TRUE(log.open(QIODevice::ReadOnly) && QString::fromUtf8(log.readAll()).contains("dfnExtraMilesFlat"));
-    EXPECT_EQ(office.ui().dialogsShown, QStringList{"dlgError"});
-}
-
-// Coming back from another application keeps what the operator typed and has
-// not saved; activated from within the program, the screen reads the store
-// again. Print means nothing here and stays off, by key as by button.
-TEST(frmOptions, ComingBackFromElsewhereKeepsTypedValues)
-{
-    const struct { const char* what; bool fromElsewhere; const char* shown; } rows[] = {
-        {"another application had the keyboard", true, "typed"},
-        {"another window of the program had it", false, "stored"},
-    };
+    QDialog other;
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        TestOffice office;
-        Configuration(office.db()).SetConfig("FILS", "stored");
-        Options options(office);
+        office.db().command("delete from _CONFIG");
+        for (const auto& [entry, value] : r.store)
+            Configuration(office.db()).SetConfig(entry, value);
         options.activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
-        EXPECT_FALSE(ScreenChecks::control<QPushButton>(&options, "cmdPRINT")->isEnabled());
-        QTest::keyClick(&options, Qt::Key_F7);
-        EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
+        tabs->setCurrentIndex(2);
         options.set("dfsFils", "typed");
-        QDialog other;
-        // The program's windows lose the keyboard to nobody of theirs, and get it back.
+        // The program's windows lose the keyboard to nobody of theirs, or to another of them, and get it back.
         if (r.fromElsewhere) {
             QApplication::setActiveWindow(nullptr);
             QApplication::setActiveWindow(&options);
@@ -174,6 +69,70 @@ TEST(frmOptions, ComingBackFromElsewhereKeepsTypedValues)
             options.activateWindow();
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
-        EXPECT_EQ(options["dfsFils"], r.shown);
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        for (const auto& [name, value] : r.shown)
+            EXPECT_EQ(options[name], value) << name.toStdString() << " with " << r.store.size() << " entries";
     }
+}
+
+// A non-zero flat charge zeroes the percent and the other way round; a zero
+// leaves the other alone; an empty field is stored as 0. F12 saves and stays,
+// inserting missing entries and then updating them in place; a non-number is
+// reported and not stored, nor anything after it. The keys of commands the
+// screen lacks, Print among them, and F12 with Save disabled do nothing;
+// Cancel closes unsaved, OK saves and closes.
+TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
+{
+    const struct { const char *field, *typed, *flat, *percent; } steps[] = {
+        {"dfnExtraMilesFlat", "5", "5", "0"}, {"dfnExtraMilesPercent", "10", "0", "10"}, {"dfnExtraMilesFlat", "0", "0", "10"},
+        {"dfnExtraMilesFlat", "0.5", "0.5", "0"}, {"dfnExtraMilesPercent", "", "0.5", ""}};
+    TestOffice office;
+    office.db().command("delete from _CONFIG");
+    Options options(office);
+    for (const auto& s : steps) {
+        options.type(s.field, s.typed);
+        EXPECT_EQ(options["dfnExtraMilesFlat"] + ' ' + options["dfnExtraMilesPercent"], QString(s.flat) + ' ' + s.percent)
+            << s.field << " <- " << s.typed;
+    }
+    for (const QString flag : {"1", "0"}) {
+        const QString words = flag == "1" ? "O'Brien's, فلس" : "cent", flat = flag == "1" ? "1234567.5" : "0.5";
+        for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME"})
+            options.set(name, flag);
+        for (const char* name : {"dfsFils", "dfsPound", "dfsTwoPounds", "dfsPounds"})
+            options.set(name, words);
+        options.type("dfnExtraMilesFlat", flat);
+        QTest::keyClick(&options, Qt::Key_F12);
+        const RowSet rows = office.db().execute("select entry, entryvalue from _CONFIG order by entry, CONFIGID");
+        QStringList lines;
+        for (int i = 0; i < rows.count(); ++i)
+            lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
+        EXPECT_EQ(lines, (QStringList{"EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "POUND=" + words,
+                                      "POUNDS=" + words, "SHOWFIELDNAME=" + flag, "SHOWSCREENNAME=" + flag,
+                                      "TWOPOUNDS=" + words, "USEROUTER=" + flag}));
+        EXPECT_TRUE(options.isVisible());
+    }
+    options.set("dfsFils", "changed");
+    options.type("dfnExtraMilesFlat", "-");
+    ScreenChecks::click(&options, "cmdSave");
+    EXPECT_EQ(stored(office, "EXTRAMILESFLAT") + ' ' + stored(office, "FILS"), "0.5 cent");
+    QFile log(errorLogPath(office.state()));
+    EXPECT_TRUE(log.open(QIODevice::ReadOnly) && QString::fromUtf8(log.readAll()).contains("dfnExtraMilesFlat"));
+    EXPECT_EQ(office.ui().dialogsShown, QStringList{"dlgError"});
+
+    options.set("dfsPound", "ريال");
+    EXPECT_FALSE(ScreenChecks::control<QPushButton>(&options, "cmdPRINT")->isEnabled());
+    for (const int key : {Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12}) {
+        ScreenChecks::control<QPushButton>(&options, "cmdSave")->setEnabled(key != Qt::Key_F12);
+        QTest::keyClick(&options, Qt::Key(key));
+    }
+    EXPECT_TRUE(options.isVisible());
+    ScreenChecks::click(&options, "command0");
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(stored(office, "POUND"), "cent");
+    options.show();  // which reads the store again
+    options.set("dfsPound", "ريال");
+    ScreenChecks::click(&options, "cmdOk");
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(stored(office, "POUND"), "ريال");
+    EXPECT_EQ(office.ui().dialogsShown, QStringList{"dlgError"});
 }

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -63,14 +62,4 @@ struct ShellOffice {
 inline QPushButton* commandButton(QWidget* menu, int n)
 {
     return menu->findChild<QPushButton*>(QString("command%1").arg(n));
-}
-
-// Arabic-Indic digits are beyond what QTest can type, so the events are made here.
-inline void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers)
-{
-    const QString text = key < 0x10000 && QChar(key).isPrint() ? QString(QChar(key)) : QString();
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, key, modifiers, text);
-        QCoreApplication::sendEvent(target, &event);
-    }
 }

@@ -1,12 +1,15 @@
-#include "core/AppError.h"
-#include "office/NewDatabase.h"
-#include "shell/LoginDatabase.h"
+#include "core/Database.h"
 #include "shell/MAINT.h"
+#include "shell/SCRNlogoff.h"
 #include "shell/StartUp.h"
+#include "support/PgCluster.h"
+#include "support/ProgramRun.h"
 #include "support/TestOffice.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,23 +17,15 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-namespace {
-
-QString readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-}
-
 // The ini file names a server, or the entry editor is given its URI: the
 // login screen shows it, nobody looks for it as a file, the operator logs in
-// on it and the ini file keeps it. A server that does not answer is told.
+// on it and the ini file keeps it. A server that does not answer is told. An
+// office made by an older program lacks SQL functions that the statements of
+// this one rely on: the login brings them back.
 TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
 {
-    const struct { const char* what; bool inIni; bool answers; bool label = false; } rows[] = {
-        {"named by the ini file", true, true},
+    const struct { const char* what; bool inIni; bool answers; bool label = false; bool olderHelpers = false; } rows[] = {
+        {"named by the ini file, made by an older program", true, true, false, true},
         {"typed in the entry editor", false, true},
         {"a server database that is not there", true, false},
         {"the label shows a server: its URI is edited", true, true, true},
@@ -48,6 +43,11 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         const QString named = r.label ? office.databasePath() + "_other" : r.inIni ? uri : office.file("gone.db");
         ini.write(("[CONFIG]\nDATABASE = " + named + "\nLASTUSER = ADMIN\n").toUtf8());
         ini.close();
+        if (r.olderHelpers) {
+            Database older;
+            older.open(uri);
+            older.executeNative("DROP FUNCTION jet_real(text) CASCADE");
+        }
         QString shown;
         QString edited;
         office.ui().onDialog("LOGINP0", [&](QDialog* e) {
@@ -73,22 +73,48 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         EXPECT_TRUE(office.ui().fileRequests.isEmpty()) << "no file chooser for a server";
         EXPECT_EQ(afterLogins, r.answers ? 1 : 0);
         EXPECT_EQ(office.state().CurrentLoginId, r.answers ? "ADMIN" : "");
-        EXPECT_EQ(readFile(office.state().IniFilePath).contains("DATABASE = " + uri), r.answers || r.inIni);
+        if (r.answers) {
+            EXPECT_NO_THROW(office.db().execute("select count(*) from car where cast(' ' as real) = 0"));
+        }
+        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(ini.readAll()).contains("DATABASE = " + uri), r.answers || r.inIni);
         // A missing file named by the ini file is told before the URI is typed.
         EXPECT_EQ(office.ui().messages.size(), r.answers && r.inIni ? 0 : 1);
         EXPECT_TRUE(r.answers || office.ui().lastMessage().contains(uri)) << office.ui().lastMessage().toStdString();
     }
 }
 
-// An office made by an older program lacks SQL functions that the statements
-// of this one rely on: the login brings them back.
-TEST(ServerLogin, TheLoginBringsTheSqlHelpersUpToDate)
+// Log-off with the backup ticked on a server database writes a pg_dump file
+// of the custom format, owner-only, under the same name as a file's backup,
+// and one that gives the office back whole.
+TEST(ServerBackup, LogOffWritesAPgDumpFileThatRestores)
 {
-    TestOffice office(TestOffice::Engine::PostgreSQL, true);
-    const QString reads = "select count(*) from car where cast(' ' as real) = 0";
-    office.db().executeNative("DROP FUNCTION jet_real(text) CASCADE");
-    EXPECT_THROW(office.db().execute(reads), AppError);
-    office.state().DatabasePath = office.databasePath();
-    ASSERT_TRUE(LoginDatabase(office.state(), NewDatabase::history()).open(nullptr)) << office.ui().lastMessage().toStdString();
-    EXPECT_NO_THROW(office.db().execute(reads));
+    ASSERT_FALSE(Database::dumpTool().isEmpty()) << "the server's programs are installed with it";
+    TestOffice office(TestOffice::Engine::PostgreSQL, true, true);
+    SCRNlogoff screen(office.state(), nullptr);
+    screen.show();
+    auto* tick = screen.findChild<QCheckBox*>("Check1");
+    ASSERT_TRUE(tick->isEnabled());
+    tick->setChecked(true);
+    const QString target = screen.findChild<QLabel*>("lblbakupfilename")->text();
+    QTest::mouseClick(screen.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    EXPECT_EQ(office.ui().quitCode, 0);
+    QFile dump(target);
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
+    EXPECT_EQ(dump.read(5), QByteArray("PGDMP"));
+    EXPECT_EQ(dump.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+
+    const QString restored = PgCluster::shared().createDatabase();
+    const ProgramRun restore = runProgram(QFileInfo(Database::dumpTool()).absolutePath() + "/pg_restore",
+                                          {"--no-owner", "--dbname=" + restored, target}, 60000);
+    EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
+    Database db, original;
+    db.open(restored);
+    original.open(office.databasePath());
+    for (const char* table : {"car", "rent", "operator", "journaldetail"}) {
+        const QString sql = QStringLiteral("select count(*) from ") + table;
+        EXPECT_EQ(db.execute(sql).value(0, 0), original.execute(sql).value(0, 0)) << table;
+    }
+    db.close();
+    PgCluster::shared().dropDatabase(restored);
 }
