@@ -125,16 +125,13 @@ void StartUp::firstActivation()
         m_afterLogin();
     // Once the activation that ran the login is over: opened inside it, the
     // screen would be closed by that very activation's closing of screens.
-    QTimer::singleShot(0, parentWindow() ? static_cast<QObject*>(parentWindow()) : QCoreApplication::instance(),
-                       [this] {
-                           // As the menus open it, and only for an operator who may.
-                           m_state.service<cWindow>().ShowFavouriteWindow(
-                               parentWindow(), [this](QWidget* parent, const QString& screen) {
-                                   if (const MenuCommand* command = MenuTable::firstAllowed(m_state, screen))
-                                       MenuTable::open(m_state, parent, *command,
-                                                       QStringLiteral("ShowFavouriteWindow"));
-                               });
-                       });
+    QTimer::singleShot(0, &m_queued, [this] {
+        // As the menus open it, and only for an operator who may.
+        m_state.service<cWindow>().ShowFavouriteWindow(parentWindow(), [this](QWidget* parent, const QString& screen) {
+            if (const MenuCommand* command = MenuTable::firstAllowed(m_state, screen))
+                MenuTable::open(m_state, parent, *command, QStringLiteral("ShowFavouriteWindow"));
+        });
+    });
 }
 
 void StartUp::ReadIniFile(LOGINP& login)

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -64,6 +65,8 @@ private:
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<HomeLock> m_lock;
     QList<SchemaStep> m_history = Schema::steps();
+    // Work queued after a login is bound to this, so it never runs after the start-up is gone.
+    QObject m_queued;
     bool m_loginShowing = false;
     bool m_homeNotWritableTold = false;
 };
