@@ -192,6 +192,8 @@ TEST_P(DataScreen, OpenBringsThePickedRecord)
     EXPECT_EQ(shown("txtID"), QString::number(first));
     QList<QStringList> listed;
     office.ui().onDialog(u"frmGeneralOpen"_s, [&](QDialog* open) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(open));
+        EXPECT_EQ(Clerk::focused(), "DataGrid1");
         listed = ScreenChecks::listed(open);
         EXPECT_TRUE(Clerk::pickRow(open, u"الثاني"_s));
     });
