@@ -23,9 +23,16 @@ const QDate today = QDate::currentDate(), yesterday = today.addDays(-1);
 // A small customer screen: txtID (CUSTOMERID, the key) and txtNAME over Customer, with the caption
 // the journal keeps, Save, and Print list (the customer search).
 struct ProbeScreen : DataScreen {
-    ProbeScreen(RunState& state, QWidget* parent)
-        : DataScreen(state, {.keyColumn = u"CUSTOMERID"_s, .table = u"Customer"_s, .condition = u"where 1 = 1"_s,
-                             .printList = PrintList::ListWindow}, parent)
+    static Definition definition()
+    {
+        Definition d;
+        d.keyColumn = u"CUSTOMERID"_s;
+        d.table = u"Customer"_s;
+        d.condition = u"where 1 = 1"_s;
+        d.printList = PrintList::ListWindow;
+        return d;
+    }
+    ProbeScreen(RunState& state, QWidget* parent) : DataScreen(state, definition(), parent)
     {
         setObjectName(u"frmJournalProbe"_s);
         (new QLabel(u"Probe customers"_s, this))->setObjectName(u"lblScreenName"_s);

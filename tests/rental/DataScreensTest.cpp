@@ -58,7 +58,8 @@ const DataScreenRow screens[] = {
          return db.insert(u"car"_s, u"carid"_s, {{u"name"_s, name}, {u"PLATENO"_s, u"10/1"_s}, {u"FARE"_s, 9.5},
                                                  {u"STOP"_s, 1}});
      },
-     u"كامري 2024"_s, {{"dfsPLATENO", u"15/12345"_s}, {"dfnFARE", u"12.50"_s}, {"dfdINSURANEDC1DATETTO", u"31/05/2026"_s}},
+     u"كامري 2024"_s,
+     {{"dfsPLATENO", u"15/12345"_s}, {"dfnFARE", u"12.50"_s}, {"dfnMETER", u""_s}, {"dfdINSURANEDC1DATETTO", u"31/05/2026"_s}},
      // A number its column cannot keep is refused as the rules are, not stored cut.
      {{"dfsPLATENO", u""_s}, {"dfnFARE", u""_s}, {"dfnFARE", u"0.00"_s}, {"dfnFARE", u"-5"_s},
       {"dfnFARE", u"12345678901234567.89"_s}, {"dfnFARE", u"1e308"_s}, {"dfnMETER", u"-99999999999999999999"_s}},
@@ -102,6 +103,7 @@ protected:
     // The screen as the menu opens it, with the keyboard.
     QWidget* open()
     {
+        screen.reset();
         screen.reset(office.state().screens().instance(QLatin1String(GetParam().screen), nullptr));
         ScreenTag::set(screen.get(), QLatin1String(GetParam().mode));
         EXPECT_TRUE(Clerk::showActive(screen.get()));
@@ -236,6 +238,7 @@ TEST_P(DataScreen, TheRulesStopASave)
         office.ui().dialogsShown.clear();
         fill(GetParam().valid);
         fill({{"txtNAME", u"جديد"_s}, refused});
+        ASSERT_TRUE(Clerk::showActive(screen.get()));
         Clerk::press(Qt::Key_F12);
         EXPECT_EQ(office.ui().dialogsShown, QStringList{u"dlgValidationError"_s});
         EXPECT_EQ(storedName(key), u"قديم"_s);
@@ -243,6 +246,7 @@ TEST_P(DataScreen, TheRulesStopASave)
     office.ui().dialogsShown.clear();
     fill(GetParam().valid);
     fill({{"txtNAME", u"جديد"_s}});
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
     Clerk::press(Qt::Key_F12);
     EXPECT_EQ(office.ui().dialogsShown, QStringList{});
     EXPECT_EQ(storedName(key), u"جديد"_s);

@@ -63,7 +63,7 @@ inline QList<QStringList> listed(const QWidget* dialog)
     QList<QStringList> rows;
     const QAbstractItemModel* model = dialog->findChild<QTableView*>()->model();
     for (int r = 0; r < model->rowCount(); ++r) {
-        rows.append({});
+        rows.append(QStringList());
         for (int c = 0; c < model->columnCount(); ++c)
             rows.last() << model->index(r, c).data().toString().trimmed();
     }
