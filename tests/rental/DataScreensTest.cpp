@@ -154,6 +154,7 @@ TEST_P(DataScreen, NewThenF12StoresTheRecord)
     EXPECT_EQ(typedInto, "dfName");
     const qint64 key = shown("txtID").toLongLong();
     ASSERT_GT(key, 0);
+    EXPECT_EQ(office.state().CurrentRecordId, key);
     EXPECT_EQ(shown("txtNAME"), r.newName);
     fill(r.valid);
     ASSERT_TRUE(Clerk::showActive(screen.get()));
