@@ -10,18 +10,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
-
-}
-
 // The whole program from its start: after the login the operator's favourite
 // screen opens, and stays when the main window is activated again (as the
 // window manager does once the login screen has gone). A favourite nobody
@@ -47,10 +35,11 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
                                    .arg(button == 2 ? QStringLiteral("case when menu_name = 'F3M' then 1 else 0 end")
                                                     : QStringLiteral("0")));
         }
-        QFile ini(office.state().IniFilePath);
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly)
-                    && ini.write(("[CONFIG]\nDATABASE = " + office.databasePath() + "\nLASTUSER = ADMIN\n").toUtf8()) > 0);
-        ini.close();
+        {
+            QFile ini(office.state().IniFilePath);
+            ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+            ini.write(("[CONFIG]\nDATABASE = " + office.databasePath() + "\nLASTUSER = ADMIN\n").toUtf8());
+        }
         office.ui().onDialog("LOGINP", [](QDialog* d) {
             d->findChild<QLineEdit*>("txtPassword")->setText("ADMIN");
             d->findChild<QPushButton*>("cmdOk")->click();
@@ -63,7 +52,9 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
             d->setWindowModality(Qt::ApplicationModal);
             d->show();
             QEvent activation(QEvent::WindowActivate);
-            QApplication::sendEvent(topLevel("MAINT"), &activation);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("MAINT"))
+                    QApplication::sendEvent(w, &activation);
             stayed = d->isVisible();
             d->reject();
         });

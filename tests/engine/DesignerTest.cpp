@@ -6,6 +6,7 @@
 #include "engine/MetadataWriter.h"
 #include "engine/cDevelper.h"
 #include "rental/RentalScreens.h"
+#include "support/Clerk.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
@@ -26,6 +27,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using Clerk::press;
 
 const QString Screen = u"frmFive"_s;
 
@@ -61,24 +64,6 @@ std::string rows(Database& db, const QString& sql)
         lines << cells.join(u'|');
     }
     return lines.join(u' ').toStdString();
-}
-
-void press(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), key);
-}
-
-// Typed key by key wherever the cursor is, as it moves (into a cell's editor).
-void typeText(const QString& text)
-{
-    for (const QChar ch : text)
-        ScreenChecks::type(QApplication::focusWidget(), QString(ch));
-}
-
-QString focusedName()
-{
-    const QWidget* w = QApplication::focusWidget();
-    return w ? w->objectName() : QString();
 }
 
 const QString Details = u"select WINDOWCONTROL, [COLUMN], TYPE, GRIDORDER, IDENTIFIER from _WINDOWTABLEDETAILS where "
@@ -166,14 +151,14 @@ TEST(Designer, EdgeCases)
              QTest::keyClicks(order, u"7"_s);
              press(Qt::Key_Tab);
              for (const QString& value : {u"يومي"_s, u"أسبوعي"_s}) {
-                 typeText(value);
+                 Clerk::type(value);
                  press(Qt::Key_Return);
              }
-             typeText(u"شهري"_s);
+             Clerk::type(u"شهري"_s);
              ScreenChecks::control<QAbstractButton>(d, u"dffDefault"_s)->setChecked(true);
              click(d, "command5");
              const int listed = ScreenChecks::control<QListWidget>(d, u"List1"_s)->count();
-             return focusedName() + u' ' + ScreenChecks::control<QLineEdit>(d, u"txtOrder"_s)->text() + u' '
+             return QString::fromStdString(Clerk::focused()) + u' ' + ScreenChecks::control<QLineEdit>(d, u"txtOrder"_s)->text() + u' '
                   + QString::number(listed);
          },
          Lists, "dfcFrequency|يومي|7|0 dfcFrequency|أسبوعي|8|0 dfcFrequency|شهري|9|1", "txtvalue 10 3", 0},
@@ -248,8 +233,8 @@ TEST(Designer, GridEditsAreStored)
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
             copied = QApplication::clipboard()->text();
             press(Qt::Key_F2);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            typeText(c.typed);
+            press(Qt::Key_A, Qt::ControlModifier);
+            Clerk::type(c.typed);
             press(Qt::Key_Return);
             // The cell takes the text once the editor has closed.
             QApplication::processEvents();
@@ -286,9 +271,8 @@ TEST(Designer, CtrlShiftF9OpensItForWhoMayChangeOptions)
         QString caption;
         office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) { caption = d->windowTitle(); });
         std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(c.screen), nullptr));
-        screen->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
+        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        press(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(office.ui().dialogsShown.join(u' ').toStdString(), c.shown);
         EXPECT_EQ(caption.toStdString(), c.optionsRight ? "Window Table for " + std::string(c.screen) : "");
     }

@@ -6,9 +6,6 @@
 #include "journal/JournalScreens.h"
 #include "support/TestOffice.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,72 +16,65 @@
 
 using namespace Qt::StringLiterals;
 
-// Failures show texts as texts.
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace {
 
-const QDate Today = QDate::currentDate(), yesterday = Today.addDays(-1);
+const QDate today = QDate::currentDate(), yesterday = today.addDays(-1);
 
 // A small customer screen: txtID (CUSTOMERID, the key) and txtNAME over Customer, with the caption
-// the journal keeps, Save, Print list (the customer search) and Close.
+// the journal keeps, Save, and Print list (the customer search).
 struct ProbeScreen : DataScreen {
-    ProbeScreen(RunState& state, QWidget* parent) : DataScreen(state, [] {
+    static Definition definition()
+    {
         Definition d;
         d.keyColumn = u"CUSTOMERID"_s;
         d.table = u"Customer"_s;
         d.condition = u"where 1 = 1"_s;
         d.printList = PrintList::ListWindow;
         return d;
-    }(), parent)
+    }
+    ProbeScreen(RunState& state, QWidget* parent) : DataScreen(state, definition(), parent)
     {
         setObjectName(u"frmJournalProbe"_s);
         (new QLabel(u"Probe customers"_s, this))->setObjectName(u"lblScreenName"_s);
-        for (const char* name : {"txtID", "txtNAME"})
-            (new QLineEdit(this))->setObjectName(QLatin1String(name));
-        for (const char* name : {"cmdSave", "cmdPL", "command0"})
-            (new QPushButton(QLatin1String(name), this))->setObjectName(QLatin1String(name));
+        for (const QString& name : {u"txtID"_s, u"txtNAME"_s})
+            (new QLineEdit(this))->setObjectName(name);
+        for (const QString& name : {u"cmdSave"_s, u"cmdPL"_s, u"command0"_s})
+            (new QPushButton(name, this))->setObjectName(name);
         connectCommands();
     }
 };
 
-// A test office with the engine, the journal screens and the probe screen, ADMIN logged in.
-struct JournalOffice {
+// A test office with the engine, the journal screens and the probe screen, ADMIN logged in;
+// nothing a test does may end in the error log.
+struct JournalOffice : TestOffice {
     JournalOffice()
     {
-        office.loginAs(u"ADMIN"_s);
-        installEngine(office.state());
-        registerJournalScreens(office.state().screens());
-        MetadataWriter m(office.db(), u"frmJournalProbe"_s);
+        loginAs(u"ADMIN"_s);
+        installEngine(state());
+        registerJournalScreens(state().screens());
+        MetadataWriter m(db(), u"frmJournalProbe"_s);
         const qint64 table = m.table(u"Customer"_s, 1, u"Probe customers"_s);
         m.identifier(table, u"CUSTOMERID"_s, u"ID"_s);
         m.field(table, u"txtNAME"_s, u"name"_s, MetadataWriter::Text, {}, 2);
-        office.state().screens().add(u"frmJournalProbe"_s, [](RunState& s, QWidget* parent) { return new ProbeScreen(s, parent); });
+        state().screens().add(u"frmJournalProbe"_s, [](RunState& s, QWidget* parent) { return new ProbeScreen(s, parent); });
     }
-
+    ~JournalOffice()
+    {
+        QFile log(errorLogPath(state()));
+        EXPECT_EQ(log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString(), QString());
+    }
     // The registered screen, built and shown (so that it runs its loading).
     std::unique_ptr<QWidget> open(const QString& name)
     {
-        std::unique_ptr<QWidget> screen(office.state().screens().instance(name, nullptr));
-        office.ui().show(screen.get());
+        std::unique_ptr<QWidget> screen(state().screens().instance(name, nullptr));
+        ui().show(screen.get());
         return screen;
     }
-    qint64 addCustomer(const QString& name, const char* column = "HOMETEL1", const char* telephone = "")
-    {
-        return office.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {QLatin1String(column), telephone}});
-    }
-    // Nothing a test does may end in the error log.
-    ~JournalOffice()
-    {
-        QFile log(errorLogPath(office.state()));
-        EXPECT_EQ(log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString(), QString());
-    }
-
-    TestOffice office;
 };
 
 template <typename T = QWidget>
 T* find(QWidget* screen, const char* name) { return qobject_cast<T*>(ControlAccess::require(screen, QLatin1String(name))); }
+void set(QWidget* screen, const char* name, const QString& value) { ControlAccess::setValue(find(screen, name), value); }
 
 // The texts of a grid's first column, mapped through `names` (the key to what the row stands for).
 QStringList listed(QWidget* screen, const char* grid, const QHash<QString, QString>& names)
@@ -96,21 +86,13 @@ QStringList listed(QWidget* screen, const char* grid, const QHash<QString, QStri
     return out;
 }
 
-// A double-click as the operator makes it: a click first, so the grid knows the cell pressed.
-void doubleClick(QTableView* grid, int row)
-{
-    const QPoint at = grid->visualRect(grid->model()->index(row, 1)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-}
-
 void search(QWidget* archive, QDate from, QDate to, bool allUsers = false, const char* user = "", const char* description = "")
 {
-    find<QDateEdit>(archive, "dfdFrom")->setDate(from);
-    find<QDateEdit>(archive, "dfdTo")->setDate(to);
-    find<QCheckBox>(archive, "dffAllUsers")->setChecked(allUsers);
-    find<QComboBox>(archive, "dfcUser")->setCurrentText(QLatin1String(user));
-    ControlAccess::setText(find(archive, "dfsDescription"), QLatin1String(description));
+    set(archive, "dfdFrom", from.toString(u"dd/MM/yyyy"_s));
+    set(archive, "dfdTo", to.toString(u"dd/MM/yyyy"_s));
+    set(archive, "dffAllUsers", allUsers ? u"1"_s : u"0"_s);
+    set(archive, "dfcUser", QLatin1String(user));
+    set(archive, "dfsDescription", QLatin1String(description));
     find<QPushButton>(archive, "cmdSearch")->click();
 }
 
@@ -121,36 +103,32 @@ void search(QWidget* archive, QDate from, QDate to, bool allUsers = false, const
 TEST(JournalArchives, SearchListsTheEntriesTheCriteriaSelect)
 {
     JournalOffice o;
-    const QDate lastWeek = Today.addDays(-7);
+    const QDate lastWeek = today.addDays(-7);
     QHash<QString, QHash<QString, QString>> named;  // per screen, the entry's key to its text
     const std::tuple<const char*, QDate, const char*> changes[] = {
-        {"ADMIN", Today, "Customers"}, {"CLERK", Today, "Ali's car"}, {"CLERK", yesterday, "50% off"},
-        {"ADMIN", Today, "500 off"},   {"ADMIN", lastWeek, "a week ago"}};
+        {"ADMIN", today, "Customers"}, {"CLERK", today, "Ali's car"}, {"CLERK", yesterday, "50% off"},
+        {"ADMIN", today, "500 off"},   {"ADMIN", lastWeek, "a week ago"}};
     for (const auto& [user, day, text] : changes)
-        named[u"F1M0"_s].insert(QString::number(o.office.db().insert(
-                                    u"_JOURNAL"_s, u"JOURNALID"_s,
-                                    {{u"USER"_s, user}, {u"JOURNALDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()},
-                                     {u"JOURNALDESCRIPTION"_s, text}, {u"FORM"_s, u"frmJournalProbe"_s}})),
-                                QLatin1String(text));
-    for (const auto& [text, day] : {std::pair{"rent returned", Today}, std::pair{"fuel", yesterday}})
-        named[u"F1M1"_s].insert(QString::number(o.office.db().insert(
-                                    u"JOURNAL"_s, u"JOURNALID"_s,
-                                    {{u"NAME"_s, text}, {u"AMOUNT"_s, 12.5},
-                                     {u"TRANSACTIONDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()}})),
-                                QLatin1String(text));
+        named[u"F1M0"_s].insert(QString::number(o.db().insert(u"_JOURNAL"_s, u"JOURNALID"_s,
+            {{u"USER"_s, user}, {u"JOURNALDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()},
+             {u"JOURNALDESCRIPTION"_s, text}, {u"FORM"_s, u"frmJournalProbe"_s}})), QLatin1String(text));
+    for (const auto& [text, day] : {std::pair{"rent returned", today}, std::pair{"fuel", yesterday}})
+        named[u"F1M1"_s].insert(QString::number(o.db().insert(u"JOURNAL"_s, u"JOURNALID"_s,
+            {{u"NAME"_s, text}, {u"AMOUNT"_s, 12.5}, {u"TRANSACTIONDATE"_s, day.toString(u"yyyyMMdd"_s).toLongLong()}})),
+            QLatin1String(text));
     const struct { const char* screen; const char* what; QDate from, to; bool allUsers; const char* user;
                    const char* description; QStringList found; } cases[] = {
-        {"F1M0", "today, anyone", Today, Today, false, "", "", {"Customers", "Ali's car", "500 off"}},
-        {"F1M0", "one operator", Today, Today, false, "CLERK", "", {"Ali's car"}},
-        {"F1M0", "all users ignores the chosen operator", Today, Today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
-        {"F1M0", "a description with an apostrophe", Today, Today, false, "", "i's", {"Ali's car"}},
-        {"F1M0", "a percent sign is a letter", yesterday, Today, false, "", "0%", {"50% off"}},
+        {"F1M0", "today, anyone", today, today, false, "", "", {"Customers", "Ali's car", "500 off"}},
+        {"F1M0", "one operator", today, today, false, "CLERK", "", {"Ali's car"}},
+        {"F1M0", "all users ignores the chosen operator", today, today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
+        {"F1M0", "a description with an apostrophe", today, today, false, "", "i's", {"Ali's car"}},
+        {"F1M0", "a percent sign is a letter", yesterday, today, false, "", "0%", {"50% off"}},
         {"F1M0", "both ends of the range count", lastWeek, yesterday, false, "", "", {"a week ago", "50% off"}},
-        {"F1M0", "from after to", Today, yesterday, false, "", "", {}},
-        {"F1M0", "an operator with an apostrophe", Today, Today, false, "O'NEIL", "", {}},
-        {"F1M1", "both ends of the range count", yesterday, Today, false, "NOBODY", "nothing like it", {"fuel", "rent returned"}},
-        {"F1M1", "today", Today, Today, false, "NOBODY", "nothing like it", {"rent returned"}},
-        {"F1M1", "from after to", Today, yesterday, false, "", "", {}},
+        {"F1M0", "from after to", today, yesterday, false, "", "", {}},
+        {"F1M0", "an operator with an apostrophe", today, today, false, "O'NEIL", "", {}},
+        {"F1M1", "both ends of the range count", yesterday, today, false, "NOBODY", "nothing like it", {"fuel", "rent returned"}},
+        {"F1M1", "today", today, today, false, "NOBODY", "nothing like it", {"rent returned"}},
+        {"F1M1", "from after to", today, yesterday, false, "", "", {}},
     };
     std::map<QString, std::unique_ptr<QWidget>> archives;
     for (const auto& c : cases) {
@@ -162,40 +140,40 @@ TEST(JournalArchives, SearchListsTheEntriesTheCriteriaSelect)
     }
 }
 
+// A double-click (a click first, so the grid knows the cell) shows the entry
+// read-only on its own screen, as that save stored it; a first cell holding
+// no entry number shows nothing.
 TEST(JournalArchives, ListsWhatASaveJournalledAndShowsItOnItsScreen)
 {
     JournalOffice o;
-    o.addCustomer(u"Salem"_s);
+    o.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"Salem"_s}});
     {
         const auto probe = o.open(u"frmJournalProbe"_s);
         find<QLineEdit>(probe.get(), "txtNAME")->clear();
         QTest::keyClicks(find(probe.get(), "txtNAME"), u"Salem Ahmad"_s);  // typed: the screen notes the change
         static_cast<DataScreen*>(probe.get())->Save();
     }
-    // The record moves on; the entry keeps what that save stored.
-    o.office.db().command(u"update Customer set name = 'Salem Later'"_s);
+    o.db().command(u"update Customer set name = 'Salem Later'"_s);
     const auto archive = o.open(u"F1M0"_s);
-    search(archive.get(), Today, Today);
-    auto* grid = find<QTableView>(archive.get(), "DataGrid1");
-    ASSERT_EQ(grid->model()->rowCount(), 1);
-
-    QString shown;
-    o.office.ui().onDialog(u"frmJournalProbe"_s, [&](QDialog* view) {
+    QStringList shown;
+    o.ui().onDialog(u"frmJournalProbe"_s, [&](QDialog* view) {
         QWidget* name = find(view, "txtNAME");
-        shown = ControlAccess::text(name) + (o.office.state().Viewing && !name->isEnabled() ? u" read-only"_s : QString());
+        shown << ControlAccess::text(name) + (o.state().Viewing && !name->isEnabled() ? u" read-only"_s : QString());
     });
-    doubleClick(grid, 0);
-    EXPECT_EQ(shown, u"Salem Ahmad read-only"_s);
-    EXPECT_FALSE(o.office.state().Viewing);
-
-    // A first cell holding no entry number shows nothing.
-    o.office.db().command(u"update _GRIDTABLEDETAILS set Column = '''''' where GRIDCOLUMNNUMBER = 1 and GRIDTABLEID = "
-                          "(select GRIDTABLEID from _GRIDTABLE where WINDOWNAME = 'F1M0')"_s);
-    search(archive.get(), Today, Today);
-    ASSERT_EQ(grid->model()->rowCount(), 1);
-    doubleClick(grid, 0);
-    EXPECT_EQ(o.office.ui().dialogsShown, QStringList{u"frmJournalProbe"_s});
-    EXPECT_TRUE(o.office.ui().messages.isEmpty());
+    for (const bool numbered : {true, false}) {
+        if (!numbered)
+            o.db().command(u"update _GRIDTABLEDETAILS set Column = '''''' where GRIDCOLUMNNUMBER = 1 and GRIDTABLEID = "
+                           "(select GRIDTABLEID from _GRIDTABLE where WINDOWNAME = 'F1M0')"_s);
+        search(archive.get(), today, today);
+        auto* grid = find<QTableView>(archive.get(), "DataGrid1");
+        ASSERT_EQ(grid->model()->rowCount(), 1);
+        const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    }
+    EXPECT_EQ(shown, QStringList{u"Salem Ahmad read-only"_s});
+    EXPECT_FALSE(o.state().Viewing);
+    EXPECT_TRUE(o.ui().messages.isEmpty());
 }
 
 TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
@@ -206,7 +184,9 @@ TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
          {std::tuple{"Salem Ahmad", "HOMETEL1", "22334455"}, std::tuple{"Fahad", "HOMEMOB", "99887766"},
           std::tuple{"Salem Ali", "WORKTEL1", "11112222"}, std::tuple{"Noura O'Brien", "WORKMOB", "55550000"},
           std::tuple{"100% Cars", "HOMETEL1", "77770000"}})
-        name.insert(QString::number(o.addCustomer(QLatin1String(customer), column, telephone)), QLatin1String(customer));
+        name.insert(QString::number(o.db().insert(u"Customer"_s, u"CUSTOMERID"_s,
+                                                  {{u"name"_s, customer}, {QLatin1String(column), telephone}})),
+                    QLatin1String(customer));
     const struct { const char* what; const char* name; const char* telephone; QStringList found; } cases[] = {
         {"no criteria", "", "", {"Salem Ahmad", "Fahad", "Salem Ali", "Noura O'Brien", "100% Cars"}},
         {"by name, any case", "salem", "", {"Salem Ahmad", "Salem Ali"}},
@@ -219,10 +199,10 @@ TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
     };
     const auto probe = o.open(u"frmJournalProbe"_s);
     bool closed = false;
-    o.office.ui().onDialog(u"F3M0O"_s, [&](QDialog* search) {
+    o.ui().onDialog(u"F3M0O"_s, [&](QDialog* search) {
         for (const auto& c : cases) {
-            ControlAccess::setText(find(search, "txtNAME"), QLatin1String(c.name));
-            ControlAccess::setText(find(search, "txtaddress"), QLatin1String(c.telephone));
+            set(search, "txtNAME", QLatin1String(c.name));
+            set(search, "txtaddress", QLatin1String(c.telephone));
             find<QPushButton>(search, "cmdSearch")->click();
             EXPECT_EQ(listed(search, "grdMEMBERS", name), c.found) << c.what;  // in key order
             EXPECT_EQ(ControlAccess::text(find(search, "dfrecordcount")), QString::number(c.found.size())) << c.what;
@@ -236,7 +216,7 @@ TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
     find<QPushButton>(probe.get(), "cmdPL")->click();
     EXPECT_TRUE(closed);
     const qint64 chosen = name.key(u"100% Cars"_s).toLongLong();
-    EXPECT_EQ(o.office.state().CurrentRecordId, chosen);
+    EXPECT_EQ(o.state().CurrentRecordId, chosen);
     EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtID")), QString::number(chosen));
     EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtNAME")), u"100% Cars"_s);
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "core/Database.h"
+#include "core/SqlValue.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTableView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -39,6 +44,30 @@ inline void click(const QWidget* screen, const QString& button)
         b->click();
     else
         ADD_FAILURE() << "screen " << qPrintable(screen->objectName()) << " has no button " << qPrintable(button);
+}
+
+// The columns of one row as text, in the order asked, a null empty; nothing when the row is missing.
+inline QStringList stored(Database& db, const QString& table, const QString& key, qint64 id, const QStringList& columns)
+{
+    const RowSet rows = db.execute(QStringLiteral("select * from %1 where %2 = %3").arg(table, key, SqlValue::number(id)));
+    QStringList values;
+    for (const QString& c : columns)
+        if (!rows.isEmpty())
+            values << rows.text(0, c).trimmed();
+    return values;
+}
+
+// Every row of the first list on the dialog, its cells as text.
+inline QList<QStringList> listed(const QWidget* dialog)
+{
+    QList<QStringList> rows;
+    const QAbstractItemModel* model = dialog->findChild<QTableView*>()->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        rows.append(QStringList());
+        for (int c = 0; c < model->columnCount(); ++c)
+            rows.last() << model->index(r, c).data().toString().trimmed();
+    }
+    return rows;
 }
 
 }

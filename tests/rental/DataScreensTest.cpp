@@ -1,0 +1,397 @@
+// What every data screen of the counter does alike, one row per screen: load,
+// New by name, Open, Delete, the rules of a save, and a picture slot's life.
+#include "core/ScreenRegistry.h"
+#include "core/ScreenTag.h"
+#include "engine/ControlAccess.h"
+#include "engine/DateEdit.h"
+#include "engine/EngineSetup.h"
+#include "rental/RentalScreens.h"
+#include "support/Clerk.h"
+#include "support/ScreenChecks.h"
+#include "support/TestOffice.h"
+#include "support/TestPictures.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using ScreenChecks::control;
+
+namespace {
+
+using Fields = QList<std::pair<const char*, QString>>;  // control, value as shown
+
+struct DataScreenRow {
+    const char* name;  // printed by gtest
+    const char* screen;
+    const char* mode;  // the screen's tag
+    const char* table;
+    const char* key;
+    const char* nameColumn;
+    qint64 (*add)(Database& db, const QString& name);  // a record the rules pass
+    QString newName;  // typed into New
+    Fields valid;     // a new record passes the rules with these
+    Fields refused;   // each alone fails the rules
+    bool closesOnDecline;
+    Qt::KeyboardModifiers openModifiers;
+};
+
+void PrintTo(const DataScreenRow& row, std::ostream* out) { *out << row.name; }
+
+const DataScreenRow screens[] = {
+    {"Customers", "frmCustomers", "", "Customer", "CUSTOMERID", "name",
+     [](Database& db, const QString& name) {
+         // Black-listed and stopped customers are shown and listed all the same.
+         return db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {u"IDNUMBER"_s, 42},
+                                                           {u"BLACKLIST"_s, 1}, {u"STOPTRANSACTION"_s, 1}});
+     },
+     u"O'Neil, Sean"_s, {{"dfnIDNumber", u"29001011234567"_s}, {"dfsHomeTel1", u"1,2,3"_s}},
+     {{"dfnIDNumber", u""_s}, {"dfnIDNumber", u"0"_s}}, true, Qt::NoModifier},
+    {"Cars", "frmCars", "", "car", "carid", "name",
+     [](Database& db, const QString& name) {
+         return db.insert(u"car"_s, u"carid"_s, {{u"name"_s, name}, {u"PLATENO"_s, u"10/1"_s}, {u"FARE"_s, 9.5},
+                                                 {u"STOP"_s, 1}});
+     },
+     u"كامري 2024"_s,
+     {{"dfsPLATENO", u"15/12345"_s}, {"dfnFARE", u"12.50"_s}, {"dfnMETER", u""_s}, {"dfdINSURANEDC1DATETTO", u"31/05/2026"_s}},
+     // A number its column cannot keep is refused as the rules are, not stored cut.
+     {{"dfsPLATENO", u""_s}, {"dfnFARE", u""_s}, {"dfnFARE", u"0.00"_s}, {"dfnFARE", u"-5"_s},
+      {"dfnFARE", u"12345678901234567.89"_s}, {"dfnFARE", u"1e308"_s}, {"dfnMETER", u"-99999999999999999999"_s}},
+     false, Qt::NoModifier},
+    {"Employees", "frmEmployee", "", "EMPLOYEE", "EMPID", "NAME",
+     [](Database& db, const QString& name) {
+         return db.insert(u"EMPLOYEE"_s, u"EMPID"_s, {{u"NAME"_s, name}, {u"IDNUM"_s, u"285010112345"_s}});
+     },
+     u"نورة \"الصغيرة\""_s, {{"dfIDNUM", u"A1234567"_s}}, {{"dfIDNUM", u""_s}, {"dfIDNUM", u"0"_s}}, true,
+     Qt::ShiftModifier},
+    {"CustomerMessages", "frmCustomerMessages", "", "CUSTOMERMESSAGE", "CUSTOMERMESSAGEID", "name",
+     [](Database& db, const QString& name) {
+         return db.insert(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, {{u"name"_s, name}, {u"HOMECOMMENTS"_s, u"نص"_s}});
+     },
+     QString(500, QChar(0x0639)), {{"dfsHomeComments", u",first, line,,\nsecond; 'tab'\there ''today''"_s}},
+     {{"dfsHomeComments", u""_s}, {"txtNAME", u""_s}}, true, Qt::NoModifier},
+    {"Contract", "frmRentCar", "RENTMODE", "RENT", "RENTID", "NAME",
+     [](Database& db, const QString& name) {
+         // A car for the contract to take, which it has not yet.
+         db.insert(u"car"_s, u"carid"_s, {{u"name"_s, name}, {u"PLATENO"_s, u"1/1"_s}, {u"FARE"_s, 20.0}});
+         const qint64 customer = db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {u"IDNUMBER"_s, 7}});
+         return db.insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, name}, {u"CUSTOMERID"_s, customer}, {u"CARNO"_s, 0},
+                                                   {u"RETURNED"_s, 0}, {u"EXITDATE"_s, 20261201}, {u"RENTPERIOD"_s, 2},
+                                                   {u"RETURNDATE"_s, 20261203}, {u"DAILYRENT"_s, 20.0}});
+     },
+     u"عقد \"سالم\", O'Hara"_s, {{"dfnCustomerid", u"1"_s}, {"dfnCarNo", u"1"_s}, {"dfnDailyRent", u"12.50"_s}},
+     {{"dfnCustomerid", u""_s}, {"dfnCarNo", u""_s}, {"dfnDailyRent", u""_s}, {"dfnDailyRent", u"0.00"_s},
+      {"dfnDailyRent", u"-3"_s}},
+     false, Qt::NoModifier},
+};
+
+class DataScreen : public ::testing::TestWithParam<DataScreenRow> {
+protected:
+    DataScreen()
+    {
+        installEngine(office.state());
+        registerRentalScreens(office.state().screens());
+        office.db().command(u"delete from "_s + QLatin1String(GetParam().table));
+    }
+
+    // The screen as the menu opens it, with the keyboard.
+    QWidget* open()
+    {
+        screen.reset();
+        screen.reset(office.state().screens().instance(QLatin1String(GetParam().screen), nullptr));
+        ScreenTag::set(screen.get(), QLatin1String(GetParam().mode));
+        EXPECT_TRUE(Clerk::showActive(screen.get()));
+        return screen.get();
+    }
+    QString shown(const char* name) const { return ControlAccess::value(ControlAccess::require(screen.get(), QLatin1String(name))); }
+    void fill(const Fields& fields)
+    {
+        for (const auto& [name, value] : fields)
+            ControlAccess::setValue(ControlAccess::require(screen.get(), QLatin1String(name)), value);
+    }
+    QString storedName(qint64 key)
+    {
+        const DataScreenRow& r = GetParam();
+        return ScreenChecks::stored(office.db(), QLatin1String(r.table), QLatin1String(r.key), key,
+                                    {QLatin1String(r.nameColumn)}).value(0);
+    }
+
+    TestOffice office;
+    std::unique_ptr<QWidget> screen;
+};
+
+}
+
+TEST_P(DataScreen, LoadShowsTheFirstRecord)
+{
+    const qint64 first = GetParam().add(office.db(), u"الأول"_s);
+    GetParam().add(office.db(), u"الثاني"_s);
+    open();
+    EXPECT_EQ(shown("txtID"), QString::number(first));
+    EXPECT_EQ(shown("txtNAME"), u"الأول"_s);
+}
+
+// New asks for the name where the cursor is; F12 then stores what was filled
+// in, and a date nobody gave stays empty and unjournalled.
+TEST_P(DataScreen, NewThenF12StoresTheRecord)
+{
+    const DataScreenRow& r = GetParam();
+    GetParam().add(office.db(), u"قديم"_s);
+    open();
+    std::string typedInto;
+    office.ui().onDialog(u"frmGeneralN"_s, [&](QDialog* dialog) {
+        typedInto = Clerk::focused();
+        Clerk::type(r.newName);
+        ScreenChecks::click(dialog, u"cmdOk"_s);
+    });
+    Clerk::press(Qt::Key_F8);
+    EXPECT_EQ(typedInto, "dfName");
+    const qint64 key = shown("txtID").toLongLong();
+    ASSERT_GT(key, 0);
+    EXPECT_EQ(office.state().CurrentRecordId, key);
+    EXPECT_EQ(shown("txtNAME"), r.newName);
+    fill(r.valid);
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    Clerk::press(Qt::Key_F12);
+    EXPECT_EQ(office.ui().dialogsShown.filter(u"dlgValidationError"_s), QStringList{});
+    EXPECT_EQ(storedName(key), r.newName);
+    const RowSet dates = office.db().executeBound(
+        u"select d.WINDOWCONTROL , d.Column from _WINDOWTABLE t , _WINDOWTABLEDETAILS d where d.WINDOWTABLEID = "
+        "t.WINDOWTABLEID and d.TYPE = 2 and t.TABLEORDER = 1 and t.WINDOWNAME = ?"_s, {QLatin1String(r.screen)});
+    for (int i = 0; i < dates.count(); ++i) {
+        const auto* field = control<DateEdit>(screen.get(), dates.text(i, u"WINDOWCONTROL"_s).trimmed());
+        if (!field || !field->isEmpty())
+            continue;
+        const QString column = dates.text(i, u"Column"_s).trimmed();
+        EXPECT_EQ(ScreenChecks::stored(office.db(), QLatin1String(r.table), QLatin1String(r.key), key, {column}),
+                  QStringList{QString()}) << column.toStdString();
+        EXPECT_EQ(office.db().executeBound(u"select count(*) from _JOURNALDETAILS where Modified <> 0 and ControlName = ?"_s,
+                                           {field->objectName()}).value(0, 0).toInt(), 0) << column.toStdString();
+    }
+    // Read again, the record shows what was typed.
+    office.ui().onDialog(u"frmGeneralOpen"_s, [&](QDialog* open) { EXPECT_TRUE(Clerk::pickRow(open, r.newName.left(20))); });
+    open();
+    Clerk::press(Qt::Key_F9, r.openModifiers);
+    ASSERT_EQ(shown("txtID"), QString::number(key));
+    for (const auto& [name, value] : r.valid)
+        EXPECT_EQ(shown(name), value) << name;
+}
+
+// Open lists every record, its number first; a cancel keeps the record
+// shown, a pick brings its own.
+TEST_P(DataScreen, OpenBringsThePickedRecord)
+{
+    const qint64 first = GetParam().add(office.db(), u"الأول"_s);
+    const qint64 second = GetParam().add(office.db(), u"الثاني"_s);
+    open();
+    Clerk::press(Qt::Key_F9, GetParam().openModifiers);
+    EXPECT_EQ(office.ui().dialogsShown, QStringList{u"frmGeneralOpen"_s});
+    EXPECT_EQ(shown("txtID"), QString::number(first));
+    QList<QStringList> listed;
+    office.ui().onDialog(u"frmGeneralOpen"_s, [&](QDialog* open) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(open));
+        EXPECT_EQ(Clerk::focused(), "DataGrid1");
+        listed = ScreenChecks::listed(open);
+        EXPECT_TRUE(Clerk::pickRow(open, u"الثاني"_s));
+    });
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    Clerk::press(Qt::Key_F9, GetParam().openModifiers);
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed[0].value(0), QString::number(first));
+    EXPECT_TRUE(listed[1].contains(u"الثاني"_s)) << listed[1].join(u'|').toStdString();
+    EXPECT_EQ(shown("txtID"), QString::number(second));
+    EXPECT_EQ(shown("txtNAME"), u"الثاني"_s);
+}
+
+// Delete asks and deletes as answered; some screens close whatever the answer.
+// With nothing on screen it neither asks nor closes.
+TEST_P(DataScreen, DeleteAsksFirst)
+{
+    for (const int answer : {1, 0, -1}) {  // -1: no record
+        SCOPED_TRACE(answer);
+        office.db().command(u"delete from "_s + QLatin1String(GetParam().table));
+        office.ui().questions.clear();
+        const qint64 key = answer < 0 ? 0 : GetParam().add(office.db(), u"خالد"_s);
+        office.ui().answers = {answer == 1};
+        open();
+        Clerk::press(Qt::Key_F11);
+        EXPECT_EQ(office.ui().questions.size(), answer < 0 ? 0 : 1);
+        EXPECT_EQ(storedName(key), answer == 0 ? u"خالد"_s : QString());
+        EXPECT_EQ(screen->isVisible(), answer < 0 || (answer == 0 && !GetParam().closesOnDecline));
+    }
+}
+
+// A value the rules refuse stops the save, "save anyway" included; the same
+// record then saves once put right, a name longer than a line edit holds by
+// default whole.
+TEST_P(DataScreen, TheRulesStopASave)
+{
+    const qint64 key = GetParam().add(office.db(), u"قديم"_s);
+    office.ui().onDialog(u"dlgValidationError"_s, [](QDialog* dialog) { ScreenChecks::click(dialog, u"command0"_s); });
+    open();
+    for (const auto& refused : GetParam().refused) {
+        SCOPED_TRACE(std::string(refused.first) + " = " + refused.second.toStdString());
+        office.ui().dialogsShown.clear();
+        fill(GetParam().valid);
+        fill({{"txtNAME", u"جديد"_s}, refused});
+        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        Clerk::press(Qt::Key_F12);
+        EXPECT_EQ(office.ui().dialogsShown, QStringList{u"dlgValidationError"_s});
+        EXPECT_EQ(storedName(key), u"قديم"_s);
+    }
+    office.ui().dialogsShown.clear();
+    const QString longName(40000, QChar(0x0645));
+    fill(GetParam().valid);
+    fill({{"txtNAME", longName}});
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    Clerk::press(Qt::Key_F12);
+    EXPECT_EQ(office.ui().dialogsShown, QStringList{});
+    EXPECT_EQ(storedName(key).size(), longName.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counter, DataScreen, ::testing::ValuesIn(screens),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// One picture of a screen: where it shows and where it is stored.
+struct Slot {
+    const char* screen;
+    const char* image;
+    const char* fileName;
+    const char* table;
+    const char* blob;
+    const char* owner;
+    int sequence;  // 0: the table keeps one picture a record
+    int row;       // of the data screens above
+};
+
+const Slot customerPicture{"frmCustomers", "pPicture", "txtFileName", "CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERID", 0, 0};
+const Slot employeePicture{"frmEmployee", "pPicture", "txtFileName", "EMPPICTURE", "OLEMODULE", "EMPID", 0, 2};
+const Slot carMain{"frmCars", "pPicture", "txtFileName", "CARPICTURE", "CARPICTURE", "CARID", 1, 1};
+const Slot carFourth{"frmCars", "Image1_2", "txtFileName1_2", "CARPICTURE", "CARPICTURE", "CARID", 4, 1};
+const Slot carLast{"frmCars", "Image1_5", "txtFileName1_5", "CARPICTURE", "CARPICTURE", "CARID", 7, 1};
+
+QMap<int, QByteArray> storedPictures(Database& db, const Slot& slot, qint64 owner)
+{
+    const RowSet rows = db.execute(u"select * from %1 where %2 = %3"_s.arg(QLatin1String(slot.table), QLatin1String(slot.owner))
+                                       .arg(owner));
+    QMap<int, QByteArray> pictures;
+    for (int i = 0; i < rows.count(); ++i)
+        pictures.insert(slot.sequence ? rows.value(i, u"PICTURESEQUENCE"_s).toInt() : 0,
+                        db.readBlob(QLatin1String(slot.table), QLatin1String(slot.blob), QLatin1String(slot.table) + u"ID"_s,
+                                    rows.value(i, QLatin1String(slot.table) + u"ID"_s).toLongLong()));
+    return pictures;
+}
+
+}
+
+// A double-click picks a picture and a right-click clears it; what is stored
+// changes only on a save that passes the rules, in the slot's own place, and
+// comes back byte for byte. A file that is no picture is refused with a
+// message. A stored picture is shown through a private folder, not the home's.
+TEST(PictureSlot, StoredOnlyOnSave)
+{
+    enum Action { Nothing, Pick, Cancel, Clear };
+    enum File { Small, Large, Corrupt, Empty, OneByte };
+    const struct {
+        const char* what;
+        const Slot& slot;
+        bool stored;
+        Action action;
+        File file;
+        bool taken;
+        const char* save = "F12";  // "cmdOk", or "refused": the rules fail
+    } rows[] = {
+        {"picked and saved", customerPicture, false, Pick, Small, true},
+        {"picked, then OK", customerPicture, false, Pick, Small, true, "cmdOk"},
+        {"replaced", employeePicture, true, Pick, Small, true},
+        {"a picture of 5 MB", carFourth, true, Pick, Large, true},
+        {"cancelled", customerPicture, true, Cancel, Small, false},
+        {"corrupt file refused", carMain, true, Pick, Corrupt, false},
+        {"empty file refused", carLast, true, Pick, Empty, false},
+        {"one byte refused", customerPicture, false, Pick, OneByte, false},
+        {"cleared", carLast, true, Clear, Small, true},
+        {"cleared, the main one", employeePicture, true, Clear, Small, true},
+        {"saved untouched", carMain, true, Nothing, Small, false},
+        {"no picture, untouched", employeePicture, false, Nothing, Small, false},
+        {"the rules fail", customerPicture, true, Pick, Small, false, "refused"},
+    };
+    const QByteArray small = TestPictures::png(Qt::blue), large = TestPictures::largePng();
+    ASSERT_GT(large.size(), 5 * 1024 * 1024);
+    const QByteArray files[] = {small, large, small.left(20), QByteArray(), QByteArray(1, 'P')};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        installEngine(office.state());
+        const DataScreenRow& data = screens[r.slot.row];
+        const qint64 owner = data.add(office.db(), u"صاحب الصورة"_s);
+        QMap<int, QByteArray> before;
+        for (int sequence = r.slot.sequence ? 1 : 0; sequence <= (r.slot.sequence ? 7 : 0); ++sequence) {
+            if (!r.stored && sequence == r.slot.sequence)
+                continue;
+            before.insert(sequence, TestPictures::png(QColor::fromHsv(sequence * 40, 200, 200)));
+            QList<Database::Field> fields{{QLatin1String(r.slot.owner), owner}};
+            if (r.slot.sequence)
+                fields.append({u"PICTURESEQUENCE"_s, sequence});
+            office.db().writeBlob(QLatin1String(r.slot.table), QLatin1String(r.slot.blob), QLatin1String(r.slot.table) + u"ID"_s,
+                                  office.db().insert(QLatin1String(r.slot.table), QLatin1String(r.slot.table) + u"ID"_s, fields),
+                                  before.value(sequence));
+        }
+        registerRentalScreens(office.state().screens());
+        const auto build = [&] {
+            std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(r.slot.screen), nullptr));
+            screen->show();
+            return screen;
+        };
+        std::unique_ptr<QWidget> screen = build();
+        auto* image = control<QLabel>(screen.get(), QLatin1String(r.slot.image));
+        auto* fileName = control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName));
+        const QString shownFile = fileName->text();
+        EXPECT_EQ(!image->pixmap().isNull(), r.stored);
+        EXPECT_EQ(shownFile.isEmpty(), !r.stored);
+        EXPECT_FALSE(shownFile.startsWith(office.home()));
+
+        QFile picked(office.file(u"picked.png"_s));
+        ASSERT_TRUE(picked.open(QIODevice::WriteOnly));
+        picked.write(files[r.file]);
+        picked.close();
+        if (r.action == Pick)
+            office.ui().files = {picked.fileName()};
+        if (r.action == Pick || r.action == Cancel)
+            QTest::mouseDClick(image, Qt::LeftButton);
+        if (r.action == Clear)
+            QTest::mousePress(image, Qt::RightButton);
+        const bool refusedFile = r.action == Pick && r.file != Small && r.file != Large;
+        EXPECT_EQ(office.ui().messages.size(), refusedFile ? 1 : 0);
+        EXPECT_EQ(fileName->text(), r.action == Pick && !refusedFile ? picked.fileName()
+                                    : r.action == Clear         ? QString()
+                                                                : shownFile);
+        EXPECT_EQ(storedPictures(office.db(), r.slot, owner), before);
+
+        office.ui().onDialog(u"dlgValidationError"_s, [](QDialog* dialog) { ScreenChecks::click(dialog, u"command0"_s); });
+        if (QByteArray(r.save) == "refused")
+            ControlAccess::setValue(ControlAccess::require(screen.get(), QLatin1String(data.refused[0].first)),
+                                    data.refused[0].second);
+        if (QByteArray(r.save) == "cmdOk")
+            ScreenChecks::click(screen.get(), u"cmdOk"_s);
+        else
+            QTest::keyClick(screen.get(), Qt::Key_F12);
+        QMap<int, QByteArray> expected = before;
+        if (r.taken && r.action == Clear)
+            expected.remove(r.slot.sequence);
+        else if (r.taken)
+            expected.insert(r.slot.sequence, files[r.file]);
+        EXPECT_EQ(storedPictures(office.db(), r.slot, owner), expected);
+        screen.reset();
+        screen = build();
+        QFile again(control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName))->text());
+        EXPECT_EQ(again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray(), expected.value(r.slot.sequence));
+    }
+}
