@@ -17,7 +17,7 @@ POPmessages::~POPmessages() = default;
 
 void POPmessages::showMessage(qint64 queueId, const QString& title, const QString& body)
 {
-    setWindowTitle(windowTitle() + QLatin1Char('-') + title);
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + title.trimmed());
     // A long title is cut in the title bar; the label shows it whole.
     m_ui->lblTitle->setText(title.trimmed());
     m_ui->txtmessage->setPlainText(body);

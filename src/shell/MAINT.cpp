@@ -2,6 +2,7 @@
 #include "ui_MAINT.h"
 
 #include "core/ErrorLog.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
 #include "core/ScreenTag.h"
@@ -104,6 +105,7 @@ MAINT::MAINT(RunState& state, QWidget* parent)
 
     // The window sees the keys before its controls do.
     qApp->installEventFilter(this);
+    ReaderNames::give(this);
 }
 
 MAINT::~MAINT()
