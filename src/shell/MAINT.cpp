@@ -348,6 +348,17 @@ void MAINT::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
 }
 
+// The window manager's frame is known only once it has framed the window:
+// the window is fitted again then, frame and all.
+void MAINT::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_framed && isVisible() && frameGeometry().size() != geometry().size()) {
+        m_framed = true;
+        fitToScreen();
+    }
+}
+
 void MAINT::fitToScreen()
 {
     const QRect area = available();

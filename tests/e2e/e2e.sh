@@ -16,7 +16,7 @@ screen=${IJAR_E2E_SCREEN:-1024x768}
 unset DISPLAY
 
 missing=()
-for tool in Xvfb openbox xdotool xprop sqlite3 dbus-launch; do
+for tool in Xvfb openbox xdotool xprop xwininfo sqlite3 dbus-launch; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 bus_launcher=/usr/libexec/at-spi-bus-launcher
@@ -172,12 +172,13 @@ wm_ready() { [ "$(xdotool get_num_desktops 2>/dev/null)" -gt 0 ] 2>/dev/null; }
 
 # fits WINDOW WHAT: the window, its frame included, lies on the screen.
 fits() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW left right top bottom
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local x y width height left right top bottom
+  read -r x y width height <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+    /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')"
   read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,)"
-  (( X - ${left:-0} >= 0 && Y - ${top:-0} >= 0 && X + WIDTH + ${right:-0} <= ${screen%x*} \
-     && Y + HEIGHT + ${bottom:-0} <= ${screen#*x} )) \
-    || fail "$2 does not fit the $screen screen: ${WIDTH}x${HEIGHT} at $X,$Y, frame $left $right $top $bottom"
+  (( x - ${left:-0} >= 0 && y - ${top:-0} >= 0 && x + width + ${right:-0} <= ${screen%x*} \
+     && y + height + ${bottom:-0} <= ${screen#*x} )) \
+    || fail "$2 does not fit the $screen screen: ${width}x${height} at $x,$y, frame $left $right $top $bottom"
 }
 
 declare -A titles
@@ -319,7 +320,7 @@ scenario_new_record() {
   focus_is "الاسم"
   typed "$name"
   closes Return "$win" "the new-record dialog" "$screen"
-  focus_is "نص الرسالة"
+  focus_is "الرسالة"
   until_ok "new row named '$name'" sql_is "select count(*) from CUSTOMERMESSAGE where name = '$name'" 1
   # The cursor is in the message text now: the first field of the first page.
   typed "$text"
