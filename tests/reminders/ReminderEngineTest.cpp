@@ -194,7 +194,7 @@ TEST(cReminder, ShowWalksTheQueueUntilTheOperatorAsksForNoMore)
         o.engine().ShowReminders();
         EXPECT_EQ(captions.size(), c.shown) << c.what;
         if (c.shown > 0) {
-            EXPECT_EQ(captions.first(), u"Messages From System-m1"_s) << c.what;
+            EXPECT_EQ(captions.first(), u"Messages From System - m1"_s) << c.what;
             EXPECT_EQ(bodies.first(), u"body 1"_s) << c.what;
         }
         EXPECT_EQ(o.titles().size(), c.left) << c.what;
