@@ -272,11 +272,11 @@
     </message>
     <message>
         <source>Users </source>
-        <translation>المستخدمون </translation>
+        <translation>المستخدمون</translation>
     </message>
     <message>
         <source>New User </source>
-        <translation>مستخدم جديد </translation>
+        <translation>مستخدم جديد</translation>
     </message>
     <message>
         <source>لا يمكن حذف هذه المستخدم فى الوقت الحالى حيث انة الوحيد الموجود بالنظام - يجب ان يحتوى النظام على مستخدم واحد على الاقل</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Password</source>
-        <translation>كلمة السر</translation>
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>Database</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>كلمة السر غير صحيحة</source>
-        <translation>كلمة السر غير صحيحة</translation>
+        <translation>كلمة المرور غير صحيحة</translation>
     </message>
     <message>
         <source>DataBase File</source>
@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>أختر قاعدة البيانات</source>
-        <translation>أختر قاعدة البيانات</translation>
+        <translation>اختر قاعدة البيانات</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>LibreOffice could not make the PDF of %1: %2</source>
-        <translation>تعذر على LibreOffice إعداد ملف PDF من %1: %2</translation>
+        <translation>تعذّر على LibreOffice إعداد ملف PDF من %1: %2</translation>
     </message>
     <message>
         <source>LibreOffice could not be started: %1</source>
@@ -586,7 +586,7 @@
     <name>LoginDatabase</name>
     <message>
         <source>Double-click the database name on the login screen to choose the right file</source>
-        <translation>انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيار الملف الصحيح</translation>
+        <translation>انقر نقرًا مزدوجًا على اسم قاعدة البيانات في شاشة الدخول لاختيار الملف الصحيح</translation>
     </message>
     <message>
         <source>Database</source>
@@ -666,7 +666,7 @@ Nothing in it was changed. Free some room on the disk or repair the file, then t
         <translation>قاعدة البيانات %1 من الإصدار %2 وتحتاج إلى تحديث، لكن تعذّر أخذ نسخة منها قبل التحديث:
 %3
 
-لم يُغيَّر فيها شيء. أفرغ مكاناً على القرص أو أصلح الملف ثم حاول مرة أخرى.</translation>
+لم يُغيَّر فيها شيء. أفرغ مكانًا على القرص أو أصلح الملف ثم حاول مرة أخرى.</translation>
     </message>
     <message>
         <source>The database %1 could not be upgraded to version %2:
@@ -872,7 +872,7 @@ To work on it, give your user the right to write to the file and to its folder, 
     </message>
     <message>
         <source>1- Password</source>
-        <translation>1- كلمة السر</translation>
+        <translation>1- كلمة المرور</translation>
     </message>
     <message>
         <source>2- Users</source>
@@ -928,7 +928,7 @@ To work on it, give your user the right to write to the file and to its folder, 
     </message>
     <message>
         <source>2- Rent Contracts</source>
-        <translation>2- عقود التأجير</translation>
+        <translation>2- عقود الإيجار</translation>
     </message>
     <message>
         <source>3- Surrend Car</source>
@@ -973,11 +973,11 @@ To work on it, give your user the right to write to the file and to its folder, 
     <name>OdtDocument</name>
     <message>
         <source>Cannot write %1</source>
-        <translation>تعذرت كتابة %1</translation>
+        <translation>تعذّرت كتابة %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>تعذرت كتابة %1: %2</translation>
+        <translation>تعذّرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>%1 holds an entry, %2, that unpacks to more than %3 MB; such a document is not opened.</source>
@@ -1029,18 +1029,18 @@ To work on it, give your user the right to write to the file and to its folder, 
     <name>PrepareSQLStatement</name>
     <message>
         <source>%1 is empty: open a record, or save the new one, first.</source>
-        <translation>%1 فارغ: افتح سجلاً، أو احفظ السجل الجديد، أولاً.</translation>
+        <translation>%1 فارغ: افتح سجلًا، أو احفظ السجل الجديد، أولًا.</translation>
     </message>
 </context>
 <context>
     <name>QtUI</name>
     <message>
         <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>
-        <translation>تعذر تشغيل البرنامج &quot;%1&quot;: البرنامج غير مثبت على هذا الجهاز.</translation>
+        <translation>تعذّر تشغيل البرنامج «%1»: البرنامج غير مثبّت على هذا الجهاز.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened: no program on this computer opens it.</source>
-        <translation>تعذر فتح &quot;%1&quot;: لا يوجد برنامج لفتحه على هذا الجهاز.</translation>
+        <translation>تعذّر فتح «%1»: لا يوجد على هذا الجهاز برنامج يفتحه.</translation>
     </message>
 </context>
 <context>
@@ -1068,11 +1068,11 @@ Choose OK to wait and try again, or Cancel to give up this operation.</source>
     </message>
     <message>
         <source>كلمة المرور غير صحيحه</source>
-        <translation>كلمة المرور غير صحيحه</translation>
+        <translation>كلمة المرور غير صحيحة</translation>
     </message>
     <message>
         <source>مرور</source>
-        <translation>مرور</translation>
+        <translation>كلمة المرور</translation>
     </message>
 </context>
 <context>
@@ -1091,7 +1091,7 @@ Choose OK to wait and try again, or Cancel to give up this operation.</source>
     </message>
     <message>
         <source>Double-click to choose where the backup goes</source>
-        <translation>انقر نقرًا مزدوجًا لاختيار مكان التخزين</translation>
+        <translation>انقر نقرًا مزدوجًا لاختيار مكان النسخة الاحتياطية</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1103,7 +1103,7 @@ Choose OK to wait and try again, or Cancel to give up this operation.</source>
     </message>
     <message>
         <source>أختر مكان التخزين</source>
-        <translation>أختر مكان التخزين</translation>
+        <translation>اختر مكان النسخة الاحتياطية</translation>
     </message>
     <message>
         <source>The database itself is damaged:
@@ -1128,7 +1128,7 @@ Do not go on working on this database. Restore the latest sound backup from the 
     <message>
         <source>The database could not be backed up: %1
 Do you want to end the program anyway?</source>
-        <translation>تعذر أخذ نسخة احتياطية من قاعدة البيانات: %1
+        <translation>تعذّر أخذ نسخة احتياطية من قاعدة البيانات: %1
 هل تريد إنهاء البرنامج على أي حال؟</translation>
     </message>
     <message>
@@ -1151,7 +1151,7 @@ Do you want to end the program anyway?</source>
     <name>ScreenRegistry</name>
     <message>
         <source>The screen &quot;%1&quot; is not available in this version</source>
-        <translation>الشاشة &quot;%1&quot; غير متوفرة في هذا الإصدار</translation>
+        <translation>الشاشة «%1» غير متاحة في هذا الإصدار</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@ ijar --create-database &quot;%2&quot;</source>
         <translation>لم يُعثر على قاعدة البيانات:
 %1
 
-انقر نقراً مزدوجاً على اسم قاعدة البيانات في شاشة الدخول لاختيارها، أو أنشئ قاعدة جديدة بالأمر:
+انقر نقرًا مزدوجًا على اسم قاعدة البيانات في شاشة الدخول لاختيارها، أو أنشئ قاعدة جديدة بالأمر:
 ijar --create-database &quot;%2&quot;</translation>
     </message>
     <message>
@@ -1214,7 +1214,7 @@ Go to that copy and work on there, or close it and open the program again. If yo
         <translation>المكتب مفتوح الآن في نسخة أخرى من البرنامج على الجهاز «%1»%2، وهي تستعمل المجلد نفسه:
 %3
 
-انتقل إلى تلك النسخة وتابع العمل فيها، أو أغلقها ثم افتح البرنامج من جديد. إن كنت متأكداً أنها لم تعد تعمل فاحذف الملف %4 ثم افتح البرنامج.</translation>
+انتقل إلى تلك النسخة وتابع العمل فيها، أو أغلقها ثم افتح البرنامج من جديد. إن كنت متأكدًا أنها لم تعد تعمل فاحذف الملف %4 ثم افتح البرنامج.</translation>
     </message>
     <message>
         <source>Program open</source>
@@ -1249,15 +1249,15 @@ Free some room on that disk (old backups in %3, for one), then open the program 
     </message>
     <message>
         <source>The amount of the ledger rule of %1 (%2) is not a number of 0 or more.</source>
-        <translation>مبلغ قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقما يساوي صفرا أو أكثر.</translation>
+        <translation>مبلغ قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقمًا يساوي صفرًا أو أكثر.</translation>
     </message>
     <message>
         <source>The account of the ledger rule of %1 (%2) is not a number.</source>
-        <translation>حساب قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقما.</translation>
+        <translation>حساب قاعدة القيد الخاصة بالشاشة %1 (%2) ليس رقمًا.</translation>
     </message>
     <message>
         <source>Nothing was saved: the posting failed.</source>
-        <translation>لم يحفظ شيء: فشل الترحيل.</translation>
+        <translation>لم يُحفظ شيء: تعذّر الترحيل.</translation>
     </message>
     <message>
         <source>The ledger rule of %1 gives no %2.</source>
@@ -1272,7 +1272,7 @@ Free some room on that disk (old backups in %3, for one), then open the program 
     </message>
     <message>
         <source>Please enter at least one row for this screen in _WindowTable</source>
-        <translation>أدخل صفاً واحداً على الأقل لهذه الشاشة في _WindowTable</translation>
+        <translation>أدخل صفًا واحدًا على الأقل لهذه الشاشة في _WindowTable</translation>
     </message>
     <message>
         <source>Every definition row of %1 is replaced by rows made from its controls. Go on?</source>
@@ -1295,7 +1295,7 @@ Free some room on that disk (old backups in %3, for one), then open the program 
     </message>
     <message>
         <source>لا يمكن اظهار بيانات هذه الشاشة</source>
-        <translation>لا يمكن اظهار بيانات هذه الشاشة</translation>
+        <translation>لا يمكن إظهار بيانات هذه الشاشة</translation>
     </message>
 </context>
 <context>
@@ -1318,7 +1318,7 @@ Free some room on that disk (old backups in %3, for one), then open the program 
     </message>
     <message>
         <source>The document %1 cannot be read: %2</source>
-        <translation>تعذرت قراءة المستند %1: %2</translation>
+        <translation>تعذّرت قراءة المستند %1: %2</translation>
     </message>
     <message>
         <source>Filling %1</source>
@@ -1394,7 +1394,7 @@ Free some room on that disk (old backups in %3, for one), then open the program 
     <name>cWindow</name>
     <message>
         <source>This record no longer exists: another user deleted it after you opened it here. Nothing was saved.</source>
-        <translation>لم يعد هذا السجل موجوداً: حذفه مستخدم آخر بعد أن فتحته هنا. لم يُحفظ شيء.</translation>
+        <translation>لم يعد هذا السجل موجودًا: حذفه مستخدم آخر بعد أن فتحته هنا. لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>Another user changed this record after you opened it here, so nothing was saved and their changes are kept.
@@ -1404,7 +1404,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>This record will be deleted permenantly, this operation can not be undone, are you sure?</source>
-        <translation>سيُحذف هذا السجل نهائياً ولا يمكن التراجع عن ذلك. هل أنت متأكد؟</translation>
+        <translation>سيُحذف هذا السجل نهائيًا ولا يمكن التراجع عن ذلك. هل أنت متأكد؟</translation>
     </message>
     <message>
         <source>Saved at </source>
@@ -1589,11 +1589,11 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>This computer has no default printer; the message could not be printed.</source>
-        <translation>لا توجد طابعة افتراضية على هذا الجهاز، فتعذرت طباعة الرسالة.</translation>
+        <translation>لا توجد طابعة افتراضية على هذا الجهاز، فتعذّرت طباعة الرسالة.</translation>
     </message>
     <message>
         <source>Printing on the printer &quot;%1&quot; failed.</source>
-        <translation>تعذرت الطباعة على الطابعة &quot;%1&quot;.</translation>
+        <translation>تعذّرت الطباعة على الطابعة «%1».</translation>
     </message>
 </context>
 <context>
@@ -1839,7 +1839,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Print in Contract</source>
-        <translation>تطبع في العقد</translation>
+        <translation>تُطبع في العقد</translation>
     </message>
     <message>
         <source>Other</source>
@@ -1927,19 +1927,19 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source> New Car </source>
-        <translation> سيارة جديدة </translation>
+        <translation>سيارة جديدة</translation>
     </message>
     <message>
         <source>صورة العضو</source>
-        <translation>صورة العضو</translation>
+        <translation>صورة السيارة</translation>
     </message>
     <message>
         <source>اختر الصورة</source>
-        <translation>اختر الصورة</translation>
+        <translation>اختر صورة</translation>
     </message>
     <message>
         <source>Can not delete the car at the time being since car is already rented, Surrend the car first then delete.</source>
-        <translation>لا يمكن حذف السيارة الآن لأنها مؤجرة، استلم السيارة أولاً ثم احذفها.</translation>
+        <translation>لا يمكن حذف السيارة الآن لأنها مؤجرة، استلم السيارة أولًا ثم احذفها.</translation>
     </message>
 </context>
 <context>
@@ -2058,7 +2058,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>New Account </source>
-        <translation>حساب جديد </translation>
+        <translation>حساب جديد</translation>
     </message>
     <message>
         <source>An account number is a whole number.</source>
@@ -2165,7 +2165,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source> New Message  </source>
-        <translation> رسالة جديدة  </translation>
+        <translation>رسالة جديدة</translation>
     </message>
 </context>
 <context>
@@ -2224,7 +2224,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Spouse:</source>
-        <translation>الزوج:</translation>
+        <translation>الزوج أو الزوجة:</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2464,7 +2464,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>New Customer </source>
-        <translation>عميل جديد </translation>
+        <translation>عميل جديد</translation>
     </message>
     <message>
         <source>Picture</source>
@@ -2480,7 +2480,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>صورة العضو</source>
-        <translation>صورة العضو</translation>
+        <translation>صورة العميل</translation>
     </message>
 </context>
 <context>
@@ -2771,11 +2771,11 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>New Employee </source>
-        <translation>موظف جديد </translation>
+        <translation>موظف جديد</translation>
     </message>
     <message>
         <source>صورة العضو</source>
-        <translation>صورة العضو</translation>
+        <translation>صورة الموظف</translation>
     </message>
 </context>
 <context>
@@ -2810,7 +2810,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Reference:</source>
-        <translation>البيان:</translation>
+        <translation>المرجع:</translation>
     </message>
     <message>
         <source>To Acct:</source>
@@ -2822,7 +2822,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Narrative</source>
-        <translation>ملاحظات</translation>
+        <translation>البيان</translation>
     </message>
     <message>
         <source>New</source>
@@ -2890,7 +2890,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source> Accounting Entries</source>
-        <translation> القيود المحاسبية</translation>
+        <translation>القيود المحاسبية</translation>
     </message>
     <message>
         <source>New GL Entry</source>
@@ -2898,7 +2898,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>%1 holds no account number.</source>
-        <translation>%1 لا يحمل رقم حساب.</translation>
+        <translation>لا يحوي الحقل %1 رقم حساب.</translation>
     </message>
     <message>
         <source>This journal was posted by a ledger rule in several pairs; change it on the screen that posted it.</source>
@@ -2991,15 +2991,15 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Extra Meters</source>
-        <translation>الكيلومترات الإضافية</translation>
+        <translation>الكيلومترات الزائدة</translation>
     </message>
     <message>
         <source>Fixed Value:</source>
-        <translation>قيمة ثابتة:</translation>
+        <translation>سعر الكيلومتر الزائد (د.ك.):</translation>
     </message>
     <message>
         <source>Percentage:</source>
-        <translation>نسبة مئوية:</translation>
+        <translation>نسبة من الأجرة اليومية لكل كم زائد (%):</translation>
     </message>
     <message>
         <source>Amount Text Options</source>
@@ -3237,11 +3237,11 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Rent Contracts </source>
-        <translation>عقود الإيجار </translation>
+        <translation>عقود الإيجار</translation>
     </message>
     <message>
         <source>New Message </source>
-        <translation>رسالة جديدة </translation>
+        <translation>رسالة جديدة</translation>
     </message>
     <message>
         <source>Query</source>
@@ -3432,7 +3432,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Insurance:</source>
-        <translation>التأمين:</translation>
+        <translation>مبلغ التأمين:</translation>
     </message>
     <message>
         <source>Open Meter</source>
@@ -3448,11 +3448,11 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Surrend Data</source>
-        <translation>بيانات التسليم</translation>
+        <translation>بيانات الاستلام</translation>
     </message>
     <message>
         <source>Surrend Data:</source>
-        <translation>بيانات التسليم:</translation>
+        <translation>بيانات الاستلام:</translation>
     </message>
     <message>
         <source>Return Time:</source>
@@ -3472,7 +3472,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Kilo Diff</source>
-        <translation>قيمة فرق الكيلومترات</translation>
+        <translation>قيمة الكيلومترات الزائدة</translation>
     </message>
     <message>
         <source>Rent Amount</source>
@@ -3496,7 +3496,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Car Surrended</source>
-        <translation>تم تسليم السيارة</translation>
+        <translation>تم استلام السيارة</translation>
     </message>
     <message>
         <source>Exit Meter:</source>
@@ -3504,7 +3504,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Surrender Notes:</source>
-        <translation>ملاحظات التسليم:</translation>
+        <translation>ملاحظات الاستلام:</translation>
     </message>
     <message>
         <source>New</source>
@@ -3576,11 +3576,11 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>New Contract </source>
-        <translation>عقد جديد </translation>
+        <translation>عقد جديد</translation>
     </message>
     <message>
         <source>Surrend Car</source>
-        <translation>تسليم سيارة</translation>
+        <translation>استلام سيارة</translation>
     </message>
     <message>
         <source>This car is already out on contract %1 (%2). Pick another car.</source>
@@ -3596,7 +3596,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>A surrendered car needs its actual return date, on or after the exit date.</source>
-        <translation>السيارة المسلَّمة تحتاج إلى تاريخ عودتها الفعلي، في يوم الخروج أو بعده.</translation>
+        <translation>السيارة المستلَمة تحتاج إلى تاريخ عودتها الفعلي، في يوم الخروج أو بعده.</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3643,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>The PDF could not be saved as %1.</source>
-        <translation>تعذر حفظ ملف PDF باسم %1.</translation>
+        <translation>تعذّر حفظ ملف PDF باسم %1.</translation>
     </message>
 </context>
 <context>
@@ -3744,7 +3744,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>Cash:</source>
-        <translation>نقدا:</translation>
+        <translation>نقدًا:</translation>
     </message>
     <message>
         <source>Cheque #:</source>
@@ -3868,7 +3868,7 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>This journal belongs to a rental contract or a ledger entry; change it on the screen that made it.</source>
-        <translation>هذا القيد يخص عقد إيجار أو قيدا يدويا؛ عدّله من الشاشة التي أنشأته.</translation>
+        <translation>هذا القيد يخص عقد إيجار أو قيد يومية؛ عدّله من الشاشة التي أنشأته.</translation>
     </message>
 </context>
 <context>

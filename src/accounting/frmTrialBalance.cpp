@@ -3,6 +3,7 @@
 
 #include "accounting/AccountBalance.h"
 #include "core/ErrorLog.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 
 #include <QHeaderView>
@@ -35,6 +36,7 @@ frmTrialBalance::frmTrialBalance(RunState& state, QWidget* parent)
     m_ui->setupUi(this);
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::close);
     guarded(m_state, this, QStringLiteral("frmTrialBalance.Form_Load"), [this] { fill(); });
+    ReaderNames::give(this);
 }
 
 frmTrialBalance::~frmTrialBalance() = default;

@@ -1,5 +1,6 @@
 #include "core/ScreenSetup.h"
 
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "core/ScreenTag.h"
 #include "core/ShellFrame.h"
@@ -112,6 +113,7 @@ void run(RunState& state, QWidget* screen)
         if (state.config.SHOWSCREENNAME == 1 && frame)
             frame->setStatusPanel(ShellFrame::ScreenPanel, screen->objectName());
         prepareFields(screen);
+        ReaderNames::give(screen);
         if (state.config.SHOWFIELDNAME != 0)
             showFieldNames(screen);
         if (menu)

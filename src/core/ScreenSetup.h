@@ -6,7 +6,8 @@ class QWidget;
 class RunState;
 
 // The set-up every screen runs when it loads: placement over the main window,
-// first tab, screen name and field-name tool tips, menu rights, combo boxes.
+// first tab, screen name and field-name tool tips, names for screen readers,
+// menu rights, combo boxes.
 // A failing step is skipped.
 namespace ScreenSetup {
 void run(RunState& state, QWidget* screen);

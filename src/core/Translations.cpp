@@ -40,6 +40,17 @@ public:
         return size;
     }
 
+    // The buttons of message boxes and file choosers carry no pictures: beside
+    // a picture the style measures an Arabic caption with its shortcut mark
+    // too short and cuts it ("إلغاء" showed as "الغ").
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
     static int rowHeight(const QFont& font)
     {
         const QFontMetrics metrics(font);

@@ -2,6 +2,7 @@
 #include "ui_ctrWindowTable.h"
 
 #include "core/ErrorLog.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "engine/EditableRowsModel.h"
 #include "engine/cDevelper.h"
@@ -49,6 +50,7 @@ ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* p
     reloadCombos();
     m_ui->SSTab1->setCurrentIndex(0);
     m_ui->DataGrid1->setFocus(Qt::OtherFocusReason);
+    ReaderNames::give(this);
 }
 
 ctrWindowTable::~ctrWindowTable() = default;

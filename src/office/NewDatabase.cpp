@@ -23,7 +23,7 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
 {
     return {
         {QStringLiteral("APPTITLE"), QStringLiteral("إيجار - تأجير السيارات")},
-        {QStringLiteral("LICENSEDESCRIPTION"), QStringLiteral("Ijar - car rental front office")},
+        {QStringLiteral("LICENSEDESCRIPTION"), QStringLiteral("إيجار - نظام تأجير السيارات")},
         {QStringLiteral("EMAILADDRESS"), QString()},
         {QStringLiteral("WEBSITEADDRESS"), QString()},
         {QStringLiteral("SHOWERRORS"), QStringLiteral("1")},

@@ -2,6 +2,7 @@
 #include "ui_frmPrint.h"
 
 #include "core/Database.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 #include "core/cUI.h"
@@ -37,6 +38,7 @@ frmPrint::frmPrint(RunState& state, QWidget* parent)
         ShowReportList(parent->objectName());
     if (LibreOffice::program().isEmpty())
         m_ui->StatusBar1->showMessage(LibreOffice::missingText());
+    ReaderNames::give(this);
 }
 
 frmPrint::~frmPrint() = default;

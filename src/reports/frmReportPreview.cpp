@@ -2,6 +2,7 @@
 #include "ui_frmReportPreview.h"
 
 #include "core/OwnerOnly.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "core/cUI.h"
 #include "reports/LibreOffice.h"
@@ -31,6 +32,7 @@ frmReportPreview::frmReportPreview(RunState& state, const QString& document, con
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     m_ui->pdfView->setFocus();
     showPage();
+    ReaderNames::give(this);
 }
 
 frmReportPreview::~frmReportPreview() = default;

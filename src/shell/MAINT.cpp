@@ -2,6 +2,7 @@
 #include "ui_MAINT.h"
 
 #include "core/ErrorLog.h"
+#include "core/ReaderNames.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
 #include "core/ScreenTag.h"
@@ -104,6 +105,7 @@ MAINT::MAINT(RunState& state, QWidget* parent)
 
     // The window sees the keys before its controls do.
     qApp->installEventFilter(this);
+    ReaderNames::give(this);
 }
 
 MAINT::~MAINT()
@@ -344,6 +346,17 @@ void MAINT::showEvent(QShowEvent* event)
 {
     fitToScreen();
     QMainWindow::showEvent(event);
+}
+
+// The window manager's frame is known only once it has framed the window:
+// the window is fitted again then, frame and all.
+void MAINT::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_framed && isVisible() && frameGeometry().size() != geometry().size()) {
+        m_framed = true;
+        fitToScreen();
+    }
 }
 
 void MAINT::fitToScreen()

@@ -58,6 +58,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void setUpStatusBar();
@@ -90,4 +91,5 @@ private:
     QSize m_menuButtonSize;
     int m_lastMenu = 1;
     bool m_inFirstActivation = false;
+    bool m_framed = false;
 };

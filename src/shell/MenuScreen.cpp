@@ -35,6 +35,9 @@ MenuScreen::MenuScreen(RunState& state, int menuNumber, QWidget* parent)
         const MenuCommand* command = MenuTable::find(menuNumber, i);
         button->setText(i == 0 ? MenuTable::backCaption() : command ? MenuTable::caption(*command) : QString());
         connect(button, &QPushButton::clicked, this, [this, i] { runCommand(i); });
+        // A slot without a command is not a stop of Tab, nor anything to name.
+        if (i != 0 && !command)
+            button->setFocusPolicy(Qt::NoFocus);
     }
     OwnDirection::captions(m_ui->Frame1->findChildren<QAbstractButton*>());
 }

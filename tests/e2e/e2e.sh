@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # The real program on a virtual X server with a window manager: keys go to
 # whatever window has the focus, as a clerk types them, and the database is
-# checked with SQL afterwards.
+# checked with SQL afterwards. The accessibility bus (AT-SPI) tells which
+# control has the focus, by the name a screen reader says for it.
 #   e2e.sh SCENARIO PATH/TO/ijar
 # Exit code 77 (skipped) when a tool is missing; ./ijar.sh test installs them.
+# IJAR_E2E_SCREEN sets the size of the screen (1024x768, the smallest one served).
 set -uo pipefail
 
 scenario=${1:?scenario}
 ijar=${2:?path of the ijar program}
 timeout_s=${IJAR_E2E_TIMEOUT:-10}
+screen=${IJAR_E2E_SCREEN:-1024x768}
 # Never the developer's own display.
 unset DISPLAY
 
 missing=()
-for tool in Xvfb openbox xdotool xprop sqlite3; do
+for tool in Xvfb openbox xdotool xprop xwininfo sqlite3 dbus-launch; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
+bus_launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$bus_launcher" ] || missing+=(at-spi2-core)
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "e2e: skipped, missing ${missing[*]} (./ijar.sh test installs them)"
   exit 77
@@ -24,7 +30,8 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/ijar-e2e-$scenario.XXXXXX") || exit 1
 home=$work/home
 db=$home/fdk.db
-xvfb_pid='' openbox_pid='' ijar_pid='' ijar_status=''
+focus_file=$work/focus
+xvfb_pid='' openbox_pid='' ijar_pid='' ijar_status='' bus_pid='' a11y_pid='' listener_pid=''
 failed=0
 watched_rows=''  # a query whose rows a failure shows
 
@@ -53,6 +60,9 @@ cleanup() {
   local status=$?
   [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && failed=1
   stop "$ijar_pid"
+  stop "$listener_pid"
+  stop "$a11y_pid"
+  stop "$bus_pid"
   stop "$openbox_pid"
   stop "$xvfb_pid"
   if [ "$failed" -eq 0 ]; then
@@ -83,6 +93,7 @@ fail() {
     local w
     for w in $(windows); do log "  open window: $(title "$w") [$(kind "$w")]"; done
   fi
+  [ -s "$focus_file" ] && log "focus: $(tail -n1 "$focus_file")"
   [ -n "$watched_rows" ] && log "rows: $(sql "$watched_rows" 2>&1 | tr '\n' ';')"
   screenshot
   exit 1
@@ -122,18 +133,53 @@ start_desktop() {
   chmod 700 "$XDG_RUNTIME_DIR"
   # The server takes the first free display and writes its number once it listens;
   # -noreset, or a client that leaves early resets it under the next one.
-  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.out" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.out" 2>&1 &
   xvfb_pid=$!
   until_ok "display from Xvfb" test -s "$work/display"
   export DISPLAY=":$(tr -dc 0-9 <"$work/display")"
   openbox --sm-disable >"$work/openbox.out" 2>&1 &
   openbox_pid=$!
   until_ok "window manager on $DISPLAY" wm_ready
+  start_accessibility
+}
+
+# A session bus, the accessibility bus on it, and a listener that writes down
+# every control that takes the focus.
+start_accessibility() {
+  local vars
+  vars=$(dbus-launch --sh-syntax) || fail "dbus-launch: $vars"
+  eval "$vars"
+  bus_pid=$DBUS_SESSION_BUS_PID
+  "$bus_launcher" --launch-immediately >"$work/a11y.out" 2>&1 &
+  a11y_pid=$!
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/focus.py" "$focus_file" >"$work/listener.out" 2>&1 &
+  listener_pid=$!
+  until_ok "the focus listener on the accessibility bus" test -s "$focus_file"
+}
+
+last_focus() { tail -n1 "$focus_file" | cut -f2; }
+focus_on() { [ "$(last_focus)" = "$1" ]; }
+focus_named() { [ -n "$(last_focus)" ]; }
+# focus_is NAME: the control that has the focus is the one a screen reader calls NAME.
+focus_is() {
+  until_ok "the focus on \"$1\"" focus_on "$1"
+  log "focus on: $1"
 }
 
 wm_ready() { [ "$(xdotool get_num_desktops 2>/dev/null)" -gt 0 ] 2>/dev/null; }
 
 # ---- windows -----------------------------------------------------------------
+
+# fits WINDOW WHAT: the window, its frame included, lies on the screen.
+fits() {
+  local x y width height left right top bottom
+  read -r x y width height <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+    /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')"
+  read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,)"
+  (( x - ${left:-0} >= 0 && y - ${top:-0} >= 0 && x + width + ${right:-0} <= ${screen%x*} \
+     && y + height + ${bottom:-0} <= ${screen#*x} )) \
+    || fail "$2 does not fit the $screen screen: ${width}x${height} at $x,$y, frame $left $right $top $bottom"
+}
 
 declare -A titles
 active() { xdotool getactivewindow 2>/dev/null; }
@@ -197,7 +243,7 @@ new_office() {
 
 start_ijar() {
   # ctest may run with the offscreen platform; these windows must be real.
-  QT_QPA_PLATFORM=xcb "$ijar" --home "$home" >"$work/ijar.out" 2>&1 &
+  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$ijar" --home "$home" >"$work/ijar.out" 2>&1 &
   ijar_pid=$!
   until_ok "login window" active_of_kind DIALOG
   login_win=$win
@@ -206,12 +252,14 @@ start_ijar() {
 
 # Types the password on the login screen; the main window takes the focus.
 log_in() {
+  focus_is "كلمة المرور"
   typed "$1"
   key Return
   until_ok "main window after the login" active_of_kind NORMAL
   main_win=$win
   shown "$login_win" && fail "the login window is still open"
   log "logged in: $(title "$main_win")"
+  fits "$main_win" "the main window"
   # A second later the demo office's reminders pop up: no more of them for now.
   until_ok "the reminders" active_of_kind DIALOG
   log "reminder: $(title "$win")"
@@ -269,8 +317,10 @@ scenario_new_record() {
   opens 6 "the customer messages screen"
   local screen=$win
   opens F8 "the new-record dialog"
+  focus_is "الاسم"
   typed "$name"
   closes Return "$win" "the new-record dialog" "$screen"
+  focus_is "الرسالة"
   until_ok "new row named '$name'" sql_is "select count(*) from CUSTOMERMESSAGE where name = '$name'" 1
   # The cursor is in the message text now: the first field of the first page.
   typed "$text"
@@ -322,6 +372,7 @@ scenario_print() {
   key Return
   timeout_s=90 until_ok "the report preview (after Return)" large_new_active "$before"
   log "Return opened the report preview: $(title "$win")"
+  fits "$win" "the report preview"
   local copies=("$home"/reports/*.odt)
   [ ${#copies[@]} -eq 1 ] && [ -f "${copies[0]}" ] || fail "not one copy in $home/reports: ${copies[*]}"
   [ -f "${copies[0]%.odt}.pdf" ] || fail "no PDF beside ${copies[0]}"
@@ -330,10 +381,36 @@ scenario_print() {
   closes Escape "$dialog" "the report dialog" "$screen"
 }
 
+# Every window each menu opens fits the screen, and the control it puts the
+# focus on has a name; Escape closes it (and the window it opened with, such
+# as the open dialog of the contracts) back to the menu.
+scenario_windows() {
+  log_in ADMIN
+  local menu item count
+  for menu in F1:2 F2:3 F3:4 F4:6 F5:6; do
+    count=${menu#*:} menu=${menu%:*}
+    opens "$menu" "menu $menu"
+    local menu_win=$win
+    fits "$menu_win" "menu $menu"
+    for item in $(seq "$count"); do
+      opens "$item" "item $item of menu $menu"
+      local left=5
+      until is_active "$menu_win"; do
+        (( left-- > 0 )) || fail "Escape does not lead back to menu $menu"
+        fits "$win" "\"$(title "$win")\" (item $item of menu $menu)"
+        until_ok "a named control with the focus in \"$(title "$win")\"" focus_named
+        closes Escape "$win" "\"$(title "$win")\""
+        win=$(active)
+      done
+    done
+    closes 0 "$menu_win" "menu $menu" "$main_win"
+  done
+}
+
 # ---- main --------------------------------------------------------------------
 
 case "$scenario" in
-  login|menu|menu_again|new_record|logoff|print) ;;
+  login|menu|menu_again|new_record|logoff|print|windows) ;;
   *) echo "e2e: unknown scenario $scenario" >&2; exit 2 ;;
 esac
 [ -x "$ijar" ] || { echo "e2e: no program at $ijar" >&2; exit 2; }

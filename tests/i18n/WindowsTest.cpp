@@ -1,7 +1,6 @@
 #include "Catalogue.h"
 
 #include "app/Wiring.h"
-#include "core/RunState.h"
 #include "core/ScreenRegistry.h"
 #include "core/Translations.h"
 #include "core/dlgError.h"
@@ -15,10 +14,13 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,12 +29,21 @@ using Translations::Language;
 
 namespace {
 
+// The controls a clerk reaches with Tab; the parts Qt builds inside a control,
+// and a control that hands its focus on to one, are named with it.
+bool isControl(const QWidget* w)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && !w->objectName().startsWith(u"qt_");
+}
+
 // Opens every window an administrator reaches under the language: the login,
 // the error box, the main window, each menu and every screen its buttons open,
 // then the registered screens no menu button opens, through the registry as
-// the main window does. Each window must read in the language's direction, and
-// each of its fixed texts (its title, and the texts of its labels, buttons,
-// group boxes and tabs) must pass `speaks`.
+// the main window does. Each window reads in the language's direction and fits
+// a 1024x768 screen whole; its notes begin on the language's side; its fixed
+// texts (title, labels, group boxes, tabs) and the names a screen reader says
+// for its controls (buttons by their captions) and pages pass `speaks`, and no
+// control or page goes without a name.
 void sweep(Language language, const std::function<bool(const QString&)>& speaks)
 {
     Translations::apply(language);
@@ -43,32 +54,48 @@ void sweep(Language language, const std::function<bool(const QString&)>& speaks)
     Wiring::registerScreens(screens);
 
     QSet<QString> opened;
-    const auto look = [&, home = office.home(), title = office.state().config.APPTITLE](const QWidget* window) {
+    const auto look = [&, home = office.home(), title = office.state().config.APPTITLE](QWidget* window) {
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->show();
         opened << window->objectName().toLower();
         SCOPED_TRACE(window->objectName().toStdString());
         EXPECT_EQ(window->layoutDirection(), language == Language::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
-        const auto expect = [&](const QWidget* w, const QString& shown) {
+        const QSize needs = window->minimumSizeHint().expandedTo(window->minimumSize());
+        EXPECT_TRUE(needs.width() <= 1024 && needs.height() <= 768) << needs.width() << 'x' << needs.height();
+        const auto expect = [&](const QWidget* w, const QString& shown, const char* what) {
             QString text = Qt::mightBeRichText(shown) ? QTextDocumentFragment::fromHtml(shown).toPlainText() : shown;
             // The paths of the office's files and the title it gave itself
             // are data, not captions.
             EXPECT_TRUE(text.startsWith(home) || speaks(text.remove(u'&').remove(title)))
-                << w->metaObject()->className() << ' ' << w->objectName().toStdString() << ": \"" << text.toStdString()
-                << '"';
+                << w->metaObject()->className() << ' ' << w->objectName().toStdString() << ' ' << what << ": \""
+                << text.toStdString() << '"';
         };
-        expect(window, window->windowTitle());
-        for (const QWidget* w : window->findChildren<QWidget*>()) {
+        // The name a screen reader says for the widget (Qt on Linux gives a
+        // combo box's name through a relation, and its value as its name).
+        const auto named = [&](QWidget* w) {
+            const QString name = w->accessibleName();
+            EXPECT_FALSE(name.isEmpty()) << "no name: " << w->objectName().toStdString() << w->metaObject()->className();
+            expect(w, name, "name");
+        };
+        expect(window, window->windowTitle(), "title");
+        for (QWidget* w : window->findChildren<QWidget*>()) {
             // A window of its own is looked at on its own.
             if (w->isWindow())
                 continue;
+            if (isControl(w) && w->isVisibleTo(window))
+                named(w);
+            // A note begins on the language's side, typed in or not.
+            const auto* note = qobject_cast<const QPlainTextEdit*>(w);
+            EXPECT_TRUE(!note || note->document()->firstBlock().textDirection() == window->layoutDirection()) << "note";
             if (const auto* label = qobject_cast<const QLabel*>(w))
-                expect(w, label->text());
-            else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-                expect(w, button->text());
+                expect(w, label->text(), "text");
             else if (const auto* group = qobject_cast<const QGroupBox*>(w))
-                expect(w, group->title());
+                expect(w, group->title(), "title");
             else if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
-                for (int i = 0; i < tabs->count(); ++i)
-                    expect(w, tabs->tabText(i));
+                for (int i = 0; i < tabs->count(); ++i) {
+                    expect(w, tabs->tabText(i), "tab");
+                    named(tabs->widget(i));
+                }
         }
     };
     {
@@ -78,30 +105,27 @@ void sweep(Language language, const std::function<bool(const QString&)>& speaks)
         look(&error);
     }
     MAINT main(office.state());
+    main.resize(1024, 740);  // a 1024x768 screen but the title bar, the room for the screens
+    main.layout()->activate();
     look(&main);
-    for (const QString& name : screens.names())
+    for (const QString& name : screens.names() + QStringList{QStringLiteral("frmGeneralOpen")})
         office.ui().onDialog(name, [&look](QDialog* d) { look(d); });
-    // The rights screen asks for an operator as it opens.
-    office.ui().onDialog(QStringLiteral("frmGeneralOpen"), [&look](QDialog* d) { look(d); });
     for (int m = 1; m <= MenuTable::MenuCount; ++m) {
         main.openMenu(m);
         MenuScreen* menu = main.menu(m);
-        EXPECT_NE(menu, nullptr) << m;
-        if (!menu)
-            continue;
+        ASSERT_NE(menu, nullptr) << m;
         look(menu);
         for (int b = 1; b < MenuTable::ButtonCount; ++b)
             if (auto* button = menu->findChild<QPushButton*>(QStringLiteral("command%1").arg(b)))
                 button->click();
         menu->close();
     }
-    for (const QString& name : screens.names())
+    for (const QString& name : screens.names()) {
         if (!opened.contains(name.toLower()))
             screens.open(name, &main);
-    EXPECT_EQ(office.ui().unscripted, QStringList{});
-    for (const QString& name : screens.names())
         EXPECT_TRUE(opened.contains(name.toLower())) << "never opened: " << name.toStdString();
-    EXPECT_GT(opened.size(), 8);
+    }
+    EXPECT_EQ(office.ui().unscripted, QStringList{});
 }
 
 }
@@ -110,15 +134,15 @@ void sweep(Language language, const std::function<bool(const QString&)>& speaks)
 // catalogue gives (a few keep English words; key names such as F8 read the
 // same in every language); under English it is the source text, with no
 // Arabic written into the program itself.
-TEST(Windows, SpeakTheChosenLanguage)
+TEST(Windows, SpeakTheChosenLanguageFitTheScreenAndNameTheirControls)
 {
     QSet<QString> translations;
-    for (const CatalogueMessage& m : Catalogue::read())
-        for (const QString& t : m.translations)
-            translations << QString(t).remove(u'&');
+    for (const CatalogueMessage& m : readCatalogue())
+        translations << QString(m.translation).remove(u'&');
     static const QRegularExpression keyName(QStringLiteral("\\bF[0-9]{1,2}\\b")), latin(QStringLiteral("[A-Za-z]")),
         arabic(QStringLiteral("[\\x{0600}-\\x{06FF}]"));
-    sweep(Language::Arabic,
-          [&](const QString& text) { return !QString(text).remove(keyName).contains(latin) || translations.contains(text); });
+    sweep(Language::Arabic, [&](const QString& text) {
+        return !QString(text).remove(keyName).contains(latin) || translations.contains(text);
+    });
     sweep(Language::English, [](const QString& text) { return !text.contains(arabic); });
 }
