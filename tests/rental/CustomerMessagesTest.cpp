@@ -74,8 +74,8 @@ TEST(frmCustomerMessages, NewThenSaveKeepsTheTexts)
 }
 
 // An empty text breaks the screen's rule: OK then shows the failure and closes
-// whatever the operator answers, saving nothing: the rule cannot be passed over. Unlike
-// other screens this one closes after the Delete question whatever the answer.
+// whatever the operator answers, saving nothing: the rule cannot be passed over. A
+// declined Delete keeps the screen open.
 TEST(frmCustomerMessages, Commands)
 {
     const struct {
@@ -92,7 +92,7 @@ TEST(frmCustomerMessages, Commands)
         {"OK, dialog closed", "cmdOk", 0, "", "قديم", false, {"dlgValidationError"}},
         {"OK, save anyway does not pass over the rule", "cmdOk", 0, "command0", "قديم", false, {"dlgValidationError"}},
         {"Delete confirmed", "cmdDel", 0, nullptr, "", false, {}},
-        {"Delete declined", "cmdDel", 0, nullptr, "قديم", false, {}},
+        {"Delete declined", "cmdDel", 0, nullptr, "قديم", true, {}},
         {"Print list opens the list window", "cmdPL", 0, nullptr, "قديم", true, {"F3M0O"}},
         {"F12 with Save disabled", nullptr, Qt::Key_F12, nullptr, "قديم", true, {}},
         {"Esc closes unsaved", nullptr, Qt::Key_Escape, nullptr, "قديم", false, {}},

@@ -212,7 +212,7 @@ TEST(frmCustomers, OpenListsEveryone)
 
 // Delete asks, deletes as answered, and closes either way; with no customer
 // on screen it neither asks nor closes.
-TEST(frmCustomers, DeleteClosesWhateverTheAnswer)
+TEST(frmCustomers, DeleteClosesOnceConfirmed)
 {
     const struct {
         const char* what;
@@ -223,7 +223,7 @@ TEST(frmCustomers, DeleteClosesWhateverTheAnswer)
         bool open;
     } rows[] = {
         {"confirmed", true, true, 1, 0, false},
-        {"declined", true, false, 1, 1, false},
+        {"declined", true, false, 1, 1, true},
         {"nobody shown", false, true, 0, 0, true},
     };
     for (const auto& r : rows) {
