@@ -1024,6 +1024,10 @@ To work on it, give your user the right to write to the file and to its folder, 
         <source>The picture %1 cannot be read; the picture stored before is kept.</source>
         <translation>تعذّرت قراءة الصورة %1، وبقيت الصورة المحفوظة من قبل.</translation>
     </message>
+    <message>
+        <source>Double-click to choose a picture, right-click to clear it</source>
+        <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
+    </message>
 </context>
 <context>
     <name>PrepareSQLStatement</name>

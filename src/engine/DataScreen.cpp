@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 
 // The commands that make, change or delete a record.
 const QStringList DataScreen::ChangingCommands{QStringLiteral("cmdNew"), QStringLiteral("cmdSave"),
@@ -127,9 +126,9 @@ bool DataScreen::event(QEvent* event)
     if (event->type() == QEvent::Show && !m_loaded) {
         m_loaded = true;
         load();
-    } else if (event->type() == QEvent::WindowActivate && m_definition.firstPageOnActivation) {
-        if (auto* tabs = findChild<QTabWidget*>(QStringLiteral("SSTab1")))
-            tabs->setCurrentIndex(0);
+    } else if (event->type() == QEvent::WindowActivate) {
+        // Back from a dialog or another program, the clerk goes on where he was.
+        ScreenFocus::showPlace(this);
     }
     return QDialog::event(event);
 }
@@ -141,6 +140,11 @@ void DataScreen::keyPressEvent(QKeyEvent* event)
         return;
     if (!KeyRoutines::dataScreenKey(m_state, this, event->key()))
         QDialog::keyPressEvent(event);
+}
+
+bool DataScreen::focusNextPrevChild(bool next)
+{
+    return ScreenFocus::moveOn(this, next) || QDialog::focusNextPrevChild(next);
 }
 
 void DataScreen::openDesigner()
@@ -162,11 +166,14 @@ void DataScreen::done(int result)
 
 void DataScreen::New()
 {
+    const QString shown = idText();
     run(QStringLiteral("cmdNew_Click"), [this] {
         window().ShowNew(this, m_definition.newCaption, m_definition.nameField, newRecordFields());
     });
     takeKeyboard();
-    ScreenFocus::toFirstField(this);
+    // A new record starts at its first field; a cancelled one leaves the clerk where he was.
+    if (idText() != shown)
+        ScreenFocus::toFirstField(this);
 }
 
 void DataScreen::Open()

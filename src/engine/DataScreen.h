@@ -29,7 +29,6 @@ public:
         QString newCaption;             // caption of the new-record dialog
         QString nameField;              // name column the new-record dialog fills
         cWindow::Fields newFields;      // further columns of a new record
-        bool firstPageOnActivation = true;
         PrintList printList = PrintList::None;
     };
 
@@ -72,6 +71,8 @@ protected:
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab goes through the screen as it reads.
+    bool focusNextPrevChild(bool next) override;
 
     RunState& state() { return m_state; }
     cWindow& window();

@@ -3,6 +3,7 @@
 #include "core/RunState.h"
 #include "engine/NumberEdit.h"
 #include "engine/NumberRange.h"
+#include "engine/ScreenFocus.h"
 #include "engine/StoredValue.h"
 #include "engine/WesternDigits.h"
 #include "engine/cWindow.h"
@@ -60,6 +61,7 @@ void setUpNumberFields(cWindow& window, QWidget* screen)
 void installEngine(RunState& state)
 {
     // Before the combo boxes, whose database errors end the set-up.
+    state.screenSetupSteps.push_back(ScreenFocus::turnPagesByKeyboard);
     state.screenSetupSteps.push_back(setUpDateFields);
     state.screenSetupSteps.push_back(setUpTextFields);
     state.screenSetupSteps.push_back([&state](QWidget* w) { setUpNumberFields(state.service<cWindow>(), w); });

@@ -17,6 +17,22 @@ PictureSlot::PictureSlot(RunState& state, QLabel* image, QLineEdit* fileName, co
       m_title(dialogTitle), m_file(file)
 {
     m_image->installEventFilter(this);
+    m_image->setWordWrap(true);
+    showHint();
+}
+
+void PictureSlot::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    showHint();
+}
+
+void PictureSlot::showHint()
+{
+    if (m_image->pixmap().isNull())
+        m_image->setText(m_readOnly ? QString()
+                                    : QCoreApplication::translate(
+                                          "PictureSlot", "Double-click to choose a picture, right-click to clear it"));
 }
 
 QString PictureSlot::fileFilter()
@@ -93,8 +109,10 @@ void PictureSlot::show(const QString& fileName)
 {
     m_fileName->setText(fileName);
     const QPixmap picture(fileName);
-    if (picture.isNull())
+    if (picture.isNull()) {
         m_image->clear();
-    else
+        showHint();
+    } else {
         m_image->setPixmap(picture.scaled(m_image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
 }

@@ -36,7 +36,7 @@ public:
     bool save(const Row& row);
     bool changed() const { return m_changed; }
     // A read-only slot shows pictures but takes no choice or clearing.
-    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    void setReadOnly(bool readOnly);
 
     // The operator's commands, also reached by double- and right-click.
     void choose();
@@ -50,6 +50,8 @@ protected:
 
 private:
     void show(const QString& fileName);
+    // An empty place says how a picture comes into it.
+    void showHint();
 
     RunState& m_state;
     QLabel* m_image;

@@ -19,7 +19,6 @@ namespace {
 DataScreen::Definition archiveDefinition()
 {
     DataScreen::Definition d;
-    d.firstPageOnActivation = false;
     d.printList = DataScreen::PrintList::ListWindow;
     return d;
 }

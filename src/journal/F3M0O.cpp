@@ -9,6 +9,7 @@
 #include "engine/RecordListModel.h"
 #include "engine/cWindow.h"
 
+#include <QKeyEvent>
 #include <QMap>
 
 namespace {
@@ -91,6 +92,24 @@ void F3M0O::RefreshgrdMEMBERS()
             m_ui->grdMEMBERS->setCurrentIndex(m_list->index(0, 0));
     });
     m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
+}
+
+void F3M0O::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_ui->grdMEMBERS->hasFocus()) {
+        choose();
+        return;
+    }
+    // Down from a criterion goes into the list, onto the row found first.
+    const bool inCriteria = m_ui->txtNAME->hasFocus() || m_ui->txtaddress->hasFocus();
+    if (event->key() == Qt::Key_Down && inCriteria && m_list->rowCount() > 0) {
+        if (!m_ui->grdMEMBERS->currentIndex().isValid())
+            m_ui->grdMEMBERS->setCurrentIndex(m_list->index(0, 0));
+        m_ui->grdMEMBERS->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void F3M0O::choose()

@@ -22,6 +22,11 @@ public:
     // Takes the highlighted row and closes; nothing without a row.
     void choose();
 
+protected:
+    // Enter in the list takes the row; in the criteria it searches, and Down
+    // goes from them into the list.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString statement();
 

@@ -23,8 +23,6 @@ DataScreen::Definition carsDefinition()
     d.openCaption = QCoreApplication::translate("frmCars", "Cars");
     d.newCaption = QCoreApplication::translate("frmCars", " New Car ");
     d.nameField = QStringLiteral("name");
-    // The clerk comes back to the page he was on.
-    d.firstPageOnActivation = false;
     d.printList = DataScreen::PrintList::ListWindow;
     return d;
 }

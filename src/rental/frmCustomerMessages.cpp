@@ -14,7 +14,6 @@ DataScreen::Definition messagesDefinition()
     d.openCaption = QCoreApplication::translate("frmCustomerMessages", "Messages");
     d.newCaption = QCoreApplication::translate("frmCustomerMessages", " New Message  ");
     d.nameField = QStringLiteral("name");
-    d.firstPageOnActivation = false;
     d.printList = DataScreen::PrintList::ListWindow;
     return d;
 }
@@ -29,11 +28,3 @@ frmCustomerMessages::frmCustomerMessages(RunState& state, QWidget* parent)
 }
 
 frmCustomerMessages::~frmCustomerMessages() = default;
-
-void frmCustomerMessages::Delete()
-{
-    if (idText().isEmpty())
-        return;
-    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
-    close();
-}

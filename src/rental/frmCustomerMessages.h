@@ -13,9 +13,6 @@ public:
     frmCustomerMessages(RunState& state, QWidget* parent);
     ~frmCustomerMessages() override;
 
-    // The screen closes after the question, whatever the answer was.
-    void Delete() override;
-
 private:
     std::unique_ptr<Ui::frmCustomerMessages> m_ui;
 };

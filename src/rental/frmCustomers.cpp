@@ -107,10 +107,3 @@ void frmCustomers::Save()
     });
 }
 
-void frmCustomers::Delete()
-{
-    if (idText().isEmpty())
-        return;
-    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
-    close();
-}

@@ -20,8 +20,6 @@ public:
     void Open() override;
     // The record, then the picture when the operator changed it.
     void Save() override;
-    // The screen closes after the question, whatever the answer was.
-    void Delete() override;
 
 protected:
     void load() override;

@@ -24,8 +24,6 @@ DataScreen::Definition employeesDefinition()
     d.openCaption = QCoreApplication::translate("frmEmployee", "Employees");
     d.newCaption = QCoreApplication::translate("frmEmployee", "New Employee ");
     d.nameField = QStringLiteral("name");
-    // Activation puts the cursor into the ID number instead.
-    d.firstPageOnActivation = false;
     return d;
 }
 
@@ -63,19 +61,6 @@ void frmEmployee::load()
     m_picture->showStored(pictureRow());
 }
 
-bool frmEmployee::event(QEvent* event)
-{
-    const bool handled = DataScreen::event(event);
-    // Back from choosing a picture the clerk looks at it; otherwise he starts
-    // at the ID number. A record shown from the journal is only looked at.
-    if (event->type() == QEvent::WindowActivate && !state().Viewing && m_ui->SSTab1->isEnabled()
-        && m_ui->SSTab1->currentWidget() != m_ui->tabPicture) {
-        m_ui->SSTab1->setCurrentWidget(m_ui->tabPersonal);
-        m_ui->dfIDNUM->setFocus(Qt::ActiveWindowFocusReason);
-    }
-    return handled;
-}
-
 void frmEmployee::keyPressEvent(QKeyEvent* event)
 {
     // The other screens hold Shift+F9 back; here it opens the list as F9 does.
@@ -108,14 +93,6 @@ void frmEmployee::Save()
         // not only when the screen is opened again.
         fillManagers();
     });
-}
-
-void frmEmployee::Delete()
-{
-    if (idText().isEmpty())
-        return;
-    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
-    close();
 }
 
 void frmEmployee::Print()

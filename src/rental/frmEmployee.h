@@ -21,15 +21,12 @@ public:
     // The record, then the picture when the operator changed it; the manager
     // list follows at once, so a new manager can be chosen straight away.
     void Save() override;
-    // The screen closes after the question, whatever the answer was.
-    void Delete() override;
     // Only with an employee on screen. His card takes his picture from the
     // database, so an employee without one never shows the one printed before.
     void Print() override;
 
 protected:
     void load() override;
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/ReaderNames.h"
 #include "core/RunState.h"
+#include "core/ScreenSetup.h"
 #include "core/SqlValue.h"
 #include "core/cUI.h"
 #include "reports/LibreOffice.h"
@@ -11,6 +12,7 @@
 #include "reports/frmReportPreview.h"
 
 #include <QKeyEvent>
+#include <QStatusBar>
 #include <QFileInfo>
 
 namespace {
@@ -24,6 +26,8 @@ frmPrint::frmPrint(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::frmPrint>())
 {
     m_ui->setupUi(this);
+    // Its dates are typed as on every screen, Arabic keyboard included.
+    ScreenSetup::run(state, this);
     const QDate today = QDate::currentDate();
     m_ui->dtTo->setDate(today);
     m_ui->dtFrom->setDate(today.addMonths(-12));
@@ -34,8 +38,15 @@ frmPrint::frmPrint(RunState& state, QWidget* parent)
     connect(m_ui->cmdEdit, &QPushButton::clicked, this, &frmPrint::editSelected);
     connect(m_ui->cmdWord, &QPushButton::clicked, this, &frmPrint::startWriter);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The status line shows only while it says something: empty, it is a blank band.
+    QStatusBar* status = m_ui->StatusBar1;
+    status->hide();
+    connect(status, &QStatusBar::messageChanged, status,
+            [status](const QString& message) { status->setVisible(!message.isEmpty()); });
     if (parent)
         ShowReportList(parent->objectName());
+    else
+        showFileName();
     if (LibreOffice::program().isEmpty())
         m_ui->StatusBar1->showMessage(LibreOffice::missingText());
     ReaderNames::give(this);
@@ -67,6 +78,7 @@ void frmPrint::showFileName()
 {
     const QListWidgetItem* item = m_ui->List1->currentItem();
     m_ui->lblReportFileName->setText(item ? item->data(FileNameRole).toString() : QString());
+    m_ui->lblReportFileName->setVisible(!m_ui->lblReportFileName->text().isEmpty());
 }
 
 bool frmPrint::eventFilter(QObject* watched, QEvent* event)

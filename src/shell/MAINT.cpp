@@ -248,6 +248,10 @@ void MAINT::openMenu(int number)
     if (number < 1 || number > int(m_menus.size()))
         return;
     m_lastMenu = number;
+    // One menu at a time: a digit goes to the menu just opened.
+    for (int other = 1; other <= int(m_menus.size()); ++other)
+        if (other != number && m_menus[other - 1])
+            m_menus[other - 1]->close();
     QPointer<MenuScreen>& menu = m_menus[number - 1];
     // A closed menu is on its way out; the next one reads the rights anew.
     if (!menu || !menu->isVisible())
@@ -464,8 +468,13 @@ void MAINT::closeOtherScreens()
 bool MAINT::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
+        // An open menu passes on the keys of the menus: F5 in the data menu
+        // opens the rent menu, whose digits come next. Alt+F4 there closes the menu alone.
+        const auto* key = static_cast<QKeyEvent*>(event);
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && handleKey(static_cast<QKeyEvent*>(event)))
+        const bool fromMenu = widget && qobject_cast<MenuScreen*>(widget->window())
+            && !(key->modifiers() & Qt::AltModifier);
+        if (widget && (widget->window() == this || fromMenu) && handleKey(key))
             return true;
     } else if (event->type() == QEvent::MouseButtonRelease
                && (watched == m_panels[DatePanel - 1] || watched == m_datePicture)) {

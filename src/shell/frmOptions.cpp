@@ -70,7 +70,9 @@ bool frmOptions::event(QEvent* event)
 {
     const bool handled = DataScreen::event(event);
     if (event->type() == QEvent::WindowActivate) {
-        // Coming back from another application keeps what was typed.
+        // The options show afresh from their first page each time; coming back
+        // from another application keeps what was typed.
+        m_ui->SSTab1->setCurrentIndex(0);
         if (!m_programLeft)
             showEntries();
         m_programLeft = false;

@@ -112,12 +112,11 @@ TEST(EmployeeScreen, ANewManagerJoinsTheList)
     }
 }
 
-// Whenever the screen becomes active the clerk types into the ID number,
-// unless he is looking at the picture or at a record from the journal.
-TEST(EmployeeScreen, ActivationPutsTheCursorInTheIdNumber)
+// Opened, the clerk types into the ID number; active again, he goes on where he was.
+TEST(EmployeeScreen, ActivationKeepsTheClerksPlace)
 {
     const struct { const char* fieldLeft; bool viewing; bool inIdNumber; } rows[] = {
-        {nullptr, false, true}, {"dfMOBILE", false, true}, {"dfTIMECARDNO", false, true},
+        {nullptr, false, true}, {"dfMOBILE", false, false}, {"dfTIMECARDNO", false, false},
         {"txtFileName", false, false}, {"dfTIMECARDNO", true, false},
     };
     for (const auto& r : rows) {

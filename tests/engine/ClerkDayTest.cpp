@@ -1,0 +1,332 @@
+// A day at the counter, keyboard first: each window is shown, the test waits
+// until it has the keyboard, and every key goes to the widget with the cursor.
+#include "core/ScreenRegistry.h"
+#include "core/ScreenTag.h"
+#include "engine/ControlAccess.h"
+#include "engine/EngineSetup.h"
+#include "journal/JournalScreens.h"
+#include "reminders/ReminderScreens.h"
+#include "rental/RentalScreens.h"
+#include "support/Clerk.h"
+#include "support/TestOffice.h"
+#include "support/TestPictures.h"
+
+#include <QPushButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using Clerk::focused;
+using Clerk::press;
+
+namespace {
+
+// An office with the screens of the counter, ADMIN logged in.
+struct Counter {
+    Counter()
+    {
+        office.loginAs(u"ADMIN"_s);
+        installEngine(office.state());
+        registerRentalScreens(office.state().screens());
+        registerReminderScreens(office.state().screens());
+        registerJournalScreens(office.state().screens());
+    }
+
+    // The screen as its menu opens it ("frmRentCar:RENTMODE"), with the keyboard.
+    QWidget* open(const QString& name)
+    {
+        const QStringList parts = name.split(u':');
+        QWidget* screen = office.state().screens().instance(parts.first(), nullptr);
+        ScreenTag::set(screen, parts.value(1));
+        m_screens.emplace_back(screen);
+        EXPECT_TRUE(Clerk::showActive(screen)) << name.toStdString();
+        return screen;
+    }
+    qint64 add(const QString& table, const QString& key, const QString& name)
+    {
+        return office.db().insert(table, key, {{u"name"_s, name}});
+    }
+    int count(const QString& sql) { return office.db().execute(sql).value(0, 0).toInt(); }
+
+    TestOffice office;
+
+private:
+    std::vector<std::unique_ptr<QWidget>> m_screens;
+};
+
+QTabWidget* pagesOf(QWidget* screen)
+{
+    return screen->findChild<QTabWidget*>(u"SSTab1"_s);
+}
+
+QWidget* control(QWidget* screen, const char* name)
+{
+    return ControlAccess::require(screen, QLatin1String(name));
+}
+
+// The control the cursor is in, not a part Qt builds inside it.
+QWidget* cursorControl()
+{
+    QWidget* w = QApplication::focusWidget();
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s)))
+        w = w->parentWidget();
+    return w;
+}
+
+// Ctrl+Tab until the page holding `name` shows, then Tab until the cursor is in it.
+bool goTo(QWidget* screen, const char* name)
+{
+    QTabWidget* tabs = pagesOf(screen);
+    QWidget* target = control(screen, name);
+    for (int turn = 0; turn < tabs->count() && !tabs->currentWidget()->isAncestorOf(target); ++turn)
+        press(Qt::Key_Tab, Qt::ControlModifier);
+    return Clerk::tabTo(name);
+}
+
+// `next` comes after `before` as the screen reads: lower down, or on the same
+// line further along it (to the left on a right to left screen).
+bool readsAfter(const QWidget* before, const QWidget* next)
+{
+    const QWidget* window = before->window();
+    const QRect a(before->mapTo(window, QPoint(0, 0)), before->size());
+    const QRect b(next->mapTo(window, QPoint(0, 0)), next->size());
+    const bool sameLine = b.center().y() >= a.top() && b.center().y() <= a.bottom();
+    if (!sameLine)
+        return b.top() > a.top();
+    return window->layoutDirection() == Qt::RightToLeft ? b.right() <= a.left() : b.left() >= a.right();
+}
+
+}
+
+// Ctrl+Tab turns the page; Tab then enters that page's first field, and goes
+// on through the page as it reads, a group at a time, before any command button.
+TEST(ClerkDay, TabReadsEveryPageInOrder)
+{
+    for (const char* name : {"frmCustomers", "frmCars", "frmEmployee", "frmRentCar:RENTMODE",
+                             "frmRentCar:SURRENDMODE", "frmReminder", "frmCustomerMessages"}) {
+        SCOPED_TRACE(name);
+        Counter c;
+        QWidget* screen = c.open(QLatin1String(name));
+        QTabWidget* tabs = pagesOf(screen);
+        ASSERT_NE(tabs, nullptr);
+        int enabled = 0;
+        for (int i = 0; i < tabs->count(); ++i)
+            enabled += tabs->isTabEnabled(i) ? 1 : 0;
+        for (int turn = 0; turn < enabled; ++turn) {
+            const int before = tabs->currentIndex();
+            press(Qt::Key_Tab, Qt::ControlModifier);
+            if (enabled > 1) {
+                EXPECT_NE(tabs->currentIndex(), before);
+            }
+            SCOPED_TRACE("page " + tabs->tabText(tabs->currentIndex()).toStdString());
+            press(Qt::Key_Tab);
+            QWidget* field = cursorControl();
+            ASSERT_NE(field, nullptr);
+            EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(field)) << focused();
+            EXPECT_EQ(qobject_cast<QPushButton*>(field), nullptr) << focused();
+            // Through the page: within one group each field reads after the one before.
+            for (int step = 0; step < 60 && tabs->currentWidget()->isAncestorOf(field); ++step) {
+                press(Qt::Key_Tab);
+                QWidget* next = cursorControl();
+                if (next == field)
+                    continue;  // a date walks its day, month and year
+                if (next && next->parentWidget() == field->parentWidget()
+                    && tabs->currentWidget()->isAncestorOf(next)) {
+                    EXPECT_TRUE(readsAfter(field, next)) << field->objectName().toStdString() << " then "
+                                                         << next->objectName().toStdString();
+                }
+                field = next;
+            }
+            // The page read, the cursor goes on to the command buttons.
+            ASSERT_NE(field, nullptr);
+            EXPECT_FALSE(tabs->isAncestorOf(field)) << focused();
+        }
+    }
+}
+
+// Renting out, the clerk types the agreed return date and Tab takes him on to
+// the daily rent.
+TEST(ClerkDay, FromTheReturnDateTabReachesTheDailyRent)
+{
+    Counter c;
+    c.add(u"RENT"_s, u"RENTID"_s, u"عقد"_s);
+    c.open(u"frmRentCar:RENTMODE"_s);
+    ASSERT_TRUE(Clerk::tabTo("dfdReturnDate"));
+    Clerk::type(u"25122026"_s);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), "dfnDailyRent");
+}
+
+// A dialog, a question or another window over the screen gives the cursor back
+// to the page and field the clerk was on.
+TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
+{
+    enum Away { NewCancelled, OpenCancelled, DeleteDeclined, OtherWindow };
+    const struct { const char* what; const char* screen; const char* field; Away away; } rows[] = {
+        {"customer: New, Esc", "frmCustomers", "dfsHomeMob", NewCancelled},
+        {"customer: Open, Esc", "frmCustomers", "dfsWorkJob", OpenCancelled},
+        {"customer: the file chooser over it", "frmCustomers", "dfsHomeEmail", OtherWindow},
+        {"employee: New, Esc", "frmEmployee", "dfTIMECARDNO", NewCancelled},
+        {"employee: the file chooser over it", "frmEmployee", "dfMOBILE", OtherWindow},
+        {"employee: delete declined", "frmEmployee", "dfHeight", DeleteDeclined},
+        {"car: Open, Esc", "frmCars", "dfsOWNERJOB", OpenCancelled},
+        {"diary: delete declined", "frmReminder", "dfsComments", DeleteDeclined},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Counter c;
+        c.office.db().command(u"delete from _Reminder"_s);
+        c.office.db().insert(u"_Reminder"_s, u"REMINDERID"_s,
+                             {{u"REMINDERRULENAME"_s, u"أولى"_s}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}});
+        for (const auto& [table, key] : {std::pair{u"Customer"_s, u"CUSTOMERID"_s}, {u"EMPLOYEE"_s, u"EMPID"_s},
+                                         {u"car"_s, u"carid"_s}})
+            c.add(table, key, u"الأول"_s);
+        QWidget* screen = c.open(QLatin1String(r.screen));
+        QTabWidget* tabs = pagesOf(screen);
+        ASSERT_TRUE(goTo(screen, r.field));
+        const int page = tabs->currentIndex();
+        c.office.ui().onDialog(u"frmGeneralN"_s, [](QDialog* d) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            press(Qt::Key_Escape);
+        });
+        c.office.ui().onDialog(u"frmGeneralOpen"_s, [](QDialog* d) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+            press(Qt::Key_Escape);
+        });
+        c.office.ui().answers = {false};
+        if (r.away == OtherWindow) {
+            QWidget chooser;
+            ASSERT_TRUE(Clerk::showActive(&chooser));
+            chooser.close();
+            screen->activateWindow();
+        } else {
+            press(r.away == NewCancelled ? Qt::Key_F8 : r.away == OpenCancelled ? Qt::Key_F9 : Qt::Key_F11);
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+        EXPECT_EQ(tabs->currentIndex(), page);
+        EXPECT_EQ(focused(), r.field);
+    }
+}
+
+// Declining the delete question keeps the screen, the record and what was typed.
+TEST(ClerkDay, DeclinedDeleteKeepsWhatWasTyped)
+{
+    const struct { const char* screen; const char* table; const char* key; const char* field; } rows[] = {
+        {"frmEmployee", "EMPLOYEE", "EMPID", "dfIDNUM"},
+        {"frmCustomers", "Customer", "CUSTOMERID", "dfsLASTNAME"},
+        {"frmCustomerMessages", "CUSTOMERMESSAGE", "CUSTOMERMESSAGEID", "dfsHomeComments"},
+    };
+    for (const auto& r : rows) {
+        for (const bool confirmed : {false, true}) {
+            SCOPED_TRACE(std::string(r.screen) + (confirmed ? " confirmed" : " declined"));
+            Counter c;
+            c.add(QLatin1String(r.table), QLatin1String(r.key), u"الأول"_s);
+            QWidget* screen = c.open(QLatin1String(r.screen));
+            ASSERT_TRUE(goTo(screen, r.field));
+            Clerk::type(u"2850 سالم"_s);
+            c.office.ui().answers = {confirmed};
+            press(Qt::Key_F11);
+            EXPECT_EQ(c.office.ui().questions.size(), 1);
+            EXPECT_EQ(c.count(u"select count(*) from "_s + QLatin1String(r.table)), confirmed ? 0 : 1);
+            EXPECT_EQ(screen->isVisible(), !confirmed);
+            if (!confirmed) {
+                EXPECT_EQ(focused(), r.field);
+                EXPECT_TRUE(ControlAccess::text(control(screen, r.field)).contains(u"2850 سالم"_s));
+            }
+        }
+    }
+}
+
+// The customer list (F10): Enter in the criteria searches; Down goes to the
+// rows, and Enter on a row takes that customer.
+TEST(ClerkDay, TheCustomerListTakesTheRowEnterIsPressedOn)
+{
+    const struct { const char* what; int downs; const char* shown; } rows[] = {
+        {"the first found", 1, "سالم أحمد"},
+        {"the second found", 2, "سالم علي"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Counter c;
+        for (const QString& name : {u"خالد"_s, u"سالم أحمد"_s, u"فهد"_s, u"سالم علي"_s})
+            c.add(u"Customer"_s, u"CUSTOMERID"_s, name);
+        QWidget* customers = c.open(u"frmCustomers"_s);
+        bool closed = false;
+        c.office.ui().onDialog(u"F3M0O"_s, [&](QDialog* list) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+            Clerk::type(u"سالم"_s);
+            press(Qt::Key_Return);
+            EXPECT_TRUE(list->isVisible()) << "Enter in the name searched no more";
+            for (int i = 0; i < r.downs; ++i)
+                press(Qt::Key_Down);
+            press(Qt::Key_Return);
+            closed = !list->isVisible();
+        });
+        press(Qt::Key_F10);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(ControlAccess::text(control(customers, "txtNAME")).toStdString(), r.shown);
+    }
+}
+
+// In a drop-down grid the first Esc closes the list, the second the screen.
+TEST(ClerkDay, EscClosesTheGridListThenTheScreen)
+{
+    Counter c;
+    c.office.db().insert(u"EMPLOYEE"_s, u"EMPID"_s, {{u"name"_s, u"المدير"_s}, {u"FLGMANAGER"_s, 1}});
+    QWidget* screen = c.open(u"frmEmployee"_s);
+    ASSERT_TRUE(goTo(screen, "cmbMANAGERID"));
+    auto* managers = qobject_cast<QComboBox*>(control(screen, "cmbMANAGERID"));
+    press(Qt::Key_F4);
+    ASSERT_TRUE(managers->view()->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(managers->view()->isVisible());
+    EXPECT_TRUE(screen->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(screen->isVisible());
+}
+
+// An empty picture says how to put one there; a picture shown does not, and a
+// picker, where nothing can be chosen, says nothing.
+TEST(ClerkDay, AnEmptyPictureSaysHowToChooseOne)
+{
+    const struct { const char* what; const char* screen; const char* picture; bool chosen; bool cleared; bool hint; } rows[] = {
+        {"customer without picture", "frmCustomers", "pPicture", false, false, true},
+        {"customer, picture chosen", "frmCustomers", "pPicture", true, false, false},
+        {"customer, picture cleared", "frmCustomers", "pPicture", true, true, true},
+        {"customer picker", "frmCustomers:RENTMODE", "pPicture", false, false, false},
+        {"employee without picture", "frmEmployee", "pPicture", false, false, true},
+        {"car, a small picture", "frmCars", "Image1_3", false, false, true},
+        {"car, a small picture chosen", "frmCars", "Image1_3", true, false, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Counter c;
+        QWidget* screen = c.open(QLatin1String(r.screen));
+        auto* picture = qobject_cast<QLabel*>(control(screen, r.picture));
+        QTabWidget* tabs = pagesOf(screen);
+        while (!tabs->currentWidget()->isAncestorOf(picture))
+            press(Qt::Key_Tab, Qt::ControlModifier);
+        if (r.chosen) {
+            QFile file(c.office.file(u"picture.png"_s));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(TestPictures::png(Qt::green));
+            file.close();
+            c.office.ui().files = {file.fileName()};
+            QTest::mouseDClick(picture, Qt::LeftButton);
+        }
+        if (r.cleared)
+            QTest::mouseClick(picture, Qt::RightButton);
+        EXPECT_EQ(!picture->text().trimmed().isEmpty(), r.hint) << picture->text().toStdString();
+        EXPECT_EQ(picture->pixmap().isNull(), !r.chosen || r.cleared);
+    }
+}
