@@ -1,6 +1,8 @@
 #include "rental/frmCustomerMessages.h"
 #include "ui_frmCustomerMessages.h"
 
+#include "core/AppError.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -34,6 +36,6 @@ void frmCustomerMessages::Delete()
 {
     if (idText().isEmpty())
         return;
-    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
+    run(ERROR_SOURCE, [this] { window().Delete(QString(), this); });
     close();
 }

@@ -1,6 +1,7 @@
 #include "rental/frmEmployee.h"
 #include "ui_frmEmployee.h"
 
+#include "core/AppError.h"
 #include "core/KeyRoutines.h"
 #include "core/RunState.h"
 #include "engine/cValidation.h"
@@ -58,7 +59,7 @@ PictureSlot::Row frmEmployee::pictureRow() const
 void frmEmployee::load()
 {
     // The list first, so that the employee read shows his manager by name.
-    run(QStringLiteral("Form_Load"), [this] { fillManagers(); });
+    run(ERROR_SOURCE, [this] { fillManagers(); });
     DataScreen::load();
     m_picture->showStored(pictureRow());
 }
@@ -100,7 +101,7 @@ void frmEmployee::Open()
 
 void frmEmployee::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
             return;
         m_picture->save(pictureRow());
@@ -114,7 +115,7 @@ void frmEmployee::Delete()
 {
     if (idText().isEmpty())
         return;
-    run(QStringLiteral("cmdDel_Click"), [this] { window().Delete(QString(), this); });
+    run(ERROR_SOURCE, [this] { window().Delete(QString(), this); });
     close();
 }
 
