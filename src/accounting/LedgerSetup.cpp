@@ -1,6 +1,7 @@
 #include "accounting/LedgerSetup.h"
 
 #include "core/Database.h"
+#include "core/StoredDate.h"
 
 #include <QDate>
 #include <tuple>
@@ -180,7 +181,7 @@ void LedgerSetup::insertDemoEntries(Database& db)
         {2, "وقود", 35.75, Fuel, Cash, "تعبئة وقود", "نقدا", "وقود سيارات التسليم"},
     };
     for (const auto& e : entries) {
-        const qint64 date = today.addDays(-e.daysAgo).toString(QStringLiteral("yyyyMMdd")).toLongLong();
+        const qint64 date = StoredDate::number(today.addDays(-e.daysAgo));
         const QString debitText = QString::fromUtf8(e.debitText);
         const QString creditText = QString::fromUtf8(e.creditText);
         const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),

@@ -5,6 +5,7 @@
 #include "core/RunState.h"
 #include "core/ShellFrame.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
 #include "engine/ReadSnapshot.h"
@@ -41,7 +42,7 @@ QString ruleStatement(const QString& window)
 
 qint64 today()
 {
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong();
+    return StoredDate::number(QDate::currentDate());
 }
 
 [[noreturn]] void refuse(const QString& description)

@@ -3,6 +3,7 @@
 
 #include "accounting/AccountBalance.h"
 #include "accounting/frmTrialBalance.h"
+#include "core/AppError.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 #include "engine/WesternDigits.h"
@@ -40,7 +41,7 @@ frmChartOfAccount::~frmChartOfAccount() = default;
 
 void frmChartOfAccount::load()
 {
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         window().FillGridCombo(
             this, QStringLiteral("dfgACCOUNTCATEGORYID"),
             QStringLiteral("select  ACCOUNTCATEGORYID as [كود النوع] , NAME as [نوع الحساب ]  from ACCOUNTCATEGORY order by ACCOUNTCATEGORYID"),
@@ -59,7 +60,7 @@ cWindow::Fields frmChartOfAccount::newRecordFields() const
 
 void frmChartOfAccount::New()
 {
-    run(QStringLiteral("cmdNew_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         const RowSet rows =
             state().db().execute(QStringLiteral("select max(accountnumber) + 1 as acctnbr from chartofaccount "));
         const QVariant next = rows.value(0, QStringLiteral("acctnbr"));
@@ -94,7 +95,7 @@ qint64 frmChartOfAccount::lineCount(qint64 account)
 
 void frmChartOfAccount::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!state().service<cValidation>().ValidateWindow(this))
             return;
         const QString typed = westernDigits(m_ui->dfnACCOUNTNUMBER->text()).trimmed();
@@ -117,7 +118,7 @@ void frmChartOfAccount::Delete()
     if (idText().isEmpty())
         return;
     bool deleted = false;
-    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+    run(ERROR_SOURCE, [this, &deleted] {
         const qint64 account = storedNumber();
         if (lineCount(account) > 0) {
             state().ui().message(this, tr("The account %1 has journal lines and cannot be deleted.").arg(account));

@@ -6,6 +6,7 @@
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/ControlAccess.h"
 #include "engine/GridCombo.h"
 #include "engine/WesternDigits.h"
@@ -38,7 +39,7 @@ qint64 accountOf(const GridCombo* list)
     if (!SqlValue::isNumber(value))
         throw AppError(ErrorNumber::NotANumber,
                        QCoreApplication::translate("frmGLEntry", "%1 holds no account number.").arg(list->objectName()),
-                       QStringLiteral("frmGLEntry.cmdSave_Click"));
+                       ERROR_SOURCE);
     return qint64(std::nearbyint(value.toDouble()));
 }
 
@@ -66,7 +67,7 @@ cAccounting& frmGLEntry::accounting()
 
 void frmGLEntry::fillAccountLists()
 {
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         window().FillGridCombo(this, QStringLiteral("dfgFromAccount"), AccountList, 0, 1);
         window().FillGridCombo(this, QStringLiteral("dfgToAccount"), AccountList, 0, 1);
     });
@@ -82,7 +83,7 @@ void frmGLEntry::load()
 cWindow::Fields frmGLEntry::newRecordFields() const
 {
     return {
-        {QStringLiteral("TRANSACTIONDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+        {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(QDate::currentDate())}};
 }
 
 void frmGLEntry::New()
@@ -101,7 +102,7 @@ void frmGLEntry::showLines()
 {
     if (!SqlValue::isNumber(idText()))
         return;
-    run(QStringLiteral("cmdOpen_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         const RowSet lines = state().db().execute(QStringLiteral("select * from JOURNALDETAIL WHERE JOURNALID = ")
                                                   + SqlValue::number(idText())
                                                   + QStringLiteral(" order by JOURNALDETAILID"));
@@ -122,7 +123,7 @@ bool frmGLEntry::post(qint64 journal)
     // Saved past its validation, an entry without an amount still posts nothing.
     if (!SqlValue::isNumber(amount) || amount.toDouble() <= 0)
         throw AppError(ErrorNumber::NotANumber, tr("The amount of an entry is a number above 0."),
-                       QStringLiteral("frmGLEntry.cmdSave_Click"));
+                       ERROR_SOURCE);
     accounting().LogFinancialTran(amount.toDouble(), journal, accountOf(m_ui->dfgFromAccount),
                                   accountOf(m_ui->dfgToAccount), referenceText(m_ui->dfsRelatedDetailDebit->text()),
                                   referenceText(m_ui->dfsRelatedDetailCredit->text()));
@@ -133,7 +134,7 @@ void frmGLEntry::Save()
 {
     if (idText().isEmpty())
         return;
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!state().service<cValidation>().ValidateWindow(this))
             return;
         const qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
@@ -161,7 +162,7 @@ void frmGLEntry::Delete()
     if (idText().isEmpty())
         return;
     bool deleted = false;
-    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+    run(ERROR_SOURCE, [this, &deleted] {
         deleted = accounting().DeleteJournal(this, SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong());
     });
     if (deleted)

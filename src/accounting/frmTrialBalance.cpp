@@ -2,6 +2,7 @@
 #include "ui_frmTrialBalance.h"
 
 #include "accounting/AccountBalance.h"
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/ReaderNames.h"
 #include "core/RunState.h"
@@ -35,7 +36,7 @@ frmTrialBalance::frmTrialBalance(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::close);
-    guarded(m_state, this, QStringLiteral("frmTrialBalance.Form_Load"), [this] { fill(); });
+    guarded(m_state, this, ERROR_SOURCE, [this] { fill(); });
     ReaderNames::give(this);
 }
 

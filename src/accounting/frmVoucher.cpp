@@ -6,6 +6,7 @@
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
@@ -85,7 +86,7 @@ cAccounting& frmVoucher::accounting()
 void frmVoucher::fillCars()
 {
     // A car table that cannot be read leaves the list empty and the screen usable.
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         window().FillGridCombo(this, QStringLiteral("dfgCarID"), QLatin1String(m_kind.carList), CarName, CarNumber);
         QAbstractItemModel* cars = m_ui->dfgCarID->model();
         cars->setHeaderData(CarName, Qt::Horizontal, tr("Car"));
@@ -112,7 +113,7 @@ cWindow::Fields frmVoucher::newRecordFields() const
     cWindow::Fields fields{{QStringLiteral("WINDOWNAME"), QString::fromLatin1(m_kind.screen)}};
     if (m_kind.datedOnNew)
         fields.append(
-            {QStringLiteral("TRANSACTIONDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()});
+            {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(QDate::currentDate())});
     return fields;
 }
 
@@ -132,7 +133,7 @@ void frmVoucher::showPayment()
 {
     if (!SqlValue::isNumber(idText()))
         return;
-    run(QStringLiteral("cmdOpen_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         const RowSet rows = state().db().execute(QStringLiteral("select PAIDBYCHEQUE from JOURNAL where JOURNALID = ")
                                                  + SqlValue::number(idText()));
         const bool cheque = !rows.isEmpty() && rows.value(0, QStringLiteral("PAIDBYCHEQUE")).toInt() == 1;
@@ -173,7 +174,7 @@ void frmVoucher::Save()
 {
     if (idText().isEmpty())
         return;
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
         if (!ownJournal(journal) || !state().service<cValidation>().ValidateWindow(this))
             return;
@@ -195,7 +196,7 @@ void frmVoucher::Delete()
     if (idText().isEmpty())
         return;
     bool deleted = false;
-    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+    run(ERROR_SOURCE, [this, &deleted] {
         const qint64 journal = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
         deleted = ownJournal(journal) && accounting().DeleteJournal(this, journal);
     });

@@ -23,6 +23,10 @@ private:
     QString m_sqlState;
 };
 
+// Where a failure happened, as Class::method: ERROR_SOURCE names the function it stands in.
+QString functionName(const char* signature);
+#define ERROR_SOURCE functionName(Q_FUNC_INFO)
+
 // Error numbers of our own (the database engine's come through unchanged).
 namespace ErrorNumber {
 constexpr int DatabaseNotFound = 5000;

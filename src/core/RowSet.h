@@ -8,7 +8,6 @@
 
 // The rows of one query, read all at once so that the count is known.
 // Columns are found by name without regard to case; values may be null.
-// A small cursor (eof/moveNext/value) serves code that walks the rows.
 class RowSet {
 public:
     RowSet() = default;
@@ -25,18 +24,10 @@ public:
     // Text of a value, null and empty alike giving "".
     QString text(int row, const QString& column) const;
 
-    // Cursor over the rows.
-    bool eof() const { return m_cursor >= count(); }
-    void moveNext() { ++m_cursor; }
-    void moveFirst() { m_cursor = 0; }
-    QVariant value(const QString& column) const { return value(m_cursor, column); }
-    QString text(const QString& column) const { return text(m_cursor, column); }
-
 private:
     int columnIndex(const QString& name) const;
 
     QStringList m_columns;
     QHash<QString, int> m_index;  // lower-case name -> position
     QList<QVariantList> m_rows;
-    int m_cursor = 0;
 };

@@ -88,9 +88,3 @@ QString RunState::shortVersion()
     return version().section(QLatin1Char('.'), 0, 1);
 }
 
-void RunState::setUi(std::unique_ptr<cUI> ui)
-{
-    ShellFrame* frame = m_ui ? m_ui->frame() : nullptr;
-    m_ui = std::move(ui);
-    m_ui->setFrame(frame);
-}

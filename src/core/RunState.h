@@ -50,7 +50,6 @@ public:
 
     Database& db() { return m_db; }
     cUI& ui() { return *m_ui; }
-    void setUi(std::unique_ptr<cUI> ui);
     ScreenRegistry& screens() { return m_screens; }
 
     // The one shared instance of a service class of a higher layer (cWindow,

@@ -127,10 +127,3 @@ QString ServerAddress::uri() const
     query << options;
     return query.isEmpty() ? out : out + u'?' + query.join(u'&');
 }
-
-ServerAddress ServerAddress::withDatabase(const QString& name) const
-{
-    ServerAddress other = *this;
-    other.database = name;
-    return other;
-}

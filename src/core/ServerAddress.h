@@ -20,6 +20,4 @@ struct ServerAddress {
     static ServerAddress parse(const QString& text);
     // The same server as a URI, without password.
     QString uri() const;
-    // The same server with another database on it.
-    ServerAddress withDatabase(const QString& name) const;
 };

@@ -1,6 +1,7 @@
 #include "demo/DemoContracts.h"
 
 #include "core/Database.h"
+#include "core/StoredDate.h"
 
 #include <QDate>
 
@@ -11,11 +12,6 @@ constexpr qint64 Cash = 1100;
 constexpr qint64 Customers = 1300;
 constexpr qint64 RentIncome = 4100;
 constexpr qint64 OtherIncome = 4300;
-
-qint64 dateNumber(const QDate& date)
-{
-    return date.toString(QStringLiteral("yyyyMMdd")).toLongLong();
-}
 
 struct Line {
     qint64 account;
@@ -29,11 +25,11 @@ qint64 post(Database& db, const QString& name, const QDate& date, double amount,
     const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                                      {{QStringLiteral("NAME"), name},
                                       {QStringLiteral("AMOUNT"), amount},
-                                      {QStringLiteral("TRANSACTIONDATE"), dateNumber(date)}});
+                                      {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)}});
     for (const Line& line : lines)
         db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
                   {{QStringLiteral("JOURNALID"), journal},
-                   {QStringLiteral("TRANSACTIONDATE"), dateNumber(date)},
+                   {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)},
                    {QStringLiteral("AMOUNT"), line.amount},
                    {QStringLiteral("ACCOUNTNUMBER"), line.account},
                    {QStringLiteral("RELATEDDETAIL"), line.text},
@@ -89,10 +85,10 @@ void DemoContracts::insert(Database& db)
             {QStringLiteral("METER"), meter},
             {QStringLiteral("DAILYRENT"), fare},
             {QStringLiteral("INSURANCE"), 100.0},
-            {QStringLiteral("EXITDATE"), dateNumber(exit)},
+            {QStringLiteral("EXITDATE"), StoredDate::number(exit)},
             {QStringLiteral("EXITTIME"), QStringLiteral("093000")},
             {QStringLiteral("RENTPERIOD"), c.period},
-            {QStringLiteral("RETURNDATE"), dateNumber(due)},
+            {QStringLiteral("RETURNDATE"), StoredDate::number(due)},
             {QStringLiteral("RETURNED"), c.returned ? 1 : 0}};
         if (!c.returned) {
             db.insert(QStringLiteral("RENT"), QStringLiteral("RENTID"), fields);
@@ -109,7 +105,7 @@ void DemoContracts::insert(Database& db)
                                     {{Customers, true, rent, customer}, {RentIncome, false, rent, name},
                                      {Customers, true, c.otherAmounts, customer}, {OtherIncome, false, c.otherAmounts, name},
                                      {Cash, true, total, name}, {Customers, false, total, customer}});
-        fields << Database::Field{QStringLiteral("ACTUALRETURNDATE"), dateNumber(due)}
+        fields << Database::Field{QStringLiteral("ACTUALRETURNDATE"), StoredDate::number(due)}
                << Database::Field{QStringLiteral("ACTUALRETURNTIME"), QStringLiteral("180000")}
                << Database::Field{QStringLiteral("ACTUALPERIOD"), c.period}
                << Database::Field{QStringLiteral("RETURNMETER"), returnMeter}

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 
 #include <QDate>
 
@@ -15,7 +16,7 @@ void DemoDueList::insert(Database& db)
     const RowSet customer = db.execute(QStringLiteral("select top 1 CUSTOMERID from Customer order by CUSTOMERID desc"));
     if (!customer.isEmpty())
         db.command(QStringLiteral("update Customer set HOMELICENSEEXPIRY = ")
-                   + SqlValue::number(QDate::currentDate().addDays(12).toString(QStringLiteral("yyyyMMdd")))
+                   + SqlValue::number(StoredDate::text(QDate::currentDate().addDays(12)))
                    + QStringLiteral(" where CUSTOMERID = ")
                    + SqlValue::number(customer.value(0, QStringLiteral("CUSTOMERID")).toLongLong()));
 }

@@ -1,16 +1,12 @@
 #include "demo/DemoFleet.h"
 
 #include "core/Database.h"
+#include "core/StoredDate.h"
 #include "demo/CarSketch.h"
 
 #include <QDate>
 
 namespace {
-
-qint64 dateNumber(const QDate& date)
-{
-    return date.toString(QStringLiteral("yyyyMMdd")).toLongLong();
-}
 
 QString text(const char* utf8)
 {
@@ -120,7 +116,7 @@ void DemoFleet::insert(Database& db)
         const qint64 key = db.insert(
             QStringLiteral("car"), QStringLiteral("carid"),
             {{QStringLiteral("name"), text(car.name)},
-             {QStringLiteral("CREATEDT"), dateNumber(taken)},
+             {QStringLiteral("CREATEDT"), StoredDate::number(taken)},
              {QStringLiteral("rented"), 0},
              {QStringLiteral("STOP"), car.stopped ? 1 : 0},
              {QStringLiteral("METER"), car.meter},
@@ -148,15 +144,15 @@ void DemoFleet::insert(Database& db)
              {QStringLiteral("OWNERCOMMENTS"), text(owner.comments)},
              {QStringLiteral("TRAFFIC"), n % 3 ? QStringLiteral("مرور العاصمة") : QStringLiteral("مرور حولي")},
              {QStringLiteral("LICENSENO"), QStringLiteral("%1-%2").arg(taken.year()).arg(40210 + 37 * n)},
-             {QStringLiteral("LICENSEEXPIRY"), dateNumber(today.addDays(car.licenceLeftDays))},
+             {QStringLiteral("LICENSEEXPIRY"), StoredDate::number(today.addDays(car.licenceLeftDays))},
              {QStringLiteral("INSURANCETYPE1"), QStringLiteral("شامل")},
              {QStringLiteral("INSURANCE1"), text(insurers[n % 3])},
-             {QStringLiteral("INSURANCE1FROM"), dateNumber(insured)},
-             {QStringLiteral("INSURANEDC1DATETTO"), dateNumber(insured.addYears(1).addDays(-1))},
+             {QStringLiteral("INSURANCE1FROM"), StoredDate::number(insured)},
+             {QStringLiteral("INSURANEDC1DATETTO"), StoredDate::number(insured.addYears(1).addDays(-1))},
              {QStringLiteral("INSURANCETYPE2"), QStringLiteral("حوادث شخصية للركاب")},
              {QStringLiteral("INSURANCE2"), text(insurers[(n + 1) % 3])},
-             {QStringLiteral("INSURANCE2DATEFROM"), dateNumber(passengers)},
-             {QStringLiteral("INSURANCE2DATETO"), dateNumber(passengers.addYears(1).addDays(-1))},
+             {QStringLiteral("INSURANCE2DATEFROM"), StoredDate::number(passengers)},
+             {QStringLiteral("INSURANCE2DATETO"), StoredDate::number(passengers.addYears(1).addDays(-1))},
              {QStringLiteral("INSURANCECOMMENTS"), QStringLiteral("نسخة الوثيقة في درج السيارة.")},
              // Oil every 5,000 km or three months, tyres every 40,000 km or two
              // years, a full service every 10,000 km or half a year.
@@ -164,18 +160,18 @@ void DemoFleet::insert(Database& db)
              {QStringLiteral("MAINTMILES1"), 5000},
              {QStringLiteral("EVERYDAYS1"), 90},
              {QStringLiteral("MAINTMILESSTART1"), car.meter - car.meter % 5000},
-             {QStringLiteral("MAINTSTART1"), dateNumber(today.addDays(-(n * 7 % 80)))},
+             {QStringLiteral("MAINTSTART1"), StoredDate::number(today.addDays(-(n * 7 % 80)))},
              {QStringLiteral("MAINTYPE2"), QStringLiteral("فحص وتبديل الإطارات")},
              {QStringLiteral("MAINTMILES2"), 40000},
              {QStringLiteral("EVERYDAYS2"), 730},
              {QStringLiteral("MAINTMILESSTART2"), car.meter - car.meter % 40000},
-             {QStringLiteral("MAINTSTART2"), dateNumber(car.meter < 40000 ? taken : taken.addDays(car.ageDays / 2))},
+             {QStringLiteral("MAINTSTART2"), StoredDate::number(car.meter < 40000 ? taken : taken.addDays(car.ageDays / 2))},
              {QStringLiteral("MAINTYPE3"), QStringLiteral("صيانة دورية شاملة")},
              {QStringLiteral("MAINTMILES3"), 10000},
              {QStringLiteral("EVERYDAYS3"), 180},
              {QStringLiteral("MAINTMILESSTART3"), car.meter - car.meter % 10000},
-             {QStringLiteral("MAINTSTART3"), dateNumber(today.addDays(-(n * 13 % 170)))},
-             {QStringLiteral("LASTTRAN"), dateNumber(today.addDays(-(n * 5 % 40) - 1))}});
+             {QStringLiteral("MAINTSTART3"), StoredDate::number(today.addDays(-(n * 13 % 170)))},
+             {QStringLiteral("LASTTRAN"), StoredDate::number(today.addDays(-(n * 5 % 40) - 1))}});
 
         const qint64 picture = db.insert(QStringLiteral("CARPICTURE"), QStringLiteral("CARPICTUREID"),
                                          {{QStringLiteral("CARID"), key}, {QStringLiteral("PICTURESEQUENCE"), 1}});

@@ -2,6 +2,7 @@
 
 #include "accounting/LedgerSetup.h"
 #include "core/Database.h"
+#include "core/StoredDate.h"
 #include "demo/DemoContracts.h"
 #include "demo/DemoDueList.h"
 #include "demo/DemoFleet.h"
@@ -9,15 +10,11 @@
 
 #include <QDate>
 
-static qint64 dateNumber(const QDate& date)
-{
-    return date.toString(QStringLiteral("yyyyMMdd")).toLongLong();
-}
 
 void DemoOffice::insert(Database& db)
 {
     const QDate today = QDate::currentDate();
-    const qint64 created = dateNumber(today);
+    const qint64 created = StoredDate::number(today);
 
     DemoFleet::insert(db);
 
@@ -67,7 +64,7 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("ISSUEPLACE"), QStringLiteral("الكويت")},
                    {QStringLiteral("LICENSETYPE"), QStringLiteral("خاصة")},
                    {QStringLiteral("HOMECARLICENSE"), QString::fromUtf8(customer.licence)},
-                   {QStringLiteral("HOMELICENSEEXPIRY"), dateNumber(today.addYears(2))},
+                   {QStringLiteral("HOMELICENSEEXPIRY"), StoredDate::number(today.addYears(2))},
                    {QStringLiteral("NATIONALITY"), QString::fromUtf8(customer.nationality)},
                    {QStringLiteral("SEX"), QString::fromUtf8(customer.sex)},
                    {QStringLiteral("BLACKLIST"), customer.blackListed ? 1 : 0},
@@ -155,9 +152,9 @@ void DemoOffice::insert(Database& db)
              {QStringLiteral("TIMECARDNO"), QString::fromUtf8(employee.timeCard)},
              {QStringLiteral("FLGMANAGER"), employee.manager ? 1 : 0},
              {QStringLiteral("MANAGERID"), employee.directManager < 0 ? 0 : employees.at(employee.directManager)},
-             {QStringLiteral("DATEJOINED"), dateNumber(joined)},
+             {QStringLiteral("DATEJOINED"), StoredDate::number(joined)},
              // Hired for good after three months on trial.
-             {QStringLiteral("HIREJOINED"), dateNumber(joined.addMonths(3))},
+             {QStringLiteral("HIREJOINED"), StoredDate::number(joined.addMonths(3))},
              {QStringLiteral("HEIGHT"), QString::fromUtf8(employee.height)},
              {QStringLiteral("WEIGHT"), QString::fromUtf8(employee.weight)},
              {QStringLiteral("SHIRT"), QString::fromUtf8(employee.shirt)},
@@ -196,7 +193,7 @@ void DemoOffice::insert(Database& db)
                    {QStringLiteral("REMINDERTYPE"), 1},
                    {QStringLiteral("ONOFF"), 1},
                    {QStringLiteral("Message"), QString::fromUtf8(rule.message)},
-                   {QStringLiteral("REMINDERDATE"), dateNumber(today.addDays(rule.inDays))},
+                   {QStringLiteral("REMINDERDATE"), StoredDate::number(today.addDays(rule.inDays))},
                    {QStringLiteral("FREQUENCY"), QString::fromUtf8(rule.frequency)}});
     }
     LedgerSetup::insertDemoEntries(db);

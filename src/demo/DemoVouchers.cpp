@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 
 #include <QDate>
 #include <QHash>
@@ -81,7 +82,7 @@ void DemoVouchers::insert(Database& db)
         const bool withCar = v.car >= 0 && v.car < cars.count();
         const qint64 car = withCar ? cars.value(v.car, QStringLiteral("carid")).toLongLong() : 0;
         const QString plate = withCar ? cars.text(v.car, QStringLiteral("PLATENO")).trimmed() : QString();
-        const qint64 date = today.addDays(-v.daysAgo).toString(QStringLiteral("yyyyMMdd")).toLongLong();
+        const qint64 date = StoredDate::number(today.addDays(-v.daysAgo));
         const QString name = QString::fromUtf8(v.name);
         const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                                          {{QStringLiteral("NAME"), name},

@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/ControlAccess.h"
 
 #include <QCoreApplication>
@@ -33,9 +34,9 @@ QString fieldValue(const QWidget* control)
     const QVariant value = ControlAccess::defaultValue(control);
     switch (value.typeId()) {
     case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("yyyyMMdd"));
+        return StoredDate::text(value.toDate());
     case QMetaType::QDateTime:
-        return value.toDateTime().date().toString(QStringLiteral("yyyyMMdd"));
+        return StoredDate::text(value.toDateTime().date());
     case QMetaType::QTime:
         return value.toTime().toString(QStringLiteral("hhmm00"));
     default:

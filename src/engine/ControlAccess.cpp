@@ -3,14 +3,18 @@
 #include "core/KeyRoutines.h"
 
 #include "core/AppError.h"
+#include "core/StoredDate.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
 
@@ -30,12 +34,13 @@ const QString Source = QStringLiteral("ControlAccess");
 QDate parseDate(const QWidget* control, const QString& text)
 {
     const QString t = text.trimmed();
-    for (const QString& format : {DateFormat, QStringLiteral("d/M/yyyy"), QStringLiteral("yyyyMMdd"),
-                                  QStringLiteral("yyyy-MM-dd")}) {
+    for (const QString& format : {DateFormat, QStringLiteral("d/M/yyyy"), QStringLiteral("yyyy-MM-dd")}) {
         const QDate d = QDate::fromString(t, format);
         if (d.isValid())
             return d;
     }
+    if (const QDate d = StoredDate::parse(t); d.isValid())
+        return d;
     badValue(control, text, "date");
 }
 
@@ -73,16 +78,6 @@ void setComboText(QComboBox* box, const QString& text)
     box->setCurrentIndex(box->findText(text));
 }
 
-// An empty text empties a field that may be empty; others refuse it.
-void setDate(QDateEdit* edit, const QString& text)
-{
-    auto* date = qobject_cast<DateEdit*>(edit);
-    if (date && text.trimmed().isEmpty())
-        date->clear();
-    else
-        edit->setDate(parseDate(edit, text));
-}
-
 bool isEmptyDate(const QWidget* control)
 {
     const auto* date = qobject_cast<const DateEdit*>(control);
@@ -98,6 +93,32 @@ void setLineText(QLineEdit* edit, const QString& text)
         number->setText(text);
     else
         edit->setText(text);
+}
+
+// A control's value is its user property, as QDataWidgetMapper has it; our own
+// fields declare theirs. A button's or a group box's "checked" and a list's
+// current row are how it stands, not a value: of these only a check box counts.
+QMetaProperty valueProperty(const QWidget* control)
+{
+    if (!control || qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QGroupBox*>(control)
+        || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QCheckBox*>(control)))
+        return {};
+    return control->metaObject()->userProperty();
+}
+
+// The text as the property's type; an empty text is a null date.
+QVariant typedValue(const QWidget* control, QMetaType type, const QString& text)
+{
+    switch (type.id()) {
+    case QMetaType::QDate:
+        return text.trimmed().isEmpty() ? QDate() : parseDate(control, text);
+    case QMetaType::QTime:
+        return parseTime(control, text);
+    case QMetaType::Bool:
+        return parseFlag(control, text);
+    default:
+        return text;
+    }
 }
 
 }
@@ -148,40 +169,34 @@ QWidget* Index::require(const QString& name) const
 
 QVariant defaultValue(const QWidget* control)
 {
-    // A list from a table stands for its value column on every face.
-    if (auto* e = qobject_cast<const GridCombo*>(control))
-        return e->value();
-    if (auto* e = qobject_cast<const QLineEdit*>(control))
-        return e->text();
-    if (auto* e = qobject_cast<const QPlainTextEdit*>(control))
-        return e->toPlainText();
-    if (auto* e = qobject_cast<const QDateEdit*>(control))
-        return isEmptyDate(e) ? QDate() : e->date();
-    if (auto* e = qobject_cast<const QTimeEdit*>(control))
-        return e->time();
-    if (auto* e = qobject_cast<const QCheckBox*>(control))
-        return e->isChecked() ? 1 : 0;
-    if (auto* e = qobject_cast<const QComboBox*>(control))
-        return e->currentText();
-    return {};
+    const QMetaProperty property = valueProperty(control);
+    if (!property.isValid())
+        return {};
+    const QVariant value = property.read(control);
+    // A check box stands for 0 or 1, as its column keeps it.
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? 1 : 0;
+    return value;
 }
 
 void setDefaultValue(QWidget* control, const QString& text)
 {
-    if (auto* e = qobject_cast<GridCombo*>(control))
-        e->setValue(text);
-    else if (auto* e = qobject_cast<QLineEdit*>(control))
-        setLineText(e, text);
-    else if (auto* e = qobject_cast<QPlainTextEdit*>(control))
-        e->setPlainText(text);
-    else if (auto* e = qobject_cast<QDateEdit*>(control))
-        setDate(e, text);
-    else if (auto* e = qobject_cast<QTimeEdit*>(control))
-        e->setTime(parseTime(control, text));
-    else if (auto* e = qobject_cast<QCheckBox*>(control))
-        e->setChecked(parseFlag(control, text));
-    else if (auto* e = qobject_cast<QComboBox*>(control))
-        setComboText(e, text);
+    const QMetaProperty property = valueProperty(control);
+    if (!property.isValid())
+        return;
+    if (auto* e = qobject_cast<QLineEdit*>(control); e && text.size() > e->maxLength())
+        e->setMaxLength(int(text.size()));
+    if (auto* box = qobject_cast<QComboBox*>(control);
+        box && property.enclosingMetaObject() == &QComboBox::staticMetaObject) {
+        setComboText(box, text);
+        return;
+    }
+    const QVariant value = typedValue(control, property.metaType(), text);
+    property.write(control, value);
+    // A date field that cannot be empty keeps its date and refuses the empty text.
+    if (property.metaType().id() == QMetaType::QDate && value.toDate().isNull()
+        && property.read(control).toDate().isValid())
+        badValue(control, text, "date");
 }
 
 bool hasText(const QWidget* control)
@@ -233,11 +248,15 @@ void setText(QWidget* control, const QString& text)
 
 QString value(const QWidget* control)
 {
-    if (auto* e = qobject_cast<const QDateEdit*>(control))
-        return isEmptyDate(e) ? QString() : e->date().toString(DateFormat);
-    if (auto* e = qobject_cast<const QTimeEdit*>(control))
-        return e->time().toString(TimeFormat);
-    return defaultValue(control).toString();
+    const QVariant v = defaultValue(control);
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(DateFormat);
+    case QMetaType::QTime:
+        return v.toTime().toString(TimeFormat);
+    default:
+        return v.toString();
+    }
 }
 
 void setValue(QWidget* control, const QString& text)

@@ -7,10 +7,12 @@
 class QWidget;
 
 // How the engine reaches a control: by name without regard to case, and through
-// one adapter per widget kind for its three faces:
-//  - the default value (QLineEdit/NumberEdit text, QPlainTextEdit plainText,
-//    QDateEdit date (a null date while a DateEdit is empty), QTimeEdit time, QCheckBox 0/1, QComboBox currentText);
-//    null for kinds that have none (labels, tab sets, buttons);
+// its three faces:
+//  - the default value: the widget's user property (QLineEdit text,
+//    QPlainTextEdit plainText, QDateEdit date, QTimeEdit time, QCheckBox 0/1,
+//    QComboBox currentText, and the value our own fields declare: a null date
+//    while a DateEdit is empty); null for kinds that have none (labels, tab
+//    sets, buttons, group boxes, lists);
 //  - Text (line edits, plain-text edits, combo boxes, date/time edits as shown);
 //    labels, check boxes and tab sets have none;
 //  - Value (date edit "dd/mm/yyyy", time edit "hh:mm:ss", check box 0/1, and the

@@ -1,5 +1,6 @@
 #include "engine/DataScreen.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/KeyRoutines.h"
 #include "core/RunState.h"
@@ -97,7 +98,7 @@ void DataScreen::load()
         for (const QString& name : ChangingCommands)
             if (QWidget* button = ControlAccess::find(this, name))
                 button->hide();
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         const qint64 key = firstRecord(m_definition.loadCondition.isEmpty() ? m_definition.condition
                                                                            : m_definition.loadCondition);
         window().Read(QStringLiteral("where ") + m_definition.keyColumn + QStringLiteral(" = ") + QString::number(key),
@@ -167,7 +168,7 @@ void DataScreen::done(int result)
 void DataScreen::New()
 {
     const QString shown = idText();
-    run(QStringLiteral("cmdNew_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         window().ShowNew(this, m_definition.newCaption, m_definition.nameField, newRecordFields());
     });
     takeKeyboard();
@@ -178,7 +179,7 @@ void DataScreen::New()
 
 void DataScreen::Open()
 {
-    run(QStringLiteral("cmdOpen_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         // The record shown is the screen's own: CurrentRecordId may hold any number by now.
         const QString shown = idText().isEmpty() ? QString() : keyCondition(QStringLiteral(" WHERE "));
         const QString condition = pickerMode() && !m_definition.pickerCondition.isEmpty()
@@ -198,7 +199,7 @@ void DataScreen::Open()
 
 void DataScreen::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (m_state.service<cValidation>().ValidateWindow(this))
             window().Save(keyCondition(), this);
     });
@@ -207,7 +208,7 @@ void DataScreen::Save()
 void DataScreen::Delete()
 {
     bool deleted = false;
-    run(QStringLiteral("cmdDel_Click"), [this, &deleted] {
+    run(ERROR_SOURCE, [this, &deleted] {
         if (!idText().isEmpty())
             deleted = window().Delete(QString(), this);
     });
@@ -234,14 +235,14 @@ void DataScreen::Close()
 void DataScreen::PrintListCommand()
 {
     if (m_definition.printList == PrintList::ListWindow)
-        openScreen(m_state, this, QStringLiteral("F3M0O"), objectName() + QStringLiteral(".cmdPL_Click"), {}, {},
+        openScreen(m_state, this, QStringLiteral("F3M0O"), ERROR_SOURCE, {}, {},
                    buttonCaption(QStringLiteral("cmdPL")));
     takeKeyboard();
 }
 
 void DataScreen::Print()
 {
-    openScreen(m_state, this, QStringLiteral("frmPrint"), objectName() + QStringLiteral(".cmdPRINT_Click"), {}, {},
+    openScreen(m_state, this, QStringLiteral("frmPrint"), ERROR_SOURCE, {}, {},
                buttonCaption(QStringLiteral("cmdPRINT")));
     takeKeyboard();
 }

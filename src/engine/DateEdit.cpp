@@ -16,6 +16,19 @@ bool DateEdit::isEmpty() const
     return date() == minimumDate();
 }
 
+QDate DateEdit::value() const
+{
+    return isEmpty() ? QDate() : date();
+}
+
+void DateEdit::setValue(const QDate& date)
+{
+    if (date.isNull())
+        clear();
+    else
+        setDate(date);
+}
+
 void DateEdit::clear()
 {
     setDate(minimumDate());

@@ -8,11 +8,15 @@
 // opens on this month, Delete empties the field again.
 class DateEdit : public QDateEdit {
     Q_OBJECT
+    // The field's value: a null date while it is empty; a null date empties it.
+    Q_PROPERTY(QDate value READ value WRITE setValue USER true)
 
 public:
     explicit DateEdit(QWidget* parent = nullptr);
 
     bool isEmpty() const;
+    QDate value() const;
+    void setValue(const QDate& date);
     // Empties the field.
     void clear() override;
     void stepBy(int steps) override;

@@ -23,7 +23,6 @@ public:
     QString statement() const { return m_statement; }
     // Writes every pending edit in one transaction, then reads the rows again.
     void store();
-    bool hasPendingEdits() const { return !m_changed.isEmpty(); }
     // The rows with pending edits, in row order.
     QList<int> editedRows() const;
 

@@ -11,6 +11,7 @@ class RowSet;
 // is kept as it was, so reading and saving a record never loses it.
 class GridCombo : public QComboBox {
     Q_OBJECT
+    Q_PROPERTY(QString value READ value WRITE setValue USER true)
 public:
     explicit GridCombo(QWidget* parent = nullptr);
 

@@ -13,6 +13,8 @@
 class NumberEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(bool money READ isMoney WRITE setMoney)
+    // The text, put in through the formatting setText.
+    Q_PROPERTY(QString value READ text WRITE setText USER true)
 
 public:
     explicit NumberEdit(QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/Database.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/StoredValue.h"
 
 #include <QDate>
@@ -17,7 +18,7 @@ QString shown(const QVariant& value, int type)
 {
     const QString stored = value.toString().trimmed();
     if (type == StoredValue::Date) {
-        const QDate date = QDate::fromString(stored, QStringLiteral("yyyyMMdd"));
+        const QDate date = StoredDate::parse(stored);
         return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : stored;
     }
     if (type == StoredValue::Time) {

@@ -38,8 +38,6 @@ public:
     void setColumnTypes(const QList<int>& types);
 
     QString statement() const { return m_statement; }
-    // The statement the grid shows now: the list, or the list narrowed by key.
-    QString shownStatement() const { return m_shown; }
     // How many rows are held in memory right now.
     int rowsInMemory() const;
 
@@ -63,7 +61,7 @@ private:
 
     Database& m_db;
     QString m_statement;
-    QString m_shown;
+    QString m_shown;  // what the grid shows: the list, or the list narrowed by key
     QStringList m_columns;
     QStringList m_listColumns;  // the columns of the whole list
     int m_rowCount = 0;

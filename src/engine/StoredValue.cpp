@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 #include "engine/NumberRange.h"
@@ -53,11 +54,11 @@ QString dateNumber(const QWidget* control, const QVariant& value)
             return QStringLiteral("0");
         date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
         if (!date.isValid())
-            date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
+            date = StoredDate::parse(text);
     }
     if (!date.isValid())
         refuse(control, value.toString(), "date");
-    return date.toString(QStringLiteral("yyyyMMdd"));
+    return StoredDate::text(date);
 }
 
 QString timeText(const QWidget* control, const QVariant& value)

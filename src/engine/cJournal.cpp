@@ -5,6 +5,7 @@
 #include "core/RunState.h"
 #include "core/ShellFrame.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenDefinition.h"
@@ -192,7 +193,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
         const QDateTime now = QDateTime::currentDateTime();
         const qint64 entry = db.insert(QStringLiteral("_JOURNAL"), QStringLiteral("JOURNALID"),
                                        {{QStringLiteral("USER"), m_state.CurrentLoginId},
-                                        {QStringLiteral("JOURNALDATE"), now.date().toString(QStringLiteral("yyyyMMdd")).toLongLong()},
+                                        {QStringLiteral("JOURNALDATE"), StoredDate::number(now.date())},
                                         {QStringLiteral("JOURNALTIME"), now.time().toString(QStringLiteral("hhmmss"))},
                                         {QStringLiteral("JOURNALDESCRIPTION"), entryDescription},
                                         {QStringLiteral("FORM"), screenName},
@@ -209,7 +210,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                       rows);
         transaction.commit();
     } catch (const AppError& e) {
-        ReportError(m_state, w, e, QStringLiteral("cJournal.JournalWindow"));
+        ReportError(m_state, w, e, ERROR_SOURCE);
     }
 }
 
@@ -245,6 +246,6 @@ void cJournal::ViewFromJournal(qint64 journalId, QWidget* parent)
                 Qt::QueuedConnection);
         });
     } catch (const AppError& e) {
-        ReportError(m_state, parent, e, QStringLiteral("cJournal.ViewFromJournal"));
+        ReportError(m_state, parent, e, ERROR_SOURCE);
     }
 }

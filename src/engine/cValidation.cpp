@@ -4,6 +4,7 @@
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "core/TextConvert.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
@@ -49,7 +50,7 @@ QDate dateOf(const QWidget* control)
     const QString shown = ControlAccess::value(control).trimmed();
     QDate date = QDate::fromString(shown, QStringLiteral("dd/MM/yyyy"));
     if (!date.isValid())
-        date = QDate::fromString(shown, QStringLiteral("yyyyMMdd"));
+        date = StoredDate::parse(shown);
     if (!date.isValid())
         throw AppError(ErrorNumber::NotANumber,
                        QStringLiteral("The field %1 holds no date: \"%2\"").arg(control->objectName(), shown.left(40)),
@@ -167,8 +168,7 @@ QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen)
 
 bool cValidation::ValidateWindow(QWidget* screen)
 {
-    m_lastResult = validate(cWindow::activeScreen(screen));
-    return m_lastResult;
+    return validate(cWindow::activeScreen(screen));
 }
 
 bool cValidation::validate(QWidget* screen)

@@ -38,7 +38,6 @@ public:
 
     void setContinueSave(bool value) { m_continueSave = value; }
     bool continueSave() const { return m_continueSave; }
-    bool lastResult() const { return m_lastResult; }
 
 private:
     bool validate(QWidget* screen);
@@ -46,5 +45,4 @@ private:
 
     RunState& m_state;
     bool m_continueSave = false;
-    bool m_lastResult = false;
 };

@@ -393,7 +393,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         ui.ShowProgress(0);
         if (e.number() == Database::ConnectionLost) {
             // The screen keeps what was typed: the next save, on a new connection, writes it.
-            LogError(m_state, w, e, QStringLiteral("cWindow.Save"));
+            LogError(m_state, w, e, ERROR_SOURCE);
             ui.message(w, e.description() + QLatin1Char('\n')
                               + QCoreApplication::translate("cWindow", "Nothing was saved; the screen keeps what you "
                                                                        "typed. Press Save again."));
@@ -453,7 +453,7 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
                              + clause);
         return true;
     } catch (const AppError& e) {
-        ReportError(m_state, w, e, QStringLiteral("cWindow.Delete"));
+        ReportError(m_state, w, e, ERROR_SOURCE);
         return false;
     }
 }
@@ -502,7 +502,7 @@ bool cWindow::InsertPicture(const QString& fileName, const QString& table, const
         if (!file.open(QIODevice::ReadOnly))
             throw AppError(ErrorNumber::UnexpectedFailure,
                            QStringLiteral("The picture %1 cannot be read: %2").arg(fileName, file.errorString()),
-                           QStringLiteral("cWindow.InsertPicture"));
+                           ERROR_SOURCE);
         const QByteArray bytes = file.readAll();
         Transaction transaction(db);
         db.command(remove);
@@ -513,7 +513,7 @@ bool cWindow::InsertPicture(const QString& fileName, const QString& table, const
         m_state.ui().processEvents();
         return true;
     } catch (const AppError& e) {
-        ReportError(m_state, activeScreen(nullptr), e, QStringLiteral("cWindow.InsertPicture"));
+        ReportError(m_state, activeScreen(nullptr), e, ERROR_SOURCE);
         return false;
     }
 }

@@ -57,7 +57,7 @@ QString definitionJoin(const QString& screenName)
 void cWindow::ShowNew(QWidget* screen, const QString& caption, const QString& nameField, const Fields& otherFields)
 {
     QWidget* target = activeScreen(screen);
-    guarded(m_state, target, QStringLiteral("cWindow.ShowNew"), [&] {
+    guarded(m_state, target, ERROR_SOURCE, [&] {
         const QString screenName = target ? target->objectName() : QString();
         const RowSet identifier = m_state.db().execute(
             definitionJoin(screenName) + QStringLiteral("' AND WTD.ONOFF = 1 and identifier = 1 "));
@@ -128,7 +128,7 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
 {
     QWidget* target = activeScreen(screen);
     bool filled = false;
-    guarded(m_state, target, QStringLiteral("cWindow.ReadGrid"), [&] {
+    guarded(m_state, target, ERROR_SOURCE, [&] {
         const QString screenName = target ? target->objectName() : QString();
         const RowSet grid = m_state.db().execute(
             QStringLiteral("select * from _GRIDTABLE where WINDOWNAME = '") + SqlValue::text(screenName)
@@ -151,7 +151,7 @@ bool cWindow::ReadGrid(QWidget* screen, const QString& gridName, const QString& 
         if (!view)
             throw AppError(ErrorNumber::UnknownColumn,
                            QStringLiteral("The control %1 of %2 is not a grid").arg(gridName, screenName),
-                           QStringLiteral("cWindow.ReadGrid"));
+                           ERROR_SOURCE);
         auto* model = qobject_cast<RecordListModel*>(view->model());
         if (!model || model->parent() != view) {
             model = new RecordListModel(m_state.db(), view);
@@ -240,7 +240,7 @@ void cWindow::FillGridCombo(QWidget* screen, const QString& control, const QStri
     if (!box)
         throw AppError(ErrorNumber::UnknownColumn,
                        QStringLiteral("%1 is not a list filled from a table").arg(control),
-                       QStringLiteral("cWindow.FillGridCombo"));
+                       ERROR_SOURCE);
     box->setRows(m_state.db().execute(statement), shownColumn, valueColumn);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/ctrWindowTable.h"
 #include "ui_ctrWindowTable.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/ReaderNames.h"
 #include "core/RunState.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <functional>
+#include <tuple>
 
 ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* parent)
     : QDialog(parent), m_state(state), m_developer(developer), m_ui(std::make_unique<Ui::ctrWindowTable>())
@@ -20,19 +22,18 @@ ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* p
     connect(&rows, &QAbstractItemModel::modelReset, this, &ctrWindowTable::showRowCount);
     connect(m_ui->DataGrid1, &QAbstractItemView::clicked, this, &ctrWindowTable::copyCell);
 
-    const std::pair<QPushButton*, std::function<void()>> commands[] = {
-        {m_ui->command1, [this] { m_developer.ReadWindowTable(); }},
-        {m_ui->command6, [this] { m_developer.ReadPlusDifference(); }},
-        {m_ui->command3, [this] { m_developer.StoreGrid(); }},
-        {m_ui->command7, [this] { m_developer.CreateControlDefaults(); }},
+    const std::tuple<QPushButton*, QString, std::function<void()>> commands[] = {
+        {m_ui->command1, QStringLiteral("cDevelper::ReadWindowTable"), [this] { m_developer.ReadWindowTable(); }},
+        {m_ui->command6, QStringLiteral("cDevelper::ReadPlusDifference"), [this] { m_developer.ReadPlusDifference(); }},
+        {m_ui->command3, QStringLiteral("cDevelper::StoreGrid"), [this] { m_developer.StoreGrid(); }},
+        {m_ui->command7, QStringLiteral("cDevelper::CreateControlDefaults"),
+         [this] { m_developer.CreateControlDefaults(); }},
     };
-    for (const auto& [button, operation] : commands)
-        connect(button, &QPushButton::clicked, this, [this, b = button, op = operation] {
-            run(b->objectName() + QStringLiteral("_Click"), op);
-        });
+    for (const auto& [button, name, operation] : commands)
+        connect(button, &QPushButton::clicked, this, [this, where = name, op = operation] { run(where, op); });
     // A regeneration changes the rows whose fixed lists page 1 offers.
     connect(m_ui->command2, &QPushButton::clicked, this, [this] {
-        if (run(QStringLiteral("command2_Click"), [this] { m_developer.PopulateWindowTable(); }))
+        if (run(QStringLiteral("cDevelper::PopulateWindowTable"), [this] { m_developer.PopulateWindowTable(); }))
             reloadCombos();
     });
     connect(m_ui->command4, &QPushButton::clicked, this, &ctrWindowTable::reloadCombos);
@@ -46,7 +47,7 @@ ctrWindowTable::ctrWindowTable(RunState& state, cDevelper& developer, QWidget* p
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
 
     // The rows and lists the screen has now, before any command.
-    run(QStringLiteral("Form_Load"), [this] { m_developer.ReadWindowTable(); });
+    run(ERROR_SOURCE, [this] { m_developer.ReadWindowTable(); });
     reloadCombos();
     m_ui->SSTab1->setCurrentIndex(0);
     m_ui->DataGrid1->setFocus(Qt::OtherFocusReason);
@@ -73,7 +74,7 @@ void ctrWindowTable::copyCell(const QModelIndex& index)
 
 void ctrWindowTable::reloadCombos()
 {
-    run(QStringLiteral("command4_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         const QStringList combos = m_developer.ComboBoxes();
         m_ui->Combo1->clear();
         m_ui->Combo1->addItems(combos);
@@ -82,7 +83,7 @@ void ctrWindowTable::reloadCombos()
 
 void ctrWindowTable::showValues()
 {
-    run(QStringLiteral("Combo1_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         m_ui->List1->clear();
         if (!m_ui->Combo1->currentText().isEmpty())
             m_ui->List1->addItems(m_developer.ComboValues(m_ui->Combo1->currentText()));
@@ -94,7 +95,7 @@ void ctrWindowTable::addValue()
     const QString combo = m_ui->Combo1->currentText();
     if (combo.isEmpty())
         return;
-    const bool added = run(QStringLiteral("command5_Click"), [this, &combo] {
+    const bool added = run(ERROR_SOURCE, [this, &combo] {
         m_developer.AddComboValue(combo, m_ui->txtOrder->text().toInt(), m_ui->txtvalue->text(),
                                   m_ui->dffDefault->isChecked());
     });

@@ -1,7 +1,9 @@
 #include "journal/ArchiveScreen.h"
 
+#include "core/AppError.h"
 #include "core/ScreenSetup.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "engine/ControlAccess.h"
 #include "engine/ScreenFocus.h"
 #include "engine/StoredValue.h"
@@ -59,7 +61,7 @@ void ArchiveScreen::search()
     static const QHash<QString, int> stored{{QStringLiteral("JOURNALDATE"), StoredValue::Date},
                                             {QStringLiteral("JOURNALTIME"), StoredValue::Time},
                                             {QStringLiteral("TRANSACTIONDATE"), StoredValue::Date}};
-    run(QStringLiteral("cmdSearch_Click"),
+    run(ERROR_SOURCE,
         [this] { window().ReadGrid(this, QStringLiteral("datagrid1"), searchCondition(), stored); });
 }
 
@@ -70,12 +72,12 @@ QDateEdit* ArchiveScreen::dateEdit(const char* name) const
 
 QString ArchiveScreen::fromDate() const
 {
-    return SqlValue::number(dateEdit("dfdFrom")->date().toString(QStringLiteral("yyyyMMdd")), QStringLiteral("dfdFrom"));
+    return SqlValue::number(StoredDate::text(dateEdit("dfdFrom")->date()), QStringLiteral("dfdFrom"));
 }
 
 QString ArchiveScreen::toDate() const
 {
-    return SqlValue::number(dateEdit("dfdTo")->date().toString(QStringLiteral("yyyyMMdd")), QStringLiteral("dfdTo"));
+    return SqlValue::number(StoredDate::text(dateEdit("dfdTo")->date()), QStringLiteral("dfdTo"));
 }
 
 QTableView* ArchiveScreen::grid() const

@@ -1,6 +1,7 @@
 #include "journal/F1M0.h"
 #include "ui_F1M0.h"
 
+#include "core/AppError.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 #include "engine/cJournal.h"
@@ -17,7 +18,7 @@ F1M0::~F1M0() = default;
 void F1M0::load()
 {
     ArchiveScreen::load();
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         // The set-up has emptied the list; the operators fill it afresh.
         const RowSet operators = state().db().execute(QStringLiteral("select * from operator order by LOGINID"));
         for (int i = 0; i < operators.count(); ++i)
@@ -53,7 +54,7 @@ void F1M0::showEntry()
     const QString entry = model->data(first).toString().trimmed();
     if (entry.isEmpty())
         return;
-    run(QStringLiteral("DataGrid1_DblClick"), [this, &entry] {
+    run(ERROR_SOURCE, [this, &entry] {
         state().service<cJournal>().ViewFromJournal(SqlValue::number(entry, QStringLiteral("JOURNALID")).toLongLong(),
                                                      this);
     });

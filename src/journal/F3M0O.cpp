@@ -1,6 +1,7 @@
 #include "journal/F3M0O.h"
 #include "ui_F3M0O.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
@@ -120,7 +121,7 @@ void F3M0O::choose()
     const QString key = m_list->data(m_list->index(current.row(), 0)).toString().trimmed();
     if (key.isEmpty())
         return;
-    const bool chosen = guarded(m_state, this, QStringLiteral("F3M0O.cmdOk_Click"), [this, &key] {
+    const bool chosen = guarded(m_state, this, ERROR_SOURCE, [this, &key] {
         const QString id = SqlValue::number(key, QStringLiteral("ID:"));
         QWidget* opener = parentWidget();
         if (!opener)

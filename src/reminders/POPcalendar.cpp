@@ -4,6 +4,7 @@
 #include "core/AppError.h"
 #include "core/KeyRoutines.h"
 #include "core/ScreenSetup.h"
+#include "core/StoredDate.h"
 #include "core/TextConvert.h"
 #include "engine/ControlAccess.h"
 
@@ -42,7 +43,7 @@ bool POPcalendar::event(QEvent* event)
 void POPcalendar::pick(const QDate& day)
 {
     // The day goes the way of every stored date: yyyymmdd, then dd/mm/yyyy.
-    const QString shown = DateText(day.toString(QStringLiteral("yyyyMMdd")));
+    const QString shown = DateText(StoredDate::text(day));
     if (m_targetScreen && !m_targetControl.isEmpty()) {
         try {
             if (QWidget* control = ControlAccess::find(m_targetScreen, m_targetControl))

@@ -6,6 +6,7 @@
 #include "core/RunState.h"
 #include "core/ShellFrame.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "reminders/POPmessages.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,7 @@ bool cReminder::BuildReminders()
 {
     Database& db = m_state.db();
     const QDate today = QDate::currentDate();
-    const QString todayText = today.toString(QStringLiteral("yyyyMMdd"));
+    const QString todayText = StoredDate::text(today);
     const qint64 todayNumber = todayText.toLongLong();
 
     // The rules' queries run before the queue is written: a slow one holds

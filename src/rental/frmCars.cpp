@@ -1,7 +1,9 @@
 #include "rental/frmCars.h"
 #include "ui_frmCars.h"
 
+#include "core/AppError.h"
 #include "core/RunState.h"
+#include "core/StoredDate.h"
 #include "engine/cValidation.h"
 
 #include <QCoreApplication>
@@ -52,7 +54,7 @@ frmCars::~frmCars() = default;
 
 cWindow::Fields frmCars::newRecordFields() const
 {
-    return {{QStringLiteral("CREATEDT"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()}};
+    return {{QStringLiteral("CREATEDT"), StoredDate::number(QDate::currentDate())}};
 }
 
 QList<PickerCopy::Field> frmCars::pickerFields() const
@@ -109,7 +111,7 @@ void frmCars::Open()
 
 void frmCars::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         // A journal view saves nothing, so its pictures stay as stored too.
         if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
             return;
@@ -125,7 +127,7 @@ void frmCars::Delete()
     // The stored flag counts too: another workstation may have rented the car
     // since it was shown.
     bool rented = m_ui->dffRented->isChecked();
-    const bool checked = run(QStringLiteral("cmdDel_Click"), [this, &rented] {
+    const bool checked = run(ERROR_SOURCE, [this, &rented] {
         rented = rented
             || window().ReadOneValueFromTable(QStringLiteral("rented"), QStringLiteral("car"), keyCondition()) != 0;
     });

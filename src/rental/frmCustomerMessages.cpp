@@ -1,6 +1,8 @@
 #include "rental/frmCustomerMessages.h"
 #include "ui_frmCustomerMessages.h"
 
+#include "core/AppError.h"
+
 #include <QCoreApplication>
 
 namespace {

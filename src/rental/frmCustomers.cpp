@@ -1,7 +1,9 @@
 #include "rental/frmCustomers.h"
 #include "ui_frmCustomers.h"
 
+#include "core/AppError.h"
 #include "core/RunState.h"
+#include "core/StoredDate.h"
 #include "engine/cValidation.h"
 
 #include <QCoreApplication>
@@ -41,7 +43,7 @@ frmCustomers::~frmCustomers() = default;
 cWindow::Fields frmCustomers::newRecordFields() const
 {
     // "Date Entered" shows the day the customer was made.
-    const qint64 today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong();
+    const qint64 today = StoredDate::number(QDate::currentDate());
     return {{QStringLiteral("CREATEDT"), today}, {QStringLiteral("CREATIONDATE"), today}};
 }
 
@@ -99,7 +101,7 @@ void frmCustomers::Open()
 
 void frmCustomers::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
             return;
         if (!state().Viewing)

@@ -1,6 +1,7 @@
 #include "rental/frmEmployee.h"
 #include "ui_frmEmployee.h"
 
+#include "core/AppError.h"
 #include "core/KeyRoutines.h"
 #include "core/RunState.h"
 #include "engine/cValidation.h"
@@ -56,7 +57,7 @@ PictureSlot::Row frmEmployee::pictureRow() const
 void frmEmployee::load()
 {
     // The list first, so that the employee read shows his manager by name.
-    run(QStringLiteral("Form_Load"), [this] { fillManagers(); });
+    run(ERROR_SOURCE, [this] { fillManagers(); });
     DataScreen::load();
     m_picture->showStored(pictureRow());
 }
@@ -85,7 +86,7 @@ void frmEmployee::Open()
 
 void frmEmployee::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!state().service<cValidation>().ValidateWindow(this) || !window().Save(keyCondition(), this))
             return;
         m_picture->save(pictureRow());

@@ -9,6 +9,7 @@
 #include "core/ScreenOpener.h"
 #include "core/ScreenTag.h"
 #include "core/SqlValue.h"
+#include "core/StoredDate.h"
 #include "core/cUI.h"
 #include "core/tafqeet.h"
 #include "engine/ControlAccess.h"
@@ -78,7 +79,7 @@ frmRentCar::Mode frmRentCar::mode() const
 cWindow::Fields frmRentCar::newRecordFields() const
 {
     // A contract is made as the car goes out: today, this minute.
-    return {{QStringLiteral("EXITDATE"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLongLong()},
+    return {{QStringLiteral("EXITDATE"), StoredDate::number(QDate::currentDate())},
             {QStringLiteral("EXITTIME"), QTime::currentTime().toString(QStringLiteral("hhmm00"))}};
 }
 
@@ -90,7 +91,7 @@ void frmRentCar::load()
         DataScreen::load();
     }
     fillDisplayCopies();
-    run(QStringLiteral("Form_Load"), [this] { proposeReturn(); });
+    run(ERROR_SOURCE, [this] { proposeReturn(); });
 }
 
 bool frmRentCar::event(QEvent* event)
@@ -292,7 +293,7 @@ void frmRentCar::openPicker(const QString& screen, QPushButton* button, const Nu
     if (!button->isEnabled())
         return;
     const qint64 id = key->text().trimmed().toLongLong();
-    openScreen(state(), this, screen, objectName() + QLatin1Char('.') + button->objectName() + QStringLiteral("_Click"),
+    openScreen(state(), this, screen, objectName() + QLatin1Char('.') + ERROR_SOURCE,
                QStringLiteral("RENTMODE"), [id](QWidget* picker) {
                    for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT"})
                        if (QWidget* w = ControlAccess::find(picker, QLatin1String(name)))
@@ -325,13 +326,13 @@ void frmRentCar::Open()
         DataScreen::Open();
     }
     fillDisplayCopies();
-    run(QStringLiteral("cmdOpen_Click"), [this] { proposeReturn(); });
+    run(ERROR_SOURCE, [this] { proposeReturn(); });
 }
 
 bool frmRentCar::saveContract()
 {
     bool valid = false;
-    run(QStringLiteral("cmdSave_Click"), [this, &valid] {
+    run(ERROR_SOURCE, [this, &valid] {
         valid = state().service<cValidation>().ValidateWindow(this);
         const Mode m = mode();
         if (!valid || (m != Mode::Rent && m != Mode::Surrender))
@@ -430,10 +431,10 @@ void frmRentCar::Delete()
         return;
     const qint64 car = qint64(number(m_ui->dfnCarNo));
     bool deleted = false;
-    run(QStringLiteral("cmdDel_Click"), [this, &deleted] { deleted = window().Delete(QString(), this); });
+    run(ERROR_SOURCE, [this, &deleted] { deleted = window().Delete(QString(), this); });
     if (!deleted)
         return;
-    run(QStringLiteral("cmdDel_Click"), [this, car] {
+    run(ERROR_SOURCE, [this, car] {
         if (car > 0)
             state().db().command(QStringLiteral("update car set  rented = 0  where carid = ") + SqlValue::number(car));
     });

@@ -1,6 +1,7 @@
 #include "shell/F2M0.h"
 #include "ui_F2M0.h"
 
+#include "core/AppError.h"
 #include "core/IniFile.h"
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
@@ -37,7 +38,7 @@ F2M0::~F2M0() = default;
 void F2M0::load()
 {
     ScreenSetup::run(state(), this);
-    run(QStringLiteral("Form_Load"), [this] {
+    run(ERROR_SOURCE, [this] {
         fillFavouriteList(window(), this);
         window().Read(QStringLiteral("where loginid = '") + SqlValue::text(state().CurrentLoginId)
                           + QStringLiteral("'"),
@@ -49,7 +50,7 @@ void F2M0::load()
 
 void F2M0::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (!cSecurity(state()).IsValidUserPassword(m_ui->dfsLoginId->text(),
                                                     m_ui->txtOldPassword->text().toUpper())) {
             state().ui().message(this, tr("كلمة المرور الحالية غير صحيحة"));

@@ -1,6 +1,7 @@
 #include "shell/F2M1.h"
 #include "ui_F2M1.h"
 
+#include "core/AppError.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 #include "core/cSecurity.h"
@@ -43,7 +44,7 @@ F2M1::~F2M1() = default;
 
 void F2M1::load()
 {
-    run(QStringLiteral("Form_Load"), [this] { fillFavouriteList(window(), this); });
+    run(ERROR_SOURCE, [this] { fillFavouriteList(window(), this); });
     DataScreen::load();
     showNoExpiry();
 }
@@ -65,7 +66,7 @@ void F2M1::Open()
 void F2M1::Save()
 {
     bool locksOut = false;
-    run(QStringLiteral("cmdSave_Click"), [this, &locksOut] {
+    run(ERROR_SOURCE, [this, &locksOut] {
         locksOut = m_ui->dffOPERATORSUSPENDED->isChecked() && !idText().isEmpty()
             && !cSecurity(state()).OthersKeepSecurity(idText().toLongLong());
     });
@@ -73,7 +74,7 @@ void F2M1::Save()
         state().ui().message(this, cSecurity::lockOutMessage());
         return;
     }
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         if (state().service<cValidation>().ValidateWindow(this)
             && window().Save(keyCondition(), this, [this] {
                    m_password->store();
@@ -100,7 +101,7 @@ void F2M1::Delete()
     if (idText().isEmpty())
         return;
     QString refusal;
-    run(QStringLiteral("cmdDel_Click"), [this, &refusal] {
+    run(ERROR_SOURCE, [this, &refusal] {
         const RowSet count = state().db().execute(QStringLiteral("select count(*) as CountOp from operator"));
         if (count.value(0, QStringLiteral("CountOp")).toLongLong() == 1)
             refusal = tr("لا يمكن حذف هذه المستخدم فى الوقت الحالى حيث انة الوحيد الموجود بالنظام - يجب ان "

@@ -1,6 +1,7 @@
 #include "shell/F2M2.h"
 #include "ui_F2M2.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/KeyRoutines.h"
 #include "core/RunState.h"
@@ -68,7 +69,7 @@ qint64 F2M2::operatorId() const
 
 void F2M2::Open()
 {
-    guarded(m_state, this, QStringLiteral("F2M2.cmdOpen_Click"), [this] {
+    guarded(m_state, this, ERROR_SOURCE, [this] {
         if (!m_state.service<cWindow>().ShowOpen(this, tr("System Users"), QStringLiteral("WHERE 1 = 1 ")))
             return;
         const qint64 id = m_state.CurrentRecordId;
@@ -120,7 +121,7 @@ void F2M2::toggle(int button)
 
 void F2M2::Save()
 {
-    guarded(m_state, this, QStringLiteral("F2M2.cmdSave_Click"), [this] {
+    guarded(m_state, this, ERROR_SOURCE, [this] {
         const qint64 id = operatorId();
         if (id <= 0)
             return;

@@ -13,7 +13,6 @@ public:
     explicit HomeLock(const QString& path);
 
     Outcome take();
-    bool isTaken() const { return m_lock.isLocked(); }
 
     // Who holds it, as far as the lock file says (HeldElsewhere).
     QString holderHost() const { return m_holderHost; }

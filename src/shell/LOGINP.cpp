@@ -1,6 +1,7 @@
 #include "shell/LOGINP.h"
 #include "ui_LOGINP.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/IniFile.h"
 #include "core/RunState.h"
@@ -102,7 +103,7 @@ void LOGINP::activate()
 
 void LOGINP::OK()
 {
-    guarded(m_state, this, QStringLiteral("cmdOk_Click"), [this] {
+    guarded(m_state, this, ERROR_SOURCE, [this] {
         m_ui->txtPassword->setText(m_ui->txtPassword->text().toUpper());
         m_ui->txtUserName->setText(m_ui->txtUserName->text().toUpper());
         if (m_prepareLogin && !m_prepareLogin(*this))
@@ -161,10 +162,10 @@ bool LOGINP::eventFilter(QObject* watched, QEvent* event)
             m_ui->txtUserName->setText(m_ui->txtUserName->text().toUpper());
     } else if (watched == m_ui->lblIniFileName && event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        guarded(m_state, this, QStringLiteral("lblIniFileName_Click"), [this] { openIniFile(); });
+        guarded(m_state, this, ERROR_SOURCE, [this] { openIniFile(); });
         return true;
     } else if (watched == m_ui->lblDBName && event->type() == QEvent::MouseButtonDblClick) {
-        guarded(m_state, this, QStringLiteral("lblDBName_DblClick"), [this] { chooseDatabase(); });
+        guarded(m_state, this, ERROR_SOURCE, [this] { chooseDatabase(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);

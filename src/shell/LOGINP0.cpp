@@ -1,6 +1,7 @@
 #include "shell/LOGINP0.h"
 #include "ui_LOGINP0.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
@@ -11,7 +12,7 @@ LOGINP0::LOGINP0(RunState& state, QWidget* parent)
 {
     m_ui->setupUi(this);
     connect(m_ui->CommandButton1, &QPushButton::clicked, this, [this] {
-        guarded(m_state, this, QStringLiteral("CommandButton1_Click"), [this] { browse(); });
+        guarded(m_state, this, ERROR_SOURCE, [this] { browse(); });
     });
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

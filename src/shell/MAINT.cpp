@@ -1,6 +1,7 @@
 #include "shell/MAINT.h"
 #include "ui_MAINT.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/ReaderNames.h"
 #include "core/RunState.h"
@@ -171,7 +172,7 @@ void MAINT::setUpToolButtons()
     openOnClick(m_ui->cmdcalender, QStringLiteral("POPcalendar"));
     connect(m_ui->cmdreminders, &QToolButton::clicked, this, [this] {
         if (showReminders)
-            guarded(m_state, this, QStringLiteral("cmdreminders_Click"), showReminders);
+            guarded(m_state, this, ERROR_SOURCE, showReminders);
         else
             m_state.ui().message(this, notInThisVersion(m_ui->cmdreminders->toolTip()));
     });
@@ -198,7 +199,7 @@ QString MAINT::captionOf(const QAbstractButton* button)
 void MAINT::openOnClick(QAbstractButton* button, const QString& screen)
 {
     connect(button, &QAbstractButton::clicked, this, [this, button, screen] {
-        openScreen(m_state, this, screen, button->objectName() + QStringLiteral("_Click"), {}, {}, captionOf(button));
+        openScreen(m_state, this, screen, ERROR_SOURCE, {}, {}, captionOf(button));
     });
 }
 
@@ -240,7 +241,7 @@ void MAINT::reminderTimerTick()
 {
     // Single-shot: it has stopped already, so it runs once per login.
     if (reminderTick)
-        guarded(m_state, this, QStringLiteral("Timer1_Timer"), reminderTick);
+        guarded(m_state, this, ERROR_SOURCE, reminderTick);
 }
 
 void MAINT::openMenu(int number)
@@ -444,7 +445,7 @@ void MAINT::activated()
     // activates this window again: they must not start a second time.
     if (m_state.FirstActivation && firstActivation && !m_inFirstActivation) {
         m_inFirstActivation = true;
-        guarded(m_state, this, QStringLiteral("Form_Activate"), firstActivation);
+        guarded(m_state, this, ERROR_SOURCE, firstActivation);
         m_inFirstActivation = false;
     }
 }
@@ -512,7 +513,7 @@ void MAINT::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    openScreen(m_state, this, QStringLiteral("SCRNlogoff"), QStringLiteral("Form_QueryUnload"));
+    openScreen(m_state, this, QStringLiteral("SCRNlogoff"), ERROR_SOURCE);
 }
 
 void MAINT::startCalculator()

@@ -1,6 +1,7 @@
 #include "shell/MenuScreen.h"
 #include "ui_MenuScreen.h"
 
+#include "core/AppError.h"
 #include "core/KeyRoutines.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
@@ -77,7 +78,7 @@ void MenuScreen::runCommand(int button)
     if (!command)
         return;
     QPointer<MenuScreen> self(this);
-    MenuTable::open(m_state, this, *command, QStringLiteral("command%1_Click").arg(button));
+    MenuTable::open(m_state, this, *command, ERROR_SOURCE);
     // Back on the menu, its next digit works at once.
     if (self && isVisible()) {
         raise();

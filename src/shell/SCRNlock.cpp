@@ -1,6 +1,7 @@
 #include "shell/SCRNlock.h"
 #include "ui_SCRNlock.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
@@ -80,7 +81,7 @@ void SCRNlock::checkPassword()
     QLineEdit* edit = m_ui->txtPassword;
     edit->setText(edit->text().toUpper());
     bool valid = false;
-    const bool checked = guarded(m_state, this, QStringLiteral("SCRNlock.txtPassword_KeyPress"), [&] {
+    const bool checked = guarded(m_state, this, ERROR_SOURCE, [&] {
         valid = cSecurity(m_state).IsValidUserPassword(m_state.CurrentLoginId, edit->text());
     });
     if (valid) {

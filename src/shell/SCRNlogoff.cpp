@@ -78,7 +78,7 @@ void SCRNlogoff::logOff()
 {
     if (m_ui->Check1->isChecked() && !backUp())
         return;
-    guarded(m_state, this, QStringLiteral("SCRNlogoff.cmdOk_Click"), [this] { m_state.db().close(); });
+    guarded(m_state, this, ERROR_SOURCE, [this] { m_state.db().close(); });
     if (ShellFrame* frame = m_state.ui().frame())
         ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
     accept();
@@ -95,7 +95,7 @@ bool SCRNlogoff::backUp()
         m_state.db().backupTo(target);
         return true;
     } catch (const AppError& e) {
-        ReportError(m_state, this, e, QStringLiteral("SCRNlogoff.cmdOk_Click"));
+        ReportError(m_state, this, e, ERROR_SOURCE);
         if (e.number() == Database::DamagedDatabase) {
             // The copy is the database page for page: the fault is in the
             // database, and working on does not mend it.

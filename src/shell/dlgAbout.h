@@ -18,7 +18,6 @@ public:
     ~dlgAbout() override;
 
     QUrl mailUrl() const;
-    bool isAnimating() const { return !m_animation.isNull(); }
 
     // The logo turned about its upright axis, as a coin spins.
     static QPixmap turned(const QPixmap& logo, qreal degrees);

@@ -110,7 +110,7 @@ void frmOptions::keepOneCharge(const NumberEdit* changed, NumberEdit* other)
 
 void frmOptions::Save()
 {
-    run(QStringLiteral("cmdSave_Click"), [this] {
+    run(ERROR_SOURCE, [this] {
         Configuration store(state().db());
         store.SetConfig(QStringLiteral("SHOWFIELDNAME"), flagText(m_ui->dffSHOWFIELDNAME));
         store.SetConfig(QStringLiteral("USEROUTER"), flagText(m_ui->dffUSEROUTER));

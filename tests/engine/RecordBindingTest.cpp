@@ -296,7 +296,7 @@ TEST(RecordBinding, FailingStepOfASave)
 {
     const struct { const char* breaks; bool withNotes; bool saved; const char* logged; } cases[] = {
         {"update _WINDOWTABLEDETAILS set [COLUMN] = 'NOSUCH' where WINDOWCONTROL = 'dfsNOTE'", true, false, "SYNTHETICNOTES"},
-        {"DROP TABLE _JOURNALDETAILS", false, true, "cJournal.JournalWindow"},
+        {"DROP TABLE _JOURNALDETAILS", false, true, "cJournal::JournalWindow"},
     };
     for (const auto& c : cases) {
         ScreenOffice s(SyntheticScreen::Name, c.withNotes);

@@ -129,8 +129,8 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         EXPECT_EQ(office.ui().questions.size(), r.folder == BlockedByAFile ? 1 : 0);
         QFile log(errorLogPath(office.state()));
         const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        EXPECT_EQ(logged.contains(",5004,SCRNlogoff.cmdOk_Click - "), r.folder == BlockedByAFile);
-        EXPECT_EQ(logged.contains(",5200,SCRNlogoff.cmdOk_Click - "), r.folder == DamagedDatabase);
+        EXPECT_EQ(logged.contains(",5004,SCRNlogoff::backUp - "), r.folder == BlockedByAFile);
+        EXPECT_EQ(logged.contains(",5200,SCRNlogoff::backUp - "), r.folder == DamagedDatabase);
     }
 }
 
