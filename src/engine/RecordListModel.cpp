@@ -17,6 +17,9 @@ QString shown(const QVariant& value, int type)
 {
     const QString stored = value.toString().trimmed();
     if (type == StoredValue::Date) {
+        // A date never entered is kept as 0.
+        if (stored == QLatin1String("0"))
+            return {};
         const QDate date = QDate::fromString(stored, QStringLiteral("yyyyMMdd"));
         return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : stored;
     }
@@ -38,34 +41,81 @@ void RecordListModel::setStatement(const QString& sql)
 {
     m_statement = sql;
     m_listColumns.clear();
+    m_filter.clear();
+    m_order.clear();
+    m_unnamed = false;
     show(sql);
     m_listColumns = m_columns;
 }
 
-QString RecordListModel::narrowed(const QString& column) const
+QString RecordListModel::named(int column) const
 {
-    if (column.isEmpty() || column.contains(QLatin1Char(']')))
+    const QString name = m_listColumns.value(column);
+    if (name.isEmpty() || name.contains(QLatin1Char(']')))
         return {};
-    return QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed WHERE [") + column + QStringLiteral("] ");
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
+
+void RecordListModel::refresh()
+{
+    if (m_unnamed) {
+        // Without a usable name for the column nothing can match.
+        show(QString());
+        return;
+    }
+    if (m_filter.isEmpty() && m_order.isEmpty()) {
+        show(m_statement);
+        return;
+    }
+    // The list seen as a named table (PostgreSQL wants the name), so that a
+    // condition or an order can name its columns.
+    QString sql = QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed");
+    if (!m_filter.isEmpty())
+        sql += QStringLiteral(" WHERE ") + m_filter;
+    if (!m_order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + m_order;
+    show(sql);
 }
 
 void RecordListModel::filterByKey(const QString& key)
 {
     const QString number = SqlValue::number(key, QStringLiteral("The record number"));
-    const QString list = narrowed(m_listColumns.value(0));
-    // Without a usable name for the key column nothing can match.
-    show(list.isEmpty() ? QString() : list + QStringLiteral("= ") + number);
+    const QString column = named(0);
+    m_unnamed = column.isEmpty();
+    m_filter = column + QStringLiteral(" = ") + number;
+    refresh();
 }
 
-void RecordListModel::filterByText(int column, const QString& text)
+void RecordListModel::filterByText(const QList<int>& columns, const QString& text)
 {
     if (text.isEmpty()) {
         clearFilter();
         return;
     }
-    const QString list = narrowed(m_listColumns.value(column));
-    show(list.isEmpty() ? QString()
-                        : list + QStringLiteral("LIKE '") + SqlValue::likeContains(text) + QStringLiteral("' ESCAPE '\\'"));
+    // One text of all the columns is searched once, rather than each column apart.
+    QStringList parts;
+    for (int column : columns) {
+        const QString name = named(column);
+        if (!name.isEmpty())
+            parts << QStringLiteral("Nz(") + name + QLatin1Char(')');
+    }
+    m_unnamed = parts.isEmpty();
+    m_filter = QStringLiteral("LCase(") + parts.join(QStringLiteral(" & ' ' & ")) + QStringLiteral(") LIKE '")
+             + SqlValue::likeContains(text.toLower()) + QStringLiteral("' ESCAPE '\\'");
+    refresh();
+}
+
+void RecordListModel::sort(int column, Qt::SortOrder order)
+{
+    const QString name = named(column);
+    if (name.isEmpty())
+        return;
+    const QString direction = order == Qt::AscendingOrder ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
+    m_order = name + direction;
+    const QString key = named(0);
+    if (column != 0 && !key.isEmpty())
+        m_order += QStringLiteral(", ") + key;
+    refresh();
 }
 
 void RecordListModel::setColumnTypes(const QList<int>& types)
@@ -77,7 +127,9 @@ void RecordListModel::setColumnTypes(const QList<int>& types)
 
 void RecordListModel::clearFilter()
 {
-    show(m_statement);
+    m_filter.clear();
+    m_unnamed = false;
+    refresh();
 }
 
 void RecordListModel::show(const QString& sql)

@@ -67,6 +67,13 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              if (ledger)
                  ledger(db);
          }},
+        {8, QStringLiteral("the due list reports what has already expired too, and opens the record it is about"),
+         [due = rows.dueList](Database& db) {
+             addColumn(db, QStringLiteral("_Reminder"), SchemaTables::col::text("RECORDSCREEN"));
+             addColumn(db, QStringLiteral("reminderqueue"), SchemaTables::col::number("RECORDID"));
+             if (due)
+                 due(db);
+         }},
     };
 }
 
