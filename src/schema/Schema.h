@@ -58,6 +58,8 @@ public:
     // Creates the tables with their indexes in the database's dialect.
     static void createTables(Database& db, const QList<TableDef>& tables);
     static void addColumn(Database& db, const QString& table, const ColumnDef& column);
+    // The same, unless the table has the column already (a step run again).
+    static void addMissingColumn(Database& db, const QString& table, const ColumnDef& column);
     // On a server: creates the translator's SQL helpers that the database
     // lacks, as an office made by an older program does.
     static void refreshHelpers(Database& db);

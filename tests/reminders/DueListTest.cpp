@@ -102,5 +102,5 @@ TEST(DueList, AnOldOfficeUpgradesItsShippedRulesAndKeepsItsOwn)
     ASSERT_EQ(queue.count(), 1);
     EXPECT_TRUE(queue.text(0, u"message"_s).contains(u"LIC-LAST-MONTH"_s));
     const RowSet kept = db.execute(u"select SQLREMINDERLIST from _Reminder where REMINDERRULENAME = 'our own licence check: '"_s);
-    EXPECT_EQ(kept.text(0, 0), lapsed);
+    EXPECT_EQ(kept.text(0, u"SQLREMINDERLIST"_s), lapsed);
 }
