@@ -101,9 +101,10 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
         list += shown + QStringLiteral(" as ") + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL")))
               + QLatin1Char(',');
     }
-    // Searched but not shown: the dialog hides them.
+    // Searched but not shown: the dialog hides them. A server folds such a
+    // name to lower case where the list names it again.
     for (const QString& column : search.alsoSearched)
-        list += column + QStringLiteral(" as ") + bracketed(column) + QLatin1Char(',');
+        list += column + QStringLiteral(" as ") + bracketed(column.toLower()) + QLatin1Char(',');
     list.chop(1);
 
     QList<int> types;
