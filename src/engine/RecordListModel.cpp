@@ -92,16 +92,21 @@ void RecordListModel::filterByText(const QList<int>& columns, const QString& tex
         clearFilter();
         return;
     }
-    // One text of all the columns is searched once, rather than each column apart.
+    // One text of all the columns is searched once, rather than each column
+    // apart. SQLite's own functions spare a call into the program per row, and
+    // its LIKE already ignores case; a server's text loses its case-blindness
+    // once joined.
+    const bool server = m_db.dialect() == SqlDialect::PostgreSQL;
     QStringList parts;
     for (int column : columns) {
         const QString name = named(column);
         if (!name.isEmpty())
-            parts << QStringLiteral("Nz(") + name + QLatin1Char(')');
+            parts << (server ? QStringLiteral("Nz(%1)") : QStringLiteral("ifnull(%1, '')")).arg(name);
     }
     m_unnamed = parts.isEmpty();
-    m_filter = QStringLiteral("LCase(") + parts.join(QStringLiteral(" & ' ' & ")) + QStringLiteral(") LIKE '")
-             + SqlValue::likeContains(text.toLower()) + QStringLiteral("' ESCAPE '\\'");
+    const QString joined = parts.join(QStringLiteral(" & ' ' & "));
+    m_filter = (server ? QStringLiteral("LCase(") + joined + QLatin1Char(')') : QLatin1Char('(') + joined + QLatin1Char(')'))
+             + QStringLiteral(" LIKE '") + SqlValue::likeContains(server ? text.toLower() : text) + QStringLiteral("' ESCAPE '\\'");
     refresh();
 }
 
@@ -142,7 +147,8 @@ void RecordListModel::show(const QString& sql)
     try {
         if (!sql.isEmpty()) {
             RowSet first = m_db.executePage(sql, 0, PageSize);
-            const qint64 count = m_db.countRows(sql);
+            // A list that fits its first page needs no second pass to be counted.
+            const qint64 count = first.count() < PageSize ? first.count() : m_db.countRows(sql);
             m_columns = first.columns();
             m_rowCount = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
             QList<QVariantList> rows;
