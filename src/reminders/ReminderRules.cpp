@@ -71,7 +71,7 @@ const QList<Rule>& dueList()
          QStringLiteral("انتهت إحدى وثيقتي تأمين هذه السيارة أو تنتهي خلال 30 يوماً: جدّد التأمين قبل أن تؤجرها."),
          Car + CarKey + QStringLiteral(" from car where ") + dueBy(QStringLiteral("INSURANEDC1DATETTO"))
              + QStringLiteral(" or ") + dueBy(QStringLiteral("INSURANCE2DATETO"))
-             + QStringLiteral(" order by INSURANEDC1DATETTO, PLATENO"),
+             + QStringLiteral(" order by PLATENO"),
          Cars},
         {QStringLiteral("ترخيص سيارة منتهٍ أو ينتهي خلال 30 يوماً: "),
          QStringLiteral("انتهى ترخيص هذه السيارة أو ينتهي خلال 30 يوماً: جدّده لدى المرور."),
