@@ -19,11 +19,11 @@ const QString Cars = QStringLiteral("frmCars");
 QString maintenance(int schedule, const QString& key = CarKey)
 {
     const QString n = QString::number(schedule);
-    return Car + QStringLiteral(" & ' - ' & MAINTYPE%1") + key + QStringLiteral(" from car where trim(MAINTYPE%1) <> ''"
+    return (Car + QStringLiteral(" & ' - ' & MAINTYPE%1") + key + QStringLiteral(" from car where trim(MAINTYPE%1) <> ''"
                                 " and ((EVERYDAYS%1 > 0 and DateAdd('d', EVERYDAYS%1, MAINTSTART%1) <= Date())"
                                 " or (MAINTMILES%1 > 0 and METER >= MAINTMILESSTART%1 + MAINTMILES%1))"
-                                " order by PLATENO")
-                     .arg(n);
+                                " order by PLATENO"))
+        .arg(n);
 }
 
 // The rules earlier versions shipped that now read otherwise, by name and
