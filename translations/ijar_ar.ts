@@ -998,16 +998,16 @@ To work on it, give your user the right to write to the file and to its folder, 
         <translation>رسائل من النظام</translation>
     </message>
     <message>
-        <source>Do not show this message again (Current Session only)</source>
-        <translation>لا تعرض هذه الرسالة مرة أخرى (في هذه الجلسة فقط)</translation>
-    </message>
-    <message>
-        <source>Do not show any message (Current Session only)</source>
-        <translation>لا تعرض أي رسالة (في هذه الجلسة فقط)</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Remove this message (it comes back at the next start while it still applies)</source>
+        <translation>احذف هذه الرسالة (تعود عند التشغيل التالي ما دام سببها قائماً)</translation>
+    </message>
+    <message>
+        <source>Show no more messages now</source>
+        <translation>لا تعرض بقية الرسائل الآن</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +1629,57 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>These rules guard the office&apos;s data: what they list must be put right first.</source>
         <translation>هذه القواعد تحمي بيانات المكتب: يجب تصحيح ما تذكره أولًا.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAvailableCars</name>
+    <message>
+        <source>Available Cars</source>
+        <translation>السيارات المتاحة</translation>
+    </message>
+    <message>
+        <source>&amp;Free cars</source>
+        <translation>السيارات ال&amp;متاحة</translation>
+    </message>
+    <message>
+        <source>Open the car (Enter)</source>
+        <translation>افتح السيارة (Enter)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>رقم اللوحة</translation>
+    </message>
+    <message>
+        <source>Make</source>
+        <translation>الصنع</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>الموديل</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>Daily rent</source>
+        <translation>الأجرة اليومية</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>العداد</translation>
+    </message>
+    <message>
+        <source>Next maintenance</source>
+        <translation>الصيانة التالية</translation>
     </message>
 </context>
 <context>
@@ -2965,6 +3016,49 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>frmMessageList</name>
+    <message>
+        <source>Messages From System</source>
+        <translation>رسائل من النظام</translation>
+    </message>
+    <message>
+        <source>&amp;Queued messages</source>
+        <translation>ال&amp;رسائل المنتظرة</translation>
+    </message>
+    <message>
+        <source>Open the record (Enter)</source>
+        <translation>افتح السجل (Enter)</translation>
+    </message>
+    <message>
+        <source>Do not show again (Delete)</source>
+        <translation>لا تعرضها مجدداً (Delete)</translation>
+    </message>
+    <message>
+        <source>Show one by one</source>
+        <translation>اعرضها واحدة واحدة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>الرسالة</translation>
+    </message>
+    <message>
+        <source>Queued on</source>
+        <translation>تاريخ الإدراج</translation>
+    </message>
+    <message>
+        <source>This message is about no record that a screen could open.</source>
+        <translation>لا تخص هذه الرسالة سجلاً يمكن فتحه في شاشة.</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>السجل المعني</translation>
     </message>
 </context>
 <context>

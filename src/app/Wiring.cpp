@@ -40,7 +40,7 @@ Wiring::Wiring(RunState& state)
         reminders.BuildReminders();
         reminders.ShowReminders();
     };
-    m_main.showReminders = [this] { m_state.service<cReminder>().ShowReminders(); };
+    m_main.showReminders = [this] { m_state.service<cReminder>().ShowMessageList(); };
 }
 
 void Wiring::registerScreens(ScreenRegistry& screens)

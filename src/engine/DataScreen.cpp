@@ -185,7 +185,7 @@ void DataScreen::Open()
         const QString condition = pickerMode() && !m_definition.pickerCondition.isEmpty()
             ? m_definition.pickerCondition
             : m_definition.condition;
-        if (window().ShowOpen(this, m_definition.openCaption, condition)) {
+        if (window().ShowOpen(this, m_definition.openCaption, condition, m_definition.openSearch)) {
             window().Read(QStringLiteral(" WHERE ") + m_definition.keyColumn + QStringLiteral(" = ")
                               + QString::number(m_state.CurrentRecordId),
                           this);

@@ -26,6 +26,7 @@ public:
         QString pickerCondition;        // the open dialog's condition as a picker, when other
         QString loadCondition;          // the first record's condition, when other
         QString openCaption;            // caption of the open dialog
+        cWindow::OpenSearch openSearch; // what the open dialog searches besides its columns
         QString newCaption;             // caption of the new-record dialog
         QString nameField;              // name column the new-record dialog fills
         cWindow::Fields newFields;      // further columns of a new record

@@ -18,6 +18,9 @@ QString shown(const QVariant& value, int type)
 {
     const QString stored = value.toString().trimmed();
     if (type == StoredValue::Date) {
+        // A date never entered is kept as 0.
+        if (stored == QLatin1String("0"))
+            return {};
         const QDate date = StoredDate::parse(stored);
         return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : stored;
     }
@@ -39,34 +42,86 @@ void RecordListModel::setStatement(const QString& sql)
 {
     m_statement = sql;
     m_listColumns.clear();
+    m_filter.clear();
+    m_order.clear();
+    m_unnamed = false;
     show(sql);
     m_listColumns = m_columns;
 }
 
-QString RecordListModel::narrowed(const QString& column) const
+QString RecordListModel::named(int column) const
 {
-    if (column.isEmpty() || column.contains(QLatin1Char(']')))
+    const QString name = m_listColumns.value(column);
+    if (name.isEmpty() || name.contains(QLatin1Char(']')))
         return {};
-    return QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed WHERE [") + column + QStringLiteral("] ");
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
+
+void RecordListModel::refresh()
+{
+    if (m_unnamed) {
+        // Without a usable name for the column nothing can match.
+        show(QString());
+        return;
+    }
+    if (m_filter.isEmpty() && m_order.isEmpty()) {
+        show(m_statement);
+        return;
+    }
+    // The list seen as a named table (PostgreSQL wants the name), so that a
+    // condition or an order can name its columns.
+    QString sql = QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed");
+    if (!m_filter.isEmpty())
+        sql += QStringLiteral(" WHERE ") + m_filter;
+    if (!m_order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + m_order;
+    show(sql);
 }
 
 void RecordListModel::filterByKey(const QString& key)
 {
     const QString number = SqlValue::number(key, QStringLiteral("The record number"));
-    const QString list = narrowed(m_listColumns.value(0));
-    // Without a usable name for the key column nothing can match.
-    show(list.isEmpty() ? QString() : list + QStringLiteral("= ") + number);
+    const QString column = named(0);
+    m_unnamed = column.isEmpty();
+    m_filter = column + QStringLiteral(" = ") + number;
+    refresh();
 }
 
-void RecordListModel::filterByText(int column, const QString& text)
+void RecordListModel::filterByText(const QList<int>& columns, const QString& text)
 {
     if (text.isEmpty()) {
         clearFilter();
         return;
     }
-    const QString list = narrowed(m_listColumns.value(column));
-    show(list.isEmpty() ? QString()
-                        : list + QStringLiteral("LIKE '") + SqlValue::likeContains(text) + QStringLiteral("' ESCAPE '\\'"));
+    // One text of all the columns is searched once, rather than each column
+    // apart. SQLite's own functions spare a call into the program per row, and
+    // its LIKE already ignores case; a server's text loses its case-blindness
+    // once joined.
+    const bool server = m_db.dialect() == SqlDialect::PostgreSQL;
+    QStringList parts;
+    for (int column : columns) {
+        const QString name = named(column);
+        if (!name.isEmpty())
+            parts << (server ? QStringLiteral("Nz(%1)") : QStringLiteral("ifnull(%1, '')")).arg(name);
+    }
+    m_unnamed = parts.isEmpty();
+    const QString joined = parts.join(QStringLiteral(" & ' ' & "));
+    m_filter = (server ? QStringLiteral("LCase(") + joined + QLatin1Char(')') : QLatin1Char('(') + joined + QLatin1Char(')'))
+             + QStringLiteral(" LIKE '") + SqlValue::likeContains(server ? text.toLower() : text) + QStringLiteral("' ESCAPE '\\'");
+    refresh();
+}
+
+void RecordListModel::sort(int column, Qt::SortOrder order)
+{
+    const QString name = named(column);
+    if (name.isEmpty())
+        return;
+    const QString direction = order == Qt::AscendingOrder ? QStringLiteral(" ASC") : QStringLiteral(" DESC");
+    m_order = name + direction;
+    const QString key = named(0);
+    if (column != 0 && !key.isEmpty())
+        m_order += QStringLiteral(", ") + key;
+    refresh();
 }
 
 void RecordListModel::setColumnTypes(const QList<int>& types)
@@ -78,7 +133,9 @@ void RecordListModel::setColumnTypes(const QList<int>& types)
 
 void RecordListModel::clearFilter()
 {
-    show(m_statement);
+    m_filter.clear();
+    m_unnamed = false;
+    refresh();
 }
 
 void RecordListModel::show(const QString& sql)
@@ -91,7 +148,8 @@ void RecordListModel::show(const QString& sql)
     try {
         if (!sql.isEmpty()) {
             RowSet first = m_db.executePage(sql, 0, PageSize);
-            const qint64 count = m_db.countRows(sql);
+            // A list that fits its first page needs no second pass to be counted.
+            const qint64 count = first.count() < PageSize ? first.count() : m_db.countRows(sql);
             m_columns = first.columns();
             m_rowCount = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
             QList<QVariantList> rows;

@@ -28,13 +28,16 @@ public:
     // (the engine does the narrowing); clearFilter shows them all again.
     // All three throw AppError like setStatement, and for a key that is no number.
     void filterByKey(const QString& key);
-    // Narrows the list to the rows whose `column` holds `text` anywhere; % and
-    // _ are letters here. An empty text shows every row.
-    void filterByText(int column, const QString& text);
+    // Narrows the list to the rows where any of `columns` holds `text`
+    // anywhere, in either case; % and _ are letters here. An empty text shows
+    // every row.
+    void filterByText(const QList<int>& columns, const QString& text);
     void clearFilter();
+    // Lists the rows by `column`, keeping the narrowing; the key breaks ties.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     // The stored form of each column by position (the engine's type codes):
-    // a date column shows dd/MM/yyyy, a time column hh:mm:ss, any other as
-    // stored. Kept across statements.
+    // a date column shows dd/MM/yyyy (nothing for 0), a time column hh:mm:ss,
+    // any other as stored. Kept across statements.
     void setColumnTypes(const QList<int>& types);
 
     QString statement() const { return m_statement; }
@@ -52,11 +55,12 @@ private:
         QList<QVariantList> rows;
     };
 
+    // Shows the list narrowed by m_filter and ordered by m_order.
+    void refresh();
     void show(const QString& sql);
-    // The list seen as a named table (PostgreSQL wants the name), so that a
-    // condition can name its columns; empty when the column has no name a
-    // condition could use.
-    QString narrowed(const QString& column) const;
+    // A column of the list as a condition or an order can name it; empty when
+    // its name could not be written so.
+    QString named(int column) const;
     const Page* page(int number) const;
 
     Database& m_db;
@@ -65,6 +69,9 @@ private:
     QStringList m_columns;
     QStringList m_listColumns;  // the columns of the whole list
     int m_rowCount = 0;
+    QString m_filter;  // a condition on the named columns, or none
+    QString m_order;   // an order by the named columns, or none
+    bool m_unnamed = false;  // a narrowing or order names a column that has none
     QList<int> m_types;
     // Most recently used first.
     mutable QList<Page> m_pages;

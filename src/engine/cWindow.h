@@ -51,7 +51,14 @@ public:
 
     // Dialogs and lists.
     void ShowNew(QWidget* screen, const QString& caption, const QString& nameField, const Fields& otherFields = {});
-    bool ShowOpen(QWidget* screen, const QString& caption, const QString& condition);
+    // What the open dialog searches besides the columns it shows, and shown
+    // columns that give way to another where they are empty (a telephone to
+    // the mobile); column names as the table has them, in any case.
+    struct OpenSearch {
+        QStringList alsoSearched;
+        QHash<QString, QString> orElse;
+    };
+    bool ShowOpen(QWidget* screen, const QString& caption, const QString& condition, const OpenSearch& search = {});
     // A grid column shows as a date or a time when a screen binds its column
     // with that type, or when `columnTypes` (column name to type code) says so.
     bool ReadGrid(QWidget* screen, const QString& gridName, const QString& condition,

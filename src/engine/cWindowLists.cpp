@@ -74,7 +74,7 @@ void cWindow::ShowNew(QWidget* screen, const QString& caption, const QString& na
     });
 }
 
-bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& condition)
+bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& condition, const OpenSearch& search)
 {
     QWidget* target = activeScreen(screen);
     const QString screenName = target ? target->objectName() : QString();
@@ -89,10 +89,22 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
         return false;
 
     // Every step from here on is passed over when it fails: the dialog opens anyway.
+    QHash<QString, QString> orElse;
+    for (auto it = search.orElse.cbegin(); it != search.orElse.cend(); ++it)
+        orElse.insert(it.key().toLower(), it.value());
     QString list;
-    for (int i = 0; i < columns.count(); ++i)
-        list += columns.text(i, QStringLiteral("Column")) + QStringLiteral(" as ")
-              + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL"))) + QLatin1Char(',');
+    for (int i = 0; i < columns.count(); ++i) {
+        const QString column = columns.text(i, QStringLiteral("Column")).trimmed();
+        const QString other = orElse.value(column.toLower());
+        const QString shown = other.isEmpty() ? column
+                                              : QStringLiteral("IIf(Nz(%1) = '', %2, %1)").arg(column, other);
+        list += shown + QStringLiteral(" as ") + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL")))
+              + QLatin1Char(',');
+    }
+    // Searched but not shown: the dialog hides them. A server folds such a
+    // name to lower case where the list names it again.
+    for (const QString& column : search.alsoSearched)
+        list += column + QStringLiteral(" as ") + bracketed(column.toLower()) + QLatin1Char(',');
     list.chop(1);
 
     QList<int> types;
@@ -107,6 +119,7 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
     dialog.list()->setColumnTypes(types);
     dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
                    + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + ordered(condition, key));
+    dialog.setShownColumns(columns.count());
     dialog.setCaption(caption);
     for (int i = 0; i < columns.count(); ++i) {
         const QString width = NullToText(columns.value(i, QStringLiteral("gridwidth")), false);

@@ -9,6 +9,8 @@
 #include "core/TextConvert.h"
 #include "engine/RecordListModel.h"
 
+#include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -23,6 +25,13 @@ frmGeneralOpen::frmGeneralOpen(RunState& state, QWidget* parent)
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &frmGeneralOpen::choose);
     connect(m_ui->cmdSearch, &QPushButton::clicked, this, &frmGeneralOpen::search);
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->txtNAME, &QLineEdit::textChanged, this, &frmGeneralOpen::searchByName);
+    m_ui->txtNAME->installEventFilter(this);
+    // No order until the operator asks for one: the list keeps the screen's.
+    m_ui->DataGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_ui->DataGrid1->setSortingEnabled(true);
+    connect(m_ui->DataGrid1->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &frmGeneralOpen::listChanged);
     ScreenSetup::run(state, this);
     m_ui->DataGrid1->setFocus(Qt::OtherFocusReason);
 }
@@ -50,6 +59,13 @@ void frmGeneralOpen::setColumnWidth(int column, int width)
 {
     m_widths.insert(column, width);
     m_ui->DataGrid1->setColumnWidth(column, column == 0 ? std::max(width, keyWidth()) : width);
+}
+
+void frmGeneralOpen::setShownColumns(int count)
+{
+    m_shownColumns = count;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        m_ui->DataGrid1->setColumnHidden(c, c >= count);
 }
 
 void frmGeneralOpen::choose()
@@ -85,8 +101,12 @@ void frmGeneralOpen::search()
 
 void frmGeneralOpen::searchByName()
 {
+    // The key is found by its number; every other column by its text.
+    QList<int> columns;
+    for (int c = 1; c < m_list->columnCount(); ++c)
+        columns << c;
     try {
-        m_list->filterByText(1, m_ui->txtNAME->text());
+        m_list->filterByText(columns, m_ui->txtNAME->text());
     } catch (const AppError& e) {
         ReportError(m_state, this, e, QStringLiteral("frmGeneralOpen.searchByName"));
     }
@@ -99,8 +119,9 @@ void frmGeneralOpen::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
         return;
     }
+    // The list follows the typing: Enter takes the row found.
     if (focusWidget() == m_ui->txtNAME) {
-        searchByName();
+        choose();
         return;
     }
     if (numberIsZero()) {
@@ -114,16 +135,44 @@ void frmGeneralOpen::keyPressEvent(QKeyEvent* event)
 
 bool frmGeneralOpen::eventFilter(QObject* watched, QEvent* event)
 {
-    // A digit typed on the list starts the record number.
-    if (watched == m_ui->DataGrid1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        if (plain && text.size() == 1 && text.at(0).isDigit()) {
-            m_ui->dfnNumber->setFocus(Qt::OtherFocusReason);
-            m_ui->dfnNumber->insert(QString::number(text.at(0).digitValue()));
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QTableView* grid = m_ui->DataGrid1;
+    // Moving through the list needs no leaving the search field.
+    if (watched == m_ui->txtNAME) {
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers());
+            QCoreApplication::sendEvent(grid, &copy);
             return true;
         }
+        default:
+            return QDialog::eventFilter(watched, event);
+        }
+    }
+    if (watched != grid)
+        return QDialog::eventFilter(watched, event);
+    if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        const int column = std::max(grid->currentIndex().column(), 0);
+        grid->sortByColumn(column, key->key() == Qt::Key_Up ? Qt::AscendingOrder : Qt::DescendingOrder);
+        return true;
+    }
+    // A digit typed on the list starts the record number, any other letter the search.
+    const QString text = key->text();
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && text.size() == 1 && text.at(0).isDigit()) {
+        m_ui->dfnNumber->setFocus(Qt::OtherFocusReason);
+        m_ui->dfnNumber->insert(QString::number(text.at(0).digitValue()));
+        return true;
+    }
+    if (plain && text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace()) {
+        m_ui->txtNAME->setFocus(Qt::OtherFocusReason);
+        m_ui->txtNAME->insert(text);
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -141,8 +190,14 @@ void frmGeneralOpen::listChanged()
     m_ui->DataGrid1->setColumnWidth(0, std::max(m_ui->DataGrid1->columnWidth(0), keyWidth()));
     for (auto it = m_widths.cbegin(); it != m_widths.cend(); ++it)
         setColumnWidth(it.key(), it.value());
+    if (m_shownColumns >= 0)
+        setShownColumns(m_shownColumns);
+    // A sorted list keeps the column the operator sorted by.
+    const QModelIndex current = m_ui->DataGrid1->currentIndex();
+    const int column = std::max(current.isValid() ? current.column()
+                                                  : m_ui->DataGrid1->horizontalHeader()->sortIndicatorSection(), 0);
     if (m_list->rowCount() > 0)
-        m_ui->DataGrid1->setCurrentIndex(m_list->index(0, 0));
+        m_ui->DataGrid1->setCurrentIndex(m_list->index(0, column));
 }
 
 int frmGeneralOpen::keyWidth() const

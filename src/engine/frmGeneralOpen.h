@@ -10,9 +10,10 @@ class RunState;
 namespace Ui { class frmGeneralOpen; }
 
 // The open dialog: lists a screen's records, narrows the list by record number
-// or by name and leaves the chosen key in CurrentRecordId. The first grid
-// column is the key, the second the name. The dialog is accepted only when a
-// record was chosen.
+// or, as the operator types, by any part of the text of the other columns, and
+// leaves the chosen key in CurrentRecordId. The first grid column is the key.
+// A click on a heading, or Ctrl+Up / Ctrl+Down on the list, sorts by that
+// column. The dialog is accepted only when a record was chosen.
 class frmGeneralOpen : public QDialog {
     Q_OBJECT
 public:
@@ -24,13 +25,15 @@ public:
     void setList(const QString& sql);
     void setCaption(const QString& caption);
     void setColumnWidth(int column, int width);
+    // Columns past the first `count` are searched but not shown.
+    void setShownColumns(int count);
     RecordListModel* list() const { return m_list; }
 
     // Takes the key of the highlighted row and closes.
     void choose();
     // Narrows the list to the typed record number, or shows it all for 0.
     void search();
-    // Narrows the list to the names holding the text typed in txtNAME.
+    // Narrows the list to the rows holding the text typed in txtNAME.
     void searchByName();
 
 protected:
@@ -47,4 +50,5 @@ private:
     std::unique_ptr<Ui::frmGeneralOpen> m_ui;
     RecordListModel* m_list;
     QHash<int, int> m_widths;
+    int m_shownColumns = -1;
 };

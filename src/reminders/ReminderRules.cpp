@@ -4,18 +4,59 @@
 
 namespace {
 
-// Dates are yyyymmdd numbers; DateAdd keeps them so.
-const QString InNextMonth = QStringLiteral(" between Date() and DateAdd('d', 30, Date())");
-const QString Car = QStringLiteral("select Nz(PLATENO) & ' ' & Nz(name)");
+// Dates are yyyymmdd numbers; DateAdd keeps them so. What has already expired
+// is the most urgent of all, so a reminder reaches back without limit; a date
+// never entered is 0.
+QString dueBy(const QString& column)
+{
+    return QStringLiteral("(%1 > 0 and %1 <= DateAdd('d', 30, Date()))").arg(column);
+}
 
-QString maintenance(int schedule)
+const QString Car = QStringLiteral("select Nz(PLATENO) & ' ' & Nz(name)");
+const QString CarKey = QStringLiteral(", carid");
+const QString Cars = QStringLiteral("frmCars");
+
+QString maintenance(int schedule, const QString& key = CarKey)
 {
     const QString n = QString::number(schedule);
-    return Car + QStringLiteral(" & ' - ' & MAINTYPE%1 from car where trim(MAINTYPE%1) <> ''"
+    return (Car + QStringLiteral(" & ' - ' & MAINTYPE%1") + key + QStringLiteral(" from car where trim(MAINTYPE%1) <> ''"
                                 " and ((EVERYDAYS%1 > 0 and DateAdd('d', EVERYDAYS%1, MAINTSTART%1) <= Date())"
                                 " or (MAINTMILES%1 > 0 and METER >= MAINTMILESSTART%1 + MAINTMILES%1))"
-                                " order by PLATENO")
-                     .arg(n);
+                                " order by PLATENO"))
+        .arg(n);
+}
+
+// The rules earlier versions shipped that now read otherwise, by name and
+// query as shipped; an office that changed one keeps its own.
+struct Replaced {
+    QString name;
+    QString query;
+    int now;  // the position of the rule in dueList()
+};
+
+const QList<Replaced>& replaced()
+{
+    const QString nextMonth = QStringLiteral(" between Date() and DateAdd('d', 30, Date())");
+    static const QList<Replaced> rules{
+        {QStringLiteral("صيانة مستحقة (الجدول 1): "), maintenance(1, {}), 2},
+        {QStringLiteral("صيانة مستحقة (الجدول 2): "), maintenance(2, {}), 3},
+        {QStringLiteral("صيانة مستحقة (الجدول 3): "), maintenance(3, {}), 4},
+        {QStringLiteral("عقد تجاوز موعد الإرجاع: "),
+         QStringLiteral("select 'عقد ' & RENTID & ' ' & Nz(NAME) & ' - ' & Nz(CUSTOMERNAME) from RENT"
+                        " where RETURNED = 0 and RETURNDATE > 0 and RETURNDATE < Date() order by RENTID"),
+         5},
+        {QStringLiteral("تأمين سيارة ينتهي خلال 30 يوماً: "),
+         Car + QStringLiteral(" from car where INSURANEDC1DATETTO") + nextMonth + QStringLiteral(" or INSURANCE2DATETO")
+             + nextMonth + QStringLiteral(" order by PLATENO"),
+         0},
+        {QStringLiteral("ترخيص سيارة ينتهي خلال 30 يوماً: "),
+         Car + QStringLiteral(" from car where LICENSEEXPIRY") + nextMonth + QStringLiteral(" order by PLATENO"), 1},
+        {QStringLiteral("رخصة قيادة عميل تنتهي خلال 30 يوماً: "),
+         QStringLiteral("select Nz(name) from Customer where HOMELICENSEEXPIRY") + nextMonth
+             + QStringLiteral(" order by name"),
+         6},
+    };
+    return rules;
 }
 
 }
@@ -24,30 +65,47 @@ namespace ReminderRules {
 
 const QList<Rule>& dueList()
 {
+    // The earliest date first: what expired longest ago leads.
     static const QList<Rule> rules{
-        {QStringLiteral("تأمين سيارة ينتهي خلال 30 يوماً: "),
-         QStringLiteral("تنتهي إحدى وثيقتي تأمين هذه السيارة خلال 30 يوماً: جدّد التأمين قبل أن تؤجرها."),
-         Car + QStringLiteral(" from car where INSURANEDC1DATETTO") + InNextMonth
-             + QStringLiteral(" or INSURANCE2DATETO") + InNextMonth + QStringLiteral(" order by PLATENO")},
-        {QStringLiteral("ترخيص سيارة ينتهي خلال 30 يوماً: "),
-         QStringLiteral("ينتهي ترخيص هذه السيارة خلال 30 يوماً: جدّده لدى المرور."),
-         Car + QStringLiteral(" from car where LICENSEEXPIRY") + InNextMonth + QStringLiteral(" order by PLATENO")},
+        {QStringLiteral("تأمين سيارة منتهٍ أو ينتهي خلال 30 يوماً: "),
+         QStringLiteral("انتهت إحدى وثيقتي تأمين هذه السيارة أو تنتهي خلال 30 يوماً: جدّد التأمين قبل أن تؤجرها."),
+         Car + CarKey + QStringLiteral(" from car where ") + dueBy(QStringLiteral("INSURANEDC1DATETTO"))
+             + QStringLiteral(" or ") + dueBy(QStringLiteral("INSURANCE2DATETO"))
+             + QStringLiteral(" order by PLATENO"),
+         Cars},
+        {QStringLiteral("ترخيص سيارة منتهٍ أو ينتهي خلال 30 يوماً: "),
+         QStringLiteral("انتهى ترخيص هذه السيارة أو ينتهي خلال 30 يوماً: جدّده لدى المرور."),
+         Car + CarKey + QStringLiteral(" from car where ") + dueBy(QStringLiteral("LICENSEEXPIRY"))
+             + QStringLiteral(" order by LICENSEEXPIRY, PLATENO"),
+         Cars},
         {QStringLiteral("صيانة مستحقة (الجدول 1): "),
-         QStringLiteral("حلّ موعد صيانة الجدول الأول لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(1)},
+         QStringLiteral("حلّ موعد صيانة الجدول الأول لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(1), Cars},
         {QStringLiteral("صيانة مستحقة (الجدول 2): "),
-         QStringLiteral("حلّ موعد صيانة الجدول الثاني لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(2)},
+         QStringLiteral("حلّ موعد صيانة الجدول الثاني لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(2), Cars},
         {QStringLiteral("صيانة مستحقة (الجدول 3): "),
-         QStringLiteral("حلّ موعد صيانة الجدول الثالث لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(3)},
+         QStringLiteral("حلّ موعد صيانة الجدول الثالث لهذه السيارة بالتاريخ أو بالكيلومترات."), maintenance(3), Cars},
         {QStringLiteral("عقد تجاوز موعد الإرجاع: "),
          QStringLiteral("لم تُرجع سيارة هذا العقد في الموعد المتفق عليه: اتصل بالعميل."),
-         QStringLiteral("select 'عقد ' & RENTID & ' ' & Nz(NAME) & ' - ' & Nz(CUSTOMERNAME) from RENT"
-                        " where RETURNED = 0 and RETURNDATE > 0 and RETURNDATE < Date() order by RENTID")},
-        {QStringLiteral("رخصة قيادة عميل تنتهي خلال 30 يوماً: "),
-         QStringLiteral("تنتهي رخصة قيادة هذا العميل خلال 30 يوماً: اطلب صورة الرخصة الجديدة قبل تأجيره."),
-         QStringLiteral("select Nz(name) from Customer where HOMELICENSEEXPIRY") + InNextMonth
-             + QStringLiteral(" order by name")},
+         QStringLiteral("select 'عقد ' & RENTID & ' ' & Nz(NAME) & ' - ' & Nz(CUSTOMERNAME), RENTID from RENT"
+                        " where RETURNED = 0 and RETURNDATE > 0 and RETURNDATE < Date() order by RENTID"),
+         QStringLiteral("frmRentCar")},
+        {QStringLiteral("رخصة قيادة عميل منتهية أو تنتهي خلال 30 يوماً: "),
+         QStringLiteral("انتهت رخصة قيادة هذا العميل أو تنتهي خلال 30 يوماً: اطلب صورة الرخصة الجديدة قبل تأجيره."),
+         QStringLiteral("select Nz(name), CUSTOMERID from Customer where ") + dueBy(QStringLiteral("HOMELICENSEEXPIRY"))
+             + QStringLiteral(" order by HOMELICENSEEXPIRY, name"),
+         QStringLiteral("frmCustomers")},
     };
     return rules;
+}
+
+void upgrade(Database& db)
+{
+    for (const Replaced& old : replaced()) {
+        const Rule& rule = dueList().at(old.now);
+        db.executeBound(QStringLiteral("UPDATE _Reminder SET REMINDERRULENAME = ?, Message = ?, SQLREMINDERLIST = ?, "
+                                       "RECORDSCREEN = ? WHERE REMINDERRULENAME = ? AND SQLREMINDERLIST = ?"),
+                        {rule.name, rule.message, rule.query, rule.screen, old.name, old.query});
+    }
 }
 
 void insert(Database& db)
@@ -61,6 +119,7 @@ void insert(Database& db)
                    // No day of their own: the diary shows 31/12/9999, never today.
                    {QStringLiteral("REMINDERDATE"), 99991231},
                    {QStringLiteral("SQLREMINDERLIST"), rule.query},
+                   {QStringLiteral("RECORDSCREEN"), rule.screen},
                    {QStringLiteral("FREQUENCY"), QStringLiteral("يومي")}});
 }
 

@@ -12,10 +12,14 @@ namespace ReminderRules {
 struct Rule {
     QString name;     // starts every title; the query's first column follows
     QString message;
-    QString query;
+    QString query;    // its second column is the key of the record a hit is about
+    QString screen;   // the screen that shows that record
 };
 
 const QList<Rule>& dueList();
 void insert(Database& db);
+// Brings the rules an earlier version shipped, as shipped, to what dueList() says now.
+// Needs the columns of schema version 8.
+void upgrade(Database& db);
 
 }

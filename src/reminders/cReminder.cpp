@@ -8,9 +8,11 @@
 #include "core/SqlValue.h"
 #include "core/StoredDate.h"
 #include "reminders/POPmessages.h"
+#include "reminders/frmMessageList.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -22,6 +24,7 @@ struct Hit {
     qint64 rule;
     QString title;
     QString body;
+    qint64 record = 0;  // the key of what the hit is about, 0 for none
 };
 
 }
@@ -74,6 +77,8 @@ bool cReminder::BuildReminders()
     // The rules' queries run before the queue is written: a slow one holds
     // neither the office's write lock nor, past its time limit, this workstation.
     QList<Hit> hits;
+    // By rule whose query ran: what it finds today, and the title of its own day.
+    QHash<qint64, QSet<QString>> found;
     const RowSet rules = db.execute(QStringLiteral("select * from _Reminder where onoff = 1"));
     for (int r = 0; r < rules.count(); ++r) {
         const qint64 rule = rules.value(r, QStringLiteral("reminderid")).toLongLong();
@@ -91,9 +96,15 @@ bool cReminder::BuildReminders()
             continue;
         }
         try {
-            const RowSet found = runQuery(sql);
-            for (int h = 0; h < found.count(); ++h)
-                hits.append({rule, name + found.value(h, 0).toString(), body});
+            const RowSet rows = runQuery(sql);
+            QSet<QString>& titles = found[rule];
+            titles.insert(QStringLiteral("  ") + name);
+            const bool keyed = rows.columns().size() > 1;
+            for (int h = 0; h < rows.count(); ++h) {
+                hits.append({rule, name + rows.value(h, 0).toString(), body,
+                             keyed ? rows.value(h, 1).toLongLong() : 0});
+                titles.insert(hits.constLast().title);
+            }
         } catch (const AppError& error) {
             ReportError(m_state, nullptr, error, where);
         }
@@ -101,20 +112,34 @@ bool cReminder::BuildReminders()
 
     Transaction transaction(db);
     QSet<QPair<qint64, QString>> queued;
-    const RowSet queue = db.execute(QStringLiteral("select reminderid, message from reminderqueue"));
-    for (int i = 0; i < queue.count(); ++i)
-        queued.insert({queue.value(i, 0).toLongLong(), queue.text(i, QStringLiteral("message"))});
+    QStringList stale;
+    const RowSet queue = db.execute(QStringLiteral("select reminderid, message, reminderqueueid from reminderqueue"));
+    for (int i = 0; i < queue.count(); ++i) {
+        const qint64 rule = queue.value(i, 0).toLongLong();
+        const QString title = queue.text(i, QStringLiteral("message"));
+        // A car insured again or a contract come back is no longer due: its
+        // message goes. A rule whose query failed today keeps its messages.
+        const auto now = found.constFind(rule);
+        if (now != found.cend() && !now->contains(title)) {
+            stale << SqlValue::number(queue.value(i, 2).toLongLong());
+            continue;
+        }
+        queued.insert({rule, title});
+    }
+    for (qsizetype from = 0; from < stale.size(); from += BatchSize)
+        db.command(QStringLiteral("delete from reminderqueue where reminderqueueid in (")
+                   + stale.mid(from, BatchSize).join(QLatin1Char(',')) + QLatin1Char(')'));
     QList<QVariantList> rows;
     for (const Hit& hit : hits) {
         if (queued.contains({hit.rule, hit.title}))
             continue;
         queued.insert({hit.rule, hit.title});
-        rows.append({hit.body, hit.rule, hit.title, todayNumber, NeverActioned});
+        rows.append({hit.body, hit.rule, hit.title, todayNumber, NeverActioned, hit.record});
     }
 
     const QStringList columns{QStringLiteral("ERRORMESSAGE"), QStringLiteral("reminderid"),
                               QStringLiteral("message"), QStringLiteral("RELEASEDATE"),
-                              QStringLiteral("DATEACTIONED")};
+                              QStringLiteral("DATEACTIONED"), QStringLiteral("RECORDID")};
     for (qsizetype from = 0; from < rows.size(); from += BatchSize) {
         db.insertRows(QStringLiteral("reminderqueue"), columns, rows.mid(from, BatchSize));
         m_state.ui().ShowProgress(int(qMin<qsizetype>(from + BatchSize, rows.size()) * 100 / rows.size()));
@@ -136,6 +161,14 @@ bool cReminder::ShowReminders()
                            queue.text(i, QStringLiteral("Message")), queue.text(i, QStringLiteral("ErrorMessage")));
         m_state.ui().exec(&window);
     }
+    return true;
+}
+
+bool cReminder::ShowMessageList()
+{
+    ShellFrame* frame = m_state.ui().frame();
+    frmMessageList window(m_state, frame ? frame->frameWidget() : nullptr);
+    m_state.ui().exec(&window);
     return true;
 }
 

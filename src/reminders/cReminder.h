@@ -24,10 +24,14 @@ public:
     // transaction; a rule whose query fails or runs over queues nothing and is
     // reported. The queue is then written in one transaction. A hit the queue
     // already holds (same rule, same title) is not queued again; RELEASEDATE
-    // records the day it was queued.
+    // records the day it was queued. A queued hit its rule's query no longer
+    // finds is dropped; a rule's message of its own day stays.
     bool BuildReminders();
     // Shows the queued messages one by one until the operator asks for no more.
     bool ShowReminders();
+    // Lists every queued message in one window, from which they can also be
+    // shown one by one.
+    bool ShowMessageList();
     bool DeleteQueueMessage(qint64 queueId);
 
     // Why a rule's query is not run: empty for one plain select, which is all

@@ -1,6 +1,7 @@
 #include "rental/RentalScreens.h"
 
 #include "core/ScreenRegistry.h"
+#include "rental/frmAvailableCars.h"
 #include "rental/frmCars.h"
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
@@ -10,6 +11,8 @@
 void registerRentalScreens(ScreenRegistry& screens)
 {
     screens.add(QStringLiteral("frmCars"), [](RunState& state, QWidget* parent) { return new frmCars(state, parent); });
+    screens.add(QStringLiteral("frmAvailableCars"),
+                [](RunState& state, QWidget* parent) { return new frmAvailableCars(state, parent); });
     screens.add(QStringLiteral("frmCustomers"),
                 [](RunState& state, QWidget* parent) { return new frmCustomers(state, parent); });
     screens.add(QStringLiteral("frmRentCar"),

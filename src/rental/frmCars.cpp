@@ -23,6 +23,7 @@ DataScreen::Definition carsDefinition()
     d.pickerCondition = QStringLiteral("WHERE RENTED = 0  and STOP = 0 order by carid,name");
     d.loadCondition = QStringLiteral("WHERE RENTED = 0");
     d.openCaption = QCoreApplication::translate("frmCars", "Cars");
+    d.openSearch.alsoSearched = {QStringLiteral("LICENSENO")};
     d.newCaption = QCoreApplication::translate("frmCars", " New Car ");
     d.nameField = QStringLiteral("name");
     d.printList = DataScreen::PrintList::ListWindow;

@@ -21,6 +21,9 @@ DataScreen::Definition customersDefinition()
     // Black-listed and stopped customers are listed too: nothing filters them.
     d.condition = QStringLiteral("WHERE 1 = 1 ");
     d.openCaption = QCoreApplication::translate("frmCustomers", "Customers");
+    // A customer is often known by his mobile alone.
+    d.openSearch.alsoSearched = {QStringLiteral("HOMEMOB"), QStringLiteral("HOMECARLICENSE")};
+    d.openSearch.orElse = {{QStringLiteral("HOMETEL1"), QStringLiteral("HOMEMOB")}};
     d.newCaption = QCoreApplication::translate("frmCustomers", "New Customer ");
     d.nameField = QStringLiteral("name");
     d.printList = DataScreen::PrintList::ListWindow;

@@ -23,6 +23,7 @@ DataScreen::Definition employeesDefinition()
     d.table = QStringLiteral("Employee");
     d.condition = QStringLiteral("WHERE 1 = 1 ");
     d.openCaption = QCoreApplication::translate("frmEmployee", "Employees");
+    d.openSearch.alsoSearched = {QStringLiteral("HOMEPHONE")};
     d.newCaption = QCoreApplication::translate("frmEmployee", "New Employee ");
     d.nameField = QStringLiteral("name");
     return d;

@@ -35,6 +35,8 @@ DataScreen::Definition rentDefinition()
     d.table = QStringLiteral("RENT");
     d.condition = QStringLiteral("WHERE RETURNED = 0 ");
     d.openCaption = QCoreApplication::translate("frmRentCar", "Rent Contracts");
+    d.openSearch.alsoSearched = {QStringLiteral("TEL1"), QStringLiteral("MOB"), QStringLiteral("IDNUMBER"),
+                                 QStringLiteral("LICENSENO")};
     d.newCaption = QCoreApplication::translate("frmRentCar", "New Contract ");
     d.nameField = QStringLiteral("name");
     d.printList = DataScreen::PrintList::ListWindow;

@@ -67,6 +67,13 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              if (ledger)
                  ledger(db);
          }},
+        {8, QStringLiteral("the due list reports what has already expired too, and opens the record it is about"),
+         [due = rows.dueList](Database& db) {
+             addMissingColumn(db, QStringLiteral("_Reminder"), SchemaTables::col::text("RECORDSCREEN"));
+             addMissingColumn(db, QStringLiteral("reminderqueue"), SchemaTables::col::number("RECORDID"));
+             if (due)
+                 due(db);
+         }},
     };
 }
 
@@ -94,6 +101,16 @@ void Schema::addColumn(Database& db, const QString& table, const ColumnDef& colu
 {
     db.executeNative(QStringLiteral("ALTER TABLE ") + TableDdl::quoted(table, db.dialect())
                      + QStringLiteral(" ADD COLUMN ") + TableDdl::columnDefinition(column, db.dialect()));
+}
+
+void Schema::addMissingColumn(Database& db, const QString& table, const ColumnDef& column)
+{
+    const QString sql = db.dialect() == SqlDialect::PostgreSQL
+        ? QStringLiteral("SELECT count(*) FROM information_schema.columns WHERE table_schema = current_schema() "
+                         "AND lower(table_name) = lower(?) AND lower(column_name) = lower(?)")
+        : QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE lower(name) = lower(?)");
+    if (db.executeBound(sql, {table, column.name}).value(0, 0).toInt() == 0)
+        addColumn(db, table, column);
 }
 
 int Schema::version(Database& db)

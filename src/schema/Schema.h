@@ -23,6 +23,7 @@ struct ShippedRows {
     std::function<void(Database&)> reports;
     std::function<void(Database&)> screens;
     std::function<void(Database&)> ledgerRules;
+    std::function<void(Database&)> dueList;
 };
 
 // The database's tables and their versions. The version is kept in the one-row
@@ -35,7 +36,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 7;
+    static constexpr int CurrentVersion = 8;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.
@@ -57,6 +58,8 @@ public:
     // Creates the tables with their indexes in the database's dialect.
     static void createTables(Database& db, const QList<TableDef>& tables);
     static void addColumn(Database& db, const QString& table, const ColumnDef& column);
+    // The same, unless the table has the column already (a step run again).
+    static void addMissingColumn(Database& db, const QString& table, const ColumnDef& column);
     // On a server: creates the translator's SQL helpers that the database
     // lacks, as an office made by an older program does.
     static void refreshHelpers(Database& db);

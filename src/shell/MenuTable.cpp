@@ -59,8 +59,7 @@ const QList<MenuCommand>& commands()
          MenuPreparation::ContractLookup},
         {5, 3, QT_TRANSLATE_NOOP("MenuTable", "3- Surrend Car"), QStringLiteral("frmRentCar"),
          QStringLiteral("SURRENDMODE")},
-        {5, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Available Cars"), QStringLiteral("frmCars"),
-         QStringLiteral("RENTMODE"), MenuPreparation::AvailableCars},
+        {5, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Available Cars"), QStringLiteral("frmAvailableCars"), {}},
         {5, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Diary"), QStringLiteral("frmReminder"), {}},
         {5, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
     };
@@ -112,13 +111,6 @@ void prepare(MenuPreparation preparation, QWidget* screen)
                 w->setEnabled(false);
         setEnabled(screen, "cmdOpen", true);
         setEnabled(screen, "cmdPRINT", true);
-        break;
-    case MenuPreparation::AvailableCars:
-        for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT", "cmdDel"})
-            setEnabled(screen, name, false);
-        for (QWidget* w : screen->findChildren<QWidget*>())
-            if (startsWith(w, "Frame"))
-                w->setEnabled(false);
         break;
     }
 }

@@ -11,8 +11,6 @@ enum class MenuPreparation {
     None,
     // The contract screen for looking contracts up: only Open and Print stay usable.
     ContractLookup,
-    // The fleet screen read-only: no Save, New, Print, Delete, and the frames locked.
-    AvailableCars,
 };
 
 // One numbered button of a menu screen.

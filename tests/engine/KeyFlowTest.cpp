@@ -225,7 +225,6 @@ TEST(KeyFlow, OpenByNameTypedInTheNameBox)
         o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* open) {
             ASSERT_TRUE(tabTo("txtNAME"));
             type(QString::fromUtf8(c.typed));
-            press(Qt::Key_Return);
             found = listedNames(open);
             count = o.text(open, "dfrecordcount");
             press(Qt::Key_Escape);

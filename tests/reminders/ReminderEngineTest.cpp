@@ -219,7 +219,7 @@ TEST(ReminderRules, EachShippedRuleFindsExactlyWhatIsDue)
 
     office.state().service<cReminder>().BuildReminders();
     const QList<QStringList> expected{
-        {u"I1 x"_s, u"I2 x"_s},
+        {u"I1 x"_s, u"I2 x"_s, u"I3 x"_s},
         {u"L1 x"_s},
         {u"D1 x - t1"_s, u"K1 x - t1"_s},
         {u"D2 x - t2"_s, u"K2 x - t2"_s},

@@ -35,7 +35,7 @@ TEST(Menus, AButtonOpensOneScreenInItsMode)
     const struct { int menu; int button; QString opens; QStringList disabled = {}; } rows[] = {
         {5, 2, "frmRentCar/", {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPL", "cmdOk"}},
         {5, 1, "frmRentCar/RENTMODE"},
-        {5, 4, "frmCars/RENTMODE", {"Frame1", "Frame2", "dfsFrame1", "cmdNew", "cmdSave", "cmdDel", "cmdPRINT"}},
+        {5, 4, "frmAvailableCars/"},
         {5, 3, "frmRentCar/SURRENDMODE"}, {3, 1, "frmCars/"}, {3, 7, ""},
     };
     ShellOffice o;
@@ -44,7 +44,7 @@ TEST(Menus, AButtonOpensOneScreenInItsMode)
         o.ui().onDialog(name, [&](QDialog* d) {
             opened << d->objectName() + "/" + ScreenTag::get(d);
             for (const QString& control : controls)
-                if (!d->findChild<QWidget*>(control)->isEnabled())
+                if (const QWidget* w = d->findChild<QWidget*>(control); w && !w->isEnabled())
                     disabled << control;
         });
     for (const auto& r : rows) {

@@ -43,7 +43,7 @@ struct ShellOffice {
         office.loginAs("ADMIN");
         if (!rightsSql.isEmpty())
             office.db().command(rightsSql);
-        for (const QString name : {"F1M0", "F1M1", "F2M0", "F2M1", "F2M2", "frmCars", "frmCustomers", "frmEmployee",
+        for (const QString name : {"F1M0", "F1M1", "F2M0", "F2M1", "F2M2", "frmCars", "frmAvailableCars", "frmCustomers", "frmEmployee",
                                    "frmOptions", "frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent",
                                    "frmExpenseGeneral", "frmChartOfAccount", "frmGLEntry", "frmRentCar", "frmReminder",
                                    "frmCustomerMessages", "dlgAbout", "SCRNlogoff", "SCRNlock", "POPcalendar"})

@@ -1,0 +1,105 @@
+// What one keystroke costs in the customers' open dialog on 100,000
+// customers: the list narrowed to the rows holding the typed text in their
+// name, telephone or mobile, identity or licence number, counted, and its
+// first page drawn; and the same list sorted by a column.
+#include "BenchUI.h"
+
+#include "core/Configuration.h"
+#include "core/RunState.h"
+#include "engine/EngineSetup.h"
+#include "office/NewDatabase.h"
+#include "rental/frmCustomers.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Customers = 100000;
+
+// The operator works in the open dialog while it is shown.
+class SearchUI : public BenchUI {
+public:
+    std::function<void(QDialog*)> inDialog;
+    int exec(QDialog* dialog) override
+    {
+        dialog->show();
+        if (inDialog)
+            inDialog(dialog);
+        dialog->reject();
+        return QDialog::Rejected;
+    }
+};
+
+struct Office {
+    QTemporaryDir dir;
+    SearchUI* ui = new SearchUI;
+    RunState state{dir.path(), std::unique_ptr<cUI>(ui)};
+
+    Office()
+    {
+        const QString path = dir.filePath(QStringLiteral("fdk.db"));
+        NewDatabase::create(path, false);
+        state.db().open(path);
+        Configuration::LoadConfiguration(state);
+        installEngine(state);
+        // Four first names, a third without a telephone (the mobile shows instead).
+        state.db().executeNative(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO Customer (name, HOMETEL1, HOMEMOB, IDNUMBER, HOMECARLICENSE) SELECT "
+            "CASE i % 4 WHEN 0 THEN 'سالم' WHEN 1 THEN 'محمد' WHEN 2 THEN 'أحمد' ELSE 'خالد' END || ' ' || i, "
+            "CASE WHEN i % 3 = 0 THEN '' ELSE '2' || (4000000 + i) END, '05' || (50000000 + i), "
+            "280000000000 + i, 'L' || i FROM n").arg(Customers));
+    }
+};
+
+Office& office()
+{
+    static Office o;
+    return o;
+}
+
+// Typed key by key: a name, then a mobile number.
+const QStringList Typed{QStringLiteral("س"), QStringLiteral("سا"), QStringLiteral("سال"), QStringLiteral("سالم"),
+                        QStringLiteral("0"), QStringLiteral("05"), QStringLiteral("055"), QStringLiteral("0550")};
+
+void inCustomersOpenDialog(const std::function<void(QDialog*)>& work)
+{
+    Office& o = office();
+    frmCustomers screen(o.state, nullptr);
+    o.ui->inDialog = work;
+    screen.Open();
+    o.ui->inDialog = {};
+}
+
+void BM_OpenDialogKeystroke(benchmark::State& s)
+{
+    inCustomersOpenDialog([&s](QDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtNAME"));
+        qsizetype i = 0;
+        for (auto _ : s) {
+            name->setText(Typed.at(i++ % Typed.size()));
+            dialog->repaint();
+        }
+    });
+}
+
+void BM_OpenDialogSort(benchmark::State& s)
+{
+    inCustomersOpenDialog([&s](QDialog* dialog) {
+        auto* grid = dialog->findChild<QTableView*>(QStringLiteral("DataGrid1"));
+        int i = 0;
+        for (auto _ : s) {
+            grid->sortByColumn(1, i++ % 2 ? Qt::AscendingOrder : Qt::DescendingOrder);
+            dialog->repaint();
+        }
+    });
+}
+
+BENCHMARK(BM_OpenDialogKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialogSort)->Unit(benchmark::kMillisecond);
+
+}
