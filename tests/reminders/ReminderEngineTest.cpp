@@ -225,7 +225,7 @@ TEST(ReminderRules, EachShippedRuleFindsExactlyWhatIsDue)
         {u"D2 x - t2"_s, u"K2 x - t2"_s},
         {u"D3 x - t3"_s, u"K3 x - t3"_s},
         {u"عقد %1 late - c"_s.arg(late)},
-        {u"c30"_s},
+        {u"c-1"_s, u"c30"_s},
     };
     const QList<ReminderRules::Rule>& rules = ReminderRules::dueList();
     ASSERT_EQ(rules.size(), expected.size());
