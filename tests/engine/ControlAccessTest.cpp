@@ -66,7 +66,6 @@ TEST(ControlAccess, FacesOfEveryKind)
         {"date field left empty", [] { return new DateEdit; }, "", QDate(), "", ""},
         {"time stored", time, "093000", QTime(9, 30), "09:30:00", "09:30:00"},
         {"check true", check, "-1", 1, nullptr, "1"},
-        {"check off", check, "0", 0, nullptr, "0"},
         {"fixed list", fixedList, "ب", u"ب"_s, "ب", "ب"},
         {"fixed list, no such choice", fixedList, "ج", QString(), "", ""},
         {"free list", [] { auto* b = new QComboBox; b->setEditable(true); return b; }, "ج", u"ج"_s, "ج", "ج"},
@@ -98,7 +97,6 @@ TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
     const struct { const char* what; QDate start; std::function<void(DateEdit&)> keys; QDate shown; } cases[] = {
         {"a digit", {}, [](DateEdit& e) { QTest::keyClicks(&e, u"05"_s); }, QDate(today.year(), today.month(), 5)},
         {"a step up", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Up); }, today},
-        {"a step down", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Down); }, today},
         {"Delete", QDate(2003, 1, 5), [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Delete); }, {}},
         {"Backspace on empty", {}, [](DateEdit& e) { QTest::keyClick(&e, Qt::Key_Backspace); }, {}},
         {"the calendar", {}, [](DateEdit& e) {

@@ -147,7 +147,6 @@ TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
     const struct { const char* what; const char* field; QString value; int enforced; const char* line; const char* focus; } cases[] = {
         {"a NUL in a text", "txtNAME", nul, -1, "txtNAME holds a character that cannot be stored", "txtNAME 0"},
         {"a NUL in a list text", "dfgCARTYPE", nul, -1, "dfgCARTYPE holds a character that cannot be stored", "dfgCARTYPE 0"},
-        {"a NUL on the second page", "dfsNOTE", nul, -1, "dfsNOTE holds a character that cannot be stored", "dfsNOTE 1"},
         {"more digits than a number keeps", "dfnMETER", u"1234567890123456"_s, -1,
          "dfnMETER takes a number of at most 15 digits, not 1234567890123456.", "dfnMETER 0"},
         {"a number with an exponent", "dfnSCORE", u"1e308"_s, -1, "dfnSCORE holds no number: \"1e308\".", "dfnSCORE 1"},

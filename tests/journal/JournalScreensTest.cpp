@@ -124,11 +124,8 @@ TEST(JournalArchives, SearchListsTheEntriesTheCriteriaSelect)
         {"F1M0", "a description with an apostrophe", today, today, false, "", "i's", {"Ali's car"}},
         {"F1M0", "a percent sign is a letter", yesterday, today, false, "", "0%", {"50% off"}},
         {"F1M0", "both ends of the range count", lastWeek, yesterday, false, "", "", {"a week ago", "50% off"}},
-        {"F1M0", "from after to", today, yesterday, false, "", "", {}},
         {"F1M0", "an operator with an apostrophe", today, today, false, "O'NEIL", "", {}},
         {"F1M1", "both ends of the range count", yesterday, today, false, "NOBODY", "nothing like it", {"fuel", "rent returned"}},
-        {"F1M1", "today", today, today, false, "NOBODY", "nothing like it", {"rent returned"}},
-        {"F1M1", "from after to", today, yesterday, false, "", "", {}},
     };
     std::map<QString, std::unique_ptr<QWidget>> archives;
     for (const auto& c : cases) {
@@ -181,17 +178,14 @@ TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
     JournalOffice o;
     QHash<QString, QString> name;
     for (const auto& [customer, column, telephone] :
-         {std::tuple{"Salem Ahmad", "HOMETEL1", "22334455"}, std::tuple{"Fahad", "HOMEMOB", "99887766"},
-          std::tuple{"Salem Ali", "WORKTEL1", "11112222"}, std::tuple{"Noura O'Brien", "WORKMOB", "55550000"},
-          std::tuple{"100% Cars", "HOMETEL1", "77770000"}})
+         {std::tuple{"Salem Ahmad", "HOMETEL1", "22334455"}, std::tuple{"Salem Ali", "WORKTEL1", "11112222"},
+          std::tuple{"Noura O'Brien", "WORKMOB", "55550000"}, std::tuple{"100% Cars", "HOMETEL1", "77770000"}})
         name.insert(QString::number(o.db().insert(u"Customer"_s, u"CUSTOMERID"_s,
                                                   {{u"name"_s, customer}, {QLatin1String(column), telephone}})),
                     QLatin1String(customer));
     const struct { const char* what; const char* name; const char* telephone; QStringList found; } cases[] = {
-        {"no criteria", "", "", {"Salem Ahmad", "Fahad", "Salem Ali", "Noura O'Brien", "100% Cars"}},
+        {"no criteria", "", "", {"Salem Ahmad", "Salem Ali", "Noura O'Brien", "100% Cars"}},
         {"by name, any case", "salem", "", {"Salem Ahmad", "Salem Ali"}},
-        {"by home mobile", "", "9988", {"Fahad"}},
-        {"by work telephone", "", "1111", {"Salem Ali"}},
         {"by work mobile", "", "5555", {"Noura O'Brien"}},
         {"name and telephone together", "Salem", "2233", {"Salem Ahmad"}},
         {"a name with an apostrophe", "o'b", "", {"Noura O'Brien"}},

@@ -49,7 +49,6 @@ TEST(OfficeCopy, ThereAndBackFromTheCommandLineLeavesTheSameOffice)
         {{"--copy-database", file, occupied}, 1, "already has tables"},
         {{"--copy-database", older, never}, 1, "schema version 1"},
         {{"--copy-database", file}, 2, "--copy-database needs FROM and TO"},
-        {{"--help"}, 0, "--copy-database FROM TO"},
     };
     for (const auto& r : rows) {
         const ProgramRun run = runProgram(QStringLiteral(IJAR_BINARY), r.args, 300000);

@@ -25,8 +25,6 @@ public:
     void writeTo(const QString& file) const;
 
     QString socketFolder() const { return m_folder + QStringLiteral("/socket"); }
-    QString folder() const { return m_folder; }
-    int port() const { return m_port; }
     static QString user() { return QStringLiteral("ijar"); }
     // The URI of one database of the cluster.
     QString uri(const QString& database) const;

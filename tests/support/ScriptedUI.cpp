@@ -62,11 +62,6 @@ void ScriptedUI::processEvents()
     QApplication::processEvents();
 }
 
-void ScriptedUI::wait(int milliseconds)
-{
-    waitedMs += milliseconds;
-}
-
 bool ScriptedUI::startProgram(QWidget* parent, const QString& program, const QStringList& arguments)
 {
     if (!programsAvailable) {
@@ -91,9 +86,8 @@ bool ScriptedUI::openUrl(QWidget* parent, const QUrl& url)
     return true;
 }
 
-bool ScriptedUI::waitWhile(QWidget*, const QString& text, const std::function<bool()>& running)
+bool ScriptedUI::waitWhile(QWidget*, const QString&, const std::function<bool()>& running)
 {
-    waits.append(text);
     while (running()) {
         if (cancelWaits)
             return false;

@@ -34,12 +34,10 @@ public:
     QStringList programsStarted;  // "program arg1 arg2"
     QList<QUrl> urlsOpened;
     bool programsAvailable = true;
-    QStringList waits;            // the texts of waits the operator could cancel
     bool cancelWaits = false;     // the operator presses Cancel at once
     QString printer;              // the default printer; none when empty
     // Called whenever pending events are let run, as the operator's next key would be.
     std::function<void()> onPendingEvents;
-    int waitedMs = 0;
     int quitCode = -1;            // -1 while nobody asked to quit
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
@@ -50,7 +48,7 @@ public:
     int exec(QDialog* dialog) override;
     void show(QWidget* window) override;
     void processEvents() override;
-    void wait(int milliseconds) override;
+    void wait(int) override {}
     bool startProgram(QWidget* parent, const QString& program, const QStringList& arguments) override;
     bool openUrl(QWidget* parent, const QUrl& url) override;
     bool waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running) override;
