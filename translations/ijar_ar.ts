@@ -2994,10 +2994,6 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>الكيلومترات الزائدة</translation>
     </message>
     <message>
-        <source>Fixed Value:</source>
-        <translation>سعر الكيلومتر الزائد (د.ك.):</translation>
-    </message>
-    <message>
         <source>Percentage:</source>
         <translation>نسبة من الأجرة اليومية لكل كم زائد (%):</translation>
     </message>
@@ -3068,6 +3064,14 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>Currency Suffix:</source>
+        <translation>رمز العملة بعد المبالغ:</translation>
+    </message>
+    <message>
+        <source>Extra kilometre price (%1):</source>
+        <translation>سعر الكيلومتر الزائد (%1):</translation>
     </message>
 </context>
 <context>

@@ -7,11 +7,21 @@
 
 QString Configuration::GetConfig(const QString& key)
 {
+    return GetConfig(key, QStringLiteral("0"));
+}
+
+QString Configuration::GetConfig(const QString& key, const QString& absent)
+{
     const RowSet rs = m_db.execute(QStringLiteral("select * from _CONFIG where entry = '")
                                    + SqlValue::text(key) + QStringLiteral("'"));
     if (rs.isEmpty())
-        return QStringLiteral("0");
+        return absent;
     return rs.text(0, QStringLiteral("entryvalue"));
+}
+
+QString Configuration::defaultCurrencySuffix()
+{
+    return QStringLiteral("د.ك.");
 }
 
 void Configuration::SetConfig(const QString& key, const QString& value)
@@ -65,6 +75,8 @@ void Configuration::LoadConfiguration(RunState& state)
     c.POUND = store.GetConfig(QStringLiteral("POUND"));
     c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
     c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
+    // Offices made before the entry existed show the suffix they always had.
+    c.CURRENCYSUFFIX = store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), defaultCurrencySuffix());
     c.LICENSEDESCRIPTION = store.GetConfig(QStringLiteral("LICENSEDESCRIPTION"));
     c.localeName = QStringLiteral("ar-eg");
 }
