@@ -3073,6 +3073,10 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Extra kilometre price (%1):</source>
         <translation>سعر الكيلومتر الزائد (%1):</translation>
     </message>
+    <message>
+        <source>Extra kilometre price:</source>
+        <translation>سعر الكيلومتر الزائد:</translation>
+    </message>
 </context>
 <context>
     <name>frmPrint</name>

@@ -137,6 +137,8 @@ void frmOptions::showCurrency()
 {
     // The flat rate is an amount per kilometre in the currency the office has
     // saved; the other rate is a percentage, which its caption says.
-    m_ui->lblExtraMilesFlat->setText(tr("Extra kilometre price (%1):").arg(state().config.CURRENCYSUFFIX));
+    const QString suffix = state().config.CURRENCYSUFFIX;
+    m_ui->lblExtraMilesFlat->setText(suffix.isEmpty() ? tr("Extra kilometre price:")
+                                                      : tr("Extra kilometre price (%1):").arg(suffix));
     m_ui->dfnExtraMilesPercent->setCurrencySuffix(QString());
 }
