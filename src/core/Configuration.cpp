@@ -60,6 +60,18 @@ bool Configuration::toBoolean(const QString& text)
     return toDouble(t) != 0.0;
 }
 
+void Configuration::LoadCurrency(RunState& state)
+{
+    Configuration store(state.db());
+    ConfigValues& c = state.config;
+    c.FILS = store.GetConfig(QStringLiteral("FILS"));
+    c.POUND = store.GetConfig(QStringLiteral("POUND"));
+    c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
+    c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
+    // Offices made before the entry existed show the suffix they always had.
+    c.CURRENCYSUFFIX = store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), defaultCurrencySuffix());
+}
+
 void Configuration::LoadConfiguration(RunState& state)
 {
     Configuration store(state.db());
@@ -71,12 +83,7 @@ void Configuration::LoadConfiguration(RunState& state)
     c.EMAILADDRESS = store.GetConfig(QStringLiteral("EMAILADDRESS"));
     c.WEBSITEADDRESS = store.GetConfig(QStringLiteral("WEBSITEADDRESS"));
     c.SHOWERRORS = toInteger(store.GetConfig(QStringLiteral("SHOWERRORS")));
-    c.FILS = store.GetConfig(QStringLiteral("FILS"));
-    c.POUND = store.GetConfig(QStringLiteral("POUND"));
-    c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
-    c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
-    // Offices made before the entry existed show the suffix they always had.
-    c.CURRENCYSUFFIX = store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), defaultCurrencySuffix());
+    LoadCurrency(state);
     c.LICENSEDESCRIPTION = store.GetConfig(QStringLiteral("LICENSEDESCRIPTION"));
     c.localeName = QStringLiteral("ar-eg");
 }

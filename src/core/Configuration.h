@@ -26,6 +26,8 @@ public:
 
     // Reads the entries the run caches into the run state (once per login).
     static void LoadConfiguration(RunState& state);
+    // Reads again only the currency words and suffix, after Options saves them.
+    static void LoadCurrency(RunState& state);
 
 private:
     Database& m_db;

@@ -126,7 +126,7 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("CURRENCYSUFFIX"), m_ui->dfsCurrencySuffix->text().trimmed());
         // The currency words and the suffix take effect at once, in the
         // windows already open too.
-        Configuration::LoadConfiguration(state());
+        Configuration::LoadCurrency(state());
         for (QWidget* window : QApplication::topLevelWidgets())
             showCurrencySuffix(state(), window);
         showCurrency();
