@@ -3092,10 +3092,6 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>الكيلومترات الزائدة</translation>
     </message>
     <message>
-        <source>Fixed Value:</source>
-        <translation>سعر الكيلومتر الزائد (د.ك.):</translation>
-    </message>
-    <message>
         <source>Percentage:</source>
         <translation>نسبة من الأجرة اليومية لكل كم زائد (%):</translation>
     </message>
@@ -3166,6 +3162,18 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>Currency Suffix:</source>
+        <translation>رمز العملة بعد المبالغ:</translation>
+    </message>
+    <message>
+        <source>Extra kilometre price (%1):</source>
+        <translation>سعر الكيلومتر الزائد (%1):</translation>
+    </message>
+    <message>
+        <source>Extra kilometre price:</source>
+        <translation>سعر الكيلومتر الزائد:</translation>
     </message>
 </context>
 <context>

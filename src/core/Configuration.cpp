@@ -7,11 +7,21 @@
 
 QString Configuration::GetConfig(const QString& key)
 {
+    return GetConfig(key, QStringLiteral("0"));
+}
+
+QString Configuration::GetConfig(const QString& key, const QString& absent)
+{
     const RowSet rs = m_db.execute(QStringLiteral("select * from _CONFIG where entry = '")
                                    + SqlValue::text(key) + QStringLiteral("'"));
     if (rs.isEmpty())
-        return QStringLiteral("0");
+        return absent;
     return rs.text(0, QStringLiteral("entryvalue"));
+}
+
+QString Configuration::defaultCurrencySuffix()
+{
+    return QStringLiteral("د.ك.");
 }
 
 void Configuration::SetConfig(const QString& key, const QString& value)
@@ -50,6 +60,18 @@ bool Configuration::toBoolean(const QString& text)
     return toDouble(t) != 0.0;
 }
 
+void Configuration::LoadCurrency(RunState& state)
+{
+    Configuration store(state.db());
+    ConfigValues& c = state.config;
+    c.FILS = store.GetConfig(QStringLiteral("FILS"));
+    c.POUND = store.GetConfig(QStringLiteral("POUND"));
+    c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
+    c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
+    // Offices made before the entry existed show the suffix they always had.
+    c.CURRENCYSUFFIX = store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), defaultCurrencySuffix());
+}
+
 void Configuration::LoadConfiguration(RunState& state)
 {
     Configuration store(state.db());
@@ -61,10 +83,7 @@ void Configuration::LoadConfiguration(RunState& state)
     c.EMAILADDRESS = store.GetConfig(QStringLiteral("EMAILADDRESS"));
     c.WEBSITEADDRESS = store.GetConfig(QStringLiteral("WEBSITEADDRESS"));
     c.SHOWERRORS = toInteger(store.GetConfig(QStringLiteral("SHOWERRORS")));
-    c.FILS = store.GetConfig(QStringLiteral("FILS"));
-    c.POUND = store.GetConfig(QStringLiteral("POUND"));
-    c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
-    c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
+    LoadCurrency(state);
     c.LICENSEDESCRIPTION = store.GetConfig(QStringLiteral("LICENSEDESCRIPTION"));
     c.localeName = QStringLiteral("ar-eg");
 }

@@ -27,6 +27,8 @@ struct ConfigValues {
     QString POUND = QStringLiteral("0");
     QString TWOPOUNDS = QStringLiteral("0");
     QString POUNDS = QStringLiteral("0");
+    // Shown after every amount in a money field.
+    QString CURRENCYSUFFIX;
     QString localeName;
 };
 

@@ -58,12 +58,19 @@ void setUpNumberFields(cWindow& window, QWidget* screen)
 
 }
 
+void showCurrencySuffix(const RunState& state, QWidget* root)
+{
+    for (NumberEdit* edit : root->findChildren<NumberEdit*>())
+        edit->setCurrencySuffix(state.config.CURRENCYSUFFIX);
+}
+
 void installEngine(RunState& state)
 {
     // Before the combo boxes, whose database errors end the set-up.
     state.screenSetupSteps.push_back(ScreenFocus::turnPagesByKeyboard);
     state.screenSetupSteps.push_back(setUpDateFields);
     state.screenSetupSteps.push_back(setUpTextFields);
+    state.screenSetupSteps.push_back([&state](QWidget* w) { showCurrencySuffix(state, w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { setUpNumberFields(state.service<cWindow>(), w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { state.service<cWindow>().FillComboBoxes(w); });
 }

@@ -2,7 +2,11 @@
 
 #include "engine/WesternDigits.h"
 
+#include <QEvent>
 #include <QLocale>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 #include <QValidator>
 
@@ -43,6 +47,58 @@ void NumberEdit::setMoney(bool money)
 {
     m_money = money;
     QLineEdit::setText(formatted(text()));
+    reserveSuffixRoom();
+}
+
+void NumberEdit::setCurrencySuffix(const QString& suffix)
+{
+    m_suffix = suffix;
+    reserveSuffixRoom();
+    update();
+}
+
+QString NumberEdit::suffixShown() const
+{
+    return m_money && !text().isEmpty() ? m_suffix : QString();
+}
+
+void NumberEdit::reserveSuffixRoom()
+{
+    const int room = m_money && !m_suffix.isEmpty()
+        ? fontMetrics().horizontalAdvance(m_suffix) + fontMetrics().horizontalAdvance(QLatin1Char(' '))
+        : 0;
+    // Text margins are not mirrored: under right to left the trailing end is the left.
+    if (layoutDirection() == Qt::RightToLeft)
+        setTextMargins(room, 0, 0, 0);
+    else
+        setTextMargins(0, 0, room, 0);
+}
+
+void NumberEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange)
+        reserveSuffixRoom();
+}
+
+void NumberEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    const QString suffix = suffixShown();
+    if (suffix.isEmpty())
+        return;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const int room = textMargins().left() + textMargins().right();
+    QRect strip = contents;
+    if (layoutDirection() == Qt::RightToLeft)
+        strip.setRight(contents.left() + room - 1);
+    else
+        strip.setLeft(contents.right() - room + 1);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(strip, Qt::AlignCenter, suffix);
 }
 
 void NumberEdit::setText(const QString& text)

@@ -4,6 +4,7 @@
 #include "accounting/LedgerSetup.h"
 #include "core/AppError.h"
 #include "core/Cipher.h"
+#include "core/Configuration.h"
 #include "core/Database.h"
 #include "core/JetTranslator.h"
 #include "core/PasswordHash.h"
@@ -34,6 +35,7 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
         {QStringLiteral("POUND"), QStringLiteral("دينار كويتي")},
         {QStringLiteral("TWOPOUNDS"), QStringLiteral("ديناران كويتيان")},
         {QStringLiteral("POUNDS"), QStringLiteral("دنانير كويتية")},
+        {QStringLiteral("CURRENCYSUFFIX"), Configuration::defaultCurrencySuffix()},
         {QStringLiteral("EXTRAMILESFLAT"), QStringLiteral("0")},
         {QStringLiteral("EXTRAMILESPERCENT"), QStringLiteral("0")},
     };

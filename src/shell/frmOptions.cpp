@@ -6,6 +6,7 @@
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
 #include "core/SqlValue.h"
+#include "engine/EngineSetup.h"
 #include "engine/NumberEdit.h"
 
 #include <QApplication>
@@ -82,6 +83,7 @@ bool frmOptions::event(QEvent* event)
 
 void frmOptions::showEntries()
 {
+    showCurrency();
     Configuration store(state().db());
     try {
         // A box shows whether its switch is in effect: any non-zero field-name
@@ -97,6 +99,8 @@ void frmOptions::showEntries()
         m_ui->dfsPound->setText(store.GetConfig(QStringLiteral("POUND")));
         m_ui->dfsTwoPounds->setText(store.GetConfig(QStringLiteral("TWOPOUNDS")));
         m_ui->dfsPounds->setText(store.GetConfig(QStringLiteral("POUNDS")));
+        m_ui->dfsCurrencySuffix->setText(
+            store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), Configuration::defaultCurrencySuffix()));
     } catch (const AppError&) {
         // Reporting here would come back with every activation; Save reports.
     }
@@ -121,5 +125,22 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("POUND"), m_ui->dfsPound->text());
         store.SetConfig(QStringLiteral("TWOPOUNDS"), m_ui->dfsTwoPounds->text());
         store.SetConfig(QStringLiteral("POUNDS"), m_ui->dfsPounds->text());
+        store.SetConfig(QStringLiteral("CURRENCYSUFFIX"), m_ui->dfsCurrencySuffix->text().trimmed());
+        // The currency words and the suffix take effect at once, in the
+        // windows already open too.
+        Configuration::LoadCurrency(state());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            showCurrencySuffix(state(), window);
+        showCurrency();
     });
+}
+
+void frmOptions::showCurrency()
+{
+    // The flat rate is an amount per kilometre in the currency the office has
+    // saved; the other rate is a percentage, which its caption says.
+    const QString suffix = state().config.CURRENCYSUFFIX;
+    m_ui->lblExtraMilesFlat->setText(suffix.isEmpty() ? tr("Extra kilometre price:")
+                                                      : tr("Extra kilometre price (%1):").arg(suffix));
+    m_ui->dfnExtraMilesPercent->setCurrencySuffix(QString());
 }

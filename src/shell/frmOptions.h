@@ -8,7 +8,8 @@ class NumberEdit;
 namespace Ui { class frmOptions; }
 
 // The office-wide settings of _CONFIG that the operator may change: the
-// message switches, the extra-kilometre charge and the currency words. No
+// message switches, the extra-kilometre charge, the currency words and the suffix
+// shown after amounts. No
 // table is bound: the entries are read each time the screen is activated
 // from within the program (not when the operator comes back from another
 // application, so that typed values stay) and written by Save. New, Open,
@@ -28,6 +29,7 @@ protected:
 
 private:
     void showEntries();
+    void showCurrency();
     // At most one of the two charges is non-zero.
     static void keepOneCharge(const NumberEdit* changed, NumberEdit* other);
 

@@ -1,12 +1,14 @@
 #include "core/Configuration.h"
 #include "core/ErrorLog.h"
 #include "engine/ControlAccess.h"
+#include "engine/NumberEdit.h"
 #include "shell/frmOptions.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -30,20 +32,22 @@ QString stored(TestOffice& office, const QString& entry) { return Configuration(
 }
 
 // Every activation goes back to the first tab. One from within the program
-// reads the store again: a missing entry shows as 0, not as what the field
-// held before. Coming back from another application keeps what was typed.
+// reads the store again: a missing entry shows as 0 (the currency suffix as
+// د.ك.), not as what the field held before. Coming back from another application keeps what was typed.
 TEST(frmOptions, ActivationShowsTheStoredEntriesUnlessComingBackFromElsewhere)
 {
     using Entries = std::map<QString, QString>;
     const struct { Entries store; bool fromElsewhere; Entries shown; } rows[] = {
-        {{{"USEROUTER", "1"}, {"SHOWFIELDNAME", "1"}, {"SHOWSCREENNAME", "1"}, {"EXTRAMILESFLAT", "5"}, {"POUND", "O'Neil"}},
+        {{{"USEROUTER", "1"}, {"SHOWFIELDNAME", "1"}, {"SHOWSCREENNAME", "1"}, {"EXTRAMILESFLAT", "5"}, {"POUND", "O'Neil"},
+          {"CURRENCYSUFFIX", "ر.س."}},
          false, {{"dffUSEROUTER", "1"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "1"}, {"dfnExtraMilesFlat", "5.00"},
-                 {"dfsPound", "O'Neil"}, {"dfsFils", "0"}}},
+                 {"dfsPound", "O'Neil"}, {"dfsFils", "0"}, {"dfsCurrencySuffix", "ر.س."}}},
         // 2 shows field names but not the screen name.
         {{{"SHOWFIELDNAME", "2"}, {"SHOWSCREENNAME", "2"}, {"EXTRAMILESPERCENT", "12.5"}, {"TWOPOUNDS", "فلس, cents"}},
          false, {{"dffUSEROUTER", "0"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "0"}, {"dfnExtraMilesFlat", "0"},
                  {"dfnExtraMilesPercent", "12.50"}, {"dfsPound", "0"}, {"dfsTwoPounds", "فلس, cents"}}},
-        {{{"FILS", "stored"}}, false, {{"dffSHOWFIELDNAME", "0"}, {"dfnExtraMilesPercent", "0"}, {"dfsFils", "stored"}}},
+        {{{"FILS", "stored"}}, false, {{"dffSHOWFIELDNAME", "0"}, {"dfnExtraMilesPercent", "0"}, {"dfsFils", "stored"},
+                                       {"dfsCurrencySuffix", "د.ك."}}},
         {{{"FILS", "stored"}}, true, {{"dfsFils", "typed"}}},
     };
     TestOffice office;
@@ -96,19 +100,26 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
     }
     for (const QString flag : {"1", "0"}) {
         const QString words = flag == "1" ? "O'Brien's, فلس" : "cent", flat = flag == "1" ? "1234567.5" : "0.5";
+        const QString suffix = flag == "1" ? "ر.س." : "$";
         for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME"})
             options.set(name, flag);
         for (const char* name : {"dfsFils", "dfsPound", "dfsTwoPounds", "dfsPounds"})
             options.set(name, words);
+        options.set("dfsCurrencySuffix", ' ' + suffix + ' ');
         options.type("dfnExtraMilesFlat", flat);
         QTest::keyClick(&options, Qt::Key_F12);
         const RowSet rows = office.db().execute("select entry, entryvalue from _CONFIG order by entry, CONFIGID");
         QStringList lines;
         for (int i = 0; i < rows.count(); ++i)
             lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
-        EXPECT_EQ(lines, (QStringList{"EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "POUND=" + words,
+        EXPECT_EQ(lines, (QStringList{"CURRENCYSUFFIX=" + suffix, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "POUND=" + words,
                                       "POUNDS=" + words, "SHOWFIELDNAME=" + flag, "SHOWSCREENNAME=" + flag,
                                       "TWOPOUNDS=" + words, "USEROUTER=" + flag}));
+        // The saved suffix shows at once after the flat rate and in its caption, never after the percentage.
+        const auto* flatRate = ScreenChecks::control<NumberEdit>(&options, "dfnExtraMilesFlat");
+        const auto* percent = ScreenChecks::control<NumberEdit>(&options, "dfnExtraMilesPercent");
+        EXPECT_EQ(flatRate->suffixShown() + '|' + percent->suffixShown(), suffix + '|');
+        EXPECT_TRUE(ScreenChecks::control<QLabel>(&options, "lblExtraMilesFlat")->text().contains('(' + suffix + ')'));
         EXPECT_TRUE(options.isVisible());
     }
     options.set("dfsFils", "changed");
