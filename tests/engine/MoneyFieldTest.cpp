@@ -14,9 +14,9 @@
 
 using namespace Qt::StringLiterals;
 
-// A money field shows the office's suffix after an amount it holds, the
-// overview's د.ك. when the office has no entry; a plain number field and an
-// empty field show none. The suffix is drawn: the text stays the number typed.
+// A money field shows the office's suffix after an amount it holds, د.ك.
+// when the office has no entry; a plain number field and an empty field
+// show none. The suffix is drawn: the text stays the number typed.
 TEST(MoneyField, ShowsTheCurrencySuffixBesideItsText)
 {
     const struct { std::optional<QString> entry; const char* field; QString typed, shown; } rows[] = {
