@@ -49,7 +49,6 @@ TEST(POPcalendar, APickedDayGoesIntoTheTargetOrOnlyCloses)
         {"text field", true, "dfsDay", QDate(1999, 3, 5), "05/03/1999", QDate(2000, 1, 1)},
         {"date field", true, "dfdDay", QDate(2024, 2, 29), "untouched", QDate(2024, 2, 29)},
         {"nothing set (the main window)", false, "", QDate(2024, 5, 1), "untouched", QDate(2000, 1, 1)},
-        {"screen only", true, "", QDate(2024, 5, 1), "untouched", QDate(2000, 1, 1)},
         {"a control the screen lacks", true, "dfsMissing", QDate(2024, 5, 1), "untouched", QDate(2000, 1, 1)},
         {"a screen gone meanwhile", true, "dfsDay", QDate(2024, 5, 1), {}, {}},
         {"Esc", true, "dfsDay", {}, "untouched", QDate(2000, 1, 1)},

@@ -15,44 +15,6 @@
 using namespace Qt::StringLiterals;
 using ScreenChecks::control;
 
-// Every kind of field shows as stored: texts with quotes, numbers, lists,
-// the black list and dates.
-TEST(CustomerScreen, ShowsEachKindOfFieldAsStored)
-{
-    const struct {
-        const char* name;
-        qint64 idNumber;
-        const char* tel;
-        const char* nationality;
-        int blackList;
-        qint64 birth;  // yyyymmdd
-        const char* birthShown;
-    } rows[] = {
-        {"محمد أحمد", 1023456789, "01-234567", "يمني", 0, 19800115, "15/01/1980"},
-        {"O'Neil, Sean", 7, "+44 20 7946 0000", "بريطاني", 1, 20000229, "29/02/2000"},
-        {"عبد الله \"الصغير\"", 0, "", "", 1, 19991231, "31/12/1999"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        TestOffice office;
-        office.db().insert(u"Customer"_s, u"CUSTOMERID"_s,
-                           {{u"name"_s, QString::fromUtf8(r.name)}, {u"IDNUMBER"_s, r.idNumber},
-                            {u"HOMETEL1"_s, QString::fromUtf8(r.tel)}, {u"NATIONALITY"_s, QString::fromUtf8(r.nationality)},
-                            {u"BLACKLIST"_s, r.blackList}, {u"BIRTHDATE"_s, r.birth}});
-        frmCustomers customers(office.state(), nullptr);
-        customers.show();
-        const auto shown = [&](const char* name) {
-            return ControlAccess::value(ControlAccess::require(&customers, QLatin1String(name))).trimmed();
-        };
-        EXPECT_EQ(shown("txtNAME"), QString::fromUtf8(r.name));
-        EXPECT_EQ(shown("dfnIDNumber").toLongLong(), r.idNumber);
-        EXPECT_EQ(shown("dfsHomeTel1"), QString::fromUtf8(r.tel));
-        EXPECT_EQ(shown("dfcNationality"), QString::fromUtf8(r.nationality));
-        EXPECT_EQ(shown("dffBlackList"), QString::number(r.blackList));
-        EXPECT_EQ(control<QDateEdit>(&customers, u"dfdBirthDate"_s)->text(), QLatin1String(r.birthShown));
-    }
-}
-
 // As the contract's picker the screen is read-only, and OK (Enter) hands the
 // customer to the screen that opened it, home contact data only, in the
 // contract's order, saving nothing; the opener is known by its controls only.

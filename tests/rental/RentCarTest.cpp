@@ -185,7 +185,6 @@ TEST(ContractScreen, KeysDoByMode)
         {"a return before the exit", "SURRENDMODE", Out, back(u"30/11/2026"_s, u"1730"_s) + surrendered,
          {1, 0, 1, 1000, 0}, 0, true},
         {"no mode", "", Out, surrender, {1, 0, 1, 1000, 0}},
-        {"an unknown mode", "SOMETHINGELSE", Out, surrender, {1, 0, 1, 1000, 0}},
         {"print a valid contract", "RENTMODE", Free, {{"dfnMETER", u"333"_s}, {"F7", {}}}, {1, 0, 1, 333, 0}, 1},
         {"print with no car", "RENTMODE", None, {{"dfnMETER", u"333"_s}, {"F7", {}}}, {1, 0, 0, 1000, 0}, 0, true},
         {"delete confirmed", "RENTMODE", Out, {{"F11", {}}}, {0, 0, 0, 1000, 0}, 0, false, false},

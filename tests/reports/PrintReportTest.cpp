@@ -80,7 +80,6 @@ TEST(PrintReport, RunsTheStepsOfAReport)
          "The report stopped"},
         {"a missing file is named", {}, {}, "letter.odt", false},
         {"a data step runs nothing but a select", {{0, 0, "delete from car"}}, {}, "single select"},
-        {"a data step makes no table", {{0, 0, "select * into tempmessages from car"}}, {}, "single select"},
         {"a preparation step touches no other table", {{-2, 0, "delete from car"}}, {}, "work table"},
     };
     for (const auto& row : rows) {

@@ -6,7 +6,6 @@
 #include "shell/MenuScreen.h"
 #include "shell/SCRNlock.h"
 #include "shell/SCRNlogoff.h"
-#include "shell/dlgAbout.h"
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
@@ -137,16 +136,4 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
 TEST(BackupName, IsDayMonthYearDashTime)
 {
     EXPECT_EQ(BackupName::forTime(QDateTime(QDate(2026, 12, 3), QTime(14, 5, 9))), "03122026-140509");
-}
-
-TEST(dlgAbout, ShowsTheOfficesTitleAndTheVersionAndCloses)
-{
-    TestOffice office;
-    office.state().config.APPTITLE = "إيجار";
-    dlgAbout about(office.state(), nullptr);
-    about.show();
-    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "إيجار");
-    EXPECT_TRUE(about.findChild<QLabel*>("lblVersion")->text().contains(RunState::version()));
-    QTest::mouseClick(about.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
-    EXPECT_EQ(about.result(), QDialog::Accepted);
 }

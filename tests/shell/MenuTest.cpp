@@ -61,7 +61,6 @@ TEST(Menus, TheOperatorsRightsEnableTheButtons)
 {
     const QList<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
     const struct { const char* what; QString sql; int menu; QList<int> enabled; } cases[] = {
-        {"no rows at all", "delete from group_func", 2, {}},
         {"no row for this menu", "delete from group_func where menu_name = 'F4M'", 4, {}},
         {"another menu's row withheld", "delete from group_func where menu_name = 'F4M'", 1, all},
         {"options withheld", NoF3Options, 3, {1, 2, 3, 5, 6, 7, 8, 9}},
@@ -86,7 +85,6 @@ TEST(Menus, DigitKeysActAsTheirButtons)
         {"keypad 3 without the right", "update group_func set command3 = 0 where menu_name = 'F4M'", 4, Qt::Key_3,
          Qt::KeypadModifier, ""},
         {"4 opens the options", {}, 3, Qt::Key_4, Qt::NoModifier, "frmOptions"},
-        {"4 without the options right", NoF3Options, 3, Qt::Key_4, Qt::NoModifier, ""},
         {"7 in the data menu has no action", {}, 3, Qt::Key_7, Qt::NoModifier, ""},
         {"Eastern Arabic-Indic six", {}, 5, 0x06F6, Qt::NoModifier, "frmCustomerMessages"},
         {"a letter", {}, 2, Qt::Key_A, Qt::NoModifier, ""},
