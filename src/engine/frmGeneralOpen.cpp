@@ -44,7 +44,7 @@ void frmGeneralOpen::setList(const QString& sql)
         m_list->setStatement(sql);
     } catch (const AppError& e) {
         // The empty list is no answer of the table's: the operator is told why.
-        ReportError(m_state, this, e, QStringLiteral("frmGeneralOpen.setList"));
+        ReportError(m_state, this, e, ERROR_SOURCE);
     }
     listChanged();
 }

@@ -89,7 +89,7 @@ bool cReminder::BuildReminders()
         const QString sql = rules.text(r, QStringLiteral("SQLREMINDERLIST")).trimmed();
         if (sql.isEmpty())
             continue;
-        const QString where = QStringLiteral("cReminder.BuildReminders: ") + name.trimmed();
+        const QString where = ERROR_SOURCE + QStringLiteral(": ") + name.trimmed();
         const QString refusal = queryRefusal(sql);
         if (!refusal.isEmpty()) {
             ReportError(m_state, nullptr, QString::number(ErrorNumber::RefusedStatement), refusal, where);

@@ -1,6 +1,7 @@
 #include "reminders/frmMessageList.h"
 #include "ui_frmMessageList.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
@@ -57,7 +58,7 @@ void frmMessageList::refresh(int row)
     // What follows the rule's name in the title is the record the message is about.
     const QString name = QStringLiteral("Nz(r.REMINDERRULENAME)");
     const QString record = QStringLiteral("IIf(Left(q.message, Len(%1)) = %1, Mid(q.message, Len(%1) + 1), '')").arg(name);
-    guarded(m_state, this, QStringLiteral("frmMessageList.refresh"), [&] {
+    guarded(m_state, this, ERROR_SOURCE, [&] {
         m_list->setStatement(QStringLiteral("select q.reminderqueueid, ") + name + QStringLiteral(" as ")
                              + label(tr("Message")) + QStringLiteral(", ") + record + QStringLiteral(" as ")
                              + label(tr("Record")) + QStringLiteral(", q.RELEASEDATE as ") + label(tr("Queued on"))
@@ -99,7 +100,7 @@ void frmMessageList::openRecord()
         m_state.ui().message(this, tr("This message is about no record that a screen could open."));
         return;
     }
-    openScreen(m_state, this, screen, QStringLiteral("frmMessageList.openRecord"), {}, [id](QWidget* opened) {
+    openScreen(m_state, this, screen, ERROR_SOURCE, {}, [id](QWidget* opened) {
         if (auto* data = qobject_cast<DataScreen*>(opened))
             data->showFirst(id);
     });
@@ -111,7 +112,7 @@ void frmMessageList::dropMessage()
     if (!current.isValid())
         return;
     const qint64 queueId = cell(Id).toLongLong();
-    guarded(m_state, this, QStringLiteral("frmMessageList.dropMessage"),
+    guarded(m_state, this, ERROR_SOURCE,
             [&] { m_state.service<cReminder>().DeleteQueueMessage(queueId); });
     refresh(current.row());
 }
@@ -119,7 +120,7 @@ void frmMessageList::dropMessage()
 void frmMessageList::showOneByOne()
 {
     const int row = m_ui->DataGrid1->currentIndex().row();
-    guarded(m_state, this, QStringLiteral("frmMessageList.showOneByOne"),
+    guarded(m_state, this, ERROR_SOURCE,
             [&] { m_state.service<cReminder>().ShowReminders(); });
     refresh(row);
     m_ui->DataGrid1->setFocus(Qt::OtherFocusReason);

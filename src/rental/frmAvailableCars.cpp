@@ -1,6 +1,7 @@
 #include "rental/frmAvailableCars.h"
 #include "ui_frmAvailableCars.h"
 
+#include "core/AppError.h"
 #include "core/ErrorLog.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
@@ -60,7 +61,7 @@ frmAvailableCars::frmAvailableCars(RunState& state, QWidget* parent)
                        + label(tr("Next maintenance")) + QStringLiteral(" from (") + due
                        + QStringLiteral(") due order by PLATENO, carid");
     m_list->setColumnTypes({-1, -1, -1, -1, -1, -1, -1, StoredValue::Date});
-    guarded(m_state, this, QStringLiteral("frmAvailableCars.list"), [&] { m_list->setStatement(list); });
+    guarded(m_state, this, ERROR_SOURCE, [&] { m_list->setStatement(list); });
     // The car's number is the key, not something to choose by.
     grid->setColumnHidden(0, true);
     grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -89,7 +90,7 @@ void frmAvailableCars::openCar()
         return;
     const qint64 id = m_list->data(m_list->index(current.row(), 0), Qt::EditRole).toLongLong();
     // The car is shown, not changed: what the screen would change is off.
-    openScreen(m_state, this, QStringLiteral("frmCars"), QStringLiteral("frmAvailableCars.openCar"),
+    openScreen(m_state, this, QStringLiteral("frmCars"), ERROR_SOURCE,
                QStringLiteral("RENTMODE"), [id](QWidget* car) {
                    for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT", "cmdDel"})
                        if (QWidget* w = ControlAccess::find(car, QLatin1String(name)))
