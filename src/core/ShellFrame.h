@@ -16,7 +16,7 @@ public:
     virtual QWidget* frameWidget() = 0;
     virtual void setStatusPanel(int panel, const QString& text) = 0;
     virtual QString statusPanel(int panel) const = 0;
-    // 0 to 100 shows the bar at that value; a negative value hides it.
+    // 1 to 100 shows the bar at that value; 0 or less hides it.
     virtual void setProgress(int percent) = 0;
     // The area of the main window that screens are placed over, in global coordinates.
     virtual QRect workArea() const = 0;

@@ -36,6 +36,12 @@ NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new NumberValidator(this));
     connect(this, &QLineEdit::inputRejected, this, &NumberEdit::tellRange);
+    // An amount typed reads as every other amount once the clerk moves on.
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        const QString shown = formatted(text());
+        if (shown != text())
+            QLineEdit::setText(shown);
+    });
 }
 
 void NumberEdit::tellRange()

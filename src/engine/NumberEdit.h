@@ -9,7 +9,8 @@
 // stay empty (an empty field is "", never 0), so that the read pass can blank
 // a zero. A key the range refuses is not taken, and the field says what it
 // takes. A money field shows two decimals once a value is put into it from
-// outside (a bare 0 excepted, which the read pass blanks), and the office's
+// outside or the clerk leaves it (a bare 0 excepted, which the read pass
+// blanks), and the office's
 // currency suffix after a non-empty amount; the suffix is drawn, never part
 // of the text.
 class NumberEdit : public QLineEdit {

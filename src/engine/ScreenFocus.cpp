@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -184,6 +185,12 @@ protected:
             turn(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) ? -1 : 1);
             return true;
         }
+        // A date or time field would spend Tab on its day, month and year (hours,
+        // minutes, seconds); typing walks those already, Tab goes on to the next field.
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        if (tab && !(key->modifiers() & Qt::AltModifier) && qobject_cast<QDateTimeEdit*>(watched)
+            && moveOn(m_screen, !back))
+            return true;
         if (watched == m_tabs->tabBar() && key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier))
             if (QWidget* field = firstIn(m_screen, m_tabs->currentWidget())) {
                 field->setFocus(Qt::TabFocusReason);

@@ -249,10 +249,6 @@ void MAINT::openMenu(int number)
     if (number < 1 || number > int(m_menus.size()))
         return;
     m_lastMenu = number;
-    // One menu at a time: a digit goes to the menu just opened.
-    for (int other = 1; other <= int(m_menus.size()); ++other)
-        if (other != number && m_menus[other - 1])
-            m_menus[other - 1]->close();
     QPointer<MenuScreen>& menu = m_menus[number - 1];
     // A closed menu is on its way out; the next one reads the rights anew.
     if (!menu || !menu->isVisible())
@@ -260,6 +256,18 @@ void MAINT::openMenu(int number)
     m_state.ui().show(menu);
     // The digits go to the menu straight away.
     menu->activateWindow();
+    // One menu at a time: a digit goes to the menu just opened. A window manager
+    // hands the focus of the menu closed here to this window for a moment; that
+    // activation must not close the new menu as a click on this window would.
+    bool switched = false;
+    for (int other = 1; other <= int(m_menus.size()); ++other) {
+        if (other != number && m_menus[other - 1] && m_menus[other - 1]->isVisible()) {
+            m_menus[other - 1]->close();
+            switched = true;
+        }
+    }
+    if (switched)
+        m_switchedTo = menu;
 }
 
 MenuScreen* MAINT::menu(int number) const
@@ -285,7 +293,8 @@ QString MAINT::statusPanel(int panel) const
 
 void MAINT::setProgress(int percent)
 {
-    if (percent < 0) {
+    // Nothing done is nothing to show: an empty bar would look like a blank field.
+    if (percent <= 0) {
         m_progress->hide();
         return;
     }
@@ -435,6 +444,10 @@ bool MAINT::event(QEvent* event)
 
 void MAINT::activated()
 {
+    if (m_switchedTo && m_switchedTo->isVisible()) {
+        m_switchedTo->activateWindow();
+        return;
+    }
     closeOtherScreens();
     setProgress(-1);
     // No screen is open over the main window now.
@@ -468,6 +481,9 @@ void MAINT::closeOtherScreens()
 
 bool MAINT::eventFilter(QObject* watched, QEvent* event)
 {
+    // The clerk acts again: from now on an activation of this window is his.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+        m_switchedTo.clear();
     if (event->type() == QEvent::KeyPress) {
         // An open menu passes on the keys of the menus: F5 in the data menu
         // opens the rent menu, whose digits come next. Alt+F4 there closes the menu alone.

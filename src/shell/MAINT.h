@@ -87,6 +87,8 @@ private:
     QProgressBar* m_progress = nullptr;
     QTimer* m_reminderTimer = nullptr;
     std::array<QPointer<MenuScreen>, 5> m_menus;
+    // The menu just opened in place of another, until the clerk's next key or click.
+    QPointer<MenuScreen> m_switchedTo;
     QPixmap m_logo;
     QSize m_menuButtonSize;
     int m_lastMenu = 1;

@@ -16,15 +16,16 @@ using namespace Qt::StringLiterals;
 
 // A money field shows the office's suffix after an amount it holds, د.ك.
 // when the office has no entry; a plain number field and an empty field
-// show none. The suffix is drawn: the text stays the number typed.
+// show none. The suffix is drawn: the text stays the number typed, and shows
+// two decimals once the clerk leaves the field.
 TEST(MoneyField, ShowsTheCurrencySuffixBesideItsText)
 {
-    const struct { std::optional<QString> entry; const char* field; QString typed, shown; } rows[] = {
-        {std::nullopt, "dfnAMOUNT", u"12.5"_s, u"د.ك."_s},
-        {u"ر.س."_s, "dfnAMOUNT", u"7"_s, u"ر.س."_s},
-        {u"ر.س."_s, "dfnAMOUNT", u""_s, u""_s},
-        {u"ر.س."_s, "dfnMETER", u"120"_s, u""_s},
-        {u""_s, "dfnAMOUNT", u"3"_s, u""_s},
+    const struct { std::optional<QString> entry; const char* field; QString typed, shown, left; } rows[] = {
+        {std::nullopt, "dfnAMOUNT", u"12.5"_s, u"د.ك."_s, u"12.50"_s},
+        {u"ر.س."_s, "dfnAMOUNT", u"7"_s, u"ر.س."_s, u"7.00"_s},
+        {u"ر.س."_s, "dfnAMOUNT", u""_s, u""_s, u""_s},
+        {u"ر.س."_s, "dfnMETER", u"120"_s, u""_s, u"120"_s},
+        {u""_s, "dfnAMOUNT", u"3"_s, u""_s, u"3.00"_s},
     };
     for (const auto& r : rows) {
         TestOffice office;
@@ -40,8 +41,11 @@ TEST(MoneyField, ShowsTheCurrencySuffixBesideItsText)
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
         auto* field = ScreenChecks::control<NumberEdit>(screen.get(), QLatin1String(r.field));
         ASSERT_NE(field, nullptr) << r.field;
+        field->setFocus();
         ScreenChecks::type(field, r.typed);
         EXPECT_EQ(field->suffixShown(), r.shown) << r.field << " holding " << r.typed.toStdString();
         EXPECT_EQ(field->text(), r.typed) << r.field;
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_EQ(field->text(), r.left) << r.field << " left holding " << r.typed.toStdString();
     }
 }
