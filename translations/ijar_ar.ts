@@ -3357,6 +3357,10 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>One select statement; each row it gives is a reminder, its first column added to the name.</source>
         <translation>جملة select واحدة؛ كل صف تعيده تذكير، ويضاف عموده الأول إلى الاسم.</translation>
     </message>
+    <message>
+        <source>Active (1) or off (0)</source>
+        <translation>مفعّلة (1) أو موقوفة (0)</translation>
+    </message>
 </context>
 <context>
     <name>frmRentCar</name>
