@@ -102,8 +102,8 @@ void RecordListModel::filterByText(const QList<int>& columns, const QString& tex
     }
     // Each column is matched apart: the first column that holds the text ends
     // the row's test. SQLite's LIKE already ignores case; a server's does not,
-    // so there the column and the text are lower-cased. An empty column fails
-    // its LIKE, as it should.
+    // so there the column and the text are lower-cased. A column without a
+    // value matches nothing.
     const bool server = m_db.dialect() == SqlDialect::PostgreSQL;
     const QString pattern = QStringLiteral(" LIKE '") + SqlValue::likeContains(server ? text.toLower() : text)
                           + QStringLiteral("' ESCAPE '\\'");
