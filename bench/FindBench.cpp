@@ -1,12 +1,14 @@
 // What one keystroke costs in the customers' open dialog on 100,000
 // customers: the list narrowed to the rows holding the typed text in their
-// name, telephone or mobile, identity or licence number, counted, and its
-// first page drawn; and the same list sorted by a column.
+// name, telephone or mobile, identity or licence number, and its first page
+// drawn, for a text many rows hold and for one a few rows hold; the count
+// that follows once the clerk pauses; and the same list sorted by a column.
 #include "BenchUI.h"
 
 #include "core/Configuration.h"
 #include "core/RunState.h"
 #include "engine/EngineSetup.h"
+#include "engine/RecordListModel.h"
 #include "office/NewDatabase.h"
 #include "rental/frmCustomers.h"
 
@@ -62,9 +64,12 @@ Office& office()
     return o;
 }
 
-// Typed key by key: a name, then a mobile number.
+// Typed key by key: a name, then a mobile number; each held by many rows.
 const QStringList Typed{QStringLiteral("س"), QStringLiteral("سا"), QStringLiteral("سال"), QStringLiteral("سالم"),
                         QStringLiteral("0"), QStringLiteral("05"), QStringLiteral("055"), QStringLiteral("0550")};
+// A licence number typed on: each held by a few rows, so the whole table is read.
+const QStringList TypedRare{QStringLiteral("L9999"), QStringLiteral("L99999"), QStringLiteral("L99998"),
+                            QStringLiteral("L9998")};
 
 void inCustomersOpenDialog(const std::function<void(QDialog*)>& work)
 {
@@ -75,16 +80,35 @@ void inCustomersOpenDialog(const std::function<void(QDialog*)>& work)
     o.ui->inDialog = {};
 }
 
-void BM_OpenDialogKeystroke(benchmark::State& s)
+// With `pause`, the clerk stops after each text and the list is counted.
+void typing(benchmark::State& s, const QStringList& texts, bool pause)
 {
-    inCustomersOpenDialog([&s](QDialog* dialog) {
+    inCustomersOpenDialog([&](QDialog* dialog) {
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtNAME"));
+        auto* list = qobject_cast<RecordListModel*>(dialog->findChild<QTableView*>(QStringLiteral("DataGrid1"))->model());
         qsizetype i = 0;
         for (auto _ : s) {
-            name->setText(Typed.at(i++ % Typed.size()));
+            name->setText(texts.at(i++ % texts.size()));
+            if (pause)
+                list->countAll();
             dialog->repaint();
         }
     });
+}
+
+void BM_OpenDialogKeystroke(benchmark::State& s)
+{
+    typing(s, Typed, false);
+}
+
+void BM_OpenDialogKeystrokeFewFound(benchmark::State& s)
+{
+    typing(s, TypedRare, false);
+}
+
+void BM_OpenDialogKeystrokeAndPause(benchmark::State& s)
+{
+    typing(s, Typed, true);
 }
 
 void BM_OpenDialogSort(benchmark::State& s)
@@ -100,6 +124,8 @@ void BM_OpenDialogSort(benchmark::State& s)
 }
 
 BENCHMARK(BM_OpenDialogKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialogKeystrokeFewFound)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDialogKeystrokeAndPause)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenDialogSort)->Unit(benchmark::kMillisecond);
 
 }

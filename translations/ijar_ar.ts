@@ -3017,6 +3017,10 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
 </context>
 <context>
     <name>frmMessageList</name>

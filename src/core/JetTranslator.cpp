@@ -605,6 +605,12 @@ QStringList JetTranslator::postgresHelperFunctions()
               QStringLiteral("SELECT round(v::numeric, n)::double precision")),
         f.arg(QStringLiteral("jet_ucase(s text) RETURNS text"), imm, QStringLiteral("SELECT upper(s)")),
         f.arg(QStringLiteral("jet_lcase(s text) RETURNS text"), imm, QStringLiteral("SELECT lower(s)")),
+        // A number has no case: its text, as SQLite gives it. Without these a
+        // number column found no text function to call.
+        f.arg(QStringLiteral("jet_ucase(v bigint) RETURNS text"), imm, QStringLiteral("SELECT v::text")),
+        f.arg(QStringLiteral("jet_ucase(v double precision) RETURNS text"), imm, QStringLiteral("SELECT v::text")),
+        f.arg(QStringLiteral("jet_lcase(v bigint) RETURNS text"), imm, QStringLiteral("SELECT v::text")),
+        f.arg(QStringLiteral("jet_lcase(v double precision) RETURNS text"), imm, QStringLiteral("SELECT v::text")),
         f.arg(QStringLiteral("jet_len(s text) RETURNS bigint"), imm,
               QStringLiteral("SELECT char_length(s)::bigint")),
         f.arg(QStringLiteral("jet_mid(s text, st bigint) RETURNS text"), imm,

@@ -29,6 +29,11 @@ QString shown(const QVariant& value, int type)
         const QTime time = QTime::fromString(stored.rightJustified(6, QLatin1Char('0')), QStringLiteral("hhmmss"));
         return time.isValid() ? time.toString(QStringLiteral("hh:mm:ss")) : stored;
     }
+    if (type == RecordListModel::Money) {
+        bool ok = false;
+        const double amount = value.toDouble(&ok);
+        return ok ? QString::number(amount, 'f', 2) : value.toString();
+    }
     return value.toString();
 }
 
@@ -45,6 +50,7 @@ void RecordListModel::setStatement(const QString& sql)
     m_filter.clear();
     m_order.clear();
     m_unnamed = false;
+    m_byText = false;
     show(sql);
     m_listColumns = m_columns;
 }
@@ -84,6 +90,7 @@ void RecordListModel::filterByKey(const QString& key)
     const QString column = named(0);
     m_unnamed = column.isEmpty();
     m_filter = column + QStringLiteral(" = ") + number;
+    m_byText = false;
     refresh();
 }
 
@@ -93,10 +100,10 @@ void RecordListModel::filterByText(const QList<int>& columns, const QString& tex
         clearFilter();
         return;
     }
-    // On SQLite each column is matched apart: the first column that holds the
-    // text ends the row's test, a third of the cost of matching one text
-    // joined from all of them, and its LIKE already ignores case. A server's
-    // LIKE does not, so there one lower-cased text of the columns is matched.
+    // Each column is matched apart: the first column that holds the text ends
+    // the row's test. SQLite's LIKE already ignores case; a server's does not,
+    // so there the column and the text are lower-cased. A column without a
+    // value matches nothing.
     const bool server = m_db.dialect() == SqlDialect::PostgreSQL;
     const QString pattern = QStringLiteral(" LIKE '") + SqlValue::likeContains(server ? text.toLower() : text)
                           + QStringLiteral("' ESCAPE '\\'");
@@ -104,11 +111,11 @@ void RecordListModel::filterByText(const QList<int>& columns, const QString& tex
     for (int column : columns) {
         const QString name = named(column);
         if (!name.isEmpty())
-            parts << (server ? QStringLiteral("Nz(%1)").arg(name) : name + pattern);
+            parts << (server ? QStringLiteral("LCase(%1)").arg(name) : name) + pattern;
     }
     m_unnamed = parts.isEmpty();
-    m_filter = server ? QStringLiteral("LCase(") + parts.join(QStringLiteral(" & ' ' & ")) + QLatin1Char(')') + pattern
-                      : QLatin1Char('(') + parts.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    m_filter = QLatin1Char('(') + parts.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    m_byText = true;
     refresh();
 }
 
@@ -136,6 +143,7 @@ void RecordListModel::clearFilter()
 {
     m_filter.clear();
     m_unnamed = false;
+    m_byText = false;
     refresh();
 }
 
@@ -146,11 +154,14 @@ void RecordListModel::show(const QString& sql)
     m_pages.clear();
     m_columns.clear();
     m_rowCount = 0;
+    m_counted = true;
     try {
         if (!sql.isEmpty()) {
             RowSet first = m_db.executePage(sql, 0, PageSize);
             // A list that fits its first page needs no second pass to be counted.
-            const qint64 count = first.count() < PageSize ? first.count() : m_db.countRows(sql);
+            const bool whole = first.count() < PageSize;
+            m_counted = whole || !m_byText;
+            const qint64 count = m_counted && !whole ? m_db.countRows(sql) : first.count();
             m_columns = first.columns();
             m_rowCount = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
             QList<QVariantList> rows;
@@ -165,11 +176,45 @@ void RecordListModel::show(const QString& sql)
     } catch (const AppError&) {
         m_columns.clear();
         m_rowCount = 0;
+        m_counted = true;
         m_pages.clear();
         endResetModel();
         throw;
     }
     endResetModel();
+}
+
+void RecordListModel::countAll()
+{
+    if (m_counted)
+        return;
+    // Asked once: a count the database refused is not asked again on every scroll.
+    m_counted = true;
+    const qint64 count = m_db.countRows(m_shown);
+    const int rows = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+    if (rows > m_rowCount) {
+        beginInsertRows({}, m_rowCount, rows - 1);
+        m_rowCount = rows;
+        endInsertRows();
+    }
+    emit counted();
+}
+
+bool RecordListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_counted;
+}
+
+void RecordListModel::fetchMore(const QModelIndex& parent)
+{
+    if (parent.isValid())
+        return;
+    try {
+        countAll();
+    } catch (const AppError&) {
+        // The grid asks from the event loop, where no one can be told: the
+        // list keeps the rows it shows.
+    }
 }
 
 const RecordListModel::Page* RecordListModel::page(int number) const

@@ -11,13 +11,19 @@ class Database;
 // The rows of one list statement for a grid, read a page at a time as the
 // grid shows them: a table of any length opens at once and only the pages
 // last looked at stay in memory. The row count is taken when the statement
-// is set; rows that vanish afterwards show as empty cells.
+// is set; rows that vanish afterwards show as empty cells. A list narrowed by
+// text shows its first page at once and is counted by countAll (or when the
+// grid is scrolled to its end): a keystroke then reads no more of the table
+// than its first page needs.
 class RecordListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     static constexpr int PageSize = 200;
     static constexpr int CachedPages = 4;
+    // A column type of the lists' own, beside the engine's: an amount, shown
+    // with two decimals as the money fields show it.
+    static constexpr int Money = -2;
 
     explicit RecordListModel(Database& db, QObject* parent = nullptr);
 
@@ -35,10 +41,18 @@ public:
     void clearFilter();
     // Lists the rows by `column`, keeping the narrowing; the key breaks ties.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
-    // The stored form of each column by position (the engine's type codes):
-    // a date column shows dd/MM/yyyy (nothing for 0), a time column hh:mm:ss,
-    // any other as stored. Kept across statements.
+    // The stored form of each column by position (the engine's type codes, or
+    // Money): a date column shows dd/MM/yyyy (nothing for 0), a time column
+    // hh:mm:ss, any other as stored. Kept across statements.
     void setColumnTypes(const QList<int>& types);
+
+    // False while only the first page of a list narrowed by text is known.
+    bool isCounted() const { return m_counted; }
+    // Counts the rest of the list and adds its rows; throws AppError when the
+    // database refuses, leaving the list at the rows it had.
+    void countAll();
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
     QString statement() const { return m_statement; }
     // How many rows are held in memory right now.
@@ -48,6 +62,10 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+signals:
+    // The whole list is counted.
+    void counted();
 
 private:
     struct Page {
@@ -72,6 +90,8 @@ private:
     QString m_filter;  // a condition on the named columns, or none
     QString m_order;   // an order by the named columns, or none
     bool m_unnamed = false;  // a narrowing or order names a column that has none
+    bool m_byText = false;   // the narrowing is by text: counted when asked
+    bool m_counted = true;
     QList<int> m_types;
     // Most recently used first.
     mutable QList<Page> m_pages;

@@ -96,8 +96,11 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
     for (int i = 0; i < columns.count(); ++i) {
         const QString column = columns.text(i, QStringLiteral("Column")).trimmed();
         const QString other = orElse.value(column.toLower());
-        const QString shown = other.isEmpty() ? column
-                                              : QStringLiteral("IIf(Nz(%1) = '', %2, %1)").arg(column, other);
+        // Written in the engines' own words rather than IIf and Nz: a search
+        // reads this for every row, and SQLite then calls none of our functions.
+        const QString shown = other.isEmpty()
+                                ? column
+                                : QStringLiteral("case when coalesce(%1, '') = '' then %2 else %1 end").arg(column, other);
         list += shown + QStringLiteral(" as ") + bracketed(columns.text(i, QStringLiteral("COLUMNLABEL")))
               + QLatin1Char(',');
     }

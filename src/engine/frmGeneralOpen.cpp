@@ -12,13 +12,27 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
 #include <QStyle>
+#include <QTimer>
+
+namespace {
+
+// Longer than the gap between two keys of a clerk who types on.
+constexpr int PauseMs = 300;
+
+}
 
 frmGeneralOpen::frmGeneralOpen(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::frmGeneralOpen>()),
-      m_list(new RecordListModel(state.db(), this))
+      m_list(new RecordListModel(state.db(), this)), m_countTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
+    m_countTimer->setSingleShot(true);
+    m_countTimer->setInterval(PauseMs);
+    connect(m_countTimer, &QTimer::timeout, this, &frmGeneralOpen::countListed);
+    connect(m_list, &RecordListModel::counted, this, &frmGeneralOpen::showCount);
     m_ui->DataGrid1->setModel(m_list);
     m_ui->DataGrid1->installEventFilter(this);
     connect(m_ui->DataGrid1, &QAbstractItemView::doubleClicked, this, &frmGeneralOpen::choose);
@@ -183,9 +197,40 @@ bool frmGeneralOpen::numberIsZero() const
     return !SqlValue::isNumber(typed) || typed.toDouble() == 0;
 }
 
+void frmGeneralOpen::setVisible(bool visible)
+{
+    // Sized before it is placed, so that it is placed whole on the screen.
+    if (visible && !m_fitted) {
+        m_fitted = true;
+        const QWidget* over = parentWidget() ? parentWidget() : this;
+        const int room = over->screen()->availableGeometry().width();
+        resize(std::clamp(widthForColumns(), std::min(width(), room), room), height());
+    }
+    QDialog::setVisible(visible);
+}
+
+void frmGeneralOpen::showCount()
+{
+    m_ui->dfrecordcount->setText(m_list->isCounted() ? QString::number(m_list->rowCount()) : tr("…"));
+}
+
+void frmGeneralOpen::countListed()
+{
+    try {
+        m_list->countAll();
+    } catch (const AppError& e) {
+        ReportError(m_state, this, e, ERROR_SOURCE);
+    }
+    showCount();
+}
+
 void frmGeneralOpen::listChanged()
 {
-    m_ui->dfrecordcount->setText(QString::number(m_list->rowCount()));
+    showCount();
+    if (m_list->isCounted())
+        m_countTimer->stop();
+    else
+        m_countTimer->start();
     // A new list comes with the grid's default widths.
     m_ui->DataGrid1->setColumnWidth(0, std::max(m_ui->DataGrid1->columnWidth(0), keyWidth()));
     for (auto it = m_widths.cbegin(); it != m_widths.cend(); ++it)
@@ -198,6 +243,25 @@ void frmGeneralOpen::listChanged()
                                                   : m_ui->DataGrid1->horizontalHeader()->sortIndicatorSection(), 0);
     if (m_list->rowCount() > 0)
         m_ui->DataGrid1->setCurrentIndex(m_list->index(0, column));
+}
+
+int frmGeneralOpen::widthForColumns() const
+{
+    QTableView* grid = m_ui->DataGrid1;
+    ensurePolished();
+    int columns = 0;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        if (!grid->isColumnHidden(c))
+            columns += grid->columnWidth(c);
+    const QHeaderView* rows = grid->verticalHeader();
+    const int header = rows->isHidden() ? 0 : rows->sizeHint().width();
+    const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    // The layouts say how wide the dialog is around a grid of that width.
+    const int before = grid->minimumWidth();
+    grid->setMinimumWidth(2 * grid->frameWidth() + header + columns + bar);
+    const int wanted = minimumSizeHint().width();
+    grid->setMinimumWidth(before);
+    return wanted;
 }
 
 int frmGeneralOpen::keyWidth() const

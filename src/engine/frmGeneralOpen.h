@@ -5,6 +5,7 @@
 #include <memory>
 
 class QKeyEvent;
+class QTimer;
 class RecordListModel;
 class RunState;
 namespace Ui { class frmGeneralOpen; }
@@ -13,7 +14,9 @@ namespace Ui { class frmGeneralOpen; }
 // or, as the operator types, by any part of the text of the other columns, and
 // leaves the chosen key in CurrentRecordId. The first grid column is the key.
 // A click on a heading, or Ctrl+Up / Ctrl+Down on the list, sorts by that
-// column. The dialog is accepted only when a record was chosen.
+// column. The dialog is accepted only when a record was chosen. A list
+// narrowed by text is counted once the operator pauses; it first shows as wide
+// as its columns, within the screen.
 class frmGeneralOpen : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +38,7 @@ public:
     void search();
     // Narrows the list to the rows holding the text typed in txtNAME.
     void searchByName();
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,11 +48,17 @@ private:
     bool numberIsZero() const;
     // After every change of the list: its count, the column widths, the first row.
     void listChanged();
+    void showCount();
+    void countListed();
     int keyWidth() const;
+    // The width that shows every column without scrolling sideways.
+    int widthForColumns() const;
 
     RunState& m_state;
     std::unique_ptr<Ui::frmGeneralOpen> m_ui;
     RecordListModel* m_list;
     QHash<int, int> m_widths;
     int m_shownColumns = -1;
+    QTimer* m_countTimer;
+    bool m_fitted = false;
 };

@@ -60,7 +60,7 @@ frmAvailableCars::frmAvailableCars(RunState& state, QWidget* parent)
                        + QStringLiteral(", IIf(soonest = ") + NoDay + QStringLiteral(", 0, soonest)")
                        + label(tr("Next maintenance")) + QStringLiteral(" from (") + due
                        + QStringLiteral(") due order by PLATENO, carid");
-    m_list->setColumnTypes({-1, -1, -1, -1, -1, -1, -1, StoredValue::Date});
+    m_list->setColumnTypes({-1, -1, -1, -1, -1, RecordListModel::Money, -1, StoredValue::Date});
     guarded(m_state, this, ERROR_SOURCE, [&] { m_list->setStatement(list); });
     // The car's number is the key, not something to choose by.
     grid->setColumnHidden(0, true);

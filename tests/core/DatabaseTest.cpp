@@ -86,6 +86,7 @@ TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
         {"InStr('إيجار سيارة', 'سيارة')", "7"}, {"InStr(null, 'a')", nullptr}, {"Len('a😀b')", "3"}, {"Len(null)", nullptr},
         {"UCase('Ärger mit Öl')", "ÄRGER MIT ÖL"}, {"LCase('ÄRGER إيجار')", "ärger إيجار"}, {"Left('abcdef', 2)", "ab"},
         {"Right('ab', 5)", "ab"}, {"'a' & 'b'", "ab"}, {"\"it's\" & 1", "it's1"},
+        {"LCase(280000000001) & UCase(2.5)", "2800000000012.5"},  // a number has no case: its text
         {"length(Now()) = 19 and Now() like '____-__-__ __:__:__'", "1"}, {"Date() between 20240101 and 99991231", "1"},
         {"DateAdd('d', 30, 20261215)", "20270114"}, {"DateAdd('m', 1, 20240131)", "20240229"},
         {"DateAdd('yyyy', -1, 20240229)", "20230228"}, {"DateAdd('w', 1, 20240101)", nullptr},

@@ -64,8 +64,8 @@ TEST(AvailableCars, ListsTheFreeCarsAndEnterOpensTheOneChosen)
     }
     const QString soonest = QDate::currentDate().addDays(10).toString(u"dd/MM/yyyy"_s);
     EXPECT_EQ(rows, (QList<QStringList>{
-                        {u"B-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.5"_s, u"1200"_s, soonest},
-                        {u"D-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.5"_s, u"1200"_s, QString()},
+                        {u"B-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.50"_s, u"1200"_s, soonest},
+                        {u"D-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.50"_s, u"1200"_s, QString()},
                     }));
     EXPECT_EQ(Clerk::focused(), "DataGrid1");
     Clerk::press(Qt::Key_Down);

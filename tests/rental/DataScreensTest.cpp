@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -188,6 +190,8 @@ TEST_P(DataScreen, OpenBringsThePickedRecord)
     office.ui().onDialog(u"frmGeneralOpen"_s, [&](QDialog* open) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(open));
         EXPECT_EQ(Clerk::focused(), "DataGrid1");
+        // Every column shows without scrolling sideways.
+        EXPECT_EQ(open->findChild<QTableView*>(u"DataGrid1"_s)->horizontalScrollBar()->maximum(), 0);
         listed = ScreenChecks::listed(open);
         EXPECT_TRUE(Clerk::pickRow(open, u"الثاني"_s));
     });
