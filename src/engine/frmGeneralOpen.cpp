@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -200,13 +201,27 @@ bool frmGeneralOpen::numberIsZero() const
 void frmGeneralOpen::setVisible(bool visible)
 {
     // Sized before it is placed, so that it is placed whole on the screen.
-    if (visible && !m_fitted) {
+    const bool fit = visible && !m_fitted;
+    const QWidget* over = parentWidget() ? parentWidget() : this;
+    const QRect room = over->screen()->availableGeometry();
+    if (fit) {
         m_fitted = true;
-        const QWidget* over = parentWidget() ? parentWidget() : this;
-        const int room = over->screen()->availableGeometry().width();
-        resize(std::clamp(widthForColumns(), std::min(width(), room), room), height());
+        resize(std::clamp(widthForColumns(), std::min(width(), room.width()), room.width()), height());
     }
     QDialog::setVisible(visible);
+    if (!fit)
+        return;
+    // Shown, the grid knows its row numbers' width too: what still scrolls sideways is added.
+    QTableView* grid = m_ui->DataGrid1;
+    const int rows = grid->verticalHeader()->isHidden() ? 0 : grid->verticalHeader()->width();
+    const int bars = grid->verticalScrollBar()->isVisible() ? grid->verticalScrollBar()->width() : 0;
+    const int missing = grid->horizontalHeader()->length() + rows + bars + 2 * grid->frameWidth() - grid->width();
+    if (missing > 0 && width() < room.width()) {
+        QRect g = geometry();
+        g.setWidth(std::min(g.width() + missing, room.width()));
+        g.moveLeft(std::clamp(g.left() - missing / 2, room.left(), room.right() - g.width() + 1));
+        setGeometry(g);
+    }
 }
 
 void frmGeneralOpen::showCount()
@@ -256,12 +271,10 @@ int frmGeneralOpen::widthForColumns() const
     const QHeaderView* rows = grid->verticalHeader();
     const int header = rows->isHidden() ? 0 : rows->sizeHint().width();
     const int bar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
-    // The layouts say how wide the dialog is around a grid of that width.
-    const int before = grid->minimumWidth();
-    grid->setMinimumWidth(2 * grid->frameWidth() + header + columns + bar);
-    const int wanted = minimumSizeHint().width();
-    grid->setMinimumWidth(before);
-    return wanted;
+    // Laid out at its present size, the dialog shows what it spends around its grid.
+    if (layout())
+        layout()->activate();
+    return width() - grid->width() + 2 * grid->frameWidth() + header + columns + bar;
 }
 
 int frmGeneralOpen::keyWidth() const
