@@ -94,28 +94,6 @@ TEST_F(Validation, eachKindPassesOrFails)
     EXPECT_TRUE(s.errorLog().isEmpty());
 }
 
-TEST_F(Validation, failuresAreListedInRuleOrderWithTheirDetails)
-{
-    fill("dfnMETER", "");
-    fill("txtNAME", "given");
-    fill("dfsCODE", "");
-    const QString first = addRule(1, u"dfnMETER"_s, {}, u"first"_s, u"dfnMETER"_s, 0);
-    addRule(1, u"txtNAME"_s, {}, u"passes"_s, u"txtNAME"_s, 0);
-    const QString third = addRule(1, u"dfsCODE"_s, {}, u"third"_s, u"dfsCODE"_s, 2);
-    QStringList shown;
-    script = [&](QDialog* dialog) {
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
-        const auto field = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(QLatin1String(name))->text(); };
-        for (int row : {0, 1}) {
-            list->setCurrentRow(row);
-            shown << field("dfsMessage") + QLatin1Char(' ') + field("dfsFOCUSFIELDNAME") + QLatin1Char(' ') + field("dfnTabNbr");
-        }
-    };
-    EXPECT_FALSE(validate());
-    EXPECT_EQ(lines, (QStringList{first, third}));
-    EXPECT_EQ(shown, (QStringList{u"first dfnMETER 0"_s, u"third dfsCODE 2"_s}));
-}
-
 // "Save anyway" goes on; closing the list without an answer does not save on that old answer;
 // going to the field shows its page (TABNBR 2) and selects its text.
 TEST_F(Validation, theOperatorsAnswer)
