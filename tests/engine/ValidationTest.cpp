@@ -56,7 +56,7 @@ protected:
     std::function<void(QDialog*)> script;
 };
 
-TEST_F(Validation, eachKindPassesOrFails)
+TEST_F(Validation, EachKindPassesOrFails)
 {
     const QString byName = u"select * from Customer where name = ':1 '"_s;
     const QString nameBinding = u":1frmSynthetic.txtNAME"_s;
@@ -96,7 +96,7 @@ TEST_F(Validation, eachKindPassesOrFails)
 
 // "Save anyway" goes on; closing the list without an answer does not save on that old answer;
 // going to the field shows its page (TABNBR 2) and selects its text.
-TEST_F(Validation, theOperatorsAnswer)
+TEST_F(Validation, TheOperatorsAnswerDecides)
 {
     fill("txtNAME", "");
     fill("dfsCODE", "ABC-123");
@@ -119,7 +119,7 @@ TEST_F(Validation, theOperatorsAnswer)
 
 // A value no column keeps exactly, and a rule the program ships, cannot be saved anyway;
 // an office's own rule can. A screen showing no record says so and lists nothing.
-TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
+TEST_F(Validation, WhatGuardsTheDataCannotBePassedOver)
 {
     const QString nul = u"a"_s + QChar(0) + u"b"_s;
     const struct { const char* what; const char* field; QString value; int enforced; const char* line; const char* focus; } cases[] = {
@@ -160,7 +160,7 @@ TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
     }
 }
 
-TEST_F(Validation, aBrokenRuleStopsTheValidationAndIsReported)
+TEST_F(Validation, ABrokenRuleStopsTheValidationAndIsReported)
 {
     const struct { int kind; QString operand1; QString operand2; const char* logged; } cases[] = {
         {1, u"dfsNOSUCHFIELD"_s, {}, "dfsNOSUCHFIELD"},
@@ -183,7 +183,7 @@ TEST_F(Validation, aBrokenRuleStopsTheValidationAndIsReported)
 }
 
 // Bind variables take the values of the open screen's fields; a text goes only inside a literal.
-TEST_F(Validation, bindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatement)
+TEST_F(Validation, BindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatement)
 {
     const std::pair<const char*, const char*> values[] = {{"dfnMETER", "15"}, {"dfnSCORE", "-2.5"}, {"txtNAME", "O'Brien"},
                                                           {"dfsNOTE", "x:2 y"}, {"dfsCODE", "5 or 1=1"},
