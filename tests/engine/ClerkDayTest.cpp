@@ -305,10 +305,13 @@ TEST(ClerkDay, EscClosesTheGridListThenTheScreen)
     EXPECT_FALSE(screen->isVisible());
 }
 
-// Each window opens with the cursor where the clerk types first.
+// Each window opens with the cursor where the clerk types first. Ctrl+Shift+F9
+// on a data screen opens the designer only for who may change the options.
 TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
 {
-    const struct { const char* screen; Qt::Key key; const char* dialog; const char* field; } cases[] = {
+    const Qt::KeyboardModifiers designer = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct { const char* screen; Qt::Key key; const char* dialog; const char* field;
+                   Qt::KeyboardModifiers modifiers = {}; int optionsRight = 1; } cases[] = {
         {"frmReminder", {}, nullptr, "dfdReminderDate"},
         {"frmCustomers", {}, nullptr, "dfcTITLE"},
         {"frmEmployee", {}, nullptr, "dfIDNUM"},
@@ -317,12 +320,15 @@ TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
         {"frmCustomerMessages", Qt::Key_F10, "F3M0O", "txtNAME"},
         {"frmRentCar:RENTMODE", {}, nullptr, "dfcTITLE"},
         {"frmRentCar:SURRENDMODE", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
+        {"frmCustomers", Qt::Key_F9, "ctrWindowTable", "DataGrid1", designer},
+        {"frmEmployee", Qt::Key_F9, "ctrWindowTable", "", designer, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
         Counter o;
         o.rule(u"أولى"_s);
         o.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, u"تذكير"_s);
+        o.office.db().command(u"update group_func set command4 = %1 where menu_name = 'F3M'"_s.arg(c.optionsRight));
         o.open(QLatin1String(c.screen));
         if (!c.dialog) {
             EXPECT_EQ(focused(), c.field);
@@ -330,7 +336,7 @@ TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
         }
         std::string inDialog;
         o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
-        press(c.key);
+        press(c.key, c.modifiers);
         EXPECT_EQ(inDialog, c.field);
     }
 }
