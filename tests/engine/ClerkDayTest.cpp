@@ -2,6 +2,7 @@
 // until it has the keyboard, and every key goes to the widget with the cursor.
 #include "core/ScreenRegistry.h"
 #include "core/ScreenTag.h"
+#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
@@ -11,14 +12,15 @@
 #include "support/TestOffice.h"
 #include "support/TestPictures.h"
 
-#include <QPushButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,14 +30,18 @@
 using namespace Qt::StringLiterals;
 using Clerk::focused;
 using Clerk::press;
+using Clerk::tabTo;
+using Clerk::type;
 
 namespace {
 
-// An office with the screens of the counter, ADMIN logged in.
+// An office with the screens of the counter, ADMIN logged in; the diary holds
+// only the rules a test adds, not the shipped due list.
 struct Counter {
     Counter()
     {
         office.loginAs(u"ADMIN"_s);
+        office.db().command(u"delete from _Reminder"_s);
         installEngine(office.state());
         registerRentalScreens(office.state().screens());
         registerReminderScreens(office.state().screens());
@@ -56,12 +62,29 @@ struct Counter {
     {
         return office.db().insert(table, key, {{u"name"_s, name}});
     }
-    int count(const QString& sql) { return office.db().execute(sql).value(0, 0).toInt(); }
+    // A diary rule the diary screen shows: switched on, of its type.
+    qint64 rule(const QString& name)
+    {
+        return office.db().insert(u"_Reminder"_s, u"REMINDERID"_s,
+                                  {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}});
+    }
+    QVariant stored(const QString& sql) { return office.db().execute(sql).value(0, 0); }
+    // Runs `script` on the dialog, from its next showing on, once it has the keyboard.
+    void whenShown(const QString& dialog, std::function<void(QDialog*)> script)
+    {
+        if (!m_scripts.contains(dialog))
+            office.ui().onDialog(dialog, [this, dialog](QDialog* d) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(d)) << dialog.toStdString();
+                m_scripts.value(dialog)(d);
+            });
+        m_scripts.insert(dialog, std::move(script));
+    }
 
     TestOffice office;
 
 private:
     std::vector<std::unique_ptr<QWidget>> m_screens;
+    QHash<QString, std::function<void(QDialog*)>> m_scripts;
 };
 
 QTabWidget* pagesOf(QWidget* screen)
@@ -72,6 +95,11 @@ QTabWidget* pagesOf(QWidget* screen)
 QWidget* control(QWidget* screen, const char* name)
 {
     return ControlAccess::require(screen, QLatin1String(name));
+}
+
+std::string text(QWidget* screen, const char* name)
+{
+    return ControlAccess::text(control(screen, name)).toStdString();
 }
 
 // The control the cursor is in, not a part Qt builds inside it.
@@ -153,25 +181,32 @@ TEST(ClerkDay, TabReadsEveryPageInOrder)
     }
 }
 
-// Renting out, the clerk types the agreed return date and Tab takes him on to
-// the daily rent.
-TEST(ClerkDay, FromTheReturnDateTabReachesTheDailyRent)
+// Tab goes from a field to the next one as the screen reads: from the return
+// date to the daily rent, over a time field in one stop, out of a multi-line
+// field with no tab character left in it.
+TEST(ClerkDay, TabGoesOnToTheNextField)
 {
-    Counter c;
-    c.add(u"RENT"_s, u"RENTID"_s, u"عقد"_s);
-    c.open(u"frmRentCar:RENTMODE"_s);
-    ASSERT_TRUE(Clerk::tabTo("dfdReturnDate"));
-    Clerk::type(u"25122026"_s);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), "dfnDailyRent");
-    // A time field is one stop too, not one per hour, minute and second.
-    ASSERT_TRUE(Clerk::tabTo("dftExitTime", Qt::ShiftModifier));
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), "dfnRentPeriod");
+    const struct { const char* screen; const char* field; QString typed; const char* next; } rows[] = {
+        {"frmRentCar:RENTMODE", "dfdReturnDate", u"25122026"_s, "dfnDailyRent"},
+        {"frmRentCar:RENTMODE", "dftExitTime", QString(), "dfnRentPeriod"},
+        {"frmReminder", "dfsComments", u"جدد التأمين"_s, "cmdNew"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.field);
+        Counter c;
+        c.add(u"RENT"_s, u"RENTID"_s, u"عقد"_s);
+        c.rule(u"أولى"_s);
+        QWidget* screen = c.open(QLatin1String(r.screen));
+        ASSERT_TRUE(tabTo(r.field));
+        type(r.typed);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focused(), r.next);
+        EXPECT_FALSE(ControlAccess::text(control(screen, r.field)).contains(u'\t'));
+    }
 }
 
 // A dialog, a question or another window over the screen gives the cursor back
-// to the page and field the clerk was on.
+// to the page and field the clerk was on; a declined delete keeps what was typed.
 TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
 {
     enum Away { NewCancelled, OpenCancelled, DeleteDeclined, OtherWindow };
@@ -184,28 +219,23 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
         {"employee: delete declined", "frmEmployee", "dfHeight", DeleteDeclined},
         {"car: Open, Esc", "frmCars", "dfsOWNERJOB", OpenCancelled},
         {"diary: delete declined", "frmReminder", "dfsComments", DeleteDeclined},
+        {"customer message: delete declined", "frmCustomerMessages", "dfsHomeComments", DeleteDeclined},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         Counter c;
-        c.office.db().command(u"delete from _Reminder"_s);
-        c.office.db().insert(u"_Reminder"_s, u"REMINDERID"_s,
-                             {{u"REMINDERRULENAME"_s, u"أولى"_s}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}});
+        c.rule(u"أولى"_s);
         for (const auto& [table, key] : {std::pair{u"Customer"_s, u"CUSTOMERID"_s}, {u"EMPLOYEE"_s, u"EMPID"_s},
-                                         {u"car"_s, u"carid"_s}})
+                                         {u"car"_s, u"carid"_s}, {u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s}})
             c.add(table, key, u"الأول"_s);
         QWidget* screen = c.open(QLatin1String(r.screen));
         QTabWidget* tabs = pagesOf(screen);
         ASSERT_TRUE(goTo(screen, r.field));
         const int page = tabs->currentIndex();
-        c.office.ui().onDialog(u"frmGeneralN"_s, [](QDialog* d) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-            press(Qt::Key_Escape);
-        });
-        c.office.ui().onDialog(u"frmGeneralOpen"_s, [](QDialog* d) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-            press(Qt::Key_Escape);
-        });
+        if (r.away == DeleteDeclined)
+            type(u"2850"_s);
+        for (const QString& dialog : {u"frmGeneralN"_s, u"frmGeneralOpen"_s})
+            c.whenShown(dialog, [](QDialog*) { press(Qt::Key_Escape); });
         c.office.ui().answers = {false};
         if (r.away == OtherWindow) {
             QWidget chooser;
@@ -218,66 +248,43 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
         EXPECT_EQ(tabs->currentIndex(), page);
         EXPECT_EQ(focused(), r.field);
-    }
-}
-
-// Declining the delete question keeps the screen, the record and what was typed.
-TEST(ClerkDay, DeclinedDeleteKeepsWhatWasTyped)
-{
-    const struct { const char* screen; const char* table; const char* key; const char* field; } rows[] = {
-        {"frmEmployee", "EMPLOYEE", "EMPID", "dfIDNUM"},
-        {"frmCustomers", "Customer", "CUSTOMERID", "dfsLASTNAME"},
-        {"frmCustomerMessages", "CUSTOMERMESSAGE", "CUSTOMERMESSAGEID", "dfsHomeComments"},
-    };
-    for (const auto& r : rows) {
-        for (const bool confirmed : {false, true}) {
-            SCOPED_TRACE(std::string(r.screen) + (confirmed ? " confirmed" : " declined"));
-            Counter c;
-            c.add(QLatin1String(r.table), QLatin1String(r.key), u"الأول"_s);
-            QWidget* screen = c.open(QLatin1String(r.screen));
-            ASSERT_TRUE(goTo(screen, r.field));
-            Clerk::type(u"2850 سالم"_s);
-            c.office.ui().answers = {confirmed};
-            press(Qt::Key_F11);
-            EXPECT_EQ(c.office.ui().questions.size(), 1);
-            EXPECT_EQ(c.count(u"select count(*) from "_s + QLatin1String(r.table)), confirmed ? 0 : 1);
-            EXPECT_EQ(screen->isVisible(), !confirmed);
-            if (!confirmed) {
-                EXPECT_EQ(focused(), r.field);
-                EXPECT_TRUE(ControlAccess::text(control(screen, r.field)).contains(u"2850 سالم"_s));
-            }
+        if (r.away == DeleteDeclined) {
+            EXPECT_NE(text(screen, r.field).find("2850"), std::string::npos);
         }
     }
 }
 
 // The customer list (F10): Enter in the criteria searches; Down goes to the
-// rows, and Enter on a row takes that customer.
+// rows, and Enter on a row takes that customer. Opened from the messages
+// screen it only looks up: the message shown stays, whatever the numbers.
 TEST(ClerkDay, TheCustomerListTakesTheRowEnterIsPressedOn)
 {
-    const struct { const char* what; int downs; const char* shown; } rows[] = {
-        {"the first found", 1, "سالم أحمد"},
-        {"the second found", 2, "سالم علي"},
+    const struct { const char* what; const char* screen; int downs; const char* shown; } rows[] = {
+        {"the first found", "frmCustomers", 1, "سالم أحمد"},
+        {"the second found", "frmCustomers", 2, "سالم علي"},
+        {"from the messages screen", "frmCustomerMessages", 1, "الأولى"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         Counter c;
         for (const QString& name : {u"خالد"_s, u"سالم أحمد"_s, u"فهد"_s, u"سالم علي"_s})
             c.add(u"Customer"_s, u"CUSTOMERID"_s, name);
-        QWidget* customers = c.open(u"frmCustomers"_s);
+        for (const QString& name : {u"الأولى"_s, u"الثانية"_s})
+            c.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, name);
+        QWidget* screen = c.open(QLatin1String(r.screen));
         bool closed = false;
-        c.office.ui().onDialog(u"F3M0O"_s, [&](QDialog* list) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(list));
-            Clerk::type(u"سالم"_s);
+        c.whenShown(u"F3M0O"_s, [&](QDialog* list) {
+            type(u"سالم"_s);
             press(Qt::Key_Return);
             EXPECT_TRUE(list->isVisible()) << "Enter in the name searched no more";
             for (int i = 0; i < r.downs; ++i)
                 press(Qt::Key_Down);
             press(Qt::Key_Return);
-            closed = !list->isVisible();
+            closed = !list->isVisible() && list->result() == QDialog::Accepted;
         });
         press(Qt::Key_F10);
         EXPECT_TRUE(closed);
-        EXPECT_EQ(ControlAccess::text(control(customers, "txtNAME")).toStdString(), r.shown);
+        EXPECT_EQ(text(screen, "txtNAME"), r.shown);
     }
 }
 
@@ -296,6 +303,108 @@ TEST(ClerkDay, EscClosesTheGridListThenTheScreen)
     EXPECT_TRUE(screen->isVisible());
     press(Qt::Key_Escape);
     EXPECT_FALSE(screen->isVisible());
+}
+
+// Each window opens with the cursor where the clerk types first. Ctrl+Shift+F9
+// on a data screen opens the designer only for who may change the options.
+TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
+{
+    const Qt::KeyboardModifiers designer = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct { const char* screen; Qt::Key key; const char* dialog; const char* field;
+                   Qt::KeyboardModifiers modifiers = {}; int optionsRight = 1; } cases[] = {
+        {"frmReminder", {}, nullptr, "dfdReminderDate"},
+        {"frmCustomers", {}, nullptr, "dfcTITLE"},
+        {"frmEmployee", {}, nullptr, "dfIDNUM"},
+        {"F1M0", {}, nullptr, "dfdFrom"},
+        {"frmReminder", Qt::Key_F8, "frmGeneralN", "dfName"},
+        {"frmCustomerMessages", Qt::Key_F10, "F3M0O", "txtNAME"},
+        {"frmRentCar:RENTMODE", {}, nullptr, "dfcTITLE"},
+        {"frmRentCar:SURRENDMODE", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
+        {"frmCustomers", Qt::Key_F9, "ctrWindowTable", "DataGrid1", designer},
+        {"frmEmployee", Qt::Key_F9, "ctrWindowTable", "", designer, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
+        Counter o;
+        o.rule(u"أولى"_s);
+        o.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, u"تذكير"_s);
+        o.office.db().command(u"update group_func set command4 = %1 where menu_name = 'F3M'"_s.arg(c.optionsRight));
+        o.open(QLatin1String(c.screen));
+        if (!c.dialog) {
+            EXPECT_EQ(focused(), c.field);
+            continue;
+        }
+        std::string inDialog;
+        o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
+        press(c.key, c.modifiers);
+        EXPECT_EQ(inDialog, c.field);
+    }
+}
+
+// F8, the name typed at once, Enter: the record holds exactly what was typed,
+// it is shown, and the cursor waits in the first field of the first page.
+TEST(ClerkDay, NewRecordTakesTheNameTypedStraightAfterF8)
+{
+    const struct { const char* what; QString name; bool pasted; } cases[] = {
+        {"Arabic, quotes, commas and signs", u"اتصل بـ O'Neil, 50% _off_"_s, false},
+        {"longer than a line edit takes by default", QString(40000, QChar(0x0645)), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Counter o;
+        QWidget* diary = o.open(u"frmReminder"_s);
+        o.whenShown(u"frmGeneralN"_s, [&](QDialog*) {
+            if (c.pasted) {
+                QApplication::clipboard()->setText(c.name);
+                press(Qt::Key_V, Qt::ControlModifier);
+            } else {
+                type(c.name);
+            }
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F8);
+
+        const QString key = QString::fromStdString(text(diary, "txtID"));
+        const QString stored =
+            o.stored(u"select REMINDERRULENAME from _Reminder where REMINDERID = "_s + SqlValue::number(key, u"txtID"_s)).toString();
+        EXPECT_EQ(stored.size(), c.name.size());
+        EXPECT_TRUE(stored == c.name) << stored.left(40).toStdString();
+        EXPECT_TRUE(text(diary, "txtNAME") == c.name.toStdString());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(diary));
+        EXPECT_EQ(focused(), "dfdReminderDate");
+    }
+}
+
+// After a save, F9 then Esc reads again the record the screen was showing,
+// whatever number the save left behind.
+TEST(ClerkDay, LeavingTheOpenDialogKeepsTheScreensRecord)
+{
+    Counter o;
+    qint64 third = 0;
+    for (const QString& name : {u"الأولى"_s, u"الثانية"_s, u"الثالثة"_s})
+        third = o.rule(name);
+    QWidget* screen = o.open(u"frmReminder"_s);
+    // The third record, so that neither the first nor the journal's first entry is it.
+    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) {
+        type(QString::number(third));
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_F9);
+    ASSERT_EQ(text(screen, "txtID"), std::to_string(third));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+    ASSERT_TRUE(tabTo("dfsComments"));
+    type(u"ملاحظة"_s);
+    press(Qt::Key_F12);
+    ASSERT_EQ(o.stored(u"select count(*) from _JOURNAL"_s).toInt(), 1);
+
+    // Meanwhile another workstation renames the record: leaving the dialog reads it afresh.
+    o.office.db().command(u"update _Reminder set REMINDERRULENAME = 'الثالثة بعد' where REMINDERID = "_s
+                          + QString::number(third));
+    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) { press(Qt::Key_Escape); });
+    press(Qt::Key_F9);
+    EXPECT_EQ(text(screen, "txtID"), std::to_string(third));
+    EXPECT_EQ(text(screen, "txtNAME"), "الثالثة بعد");
 }
 
 // An empty picture says how to put one there; a picture shown does not, and a

@@ -2,10 +2,8 @@
 // shown over a screen, buttons pressed, values typed where the cursor is.
 #include "core/ScreenRegistry.h"
 #include "core/SqlValue.h"
-#include "engine/EngineSetup.h"
 #include "engine/MetadataWriter.h"
 #include "engine/cDevelper.h"
-#include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
@@ -246,32 +244,5 @@ TEST(Designer, GridEditsAreStored)
                                + SqlValue::number(table)),
                   c.stored.toStdString());
         EXPECT_EQ(office.ui().lastMessage().contains(u"is not a column of the table _reminder"_s), c.told);
-    }
-}
-
-// Ctrl+Shift+F9 on a data screen opens the designer for an operator who may
-// use the options screen, and does nothing for the others.
-TEST(Designer, CtrlShiftF9OpensItForWhoMayChangeOptions)
-{
-    const struct { const char* screen; int optionsRight; const char* shown; } cases[] = {
-        {"frmCustomers", 1, "ctrWindowTable"},
-        {"frmCustomers", 0, ""},
-        {"frmEmployee", 1, "ctrWindowTable"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.screen) + (c.optionsRight ? " with" : " without") + " the right");
-        TestOffice office;
-        office.loginAs(u"ADMIN"_s);
-        installEngine(office.state());
-        registerRentalScreens(office.state().screens());
-        office.db().command(u"update group_func set command4 = "_s + SqlValue::number(c.optionsRight)
-                            + u" where menu_name = 'F3M'"_s);
-        QString caption;
-        office.ui().onDialog(u"ctrWindowTable"_s, [&](QDialog* d) { caption = d->windowTitle(); });
-        std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(c.screen), nullptr));
-        ASSERT_TRUE(Clerk::showActive(screen.get()));
-        press(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(office.ui().dialogsShown.join(u' ').toStdString(), c.shown);
-        EXPECT_EQ(caption.toStdString(), c.optionsRight ? "Window Table for " + std::string(c.screen) : "");
     }
 }

@@ -56,7 +56,7 @@ protected:
     std::function<void(QDialog*)> script;
 };
 
-TEST_F(Validation, eachKindPassesOrFails)
+TEST_F(Validation, EachKindPassesOrFails)
 {
     const QString byName = u"select * from Customer where name = ':1 '"_s;
     const QString nameBinding = u":1frmSynthetic.txtNAME"_s;
@@ -94,31 +94,9 @@ TEST_F(Validation, eachKindPassesOrFails)
     EXPECT_TRUE(s.errorLog().isEmpty());
 }
 
-TEST_F(Validation, failuresAreListedInRuleOrderWithTheirDetails)
-{
-    fill("dfnMETER", "");
-    fill("txtNAME", "given");
-    fill("dfsCODE", "");
-    const QString first = addRule(1, u"dfnMETER"_s, {}, u"first"_s, u"dfnMETER"_s, 0);
-    addRule(1, u"txtNAME"_s, {}, u"passes"_s, u"txtNAME"_s, 0);
-    const QString third = addRule(1, u"dfsCODE"_s, {}, u"third"_s, u"dfsCODE"_s, 2);
-    QStringList shown;
-    script = [&](QDialog* dialog) {
-        auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
-        const auto field = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(QLatin1String(name))->text(); };
-        for (int row : {0, 1}) {
-            list->setCurrentRow(row);
-            shown << field("dfsMessage") + QLatin1Char(' ') + field("dfsFOCUSFIELDNAME") + QLatin1Char(' ') + field("dfnTabNbr");
-        }
-    };
-    EXPECT_FALSE(validate());
-    EXPECT_EQ(lines, (QStringList{first, third}));
-    EXPECT_EQ(shown, (QStringList{u"first dfnMETER 0"_s, u"third dfsCODE 2"_s}));
-}
-
 // "Save anyway" goes on; closing the list without an answer does not save on that old answer;
 // going to the field shows its page (TABNBR 2) and selects its text.
-TEST_F(Validation, theOperatorsAnswer)
+TEST_F(Validation, TheOperatorsAnswerDecides)
 {
     fill("txtNAME", "");
     fill("dfsCODE", "ABC-123");
@@ -141,7 +119,7 @@ TEST_F(Validation, theOperatorsAnswer)
 
 // A value no column keeps exactly, and a rule the program ships, cannot be saved anyway;
 // an office's own rule can. A screen showing no record says so and lists nothing.
-TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
+TEST_F(Validation, WhatGuardsTheDataCannotBePassedOver)
 {
     const QString nul = u"a"_s + QChar(0) + u"b"_s;
     const struct { const char* what; const char* field; QString value; int enforced; const char* line; const char* focus; } cases[] = {
@@ -182,7 +160,7 @@ TEST_F(Validation, whatGuardsTheDataCannotBePassedOver)
     }
 }
 
-TEST_F(Validation, aBrokenRuleStopsTheValidationAndIsReported)
+TEST_F(Validation, ABrokenRuleStopsTheValidationAndIsReported)
 {
     const struct { int kind; QString operand1; QString operand2; const char* logged; } cases[] = {
         {1, u"dfsNOSUCHFIELD"_s, {}, "dfsNOSUCHFIELD"},
@@ -205,7 +183,7 @@ TEST_F(Validation, aBrokenRuleStopsTheValidationAndIsReported)
 }
 
 // Bind variables take the values of the open screen's fields; a text goes only inside a literal.
-TEST_F(Validation, bindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatement)
+TEST_F(Validation, BindVariablesTakeFieldValuesAndRefuseWhatCouldChangeTheStatement)
 {
     const std::pair<const char*, const char*> values[] = {{"dfnMETER", "15"}, {"dfnSCORE", "-2.5"}, {"txtNAME", "O'Brien"},
                                                           {"dfsNOTE", "x:2 y"}, {"dfsCODE", "5 or 1=1"},
