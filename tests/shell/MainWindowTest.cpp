@@ -1,11 +1,6 @@
 #include "ShellOffice.h"
 
-#include "core/AppError.h"
 #include "core/ScreenTag.h"
-
-#include <QScreen>
-#include <QTimer>
-#include <QToolButton>
 
 TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
 {
@@ -111,48 +106,4 @@ TEST(MainWindow, EachButtonOpensItsScreenOrProgramOrSaysWhatIsMissing)
                 << told.toStdString();
         }
     }
-}
-
-// On a small screen (or a large scale factor) the window and every menu stay
-// on the screen, and a menu never covers the button it opened from, wherever
-// the window stands.
-TEST(MainWindow, TheWindowAndItsMenusFitTheScreenAndSpareTheirButtons)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const double down : {0.0, 0.6}) {
-        ShellOffice o;
-        o.window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&o.window));
-        EXPECT_TRUE(screen.contains(o.window.frameGeometry())) << "down " << down;
-        o.window.resize(o.window.width(), o.window.minimumHeight());
-        o.window.move(o.window.x(), screen.top() + int(down * screen.height()));
-        for (int m = 1; m <= 5; ++m) {
-            MenuScreen* menu = o.open(m);
-            const QWidget* button = o.child(QString("cmdF%1").arg(m));
-            const QRect buttonArea(button->mapToGlobal(QPoint(0, 0)), button->size());
-            EXPECT_TRUE(screen.contains(menu->frameGeometry())) << "menu " << m << " down " << down;
-            EXPECT_FALSE(menu->frameGeometry().intersects(buttonArea)) << "menu " << m << " down " << down;
-            menu->close();
-        }
-    }
-}
-
-TEST(MainWindow, ReminderTimerFiresOncePerLoginAndAFailingTickIsReported)
-{
-    ShellOffice o;
-    o.office.state().config.SHOWERRORS = 1;
-    auto* timer = o.child<QTimer>("Timer1");
-    EXPECT_FALSE(timer->isActive());
-    timer->setInterval(1);
-    int ticks = 0;
-    o.window.reminderTick = [&] {
-        if (++ticks == 2)
-            throw AppError(ErrorNumber::DatabaseFailure, "no such table: _reminder", "cReminder");
-    };
-    for (int login = 1; login <= 2; ++login) {
-        o.window.enableReminderTimer();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == login; }, 5000)) << login;
-        EXPECT_FALSE(timer->isActive()) << "it fires once";
-    }
-    EXPECT_EQ(o.ui().dialogsShown, QStringList{"dlgError"});
 }
