@@ -8,8 +8,6 @@
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,12 +1,10 @@
 #include "core/Configuration.h"
 #include "core/ErrorLog.h"
-#include "engine/ControlAccess.h"
 #include "engine/NumberEdit.h"
 #include "shell/frmOptions.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>

@@ -1,6 +1,5 @@
 #include "core/Cipher.h"
 #include "core/ErrorLog.h"
-#include "core/IniFile.h"
 #include <QDate>
 #include "core/PasswordHash.h"
 #include "core/cSecurity.h"
@@ -10,11 +9,8 @@
 #include "shell/StartUp.h"
 #include "support/TestOffice.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QFileInfo>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
