@@ -1,7 +1,6 @@
 #include "Catalogue.h"
 
 #include "app/Wiring.h"
-#include "core/ScreenRegistry.h"
 #include "core/Translations.h"
 #include "core/dlgError.h"
 #include "engine/EngineSetup.h"
@@ -11,18 +10,15 @@
 #include "shell/MenuTable.h"
 #include "support/TestOffice.h"
 
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
-#include <functional>
 #include <gtest/gtest.h>
 
 using Translations::Language;

@@ -21,7 +21,7 @@ namespace {
 const QDate today = QDate::currentDate(), yesterday = today.addDays(-1);
 
 // A small customer screen: txtID (CUSTOMERID, the key) and txtNAME over Customer, with the caption
-// the journal keeps, Save, and Print list (the customer search).
+// the journal keeps and Save.
 struct ProbeScreen : DataScreen {
     static Definition definition()
     {
@@ -29,7 +29,6 @@ struct ProbeScreen : DataScreen {
         d.keyColumn = u"CUSTOMERID"_s;
         d.table = u"Customer"_s;
         d.condition = u"where 1 = 1"_s;
-        d.printList = PrintList::ListWindow;
         return d;
     }
     ProbeScreen(RunState& state, QWidget* parent) : DataScreen(state, definition(), parent)
@@ -38,7 +37,7 @@ struct ProbeScreen : DataScreen {
         (new QLabel(u"Probe customers"_s, this))->setObjectName(u"lblScreenName"_s);
         for (const QString& name : {u"txtID"_s, u"txtNAME"_s})
             (new QLineEdit(this))->setObjectName(name);
-        for (const QString& name : {u"cmdSave"_s, u"cmdPL"_s, u"command0"_s})
+        for (const QString& name : {u"cmdSave"_s, u"command0"_s})
             (new QPushButton(name, this))->setObjectName(name);
         connectCommands();
     }
@@ -118,7 +117,6 @@ TEST(JournalArchives, SearchListsTheEntriesTheCriteriaSelect)
             QLatin1String(text));
     const struct { const char* screen; const char* what; QDate from, to; bool allUsers; const char* user;
                    const char* description; QStringList found; } cases[] = {
-        {"F1M0", "today, anyone", today, today, false, "", "", {"Customers", "Ali's car", "500 off"}},
         {"F1M0", "one operator", today, today, false, "CLERK", "", {"Ali's car"}},
         {"F1M0", "all users ignores the chosen operator", today, today, true, "CLERK", "", {"Customers", "Ali's car", "500 off"}},
         {"F1M0", "a description with an apostrophe", today, today, false, "", "i's", {"Ali's car"}},
@@ -171,46 +169,4 @@ TEST(JournalArchives, ListsWhatASaveJournalledAndShowsItOnItsScreen)
     EXPECT_EQ(shown, QStringList{u"Salem Ahmad read-only"_s});
     EXPECT_FALSE(o.state().Viewing);
     EXPECT_TRUE(o.ui().messages.isEmpty());
-}
-
-TEST(CustomerSearch, FindsByNameAndTelephoneAndReadsTheChoiceIntoTheOpener)
-{
-    JournalOffice o;
-    QHash<QString, QString> name;
-    for (const auto& [customer, column, telephone] :
-         {std::tuple{"Salem Ahmad", "HOMETEL1", "22334455"}, std::tuple{"Salem Ali", "WORKTEL1", "11112222"},
-          std::tuple{"Noura O'Brien", "WORKMOB", "55550000"}, std::tuple{"100% Cars", "HOMETEL1", "77770000"}})
-        name.insert(QString::number(o.db().insert(u"Customer"_s, u"CUSTOMERID"_s,
-                                                  {{u"name"_s, customer}, {QLatin1String(column), telephone}})),
-                    QLatin1String(customer));
-    const struct { const char* what; const char* name; const char* telephone; QStringList found; } cases[] = {
-        {"no criteria", "", "", {"Salem Ahmad", "Salem Ali", "Noura O'Brien", "100% Cars"}},
-        {"by name, any case", "salem", "", {"Salem Ahmad", "Salem Ali"}},
-        {"by work mobile", "", "5555", {"Noura O'Brien"}},
-        {"name and telephone together", "Salem", "2233", {"Salem Ahmad"}},
-        {"a name with an apostrophe", "o'b", "", {"Noura O'Brien"}},
-        {"a percent sign is a letter", "0%", "", {"100% Cars"}},
-    };
-    const auto probe = o.open(u"frmJournalProbe"_s);
-    bool closed = false;
-    o.ui().onDialog(u"F3M0O"_s, [&](QDialog* search) {
-        for (const auto& c : cases) {
-            set(search, "txtNAME", QLatin1String(c.name));
-            set(search, "txtaddress", QLatin1String(c.telephone));
-            find<QPushButton>(search, "cmdSearch")->click();
-            EXPECT_EQ(listed(search, "grdMEMBERS", name), c.found) << c.what;  // in key order
-            EXPECT_EQ(ControlAccess::text(find(search, "dfrecordcount")), QString::number(c.found.size())) << c.what;
-        }
-        // The last search found one customer: choosing it closes the search.
-        auto* grid = find<QTableView>(search, "grdMEMBERS");
-        grid->setCurrentIndex(grid->model()->index(0, 1));
-        find<QPushButton>(search, "cmdOk")->click();
-        closed = !search->isVisible() && search->result() == QDialog::Accepted && search->parentWidget() == probe.get();
-    });
-    find<QPushButton>(probe.get(), "cmdPL")->click();
-    EXPECT_TRUE(closed);
-    const qint64 chosen = name.key(u"100% Cars"_s).toLongLong();
-    EXPECT_EQ(o.state().CurrentRecordId, chosen);
-    EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtID")), QString::number(chosen));
-    EXPECT_EQ(ControlAccess::text(find(probe.get(), "txtNAME")), u"100% Cars"_s);
 }

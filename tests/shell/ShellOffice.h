@@ -6,32 +6,15 @@
 #include "support/TestOffice.h"
 
 #include <QDialog>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-// A stand-in for a screen another subsystem builds: the standard command
-// buttons, a name field and two frames holding a field each.
+// A stand-in for a screen another subsystem builds.
 inline QDialog* makeStandIn(const QString& name, QWidget* parent)
 {
     auto* screen = new QDialog(parent);
     screen->setObjectName(name);
-    auto* layout = new QVBoxLayout(screen);
-    const auto add = [](QWidget* w, const QString& objectName, QLayout* into) {
-        w->setObjectName(objectName);
-        into->addWidget(w);
-    };
-    add(new QLineEdit(screen), "txtNAME", layout);
-    for (const QString frameName : {"Frame1", "Frame2"}) {
-        auto* frame = new QGroupBox(screen);
-        add(new QLineEdit(frame), "dfs" + frameName, new QVBoxLayout(frame));
-        add(frame, frameName, layout);
-    }
-    for (const QString button : {"cmdNew", "cmdOpen", "cmdSave", "cmdDel", "cmdPL", "cmdPRINT", "cmdOk", "command0"})
-        add(new QPushButton(button, screen), button, layout);
     return screen;
 }
 

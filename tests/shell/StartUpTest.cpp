@@ -1,6 +1,5 @@
 #include "core/Cipher.h"
 #include "core/ErrorLog.h"
-#include "core/IniFile.h"
 #include <QDate>
 #include "core/PasswordHash.h"
 #include "core/cSecurity.h"
@@ -10,11 +9,8 @@
 #include "shell/StartUp.h"
 #include "support/TestOffice.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QFileInfo>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -340,7 +336,9 @@ struct Copy {
 // One copy of the program runs per home folder; a second says why it ends,
 // and the lock goes with the run that held it. What a crash or another
 // workstation leaves in the lock file: a lock no live process holds is taken
-// over without a word; a live one is named.
+// over without a word; a live one is named. The copy that holds the home
+// folder deletes its temporary files and what a killed backup left; another
+// leaves them alone.
 TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
 {
     if (TestOffice::onServer())
@@ -357,11 +355,21 @@ TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
         {"garbled but held by a running copy", "", true, false, {"another copy", "ijar.lock"}},
         {"another workstation", "4321\nijar\nreception-pc\n", false, false, {"reception-pc", "4321", "ijar.lock"}},
     };
+    const struct { const char* file; bool temporary; } files[] = {
+        {"report.tmp", true}, {"PICTURE.TMP", true}, {"notes.txt", false}, {"sub/inner.tmp", false},
+        {"db/backup/03122026-140509.unfinished", true}, {"db/backup/03122026-140509.unfinished-journal", true},
+        {"db/backup/03122026-140509", false},
+    };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         LoginRun office;
         office.writeIni("DATABASE = {H}/fdk.db\n");
         auto first = r.copy ? std::make_unique<Copy>(office.office.home()) : nullptr;
+        for (const auto& f : files) {
+            QDir(office.office.home()).mkpath(QFileInfo(f.file).path());
+            QFile made(office.office.file(f.file));
+            ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+        }
         QFile file(office.path("{H}/ijar.lock"));
         ASSERT_TRUE(r.copy || (file.open(QIODevice::WriteOnly) && file.write(r.content) == r.content.size() && file.flush()));
         // A running copy keeps its lock file under a system lock.
@@ -374,6 +382,8 @@ TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
         ASSERT_EQ(copy.ui->messages.size(), r.told.isEmpty() ? 0 : 1);
         for (const QString& part : r.told)
             EXPECT_TRUE(copy.ui->lastMessage().contains(office.path(part))) << part.toStdString();
+        for (const auto& f : files)
+            EXPECT_EQ(QFileInfo::exists(office.office.file(f.file)), !(r.logsIn && f.temporary)) << f.file;
         first.reset();
         EXPECT_EQ(r.copy ? Copy(office.office.home()).afterLogins : 1, 1) << "the lock goes with the run that held it";
     }
@@ -434,49 +444,6 @@ TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
             EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString() << "\n"
                                                                         << run.ui().lastMessage().toStdString();
     }
-}
-
-TEST(StartUp, TheFirstActivationShowsTheLoginOnceAndDeletesTemporaryFiles)
-{
-    if (TestOffice::onServer())
-        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
-    LoginRun run;
-    run.writeIni("DATABASE = {H}/fdk.db\n");
-    const struct { const char* file; bool kept; } files[] = {
-        {"report.tmp", false}, {"PICTURE.TMP", false}, {"notes.txt", true}, {"report.tmp.odt", true},
-        {"sub/inner.tmp", true}, {"db/backup/03122026-140509.unfinished", false},
-        {"db/backup/03122026-140509.unfinished-journal", false}, {"db/backup/03122026-140509", true},
-    };
-    QDir(run.office.home()).mkpath("sub");
-    QDir(run.office.home()).mkpath("db/backup");
-    for (const auto& f : files) {
-        run.write(run.office.file(f.file), "");
-        ASSERT_TRUE(QFileInfo::exists(run.office.file(f.file)));
-    }
-    QWidget mainWindow;
-    run.startUp.run(&mainWindow, 0);
-    EXPECT_TRUE(run.state().FirstActivation);
-    EXPECT_TRUE(run.ui().messages.isEmpty());
-    run.state().config.SHOWSCREENNAME = 1;
-    QWidget* parent = nullptr;
-    QString screenPanel;
-    run.ui().onDialog("LOGINP", [&](QDialog* d) {
-        parent = d->parentWidget();
-        screenPanel = run.window.statusPanel(ShellFrame::ScreenPanel);
-        run.startUp.firstActivation();  // the main window activated again meanwhile
-        typeLogin(d, "ADMIN", "ADMIN");
-    });
-    run.startUp.firstActivation();
-    run.startUp.firstActivation();
-
-    EXPECT_EQ(run.ui().dialogsShown, QStringList{"LOGINP"});
-    EXPECT_EQ(parent, &mainWindow);
-    EXPECT_EQ(screenPanel, "LOGINP");
-    EXPECT_EQ(run.window.statusPanel(ShellFrame::ScreenPanel), "") << "the login's name goes with it";
-    EXPECT_EQ(run.afterLogins, 1);
-    EXPECT_FALSE(run.state().FirstActivation);
-    for (const auto& f : files)
-        EXPECT_EQ(QFileInfo::exists(run.office.file(f.file)), f.kept) << f.file;
 }
 
 // A home folder on a full disk takes no files either, and the operator is
