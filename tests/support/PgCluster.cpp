@@ -8,10 +8,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUuid>
-#include <QVersionNumber>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -60,20 +60,11 @@ QString newDatabaseName()
 
 QString PgCluster::binFolder()
 {
-    // Debian keeps each major version's programs apart; the newest serves.
-    QString best;
-    QVersionNumber bestVersion;
-    const QDir root(u"/usr/lib/postgresql"_s);
-    for (const QString& version : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QVersionNumber v = QVersionNumber::fromString(version);
-        if (QFile::exists(root.filePath(version + u"/bin/initdb"_s)) && v > bestVersion) {
-            bestVersion = v;
-            best = root.filePath(version + u"/bin"_s);
-        }
-    }
-    if (best.isEmpty())
+    // The server's programs lie beside the newest pg_dump, which the program itself finds.
+    const QString folder = QFileInfo(Database::dumpTool()).absolutePath();
+    if (!QFile::exists(folder + u"/initdb"_s))
         fail(u"PostgreSQL is not installed (Debian package postgresql); ./ijar.sh test installs it"_s);
-    return best;
+    return folder;
 }
 
 PgCluster PgCluster::start(const QString& parent)
