@@ -139,11 +139,7 @@ PgCluster& PgCluster::shared()
 
 QString PgCluster::uri(const QString& database) const
 {
-    ServerAddress a;
-    a.host = socketFolder();
-    a.port = m_port;
-    a.user = user();
-    a.database = database;
+    const ServerAddress a{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}};
     return a.uri();
 }
 
