@@ -1,11 +1,11 @@
 #include "core/AppError.h"
 #include "core/Database.h"
+#include "core/OwnerOnly.h"
 #include "core/SqlValue.h"
 #include "core/TextConvert.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,12 +19,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QByteArray bytesOf(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
-
-bool ownerOnly(const QString& path)
-{
-    const QFileDevice::Permissions p = QFile::permissions(path);
-    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
-}
 
 class DatabaseTest : public ::testing::Test {
 protected:
@@ -113,44 +107,6 @@ TEST_F(DatabaseTest, TypedCommentCannotWidenAnUpdate)
     EXPECT_EQ(db.executeBound(u"select \"name\" from item"_s, {}).value(0, 0).toString(), u"n"_s);
 }
 
-TEST_F(DatabaseTest, BlobsRoundTripInBlocks)
-{
-    const qint64 key = add(u"pic"_s);
-    for (int size : {0, 1, Database::BlobBlockSize, Database::BlobBlockSize + 1, 100000}) {
-        QByteArray data(size, '\0');
-        for (int i = 2; i < size; ++i)
-            data[i] = char(QRandomGenerator::global()->bounded(256));
-        int wrote = -1, read = -1;
-        db.writeBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, data, [&](int p) { wrote = p; });
-        EXPECT_EQ(db.readBlob(u"item"_s, u"PICTURE"_s, u"ITEMID"_s, key, [&](int p) { read = p; }), data) << size;
-        EXPECT_EQ(QList<int>({wrote, read}), QList<int>(2, size ? 100 : -1));
-    }
-}
-
-// Another workstation on the shared file (rollback journal) sees only committed rows.
-TEST_F(DatabaseTest, TransactionRollsBackUnlessCommittedAndTheHookSeesEveryStatementAsWritten)
-{
-    QStringList seen;
-    db.setStatementHook([&](const QString& s) { seen << s; });
-    Database other;
-    other.open(path);
-    { Transaction tx(db); add(u"lost"_s); }
-    {
-        Transaction outer(db);
-        add(u"O'k"_s);
-        { Transaction inner(db); add(u"inner"_s); EXPECT_EQ(db.transactionDepth(), 2); }
-        EXPECT_EQ(other.execute(u"select * from item"_s).count(), 0);
-        outer.commit();
-    }
-    EXPECT_EQ(db.transactionDepth(), 0);
-    const RowSet rs = other.execute(u"select name from item"_s);
-    EXPECT_EQ(rs.count() == 1 ? rs.text(0, u"name"_s) : QString(), u"O'k"_s);
-    EXPECT_EQ(other.execute(u"pragma journal_mode"_s).value(0, 0).toString(), u"delete"_s);
-    EXPECT_THROW(db.execute(u"select top 1 * from nosuchtable"_s), AppError);
-    EXPECT_EQ(seen.filter(u"'O''k'"_s).size(), 1) << seen.join(u'\n').toStdString();
-    EXPECT_EQ(seen.last(), u"select top 1 * from nosuchtable"_s);
-}
-
 // A backup is a checked copy for its owner's eyes only, and never replaces a
 // file. A database whose index no longer matches its table copies page for
 // page and the copy fails its check: the copy is all there is, so it is kept
@@ -191,7 +147,7 @@ TEST_F(DatabaseTest, ABackupIsACheckedCopyThatNeverOverwritesAndADamagedOneIsKep
         EXPECT_EQ(QFile::exists(damaged), false);
         if (r.made.isEmpty())
             continue;
-        EXPECT_TRUE(ownerOnly(r.made)) << "a backup holds the office's data";
+        EXPECT_EQ(OwnerOnly::mode(r.made), OwnerOnly::File) << "a backup holds the office's data";
         Database copy;
         copy.open(r.made);
         EXPECT_EQ(copy.integrityCheck() == u"ok"_s, !r.damage);

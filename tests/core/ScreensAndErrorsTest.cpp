@@ -1,5 +1,6 @@
 #include "core/AppError.h"
 #include "core/ErrorLog.h"
+#include "core/OwnerOnly.h"
 #include "core/ScreenRegistry.h"
 #include "core/ScreenSetup.h"
 #include "core/ScreenTag.h"
@@ -10,7 +11,6 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFormLayout>
-#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -26,13 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Business data: neither the group nor others may read it.
-bool ownerOnly(const QString& path)
-{
-    const QFileDevice::Permissions p = QFile::permissions(path);
-    return QFile::exists(path) && p.testFlag(QFileDevice::ReadOwner) && !(p & QFileDevice::Permissions(0x0077));
-}
 
 QStringList linesOf(const QString& path)
 {
@@ -74,7 +67,7 @@ TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWholeAndShowsItWhenAsked)
         if (*r.login)
             office.loginAs(QString::fromUtf8(r.login));
         office.state().config.SHOWERRORS = r.showErrors;
-        const QString path = QDir(office.home()).filePath(u"ijar.log"_s);
+        const QString path = office.file(u"ijar.log"_s);
         QFile older(path);
         ASSERT_TRUE(!r.older || (older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush()));
         std::unique_ptr<Screen> screen(r.screen ? new Screen(r.screen, r.control) : nullptr);
@@ -87,7 +80,7 @@ TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWholeAndShowsItWhenAsked)
         ReportError(office.state(), screen ? &screen->dialog : nullptr, u"3075"_s, QString::fromUtf8(r.description),
                     u"cWindow, ReadWindow"_s);
         QStringList lines = linesOf(path);
-        EXPECT_TRUE(r.older || ownerOnly(path)) << "a new log is its owner's only";
+        EXPECT_TRUE(r.older || OwnerOnly::mode(path) == OwnerOnly::File) << "a new log is its owner's only";
         if (!r.older)
             lines.prepend(u"an older line"_s);
         ASSERT_EQ(lines.size(), 2);
@@ -120,7 +113,7 @@ TEST(StatementTrace, OneLinePerStatementPerDayWhileOnAndNoneWhileOff)
 {
     TestOffice office;
     office.loginAs(u"ADMIN"_s);
-    EXPECT_EQ(statementTracePath(office.state(), QDate(2024, 1, 5)), QDir(office.home()).filePath(u"20240105.txt"_s));
+    EXPECT_EQ(statementTracePath(office.state(), QDate(2024, 1, 5)), office.file(u"20240105.txt"_s));
     const QString trace = statementTracePath(office.state(), QDate::currentDate());
     office.state().config.USEROUTER = false;
     office.db().execute(u"select count(*) from operator"_s);
@@ -133,7 +126,7 @@ TEST(StatementTrace, OneLinePerStatementPerDayWhileOnAndNoneWhileOff)
         const QStringList lines = linesOf(trace);
         EXPECT_TRUE(lines.size() == i + 1 && lines.last().startsWith(u"ADMIN,"_s) && lines.last().endsWith(u',' + statements[i]))
             << lines.join(u'\n').toStdString();
-        EXPECT_TRUE(ownerOnly(trace));
+        EXPECT_EQ(OwnerOnly::mode(trace), OwnerOnly::File);
     }
 }
 

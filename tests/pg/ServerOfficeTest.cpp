@@ -1,4 +1,5 @@
 #include "core/Database.h"
+#include "core/IniFile.h"
 #include "shell/MAINT.h"
 #include "shell/SCRNlogoff.h"
 #include "shell/StartUp.h"
@@ -38,11 +39,8 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         int afterLogins = 0;
         StartUp startUp(office.state(), nullptr, [&afterLogins] { ++afterLogins; });
         office.state().DatabasePath.clear();
-        QFile ini(office.state().IniFilePath);
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         const QString named = r.label ? office.databasePath() + "_other" : r.inIni ? uri : office.file("gone.db");
-        ini.write(("[CONFIG]\nDATABASE = " + named + "\nLASTUSER = ADMIN\n").toUtf8());
-        ini.close();
+        IniFile::write(office.state().IniFilePath, named, "ADMIN", {});
         if (r.olderHelpers) {
             Database older;
             older.open(uri);
@@ -76,8 +74,7 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
         if (r.answers) {
             EXPECT_NO_THROW(office.db().execute("select count(*) from car where cast(' ' as real) = 0"));
         }
-        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromUtf8(ini.readAll()).contains("DATABASE = " + uri), r.answers || r.inIni);
+        EXPECT_EQ(IniFile::read(office.state().IniFilePath).database == uri, r.answers || r.inIni);
         // A missing file named by the ini file is told before the URI is typed.
         EXPECT_EQ(office.ui().messages.size(), r.answers && r.inIni ? 0 : 1);
         EXPECT_TRUE(r.answers || office.ui().lastMessage().contains(uri)) << office.ui().lastMessage().toStdString();

@@ -97,14 +97,10 @@ TEST(Workstations, TheSameFreeCarRentedAtOnceGoesOutOnce)
     const qint64 customer = db.insert("Customer", "CUSTOMERID", {{"name", "عميل"}});
     const qint64 mine = db.insert("RENT", "RENTID", {{"NAME", "عقد"}, {"CUSTOMERID", customer}, {"CARNO", 0},
                                                      {"RETURNED", 0}, {"EXITDATE", 20261201}});
-    struct Contract : frmRentCar {
-        explicit Contract(RunState& s) : frmRentCar(s, nullptr)
-        {
-            s.screens().adopt("frmRentCar", this);
-            ScreenTag::set(this, "RENTMODE");
-            show();
-        }
-    } screen(office.state());
+    frmRentCar screen(office.state(), nullptr);
+    office.state().screens().adopt("frmRentCar", &screen);
+    ScreenTag::set(&screen, "RENTMODE");
+    screen.show();
     ASSERT_EQ(ScreenChecks::control<QLineEdit>(&screen, "txtID")->text().toLongLong(), mine);
 
     Other other(office.databasePath(), db);

@@ -5,26 +5,24 @@
 #include "core/ServerAddress.h"
 #include "office/NewDatabase.h"
 
-#include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QVersionNumber>
-#include <gtest/gtest.h>
+#include <QUuid>
 
 #include <pwd.h>
 #include <unistd.h>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-const QString Source = QStringLiteral("PgCluster");
+namespace {
 
 [[noreturn]] void fail(const QString& text)
 {
-    throw AppError(ErrorNumber::DatabaseFailure, text, Source);
+    throw AppError(ErrorNumber::DatabaseFailure, text, u"PgCluster"_s);
 }
 
 bool asRoot() { return ::geteuid() == 0; }
@@ -32,20 +30,15 @@ bool asRoot() { return ::geteuid() == 0; }
 // Runs one of the server's programs, as the postgres user when we are root.
 void runTool(const QString& tool, const QStringList& arguments)
 {
-    QString program = PgCluster::binFolder() + u'/' + tool;
-    QStringList args = arguments;
-    if (asRoot()) {
-        args.prepend(program);
-        args.prepend(QStringLiteral("--"));
-        args.prepend(QStringLiteral("postgres"));
-        args.prepend(QStringLiteral("-u"));
-        program = QStringLiteral("runuser");
-    }
+    const QString program = PgCluster::binFolder() + u'/' + tool;
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
+    if (asRoot())
+        p.start(u"runuser"_s, QStringList{u"-u"_s, u"postgres"_s, u"--"_s, program} + arguments);
+    else
+        p.start(program, arguments);
     if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        fail(QStringLiteral("%1 failed: %2").arg(tool, QString::fromLocal8Bit(p.readAll())));
+        fail(u"%1 failed: %2"_s.arg(tool, QString::fromLocal8Bit(p.readAll())));
 }
 
 void handOver(const QString& path)
@@ -54,80 +47,49 @@ void handOver(const QString& path)
         return;
     const passwd* pw = ::getpwnam("postgres");
     if (!pw || ::chown(QFile::encodeName(path).constData(), pw->pw_uid, pw->pw_gid) != 0)
-        fail(QStringLiteral("%1 cannot be handed to the postgres user").arg(path));
+        fail(u"%1 cannot be handed to the postgres user"_s.arg(path));
 }
-
-QAtomicInt databaseCounter;
 
 // Unique across the test programs that share one cluster.
 QString newDatabaseName()
 {
-    return QStringLiteral("t%1_%2_%3")
-        .arg(QCoreApplication::applicationPid())
-        .arg(databaseCounter.fetchAndAddRelaxed(1))
-        .arg(QRandomGenerator::global()->bounded(1000000));
+    return u"t"_s + QUuid::createUuid().toString(QUuid::Id128);
 }
-
-// Stops the program's own cluster when its tests are over.
-class OwnCluster : public ::testing::Environment {
-public:
-    explicit OwnCluster(PgCluster* cluster) : m_cluster(cluster) {}
-    void TearDown() override { m_cluster->stop(); }
-
-private:
-    PgCluster* m_cluster;
-};
 
 }
 
 QString PgCluster::binFolder()
 {
-    // Debian keeps each major version's programs apart; the newest serves.
-    QString best;
-    QVersionNumber bestVersion;
-    const QDir root(QStringLiteral("/usr/lib/postgresql"));
-    for (const QString& version : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QVersionNumber v = QVersionNumber::fromString(version);
-        if (QFile::exists(root.filePath(version + QStringLiteral("/bin/initdb"))) && v > bestVersion) {
-            bestVersion = v;
-            best = root.filePath(version + QStringLiteral("/bin"));
-        }
-    }
-    if (best.isEmpty())
-        fail(QStringLiteral("PostgreSQL is not installed (Debian package postgresql); ./ijar.sh test installs it"));
-    return best;
+    // The server's programs lie beside the newest pg_dump, which the program itself finds.
+    const QString folder = QFileInfo(Database::dumpTool()).absolutePath();
+    if (!QFile::exists(folder + u"/initdb"_s))
+        fail(u"PostgreSQL is not installed (Debian package postgresql); ./ijar.sh test installs it"_s);
+    return folder;
 }
 
 PgCluster PgCluster::start(const QString& parent)
 {
     PgCluster c;
     QDir().mkpath(parent);
-    QTemporaryDir dir(parent + QStringLiteral("/ijar-pg-XXXXXX"));
+    QTemporaryDir dir(parent + u"/ijar-pg-XXXXXX"_s);
     if (!dir.isValid())
-        fail(QStringLiteral("no temporary folder for the cluster in %1").arg(parent));
+        fail(u"no temporary folder for the cluster in %1"_s.arg(parent));
     dir.setAutoRemove(false);
     c.m_folder = dir.path();
     // The postgres user only passes through our folder to its own two.
     QFile::setPermissions(c.m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                           | QFileDevice::ExeGroup | QFileDevice::ExeOther);
-    for (const char* sub : {"data", "socket"}) {
-        const QString path = c.m_folder + u'/' + QLatin1String(sub);
+    for (const QString& path : {c.m_folder + u"/data"_s, c.socketFolder()}) {
         QDir().mkdir(path);
         handOver(path);
     }
-    const QString data = c.m_folder + QStringLiteral("/data");
-    runTool(QStringLiteral("initdb"), {QStringLiteral("-D"), data, QStringLiteral("-U"), user(),
-                                       QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-                                       QStringLiteral("UTF8"), QStringLiteral("--locale=C.UTF-8"),
-                                       QStringLiteral("--no-sync")});
+    const QString data = c.m_folder + u"/data"_s;
+    runTool(u"initdb"_s, {u"-D"_s, data, u"-U"_s, user(), u"-A"_s, u"trust"_s, u"-E"_s, u"UTF8"_s,
+                          u"--locale=C.UTF-8"_s, u"--no-sync"_s});
     // Speed over safety: the cluster lives as long as the tests.
-    const QString options = QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off -c full_page_writes=off "
-                                           "-c synchronous_commit=off -c max_connections=200")
-                                .arg(c.socketFolder())
-                                .arg(c.m_port);
-    runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data, QStringLiteral("-l"),
-                                       data + QStringLiteral("/server.log"), QStringLiteral("-o"), options,
-                                       QStringLiteral("-w"), QStringLiteral("start")});
+    const QString options = u"-k %1 -p %2 -c listen_addresses='' -c fsync=off -c full_page_writes=off "
+                            "-c synchronous_commit=off -c max_connections=200"_s.arg(c.socketFolder()).arg(c.m_port);
+    runTool(u"pg_ctl"_s, {u"-D"_s, data, u"-l"_s, data + u"/server.log"_s, u"-o"_s, options, u"-w"_s, u"start"_s});
     return c;
 }
 
@@ -136,8 +98,7 @@ void PgCluster::stop()
     if (m_folder.isEmpty())
         return;
     try {
-        runTool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_folder + QStringLiteral("/data"),
-                                           QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("stop")});
+        runTool(u"pg_ctl"_s, {u"-D"_s, m_folder + u"/data"_s, u"-m"_s, u"immediate"_s, u"stop"_s});
     } catch (const AppError&) {
         // already gone: its folder goes all the same
     }
@@ -149,11 +110,9 @@ PgCluster PgCluster::readFrom(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("the cluster file %1 cannot be read (did the pg_cluster_start test run?)").arg(file));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+        fail(u"the cluster file %1 cannot be read (did the pg_cluster_start test run?)"_s.arg(file));
     PgCluster c;
-    c.m_folder = lines.value(0);
-    c.m_port = lines.value(1).toInt();
+    c.m_folder = QString::fromUtf8(f.readAll()).trimmed();
     return c;
 }
 
@@ -161,8 +120,8 @@ void PgCluster::writeTo(const QString& file) const
 {
     QFile f(file);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        fail(QStringLiteral("the cluster file %1 cannot be written").arg(file));
-    f.write(QStringLiteral("%1\n%2\n").arg(m_folder).arg(m_port).toUtf8());
+        fail(u"the cluster file %1 cannot be written"_s.arg(file));
+    f.write(m_folder.toUtf8() + '\n');
 }
 
 PgCluster& PgCluster::shared()
@@ -171,66 +130,60 @@ PgCluster& PgCluster::shared()
         const QString file = qEnvironmentVariable("IJAR_TEST_PGCLUSTER");
         if (!file.isEmpty())
             return new PgCluster(readFrom(file));
-        auto* own = new PgCluster(start(QDir::tempPath()));
-        ::testing::AddGlobalTestEnvironment(new OwnCluster(own));
-        return own;
+        // The program's own cluster stops when its tests are over.
+        qAddPostRoutine([] { shared().stop(); });
+        return new PgCluster(start(QDir::tempPath()));
     }();
     return *cluster;
 }
 
 QString PgCluster::uri(const QString& database) const
 {
-    ServerAddress a;
-    a.host = socketFolder();
-    a.port = m_port;
-    a.user = user();
-    a.database = database;
+    const ServerAddress a{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}};
     return a.uri();
 }
 
 void PgCluster::admin(const QString& sql) const
 {
     Database db;
-    db.open(uri(QStringLiteral("postgres")));
+    db.open(uri(u"postgres"_s));
     db.executeNative(sql);
 }
 
 QString PgCluster::createDatabase()
 {
     const QString name = newDatabaseName();
-    admin(QStringLiteral("CREATE DATABASE %1").arg(name));
+    admin(u"CREATE DATABASE %1"_s.arg(name));
     return uri(name);
 }
 
 QString PgCluster::templateFor(bool demo)
 {
-    const QString name = demo ? QStringLiteral("ijar_demo_office") : QStringLiteral("ijar_office");
+    const QString name = demo ? u"ijar_demo_office"_s : u"ijar_office"_s;
     // Made once per cluster by whichever test program comes first; the others
     // wait on the lock and find it made.
     Database db;
-    db.open(uri(QStringLiteral("postgres")));
-    db.executeNative(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(demo ? 2 : 1));
-    if (db.executeBound(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {name}).isEmpty()) {
-        const QString building = name + QStringLiteral("_building");
-        db.executeNative(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(building));
-        db.executeNative(QStringLiteral("CREATE DATABASE %1").arg(building));
+    db.open(uri(u"postgres"_s));
+    db.executeNative(u"SELECT pg_advisory_lock(%1)"_s.arg(demo ? 2 : 1));
+    if (db.executeBound(u"SELECT 1 FROM pg_database WHERE datname = ?"_s, {name}).isEmpty()) {
+        const QString building = name + u"_building"_s;
+        db.executeNative(u"DROP DATABASE IF EXISTS %1"_s.arg(building));
+        db.executeNative(u"CREATE DATABASE %1"_s.arg(building));
         NewDatabase::create(uri(building), demo);
-        db.executeNative(QStringLiteral("ALTER DATABASE %1 RENAME TO %2").arg(building, name));
+        db.executeNative(u"ALTER DATABASE %1 RENAME TO %2"_s.arg(building, name));
     }
-    db.executeNative(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(demo ? 2 : 1));
+    db.executeNative(u"SELECT pg_advisory_unlock(%1)"_s.arg(demo ? 2 : 1));
     return name;
 }
 
 QString PgCluster::createOffice(bool demo)
 {
-    const QString from = templateFor(demo);
     const QString name = newDatabaseName();
-    admin(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(name, from));
+    admin(u"CREATE DATABASE %1 TEMPLATE %2"_s.arg(name, templateFor(demo)));
     return uri(name);
 }
 
 void PgCluster::dropDatabase(const QString& uri)
 {
-    const QString name = ServerAddress::parse(uri).database;
-    admin(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name));
+    admin(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(ServerAddress::parse(uri).database));
 }

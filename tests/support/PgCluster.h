@@ -20,7 +20,7 @@ public:
     // Stops the cluster and removes its folder.
     void stop();
 
-    // The cluster described by the file written by writeTo().
+    // The cluster whose folder is named by the file written by writeTo().
     static PgCluster readFrom(const QString& file);
     void writeTo(const QString& file) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -10,4 +11,11 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runProgram(const QString& program, const QStringList& arguments, int timeoutMs);
+inline ProgramRun runProgram(const QString& program, const QStringList& arguments, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, arguments);
+    const bool ended = p.waitForFinished(timeoutMs);
+    return {ended && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}

@@ -12,21 +12,17 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3 || (args[1] != QLatin1String("start") && args[1] != QLatin1String("stop"))) {
+    if (args.size() != 3) {
         std::fprintf(stderr, "usage: pgcluster start|stop FILE\n");
         return 2;
     }
-    const QString file = args[2];
     try {
-        if (args[1] == QLatin1String("start")) {
-            // A cluster left by an interrupted run goes first.
-            if (QFile::exists(file))
-                PgCluster::readFrom(file).stop();
-            PgCluster::start(QDir::tempPath()).writeTo(file);
-        } else {
-            PgCluster::readFrom(file).stop();
-            QFile::remove(file);
-        }
+        // A cluster left by an interrupted run goes first.
+        if (QFile::exists(args[2]))
+            PgCluster::readFrom(args[2]).stop();
+        QFile::remove(args[2]);
+        if (args[1] == QLatin1String("start"))
+            PgCluster::start(QDir::tempPath()).writeTo(args[2]);
     } catch (const AppError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.description()));
         return 1;
