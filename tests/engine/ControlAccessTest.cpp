@@ -3,9 +3,11 @@
 #include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
+#include "engine/NumberEdit.h"
 #include "engine/cWindow.h"
 #include "support/TestOffice.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -106,6 +109,26 @@ TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
         c.keys(edit);
         EXPECT_EQ(edit.isEmpty() ? QDate() : edit.date(), c.shown);
         EXPECT_EQ(ControlAccess::value(&edit), c.shown.isValid() ? c.shown.toString(u"dd/MM/yyyy"_s) : QString());
+    }
+}
+
+// An amount typed reads with two decimals once the clerk moves on; a plain
+// number keeps what was typed.
+TEST(NumberEdit, AnAmountTypedShowsTwoDecimalsOnceLeft)
+{
+    for (const bool money : {true, false}) {
+        QWidget form;
+        auto* layout = new QVBoxLayout(&form);
+        auto* amount = new NumberEdit;
+        amount->setMoney(money);
+        layout->addWidget(amount);
+        layout->addWidget(new QLineEdit);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        amount->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), u"3.5"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(amount->text(), money ? u"3.50"_s : u"3.5"_s);
     }
 }
 
