@@ -39,11 +39,6 @@ struct ReminderOffice : TestOffice {
                            {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, onoff}, {u"REMINDERTYPE"_s, 1},
                             {u"Message"_s, u"it's due"_s}, {u"REMINDERDATE"_s, date}, {u"SQLREMINDERLIST"_s, query}});
     }
-    void queue(qint64 rule, const QString& title)
-    {
-        db().insert(u"reminderqueue"_s, u"reminderqueueid"_s,
-                    {{u"reminderid"_s, rule}, {u"message"_s, title}, {u"ERRORMESSAGE"_s, u"body of "_s + title}});
-    }
     QStringList titles()
     {
         const RowSet rows = db().execute(u"select message from reminderqueue order by reminderqueueid"_s);
