@@ -77,16 +77,20 @@ inline void newRecord(TestOffice& office, QWidget* screen, const QString& name)
 }
 
 // F9, the cursor in the list, the row of that key picked; gives the keys listed.
+// The script reads statics: a script stays registered for later showings.
 inline QList<qint64> openRecord(TestOffice& office, QWidget* screen, qint64 key)
 {
-    QList<qint64> listed;
-    office.ui().onDialog("frmGeneralOpen", [&](QDialog* open) {
+    static qint64 wanted = 0;
+    static QList<qint64> listed;
+    wanted = key;
+    listed.clear();
+    office.ui().onDialog("frmGeneralOpen", [](QDialog* open) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(open));
         EXPECT_EQ(Clerk::focused(), "DataGrid1");
         auto* grid = ScreenChecks::control<QTableView>(open, "DataGrid1");
         for (int row = 0; row < grid->model()->rowCount(); ++row) {
             listed << grid->model()->index(row, 0).data().toLongLong();
-            if (listed.last() == key)
+            if (listed.last() == wanted)
                 grid->setCurrentIndex(grid->model()->index(row, 0));
         }
         ScreenChecks::click(open, "cmdOk");

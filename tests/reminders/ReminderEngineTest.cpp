@@ -1,16 +1,19 @@
 #include "core/ErrorLog.h"
+#include "core/ScreenRegistry.h"
 #include "core/SqlValue.h"
+#include "engine/EngineSetup.h"
 #include "reminders/ReminderRules.h"
 #include "reminders/cReminder.h"
+#include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QDate>
+#include <QDialog>
 #include <QFile>
-#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,30 +26,29 @@ qint64 day(int fromToday)
     return QDate::currentDate().addDays(fromToday).toString(u"yyyyMMdd"_s).toLongLong();
 }
 
-// An office without the shipped due list, so that only a case's own rules fire.
+// An office with the shipped due list, or without it so that only a case's own rules fire.
 struct ReminderOffice : TestOffice {
-    ReminderOffice() { db().command(u"delete from _Reminder"_s); }
-
+    explicit ReminderOffice(bool shipped = false)
+    {
+        if (!shipped)
+            db().command(u"delete from _Reminder"_s);
+    }
     qint64 rule(const QString& name, const QVariant& date, const QString& query = {}, int onoff = 1)
     {
         return db().insert(u"_Reminder"_s, u"REMINDERID"_s,
                            {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, onoff}, {u"REMINDERTYPE"_s, 1},
                             {u"Message"_s, u"it's due"_s}, {u"REMINDERDATE"_s, date}, {u"SQLREMINDERLIST"_s, query}});
     }
-    void queue(qint64 rule, const QString& title, const QVariant& released = {})
+    QStringList titles()
     {
-        db().insert(u"reminderqueue"_s, u"reminderqueueid"_s,
-                    {{u"reminderid"_s, rule}, {u"message"_s, title}, {u"ERRORMESSAGE"_s, u"body of "_s + title},
-                     {u"RELEASEDATE"_s, released}});
-    }
-    QStringList titles(const QString& where = {})
-    {
-        const RowSet rows = db().execute(u"select message from reminderqueue "_s + where + u" order by reminderqueueid"_s);
+        const RowSet rows = db().execute(u"select message from reminderqueue order by reminderqueueid"_s);
         QStringList out;
         for (int i = 0; i < rows.count(); ++i)
             out << rows.text(i, u"message"_s);
         return out;
     }
+    // How many queued titles hold `text`.
+    qsizetype queued(const QString& text) { return titles().filter(text).size(); }
     cReminder& engine() { return state().service<cReminder>(); }
 };
 
@@ -99,133 +101,132 @@ TEST(cReminder, BuildQueuesDatedRulesAndQueryRowsOfActiveRulesOnly)
     }
 }
 
-// A hit already queued, today or on an earlier day, is not queued again;
-// one the operator dropped comes back with the next build.
-TEST(cReminder, TheSameHitIsQueuedOnceAndStampedWithTheDayItWasQueued)
+// What expired last week is due as much as what expires this month; a date
+// never entered or far off is not. A hit still queued is not queued again at
+// the next build, and a contract that came back, like a car insured again,
+// leaves the queue.
+TEST(DueList, ReportsWhatHasExpiredAndDropsWhatNoLongerApplies)
+{
+    ReminderOffice o(true);
+    // Days from today; 0 is a date never entered.
+    const struct { const char* plate; const char* column; int days; bool due; } cars[] = {
+        {"INS-LAST-WEEK", "INSURANEDC1DATETTO", -7, true},
+        {"INS2-IN-10", "INSURANCE2DATETO", 10, true},
+        {"INS-IN-60", "INSURANEDC1DATETTO", 60, false},
+        {"LIC-YESTERDAY", "LICENSEEXPIRY", -1, true},
+        {"LIC-IN-31", "LICENSEEXPIRY", 31, false},
+        {"LIC-NONE", "LICENSEEXPIRY", 0, false},
+    };
+    for (const auto& c : cars)
+        o.db().insert(u"car"_s, u"carid"_s,
+                      {{u"PLATENO"_s, QLatin1String(c.plate)},
+                       {QLatin1String(c.column), c.days == 0 ? 0 : day(c.days)}});
+    o.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"LICENCE-LAPSED"_s}, {u"HOMELICENSEEXPIRY"_s, day(-3)}});
+    const qint64 late = o.db().insert(u"RENT"_s, u"RENTID"_s,
+                                      {{u"NAME"_s, u"LATE-CONTRACT"_s}, {u"RETURNED"_s, 0}, {u"RETURNDATE"_s, day(-2)}});
+    o.engine().BuildReminders();
+    for (const auto& c : cars)
+        EXPECT_EQ(o.queued(QLatin1String(c.plate)), c.due ? 1 : 0) << c.plate;
+    EXPECT_EQ(o.queued(u"LICENCE-LAPSED"_s), 1);
+    EXPECT_EQ(o.queued(u"LATE-CONTRACT"_s), 1);
+
+    o.db().command(u"update RENT set RETURNED = 1 where RENTID = %1"_s.arg(late));
+    o.db().command(u"update car set INSURANEDC1DATETTO = %1 where PLATENO = 'INS-LAST-WEEK'"_s.arg(day(365)));
+    o.engine().BuildReminders();
+    EXPECT_EQ(o.queued(u"LATE-CONTRACT"_s), 0);
+    EXPECT_EQ(o.queued(u"INS-LAST-WEEK"_s), 0);
+    EXPECT_EQ(o.queued(u"LIC-YESTERDAY"_s), 1);
+}
+
+// An office made by an earlier version holds the rules as they were shipped
+// then: the upgrade brings those to today's, and keeps a rule the office wrote.
+TEST(DueList, AnUpgradeRewritesTheShippedRulesAndKeepsTheOfficesOwn)
 {
     ReminderOffice o;
-    const qint64 rule = o.rule(u"R"_s, day(0), ThreeRows);
-    o.queue(rule, u"Rb"_s, day(-3));
+    const QString lapsed = u"select Nz(PLATENO) & ' ' & Nz(name) from car where LICENSEEXPIRY"
+                           " between Date() and DateAdd('d', 30, Date()) order by PLATENO"_s;
+    o.rule(u"ترخيص سيارة ينتهي خلال 30 يوماً: "_s, {}, lapsed);
+    const qint64 own = o.rule(u"our own licence check: "_s, {}, lapsed);
+    ReminderRules::upgrade(o.db());
+    o.db().insert(u"car"_s, u"carid"_s, {{u"PLATENO"_s, u"LIC-LAST-MONTH"_s}, {u"LICENSEEXPIRY"_s, day(-30)}});
     o.engine().BuildReminders();
-    o.engine().BuildReminders();
-    EXPECT_EQ(o.titles(), (QStringList{u"Rb"_s, u"  R"_s, u"Ra"_s, u"Rc"_s}));
-    EXPECT_EQ(o.titles(u"where RELEASEDATE = "_s + SqlValue::number(day(0))).size(), 3);
-
-    o.engine().DeleteQueueMessage(o.db().execute(u"select min(reminderqueueid) from reminderqueue"_s).value(0, 0).toLongLong());
-    o.engine().BuildReminders();
-    EXPECT_EQ(o.titles().size(), 4);
+    EXPECT_EQ(o.titles().size(), 1);
+    EXPECT_EQ(o.queued(u"LIC-LAST-MONTH"_s), 1);
+    const RowSet kept = o.db().execute(u"select SQLREMINDERLIST from _Reminder where REMINDERID = "_s + SqlValue::number(own));
+    EXPECT_EQ(kept.text(0, u"SQLREMINDERLIST"_s), lapsed);
 }
 
-// Five messages in the queue and what the clerk does with the keys on the
-// first one (the cursor starts in the message; Enter is OK); the reminders
-// button then shows what is left, all of it.
-TEST(cReminder, ShowWalksTheQueueUntilTheClerkAsksForNoMore)
+// Every queued message in one window: Enter opens the record it is about,
+// Delete drops it until the next build finds it again, and the messages can
+// still be gone through one by one. In each pop-up the cursor starts in the
+// message and Enter is OK; "no more" stops the walk, "do not show again" drops
+// that message, and a tick never carries over to the next message.
+TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
 {
-    const struct {
-        const char* what;
-        int queued;
-        const char* tick;   // ticked on the first message
-        int shown;
-        int left;
-    } cases[] = {
-        {"OK on each", 5, nullptr, 5, 5},
-        {"no more on the first", 5, "dffNoMore", 1, 5},
-        {"do not show again on the first", 5, "dffDeleteMessage", 5, 4},
-        {"an empty queue", 0, nullptr, 0, 0},
+    ReminderOffice o(true);
+    installEngine(o.state());
+    registerRentalScreens(o.state().screens());
+    const qint64 car = o.db().insert(u"car"_s, u"carid"_s, {{u"PLATENO"_s, u"LIC-OLD"_s}, {u"LICENSEEXPIRY"_s, day(-1)}});
+    const qint64 rent = o.db().insert(u"RENT"_s, u"RENTID"_s,
+                                      {{u"NAME"_s, u"LATE-CONTRACT"_s}, {u"RETURNED"_s, 0}, {u"RETURNDATE"_s, day(-1)}});
+    o.rule(u"DIARY-DAY"_s, day(0));
+    o.engine().BuildReminders();
+
+    const struct { QString row; QString opened; } cases[] = {
+        {u"LIC-OLD"_s, u"frmCars %1"_s.arg(car)},
+        {u"LATE-CONTRACT"_s, u"frmRentCar %1"_s.arg(rent)},
+        {u"DIARY-DAY"_s, {}},  // about no record: the clerk is told so
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ReminderOffice o;
-        const qint64 rule = o.rule(u"R"_s, day(0));
-        for (int i = 1; i <= c.queued; ++i)
-            o.queue(rule, u"m%1"_s.arg(i));
-        QStringList captions, bodies;
-        bool first = true;
-        o.ui().onDialog(u"POPmessages"_s, [&](QDialog* window) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-            EXPECT_EQ(Clerk::focused(), "txtmessage");
-            captions << window->windowTitle();
-            bodies << ScreenChecks::control<QPlainTextEdit>(window, u"txtmessage"_s)->toPlainText();
-            for (const char* tick : {"dffNoMore", "dffDeleteMessage"})
-                EXPECT_FALSE(ScreenChecks::control<QCheckBox>(window, QString::fromLatin1(tick))->isChecked());
-            if (first && c.tick) {
-                EXPECT_TRUE(Clerk::tabTo(c.tick));
-                Clerk::press(Qt::Key_Space);
-            }
-            first = false;
-            Clerk::press(Qt::Key_Return);
+    QStringList opened;
+    for (const char* screen : {"frmCars", "frmRentCar"})
+        o.ui().onDialog(QLatin1String(screen), [&opened](QDialog* d) {
+            opened << d->objectName() + u" "_s + ScreenChecks::control<QLineEdit>(d, u"txtID"_s)->text();
         });
-        o.engine().ShowReminders();
-        EXPECT_EQ(captions.size(), c.shown);
-        if (c.shown > 0) {
-            EXPECT_EQ(captions.first(), u"Messages From System-m1"_s);
-            EXPECT_EQ(bodies.first(), u"body of m1"_s);
+    int popUps = 0;
+    o.ui().onDialog(u"POPmessages"_s, [&popUps](QDialog* window) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_EQ(Clerk::focused(), "txtmessage");
+        if (++popUps <= 2) {
+            EXPECT_TRUE(Clerk::tabTo(popUps == 1 ? "dffNoMore" : "dffDeleteMessage"));
+            Clerk::press(Qt::Key_Space);
         }
-        EXPECT_EQ(o.titles().size(), c.left);
-        EXPECT_FALSE(o.titles().contains(u"m1"_s) && c.left < c.queued);
+        Clerk::press(Qt::Key_Return);
+    });
+    QStringList dates;
+    int rowsLeft = -1;
+    o.ui().onDialog(u"frmMessageList"_s, [&](QDialog* d) {
+        ASSERT_TRUE(Clerk::showActive(d));
+        const QAbstractItemModel* list = d->findChild<QTableView*>()->model();
+        for (int r = 0; r < list->rowCount(); ++r)
+            dates << list->index(r, 3).data().toString();
+        for (const auto& c : cases) {
+            const qsizetype told = o.ui().messages.size();
+            opened.clear();
+            ASSERT_TRUE(Clerk::pickRow(d, c.row)) << c.row.toStdString();
+            EXPECT_EQ(opened.value(0), c.opened) << c.row.toStdString();
+            EXPECT_EQ(o.ui().messages.size(), told + (c.opened.isEmpty() ? 1 : 0)) << c.row.toStdString();
+        }
+        // Back on the list, the car's message (the first) is dropped.
+        ASSERT_TRUE(Clerk::showActive(d));
+        Clerk::press(Qt::Key_Home, Qt::ControlModifier);
+        Clerk::press(Qt::Key_Delete);
+        rowsLeft = list->rowCount();
+        ASSERT_TRUE(Clerk::tabTo("cmdOneByOne"));
+        Clerk::press(Qt::Key_Space);
+    });
+    o.engine().ShowMessageList();
 
-        captions.clear();
-        o.engine().ShowReminders();
-        EXPECT_EQ(captions.size(), c.left);
-    }
-}
-
-// Each rule of the shipped due list against an office where exactly the
-// cars, contracts and customers named are due.
-TEST(ReminderRules, EachShippedRuleFindsExactlyWhatIsDue)
-{
-    TestOffice office;
-    Database& db = office.db();
-    const auto car = [&](const QString& plate, QList<Database::Field> fields) {
-        fields << Database::Field{u"PLATENO"_s, plate} << Database::Field{u"name"_s, u"x"_s};
-        db.insert(u"car"_s, u"carid"_s, fields);
-    };
-    car(u"I1"_s, {{u"INSURANEDC1DATETTO"_s, day(30)}});
-    car(u"I2"_s, {{u"INSURANCE2DATETO"_s, day(0)}});
-    car(u"I3"_s, {{u"INSURANEDC1DATETTO"_s, day(31)}, {u"INSURANCE2DATETO"_s, day(-1)}});
-    car(u"L1"_s, {{u"LICENSEEXPIRY"_s, day(10)}});
-    car(u"L2"_s, {{u"LICENSEEXPIRY"_s, day(31)}});
-    for (int s = 1; s <= 3; ++s) {
-        const auto f = [s](const char* column) { return QString::fromLatin1(column) + QString::number(s); };
-        const QString type = u"t%1"_s.arg(s);
-        car(u"D%1"_s.arg(s), {{f("MAINTYPE"), type}, {f("EVERYDAYS"), 90}, {f("MAINTSTART"), day(-90)}});
-        car(u"N%1"_s.arg(s), {{f("MAINTYPE"), type}, {f("EVERYDAYS"), 90}, {f("MAINTSTART"), day(-89)}});
-        car(u"K%1"_s.arg(s), {{f("MAINTYPE"), type}, {f("MAINTMILES"), 5000}, {f("MAINTMILESSTART"), 5000},
-                              {u"METER"_s, 10000}});
-        car(u"M%1"_s.arg(s), {{f("MAINTYPE"), type}, {f("MAINTMILES"), 5000}, {f("MAINTMILESSTART"), 5000},
-                              {u"METER"_s, 9999}});
-        car(u"E%1"_s.arg(s), {{f("MAINTYPE"), u" "_s}, {f("EVERYDAYS"), 90}, {f("MAINTSTART"), day(-200)}});
-    }
-    const auto contract = [&](const QString& name, int returned, int returnDay) {
-        return db.insert(u"RENT"_s, u"RENTID"_s,
-                         {{u"NAME"_s, name}, {u"CUSTOMERNAME"_s, u"c"_s}, {u"RETURNED"_s, returned},
-                          {u"RETURNDATE"_s, day(returnDay)}});
-    };
-    const qint64 late = contract(u"late"_s, 0, -1);
-    contract(u"due today"_s, 0, 0);
-    contract(u"back"_s, 1, -1);
-    for (const auto& [name, expiry] : {std::pair{u"c30"_s, 30}, {u"c31"_s, 31}, {u"c-1"_s, -1}})
-        db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {u"HOMELICENSEEXPIRY"_s, day(expiry)}});
-
-    office.state().service<cReminder>().BuildReminders();
-    const QList<QStringList> expected{
-        {u"I1 x"_s, u"I2 x"_s, u"I3 x"_s},
-        {u"L1 x"_s},
-        {u"D1 x - t1"_s, u"K1 x - t1"_s},
-        {u"D2 x - t2"_s, u"K2 x - t2"_s},
-        {u"D3 x - t3"_s, u"K3 x - t3"_s},
-        {u"عقد %1 late - c"_s.arg(late)},
-        {u"c-1"_s, u"c30"_s},
-    };
-    const QList<ReminderRules::Rule>& rules = ReminderRules::dueList();
-    ASSERT_EQ(rules.size(), expected.size());
-    for (int i = 0; i < rules.size(); ++i) {
-        const RowSet queued = db.execute(u"select q.message from reminderqueue q, _Reminder r"
-                                         " where q.reminderid = r.REMINDERID and r.REMINDERRULENAME = "_s
-                                         + SqlValue::quoted(rules[i].name) + u" order by q.reminderqueueid"_s);
-        QStringList titles;
-        for (int r = 0; r < queued.count(); ++r)
-            titles << queued.text(r, u"message"_s).mid(rules[i].name.size());
-        EXPECT_EQ(titles, expected[i]) << rules[i].name.toStdString();
-    }
+    EXPECT_EQ(dates, QStringList(3, QDate::currentDate().toString(u"dd/MM/yyyy"_s)));
+    EXPECT_EQ(rowsLeft, 2);
+    EXPECT_EQ(popUps, 1);
+    o.engine().ShowReminders();
+    EXPECT_EQ(popUps, 3);
+    o.engine().ShowReminders();
+    EXPECT_EQ(popUps, 4);
+    EXPECT_EQ(o.titles().size(), 1);
+    EXPECT_EQ(o.queued(u"LIC-OLD"_s), 0);
+    // Dropped for today: the next build finds them still due.
+    o.engine().BuildReminders();
+    EXPECT_EQ(o.titles().size(), 3);
+    EXPECT_EQ(o.queued(u"LIC-OLD"_s), 1);
 }

@@ -1,87 +1,80 @@
 // The print dialog as a clerk works it: shown, active, keys to the cursor.
-#include "core/RunState.h"
-#include "core/ScreenRegistry.h"
-#include "core/ScreenTag.h"
-#include "engine/ControlAccess.h"
+#include "OdtTemplate.h"
 #include "engine/EngineSetup.h"
 #include "reports/frmPrint.h"
-#include "rental/RentalScreens.h"
 #include "support/Clerk.h"
+#include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QTabWidget>
-#include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace Qt::StringLiterals;
+using ScreenChecks::control;
 
-// A date takes the digits of the main row, Arabic-Indic on an Arabic keyboard,
-// and of the keypad, whichever way the interface reads.
-TEST(DateKeys, DatesTakeTheDigitsOfEitherPartOfTheKeyboard)
+// The reports offered by one screen, numbered in display order, hidden ones
+// and other screens' left out; OK only with something to pick; digits pick an
+// entry that exists. Nothing in the dialog stands empty: the file name and the
+// status line show only while they say something. A date takes the digits of
+// the main row, Arabic-Indic on an Arabic keyboard, and of the keypad,
+// whichever way the interface reads, and reads day first.
+TEST(frmPrint, ListsTheScreensReportsAndTakesTheDigitsOfEitherPartOfTheKeyboard)
 {
-    const struct { const char* what; const char* screen; const char* field; Qt::LayoutDirection direction;
-                   bool keypad; } rows[] = {
-        {"print dialog, Arabic, main row", "frmPrint", "dtFrom", Qt::RightToLeft, false},
-        {"print dialog, Arabic, keypad", "frmPrint", "dtFrom", Qt::RightToLeft, true},
-        {"print dialog, English, main row", "frmPrint", "dtTo", Qt::LeftToRight, false},
-        {"customers, Arabic, main row", "frmCustomers", "dfdBirthDate", Qt::RightToLeft, false},
-        {"customers, English, keypad", "frmCustomers", "dfdBirthDate", Qt::LeftToRight, true},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        QApplication::setLayoutDirection(r.direction);
+    for (const Qt::LayoutDirection direction : {Qt::RightToLeft, Qt::LeftToRight}) {
+        SCOPED_TRACE(direction == Qt::RightToLeft ? "Arabic, main row" : "English, keypad");
+        QApplication::setLayoutDirection(direction);
         TestOffice office;
-        office.loginAs(u"ADMIN"_s);
         installEngine(office.state());
-        registerRentalScreens(office.state().screens());
-        office.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"الأول"_s}});
-        std::unique_ptr<QWidget> screen(QLatin1String(r.screen) == "frmPrint"_L1
-                                            ? new frmPrint(office.state(), nullptr)
-                                            : office.state().screens().instance(QLatin1String(r.screen), nullptr));
-        ASSERT_TRUE(Clerk::showActive(screen.get()));
-        QWidget* field = ControlAccess::require(screen.get(), QLatin1String(r.field));
-        if (auto* tabs = screen->findChild<QTabWidget*>(u"SSTab1"_s))
-            for (int turn = 0; turn < tabs->count() && !tabs->currentWidget()->isAncestorOf(field); ++turn)
-                Clerk::press(Qt::Key_Tab, Qt::ControlModifier);
-        ASSERT_TRUE(Clerk::tabTo(r.field));
-        auto* date = qobject_cast<QDateEdit*>(field);
+        defineReports(office.db(), {{1, "Card", "frmCustomers", 1, 2, "card.odt"},
+                                    {2, "Hidden", "frmCustomers", 0, 0, "h.odt"},
+                                    {3, "List", "frmCustomers", 1, 1, "list.odt"},
+                                    {4, "Fleet", "frmCars", 1, 1, "fleet.odt"}});
+        frmPrint dialog(office.state(), nullptr);
+        auto* list = control<QListWidget>(&dialog, "List1");
+        for (const auto& [screen, expected] : {std::pair{"frmNothing", QStringList{}},
+                                               std::pair{"frmCustomers", QStringList{"1. List", "2. Card"}}}) {
+            dialog.ShowReportList(screen);
+            QStringList entries;
+            for (int i = 0; i < list->count(); ++i)
+                entries.append(list->item(i)->text());
+            EXPECT_EQ(entries, expected) << screen;
+            EXPECT_EQ(control<QPushButton>(&dialog, "cmdOk")->isEnabled(), !expected.isEmpty()) << screen;
+        }
+        ASSERT_TRUE(Clerk::showActive(&dialog));
+        ASSERT_TRUE(Clerk::tabTo("List1"));
+        const struct { Qt::Key key; int row; QString file; } keys[] = {
+            {Qt::Key_2, 1, "card.odt"}, {Qt::Key_3, 1, "card.odt"}, {Qt::Key_1, 0, "list.odt"}};
+        for (const auto& key : keys) {
+            Clerk::press(key.key);
+            EXPECT_EQ(list->currentRow(), key.row) << key.key;
+            EXPECT_EQ(control<QLabel>(&dialog, "lblReportFileName")->text(), key.file) << key.key;
+        }
+        auto* status = control<QStatusBar>(&dialog, "StatusBar1");
+        EXPECT_EQ(status->isVisible(), !status->currentMessage().isEmpty());
+        EXPECT_TRUE(control<QLabel>(&dialog, "lblReportFileName")->isVisible());
+
+        ASSERT_TRUE(Clerk::tabTo("dtFrom"));
+        auto* date = control<QDateEdit>(&dialog, "dtFrom");
         date->setSelectedSection(QDateTimeEdit::DaySection);
         for (const char digit : std::string("03041990")) {
             const int d = digit - '0';
-            if (r.keypad) {
+            if (direction == Qt::LeftToRight) {
                 Clerk::press(Qt::Key(Qt::Key_0 + d), Qt::KeypadModifier);
-            } else {
-                // As an Arabic keyboard sends its main row: the key is the digit itself.
-                const QChar arabic(0x0660 + d);
-                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                    QKeyEvent key(type, arabic.unicode(), Qt::NoModifier, QString(arabic));
-                    QApplication::sendEvent(QApplication::focusWidget(), &key);
-                }
+                continue;
+            }
+            // As an Arabic keyboard sends its main row: the key is the digit itself.
+            const QChar arabic(0x0660 + d);
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, arabic.unicode(), Qt::NoModifier, QString(arabic));
+                QApplication::sendEvent(QApplication::focusWidget(), &key);
             }
         }
-        EXPECT_EQ(date->date(), QDate(1990, 4, 3));
-        EXPECT_EQ(date->text(), u"03/04/1990"_s) << "a date reads day first in either language";
+        EXPECT_EQ(date->text(), u"03/04/1990"_s);
     }
     QApplication::setLayoutDirection(Qt::RightToLeft);
-}
-
-// Nothing in the print dialog stands empty: the file name and the status line
-// show only while they say something.
-TEST(DateKeys, ThePrintDialogHasNoEmptyBand)
-{
-    TestOffice office;
-    installEngine(office.state());
-    frmPrint dialog(office.state(), nullptr);
-    ASSERT_TRUE(Clerk::showActive(&dialog));
-    for (QWidget* w : {static_cast<QWidget*>(dialog.findChild<QLabel*>(u"lblReportFileName"_s)),
-                       static_cast<QWidget*>(dialog.findChild<QStatusBar*>(u"StatusBar1"_s))}) {
-        const QString said = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                      : qobject_cast<QStatusBar*>(w)->currentMessage();
-        EXPECT_EQ(w->isVisible(), !said.isEmpty()) << w->objectName().toStdString();
-    }
 }

@@ -3,21 +3,16 @@
 #include "core/OwnerOnly.h"
 #include "core/ScreenRegistry.h"
 #include "reports/OdtDocument.h"
+#include "reports/OdtPackage.h"
 #include "reports/cPrint.h"
 #include "reports/frmPrint.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
-#include "support/TestPictures.h"
 
 #include <QDateEdit>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,115 +109,27 @@ TEST(PrintReport, RunsTheStepsOfAReport)
     }
 }
 
-// Copies of one second are told apart; copies older than the kept days go.
-TEST(PrintReport, WorkingCopiesAreNamedByTheMomentAndExpire)
+// A missing or broken file is refused with a message; a package whose entry
+// unpacks past the limit (a zip bomb) is refused before that entry is
+// unpacked, whichever entry it is.
+TEST(OdtDocument, MissingBrokenOrOversizedFileIsReported)
 {
-    TestOffice office;
-    const QString folder = office.home();
-    const QDateTime moment(QDate(2003, 3, 5), QTime(14, 7, 9));
-    QStringList names;
-    for (int i = 0; i < 3; ++i) {
-        const QString path = cPrint::workingCopyPath(folder, moment);
-        names.append(QFileInfo(path).fileName());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    EXPECT_EQ(names, (QStringList{"20030305_140709.odt", "20030305_140709-2.odt", "20030305_140709-3.odt"}));
-
-    const QDateTime now = QDateTime::currentDateTime();
-    const std::pair<const char*, int> ages[] = {{"old.odt", cPrint::KeepDays + 1}, {"recent.odt", cPrint::KeepDays - 1}};
-    for (const auto& [name, days] : ages) {
-        QFile file(QDir(folder).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.setFileTime(now.addDays(-days), QFileDevice::FileModificationTime));
-    }
-    cPrint::RemoveOldCopies(folder, now);
-    for (const auto& [name, days] : ages)
-        EXPECT_EQ(QFileInfo::exists(QDir(folder).filePath(name)), days < cPrint::KeepDays) << name;
-}
-
-// The contract's car pictures marked for printing and a picture column of a
-// data step land in the frames named for them, and as files beside the copy;
-// frames left without a picture are taken out.
-TEST(PrintReport, PicturesGoIntoTheirFramesAndBesideTheCopy)
-{
-    const QString frame = "<text:p><draw:frame draw:name=\"%1\"><draw:image xlink:href=\"\"/></draw:frame></text:p>";
-    QString body;
-    for (const QString name : {"P2", "P3", "P4", "P5", "P6", "P7", "Photo"})
-        body += frame.arg(name);
-    const struct {
-        const char* name;
-        QList<int> marked;  // PRINTINCONTRACT1..6 set to 1
-        bool photo;
-        QStringList expected;
-    } rows[] = {
-        {"nothing marked, no photo", {}, false, {}},
-        {"marked 1 and 3, one without a picture", {1, 3, 6}, false, {"P2", "P4"}},
-        {"a picture column of a data step", {}, true, {"Photo"}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TestOffice office;
-        QList<Step> steps{{-1, 0, {}}};
-        if (row.photo)
-            steps.append({0, 0, "select CARPICTURE as Photo from CARPICTURE where CARPICTUREID = 1"});
-        defineLetter(office, body, steps);
-        QVariantList car{7};
-        for (int n = 1; n <= cPrint::CarPicturesInContract; ++n)
-            car.append(row.marked.contains(n) ? 1 : 0);
-        office.db().insertRows("CAR", {"CARID", "PRINTINCONTRACT1", "PRINTINCONTRACT2", "PRINTINCONTRACT3",
-                                       "PRINTINCONTRACT4", "PRINTINCONTRACT5", "PRINTINCONTRACT6"}, {car});
-        // Pictures 1 to 6 of the car; the sixth marked one (sequence 7) is missing.
-        QList<QVariantList> pictures;
-        for (int sequence = 1; sequence <= 6; ++sequence)
-            pictures.append({sequence, 7, sequence, TestPictures::png(Qt::red)});
-        office.db().insertRows("CARPICTURE", {"CARPICTUREID", "CARID", "PICTURESEQUENCE", "CARPICTURE"}, pictures);
-        QWidget contract;
-        contract.setObjectName("frmRentCar");
-        (new QLineEdit("7", &contract))->setObjectName("dfnCarNo");
-        office.state().screens().adopt("frmRentCar", &contract);
-
-        const QString copy = cPrint(office.state()).PrintReport(1);
-        ASSERT_FALSE(copy.isEmpty());
-        QString error;
-        EXPECT_EQ(OdtDocument::open(copy, &error)->frameNames(), row.expected);
-        const QFileInfo info(copy);
-        QStringList expectedFiles;
-        for (const QString& name : row.expected)
-            expectedFiles.append(info.completeBaseName() + '-' + name + ".png");
-        EXPECT_EQ(QDir(info.absolutePath()).entryList({info.completeBaseName() + "-*"}), expectedFiles);
-    }
-}
-
-// The reports offered by one screen, numbered in display order, hidden ones
-// and other screens' left out; OK only with something to pick; digits pick
-// an entry that exists.
-TEST(frmPrint, ListsTheScreensReportsAndPicksByDigit)
-{
-    TestOffice office;
-    defineReports(office.db(), {{1, "Card", "frmCustomers", 1, 2, "card.odt"},
-                                {2, "Hidden", "frmCustomers", 0, 0, "h.odt"},
-                                {3, "List", "frmCustomers", 1, 1, "list.odt"},
-                                {4, "Fleet", "frmCars", 1, 1, "fleet.odt"}});
-    frmPrint dialog(office.state(), nullptr);
-    auto* list = ScreenChecks::control<QListWidget>(&dialog, "List1");
-    for (const auto& [screen, expected] : {std::pair{"frmNothing", QStringList{}},
-                                           std::pair{"frmCustomers", QStringList{"1. List", "2. Card"}}}) {
-        dialog.ShowReportList(screen);
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries.append(list->item(i)->text());
-        EXPECT_EQ(entries, expected) << screen;
-        EXPECT_EQ(ScreenChecks::control<QPushButton>(&dialog, "cmdOk")->isEnabled(), !expected.isEmpty()) << screen;
-    }
-    const struct {
-        Qt::Key key;
-        int row;
-        QString file;
-    } keys[] = {{Qt::Key_2, 1, "card.odt"}, {Qt::Key_3, 1, "card.odt"}, {Qt::Key_1, 0, "list.odt"}};
-    for (const auto& key : keys) {
-        QTest::keyClick(list, key.key);
-        EXPECT_EQ(list->currentRow(), key.row) << key.key;
-        EXPECT_EQ(ScreenChecks::control<QLabel>(&dialog, "lblReportFileName")->text(), key.file) << key.key;
+    QTemporaryDir dir;
+    QFile broken(dir.filePath("broken.odt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a zip");
+    broken.close();
+    const QByteArray huge(OdtPackage::MaxEntrySize + 1, ' ');
+    const QString sound = writeTemplate(dir.filePath("sound.odt"), "<text:p>x</text:p>");
+    QString error;
+    ASSERT_TRUE(OdtPackage::write(dir.filePath("content.odt"), {{"content.xml", huge}}, &error));
+    ASSERT_TRUE(OdtPackage::update(sound, {{"styles.xml", huge}}, &error));
+    const std::pair<QString, QString> rows[] = {{dir.filePath("none.odt"), {}}, {broken.fileName(), {}},
+                                                {dir.filePath("content.odt"), "content.xml"}, {sound, "styles.xml"}};
+    for (const auto& [path, told] : rows) {
+        error.clear();
+        EXPECT_FALSE(OdtDocument::open(path, &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
+        EXPECT_TRUE(error.contains(told) && error.contains(told.isEmpty() ? "" : "64 MB")) << error.toStdString();
     }
 }
