@@ -15,9 +15,11 @@
 using namespace Qt::StringLiterals;
 using ScreenChecks::control;
 
-// As the contract's picker the screen is read-only, and OK (Enter) hands the
-// customer to the screen that opened it, home contact data only, in the
-// contract's order, saving nothing; the opener is known by its controls only.
+// As the contract's picker the screen is read-only and only chooses: New,
+// Save and Delete are hidden and their keys do nothing (whoever may rent need
+// not have the right to change customers). OK (Enter) hands the customer to
+// the screen that opened it, home contact data only, in the contract's order,
+// saving nothing; the opener is known by its controls only.
 TEST(CustomerScreen, PickerHandsTheCustomerToItsOpener)
 {
     const QStringList handed{"dfnCustomerid", "dfcTITLE", "dfsCustomerNAME", "dfcIDType", "dfnIDNumber",
@@ -70,9 +72,14 @@ TEST(CustomerScreen, PickerHandsTheCustomerToItsOpener)
         ScreenTag::set(&picker, u"RENTMODE"_s);
         ASSERT_TRUE(Clerk::showActive(&picker));
         EXPECT_TRUE(control<QLineEdit>(&picker, u"txtNAME"_s)->isReadOnly());
+        for (const char* command : {"cmdNew", "cmdSave", "cmdDel"})
+            EXPECT_FALSE(control(&picker, QLatin1String(command))->isVisible()) << command;
         QTest::mouseDClick(control<QLabel>(&picker, u"pPicture"_s), Qt::LeftButton);
-        EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
         control<QLineEdit>(&picker, u"dfsHomeTel2"_s)->setText(u"H2 typed here"_s);
+        for (const Qt::Key key : {Qt::Key_F8, Qt::Key_F11, Qt::Key_F12})
+            Clerk::press(key);
+        EXPECT_TRUE(office.ui().dialogsShown.isEmpty());
+        EXPECT_TRUE(office.ui().questions.isEmpty());
         Clerk::press(Qt::Key_Return);
 
         EXPECT_FALSE(picker.isVisible());
