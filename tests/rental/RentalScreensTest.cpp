@@ -1,6 +1,7 @@
 // What every data screen of the counter does alike, one row per screen: load,
 // New by name, Open, Delete, the rules of a save, and a picture slot's life;
-// then what a car's delete and an employee's print do of their own.
+// then what a car's delete, an employee's print and the list of available cars
+// do of their own.
 #include "core/ScreenRegistry.h"
 #include "core/ScreenTag.h"
 #include "engine/ControlAccess.h"
@@ -12,6 +13,7 @@
 #include "support/TestOffice.h"
 #include "support/TestPictures.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -45,6 +47,22 @@ struct DataScreenRow {
 };
 
 void PrintTo(const DataScreenRow& row, std::ostream* out) { *out << row.name; }
+
+// An office with the engine and the rental screens.
+struct Counter : TestOffice {
+    Counter()
+    {
+        installEngine(state());
+        registerRentalScreens(state().screens());
+    }
+    // The screen as the menu opens it, with the keyboard.
+    std::unique_ptr<QWidget> open(const QString& name)
+    {
+        std::unique_ptr<QWidget> screen(state().screens().instance(name, nullptr));
+        EXPECT_TRUE(Clerk::showActive(screen.get()));
+        return screen;
+    }
+};
 
 const DataScreenRow screens[] = {
     {"Customers", "frmCustomers", "", "Customer", "CUSTOMERID", "name",
@@ -95,12 +113,7 @@ const DataScreenRow screens[] = {
 
 class DataScreen : public ::testing::TestWithParam<DataScreenRow> {
 protected:
-    DataScreen()
-    {
-        installEngine(office.state());
-        registerRentalScreens(office.state().screens());
-        office.db().command(u"delete from "_s + QLatin1String(GetParam().table));
-    }
+    DataScreen() { office.db().command(u"delete from "_s + QLatin1String(GetParam().table)); }
 
     // The screen as the menu opens it, with the keyboard.
     QWidget* open()
@@ -124,7 +137,7 @@ protected:
                                     {QLatin1String(r.nameColumn)}).value(0);
     }
 
-    TestOffice office;
+    Counter office;
     std::unique_ptr<QWidget> screen;
 };
 
@@ -248,17 +261,14 @@ TEST(CarScreen, DeleteKeepsARentedCar)
     enum Rented { Opened, Meanwhile, Unreadable };
     for (const Rented rented : {Opened, Meanwhile, Unreadable}) {
         SCOPED_TRACE(rented);
-        TestOffice office;
-        installEngine(office.state());
-        registerRentalScreens(office.state().screens());
+        Counter office;
         screens[1].add(office.db(), u"حرة"_s);
         const qint64 key = screens[1].add(office.db(), u"المعنية"_s);
         const QString rent = u"update car set rented = 1 where carid = "_s + QString::number(key);
         if (rented == Opened)
             office.db().command(rent);
-        std::unique_ptr<QWidget> cars(office.state().screens().instance(u"frmCars"_s, nullptr));
         office.ui().onDialog(u"frmGeneralOpen"_s, [](QDialog* open) { EXPECT_TRUE(Clerk::pickRow(open, u"المعنية"_s)); });
-        ASSERT_TRUE(Clerk::showActive(cars.get()));
+        const std::unique_ptr<QWidget> cars = office.open(u"frmCars"_s);
         Clerk::press(Qt::Key_F9);
         ASSERT_EQ(ControlAccess::value(ControlAccess::require(cars.get(), u"txtID"_s)), QString::number(key));
         if (rented == Meanwhile)
@@ -280,17 +290,54 @@ TEST(CarScreen, DeleteKeepsARentedCar)
 TEST(EmployeeScreen, PrintOnlyWithAnEmployeeOnScreen)
 {
     for (const bool withEmployee : {false, true}) {
-        TestOffice office;
-        installEngine(office.state());
-        registerRentalScreens(office.state().screens());
+        Counter office;
         office.db().command(u"delete from EMPLOYEE"_s);
         if (withEmployee)
             screens[2].add(office.db(), u"خالد"_s);
-        std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmEmployee"_s, nullptr));
-        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        const std::unique_ptr<QWidget> screen = office.open(u"frmEmployee"_s);
         Clerk::press(Qt::Key_F7);
         EXPECT_EQ(office.ui().messages.size(), withEmployee ? 1 : 0) << withEmployee;
     }
+}
+
+// The free cars in service as a list, one line each with the next
+// maintenance by date (the sooner of its schedules); Enter opens the chosen
+// car to look at, not to change.
+TEST(AvailableCars, ListsTheFreeCarsAndEnterOpensTheOneChosen)
+{
+    Counter office;
+    Database& db = office.db();
+    const auto day = [](int fromToday) { return QDate::currentDate().addDays(fromToday).toString(u"yyyyMMdd"_s).toLongLong(); };
+    const struct { const char* plate; int rented; int stop; int everyDays1; int start1; int everyDays2; int start2; } cars[] = {
+        {"B-FREE", 0, 0, 30, -10, 10, 0},
+        {"A-RENTED", 1, 0, 0, 0, 0, 0},
+        {"C-STOPPED", 0, 1, 0, 0, 0, 0},
+        {"D-FREE", 0, 0, 0, 0, 0, 0},
+    };
+    QList<qint64> ids;
+    for (const auto& c : cars)
+        ids << db.insert(u"car"_s, u"carid"_s,
+                         {{u"PLATENO"_s, QLatin1String(c.plate)}, {u"MAKE"_s, u"تويوتا"_s}, {u"BRAND"_s, u"كامري"_s},
+                          {u"COLOR"_s, u"أبيض"_s}, {u"FARE"_s, 15.5}, {u"METER"_s, 1200}, {u"rented"_s, c.rented},
+                          {u"STOP"_s, c.stop}, {u"EVERYDAYS1"_s, c.everyDays1},
+                          {u"MAINTSTART1"_s, c.everyDays1 ? day(c.start1) : 0}, {u"EVERYDAYS2"_s, c.everyDays2},
+                          {u"MAINTSTART2"_s, c.everyDays2 ? day(c.start2) : 0}});
+    QStringList opened;
+    office.ui().onDialog(u"frmCars"_s, [&opened](QDialog* d) {
+        opened << control<QLineEdit>(d, u"txtID"_s)->text()
+               << (control<QAbstractButton>(d, u"cmdSave"_s)->isEnabled() ? u"changeable"_s : u"shown"_s);
+    });
+
+    const std::unique_ptr<QWidget> list = office.open(u"frmAvailableCars"_s);
+    const QString soonest = QDate::currentDate().addDays(10).toString(u"dd/MM/yyyy"_s);
+    EXPECT_EQ(ScreenChecks::listed(list.get()), (QList<QStringList>{
+                  {QString::number(ids.at(0)), u"B-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.50"_s, u"1200"_s, soonest},
+                  {QString::number(ids.at(3)), u"D-FREE"_s, u"تويوتا"_s, u"كامري"_s, u"أبيض"_s, u"15.50"_s, u"1200"_s, QString()},
+              }));
+    EXPECT_EQ(Clerk::focused(), "DataGrid1");
+    Clerk::press(Qt::Key_Down);
+    Clerk::press(Qt::Key_Return);
+    EXPECT_EQ(opened, (QStringList{QString::number(ids.at(3)), u"shown"_s}));
 }
 
 namespace {
@@ -363,8 +410,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
     const QByteArray files[] = {small, large, small.left(20), QByteArray(), QByteArray(1, 'P')};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        TestOffice office;
-        installEngine(office.state());
+        Counter office;
         const DataScreenRow& data = screens[r.slot.row];
         const qint64 owner = data.add(office.db(), u"صاحب الصورة"_s);
         QMap<int, QByteArray> before;
@@ -379,13 +425,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
                                   office.db().insert(QLatin1String(r.slot.table), QLatin1String(r.slot.table) + u"ID"_s, fields),
                                   before.value(sequence));
         }
-        registerRentalScreens(office.state().screens());
-        const auto build = [&] {
-            std::unique_ptr<QWidget> screen(office.state().screens().instance(QLatin1String(r.slot.screen), nullptr));
-            screen->show();
-            return screen;
-        };
-        std::unique_ptr<QWidget> screen = build();
+        std::unique_ptr<QWidget> screen = office.open(QLatin1String(r.slot.screen));
         auto* image = control<QLabel>(screen.get(), QLatin1String(r.slot.image));
         auto* fileName = control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName));
         const QString shownFile = fileName->text();
@@ -425,7 +465,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
             expected.insert(r.slot.sequence, files[r.file]);
         EXPECT_EQ(storedPictures(office.db(), r.slot, owner), expected);
         screen.reset();
-        screen = build();
+        screen = office.open(QLatin1String(r.slot.screen));
         QFile again(control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName))->text());
         EXPECT_EQ(again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray(), expected.value(r.slot.sequence));
     }
