@@ -1,12 +1,9 @@
 #include "app/Wiring.h"
-#include "core/Database.h"
+#include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,11 +26,8 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
             db.open(office.databasePath());
             db.command(QStringLiteral("update OPERATOR set FavouriteWindow = '%1'").arg(r.favourite));
             if (r.onlyCustomers)  // button 2 of menu F3 and nothing else
-                for (int button = 1; button <= 9; ++button)
-                    db.command(QStringLiteral("update group_func set command%1 = %2")
-                                   .arg(button)
-                                   .arg(button == 2 ? QStringLiteral("case when menu_name = 'F3M' then 1 else 0 end")
-                                                    : QStringLiteral("0")));
+                db.command("update group_func set command1 = 0, command2 = case when menu_name = 'F3M' then 1 else 0 end, "
+                           "command3 = 0, command4 = 0, command5 = 0, command6 = 0, command7 = 0, command8 = 0, command9 = 0");
         }
         {
             QFile ini(office.state().IniFilePath);
@@ -41,8 +35,8 @@ TEST(FavouriteScreen, OpensAfterTheLoginAndStays)
             ini.write(("[CONFIG]\nDATABASE = " + office.databasePath() + "\nLASTUSER = ADMIN\n").toUtf8());
         }
         office.ui().onDialog("LOGINP", [](QDialog* d) {
-            d->findChild<QLineEdit*>("txtPassword")->setText("ADMIN");
-            d->findChild<QPushButton*>("cmdOk")->click();
+            ScreenChecks::type(ScreenChecks::control(d, "txtPassword"), "ADMIN");
+            ScreenChecks::click(d, "cmdOk");
         });
         bool opened = false, stayed = false;
         office.ui().onDialog(r.favourite, [&](QDialog* d) {

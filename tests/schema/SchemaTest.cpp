@@ -1,15 +1,11 @@
 #include "core/AppError.h"
 #include "core/Cipher.h"
-#include "core/Configuration.h"
 #include "core/Database.h"
 #include "core/PasswordHash.h"
-#include "core/SqlValue.h"
 #include "office/NewDatabase.h"
 #include "schema/Schema.h"
-#include "support/TestOffice.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,7 +19,6 @@ namespace {
 // One bound control of a screen's definition rows that are in force.
 struct Bound {
     QString screen, table, control, column;
-    int type = 0;
     bool identifier = false;
 };
 
@@ -36,7 +31,7 @@ QList<Bound> boundControls(Database& db)
     for (int i = 0; i < rows.count(); ++i)
         bound << Bound{rows.text(i, u"WINDOWNAME"_s), rows.text(i, u"TABLENAME"_s).trimmed(),
                        rows.text(i, u"WINDOWCONTROL"_s), rows.text(i, u"Column"_s).trimmed(),
-                       rows.value(i, u"TYPE"_s).toInt(), rows.value(i, u"IDENTIFIER"_s).toInt() == 1};
+                       rows.value(i, u"IDENTIFIER"_s).toInt() == 1};
     return bound;
 }
 
@@ -88,75 +83,6 @@ TEST_F(NewDatabaseTest, EveryTableIsKeyedByOneIntegerAndEveryScreenByThatKey)
             << qPrintable(column);
 }
 
-TEST_F(NewDatabaseTest, EveryScreenTableTakesNewRecordsAndKeepsWhatTheirFieldsSave)
-{
-    // Values of each field type in the form a save writes them (texts quoted), what
-    // must come back, and the storage class that keeps numbers and dates comparable.
-    struct Sample { QString value; bool quoted; const char* storage; };
-    const std::map<int, QList<Sample>> samples{
-        {0, {{u"42"_s, false, "integer"}, {u"-3.5"_s, false, "real"}}},                // number
-        {1, {{u"007"_s, true, "text"}, {u"قيد 'أول'\r\nسطر ثان"_s, true, "text"}}},  // text
-        {2, {{u"20240229"_s, false, "integer"}}},                                     // date
-        {3, {{u"1"_s, false, "integer"}, {u"0"_s, false, "integer"}}},               // flag
-        {4, {{u"0"_s, true, "text"}, {u"شهري"_s, true, "text"}}},                    // list text
-        {5, {{u"093000"_s, true, "text"}}},                                           // time
-    };
-    std::map<QString, QList<Bound>> byTable;
-    for (const Bound& b : boundControls(db))
-        if (!b.identifier)
-            byTable[b.table.toLower()] << b;
-    ASSERT_FALSE(byTable.empty());
-    for (const auto& [name, fields] : byTable) {
-        const QString table = fields.first().table, key = db.primaryKeyOf(table);
-        for (int record = 0; record < 2; ++record) {
-            const auto sample = [&](const Bound& b) { return samples.at(b.type)[record % samples.at(b.type).size()]; };
-            // The new-record dialog inserts a row, then the screen's save sets its fields.
-            qint64 id = 0;
-            ASSERT_NO_THROW(id = db.insert(table, key, {})) << qPrintable(table);
-            const QString where = u" where "_s + key + u" = "_s + QString::number(id);
-            QStringList assignments;
-            for (const Bound& b : fields) {
-                ASSERT_TRUE(samples.count(b.type)) << qPrintable(b.screen + u'.' + b.control) << " type " << b.type;
-                assignments << b.column + u" = "_s + (sample(b).quoted ? SqlValue::quoted(sample(b).value) : sample(b).value);
-            }
-            const QString update = u"update "_s + table + u" set "_s + assignments.join(u" , "_s) + where;
-            ASSERT_NO_THROW(EXPECT_EQ(db.command(update), 1)) << qPrintable(update);
-            for (const Bound& b : fields) {
-                const QString field = b.screen + u'.' + b.control + u' ' + table + u'.' + b.column;
-                // Amounts live in REAL columns, where a whole number is kept as a real one.
-                const bool real = db.execute(u"select type from pragma_table_info('"_s + table + u"') where name = '"_s
-                                             + b.column + u"' collate nocase"_s).text(0, u"type"_s) == u"REAL"_s;
-                EXPECT_EQ(valuesOf(db, u"select "_s + b.column + u" , typeof("_s + b.column + u") from "_s + table + where),
-                          (QStringList{sample(b).value, QString::fromLatin1(b.type == 0 && real ? "real" : sample(b).storage)}))
-                    << qPrintable(field);
-            }
-        }
-    }
-}
-
-// Every entry the program reads is there: a missing or null one would
-// silently read as "0".
-TEST(NewOffice, EveryConfigurationEntryTheProgramReadsIsThere)
-{
-    TestOffice office;
-    Database& db = office.db();
-    QStringList asked;
-    db.setStatementHook([&asked](const QString& sql) {
-        static const QRegularExpression entry(u"_CONFIG\\s+where\\s+entry\\s*=\\s*'([^']*)'"_s,
-                                              QRegularExpression::CaseInsensitiveOption);
-        if (const QRegularExpressionMatch m = entry.match(sql); m.hasMatch())
-            asked << m.captured(1);
-    });
-    Configuration::LoadConfiguration(office.state());
-    db.setStatementHook({});
-    asked.removeDuplicates();
-    ASSERT_FALSE(asked.isEmpty());
-    for (const QString& entry : asked) {
-        const RowSet rows = db.execute(u"select entryvalue from _CONFIG where entry = '%1'"_s.arg(SqlValue::text(entry)));
-        EXPECT_TRUE(rows.count() == 1 && !rows.value(0, u"entryvalue"_s).isNull()) << qPrintable(entry);
-    }
-}
-
 TEST_F(NewDatabaseTest, AnExistingFileIsNeverOverwrittenAndAFailedCreationLeavesNoFile)
 {
     EXPECT_EQ(Schema::version(db), Schema::CurrentVersion);
@@ -176,33 +102,6 @@ TEST_F(NewDatabaseTest, AnExistingFileIsNeverOverwrittenAndAFailedCreationLeaves
     const QString unreachable = dir.filePath(u"missing/fdk.db"_s);
     EXPECT_THROW(NewDatabase::create(unreachable, false), AppError);
     EXPECT_FALSE(QFile::exists(unreachable));
-}
-
-TEST_F(NewDatabaseTest, StoredRowsKeepTheirFormsCaseAndKeys)
-{
-    // A new record names only a few columns; the load and open filters must still find it.
-    db.insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"c1"_s}, {u"EXITDATE"_s, 20240101}});
-    const qint64 car = db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"a car"_s}});
-    // A time keeps its leading zero; a date compares as a number; an amount keeps its fraction.
-    const qint64 id = db.insert(u"_JOURNAL"_s, u"JOURNALID"_s,
-                                {{u"USER"_s, u"ADMIN"_s}, {u"JOURNALDATE"_s, 20031231}, {u"JOURNALTIME"_s, u"093000"_s}});
-    db.insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s, {{u"AMOUNT"_s, 12.345}, {u"JOURNALID"_s, id}});
-    const struct { const char* sql; int rows; } rows[] = {
-        {"select * from operator WHERE loginid  = 'admin'", 1},  // text compares without regard to case
-        {"select * from operator where loginid like 'adm%'", 1}, {"select * from operator WHERE loginid  = 'admin2'", 0},
-        {"select * from RENT Where Returned = 0", 1},
-        {"select * from car WHERE RENTED = 0  and STOP = 0", 1}, {"select * from _JOURNAL where JOURNALTIME like '0930%'", 1},
-        {"select * from _JOURNAL where JOURNALDATE between  20030101 and 20031231", 1},
-        {"select * from _JOURNAL where JOURNALDATE > 20031230 + 1", 0},
-        {"select * from JOURNALDETAIL where AMOUNT = 12.345", 1},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(count(QString::fromUtf8(r.sql)), r.rows) << r.sql;
-    // A deleted key is not handed out again, and keys go beyond 32 bits.
-    db.command(u"delete * from car where carid = %1"_s.arg(car));
-    EXPECT_GT(db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"b"_s}}), car);
-    db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"JOURNALID"_s, Q_INT64_C(5000000000)}, {u"NAME"_s, u"a"_s}});
-    EXPECT_EQ(db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"NAME"_s, u"b"_s}}), Q_INT64_C(5000000001));
 }
 
 // Two later versions on top of the real history: each step counts its runs,
