@@ -45,6 +45,11 @@ struct LoginRun {
     {
         state().DatabasePath.clear();  // nothing is known of the database before the ini file is read
         QFile::copy(office.databasePath(), path("{H}/other.db"));
+        state().screens().add("frmOptions", [](RunState&, QWidget* parent) {
+            auto* screen = new QDialog(parent);
+            screen->setObjectName("frmOptions");
+            return screen;
+        });
     }
     RunState& state() { return office.state(); }
     ScriptedUI& ui() { return office.ui(); }
@@ -206,7 +211,7 @@ TEST(StartUp, LoginOutcomes)
     };
     const struct {
         const char* name; QString ini; Act act; QString loginId; QString iniAfter; QStringList told = {}; int quit = -1;
-        QString logged = {}; QString sql = {};
+        QString logged = {}; QString sql = {}; QString opens = {};
     } rows[] = {
         {"right password", fdkIni, typing("ADMIN", "ADMIN"), "ADMIN", admin},
         {"id typed in lower case", fdkIni, typing("admin", "admin"), "ADMIN", admin},
@@ -260,6 +265,13 @@ TEST(StartUp, LoginOutcomes)
         {"entry editor, browse cancelled", admin, choose(false, "browse"), "ADMIN", admin},
         {"entry editor, path typed", admin, choose(false, "typed"), "ADMIN", otherIni},
         {"entry editor cancelled", admin, choose(false, "cancel"), "ADMIN", admin},
+        // The favourite screen opens through its menu button once the login is over, never inside it.
+        {"the favourite screen", admin, typing("ADMIN", "ADMIN"), "ADMIN", admin, {}, -1, {},
+         "update OPERATOR set FavouriteWindow = 'frmOptions'", "frmOptions"},
+        {"a favourite the operator may not open", admin, typing("ADMIN", "ADMIN"), "ADMIN", admin, {}, -1, {},
+         "update OPERATOR set FavouriteWindow = 'frmOptions';update group_func set command4 = 0 where menu_name = 'F3M'"},
+        {"a favourite nobody registered", admin, typing("ADMIN", "ADMIN"), "ADMIN", admin, {}, -1, {},
+         "update OPERATOR set FavouriteWindow = 'frmNothing'"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -295,6 +307,9 @@ TEST(StartUp, LoginOutcomes)
             passwordLeft = edit(d, "txtPassword")->text();
         });
         run.startUp.firstActivation();
+        const QStringList shown = run.ui().dialogsShown;
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(run.ui().dialogsShown, r.opens.isEmpty() ? shown : shown + QStringList{r.opens});
 
         EXPECT_EQ(run.state().CurrentLoginId, r.loginId);
         EXPECT_EQ(run.window.statusPanel(ShellFrame::LoginPanel), r.loginId);
@@ -446,55 +461,44 @@ TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
     }
 }
 
-// A home folder on a full disk takes no files either, and the operator is
-// told that the disk is full, not that his rights are wanting.
-TEST(StartUp, AFullDiskIsToldAsFull)
-{
-    if (::geteuid() != 0 || TestOffice::onServer())
-        GTEST_SKIP() << "a small disk of its own is mounted for the home folder";
-    TestOffice office(false);
-    QTemporaryDir dir;
-    const QByteArray home = QFile::encodeName(dir.path());
-    ASSERT_EQ(::mount("tmpfs", home.constData(), "tmpfs", 0, "size=256k"), 0);
-    const std::unique_ptr<const char, void (*)(const char*)> mounted(home.constData(),
-                                                                    [](const char* p) { ::umount2(p, MNT_DETACH); });
-    {
-        QFile ini(dir.filePath("ijar.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("DATABASE = " + office.databasePath().toUtf8()) > 0);
-    }
-    {
-        QFile filler(dir.filePath("filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
-        }
-    }
-    auto* ui = new ScriptedUI;
-    RunState state(dir.path(), std::unique_ptr<ScriptedUI>(ui));
-    StartUp startUp(state, nullptr, nullptr);
-    QWidget mainWindow;
-    ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
-    startUp.run(&mainWindow, 0);
-    startUp.firstActivation();
-    ASSERT_FALSE(ui->messages.isEmpty());
-    EXPECT_TRUE(ui->messages.first().text.contains("is full")) << ui->messages.first().text.toStdString();
-    EXPECT_FALSE(ui->messages.first().text.contains("right to write"));
-}
-
 // A home folder that takes no files (no log, no lock, no ini, no backups) is
-// told at the start, naming the folder and what to do.
+// told at the start, naming the folder and what to do. On a full disk (mounted
+// small for the test, so only as root) the operator is told that the disk is
+// full, not that his rights are wanting.
 TEST(StartUp, AHomeFolderThatTakesNoFilesIsToldAtTheStart)
 {
-    for (const bool writable : {true, false}) {
+    TestOffice office(false);
+    for (const QString kind : {"writable", "not writable", "full"}) {
+        SCOPED_TRACE(kind.toStdString());
+        if (kind == "full" && (::geteuid() != 0 || TestOffice::onServer()))
+            continue;
         QTemporaryDir dir;
         // Not even root may make files in a process's own /proc folder.
-        const QString home = writable ? dir.path() : QStringLiteral("/proc/self");
+        const QString home = kind == "not writable" ? QStringLiteral("/proc/self") : dir.path();
+        const QByteArray disk = QFile::encodeName(home);
+        const bool full = kind == "full" && ::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=256k") == 0;
+        const std::unique_ptr<const char, void (*)(const char*)> mounted(full ? disk.constData() : nullptr,
+                                                                        [](const char* p) { ::umount2(p, MNT_DETACH); });
+        ASSERT_EQ(full, kind == "full");
+        QFile ini(dir.filePath("ijar.ini")), filler(dir.filePath("filler"));
+        ASSERT_TRUE(!full || (ini.open(QIODevice::WriteOnly) && ini.write("DATABASE = " + office.databasePath().toUtf8()) > 0));
+        ini.close();
+        ASSERT_TRUE(!full || filler.open(QIODevice::WriteOnly));
+        while (full && filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+        filler.close();
         auto* ui = new ScriptedUI;
         RunState state(home, std::unique_ptr<ScriptedUI>(ui));
         StartUp startUp(state, nullptr, nullptr);
         QWidget mainWindow;
+        ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
         startUp.run(&mainWindow, 0);
-        ASSERT_EQ(ui->messages.size(), writable ? 0 : 1);
-        for (const QString& part : {home, QStringLiteral("ijar.lock"), QStringLiteral("--home")})
-            EXPECT_TRUE(writable || ui->lastMessage().contains(part)) << part.toStdString();
+        if (full)
+            startUp.firstActivation();
+        ASSERT_EQ(ui->messages.isEmpty(), kind == "writable");
+        const QStringList told = full ? QStringList{"is full"} : QStringList{home, "ijar.lock", "--home"};
+        for (const QString& part : told)
+            EXPECT_TRUE(kind == "writable" || ui->messages.first().text.contains(part)) << part.toStdString();
+        EXPECT_FALSE(full && ui->messages.first().text.contains("right to write"));
     }
 }
