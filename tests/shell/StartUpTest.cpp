@@ -148,6 +148,10 @@ TEST(StartUp, LoginOutcomes)
     const auto day = [](int fromToday) { return QDate::currentDate().addDays(fromToday).toString("yyyyMMdd"); };
     const QString W = WrongPassword, Missing = "The database was not found";
     const QString notFound = ",5000,DataBase Location,Database not found in {H}/fdk.db";
+    // One schema step past the program's own history.
+    constexpr int Base = Schema::CurrentVersion;
+    const QString v = QString::number(Base), next = QString::number(Base + 1), copy = "{H}/fdk.db.v" + v;
+    const char* const good = "CREATE TABLE _COLOUR (COLOURID INTEGER PRIMARY KEY, NAME TEXT)";
     const Act escape = [](QDialog* d, LoginRun&) {
         QTest::keyClicks(edit(d, "txtPassword"), "ADMIN");
         QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Escape);
@@ -167,6 +171,7 @@ TEST(StartUp, LoginOutcomes)
     const struct {
         const char* name; QString ini; Act act; QString loginId; QString iniAfter; QStringList told = {}; int quit = -1;
         QString logged = {}; QString sql = {}; QString opens = {}; bool noFdk = false;
+        const char* nextStep = nullptr; int version = Base;
     } rows[] = {
         {"right password", fdkIni, typing("ADMIN", "ADMIN"), "ADMIN", admin},
         {"id typed in lower case", fdkIni, typing("admin", "admin"), "ADMIN", admin},
@@ -236,10 +241,24 @@ TEST(StartUp, LoginOutcomes)
          ",75,ReadIniFile,"},
         {"a stored password altered by hand", "PASSWORD = " + Cipher::Encrypt("ADMIN").toLower(), escape, "", Same, {}, 0,
          ",5007,ReadIniFile - Cipher,"},
+        // A database of an older schema is copied beside itself and brought up step by step; a failing step
+        // leaves it at the last good version; a newer one is refused. Told each time, with both versions.
+        {"one step behind", fdkIni, typing("ADMIN", "ADMIN"), "ADMIN", admin, {"version " + v, "version " + next, copy}, -1,
+         {}, {}, {}, false, good, Base + 1},
+        {"a step that fails", fdkIni, typing("ADMIN", "ADMIN"), "", Same, {"version " + next, "version " + v, copy}, -1,
+         "(reminder colours) failed: table OPERATOR already exists", {}, {}, false, "CREATE TABLE OPERATOR (X)"},
+        {"newer than the program", fdkIni, typing("ADMIN", "ADMIN"), "", Same,
+         {"version " + QString::number(Base + 2), "up to " + next}, -1, {},
+         "update _SCHEMAVERSION set VERSION = " + QString::number(Base + 2), {}, false, good, Base + 2},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         LoginRun run;
+        if (r.nextStep) {
+            QList<SchemaStep> history = Schema::steps();
+            history.append({Base + 1, "reminder colours", [sql = r.nextStep](Database& db) { db.executeNative(sql); }});
+            run.startUp.setSchemaHistory(history);
+        }
         {
             Database db;
             db.open(run.office.databasePath());
@@ -299,6 +318,14 @@ TEST(StartUp, LoginOutcomes)
         EXPECT_TRUE(r.loginId != "O'BRIEN" || run.state().CurrentOperatorName == "Pat O'Brien");
         EXPECT_EQ(run.errorLog().isEmpty(), r.logged.isEmpty()) << run.errorLog().toStdString();
         EXPECT_TRUE(run.errorLog().contains(run.path(r.logged))) << run.errorLog().toStdString();
+        EXPECT_EQ(QFileInfo::exists(run.path(copy)), r.told.contains(copy));
+        // The copy is the database as it was.
+        for (const auto& [file, version] : {std::pair(run.office.databasePath(), r.version), std::pair(run.path(copy), Base)})
+            if (QFileInfo::exists(file)) {
+                Database check;
+                check.open(file);
+                EXPECT_EQ(Schema::version(check), version) << file.toStdString();
+            }
     }
 }
 
@@ -369,63 +396,6 @@ TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
             EXPECT_EQ(QFileInfo::exists(office.office.file(f.file)), !(r.logsIn && f.temporary)) << f.file;
         first.reset();
         EXPECT_EQ(r.copy ? Copy(office.office.home()).afterLogins : 1, 1) << "the lock goes with the run that held it";
-    }
-}
-
-// At login a database of an older schema is copied beside itself and brought
-// up step by step; a failing step leaves it at the last good version; a
-// newer one is refused. The operator is told each time, with both versions.
-TEST(StartUp, TheSchemaIsUpgradedAfterACopyOrTheDatabaseRefused)
-{
-    if (TestOffice::onServer())
-        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
-    // One step past the program's own history.
-    constexpr int Base = Schema::CurrentVersion;
-    const auto stepNext = [](const char* sql) {
-        QList<SchemaStep> history = Schema::steps();
-        history.append({Base + 1, "reminder colours", [sql](Database& db) { db.executeNative(QString::fromUtf8(sql)); }});
-        return history;
-    };
-    const QString v = QString::number(Base), next = QString::number(Base + 1), copy = "{H}/fdk.db.v" + v;
-    const char* const good = "CREATE TABLE _COLOUR (COLOURID INTEGER PRIMARY KEY, NAME TEXT)";
-    const struct {
-        const char* what; QList<SchemaStep> history; int stored; bool logsIn; int after; bool copied;
-        QStringList told;
-    } rows[] = {
-        {"current", Schema::steps(), Base, true, Base, false, {}},
-        {"one step behind", stepNext(good), Base, true, Base + 1, true, {"version " + v, "version " + next, copy}},
-        {"a step that fails", stepNext("CREATE TABLE OPERATOR (X)"), Base, false, Base, true,
-         {"version " + next, "version " + v, copy}},
-        {"newer than the program", stepNext(good), Base + 2, false, Base + 2, false,
-         {"version " + QString::number(Base + 2), "up to " + next}},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        LoginRun run;
-        run.writeIni("DATABASE = {H}/fdk.db\n");
-        {
-            Database db;
-            db.open(run.office.databasePath());
-            db.command(QStringLiteral("update _SCHEMAVERSION set VERSION = %1").arg(r.stored));
-        }
-        run.startUp.setSchemaHistory(r.history);
-        run.ui().onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
-        run.startUp.firstActivation();
-
-        EXPECT_EQ(run.afterLogins, r.logsIn ? 1 : 0);
-        Database check;
-        check.open(run.office.databasePath());
-        EXPECT_EQ(Schema::version(check), r.after);
-        EXPECT_EQ(QFileInfo::exists(run.path(copy)), r.copied);
-        if (r.copied) {
-            Database before;
-            before.open(run.path(copy));
-            EXPECT_EQ(Schema::version(before), Base) << "the copy is the database as it was";
-        }
-        ASSERT_EQ(run.ui().messages.size(), r.told.isEmpty() ? 0 : 1);
-        for (const QString& part : r.told)
-            EXPECT_TRUE(run.ui().lastMessage().contains(run.path(part))) << part.toStdString() << "\n"
-                                                                        << run.ui().lastMessage().toStdString();
     }
 }
 
