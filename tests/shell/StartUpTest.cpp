@@ -88,6 +88,21 @@ void typeLogin(QDialog* d, const QString& loginId, const QString& password)
     QTest::mouseClick(button(d, "cmdOk"), Qt::LeftButton);
 }
 
+
+// A copy of the program over a home folder, logging in as ADMIN.
+struct Copy {
+    ScriptedUI* ui = new ScriptedUI;
+    RunState state;
+    int afterLogins = 0;
+    StartUp startUp{state, nullptr, [this] { ++afterLogins; }};
+    explicit Copy(const QString& home) : state(home, std::unique_ptr<ScriptedUI>(ui))
+    {
+        ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
+        startUp.firstActivation();
+        QCoreApplication::sendPostedEvents();  // what the login left for later runs while this copy lives
+    }
+};
+
 }
 
 TEST(StartUp, LoginOutcomes)
@@ -146,6 +161,9 @@ TEST(StartUp, LoginOutcomes)
     };
     const QString Same;  // the ini file as it was
     const auto day = [](int fromToday) { return QDate::currentDate().addDays(fromToday).toString("yyyyMMdd"); };
+    const QByteArray self = QSysInfo::machineHostName().toUtf8();
+    const QString running = QString::number(QCoreApplication::applicationPid());
+    const Act asAdmin = typing("ADMIN", "ADMIN");
     const QString W = WrongPassword, Missing = "The database was not found";
     const QString notFound = ",5000,DataBase Location,Database not found in {H}/fdk.db";
     // One schema step past the program's own history.
@@ -171,7 +189,7 @@ TEST(StartUp, LoginOutcomes)
     const struct {
         const char* name; QString ini; Act act; QString loginId; QString iniAfter; QStringList told = {}; int quit = -1;
         QString logged = {}; QString sql = {}; QString opens = {}; bool noFdk = false;
-        const char* nextStep = nullptr; int version = Base;
+        const char* nextStep = nullptr; int version = Base; QByteArray lock = {}; int holder = 0;
     } rows[] = {
         {"right password", fdkIni, typing("ADMIN", "ADMIN"), "ADMIN", admin},
         {"id typed in lower case", fdkIni, typing("admin", "admin"), "ADMIN", admin},
@@ -250,6 +268,27 @@ TEST(StartUp, LoginOutcomes)
         {"newer than the program", fdkIni, typing("ADMIN", "ADMIN"), "", Same,
          {"version " + QString::number(Base + 2), "up to " + next}, -1, {},
          "update _SCHEMAVERSION set VERSION = " + QString::number(Base + 2), {}, false, good, Base + 2},
+        // One copy of the program runs per home folder; a second says why it ends. What a crash or another workstation
+        // leaves in the lock file: a lock no live process holds is taken over without a word; a live one is named.
+        // Held by 1 a system lock, 2 a copy running here, 3 another workstation.
+        {"a copy running here", fdkIni, asAdmin, "", Same, {QSysInfo::machineHostName(), running, "{H}", "another copy"},
+         0, {}, {}, {}, false, nullptr, Base, {}, 2},
+        {"an empty lock", fdkIni, asAdmin, "ADMIN", admin, {}, -1, {}, {}, {}, false, nullptr, Base, ""},
+        {"a garbled lock", fdkIni, asAdmin, "ADMIN", admin, {}, -1, {}, {}, {}, false, nullptr, Base,
+         "\x01\x02 not a lock \xff"},
+        {"the lock of a process that has ended", fdkIni, asAdmin, "ADMIN", admin, {}, -1, {}, {}, {}, false, nullptr,
+         Base, "999999\nijar\n" + self + "\n"},
+        {"a garbled lock held by a running copy", fdkIni, asAdmin, "", Same, {"another copy", "ijar.lock"}, 0, {}, {},
+         {}, false, nullptr, Base, "", 1},
+        {"another workstation's lock", fdkIni, asAdmin, "", Same, {"reception-pc", "4321", "ijar.lock"}, 0, {}, {}, {},
+         false, nullptr, Base, "4321\nijar\nreception-pc\n", 3},
+    };
+    // The copy that holds the home folder deletes its temporary files and what a killed backup left; another
+    // leaves them alone.
+    const struct { const char* file; bool temporary; } files[] = {
+        {"report.tmp", true}, {"PICTURE.TMP", true}, {"notes.txt", false}, {"sub/inner.tmp", false},
+        {"db/backup/03122026-140509.unfinished", true}, {"db/backup/03122026-140509.unfinished-journal", true},
+        {"db/backup/03122026-140509", false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -286,6 +325,19 @@ TEST(StartUp, LoginOutcomes)
             QDir().mkpath(run.iniPath());
         else if (!r.ini.isNull())
             run.writeIni(r.ini);
+        auto first = r.holder == 2 ? std::make_unique<Copy>(run.office.home()) : nullptr;
+        for (const auto& f : files) {
+            QDir(run.office.home()).mkpath(QFileInfo(f.file).path());
+            QFile made(run.office.file(f.file));
+            ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+        }
+        QFile lock(run.path("{H}/ijar.lock"));
+        ASSERT_TRUE(r.lock.isNull()
+                    || (lock.open(QIODevice::WriteOnly) && lock.write(r.lock) == r.lock.size() && lock.flush()));
+        // A running copy keeps its lock file under a system lock.
+        ASSERT_TRUE(r.holder != 1 || ::flock(lock.handle(), LOCK_EX | LOCK_NB) == 0);
+        if (r.holder != 1)
+            lock.close();
         const QString iniBefore = run.ini();
         QString passwordLeft;
         run.ui().onDialog("LOGINP", [&](QDialog* d) {
@@ -319,6 +371,12 @@ TEST(StartUp, LoginOutcomes)
         EXPECT_EQ(run.errorLog().isEmpty(), r.logged.isEmpty()) << run.errorLog().toStdString();
         EXPECT_TRUE(run.errorLog().contains(run.path(r.logged))) << run.errorLog().toStdString();
         EXPECT_EQ(QFileInfo::exists(run.path(copy)), r.told.contains(copy));
+        for (const auto& f : files)
+            EXPECT_TRUE((r.lock.isNull() && !r.holder)
+                        || QFileInfo::exists(run.office.file(f.file)) == !(r.holder == 0 && f.temporary))
+                << f.file;
+        first.reset();
+        EXPECT_EQ(r.holder == 2 ? Copy(run.office.home()).afterLogins : 1, 1) << "the lock goes with its run";
         // The copy is the database as it was.
         for (const auto& [file, version] : {std::pair(run.office.databasePath(), r.version), std::pair(run.path(copy), Base)})
             if (QFileInfo::exists(file)) {
@@ -326,76 +384,6 @@ TEST(StartUp, LoginOutcomes)
                 check.open(file);
                 EXPECT_EQ(Schema::version(check), version) << file.toStdString();
             }
-    }
-}
-
-// A copy of the program over a home folder, logging in as ADMIN.
-struct Copy {
-    ScriptedUI* ui = new ScriptedUI;
-    RunState state;
-    int afterLogins = 0;
-    StartUp startUp{state, nullptr, [this] { ++afterLogins; }};
-    explicit Copy(const QString& home) : state(home, std::unique_ptr<ScriptedUI>(ui))
-    {
-        ui->onDialog("LOGINP", [](QDialog* d) { typeLogin(d, "ADMIN", "ADMIN"); });
-        startUp.firstActivation();
-        QCoreApplication::sendPostedEvents();  // what the login left for later runs while this copy lives
-    }
-};
-
-// One copy of the program runs per home folder; a second says why it ends,
-// and the lock goes with the run that held it. What a crash or another
-// workstation leaves in the lock file: a lock no live process holds is taken
-// over without a word; a live one is named. The copy that holds the home
-// folder deletes its temporary files and what a killed backup left; another
-// leaves them alone.
-TEST(StartUp, OneCopyPerHomeFolderAndALeftOverLockIsTakenOver)
-{
-    if (TestOffice::onServer())
-        GTEST_SKIP() << "the database files of the home folder; a server's start is in tests/pg";
-    const QByteArray self = QSysInfo::machineHostName().toUtf8();
-    const QString running = QString::number(QCoreApplication::applicationPid());
-    const struct {
-        const char* what; QByteArray content; bool heldOpen; bool logsIn; QStringList told = {}; bool copy = false;
-    } rows[] = {
-        {"a copy running here", "", false, false, {QSysInfo::machineHostName(), running, "{H}", "another copy"}, true},
-        {"empty", "", false, true},
-        {"garbled", "\x01\x02 not a lock \xff", false, true},
-        {"a process that has ended", "999999\nijar\n" + self + "\n", false, true},
-        {"garbled but held by a running copy", "", true, false, {"another copy", "ijar.lock"}},
-        {"another workstation", "4321\nijar\nreception-pc\n", false, false, {"reception-pc", "4321", "ijar.lock"}},
-    };
-    const struct { const char* file; bool temporary; } files[] = {
-        {"report.tmp", true}, {"PICTURE.TMP", true}, {"notes.txt", false}, {"sub/inner.tmp", false},
-        {"db/backup/03122026-140509.unfinished", true}, {"db/backup/03122026-140509.unfinished-journal", true},
-        {"db/backup/03122026-140509", false},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        LoginRun office;
-        office.writeIni("DATABASE = {H}/fdk.db\n");
-        auto first = r.copy ? std::make_unique<Copy>(office.office.home()) : nullptr;
-        for (const auto& f : files) {
-            QDir(office.office.home()).mkpath(QFileInfo(f.file).path());
-            QFile made(office.office.file(f.file));
-            ASSERT_TRUE(made.open(QIODevice::WriteOnly));
-        }
-        QFile file(office.path("{H}/ijar.lock"));
-        ASSERT_TRUE(r.copy || (file.open(QIODevice::WriteOnly) && file.write(r.content) == r.content.size() && file.flush()));
-        // A running copy keeps its lock file under a system lock.
-        ASSERT_TRUE(!r.heldOpen || ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0);
-        if (!r.heldOpen)
-            file.close();
-        const Copy copy(office.office.home());
-        EXPECT_EQ(copy.afterLogins, r.logsIn ? 1 : 0);
-        EXPECT_EQ(copy.ui->quitCode, r.logsIn ? -1 : 0);
-        ASSERT_EQ(copy.ui->messages.size(), r.told.isEmpty() ? 0 : 1);
-        for (const QString& part : r.told)
-            EXPECT_TRUE(copy.ui->lastMessage().contains(office.path(part))) << part.toStdString();
-        for (const auto& f : files)
-            EXPECT_EQ(QFileInfo::exists(office.office.file(f.file)), !(r.logsIn && f.temporary)) << f.file;
-        first.reset();
-        EXPECT_EQ(r.copy ? Copy(office.office.home()).afterLogins : 1, 1) << "the lock goes with the run that held it";
     }
 }
 
