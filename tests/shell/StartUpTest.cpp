@@ -88,7 +88,6 @@ void typeLogin(QDialog* d, const QString& loginId, const QString& password)
     QTest::mouseClick(button(d, "cmdOk"), Qt::LeftButton);
 }
 
-
 // A copy of the program over a home folder, logging in as ADMIN.
 struct Copy {
     ScriptedUI* ui = new ScriptedUI;
