@@ -3,6 +3,8 @@
 #include "core/ScreenTag.h"
 #include "support/Clerk.h"
 
+#include <QApplication>
+
 TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
 {
     const struct { QString name; bool modal; bool closed; } cases[] = {
@@ -28,20 +30,35 @@ TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
 }
 
 // F1 to F5 open their menus wherever the cursor is in the window; Alt+F4 and
-// the close box ask to log off, unless the window is tagged to exit.
+// the close box ask to log off, unless the window is tagged to exit. With one
+// menu open, another menu's key opens that one in its place, and the digit that
+// follows opens a screen of the menu asked for last.
 TEST(MainWindow, FunctionKeysOpenTheMenusAndClosingAsksToLogOff)
 {
-    const struct { const char* what; Qt::Key key; Qt::KeyboardModifiers mod; int menu; bool logoff; } cases[] = {
+    const struct { const char* what; Qt::Key key; Qt::KeyboardModifiers mod; int menu; bool logoff;
+                   Qt::Key then = Qt::Key_unknown, digit = Qt::Key_unknown; QString opens = {}; } cases[] = {
         {"F2", Qt::Key_F2, Qt::NoModifier, 2, false}, {"Alt+F4", Qt::Key_F4, Qt::AltModifier, 0, true},
         {"F6", Qt::Key_F6, Qt::NoModifier, 0, false}, {"digit", Qt::Key_1, Qt::NoModifier, 0, false},
+        {"data, then rent, 1", Qt::Key_F3, {}, 5, false, Qt::Key_F5, Qt::Key_1, "frmRentCar"},
+        {"accounting, then archive, 2", Qt::Key_F4, {}, 1, false, Qt::Key_F1, Qt::Key_2, "F1M1"},
+        {"data twice, 2", Qt::Key_F3, {}, 3, false, Qt::Key_F3, Qt::Key_2, "frmCustomers"},
+    };
+    const auto pressIn = [](MAINT& window, int menu, Qt::Key key) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.menu(menu) && QApplication::activeWindow() == window.menu(menu); }));
+        Clerk::press(key);
     };
     for (const auto& c : cases) {
         ShellOffice o;
         ASSERT_TRUE(Clerk::showActive(&o.window));
         Clerk::press(c.key, c.mod);
+        if (c.then != Qt::Key_unknown) {
+            pressIn(o.window, c.key - Qt::Key_F1 + 1, c.then);
+            pressIn(o.window, c.menu, c.digit);
+        }
         for (int m = 1; m <= 5; ++m)
             EXPECT_EQ(o.window.menu(m) != nullptr, m == c.menu) << c.what << " menu " << m;
-        EXPECT_EQ(o.ui().dialogsShown, c.logoff ? QStringList{"SCRNlogoff"} : QStringList()) << c.what;
+        const QStringList shown = c.logoff ? QStringList{"SCRNlogoff"} : QStringList();
+        EXPECT_EQ(o.ui().dialogsShown, c.opens.isEmpty() ? shown : QStringList{c.opens}) << c.what;
         EXPECT_TRUE(o.window.isVisible()) << c.what;
     }
     for (const QString tag : {"", "Menu", "exit", "Exit"}) {
