@@ -1,5 +1,4 @@
 #include "core/ScreenRegistry.h"
-#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
 #include "reminders/POPcalendar.h"
@@ -45,7 +44,6 @@ struct Target : QDialog {
     QDateEdit* date = new QDateEdit(QDate(2000, 1, 1), this);
 };
 
-
 // An office without the shipped due list: only a test's own rules.
 struct DiaryOffice : TestOffice {
     DiaryOffice()
@@ -58,14 +56,10 @@ struct DiaryOffice : TestOffice {
         return db().insert("_Reminder", "REMINDERID",
                            {{"REMINDERRULENAME", name}, {"ONOFF", onoff}, {"REMINDERTYPE", type}, {"Message", "رسالة"}});
     }
-    // The named columns of one rule, in order; empty texts when it is gone.
+    // The named columns of one rule, in order; nothing when it is gone.
     QStringList columns(qint64 key, const QStringList& names)
     {
-        const RowSet rows = db().execute("select * from _Reminder where REMINDERID = " + SqlValue::number(key));
-        QStringList values;
-        for (const QString& name : names)
-            values << (rows.isEmpty() ? QString() : rows.text(0, name));
-        return values;
+        return ScreenChecks::stored(db(), "_Reminder", "REMINDERID", key, names);
     }
 };
 
