@@ -1,6 +1,5 @@
 #include "core/ErrorLog.h"
 #include "core/ScreenRegistry.h"
-#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "reminders/ReminderRules.h"
 #include "reminders/cReminder.h"

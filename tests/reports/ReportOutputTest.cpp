@@ -1,5 +1,4 @@
 #include "OdtTemplate.h"
-#include "reports/LibreOffice.h"
 #include "reports/frmPrint.h"
 #include "reports/frmReportPreview.h"
 #include "support/Clerk.h"
@@ -12,7 +11,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
