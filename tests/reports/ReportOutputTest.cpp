@@ -1,4 +1,5 @@
 #include "OdtTemplate.h"
+#include "core/OwnerOnly.h"
 #include "reports/frmPrint.h"
 #include "reports/frmReportPreview.h"
 #include "support/Clerk.h"
@@ -126,9 +127,13 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
             continue;
         // The preview's Print says the same, and its Writer window has the program's own profile.
         office.ui().messages.clear();
-        frmReportPreview preview(office.state(), copy, office.file("none.pdf"), nullptr);
+        // No PDF was made: the copy stands in for one, saved as the owner's only.
+        frmReportPreview preview(office.state(), copy, copy, nullptr);
         ScreenChecks::click(&preview, "cmdPrint");
         ScreenChecks::click(&preview, "cmdWriter");
+        office.ui().files = {office.file("kept.pdf")};
+        ScreenChecks::click(&preview, "cmdSavePdf");
+        EXPECT_EQ(OwnerOnly::mode(office.file("kept.pdf")), OwnerOnly::File);
         EXPECT_TRUE(office.ui().lastMessage().contains(row.told)) << office.ui().lastMessage().toStdString();
         ASSERT_EQ(office.ui().programsStarted.size(), 1);
         EXPECT_TRUE(office.ui().programsStarted.first().contains(
