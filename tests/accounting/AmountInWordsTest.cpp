@@ -21,11 +21,8 @@ TEST(tafqeet, NumberWordsAsContractsPrintThem)
         qint64 n;
         const char* words;
     } rows[] = {
-        {11, " One " " Ten "},
-        {25, " Five" " Twenty "},
         {101, " Hundred " "و" " One "},
         {125, " Hundred " "و" " Five" " Twenty "},
-        {1500, " Thousand " "و" " Five Hundred "},
         {2000, " Two Thousand "},
         {3000, " Three" "Thousands "},
         {11500, " One " " Ten " " Thousand " "و" " Five Hundred "},

@@ -1,5 +1,4 @@
 #include "core/ScreenRegistry.h"
-#include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
 #include "reminders/POPcalendar.h"
@@ -45,7 +44,6 @@ struct Target : QDialog {
     QDateEdit* date = new QDateEdit(QDate(2000, 1, 1), this);
 };
 
-
 // An office without the shipped due list: only a test's own rules.
 struct DiaryOffice : TestOffice {
     DiaryOffice()
@@ -58,50 +56,22 @@ struct DiaryOffice : TestOffice {
         return db().insert("_Reminder", "REMINDERID",
                            {{"REMINDERRULENAME", name}, {"ONOFF", onoff}, {"REMINDERTYPE", type}, {"Message", "رسالة"}});
     }
-    // The named columns of one rule, in order; empty texts when it is gone.
+    // The named columns of one rule, in order; nothing when it is gone.
     QStringList columns(qint64 key, const QStringList& names)
     {
-        const RowSet rows = db().execute("select * from _Reminder where REMINDERID = " + SqlValue::number(key));
-        QStringList values;
-        for (const QString& name : names)
-            values << (rows.isEmpty() ? QString() : rows.text(0, name));
-        return values;
+        return ScreenChecks::stored(db(), "_Reminder", "REMINDERID", key, names);
     }
 };
 
 }
 
-// Rules switched off or of another type are not shown first; a stored
-// frequency, even the start of a choice, is shown and saved back as stored with
-// nothing journalled; the diary's Delete closes only after a confirmed deletion.
-TEST(frmReminder, ShowsItsActiveRuleAsStoredAndClosesOnlyOnAConfirmedDelete)
-{
-    DiaryOffice office;
-    office.addRule("متوقفة", 0);
-    office.addRule("نوع آخر", 1, 3);
-    const qint64 shown = office.addRule("أولى");
-    office.db().command("update _Reminder set REMINDERDATE = 20270101, FREQUENCY = 'شه' where REMINDERID = "
-                        + QString::number(shown));
-    Diary diary(office);
-    diary.frequency()->setFocus();
-    ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(shown), &diary));
-    EXPECT_EQ(diary.name(), "أولى");
-    EXPECT_EQ(diary.frequency()->currentText(), "شه");
-    QTest::keyClick(&diary, Qt::Key_F12);
-    EXPECT_EQ(office.columns(shown, {"FREQUENCY"}), QStringList{"شه"});
-    EXPECT_EQ(office.db().execute("select count(*) from _JOURNAL").value(0, 0).toInt(), 0);
-    for (const bool answer : {false, true}) {
-        office.ui().answers = {answer};
-        QTest::keyClick(&diary, Qt::Key_F11);
-        EXPECT_EQ(office.columns(shown, {"REMINDERID"}).value(0).isEmpty(), answer);
-        EXPECT_EQ(diary.isVisible(), !answer);
-    }
-}
-
-// New makes an active rule of the diary's type, shown with its new number; an
-// empty name makes nothing. Its day, frequency, message and query then
-// survive a save; a query other than one select, one the database refuses and
-// one that runs past the reminders' time limit are reported and not stored.
+// New makes an active rule of the diary's type, shown with its new number
+// (rules switched off or of another type are not shown first); an empty name
+// makes nothing. Its day, frequency, message and query then survive a save; a
+// query other than one select, one the database refuses and one that runs past
+// the reminders' time limit are reported and not stored. A stored frequency,
+// even the start of a choice, is shown and saved back as stored with nothing
+// journalled; the diary's Delete closes only after a confirmed deletion.
 TEST(frmReminder, NewThenSaveStoresTheRule)
 {
     const struct {
@@ -113,7 +83,7 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         QString message = "جدد التأمين";
         int limitMs = cReminder::DefaultQueryTimeLimitMs;
     } rows[] = {
-        {"اتصل بالعميل"},
+        {"اتصل بالعميل", {}, true, QDate(2024, 12, 25), "شه"},
         {"Call O'Neil, today", "select name from car", true, QDate(2003, 1, 5), "كل ٣ أيام", "it's, due\nnext line"},
         {""},
         {"not a select", "delete from car", false},
@@ -127,13 +97,14 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         DiaryOffice office;
         office.db().insert("car", "carid", {{"name", "Kept"}});
         const qint64 existing = office.addRule("متوقفة", 0);  // not shown: the screen opens empty
+        office.addRule("نوع آخر", 1, 3);
         Diary diary(office);
         office.ui().onDialog("frmGeneralN", [&r](QDialog* dialog) {
             ScreenChecks::type(control<QLineEdit>(dialog, "dfName"), r.name);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         ScreenChecks::click(&diary, "cmdNew");
-        EXPECT_EQ(office.db().execute("select count(*) from _Reminder").value(0, 0).toInt(), r.name.isEmpty() ? 1 : 2);
+        EXPECT_EQ(office.db().execute("select count(*) from _Reminder").value(0, 0).toInt(), r.name.isEmpty() ? 2 : 3);
         EXPECT_EQ(diary.id() > existing, !r.name.isEmpty());
         if (r.name.isEmpty())
             continue;
@@ -154,6 +125,21 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         }
         EXPECT_EQ(office.columns(diary.id(), stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
                                                                   r.frequency, r.message, r.query}));
+        const qint64 id = diary.id();
+        const QString journalled = "select count(*) from _JOURNAL";
+        const qint64 entries = office.db().execute(journalled).value(0, 0).toLongLong();
+        diary.frequency()->setFocus();
+        ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(id), &diary));
+        EXPECT_EQ(diary.frequency()->currentText(), r.frequency);
+        QTest::keyClick(&diary, Qt::Key_F12);
+        EXPECT_EQ(office.columns(id, {"FREQUENCY"}), QStringList{r.frequency});
+        EXPECT_EQ(office.db().execute(journalled).value(0, 0).toLongLong(), entries);
+        for (const bool answer : {false, true}) {
+            office.ui().answers = {answer};
+            QTest::keyClick(&diary, Qt::Key_F11);
+            EXPECT_EQ(office.columns(id, {"REMINDERID"}).isEmpty(), answer);
+            EXPECT_EQ(diary.isVisible(), !answer);
+        }
     }
 }
 

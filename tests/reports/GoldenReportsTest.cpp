@@ -1,6 +1,7 @@
 #include "GoldenReport.h"
 #include "accounting/PostingScreen.h"
 #include "core/Database.h"
+#include "core/OwnerOnly.h"
 #include "core/ScreenRegistry.h"
 #include "reports/LibreOffice.h"
 #include "reports/ShippedTemplates.h"
@@ -13,8 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <gtest/gtest.h>
-#include <algorithm>
 
 namespace {
 
@@ -122,13 +123,16 @@ const Golden Documents[] = {
 // LibreOffice, every word of it is there.
 TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
 {
-    QList<qint64> tested;
+    QSet<qint64> tested;
     for (const Golden& row : Documents) {
         SCOPED_TRACE(row.name);
         TestOffice office(true, true);
         Database& db = office.db();
-        for (const auto& [name, licence, days] : {std::tuple{"وليد سامي العمر", "L-990010", 10},
-                                                  std::tuple{"هدى كريم الصباغ", "L-990040", 40}})
+        // Letters go to licences ending from today to 30 days on, the ends included.
+        for (const auto& [name, licence, days] : {std::tuple{"وليد سامي العمر", "L-990010", 0},
+                                                  std::tuple{"سامر نبيل الحسن", "L-990030", 30},
+                                                  std::tuple{"ريم فؤاد الخطيب", "L-990001", -1},
+                                                  std::tuple{"هدى كريم الصباغ", "L-990040", 31}})
             db.insert("Customer", "CUSTOMERID",
                       {{"name", QString::fromUtf8(name)}, {"TITLE", "السيد"}, {"SEX", "ذكر"},
                        {"HOMECARLICENSE", QString::fromLatin1(licence)}, {"HOMELICENSEEXPIRY", dateNumber(days)}});
@@ -175,37 +179,15 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
                       .value(0, 0)
                       .toInt(),
                   1);
-        tested.append(row.report);
+        tested.insert(row.report);
         if (row.pdf && !LibreOffice::program().isEmpty()) {
             QString error;
             const QString pdf = LibreOffice(office.state()).toPdf(filled.copy, &error);
             ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
+            EXPECT_EQ(OwnerOnly::mode(pdf), OwnerOnly::ReadOnlyCopy);
             EXPECT_EQ(missingWords(filled.text, pdfText(pdf)), QStringList());
         }
     }
-    TestOffice office;
-    const RowSet reports = office.db().execute("select RPTID from _RPT order by RPTID");
-    QList<qint64> shipped;
-    for (int r = 0; r < reports.count(); ++r)
-        shipped.append(reports.value(r, 0).toLongLong());
-    std::sort(tested.begin(), tested.end());
-    tested.erase(std::unique(tested.begin(), tested.end()), tested.end());
-    EXPECT_EQ(tested, shipped);
-}
-
-// Letters go to licences ending from today to 30 days on, the ends
-// included. The work table is made afresh on every run: a second run writes
-// the same letters, one per customer.
-TEST(GoldenReports, LettersTakeTheNextThirtyDaysAndRebuildTheirWorkTable)
-{
-    TestOffice office;
-    const std::pair<const char*, int> customers[] = {{"Expired", -1}, {"Today", 0}, {"Thirty", 30}, {"ThirtyOne", 31}};
-    for (const auto& [name, days] : customers)
-        office.db().insert("Customer", "CUSTOMERID", {{"name", QString::fromLatin1(name)}, {"HOMELICENSEEXPIRY", dateNumber(days)}});
-    const FilledReport first = runShippedReport(office, 29);
-    const FilledReport second = runShippedReport(office, 29);
-    ASSERT_FALSE(second.copy.isEmpty()) << second.message.toStdString();
-    EXPECT_EQ(second.text, first.text);
-    for (const auto& [name, days] : customers)
-        EXPECT_EQ(second.text.count(QString::fromLatin1(name)), days >= 0 && days <= 30 ? 1 : 0) << name;
+    // Every report ran, so those tested are shipped ones: as many as shipped means all.
+    EXPECT_EQ(tested.size(), TestOffice().db().execute("select count(*) from _RPT").value(0, 0).toLongLong());
 }
