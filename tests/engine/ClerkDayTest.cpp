@@ -376,38 +376,6 @@ TEST(ClerkDay, NewRecordTakesTheNameTypedStraightAfterF8)
     }
 }
 
-// After a save, F9 then Esc reads again the record the screen was showing,
-// whatever number the save left behind.
-TEST(ClerkDay, LeavingTheOpenDialogKeepsTheScreensRecord)
-{
-    Counter o;
-    qint64 third = 0;
-    for (const QString& name : {u"الأولى"_s, u"الثانية"_s, u"الثالثة"_s})
-        third = o.rule(name);
-    QWidget* screen = o.open(u"frmReminder"_s);
-    // The third record, so that neither the first nor the journal's first entry is it.
-    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) {
-        type(QString::number(third));
-        press(Qt::Key_Return);
-        press(Qt::Key_Return);
-    });
-    press(Qt::Key_F9);
-    ASSERT_EQ(text(screen, "txtID"), std::to_string(third));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
-    ASSERT_TRUE(tabTo("dfsComments"));
-    type(u"ملاحظة"_s);
-    press(Qt::Key_F12);
-    ASSERT_EQ(o.stored(u"select count(*) from _JOURNAL"_s).toInt(), 1);
-
-    // Meanwhile another workstation renames the record: leaving the dialog reads it afresh.
-    o.office.db().command(u"update _Reminder set REMINDERRULENAME = 'الثالثة بعد' where REMINDERID = "_s
-                          + QString::number(third));
-    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog*) { press(Qt::Key_Escape); });
-    press(Qt::Key_F9);
-    EXPECT_EQ(text(screen, "txtID"), std::to_string(third));
-    EXPECT_EQ(text(screen, "txtNAME"), "الثالثة بعد");
-}
-
 // An empty picture says how to put one there; a picture shown does not, and a
 // picker, where nothing can be chosen, says nothing.
 TEST(ClerkDay, AnEmptyPictureSaysHowToChooseOne)

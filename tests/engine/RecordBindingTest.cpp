@@ -1,11 +1,8 @@
 #include "ScreenOffice.h"
 
 #include "core/ScreenSetup.h"
-#include "engine/DataScreen.h"
 #include "engine/EngineSetup.h"
 #include "engine/ReadSnapshot.h"
-#include "engine/cJournal.h"
-#include "support/PanelFrame.h"
 
 #include <QApplication>
 #include <QDate>
@@ -191,6 +188,7 @@ TEST(RecordBinding, ASaveNeverOverwritesWhatAnotherWorkstationDid)
         s.ui().answers << c.reread;
         EXPECT_EQ(s.save(key), c.saved) << s.errorLog().toStdString();
         EXPECT_EQ(s.count(u"_JOURNAL"_s), oneTable && c.saved ? 1 : 0);
+        EXPECT_EQ(s.state().CurrentRecordId, key) << "the journal's number is not the screen's record";
         if (c.name) {
             EXPECT_EQ(s.stored("NAME", key), QString::fromUtf8(c.name));
             EXPECT_EQ(s.stored("COMMENTS", key), QString::fromUtf8(c.comments));
@@ -318,78 +316,6 @@ TEST(RecordBinding, PicturesRoundTripAndTheFileNameDecides)
         QFile back(s.window().ReadPicture(table, table, where));
         EXPECT_EQ(back.open(QIODevice::ReadOnly) ? back.readAll() : QByteArray(), step.kept ? bytes : QByteArray());
     }
-}
-
-namespace {
-
-// A one-table screen showing a stored record whose every field reads back as stored; a first
-// record comes before it.
-struct JournalOffice : ScreenOffice {
-    JournalOffice() : ScreenOffice(SyntheticScreen::Name, false)
-    {
-        addRecord({{u"NAME"_s, u"first record"_s}});
-        key = addRecord({{u"NAME"_s, u"stored name"_s}, {u"METER"_s, 10}, {u"AMOUNT"_s, 12.5}, {u"COMMENTS"_s, u"c"_s},
-                         {u"ISSUEDATE"_s, 20030105}, {u"CARTYPE"_s, u"van"_s}, {u"EXITTIME"_s, u"143000"_s},
-                         {u"PADDED"_s, u"p"_s}, {u"HIDDEN"_s, u" "_s}});
-        EXPECT_TRUE(read(key));
-    }
-    qint64 key = 0;
-};
-
-}
-
-// The view goes over the data screen's own first read, shows the journalled version read-only
-// and marked as such while it lasts, and a save from it writes nothing.
-TEST(Journal, ViewShowsTheStoredVersionReadOnly)
-{
-    JournalOffice j;
-    PanelFrame frame;
-    j.ui().setFrame(&frame);
-    j.state().screens().add(SyntheticScreen::Name, [](RunState& st, QWidget* parent) {
-        DataScreen::Definition definition;
-        definition.keyColumn = SyntheticScreen::Key;
-        definition.table = SyntheticScreen::Table;
-        auto* screen = new DataScreen(st, definition, parent);
-        screen->setObjectName(SyntheticScreen::Name);
-        SyntheticScreen::populate(screen);
-        return screen;
-    });
-    // An unchanged save writes no entry; a changed one writes one, with a line for every field in force.
-    ASSERT_TRUE(j.save(j.key));
-    EXPECT_EQ(j.count(u"_JOURNAL"_s), 0);
-    j.set("dfnMETER", u"15"_s);
-    ASSERT_TRUE(j.save(j.key));
-    EXPECT_EQ(j.count(u"_JOURNALDETAILS"_s), 11);
-    const qint64 entry = j.db().execute(u"select max(JOURNALID) from _JOURNAL"_s).value(0, 0).toLongLong();
-    EXPECT_EQ(j.state().LastInsertedId, entry);
-    EXPECT_EQ(j.state().CurrentRecordId, j.key) << "the journal's number is not the screen's record";
-    // The screen has no caption label; its entry is still described, so the archive finds it.
-    EXPECT_FALSE(j.db().execute(u"select * from _JOURNAL"_s).text(0, u"JOURNALDESCRIPTION"_s).trimmed().isEmpty());
-    j.set("dfnMETER", u"20"_s);
-    j.set("txtNAME", u"later name"_s);
-    ASSERT_TRUE(j.save(j.key));
-    const QString before = j.snapshot();
-
-    bool shown = false;
-    j.ui().onDialog(SyntheticScreen::Name, [&](QDialog* view) {
-        shown = j.state().Viewing;
-        EXPECT_EQ(frame.statusPanel(ShellFrame::ScreenPanel), u"من السجل"_s);
-        const auto at = [&](const char* name) { return ControlAccess::require(view, QLatin1String(name)); };
-        EXPECT_EQ(ControlAccess::text(at("txtNAME")), u"stored name"_s);
-        EXPECT_EQ(ControlAccess::text(at("txtID")), QString::number(j.key));
-        EXPECT_EQ(ControlAccess::text(at("dfnMETER")), u"15"_s);
-        EXPECT_EQ(ControlAccess::value(at("dfdISSUEDATE")), u"05/01/2003"_s);
-        for (const char* name : {"txtNAME", "dfnMETER", "dfdISSUEDATE", "dffRETURNED", "dfgCARTYPE", "cmdSave"})
-            EXPECT_FALSE(at(name)->isEnabled()) << name;
-        EXPECT_TRUE(at("command0")->isEnabled());
-        EXPECT_FALSE(j.window().Save(j.where(j.key), view));
-    });
-    j.state().service<cJournal>().ViewFromJournal(entry, nullptr);
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(j.state().Viewing);
-    EXPECT_EQ(frame.statusPanel(ShellFrame::ScreenPanel), QString()) << "the mark outlived the view";
-    j.ui().setFrame(nullptr);
-    EXPECT_EQ(j.snapshot(), before);
 }
 
 // Digits typed on an Arabic keyboard are stored as the numbers and yyyymmdd dates they mean.
