@@ -2,7 +2,6 @@
 // until it has the keyboard, and every key goes to the widget with the cursor.
 #include "core/ScreenRegistry.h"
 #include "core/ScreenTag.h"
-#include "core/SqlValue.h"
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "journal/JournalScreens.h"
@@ -14,7 +13,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -68,7 +66,6 @@ struct Counter {
         return office.db().insert(u"_Reminder"_s, u"REMINDERID"_s,
                                   {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, 1}, {u"REMINDERTYPE"_s, 1}});
     }
-    QVariant stored(const QString& sql) { return office.db().execute(sql).value(0, 0); }
     // Runs `script` on the dialog, from its next showing on, once it has the keyboard.
     void whenShown(const QString& dialog, std::function<void(QDialog*)> script)
     {
@@ -339,40 +336,6 @@ TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
         o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
         press(c.key, c.modifiers);
         EXPECT_EQ(inDialog, c.field);
-    }
-}
-
-// F8, the name typed at once, Enter: the record holds exactly what was typed,
-// it is shown, and the cursor waits in the first field of the first page.
-TEST(ClerkDay, NewRecordTakesTheNameTypedStraightAfterF8)
-{
-    const struct { const char* what; QString name; bool pasted; } cases[] = {
-        {"Arabic, quotes, commas and signs", u"اتصل بـ O'Neil, 50% _off_"_s, false},
-        {"longer than a line edit takes by default", QString(40000, QChar(0x0645)), true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Counter o;
-        QWidget* diary = o.open(u"frmReminder"_s);
-        o.whenShown(u"frmGeneralN"_s, [&](QDialog*) {
-            if (c.pasted) {
-                QApplication::clipboard()->setText(c.name);
-                press(Qt::Key_V, Qt::ControlModifier);
-            } else {
-                type(c.name);
-            }
-            press(Qt::Key_Return);
-        });
-        press(Qt::Key_F8);
-
-        const QString key = QString::fromStdString(text(diary, "txtID"));
-        const QString stored =
-            o.stored(u"select REMINDERRULENAME from _Reminder where REMINDERID = "_s + SqlValue::number(key, u"txtID"_s)).toString();
-        EXPECT_EQ(stored.size(), c.name.size());
-        EXPECT_TRUE(stored == c.name) << stored.left(40).toStdString();
-        EXPECT_TRUE(text(diary, "txtNAME") == c.name.toStdString());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(diary));
-        EXPECT_EQ(focused(), "dfdReminderDate");
     }
 }
 

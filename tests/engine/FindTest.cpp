@@ -101,31 +101,24 @@ TEST(Find, TypingNarrowsTheOpenDialogByAnyPartAndEnterOpens)
 TEST(Find, TheListShowsTheMobileForAMissingTelephoneAndSortsByAnyColumn)
 {
     Customers o;
-    const auto names = [](QDialog* d) { return shownColumn(d, 1); };
-    QStringList telephones;
-    QList<QStringList> orders;
-    o.open([&](QDialog* d) {
-        telephones = shownColumn(d, 2);
-        auto* grid = d->findChild<QTableView*>(u"DataGrid1"_s);
-        QHeaderView* header = grid->horizontalHeader();
-        const QPoint name(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
-        orders << names(d);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
-        orders << names(d);
-        Clerk::press(Qt::Key_Up, Qt::ControlModifier);
-        orders << names(d);
-        Clerk::type(u"ال"_s);
-        orders << names(d);
-    });
-    EXPECT_EQ(telephones, (QStringList{u"0551234"_s, u"22334455"_s, u"24445555"_s}));
     const QStringList rising{u"Mona Khalid"_s, u"خالد سالم"_s, u"سالم العلي"_s};
     const QStringList falling{rising.crbegin(), rising.crend()};
-    ASSERT_EQ(orders.size(), 4);
-    EXPECT_EQ(orders[0], rising);
-    EXPECT_EQ(orders[1], falling);
-    EXPECT_EQ(orders[2], rising);
-    EXPECT_EQ(orders[3], (QStringList{u"خالد سالم"_s, u"سالم العلي"_s}));
+    bool shown = false;
+    o.open([&](QDialog* d) {
+        shown = true;
+        EXPECT_EQ(shownColumn(d, 2), (QStringList{u"0551234"_s, u"22334455"_s, u"24445555"_s}));
+        QHeaderView* header = d->findChild<QTableView*>(u"DataGrid1"_s)->horizontalHeader();
+        const QPoint name(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+        EXPECT_EQ(shownColumn(d, 1), rising);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+        EXPECT_EQ(shownColumn(d, 1), falling);
+        Clerk::press(Qt::Key_Up, Qt::ControlModifier);
+        EXPECT_EQ(shownColumn(d, 1), rising);
+        Clerk::type(u"ال"_s);
+        EXPECT_EQ(shownColumn(d, 1), (QStringList{u"خالد سالم"_s, u"سالم العلي"_s}));
+    });
+    EXPECT_TRUE(shown);
 }
 
 // A list longer than a page shows its first page as the clerk types, and its
