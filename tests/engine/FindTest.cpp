@@ -1,6 +1,5 @@
 #include "core/Database.h"
 #include "engine/EngineSetup.h"
-#include "engine/RecordListModel.h"
 #include "rental/frmCustomers.h"
 #include "support/Clerk.h"
 #include "support/ScreenChecks.h"
@@ -119,28 +118,4 @@ TEST(Find, TheListShowsTheMobileForAMissingTelephoneAndSortsByAnyColumn)
         EXPECT_EQ(shownColumn(d, 1), (QStringList{u"خالد سالم"_s, u"سالم العلي"_s}));
     });
     EXPECT_TRUE(shown);
-}
-
-// A list longer than a page shows its first page as the clerk types, and its
-// count, with the rows past that page, once the clerk pauses.
-TEST(Find, ALongListIsCountedOnceTheClerkPauses)
-{
-    Customers o;
-    Transaction added(o.office.db());
-    for (int i = 0; i <= RecordListModel::PageSize; ++i)
-        o.office.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"Salem %1"_s.arg(i)}});
-    added.commit();
-    QString typing, paused;
-    qsizetype rows = 0;
-    o.open([&](QDialog* d) {
-        const auto* count = d->findChild<QLineEdit*>(u"dfrecordcount"_s);
-        Clerk::type(u"salem"_s);
-        typing = count->text();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != typing; }));
-        paused = count->text();
-        rows = shownColumn(d, 1).size();
-    });
-    EXPECT_EQ(typing, u"…"_s);
-    EXPECT_EQ(paused, QString::number(RecordListModel::PageSize + 1));
-    EXPECT_EQ(rows, RecordListModel::PageSize + 1);
 }
