@@ -180,13 +180,16 @@ TEST(ClerkDay, TabReadsEveryPageInOrder)
 
 // Tab goes from a field to the next one as the screen reads: from the return
 // date to the daily rent, over a time field in one stop, out of a multi-line
-// field with no tab character left in it.
+// field with no tab character left in it. Digits of an Arabic keyboard, both
+// sets, and its separators are taken as the numbers and dates they mean.
 TEST(ClerkDay, TabGoesOnToTheNextField)
 {
-    const struct { const char* screen; const char* field; QString typed; const char* next; } rows[] = {
-        {"frmRentCar:RENTMODE", "dfdReturnDate", u"25122026"_s, "dfnDailyRent"},
-        {"frmRentCar:RENTMODE", "dftExitTime", QString(), "dfnRentPeriod"},
-        {"frmReminder", "dfsComments", u"جدد التأمين"_s, "cmdNew"},
+    const struct { const char* screen; const char* field; QString typed; const char* next; const char* shown; } rows[] = {
+        {"frmRentCar:RENTMODE", "dfdReturnDate", u"25122026"_s, "dfnDailyRent", "25/12/2026"},
+        {"frmRentCar:RENTMODE", "dfdReturnDate", u"٠٣/٠٤/٢٠٢٨"_s, "dfnDailyRent", "03/04/2028"},
+        {"frmRentCar:RENTMODE", "dfnDailyRent", u"۴۵٫۵"_s, nullptr, "45.50"},
+        {"frmRentCar:RENTMODE", "dftExitTime", QString(), "dfnRentPeriod", nullptr},
+        {"frmReminder", "dfsComments", u"جدد التأمين"_s, "cmdNew", "جدد التأمين"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.field);
@@ -197,8 +200,12 @@ TEST(ClerkDay, TabGoesOnToTheNextField)
         ASSERT_TRUE(tabTo(r.field));
         type(r.typed);
         press(Qt::Key_Tab);
-        EXPECT_EQ(focused(), r.next);
-        EXPECT_FALSE(ControlAccess::text(control(screen, r.field)).contains(u'\t'));
+        if (r.next) {
+            EXPECT_EQ(focused(), r.next);
+        }
+        if (r.shown) {
+            EXPECT_EQ(text(screen, r.field), r.shown);
+        }
     }
 }
 
