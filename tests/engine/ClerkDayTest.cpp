@@ -17,9 +17,11 @@
 #include <QDialog>
 #include <QFile>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -116,6 +118,32 @@ bool goTo(QWidget* screen, const char* name)
     for (int turn = 0; turn < tabs->count() && !tabs->currentWidget()->isAncestorOf(target); ++turn)
         press(Qt::Key_Tab, Qt::ControlModifier);
     return Clerk::tabTo(name);
+}
+
+// Three customers for the open dialog's search: a mobile without a telephone,
+// both, a telephone without a mobile.
+void addCustomers(Counter& c)
+{
+    const struct { const char* name; const char* tel; const char* mobile; qint64 id; const char* licence; } rows[] = {
+        {"سالم العلي", "", "0551234", 2800, "LX-77"},
+        {"Mona Khalid", "22334455", "0559999", 1234567, "Q-1"},
+        {"خالد سالم", "24445555", "", 99, ""},
+    };
+    for (const auto& r : rows)
+        c.office.db().insert(u"Customer"_s, u"CUSTOMERID"_s,
+                             {{u"name"_s, QString::fromUtf8(r.name)}, {u"HOMETEL1"_s, QString::fromUtf8(r.tel)},
+                              {u"HOMEMOB"_s, QString::fromUtf8(r.mobile)}, {u"IDNUMBER"_s, r.id},
+                              {u"HOMECARLICENSE"_s, QString::fromUtf8(r.licence)}});
+}
+
+// The open dialog's shown column `column`, row by row.
+QStringList shownColumn(QDialog* dialog, int column)
+{
+    const auto* grid = dialog->findChild<QTableView*>(u"DataGrid1"_s);
+    QStringList out;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        out << grid->model()->index(r, column).data().toString();
+    return out;
 }
 
 // `next` comes after `before` as the screen reads: lower down, or on the same
@@ -380,4 +408,71 @@ TEST(ClerkDay, AnEmptyPictureSaysHowToChooseOne)
         EXPECT_EQ(!picture->text().trimmed().isEmpty(), r.hint) << picture->text().toStdString();
         EXPECT_EQ(picture->pixmap().isNull(), !r.chosen || r.cleared);
     }
+}
+
+// Typing narrows the list at once, by any part of the name, telephone, mobile,
+// identity or licence number, in either case; Enter opens the first found. A
+// letter typed on the list starts the search; a digit there is the record
+// number, so numbers are typed in the search field.
+TEST(Find, TypingNarrowsTheOpenDialogByAnyPartAndEnterOpens)
+{
+    const struct { QString typed; bool inSearchField; QStringList names; } cases[] = {
+        {u"سالم"_s, false, {u"سالم العلي"_s, u"خالد سالم"_s}},
+        {u"mona"_s, false, {u"Mona Khalid"_s}},
+        {u"0551"_s, true, {u"سالم العلي"_s}},   // the mobile, shown where the telephone is empty
+        {u"9999"_s, true, {u"Mona Khalid"_s}},  // the mobile behind a telephone
+        {u"3344"_s, true, {u"Mona Khalid"_s}},
+        {u"x-7"_s, false, {u"سالم العلي"_s}},
+        {u"345"_s, true, {u"Mona Khalid"_s}},   // the identity number
+        {u"50%"_s, true, {}},                   // % is a letter here
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        Counter o;
+        addCustomers(o);
+        QWidget* screen = o.open(u"frmCustomers"_s);
+        QStringList names;
+        std::string typedInto;
+        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+            if (c.inSearchField) {
+                ASSERT_TRUE(tabTo("txtNAME"));
+            }
+            type(c.typed);
+            typedInto = focused();
+            names = shownColumn(d, 1);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F9);
+        EXPECT_EQ(typedInto, "txtNAME");
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(QString::fromStdString(text(screen, "txtNAME")), c.names.value(0, u"سالم العلي"_s));
+    }
+}
+
+// The telephone column falls back to the mobile; a click on a heading or
+// Ctrl+Up / Ctrl+Down on the list sorts, and typing keeps the order.
+TEST(Find, TheListShowsTheMobileForAMissingTelephoneAndSortsByAnyColumn)
+{
+    Counter o;
+    addCustomers(o);
+    o.open(u"frmCustomers"_s);
+    const QStringList rising{u"Mona Khalid"_s, u"خالد سالم"_s, u"سالم العلي"_s};
+    const QStringList falling{rising.crbegin(), rising.crend()};
+    bool shown = false;
+    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+        shown = true;
+        EXPECT_EQ(shownColumn(d, 2), (QStringList{u"0551234"_s, u"22334455"_s, u"24445555"_s}));
+        QHeaderView* header = d->findChild<QTableView*>(u"DataGrid1"_s)->horizontalHeader();
+        const QPoint name(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+        EXPECT_EQ(shownColumn(d, 1), rising);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+        EXPECT_EQ(shownColumn(d, 1), falling);
+        press(Qt::Key_Up, Qt::ControlModifier);
+        EXPECT_EQ(shownColumn(d, 1), rising);
+        type(u"ال"_s);
+        EXPECT_EQ(shownColumn(d, 1), (QStringList{u"خالد سالم"_s, u"سالم العلي"_s}));
+    });
+    press(Qt::Key_F9);
+    EXPECT_TRUE(shown);
 }
