@@ -3,15 +3,11 @@
 #include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
-#include "engine/cWindow.h"
-#include "support/TestOffice.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -99,36 +95,5 @@ TEST(DateEdit, MayBeEmptyAndIsFilledOrEmptiedByKeys)
         c.keys(edit);
         EXPECT_EQ(edit.isEmpty() ? QDate() : edit.date(), c.shown);
         EXPECT_EQ(ControlAccess::value(&edit), c.shown.isValid() ? c.shown.toString(u"dd/MM/yyyy"_s) : QString());
-    }
-}
-
-TEST(ComboBoxOnChange, TypeAheadCompletesFromTheList)
-{
-    // typed: key by key; a final \b selects all and deletes.
-    const struct { const char* what; QString typed; QString text; QString selected; int cursor; } cases[] = {
-        {"a prefix completes with the rest selected", u"bl"_s, u"Blue"_s, u"ue"_s, 4},
-        {"typing on replaces the selection", u"bla"_s, u"Black"_s, u"ck"_s, 5},
-        {"the full text takes the list's case", u"blue"_s, u"Blue"_s, {}, 4},
-        {"deleting the whole text leaves the box empty", u"blue\b"_s, QString(), {}, 0},
-    };
-    TestOffice office;
-    cWindow& window = office.state().service<cWindow>();
-    for (const auto& c : cases) {
-        QWidget screen;
-        auto* box = new QComboBox(&screen);
-        box->setEditable(true);
-        box->addItems({u"Red"_s, u"Blue"_s, u"Black"_s});
-        box->setEditText(QString());
-        QObject::connect(box, &QComboBox::editTextChanged, [&] { window.ComboBoxOnChange(box); });
-        if (c.typed.endsWith(u'\b')) {
-            QTest::keyClicks(box->lineEdit(), c.typed.chopped(1));
-            box->lineEdit()->selectAll();
-            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(box->lineEdit(), c.typed);
-        }
-        EXPECT_EQ(box->currentText(), c.text) << c.what;
-        EXPECT_EQ(box->lineEdit()->selectedText(), c.selected) << c.what;
-        EXPECT_EQ(box->lineEdit()->cursorPosition(), c.cursor) << c.what;
     }
 }
