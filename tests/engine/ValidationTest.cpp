@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -104,29 +103,6 @@ TEST_F(Validation, EachKindPassesOrFails)
         // The broken rows come last: until then nothing is logged.
         EXPECT_TRUE(c.logged ? s.errorLog().contains(QLatin1String(c.logged)) : s.errorLog().isEmpty()) << qPrintable(s.errorLog());
     }
-}
-
-// "Save anyway" goes on; closing the list without an answer does not save on that old answer;
-// going to the field shows its page (TABNBR 2) and selects its text.
-TEST_F(Validation, TheOperatorsAnswerDecides)
-{
-    fill("txtNAME", "");
-    fill("dfsCODE", "ABC-123");
-    addRule(1, u"txtNAME"_s, {}, u"the code is needed"_s, u"dfsCODE"_s, 2);
-    script = [](QDialog* d) { click(d, "command0"); };
-    EXPECT_TRUE(validate());
-    EXPECT_TRUE(validation().continueSave());
-    script = [](QDialog* d) { d->reject(); };
-    EXPECT_FALSE(validate());
-
-    validation().setContinueSave(true);
-    script = [](QDialog* d) { click(d, "command1"); };
-    EXPECT_FALSE(validate());
-    EXPECT_FALSE(validation().continueSave());
-    EXPECT_EQ(s.screen->findChild<QTabWidget*>(u"SSTab1"_s)->currentIndex(), 2);
-    auto* code = s.screen->findChild<QLineEdit*>(u"dfsCODE"_s);
-    EXPECT_EQ(s.screen->focusWidget(), code);
-    EXPECT_EQ(code->selectedText(), u"ABC-123"_s);
 }
 
 // A value no column keeps exactly, and a rule the program ships, cannot be saved anyway;
