@@ -36,7 +36,6 @@ protected:
     cValidation& validation() { return s.state().service<cValidation>(); }
     bool validate() { return validation().ValidateWindow(s.screen.get()); }
     void fill(const char* name, const char* value) { s.set(name, QString::fromUtf8(value)); }
-    static void click(QDialog* d, const char* button) { d->findChild<QPushButton*>(QLatin1String(button))->click(); }
     void clearRules() { s.db().command(u"delete from _WINDOWVALIDATION"_s); }
     // Gives the line the rule shows in the list.
     QString addRule(int kind, const QString& operand1, const QString& operand2, const QString& message,
@@ -136,7 +135,7 @@ TEST_F(Validation, WhatGuardsTheDataCannotBePassedOver)
             offered = d->findChild<QPushButton*>(u"command0"_s)->isEnabled();
             focus = d->findChild<QLineEdit*>(u"dfsFOCUSFIELDNAME"_s)->text() + u' '
                   + d->findChild<QLineEdit*>(u"dfnTabNbr"_s)->text();
-            click(d, "command0");
+            d->findChild<QPushButton*>(u"command0"_s)->click();
         };
         s.ui().messages.clear();
         EXPECT_EQ(validate(), c.enforced == 0);
