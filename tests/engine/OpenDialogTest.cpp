@@ -1,3 +1,4 @@
+#include "engine/MetadataWriter.h"
 #include "engine/RecordListModel.h"
 #include "engine/cWindow.h"
 #include "engine/frmGeneralOpen.h"
@@ -141,12 +142,8 @@ TEST(ReadGrid, FillsTheGridOrReportsWhyNot)
 
     // A screen that edits RENT binds its dates as dates; the caller names the exit time. A
     // number column holding what looks like a date stays a number.
-    const qint64 rentScreen = office.db().insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s,
-                                                 {{u"WINDOWNAME"_s, u"frmRentProbe"_s}, {u"TABLENAME"_s, u"RENT"_s},
-                                                  {u"ONOFF"_s, 1}, {u"TABLEORDER"_s, 1}});
-    office.db().insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
-                       {{u"WINDOWTABLEID"_s, rentScreen}, {u"WINDOWCONTROL"_s, u"dfdEXITDATE"_s}, {u"COLUMN"_s, u"EXITDATE"_s},
-                        {u"TYPE"_s, 2}, {u"ONOFF"_s, 1}, {u"IDENTIFIER"_s, 0}, {u"GRIDORDER"_s, 0}});
+    MetadataWriter rentProbe(office.db(), u"frmRentProbe"_s);
+    rentProbe.field(rentProbe.table(u"RENT"_s, 1, {}), u"dfdEXITDATE"_s, u"EXITDATE"_s, MetadataWriter::Date);
     auto* dates = new QTableView(&screen);
     dates->setObjectName(u"grdDates"_s);
     defineGrid("grdDates", {{1, "EXITDATE", u"Out"_s, 80, 1}, {2, "EXITTIME", u"At"_s, 80, 1},

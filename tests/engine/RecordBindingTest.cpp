@@ -242,16 +242,18 @@ TEST(RecordBinding, ASaveThatCannotGoThroughWritesNothing)
     }
 }
 
-TEST(RecordBinding, InsertStoresPairsWhole)
+// Insert stores column and value pairs whole, past 32-bit keys; Delete asks first and refuses a
+// key it cannot address.
+TEST(RecordBinding, InsertStoresPairsWholeAndDeleteRefusesWhatItCannotAddress)
 {
-    const struct { cWindow::Fields fields; const char* name; int meter; } cases[] = {
+    const struct { cWindow::Fields fields; const char* name; int meter; } inserts[] = {
         {{{u"NAME"_s, QString()}}, "0", 0},
         {{{u"NAME"_s, u"a,b"_s}, {u"METER"_s, QVariant()}}, "a,b", 0},
         {{{u"NAME"_s, u"O'Neil"_s}, {u" METER "_s, 12}}, "O'Neil", 12},
     };
     ScreenOffice s;
-    s.db().insert(SyntheticScreen::Table, SyntheticScreen::Key, {{SyntheticScreen::Key, Q_INT64_C(5000000000)}});  // past 32 bits
-    for (const auto& c : cases) {
+    const qint64 other = s.db().insert(SyntheticScreen::Table, SyntheticScreen::Key, {{SyntheticScreen::Key, Q_INT64_C(5000000000)}});
+    for (const auto& c : inserts) {
         const qint64 key = s.window().Insert(SyntheticScreen::Table, SyntheticScreen::Key, c.fields);
         ASSERT_GT(key, Q_INT64_C(5000000000)) << s.errorLog().toStdString();
         EXPECT_EQ(s.stored("NAME", key), QLatin1String(c.name));
@@ -259,20 +261,16 @@ TEST(RecordBinding, InsertStoresPairsWhole)
     }
     EXPECT_EQ(s.window().Insert(SyntheticScreen::Table, SyntheticScreen::Key, {{u"NOSUCH"_s, 1}}), 0);
     EXPECT_EQ(s.count(SyntheticScreen::Table), 4);
-}
 
-TEST(RecordBinding, DeleteAsksFirstAndRefusesWhatItCannotAddress)
-{
-    const struct { const char* id; bool answer; bool deleted; } cases[] = {  // id typed into txtID, or the record read
-        {"", false, false}, {"", true, true}, {"abc", true, false}, {"0 or 1=1", true, false}};
-    for (const auto& c : cases) {
-        ScreenOffice s;
-        const qint64 other = s.addRecord({});
-        const qint64 key = s.addRecord({});
+    const struct { const char* id; bool answer; bool deleted; } deletes[] = {  // id typed into txtID, or the record read
+        {"", false, false}, {"abc", true, false}, {"0 or 1=1", true, false}, {"", true, true}};
+    const qint64 key = s.addRecord({});
+    for (const auto& c : deletes) {
         ASSERT_TRUE(s.read(key));
         if (*c.id)
             s.set("txtID", QLatin1String(c.id));
-        s.ui().answers << c.answer;
+        s.ui().questions.clear();
+        s.ui().answers = {c.answer};
         EXPECT_EQ(s.window().Delete({}, s.screen.get()), c.deleted) << c.id;
         EXPECT_EQ(s.ui().questions.size(), *c.id ? 0 : 1) << c.id;
         EXPECT_EQ(s.stored("SYNTHID", key).isNull(), c.deleted) << c.id;
