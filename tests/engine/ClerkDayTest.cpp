@@ -12,7 +12,6 @@
 #include "support/TestPictures.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -96,15 +95,6 @@ std::string text(QWidget* screen, const char* name)
     return ControlAccess::text(control(screen, name)).toStdString();
 }
 
-// The control the cursor is in, not a part Qt builds inside it.
-QWidget* cursorControl()
-{
-    QWidget* w = QApplication::focusWidget();
-    while (w && (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s)))
-        w = w->parentWidget();
-    return w;
-}
-
 // Ctrl+Tab until the page holding `name` shows, then Tab until the cursor is in it.
 bool goTo(QWidget* screen, const char* name)
 {
@@ -167,6 +157,7 @@ TEST(ClerkDay, TabReadsEveryPageInOrder)
         QWidget* screen = c.open(QLatin1String(name));
         QTabWidget* tabs = screen->findChild<QTabWidget*>(u"SSTab1"_s);
         ASSERT_NE(tabs, nullptr);
+        const auto cursorControl = [&] { return ControlAccess::find(screen, QString::fromStdString(focused())); };
         int enabled = 0;
         for (int i = 0; i < tabs->count(); ++i)
             enabled += tabs->isTabEnabled(i) ? 1 : 0;
@@ -391,8 +382,7 @@ TEST(ClerkDay, AnEmptyPictureSaysHowToChooseOne)
             press(Qt::Key_Tab, Qt::ControlModifier);
         if (r.chosen) {
             QFile file(c.office.file(u"picture.png"_s));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(TestPictures::png(Qt::green));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(TestPictures::png(Qt::green)) > 0);
             file.close();
             c.office.ui().files = {file.fileName()};
             QTest::mouseDClick(picture, Qt::LeftButton);

@@ -33,8 +33,7 @@ protected:
         });
     }
 
-    cValidation& validation() { return s.state().service<cValidation>(); }
-    bool validate() { return validation().ValidateWindow(s.screen.get()); }
+    bool validate() { return s.state().service<cValidation>().ValidateWindow(s.screen.get()); }
     void fill(const char* name, const char* value) { s.set(name, QString::fromUtf8(value)); }
     void clearRules() { s.db().command(u"delete from _WINDOWVALIDATION"_s); }
     // Gives the line the rule shows in the list.
