@@ -27,6 +27,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Clerk::press;
+using ScreenChecks::click;
 
 const QString Screen = u"frmFive"_s;
 
@@ -74,11 +75,6 @@ const QString Snapshot = u"select CONTROLNAME, CONTROLINDEX, CONTROLVALUE, LANGU
 const QStringList Five{u"edit:txtID"_s, u"edit:txtNAME"_s, u"edit:dfsComments"_s, u"combo:dfcFrequency"_s,
                        u"date:dfdReminderDate"_s};
 
-void click(QDialog* d, const char* button)
-{
-    ScreenChecks::click(d, QLatin1String(button));
-}
-
 }
 
 TEST(Designer, EdgeCases)
@@ -97,24 +93,24 @@ TEST(Designer, EdgeCases)
         int messages;
     } cases[] = {
         {"regenerating the five-control screen", Five, "_reminder", {}, {},
-         [](QDialog* d) { click(d, "command2"); return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text(); },
+         [](QDialog* d) { click(d, u"command2"_s); return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text(); },
          Details,
          "txtName|NAME|1|2|0 txtID|_reminderID|0|1|1 dfsComments|COMMENTS|1|3|0 dfcFrequency|FREQUENCY|1|4|0 "
          "dfdReminderDate|REMINDERDATE|2|5|0",
          "Rows: 5", 0},
         {"list and time fields", {u"edit:txtID"_s, u"combo:dfgCarID"_s, u"date:dftExitTime"_s, u"edit:dfIDNUM"_s}, "RENT",
-         {}, {}, [](QDialog* d) { click(d, "command2"); return QString(); }, Details,
+         {}, {}, [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details,
          "txtName|NAME|1|2|0 txtID|RENTID|0|1|1 dfgCarID|CARID|4|3|0 dftExitTime|EXITTIME|5|4|0 dfIDNUM|DNUM|1|5|0", "",
          0},
         {"regeneration declined", Five, "_reminder",
          [](Database& db, qint64 t) { MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s); }, {false},
-         [](QDialog* d) { click(d, "command2"); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+         [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
         {"a failing regeneration keeps the old rows", Five + QStringList{u"edit:dfsBoom"_s}, "_reminder",
          [](Database& db, qint64 t) {
              MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s);
              TestOffice::refuseInserts(db, u"boom"_s, u"_WINDOWTABLEDETAILS"_s, u"NEW.WINDOWCONTROL = 'dfsBoom'"_s);
          },
-         {}, [](QDialog* d) { click(d, "command2"); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+         {}, [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
         {"new fields only, twice", Five, "_reminder",
          [](Database& db, qint64 t) {
              MetadataWriter m(db, Screen);
@@ -123,8 +119,8 @@ TEST(Designer, EdgeCases)
          },
          {},
          [](QDialog* d) {
-             click(d, "command6");
-             click(d, "command6");
+             click(d, u"command6"_s);
+             click(d, u"command6"_s);
              return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text();
          },
          Details,
@@ -133,8 +129,8 @@ TEST(Designer, EdgeCases)
          "Rows: 4", 0},
         {"no _windowtable row", Five, nullptr, {}, {},
          [](QDialog* d) {
-             click(d, "command2");
-             click(d, "command6");
+             click(d, u"command2"_s);
+             click(d, u"command6"_s);
              return QString();
          },
          Details, "", "", 2},
@@ -154,7 +150,7 @@ TEST(Designer, EdgeCases)
              }
              Clerk::type(u"شهري"_s);
              ScreenChecks::control<QAbstractButton>(d, u"dffDefault"_s)->setChecked(true);
-             click(d, "command5");
+             click(d, u"command5"_s);
              const int listed = ScreenChecks::control<QListWidget>(d, u"List1"_s)->count();
              return QString::fromStdString(Clerk::focused()) + u' ' + ScreenChecks::control<QLineEdit>(d, u"txtOrder"_s)->text() + u' '
                   + QString::number(listed);
@@ -163,8 +159,8 @@ TEST(Designer, EdgeCases)
         {"the layout snapshot, taken twice", {u"edit:txtID"_s, u"label:lblComments:Comments"_s, u"edit:dfsComments"_s},
          "_reminder", {}, {},
          [](QDialog* d) {
-             click(d, "command7");
-             click(d, "command7");
+             click(d, u"command7"_s);
+             click(d, u"command7"_s);
              return QString();
          },
          Snapshot, "txtID|0||ar-eg|0 lblComments|0|Comments|ar-eg|0 dfsComments|0||ar-eg|0", "", 0},
@@ -235,7 +231,7 @@ TEST(Designer, GridEditsAreStored)
             press(Qt::Key_Return);
             // The cell takes the text once the editor has closed.
             QApplication::processEvents();
-            click(d, "command3");
+            click(d, u"command3"_s);
         });
         office.state().service<cDevelper>().ShowWindowTable(Screen);
         EXPECT_EQ(caption, u"Window Table for frmFive"_s);

@@ -97,12 +97,6 @@ QDialog* build(const QString& name, QWidget* parent)
 {
     auto* screen = new QDialog(parent);
     screen->setObjectName(name);
-    populate(screen);
-    return screen;
-}
-
-void populate(QDialog* screen)
-{
     auto* layout = new QVBoxLayout(screen);
     auto* tabs = new QTabWidget(screen);
     tabs->setObjectName(u"SSTab1"_s);
@@ -115,6 +109,7 @@ void populate(QDialog* screen)
         button->setObjectName(QLatin1String(name));
         layout->addWidget(button);
     }
+    return screen;
 }
 
 }

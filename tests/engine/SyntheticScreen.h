@@ -21,7 +21,5 @@ inline const QString Key = QStringLiteral("SYNTHID");
 void install(Database& db, const QString& name = Name, bool withNotes = true);
 // The screen, with objectName `name`; the caller owns it.
 QDialog* build(const QString& name = Name, QWidget* parent = nullptr);
-// Puts the controls into a dialog made elsewhere (a DataScreen).
-void populate(QDialog* screen);
 
 }
