@@ -4,6 +4,7 @@
 #include "core/ScreenTag.h"
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
+#include "engine/RecordListModel.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
 #include "rental/RentalScreens.h"
@@ -18,6 +19,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -459,4 +461,28 @@ TEST(Find, TheListShowsTheMobileForAMissingTelephoneAndSortsByAnyColumn)
     });
     press(Qt::Key_F9);
     EXPECT_TRUE(shown);
+}
+
+// Typing shows the first page at once and "…" for the count; once the clerk
+// pauses, the count comes and the whole list with it.
+TEST(Find, ALongListIsCountedOnceTheClerkPauses)
+{
+    Counter o;
+    for (int i = 0; i <= RecordListModel::PageSize; ++i)
+        o.add(u"Customer"_s, u"CUSTOMERID"_s, u"Salem %1"_s.arg(i));
+    o.open(u"frmCustomers"_s);
+    QString typing, paused;
+    qsizetype rows = 0;
+    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+        const auto* count = d->findChild<QLineEdit*>(u"dfrecordcount"_s);
+        type(u"salem"_s);
+        typing = count->text();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != typing; }));
+        paused = count->text();
+        rows = shownColumn(d, 1).size();
+    });
+    press(Qt::Key_F9);
+    EXPECT_EQ(typing, u"…"_s);
+    EXPECT_EQ(paused, QString::number(RecordListModel::PageSize + 1));
+    EXPECT_EQ(rows, RecordListModel::PageSize + 1);
 }
