@@ -46,8 +46,7 @@ TEST(ServerLogin, AUriIsTheDatabaseOfTheLoginScreen)
             older.open(uri);
             older.executeNative("DROP FUNCTION jet_real(text) CASCADE");
         }
-        QString shown;
-        QString edited;
+        QString shown, edited;
         office.ui().onDialog("LOGINP0", [&](QDialog* e) {
             edited = e->findChild<QLineEdit*>("txtvalue")->text();
             e->findChild<QLineEdit*>("txtvalue")->setText(uri);

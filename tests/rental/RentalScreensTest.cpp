@@ -1,7 +1,7 @@
 // The counter's screens. First what every data screen does alike, one row per
 // screen: load, New by name, Open, Delete, the rules of a save, and a picture
-// slot's life; then what a car's delete, an employee's print and the list of
-// available cars do of their own; last the contract: its field rules, its keys
+// slot's life; then what a car's delete and the list of available cars do of
+// their own; last the contract: its field rules, its keys
 // by mode and its pickers.
 #include "core/Configuration.h"
 #include "core/ScreenRegistry.h"
@@ -87,12 +87,6 @@ struct Counter : TestOffice {
     {
         const RowSet rows = db().execute(sql);
         return rows.isEmpty() ? 0 : rows.value(0, 0).toInt();
-    }
-    // Every journal's debits equal its credits.
-    bool balanced()
-    {
-        return count(u"select count(*) from (select JOURNALID from JOURNALDETAIL group by JOURNALID having "
-                     "abs(sum(case when DEBITORCREDIT = 1 then AMOUNT else -AMOUNT end)) > 0.000001) unbalanced"_s) == 0;
     }
 };
 
@@ -339,21 +333,6 @@ TEST(CarScreen, DeleteKeepsARentedCar)
     }
 }
 
-// Print asks for the report dialog (which this test office does not have)
-// only with an employee on screen.
-TEST(EmployeeScreen, PrintOnlyWithAnEmployeeOnScreen)
-{
-    for (const bool withEmployee : {false, true}) {
-        Counter office;
-        office.db().command(u"delete from EMPLOYEE"_s);
-        if (withEmployee)
-            screens[2].add(office.db(), u"خالد"_s);
-        const std::unique_ptr<QWidget> screen = office.open(u"frmEmployee"_s);
-        Clerk::press(Qt::Key_F7);
-        EXPECT_EQ(office.ui().messages.size(), withEmployee ? 1 : 0) << withEmployee;
-    }
-}
-
 // The free cars in service as a list, one line each with the next
 // maintenance by date (the sooner of its schedules); Enter opens the chosen
 // car to look at, not to change.
@@ -454,9 +433,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
         {"empty file refused", carLast, true, Pick, Empty, false},
         {"one byte refused", customerPicture, false, Pick, OneByte, false},
         {"cleared", carLast, true, Clear, Small, true},
-        {"cleared, the main one", employeePicture, true, Clear, Small, true},
         {"saved untouched", carMain, true, Nothing, Small, false},
-        {"no picture, untouched", employeePicture, false, Nothing, Small, false},
         {"the rules fail", customerPicture, true, Pick, Small, false, "refused"},
     };
     const QByteArray small = TestPictures::png(Qt::blue), large = TestPictures::largePng();
@@ -660,7 +637,9 @@ TEST(ContractScreen, KeysDoByMode)
                        office.count(u"select RETURNED from RENT"_s), office.count(u"select rented"_s + ofCar),
                        office.count(u"select METER"_s + ofCar), office.count(u"select count(*) from JOURNAL"_s)};
         EXPECT_TRUE(s == r.expected) << s.contracts << s.returned << s.rented << " " << s.meter << " " << s.journals;
-        EXPECT_TRUE(office.balanced());
+        // Every journal's debits equal its credits.
+        EXPECT_EQ(office.count(u"select count(*) from (select JOURNALID from JOURNALDETAIL group by JOURNALID having "
+                               "abs(sum(case when DEBITORCREDIT = 1 then AMOUNT else -AMOUNT end)) > 0.000001) unbalanced"_s), 0);
         EXPECT_EQ(office.ui().messages.size(), r.messages) << office.ui().lastMessage().toStdString();
         EXPECT_EQ(office.ui().dialogsShown.contains(u"dlgValidationError"_s), r.refused);
         EXPECT_EQ(contract.isVisible(), r.open);
