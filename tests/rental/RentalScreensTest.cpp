@@ -65,9 +65,10 @@ struct Counter : TestOffice {
         store.SetConfig(u"EXTRAMILESPERCENT"_s, percent);
     }
     // The screen as the menu opens it, with the keyboard.
-    std::unique_ptr<QWidget> open(const QString& name)
+    std::unique_ptr<QWidget> open(const QString& name, const QString& mode = {})
     {
         std::unique_ptr<QWidget> screen(state().screens().instance(name, nullptr));
+        ScreenTag::set(screen.get(), mode);
         EXPECT_TRUE(Clerk::showActive(screen.get()));
         return screen;
     }
@@ -163,14 +164,10 @@ class RentalScreen : public ::testing::TestWithParam<DataScreenRow> {
 protected:
     RentalScreen() { office.db().command(u"delete from "_s + QLatin1String(GetParam().table)); }
 
-    // The screen as the menu opens it, with the keyboard.
-    QWidget* open()
+    void open()
     {
         screen.reset();
-        screen.reset(office.state().screens().instance(QLatin1String(GetParam().screen), nullptr));
-        ScreenTag::set(screen.get(), QLatin1String(GetParam().mode));
-        EXPECT_TRUE(Clerk::showActive(screen.get()));
-        return screen.get();
+        screen = office.open(QLatin1String(GetParam().screen), QLatin1String(GetParam().mode));
     }
     QString shown(const char* name) const { return ControlAccess::value(ControlAccess::require(screen.get(), QLatin1String(name))); }
     void fill(const Fields& fields)
@@ -278,24 +275,19 @@ TEST_P(RentalScreen, TheRulesStopASave)
     if (GetParam().openModifiers == Qt::NoModifier)
         Clerk::press(Qt::Key_F9, Qt::ShiftModifier);
     EXPECT_EQ(office.ui().dialogsShown, QStringList{});
-    for (const auto& refused : GetParam().refused) {
-        SCOPED_TRACE(std::string(refused.first) + " = " + refused.second.toStdString());
+    // Each refused value alone; last, the long name that saves.
+    const QString longName(40000, QChar(0x0645));
+    for (const auto& [field, value] : GetParam().refused + Fields{{"txtNAME", longName}}) {
+        const bool refused = value != longName;
+        SCOPED_TRACE(std::string(field) + " = " + value.left(20).toStdString());
         office.ui().dialogsShown.clear();
         fill(GetParam().valid);
-        fill({{"txtNAME", u"جديد"_s}, refused});
+        fill({{"txtNAME", refused ? u"جديد"_s : longName}, {field, value}});
         ASSERT_TRUE(Clerk::showActive(screen.get()));
         Clerk::press(Qt::Key_F12);
-        EXPECT_EQ(office.ui().dialogsShown, QStringList{u"dlgValidationError"_s});
-        EXPECT_EQ(storedName(key), u"قديم"_s);
+        EXPECT_EQ(office.ui().dialogsShown, refused ? QStringList{u"dlgValidationError"_s} : QStringList{});
+        EXPECT_EQ(storedName(key), refused ? u"قديم"_s : longName);
     }
-    office.ui().dialogsShown.clear();
-    const QString longName(40000, QChar(0x0645));
-    fill(GetParam().valid);
-    fill({{"txtNAME", longName}});
-    ASSERT_TRUE(Clerk::showActive(screen.get()));
-    Clerk::press(Qt::Key_F12);
-    EXPECT_EQ(office.ui().dialogsShown, QStringList{});
-    EXPECT_EQ(storedName(key).size(), longName.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Counter, RentalScreen, ::testing::ValuesIn(screens),
@@ -341,20 +333,17 @@ TEST(AvailableCars, ListsTheFreeCarsAndEnterOpensTheOneChosen)
     Counter office;
     Database& db = office.db();
     const auto day = [](int fromToday) { return QDate::currentDate().addDays(fromToday).toString(u"yyyyMMdd"_s).toLongLong(); };
-    const struct { const char* plate; int rented; int stop; int everyDays1; int start1; int everyDays2; int start2; } cars[] = {
-        {"B-FREE", 0, 0, 30, -10, 10, 0},
-        {"A-RENTED", 1, 0, 0, 0, 0, 0},
-        {"C-STOPPED", 0, 1, 0, 0, 0, 0},
-        {"D-FREE", 0, 0, 0, 0, 0, 0},
-    };
+    // Only the first has maintenance schedules: every 30 days from 10 days ago, every 10 from today.
+    const struct { const char* plate; int rented; int stop; } cars[] = {
+        {"B-FREE", 0, 0}, {"A-RENTED", 1, 0}, {"C-STOPPED", 0, 1}, {"D-FREE", 0, 0}};
     QList<qint64> ids;
     for (const auto& c : cars)
         ids << db.insert(u"car"_s, u"carid"_s,
                          {{u"PLATENO"_s, QLatin1String(c.plate)}, {u"MAKE"_s, u"تويوتا"_s}, {u"BRAND"_s, u"كامري"_s},
                           {u"COLOR"_s, u"أبيض"_s}, {u"FARE"_s, 15.5}, {u"METER"_s, 1200}, {u"rented"_s, c.rented},
-                          {u"STOP"_s, c.stop}, {u"EVERYDAYS1"_s, c.everyDays1},
-                          {u"MAINTSTART1"_s, c.everyDays1 ? day(c.start1) : 0}, {u"EVERYDAYS2"_s, c.everyDays2},
-                          {u"MAINTSTART2"_s, c.everyDays2 ? day(c.start2) : 0}});
+                          {u"STOP"_s, c.stop}});
+    db.command(u"update car set EVERYDAYS1 = 30, MAINTSTART1 = %1, EVERYDAYS2 = 10, MAINTSTART2 = %2 where carid = %3"_s
+                   .arg(day(-10)).arg(day(0)).arg(ids.at(0)));
     QStringList opened;
     office.ui().onDialog(u"frmCars"_s, [&opened](QDialog* d) {
         opened << control<QLineEdit>(d, u"txtID"_s)->text()
