@@ -6,18 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-void make(const QString& path, const QStringList& statements)
-{
-    Database db;
-    db.open(path, true);
-    for (const QString& sql : statements)
-        db.executeNative(sql);
-}
-
-}
-
 // From the command line: a demo office with a large picture, a blank text in a
 // number column and a table of its own goes from a file to a server and back;
 // every table is as it was, and each side's new keys come after the copied
@@ -36,8 +24,12 @@ TEST(OfficeCopy, ThereAndBackFromTheCommandLineLeavesTheSameOffice)
     const QString file = office.databasePath(), back = office.file("back.db"), occupied = office.file("occupied.db");
     const QString older = office.file("older.db"), never = office.file("new.db");
     office.db().close();
-    make(occupied, {"CREATE TABLE mine (x INTEGER)"});
-    make(older, {"CREATE TABLE _SCHEMAVERSION (VERSION INTEGER)", "INSERT INTO _SCHEMAVERSION VALUES (1)"});
+    for (const auto& [path, sql] : {std::pair{occupied, "CREATE TABLE mine (x INTEGER)"},
+                                    {older, "CREATE TABLE _SCHEMAVERSION AS SELECT 1 AS VERSION"}}) {
+        Database db;
+        db.open(path, true);
+        db.executeNative(sql);
+    }
     PgCluster& cluster = PgCluster::shared();
     const QString server = cluster.createDatabase(), made = cluster.createDatabase();
     const struct { QStringList args; int status; const char* says; } rows[] = {

@@ -37,6 +37,21 @@ namespace {
 using Fields = QList<std::pair<const char*, QString>>;  // control, value as shown
 using Steps = Fields;  // a control and its value, or a key and nothing
 
+QString shown(const QWidget* screen, const char* name)
+{
+    return ControlAccess::value(ControlAccess::require(screen, QLatin1String(name)));
+}
+
+// Each value into its control; a key name alone is pressed.
+void run(QWidget* screen, const Steps& steps)
+{
+    for (const auto& [name, value] : steps)
+        if (const QKeySequence key{QLatin1String(name)}; value.isNull() && key.count() == 1)
+            QTest::keyClick(screen, key[0].key());
+        else
+            ControlAccess::setValue(ControlAccess::require(screen, QLatin1String(name)), value);
+}
+
 struct DataScreenRow {
     const char* name;  // printed by gtest
     const char* screen;
@@ -147,17 +162,7 @@ struct Contract : frmRentCar {
         ScreenTag::set(this, mode);
         show();
     }
-    QString value(const char* name) { return ControlAccess::value(ControlAccess::require(this, QLatin1String(name))); }
-    double number(const char* name) { return value(name).toDouble(); }
-    // Each value into its control; a key name alone is pressed.
-    void run(const Steps& steps)
-    {
-        for (const auto& [name, value] : steps)
-            if (const QKeySequence key{QLatin1String(name)}; value.isNull() && key.count() == 1)
-                QTest::keyClick(this, key[0].key());
-            else
-                ControlAccess::setValue(ControlAccess::require(this, QLatin1String(name)), value);
-    }
+    double number(const char* name) { return shown(this, name).toDouble(); }
 };
 
 class RentalScreen : public ::testing::TestWithParam<DataScreenRow> {
@@ -168,12 +173,6 @@ protected:
     {
         screen.reset();
         screen = office.open(QLatin1String(GetParam().screen), QLatin1String(GetParam().mode));
-    }
-    QString shown(const char* name) const { return ControlAccess::value(ControlAccess::require(screen.get(), QLatin1String(name))); }
-    void fill(const Fields& fields)
-    {
-        for (const auto& [name, value] : fields)
-            ControlAccess::setValue(ControlAccess::require(screen.get(), QLatin1String(name)), value);
     }
     QString storedName(qint64 key)
     {
@@ -203,11 +202,11 @@ TEST_P(RentalScreen, NewThenF12StoresTheRecord)
     });
     Clerk::press(Qt::Key_F8);
     EXPECT_EQ(typedInto, "dfName");
-    const qint64 key = shown("txtID").toLongLong();
+    const qint64 key = shown(screen.get(), "txtID").toLongLong();
     ASSERT_GT(key, 0);
     EXPECT_EQ(office.state().CurrentRecordId, key);
-    EXPECT_EQ(shown("txtNAME"), r.newName);
-    fill(r.valid);
+    EXPECT_EQ(shown(screen.get(), "txtNAME"), r.newName);
+    run(screen.get(), r.valid);
     ASSERT_TRUE(Clerk::showActive(screen.get()));
     Clerk::press(Qt::Key_F12);
     EXPECT_EQ(office.ui().dialogsShown.filter(u"dlgValidationError"_s), QStringList{});
@@ -237,9 +236,9 @@ TEST_P(RentalScreen, NewThenF12StoresTheRecord)
     });
     open();
     Clerk::press(Qt::Key_F9, r.openModifiers);
-    ASSERT_EQ(shown("txtID"), QString::number(key));
+    ASSERT_EQ(shown(screen.get(), "txtID"), QString::number(key));
     for (const auto& [name, value] : r.valid)
-        EXPECT_EQ(shown(name), value) << name;
+        EXPECT_EQ(shown(screen.get(), name), value) << name;
 }
 
 // Delete asks and deletes as answered; the screen closes only on a confirmed
@@ -281,8 +280,8 @@ TEST_P(RentalScreen, TheRulesStopASave)
         const bool refused = value != longName;
         SCOPED_TRACE(std::string(field) + " = " + value.left(20).toStdString());
         office.ui().dialogsShown.clear();
-        fill(GetParam().valid);
-        fill({{"txtNAME", refused ? u"جديد"_s : longName}, {field, value}});
+        run(screen.get(), GetParam().valid);
+        run(screen.get(), {{"txtNAME", refused ? u"جديد"_s : longName}, {field, value}});
         ASSERT_TRUE(Clerk::showActive(screen.get()));
         Clerk::press(Qt::Key_F12);
         EXPECT_EQ(office.ui().dialogsShown, refused ? QStringList{u"dlgValidationError"_s} : QStringList{});
@@ -310,7 +309,7 @@ TEST(CarScreen, DeleteKeepsARentedCar)
         office.ui().onDialog(u"frmGeneralOpen"_s, [](QDialog* open) { EXPECT_TRUE(Clerk::pickRow(open, u"المعنية"_s)); });
         const std::unique_ptr<QWidget> cars = office.open(u"frmCars"_s);
         Clerk::press(Qt::Key_F9);
-        ASSERT_EQ(ControlAccess::value(ControlAccess::require(cars.get(), u"txtID"_s)), QString::number(key));
+        ASSERT_EQ(shown(cars.get(), "txtID"), QString::number(key));
         if (rented == Meanwhile)
             office.db().command(rent);
         if (rented == Unreadable)
@@ -547,14 +546,14 @@ TEST(ContractScreen, FieldRulesRipple)
                                                                                {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 1},
                                                                                {u"RETURNDATE"_s, 20261201}} + r.stored);
         Contract contract(office.state(), QLatin1String(r.mode));
-        contract.run(r.typed);
+        run(&contract, r.typed);
         for (const auto& [name, expected] : r.expected) {
             bool isNumber = false;
             const double number = expected.toDouble(&isNumber);
             if (isNumber)
                 EXPECT_DOUBLE_EQ(contract.number(name), number) << name;
             else
-                EXPECT_EQ(contract.value(name), expected) << name;
+                EXPECT_EQ(shown(&contract, name), expected) << name;
         }
     }
 }
@@ -619,8 +618,8 @@ TEST(ContractScreen, KeysDoByMode)
                                                                       {u"RETURNDATE"_s, 20261203}});
         office.ui().answers = {QByteArray(r.what) != "delete declined"};
         Contract contract(office.state(), QLatin1String(r.mode));
-        ASSERT_EQ(contract.value("txtID").toLongLong(), rent);
-        contract.run(r.steps);
+        ASSERT_EQ(shown(&contract, "txtID").toLongLong(), rent);
+        run(&contract, r.steps);
         const QString ofCar = u" from car where carid = "_s + QString::number(car);
         const Stored s{office.count(u"select count(*) from RENT"_s),
                        office.count(u"select RETURNED from RENT"_s), office.count(u"select rented"_s + ofCar),
@@ -693,6 +692,6 @@ TEST(ContractScreen, APickerOnlyChooses)
         {"dfnCustomerid", QString::number(customer)}, {"dfsCustomerNAME", u"O'Hara, Kim"_s}, {"dfnIDNumber", u"2850101"_s},
         {"dfsTel1", u"H1"_s}, {"dfsTel2", u"H2 typed here"_s}, {"dfsCity", u"حولي"_s}, {"dfnCarNo", QString::number(car)},
         {"dfsPlatNo", u"7/77"_s}, {"dfnDailyRent", u"12.50"_s}};
-    for (const auto& [name, shown] : handed)
-        EXPECT_EQ(out.value(name), shown) << name;
+    for (const auto& [name, value] : handed)
+        EXPECT_EQ(shown(&out, name), value) << name;
 }
