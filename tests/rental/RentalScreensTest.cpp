@@ -421,6 +421,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
         {"empty file refused", carLast, true, Pick, Empty, false},
         {"one byte refused", customerPicture, false, Pick, OneByte, false},
         {"cleared", carLast, true, Clear, Small, true},
+        {"cleared, the main one", employeePicture, true, Clear, Small, true},
         {"saved untouched", carMain, true, Nothing, Small, false},
         {"the rules fail", customerPicture, true, Pick, Small, false, "refused"},
     };
