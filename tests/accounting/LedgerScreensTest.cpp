@@ -102,8 +102,9 @@ TEST(LedgerScreens, NewSavePostsAndDeletes)
         const QString where = " from JOURNAL where JOURNALID = " + SqlValue::number(journal);
         EXPECT_EQ(number(db, "select TRANSACTIONDATE" + where), r.dated ? today() : 0);
         // A voucher is its screen's, so that its screen lists it.
-        if (QLatin1String(r.screen) != "frmGLEntry")
+        if (QLatin1String(r.screen) != "frmGLEntry") {
             EXPECT_EQ(db.execute("select WINDOWNAME" + where).text(0, "WINDOWNAME"), QLatin1String(r.screen));
+        }
         for (const auto& [field, value] : r.fields)
             set(screen.get(), field, value == "car" ? QString::number(car) : value);
         for (int save = 0; save < (r.saveAnyway ? 1 : 2); ++save) {
