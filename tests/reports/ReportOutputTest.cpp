@@ -16,15 +16,6 @@
 
 namespace {
 
-// A customer letter with the customer's name and an amount in words.
-void addLetter(TestOffice& office)
-{
-    defineLetter(office,
-                 "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
-                 "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>",
-                 {{0, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT"}});
-}
-
 bool readOnly(const QString& path)
 {
     return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
@@ -67,7 +58,11 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         TestOffice office;
-        addLetter(office);
+        // A customer letter with the customer's name and an amount in words.
+        defineLetter(office,
+                     "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
+                     "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>",
+                     {{0, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT"}});
         const QString templateFile = office.file("templates/letter.odt");
         QFile::setPermissions(templateFile, QFileDevice::ReadOwner);
         if (!row.templateThere)
