@@ -14,15 +14,6 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-namespace {
-
-bool readOnly(const QString& path)
-{
-    return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
-}
-
-}
-
 // With a stand-in for LibreOffice that prints, crashes or hangs, or with none
 // at all. "Printer" says the document went to the printer only when
 // LibreOffice ended well on a computer with a printer; otherwise the clerk is
@@ -101,7 +92,7 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
         if (!row.started.isEmpty()) {
             EXPECT_TRUE(started.value(0).endsWith(row.started.contains("%1") ? row.started.arg(templateFile) : row.started))
                 << started.value(0).toStdString();
-            EXPECT_EQ(readOnly(templateFile), row.button != QString("cmdEdit"));
+            EXPECT_EQ(OwnerOnly::mode(templateFile) == OwnerOnly::ReadOnlyCopy, row.button != QString("cmdEdit"));
         }
         if (!printing)
             continue;
