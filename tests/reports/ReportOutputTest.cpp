@@ -7,7 +7,6 @@
 #include "support/TestOffice.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
