@@ -105,7 +105,6 @@ TEST(LedgerScreens, NewSavePostsAndDeletes)
         if (QLatin1String(r.screen) != "frmGLEntry") {
             EXPECT_EQ(db.execute("select WINDOWNAME" + where).text(0, "WINDOWNAME"), QLatin1String(r.screen));
         }
-
         for (const auto& [field, value] : r.fields)
             set(screen.get(), field, value == "car" ? QString::number(car) : value);
         for (int save = 0; save < (r.saveAnyway ? 1 : 2); ++save) {

@@ -18,5 +18,4 @@ struct PostingScreen : QWidget {
             edit->setText(value);
         }
     }
-    void set(const QString& field, const QString& value) { findChild<QLineEdit*>(field)->setText(value); }
 };

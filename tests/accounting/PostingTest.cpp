@@ -7,12 +7,8 @@ using namespace Ledger;
 
 namespace {
 
-struct RulePair {
-    const char* debit;
-    const char* credit;
-    const char* debitText;
-    const char* creditText;
-};
+// A pair of a rule: debit and credit account, debit and credit text.
+using RulePair = QStringList;
 
 void addRule(Database& db, const QString& amount, const QList<RulePair>& pairs)
 {
@@ -21,10 +17,10 @@ void addRule(Database& db, const QString& amount, const QList<RulePair>& pairs)
     for (const RulePair& p : pairs)
         db.insert("_GLRULEDETAIL", "GLRULEDETAILID",
                   {{"GLRULEID", rule},
-                   {"DEBITACCOUNTFIELD", QString::fromUtf8(p.debit)},
-                   {"CREDITACCOUNTFIELD", QString::fromUtf8(p.credit)},
-                   {"RELATEDDETAILDEBITFIELD", QString::fromUtf8(p.debitText)},
-                   {"RELATEDDETAILCREDITFIELD", QString::fromUtf8(p.creditText)}});
+                   {"DEBITACCOUNTFIELD", p.at(0)},
+                   {"CREDITACCOUNTFIELD", p.at(1)},
+                   {"RELATEDDETAILDEBITFIELD", p.at(2)},
+                   {"RELATEDDETAILCREDITFIELD", p.at(3)}});
 }
 
 const QStringList OldLines{"D1200 99 قديم", "C1100 99 قديم"};
@@ -80,7 +76,7 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
         if (r.refuse)
             TestOffice::refuseInserts(db, "refuse", "JOURNALDETAIL", r.refuse);
         PostingScreen voucher("frmTestVoucher", {{"txtNAME", "إيجار، يومي, أسبوع"}, {"dfsLICENSENO", "1300"},
-                                               {"dfgCarID", r.pairs.first().debit[0] == ':' ? "" : "7"},
+                                               {"dfgCarID", r.pairs.first().first().startsWith(':') ? "" : "7"},
                                                {"dfnAmount", r.amount}});
         const qint64 old = db.insert("JOURNAL", "JOURNALID", {{"NAME", "سند"}});
         db.insertRows("JOURNALDETAIL",

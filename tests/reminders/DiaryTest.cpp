@@ -1,19 +1,13 @@
-#include "core/ScreenRegistry.h"
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
-#include "reminders/POPcalendar.h"
-#include "reminders/ReminderScreens.h"
 #include "reminders/cReminder.h"
 #include "reminders/frmReminder.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -25,23 +19,8 @@ using ScreenChecks::control;
 // The "Diary" as the menu shows it.
 struct Diary : frmReminder {
     explicit Diary(TestOffice& office) : frmReminder(office.state(), nullptr) { show(); }
-    QString name() { return control<QLineEdit>(this, "txtNAME")->text(); }
     qint64 id() { return control<QLineEdit>(this, "txtID")->text().toLongLong(); }
-    QDateEdit* date() { return control<QDateEdit>(this, "dfdReminderDate"); }
     QComboBox* frequency() { return control<QComboBox>(this, "dfcFrequency"); }
-    QPlainTextEdit* message() { return control<QPlainTextEdit>(this, "dfsComments"); }
-};
-
-// A screen with a date written as text and a date field.
-struct Target : QDialog {
-    Target()
-    {
-        text->setObjectName("dfsDay");
-        date->setObjectName("dfdDay");
-        date->setDisplayFormat("dd/MM/yyyy");
-    }
-    QLineEdit* text = new QLineEdit("untouched", this);
-    QDateEdit* date = new QDateEdit(QDate(2000, 1, 1), this);
 };
 
 // An office without the shipped due list: only a test's own rules.
@@ -108,10 +87,10 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         EXPECT_EQ(diary.id() > existing, !r.name.isEmpty());
         if (r.name.isEmpty())
             continue;
-        EXPECT_EQ(diary.name(), r.name);
-        diary.date()->setDate(r.date);
+        EXPECT_EQ(control<QLineEdit>(&diary, "txtNAME")->text(), r.name);
+        control<QDateEdit>(&diary, "dfdReminderDate")->setDate(r.date);
         diary.frequency()->setEditText(r.frequency);
-        diary.message()->setPlainText(r.message);
+        control<QPlainTextEdit>(&diary, "dfsComments")->setPlainText(r.message);
         control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST")->setPlainText(r.query);
         office.state().service<cReminder>().queryTimeLimitMs = r.limitMs;
         QTest::keyClick(&diary, Qt::Key_F12);
@@ -119,10 +98,9 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         EXPECT_EQ(office.db().execute("select name from car").text(0, "name"), "Kept");
         const QStringList stored{"REMINDERRULENAME", "REMINDERTYPE", "ONOFF", "REMINDERDATE", "FREQUENCY", "Message",
                                  "SQLREMINDERLIST"};
-        if (!r.stored) {
-            EXPECT_EQ(office.columns(diary.id(), {"SQLREMINDERLIST"}), QStringList{""});
+        EXPECT_EQ(office.columns(diary.id(), {"SQLREMINDERLIST"}), QStringList{r.stored ? r.query : ""});
+        if (!r.stored)
             continue;
-        }
         EXPECT_EQ(office.columns(diary.id(), stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
                                                                   r.frequency, r.message, r.query}));
         const qint64 id = diary.id();
@@ -140,39 +118,5 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
             EXPECT_EQ(office.columns(id, {"REMINDERID"}).isEmpty(), answer);
             EXPECT_EQ(diary.isVisible(), !answer);
         }
-    }
-}
-
-// Opened by name, the calendar shows today from Saturday, in Arabic under a
-// right-to-left interface, and takes its target from properties: a clicked
-// day goes into the named control as dd/mm/yyyy; without a screen and a
-// control it has, the click only closes.
-TEST(POPcalendar, APickedDayGoesIntoTheTargetOrOnlyCloses)
-{
-    const struct { bool screen; const char* control; QString text; QDate date; } rows[] = {
-        {true, "dfsDay", "05/03/1999", QDate(2000, 1, 1)},
-        {true, "dfdDay", "untouched", QDate(1999, 3, 5)},
-        {false, "", "untouched", QDate(2000, 1, 1)},
-        {true, "dfsMissing", "untouched", QDate(2000, 1, 1)},
-    };
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.screen ? r.control : "nothing set (the main window)");
-        TestOffice office;
-        registerReminderScreens(office.state().screens());
-        Target target;
-        office.ui().onDialog("POPcalendar", [](QDialog* popup) {
-            auto* calendar = control<QCalendarWidget>(popup, "calendar1");
-            EXPECT_EQ(calendar->selectedDate(), QDate::currentDate());
-            EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Saturday);
-            EXPECT_EQ(calendar->locale().language(), QLocale::Arabic);
-            emit calendar->clicked(QDate(1999, 3, 5));
-            EXPECT_FALSE(popup->isVisible());
-        });
-        office.state().screens().open("POPcalendar", nullptr, {}, [&](QWidget* popup) {
-            popup->setProperty("targetScreen", QVariant::fromValue<QWidget*>(r.screen ? &target : nullptr));
-            popup->setProperty("targetControl", r.control);
-        });
-        EXPECT_EQ(std::pair(target.text->text(), target.date->date()), std::pair(r.text, r.date));
     }
 }

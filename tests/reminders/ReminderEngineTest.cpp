@@ -90,8 +90,7 @@ TEST(cReminder, BuildQueuesDatedRulesAndQueryRowsOfActiveRulesOnly)
         });
         EXPECT_TRUE(o.engine().BuildReminders());
         o.db().setStatementHook({});
-        const QStringList sound{u"  Sound"_s, u"Sounda"_s, u"Soundb"_s, u"Soundc"_s};
-        EXPECT_EQ(o.titles(), c.titles + sound);
+        EXPECT_EQ(o.titles(), (c.titles + QStringList{u"  Sound"_s, u"Sounda"_s, u"Soundb"_s, u"Soundc"_s}));
         EXPECT_EQ(depths, QList<int>(depths.size(), 0));
         EXPECT_EQ(o.db().execute(u"select * from car"_s).count(), 1);
         QFile log(errorLogPath(o.state()));
@@ -128,20 +127,18 @@ TEST(DueList, ReportsWhatHasExpiredAndDropsWhatNoLongerApplies)
                       {{u"PLATENO"_s, QLatin1String(c.plate)},
                        {QLatin1String(c.column), c.days == 0 ? 0 : day(c.days)}});
     o.db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"LICENCE-LAPSED"_s}, {u"HOMELICENSEEXPIRY"_s, day(-3)}});
-    const qint64 late = o.db().insert(u"RENT"_s, u"RENTID"_s,
-                                      {{u"NAME"_s, u"LATE-CONTRACT"_s}, {u"RETURNED"_s, 0}, {u"RETURNDATE"_s, day(-2)}});
+    o.db().insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"LATE-CONTRACT"_s}, {u"RETURNED"_s, 0}, {u"RETURNDATE"_s, day(-2)}});
     o.engine().BuildReminders();
     for (const auto& c : cars)
         EXPECT_EQ(o.queued(QLatin1String(c.plate)), c.due ? 1 : 0) << c.plate;
-    EXPECT_EQ(o.queued(u"LICENCE-LAPSED"_s), 1);
-    EXPECT_EQ(o.queued(u"LATE-CONTRACT"_s), 1);
+    for (const QString& other : {u"LICENCE-LAPSED"_s, u"LATE-CONTRACT"_s})
+        EXPECT_EQ(o.queued(other), 1) << other.toStdString();
 
-    o.db().command(u"update RENT set RETURNED = 1 where RENTID = %1"_s.arg(late));
+    o.db().command(u"update RENT set RETURNED = 1 where NAME = 'LATE-CONTRACT'"_s);
     o.db().command(u"update car set INSURANEDC1DATETTO = %1 where PLATENO = 'INS-LAST-WEEK'"_s.arg(day(365)));
     o.engine().BuildReminders();
-    EXPECT_EQ(o.queued(u"LATE-CONTRACT"_s), 0);
-    EXPECT_EQ(o.queued(u"INS-LAST-WEEK"_s), 0);
-    EXPECT_EQ(o.queued(u"LIC-YESTERDAY"_s), 1);
+    for (const auto& [text, count] : {std::pair{u"LATE-CONTRACT"_s, 0}, {u"INS-LAST-WEEK"_s, 0}, {u"LIC-YESTERDAY"_s, 1}})
+        EXPECT_EQ(o.queued(text), count) << text.toStdString();
     EXPECT_EQ(ScreenChecks::stored(o.db(), u"_Reminder"_s, u"REMINDERID"_s, own, {u"SQLREMINDERLIST"_s}), QStringList{lapsed});
 }
 

@@ -173,12 +173,9 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
             pictures.append(copy.completeBaseName() + '-' + frame + ".png");
         EXPECT_EQ(QDir(copy.absolutePath()).entryList({copy.completeBaseName() + "-*"}).join(' ').toLower(),
                   pictures.join(' ').toLower());
-        EXPECT_EQ(db.execute(QStringLiteral("select count(*) from _WINDOWTABLE w, _RPT r where w.WINDOWNAME = "
-                                            "r.WINDOWNAME and r.RPTID = %1")
-                                 .arg(row.report))
-                      .value(0, 0)
-                      .toInt(),
-                  1);
+        const QString offering =
+            "select count(*) from _WINDOWTABLE w, _RPT r where w.WINDOWNAME = r.WINDOWNAME and r.RPTID = ";
+        EXPECT_EQ(db.execute(offering + QString::number(row.report)).value(0, 0).toInt(), 1);
         tested.insert(row.report);
         if (row.pdf && !LibreOffice::program().isEmpty()) {
             QString error;

@@ -7,38 +7,11 @@
 #include "support/TestOffice.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
-
-namespace {
-
-// A customer letter with the customer's name and an amount in words.
-void addLetter(TestOffice& office)
-{
-    defineLetter(office,
-                 "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
-                 "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>",
-                 {{0, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT"}});
-}
-
-bool readOnly(const QString& path)
-{
-    return QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner);
-}
-
-// The one filled copy in the office's reports folder.
-QString theCopy(TestOffice& office)
-{
-    const QStringList copies = QDir(office.file("reports")).entryList({"*.odt"});
-    EXPECT_EQ(copies.size(), 1) << office.ui().lastMessage().toStdString();
-    return copies.isEmpty() ? QString() : QDir(office.file("reports")).filePath(copies.first());
-}
-
-}
 
 // With a stand-in for LibreOffice that prints, crashes or hangs, or with none
 // at all. "Printer" says the document went to the printer only when
@@ -75,7 +48,11 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         TestOffice office;
-        addLetter(office);
+        // A customer letter with the customer's name and an amount in words.
+        defineLetter(office,
+                     "<text:p>Dear <text:user-field-get text:name=\"CUSTNAME\">x</text:user-field-get></text:p>"
+                     "<text:p><text:user-field-get text:name=\"AMOUNT_InWords\">x</text:user-field-get></text:p>",
+                     {{0, 0, "select 'Sami Haddad' as CUSTNAME, 150 as AMOUNT"}});
         const QString templateFile = office.file("templates/letter.odt");
         QFile::setPermissions(templateFile, QFileDevice::ReadOwner);
         if (!row.templateThere)
@@ -114,12 +91,14 @@ TEST(ReportOutput, TellsWhatLibreOfficeDidWithTheDocument)
         if (!row.started.isEmpty()) {
             EXPECT_TRUE(started.value(0).endsWith(row.started.contains("%1") ? row.started.arg(templateFile) : row.started))
                 << started.value(0).toStdString();
-            EXPECT_EQ(readOnly(templateFile), row.button != QString("cmdEdit"));
+            EXPECT_EQ(OwnerOnly::mode(templateFile) == OwnerOnly::ReadOnlyCopy, row.button != QString("cmdEdit"));
         }
         if (!printing)
             continue;
-        const QString copy = theCopy(office);
-        EXPECT_TRUE(QFileInfo::exists(copy));
+        // The one filled copy in the office's reports folder.
+        const QStringList copies = QDir(office.file("reports")).entryList({"*.odt"});
+        ASSERT_EQ(copies.size(), 1) << office.ui().lastMessage().toStdString();
+        const QString copy = QDir(office.file("reports")).filePath(copies.first());
         EXPECT_EQ(statusBar->currentMessage().endsWith("went to the printer."), row.told.isEmpty());
         EXPECT_EQ(args.contains("libreoffice --headless --norestore -p " + copy), !row.printer.isEmpty()) << args.toStdString();
         EXPECT_EQ(args.isEmpty(), row.printer.isEmpty() && row.button == QString("Option2"));
