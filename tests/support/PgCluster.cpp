@@ -51,10 +51,7 @@ void handOver(const QString& path)
 }
 
 // Unique across the test programs that share one cluster.
-QString newDatabaseName()
-{
-    return u"t"_s + QUuid::createUuid().toString(QUuid::Id128);
-}
+QString newDatabaseName() { return u"t"_s + QUuid::createUuid().toString(QUuid::Id128); }
 
 }
 
@@ -139,8 +136,7 @@ PgCluster& PgCluster::shared()
 
 QString PgCluster::uri(const QString& database) const
 {
-    const ServerAddress a{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}};
-    return a.uri();
+    return ServerAddress{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}}.uri();
 }
 
 void PgCluster::admin(const QString& sql) const
