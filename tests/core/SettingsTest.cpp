@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A full disk, as far as this process goes: no file grows beyond `bytes`.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
@@ -36,10 +35,6 @@ public:
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_signal);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
     rlimit m_old{};
     void (*m_signal)(int) = nullptr;
 };
