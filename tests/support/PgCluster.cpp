@@ -20,10 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-[[noreturn]] void fail(const QString& text)
-{
-    throw AppError(ErrorNumber::DatabaseFailure, text, u"PgCluster"_s);
-}
+[[noreturn]] void fail(const QString& text) { throw AppError(ErrorNumber::DatabaseFailure, text, u"PgCluster"_s); }
 
 bool asRoot() { return ::geteuid() == 0; }
 

@@ -13,10 +13,7 @@ class QDialog;
 // everything shown is recorded, and nothing ever blocks.
 class ScriptedUI : public cUI {
 public:
-    struct Shown {
-        QString text;
-        QString title;
-    };
+    struct Shown { QString text, title; };
     using DialogScript = std::function<void(QDialog*)>;
 
     // Runs `script` when a dialog or screen of that object name is shown
