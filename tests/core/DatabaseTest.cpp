@@ -2,7 +2,6 @@
 #include "core/Database.h"
 #include "core/OwnerOnly.h"
 #include "core/SqlValue.h"
-#include "core/TextConvert.h"
 
 #include <QDir>
 #include <QFile>
@@ -188,23 +187,6 @@ TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)
         EXPECT_THROW(SqlValue::number(QString::fromUtf8(bad), u"txtID"_s), AppError) << bad;
     }
     EXPECT_EQ(SqlValue::likeContains(u"50%_a'b"_s), u"%50\\%\\_a''b%"_s);
-}
-
-TEST(TextConvert, StoredValuesBecomeScreenText)
-{
-    const QVariant nullNumber(QMetaType::fromType<qlonglong>());
-    const struct { QVariant value; bool textMode; const char* text; } nulls[] = {
-        {QVariant(), true, " "}, {nullNumber, false, "0"}, {u""_s, false, "0"}, {u" "_s, false, " "},
-        {0, true, "0"}, {qlonglong(20031231), false, "20031231"}, {12.0, false, "12"}, {2.5, false, "2.5"},
-    };
-    for (const auto& r : nulls)
-        EXPECT_EQ(NullToText(r.value, r.textMode), QString::fromUtf8(r.text)) << r.text;
-    for (const QVariant& v : {QVariant(u"20031231"_s), QVariant(20031231), QVariant(20031231.0)})
-        EXPECT_EQ(DateText(v), u"31/12/2003"_s);
-    EXPECT_EQ(DateText(nullNumber) + DateText(u"2003"_s), u"31/12/9999//2003"_s);  // only null has a default
-    for (const QVariant& v : {QVariant(u"093000"_s), QVariant(93000)})  // a number that lost its leading zero
-        EXPECT_EQ(TimeText(v), u"09:30:00"_s);
-    EXPECT_EQ(TimeText(QVariant()), u"00:00"_s);
 }
 
 // Another workstation holds the file: a statement waits one short try, with

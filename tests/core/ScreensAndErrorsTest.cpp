@@ -171,9 +171,9 @@ TEST(ScreenRegistry, OpensByNameAndAClosedScreenIsNotFound)
 TEST(ScreenSetup, FirstTabNamesTipsAndScrollingFollowTheSettingsAndTheRoom)
 {
     for (const auto& [showScreen, showField, fields] : {std::tuple{1, 2, 3}, {2, 0, 40}, {0, 1, 3}}) {
-        TestOffice office;
-        PanelFrame frame;
+        PanelFrame frame;  // outlives the office that shows it
         frame.area = QRect(0, 0, 800, 600);
+        TestOffice office;
         office.ui().setFrame(&frame);
         office.state().config.SHOWSCREENNAME = showScreen;
         office.state().config.SHOWFIELDNAME = showField;
@@ -224,6 +224,5 @@ TEST(ScreenSetup, FirstTabNamesTipsAndScrollingFollowTheSettingsAndTheRoom)
             for (const QWidget* part : screen.findChild<QWidget*>(name)->findChildren<QWidget*>())
                 EXPECT_EQ(part->toolTip(), showField ? name : QString()) << part->objectName().toStdString();
         EXPECT_EQ(seen, QStringList{u"frmCars"_s});
-        office.ui().setFrame(nullptr);
     }
 }
