@@ -2,7 +2,6 @@
 #include "core/Database.h"
 #include "core/OwnerOnly.h"
 #include "core/SqlValue.h"
-#include "core/TextConvert.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,14 +41,10 @@ protected:
 
 }  // namespace
 
-TEST_F(DatabaseTest, RefusesAMissingFileWithoutMakingIt)
-{
-    Database other;
-    EXPECT_THROW(other.open(dir.filePath(u"missing.db"_s)), AppError);
-    EXPECT_FALSE(other.isOpen() || QFile::exists(dir.filePath(u"missing.db"_s)));
-}
-
-TEST_F(DatabaseTest, InsertKeepsEveryValueWholeAndRefusesNamesThatCouldCarrySql)
+// Every value stays whole and nothing typed widens a statement: a number field typed as "0 where 1=1 --"
+// does not turn one update into an update of every row, and a misspelt "column" in native SQL is no
+// text 'column'. A missing file is refused, not made.
+TEST_F(DatabaseTest, KeepsEveryValueWholeAndRefusesWhatCouldCarrySql)
 {
     const QStringList names = {u"a,b,,c"_s, u"O'Brien"_s, u"محمد, علي"_s, u"' or 1=1 --"_s, QString(500, u'x')};
     for (const QString& n : names) {
@@ -60,7 +55,14 @@ TEST_F(DatabaseTest, InsertKeepsEveryValueWholeAndRefusesNamesThatCouldCarrySql)
     }
     EXPECT_THROW(db.insert(u"item; drop table item"_s, u"ITEMID"_s, {}), AppError);
     EXPECT_THROW(db.insert(u"item"_s, u"ITEMID"_s, {{u"NAME\" , \"AMOUNT"_s, 1}}), AppError);
-    EXPECT_EQ(rows(u"select * from item"_s), names.size());
+    EXPECT_THROW(db.command(u"update item set amount = 0 where 1=1 -- WHERE itemid = 2"_s), AppError);
+    EXPECT_THROW(db.command(u"update item set amount = 9; delete from item"_s), AppError);
+    EXPECT_EQ(rows(u"select * from item where amount = 1.5"_s), names.size());
+    EXPECT_THROW(db.executeBound(u"select \"nmae\" from item"_s, {}), AppError);
+    EXPECT_EQ(db.executeBound(u"select \"name\" from item order by itemid"_s, {}).value(0, 0).toString(), names[0]);
+    Database other;
+    EXPECT_THROW(other.open(dir.filePath(u"missing.db"_s)), AppError);
+    EXPECT_FALSE(other.isOpen() || QFile::exists(dir.filePath(u"missing.db"_s)));
 }
 
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
@@ -92,19 +94,6 @@ TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
     }
     for (const char* bad : {"Mid('abc', 0, 1)", "Mid('abc', 1, -1)", "InStr(0, 'abc', 'a')", "Left('abc', -1)"})
         EXPECT_THROW(value(bad), AppError) << bad;
-}
-
-// A number field typed as "0 where 1=1 --" must not turn one update into an update of every row, and a
-// misspelt "column" in native SQL is no text 'column'.
-TEST_F(DatabaseTest, TypedCommentCannotWidenAnUpdate)
-{
-    for (int i = 0; i < 3; ++i)
-        add(u"n"_s, 1);
-    EXPECT_THROW(db.command(u"update item set amount = 0 where 1=1 -- WHERE itemid = 2"_s), AppError);
-    EXPECT_THROW(db.command(u"update item set amount = 9; delete from item"_s), AppError);
-    EXPECT_EQ(rows(u"select * from item where amount = 1"_s), 3);
-    EXPECT_THROW(db.executeBound(u"select \"nmae\" from item"_s, {}), AppError);
-    EXPECT_EQ(db.executeBound(u"select \"name\" from item"_s, {}).value(0, 0).toString(), u"n"_s);
 }
 
 // A backup is a checked copy for its owner's eyes only, and never replaces a
@@ -198,23 +187,6 @@ TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)
         EXPECT_THROW(SqlValue::number(QString::fromUtf8(bad), u"txtID"_s), AppError) << bad;
     }
     EXPECT_EQ(SqlValue::likeContains(u"50%_a'b"_s), u"%50\\%\\_a''b%"_s);
-}
-
-TEST(TextConvert, StoredValuesBecomeScreenText)
-{
-    const QVariant nullNumber(QMetaType::fromType<qlonglong>());
-    const struct { QVariant value; bool textMode; const char* text; } nulls[] = {
-        {QVariant(), true, " "}, {nullNumber, false, "0"}, {u""_s, false, "0"}, {u" "_s, false, " "},
-        {0, true, "0"}, {qlonglong(20031231), false, "20031231"}, {12.0, false, "12"}, {2.5, false, "2.5"},
-    };
-    for (const auto& r : nulls)
-        EXPECT_EQ(NullToText(r.value, r.textMode), QString::fromUtf8(r.text)) << r.text;
-    for (const QVariant& v : {QVariant(u"20031231"_s), QVariant(20031231), QVariant(20031231.0)})
-        EXPECT_EQ(DateText(v), u"31/12/2003"_s);
-    EXPECT_EQ(DateText(nullNumber) + DateText(u"2003"_s), u"31/12/9999//2003"_s);  // only null has a default
-    for (const QVariant& v : {QVariant(u"093000"_s), QVariant(93000)})  // a number that lost its leading zero
-        EXPECT_EQ(TimeText(v), u"09:30:00"_s);
-    EXPECT_EQ(TimeText(QVariant()), u"00:00"_s);
 }
 
 // Another workstation holds the file: a statement waits one short try, with

@@ -91,7 +91,7 @@ TEST(JetTranslator, RewritesJetFormsForEachEngine)
 
 TEST(JetTranslator, RefusesFormsThatCannotRunSafely)
 {
-    for (const auto& r : refusals) {
+    for (const auto& r : refusals)
         for (SqlDialect dialect : {SqlDialect::SQLite, SqlDialect::PostgreSQL}) {
             SCOPED_TRACE(r.jet);
             try {
@@ -102,5 +102,4 @@ TEST(JetTranslator, RefusesFormsThatCannotRunSafely)
                     << e.description().toStdString();
             }
         }
-    }
 }

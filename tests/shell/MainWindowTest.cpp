@@ -5,30 +5,6 @@
 
 #include <QApplication>
 
-TEST(MainWindow, ActivationClosesTheOpenMenuAndTheOtherScreens)
-{
-    const struct { QString name; bool modal; bool closed; } cases[] = {
-        {"frmCars", false, true}, {"POPMessages", false, false}, {"SCRNlogoff", false, false},
-        {"frmocx", false, false}, {"dlgWaiting", true, false},
-    };
-    ShellOffice o;
-    QPointer<MenuScreen> menu = o.open(1);
-    QList<QDialog*> screens;
-    for (const auto& c : cases) {
-        screens << makeStandIn(c.name, &o.window);
-        screens.last()->setWindowModality(c.modal ? Qt::ApplicationModal : Qt::NonModal);
-        screens.last()->show();
-    }
-    QEvent activation(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&o.window, &activation);
-
-    EXPECT_EQ(o.window.menu(1), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(menu.isNull());
-    for (int i = 0; i < screens.size(); ++i)
-        EXPECT_EQ(screens[i]->isVisible(), !cases[i].closed) << cases[i].name.toStdString();
-}
-
 // F1 to F5 open their menus wherever the cursor is in the window; Alt+F4 and
 // the close box ask to log off, unless the window is tagged to exit. With one
 // menu open, another menu's key opens that one in its place, and the digit that

@@ -25,8 +25,6 @@
 
 namespace {
 
-const QString WrongPassword = QStringLiteral("كلمة السر غير صحيحة");
-
 QString readFile(const QString& path)
 {
     QFile file(path);
@@ -63,7 +61,6 @@ struct LoginRun {
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write(path(text).toUtf8());
     }
-    void writeIni(const QString& text) { write(iniPath(), text); }
 };
 
 QLineEdit* edit(QDialog* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -163,7 +160,7 @@ TEST(StartUp, LoginOutcomes)
     const QByteArray self = QSysInfo::machineHostName().toUtf8();
     const QString running = QString::number(QCoreApplication::applicationPid());
     const Act asAdmin = typing("ADMIN", "ADMIN");
-    const QString W = WrongPassword, Missing = "The database was not found";
+    const QString W = "كلمة السر غير صحيحة", Missing = "The database was not found";
     const QString notFound = ",5000,DataBase Location,Database not found in {H}/fdk.db";
     // One schema step past the program's own history.
     constexpr int Base = Schema::CurrentVersion;
@@ -323,7 +320,7 @@ TEST(StartUp, LoginOutcomes)
         if (r.ini == "*folder")
             QDir().mkpath(run.iniPath());
         else if (!r.ini.isNull())
-            run.writeIni(r.ini);
+            run.write(run.iniPath(), r.ini);
         auto first = r.holder == 2 ? std::make_unique<Copy>(run.office.home()) : nullptr;
         for (const auto& f : files) {
             QDir(run.office.home()).mkpath(QFileInfo(f.file).path());

@@ -20,10 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-[[noreturn]] void fail(const QString& text)
-{
-    throw AppError(ErrorNumber::DatabaseFailure, text, u"PgCluster"_s);
-}
+[[noreturn]] void fail(const QString& text) { throw AppError(ErrorNumber::DatabaseFailure, text, u"PgCluster"_s); }
 
 bool asRoot() { return ::geteuid() == 0; }
 
@@ -51,10 +48,7 @@ void handOver(const QString& path)
 }
 
 // Unique across the test programs that share one cluster.
-QString newDatabaseName()
-{
-    return u"t"_s + QUuid::createUuid().toString(QUuid::Id128);
-}
+QString newDatabaseName() { return u"t"_s + QUuid::createUuid().toString(QUuid::Id128); }
 
 }
 
@@ -139,8 +133,7 @@ PgCluster& PgCluster::shared()
 
 QString PgCluster::uri(const QString& database) const
 {
-    const ServerAddress a{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}};
-    return a.uri();
+    return ServerAddress{.host = socketFolder(), .port = m_port, .user = user(), .database = database, .options = {}}.uri();
 }
 
 void PgCluster::admin(const QString& sql) const

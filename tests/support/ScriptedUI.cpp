@@ -4,16 +4,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 
-void ScriptedUI::onDialog(const QString& objectName, DialogScript script)
-{
-    m_scripts[objectName.toLower()].append(std::move(script));
-}
-
-void ScriptedUI::message(QWidget*, const QString& text, const QString& title)
-{
-    messages.append({text, title});
-}
-
 bool ScriptedUI::question(QWidget*, const QString& text, const QString& title)
 {
     questions.append({text, title});
@@ -94,9 +84,4 @@ bool ScriptedUI::waitWhile(QWidget*, const QString&, const std::function<bool()>
         processEvents();
     }
     return true;
-}
-
-void ScriptedUI::quit(int exitCode)
-{
-    quitCode = exitCode;
 }

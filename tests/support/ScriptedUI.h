@@ -13,15 +13,12 @@ class QDialog;
 // everything shown is recorded, and nothing ever blocks.
 class ScriptedUI : public cUI {
 public:
-    struct Shown {
-        QString text;
-        QString title;
-    };
+    struct Shown { QString text, title; };
     using DialogScript = std::function<void(QDialog*)>;
 
     // Runs `script` when a dialog or screen of that object name is shown
     // modally; a dialog still open afterwards is rejected.
-    void onDialog(const QString& objectName, DialogScript script);
+    void onDialog(const QString& objectName, DialogScript script) { m_scripts[objectName.toLower()].append(std::move(script)); }
 
     QList<Shown> messages;        // every message, in order
     QList<Shown> questions;       // every question, in order
@@ -42,7 +39,7 @@ public:
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
-    void message(QWidget* parent, const QString& text, const QString& title = {}) override;
+    void message(QWidget*, const QString& text, const QString& title = {}) override { messages.append({text, title}); }
     bool question(QWidget* parent, const QString& text, const QString& title = {}) override;
     QString chooseFile(QWidget* parent, const FileRequest& request) override;
     int exec(QDialog* dialog) override;
@@ -53,7 +50,7 @@ public:
     bool openUrl(QWidget* parent, const QUrl& url) override;
     bool waitWhile(QWidget* parent, const QString& text, const std::function<bool()>& running) override;
     QString defaultPrinter() override { return printer; }
-    void quit(int exitCode) override;
+    void quit(int exitCode) override { quitCode = exitCode; }
 
 private:
     QHash<QString, QList<DialogScript>> m_scripts;

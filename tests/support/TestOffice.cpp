@@ -4,10 +4,6 @@
 #include "office/NewDatabase.h"
 #include "support/PgCluster.h"
 
-TestOffice::TestOffice(bool open, bool demo) : TestOffice(engine(), open, demo)
-{
-}
-
 TestOffice::TestOffice(Engine engine, bool open, bool demo)
 {
     auto ui = std::make_unique<ScriptedUI>();
@@ -41,11 +37,6 @@ TestOffice::Engine TestOffice::engine()
     return qEnvironmentVariable("IJAR_TEST_ENGINE").compare(QLatin1String("postgresql"), Qt::CaseInsensitive) == 0
         ? Engine::PostgreSQL
         : Engine::SQLite;
-}
-
-void TestOffice::loginAs(const QString& loginId)
-{
-    m_state->CurrentLoginId = loginId.toUpper();
 }
 
 void TestOffice::refuseInserts(Database& db, const QString& name, const QString& table, const QString& when)

@@ -18,7 +18,7 @@ public:
     enum class Engine { SQLite, PostgreSQL };
 
     // With `open` false the database exists but no connection is made.
-    explicit TestOffice(bool open = true, bool demo = false);
+    explicit TestOffice(bool open = true, bool demo = false) : TestOffice(engine(), open, demo) {}
     TestOffice(Engine engine, bool open = true, bool demo = false);
     ~TestOffice();
 
@@ -35,7 +35,7 @@ public:
     QString databasePath() const { return m_database.isEmpty() ? file(QStringLiteral("fdk.db")) : m_database; }
 
     // Logs the operator in as far as the run state goes (no screens).
-    void loginAs(const QString& loginId);
+    void loginAs(const QString& loginId) { m_state->CurrentLoginId = loginId.toUpper(); }
 
     // Makes the database refuse every insert into `table` (those meeting
     // `when`, an SQL condition on NEW.column, when given), with the error
