@@ -44,7 +44,7 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
 ShippedRows NewDatabase::shippedRows()
 {
     return {[](Database& db) { ReportSetup::insertWhenNone(db, ReportSetup::rentalReports() + ReportSetup::ledgerReports()); },
-            ScreenMetadata::insertAll, LedgerSetup::postChequesToTheBank, ReminderRules::upgrade};
+            ScreenMetadata::insertAll, LedgerSetup::postChequesToTheBank, ReminderRules::upgrade, {}};
 }
 
 QList<SchemaStep> NewDatabase::history()

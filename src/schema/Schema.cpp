@@ -25,7 +25,7 @@ QList<TableDef> Schema::tables()
 
 QStringList Schema::tableNames()
 {
-    const QList<TableDef> all = tables() << SchemaTables::storedLogins();
+    const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations();
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
@@ -73,6 +73,13 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              addMissingColumn(db, QStringLiteral("reminderqueue"), SchemaTables::col::number("RECORDID"));
              if (due)
                  due(db);
+         }},
+        {9, QStringLiteral("the counter books cars ahead: reservations"),
+         [reservations = rows.reservations](Database& db) {
+             if (!db.tableExists(QStringLiteral("RESERVATION")))
+                 createTables(db, {SchemaTables::reservations()});
+             if (reservations)
+                 reservations(db);
          }},
     };
 }

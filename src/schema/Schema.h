@@ -24,6 +24,8 @@ struct ShippedRows {
     std::function<void(Database&)> screens;
     std::function<void(Database&)> ledgerRules;
     std::function<void(Database&)> dueList;
+    // What an office made before reservations lacks of them (screen rows, menu rights).
+    std::function<void(Database&)> reservations;
 };
 
 // The database's tables and their versions. The version is kept in the one-row
@@ -36,7 +38,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 8;
+    static constexpr int CurrentVersion = 9;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

@@ -142,3 +142,17 @@ QList<TableDef> SchemaTables::rental()
     return {carTable(),      carPicture,      customerTable(), customerPicture,
             employeeTable(), employeePicture, rentTable(),     customerMessage};
 }
+
+TableDef SchemaTables::reservations()
+{
+    // A car booked ahead. STATE: 0 booked, 1 picked up (RENTID names the
+    // contract it became), 2 cancelled, 3 no-show. A booking without a car
+    // asks for a type (CARTYPE) until the counter picks one.
+    return {QStringLiteral("RESERVATION"),
+            {key("RESERVATIONID"), text("NAME"), date("CREATEDT"), number("STATE"),
+             number("CUSTOMERID"), text("CUSTOMERNAME"), text("MOB"),
+             number("CARNO"), text("PLATNO"), text("CARTYPE"),
+             date("PICKUPDATE"), time("PICKUPTIME"), date("RETURNDATE"), time("RETURNTIME"),
+             money("DAILYRENT"), money("DEPOSIT"), text("COMMENTS"), number("RENTID")},
+            {index({"CARNO", "STATE"}), index({"STATE", "PICKUPDATE"}), index({"CUSTOMERID"})}};
+}

@@ -15,6 +15,8 @@ QList<TableDef> reminders();
 // Tables added by later steps.
 // The logins workstations keep: a token's hash per operator and workstation.
 TableDef storedLogins();
+// Cars booked ahead of their pick-up.
+TableDef reservations();
 
 // Short column constructors for the table lists.
 namespace col {
