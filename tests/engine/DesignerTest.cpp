@@ -79,6 +79,16 @@ const QStringList Five{u"edit:txtID"_s, u"edit:txtNAME"_s, u"edit:dfsComments"_s
 
 using Script = std::function<QString(QDialog*)>;
 
+// Presses the buttons in turn; gives the row count the window then shows, when asked for.
+Script clicks(const QStringList& buttons, bool counted = false)
+{
+    return [buttons, counted](QDialog* d) {
+        for (const QString& button : buttons)
+            click(d, button);
+        return counted ? ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text() : QString();
+    };
+}
+
 // Clicks the grid's cell of `column` in the first row, replaces its text by
 // `typed` with F2 and stores; gives the window's caption and what the click copied.
 Script gridEdit(const char* column, const QString& typed)
@@ -129,46 +139,37 @@ TEST(Designer, EdgeCases)
         const char* told = "Please enter at least one row for this screen in _WindowTable";
     } cases[] = {
         {"regenerating the five-control screen", Five, "_reminder", {}, {},
-         [](QDialog* d) { click(d, u"command2"_s); return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text(); },
+         clicks({u"command2"_s}, true),
          Details,
          "txtName|NAME|1|2|0 txtID|_reminderID|0|1|1 dfsComments|COMMENTS|1|3|0 dfcFrequency|FREQUENCY|1|4|0 "
          "dfdReminderDate|REMINDERDATE|2|5|0",
          "Rows: 5", 0},
         {"list and time fields", {u"edit:txtID"_s, u"combo:dfgCarID"_s, u"date:dftExitTime"_s, u"edit:dfIDNUM"_s}, "RENT",
-         {}, {}, [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details,
+         {}, {}, clicks({u"command2"_s}), Details,
          "txtName|NAME|1|2|0 txtID|RENTID|0|1|1 dfgCarID|CARID|4|3|0 dftExitTime|EXITTIME|5|4|0 dfIDNUM|DNUM|1|5|0", "",
          0},
         {"regeneration declined", Five, "_reminder",
          [](Database& db, qint64 t) { MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s); }, {false},
-         [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+         clicks({u"command2"_s}), Details, "txtID|REMINDERID|0|1|1", "", 0},
         {"a failing regeneration keeps the old rows", Five + QStringList{u"edit:dfsBoom"_s}, "_reminder",
          [](Database& db, qint64 t) {
              MetadataWriter(db, Screen).identifier(t, u"REMINDERID"_s, u"n"_s);
              TestOffice::refuseInserts(db, u"boom"_s, u"_WINDOWTABLEDETAILS"_s, u"NEW.WINDOWCONTROL = 'dfsBoom'"_s);
          },
-         {}, [](QDialog* d) { click(d, u"command2"_s); return QString(); }, Details, "txtID|REMINDERID|0|1|1", "", 0},
+         {}, clicks({u"command2"_s}), Details, "txtID|REMINDERID|0|1|1", "", 0},
         {"new fields only, twice", Five, "_reminder",
          [](Database& db, qint64 t) {
              MetadataWriter m(db, Screen);
              m.identifier(t, u"REMINDERID"_s, u"n"_s);
              m.field(t, u"DFSCOMMENTS"_s, u"MESSAGE"_s, MetadataWriter::Text, {}, 3);
          },
-         {},
-         [](QDialog* d) {
-             click(d, u"command6"_s);
-             click(d, u"command6"_s);
-             return ScreenChecks::control<QLabel>(d, u"lblDataGrid1"_s)->text();
-         },
+         {}, clicks({u"command6"_s, u"command6"_s}, true),
          Details,
          "txtID|REMINDERID|0|1|1 DFSCOMMENTS|MESSAGE|1|3|0 dfcFrequency|FREQUENCY|1|-1|0 "
          "dfdReminderDate|REMINDERDATE|2|-1|0",
          "Rows: 4", 0},
         {"no _windowtable row", Five, nullptr, {}, {},
-         [](QDialog* d) {
-             click(d, u"command2"_s);
-             click(d, u"command6"_s);
-             return QString();
-         },
+         clicks({u"command2"_s, u"command6"_s}),
          Details, "", "", 2},
         {"three values typed in a row", Five, "_reminder",
          [](Database& db, qint64 t) { MetadataWriter(db, Screen).field(t, u"dfcFrequency"_s, u"FREQUENCY"_s, MetadataWriter::Text); },
@@ -194,11 +195,7 @@ TEST(Designer, EdgeCases)
          Lists, "dfcFrequency|يومي|7|0 dfcFrequency|أسبوعي|8|0 dfcFrequency|شهري|9|1", "txtvalue 10 3", 0},
         {"the layout snapshot, taken twice", {u"edit:txtID"_s, u"label:lblComments:Comments"_s, u"edit:dfsComments"_s},
          "_reminder", {}, {},
-         [](QDialog* d) {
-             click(d, u"command7"_s);
-             click(d, u"command7"_s);
-             return QString();
-         },
+         clicks({u"command7"_s, u"command7"_s}),
          Snapshot, "txtID|0||ar-eg|0 lblComments|0|Comments|ar-eg|0 dfsComments|0||ar-eg|0", "", 0},
         {"a label changed in the grid", Five, "_reminder", comments, {}, gridEdit("COLUMNLABEL", u"الملاحظات"_s), Labels,
          "الملاحظات|MESSAGE", "Window Table for frmFive ملاحظات", 0},
