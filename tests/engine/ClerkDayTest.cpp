@@ -429,18 +429,16 @@ TEST(Find, ALongListIsCountedOnceTheClerkPauses)
     for (int i = 0; i <= RecordListModel::PageSize; ++i)
         o.add(u"Customer"_s, u"CUSTOMERID"_s, u"Salem %1"_s.arg(i));
     o.open(u"frmCustomers"_s);
-    QString typing, paused;
-    qsizetype rows = 0;
+    bool shown = false;
     o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+        shown = true;
         const auto* count = d->findChild<QLineEdit*>(u"dfrecordcount"_s);
         type(u"salem"_s);
-        typing = count->text();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != typing; }));
-        paused = count->text();
-        rows = shownColumn(d, 1).size();
+        EXPECT_EQ(count->text(), u"…"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != u"…"_s; }));
+        EXPECT_EQ(count->text(), QString::number(RecordListModel::PageSize + 1));
+        EXPECT_EQ(shownColumn(d, 1).size(), RecordListModel::PageSize + 1);
     });
     press(Qt::Key_F9);
-    EXPECT_EQ(typing, u"…"_s);
-    EXPECT_EQ(paused, QString::number(RecordListModel::PageSize + 1));
-    EXPECT_EQ(rows, RecordListModel::PageSize + 1);
+    EXPECT_TRUE(shown);
 }

@@ -210,8 +210,9 @@ TEST(RecordBinding, ASaveThatCannotGoThroughWritesNothing)
 }
 
 // Insert stores column and value pairs whole, past 32-bit keys; Delete asks first and refuses a
-// key it cannot address.
-TEST(RecordBinding, InsertStoresPairsWholeAndDeleteRefusesWhatItCannotAddress)
+// key it cannot address. A picture comes back byte for byte; stored again it replaces the first;
+// the file name "1" keeps it, a missing file is refused and an empty name deletes it.
+TEST(RecordBinding, InsertStoresPairsAndPicturesWholeAndDeleteRefusesWhatItCannotAddress)
 {
     const struct { cWindow::Fields fields; const char* name; int meter; } inserts[] = {
         {{{u"NAME"_s, QString()}}, "0", 0},
@@ -243,13 +244,7 @@ TEST(RecordBinding, InsertStoresPairsWholeAndDeleteRefusesWhatItCannotAddress)
         EXPECT_EQ(s.stored("SYNTHID", key).isNull(), c.deleted) << c.id;
         EXPECT_EQ(s.stored("SYNTHID", other), other) << c.id;
     }
-}
 
-// A picture comes back byte for byte; stored again it replaces the first; the file name "1"
-// keeps it, a missing file is refused and an empty name deletes it.
-TEST(RecordBinding, PicturesRoundTripAndTheFileNameDecides)
-{
-    ScreenOffice s;
     QByteArray bytes;
     for (int i = 0; i < 70000; ++i)
         bytes += char(i * 37 % 256);  // every byte value, quotes and zeros among them
