@@ -263,8 +263,8 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
 TEST(ClerkDay, TheCursorIsWhereTheClerkTypesNext)
 {
     const Qt::KeyboardModifiers designer = Qt::ControlModifier | Qt::ShiftModifier;
-    // from: the field typed into before `key` (Tab when none); focus: the field then
-    // with the cursor, in `dialog` if one opens; shown: what `from` then shows.
+    // from: the field typed into before `key`; focus: the field then with the cursor,
+    // in `dialog` if one opens (null: not checked); shown: what `from` then shows.
     const struct { const char* screen; Qt::Key key; const char* dialog; const char* focus; Qt::KeyboardModifiers modifiers = {};
                    int optionsRight = 1; const char* from = nullptr; QString typed = {}; const char* shown = nullptr; } cases[] = {
         {"frmReminder", {}, nullptr, "dfdReminderDate"},
