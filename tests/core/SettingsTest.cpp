@@ -21,23 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A full disk, as far as this process goes: no file grows beyond `bytes`.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit limit{bytes, m_old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    rlimit m_old{};
-    void (*m_signal)(int);
-};
-
 QString readAll(const QString& p) { QFile f(p); return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString(); }
 bool writeText(const QString& p, const QByteArray& text) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.write(text) == text.size(); }
 
@@ -122,6 +105,7 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
         {"a full disk", longer.constData(), P::ReadOwner | P::WriteOwner, "", 250},
         {"a folder in its place", nullptr, {}, "", RLIM_INFINITY, true},
     };
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         TestOffice office;
@@ -133,16 +117,19 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
         const bool fails = r.folder || r.limit != RLIM_INFINITY;
         // Longer than the disk takes, unlike the log line that reports it.
         const QString database = fails ? u"/office/"_s + QString(300, u'a') + u".db"_s : u"/home/o'brien/fdk.db"_s;
-        {
-            const FileSizeLimit full(r.limit);
-            if (fails) {
-                EXPECT_THROW(IniFile::write(ini, database, u"ADMIN"_s, {}), AppError);
-                office.state().DatabasePath = database;
-                IniFile::WriteIniFile(office.state());
-            } else {
-                IniFile::write(ini, database, u"O'BRIEN"_s, QString::fromUtf8(r.token));
-            }
+        // A full disk, as far as this process goes: no file grows beyond the limit.
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit full{r.limit, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        if (fails) {
+            EXPECT_THROW(IniFile::write(ini, database, u"ADMIN"_s, {}), AppError);
+            office.state().DatabasePath = database;
+            IniFile::WriteIniFile(office.state());
+        } else {
+            IniFile::write(ini, database, u"O'BRIEN"_s, QString::fromUtf8(r.token));
         }
+        setrlimit(RLIMIT_FSIZE, &unlimited);
         const QString expected = fails ? QString::fromUtf8(r.before ? r.before : "")
                                        : u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
                                              + (*r.token ? u"LOGINTOKEN = %1\n"_s.arg(QString::fromUtf8(r.token)) : QString());
@@ -154,6 +141,7 @@ TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
         const QString log = readAll(QDir(office.home()).filePath(u"ijar.log"_s));
         EXPECT_EQ(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini), fails) << log.toStdString();
     }
+    std::signal(SIGXFSZ, signal);
     EXPECT_THROW(IniFile::read(QDir::temp().filePath(u"no-such-folder/ijar.ini"_s)), AppError);
 }
 

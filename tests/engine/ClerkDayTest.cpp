@@ -194,42 +194,12 @@ TEST(ClerkDay, TabReadsEveryPageInOrder)
     }
 }
 
-// Tab goes from a field to the next one as the screen reads: from the return
-// date to the daily rent, over a time field in one stop, out of a multi-line
-// field with no tab character left in it. Digits of an Arabic keyboard, both
-// sets, and its separators are taken as the numbers and dates they mean.
-TEST(ClerkDay, TabGoesOnToTheNextField)
-{
-    const struct { const char* screen; const char* field; QString typed; const char* next; const char* shown; } rows[] = {
-        {"frmRentCar:RENTMODE", "dfdReturnDate", u"25122026"_s, "dfnDailyRent", "25/12/2026"},
-        {"frmRentCar:RENTMODE", "dfdReturnDate", u"٠٣/٠٤/٢٠٢٨"_s, "dfnDailyRent", "03/04/2028"},
-        {"frmRentCar:RENTMODE", "dfnDailyRent", u"۴۵٫۵"_s, nullptr, "45.50"},
-        {"frmRentCar:RENTMODE", "dftExitTime", QString(), "dfnRentPeriod", nullptr},
-        {"frmReminder", "dfsComments", u"جدد التأمين"_s, "cmdNew", "جدد التأمين"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.field);
-        Counter c;
-        c.add(u"RENT"_s, u"RENTID"_s, u"عقد"_s);
-        c.rule(u"أولى"_s);
-        QWidget* screen = c.open(QLatin1String(r.screen));
-        ASSERT_TRUE(tabTo(r.field));
-        type(r.typed);
-        press(Qt::Key_Tab);
-        if (r.next) {
-            EXPECT_EQ(focused(), r.next);
-        }
-        if (r.shown) {
-            EXPECT_EQ(text(screen, r.field), r.shown);
-        }
-    }
-}
-
 // A dialog, a question or another window over the screen gives the cursor back
 // to the page and field the clerk was on; a declined delete keeps what was typed.
+// In a drop-down grid the first Esc closes the list, the second the screen.
 TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
 {
-    enum Away { NewCancelled, OpenCancelled, DeleteDeclined, OtherWindow };
+    enum Away { NewCancelled, OpenCancelled, DeleteDeclined, OtherWindow, GridList };
     const struct { const char* what; const char* screen; const char* field; Away away; } rows[] = {
         {"customer: New, Esc", "frmCustomers", "dfsHomeMob", NewCancelled},
         {"customer: Open, Esc", "frmCustomers", "dfsWorkJob", OpenCancelled},
@@ -237,6 +207,7 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
         {"employee: New, Esc", "frmEmployee", "dfTIMECARDNO", NewCancelled},
         {"employee: the file chooser over it", "frmEmployee", "dfMOBILE", OtherWindow},
         {"employee: delete declined", "frmEmployee", "dfHeight", DeleteDeclined},
+        {"employee: the managers' list, Esc", "frmEmployee", "cmbMANAGERID", GridList},
         {"car: Open, Esc", "frmCars", "dfsOWNERJOB", OpenCancelled},
         {"diary: delete declined", "frmReminder", "dfsComments", DeleteDeclined},
         {"customer message: delete declined", "frmCustomerMessages", "dfsHomeComments", DeleteDeclined},
@@ -248,6 +219,7 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
         for (const auto& [table, key] : {std::pair{u"Customer"_s, u"CUSTOMERID"_s}, {u"EMPLOYEE"_s, u"EMPID"_s},
                                          {u"car"_s, u"carid"_s}, {u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s}})
             c.add(table, key, u"الأول"_s);
+        c.office.db().command(u"update EMPLOYEE set FLGMANAGER = 1"_s);
         QWidget* screen = c.open(QLatin1String(r.screen));
         QTabWidget* tabs = screen->findChild<QTabWidget*>(u"SSTab1"_s);
         ASSERT_TRUE(goTo(screen, r.field));
@@ -262,6 +234,10 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
             ASSERT_TRUE(Clerk::showActive(&chooser));
             chooser.close();
             screen->activateWindow();
+        } else if (r.away == GridList) {
+            press(Qt::Key_F4);
+            ASSERT_TRUE(qobject_cast<QComboBox*>(control(screen, r.field))->view()->isVisible());
+            press(Qt::Key_Escape);
         } else {
             press(r.away == NewCancelled ? Qt::Key_F8 : r.away == OpenCancelled ? Qt::Key_F9 : Qt::Key_F11);
         }
@@ -271,68 +247,26 @@ TEST(ClerkDay, BackFromADialogTheClerkGoesOnWhereHeWas)
         if (r.away == DeleteDeclined) {
             EXPECT_NE(text(screen, r.field).find("2850"), std::string::npos);
         }
+        if (r.away == GridList) {
+            press(Qt::Key_Escape);
+            EXPECT_FALSE(screen->isVisible());
+        }
     }
-}
-
-// The customer list (F10): Enter in the criteria searches; Down goes to the
-// rows, and Enter on a row takes that customer. Opened from the messages
-// screen it only looks up: the message shown stays, whatever the numbers.
-TEST(ClerkDay, TheCustomerListTakesTheRowEnterIsPressedOn)
-{
-    const struct { const char* what; const char* screen; const char* typed; int downs; const char* shown; } rows[] = {
-        {"the first found", "frmCustomers", "سالم", 1, "سالم أحمد"},
-        {"the second found", "frmCustomers", "سالم", 2, "سالم علي"},
-        {"a percent sign is only itself", "frmCustomers", "%", 1, "فهد 10%"},
-        {"from the messages screen", "frmCustomerMessages", "سالم", 1, "الأولى"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.what);
-        Counter c;
-        for (const QString& name : {u"خالد"_s, u"سالم أحمد"_s, u"فهد 10%"_s, u"سالم علي"_s})
-            c.add(u"Customer"_s, u"CUSTOMERID"_s, name);
-        for (const QString& name : {u"الأولى"_s, u"الثانية"_s})
-            c.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, name);
-        QWidget* screen = c.open(QLatin1String(r.screen));
-        bool closed = false;
-        c.whenShown(u"F3M0O"_s, [&](QDialog* list) {
-            type(QString::fromUtf8(r.typed));
-            press(Qt::Key_Return);
-            EXPECT_TRUE(list->isVisible()) << "Enter in the name searched no more";
-            for (int i = 0; i < r.downs; ++i)
-                press(Qt::Key_Down);
-            press(Qt::Key_Return);
-            closed = !list->isVisible() && list->result() == QDialog::Accepted;
-        });
-        press(Qt::Key_F10);
-        EXPECT_TRUE(closed);
-        EXPECT_EQ(text(screen, "txtNAME"), r.shown);
-    }
-}
-
-// In a drop-down grid the first Esc closes the list, the second the screen.
-TEST(ClerkDay, EscClosesTheGridListThenTheScreen)
-{
-    Counter c;
-    c.office.db().insert(u"EMPLOYEE"_s, u"EMPID"_s, {{u"name"_s, u"المدير"_s}, {u"FLGMANAGER"_s, 1}});
-    QWidget* screen = c.open(u"frmEmployee"_s);
-    ASSERT_TRUE(goTo(screen, "cmbMANAGERID"));
-    auto* managers = qobject_cast<QComboBox*>(control(screen, "cmbMANAGERID"));
-    press(Qt::Key_F4);
-    ASSERT_TRUE(managers->view()->isVisible());
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(managers->view()->isVisible());
-    EXPECT_TRUE(screen->isVisible());
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(screen->isVisible());
 }
 
 // Each window opens with the cursor where the clerk types first. Ctrl+Shift+F9
 // on a data screen opens the designer only for who may change the options.
-TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
+// Tab goes from a field to the next one as the screen reads: from the return
+// date to the daily rent, over a time field in one stop, out of a multi-line
+// field with no tab character left in it. Digits of an Arabic keyboard, both
+// sets, and its separators are taken as the numbers and dates they mean.
+TEST(ClerkDay, TheCursorIsWhereTheClerkTypesNext)
 {
     const Qt::KeyboardModifiers designer = Qt::ControlModifier | Qt::ShiftModifier;
-    const struct { const char* screen; Qt::Key key; const char* dialog; const char* field;
-                   Qt::KeyboardModifiers modifiers = {}; int optionsRight = 1; } cases[] = {
+    // from: the field typed into before `key`; focus: the field then with the cursor,
+    // in `dialog` if one opens (null: not checked); shown: what `from` then shows.
+    const struct { const char* screen; Qt::Key key; const char* dialog; const char* focus; Qt::KeyboardModifiers modifiers = {};
+                   int optionsRight = 1; const char* from = nullptr; QString typed = {}; const char* shown = nullptr; } cases[] = {
         {"frmReminder", {}, nullptr, "dfdReminderDate"},
         {"frmCustomers", {}, nullptr, "dfcTITLE"},
         {"frmEmployee", {}, nullptr, "dfIDNUM"},
@@ -343,22 +277,35 @@ TEST(ClerkDay, EveryWindowOpensWhereTheClerkTypesFirst)
         {"frmRentCar:SURRENDMODE", Qt::Key_F9, "frmGeneralOpen", "DataGrid1"},
         {"frmCustomers", Qt::Key_F9, "ctrWindowTable", "DataGrid1", designer},
         {"frmEmployee", Qt::Key_F9, "ctrWindowTable", "", designer, 0},
+        {"frmRentCar:RENTMODE", Qt::Key_Tab, nullptr, "dfnDailyRent", {}, 1, "dfdReturnDate", u"25122026"_s, "25/12/2026"},
+        {"frmRentCar:RENTMODE", Qt::Key_Tab, nullptr, "dfnDailyRent", {}, 1, "dfdReturnDate", u"٠٣/٠٤/٢٠٢٨"_s, "03/04/2028"},
+        {"frmRentCar:RENTMODE", Qt::Key_Tab, nullptr, nullptr, {}, 1, "dfnDailyRent", u"۴۵٫۵"_s, "45.50"},
+        {"frmRentCar:RENTMODE", Qt::Key_Tab, nullptr, "dfnRentPeriod", {}, 1, "dftExitTime"},
+        {"frmReminder", Qt::Key_Tab, nullptr, "cmdNew", {}, 1, "dfsComments", u"جدد التأمين"_s, "جدد التأمين"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : ""));
+        SCOPED_TRACE(std::string(c.screen) + " " + (c.dialog ? c.dialog : "") + (c.from ? c.from : ""));
         Counter o;
         o.rule(u"أولى"_s);
         o.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, u"تذكير"_s);
+        o.add(u"RENT"_s, u"RENTID"_s, u"عقد"_s);
         o.office.db().command(u"update group_func set command4 = %1 where menu_name = 'F3M'"_s.arg(c.optionsRight));
-        o.open(QLatin1String(c.screen));
-        if (!c.dialog) {
-            EXPECT_EQ(focused(), c.field);
-            continue;
+        QWidget* screen = o.open(QLatin1String(c.screen));
+        if (c.from) {
+            ASSERT_TRUE(tabTo(c.from));
+            type(c.typed);
         }
         std::string inDialog;
-        o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
-        press(c.key, c.modifiers);
-        EXPECT_EQ(inDialog, c.field);
+        if (c.dialog)
+            o.whenShown(QLatin1String(c.dialog), [&](QDialog*) { inDialog = focused(); });
+        if (c.key)
+            press(c.key, c.modifiers);
+        if (c.focus) {
+            EXPECT_EQ(c.dialog ? inDialog : focused(), c.focus);
+        }
+        if (c.shown) {
+            EXPECT_EQ(text(screen, c.from), c.shown);
+        }
     }
 }
 
@@ -399,10 +346,18 @@ TEST(ClerkDay, AnEmptyPictureSaysHowToChooseOne)
 // Typing narrows the list at once, by any part of the name, telephone, mobile,
 // identity or licence number, in either case; Enter opens the first found. A
 // letter typed on the list starts the search; a digit there is the record
-// number, so numbers are typed in the search field.
+// number, so numbers are typed in the search field. The telephone column falls
+// back to the mobile; a click on a heading or Ctrl+Up / Ctrl+Down on the list
+// sorts, and typing keeps the order. The customer list (F10): Enter in the
+// criteria searches; Down goes to the rows, and Enter on a row takes that
+// customer. Opened from the messages screen it only looks up: the message
+// shown stays, whatever the numbers.
 TEST(Find, TypingNarrowsTheOpenDialogByAnyPartAndEnterOpens)
 {
-    const struct { QString typed; bool inSearchField; QStringList names; } cases[] = {
+    const QStringList rising{u"Mona Khalid"_s, u"خالد سالم"_s, u"سالم العلي"_s};
+    // downs: Down presses in the customer list (F10) before Enter; none for the open dialog (F9).
+    const struct { QString typed; bool inSearchField; QStringList names; bool sorted = false; int downs = 0;
+                   const char* screen = "frmCustomers"; const char* shown = nullptr; } cases[] = {
         {u"سالم"_s, false, {u"سالم العلي"_s, u"خالد سالم"_s}},
         {u"mona"_s, false, {u"Mona Khalid"_s}},
         {u"0551"_s, true, {u"سالم العلي"_s}},   // the mobile, shown where the telephone is empty
@@ -411,56 +366,59 @@ TEST(Find, TypingNarrowsTheOpenDialogByAnyPartAndEnterOpens)
         {u"x-7"_s, false, {u"سالم العلي"_s}},
         {u"345"_s, true, {u"Mona Khalid"_s}},   // the identity number
         {u"50%"_s, true, {}},                   // % is a letter here
+        {u"ال"_s, false, {u"خالد سالم"_s, u"سالم العلي"_s}, true},
+        {u"سالم"_s, false, {}, false, 1, "frmCustomers", "سالم العلي"},
+        {u"سالم"_s, false, {}, false, 2, "frmCustomers", "خالد سالم"},
+        {u"%"_s, false, {}, false, 1, "frmCustomers", "فهد 10%"},  // a percent sign is only itself
+        {u"سالم"_s, false, {}, false, 1, "frmCustomerMessages", "الأولى"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+        SCOPED_TRACE(c.typed.toStdString() + " " + std::to_string(c.downs) + " " + c.screen);
         Counter o;
         addCustomers(o);
-        QWidget* screen = o.open(u"frmCustomers"_s);
+        if (c.downs) {
+            o.add(u"Customer"_s, u"CUSTOMERID"_s, u"فهد 10%"_s);
+            for (const QString& name : {u"الأولى"_s, u"الثانية"_s})
+                o.add(u"CUSTOMERMESSAGE"_s, u"CUSTOMERMESSAGEID"_s, name);
+        }
+        QWidget* screen = o.open(QLatin1String(c.screen));
         QStringList names;
         std::string typedInto;
-        o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+        bool taken = false;
+        o.whenShown(c.downs ? u"F3M0O"_s : u"frmGeneralOpen"_s, [&](QDialog* d) {
+            if (c.sorted) {
+                EXPECT_EQ(shownColumn(d, 2), (QStringList{u"0551234"_s, u"22334455"_s, u"24445555"_s}));
+                QHeaderView* header = d->findChild<QTableView*>(u"DataGrid1"_s)->horizontalHeader();
+                const QPoint name(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+                EXPECT_EQ(shownColumn(d, 1), rising);
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
+                EXPECT_EQ(shownColumn(d, 1), QStringList(rising.crbegin(), rising.crend()));
+                press(Qt::Key_Up, Qt::ControlModifier);
+                EXPECT_EQ(shownColumn(d, 1), rising);
+            }
             if (c.inSearchField) {
                 ASSERT_TRUE(tabTo("txtNAME"));
             }
             type(c.typed);
             typedInto = focused();
-            names = shownColumn(d, 1);
+            names = c.downs ? QStringList() : shownColumn(d, 1);
+            if (c.downs) {
+                press(Qt::Key_Return);
+                EXPECT_TRUE(d->isVisible()) << "Enter in the name searched no more";
+            }
+            for (int i = 0; i < c.downs; ++i)
+                press(Qt::Key_Down);
             press(Qt::Key_Return);
+            taken = !d->isVisible() && d->result() == QDialog::Accepted;
         });
-        press(Qt::Key_F9);
+        press(c.downs ? Qt::Key_F10 : Qt::Key_F9);
         EXPECT_EQ(typedInto, "txtNAME");
         EXPECT_EQ(names, c.names);
-        EXPECT_EQ(QString::fromStdString(text(screen, "txtNAME")), c.names.value(0, u"سالم العلي"_s));
+        EXPECT_TRUE(taken || !c.downs);
+        EXPECT_EQ(QString::fromStdString(text(screen, "txtNAME")),
+                  c.shown ? QString::fromUtf8(c.shown) : c.names.value(0, u"سالم العلي"_s));
     }
-}
-
-// The telephone column falls back to the mobile; a click on a heading or
-// Ctrl+Up / Ctrl+Down on the list sorts, and typing keeps the order.
-TEST(Find, TheListShowsTheMobileForAMissingTelephoneAndSortsByAnyColumn)
-{
-    Counter o;
-    addCustomers(o);
-    o.open(u"frmCustomers"_s);
-    const QStringList rising{u"Mona Khalid"_s, u"خالد سالم"_s, u"سالم العلي"_s};
-    const QStringList falling{rising.crbegin(), rising.crend()};
-    bool shown = false;
-    o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
-        shown = true;
-        EXPECT_EQ(shownColumn(d, 2), (QStringList{u"0551234"_s, u"22334455"_s, u"24445555"_s}));
-        QHeaderView* header = d->findChild<QTableView*>(u"DataGrid1"_s)->horizontalHeader();
-        const QPoint name(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
-        EXPECT_EQ(shownColumn(d, 1), rising);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, name);
-        EXPECT_EQ(shownColumn(d, 1), falling);
-        press(Qt::Key_Up, Qt::ControlModifier);
-        EXPECT_EQ(shownColumn(d, 1), rising);
-        type(u"ال"_s);
-        EXPECT_EQ(shownColumn(d, 1), (QStringList{u"خالد سالم"_s, u"سالم العلي"_s}));
-    });
-    press(Qt::Key_F9);
-    EXPECT_TRUE(shown);
 }
 
 // Typing shows the first page at once and "…" for the count; once the clerk
@@ -471,18 +429,16 @@ TEST(Find, ALongListIsCountedOnceTheClerkPauses)
     for (int i = 0; i <= RecordListModel::PageSize; ++i)
         o.add(u"Customer"_s, u"CUSTOMERID"_s, u"Salem %1"_s.arg(i));
     o.open(u"frmCustomers"_s);
-    QString typing, paused;
-    qsizetype rows = 0;
+    bool shown = false;
     o.whenShown(u"frmGeneralOpen"_s, [&](QDialog* d) {
+        shown = true;
         const auto* count = d->findChild<QLineEdit*>(u"dfrecordcount"_s);
         type(u"salem"_s);
-        typing = count->text();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != typing; }));
-        paused = count->text();
-        rows = shownColumn(d, 1).size();
+        EXPECT_EQ(count->text(), u"…"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count->text() != u"…"_s; }));
+        EXPECT_EQ(count->text(), QString::number(RecordListModel::PageSize + 1));
+        EXPECT_EQ(shownColumn(d, 1).size(), RecordListModel::PageSize + 1);
     });
     press(Qt::Key_F9);
-    EXPECT_EQ(typing, u"…"_s);
-    EXPECT_EQ(paused, QString::number(RecordListModel::PageSize + 1));
-    EXPECT_EQ(rows, RecordListModel::PageSize + 1);
+    EXPECT_TRUE(shown);
 }

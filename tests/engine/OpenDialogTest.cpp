@@ -55,17 +55,14 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
         operatorActs = std::move(acts);
         return office.state().service<cWindow>().ShowOpen(&screen, u"فتح عقد"_s, QLatin1String(condition));
     };
-    const qint64 id = office.db().insert(u"_WINDOWTABLE"_s, u"WINDOWTABLEID"_s, {{u"WINDOWNAME"_s, u"frmOpenProbe"_s},
-                                         {u"TABLENAME"_s, u"RENT"_s}, {u"ONOFF"_s, 1}, {u"TABLEORDER"_s, 1}});
-    const std::tuple<const char*, QString, int, int, int> columns[] = {
-        {"NAME", u"الاسم"_s, 2, 250, 1},           {"RENTID", u"رقم العقد"_s, 1, 0, 1},
-        {"CUSTOMERNAME", u"Customer ]x"_s, 3, 90, 1}, {"CARTYPE", u"not in grid"_s, 0, 70, 1},
-        {"MODEL", u"switched off"_s, 4, 70, 0}};
-    for (const auto& [column, label, gridOrder, width, onoff] : columns)
-        office.db().insert(u"_WINDOWTABLEDETAILS"_s, u"WINDOWTABLEDETAILSID"_s,
-                           {{u"WINDOWTABLEID"_s, id}, {u"WINDOWCONTROL"_s, column}, {u"COLUMN"_s, column}, {u"TYPE"_s, 1},
-                            {u"COLUMNLABEL"_s, label}, {u"ONOFF"_s, onoff}, {u"IDENTIFIER"_s, gridOrder == 1 ? 1 : 0},
-                            {u"GRIDORDER"_s, gridOrder}, {u"gridwidth"_s, width}});
+    MetadataWriter probe(office.db(), u"frmOpenProbe"_s);
+    const qint64 id = probe.table(u"RENT"_s, 1, {});
+    probe.fields(id, {{"NAME", "NAME", MetadataWriter::Text, "الاسم", 2, 250},
+                      {"CUSTOMERNAME", "CUSTOMERNAME", MetadataWriter::Text, "Customer ]x", 3, 90},
+                      {"CARTYPE", "CARTYPE", MetadataWriter::Text, "not in grid", 0, 70},
+                      {"MODEL", "MODEL", MetadataWriter::Text, "switched off", 4, 70}});
+    probe.identifier(id, u"RENTID"_s, u"رقم العقد"_s);
+    office.db().command(u"update _WINDOWTABLEDETAILS set ONOFF = 0 where WINDOWCONTROL = 'MODEL'"_s);
 
     // An empty table: nothing listed, and OK chooses nothing and keeps the current record.
     office.state().CurrentRecordId = 12;

@@ -8,10 +8,13 @@
 using namespace Qt::StringLiterals;
 
 // Each stored encoding is shown as the operator reads it and stored again as it was, or as typed.
+// What was read and is saved back unchanged stays byte for byte as stored, also when another
+// field of the record is changed and saved.
 TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
 {
-    // shown: "now" for the current time; typed: null to save as read; saved: null when not
-    // checked; notes: the column is in the second table.
+    // shown: "now" for the current time, null for a value read and saved back unchanged (an
+    // unchanged save writes nothing, a save of another field leaves it, null or not); typed: null
+    // to save as read; saved: null when not checked; notes: the column is in the second table.
     const struct { const char* column; QVariant stored; const char* control; const char* shown; const char* typed;
                    QVariant saved; bool notes = false; } cases[] = {
         {"NAME", u"أحمد"_s, "txtNAME", "أحمد", nullptr, u"أحمد"_s},
@@ -39,12 +42,26 @@ TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
         {"NOTE", u"a note"_s, "dfsNOTE", "a note", nullptr, u"a note"_s, true},
         {"NOTE", u"a note"_s, "dfsNOTE", "a note", ",,''", u",,''"_s, true},
         {"SCORE", 0, "dfnSCORE", "", nullptr, 0, true},
+        {"COMMENTS", u"first line\r\nsecond line\r\n"_s, "dfsCOMMENTS", nullptr, nullptr, {}},
+        {"COMMENTS", u"\ttabbed  and trailing  "_s, "dfsCOMMENTS", nullptr, nullptr, {}},
+        {"NAME", QString(40000, QLatin1Char('x')), "txtNAME", nullptr, nullptr, {}},
+        {"NAME", QVariant(), "txtNAME", nullptr, nullptr, {}}, {"NAME", u"  two blanks in front"_s, "txtNAME", nullptr, nullptr, {}},
+        {"METER", QVariant(), "dfnMETER", nullptr, nullptr, {}}, {"AMOUNT", 12.345, "dfnAMOUNT", nullptr, nullptr, {}},
+        {"CARTYPE", QVariant(), "dfgCARTYPE", nullptr, nullptr, {}}, {"CARTYPE", u"شه"_s, "dfgCARTYPE", nullptr, nullptr, {}},
+        {"EXITTIME", QVariant(), "dftEXITTIME", nullptr, nullptr, {}}, {"EXITTIME", u"143059"_s, "dftEXITTIME", nullptr, nullptr, {}},
+        {"RETURNED", 7, "dffRETURNED", nullptr, nullptr, {}}, {"NOTE", QVariant(), "dfsNOTE", nullptr, nullptr, {}, true},
+        {"ISSUEDATE", QVariant(), "dfdISSUEDATE", nullptr, nullptr, {}}, {"ISSUEDATE", 0, "dfdISSUEDATE", nullptr, nullptr, {}},
     };
     ScreenOffice s;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.column) + " stored " + c.stored.toString().toStdString() + " typed " + (c.typed ? c.typed : "-"));
+        // A time stored empty shows the time of day and is stored as shown: the record has one.
+        QList<Database::Field> fields{{u"PADDED"_s, u"p"_s}, {u"ISSUEDATE"_s, 20030105}, {u"EXITTIME"_s, u"143000"_s}};
         const Database::Field field{QLatin1String(c.column), c.stored};
-        const qint64 key = c.notes ? s.addRecord({}, {field}) : s.addRecord({field});
+        fields.removeIf([&](const Database::Field& f) { return !c.notes && f.first == field.first; });
+        const qint64 key = c.notes ? s.addRecord(fields, {field}) : s.addRecord(fields + QList{field});
+        const auto column = [&] { return s.stored(c.column, key, c.notes ? SyntheticScreen::NotesTable : SyntheticScreen::Table); };
+        const QVariant stored = column();
         s.set("dfxIGNORED", u"untouched"_s);
         s.set("dfsHIDDEN", u"untouched"_s);
 
@@ -52,16 +69,23 @@ TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
         ASSERT_TRUE(s.read(key)) << s.errorLog().toStdString();
         const QTime after = QTime::currentTime(), now = QTime::fromString(s.value(c.control), u"hh:mm:ss"_s);
         const bool shownNow = now.isValid() && (after < before || (now >= before && now <= after));
-        EXPECT_TRUE(QByteArray(c.shown) == "now" ? shownNow : s.value(c.control) == QString::fromUtf8(c.shown))
+        EXPECT_TRUE(!c.shown || (QByteArray(c.shown) == "now" ? shownNow : s.value(c.control) == QString::fromUtf8(c.shown)))
             << s.value(c.control).toStdString();
         EXPECT_EQ(s.state().CurrentRecordId, key);
+        if (!c.shown) {
+            const QString everything = s.snapshot();
+            ASSERT_TRUE(s.save(key)) << s.errorLog().toStdString();
+            EXPECT_EQ(s.snapshot().toStdString(), everything.toStdString()) << "an unchanged save wrote something";
+            s.set("dfsPADDED", u"changed"_s);
+        }
 
         if (c.typed)
             ControlAccess::setValue(s.control(QLatin1String(c.control)), QLatin1String(c.typed));
         ASSERT_TRUE(s.save(key)) << s.errorLog().toStdString();
         if (!c.saved.isNull()) {
-            EXPECT_EQ(s.stored(c.column, key, c.notes ? SyntheticScreen::NotesTable : SyntheticScreen::Table), c.saved);
+            EXPECT_EQ(column(), c.saved);
         }
+        EXPECT_TRUE(c.shown || (column() == stored && column().isNull() == stored.isNull() && s.stored("PADDED", key) == u"changed"_s));
     }
 
     // The key is never rewritten from txtID.
@@ -103,82 +127,78 @@ TEST(RecordBinding, ReadShowsEveryFieldTypeAndSaveWritesItBack)
     EXPECT_EQ(s.stored("COMMENTS", key), u"stored"_s);
 }
 
-// What was read and is saved back unchanged stays byte for byte as stored, also when another
-// field of the record is changed and saved.
-TEST(RecordBinding, UnchangedFieldsAreNeverRewritten)
+// A save that cannot go through writes nothing at all and says why: another workstation saved
+// or deleted the record after this screen read it (on request the screen reads it again), a
+// number field holds text, a journal entry is viewed, a read stopped part-way (the fields it
+// never reached are not written blank), the second table's update fails (the first is undone).
+// A failing journal does not stop the save; a screen of one table journals each save made.
+TEST(RecordBinding, ASaveThatCannotGoThroughWritesNothing)
 {
-    const struct { const char* column; QVariant stored; bool notes = false; } cases[] = {
-        {"COMMENTS", u"first line\r\nsecond line\r\n"_s}, {"COMMENTS", u"\ttabbed  and trailing  "_s},
-        {"NAME", QString(40000, QLatin1Char('x'))}, {"NAME", QVariant()}, {"NAME", u"  two blanks in front"_s},
-        {"METER", QVariant()}, {"AMOUNT", 12.345}, {"CARTYPE", QVariant()}, {"CARTYPE", u"شه"_s},
-        {"EXITTIME", QVariant()}, {"EXITTIME", u"143059"_s}, {"RETURNED", 7}, {"NOTE", QVariant(), true},
-        {"ISSUEDATE", QVariant()}, {"ISSUEDATE", 0},
+    enum Tables { One, Two, Both };
+    const QString partWay = u"update _WINDOWTABLEDETAILS set [COLUMN] = '[NOTE]' where WINDOWCONTROL = 'dfsNOTE'"_s;
+    const char* const changed = "Another user changed this record";
+    // other: run by another workstation once the clerk has typed (%1 the key); name: stored
+    // afterwards, null when the row is gone; shown: txtNAME afterwards; told: null when nothing is.
+    const struct { const char* what; Tables tables; QString beforeRead; const char* other; const char* control;
+                   const char* typed; bool viewing; bool reread; bool saved; const char* name; const char* shown;
+                   const char* told; } cases[] = {
+        {"changed there, read again", Both, {}, "update SYNTHETIC set NAME = 'A' where SYNTHID = %1", nullptr, nullptr,
+         false, true, false, "A", "A", changed},
+        {"changed there, kept here", Both, {}, "update SYNTHETIC set NAME = 'A' where SYNTHID = %1", nullptr, nullptr,
+         false, false, false, "A", "mine", changed},
+        {"its notes changed there", Two, {}, "update SYNTHETICNOTES set NOTE = 'A' where SYNTHID = %1", nullptr, nullptr,
+         false, true, false, "read", "read", changed},
+        {"deleted there", Both, {}, "delete from SYNTHETIC where SYNTHID = %1", nullptr, nullptr, false, false, false,
+         nullptr, "mine", "This record no longer exists"},
+        {"another record changed there", Both, {}, "update SYNTHETIC set NAME = 'A' where SYNTHID <> %1", nullptr, nullptr,
+         false, false, true, "mine", "mine", nullptr},
+        {"the same value stored there", Both, {}, "update SYNTHETIC set NAME = 'read' where SYNTHID = %1", nullptr, nullptr,
+         false, false, true, "mine", "mine", nullptr},
+        {"text in a number", Two, {}, nullptr, "dfnMETER", "0 where 1=1 --", false, false, false, "read", nullptr,
+         "dfnMETER must be a number"},
+        {"text in a number of the second table", Two, {}, nullptr, "dfnSCORE", "7; delete from SYNTHETIC", false, false,
+         false, "read", nullptr, "dfnSCORE must be a number"},
+        {"a journal entry viewed", One, {}, nullptr, nullptr, nullptr, true, false, false, "read", nullptr, ""},
+        {"a read stopped part-way", Two, partWay, nullptr, nullptr, nullptr, false, false, false, "read", nullptr,
+         "This record could not be read completely"},
+        {"the second table's update fails", Two, {},
+         "update _WINDOWTABLEDETAILS set [COLUMN] = 'NOSUCH' where WINDOWCONTROL = 'dfsNOTE'", nullptr, nullptr, false,
+         false, false, "read", nullptr, "SYNTHETICNOTES"},
+        {"the journal fails", One, {}, "DROP TABLE _JOURNALDETAILS", nullptr, nullptr, false, false, true, "mine", nullptr,
+         "cJournal::JournalWindow"},
     };
+    for (const bool notes : {false, true})
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.column) + " " + c.stored.toString().left(30).toStdString());
-        ScreenOffice s;
-        // A time stored empty shows the time of day and is stored as shown: the record has one.
-        QList<Database::Field> fields{{u"PADDED"_s, u"p"_s}, {u"ISSUEDATE"_s, 20030105}, {u"EXITTIME"_s, u"143000"_s}};
-        const Database::Field field{QLatin1String(c.column), c.stored};
-        if (!c.notes)
-            fields.removeIf([&](const Database::Field& f) { return f.first == field.first; }), fields << field;
-        const qint64 key = c.notes ? s.addRecord(fields, {field}) : s.addRecord(fields);
-        const auto column = [&] { return s.stored(c.column, key, c.notes ? SyntheticScreen::NotesTable : SyntheticScreen::Table); };
-        const QVariant before = column();
-        ASSERT_TRUE(s.read(key)) << s.errorLog().toStdString();
-        const QString everything = s.snapshot();
-        ASSERT_TRUE(s.save(key)) << s.errorLog().toStdString();
-        EXPECT_EQ(s.snapshot().toStdString(), everything.toStdString()) << "an unchanged save wrote something";
-        s.set("dfsPADDED", u"changed"_s);
-        ASSERT_TRUE(s.save(key)) << s.errorLog().toStdString();
-        EXPECT_EQ(s.stored("PADDED", key), u"changed"_s);
-        EXPECT_EQ(column(), before);
-        EXPECT_EQ(column().isNull(), before.isNull());
-    }
-}
-
-// Another workstation saved or deleted the record after this screen read it: the save writes
-// nothing, says why, and on request reads the record again.
-TEST(RecordBinding, ASaveNeverOverwritesWhatAnotherWorkstationDid)
-{
-    // other: what the other workstation ran (%1 the key); reread: the operator's answer;
-    // name, comments: stored afterwards; shown: txtNAME afterwards.
-    const struct { const char* other; bool reread; bool saved; const char* name; const char* comments;
-                   const char* shown; const char* told; } cases[] = {
-        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", true, false, "A", "read", "A", "Another user changed this record"},
-        {"update SYNTHETIC set NAME = 'A' where SYNTHID = %1", false, false, "A", "read", "mine", "Another user changed this record"},
-        {"update SYNTHETICNOTES set NOTE = 'A' where SYNTHID = %1", true, false, "read", "read", "read", "Another user changed this record"},
-        {"delete from SYNTHETIC where SYNTHID = %1", false, false, nullptr, nullptr, "mine", "This record no longer exists"},
-        {"update SYNTHETIC set NAME = 'A' where SYNTHID <> %1", false, true, "mine", "B", "mine", nullptr},
-        {"update SYNTHETIC set NAME = 'read' where SYNTHID = %1", false, true, "mine", "B", "mine", nullptr},
-    };
-    // A screen of one table keeps a journal: it holds only the saves that were made.
-    for (const bool oneTable : {false, true})
-    for (const auto& c : cases) {
-        if (oneTable && QByteArray(c.other).contains("SYNTHETICNOTES"))
+        if (c.tables != Both && notes != (c.tables == Two))
             continue;
-        SCOPED_TRACE(std::string(c.other) + (oneTable ? " (one table)" : ""));
-        ScreenOffice s(SyntheticScreen::Name, !oneTable);
-        s.addRecord({{u"NAME"_s, u"another"_s}});
-        const qint64 key = s.addRecord({{u"NAME"_s, u"read"_s}, {u"COMMENTS"_s, u"read"_s}});
-        ASSERT_TRUE(s.read(key));
+        SCOPED_TRACE(std::string(c.what) + (notes ? "" : " (one table)"));
+        ScreenOffice s(SyntheticScreen::Name, notes);
+        s.addRecord({{u"NAME"_s, u"another"_s}, {u"METER"_s, 3}});
+        const qint64 key = s.addRecord({{u"NAME"_s, u"read"_s}, {u"COMMENTS"_s, u"read"_s}, {u"METER"_s, 4}}, {{u"NOTE"_s, u"kept"_s}});
+        if (!c.beforeRead.isEmpty())
+            s.db().command(c.beforeRead);
+        EXPECT_EQ(s.read(key), c.beforeRead.isEmpty());
         s.set("txtNAME", u"mine"_s);
         s.set("dfsCOMMENTS", u"B"_s);
-
-        Database other;
-        other.open(s.office.databasePath());
-        other.command(QString::fromLatin1(c.other).arg(key));
-        s.ui().answers << c.reread;
-        EXPECT_EQ(s.save(key), c.saved) << s.errorLog().toStdString();
-        EXPECT_EQ(s.count(u"_JOURNAL"_s), oneTable && c.saved ? 1 : 0);
-        EXPECT_EQ(s.state().CurrentRecordId, key) << "the journal's number is not the screen's record";
-        if (c.name) {
-            EXPECT_EQ(s.stored("NAME", key), QString::fromUtf8(c.name));
-            EXPECT_EQ(s.stored("COMMENTS", key), QString::fromUtf8(c.comments));
+        s.set("dfsNOTE", u"changed"_s);
+        if (c.control)
+            s.set(c.control, QLatin1String(c.typed));
+        s.state().Viewing = c.viewing;
+        if (c.other) {
+            Database other;
+            other.open(s.office.databasePath());
+            other.command(QString::fromLatin1(c.other).replace(u"%1"_s, QString::number(key)));
         }
-        EXPECT_EQ(s.value("txtNAME"), QString::fromUtf8(c.shown));
-        const QString told = s.ui().questions.isEmpty() ? s.ui().lastMessage() : s.ui().questions.last().text;
-        EXPECT_TRUE(c.told ? told.startsWith(QString::fromUtf8(c.told)) : told.isEmpty()) << told.toStdString();
+        const QString before = c.saved ? QString() : s.snapshot();
+        s.ui().answers = {c.reread};
+        EXPECT_EQ(s.save(key), c.saved) << s.errorLog().toStdString();
+        EXPECT_TRUE(c.saved || s.snapshot() == before) << "a refused save wrote something";
+        EXPECT_EQ(s.stored("NAME", key), c.name ? QVariant(QString::fromUtf8(c.name)) : QVariant());
+        EXPECT_EQ(s.count(u"_JOURNAL"_s), !notes && c.saved && !c.told ? 1 : 0);
+        EXPECT_TRUE(!c.beforeRead.isEmpty() || s.state().CurrentRecordId == key) << "the journal's number is not the screen's";
+        EXPECT_TRUE(!c.shown || s.value("txtNAME") == QString::fromUtf8(c.shown)) << s.value("txtNAME").toStdString();
+        const QString told = s.errorLog() + s.ui().lastMessage() + (s.ui().questions.isEmpty() ? QString() : s.ui().questions.last().text);
+        EXPECT_TRUE(c.told ? told.contains(QString::fromUtf8(c.told)) : told.isEmpty()) << told.toStdString();
         EXPECT_EQ(s.db().transactionDepth(), 0);
         if (c.reread) {
             s.set("dfsCOMMENTS", u"again"_s);
@@ -189,53 +209,10 @@ TEST(RecordBinding, ASaveNeverOverwritesWhatAnotherWorkstationDid)
     }
 }
 
-// A save that cannot go through writes nothing at all and says why: a number field holding text,
-// a journal entry viewed, a read that stopped part-way (the fields it never reached are not
-// written blank), a failing update of the second table (the first is undone). A failing journal
-// does not stop the save.
-TEST(RecordBinding, ASaveThatCannotGoThroughWritesNothing)
-{
-    const QString noteColumn = u"update _WINDOWTABLEDETAILS set [COLUMN] = '%1' where WINDOWCONTROL = 'dfsNOTE'"_s;
-    const struct { const char* what; bool withNotes; QString beforeRead, afterRead; const char* control; const char* typed;
-                   bool viewing; bool saved; const char* told; } cases[] = {
-        {"text in a number", true, {}, {}, "dfnMETER", "0 where 1=1 --", false, false, "dfnMETER must be a number"},
-        {"text in a number of the second table", true, {}, {}, "dfnSCORE", "7; delete from SYNTHETIC", false, false,
-         "dfnSCORE must be a number"},
-        {"a journal entry viewed", false, {}, {}, nullptr, nullptr, true, false, ""},
-        {"a read stopped part-way", true, noteColumn.arg(u"[NOTE]"_s), {}, nullptr, nullptr, false, false,
-         "This record could not be read completely"},
-        {"the second table's update fails", true, {}, noteColumn.arg(u"NOSUCH"_s), nullptr, nullptr, false, false, "SYNTHETICNOTES"},
-        {"the journal fails", false, {}, u"DROP TABLE _JOURNALDETAILS"_s, nullptr, nullptr, false, true, "cJournal::JournalWindow"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ScreenOffice s(SyntheticScreen::Name, c.withNotes);  // one table: a save is journalled
-        s.addRecord({{u"NAME"_s, u"other"_s}, {u"METER"_s, 3}});
-        const qint64 key = s.addRecord({{u"NAME"_s, u"mine"_s}, {u"METER"_s, 4}}, {{u"NOTE"_s, u"kept"_s}});
-        if (!c.beforeRead.isEmpty())
-            s.db().command(c.beforeRead);
-        EXPECT_EQ(s.read(key), c.beforeRead.isEmpty());
-        const QString before = s.snapshot();
-        if (!c.afterRead.isEmpty())
-            s.db().command(c.afterRead);
-        s.set("txtNAME", u"changed"_s);
-        s.set("dfsNOTE", u"changed"_s);
-        if (c.control)
-            s.set(c.control, QLatin1String(c.typed));
-        s.state().Viewing = c.viewing;
-        EXPECT_EQ(s.save(key), c.saved);
-        EXPECT_EQ(s.stored("NAME", key), c.saved ? u"changed"_s : u"mine"_s);
-        EXPECT_TRUE(c.saved || s.snapshot() == before) << "a refused save wrote something";
-        EXPECT_EQ(s.count(u"_JOURNAL"_s), 0);
-        const QString told = s.errorLog() + s.ui().lastMessage();
-        EXPECT_TRUE(told.contains(QLatin1String(c.told))) << told.toStdString();
-        EXPECT_EQ(s.db().transactionDepth(), 0);
-    }
-}
-
 // Insert stores column and value pairs whole, past 32-bit keys; Delete asks first and refuses a
-// key it cannot address.
-TEST(RecordBinding, InsertStoresPairsWholeAndDeleteRefusesWhatItCannotAddress)
+// key it cannot address. A picture comes back byte for byte; stored again it replaces the first;
+// the file name "1" keeps it, a missing file is refused and an empty name deletes it.
+TEST(RecordBinding, InsertStoresPairsAndPicturesWholeAndDeleteRefusesWhatItCannotAddress)
 {
     const struct { cWindow::Fields fields; const char* name; int meter; } inserts[] = {
         {{{u"NAME"_s, QString()}}, "0", 0},
@@ -267,13 +244,7 @@ TEST(RecordBinding, InsertStoresPairsWholeAndDeleteRefusesWhatItCannotAddress)
         EXPECT_EQ(s.stored("SYNTHID", key).isNull(), c.deleted) << c.id;
         EXPECT_EQ(s.stored("SYNTHID", other), other) << c.id;
     }
-}
 
-// A picture comes back byte for byte; stored again it replaces the first; the file name "1"
-// keeps it, a missing file is refused and an empty name deletes it.
-TEST(RecordBinding, PicturesRoundTripAndTheFileNameDecides)
-{
-    ScreenOffice s;
     QByteArray bytes;
     for (int i = 0; i < 70000; ++i)
         bytes += char(i * 37 % 256);  // every byte value, quotes and zeros among them
