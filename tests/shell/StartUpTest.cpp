@@ -109,7 +109,7 @@ TEST(StartUp, LoginOutcomes)
     const auto typing = [](const QString& id, const QString& password) {
         return Act([=](QDialog* d, LoginRun&) { typeLogin(d, id, password); });
     };
-    // Chooses other.db through the database label or the DataBase entry's editor (LOGINP0), then logs in.
+    // Chooses other.db through the DataBase entry's editor (LOGINP0), then logs in.
     const auto choose = [](bool chooserAnswers, const QString& how) {
         return Act([=](QDialog* d, LoginRun& run) {
             const QString other = run.path("{H}/other.db");
@@ -122,10 +122,7 @@ TEST(StartUp, LoginOutcomes)
                 QTest::mouseClick(button(e, how == "cancel" ? "cmdCancel" : "cmdOk"), Qt::LeftButton);
             });
             auto* tree = d->findChild<QTreeWidget*>("TreeView1");
-            if (how == "label")
-                QTest::mouseDClick(d->findChild<QLabel*>("lblDBName"), Qt::LeftButton);
-            else
-                emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);  // the DataBase entry
+            emit tree->itemClicked(tree->topLevelItem(0)->child(0), 0);  // the DataBase entry
             QTest::keyClicks(edit(d, "txtPassword"), "ADMIN");
             QTest::keyClick(edit(d, "txtPassword"), Qt::Key_Enter);
         });
@@ -231,7 +228,7 @@ TEST(StartUp, LoginOutcomes)
          {"{H}/plain.db", "tables", "--create-database"}},
         {"a database held by another program", fdkIni, heldElsewhere, "", Same, {"{H}/fdk.db", "held by another program"}, -1,
          ",LOGINP,cmdOk,5,Database--5,"},
-        {"database label", admin, choose(true, "label"), "ADMIN", otherIni},
+        {"database label", admin, chooseAndLogIn("{H}/other.db"), "ADMIN", otherIni},
         {"entry editor, browse", admin, choose(true, "browse"), "ADMIN", otherIni},
         {"entry editor, browse cancelled", admin, choose(false, "browse"), "ADMIN", admin},
         {"entry editor, path typed", admin, choose(false, "typed"), "ADMIN", otherIni},

@@ -143,10 +143,10 @@ void PgCluster::admin(const QString& sql) const
     db.executeNative(sql);
 }
 
-QString PgCluster::createDatabase()
+QString PgCluster::createDatabase(const QString& from)
 {
     const QString name = newDatabaseName();
-    admin(u"CREATE DATABASE %1"_s.arg(name));
+    admin(u"CREATE DATABASE %1"_s.arg(name) + (from.isEmpty() ? QString() : u" TEMPLATE "_s + from));
     return uri(name);
 }
 
@@ -171,9 +171,7 @@ QString PgCluster::templateFor(bool demo)
 
 QString PgCluster::createOffice(bool demo)
 {
-    const QString name = newDatabaseName();
-    admin(u"CREATE DATABASE %1 TEMPLATE %2"_s.arg(name, templateFor(demo)));
-    return uri(name);
+    return createDatabase(templateFor(demo));
 }
 
 void PgCluster::dropDatabase(const QString& uri)

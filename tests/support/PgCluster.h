@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // A PostgreSQL server of the tests' own: initdb and pg_ctl in a temporary
 // folder, reached through a Unix socket there and no network port. One per
@@ -29,8 +28,9 @@ public:
     // The URI of one database of the cluster.
     QString uri(const QString& database) const;
 
-    // A new empty database with a name of its own; gives its URI.
-    QString createDatabase();
+    // A new database with a name of its own, empty or a copy of the template
+    // database `from`; gives its URI.
+    QString createDatabase(const QString& from = {});
     // A new database holding a new office (with the demo office on request),
     // copied from a template made once per cluster; gives its URI.
     QString createOffice(bool demo);

@@ -1,7 +1,6 @@
 #include "support/ScriptedUI.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
 
 bool ScriptedUI::question(QWidget*, const QString& text, const QString& title)
@@ -41,7 +40,6 @@ int ScriptedUI::exec(QDialog* dialog)
 
 void ScriptedUI::show(QWidget* window)
 {
-    windowsShown.append(window->objectName());
     window->show();
 }
 

@@ -3,7 +3,6 @@
 #include "core/cUI.h"
 
 #include <QHash>
-#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -27,7 +26,6 @@ public:
     QList<FileRequest> fileRequests;
     QStringList dialogsShown;     // object names of modal dialogs, in order
     QStringList unscripted;       // modal dialogs nobody scripted (rejected at once)
-    QStringList windowsShown;     // modeless windows
     QStringList programsStarted;  // "program arg1 arg2"
     QList<QUrl> urlsOpened;
     bool programsAvailable = true;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QBuffer>
-#include <QByteArray>
-#include <QColor>
 #include <QImage>
 #include <QRandomGenerator>
 
