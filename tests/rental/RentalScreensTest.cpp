@@ -342,25 +342,23 @@ namespace {
 
 // One picture of a screen: where it shows and where it is stored.
 struct Slot {
-    const char* screen;
     const char* image;
     const char* fileName;
     const char* table;
     const char* blob;
-    const char* owner;
     int sequence;  // 0: the table keeps one picture a record
-    int row;       // of the data screens above
+    int row;       // of the data screens above: the screen and the owner's key
 };
 
-const Slot customerPicture{"frmCustomers", "pPicture", "txtFileName", "CUSTOMERPICTURE", "CUSTOMERPICTURE", "CUSTOMERID", 0, 0};
-const Slot employeePicture{"frmEmployee", "pPicture", "txtFileName", "EMPPICTURE", "OLEMODULE", "EMPID", 0, 2};
-const Slot carMain{"frmCars", "pPicture", "txtFileName", "CARPICTURE", "CARPICTURE", "CARID", 1, 1};
-const Slot carFourth{"frmCars", "Image1_2", "txtFileName1_2", "CARPICTURE", "CARPICTURE", "CARID", 4, 1};
-const Slot carLast{"frmCars", "Image1_5", "txtFileName1_5", "CARPICTURE", "CARPICTURE", "CARID", 7, 1};
+const Slot customerPicture{"pPicture", "txtFileName", "CUSTOMERPICTURE", "CUSTOMERPICTURE", 0, 0};
+const Slot employeePicture{"pPicture", "txtFileName", "EMPPICTURE", "OLEMODULE", 0, 2};
+const Slot carMain{"pPicture", "txtFileName", "CARPICTURE", "CARPICTURE", 1, 1};
+const Slot carFourth{"Image1_2", "txtFileName1_2", "CARPICTURE", "CARPICTURE", 4, 1};
+const Slot carLast{"Image1_5", "txtFileName1_5", "CARPICTURE", "CARPICTURE", 7, 1};
 
 QMap<int, QByteArray> storedPictures(Database& db, const Slot& slot, qint64 owner)
 {
-    const RowSet rows = db.execute(u"select * from %1 where %2 = %3"_s.arg(QLatin1String(slot.table), QLatin1String(slot.owner))
+    const RowSet rows = db.execute(u"select * from %1 where %2 = %3"_s.arg(QLatin1String(slot.table), QLatin1String(screens[slot.row].key))
                                        .arg(owner));
     QMap<int, QByteArray> pictures;
     for (int i = 0; i < rows.count(); ++i)
@@ -415,14 +413,14 @@ TEST(PictureSlot, StoredOnlyOnSave)
             if (!r.stored && sequence == r.slot.sequence)
                 continue;
             before.insert(sequence, TestPictures::png(QColor::fromHsv(sequence * 40, 200, 200)));
-            QList<Database::Field> fields{{QLatin1String(r.slot.owner), owner}};
+            QList<Database::Field> fields{{QLatin1String(data.key), owner}};
             if (r.slot.sequence)
                 fields.append({u"PICTURESEQUENCE"_s, sequence});
             office.db().writeBlob(QLatin1String(r.slot.table), QLatin1String(r.slot.blob), QLatin1String(r.slot.table) + u"ID"_s,
                                   office.db().insert(QLatin1String(r.slot.table), QLatin1String(r.slot.table) + u"ID"_s, fields),
                                   before.value(sequence));
         }
-        std::unique_ptr<QWidget> screen = office.open(QLatin1String(r.slot.screen));
+        std::unique_ptr<QWidget> screen = office.open(QLatin1String(data.screen));
         auto* image = control<QLabel>(screen.get(), QLatin1String(r.slot.image));
         auto* fileName = control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName));
         const QString shownFile = fileName->text();
@@ -449,8 +447,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
 
         office.ui().onDialog(u"dlgValidationError"_s, [](QDialog* dialog) { ScreenChecks::click(dialog, u"command0"_s); });
         if (QByteArray(r.save) == "refused")
-            ControlAccess::setValue(ControlAccess::require(screen.get(), QLatin1String(data.refused[0].first)),
-                                    data.refused[0].second);
+            run(screen.get(), {data.refused[0]});
         if (QByteArray(r.save) == "cmdOk")
             ScreenChecks::click(screen.get(), u"cmdOk"_s);
         else
@@ -462,7 +459,7 @@ TEST(PictureSlot, StoredOnlyOnSave)
             expected.insert(r.slot.sequence, files[r.file]);
         EXPECT_EQ(storedPictures(office.db(), r.slot, owner), expected);
         screen.reset();
-        screen = office.open(QLatin1String(r.slot.screen));
+        screen = office.open(QLatin1String(data.screen));
         QFile again(control<QLineEdit>(screen.get(), QLatin1String(r.slot.fileName))->text());
         EXPECT_EQ(again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray(), expected.value(r.slot.sequence));
     }
@@ -609,10 +606,7 @@ TEST(ContractScreen, KeysDoByMode)
         EXPECT_EQ(office.ui().messages.size(), r.messages) << office.ui().lastMessage().toStdString();
         EXPECT_EQ(office.ui().dialogsShown.contains(u"dlgValidationError"_s), r.refused);
         EXPECT_EQ(contract->isVisible(), r.open);
-        if (r.expected.journals) {
-            EXPECT_GT(office.count(u"select count(*) from JOURNALDETAIL"_s), 0);
-            EXPECT_EQ(office.count(u"select JOURNALID from RENT"_s), office.count(u"select JOURNALID from JOURNAL"_s));
-        }
+        EXPECT_EQ(office.count(u"select JOURNALID from RENT"_s), office.count(u"select JOURNALID from JOURNAL"_s));
         if (!r.expected.contracts || r.refused || r.messages || !*r.mode)
             continue;
         const RowSet row = office.db().execute(u"select * from RENT"_s);
