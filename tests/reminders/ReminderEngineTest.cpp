@@ -64,13 +64,6 @@ struct ReminderOffice : TestOffice {
 
 const QString ThreeRows = u"select 'a' union all select 'b' union all select 'c'"_s;
 
-// The "Diary" as the menu shows it.
-struct Diary : frmReminder {
-    explicit Diary(TestOffice& office) : frmReminder(office.state(), nullptr) { show(); }
-    qint64 id() { return control<QLineEdit>(this, "txtID")->text().toLongLong(); }
-    QComboBox* frequency() { return control<QComboBox>(this, "dfcFrequency"); }
-};
-
 }
 
 // Each case's rule beside a sound one dated today with a query: the sound one
@@ -176,11 +169,6 @@ TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
     o.rule(u"DIARY-DAY"_s, day(0));
     o.engine().BuildReminders();
 
-    const struct { QString row; QString opened; } cases[] = {
-        {u"LIC-OLD"_s, u"frmCars %1"_s.arg(car)},
-        {u"LATE-CONTRACT"_s, u"frmRentCar %1"_s.arg(rent)},
-        {u"DIARY-DAY"_s, {}},  // about no record: the clerk is told so
-    };
     QStringList opened;
     for (const char* screen : {"frmCars", "frmRentCar"})
         o.ui().onDialog(QLatin1String(screen), [&opened](QDialog* d) {
@@ -203,12 +191,14 @@ TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
         const QAbstractItemModel* list = d->findChild<QTableView*>()->model();
         for (int r = 0; r < list->rowCount(); ++r)
             dates << list->index(r, 3).data().toString();
-        for (const auto& c : cases) {
+        // The diary's message is about no record: the clerk is told so.
+        for (const auto& [row, screen] : {std::pair{u"LIC-OLD"_s, u"frmCars %1"_s.arg(car)},
+                                          {u"LATE-CONTRACT"_s, u"frmRentCar %1"_s.arg(rent)}, {u"DIARY-DAY"_s, QString()}}) {
             const qsizetype told = o.ui().messages.size();
             opened.clear();
-            ASSERT_TRUE(Clerk::pickRow(d, c.row)) << c.row.toStdString();
-            EXPECT_EQ(opened.value(0), c.opened) << c.row.toStdString();
-            EXPECT_EQ(o.ui().messages.size(), told + (c.opened.isEmpty() ? 1 : 0)) << c.row.toStdString();
+            ASSERT_TRUE(Clerk::pickRow(d, row)) << row.toStdString();
+            EXPECT_EQ(opened.value(0), screen) << row.toStdString();
+            EXPECT_EQ(o.ui().messages.size(), told + (screen.isEmpty() ? 1 : 0)) << row.toStdString();
         }
         // Back on the list, the car's message (the first) is dropped.
         ASSERT_TRUE(Clerk::showActive(d));
@@ -269,19 +259,22 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         office.db().insert("car", "carid", {{"name", "Kept"}});
         const qint64 existing = office.rule("متوقفة", {}, {}, 0);  // not shown: the screen opens empty
         office.rule("نوع آخر", {}, {}, 1, 3);
-        Diary diary(office);
+        frmReminder diary(office.state(), nullptr);
+        diary.show();
         office.ui().onDialog("frmGeneralN", [&r](QDialog* dialog) {
             ScreenChecks::type(control<QLineEdit>(dialog, "dfName"), r.name);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         ScreenChecks::click(&diary, "cmdNew");
         EXPECT_EQ(office.db().execute("select count(*) from _Reminder").value(0, 0).toInt(), r.name.isEmpty() ? 2 : 3);
-        EXPECT_EQ(diary.id() > existing, !r.name.isEmpty());
+        const qint64 id = control<QLineEdit>(&diary, "txtID")->text().toLongLong();
+        auto* frequency = control<QComboBox>(&diary, "dfcFrequency");
+        EXPECT_EQ(id > existing, !r.name.isEmpty());
         if (r.name.isEmpty())
             continue;
         EXPECT_EQ(control<QLineEdit>(&diary, "txtNAME")->text(), r.name);
         control<QDateEdit>(&diary, "dfdReminderDate")->setDate(r.date);
-        diary.frequency()->setEditText(r.frequency);
+        frequency->setEditText(r.frequency);
         control<QPlainTextEdit>(&diary, "dfsComments")->setPlainText(r.message);
         control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST")->setPlainText(r.query);
         office.state().service<cReminder>().queryTimeLimitMs = r.limitMs;
@@ -290,17 +283,16 @@ TEST(frmReminder, NewThenSaveStoresTheRule)
         EXPECT_EQ(office.db().execute("select name from car").text(0, "name"), "Kept");
         const QStringList stored{"REMINDERRULENAME", "REMINDERTYPE", "ONOFF", "REMINDERDATE", "FREQUENCY", "Message",
                                  "SQLREMINDERLIST"};
-        EXPECT_EQ(office.columns(diary.id(), {"SQLREMINDERLIST"}), QStringList{r.stored ? r.query : ""});
+        EXPECT_EQ(office.columns(id, {"SQLREMINDERLIST"}), QStringList{r.stored ? r.query : ""});
         if (!r.stored)
             continue;
-        EXPECT_EQ(office.columns(diary.id(), stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
+        EXPECT_EQ(office.columns(id, stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
                                                                   r.frequency, r.message, r.query}));
-        const qint64 id = diary.id();
         const QString journalled = "select count(*) from _JOURNAL";
         const qint64 entries = office.db().execute(journalled).value(0, 0).toLongLong();
-        diary.frequency()->setFocus();
+        frequency->setFocus();
         ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(id), &diary));
-        EXPECT_EQ(diary.frequency()->currentText(), r.frequency);
+        EXPECT_EQ(frequency->currentText(), r.frequency);
         QTest::keyClick(&diary, Qt::Key_F12);
         EXPECT_EQ(office.columns(id, {"FREQUENCY"}), QStringList{r.frequency});
         EXPECT_EQ(office.db().execute(journalled).value(0, 0).toLongLong(), entries);
