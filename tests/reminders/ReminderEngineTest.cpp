@@ -1,22 +1,28 @@
 #include "core/ErrorLog.h"
 #include "core/ScreenRegistry.h"
 #include "engine/EngineSetup.h"
+#include "engine/cWindow.h"
 #include "reminders/ReminderRules.h"
 #include "reminders/cReminder.h"
+#include "reminders/frmReminder.h"
 #include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/ScreenChecks.h"
 #include "support/TestOffice.h"
 
+#include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using ScreenChecks::control;
 
 namespace {
 
@@ -32,11 +38,16 @@ struct ReminderOffice : TestOffice {
         if (!shipped)
             db().command(u"delete from _Reminder"_s);
     }
-    qint64 rule(const QString& name, const QVariant& date, const QString& query = {}, int onoff = 1)
+    qint64 rule(const QString& name, const QVariant& date, const QString& query = {}, int onoff = 1, int type = 1)
     {
         return db().insert(u"_Reminder"_s, u"REMINDERID"_s,
-                           {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, onoff}, {u"REMINDERTYPE"_s, 1},
+                           {{u"REMINDERRULENAME"_s, name}, {u"ONOFF"_s, onoff}, {u"REMINDERTYPE"_s, type},
                             {u"Message"_s, u"it's due"_s}, {u"REMINDERDATE"_s, date}, {u"SQLREMINDERLIST"_s, query}});
+    }
+    // The named columns of one rule, in order; nothing when it is gone.
+    QStringList columns(qint64 key, const QStringList& names)
+    {
+        return ScreenChecks::stored(db(), u"_Reminder"_s, u"REMINDERID"_s, key, names);
     }
     QStringList titles()
     {
@@ -139,7 +150,7 @@ TEST(DueList, ReportsWhatHasExpiredAndDropsWhatNoLongerApplies)
     o.engine().BuildReminders();
     for (const auto& [text, count] : {std::pair{u"LATE-CONTRACT"_s, 0}, {u"INS-LAST-WEEK"_s, 0}, {u"LIC-YESTERDAY"_s, 1}})
         EXPECT_EQ(o.queued(text), count) << text.toStdString();
-    EXPECT_EQ(ScreenChecks::stored(o.db(), u"_Reminder"_s, u"REMINDERID"_s, own, {u"SQLREMINDERLIST"_s}), QStringList{lapsed});
+    EXPECT_EQ(o.columns(own, {u"SQLREMINDERLIST"_s}), QStringList{lapsed});
 }
 
 // Every queued message in one window: Enter opens the record it is about,
@@ -158,15 +169,10 @@ TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
     o.rule(u"DIARY-DAY"_s, day(0));
     o.engine().BuildReminders();
 
-    const struct { QString row; QString opened; } cases[] = {
-        {u"LIC-OLD"_s, u"frmCars %1"_s.arg(car)},
-        {u"LATE-CONTRACT"_s, u"frmRentCar %1"_s.arg(rent)},
-        {u"DIARY-DAY"_s, {}},  // about no record: the clerk is told so
-    };
     QStringList opened;
     for (const char* screen : {"frmCars", "frmRentCar"})
         o.ui().onDialog(QLatin1String(screen), [&opened](QDialog* d) {
-            opened << d->objectName() + u" "_s + ScreenChecks::control<QLineEdit>(d, u"txtID"_s)->text();
+            opened << d->objectName() + u" "_s + control<QLineEdit>(d, u"txtID"_s)->text();
         });
     int popUps = 0;
     o.ui().onDialog(u"POPmessages"_s, [&popUps](QDialog* window) {
@@ -185,12 +191,14 @@ TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
         const QAbstractItemModel* list = d->findChild<QTableView*>()->model();
         for (int r = 0; r < list->rowCount(); ++r)
             dates << list->index(r, 3).data().toString();
-        for (const auto& c : cases) {
+        // The diary's message is about no record: the clerk is told so.
+        for (const auto& [row, screen] : {std::pair{u"LIC-OLD"_s, u"frmCars %1"_s.arg(car)},
+                                          {u"LATE-CONTRACT"_s, u"frmRentCar %1"_s.arg(rent)}, {u"DIARY-DAY"_s, QString()}}) {
             const qsizetype told = o.ui().messages.size();
             opened.clear();
-            ASSERT_TRUE(Clerk::pickRow(d, c.row)) << c.row.toStdString();
-            EXPECT_EQ(opened.value(0), c.opened) << c.row.toStdString();
-            EXPECT_EQ(o.ui().messages.size(), told + (c.opened.isEmpty() ? 1 : 0)) << c.row.toStdString();
+            ASSERT_TRUE(Clerk::pickRow(d, row)) << row.toStdString();
+            EXPECT_EQ(opened.value(0), screen) << row.toStdString();
+            EXPECT_EQ(o.ui().messages.size(), told + (screen.isEmpty() ? 1 : 0)) << row.toStdString();
         }
         // Back on the list, the car's message (the first) is dropped.
         ASSERT_TRUE(Clerk::showActive(d));
@@ -215,4 +223,83 @@ TEST(MessageList, OpensTheRecordOfAMessageDropsOneAndWalksThemOneByOne)
     o.engine().BuildReminders();
     EXPECT_EQ(o.titles().size(), 3);
     EXPECT_EQ(o.queued(u"LIC-OLD"_s), 1);
+}
+
+// New makes an active rule of the diary's type, shown with its new number
+// (rules switched off or of another type are not shown first); an empty name
+// makes nothing. Its day, frequency, message and query then survive a save; a
+// query other than one select, one the database refuses and one that runs past
+// the reminders' time limit are reported and not stored. A stored frequency,
+// even the start of a choice, is shown and saved back as stored with nothing
+// journalled; the diary's Delete closes only after a confirmed deletion.
+TEST(frmReminder, NewThenSaveStoresTheRule)
+{
+    const struct {
+        QString name;
+        QString query = {};
+        bool stored = true;
+        QDate date = QDate(2024, 12, 25);
+        QString frequency = "أسبوعي";
+        QString message = "جدد التأمين";
+        int limitMs = cReminder::DefaultQueryTimeLimitMs;
+    } rows[] = {
+        {"اتصل بالعميل", {}, true, QDate(2024, 12, 25), "شه"},
+        {"Call O'Neil, today", "select name from car", true, QDate(2003, 1, 5), "كل ٣ أيام", "it's, due\nnext line"},
+        {""},
+        {"not a select", "delete from car", false},
+        {"two statements", "select 1; delete from car", false},
+        {"a query the database refuses", "select nosuchcolumn from car", false},
+        {"runs over", "select count(*) from (with recursive n(i) as (select 1 union all select i + 1 from n where i < "
+                      "10000000) select i from n) counted", false, {}, {}, {}, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name.toStdString());
+        ReminderOffice office;
+        installEngine(office.state());
+        office.db().insert("car", "carid", {{"name", "Kept"}});
+        const qint64 existing = office.rule("متوقفة", {}, {}, 0);  // not shown: the screen opens empty
+        office.rule("نوع آخر", {}, {}, 1, 3);
+        frmReminder diary(office.state(), nullptr);
+        diary.show();
+        office.ui().onDialog("frmGeneralN", [&r](QDialog* dialog) {
+            ScreenChecks::type(control<QLineEdit>(dialog, "dfName"), r.name);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        ScreenChecks::click(&diary, "cmdNew");
+        EXPECT_EQ(office.db().execute("select count(*) from _Reminder").value(0, 0).toInt(), r.name.isEmpty() ? 2 : 3);
+        const qint64 id = control<QLineEdit>(&diary, "txtID")->text().toLongLong();
+        auto* frequency = control<QComboBox>(&diary, "dfcFrequency");
+        EXPECT_EQ(id > existing, !r.name.isEmpty());
+        if (r.name.isEmpty())
+            continue;
+        control<QDateEdit>(&diary, "dfdReminderDate")->setDate(r.date);
+        frequency->setEditText(r.frequency);
+        control<QPlainTextEdit>(&diary, "dfsComments")->setPlainText(r.message);
+        control<QPlainTextEdit>(&diary, "dfsSQLREMINDERLIST")->setPlainText(r.query);
+        office.state().service<cReminder>().queryTimeLimitMs = r.limitMs;
+        QTest::keyClick(&diary, Qt::Key_F12);
+        EXPECT_EQ(office.ui().messages.isEmpty(), r.stored);
+        EXPECT_EQ(office.db().execute("select name from car").text(0, "name"), "Kept");
+        const QStringList stored{"REMINDERRULENAME", "REMINDERTYPE", "ONOFF", "REMINDERDATE", "FREQUENCY", "Message",
+                                 "SQLREMINDERLIST"};
+        EXPECT_EQ(office.columns(id, {"SQLREMINDERLIST"}), QStringList{r.stored ? r.query : ""});
+        if (!r.stored)
+            continue;
+        EXPECT_EQ(office.columns(id, stored), (QStringList{r.name, "1", "1", r.date.toString("yyyyMMdd"),
+                                                                  r.frequency, r.message, r.query}));
+        const QString journalled = "select count(*) from _JOURNAL";
+        const qint64 entries = office.db().execute(journalled).value(0, 0).toLongLong();
+        frequency->setFocus();
+        ASSERT_TRUE(office.state().service<cWindow>().Read("where REMINDERID = " + QString::number(id), &diary));
+        EXPECT_EQ(frequency->currentText(), r.frequency);
+        QTest::keyClick(&diary, Qt::Key_F12);
+        EXPECT_EQ(office.columns(id, {"FREQUENCY"}), QStringList{r.frequency});
+        EXPECT_EQ(office.db().execute(journalled).value(0, 0).toLongLong(), entries);
+        for (const bool answer : {false, true}) {
+            office.ui().answers = {answer};
+            QTest::keyClick(&diary, Qt::Key_F11);
+            EXPECT_EQ(office.columns(id, {"REMINDERID"}).isEmpty(), answer);
+            EXPECT_EQ(diary.isVisible(), !answer);
+        }
+    }
 }
