@@ -3930,10 +3930,6 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>رقم العقد:</translation>
     </message>
     <message>
-        <source>Notes</source>
-        <translation>ملاحظات</translation>
-    </message>
-    <message>
         <source>New</source>
         <translation>جديد</translation>
     </message>
@@ -4028,6 +4024,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Mark reservation %1 as &quot;%2&quot;? Its car is free again for those days.</source>
         <translation>هل تريد تسجيل الحجز %1 بحالة «%2»؟ تصبح سيارته متاحة في تلك الأيام.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>ملاحظات:</translation>
     </message>
 </context>
 <context>
