@@ -65,12 +65,13 @@ frmReservation::frmReservation(RunState& state, QWidget* parent)
     connect(m_ui->cmdPickUp, &QPushButton::clicked, this, &frmReservation::PickUp);
     connect(m_ui->cmdCancelBooking, &QPushButton::clicked, this, [this] { closeBooking(2); });
     connect(m_ui->cmdNoShow, &QPushButton::clicked, this, [this] { closeBooking(3); });
-    // A type typed by hand asks for any car of it: the car chosen before goes.
-    connect(m_ui->dfcCARTYPE, &QComboBox::currentTextChanged, this, [this] {
-        if (m_ui->dfcCARTYPE->hasFocus())
-            for (QLineEdit* car : {static_cast<QLineEdit*>(m_ui->dfnCarNo), m_ui->dfsPlatNo})
-                car->clear();
-    });
+    // A type the clerk chooses asks for any car of it: the car chosen before goes.
+    const auto anyCarOfType = [this] {
+        for (QLineEdit* car : {static_cast<QLineEdit*>(m_ui->dfnCarNo), m_ui->dfsPlatNo})
+            car->clear();
+    };
+    connect(m_ui->dfcCARTYPE, &QComboBox::activated, this, anyCarOfType);
+    connect(m_ui->dfcCARTYPE->lineEdit(), &QLineEdit::textEdited, this, anyCarOfType);
     connectCommands();
 }
 
