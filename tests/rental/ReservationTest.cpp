@@ -135,8 +135,7 @@ TEST(Reservation, TwoCountersCannotBookTheSameCar)
     Database watch;
     if (TestOffice::onServer())
         watch.open(office.databasePath());
-    const QString waits = u"select count(*) from pg_stat_activity where wait_event_type = 'Lock' "
-                          "and datname = current_database()"_s;
+    const QString waits = u"select count(*) from pg_stat_activity where wait_event_type = 'Lock' and datname = current_database()"_s;
     while (!waiting && !(watch.isOpen() && watch.executeBound(waits, {}).value(0, 0).toInt() > 0))
         QThread::msleep(5);
     transaction.commit();
@@ -173,8 +172,7 @@ TEST_P(Life, AllOrNothing)
                                       {{u"name"_s, u"سارة محمد العلي"_s}, {u"HOMEMOB"_s, u"66554433"_s},
                                        {u"HOMECARLICENSE"_s, u"L-512907"_s}, {u"IDNUMBER"_s, 290030405678LL}});
     const qint64 held = r.carOut ? contract(db, wanted, -5, -2, 0) : 0;
-    const qint64 booked =
-        reservation(db, r.car ? wanted : 0, r.state, 0, "", r.back, "120000", r.customer ? customer : 0);
+    const qint64 booked = reservation(db, r.car ? wanted : 0, r.state, 0, "", r.back, "120000", r.customer ? customer : 0);
     if (r.contractFails)
         TestOffice::refuseInserts(db, u"refuse"_s, u"RENT"_s);
 
