@@ -97,7 +97,8 @@ QString CarBooking::conflict(Database& db, qint64 car, const Period& asked, int 
     return {};
 }
 
-CarBooking::PickUp CarBooking::pickUp(Database& db, qint64 reservation, const QDateTime& now)
+CarBooking::PickUp CarBooking::pickUp(Database& db, qint64 reservation, const QDateTime& now,
+                                      const std::function<QString(double)>& inWords)
 {
     Transaction transaction(db);
     const QString id = SqlValue::number(reservation);
@@ -158,6 +159,9 @@ CarBooking::PickUp CarBooking::pickUp(Database& db, qint64 reservation, const QD
         {"ADDRESS", "HOMEADDRESS"},   {"GOVERN", "HOMEGOVERN"},
         {"CITY", "HOMECITY"},         {"NATIONALITY", "NATIONALITY"},
     };
+    if (inWords)
+        fields << Database::Field{QStringLiteral("DAILYRENTTEXT"), inWords(r.value(0, QStringLiteral("DAILYRENT")).toDouble())}
+               << Database::Field{QStringLiteral("INSURANCETEXT"), inWords(r.value(0, QStringLiteral("DEPOSIT")).toDouble())};
     for (const auto& [to, from] : fromCustomer)
         if (const QVariant value = p.value(0, QLatin1String(from)); !value.isNull())
             fields.append({QLatin1String(to), value});

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 class Database;
 
@@ -31,12 +32,14 @@ QString conflict(Database& db, qint64 car, const Period& asked, int bufferHours,
 
 // The reservation picked up: a contract made from it (customer from the
 // customer table, car, out at `now`, back on the agreed date, rent and
-// deposit), the car rented and the reservation marked, all or nothing.
+// deposit, with their amounts in words when `inWords` is given), the car
+// rented and the reservation marked, all or nothing.
 struct PickUp {
     qint64 contract = 0;
     QString refusal;  // why nothing was made
 };
-PickUp pickUp(Database& db, qint64 reservation, const QDateTime& now);
+PickUp pickUp(Database& db, qint64 reservation, const QDateTime& now,
+              const std::function<QString(double)>& inWords = {});
 
 // Booked (0) to cancelled (2) or no-show (3): the car is free again. Only a
 // booked reservation changes; gives whether it did.

@@ -8,6 +8,7 @@
 #include "core/SqlValue.h"
 #include "core/StoredDate.h"
 #include "core/cUI.h"
+#include "core/tafqeet.h"
 #include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
@@ -225,7 +226,15 @@ void frmReservation::PickUp()
         return;
     CarBooking::PickUp made;
     run(ERROR_SOURCE, [this, &made] {
-        made = CarBooking::pickUp(state().db(), idText().toLongLong(), QDateTime::currentDateTime());
+        // The contract's amounts in words, as its screen writes them; none when they cannot be said.
+        const auto inWords = [this](double amount) {
+            try {
+                return tafqeet::AmountInWords(amount, 1, state().config);
+            } catch (const AppError&) {
+                return QString();
+            }
+        };
+        made = CarBooking::pickUp(state().db(), idText().toLongLong(), QDateTime::currentDateTime(), inWords);
     });
     if (!made.refusal.isEmpty())
         state().ui().message(this, made.refusal);

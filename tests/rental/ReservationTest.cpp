@@ -180,7 +180,8 @@ TEST_P(Life, AllOrNothing)
     qint64 made = 0;
     if (r.action == Action::PickUp) {
         try {
-            const CarBooking::PickUp result = CarBooking::pickUp(db, booked, QDateTime::currentDateTime());
+            const CarBooking::PickUp result = CarBooking::pickUp(db, booked, QDateTime::currentDateTime(),
+                                                                      [](double amount) { return QString::number(amount); });
             refusal = result.refusal;
             made = result.contract;
         } catch (const AppError& e) {
@@ -201,12 +202,12 @@ TEST_P(Life, AllOrNothing)
         EXPECT_EQ(after.value(0, u"RENTID"_s).toLongLong(), made);
         // The customer as his card has him, not as the booking named him.
         const RowSet rent = db.execute(u"select CUSTOMERNAME, MOB, LICENSENO, PLATNO, RETURNED, RETURNDATE, "
-                                       "RENTPERIOD, DAILYRENT, INSURANCE from RENT where RENTID = "_s + QString::number(made));
+                                       "RENTPERIOD, DAILYRENTTEXT, DAILYRENT, INSURANCE from RENT where RENTID = "_s + QString::number(made));
         QStringList values;
-        for (int column = 0; column < 9; ++column)
-            values << (column < 7 ? rent.value(0, column).toString() : QString::number(rent.value(0, column).toDouble()));
+        for (int column = 0; column < 10; ++column)
+            values << (column < 8 ? rent.value(0, column).toString() : QString::number(rent.value(0, column).toDouble()));
         EXPECT_EQ(values, (QStringList{u"سارة محمد العلي"_s, u"66554433"_s, u"L-512907"_s, u"20/555"_s, u"0"_s,
-                                       QString::number(day(r.back)), QString::number(r.back), u"9.75"_s, u"50"_s}));
+                                       QString::number(day(r.back)), QString::number(r.back), u"9.75"_s, u"9.75"_s, u"50"_s}));
     }
     // A reservation no longer booked leaves its days free; its contract holds them.
     Transaction transaction(db);
