@@ -392,8 +392,8 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
                 return tr("This car is already out on contract %1 (%2). Pick another car.")
                     .arg(held.text(0, QStringLiteral("RENTID")), held.text(0, QStringLiteral("NAME")));
             // Out until the agreed return at the hour it leaves: no booked reservation in between.
-            const QDateTime exit(m_ui->dfdExitDate->date(), m_ui->dftExitTime->time());
-            const QString booked = CarBooking::conflict(db, car, {exit, QDateTime(m_ui->dfdReturnDate->date(), exit.time())},
+            const QDateTime exit(m_ui->dfdExitDate->value(), m_ui->dftExitTime->time());
+            const QString booked = CarBooking::conflict(db, car, {exit, QDateTime(m_ui->dfdReturnDate->value(), exit.time())},
                                                         CarBooking::turnaroundHours(db), 0, rent.toLongLong());
             if (!booked.isEmpty())
                 return booked;

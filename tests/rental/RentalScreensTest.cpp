@@ -566,6 +566,7 @@ TEST(ContractScreen, KeysDoByMode)
         bool open = true;
     } rows[] = {
         {"out", "RENTMODE", Free, Steps{{"dfnMETER", u"1500"_s}, {"dfnRentPeriod", u"5"_s}} + save, {1, 0, 1, 1500, 0}},
+        {"out while the car is booked", "RENTMODE", Free, Steps{{"dfnMETER", u"1500"_s}} + save, {1, 0, 0, 1000, 0}, 1},
         {"back, not surrendered", "SURRENDMODE", Out, back(u"05/12/2026"_s, u"1730"_s) + save, {1, 0, 0, 1730, 0}},
         {"surrendered, saved twice", "SURRENDMODE", Out, surrender + Steps{{"dfnOtherAmounts", u"7"_s}, {"F12", {}}},
          {1, 1, 0, 1730, 1}},
@@ -590,6 +591,9 @@ TEST(ContractScreen, KeysDoByMode)
                                                                       {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 2},
                                                                       {u"RETURNDATE"_s, 20261203}});
         office.ui().answers = {QByteArray(r.what) != "delete declined"};
+        if (QByteArray(r.what) == "out while the car is booked")
+            office.db().insert(u"RESERVATION"_s, u"RESERVATIONID"_s, {{u"STATE"_s, 0}, {u"CARNO"_s, car},
+                               {u"PICKUPDATE"_s, 20261202}, {u"RETURNDATE"_s, 20261204}});
         const std::unique_ptr<QWidget> contract = office.open(u"frmRentCar"_s, QLatin1String(r.mode));
         ASSERT_EQ(shown(contract.get(), "txtID").toLongLong(), rent);
         run(contract.get(), r.steps);
