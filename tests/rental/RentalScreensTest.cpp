@@ -143,13 +143,10 @@ const DataScreenRow screens[] = {
       {"dfnDailyRent", u"-3"_s}},
      Qt::NoModifier},
     {"Reservation", "frmReservation", "", "RESERVATION", "RESERVATIONID", "NAME",
-     [](Database& db, const QString& name) {
-         const qint64 customer = db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, name}, {u"IDNUMBER"_s, 7}});
-         return db.insert(u"RESERVATION"_s, u"RESERVATIONID"_s, {{u"NAME"_s, name}, {u"STATE"_s, 0}, {u"CUSTOMERID"_s, customer},
-             {u"CARTYPE"_s, u"صالون"_s}, {u"PICKUPDATE"_s, 20261210}, {u"RETURNDATE"_s, 20261212}, {u"DAILYRENT"_s, 20.0}});
-     },
-     u"حجز \"سالم\", O'Hara"_s, {{"dfnCustomerid", u"1"_s}, {"dfcCARTYPE", u"فان"_s}, {"dfnDailyRent", u"12.50"_s},
-                                                                                    {"dfdReturnDate", u"31/12/2099"_s}},
+     {{u"STATE"_s, 0}, {u"CUSTOMERID"_s, 1}, {u"CARTYPE"_s, u"صالون"_s}, {u"PICKUPDATE"_s, 20261210},
+      {u"RETURNDATE"_s, 20261212}, {u"DAILYRENT"_s, 20.0}},
+     u"حجز \"سالم\", O'Hara"_s,
+     {{"dfnCustomerid", u"1"_s}, {"dfcCARTYPE", u"فان"_s}, {"dfnDailyRent", u"12.50"_s}, {"dfdReturnDate", u"31/12/2099"_s}},
      {{"dfnCustomerid", u""_s}, {"dfnDailyRent", u"0.00"_s}, {"dfdReturnDate", u""_s}}, Qt::NoModifier},
 };
 
