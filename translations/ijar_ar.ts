@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>CarBooking</name>
+    <message>
+        <source>This car is booked on reservation %1 (%2) from %3 to %4.</source>
+        <translation>هذه السيارة محجوزة بالحجز %1 (%2) من %3 إلى %4.</translation>
+    </message>
+    <message>
+        <source>This car is still out on contract %1 (%2) since %3, overdue: it is held until it comes back.</source>
+        <translation>هذه السيارة ما زالت مؤجرة بالعقد %1 (%2) منذ %3 وقد تجاوزت موعد إرجاعها: تبقى محجوزة له حتى تعود.</translation>
+    </message>
+    <message>
+        <source>This car is out on contract %1 (%2) from %3 to %4.</source>
+        <translation>هذه السيارة مؤجرة بالعقد %1 (%2) من %3 إلى %4.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>الحجز %1 لم يعد موجودًا.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 is no longer booked: only a booked reservation is picked up.</source>
+        <translation>الحجز %1 لم يعد قائمًا: لا يُستلم إلا حجز قائم.</translation>
+    </message>
+    <message>
+        <source>Choose the customer (F5) before the pick-up.</source>
+        <translation>اختر العميل (F5) قبل الاستلام.</translation>
+    </message>
+    <message>
+        <source>Choose the car (F6) before the pick-up.</source>
+        <translation>اختر السيارة (F6) قبل الاستلام.</translation>
+    </message>
+    <message>
+        <source>The agreed return date must come after today.</source>
+        <translation>يجب أن يكون تاريخ الإرجاع المتفق عليه بعد اليوم.</translation>
+    </message>
+    <message>
+        <source>The customer or the car of reservation %1 no longer exists.</source>
+        <translation>عميل الحجز %1 أو سيارته لم يعد موجودًا.</translation>
+    </message>
+    <message>
+        <source>This car is stopped: it cannot go out.</source>
+        <translation>هذه السيارة موقوفة: لا يمكن تأجيرها.</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The database %1 is busy on another computer, so the operation was not done. Try again in a moment.</source>
@@ -945,6 +988,10 @@ To work on it, give your user the right to write to the file and to its folder, 
     <message>
         <source>6- Customer Msg</source>
         <translation>6- رسائل العملاء</translation>
+    </message>
+    <message>
+        <source>7- Reservations</source>
+        <translation>7- الحجوزات</translation>
     </message>
 </context>
 <context>
@@ -3179,6 +3226,14 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Extra kilometre price:</source>
         <translation>سعر الكيلومتر الزائد:</translation>
     </message>
+    <message>
+        <source>Reservations</source>
+        <translation>الحجوزات</translation>
+    </message>
+    <message>
+        <source>Hours a car is kept free between two rentals:</source>
+        <translation>ساعات تبقى فيها السيارة شاغرة بين تأجيرين:</translation>
+    </message>
 </context>
 <context>
     <name>frmPrint</name>
@@ -3758,6 +3813,221 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>The PDF could not be saved as %1.</source>
         <translation>تعذّر حفظ ملف PDF باسم %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReservation</name>
+    <message>
+        <source>Reservation</source>
+        <translation>حجز سيارة</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>الاسم:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>الحالة:</translation>
+    </message>
+    <message>
+        <source>Pick Up</source>
+        <translation>استلام</translation>
+    </message>
+    <message>
+        <source>F4- Pick Up</source>
+        <translation>F4- استلام</translation>
+    </message>
+    <message>
+        <source>Cancel Booking</source>
+        <translation>إلغاء الحجز</translation>
+    </message>
+    <message>
+        <source>F2- Cancel Booking</source>
+        <translation>F2- إلغاء الحجز</translation>
+    </message>
+    <message>
+        <source>No-show</source>
+        <translation>لم يحضر</translation>
+    </message>
+    <message>
+        <source>F3- No-show</source>
+        <translation>F3- لم يحضر</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <source>F5- Customer</source>
+        <translation>F5- العميل</translation>
+    </message>
+    <message>
+        <source>Customer #:</source>
+        <translation>رقم العميل:</translation>
+    </message>
+    <message>
+        <source>Mobile:</source>
+        <translation>الجوال:</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>السيارة</translation>
+    </message>
+    <message>
+        <source>F6- Car</source>
+        <translation>F6- السيارة</translation>
+    </message>
+    <message>
+        <source>Car #:</source>
+        <translation>رقم السيارة:</translation>
+    </message>
+    <message>
+        <source>Plate #:</source>
+        <translation>رقم اللوحة:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>النوع:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>المدة</translation>
+    </message>
+    <message>
+        <source>Pick-up Date:</source>
+        <translation>تاريخ الاستلام:</translation>
+    </message>
+    <message>
+        <source>Pick-up Time:</source>
+        <translation>وقت الاستلام:</translation>
+    </message>
+    <message>
+        <source>Return Date:</source>
+        <translation>تاريخ الإرجاع:</translation>
+    </message>
+    <message>
+        <source>Return Time:</source>
+        <translation>وقت الإرجاع:</translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation>الأجرة</translation>
+    </message>
+    <message>
+        <source>Daily Rent:</source>
+        <translation>الأجرة اليومية:</translation>
+    </message>
+    <message>
+        <source>Deposit:</source>
+        <translation>مبلغ التأمين:</translation>
+    </message>
+    <message>
+        <source>Contract #:</source>
+        <translation>رقم العقد:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>الحجوزات</translation>
+    </message>
+    <message>
+        <source>New Reservation</source>
+        <translation>حجز جديد</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>محجوز</translation>
+    </message>
+    <message>
+        <source>Picked up</source>
+        <translation>تم الاستلام</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>ملغى</translation>
+    </message>
+    <message>
+        <source>Choose the car (F6), or at least the type of car wanted.</source>
+        <translation>اختر السيارة (F6)، أو على الأقل نوع السيارة المطلوبة.</translation>
+    </message>
+    <message>
+        <source>The return must come after the pick-up.</source>
+        <translation>يجب أن يكون الإرجاع بعد الاستلام.</translation>
+    </message>
+    <message>
+        <source>Mark reservation %1 as &quot;%2&quot;? Its car is free again for those days.</source>
+        <translation>هل تريد تسجيل الحجز %1 بحالة «%2»؟ تصبح سيارته متاحة في تلك الأيام.</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>ملاحظات:</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "demo/DemoContracts.h"
 #include "demo/DemoDueList.h"
 #include "demo/DemoFleet.h"
+#include "demo/DemoReservations.h"
 #include "demo/DemoVouchers.h"
 
 #include <QDate>
@@ -198,6 +199,7 @@ void DemoOffice::insert(Database& db)
     }
     LedgerSetup::insertDemoEntries(db);
     DemoContracts::insert(db);
+    DemoReservations::insert(db);
     DemoVouchers::insert(db);
     DemoDueList::insert(db);
 }

@@ -44,7 +44,13 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
 ShippedRows NewDatabase::shippedRows()
 {
     return {[](Database& db) { ReportSetup::insertWhenNone(db, ReportSetup::rentalReports() + ReportSetup::ledgerReports()); },
-            ScreenMetadata::insertAll, LedgerSetup::postChequesToTheBank, ReminderRules::upgrade, {}};
+            ScreenMetadata::insertAll, LedgerSetup::postChequesToTheBank, ReminderRules::upgrade, [](Database& db) {
+                // A new office is still empty here: it gets all of it a moment later.
+                if (db.execute(QStringLiteral("select count(*) from _WINDOWTABLE")).value(0, 0).toInt() == 0)
+                    return;
+                ScreenMetadata::reservations(db);
+                ReminderRules::addReservationRules(db);
+            }};
 }
 
 QList<SchemaStep> NewDatabase::history()

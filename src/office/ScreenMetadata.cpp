@@ -16,6 +16,7 @@ void insertAll(Database& db)
     frmCustomers(db);
     frmEmployee(db);
     frmRentCar(db);
+    frmReservation(db);
     frmReminder(db);
     F1M0(db);
     F1M1(db);

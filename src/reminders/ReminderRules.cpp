@@ -34,6 +34,14 @@ struct Replaced {
     int now;  // the position of the rule in dueList()
 };
 
+// A reservation as the due list names it: number, customer, the car or the
+// type asked for, and the hour of the pick-up.
+const QString Booking = QStringLiteral(
+    "select 'حجز ' & RESERVATIONID & ' ' & Nz(CUSTOMERNAME) & ' - ' & iif(Nz(PLATNO) = '', Nz(CARTYPE), PLATNO)"
+    " & ' - ' & Mid(PICKUPTIME, 1, 2) & ':' & Mid(PICKUPTIME, 3, 2), RESERVATIONID from RESERVATION where STATE = 0 and ");
+const QString Now = QStringLiteral("Mid(Now(), 12, 2) & Mid(Now(), 15, 2) & Mid(Now(), 18, 2)");
+const QString Reservations = QStringLiteral("frmReservation");
+
 const QList<Replaced>& replaced()
 {
     const QString nextMonth = QStringLiteral(" between Date() and DateAdd('d', 30, Date())");
@@ -94,6 +102,16 @@ const QList<Rule>& dueList()
          QStringLiteral("select Nz(name), CUSTOMERID from Customer where ") + dueBy(QStringLiteral("HOMELICENSEEXPIRY"))
              + QStringLiteral(" order by HOMELICENSEEXPIRY, name"),
          QStringLiteral("frmCustomers")},
+        {QStringLiteral("حجز يُستلم اليوم: "),
+         QStringLiteral("يأتي هذا العميل اليوم لاستلام سيارته المحجوزة: جهّزها قبل موعده."),
+         Booking + QStringLiteral("PICKUPDATE = Date() and Nz(PICKUPTIME) >= ") + Now
+             + QStringLiteral(" order by PICKUPTIME"),
+         Reservations},
+        {QStringLiteral("حجز لم يُستلم في موعده: "),
+         QStringLiteral("فات موعد استلام هذا الحجز ولم يحضر العميل: اتصل به، ثم سجّل الاستلام أو عدم الحضور."),
+         Booking + QStringLiteral("(PICKUPDATE < Date() or (PICKUPDATE = Date() and Nz(PICKUPTIME) < ") + Now
+             + QStringLiteral(")) order by PICKUPDATE, PICKUPTIME"),
+         Reservations},
     };
     return rules;
 }
@@ -108,19 +126,35 @@ void upgrade(Database& db)
     }
 }
 
+void insert(Database& db, const Rule& rule)
+{
+    db.insert(QStringLiteral("_Reminder"), QStringLiteral("REMINDERID"),
+              {{QStringLiteral("REMINDERRULENAME"), rule.name},
+               {QStringLiteral("REMINDERTYPE"), 1},
+               {QStringLiteral("ONOFF"), 1},
+               {QStringLiteral("Message"), rule.message},
+               // No day of their own: the diary shows 31/12/9999, never today.
+               {QStringLiteral("REMINDERDATE"), 99991231},
+               {QStringLiteral("SQLREMINDERLIST"), rule.query},
+               {QStringLiteral("RECORDSCREEN"), rule.screen},
+               {QStringLiteral("FREQUENCY"), QStringLiteral("يومي")}});
+}
+
 void insert(Database& db)
 {
     for (const Rule& rule : dueList())
-        db.insert(QStringLiteral("_Reminder"), QStringLiteral("REMINDERID"),
-                  {{QStringLiteral("REMINDERRULENAME"), rule.name},
-                   {QStringLiteral("REMINDERTYPE"), 1},
-                   {QStringLiteral("ONOFF"), 1},
-                   {QStringLiteral("Message"), rule.message},
-                   // No day of their own: the diary shows 31/12/9999, never today.
-                   {QStringLiteral("REMINDERDATE"), 99991231},
-                   {QStringLiteral("SQLREMINDERLIST"), rule.query},
-                   {QStringLiteral("RECORDSCREEN"), rule.screen},
-                   {QStringLiteral("FREQUENCY"), QStringLiteral("يومي")}});
+        insert(db, rule);
+}
+
+void addReservationRules(Database& db)
+{
+    for (const Rule& rule : dueList())
+        if (rule.screen == Reservations
+            && db.executeBound(QStringLiteral("SELECT count(*) FROM _Reminder WHERE REMINDERRULENAME = ?"), {rule.name})
+                       .value(0, 0)
+                       .toInt()
+                   == 0)
+            insert(db, rule);
 }
 
 }

@@ -18,6 +18,9 @@ struct Rule {
 
 const QList<Rule>& dueList();
 void insert(Database& db);
+void insert(Database& db, const Rule& rule);
+// The reservation rules, into an office made before there were any.
+void addReservationRules(Database& db);
 // Brings the rules an earlier version shipped, as shipped, to what dueList() says now.
 // Needs the columns of schema version 8.
 void upgrade(Database& db);

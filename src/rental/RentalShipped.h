@@ -14,9 +14,15 @@ void frmCars(Database& db);
 void frmCustomers(Database& db);
 void frmEmployee(Database& db);
 void frmRentCar(Database& db);
+void frmReservation(Database& db);
+// What an office made before reservations lacks of them: the screen, its
+// document and the menu right of whoever may rent.
+void reservations(Database& db);
 }
 
 namespace ReportSetup {
 // Contract, customer, car and employee documents and the fleet list.
 QList<Report> rentalReports();
+// The confirmation a customer takes home from a reservation.
+Report reservationConfirmation();
 }

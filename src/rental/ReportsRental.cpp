@@ -235,5 +235,25 @@ ReportSetup::Report fleet()
 
 QList<ReportSetup::Report> ReportSetup::rentalReports()
 {
-    return {contract(), customer(), car(), employee(), fleet()};
+    return {contract(), customer(), car(), employee(), fleet(), reservationConfirmation()};
+}
+
+ReportSetup::Report ReportSetup::reservationConfirmation()
+{
+    const QString screen = QStringLiteral("frmReservation");
+    const QString stored = QStringLiteral(
+        "case r.STATE when 0 then 'محجوز — Booked' when 1 then 'تم الاستلام — Picked up' "
+        "when 2 then 'ملغى — Cancelled' when 3 then 'لم يحضر — No-show' end as STATENAME");
+    const QString sql =
+        QStringLiteral("select r.RESERVATIONID, r.NAME, ") + stored + QStringLiteral(", ")
+        + date(QStringLiteral("r.CREATEDT"), QStringLiteral("CREATEDT"))
+        + QStringLiteral(", r.CUSTOMERNAME, r.CUSTOMERID, r.MOB, r.PLATNO, r.CARTYPE, c.MAKE, c.BRAND as MODEL, ")
+        + date(QStringLiteral("r.PICKUPDATE"), QStringLiteral("PICKUPDATE")) + QStringLiteral(", ")
+        + timeText(QStringLiteral("r.PICKUPTIME")) + QStringLiteral(" as PICKUPTIME, ")
+        + date(QStringLiteral("r.RETURNDATE"), QStringLiteral("RETURNDATE")) + QStringLiteral(", ")
+        + timeText(QStringLiteral("r.RETURNTIME")) + QStringLiteral(" as RETURNTIME, r.DAILYRENT, r.DEPOSIT, ") + ReportSetup::amountText(QStringLiteral("r.DAILYRENT"))
+        + QStringLiteral(" as DAILYRENTAMOUNT, ") + ReportSetup::amountText(QStringLiteral("r.DEPOSIT"))
+        + QStringLiteral(" as DEPOSITAMOUNT, r.COMMENTS, ") + OfficeTitle
+        + QStringLiteral(" from RESERVATION r left join car c on c.carid = r.CARNO where r.RESERVATIONID = :1 ");
+    return {6, QStringLiteral("تأكيد الحجز"), screen, 1, QStringLiteral("reservation.odt"), {withRecord(sql, screen)}};
 }

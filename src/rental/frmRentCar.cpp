@@ -16,6 +16,7 @@
 #include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
+#include "rental/CarBooking.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -390,6 +391,12 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
             if (!held.isEmpty())
                 return tr("This car is already out on contract %1 (%2). Pick another car.")
                     .arg(held.text(0, QStringLiteral("RENTID")), held.text(0, QStringLiteral("NAME")));
+            // Out until the agreed return at the hour it leaves: no booked reservation in between.
+            const QDateTime exit(m_ui->dfdExitDate->value(), m_ui->dftExitTime->time());
+            const QString booked = CarBooking::conflict(db, car, {exit, QDateTime(m_ui->dfdReturnDate->value(), exit.time())},
+                                                        CarBooking::turnaroundHours(db), 0, rent.toLongLong());
+            if (!booked.isEmpty())
+                return booked;
             db.command(QStringLiteral("update car set rented = 1 , METER =  ")
                        + SqlValue::number(QString::number(qint64(number(m_ui->dfnMETER))))
                        + QStringLiteral(" where carid = ") + SqlValue::number(car));

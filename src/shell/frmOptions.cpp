@@ -95,6 +95,8 @@ void frmOptions::showEntries()
             Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWSCREENNAME"))) == 1);
         m_ui->dfnExtraMilesFlat->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESFLAT"))));
         m_ui->dfnExtraMilesPercent->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESPERCENT"))));
+        m_ui->dfnTurnaroundHours->setText(QString::number(
+            std::max(0, Configuration::toInteger(store.GetConfig(QStringLiteral("TURNAROUNDHOURS"))))));
         m_ui->dfsFils->setText(store.GetConfig(QStringLiteral("FILS")));
         m_ui->dfsPound->setText(store.GetConfig(QStringLiteral("POUND")));
         m_ui->dfsTwoPounds->setText(store.GetConfig(QStringLiteral("TWOPOUNDS")));
@@ -121,6 +123,9 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("SHOWSCREENNAME"), flagText(m_ui->dffSHOWSCREENNAME));
         store.SetConfig(QStringLiteral("EXTRAMILESFLAT"), numberText(m_ui->dfnExtraMilesFlat));
         store.SetConfig(QStringLiteral("EXTRAMILESPERCENT"), numberText(m_ui->dfnExtraMilesPercent));
+        // Whole hours, none below zero.
+        store.SetConfig(QStringLiteral("TURNAROUNDHOURS"),
+                        QString::number(std::max(0, int(numberText(m_ui->dfnTurnaroundHours).toDouble()))));
         store.SetConfig(QStringLiteral("FILS"), m_ui->dfsFils->text());
         store.SetConfig(QStringLiteral("POUND"), m_ui->dfsPound->text());
         store.SetConfig(QStringLiteral("TWOPOUNDS"), m_ui->dfsTwoPounds->text());

@@ -142,6 +142,12 @@ const DataScreenRow screens[] = {
      {{"dfnCustomerid", u""_s}, {"dfnCarNo", u""_s}, {"dfnDailyRent", u""_s}, {"dfnDailyRent", u"0.00"_s},
       {"dfnDailyRent", u"-3"_s}},
      Qt::NoModifier},
+    {"Reservation", "frmReservation", "", "RESERVATION", "RESERVATIONID", "NAME",
+     {{u"STATE"_s, 0}, {u"CUSTOMERID"_s, 1}, {u"CARTYPE"_s, u"صالون"_s}, {u"PICKUPDATE"_s, 20261210},
+      {u"RETURNDATE"_s, 20261212}, {u"DAILYRENT"_s, 20.0}},
+     u"حجز \"سالم\", O'Hara"_s,
+     {{"dfnCustomerid", u"1"_s}, {"dfcCARTYPE", u"فان"_s}, {"dfnDailyRent", u"12.50"_s}, {"dfdReturnDate", u"31/12/2099"_s}},
+     {{"dfnCustomerid", u""_s}, {"dfnDailyRent", u"0.00"_s}, {"dfdReturnDate", u""_s}}, Qt::NoModifier},
 };
 
 class RentalScreen : public ::testing::TestWithParam<DataScreenRow> {
@@ -557,6 +563,7 @@ TEST(ContractScreen, KeysDoByMode)
         bool open = true;
     } rows[] = {
         {"out", "RENTMODE", Free, Steps{{"dfnMETER", u"1500"_s}, {"dfnRentPeriod", u"5"_s}} + save, {1, 0, 1, 1500, 0}},
+        {"out while the car is booked", "RENTMODE", Free, Steps{{"dfnMETER", u"1500"_s}} + save, {1, 0, 0, 1000, 0}, 1},
         {"back, not surrendered", "SURRENDMODE", Out, back(u"05/12/2026"_s, u"1730"_s) + save, {1, 0, 0, 1730, 0}},
         {"surrendered, saved twice", "SURRENDMODE", Out, surrender + Steps{{"dfnOtherAmounts", u"7"_s}, {"F12", {}}},
          {1, 1, 0, 1730, 1}},
@@ -581,6 +588,9 @@ TEST(ContractScreen, KeysDoByMode)
                                                                       {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 2},
                                                                       {u"RETURNDATE"_s, 20261203}});
         office.ui().answers = {QByteArray(r.what) != "delete declined"};
+        if (QByteArray(r.what) == "out while the car is booked")
+            office.db().insert(u"RESERVATION"_s, u"RESERVATIONID"_s, {{u"STATE"_s, 0}, {u"CARNO"_s, car},
+                               {u"PICKUPDATE"_s, 20261202}, {u"RETURNDATE"_s, 20261204}});
         const std::unique_ptr<QWidget> contract = office.open(u"frmRentCar"_s, QLatin1String(r.mode));
         ASSERT_EQ(shown(contract.get(), "txtID").toLongLong(), rent);
         run(contract.get(), r.steps);

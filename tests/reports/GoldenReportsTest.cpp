@@ -166,6 +166,7 @@ const Golden Documents[] = {
     {"journal", 27, false, true},
     {"trialbalance", 28, false, true},
     {"licenceletters", 29, true, true},
+    {"reservation", 6, true, true, "frmReservation", "select min(RESERVATIONID) from RESERVATION where STATE = 0"},
 };
 
 }

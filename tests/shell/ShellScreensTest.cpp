@@ -529,6 +529,7 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
             options.set(name, words);
         options.set("dfsCurrencySuffix", ' ' + suffix + ' ');
         options.type("dfnExtraMilesFlat", flat);
+        options.type("dfnTurnaroundHours", flag == "1" ? "3" : "");
         QTest::keyClick(&options, Qt::Key_F12);
         const RowSet rows = office.db().execute("select entry, entryvalue from _CONFIG order by entry, CONFIGID");
         QStringList lines;
@@ -536,7 +537,8 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
             lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
         EXPECT_EQ(lines, (QStringList{"CURRENCYSUFFIX=" + suffix, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "POUND=" + words,
                                       "POUNDS=" + words, "SHOWFIELDNAME=" + flag, "SHOWSCREENNAME=" + flag,
-                                      "TWOPOUNDS=" + words, "USEROUTER=" + flag}));
+                                      "TURNAROUNDHOURS=" + QString(flag == "1" ? "3" : "0"), "TWOPOUNDS=" + words,
+                                      "USEROUTER=" + flag}));
         // The saved suffix shows at once after the flat rate and in its caption, never after the percentage.
         const auto* flatRate = control<NumberEdit>(&options, "dfnExtraMilesFlat");
         const auto* percent = control<NumberEdit>(&options, "dfnExtraMilesPercent");
