@@ -6,6 +6,7 @@
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
+#include "rental/frmPlanningBoard.h"
 #include "rental/frmRentCar.h"
 
 void registerRentalScreens(ScreenRegistry& screens)
@@ -21,4 +22,6 @@ void registerRentalScreens(ScreenRegistry& screens)
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
     screens.add(QStringLiteral("frmEmployee"),
                 [](RunState& state, QWidget* parent) { return new frmEmployee(state, parent); });
+    screens.add(QStringLiteral("frmPlanningBoard"),
+                [](RunState& state, QWidget* parent) { return new frmPlanningBoard(state, parent); });
 }

@@ -62,6 +62,7 @@ const QList<MenuCommand>& commands()
         {5, 4, QT_TRANSLATE_NOOP("MenuTable", "4- Available Cars"), QStringLiteral("frmAvailableCars"), {}},
         {5, 5, QT_TRANSLATE_NOOP("MenuTable", "5- Diary"), QStringLiteral("frmReminder"), {}},
         {5, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
+        {5, 8, QT_TRANSLATE_NOOP("MenuTable", "8- Planning Board"), QStringLiteral("frmPlanningBoard"), {}},
     };
     return table;
 }
