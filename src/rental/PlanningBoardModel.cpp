@@ -62,13 +62,15 @@ void PlanningBoardModel::load(const QDate& first, int days, const QDate& today, 
     const RowSet carRows = m_db.execute(cars);
 
     // An overdue contract holds its car until it comes back, whatever the days shown.
+    // A row without a car finds no car below; asking for CARNO here would lead
+    // the engine to that column's index instead of the few open contracts.
     const RowSet holders = m_db.execute(
         QStringLiteral("select 1 as kind, RENTID as id, CARNO, CUSTOMERNAME, EXITDATE as fromday, "
-                       "RETURNDATE as untilday from RENT where RETURNED = 0 and CARNO > 0 and EXITDATE <= ")
+                       "RETURNDATE as untilday from RENT where RETURNED = 0 and EXITDATE <= ")
         + to + QStringLiteral(" and (RETURNDATE >= ") + from + QStringLiteral(" or RETURNDATE < ")
         + SqlValue::number(StoredDate::number(today))
         + QStringLiteral(" or RETURNDATE is null) union all select 2, RESERVATIONID, CARNO, CUSTOMERNAME, PICKUPDATE, "
-                         "RETURNDATE from RESERVATION where STATE = 0 and CARNO > 0 and PICKUPDATE <= ")
+                         "RETURNDATE from RESERVATION where STATE = 0 and PICKUPDATE <= ")
         + to + QStringLiteral(" and (RETURNDATE >= ") + from + QStringLiteral(" or RETURNDATE is null)"));
 
     beginResetModel();
