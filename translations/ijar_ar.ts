@@ -3231,19 +3231,19 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
     <message>
         <source>&amp;Days</source>
-        <translation>&amp;الأيام</translation>
+        <translation>الأيام</translation>
     </message>
     <message>
         <source>Car &amp;type</source>
-        <translation>&amp;نوع السيارة</translation>
+        <translation>نوع السيارة</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>ال&amp;صنع</translation>
+        <translation>الصنع</translation>
     </message>
     <message>
         <source>&amp;Free only</source>
-        <translation>ال&amp;متاحة فقط</translation>
+        <translation>&amp;المتاحة فقط</translation>
     </message>
     <message>
         <source>Only the cars free on every day shown</source>

@@ -71,7 +71,7 @@ void PlanningBoardDelegate::paintCell(QPainter* painter, const QRect& rect, cons
             if (fitted != QStringLiteral("…")) {
                 painter->setPen(Qt::black);
                 painter->setLayoutDirection(direction);
-                painter->drawText(whole, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), fitted);
+                painter->drawText(whole, Qt::AlignVCenter | Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft), fitted);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "core/StoredDate.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLocale>
 
@@ -261,8 +262,11 @@ QVariant PlanningBoardModel::headerData(int section, Qt::Orientation orientation
     const QDate d = day(section);
     switch (role) {
     case Qt::DisplayRole:
-        return QLocale().dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char('\n')
-             + d.toString(QStringLiteral("dd/MM"));
+        // An Arabic board names its days in Arabic; a month's days leave room for a letter only.
+        return (QGuiApplication::isRightToLeft() ? QLocale(QLocale::Arabic, QLocale::Kuwait) : QLocale())
+                   .dayName(d.dayOfWeek(), m_days > 14 ? QLocale::NarrowFormat : QLocale::ShortFormat)
+             + QLatin1Char('\n')
+             + d.toString(m_days > 14 ? QStringLiteral("dd") : QStringLiteral("dd/MM"));
     case Qt::ToolTipRole:
         return shownDay(d);
     case Qt::FontRole:

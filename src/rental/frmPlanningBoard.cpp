@@ -32,7 +32,7 @@ namespace {
 
 // Typed characters closer together than this make one plate.
 constexpr int TypingPauseMs = 1000;
-constexpr int NarrowestDay = 44;
+constexpr int NarrowestDay = 28;
 constexpr int PdfResolution = 96;
 
 QString shown(const QDate& day)
@@ -58,7 +58,7 @@ void printLegend(QPainter& painter, const QRect& strip, bool rtl)
         painter.drawRect(swatch);
         painter.setPen(Qt::black);
         painter.drawText(item.adjusted(rtl ? 0 : box + 6, 0, rtl ? -box - 6 : 0, 0),
-                         Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft), caption);
+                         Qt::AlignVCenter | Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft), caption);
         at += width;
     }
 }
@@ -75,9 +75,11 @@ frmPlanningBoard::frmPlanningBoard(RunState& state, QWidget* parent)
     board->setItemDelegate(new PlanningBoardDelegate(board));
     board->setShowGrid(true);
     board->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The days share the width; a month's header says less, so its days narrow further.
+    board->horizontalHeader()->setMinimumSectionSize(NarrowestDay);
     board->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     board->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    board->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 12);
+    board->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     board->installEventFilter(this);
     board->viewport()->installEventFilter(this);
     PlanningBoardDelegate::fillLegend(m_ui->layoutLegend);
@@ -193,7 +195,7 @@ bool frmPlanningBoard::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (boardKey(key->key(), key->modifiers(), key->text()))
             return true;
-    } else if (watched == board && event->type() == QEvent::Resize) {
+    } else if (watched == board->viewport() && event->type() == QEvent::Resize) {
         fitColumns();
     } else if (watched == board->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_pressed = board->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -318,9 +320,19 @@ void frmPlanningBoard::book(int row, int firstColumn, int lastColumn)
 
 void frmPlanningBoard::showHolder(const QString& screen, qint64 id, const QString& caption)
 {
-    // A contract is looked up, as the Rent Contracts menu line does: no mode, nothing saved.
+    // A contract is looked up as the Rent Contracts menu line does: no mode, and
+    // nothing but Open and Print to press.
+    const bool contract = screen == QLatin1String("frmRentCar");
     openScreen(m_state, this, screen, ERROR_SOURCE, {},
-               [id](QWidget* shown) {
+               [id, contract](QWidget* shown) {
+                   if (contract)
+                       for (QWidget* w : shown->findChildren<QWidget*>()) {
+                           const QString name = w->objectName();
+                           if (name.startsWith(QLatin1String("cmd"), Qt::CaseInsensitive)
+                               || name.startsWith(QLatin1String("Frame"), Qt::CaseInsensitive))
+                               w->setEnabled(name.compare(QLatin1String("cmdOpen"), Qt::CaseInsensitive) == 0
+                                             || name.compare(QLatin1String("cmdPRINT"), Qt::CaseInsensitive) == 0);
+                       }
                    if (auto* data = qobject_cast<DataScreen*>(shown))
                        data->showFirst(id);
                },
@@ -372,7 +384,7 @@ QString frmPlanningBoard::writePdf()
         return rtl ? page.right() - headerWidth - (column + 1) * dayWidth : page.left() + headerWidth + column * dayWidth;
     };
     const int plateX = rtl ? page.right() - headerWidth : page.left();
-    const Qt::Alignment leading = Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft);
+    const Qt::Alignment leading = Qt::AlignVCenter | Qt::AlignAbsolute | (rtl ? Qt::AlignRight : Qt::AlignLeft);
     for (int start = 0; start < std::max(1, m_model->rowCount()); start += perPage) {
         if (start > 0)
             writer.newPage();
