@@ -5,6 +5,8 @@
 #include "engine/EngineSetup.h"
 #include "rental/PlanningBoardModel.h"
 #include "rental/RentalScreens.h"
+#include "rental/frmPlanningBoard.h"
+#include "reports/frmReportPreview.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
 
@@ -218,6 +220,21 @@ TEST(PlanningBoard, KeysOpenAndBook)
         }
         office.ui().dialogsShown.clear();
     }
+}
+
+// Print makes a PDF of the board, a page for a few cars, more pages for a fleet.
+TEST(PlanningBoard, PrintsThePdf)
+{
+    TestOffice office;
+    int pages = 0;
+    office.ui().onDialog(u"frmReportPreview"_s, [&](QDialog* preview) { pages = static_cast<frmReportPreview*>(preview)->pageCount(); });
+    car(office.db(), u"0/1"_s);
+    frmPlanningBoard(office.state(), nullptr).printBoard();
+    EXPECT_EQ(pages, 1) << office.ui().lastMessage().toStdString();
+    for (int i = 1; i < 80; ++i)
+        car(office.db(), u"%1/1"_s.arg(i));
+    frmPlanningBoard(office.state(), nullptr).printBoard();
+    EXPECT_GT(pages, 1);
 }
 
 #include "PlanningBoardTest.moc"
