@@ -238,7 +238,7 @@ bool frmPlanningBoard::boardKey(int key, Qt::KeyboardModifiers modifiers, const 
         break;
     }
     // Past the last day shown the board moves on a day, before the first back a day.
-    if (modifiers == Qt::NoModifier && current.isValid()) {
+    if ((modifiers & ~Qt::KeypadModifier) == Qt::NoModifier && current.isValid()) {
         if (key == later && current.column() == m_model->columnCount() - 1) {
             moveDays(1);
             return true;
@@ -248,8 +248,10 @@ bool frmPlanningBoard::boardKey(int key, Qt::KeyboardModifiers modifiers, const 
             return true;
         }
     }
-    if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier || text.isEmpty() || !text.at(0).isPrint()
-        || text.at(0).isSpace())
+    // A plate typed on the number pad counts as well.
+    const bool typing = (modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier
+                     && !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace();
+    if (!typing)
         return false;
     if (!m_typedAt.isValid() || m_typedAt.elapsed() > TypingPauseMs)
         m_typed.clear();
