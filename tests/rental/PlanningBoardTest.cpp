@@ -70,6 +70,7 @@ const StateRow stateRows[] = {
     {"an open contract's exit day", [](Database& db, qint64 c) { return contract(db, c, 0, 2); }, 0, State::Out, Holder::Contract},
     {"an open contract's day out", [](Database& db, qint64 c) { return contract(db, c, -1, 2); }, 1, State::Out, Holder::Contract},
     {"an open contract's return day", [](Database& db, qint64 c) { return contract(db, c, -1, 2); }, 2, State::DueBack, Holder::Contract},
+    {"the day after a return due today", [](Database& db, qint64 c) { contract(db, c, -1, 0); return qint64(0); }, 1, State::Free, Holder::None},
     {"a returned contract", [](Database& db, qint64 c) { contract(db, c, -1, 2, 1); return qint64(0); }, 0, State::Free, Holder::None},
     {"another car's contract", [](Database& db, qint64) { contract(db, car(db, u"9/9"_s), -1, 2); return qint64(0); }, 0, State::Free, Holder::None},
     {"an overdue contract's return day", [](Database& db, qint64 c) { return contract(db, c, -5, -2); }, -2, State::DueBack, Holder::Contract},
