@@ -993,6 +993,10 @@ To work on it, give your user the right to write to the file and to its folder, 
         <source>7- Reservations</source>
         <translation>7- الحجوزات</translation>
     </message>
+    <message>
+        <source>8- Planning Board</source>
+        <translation>8- لوحة التخطيط</translation>
+    </message>
 </context>
 <context>
     <name>NumberEdit</name>
@@ -1074,6 +1078,45 @@ To work on it, give your user the right to write to the file and to its folder, 
     <message>
         <source>Double-click to choose a picture, right-click to clear it</source>
         <translation>انقر مرتين لاختيار صورة، وبالزر الأيمن لحذفها</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBoardModel</name>
+    <message>
+        <source>Free</source>
+        <translation>متاحة</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>محجوزة</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>مؤجرة</translation>
+    </message>
+    <message>
+        <source>Due back</source>
+        <translation>موعد العودة</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>متأخرة</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>موقوفة</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>صيانة</translation>
+    </message>
+    <message>
+        <source>%1: contract %2, %3, %4 to %5</source>
+        <translation>%1: عقد الإيجار %2، %3، من %4 إلى %5</translation>
+    </message>
+    <message>
+        <source>%1: reservation %2, %3, %4 to %5</source>
+        <translation>%1: الحجز %2، %3، من %4 إلى %5</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3276,105 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Hours a car is kept free between two rentals:</source>
         <translation>ساعات تبقى فيها السيارة شاغرة بين تأجيرين:</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlanningBoard</name>
+    <message>
+        <source>Planning Board</source>
+        <translation>لوحة التخطيط</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>الأيام</translation>
+    </message>
+    <message>
+        <source>Car &amp;type</source>
+        <translation>نوع السيارة</translation>
+    </message>
+    <message>
+        <source>&amp;Make</source>
+        <translation>الصنع</translation>
+    </message>
+    <message>
+        <source>&amp;Free only</source>
+        <translation>&amp;المتاحة فقط</translation>
+    </message>
+    <message>
+        <source>Only the cars free on every day shown</source>
+        <translation>السيارات المتاحة في كل الأيام المعروضة فقط</translation>
+    </message>
+    <message>
+        <source>Earlier week (PgUp)</source>
+        <translation>الأسبوع السابق (PgUp)</translation>
+    </message>
+    <message>
+        <source>From today</source>
+        <translation>من اليوم</translation>
+    </message>
+    <message>
+        <source>Later week (PgDn)</source>
+        <translation>الأسبوع التالي (PgDn)</translation>
+    </message>
+    <message>
+        <source>Board of cars and days</source>
+        <translation>لوحة السيارات والأيام</translation>
+    </message>
+    <message>
+        <source>Open or book (Enter)</source>
+        <translation>افتح أو احجز (Enter)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;طباعة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 أيام</translation>
+    </message>
+    <message>
+        <source>14 days</source>
+        <translation>14 يومًا</translation>
+    </message>
+    <message>
+        <source>31 days</source>
+        <translation>31 يومًا</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>كل الأنواع</translation>
+    </message>
+    <message>
+        <source>All makes</source>
+        <translation>كل أنواع الصنع</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Rent Contracts</source>
+        <translation>عقود الإيجار</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>الحجوزات</translation>
+    </message>
+    <message>
+        <source>The car %1 is not free on %2: %3.</source>
+        <translation>السيارة %1 غير متاحة يوم %2: %3.</translation>
+    </message>
+    <message>
+        <source>The car %1 is not free on every day from %2 to %3.</source>
+        <translation>السيارة %1 غير متاحة في كل الأيام من %2 إلى %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the printed board could not be made.</source>
+        <translation>تعذّر إنشاء المجلد %1 للوحة المطبوعة.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "rental/frmCustomerMessages.h"
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
+#include "rental/frmPlanningBoard.h"
 #include "rental/frmRentCar.h"
 #include "rental/frmReservation.h"
 
@@ -24,4 +25,6 @@ void registerRentalScreens(ScreenRegistry& screens)
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
     screens.add(QStringLiteral("frmEmployee"),
                 [](RunState& state, QWidget* parent) { return new frmEmployee(state, parent); });
+    screens.add(QStringLiteral("frmPlanningBoard"),
+                [](RunState& state, QWidget* parent) { return new frmPlanningBoard(state, parent); });
 }
