@@ -53,6 +53,6 @@ void ScreenMetadata::reservations(Database& db)
             confirmation.id = db.execute(QStringLiteral("select max(RPTID) + 1 from _RPT")).value(0, 0).toLongLong();
         ReportSetup::add(db, {confirmation});
     }
-    // Whoever may rent a car may book one.
-    db.command(QStringLiteral("update group_func set command7 = command1 where menu_name = 'F5M'"));
+    // Whoever may rent a car may book one and see the planning board.
+    db.command(QStringLiteral("update group_func set command7 = command1, command8 = command1 where menu_name = 'F5M'"));
 }
