@@ -1118,6 +1118,11 @@ To work on it, give your user the right to write to the file and to its folder, 
         <source>%1: reservation %2, %3, %4 to %5</source>
         <translation>%1: الحجز %2، %3، من %4 إلى %5</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a free day: its state and date</comment>
+        <translation>%1، %2</translation>
+    </message>
 </context>
 <context>
     <name>PrepareSQLStatement</name>

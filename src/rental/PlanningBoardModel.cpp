@@ -240,7 +240,7 @@ QVariant PlanningBoardModel::data(const QModelIndex& index, int role) const
         else if (c.holder == Holder::Reservation)
             text = tr("%1: reservation %2, %3, %4 to %5");
         else
-            return text + QStringLiteral(", ") + shownDay(day(index.column()));
+            return tr("%1, %2", "a free day: its state and date").arg(text, shownDay(day(index.column())));
         return text.arg(stateCaption(c.state)).arg(c.id).arg(c.name, shownDay(c.from), shownDay(c.to));
     }
     default:
