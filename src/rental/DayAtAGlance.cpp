@@ -71,12 +71,13 @@ QString maintenanceDue(const QString& today)
     return schedules.join(QStringLiteral(" or "));
 }
 
+// The cars held today are gathered once (by the open contracts' and the
+// booked reservations' own indexes), not looked up car by car.
 QString freeCar(const QString& today)
 {
-    return QStringLiteral("c.STOP = 0 and not exists (select 1 from RENT r where r.CARNO = c.carid and ")
-         + QStringLiteral("r.RETURNED = 0 and r.EXITDATE <= %1) and not exists (select 1 from RESERVATION v "
-                          "where v.CARNO = c.carid and v.STATE = 0 and v.PICKUPDATE <= %1 and v.RETURNDATE >= %1) "
-                          "and not (")
+    return QStringLiteral("c.STOP = 0 and c.carid not in (select CARNO from RENT where RETURNED = 0 and "
+                          "EXITDATE <= %1 and CARNO is not null) and c.carid not in (select CARNO from RESERVATION "
+                          "where STATE = 0 and PICKUPDATE <= %1 and RETURNDATE >= %1 and CARNO is not null) and not (")
                .arg(today)
          + maintenanceDue(today) + QLatin1Char(')');
 }
