@@ -232,14 +232,15 @@ DayAtAGlance::List DayAtAGlance::list(Item item)
     }
     case MonthIncome:
         // A contract's posting opens its contract, a voucher its voucher
-        // screen, anything else the ledger entry.
+        // screen, anything else the ledger entry. Contracts not yet posted
+        // keep journal 0, which no line may match.
         return {QStringLiteral("select coalesce(r.RENTID, j.JOURNALID) as recordkey, case when r.RENTID is not null "
                                "then 'frmRentCar' when j.WINDOWNAME like 'frm%' then j.WINDOWNAME "
                                "else 'frmGLEntry' end as screen, d.TRANSACTIONDATE")
                     + as(tr("Date")) + QStringLiteral(", j.NAME") + as(tr("Entry")) + QStringLiteral(", d.RELATEDDETAIL")
                     + as(tr("Reference")) + QStringLiteral(", ") + credited(QStringLiteral("d.")) + as(tr("Amount"))
                     + QStringLiteral(" from (JOURNALDETAIL d left join JOURNAL j on j.JOURNALID = d.JOURNALID) "
-                                     "left join RENT r on r.JOURNALID = d.JOURNALID where d.ACCOUNTNUMBER = ")
+                                     "left join RENT r on r.JOURNALID = d.JOURNALID and r.JOURNALID > 0 where d.ACCOUNTNUMBER = ")
                     + SqlValue::number(accounts().rentIncome) + thisMonth(QStringLiteral("d.TRANSACTIONDATE"))
                     + QStringLiteral(" order by d.TRANSACTIONDATE, d.JOURNALDETAILID"),
                 {Plain, Plain, Date, Plain, Plain, Money}};
