@@ -83,6 +83,7 @@ void DayPanel::start()
     m_items[DayAtAGlance::CustomersOwe]->setVisible(money);
     refresh();
     m_minute->start();
+    show();
 }
 
 void DayPanel::refresh()

@@ -18,7 +18,8 @@ class DayPanel : public QFrame {
 public:
     explicit DayPanel(RunState& state, QWidget* parent = nullptr);
 
-    // After a login: the operator's rights, the numbers now, then the minute.
+    // After a login: the operator's rights, the numbers now, then the minute;
+    // the panel shows itself then.
     void start();
     // Reads every number again; a database that refuses leaves a mark and a
     // line in the error log, never a message every minute.

@@ -238,9 +238,10 @@ void MAINT::applyConfiguration()
 void MAINT::setDayPanel(QWidget* panel)
 {
     m_dayPanel = panel;
-    // Last in the window, so that Tab reaches the numbers after the buttons.
+    // Last in the window, so that Tab reaches the numbers after the buttons;
+    // it shows itself once it has numbers to show (after the login).
     panel->setParent(centralWidget());
-    panel->show();
+    panel->hide();
     layOutControls();
 }
 
