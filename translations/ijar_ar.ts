@@ -71,6 +71,152 @@
     </message>
 </context>
 <context>
+    <name>DayAtAGlance</name>
+    <message>
+        <source>Car licence</source>
+        <translation>ترخيص السيارة</translation>
+    </message>
+    <message>
+        <source>Driving licence</source>
+        <translation>رخصة القيادة</translation>
+    </message>
+    <message>
+        <source>Cars out</source>
+        <translation>سيارات مؤجرة</translation>
+    </message>
+    <message>
+        <source>Due back today</source>
+        <translation>تعود اليوم</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>متأخرة عن موعد العودة</translation>
+    </message>
+    <message>
+        <source>To pick up today</source>
+        <translation>حجوزات تُستلم اليوم</translation>
+    </message>
+    <message>
+        <source>Free cars now</source>
+        <translation>سيارات متاحة الآن</translation>
+    </message>
+    <message>
+        <source>Cars stopped</source>
+        <translation>سيارات موقوفة</translation>
+    </message>
+    <message>
+        <source>Papers expiring</source>
+        <translation>وثائق تحتاج إلى تجديد</translation>
+    </message>
+    <message>
+        <source>Rent income this month</source>
+        <translation>إيرادات الإيجار هذا الشهر</translation>
+    </message>
+    <message>
+        <source>Customers owe</source>
+        <translation>المستحق على العملاء</translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation>العقد</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>رقم اللوحة</translation>
+    </message>
+    <message>
+        <source>Out on</source>
+        <translation>تاريخ الخروج</translation>
+    </message>
+    <message>
+        <source>Due back</source>
+        <translation>تاريخ العودة</translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation>الحجز</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>الجوال</translation>
+    </message>
+    <message>
+        <source>Car type</source>
+        <translation>نوع السيارة</translation>
+    </message>
+    <message>
+        <source>Pick-up time</source>
+        <translation>وقت الاستلام</translation>
+    </message>
+    <message>
+        <source>Return date</source>
+        <translation>تاريخ العودة</translation>
+    </message>
+    <message>
+        <source>Make</source>
+        <translation>الصنع</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>الموديل</translation>
+    </message>
+    <message>
+        <source>Daily rent</source>
+        <translation>الأجرة اليومية</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>الوثيقة</translation>
+    </message>
+    <message>
+        <source>Car or customer</source>
+        <translation>السيارة أو العميل</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>تاريخ الانتهاء</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>القيد</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>المبلغ</translation>
+    </message>
+    <message>
+        <source>Owes</source>
+        <translation>المستحق</translation>
+    </message>
+    <message>
+        <source>First insurance</source>
+        <translation>التأمين الأول</translation>
+    </message>
+    <message>
+        <source>Second insurance</source>
+        <translation>التأمين الثاني</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>المرجع</translation>
+    </message>
+</context>
+<context>
+    <name>DayPanel</name>
+    <message>
+        <source>Today, %1</source>
+        <translation>اليوم، %1</translation>
+    </message>
+</context>
+<context>
     <name>F1M0</name>
     <message>
         <source>Archive</source>
@@ -877,6 +1023,14 @@ To work on it, give your user the right to write to the file and to its folder, 
     <message>
         <source>The address of the web site is not set in the options</source>
         <translation>لم يُحدَّد عنوان الموقع على الإنترنت في الإعدادات</translation>
+    </message>
+    <message>
+        <source>Planning Board</source>
+        <translation>لوحة التخطيط</translation>
+    </message>
+    <message>
+        <source>Your rights do not include the planning board of the Rent menu.</source>
+        <translation>صلاحياتك لا تشمل لوحة التخطيط في قائمة التأجير.</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2785,25 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>صورة العضو</source>
         <translation>صورة العميل</translation>
+    </message>
+</context>
+<context>
+    <name>frmDayList</name>
+    <message>
+        <source>Open (Enter)</source>
+        <translation>فتح (Enter)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 (rows: %2)</source>
+        <translation>%1 (عدد السجلات: %2)</translation>
+    </message>
+    <message>
+        <source>No screen shows the record of this row.</source>
+        <translation>لا توجد شاشة تعرض سجل هذا السطر.</translation>
     </message>
 </context>
 <context>

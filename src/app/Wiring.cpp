@@ -8,6 +8,7 @@
 #include "office/NewDatabase.h"
 #include "reminders/ReminderScreens.h"
 #include "reminders/cReminder.h"
+#include "rental/DayPanel.h"
 #include "rental/RentalScreens.h"
 #include "reports/ReportScreens.h"
 #include "reports/ShippedTemplates.h"
@@ -29,8 +30,10 @@ ScreenRegistry::Factory make()
 }
 
 Wiring::Wiring(RunState& state)
-    : m_state(state), m_main(state), m_startUp(state, &Wiring::registerScreens, [this] { afterLogin(); })
+    : m_state(state), m_main(state), m_startUp(state, &Wiring::registerScreens, [this] { afterLogin(); }),
+      m_day(new DayPanel(state))
 {
+    m_main.setDayPanel(m_day);
     // Before the login, so that every screen's set-up fills its combo boxes.
     installEngine(m_state);
     m_startUp.setSchemaHistory(NewDatabase::history());
@@ -69,4 +72,5 @@ void Wiring::afterLogin()
 {
     m_main.applyConfiguration();
     m_main.enableReminderTimer();
+    m_day->start();
 }

@@ -3,6 +3,7 @@
 #include "shell/MAINT.h"
 #include "shell/StartUp.h"
 
+class DayPanel;
 class RunState;
 class ScreenRegistry;
 
@@ -21,4 +22,5 @@ private:
     RunState& m_state;
     MAINT m_main;
     StartUp m_startUp;
+    DayPanel* m_day;
 };

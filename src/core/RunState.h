@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Database.h"
+#include "core/SaveNotice.h"
 #include "core/ScreenRegistry.h"
 #include "core/cUI.h"
 
@@ -53,6 +54,7 @@ public:
     Database& db() { return m_db; }
     cUI& ui() { return *m_ui; }
     ScreenRegistry& screens() { return m_screens; }
+    SaveNotice& saves() { return m_saves; }
 
     // The one shared instance of a service class of a higher layer (cWindow,
     // cValidation, cJournal...), made on first use with this run state.
@@ -92,5 +94,6 @@ private:
     Database m_db;
     std::unique_ptr<cUI> m_ui;
     ScreenRegistry m_screens;
+    SaveNotice m_saves;
     std::map<std::type_index, std::shared_ptr<void>> m_services;
 };

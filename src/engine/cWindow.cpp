@@ -416,6 +416,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
     ui.UpdateProgressBar(100);
     ui.ShowStatusMessage(QCoreApplication::translate("cWindow", "Saved at ")
                          + QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
+    m_state.saves().raise();
     return true;
 }
 
@@ -423,6 +424,7 @@ qint64 cWindow::Insert(const QString& table, const QString& keyColumn, const Fie
 {
     try {
         m_state.LastInsertedId = m_state.db().insert(table, keyColumn, numericPairs(fields));
+        m_state.saves().raise();
         return m_state.LastInsertedId;
     } catch (const AppError& e) {
         ReportError(m_state, activeScreen(nullptr), QString::number(e.number()), e.description() + InsertTail,
@@ -451,6 +453,7 @@ bool cWindow::Delete(const QString& where, QWidget* screen)
             return false;
         m_state.db().command(QStringLiteral("delete * from ") + definition.identifierTable()->name + QLatin1Char(' ')
                              + clause);
+        m_state.saves().raise();
         return true;
     } catch (const AppError& e) {
         ReportError(m_state, w, e, ERROR_SOURCE);

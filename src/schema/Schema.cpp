@@ -81,6 +81,18 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              if (reservations)
                  reservations(db);
          }},
+        {10, QStringLiteral("an account's balance is summed from its index alone"),
+         [](Database& db) {
+             // The main window sums the customers' account on every save:
+             // hundreds of thousands of lines, read from the index without a
+             // look into the table for each. It replaces the account's own index.
+             const auto q = [&](const char* name) { return TableDdl::quoted(QLatin1String(name), db.dialect()); };
+             db.executeNative(QStringLiteral("DROP INDEX IF EXISTS ") + q("IX_JOURNALDETAIL_ACCOUNTNUMBER"));
+             db.executeNative(QStringLiteral("CREATE INDEX ") + q("IX_JOURNALDETAIL_ACCOUNTBALANCE") + QStringLiteral(" ON ")
+                              + q("JOURNALDETAIL") + QStringLiteral(" (") + q("ACCOUNTNUMBER") + QStringLiteral(", ")
+                              + q("TRANSACTIONDATE") + QStringLiteral(", ") + q("DEBITORCREDIT") + QStringLiteral(", ")
+                              + q("AMOUNT") + QLatin1Char(')'));
+         }},
     };
 }
 

@@ -38,7 +38,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 9;
+    static constexpr int CurrentVersion = 10;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

@@ -8,6 +8,7 @@
 #include "core/ScreenOpener.h"
 #include "core/ScreenTag.h"
 #include "shell/MenuScreen.h"
+#include "shell/MenuTable.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +24,7 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -103,6 +105,7 @@ MAINT::MAINT(RunState& state, QWidget* parent)
         connect(menuButton(n), &QPushButton::clicked, this, [this, n] { openMenu(n); });
     openOnClick(m_ui->cmdAbout, QStringLiteral("dlgAbout"));
     openOnClick(m_ui->cmdLogOff, QStringLiteral("SCRNlogoff"));
+    connect(m_ui->cmdBoard, &QPushButton::clicked, this, &MAINT::openPlanningBoard);
 
     // The window sees the keys before its controls do.
     qApp->installEventFilter(this);
@@ -230,6 +233,32 @@ void MAINT::applyConfiguration()
     setStatusPanel(MessagePanel, c.LICENSEDESCRIPTION + QStringLiteral("  ") + RunState::shortVersion());
     setStatusPanel(HostPanel, QSysInfo::machineHostName());
     setStatusPanel(WebPanel, c.WEBSITEADDRESS);
+}
+
+void MAINT::setDayPanel(QWidget* panel)
+{
+    m_dayPanel = panel;
+    // Last in the window, so that Tab reaches the numbers after the buttons;
+    // it shows itself once it has numbers to show (after the login).
+    panel->setParent(centralWidget());
+    panel->hide();
+    layOutControls();
+}
+
+void MAINT::openPlanningBoard()
+{
+    const QString board = QStringLiteral("frmPlanningBoard");
+    guarded(m_state, this, ERROR_SOURCE, [&] {
+        if (const MenuCommand* command = MenuTable::firstAllowed(m_state, board)) {
+            MenuTable::open(m_state, this, *command, ERROR_SOURCE);
+            return;
+        }
+        const QList<MenuCommand>& commands = MenuTable::commands();
+        if (std::any_of(commands.begin(), commands.end(), [&](const MenuCommand& c) { return c.screen == board; }))
+            m_state.ui().message(this, tr("Your rights do not include the planning board of the Rent menu."));
+        else
+            openScreen(m_state, this, board, ERROR_SOURCE, {}, {}, captionOf(m_ui->cmdBoard));
+    });
 }
 
 void MAINT::enableReminderTimer()
@@ -420,11 +449,18 @@ void MAINT::layOutControls()
     place(m_ui->toolFrame, tools);
     const QRect about(QPoint(marker.x(), tools.bottom() + Spacing), m_ui->cmdAbout->size());
     place(m_ui->cmdAbout, about);
-    place(m_ui->cmdLogOff,
-          QRect(QPoint(about.right() + Spacing, about.top()), m_ui->cmdLogOff->size()));
+    const QRect logOff(QPoint(about.right() + Spacing, about.top()), m_ui->cmdLogOff->size());
+    place(m_ui->cmdLogOff, logOff);
+    place(m_ui->cmdBoard, QRect(QPoint(logOff.right() + Spacing, about.top()), m_ui->cmdBoard->size()));
 
-    const QRect picture(QPoint(marker.x(), about.bottom() + Spacing),
-                        QPoint(bounds.width() - marker.x(), bounds.height() - Spacing));
+    int top = about.bottom() + Spacing;
+    if (m_dayPanel) {
+        const QRect panel(QPoint(marker.x(), top),
+                          QSize(qMax(0, bounds.width() - 2 * marker.x()), m_dayPanel->sizeHint().height()));
+        place(m_dayPanel, panel);
+        top = panel.bottom() + Spacing;
+    }
+    const QRect picture(QPoint(marker.x(), top), QPoint(bounds.width() - marker.x(), bounds.height() - Spacing));
     place(m_ui->Picture1, picture);
     const QSize room = picture.size();
     if (room.isEmpty())

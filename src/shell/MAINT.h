@@ -40,6 +40,10 @@ public:
     void applyConfiguration();
     // Starts the one-shot reminder timer (a successful login).
     void enableReminderTimer();
+    // Today's numbers, made by the subsystem that knows them, shown under
+    // the buttons; set once, and the window owns the panel from then on.
+    void setDayPanel(QWidget* panel);
+    QWidget* dayPanel() const { return m_dayPanel; }
     // Shows menu screen 1..5 without waiting.
     void openMenu(int number);
     // The open menu screen of that number, or nullptr.
@@ -78,6 +82,8 @@ private:
     void reminderTimerTick();
     void startCalculator();
     void openWebSite();
+    // The Rent menu's planning board, as its button there would open it.
+    void openPlanningBoard();
     QPushButton* menuButton(int number) const;
 
     RunState& m_state;
@@ -86,6 +92,7 @@ private:
     QLabel* m_datePicture = nullptr;
     QProgressBar* m_progress = nullptr;
     QTimer* m_reminderTimer = nullptr;
+    QWidget* m_dayPanel = nullptr;
     std::array<QPointer<MenuScreen>, 5> m_menus;
     // The menu just opened in place of another, until the clerk's next key or click.
     QPointer<MenuScreen> m_switchedTo;

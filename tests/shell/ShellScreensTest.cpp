@@ -48,7 +48,8 @@ struct ShellOffice {
         for (const QString name : {"F1M0", "F1M1", "F2M0", "F2M1", "F2M2", "frmCars", "frmAvailableCars", "frmCustomers", "frmEmployee",
                                    "frmOptions", "frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent",
                                    "frmExpenseGeneral", "frmChartOfAccount", "frmGLEntry", "frmRentCar", "frmReminder",
-                                   "frmCustomerMessages", "dlgAbout", "SCRNlogoff", "SCRNlock", "POPcalendar"})
+                                   "frmCustomerMessages", "dlgAbout", "SCRNlogoff", "SCRNlock", "POPcalendar",
+                                   "frmPlanningBoard"})
             if (standIns)
                 office.state().screens().add(name, [name](RunState&, QWidget* parent) {
                     auto* screen = new QDialog(parent);
@@ -191,6 +192,7 @@ TEST(MainWindow, EachButtonOpensItsScreenOrProgramOrSaysWhatIsMissing)
         {"cmdAbout", "0", "dlgAbout", {}, {}, "About"}, {"cmdLogOff", "0", "SCRNlogoff", {}, {}, "Log off"},
         {"cmdlock", "0", "SCRNlock", {}, {}, "Lock screen"}, {"cmdcalender", "0", "POPcalendar", {}, {}, "Calendar"},
         {"Panel7", "0", "POPcalendar", {}, {}, "Calendar"}, {"cmdreminders", "0", {}, {}, {}, "Reminders"},
+        {"cmdBoard", "0", "frmPlanningBoard", {}, {}, "Planning Board"},
         {"cmdmail", "0", {}, {}, "mailto:"}, {"cmdWord", "0", {}, "libreoffice --writer", {}},
         {"command6", "www.alnoor.example", {}, {}, "http://www.alnoor.example"},
         {"command6", "https://alnoor.example/rent", {}, {}, "https://alnoor.example/rent"},
