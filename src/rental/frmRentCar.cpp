@@ -6,16 +6,15 @@
 #include "core/Configuration.h"
 #include "core/Database.h"
 #include "core/RunState.h"
-#include "core/ScreenOpener.h"
 #include "core/ScreenTag.h"
 #include "core/SqlValue.h"
 #include "core/StoredDate.h"
 #include "core/cUI.h"
 #include "core/tafqeet.h"
-#include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
+#include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
 
 #include <QCoreApplication>
@@ -283,32 +282,12 @@ void frmRentCar::keyPressEvent(QKeyEvent* event)
 
 void frmRentCar::CustomerDetails()
 {
-    openPicker(QStringLiteral("frmCustomers"), m_ui->cmdCustomerDetails, m_ui->dfnCustomerid);
+    RecordPicker::open(state(), this, QStringLiteral("frmCustomers"), m_ui->cmdCustomerDetails, m_ui->dfnCustomerid);
 }
 
 void frmRentCar::CarDetails()
 {
-    openPicker(QStringLiteral("frmCars"), m_ui->cmdCarDetails, m_ui->dfnCarNo);
-}
-
-void frmRentCar::openPicker(const QString& screen, QPushButton* button, const NumberEdit* key)
-{
-    if (!button->isEnabled())
-        return;
-    const qint64 id = key->text().trimmed().toLongLong();
-    openScreen(state(), this, screen, objectName() + QLatin1Char('.') + ERROR_SOURCE,
-               QStringLiteral("RENTMODE"), [id](QWidget* picker) {
-                   for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT"})
-                       if (QWidget* w = ControlAccess::find(picker, QLatin1String(name)))
-                           w->setEnabled(false);
-                   for (QWidget* w : picker->findChildren<QWidget*>())
-                       if (w->objectName().startsWith(QLatin1String("Frame"), Qt::CaseInsensitive))
-                           w->setEnabled(false);
-                   if (auto* data = qobject_cast<DataScreen*>(picker); data && id != 0)
-                       data->showFirst(id);
-               },
-               button->toolTip());
-    activateWindow();
+    RecordPicker::open(state(), this, QStringLiteral("frmCars"), m_ui->cmdCarDetails, m_ui->dfnCarNo);
 }
 
 void frmRentCar::New()

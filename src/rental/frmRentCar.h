@@ -57,7 +57,6 @@ private:
     // The work a save adds in its transaction: the car out or back, the
     // posting. A non-empty answer refuses the save.
     QString carAndPosting(bool surrender, qint64 previousCar);
-    void openPicker(const QString& screen, QPushButton* button, const NumberEdit* key);
 
     std::unique_ptr<Ui::frmRentCar> m_ui;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.

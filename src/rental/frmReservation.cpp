@@ -9,10 +9,10 @@
 #include "core/StoredDate.h"
 #include "core/cUI.h"
 #include "core/tafqeet.h"
-#include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
+#include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
 
 #include <QCoreApplication>
@@ -59,10 +59,12 @@ frmReservation::frmReservation(RunState& state, QWidget* parent)
     : DataScreen(state, reservationDefinition(), parent), m_ui(std::make_unique<Ui::frmReservation>())
 {
     m_ui->setupUi(this);
-    connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this,
-            [this] { openPicker(QStringLiteral("frmCustomers"), m_ui->cmdCustomerDetails, m_ui->dfnCustomerid); });
-    connect(m_ui->cmdCarDetails, &QPushButton::clicked, this,
-            [this] { openPicker(QStringLiteral("frmCars"), m_ui->cmdCarDetails, m_ui->dfnCarNo); });
+    connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, [this] {
+        RecordPicker::open(this->state(), this, QStringLiteral("frmCustomers"), m_ui->cmdCustomerDetails, m_ui->dfnCustomerid);
+    });
+    connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, [this] {
+        RecordPicker::open(this->state(), this, QStringLiteral("frmCars"), m_ui->cmdCarDetails, m_ui->dfnCarNo);
+    });
     connect(m_ui->cmdPickUp, &QPushButton::clicked, this, &frmReservation::PickUp);
     connect(m_ui->cmdCancelBooking, &QPushButton::clicked, this, [this] { closeBooking(2); });
     connect(m_ui->cmdNoShow, &QPushButton::clicked, this, [this] { closeBooking(3); });
@@ -276,24 +278,4 @@ void frmReservation::keyPressEvent(QKeyEvent* event)
         }
     }
     DataScreen::keyPressEvent(event);
-}
-
-void frmReservation::openPicker(const QString& screen, QPushButton* button, const NumberEdit* key)
-{
-    if (!button->isEnabled())
-        return;
-    const qint64 id = key->text().trimmed().toLongLong();
-    openScreen(state(), this, screen, objectName() + QLatin1Char('.') + ERROR_SOURCE, QStringLiteral("RENTMODE"),
-               [id](QWidget* picker) {
-                   for (const char* name : {"cmdSave", "cmdNew", "cmdPRINT"})
-                       if (QWidget* w = ControlAccess::find(picker, QLatin1String(name)))
-                           w->setEnabled(false);
-                   for (QWidget* w : picker->findChildren<QWidget*>())
-                       if (w->objectName().startsWith(QLatin1String("Frame"), Qt::CaseInsensitive))
-                           w->setEnabled(false);
-                   if (auto* data = qobject_cast<DataScreen*>(picker); data && id != 0)
-                       data->showFirst(id);
-               },
-               button->toolTip());
-    activateWindow();
 }

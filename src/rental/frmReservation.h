@@ -46,7 +46,6 @@ private:
     void showState();
     void reread();
     void startBooking();
-    void openPicker(const QString& screen, QPushButton* button, const NumberEdit* key);
 
     std::unique_ptr<Ui::frmReservation> m_ui;
     struct Booking {
