@@ -3179,6 +3179,14 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Extra kilometre price:</source>
         <translation>سعر الكيلومتر الزائد:</translation>
     </message>
+    <message>
+        <source>Dates</source>
+        <translation>التواريخ</translation>
+    </message>
+    <message>
+        <source>Show the Hijri date beside the Gregorian one</source>
+        <translation>إظهار التاريخ الهجري بجانب التاريخ الميلادي</translation>
+    </message>
 </context>
 <context>
     <name>frmPrint</name>
