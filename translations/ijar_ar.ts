@@ -3455,6 +3455,14 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Hours a car is kept free between two rentals:</source>
         <translation>ساعات تبقى فيها السيارة شاغرة بين تأجيرين:</translation>
     </message>
+    <message>
+        <source>Dates</source>
+        <translation>التواريخ</translation>
+    </message>
+    <message>
+        <source>Show the Hijri date beside the Gregorian one</source>
+        <translation>إظهار التاريخ الهجري بجانب التاريخ الميلادي</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanningBoard</name>

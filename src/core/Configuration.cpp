@@ -84,6 +84,7 @@ void Configuration::LoadConfiguration(RunState& state)
     c.WEBSITEADDRESS = store.GetConfig(QStringLiteral("WEBSITEADDRESS"));
     c.SHOWERRORS = toInteger(store.GetConfig(QStringLiteral("SHOWERRORS")));
     LoadCurrency(state);
+    c.HIJRIDATES = toBoolean(store.GetConfig(QStringLiteral("HIJRIDATES")));
     c.LICENSEDESCRIPTION = store.GetConfig(QStringLiteral("LICENSEDESCRIPTION"));
     c.localeName = QStringLiteral("ar-eg");
 }

@@ -30,6 +30,8 @@ struct ConfigValues {
     QString POUNDS = QStringLiteral("0");
     // Shown after every amount in a money field.
     QString CURRENCYSUFFIX;
+    // Documents and date fields show the Umm al-Qura date beside the Gregorian one.
+    bool HIJRIDATES = false;
     QString localeName;
 };
 

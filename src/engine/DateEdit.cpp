@@ -1,14 +1,32 @@
 #include "engine/DateEdit.h"
 
+#include "core/HijriDate.h"
+
 #include <QCalendarWidget>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent)
 {
     // The earliest date the field holds stands for "no date" and shows blank.
     setSpecialValueText(QStringLiteral(" "));
     clear();
+    // The mouse rests on the text part mostly, which may carry a tool tip of its own.
+    installEventFilter(this);
+    lineEdit()->installEventFilter(this);
+}
+
+bool DateEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_hijriShown || isEmpty())
+        return QDateEdit::eventFilter(watched, event);
+    auto* over = static_cast<QWidget*>(watched);
+    QStringList lines{over->toolTip(), HijriDate::text(date())};
+    lines.removeAll(QString());
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), lines.join(u'\n'), over);
+    return true;
 }
 
 bool DateEdit::isEmpty() const

@@ -5,7 +5,8 @@
 // The date field of the data screens: it may be empty, as a date nobody knows
 // yet is (a birth date not asked, a car not yet rented). Empty shows blank;
 // the first digit typed starts from today's date at its day, the calendar
-// opens on this month, Delete empties the field again.
+// opens on this month, Delete empties the field again. Its tool tip may give
+// the day in the Hijri calendar.
 class DateEdit : public QDateEdit {
     Q_OBJECT
     // The field's value: a null date while it is empty; a null date empties it.
@@ -20,6 +21,11 @@ public:
     // Empties the field.
     void clear() override;
     void stepBy(int steps) override;
+    // Whether the tool tip gives the day in the Umm al-Qura calendar too, as
+    // the office's HIJRIDATES option asks; the field's own tool tip stays before it.
+    void setHijriShown(bool shown) { m_hijriShown = shown; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     StepEnabled stepEnabled() const override;
@@ -32,4 +38,6 @@ private:
     void startFromToday();
     // An empty field's calendar opens on this month, not on the first day it can hold.
     void showThisMonth();
+
+    bool m_hijriShown = false;
 };

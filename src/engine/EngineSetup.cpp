@@ -1,6 +1,7 @@
 #include "engine/EngineSetup.h"
 
 #include "core/RunState.h"
+#include "engine/DateEdit.h"
 #include "engine/NumberEdit.h"
 #include "engine/NumberRange.h"
 #include "engine/ScreenFocus.h"
@@ -64,6 +65,12 @@ void showCurrencySuffix(const RunState& state, QWidget* root)
         edit->setCurrencySuffix(state.config.CURRENCYSUFFIX);
 }
 
+void showHijriDates(const RunState& state, QWidget* root)
+{
+    for (DateEdit* edit : root->findChildren<DateEdit*>())
+        edit->setHijriShown(state.config.HIJRIDATES);
+}
+
 void installEngine(RunState& state)
 {
     // Before the combo boxes, whose database errors end the set-up.
@@ -71,6 +78,7 @@ void installEngine(RunState& state)
     state.screenSetupSteps.push_back(setUpDateFields);
     state.screenSetupSteps.push_back(setUpTextFields);
     state.screenSetupSteps.push_back([&state](QWidget* w) { showCurrencySuffix(state, w); });
+    state.screenSetupSteps.push_back([&state](QWidget* w) { showHijriDates(state, w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { setUpNumberFields(state.service<cWindow>(), w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { state.service<cWindow>().FillComboBoxes(w); });
 }

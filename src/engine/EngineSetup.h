@@ -12,3 +12,7 @@ void installEngine(RunState& state);
 // screen set-up does this, and whoever changes the suffix calls it again for
 // the windows already open.
 void showCurrencySuffix(const RunState& state, QWidget* root);
+
+// Turns the Hijri day in the tool tips of the date fields under `root` on or
+// off as the office's option stands; likewise run at set-up and after a change.
+void showHijriDates(const RunState& state, QWidget* root);

@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "core/Database.h"
+#include "core/HijriDate.h"
 #include "core/JetTranslator.h"
 #include "core/OwnerOnly.h"
 #include "core/RunState.h"
@@ -30,6 +31,34 @@ bool isNumber(const QVariant& value)
         return true;
     default:
         return false;
+    }
+}
+
+// The dates documents show, as the report queries write them.
+QDate shownDate(const QString& text)
+{
+    return QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+}
+
+// After the columns, "<column>_Hijri" for every column of dates: the Umm
+// al-Qura day when the office shows Hijri dates, else empty, so that a
+// template may place it beside the date either way. A column is one of dates
+// when it holds a date and nothing else but empty places.
+void addHijriDates(ReportRows& rows, const ConfigValues& config)
+{
+    const qsizetype count = rows.columns.size();
+    for (qsizetype c = 0; c < count; ++c) {
+        bool dates = false;
+        bool others = false;
+        for (const QStringList& row : rows.rows) {
+            dates = dates || shownDate(row.at(c)).isValid();
+            others = others || (!row.at(c).isEmpty() && !shownDate(row.at(c)).isValid());
+        }
+        if (!dates || others)
+            continue;
+        rows.columns.append(rows.columns.at(c) + QStringLiteral("_Hijri"));
+        for (QStringList& row : rows.rows)
+            row.append(config.HIJRIDATES ? HijriDate::text(shownDate(row.at(c))) : QString());
     }
 }
 
@@ -66,6 +95,7 @@ ReportRows reportRows(const RowSet& set, const ConfigValues& config)
         }
         rows.rows.append(values);
     }
+    addHijriDates(rows, config);
     return rows;
 }
 

@@ -93,6 +93,7 @@ void frmOptions::showEntries()
             Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWFIELDNAME"))) != 0);
         m_ui->dffSHOWSCREENNAME->setChecked(
             Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWSCREENNAME"))) == 1);
+        m_ui->dffHIJRIDATES->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("HIJRIDATES"))));
         m_ui->dfnExtraMilesFlat->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESFLAT"))));
         m_ui->dfnExtraMilesPercent->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESPERCENT"))));
         m_ui->dfnTurnaroundHours->setText(QString::number(
@@ -121,6 +122,7 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("SHOWFIELDNAME"), flagText(m_ui->dffSHOWFIELDNAME));
         store.SetConfig(QStringLiteral("USEROUTER"), flagText(m_ui->dffUSEROUTER));
         store.SetConfig(QStringLiteral("SHOWSCREENNAME"), flagText(m_ui->dffSHOWSCREENNAME));
+        store.SetConfig(QStringLiteral("HIJRIDATES"), flagText(m_ui->dffHIJRIDATES));
         store.SetConfig(QStringLiteral("EXTRAMILESFLAT"), numberText(m_ui->dfnExtraMilesFlat));
         store.SetConfig(QStringLiteral("EXTRAMILESPERCENT"), numberText(m_ui->dfnExtraMilesPercent));
         // Whole hours, none below zero.
@@ -131,11 +133,14 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("TWOPOUNDS"), m_ui->dfsTwoPounds->text());
         store.SetConfig(QStringLiteral("POUNDS"), m_ui->dfsPounds->text());
         store.SetConfig(QStringLiteral("CURRENCYSUFFIX"), m_ui->dfsCurrencySuffix->text().trimmed());
-        // The currency words and the suffix take effect at once, in the
-        // windows already open too.
+        // The currency words, the suffix and the Hijri dates take effect at
+        // once, in the windows already open too.
         Configuration::LoadCurrency(state());
-        for (QWidget* window : QApplication::topLevelWidgets())
+        state().config.HIJRIDATES = m_ui->dffHIJRIDATES->isChecked();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
             showCurrencySuffix(state(), window);
+            showHijriDates(state(), window);
+        }
         showCurrency();
     });
 }
