@@ -468,8 +468,8 @@
         <translation>تعذّر رسم رمز QR: %1</translation>
     </message>
     <message>
-        <source>The document has no picture frame named %1 for the QR code.</source>
-        <translation>لا يحتوي المستند على إطار صورة باسم %1 لرمز QR.</translation>
+        <source>The document is no text document, so the QR code cannot be put into it.</source>
+        <translation>المستند ليس مستنداً نصياً، فلا يمكن وضع رمز QR فيه.</translation>
     </message>
 </context>
 <context>

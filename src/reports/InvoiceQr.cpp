@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <QBuffer>
-#include <QTimeZone>
+#include <QHash>
 #include <cerrno>
 #include <cmath>
 #include <memory>
@@ -37,12 +37,50 @@ QString amount(double value, int decimals)
     return std::isfinite(value) ? QString::number(value, 'f', decimals) : QString();
 }
 
+// An ODF length ("3.8cm", "1.5in"...) in centimetres; 0 when it is none.
+double centimetres(const QString& length)
+{
+    static const QHash<QString, double> perUnit{{"cm", 1},        {"mm", 0.1},       {"in", 2.54},
+                                                {"pt", 2.54 / 72}, {"pc", 2.54 / 6}, {"px", 2.54 / 96}};
+    const qsizetype unit = length.size() - 2;
+    return unit > 0 ? length.left(unit).toDouble() * perUnit.value(length.mid(unit)) : 0;
+}
+
+// Height over width of the first frame of that name; 1 when it has no size.
+double frameAspect(const XmlNode& node, const QString& name)
+{
+    if (node.isElement(QStringLiteral("draw:frame"))
+        && node.attribute(QStringLiteral("draw:name")).compare(name, Qt::CaseInsensitive) == 0) {
+        const double width = centimetres(node.attribute(QStringLiteral("svg:width")));
+        const double height = centimetres(node.attribute(QStringLiteral("svg:height")));
+        return width > 0 && height > 0 ? height / width : 1;
+    }
+    for (const auto& child : node.children)
+        if (const double aspect = frameAspect(child, name); aspect != 0)
+            return aspect;
+    return 0;
+}
+
+// The code in the middle of a white picture of the frame's shape: a frame
+// stretches its picture, and a code stretched out of square may not scan.
+QImage fitted(const QImage& code, double aspect)
+{
+    QImage picture(qRound(code.width() * std::max(1.0, 1 / aspect)), qRound(code.height() * std::max(1.0, aspect)),
+                   QImage::Format_Grayscale8);
+    picture.fill(Qt::white);
+    const int left = (picture.width() - code.width()) / 2;
+    const int top = (picture.height() - code.height()) / 2;
+    for (int y = 0; y < code.height(); ++y)
+        std::copy_n(code.constScanLine(y), code.width(), picture.scanLine(top + y) + left);
+    return picture;
+}
+
 }
 
 std::optional<QByteArray> InvoiceQr::tlv(const Fields& fields, QString* error)
 {
     const QString issued =
-        fields.issued.isValid() ? fields.issued.toTimeZone(QTimeZone::utc()).toString(Qt::ISODate) : QString();
+        fields.issued.isValid() ? fields.issued.toUTC().toString(Qt::ISODate) : QString();
     const std::pair<Tag, QString> values[] = {{Seller, fields.seller.trimmed()},
                                               {VatNumber, fields.vatNumber.trimmed()},
                                               {TimeStamp, issued},
@@ -112,16 +150,19 @@ bool InvoiceQr::placeInto(OdtDocument& document, const QString& frameName, const
     const auto text = payload(fields, error);
     if (!text)
         return false;
+    if (!document.frameNames().contains(frameName, Qt::CaseInsensitive)
+        && !document.addPictureFrame(frameName, QLatin1String(FrameSize), QLatin1String(FrameSize))) {
+        *error = tr("The document is no text document, so the QR code cannot be put into it.");
+        return false;
+    }
+    const double aspect = frameAspect(document.content(), frameName);
     // Eight pixels a module: sharp at the few centimetres a frame gives it.
     const QImage code = image(*text, 8, error);
     if (code.isNull())
         return false;
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    code.save(&png, "PNG");
-    if (document.setPicture(frameName, png.data()).isEmpty()) {
-        *error = tr("The document has no picture frame named %1 for the QR code.").arg(frameName);
-        return false;
-    }
+    fitted(code, aspect > 0 ? aspect : 1).save(&png, "PNG");
+    document.setPicture(frameName, png.data());
     return true;
 }

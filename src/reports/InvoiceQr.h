@@ -30,6 +30,8 @@ public:
     static constexpr int MaxValueBytes = 255;
     // Modules of white around the code: readers need four.
     static constexpr int QuietZone = 4;
+    // Readable by a phone at arm's length on paper.
+    static constexpr const char* FrameSize = "3cm";
 
     // The tag-length-value bytes; nothing, with the reason, when a value is
     // missing or longer than MaxValueBytes.
@@ -40,8 +42,9 @@ public:
     // pixels square, black on white with the quiet zone; a null image, with
     // the reason, when it cannot be drawn.
     static QImage image(const QString& text, int moduleSize, QString* error);
-    // Puts the invoice's code as a PNG into the document's picture frame of
-    // that name (the template gives its place and size); false, with the
-    // reason, when the code cannot be made or there is no such frame.
+    // Puts the invoice's code as a PNG into the document's picture frames of
+    // that name, square whatever their shape; a template without one gets a
+    // frame of FrameSize at the end, since a tax invoice must carry its code.
+    // False, with the reason, when the code cannot be made or placed.
     static bool placeInto(OdtDocument& document, const QString& frameName, const Fields& fields, QString* error);
 };
