@@ -14,8 +14,7 @@
 const QByteArray Published = QByteArray::fromBase64(
     "AQxCb2JzIFJlY29yZHMCDzMxMDEyMjM5MzUwMDAwMwMUMjAyMi0wNC0yNVQxNTozMDowMFoEBzEwMDAuMDAFBjE1MC4wMA==");
 const QDateTime At = QDateTime::fromString("2022-04-25T15:30:00Z", Qt::ISODate);
-const QString Gulf = "مكتب الخليج";                // 10 letters of two bytes and a blank
-const QString Longest = QString(127, u'ب') + 'x';  // 255 bytes
+const QString Gulf = "مكتب الخليج", Longest = QString(127, u'ب') + 'x';  // 21 bytes (10 letters of two), 255
 
 // The five values as tag, length and UTF-8 in Base64, the time in UTC, the
 // amounts rounded to the halala; a value missing or past one length byte refused.
@@ -52,8 +51,7 @@ TEST(InvoiceQr, AReaderGetsThePayloadBack)
         QImage picture = InvoiceQr::image(payload, row.moduleSize, &error);
         EXPECT_EQ(picture.width(), (row.modules + 8) * row.moduleSize);
         if (row.pdf) {
-            if (LibreOffice::program().isEmpty())
-                GTEST_SKIP() << "LibreOffice is missing: no PDF to read";
+            if (LibreOffice::program().isEmpty()) GTEST_SKIP() << "LibreOffice is missing: no PDF to read";
             ShippedTemplates::installMissing(office.home());
             auto document = OdtDocument::open(office.file("car.odt"), &error).value();
             // The car's wide frame, and one the template lacks, added at the end.
@@ -70,7 +68,6 @@ TEST(InvoiceQr, AReaderGetsThePayloadBack)
         QProcess zbar;
         zbar.start("zbarimg", {"--raw", "-q", office.file("qr.png")});
         zbar.waitForFinished();
-        const QStringList read = QString::fromLatin1(zbar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        EXPECT_EQ(QSet<QString>(read.cbegin(), read.cend()), QSet<QString>{payload});  // a page may hold both
+        EXPECT_EQ(QString::fromLatin1(zbar.readAllStandardOutput()).section('\n', 0, 0), payload);  // a page may hold both
     }
 }
