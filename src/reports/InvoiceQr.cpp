@@ -32,9 +32,11 @@ QString label(Tag tag)
     return {};
 }
 
+// Rounded first, so that a tiny negative rest is written "0.00", not "-0.00".
 QString amount(double value, int decimals)
 {
-    return std::isfinite(value) ? QString::number(value, 'f', decimals) : QString();
+    const double scale = std::pow(10.0, decimals);
+    return std::isfinite(value) ? QString::number(std::round(value * scale) / scale + 0.0, 'f', decimals) : QString();
 }
 
 // An ODF length ("3.8cm", "1.5in"...) in centimetres; 0 when it is none.
@@ -79,8 +81,7 @@ QImage fitted(const QImage& code, double aspect)
 
 std::optional<QByteArray> InvoiceQr::tlv(const Fields& fields, QString* error)
 {
-    const QString issued =
-        fields.issued.isValid() ? fields.issued.toUTC().toString(Qt::ISODate) : QString();
+    const QString issued = fields.issued.isValid() ? fields.issued.toUTC().toString(Qt::ISODate) : QString();
     const std::pair<Tag, QString> values[] = {{Seller, fields.seller.trimmed()},
                                               {VatNumber, fields.vatNumber.trimmed()},
                                               {TimeStamp, issued},
