@@ -18,6 +18,7 @@ packages=(
   xvfb openbox xdotool x11-utils sqlite3 imagemagick
   dbus-x11 at-spi2-core python3-pyatspi
   qt6-pdf-dev libreoffice-writer fonts-hosny-amiri
+  libqrencode-dev zbar-tools
   postgresql
 )
 

@@ -623,6 +623,45 @@
     </message>
 </context>
 <context>
+    <name>InvoiceQr</name>
+    <message>
+        <source>The seller&apos;s name</source>
+        <translation>اسم البائع</translation>
+    </message>
+    <message>
+        <source>The VAT registration number</source>
+        <translation>رقم التسجيل في ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <source>The time of issue</source>
+        <translation>وقت الإصدار</translation>
+    </message>
+    <message>
+        <source>The total with VAT</source>
+        <translation>الإجمالي شاملاً ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <source>The VAT amount</source>
+        <translation>مبلغ ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <source>%1 is missing: the QR code of the tax invoice cannot be made without it.</source>
+        <translation>%1 غير موجود، ولا يمكن إنشاء رمز QR للفاتورة الضريبية من دونه.</translation>
+    </message>
+    <message>
+        <source>%1 is too long for the QR code of the tax invoice: %2 bytes, at most %3.</source>
+        <translation>%1 أطول مما يتسع له رمز QR للفاتورة الضريبية: %2 بايت، والحد الأقصى %3.</translation>
+    </message>
+    <message>
+        <source>The QR code cannot be drawn: %1</source>
+        <translation>تعذّر رسم رمز QR: %1</translation>
+    </message>
+    <message>
+        <source>The document is no text document, so the QR code cannot be put into it.</source>
+        <translation>المستند ليس مستنداً نصياً، فلا يمكن وضع رمز QR فيه.</translation>
+    </message>
+</context>
+<context>
     <name>LOGINP</name>
     <message>
         <source>Login To Program</source>

@@ -276,6 +276,32 @@ QStringList OdtDocument::frameNames() const
     return names;
 }
 
+bool OdtDocument::addPictureFrame(const QString& name, const QString& width, const QString& height)
+{
+    XmlNode* body = findElement(m_content, "office:body");
+    XmlNode* text = body ? findElement(*body, "office:text") : nullptr;
+    if (!text)
+        return false;
+    // A template written by hand may not declare what a frame needs.
+    for (const auto& [prefix, uri] : {std::pair{"draw", "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0"},
+                                      std::pair{"svg", "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"},
+                                      std::pair{"xlink", "http://www.w3.org/1999/xlink"}}) {
+        const auto& declared = m_content.namespaces;
+        if (std::none_of(declared.cbegin(), declared.cend(), [&](const auto& d) { return d.prefix() == QLatin1String(prefix); }))
+            m_content.namespaces.append(QXmlStreamNamespaceDeclaration(QLatin1String(prefix), QLatin1String(uri)));
+    }
+    XmlNode frame = XmlNode::element(Frame);
+    frame.setAttribute(QStringLiteral("draw:name"), name);
+    frame.setAttribute(QStringLiteral("text:anchor-type"), QStringLiteral("as-char"));
+    frame.setAttribute(QStringLiteral("svg:width"), width);
+    frame.setAttribute(QStringLiteral("svg:height"), height);
+    frame.children.push_back(XmlNode::element(Image));
+    XmlNode paragraph = XmlNode::element(QStringLiteral("text:p"));
+    paragraph.children.push_back(std::move(frame));
+    text->children.push_back(std::move(paragraph));
+    return true;
+}
+
 bool OdtDocument::fillTable(int number, const ReportRows& data)
 {
     XmlNode* table = findTable(m_content, "table" + QString::number(number));

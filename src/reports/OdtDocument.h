@@ -38,6 +38,10 @@ public:
     // frame or the data is no picture.
     QString setPicture(const QString& frameName, const QByteArray& image);
     QStringList frameNames() const;
+    // An empty picture frame of that size, in a paragraph of its own at the
+    // end of the body: the place of a picture the document must carry even
+    // when its template has none. False when the document has no text body.
+    bool addPictureFrame(const QString& name, const QString& width, const QString& height);
     // False when the document has no table of that number.
     bool fillTable(int number, const ReportRows& data);
     // One copy of the body per row, its places filled from that row, each copy
