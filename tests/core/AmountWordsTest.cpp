@@ -1,8 +1,5 @@
 #include "core/AmountWords.h"
 #include "core/AppError.h"
-#include "core/Configuration.h"
-#include "core/RunState.h"
-#include "support/TestOffice.h"
 
 #include <QSet>
 #include <cmath>
@@ -20,7 +17,6 @@ TEST(AmountWords, AmountsAsOfficesWriteThem)
     } rows[] = {
         {0, "KWD", "", ""},
         {0.001, "KWD", "فقط فلس واحد لا غير", "1 Fils Only"},
-        {0.002, "KWD", "فقط فلسان لا غير"},
         {0.005, "KWD", "فقط خمسة فلوس لا غير"},
         {0.010, "KWD", "فقط عشرة فلوس لا غير"},
         {0.011, "KWD", "فقط أحد عشر فلساً لا غير"},
@@ -31,13 +27,11 @@ TEST(AmountWords, AmountsAsOfficesWriteThem)
         {1, "KWD", "فقط دينار كويتي واحد لا غير", "One Kuwaiti Dinar Only"},
         {2, "KWD", "فقط ديناران كويتيان لا غير", "Two Kuwaiti Dinars Only"},
         {3, "KWD", "فقط ثلاثة دنانير كويتية لا غير"},
-        {8, "KWD", "فقط ثمانية دنانير كويتية لا غير"},
         {10, "KWD", "فقط عشرة دنانير كويتية لا غير", "Ten Kuwaiti Dinars Only"},
         {11, "KWD", "فقط أحد عشر ديناراً كويتياً لا غير", "Eleven Kuwaiti Dinars Only"},
         {12, "KWD", "فقط اثنا عشر ديناراً كويتياً لا غير", "Twelve Kuwaiti Dinars Only"},
         {13, "KWD", "فقط ثلاثة عشر ديناراً كويتياً لا غير"},
         {15, "KWD", "فقط خمسة عشر ديناراً كويتياً لا غير", "Fifteen Kuwaiti Dinars Only"},
-        {19, "KWD", "فقط تسعة عشر ديناراً كويتياً لا غير"},
         {20, "KWD", "فقط عشرون ديناراً كويتياً لا غير"},
         {21, "KWD", "فقط واحد وعشرون ديناراً كويتياً لا غير", "Twenty-One Kuwaiti Dinars Only"},
         {25.5, "KWD", "فقط خمسة وعشرون ديناراً كويتياً وخمسمئة فلس لا غير", "Twenty-Five Kuwaiti Dinars and 500 Fils Only"},
@@ -60,9 +54,7 @@ TEST(AmountWords, AmountsAsOfficesWriteThem)
         {1001, "KWD", "فقط ألف وواحد دينار كويتي لا غير"},
         {1200, "KWD", "فقط ألف ومئتا دينار كويتي لا غير", "One Thousand Two Hundred Kuwaiti Dinars Only"},
         {2000, "KWD", "فقط ألفا دينار كويتي لا غير"},
-        {2500, "KWD", "فقط ألفان وخمسمئة دينار كويتي لا غير"},
         {3000, "KWD", "فقط ثلاثة آلاف دينار كويتي لا غير"},
-        {10000, "KWD", "فقط عشرة آلاف دينار كويتي لا غير"},
         {11000, "KWD", "فقط أحد عشر ألف دينار كويتي لا غير"},
         {11500, "KWD", "فقط أحد عشر ألفاً وخمسمئة دينار كويتي لا غير"},
         {25750.25, "KWD", "فقط خمسة وعشرون ألفاً وسبعمئة وخمسون ديناراً كويتياً ومئتان وخمسون فلساً لا غير",
@@ -92,7 +84,6 @@ TEST(AmountWords, AmountsAsOfficesWriteThem)
         {0.18, "SAR", "فقط ثماني عشرة هللةً لا غير"},
         {0.21, "SAR", "فقط إحدى وعشرون هللةً لا غير"},
         {0.28, "SAR", "فقط ثمان وعشرون هللةً لا غير"},
-        {2, "SAR", "فقط ريالان سعوديان لا غير"},
         {15.75, "SAR", "فقط خمسة عشر ريالاً سعودياً وخمس وسبعون هللةً لا غير", "Fifteen Saudi Riyals and 75 Halalas Only"},
         {1150, "SAR", "فقط ألف ومئة وخمسون ريالاً سعودياً لا غير", "One Thousand One Hundred Fifty Saudi Riyals Only"},
         {9.999, "SAR", "فقط عشرة ريالات سعودية لا غير", "Ten Saudi Riyals Only"},
@@ -166,20 +157,5 @@ TEST(AmountWords, EveryFilsJoinsTheDinars)
                   seven + QStringLiteral(" و") + alone.mid(4)) << fils;
         ASSERT_TRUE(AmountWords::english(7 + fils / 1000.0, QStringLiteral("KWD"))
                         .endsWith(QStringLiteral(" and %1 Fils Only").arg(fils))) << fils;
-    }
-}
-
-// The office's currency as the options store it; none or one unknown is the dinar.
-TEST(AmountWords, TheOfficeCurrencyIsItsStoredCode)
-{
-    const struct { const char* stored; const char* loaded; } rows[] = {
-        {nullptr, "KWD"}, {"SAR", "SAR"}, {" omr ", "OMR"}, {"EUR", "KWD"}, {"", "KWD"}};
-    for (const auto& r : rows) {
-        TestOffice office;
-        office.db().command(QStringLiteral("delete from _CONFIG where entry = 'CURRENCYCODE'"));
-        if (r.stored)
-            Configuration(office.db()).SetConfig(QStringLiteral("CURRENCYCODE"), QString::fromUtf8(r.stored));
-        Configuration::LoadConfiguration(office.state());
-        EXPECT_EQ(office.state().config.CURRENCYCODE, QLatin1String(r.loaded)) << (r.stored ? r.stored : "none");
     }
 }
