@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>AmountWords</name>
+    <message>
+        <source>Kuwaiti dinar</source>
+        <translation>دينار كويتي</translation>
+    </message>
+    <message>
+        <source>Saudi riyal</source>
+        <translation>ريال سعودي</translation>
+    </message>
+    <message>
+        <source>UAE dirham</source>
+        <translation>درهم إماراتي</translation>
+    </message>
+    <message>
+        <source>Bahraini dinar</source>
+        <translation>دينار بحريني</translation>
+    </message>
+    <message>
+        <source>Omani rial</source>
+        <translation>ريال عماني</translation>
+    </message>
+    <message>
+        <source>Qatari riyal</source>
+        <translation>ريال قطري</translation>
+    </message>
+    <message>
+        <source>Jordanian dinar</source>
+        <translation>دينار أردني</translation>
+    </message>
+    <message>
+        <source>US dollar</source>
+        <translation>دولار أمريكي</translation>
+    </message>
+    <message>
+        <source>The amount %1 cannot be written in words: only amounts from 0 up to, but not including, 100,000,000 can be.</source>
+        <translation>لا يمكن كتابة المبلغ %1 بالحروف: لا يُكتب بالحروف إلا ما كان من 0 إلى ما دون 100,000,000.</translation>
+    </message>
+</context>
+<context>
     <name>CarBooking</name>
     <message>
         <source>This car is booked on reservation %1 (%2) from %3 to %4.</source>
@@ -3501,6 +3540,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Show the Hijri date beside the Gregorian one</source>
         <translation>إظهار التاريخ الهجري بجانب التاريخ الميلادي</translation>
+    </message>
+    <message>
+        <source>Currency of amounts in words:</source>
+        <translation>عملة تفقيط المبالغ:</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "core/Configuration.h"
 
+#include "core/AmountWords.h"
 #include "core/RunState.h"
 #include "core/SqlValue.h"
 
@@ -68,6 +69,7 @@ void Configuration::LoadCurrency(RunState& state)
     c.POUND = store.GetConfig(QStringLiteral("POUND"));
     c.TWOPOUNDS = store.GetConfig(QStringLiteral("TWOPOUNDS"));
     c.POUNDS = store.GetConfig(QStringLiteral("POUNDS"));
+    c.CURRENCYCODE = AmountWords::currency(store.GetConfig(QStringLiteral("CURRENCYCODE"), QString())).code;
     // Offices made before the entry existed show the suffix they always had.
     c.CURRENCYSUFFIX = store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), defaultCurrencySuffix());
 }

@@ -26,7 +26,7 @@ public:
 
     // Reads the entries the run caches into the run state (once per login).
     static void LoadConfiguration(RunState& state);
-    // Reads again only the currency words and suffix, after Options saves them.
+    // Reads again only the currency, its words and suffix, after Options saves them.
     static void LoadCurrency(RunState& state);
 
 private:

@@ -28,6 +28,8 @@ struct ConfigValues {
     QString POUND = QStringLiteral("0");
     QString TWOPOUNDS = QStringLiteral("0");
     QString POUNDS = QStringLiteral("0");
+    // The office's currency (ISO 4217): the words customers read on documents.
+    QString CURRENCYCODE = QStringLiteral("KWD");
     // Shown after every amount in a money field.
     QString CURRENCYSUFFIX;
     // Documents and date fields show the Umm al-Qura date beside the Gregorian one.

@@ -113,7 +113,7 @@ ReportSetup::Report contract()
         QStringLiteral("select 'أعيدت السيارة في ' & %1 & ' الساعة ' & %2 & '\nReturned on ' & %1 & ' at ' & %2 & "
                        "case when trim(Nz(SURRENDERCOMMENTS)) = '' then '' "
                        "else '\nملاحظات التسليم: ' & SURRENDERCOMMENTS end & '\n' as RETURNLINES, "
-                       "'الإجمالي كتابةً: ' as TOTALWORDSLABEL, TOTAL from RENT where RENTID = :1  and RETURNED = 1")
+                       "'الإجمالي كتابةً: ' as TOTALWORDSLABEL, '\nTotal in words: ' as TOTALWORDSLABELEN, TOTAL from RENT where RENTID = :1  and RETURNED = 1")
             .arg(dateText(QStringLiteral("ACTUALRETURNDATE")), timeText(QStringLiteral("ACTUALRETURNTIME")));
 
     return {1,

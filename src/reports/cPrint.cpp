@@ -1,5 +1,6 @@
 #include "reports/cPrint.h"
 
+#include "core/AmountWords.h"
 #include "core/AppError.h"
 #include "core/Database.h"
 #include "core/HijriDate.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 
 namespace {
 
@@ -62,9 +64,20 @@ void addHijriDates(ReportRows& rows, const ConfigValues& config)
     }
 }
 
-// The query's columns, and after them "<column>_InWords" for every column
-// holding a number: documents write amounts out in words without the query
-// having to.
+// The words of an amount, or nothing for one negative or too large to write out.
+QString wordsOrNothing(const std::function<QString()>& words)
+{
+    try {
+        return words();
+    } catch (const AppError&) {
+        return {};
+    }
+}
+
+// The query's columns, and after them for every column holding a number its
+// words: "<column>_InWords" as the contract's fields write them, and the
+// office's currency in Arabic and English (_InArabicWords, _InEnglishWords).
+// Documents write amounts out in words without the query having to.
 ReportRows reportRows(const RowSet& set, const ConfigValues& config)
 {
     ReportRows rows{set.columns(), {}, {}};
@@ -72,7 +85,9 @@ ReportRows reportRows(const RowSet& set, const ConfigValues& config)
     for (int c = 0; c < set.columns().size(); ++c)
         if (set.count() > 0 && isNumber(set.value(0, c))) {
             numeric.append(c);
-            rows.columns.append(set.columns().at(c) + QStringLiteral("_InWords"));
+            for (const QLatin1String suffix : {QLatin1String("_InWords"), QLatin1String("_InArabicWords"),
+                                               QLatin1String("_InEnglishWords")})
+                rows.columns.append(set.columns().at(c) + suffix);
         }
     for (int r = 0; r < set.count(); ++r) {
         QStringList values;
@@ -84,14 +99,11 @@ ReportRows reportRows(const RowSet& set, const ConfigValues& config)
             values.append(picture ? QString() : set.text(r, set.columns().at(c)));
         }
         for (int c : numeric) {
-            QString words;
-            try {
-                // The words keep the blanks of contract fields; a document's line wants single ones.
-                words = tafqeet::AmountInWords(set.value(r, c).toDouble(), 1, config).simplified();
-            } catch (const AppError&) {
-                // negative or too large to write out: the place stays empty
-            }
-            values.append(words);
+            const double amount = set.value(r, c).toDouble();
+            // The words keep the blanks of contract fields; a document's line wants single ones.
+            values.append(wordsOrNothing([&] { return tafqeet::AmountInWords(amount, 1, config).simplified(); }));
+            values.append(wordsOrNothing([&] { return AmountWords::arabic(amount, config.CURRENCYCODE); }));
+            values.append(wordsOrNothing([&] { return AmountWords::english(amount, config.CURRENCYCODE); }));
         }
         rows.rows.append(values);
     }

@@ -1,6 +1,7 @@
 #include "shell/frmOptions.h"
 #include "ui_frmOptions.h"
 
+#include "core/AmountWords.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
 #include "core/RunState.h"
@@ -41,6 +42,10 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
     : DataScreen(state, Definition{}, parent), m_ui(std::make_unique<Ui::frmOptions>())
 {
     m_ui->setupUi(this);
+    for (const AmountWords::Currency& currency : AmountWords::currencies())
+        m_ui->dfcCurrency->addItem(
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("AmountWords", currency.name), currency.code),
+            currency.code);
     connectCommands();
     connect(m_ui->dfnExtraMilesFlat, &QLineEdit::textChanged, this,
             [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
@@ -104,6 +109,8 @@ void frmOptions::showEntries()
         m_ui->dfsPounds->setText(store.GetConfig(QStringLiteral("POUNDS")));
         m_ui->dfsCurrencySuffix->setText(
             store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), Configuration::defaultCurrencySuffix()));
+        m_ui->dfcCurrency->setCurrentIndex(m_ui->dfcCurrency->findData(
+            AmountWords::currency(store.GetConfig(QStringLiteral("CURRENCYCODE"), QString())).code));
     } catch (const AppError&) {
         // Reporting here would come back with every activation; Save reports.
     }
@@ -133,6 +140,7 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("TWOPOUNDS"), m_ui->dfsTwoPounds->text());
         store.SetConfig(QStringLiteral("POUNDS"), m_ui->dfsPounds->text());
         store.SetConfig(QStringLiteral("CURRENCYSUFFIX"), m_ui->dfsCurrencySuffix->text().trimmed());
+        store.SetConfig(QStringLiteral("CURRENCYCODE"), m_ui->dfcCurrency->currentData().toString());
         // The currency words, the suffix and the Hijri dates take effect at
         // once, in the windows already open too.
         Configuration::LoadCurrency(state());

@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -524,12 +525,14 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
     }
     for (const QString flag : {"1", "0"}) {
         const QString words = flag == "1" ? "O'Brien's, فلس" : "cent", flat = flag == "1" ? "1234567.5" : "0.5";
-        const QString suffix = flag == "1" ? "ر.س." : "$";
+        const QString suffix = flag == "1" ? "ر.س." : "$", currency = flag == "1" ? "SAR" : "KWD";
         for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME", "dffHIJRIDATES"})
             options.set(name, flag);
         for (const char* name : {"dfsFils", "dfsPound", "dfsTwoPounds", "dfsPounds"})
             options.set(name, words);
         options.set("dfsCurrencySuffix", ' ' + suffix + ' ');
+        auto* currencies = control<QComboBox>(&options, "dfcCurrency");
+        currencies->setCurrentIndex(currencies->findData(currency));
         options.type("dfnExtraMilesFlat", flat);
         options.type("dfnTurnaroundHours", flag == "1" ? "3" : "");
         QTest::keyClick(&options, Qt::Key_F12);
@@ -537,7 +540,7 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
         QStringList lines;
         for (int i = 0; i < rows.count(); ++i)
             lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
-        EXPECT_EQ(lines, (QStringList{"CURRENCYSUFFIX=" + suffix, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "HIJRIDATES=" + flag, "POUND=" + words,
+        EXPECT_EQ(lines, (QStringList{"CURRENCYCODE=" + currency, "CURRENCYSUFFIX=" + suffix, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "HIJRIDATES=" + flag, "POUND=" + words,
                                       "POUNDS=" + words, "SHOWFIELDNAME=" + flag, "SHOWSCREENNAME=" + flag,
                                       "TURNAROUNDHOURS=" + QString(flag == "1" ? "3" : "0"), "TWOPOUNDS=" + words,
                                       "USEROUTER=" + flag}));
@@ -545,6 +548,7 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
         const auto* flatRate = control<NumberEdit>(&options, "dfnExtraMilesFlat");
         const auto* percent = control<NumberEdit>(&options, "dfnExtraMilesPercent");
         EXPECT_EQ(flatRate->suffixShown() + '|' + percent->suffixShown(), suffix + '|');
+        EXPECT_EQ(office.state().config.CURRENCYCODE, currency);
         EXPECT_TRUE(control<QLabel>(&options, "lblExtraMilesFlat")->text().contains('(' + suffix + ')'));
         EXPECT_TRUE(options.isVisible());
     }

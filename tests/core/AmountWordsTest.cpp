@@ -1,0 +1,161 @@
+#include "core/AmountWords.h"
+#include "core/AppError.h"
+
+#include <QSet>
+#include <cmath>
+#include <gtest/gtest.h>
+
+// Amounts as an office writes them on a cheque, in both languages where the
+// English is given; nullptr Arabic: refused.
+TEST(AmountWords, AmountsAsOfficesWriteThem)
+{
+    const struct {
+        double amount;
+        const char* code;
+        const char* arabic;
+        const char* english = nullptr;
+    } rows[] = {
+        {0, "KWD", "", ""},
+        {0.001, "KWD", "فقط فلس واحد لا غير", "1 Fils Only"},
+        {0.005, "KWD", "فقط خمسة فلوس لا غير"},
+        {0.010, "KWD", "فقط عشرة فلوس لا غير"},
+        {0.011, "KWD", "فقط أحد عشر فلساً لا غير"},
+        {0.050, "KWD", "فقط خمسون فلساً لا غير", "50 Fils Only"},
+        {0.100, "KWD", "فقط مئة فلس لا غير"},
+        {0.200, "KWD", "فقط مئتا فلس لا غير"},
+        {0.999, "KWD", "فقط تسعمئة وتسعة وتسعون فلساً لا غير"},
+        {1, "KWD", "فقط دينار كويتي واحد لا غير", "One Kuwaiti Dinar Only"},
+        {2, "KWD", "فقط ديناران كويتيان لا غير", "Two Kuwaiti Dinars Only"},
+        {3, "KWD", "فقط ثلاثة دنانير كويتية لا غير"},
+        {10, "KWD", "فقط عشرة دنانير كويتية لا غير", "Ten Kuwaiti Dinars Only"},
+        {11, "KWD", "فقط أحد عشر ديناراً كويتياً لا غير", "Eleven Kuwaiti Dinars Only"},
+        {12, "KWD", "فقط اثنا عشر ديناراً كويتياً لا غير", "Twelve Kuwaiti Dinars Only"},
+        {13, "KWD", "فقط ثلاثة عشر ديناراً كويتياً لا غير"},
+        {15, "KWD", "فقط خمسة عشر ديناراً كويتياً لا غير", "Fifteen Kuwaiti Dinars Only"},
+        {20, "KWD", "فقط عشرون ديناراً كويتياً لا غير"},
+        {21, "KWD", "فقط واحد وعشرون ديناراً كويتياً لا غير", "Twenty-One Kuwaiti Dinars Only"},
+        {25.5, "KWD", "فقط خمسة وعشرون ديناراً كويتياً وخمسمئة فلس لا غير", "Twenty-Five Kuwaiti Dinars and 500 Fils Only"},
+        {99, "KWD", "فقط تسعة وتسعون ديناراً كويتياً لا غير", "Ninety-Nine Kuwaiti Dinars Only"},
+        {100, "KWD", "فقط مئة دينار كويتي لا غير", "One Hundred Kuwaiti Dinars Only"},
+        {101, "KWD", "فقط مئة وواحد دينار كويتي لا غير"},
+        {102, "KWD", "فقط مئة واثنان دينار كويتي لا غير"},
+        {103, "KWD", "فقط مئة وثلاثة دنانير كويتية لا غير"},
+        {111, "KWD", "فقط مئة وأحد عشر ديناراً كويتياً لا غير"},
+        {200, "KWD", "فقط مئتا دينار كويتي لا غير", "Two Hundred Kuwaiti Dinars Only"},
+        {250, "KWD", "فقط مئتان وخمسون ديناراً كويتياً لا غير"},
+        {300, "KWD", "فقط ثلاثمئة دينار كويتي لا غير"},
+        {400, "KWD", "فقط أربعمئة دينار كويتي لا غير"},
+        {500, "KWD", "فقط خمسمئة دينار كويتي لا غير"},
+        {600, "KWD", "فقط ستمئة دينار كويتي لا غير"},
+        {700, "KWD", "فقط سبعمئة دينار كويتي لا غير"},
+        {800, "KWD", "فقط ثمانمئة دينار كويتي لا غير"},
+        {900, "KWD", "فقط تسعمئة دينار كويتي لا غير"},
+        {1000, "KWD", "فقط ألف دينار كويتي لا غير", "One Thousand Kuwaiti Dinars Only"},
+        {1001, "KWD", "فقط ألف وواحد دينار كويتي لا غير"},
+        {1200, "KWD", "فقط ألف ومئتا دينار كويتي لا غير", "One Thousand Two Hundred Kuwaiti Dinars Only"},
+        {2000, "KWD", "فقط ألفا دينار كويتي لا غير"},
+        {3000, "KWD", "فقط ثلاثة آلاف دينار كويتي لا غير"},
+        {11000, "KWD", "فقط أحد عشر ألف دينار كويتي لا غير"},
+        {11500, "KWD", "فقط أحد عشر ألفاً وخمسمئة دينار كويتي لا غير"},
+        {25750.25, "KWD", "فقط خمسة وعشرون ألفاً وسبعمئة وخمسون ديناراً كويتياً ومئتان وخمسون فلساً لا غير",
+         "Twenty-Five Thousand Seven Hundred Fifty Kuwaiti Dinars and 250 Fils Only"},
+        {100000, "KWD", "فقط مئة ألف دينار كويتي لا غير", "One Hundred Thousand Kuwaiti Dinars Only"},
+        {200000, "KWD", "فقط مئتا ألف دينار كويتي لا غير"},
+        {1000000, "KWD", "فقط مليون دينار كويتي لا غير", "One Million Kuwaiti Dinars Only"},
+        {2000000, "KWD", "فقط مليونا دينار كويتي لا غير"},
+        {2002002, "KWD", "فقط مليونان وألفان واثنان دينار كويتي لا غير"},
+        {3000000, "KWD", "فقط ثلاثة ملايين دينار كويتي لا غير"},
+        {11000000, "KWD", "فقط أحد عشر مليون دينار كويتي لا غير"},
+        {12300000, "KWD", "فقط اثنا عشر مليوناً وثلاثمئة ألف دينار كويتي لا غير"},
+        {1234567.891, "KWD",
+         "فقط مليون ومئتان وأربعة وثلاثون ألفاً وخمسمئة وسبعة وستون ديناراً كويتياً وثمانمئة وواحد وتسعون فلساً لا غير",
+         "One Million Two Hundred Thirty-Four Thousand Five Hundred Sixty-Seven Kuwaiti Dinars and 891 Fils Only"},
+        {99999999.999, "KWD",
+         "فقط تسعة وتسعون مليوناً وتسعمئة وتسعة وتسعون ألفاً وتسعمئة وتسعة وتسعون ديناراً كويتياً "
+         "وتسعمئة وتسعة وتسعون فلساً لا غير",
+         "Ninety-Nine Million Nine Hundred Ninety-Nine Thousand Nine Hundred Ninety-Nine Kuwaiti Dinars and 999 Fils Only"},
+        {12.3456, "KWD", "فقط اثنا عشر ديناراً كويتياً وثلاثمئة وستة وأربعون فلساً لا غير"},
+        {1, "XYZ", "فقط دينار كويتي واحد لا غير"},
+        {0.01, "SAR", "فقط هللة واحدة لا غير", "1 Halala Only"},
+        {0.02, "SAR", "فقط هللتان لا غير"},
+        {0.03, "SAR", "فقط ثلاث هللات لا غير"},
+        {0.11, "SAR", "فقط إحدى عشرة هللةً لا غير"},
+        {0.12, "SAR", "فقط اثنتا عشرة هللةً لا غير"},
+        {0.18, "SAR", "فقط ثماني عشرة هللةً لا غير"},
+        {0.21, "SAR", "فقط إحدى وعشرون هللةً لا غير"},
+        {0.28, "SAR", "فقط ثمان وعشرون هللةً لا غير"},
+        {15.75, "SAR", "فقط خمسة عشر ريالاً سعودياً وخمس وسبعون هللةً لا غير", "Fifteen Saudi Riyals and 75 Halalas Only"},
+        {1150, "SAR", "فقط ألف ومئة وخمسون ريالاً سعودياً لا غير", "One Thousand One Hundred Fifty Saudi Riyals Only"},
+        {9.999, "SAR", "فقط عشرة ريالات سعودية لا غير", "Ten Saudi Riyals Only"},
+        {7, "AED", "فقط سبعة دراهم إماراتية لا غير", "Seven UAE Dirhams Only"},
+        {1.25, "AED", "فقط درهم إماراتي واحد وخمسة وعشرون فلساً لا غير", "One UAE Dirham and 25 Fils Only"},
+        {40.004, "BHD", "فقط أربعون ديناراً بحرينياً وأربعة فلوس لا غير", "Forty Bahraini Dinars and 4 Fils Only"},
+        {3.008, "OMR", "فقط ثلاثة ريالات عمانية وثماني بيسات لا غير", "Three Omani Rials and 8 Baisa Only"},
+        {0.013, "OMR", "فقط ثلاث عشرة بيسةً لا غير"},
+        {0.101, "OMR", "فقط مئة وواحدة بيسة لا غير"},
+        {19.99, "QAR", "فقط تسعة عشر ريالاً قطرياً وتسعة وتسعون درهماً لا غير", "Nineteen Qatari Riyals and 99 Dirhams Only"},
+        {0.01, "QAR", "فقط درهم واحد لا غير", "1 Dirham Only"},
+        {2.002, "JOD", "فقط ديناران أردنيان وفلسان لا غير", "Two Jordanian Dinars and 2 Fils Only"},
+        {1.01, "USD", "فقط دولار أمريكي واحد وسنت واحد لا غير", "One US Dollar and 1 Cent Only"},
+        {300.05, "USD", "فقط ثلاثمئة دولار أمريكي وخمسة سنتات لا غير", "Three Hundred US Dollars and 5 Cents Only"},
+        {-0.001, "KWD", nullptr},
+        {99999999.9996, "KWD", nullptr},
+        {100000000, "USD", nullptr},
+        {std::nan(""), "KWD", nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(r.amount, 0, 'f', 4).arg(QLatin1String(r.code)).toStdString());
+        if (!r.arabic) {
+            EXPECT_THROW(AmountWords::arabic(r.amount, r.code), AppError);
+            EXPECT_THROW(AmountWords::english(r.amount, r.code), AppError);
+            continue;
+        }
+        EXPECT_EQ(AmountWords::arabic(r.amount, r.code), QString::fromUtf8(r.arabic))
+            << AmountWords::arabic(r.amount, r.code).toStdString();
+        if (r.english) {
+            EXPECT_EQ(AmountWords::english(r.amount, r.code), QString::fromUtf8(r.english));
+        }
+    }
+}
+
+// Every whole amount up to 100,000: single blanks, no joiner standing alone,
+// no two amounts alike, and the noun in the form its last two digits ask for.
+TEST(AmountWords, EveryWholeAmountUpToAHundredThousand)
+{
+    QSet<QString> arabicSeen, englishSeen;
+    for (int n = 1; n <= 100000; ++n) {
+        const QString arabic = AmountWords::arabic(n, QStringLiteral("KWD"));
+        const QString english = AmountWords::english(n, QStringLiteral("KWD"));
+        const int last = n % 100;
+        const char* noun = last == 0 || (n > 2 && last <= 2) ? " دينار كويتي لا غير"
+                           : n == 1                        ? " دينار كويتي واحد لا غير"
+                           : n == 2                        ? " ديناران كويتيان لا غير"
+                           : last <= 10                    ? " دنانير كويتية لا غير"
+                                                           : " ديناراً كويتياً لا غير";
+        ASSERT_TRUE(arabic.startsWith(QStringLiteral("فقط ")) && arabic.endsWith(QString::fromUtf8(noun))) << n;
+        ASSERT_TRUE(n <= 2 || (last != 1 && last != 2) || arabic.contains(last == 1 ? QStringLiteral(" وواحد ") : QStringLiteral(" واثنان ")))
+            << n;
+        ASSERT_EQ(arabic.contains(QStringLiteral("ألف")) || arabic.contains(QStringLiteral("آلاف")), n >= 1000) << n;
+        ASSERT_FALSE(arabic.contains(QStringLiteral("  ")) || arabic.split(' ').contains(QStringLiteral("و"))) << n;
+        ASSERT_FALSE(english.contains(QStringLiteral("  ")) || english.startsWith(' ')) << n;
+        ASSERT_TRUE(english.endsWith(n == 1 ? QStringLiteral(" Dinar Only") : QStringLiteral(" Dinars Only"))) << n;
+        arabicSeen.insert(arabic);
+        englishSeen.insert(english);
+    }
+    EXPECT_EQ(arabicSeen.size(), 100000);
+    EXPECT_EQ(englishSeen.size(), 100000);
+}
+
+// Every fraction of a three-decimal currency joins the whole in its own words,
+// the same as it stands alone, however the binary amount rounds.
+TEST(AmountWords, EveryFilsJoinsTheDinars)
+{
+    const QString seven = QStringLiteral("فقط سبعة دنانير كويتية");
+    for (int fils = 1; fils < 1000; ++fils) {
+        const QString alone = AmountWords::arabic(fils / 1000.0, QStringLiteral("KWD"));
+        ASSERT_EQ(AmountWords::arabic(7 + fils / 1000.0, QStringLiteral("KWD")),
+                  seven + QStringLiteral(" و") + alone.mid(4)) << fils;
+        ASSERT_TRUE(AmountWords::english(7 + fils / 1000.0, QStringLiteral("KWD"))
+                        .endsWith(QStringLiteral(" and %1 Fils Only").arg(fils))) << fils;
+    }
+}
