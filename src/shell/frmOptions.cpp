@@ -42,10 +42,6 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
     : DataScreen(state, Definition{}, parent), m_ui(std::make_unique<Ui::frmOptions>())
 {
     m_ui->setupUi(this);
-    for (const AmountWords::Currency& currency : AmountWords::currencies())
-        m_ui->dfcCurrency->addItem(
-            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("AmountWords", currency.name), currency.code),
-            currency.code);
     connectCommands();
     connect(m_ui->dfnExtraMilesFlat, &QLineEdit::textChanged, this,
             [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
@@ -69,6 +65,12 @@ frmOptions::~frmOptions()
 void frmOptions::load()
 {
     ScreenSetup::run(state(), this);
+    // The screen's set-up empties every list it has no rows for: the currencies come after it.
+    m_ui->dfcCurrency->clear();
+    for (const AmountWords::Currency& currency : AmountWords::currencies())
+        m_ui->dfcCurrency->addItem(
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("AmountWords", currency.name), currency.code),
+            currency.code);
     showEntries();
 }
 
