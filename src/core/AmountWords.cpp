@@ -213,6 +213,18 @@ qint64 smallUnits(double amount, const Currency& currency)
     return qint64(units);
 }
 
+// The amount split into whole units and the fraction, in the smaller unit.
+struct Split {
+    qint64 whole = 0;
+    int fraction = 0;
+};
+
+Split split(double amount, const Currency& currency)
+{
+    const qint64 units = smallUnits(amount, currency);
+    return {units / unitsPerWhole(currency), int(units % unitsPerWhole(currency))};
+}
+
 }
 
 const QList<Currency>& AmountWords::currencies() { return Currencies; }
@@ -228,11 +240,9 @@ const Currency& AmountWords::currency(const QString& code)
 QString AmountWords::arabic(double amount, const QString& code)
 {
     const Currency& money = currency(code);
-    const qint64 units = smallUnits(amount, money);
-    if (units == 0)
+    const auto [whole, fraction] = split(amount, money);
+    if (whole == 0 && fraction == 0)
         return {};
-    const qint64 whole = units / unitsPerWhole(money);
-    const int fraction = int(units % unitsPerWhole(money));
     QStringList parts;
     if (whole > 0)
         parts.append(arabicWhole(whole, money.unit));
@@ -244,11 +254,9 @@ QString AmountWords::arabic(double amount, const QString& code)
 QString AmountWords::english(double amount, const QString& code)
 {
     const Currency& money = currency(code);
-    const qint64 units = smallUnits(amount, money);
-    if (units == 0)
+    const auto [whole, fraction] = split(amount, money);
+    if (whole == 0 && fraction == 0)
         return {};
-    const qint64 whole = units / unitsPerWhole(money);
-    const int fraction = int(units % unitsPerWhole(money));
     QStringList parts;
     if (whole > 0)
         parts.append(englishWhole(whole) + ' ' + (whole == 1 ? money.englishOne : money.englishMany));
