@@ -27,9 +27,24 @@ function(ijar_embed_translations target)
     list(APPEND compiled ${qm})
   endforeach()
   if(compiled)
+    # One target makes the catalogues and every target of the resource waits
+    # for it: two rules writing the same .qm side by side in a parallel build
+    # can embed a half-written catalogue.
+    add_custom_target(${target}_qm DEPENDS ${compiled})
     qt_add_resources(${target} ijar_catalogues
       PREFIX /i18n
       BASE ${CMAKE_CURRENT_BINARY_DIR}
-      FILES ${compiled})
+      FILES ${compiled}
+      OUTPUT_TARGETS resource_targets)
+    if(TARGET ${target}_ijar_catalogues)
+      add_dependencies(${target}_ijar_catalogues ${target}_qm)
+    endif()
+    foreach(resource ${resource_targets})
+      add_dependencies(${resource} ${target}_qm)
+      if(TARGET ${target}_ijar_catalogues)
+        add_dependencies(${resource} ${target}_ijar_catalogues)
+      endif()
+    endforeach()
+    add_dependencies(${target} ${target}_qm)
   endif()
 endfunction()
