@@ -38,6 +38,11 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
         {QStringLiteral("CURRENCYSUFFIX"), Configuration::defaultCurrencySuffix()},
         {QStringLiteral("EXTRAMILESFLAT"), QStringLiteral("0")},
         {QStringLiteral("EXTRAMILESPERCENT"), QStringLiteral("0")},
+        {QStringLiteral("VATON"), QStringLiteral("0")},
+        {QStringLiteral("VATRATE"), QStringLiteral("15")},
+        {QStringLiteral("VATNUMBER"), QString()},
+        {QStringLiteral("VATNAMEAR"), QString()},
+        {QStringLiteral("VATNAMEEN"), QString()},
     };
 }
 
@@ -50,6 +55,11 @@ ShippedRows NewDatabase::shippedRows()
                     return;
                 ScreenMetadata::reservations(db);
                 ReminderRules::addReservationRules(db);
+            },
+            [](Database& db) {
+                if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
+                    return;
+                LedgerSetup::addCounterAccounts(db);
             }};
 }
 

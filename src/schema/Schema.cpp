@@ -93,6 +93,22 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
                               + q("TRANSACTIONDATE") + QStringLiteral(", ") + q("DEBITORCREDIT") + QStringLiteral(", ")
                               + q("AMOUNT") + QLatin1Char(')'));
          }},
+        {11, QStringLiteral("money at the counter: deposits, receipts, VAT and tax invoices"),
+         [counter = rows.counterMoney](Database& db) {
+             using namespace SchemaTables::col;
+             // The deposit taken as the car goes out, how, and what came of it at return.
+             for (const ColumnDef& column : {money("DEPOSIT"), number("DEPOSITMETHOD"), text("DEPOSITREFERENCE"),
+                                             number("DEPOSITJOURNALID"), money("DEPOSITKEPT"),
+                                             money("DEPOSITREFUNDED"), real("VATRATE"), money("VATAMOUNT"),
+                                             money("GROSSTOTAL")})
+                 addMissingColumn(db, QStringLiteral("RENT"), column);
+             createTables(db, {SchemaTables::receipts()});
+             createTables(db, SchemaTables::taxInvoices());
+             db.insert(QStringLiteral("INVOICESEQUENCE"), QStringLiteral("INVOICESEQUENCEID"),
+                       {{QStringLiteral("LASTNUMBER"), 0}});
+             if (counter)
+                 counter(db);
+         }},
     };
 }
 

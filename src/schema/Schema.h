@@ -26,6 +26,8 @@ struct ShippedRows {
     std::function<void(Database&)> dueList;
     // What an office made before reservations lacks of them (screen rows, menu rights).
     std::function<void(Database&)> reservations;
+    // What an office made before money at the counter lacks of it (accounts, rules, screen rows).
+    std::function<void(Database&)> counterMoney;
 };
 
 // The database's tables and their versions. The version is kept in the one-row
@@ -38,7 +40,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 10;
+    static constexpr int CurrentVersion = 11;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

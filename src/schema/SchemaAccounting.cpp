@@ -52,3 +52,18 @@ QList<TableDef> SchemaTables::accounting()
 
     return {glRule, glRuleDetail, journal, journalDetail, chartOfAccount, accountCategory};
 }
+
+QList<TableDef> SchemaTables::taxInvoices()
+{
+    // One row per invoice, never deleted: SOURCE names what it bills ("RENT" or
+    // "RECEIPT") and SOURCEID its record. INVOICENO comes from the one-row
+    // INVOICESEQUENCE inside the transaction that writes the invoice, so a
+    // rolled-back invoice gives its number back and no number is skipped.
+    TableDef invoice{QStringLiteral("TAXINVOICE"),
+                     {key("TAXINVOICEID"), number("INVOICENO"), text("SOURCE"), number("SOURCEID"),
+                      date("ISSUEDATE"), time("ISSUETIME"), text("BUYERNAME"), money("NETAMOUNT"),
+                      real("VATRATE"), money("VATAMOUNT"), money("GROSSAMOUNT"), text("QRPAYLOAD")},
+                     {index({"INVOICENO"}, true), index({"SOURCE", "SOURCEID"}, true), index({"ISSUEDATE"})}};
+    TableDef sequence{QStringLiteral("INVOICESEQUENCE"), {key("INVOICESEQUENCEID"), number("LASTNUMBER")}, {}};
+    return {invoice, sequence};
+}

@@ -156,3 +156,14 @@ TableDef SchemaTables::reservations()
              money("DAILYRENT"), money("DEPOSIT"), text("COMMENTS"), number("RENTID")},
             {index({"CARNO", "STATE"}), index({"STATE", "PICKUPDATE"}), index({"CUSTOMERID"})}};
 }
+
+TableDef SchemaTables::receipts()
+{
+    // REFUND 1 pays money back to the customer. METHOD: 0 cash, 1 card, 2 bank
+    // transfer, 3 cheque. RENTID names the contract it settles, when one does.
+    return {QStringLiteral("RECEIPT"),
+            {key("RECEIPTID"), text("NAME"), date("RECEIPTDATE"), flag("REFUND"), number("CUSTOMERID"),
+             text("CUSTOMERNAME"), number("RENTID"), money("AMOUNT"), number("METHOD"), text("REFERENCE"),
+             text("COMMENTS"), number("JOURNALID")},
+            {index({"CUSTOMERID", "RECEIPTDATE"}), index({"RENTID"}), index({"RECEIPTDATE"})}};
+}

@@ -17,6 +17,10 @@ QList<TableDef> reminders();
 TableDef storedLogins();
 // Cars booked ahead of their pick-up.
 TableDef reservations();
+// Money taken or paid back at the counter against a customer.
+TableDef receipts();
+// Tax invoices and the one sequence that numbers them.
+QList<TableDef> taxInvoices();
 
 // Short column constructors for the table lists.
 namespace col {
