@@ -6,7 +6,9 @@
 #include "core/Cipher.h"
 #include "core/Configuration.h"
 #include "core/Database.h"
+#include "core/HomeFolder.h"
 #include "core/JetTranslator.h"
+#include "core/OwnerOnly.h"
 #include "core/PasswordHash.h"
 #include "core/ServerAddress.h"
 #include "demo/DemoOffice.h"
@@ -146,6 +148,13 @@ void NewDatabase::create(const QString& path, bool demo)
                            .arg(path),
                        Source);
 
+    // A first office goes where the program will look for it, into a home
+    // folder that a new user does not have yet.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!OwnerOnly::makeFolder(folder))
+        throw AppError(HomeFolder::PathNotFound,
+                       QStringLiteral("The folder %1 does not exist and cannot be created.").arg(folder),
+                       Source);
     Database db;
     try {
         db.open(path, /*create=*/true);

@@ -19,7 +19,8 @@ public:
     // Error number when the target server database already has tables.
     static constexpr int HasTables = 5101;
 
-    // Refuses (AppError) when `path` exists; a failure part-way removes the
+    // Makes the file's folder when it has none yet (owner-only). Refuses
+    // (AppError) when `path` exists; a failure part-way removes the
     // half-made file, so the path is either a complete database or absent.
     // A postgresql:// URI names an existing, empty server database instead:
     // one with tables is refused, and a failure part-way leaves it empty.

@@ -6,6 +6,7 @@
 #include "schema/Schema.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -84,7 +85,13 @@ TEST_F(NewDatabaseTest, AnExistingFileIsNeverOverwrittenAndAFailedCreationLeaves
         }
         EXPECT_EQ(bytesOf(target), content) << qPrintable(target);
     }
-    const QString unreachable = dir.filePath(u"missing/fdk.db"_s);
+    // A new user's first office makes its home folder, for him alone; a folder
+    // that cannot be made (a file stands in its way) refuses and leaves nothing.
+    const QString first = dir.filePath(u"new/home/fdk.db"_s);
+    NewDatabase::create(first, false);
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_EQ(QFileInfo(QFileInfo(first).absolutePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    const QString unreachable = other + u"/fdk.db"_s;
     EXPECT_THROW(NewDatabase::create(unreachable, false), AppError);
     EXPECT_FALSE(QFile::exists(unreachable));
 }
