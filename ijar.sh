@@ -57,6 +57,8 @@ first_run() {
 
 case "${1:-run}" in
   test)
+    # The Debian package is checked as Debian checks it, and installed on a clean Debian 12.
+    packages+=(lintian desktop-file-utils appstream groff-base mmdebstrap)
     install_missing
     if [ "${2:-}" = "--sanitize" ]; then
       dir=build-sanitize
