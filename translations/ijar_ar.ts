@@ -41,6 +41,89 @@
     </message>
 </context>
 <context>
+    <name>BackupRestore</name>
+    <message>
+        <source>%1 is not a backup of an office: it has no schema version.</source>
+        <translation>الملف %1 ليس نسخة احتياطية لمكتب: ليس فيه رقم إصدار للمخطط.</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer program (schema version %2; this one knows up to %3). Restore it with that program.</source>
+        <translation>صُنعت النسخة %1 ببرنامج أحدث (إصدار المخطط %2، وهذا البرنامج يعرف حتى %3). استرجعها بذلك البرنامج.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>النسخة %1 تالفة: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a sound office database: %2</source>
+        <translation>الملف %1 ليس قاعدة بيانات مكتب سليمة: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>لا يمكن قراءة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>لا يمكن الكتابة في %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied to %2: %3</source>
+        <translation>تعذر نسخ %1 إلى %2: %3</translation>
+    </message>
+    <message>
+        <source>pg_restore is not installed (Debian package postgresql-client).</source>
+        <translation>البرنامج pg_restore غير مثبت (حزمة دبيان postgresql-client).</translation>
+    </message>
+    <message>
+        <source>There is no backup file %1.</source>
+        <translation>لا يوجد ملف نسخة احتياطية باسم %1.</translation>
+    </message>
+    <message>
+        <source>No folder for checking %1: %2</source>
+        <translation>لا يوجد مجلد لفحص %1: %2</translation>
+    </message>
+    <message>
+        <source>The office is on a server (%1): name an empty server database to restore into.</source>
+        <translation>المكتب على خادم (%1): سمِّ قاعدة بيانات فارغة على الخادم للاسترجاع فيها.</translation>
+    </message>
+    <message>
+        <source>%1 is a server office&apos;s backup: it goes into an empty server database, not into a file.</source>
+        <translation>النسخة %1 لمكتب على خادم: تسترجع في قاعدة بيانات فارغة على الخادم، لا في ملف.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created.</source>
+        <translation>المجلد %1 غير موجود ولا يمكن إنشاؤه.</translation>
+    </message>
+    <message>
+        <source>%1 has changes not yet written (%2): open the program once and log off, then restore.</source>
+        <translation>في %1 تغييرات لم تكتب بعد (%2): افتح البرنامج مرة واخرج منه، ثم استرجع.</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept as %2; nothing was restored.</source>
+        <translation>تعذر حفظ %1 باسم %2، ولم يسترجع شيء.</translation>
+    </message>
+    <message>
+        <source>The backup could not be put in place of %1; the database is as it was.</source>
+        <translation>تعذر وضع النسخة الاحتياطية مكان %1، وقاعدة البيانات كما كانت.</translation>
+    </message>
+    <message>
+        <source>%1 is not a server database (postgresql://...).</source>
+        <translation>%1 ليست قاعدة بيانات على خادم (postgresql://...).</translation>
+    </message>
+    <message>
+        <source>%1 is a file office&apos;s backup: restore it into the office&apos;s file.</source>
+        <translation>النسخة %1 لمكتب في ملف: استرجعها في ملف المكتب.</translation>
+    </message>
+    <message>
+        <source>The database %1 already has tables (%2); a backup goes only into an empty database.</source>
+        <translation>في قاعدة البيانات %1 جداول من قبل (%2)، والنسخة الاحتياطية لا تسترجع إلا في قاعدة فارغة.</translation>
+    </message>
+    <message>
+        <source>pg_restore could not restore %1 into %2; the database is left empty: %3</source>
+        <translation>تعذر على pg_restore استرجاع %1 في %2، وبقيت قاعدة البيانات فارغة: %3</translation>
+    </message>
+</context>
+<context>
     <name>CarBooking</name>
     <message>
         <source>This car is booked on reservation %1 (%2) from %3 to %4.</source>
@@ -1465,6 +1548,42 @@ Do you want to end the program anyway?</source>
     <message>
         <source>The database is on a server: its backups are the server&apos;s task.</source>
         <translation>قاعدة البيانات على خادم: نسخها الاحتياطية من مهام الخادم.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore a backup...</source>
+        <translation>ا&amp;سترجاع نسخة احتياطية...</translation>
+    </message>
+    <message>
+        <source>Put one of the backups back in place of this database, then end the program</source>
+        <translation>أعد إحدى النسخ الاحتياطية مكان قاعدة البيانات هذه، ثم أنهِ البرنامج</translation>
+    </message>
+    <message>
+        <source>A server office&apos;s backup is restored into an empty server database: ijar --restore BACKUP --to URI</source>
+        <translation>تسترجع النسخة الاحتياطية لمكتب على خادم في قاعدة بيانات فارغة على الخادم: ijar --restore BACKUP --to URI</translation>
+    </message>
+    <message>
+        <source>Put the backup
+%1
+of %2 in place of the database
+%3?
+
+The database as it is now is kept as
+%4
+The program then ends; open it again and log in.</source>
+        <translation>هل توضع النسخة الاحتياطية
+%1
+المأخوذة في %2 مكان قاعدة البيانات
+%3؟
+
+تحفظ قاعدة البيانات كما هي الآن باسم
+%4
+ثم ينتهي البرنامج؛ افتحه مرة أخرى وادخل.</translation>
+    </message>
+    <message>
+        <source>The backup is in place. The database that was there is kept as
+%1</source>
+        <translation>وضعت النسخة الاحتياطية في مكانها. وحفظت قاعدة البيانات التي كانت هناك باسم
+%1</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             cl.copyTo = arguments[++i];
             if (cl.action == Action::Run)
                 cl.action = Action::CopyDatabase;
+        } else if (a == QLatin1String("--restore") || a == QLatin1String("--to")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
+                return failWith(QStringLiteral("%1 needs a %2").arg(a, a == QLatin1String("--to") ? QStringLiteral("URI") : QStringLiteral("backup file")));
+            (a == QLatin1String("--to") ? cl.restoreTo : cl.restoreFrom) = arguments[++i];
+            if (a == QLatin1String("--restore") && cl.action == Action::Run)
+                cl.action = Action::Restore;
         } else if (a.startsWith(QLatin1String("--home="))) {
             cl.home = a.mid(7);
         } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
@@ -51,6 +57,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return failWith(QStringLiteral("unknown option: %1").arg(a));
         }
     }
+    if (!cl.restoreTo.isEmpty() && cl.restoreFrom.isEmpty())
+        return failWith(QStringLiteral("--to goes with --restore BACKUP"));
     if (cl.demo && cl.databaseToCreate.isEmpty())
         return failWith(QStringLiteral("--demo goes with --create-database PATH"));
     return cl;
@@ -62,6 +70,7 @@ QString CommandLine::usage()
         "Usage: ijar [--home DIR] [--lang ar|en]\n"
         "       ijar --create-database PATH|URI [--demo]\n"
         "       ijar --copy-database FROM TO\n"
+        "       ijar --restore BACKUP [--home DIR] [--to URI]\n"
         "       ijar --version | --help\n"
         "\n"
         "  --home DIR              folder of the ini file, the default database (fdk.db),\n"
@@ -80,6 +89,12 @@ QString CommandLine::usage()
         "  --copy-database FROM TO copy a whole office, file or URI either way, into a new\n"
         "                          file or an empty server database; ends by comparing the\n"
         "                          rows and a checksum of every table\n"
+        "  --restore BACKUP        put a log-off backup back in place of the office's database\n"
+        "                          (the home folder's, see --home) after checking it; the\n"
+        "                          database there is kept as <name>.before-restore-<time>;\n"
+        "                          refused while the program runs on that home folder\n"
+        "  --to URI                with --restore: a server office's backup goes into this\n"
+        "                          existing, empty server database instead\n"
         "  --version               print the version\n"
         "  --help                  print this text\n");
 }

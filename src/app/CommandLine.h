@@ -7,10 +7,10 @@
 #include <optional>
 
 // What the command line asks for. Parsed before any application object
-// exists, so that --help, --version, --create-database and --copy-database
-// need no display.
+// exists, so that --help, --version, --create-database, --copy-database and
+// --restore need no display.
 struct CommandLine {
-    enum class Action { Run, Help, Version, CreateDatabase, CopyDatabase, Error };
+    enum class Action { Run, Help, Version, CreateDatabase, CopyDatabase, Restore, Error };
 
     Action action = Action::Run;
     QString home;
@@ -18,6 +18,9 @@ struct CommandLine {
     bool demo = false;
     QString copyFrom;
     QString copyTo;
+    QString restoreFrom;
+    // An empty server database a server office's backup goes into.
+    QString restoreTo;
     // Nothing when the desktop decides.
     std::optional<Translations::Language> language;
     QString error;

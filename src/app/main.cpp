@@ -9,9 +9,14 @@
 #include "core/Translations.h"
 #include "office/NewDatabase.h"
 #include "office/OfficeCopy.h"
+#include "shell/BackupRestore.h"
+#include "shell/HomeLock.h"
+#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QTextStream>
 
 namespace {
@@ -50,6 +55,35 @@ int copyDatabase(const CommandLine& cl)
     return 0;
 }
 
+int restoreBackup(const CommandLine& cl)
+{
+    QTextStream out(stdout), err(stderr);
+    try {
+        if (!cl.restoreTo.isEmpty()) {
+            BackupRestore::restoreServer(cl.restoreFrom, cl.restoreTo);
+            out << "restored " << cl.restoreFrom << " into " << cl.restoreTo << "\n";
+            return 0;
+        }
+        const QString home = HomeFolder::resolve(cl.home);
+        // The program running on this folder would go on with the old database.
+        HomeLock lock(QDir(home).filePath(StartUp::lockFileName()));
+        if (lock.take() == HomeLock::Outcome::HeldElsewhere) {
+            err << "ijar: the program is running on " << home << " (computer " << lock.holderHost() << ", process "
+                << lock.holderPid() << "); close it, then restore\n";
+            return 1;
+        }
+        const QString database = BackupRestore::officeDatabase(home);
+        const QString kept = BackupRestore::restoreFile(cl.restoreFrom, database, QDateTime::currentDateTime());
+        out << "restored " << cl.restoreFrom << " as " << database << "\n";
+        if (!kept.isEmpty())
+            out << "the database that was there is kept as " << kept << "\n";
+    } catch (const AppError& e) {
+        err << "ijar: " << e.description() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }
 
 int main(int argc, char** argv)
@@ -77,6 +111,11 @@ int main(int argc, char** argv)
     case CommandLine::Action::CopyDatabase: {
         QCoreApplication app(argc, argv);
         return copyDatabase(cl);
+    }
+    case CommandLine::Action::Restore: {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("ijar"));
+        return restoreBackup(cl);
     }
     case CommandLine::Action::Run:
         break;

@@ -9,11 +9,13 @@
 #include "core/ScreenTag.h"
 #include "core/ShellFrame.h"
 #include "shell/BackupName.h"
+#include "shell/BackupRestore.h"
 #include "shell/DatabaseFilter.h"
 
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLocale>
 
 SCRNlogoff::SCRNlogoff(RunState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(std::make_unique<Ui::SCRNlogoff>())
@@ -23,6 +25,7 @@ SCRNlogoff::SCRNlogoff(RunState& state, QWidget* parent)
     connect(m_ui->Check1, &QCheckBox::toggled, m_ui->lblbakupfilename, &QLabel::setEnabled);
     connect(m_ui->cmdOk, &QPushButton::clicked, this, &SCRNlogoff::logOff);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->cmdRestore, &QPushButton::clicked, this, &SCRNlogoff::restore);
 }
 
 SCRNlogoff::~SCRNlogoff() = default;
@@ -42,6 +45,12 @@ void SCRNlogoff::showEvent(QShowEvent* event)
         m_ui->Check1->setEnabled(false);
         m_ui->lblbakupfilename->setEnabled(false);
         m_ui->lblbakupfilename->setText(tr("The database is on a server: its backups are the server's task."));
+    }
+    // A server's backup goes into an empty server database, from the command line.
+    if (m_state.db().dialect() == SqlDialect::PostgreSQL) {
+        m_ui->cmdRestore->setEnabled(false);
+        m_ui->cmdRestore->setToolTip(tr("A server office's backup is restored into an empty server database: "
+                                        "ijar --restore BACKUP --to URI"));
     }
     ScreenSetup::run(m_state, this);
 }
@@ -79,6 +88,43 @@ void SCRNlogoff::logOff()
     if (m_ui->Check1->isChecked() && !backUp())
         return;
     guarded(m_state, this, ERROR_SOURCE, [this] { m_state.db().close(); });
+    if (ShellFrame* frame = m_state.ui().frame())
+        ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
+    accept();
+    m_state.ui().quit(0);
+}
+
+void SCRNlogoff::restore()
+{
+    FileRequest request;
+    request.title = m_ui->cmdRestore->toolTip();
+    request.initialPath = m_state.homeFile(QStringLiteral("db/backup"));
+    const QString backup = m_state.ui().chooseFile(this, request);
+    if (backup.isEmpty())
+        return;
+    const QString database = m_state.db().path();
+    try {
+        // Refused before anything closes: damaged, not an office, or made by a newer program.
+        BackupRestore::check(backup);
+        const QDateTime now = QDateTime::currentDateTime();
+        if (!m_state.ui().question(
+                this,
+                tr("Put the backup\n%1\nof %2 in place of the database\n%3?\n\n"
+                   "The database as it is now is kept as\n%4\nThe program then ends; open it again and log in.")
+                    .arg(backup, QLocale().toString(QFileInfo(backup).lastModified(), QLocale::ShortFormat), database,
+                         BackupRestore::keptName(database, now)),
+                m_ui->cmdRestore->text().remove(QLatin1Char('&'))))
+            return;
+        m_state.db().close();
+        const QString kept = BackupRestore::restoreFile(backup, database, now);
+        m_state.ui().message(this, tr("The backup is in place. The database that was there is kept as\n%1").arg(kept));
+    } catch (const AppError& e) {
+        ReportError(m_state, this, e, ERROR_SOURCE);
+        m_state.ui().message(this, e.description(), m_ui->cmdRestore->text().remove(QLatin1Char('&')));
+        if (m_state.db().isOpen())
+            return;
+        // The database was closed for the restore: the run cannot go on without it.
+    }
     if (ShellFrame* frame = m_state.ui().frame())
         ScreenTag::set(frame->frameWidget(), QStringLiteral("Exit"));
     accept();

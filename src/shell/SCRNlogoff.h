@@ -21,6 +21,8 @@ protected:
 private:
     void chooseBackupFile();
     void logOff();
+    // Puts a chosen backup in place of the database (asked first) and ends the run.
+    void restore();
     // True when the backup was made or the operator chose to go on without it.
     bool backUp();
 
