@@ -162,7 +162,7 @@ void RentOutChecks::recordOverride(const QString& record)
                          {QStringLiteral("JOURNALDATE"), StoredDate::number(now.date())},
                          {QStringLiteral("JOURNALTIME"), now.time().toString(QStringLiteral("hhmmss"))},
                          {QStringLiteral("JOURNALDESCRIPTION"),
-                          tr("%1 went out despite: %2").arg(record, what.join(QLatin1Char(' ')))},
+                          tr("%1: the car went out despite: %2").arg(record, what.join(QLatin1Char(' ')))},
                          {QStringLiteral("FORM"), m_screen->objectName()},
                          {QStringLiteral("FORMNAME"), m_screen->windowTitle()},
                          {QStringLiteral("MODIFICATIONDESCRIPTION"), tr("Warning passed over")}});
