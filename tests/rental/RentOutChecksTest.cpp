@@ -118,19 +118,23 @@ TEST(RentOutChecks, TheCounterAsksAndOnlyTheOptionsRightGoesPastABlock)
         office.loginAs(QLatin1String(r.login));
         office.ui().answers = {r.answer};
         const qint64 customer = office.add(false, r.customer), car = office.add(true, r.car);
-        const QList<Database::Field> days{{u"CUSTOMERID"_s, customer}, {u"CARNO"_s, car}, {u"RETURNDATE"_s, day(3)}, {u"DAILYRENT"_s, 10}};
+        const QList<Database::Field> days{{u"CUSTOMERID"_s, customer}, {u"CARNO"_s, car}, {u"RETURNDATE"_s, day(3)},
+                                          {u"DAILYRENT"_s, 10}};
         if (r.pickUp)
-            office.db().insert(u"RESERVATION"_s, u"RESERVATIONID"_s, QList<Database::Field>{{u"STATE"_s, 0}, {u"PICKUPDATE"_s, day(0)}} + days);
+            office.db().insert(u"RESERVATION"_s, u"RESERVATIONID"_s,
+                               QList<Database::Field>{{u"STATE"_s, 0}, {u"PICKUPDATE"_s, day(0)}} + days);
         else
             office.db().insert(u"RENT"_s, u"RENTID"_s, QList<Database::Field>{{u"RETURNED"_s, 0}, {u"EXITDATE"_s, day(0)},
                                                            {u"METER"_s, 14999}} + (r.already ? days : days.mid(2)));
-        const std::unique_ptr<QWidget> screen = office.open(r.pickUp ? u"frmReservation"_s : u"frmRentCar"_s, r.pickUp ? u""_s : u"RENTMODE"_s);
+        const std::unique_ptr<QWidget> screen =
+            r.pickUp ? office.open(u"frmReservation"_s, {}) : office.open(u"frmRentCar"_s, u"RENTMODE"_s);
         for (const auto& [field, value] : {std::pair{"dfnCustomerid", customer}, {"dfnCarNo", car}})
             ControlAccess::setValue(ControlAccess::require(screen.get(), QLatin1String(field)), QString::number(value));
         Clerk::press(r.pickUp ? Qt::Key_F4 : Qt::Key_F12);
         EXPECT_EQ(office.count(u"select rented from car"_s), r.out);
         EXPECT_EQ(office.ui().questions.size(), r.asked);
-        EXPECT_EQ(office.ui().messages.size() == 1 && office.ui().lastMessage().contains(u"right to open the options"_s), bool(r.told));
+        EXPECT_EQ(office.ui().messages.size() == 1 && office.ui().lastMessage().contains(u"right to open the options"_s),
+                  bool(r.told));
         EXPECT_EQ(office.count(u"select count(*) from _JOURNAL where USER = '%1' and JOURNALDESCRIPTION like "
                                "'Contract %2%went out despite: The customer%'"_s.arg(QLatin1String(r.login))
                                    .arg(office.count(u"select max(RENTID) from RENT"_s))),
@@ -143,7 +147,8 @@ TEST(RentOutChecks, TheCounterAsksAndOnlyTheOptionsRightGoesPastABlock)
 TEST(RentOutChecks, TheCarPickerColoursTheUninsuredCar)
 {
     Counter office;
-    const qint64 insured = office.add(true, "INSURANEDC1DATETTO = 20991231"), uninsured = office.add(true, "INSURANEDC1DATETTO = 20200101");
+    const qint64 insured = office.add(true, "INSURANEDC1DATETTO = 20991231");
+    const qint64 uninsured = office.add(true, "INSURANEDC1DATETTO = 20200101");
     office.db().insert(u"RENT"_s, u"RENTID"_s, {{u"RETURNED"_s, 0}, {u"EXITDATE"_s, day(0)}, {u"RETURNDATE"_s, day(2)}});
     QMap<qint64, QRgb> shown;  // car: the colour beside the text of its row
     QString tip;
