@@ -245,9 +245,12 @@ void frmReservation::PickUp()
                 return QString();
             }
         };
+        // The contract and the journal line of a warning passed over stand or fall together.
+        Transaction together(state().db());
         made = CarBooking::pickUp(state().db(), idText().toLongLong(), QDateTime::currentDateTime(), inWords);
         if (made.contract != 0)
             checks.recordOverride(tr("Contract %1 of reservation %2").arg(made.contract).arg(idText()));
+        together.commit();
     });
     if (!made.refusal.isEmpty())
         state().ui().message(this, made.refusal);
