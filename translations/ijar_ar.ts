@@ -1458,6 +1458,89 @@ To work on it, give your user the right to write to the file and to its folder, 
     </message>
 </context>
 <context>
+    <name>RentOutChecks</name>
+    <message>
+        <source>The customer is on the black list.</source>
+        <translation>العميل في القائمة السوداء.</translation>
+    </message>
+    <message>
+        <source>Dealings with the customer are stopped.</source>
+        <translation>التعامل مع العميل موقوف.</translation>
+    </message>
+    <message>
+        <source>The customer&apos;s driving licence expired on %1.</source>
+        <translation>انتهت رخصة قيادة العميل في %1.</translation>
+    </message>
+    <message>
+        <source>The customer&apos;s driving licence expires on %1, before the car is due back on %2.</source>
+        <translation>تنتهي رخصة قيادة العميل في %1، قبل موعد عودة السيارة في %2.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s licence expired on %1.</source>
+        <translation>انتهى ترخيص السيارة في %1.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s licence expires on %1, before the car is due back on %2.</source>
+        <translation>ينتهي ترخيص السيارة في %1، قبل موعد عودتها في %2.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s first insurance expired on %1.</source>
+        <translation>انتهى التأمين الأول للسيارة في %1.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s first insurance expires on %1, before the car is due back on %2.</source>
+        <translation>ينتهي التأمين الأول للسيارة في %1، قبل موعد عودتها في %2.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s second insurance expired on %1.</source>
+        <translation>انتهى التأمين الثاني للسيارة في %1.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s second insurance expires on %1, before the car is due back on %2.</source>
+        <translation>ينتهي التأمين الثاني للسيارة في %1، قبل موعد عودتها في %2.</translation>
+    </message>
+    <message>
+        <source>schedule %1</source>
+        <translation>الجدول %1</translation>
+    </message>
+    <message>
+        <source>Maintenance &quot;%1&quot; is due on %2.</source>
+        <translation>الصيانة «%1» مستحقة في %2.</translation>
+    </message>
+    <message>
+        <source>Maintenance &quot;%1&quot; is due at %2 km; the meter reads %3 km.</source>
+        <translation>الصيانة «%1» مستحقة عند %2 كم، وقراءة العداد %3 كم.</translation>
+    </message>
+    <message>
+        <source>Before the car goes out</source>
+        <translation>قبل خروج السيارة</translation>
+    </message>
+    <message>
+        <source>The car cannot go out:%1
+
+Only an operator with the right to open the options (Sys Data menu, button 4) may let it go out all the same.</source>
+        <translation>لا يمكن أن تخرج السيارة:%1
+
+لا يسمح بخروجها رغم ذلك إلا مستخدم له صلاحية فتح الإعدادات (قائمة بيانات النظام، الزر 4).</translation>
+    </message>
+    <message>
+        <source>Before the car goes out, note:%1
+
+Go on all the same?</source>
+        <translation>قبل خروج السيارة، انتبه إلى ما يلي:%1
+
+هل تتابع رغم ذلك؟</translation>
+    </message>
+    <message>
+        <source>%1: the car went out despite: %2</source>
+        <translation>%1: خرجت السيارة رغم: %2</translation>
+    </message>
+    <message>
+        <source>Warning passed over</source>
+        <translation>تجاوز تحذير</translation>
+    </message>
+</context>
+<context>
     <name>RunState</name>
     <message>
         <source>The database is busy on another computer; waiting…</source>
@@ -4296,6 +4379,10 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>A surrendered car needs its actual return date, on or after the exit date.</source>
         <translation>السيارة المستلَمة تحتاج إلى تاريخ عودتها الفعلي، في يوم الخروج أو بعده.</translation>
     </message>
+    <message>
+        <source>Contract %1</source>
+        <translation>العقد %1</translation>
+    </message>
 </context>
 <context>
     <name>frmReportPreview</name>
@@ -4557,6 +4644,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Notes:</source>
         <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <source>Contract %1 of reservation %2</source>
+        <translation>العقد %1 من الحجز %2</translation>
     </message>
 </context>
 <context>

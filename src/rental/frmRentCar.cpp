@@ -16,6 +16,7 @@
 #include "engine/cValidation.h"
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
+#include "rental/RentOutChecks.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -324,9 +325,22 @@ bool frmRentCar::saveContract()
             return;
         }
         const QString where = keyCondition();
-        const RowSet before = state().db().execute(QStringLiteral("select CARNO from RENT ") + where);
+        const RowSet before = state().db().execute(QStringLiteral("select CARNO, CUSTOMERID from RENT ") + where);
         const qint64 previousCar = before.isEmpty() ? 0 : before.value(0, 0).toLongLong();
-        window().Save(where, this, [this, m, previousCar] { return carAndPosting(m == Mode::Surrender, previousCar); });
+        RentOutChecks checks(state(), this);
+        if (m == Mode::Rent
+            && !checks.mayGoOut({qint64(number(m_ui->dfnCustomerid)), qint64(number(m_ui->dfnCarNo))},
+                                {before.isEmpty() ? 0 : before.value(0, 1).toLongLong(), previousCar},
+                                {m_ui->dfdExitDate->value(), m_ui->dfdReturnDate->value()}, qint64(number(m_ui->dfnMETER)))) {
+            valid = false;
+            return;
+        }
+        window().Save(where, this, [this, m, previousCar, &checks] {
+            const QString refused = carAndPosting(m == Mode::Surrender, previousCar);
+            if (refused.isEmpty())
+                checks.recordOverride(tr("Contract %1").arg(idText()));
+            return refused;
+        });
     });
     return valid;
 }

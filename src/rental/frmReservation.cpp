@@ -14,6 +14,7 @@
 #include "engine/cValidation.h"
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
+#include "rental/RentOutChecks.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -226,8 +227,16 @@ void frmReservation::PickUp()
 {
     if (!m_ui->cmdPickUp->isEnabled() || !saveReservation())
         return;
+    RentOutChecks checks(state(), this);
+    bool goOn = false;
+    run(ERROR_SOURCE, [this, &checks, &goOn] {
+        goOn = checks.mayGoOut({m_ui->dfnCustomerid->text().toLongLong(), m_ui->dfnCarNo->text().toLongLong()}, {},
+                               {QDate::currentDate(), m_ui->dfdReturnDate->value()});
+    });
+    if (!goOn)
+        return;
     CarBooking::PickUp made;
-    run(ERROR_SOURCE, [this, &made] {
+    run(ERROR_SOURCE, [this, &made, &checks] {
         // The contract's amounts in words, as its screen writes them; none when they cannot be said.
         const auto inWords = [this](double amount) {
             try {
@@ -236,7 +245,12 @@ void frmReservation::PickUp()
                 return QString();
             }
         };
+        // The contract and the journal line of a warning passed over stand or fall together.
+        Transaction together(state().db());
         made = CarBooking::pickUp(state().db(), idText().toLongLong(), QDateTime::currentDateTime(), inWords);
+        if (made.contract != 0)
+            checks.recordOverride(tr("Contract %1 of reservation %2").arg(made.contract).arg(idText()));
+        together.commit();
     });
     if (!made.refusal.isEmpty())
         state().ui().message(this, made.refusal);
