@@ -17,8 +17,8 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n fonts-noto-core libqt6svg6
   xvfb openbox xdotool x11-utils sqlite3 imagemagick
   dbus-x11 at-spi2-core python3-pyatspi
-  qt6-pdf-dev libreoffice-writer fonts-hosny-amiri
-  libqrencode-dev zbar-tools
+  qt6-pdf-dev libreoffice-writer libreoffice-calc fonts-hosny-amiri
+  libqrencode-dev zbar-tools libxlsxwriter-dev
   postgresql
 )
 

@@ -933,6 +933,35 @@
     </message>
 </context>
 <context>
+    <name>ListExport</name>
+    <message>
+        <source>The spreadsheet could not be started.</source>
+        <translation>تعذر بدء جدول البيانات.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be named %1.</source>
+        <translation>تعذرت تسمية جدول البيانات %1.</translation>
+    </message>
+    <message>
+        <source>Export the list</source>
+        <translation>تصدير القائمة</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;CSV, UTF-8 (*.csv)</source>
+        <translation>مصنف إكسل (*.xlsx);;ملف CSV بترميز UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1:
+%2</source>
+        <translation>تعذرت كتابة القائمة في %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Export the list...</source>
+        <translation>تصدير القائمة...</translation>
+    </message>
+</context>
+<context>
     <name>LoginDatabase</name>
     <message>
         <source>Double-click the database name on the login screen to choose the right file</source>

@@ -2,6 +2,7 @@
 
 #include "core/RunState.h"
 #include "engine/DateEdit.h"
+#include "engine/ListExportKey.h"
 #include "engine/NumberEdit.h"
 #include "engine/NumberRange.h"
 #include "engine/ScreenFocus.h"
@@ -80,5 +81,6 @@ void installEngine(RunState& state)
     state.screenSetupSteps.push_back([&state](QWidget* w) { showCurrencySuffix(state, w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { showHijriDates(state, w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { setUpNumberFields(state.service<cWindow>(), w); });
+    state.screenSetupSteps.push_back([&state](QWidget* w) { ListExportKey::attach(state, w); });
     state.screenSetupSteps.push_back([&state](QWidget* w) { state.service<cWindow>().FillComboBoxes(w); });
 }

@@ -1,0 +1,231 @@
+#include "engine/ListExport.h"
+
+#include "core/Configuration.h"
+#include "core/OwnerOnly.h"
+#include "core/RunState.h"
+#include "core/cUI.h"
+
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <xlsxwriter.h>
+
+namespace {
+
+const QRegularExpression NumberText(QStringLiteral("^-?(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?$"));
+
+std::optional<double> numberIn(const QString& text)
+{
+    if (!NumberText.match(text).hasMatch())
+        return std::nullopt;
+    // A leading zero belongs to a code, not an amount.
+    const QString digits = text.startsWith(QLatin1Char('-')) ? text.mid(1) : text;
+    if (digits.size() > 1 && digits.startsWith(QLatin1Char('0')) && digits.at(1) != QLatin1Char('.'))
+        return std::nullopt;
+    // Beyond 15 digits a spreadsheet loses the last ones.
+    if (digits.count(QRegularExpression(QStringLiteral("\\d"))) > 15)
+        return std::nullopt;
+    return QString(text).remove(QLatin1Char(',')).toDouble();
+}
+
+QDate dateIn(const QString& text)
+{
+    for (const char* format : {"dd/MM/yyyy", "yyyy-MM-dd"}) {
+        const QDate date = QDate::fromString(text, QLatin1String(format));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
+QString csvField(const QString& text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// Width in characters: the longest text of the column, within reason.
+double widthOf(const ListExport::Table& table, int column)
+{
+    qsizetype widest = table.headers.value(column).size();
+    for (const QStringList& row : table.rows)
+        widest = std::max(widest, row.value(column).size());
+    return double(std::clamp<qsizetype>(widest + 2, 6, 60));
+}
+
+}
+
+ListExport::Table ListExport::fromModel(QAbstractItemModel& model)
+{
+    while (model.canFetchMore({}))
+        model.fetchMore({});
+    Table table;
+    for (int c = 0; c < model.columnCount(); ++c)
+        table.headers << model.headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < model.columnCount(); ++c)
+            row << model.index(r, c).data().toString();
+        table.rows << row;
+    }
+    return table;
+}
+
+ListExport::Kind ListExport::kindOf(const Table& table, int column)
+{
+    bool numbers = true, dates = true, any = false;
+    for (const QStringList& row : table.rows) {
+        const QString text = row.value(column).trimmed();
+        if (text.isEmpty())
+            continue;
+        any = true;
+        numbers = numbers && numberIn(text).has_value();
+        dates = dates && dateIn(text).isValid();
+    }
+    if (!any)
+        return Kind::Text;
+    return numbers ? Kind::Number : dates ? Kind::Date : Kind::Text;
+}
+
+bool ListExport::writeCsv(const Table& table, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    file.setPermissions(OwnerOnly::File);
+    QByteArray text("\xEF\xBB\xBF");
+    const auto line = [&text](const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& f : fields)
+            quoted << csvField(f);
+        text += quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    };
+    line(table.headers);
+    for (const QStringList& row : table.rows)
+        line(row);
+    if (file.write(text) != text.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ListExport::writeXlsx(const Table& table, const QString& path, bool rightToLeft, QString* error)
+{
+    // libxlsxwriter writes the whole file at close: it goes beside the target
+    // and takes the target's name only once complete.
+    const QString folder = QFileInfo(path).absolutePath();
+    QTemporaryDir aside(QDir(folder).filePath(QStringLiteral(".export-XXXXXX")));
+    if (!aside.isValid()) {
+        *error = aside.errorString();
+        return false;
+    }
+    const QString unfinished = aside.filePath(QStringLiteral("list.xlsx"));
+    const QByteArray name = QFile::encodeName(unfinished);
+    lxw_workbook* book = workbook_new(name.constData());
+    if (!book) {
+        *error = tr("The spreadsheet could not be started.");
+        return false;
+    }
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    if (rightToLeft)
+        worksheet_right_to_left(sheet);
+    lxw_format* header = workbook_add_format(book);
+    format_set_bold(header);
+    format_set_bg_color(header, 0xDDE6F0);
+    lxw_format* date = workbook_add_format(book);
+    format_set_num_format(date, "dd/mm/yyyy");
+    lxw_format* amount = workbook_add_format(book);
+    format_set_num_format(amount, "#,##0.00");
+    lxw_format* whole = workbook_add_format(book);
+    format_set_num_format(whole, "0");
+
+    const int columns = int(table.headers.size());
+    QList<Kind> kinds;
+    QList<bool> fractions;
+    for (int c = 0; c < columns; ++c) {
+        kinds << kindOf(table, c);
+        bool fraction = false;
+        for (const QStringList& row : table.rows)
+            fraction = fraction || row.value(c).contains(QLatin1Char('.'));
+        fractions << fraction;
+        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widthOf(table, c), nullptr);
+        worksheet_write_string(sheet, 0, lxw_col_t(c), table.headers.at(c).toUtf8().constData(), header);
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const lxw_row_t at = lxw_row_t(r + 1);
+        for (int c = 0; c < columns; ++c) {
+            const QString text = table.rows.at(r).value(c).trimmed();
+            if (text.isEmpty())
+                continue;
+            if (kinds.at(c) == Kind::Number) {
+                worksheet_write_number(sheet, at, lxw_col_t(c), *numberIn(text), fractions.at(c) ? amount : whole);
+            } else if (kinds.at(c) == Kind::Date) {
+                const QDate d = dateIn(text);
+                lxw_datetime when{d.year(), d.month(), d.day(), 0, 0, 0};
+                worksheet_write_datetime(sheet, at, lxw_col_t(c), &when, date);
+            } else {
+                worksheet_write_string(sheet, at, lxw_col_t(c), table.rows.at(r).value(c).toUtf8().constData(), nullptr);
+            }
+        }
+    }
+    const lxw_error closed = workbook_close(book);
+    if (closed != LXW_NO_ERROR) {
+        *error = QString::fromUtf8(lxw_strerror(closed));
+        return false;
+    }
+    QFile::setPermissions(unfinished, OwnerOnly::File);
+    QFile::remove(path);
+    if (!QFile::rename(unfinished, path)) {
+        *error = tr("The spreadsheet could not be named %1.").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool ListExport::write(const Table& table, const QString& path, bool rightToLeft, QString* error)
+{
+    return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ? writeXlsx(table, path, rightToLeft, error)
+                                                                      : writeCsv(table, path, error);
+}
+
+void ListExport::exportView(RunState& state, QAbstractItemView* view, QWidget* parent)
+{
+    if (!view || !view->model())
+        return;
+    FileRequest request;
+    request.title = tr("Export the list");
+    request.filter = tr("Excel workbook (*.xlsx);;CSV, UTF-8 (*.csv)");
+    request.initialPath = QDir::home().filePath(parent->windowTitle().simplified().replace(QLatin1Char('/'), QLatin1Char('-'))
+                                                + QStringLiteral(".xlsx"));
+    request.defaultSuffix = QStringLiteral("xlsx");
+    request.save = true;
+    const QString path = state.ui().chooseFile(parent, request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!write(fromModel(*view->model()), path, view->layoutDirection() == Qt::RightToLeft, &error)) {
+        state.ui().message(parent, tr("The list could not be written to %1:\n%2").arg(path, error), request.title);
+        return;
+    }
+    bool openInCalc = false;
+    try {
+        openInCalc = Configuration::toInteger(Configuration(state.db()).GetConfig(QStringLiteral("EXPORTOPENCALC"))) != 0;
+    } catch (const std::exception&) {
+        openInCalc = false;
+    }
+    if (openInCalc)
+        state.ui().startProgram(parent, QStringLiteral("libreoffice"), {QStringLiteral("--calc"), path});
+}

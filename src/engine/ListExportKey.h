@@ -1,0 +1,15 @@
+#pragma once
+
+class QAbstractItemView;
+class QWidget;
+class RunState;
+
+// Every list of a screen exports (ListExport) by Ctrl+E, and by the list's
+// own menu (right click) for the mouse: the list that has the focus, else
+// the screen's one visible list.
+namespace ListExportKey {
+// A step of every screen's set-up; a screen without a list is left alone.
+void attach(RunState& state, QWidget* screen);
+// The list Ctrl+E exports from `focus`; none when its window has no list or several.
+QAbstractItemView* listFor(QWidget* focus);
+}
