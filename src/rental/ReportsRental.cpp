@@ -85,6 +85,10 @@ ReportSetup::Report contract()
         + QStringLiteral(" as INSURANCEAMOUNT, "
                          "case when r.OPENMETER = 1 then 'نعم — Yes' else 'لا — No' end as OPENMETER, "
                          "case when r.PRINTCOMMENTS = 1 then r.COMMENTS else '' end as COMMENTS, ")
+        // The deposit of a car still out; the close-out shows it once the car is back.
+        + QStringLiteral("case when Nz(r.DEPOSIT, 0) > 0 and r.RETURNED = 0 then '\nالتأمين المستلم: ' & %1 & ' "
+                         "— Deposit taken: ' & %2 else '' end as DEPOSITLINE, ")
+              .arg(ReportSetup::amountText(QStringLiteral("r.DEPOSIT")), depositMethod())
         + QStringLiteral("case when abs(Nz(%1, 0)) >= 0.005 then '\nرصيد العميل: ' & %2 & ' — Customer balance' "
                          "else '' end as BALANCELINE, ")
               .arg(customerBalance(), ReportSetup::amountText(customerBalance()))

@@ -25,8 +25,8 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
-#include <QTableView>
 #include <QHeaderView>
+#include <QTableView>
 #include <QTime>
 #include <cmath>
 
@@ -168,7 +168,7 @@ void frmRentCar::refreshBalance()
 
 void frmRentCar::showOwed()
 {
-    setNumber(m_ui->txtnOwedAfterDeposit, number(m_ui->dfnRemainder) - number(m_ui->dfnDepositKept));
+    setNumber(m_ui->txtnOwedAfterDeposit, cents(number(m_ui->dfnRemainder) - number(m_ui->dfnDepositKept)));
 }
 
 void frmRentCar::proposeRefund()
@@ -399,8 +399,11 @@ void frmRentCar::New()
 {
     if (mode() != Mode::Rent)
         return;
-    QScopedValueRollback loading(m_loading, true);
-    DataScreen::New();
+    {
+        QScopedValueRollback loading(m_loading, true);
+        DataScreen::New();
+    }
+    afterRead();
 }
 
 void frmRentCar::Open()
