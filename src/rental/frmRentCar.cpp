@@ -585,7 +585,19 @@ void frmRentCar::Delete()
         return;
     const qint64 car = qint64(number(m_ui->dfnCarNo));
     bool deleted = false;
-    run(ERROR_SOURCE, [this, &deleted] { deleted = window().Delete(QString(), this); });
+    run(ERROR_SOURCE, [this, &deleted] {
+        // A contract that is no more holds no deposit: its posting goes with it.
+        Database& db = state().db();
+        const RowSet held = db.execute(QStringLiteral("select DEPOSITJOURNALID from RENT ") + keyCondition());
+        const QString journal = SqlValue::number(held.isEmpty() ? 0 : held.value(0, 0).toLongLong());
+        Transaction transaction(db);
+        deleted = window().Delete(QString(), this);
+        if (!deleted)
+            return;
+        db.command(QStringLiteral("delete from JOURNALDETAIL where JOURNALID = ") + journal);
+        db.command(QStringLiteral("delete from JOURNAL where JOURNALID = ") + journal);
+        transaction.commit();
+    });
     if (!deleted)
         return;
     run(ERROR_SOURCE, [this, car] {

@@ -74,11 +74,12 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
         double deposit;  // taken before, and its way
         int method;
         Steps steps;
-        Sums expected;  // of the contract's journals
+        Sums expected;  // of the ledger
         double owed = 0;  // after the deposit kept
         int messages = 0;  // one for each save refused
         int invoices = 0;
         bool pdf = false;
+        bool deleted = false;
     } rows[] = {
         {"out with cash", false, false, 0, 0, {{"dfnDeposit", u"150"_s}, {"F12", {}}}, {{1100, 150}, {2100, -150}}},
         {"out with a card and its slip", false, false, 0, 0,
@@ -93,6 +94,8 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
         {"saved again by card for less: the lines are replaced", false, false, 0, 0,
          {{"dfnDeposit", u"150"_s}, {"F12", {}}, {"dfnDeposit", u"120"_s}, {"dfgDepositMethod", u"1"_s}, {"F12", {}}},
          {{1150, 120}, {2100, -120}}},
+        {"out with cash, then deleted: the deposit's lines go too", false, false, 0, 0,
+         {{"dfnDeposit", u"150"_s}, {"F12", {}}, {"F11", {}}}, {}, 0, 0, 0, false, true},
         {"back, refunded whole in cash", true, false, 100, 0, back + closed,
          {{1100, -70}, {1300, 15}, {2100, 100}, {4100, -40}, {4300, -5}}, 15},
         {"back, partly kept, the rest to the card", true, false, 100, 1, back + Steps{{"dfnDepositKept", u"10"_s}} + closed,
@@ -132,14 +135,16 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
 
         EXPECT_EQ(office.ui().messages.size(), r.messages) << office.ui().lastMessage().toStdString();
         const RowSet lines = db.execute(u"select ACCOUNTNUMBER, sum(AMOUNT * (2 * DEBITORCREDIT - 1)) from JOURNALDETAIL "
-                                        "where JOURNALID in (select JOURNALID from RENT union select DEPOSITJOURNALID "
-                                        "from RENT) group by ACCOUNTNUMBER"_s);
+                                        "group by ACCOUNTNUMBER"_s);
         Sums posted;
         for (int i = 0; i < lines.count(); ++i)
             posted[lines.value(i, 0).toLongLong()] = std::round(lines.value(i, 1).toDouble() * 100) / 100;
         EXPECT_EQ(posted, r.expected);
         // Refused, nothing is written: the car stays where it was.
-        EXPECT_EQ(db.execute(u"select rented from car"_s).value(0, 0).toBool(), r.out == bool(r.messages));
+        EXPECT_EQ(db.execute(u"select rented from car"_s).value(0, 0).toBool(), r.out == bool(r.messages) && !r.deleted);
+        // No journal is left without its contract.
+        EXPECT_EQ(db.execute(u"select count(*) from JOURNAL where JOURNALID not in (select JOURNALID from RENT "
+                             "union select DEPOSITJOURNALID from RENT)"_s).value(0, 0).toInt(), 0);
         // One invoice of the gross, numbered once however often it is saved.
         EXPECT_EQ(db.execute(u"select count(*) from TAXINVOICE"_s).value(0, 0).toInt(), r.invoices);
         EXPECT_EQ(db.execute(u"select count(*) from TAXINVOICE where INVOICENO = 1 and GROSSAMOUNT = 51.75"_s).value(0, 0).toInt(),
