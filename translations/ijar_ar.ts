@@ -4412,6 +4412,82 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Contract %1</source>
         <translation>العقد %1</translation>
     </message>
+    <message>
+        <source>Customer&apos;s balance:</source>
+        <translation>رصيد العميل:</translation>
+    </message>
+    <message>
+        <source>Deposit taken:</source>
+        <translation>التأمين المستلم:</translation>
+    </message>
+    <message>
+        <source>Paid by:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>المرجع:</translation>
+    </message>
+    <message>
+        <source>VAT rate (%):</source>
+        <translation>نسبة ضريبة القيمة المضافة (%):</translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation>ضريبة القيمة المضافة:</translation>
+    </message>
+    <message>
+        <source>Total with VAT:</source>
+        <translation>الإجمالي شامل الضريبة:</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>التأمين</translation>
+    </message>
+    <message>
+        <source>Deposit kept:</source>
+        <translation>المخصوم من التأمين:</translation>
+    </message>
+    <message>
+        <source>Deposit refunded:</source>
+        <translation>المردود من التأمين:</translation>
+    </message>
+    <message>
+        <source>Still owed after the deposit kept:</source>
+        <translation>الباقي بعد المخصوم من التأمين:</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>نقدًا</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>بطاقة</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>تحويل بنكي</translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <source>The deposit taken cannot be below 0.</source>
+        <translation>لا يجوز أن يقل التأمين المستلم عن صفر.</translation>
+    </message>
+    <message>
+        <source>The deposit kept (%1) and the deposit refunded (%2) must together make the deposit taken (%3).</source>
+        <translation>يجب أن يساوي مجموع المخصوم من التأمين (%1) والمردود منه (%2) التأمين المستلم (%3).</translation>
+    </message>
+    <message>
+        <source>The contract was not saved: the posting of its deposit to the ledger failed.</source>
+        <translation>لم يُحفظ العقد: تعذّر ترحيل التأمين إلى دفتر الأستاذ.</translation>
+    </message>
+    <message>
+        <source>Tax invoice No. %1</source>
+        <translation>الفاتورة الضريبية رقم %1</translation>
+    </message>
 </context>
 <context>
     <name>frmReportPreview</name>

@@ -100,6 +100,28 @@ void insertAccount(Database& db, const ChartAccount& a)
                {QStringLiteral("DESCRIPTION"), QString::fromUtf8(a.description)}});
 }
 
+// The deposit goes out with the car into the money account of its way of
+// payment, held for the customer; at return what is kept pays part of what he
+// owes and the rest goes back the way it came. The VAT of the close-out is
+// owed to the tax office. Amounts of 0 post nothing.
+void contractMoneyRules(Database& db)
+{
+    for (const DepositMethods::Method& m : DepositMethods::All) {
+        const QString name = QString::fromUtf8(m.arabic);
+        rule(db, DepositMethods::TakenRules, QString::fromUtf8("تأمين عقد إيجار - ") + name,
+             (QByteArray(":") + m.takenField).constData(), {{m.account, DepositsHeld, ":txtNAME", ":dfsCustomerNAME"}});
+    }
+    rule(db, "frmRentCar", "تسليم عقد إيجار - ضريبة القيمة المضافة", ":dfnVatAmount",
+         {{Customers, VatPayable, ":dfsCustomerNAME", ":txtNAME"}});
+    rule(db, "frmRentCar", "تسليم عقد إيجار - المخصوم من التأمين", ":dfnDepositKept",
+         {{DepositsHeld, Customers, ":txtNAME", ":dfsCustomerNAME"}});
+    for (const DepositMethods::Method& m : DepositMethods::All) {
+        const QString name = QString::fromUtf8(m.arabic);
+        rule(db, "frmRentCar", QString::fromUtf8("تسليم عقد إيجار - رد التأمين - ") + name,
+             (QByteArray(":") + m.refundedField).constData(), {{DepositsHeld, m.account, ":dfsCustomerNAME", ":txtNAME"}});
+    }
+}
+
 }
 
 void LedgerSetup::insertChart(Database& db)
@@ -145,6 +167,15 @@ void LedgerSetup::insertRules(Database& db)
          {{Customers, OtherIncome, ":dfsCustomerNAME", ":txtNAME"}});
     rule(db, "frmRentCar", "تسليم عقد إيجار - المدفوع", ":dfnPaid",
          {{Cash, Customers, ":txtNAME", ":dfsCustomerNAME"}});
+    contractMoneyRules(db);
+}
+
+void LedgerSetup::addContractMoneyRules(Database& db)
+{
+    if (db.execute(QStringLiteral("select GLRULEID from _GLRULE where WINDOWNAME = '")
+                   + QString::fromLatin1(DepositMethods::TakenRules) + QLatin1Char('\''))
+            .isEmpty())
+        contractMoneyRules(db);
 }
 
 void LedgerSetup::postChequesToTheBank(Database& db)

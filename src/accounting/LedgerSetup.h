@@ -27,6 +27,28 @@ enum Account : qint64 {
 };
 }
 
+// How a contract's deposit is paid (RENT.DEPOSITMETHOD is the index), the
+// account its money goes through, and the contract's fields that carry the
+// deposit taken and the deposit refunded by that way to the ledger rules.
+namespace DepositMethods {
+struct Method {
+    const char* name;  // on screen, translated in the context "frmRentCar"
+    const char* arabic;  // UTF-8, in the rules' names and on documents
+    LedgerAccounts::Account account;
+    const char* takenField;
+    const char* refundedField;
+};
+inline constexpr Method All[] = {
+    {QT_TRANSLATE_NOOP("frmRentCar", "Cash"), "نقدًا", LedgerAccounts::Cash, "txtnDepositCash", "txtnRefundCash"},
+    {QT_TRANSLATE_NOOP("frmRentCar", "Card"), "بطاقة", LedgerAccounts::CardClearing, "txtnDepositCard", "txtnRefundCard"},
+    {QT_TRANSLATE_NOOP("frmRentCar", "Bank transfer"), "تحويل بنكي", LedgerAccounts::Bank, "txtnDepositTransfer", "txtnRefundTransfer"},
+    {QT_TRANSLATE_NOOP("frmRentCar", "Cheque"), "شيك", LedgerAccounts::Bank, "txtnDepositCheque", "txtnRefundCheque"},
+};
+// The rules of the deposit taken as the car goes out, posted into the
+// contract's journal of its own (RENT.DEPOSITJOURNALID).
+inline constexpr const char* TakenRules = "frmRentCarDeposit";
+}
+
 namespace LedgerSetup {
 void insertChart(Database& db);
 void insertRules(Database& db);
@@ -36,6 +58,9 @@ void addCounterAccounts(Database& db);
 // which posted cheques to cash, gets the rules a new office has; a rule the
 // office changed itself stays as it is.
 void postChequesToTheBank(Database& db);
+// The contract's rules of its deposit and VAT, for an office made without
+// them; rules it already has stay as they are.
+void addContractMoneyRules(Database& db);
 // A few manual ledger entries, posted, for the demo office.
 void insertDemoEntries(Database& db);
 }

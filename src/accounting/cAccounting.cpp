@@ -146,12 +146,12 @@ void cAccounting::LogFinancialTran(double amount, qint64 journalId, qint64 debit
     showLedgerPicture();
 }
 
-bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
+bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& rules)
 {
     QWidget* w = cWindow::activeScreen(screen);
     if (!w || w->objectName().isEmpty())
         return true;
-    const QString window = w->objectName();
+    const QString window = rules.isEmpty() ? w->objectName() : rules;
     Database& db = m_state.db();
     bool anyAmount = false;
     try {
@@ -195,9 +195,13 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen)
         const qint64 date = today();
         Transaction transaction(db);
         if (journal == 0 && anyAmount) {
-            const QString name = rows.text(0, QStringLiteral("Name"));
+            // The journal is named and valued after its first rule that posts.
+            int first = 0;
+            while (pairs[first].amount == 0)
+                ++first;
+            const QString name = rows.text(first, QStringLiteral("Name"));
             journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
-                                {{QStringLiteral("AMOUNT"), pairs.first().amount},
+                                {{QStringLiteral("AMOUNT"), pairs[first].amount},
                                  {QStringLiteral("NAME"), name.trimmed().isEmpty() ? QStringLiteral("0") : name},
                                  {QStringLiteral("TRANSACTIONDATE"), date}});
             m_state.LastInsertedId = journal;

@@ -20,13 +20,14 @@ public:
     void LogFinancialTran(double amount, qint64 journalId, qint64 debitAccount, qint64 creditAccount,
                           const QString& debitText, const QString& creditText);
 
-    // Posts the rules of the screen (the active one when none is given). A
-    // journal number of 0 makes a new journal and hands its number back.
+    // Posts the rules of the screen (the active one when none is given), or
+    // the rule set named `rules` with the screen's fields. A journal number of
+    // 0 makes a new journal and hands its number back.
     // False when the posting failed: it is reported, nothing is written and the
     // journal keeps its lines. A screen without a rule posts nothing: true; so
     // do amounts that are all 0, which make no journal and leave none of the
     // journal's old lines.
-    bool DoGLRule(qint64& journalId, QWidget* screen = nullptr);
+    bool DoGLRule(qint64& journalId, QWidget* screen = nullptr, const QString& rules = {});
 
     // A field reference is a literal, or ":" followed by the name of a field of the screen.
     QString GetFieldText(const QString& reference, QWidget* screen);

@@ -1,5 +1,6 @@
 #include "demo/DemoContracts.h"
 
+#include "accounting/LedgerSetup.h"
 #include "core/Database.h"
 #include "core/StoredDate.h"
 
@@ -7,11 +8,7 @@
 
 namespace {
 
-// Accounts of the shipped chart that a surrendered contract posts to.
-constexpr qint64 Cash = 1100;
-constexpr qint64 Customers = 1300;
-constexpr qint64 RentIncome = 4100;
-constexpr qint64 OtherIncome = 4300;
+using namespace LedgerAccounts;
 
 struct Line {
     qint64 account;
@@ -51,16 +48,25 @@ void DemoContracts::insert(Database& db)
         int period;
         bool returned;
         double otherAmounts;
+        // Kilometres the car has run since it came back: the meter of a
+        // contract long closed is behind the car's.
+        qint64 drivenSince = 0;
+        double deposit = 0;
+        int method = 0;  // DepositMethods::All
+        const char* reference = "";
+        double kept = 0;  // of the deposit, against the other amounts
     } contracts[] = {
         {"عقد شهري - شركة", 2, 5, false, 0},
         {"عقد أسبوعي", 10, 3, false, 0},
         {"عقد نهاية الأسبوع", 20, 4, true, 5},
+        {"عقد بتأمين مردود", 30, 3, true, 0, 1200, 150, 0},
+        {"عقد بتأمين مخصوم منه", 40, 5, true, 60, 800, 200, 1, "VISA-4417", 60},
     };
     for (int i = 0; i < int(std::size(contracts)) && i < customers.count() && i < cars.count(); ++i) {
         const auto& c = contracts[i];
         const QDate exit = today.addDays(-c.exitDaysAgo);
         const QDate due = exit.addDays(c.period);
-        const qint64 meter = cars.value(i, QStringLiteral("METER")).toLongLong();
+        const qint64 meter = cars.value(i, QStringLiteral("METER")).toLongLong() - c.drivenSince;
         const double fare = cars.value(i, QStringLiteral("FARE")).toDouble();
         const qint64 carId = cars.value(i, QStringLiteral("carid")).toLongLong();
         QList<Database::Field> fields{
@@ -99,12 +105,30 @@ void DemoContracts::insert(Database& db)
         const qint64 returnMeter = meter + qint64(c.period) * 90;
         const double rent = fare * c.period;
         const double total = rent + c.otherAmounts;
+        // What the deposit kept covers, the customer does not pay again.
+        const double paid = total - c.kept;
+        const double refunded = c.deposit - c.kept;
         const QString name = QString::fromUtf8(c.name);
         const QString customer = customers.text(i, QStringLiteral("name"));
-        const qint64 journal = post(db, name, due, total,
-                                    {{Customers, true, rent, customer}, {RentIncome, false, rent, name},
-                                     {Customers, true, c.otherAmounts, customer}, {OtherIncome, false, c.otherAmounts, name},
-                                     {Cash, true, total, name}, {Customers, false, total, customer}});
+        const qint64 money = DepositMethods::All[c.method].account;
+        QList<Line> lines{{Customers, true, rent, customer}, {RentIncome, false, rent, name},
+                          {Customers, true, c.otherAmounts, customer}, {OtherIncome, false, c.otherAmounts, name},
+                          {Cash, true, paid, name}, {Customers, false, paid, customer}};
+        if (c.deposit > 0) {
+            const qint64 taken = post(db, QString::fromUtf8("تأمين عقد إيجار - ") + QString::fromUtf8(DepositMethods::All[c.method].arabic),
+                                      exit, c.deposit, {{money, true, c.deposit, name}, {DepositsHeld, false, c.deposit, customer}});
+            fields << Database::Field{QStringLiteral("DEPOSIT"), c.deposit}
+                   << Database::Field{QStringLiteral("DEPOSITMETHOD"), c.method}
+                   << Database::Field{QStringLiteral("DEPOSITREFERENCE"), QString::fromLatin1(c.reference)}
+                   << Database::Field{QStringLiteral("DEPOSITJOURNALID"), taken}
+                   << Database::Field{QStringLiteral("DEPOSITKEPT"), c.kept}
+                   << Database::Field{QStringLiteral("DEPOSITREFUNDED"), refunded};
+            lines << Line{DepositsHeld, true, c.kept, name} << Line{Customers, false, c.kept, customer}
+                  << Line{DepositsHeld, true, refunded, customer} << Line{money, false, refunded, name};
+        }
+        // A journal carries no line of 0, as the ledger rules post none.
+        lines.removeIf([](const Line& line) { return line.amount == 0; });
+        const qint64 journal = post(db, name, due, total, lines);
         fields << Database::Field{QStringLiteral("ACTUALRETURNDATE"), StoredDate::number(due)}
                << Database::Field{QStringLiteral("ACTUALRETURNTIME"), QStringLiteral("180000")}
                << Database::Field{QStringLiteral("ACTUALPERIOD"), c.period}
@@ -115,11 +139,13 @@ void DemoContracts::insert(Database& db)
                << Database::Field{QStringLiteral("REQUIREDAMOUNT"), rent}
                << Database::Field{QStringLiteral("OTHERAMOUNTS"), c.otherAmounts}
                << Database::Field{QStringLiteral("TOTAL"), total}
-               << Database::Field{QStringLiteral("PAID"), total}
-               << Database::Field{QStringLiteral("REMAINDER"), 0.0}
+               << Database::Field{QStringLiteral("GROSSTOTAL"), total}
+               << Database::Field{QStringLiteral("PAID"), paid}
+               << Database::Field{QStringLiteral("REMAINDER"), total - paid}
                << Database::Field{QStringLiteral("JOURNALID"), journal};
         db.insert(QStringLiteral("RENT"), QStringLiteral("RENTID"), fields);
-        db.command(QStringLiteral("update car set METER = ") + QString::number(returnMeter)
-                   + QStringLiteral(" where carid = ") + QString::number(carId));
+        if (c.drivenSince == 0)
+            db.command(QStringLiteral("update car set METER = ") + QString::number(returnMeter)
+                       + QStringLiteral(" where carid = ") + QString::number(carId));
     }
 }

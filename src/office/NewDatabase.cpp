@@ -62,6 +62,7 @@ ShippedRows NewDatabase::shippedRows()
                 if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
                     return;
                 LedgerSetup::addCounterAccounts(db);
+                ScreenMetadata::contractMoney(db);
             }};
 }
 

@@ -1,5 +1,37 @@
+#include "accounting/LedgerSetup.h"
+#include "core/Database.h"
 #include "engine/MetadataWriter.h"
 #include "rental/RentalShipped.h"
+
+namespace {
+
+// The deposit taken as the car goes out and what came of it at return, and
+// the VAT on the close-out: bound after the fields of the first contract,
+// in a new office as in one made before them.
+const MetadataWriter::FieldRow CounterMoney[] = {
+    {"dfnDeposit", "DEPOSIT", MetadataWriter::Number, "التأمين المستلم", 0, 0},
+    {"dfgDepositMethod", "DEPOSITMETHOD", MetadataWriter::Number, "طريقة دفع التأمين", 0, 0},
+    {"dfsDepositReference", "DEPOSITREFERENCE", MetadataWriter::Text, "مرجع التأمين", 0, 0},
+    {"dfnVatRate", "VATRATE", MetadataWriter::Number, "نسبة الضريبة", 0, 0},
+    {"dfnVatAmount", "VATAMOUNT", MetadataWriter::Number, "ضريبة القيمة المضافة", 0, 0},
+    {"dfnGrossTotal", "GROSSTOTAL", MetadataWriter::Number, "الإجمالي شامل الضريبة", 0, 0},
+    {"dfnDepositKept", "DEPOSITKEPT", MetadataWriter::Number, "المخصوم من التأمين", 0, 0},
+    {"dfnDepositRefunded", "DEPOSITREFUNDED", MetadataWriter::Number, "المردود من التأمين", 0, 0},
+};
+
+void bindCounterMoney(MetadataWriter& m, qint64 rent, Database& db)
+{
+    for (const MetadataWriter::FieldRow& f : CounterMoney) {
+        const QString control = QString::fromLatin1(f.control);
+        if (db.execute(QStringLiteral("select WINDOWTABLEDETAILSID from _WINDOWTABLEDETAILS where WINDOWTABLEID = ")
+                       + QString::number(rent) + QStringLiteral(" and WINDOWCONTROL = '") + control
+                       + QLatin1Char('\''))
+                .isEmpty())
+            m.field(rent, control, QString::fromLatin1(f.column), f.type, QString::fromUtf8(f.label));
+    }
+}
+
+}
 
 // Fields in the order of the form, so that a contract read field by field
 // fires its rules in the order a clerk fills them.
@@ -64,6 +96,7 @@ void ScreenMetadata::frmRentCar(Database& db)
         {"dffReturned", "RETURNED", MetadataWriter::Flag, "تم تسليم السيارة", 0, 0},
         {"dfsSurrenderComments", "SURRENDERCOMMENTS", MetadataWriter::Text, "ملاحظات التسليم", 0, 0},
     });
+    bindCounterMoney(m, rent, db);
 
     m.combo(QStringLiteral("dfcTITLE"),
             {QStringLiteral("السيد"), QStringLiteral("السيدة"), QStringLiteral("الآنسة"), QStringLiteral("الدكتور"),
@@ -82,4 +115,15 @@ void ScreenMetadata::frmRentCar(Database& db)
                  QStringLiteral("dfnDailyRent"), 0);
     m.validation(3, QStringLiteral("dfdExitDate"), QStringLiteral("dfdReturnDate"),
                  QStringLiteral("تاريخ العودة المتفق عليه قبل تاريخ الخروج"), QStringLiteral("dfdReturnDate"), 0);
+}
+
+void ScreenMetadata::contractMoney(Database& db)
+{
+    const RowSet rent = db.execute(QStringLiteral(
+        "select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmRentCar' and TABLENAME = 'RENT'"));
+    if (!rent.isEmpty()) {
+        MetadataWriter m(db, QStringLiteral("frmRentCar"));
+        bindCounterMoney(m, rent.value(0, 0).toLongLong(), db);
+    }
+    LedgerSetup::addContractMoneyRules(db);
 }

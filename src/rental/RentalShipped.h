@@ -18,6 +18,9 @@ void frmReservation(Database& db);
 // What an office made before reservations lacks of them: the screen, its
 // document and the menu right of whoever may rent.
 void reservations(Database& db);
+// What an office made before deposits and VAT on the contract lacks of them:
+// the contract's fields and its ledger rules.
+void contractMoney(Database& db);
 }
 
 namespace ReportSetup {

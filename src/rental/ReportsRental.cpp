@@ -1,5 +1,7 @@
 #include "rental/RentalShipped.h"
 
+#include "accounting/LedgerSetup.h"
+
 namespace {
 
 using Step = ReportSetup::Step;
@@ -33,6 +35,31 @@ const QString OfficeTitle = QStringLiteral("(select entryvalue from _CONFIG wher
 const QString CarState = QStringLiteral(
     "case when STOP = 1 then 'موقوفة' when rented = 1 then 'مؤجرة' else 'متاحة' end as CARSTATE");
 
+// What the customer of the contract `r` owes in the ledger, as CustomerBalance
+// reads it: his account's lines in the journals of his contracts, their
+// deposits and his receipts.
+QString customerBalance()
+{
+    const QString customer = QStringLiteral(" where CUSTOMERID = r.CUSTOMERID");
+    return QStringLiteral("(select sum(d.AMOUNT * (2 * d.DEBITORCREDIT - 1)) from JOURNALDETAIL d where d.ACCOUNTNUMBER = ")
+         + QString::number(qint64(LedgerAccounts::Customers))
+         + QStringLiteral(" and d.JOURNALID in (select JOURNALID from RENT") + customer
+         + QStringLiteral(" union select DEPOSITJOURNALID from RENT") + customer
+         + QStringLiteral(" union select JOURNALID from RECEIPT") + customer + QStringLiteral("))");
+}
+
+// The deposit's way of payment and its reference, in both languages.
+QString depositMethod()
+{
+    QString cases = QStringLiteral("case Nz(r.DEPOSITMETHOD, 0)");
+    for (int i = 0; i < int(std::size(DepositMethods::All)); ++i)
+        cases += QStringLiteral(" when %1 then '%2 — %3'")
+                     .arg(i)
+                     .arg(QString::fromUtf8(DepositMethods::All[i].arabic), QLatin1String(DepositMethods::All[i].name));
+    return cases + QStringLiteral(" end & case when trim(Nz(r.DEPOSITREFERENCE)) = '' then '' "
+                                  "else ' (' & r.DEPOSITREFERENCE & ')' end");
+}
+
 Step withRecord(const QString& sql, const QString& screen, int table = 0)
 {
     return {0, table, sql, QStringLiteral(":1%1.txtID").arg(screen)};
@@ -58,6 +85,13 @@ ReportSetup::Report contract()
         + QStringLiteral(" as INSURANCEAMOUNT, "
                          "case when r.OPENMETER = 1 then 'نعم — Yes' else 'لا — No' end as OPENMETER, "
                          "case when r.PRINTCOMMENTS = 1 then r.COMMENTS else '' end as COMMENTS, ")
+        // The deposit of a car still out; the close-out shows it once the car is back.
+        + QStringLiteral("case when Nz(r.DEPOSIT, 0) > 0 and r.RETURNED = 0 then '\nالتأمين المستلم: ' & %1 & ' "
+                         "— Deposit taken: ' & %2 else '' end as DEPOSITLINE, ")
+              .arg(ReportSetup::amountText(QStringLiteral("r.DEPOSIT")), depositMethod())
+        + QStringLiteral("case when abs(Nz(%1, 0)) >= 0.005 then '\nرصيد العميل: ' & %2 & ' — Customer balance' "
+                         "else '' end as BALANCELINE, ")
+              .arg(customerBalance(), ReportSetup::amountText(customerBalance()))
         + OfficeTitle + QStringLiteral(" from RENT r left join car c on c.carid = r.CARNO where r.RENTID = :1 ");
 
     // The pictures' heading only when the car has a picture marked for the
@@ -73,40 +107,63 @@ ReportSetup::Report contract()
     // The close-out, one row per item, only once the car is back: an open
     // contract keeps the section's heading alone. Every item is text (money
     // with two decimals, kilometres and days whole), one type for the column.
+    // The VAT shows on a contract that bears it, the deposit on one that took
+    // one, the tax invoice's number once it has one.
+    enum Kind { Whole, Money, Text };
+    const QString withVat = QStringLiteral("Nz(r.VATAMOUNT, 0) <> 0");
+    const QString withDeposit = QStringLiteral("Nz(r.DEPOSIT, 0) > 0");
+    const QString invoice = QStringLiteral(
+        "(select INVOICENO from TAXINVOICE where SOURCE = 'RENT' and SOURCEID = r.RENTID)");
     const struct {
         const char* arabic;
         const char* english;
-        const char* amount;
-        bool money = false;
+        QString amount;
+        Kind kind = Whole;
+        QString shownWhen = {};
     } items[] = {
-        {"المدة الفعلية (أيام)", "Actual period (days)", "r.ACTUALPERIOD"},
-        {"عداد العودة (كم)", "Meter in (km)", "r.RETURNMETER"},
-        {"الكيلومترات المسموحة", "Permitted kilometres", "r.PERMITTED"},
-        {"الكيلومترات المقطوعة", "Driven kilometres", "r.RETURNMETER - r.METER"},
-        {"فرق الكيلومترات", "Kilometre difference", "r.METERDIFFERENCE"},
-        {"قيمة فرق الكيلومترات", "Kilometre charge", "r.REQUIREDKILOMETERSDIFF", true},
-        {"قيمة الإيجار", "Rent amount", "r.REQUIREDAMOUNT", true},
-        {"مبالغ أخرى", "Other amounts", "r.OTHERAMOUNTS", true},
-        {"الإجمالي", "Total", "r.TOTAL", true},
-        {"المدفوع", "Paid", "r.PAID", true},
-        {"الباقي", "Remainder", "r.REMAINDER", true},
+        {"المدة الفعلية (أيام)", "Actual period (days)", QStringLiteral("r.ACTUALPERIOD")},
+        {"عداد العودة (كم)", "Meter in (km)", QStringLiteral("r.RETURNMETER")},
+        {"الكيلومترات المسموحة", "Permitted kilometres", QStringLiteral("r.PERMITTED")},
+        {"الكيلومترات المقطوعة", "Driven kilometres", QStringLiteral("r.RETURNMETER - r.METER")},
+        {"فرق الكيلومترات", "Kilometre difference", QStringLiteral("r.METERDIFFERENCE")},
+        {"قيمة فرق الكيلومترات", "Kilometre charge", QStringLiteral("r.REQUIREDKILOMETERSDIFF"), Money},
+        {"قيمة الإيجار", "Rent amount", QStringLiteral("r.REQUIREDAMOUNT"), Money},
+        {"مبالغ أخرى", "Other amounts", QStringLiteral("r.OTHERAMOUNTS"), Money},
+        {"الإجمالي", "Total", QStringLiteral("r.TOTAL"), Money},
+        {"نسبة ضريبة القيمة المضافة (%)", "VAT rate (%)", QStringLiteral("r.VATRATE"), Money, withVat},
+        {"ضريبة القيمة المضافة", "VAT", QStringLiteral("r.VATAMOUNT"), Money, withVat},
+        {"الإجمالي شامل الضريبة", "Total with VAT", QStringLiteral("r.GROSSTOTAL"), Money, withVat},
+        {"المدفوع", "Paid", QStringLiteral("r.PAID"), Money},
+        {"الباقي", "Remainder", QStringLiteral("r.REMAINDER"), Money},
+        {"التأمين المستلم", "Deposit taken", QStringLiteral("r.DEPOSIT"), Money, withDeposit},
+        {"طريقة دفع التأمين", "Deposit paid by", depositMethod(), Text, withDeposit},
+        {"المخصوم من التأمين", "Deposit kept", QStringLiteral("Nz(r.DEPOSITKEPT, 0)"), Money, withDeposit},
+        {"المردود من التأمين", "Deposit refunded", QStringLiteral("Nz(r.DEPOSITREFUNDED, 0)"), Money, withDeposit},
+        {"الباقي بعد المخصوم من التأمين", "Still owed after the deposit kept",
+         QStringLiteral("Nz(r.REMAINDER, 0) - Nz(r.DEPOSITKEPT, 0)"), Money, withDeposit},
+        {"رقم الفاتورة الضريبية", "Tax invoice No.", invoice, Whole, invoice + QStringLiteral(" > 0")},
     };
     QStringList labels;
     QString amounts;
+    QString shown;
     for (int i = 0; i < int(std::size(items)); ++i) {
         labels.append(QStringLiteral("select %1 as N, '%2' as AR, '%3' as EN")
                           .arg(i + 1)
                           .arg(QString::fromUtf8(items[i].arabic), QString::fromUtf8(items[i].english)));
-        const QString amount = QString::fromUtf8(items[i].amount);
+        const QString& amount = items[i].amount;
         amounts += QStringLiteral(" when %1 then %2")
                        .arg(i + 1)
-                       .arg(items[i].money ? ReportSetup::amountText(amount)
-                                           : QStringLiteral("(cast(round(%1) as integer) & '')").arg(amount));
+                       .arg(items[i].kind == Money  ? ReportSetup::amountText(amount)
+                            : items[i].kind == Text ? amount
+                                                    : QStringLiteral("(cast(round(%1) as integer) & '')").arg(amount));
+        if (!items[i].shownWhen.isEmpty())
+            shown += QStringLiteral(" and (l.N <> %1 or %2)").arg(i + 1).arg(items[i].shownWhen);
     }
     const QString closeOut = QStringLiteral("select l.AR, case l.N") + amounts
                              + QStringLiteral(" end as AMOUNT, l.EN, l.N from RENT r, (")
                              + labels.join(QStringLiteral(" union all "))
-                             + QStringLiteral(") l where r.RENTID = :1  and r.RETURNED = 1 order by l.N");
+                             + QStringLiteral(") l where r.RENTID = :1  and r.RETURNED = 1") + shown
+                             + QStringLiteral(" order by l.N");
     // One paragraph: when and at what time the car came back, the notes
     // taken then, and the total in words.
     const QString returned =

@@ -1,6 +1,8 @@
 #include "rental/frmRentCar.h"
 #include "ui_frmRentCar.h"
 
+#include "accounting/LedgerSetup.h"
+#include "accounting/TaxInvoice.h"
 #include "accounting/cAccounting.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
@@ -12,22 +14,29 @@
 #include "core/cUI.h"
 #include "core/tafqeet.h"
 #include "engine/DateEdit.h"
+#include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
+#include "rental/CustomerBalance.h"
 #include "rental/RentOutChecks.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTime>
+#include <cmath>
 
 namespace {
 
 // Kilometres a day of rent includes.
 constexpr int PermittedPerDay = 100;
+// A money field shows, and so keeps, two decimals: the VAT is rounded to them.
+constexpr int MoneyDecimals = 2;
 
 DataScreen::Definition rentDefinition()
 {
@@ -55,12 +64,30 @@ void setNumber(NumberEdit* field, double value)
     field->setText(value == double(qint64(value)) ? QString::number(qint64(value)) : QString::number(value, 'f', 6));
 }
 
+double cents(double value)
+{
+    return std::round(value * 100) / 100;
+}
+
+QString money(double value)
+{
+    return QString::number(value, 'f', MoneyDecimals);
+}
+
 }
 
 frmRentCar::frmRentCar(RunState& state, QWidget* parent)
     : DataScreen(state, rentDefinition(), parent), m_ui(std::make_unique<Ui::frmRentCar>())
 {
     m_ui->setupUi(this);
+    fillDepositMethods();
+    // The rules read the deposit by its way of payment from these; the clerk never sees them.
+    for (const DepositMethods::Method& m : DepositMethods::All)
+        for (const char* name : {m.takenField, m.refundedField}) {
+            auto* field = new NumberEdit(this);
+            field->setObjectName(QLatin1String(name));
+            field->hide();
+        }
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
     wireRules();
@@ -86,15 +113,71 @@ cWindow::Fields frmRentCar::newRecordFields() const
             {QStringLiteral("EXITTIME"), QTime::currentTime().toString(QStringLiteral("hhmm00"))}};
 }
 
+void frmRentCar::fillDepositMethods()
+{
+    QList<QVariantList> rows;
+    for (int i = 0; i < int(std::size(DepositMethods::All)); ++i)
+        rows.append({tr(DepositMethods::All[i].name), i});
+    GridCombo* methods = m_ui->dfgDepositMethod;
+    methods->setRows(RowSet({QStringLiteral("NAME"), QStringLiteral("METHOD")}, rows), 0, 1);
+    if (auto* table = qobject_cast<QTableView*>(methods->view())) {
+        table->hideColumn(1);
+        table->horizontalHeader()->hide();
+    }
+}
+
+int frmRentCar::depositMethod() const
+{
+    const int method = m_ui->dfgDepositMethod->value().toInt();
+    return method >= 0 && method < int(std::size(DepositMethods::All)) ? method : 0;
+}
+
 void frmRentCar::load()
 {
+    run(ERROR_SOURCE, [this] { m_vat = VatSettings::read(state().db()); });
     applyMode();
     {
         QScopedValueRollback loading(m_loading, true);
         DataScreen::load();
     }
+    afterRead();
+}
+
+void frmRentCar::afterRead()
+{
+    // A contract made before deposits, or with none chosen, shows cash.
+    if (m_ui->dfgDepositMethod->currentIndex() < 0)
+        m_ui->dfgDepositMethod->setCurrentIndex(0);
     fillDisplayCopies();
-    run(ERROR_SOURCE, [this] { proposeReturn(); });
+    run(ERROR_SOURCE, [this] {
+        proposeReturn();
+        proposeRefund();
+        refreshBalance();
+    });
+    showOwed();
+}
+
+void frmRentCar::refreshBalance()
+{
+    const QString customer = m_ui->dfnCustomerid->text().trimmed();
+    if (!SqlValue::isNumber(customer)) {
+        m_ui->txtnCustomerBalance->clear();
+        return;
+    }
+    setNumber(m_ui->txtnCustomerBalance, CustomerBalance::of(state().db(), customer.toLongLong()));
+}
+
+void frmRentCar::showOwed()
+{
+    setNumber(m_ui->txtnOwedAfterDeposit, cents(number(m_ui->dfnRemainder) - number(m_ui->dfnDepositKept)));
+}
+
+void frmRentCar::proposeRefund()
+{
+    if (mode() != Mode::Surrender || m_ui->dffReturned->isChecked() || number(m_ui->dfnDeposit) <= 0
+        || number(m_ui->dfnDepositKept) != 0 || number(m_ui->dfnDepositRefunded) != 0)
+        return;
+    setNumber(m_ui->dfnDepositRefunded, number(m_ui->dfnDeposit));
 }
 
 bool frmRentCar::event(QEvent* event)
@@ -110,6 +193,10 @@ void frmRentCar::applyMode()
     setWindowTitle(surrender ? tr("Surrend Car") : tr("Rent Car"));
     m_ui->lblScreenName->setText(windowTitle());
     m_ui->SSTab1->setTabEnabled(1, mode() != Mode::Rent);
+    for (QWidget* vat : {static_cast<QWidget*>(m_ui->lbldfnVatRate), static_cast<QWidget*>(m_ui->dfnVatRate),
+                         static_cast<QWidget*>(m_ui->lbldfnVatAmount), static_cast<QWidget*>(m_ui->dfnVatAmount),
+                         static_cast<QWidget*>(m_ui->lbldfnGrossTotal), static_cast<QWidget*>(m_ui->dfnGrossTotal)})
+        vat->setVisible(m_vat.on);
     if (!surrender)
         return;
     for (QWidget* group : {static_cast<QWidget*>(m_ui->FrameNotes), static_cast<QWidget*>(m_ui->FrameTelephones),
@@ -132,6 +219,8 @@ void frmRentCar::fillDisplayCopies()
     m_ui->txttExitTime->setTime(m_ui->dftExitTime->time());
     m_ui->txtnRentPeriod->setText(m_ui->dfnRentPeriod->text());
     m_ui->txtnExitMeter->setText(m_ui->dfnMETER->text());
+    m_ui->txtnDeposit->setText(m_ui->dfnDeposit->text());
+    m_ui->txtsDepositMethod->setText(tr(DepositMethods::All[depositMethod()].name));
 }
 
 void frmRentCar::wireRules()
@@ -139,8 +228,9 @@ void frmRentCar::wireRules()
     Ui::frmRentCar& u = *m_ui;
     // In surrender the copies follow their fields, so a return is computed
     // from the contract's own exit meter and daily rent.
-    for (NumberEdit* source : {u.dfnDailyRent, u.dfnInsurance, u.dfnRentPeriod, u.dfnMETER})
+    for (NumberEdit* source : {u.dfnDailyRent, u.dfnInsurance, u.dfnRentPeriod, u.dfnMETER, u.dfnDeposit})
         connect(source, &QLineEdit::textChanged, this, [this] { fillDisplayCopies(); });
+    connect(u.dfgDepositMethod, &QComboBox::currentIndexChanged, this, [this] { fillDisplayCopies(); });
     connect(u.dfdExitDate, &QDateEdit::dateChanged, this, [this] { fillDisplayCopies(); });
     connect(u.dftExitTime, &QTimeEdit::timeChanged, this, [this] { fillDisplayCopies(); });
 
@@ -167,8 +257,17 @@ void frmRentCar::wireRules()
         connect(field, &QLineEdit::textChanged, this, &frmRentCar::CalculateTotalAmount);
     connect(u.dfnPaid, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
-            setNumber(m_ui->dfnRemainder, number(m_ui->dfnTotal) - number(m_ui->dfnPaid));
+            setNumber(m_ui->dfnRemainder,
+                      cents(number(m_ui->dfnTotal) + number(m_ui->dfnVatAmount) - number(m_ui->dfnPaid)));
     });
+    // What is kept of the deposit pays part of what the customer owes; the rest goes back.
+    connect(u.dfnDepositKept, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            setNumber(m_ui->dfnDepositRefunded, cents(number(m_ui->dfnDeposit) - number(m_ui->dfnDepositKept)));
+        showOwed();
+    });
+    connect(u.dfnRemainder, &QLineEdit::textChanged, this, &frmRentCar::showOwed);
+    connect(u.dfnCustomerid, &QLineEdit::textChanged, this, [this] { run(ERROR_SOURCE, [this] { refreshBalance(); }); });
     connect(u.dffOpenMeter, &QCheckBox::toggled, this, [this](bool ticked) {
         if (ticked && !m_loading)
             setNumber(m_ui->dfnRequiredKilometersDiff, 0);
@@ -264,8 +363,14 @@ void frmRentCar::CalculateTotalAmount()
 {
     if (m_loading)
         return;
-    setNumber(m_ui->dfnTotal, number(m_ui->dfnRequiredKilometersDiff) + number(m_ui->dfnRequiredAmount)
-                                  + number(m_ui->dfnOtherAmounts));
+    const double net = number(m_ui->dfnRequiredKilometersDiff) + number(m_ui->dfnRequiredAmount)
+                     + number(m_ui->dfnOtherAmounts);
+    setNumber(m_ui->dfnTotal, net);
+    // With VAT the total is the net; the tax and the gross follow it.
+    const double vat = m_vat.tax(net, MoneyDecimals);
+    setNumber(m_ui->dfnVatRate, m_vat.on ? m_vat.rate : 0);
+    setNumber(m_ui->dfnVatAmount, vat);
+    setNumber(m_ui->dfnGrossTotal, cents(net + vat));
 }
 
 void frmRentCar::keyPressEvent(QKeyEvent* event)
@@ -295,8 +400,11 @@ void frmRentCar::New()
 {
     if (mode() != Mode::Rent)
         return;
-    QScopedValueRollback loading(m_loading, true);
-    DataScreen::New();
+    {
+        QScopedValueRollback loading(m_loading, true);
+        DataScreen::New();
+    }
+    afterRead();
 }
 
 void frmRentCar::Open()
@@ -308,8 +416,7 @@ void frmRentCar::Open()
         QScopedValueRollback loading(m_loading, true);
         DataScreen::Open();
     }
-    fillDisplayCopies();
-    run(ERROR_SOURCE, [this] { proposeReturn(); });
+    afterRead();
 }
 
 bool frmRentCar::saveContract()
@@ -320,7 +427,7 @@ bool frmRentCar::saveContract()
         const Mode m = mode();
         if (!valid || (m != Mode::Rent && m != Mode::Surrender))
             return;
-        if (m == Mode::Surrender && !surrenderIsSound()) {
+        if ((m == Mode::Surrender && !surrenderIsSound()) || !depositIsSound()) {
             valid = false;
             return;
         }
@@ -335,12 +442,14 @@ bool frmRentCar::saveContract()
             valid = false;
             return;
         }
-        window().Save(where, this, [this, m, previousCar, &checks] {
+        const bool saved = window().Save(where, this, [this, m, previousCar, &checks] {
             const QString refused = carAndPosting(m == Mode::Surrender, previousCar);
             if (refused.isEmpty())
                 checks.recordOverride(tr("Contract %1").arg(idText()));
             return refused;
         });
+        if (saved)
+            refreshBalance();
     });
     return valid;
 }
@@ -363,6 +472,55 @@ bool frmRentCar::surrenderIsSound()
     m_ui->SSTab1->setCurrentIndex(1);
     field->setFocus();
     return false;
+}
+
+bool frmRentCar::depositIsSound()
+{
+    const double deposit = number(m_ui->dfnDeposit);
+    const double kept = number(m_ui->dfnDepositKept);
+    const double refunded = number(m_ui->dfnDepositRefunded);
+    QWidget* field = nullptr;
+    QString problem;
+    if (deposit < 0) {
+        field = m_ui->dfnDeposit;
+        problem = tr("The deposit taken cannot be below 0.");
+    } else if (mode() == Mode::Surrender && m_ui->dffReturned->isChecked()
+               && (kept < 0 || refunded < 0 || std::abs(kept + refunded - deposit) >= 0.005)) {
+        // What is kept and what goes back are the whole deposit, no more and no less.
+        field = kept < 0 ? m_ui->dfnDepositKept : m_ui->dfnDepositRefunded;
+        problem = tr("The deposit kept (%1) and the deposit refunded (%2) must together make the deposit taken (%3).")
+                      .arg(money(kept), money(refunded), money(deposit));
+    }
+    if (!field)
+        return true;
+    state().ui().message(this, problem);
+    m_ui->SSTab1->setCurrentIndex(field == m_ui->dfnDeposit ? 0 : 1);
+    field->setFocus();
+    return false;
+}
+
+void frmRentCar::spreadByMethod(bool refunded, double amount)
+{
+    const int chosen = depositMethod();
+    for (int i = 0; i < int(std::size(DepositMethods::All)); ++i) {
+        const DepositMethods::Method& m = DepositMethods::All[i];
+        auto* field = findChild<NumberEdit*>(QLatin1String(refunded ? m.refundedField : m.takenField));
+        field->setText(money(i == chosen ? amount : 0));
+    }
+}
+
+QString frmRentCar::postDeposit(const QString& rent)
+{
+    Database& db = state().db();
+    spreadByMethod(false, number(m_ui->dfnDeposit));
+    // One contract, one journal of its deposit: a second save replaces its lines.
+    const RowSet posted = db.execute(QStringLiteral("select DEPOSITJOURNALID from RENT WHERE RENTID = ") + rent);
+    qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();
+    if (!state().service<cAccounting>().DoGLRule(journal, this, QString::fromLatin1(DepositMethods::TakenRules)))
+        return tr("The contract was not saved: the posting of its deposit to the ledger failed.");
+    db.command(QStringLiteral("update RENT set DEPOSITJOURNALID = ") + SqlValue::number(journal)
+               + QStringLiteral(" WHERE RENTID = ") + rent);
+    return {};
 }
 
 QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
@@ -396,9 +554,10 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         }
         if (previousCar > 0 && previousCar != car)
             freeIfUnheld(previousCar);
-        return {};
+        return postDeposit(rent);
     }
     if (m_ui->dffReturned->isChecked()) {
+        spreadByMethod(true, number(m_ui->dfnDepositRefunded));
         // One contract, one journal: a second save replaces its lines.
         const RowSet posted = db.execute(QStringLiteral("select JOURNALID from RENT WHERE RENTID = ") + rent);
         qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();
@@ -406,6 +565,14 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
             return tr("The contract was not saved: its posting to the ledger failed.");
         db.command(QStringLiteral("update RENT set JOURNALID = ") + SqlValue::number(journal)
                    + QStringLiteral(" WHERE RENTID = ") + rent);
+        // A closed contract with VAT is billed by a tax invoice; a second save keeps its number.
+        if (m_vat.on) {
+            const TaxInvoice::Amounts amounts{number(m_ui->dfnTotal), number(m_ui->dfnVatRate),
+                                              number(m_ui->dfnVatAmount), number(m_ui->dfnGrossTotal)};
+            const qint64 invoice = TaxInvoice::issue(db, QLatin1String(TaxInvoice::Contract), rent.toLongLong(),
+                                                     m_ui->dfsCustomerNAME->text().trimmed(), amounts);
+            state().ui().ShowStatusMessage(tr("Tax invoice No. %1").arg(invoice));
+        }
     }
     db.command(QStringLiteral("update RENT set  RETURNED = ") + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
                + QStringLiteral(" WHERE RENTID = ") + rent);
@@ -433,7 +600,19 @@ void frmRentCar::Delete()
         return;
     const qint64 car = qint64(number(m_ui->dfnCarNo));
     bool deleted = false;
-    run(ERROR_SOURCE, [this, &deleted] { deleted = window().Delete(QString(), this); });
+    run(ERROR_SOURCE, [this, &deleted] {
+        // A contract that is no more holds no deposit: its posting goes with it.
+        Database& db = state().db();
+        const RowSet held = db.execute(QStringLiteral("select DEPOSITJOURNALID from RENT ") + keyCondition());
+        const QString journal = SqlValue::number(held.isEmpty() ? 0 : held.value(0, 0).toLongLong());
+        Transaction transaction(db);
+        deleted = window().Delete(QString(), this);
+        if (!deleted)
+            return;
+        db.command(QStringLiteral("delete from JOURNALDETAIL where JOURNALID = ") + journal);
+        db.command(QStringLiteral("delete from JOURNAL where JOURNALID = ") + journal);
+        transaction.commit();
+    });
     if (!deleted)
         return;
     run(ERROR_SOURCE, [this, car] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounting/VatSettings.h"
 #include "engine/DataScreen.h"
 
 #include <memory>
@@ -44,6 +45,23 @@ private:
     void applyMode();
     void wireRules();
     void fillDisplayCopies();
+    void fillDepositMethods();
+    // The way the deposit was paid: an index into DepositMethods::All, cash
+    // when none is chosen.
+    int depositMethod() const;
+    // What follows a contract read: the copies, a return and a refund
+    // proposed, the customer's balance.
+    void afterRead();
+    void refreshBalance();
+    void showOwed();
+    // In surrender, the deposit of a contract still out goes back whole
+    // until the clerk keeps some of it.
+    void proposeRefund();
+    // Puts `amount` into the rules' field of the deposit's way of payment,
+    // taken or refunded, and 0 into those of the other ways.
+    void spreadByMethod(bool refunded, double amount);
+    // The deposit taken goes to the ledger in its own journal.
+    QString postDeposit(const QString& rent);
     void actualReturnDateChanged();
     void actualPeriodChanged();
     // In surrender, a contract whose car is still out and that keeps no
@@ -52,6 +70,7 @@ private:
     void writeInWords(const QLineEdit* amount, QLineEdit* words);
     // The meters and dates of a car coming back; tells the clerk what is wrong.
     bool surrenderIsSound();
+    bool depositIsSound();
     // Saves by mode; true when the rules found the screen valid.
     bool saveContract();
     // The work a save adds in its transaction: the car out or back, the
@@ -59,6 +78,7 @@ private:
     QString carAndPosting(bool surrender, qint64 previousCar);
 
     std::unique_ptr<Ui::frmRentCar> m_ui;
+    VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
 };

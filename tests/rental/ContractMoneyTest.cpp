@@ -1,0 +1,170 @@
+// The money of a contract at the counter, one row a contract: the deposit
+// taken as the car goes out, posted by its way of payment; at return what is
+// kept of it and what goes back, the VAT on the close-out and its tax
+// invoice, the customer's balance; the close-out document that shows them.
+// The clerk reaches every field by Tab and types where the cursor is.
+#include "core/Configuration.h"
+#include "core/ScreenTag.h"
+#include "engine/ControlAccess.h"
+#include "engine/EngineSetup.h"
+#include "reports/LibreOffice.h"
+#include "reports/ShippedTemplates.h"
+#include "reports/cPrint.h"
+#include "rental/RentalScreens.h"
+#include "support/Clerk.h"
+#include "support/TestOffice.h"
+
+#include <QKeySequence>
+#include <QPdfDocument>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Sums = std::map<qint64, double>;  // account: debits less credits
+using Steps = QList<std::pair<const char*, QString>>;
+
+// A key alone is pressed; a field is reached by Tab, on or round or back, and
+// typed over, a list moved down so many rows, a tick box ticked.
+void run(const Steps& steps)
+{
+    for (const auto& [name, text] : steps) {
+        if (const QKeySequence key{QLatin1String(name)}; text.isNull() && key.count() == 1) {
+            Clerk::press(key[0].key(), key[0].keyboardModifiers());
+            continue;
+        }
+        ASSERT_TRUE(Clerk::tabTo(name) || Clerk::tabTo(name) || Clerk::tabTo(name, Qt::ShiftModifier))
+            << name << " is never reached; the cursor is in " << Clerk::focused();
+        for (int down = name[2] == 'g' ? text.toInt() : 0; down > 0; --down)
+            Clerk::press(Qt::Key_Down);
+        if (name[2] == 'f')
+            Clerk::press(Qt::Key_Space);
+        else if (name[2] != 'g') {
+            Clerk::press(Qt::Key_A, Qt::ControlModifier);
+            Clerk::type(text);
+        }
+    }
+}
+
+QStringList pdfWords(const QString& path)
+{
+    QPdfDocument pdf;
+    pdf.load(path);
+    QString text;
+    for (int page = 0; page < pdf.pageCount(); ++page)
+        text += pdf.getAllText(page).text() + u' ';
+    return text.split(QRegularExpression(u"\\s+"_s));
+}
+
+}
+
+TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
+{
+    // Back after 2 days at 20 with 5 of other amounts: 45, of which 30 is paid.
+    const Steps back{{"Ctrl+Tab", {}}, {"dfnActualPeriod", u"2"_s}, {"dfnOtherAmounts", u"5"_s}, {"dfnPaid", u"30"_s}};
+    const Steps closed{{"dffReturned", u"1"_s}, {"F12", {}}, {"F12", {}}};
+    const struct {
+        const char* what;
+        bool out;  // the contract's car is out: surrender, else rent out
+        bool vat;
+        double deposit;  // taken before, and its way
+        int method;
+        Steps steps;
+        Sums expected;  // of the ledger
+        double owed = 0;  // after the deposit kept
+        int messages = 0;  // one for each save refused
+        int invoices = 0;
+        bool pdf = false;
+        bool deleted = false;
+    } rows[] = {
+        {"out with cash", false, false, 0, 0, {{"dfnDeposit", u"150"_s}, {"F12", {}}}, {{1100, 150}, {2100, -150}}},
+        {"out with a card and its slip", false, false, 0, 0,
+         {{"dfnDeposit", u"200"_s}, {"dfgDepositMethod", u"1"_s}, {"dfsDepositReference", u"VISA-4417"_s}, {"F12", {}}},
+         {{1150, 200}, {2100, -200}}},
+        {"out with a transfer", false, false, 0, 0, {{"dfnDeposit", u"75.5"_s}, {"dfgDepositMethod", u"2"_s}, {"F12", {}}},
+         {{1200, 75.5}, {2100, -75.5}}},
+        {"out with a cheque", false, false, 0, 0, {{"dfnDeposit", u"300"_s}, {"dfgDepositMethod", u"3"_s}, {"F12", {}}},
+         {{1200, 300}, {2100, -300}}},
+        {"out with no deposit", false, false, 0, 0, {{"F12", {}}}, {}},
+        {"out with a deposit below 0", false, false, 0, 0, {{"dfnDeposit", u"-5"_s}, {"F12", {}}}, {}, 0, 1},
+        {"saved again by card for less: the lines are replaced", false, false, 0, 0,
+         {{"dfnDeposit", u"150"_s}, {"F12", {}}, {"dfnDeposit", u"120"_s}, {"dfgDepositMethod", u"1"_s}, {"F12", {}}},
+         {{1150, 120}, {2100, -120}}},
+        {"out with cash, then deleted: the deposit's lines go too", false, false, 0, 0,
+         {{"dfnDeposit", u"150"_s}, {"F12", {}}, {"F11", {}}}, {}, 0, 0, 0, false, true},
+        {"back, refunded whole in cash", true, false, 100, 0, back + closed,
+         {{1100, -70}, {1300, 15}, {2100, 100}, {4100, -40}, {4300, -5}}, 15},
+        {"back, partly kept, the rest to the card", true, false, 100, 1, back + Steps{{"dfnDepositKept", u"10"_s}} + closed,
+         {{1100, 30}, {1150, -90}, {1300, 5}, {2100, 100}, {4100, -40}, {4300, -5}}, 5},
+        {"back, kept whole", true, false, 15, 0, back + Steps{{"dfnDepositKept", u"15"_s}} + closed,
+         {{1100, 30}, {1300, 0}, {2100, 15}, {4100, -40}, {4300, -5}}},
+        {"back with VAT of 15% on the net", true, true, 0, 0, back + closed,
+         {{1100, 30}, {1300, 21.75}, {2200, -6.75}, {4100, -40}, {4300, -5}}, 21.75, 0, 1},
+        {"back with VAT, the transfer deposit pays the rest", true, true, 50, 2,
+         back + Steps{{"dfnDepositKept", u"21.75"_s}} + closed,
+         {{1100, 30}, {1200, -28.25}, {1300, 0}, {2100, 50}, {2200, -6.75}, {4100, -40}, {4300, -5}}, 0, 0, 1, true},
+        {"back, kept and refunded more than the deposit", true, false, 100, 0,
+         back + Steps{{"dfnDepositKept", u"10"_s}, {"dfnDepositRefunded", u"95"_s}} + closed, {}, 5, 2},
+        {"back, kept more than the deposit", true, false, 100, 0, back + Steps{{"dfnDepositKept", u"120"_s}} + closed,
+         {}, -105, 2},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        installEngine(office.state());
+        registerRentalScreens(office.state().screens());
+        Database& db = office.db();
+        Configuration(db).SetConfig(u"VATON"_s, r.vat ? u"1"_s : u"0"_s);
+        Configuration(db).SetConfig(u"VATRATE"_s, u"15"_s);
+        const qint64 car = db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"كامري"_s}, {u"METER"_s, 1000}, {u"rented"_s, int(r.out)}});
+        const qint64 customer = db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"عميل"_s}, {u"IDNUMBER"_s, 2850101}});
+        db.insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"عقد"_s}, {u"CUSTOMERID"_s, customer}, {u"CARNO"_s, car},
+                                           {u"RETURNED"_s, 0}, {u"EXITDATE"_s, 20261130}, {u"METER"_s, 1000},
+                                           {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 2}, {u"RETURNDATE"_s, 20261202},
+                                           {u"DEPOSIT"_s, r.deposit}, {u"DEPOSITMETHOD"_s, r.method},
+                                           {u"DEPOSITREFERENCE"_s, u"TRF-88"_s}});
+        const std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmRentCar"_s, nullptr));
+        ScreenTag::set(screen.get(), r.out ? u"SURRENDMODE"_s : u"RENTMODE"_s);
+        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        EXPECT_EQ(screen->findChild<QWidget*>(u"dfnVatAmount"_s)->isHidden(), !r.vat);
+        run(r.steps);
+
+        EXPECT_EQ(office.ui().messages.size(), r.messages) << office.ui().lastMessage().toStdString();
+        const RowSet lines = db.execute(u"select ACCOUNTNUMBER, sum(AMOUNT * (2 * DEBITORCREDIT - 1)) from JOURNALDETAIL "
+                                        "group by ACCOUNTNUMBER"_s);
+        Sums posted;
+        for (int i = 0; i < lines.count(); ++i)
+            posted[lines.value(i, 0).toLongLong()] = std::round(lines.value(i, 1).toDouble() * 100) / 100;
+        EXPECT_EQ(posted, r.expected);
+        // Refused, nothing is written: the car stays where it was.
+        EXPECT_EQ(db.execute(u"select rented from car"_s).value(0, 0).toBool(), r.out == bool(r.messages) && !r.deleted);
+        // No journal is left without its contract.
+        EXPECT_EQ(db.execute(u"select count(*) from JOURNAL where JOURNALID not in (select JOURNALID from RENT "
+                             "union select DEPOSITJOURNALID from RENT)"_s).value(0, 0).toInt(), 0);
+        // One invoice of the gross, numbered once however often it is saved.
+        EXPECT_EQ(db.execute(u"select count(*) from TAXINVOICE"_s).value(0, 0).toInt(), r.invoices);
+        EXPECT_EQ(db.execute(u"select count(*) from TAXINVOICE where INVOICENO = 1 and GROSSAMOUNT = 51.75"_s).value(0, 0).toInt(),
+                  r.invoices);
+        const auto shown = [&](const char* name) {
+            return ControlAccess::value(ControlAccess::require(screen.get(), QLatin1String(name))).toDouble();
+        };
+        EXPECT_DOUBLE_EQ(shown("txtnOwedAfterDeposit"), r.owed);
+        // The balance shown is the ledger's, as the save left it.
+        EXPECT_DOUBLE_EQ(shown("txtnCustomerBalance"), r.expected.contains(1300) ? r.expected.at(1300) : 0);
+        if (!r.pdf || LibreOffice::program().isEmpty())
+            continue;
+        ShippedTemplates::installMissing(office.state().homeFile(u"templates"_s));
+        QString error;
+        const QString pdf = LibreOffice(office.state()).toPdf(cPrint(office.state()).PrintReport(1), &error);
+        ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
+        // Word by word: a PDF's text runs an Arabic line's words backwards.
+        const QStringList words = pdfWords(pdf);
+        for (const char* expected : {"التأمين", "المستلم", "المخصوم", "المردود", "Deposit", "taken", "kept", "refunded",
+                                     "50.00", "21.75", "28.25", "Bank", "transfer", "(TRF-88)", "VAT", "51.75", "invoice"})
+            EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected;
+    }
+}
