@@ -49,7 +49,7 @@ QString refusal(const QString& source, const QString& table, const QString& key,
 
 const QString NoCode = QStringLiteral(
     "else 'ليس لهذه الفاتورة رمز QR: لم يكن اسم البائع أو رقمه الضريبي مسجلاً في الخيارات. سجّلهما ثم احفظ السجل "
-    "من جديد. — The invoice has no QR code: the seller''s name or tax number was not set in the options. Set them, "
+    "من جديد.\nThe invoice has no QR code: the seller''s name or tax number was not set in the options. Set them, "
     "then save the record again.'");
 
 Step withRecord(const QString& sql, const QString& screen, int table = 0)
@@ -65,10 +65,10 @@ ReportSetup::Report contractInvoice()
                                  QStringLiteral("RENT r")) + QStringLiteral("r.RENTID = t.SOURCEID");
     const QString refused = refusal(
         source, QStringLiteral("RENT"), QStringLiteral("RENTID"),
-        QStringLiteral("when Nz(r.RETURNED, 0) = 0 then 'لم يُغلق هذا العقد بعد، فليست له فاتورة ضريبية. — This "
+        QStringLiteral("when Nz(r.RETURNED, 0) = 0 then 'لم يُغلق هذا العقد بعد، فليست له فاتورة ضريبية.\nThis "
                        "contract is not closed yet, so it has no tax invoice.' when not exists (select 1 from "
                        "TAXINVOICE t where t.SOURCE = '%1' and t.SOURCEID = r.RENTID) then 'ليست لهذا العقد فاتورة "
-                       "ضريبية: كانت ضريبة القيمة المضافة متوقفة حين أُغلق. — This contract has no tax invoice: VAT "
+                       "ضريبية: كانت ضريبة القيمة المضافة متوقفة حين أُغلق.\nThis contract has no tax invoice: VAT "
                        "was off when it closed.' ")
                 .arg(source)
             + NoCode);
@@ -99,10 +99,10 @@ ReportSetup::Report receiptInvoice()
         + QStringLiteral("r.RECEIPTID = t.SOURCEID");
     const QString refused = refusal(
         source, QStringLiteral("RECEIPT"), QStringLiteral("RECEIPTID"),
-        QStringLiteral("when Nz(r.REFUND, 0) = 1 then 'المبلغ المردود إلى العميل لا تصدر له فاتورة ضريبية. — Money "
+        QStringLiteral("when Nz(r.REFUND, 0) = 1 then 'المبلغ المردود إلى العميل لا تصدر له فاتورة ضريبية.\nMoney "
                        "paid back to the customer has no tax invoice.' when not exists (select 1 from TAXINVOICE t "
                        "where t.SOURCE = '%1' and t.SOURCEID = r.RECEIPTID) then 'ليست لهذا السند فاتورة ضريبية: "
-                       "كانت ضريبة القيمة المضافة متوقفة حين حُفظ. — This receipt has no tax invoice: VAT was off "
+                       "كانت ضريبة القيمة المضافة متوقفة حين حُفظ.\nThis receipt has no tax invoice: VAT was off "
                        "when it was saved.' ")
                 .arg(source)
             + NoCode);

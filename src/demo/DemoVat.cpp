@@ -186,7 +186,7 @@ QList<Billed> takeReceipts(Database& db, const VatSettings& vat, const QDate& to
     const RowSet others = db.execute(QStringLiteral(
         "select CUSTOMERID, name from Customer where BLACKLIST = 0 and CUSTOMERID not in (select CUSTOMERID from RENT) "
         "order by CUSTOMERID"));
-    if (open.isEmpty() || others.count() < 2)
+    if (open.isEmpty() || others.isEmpty())
         return {};
     const struct {
         int daysAgo;
@@ -201,7 +201,7 @@ QList<Billed> takeReceipts(Database& db, const VatSettings& vat, const QDate& to
     } receipts[] = {
         {5, "111500", false, 1, false, 0, 230, "مدى 4417", "دفعة مقدمة لحجز سيارة"},
         {1, "094500", false, 0, true, 0, 575, "", "دفعة من قيمة العقد"},
-        {0, "120000", true, 0, false, 1, 150, "", "رد مبلغ تأمين زائد"},
+        {0, "120000", true, 0, false, 0, 150, "", "رد جزء من الدفعة المقدمة"},
     };
     QList<Billed> billed;
     for (const auto& r : receipts) {
