@@ -5,6 +5,7 @@
 #include "core/AmountWords.h"
 #include "core/Configuration.h"
 #include "core/Database.h"
+#include "core/HijriDate.h"
 #include "core/ScreenRegistry.h"
 #include "demo/DemoVat.h"
 #include "reports/LibreOffice.h"
@@ -68,10 +69,11 @@ TEST(TaxInvoiceDocument, PrintsWithItsQrCodeOrSaysWhyNot)
         const char* setup;  // %1 the record
         QString refusal;    // empty: it prints
         QStringList lines = {};
+        bool hijri = false;  // the office shows Hijri dates
     } rows[] = {
         {"a closed contract with kilometres and other amounts", true, "frmRentCar",
          "select min(RENTID) from RENT where REQUIREDKILOMETERSDIFF > 0 and OTHERAMOUNTS > 0", "", {},
-         {"قيمة الإيجار", "Extra kilometres", "Other amounts"}},
+         {"قيمة الإيجار", "Extra kilometres", "Other amounts"}, true},
         {"a receipt against a contract", true, "frmReceipt",
          "select min(RECEIPTID) from RECEIPT where RENTID > 0 and REFUND = 0", "", {}, {"Amount received"}},
         {"an open contract", true, "frmRentCar", "select min(RENTID) from RENT where RETURNED = 0", "",
@@ -92,6 +94,7 @@ TEST(TaxInvoiceDocument, PrintsWithItsQrCodeOrSaysWhyNot)
         if (row.vat)
             DemoVat::insert(db);
         Configuration::LoadCurrency(office.state());
+        office.state().config.HIJRIDATES = row.hijri;
         ShippedTemplates::installMissing(office.file("templates"));
         const QString key = db.execute(QString::fromLatin1(row.record)).value(0, 0).toString();
         ASSERT_FALSE(key.isEmpty());
@@ -121,7 +124,8 @@ TEST(TaxInvoiceDocument, PrintsWithItsQrCodeOrSaysWhyNot)
         const double net = invoice.value(0, u"NETAMOUNT"_s).toDouble(), vat = invoice.value(0, u"VATAMOUNT"_s).toDouble(),
                      gross = invoice.value(0, u"GROSSAMOUNT"_s).toDouble();
         EXPECT_DOUBLE_EQ(net + vat, gross);
-        const QStringList expected = QStringList{u"فاتورة ضريبية مبسطة"_s, u"Simplified Tax Invoice"_s,
+        const QDate issuedOn = QDate::fromString(invoice.text(0, u"ISSUEDATE"_s), u"yyyyMMdd"_s);
+        const QStringList expected = QStringList{row.hijri ? HijriDate::text(issuedOn) : QString(),u"فاتورة ضريبية مبسطة"_s, u"Simplified Tax Invoice"_s,
                                                  store.GetConfig(u"VATNAMEAR"_s), store.GetConfig(u"VATNAMEEN"_s),
                                                  store.GetConfig(u"VATNUMBER"_s), invoice.text(0, u"INVOICENO"_s),
                                                  invoice.text(0, u"BUYERNAME"_s), QString::number(net, 'f', 2),
@@ -134,8 +138,7 @@ TEST(TaxInvoiceDocument, PrintsWithItsQrCodeOrSaysWhyNot)
         // The code read from the page as a phone reads it.
         output(u"pdftoppm"_s, {u"-r"_s, u"200"_s, u"-png"_s, u"-singlefile"_s, pdf, office.file("page")});
         const QString payload = output(u"zbarimg"_s, {u"--raw"_s, u"-q"_s, office.file("page.png")}).trimmed();
-        const QDateTime issued(QDate::fromString(invoice.text(0, u"ISSUEDATE"_s), u"yyyyMMdd"_s),
-                               QTime::fromString(invoice.text(0, u"ISSUETIME"_s), u"hhmmss"_s));
+        const QDateTime issued(issuedOn, QTime::fromString(invoice.text(0, u"ISSUETIME"_s), u"hhmmss"_s));
         EXPECT_EQ(tlvValues(payload), (QStringList{store.GetConfig(u"VATNAMEAR"_s), store.GetConfig(u"VATNUMBER"_s),
                                                    issued.toUTC().toString(Qt::ISODate), QString::number(gross, 'f', 2),
                                                    QString::number(vat, 'f', 2)}));
