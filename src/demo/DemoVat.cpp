@@ -8,6 +8,7 @@
 #include "core/StoredDate.h"
 
 #include <QDate>
+#include <QHash>
 #include <algorithm>
 
 namespace {
@@ -177,9 +178,9 @@ QList<Billed> taxContracts(Database& db, const VatSettings& vat)
     return billed;
 }
 
-// Money taken from customers, each posted to its account against theirs; a
-// payment carries the VAT within it, a refund no invoice.
-QList<Billed> takeReceipts(Database& db, const VatSettings& vat, const QDate& today)
+// Money taken from customers, each posted to its account against theirs; the
+// time of day of each, by its key.
+QHash<qint64, QTime> takeReceipts(Database& db, const QDate& today)
 {
     const RowSet open = db.execute(QStringLiteral(
         "select RENTID, CUSTOMERID, CUSTOMERNAME from RENT where RETURNED = 0 order by RENTID"));
@@ -193,23 +194,22 @@ QList<Billed> takeReceipts(Database& db, const VatSettings& vat, const QDate& to
         const char* time;
         bool refund;
         int method;  // 0 cash, 1 card
-        bool againstContract;
-        int customer;  // row of `others` when not against a contract
+        bool againstContract;  // else the first customer who has rented nothing yet
         double amount;
         const char* reference;
         const char* comments;
     } receipts[] = {
-        {5, "111500", false, 1, false, 0, 230, "مدى 4417", "دفعة مقدمة لحجز سيارة"},
-        {1, "094500", false, 0, true, 0, 575, "", "دفعة من قيمة العقد"},
-        {0, "120000", true, 0, false, 0, 150, "", "رد جزء من الدفعة المقدمة"},
+        {5, "111500", false, 1, false, 230, "مدى 4417", "دفعة مقدمة لحجز سيارة"},
+        {1, "094500", false, 0, true, 575, "", "دفعة من قيمة العقد"},
+        {0, "120000", true, 0, false, 150, "", "رد جزء من الدفعة المقدمة"},
     };
-    QList<Billed> billed;
+    QHash<qint64, QTime> times;
     for (const auto& r : receipts) {
         const QDate day = today.addDays(-r.daysAgo);
         const qint64 customerId = r.againstContract ? open.value(0, QStringLiteral("CUSTOMERID")).toLongLong()
-                                                    : others.value(r.customer, QStringLiteral("CUSTOMERID")).toLongLong();
+                                                    : others.value(0, QStringLiteral("CUSTOMERID")).toLongLong();
         const QString customer = r.againstContract ? open.text(0, QStringLiteral("CUSTOMERNAME"))
-                                                   : others.text(r.customer, QStringLiteral("name"));
+                                                   : others.text(0, QStringLiteral("name"));
         const QString name = QString::fromUtf8(r.comments);
         const qint64 money = r.method == 1 ? qint64(CardClearing) : qint64(Cash);
         const qint64 posted = journal(db, name, QStringLiteral("frmReceipt"), day, r.amount);
@@ -228,11 +228,24 @@ QList<Billed> takeReceipts(Database& db, const VatSettings& vat, const QDate& to
              {QStringLiteral("REFERENCE"), QString::fromUtf8(r.reference)},
              {QStringLiteral("COMMENTS"), name},
              {QStringLiteral("JOURNALID"), posted}});
-        if (r.refund)
-            continue;
-        const double tax = vat.taxWithin(r.amount, Halalas);
-        billed.append({QDateTime(day, QTime::fromString(QString::fromLatin1(r.time), QStringLiteral("hhmmss"))),
-                       TaxInvoice::Receipt, id, customer, {r.amount - tax, vat.rate, tax, r.amount}});
+        times.insert(id, QTime::fromString(QString::fromLatin1(r.time), QStringLiteral("hhmmss")));
+    }
+    return times;
+}
+
+// Every payment carries the VAT within it; a refund has no invoice. The
+// receipts of the demo office itself were taken at noon.
+QList<Billed> taxReceipts(Database& db, const VatSettings& vat, const QHash<qint64, QTime>& times)
+{
+    const RowSet payments = db.execute(
+        QStringLiteral("select RECEIPTID, RECEIPTDATE, CUSTOMERNAME, AMOUNT from RECEIPT where REFUND = 0 order by RECEIPTID"));
+    QList<Billed> billed;
+    for (int i = 0; i < payments.count(); ++i) {
+        const qint64 id = payments.value(i, QStringLiteral("RECEIPTID")).toLongLong();
+        const double gross = payments.value(i, QStringLiteral("AMOUNT")).toDouble(), tax = vat.taxWithin(gross, Halalas);
+        const QDate day = StoredDate::parse(payments.text(i, QStringLiteral("RECEIPTDATE")));
+        billed.append({QDateTime(day, times.value(id, QTime(12, 0))), TaxInvoice::Receipt, id, payments.text(i, QStringLiteral("CUSTOMERNAME")),
+                       {gross - tax, vat.rate, tax, gross}});
     }
     return billed;
 }
@@ -245,7 +258,8 @@ void DemoVat::insert(Database& db)
     becomeSaudi(db);
     const VatSettings vat = VatSettings::read(db);
     closeMoreContracts(db, today);
-    QList<Billed> billed = taxContracts(db, vat) + takeReceipts(db, vat, today);
+    const QHash<qint64, QTime> times = takeReceipts(db, today);
+    QList<Billed> billed = taxContracts(db, vat) + taxReceipts(db, vat, times);
     // Numbered in the order they were issued, as at the counter.
     std::stable_sort(billed.begin(), billed.end(), [](const Billed& a, const Billed& b) { return a.issued < b.issued; });
     for (const Billed& b : billed)
