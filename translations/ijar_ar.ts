@@ -3776,6 +3776,62 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Currency of amounts in words:</source>
         <translation>عملة تفقيط المبالغ:</translation>
     </message>
+    <message>
+        <source>VAT</source>
+        <translation>ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <source>Value-added tax</source>
+        <translation>ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <source>Charge VAT on rent, extra kilometres and other amounts, and issue tax invoices</source>
+        <translation>احتساب ضريبة القيمة المضافة على الإيجار والكيلومترات الزائدة والمبالغ الأخرى، وإصدار الفواتير الضريبية</translation>
+    </message>
+    <message>
+        <source>VAT rate (%):</source>
+        <translation>نسبة الضريبة (٪):</translation>
+    </message>
+    <message>
+        <source>Tax registration number:</source>
+        <translation>الرقم الضريبي:</translation>
+    </message>
+    <message>
+        <source>Seller name in Arabic:</source>
+        <translation>اسم البائع بالعربية:</translation>
+    </message>
+    <message>
+        <source>Seller name in English:</source>
+        <translation>اسم البائع بالإنجليزية:</translation>
+    </message>
+    <message>
+        <source>A Saudi registration number: 15 digits, beginning and ending with 3.</source>
+        <translation>رقم تسجيل سعودي: 15 رقماً يبدأ بالرقم 3 وينتهي به.</translation>
+    </message>
+    <message>
+        <source>Not the form of a Saudi registration (15 digits, beginning and ending with 3): check it, unless the office is registered in another country.</source>
+        <translation>ليس على صيغة الرقم الضريبي السعودي (15 رقماً تبدأ بالرقم 3 وتنتهي به): راجعه، ما لم يكن المكتب مسجلاً في بلد آخر.</translation>
+    </message>
+    <message>
+        <source>The VAT rate is a percentage above 0 and below 100, such as 15 or 5.</source>
+        <translation>نسبة ضريبة القيمة المضافة نسبة مئوية أكبر من 0 وأقل من 100، مثل 15 أو 5.</translation>
+    </message>
+    <message>
+        <source>A tax invoice carries the office&apos;s tax registration number: write it, or turn VAT off.</source>
+        <translation>تحمل الفاتورة الضريبية الرقم الضريبي للمكتب: اكتبه، أو أوقف ضريبة القيمة المضافة.</translation>
+    </message>
+    <message>
+        <source>A tax invoice carries the seller&apos;s name: write it in Arabic, in English or in both, or turn VAT off.</source>
+        <translation>تحمل الفاتورة الضريبية اسم البائع: اكتبه بالعربية أو بالإنجليزية أو بكلتيهما، أو أوقف ضريبة القيمة المضافة.</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s name is too long for the QR code of the tax invoice: shorten it to at most %1 letters.</source>
+        <translation>اسم البائع أطول مما يتسع له رمز QR في الفاتورة الضريبية: اختصره إلى %1 حرفاً على الأكثر.</translation>
+    </message>
+    <message>
+        <source>The tax registration number %1 is not in the form of a Saudi registration (15 digits, beginning and ending with 3). Save it as it is, for an office registered in another country?</source>
+        <translation>الرقم الضريبي %1 ليس على صيغة الرقم السعودي (15 رقماً تبدأ بالرقم 3 وتنتهي به). هل تحفظه كما هو لمكتب مسجل في بلد آخر؟</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanningBoard</name>

@@ -18,4 +18,8 @@ void vouchers(Database& db);
 namespace ReportSetup {
 // Voucher receipt, ledger entry, journal listing, trial balance, letters.
 QList<Report> ledgerReports();
+// The simplified tax invoice, printed from the contract and from the receipt.
+QList<Report> taxInvoiceReports();
+// The tax invoices for an office made before them that prints the shipped contract.
+void addTaxInvoiceReports(Database& db);
 }

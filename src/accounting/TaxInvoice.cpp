@@ -1,6 +1,8 @@
 #include "accounting/TaxInvoice.h"
 
 #include "accounting/VatSettings.h"
+#include "core/AmountWords.h"
+#include "core/Configuration.h"
 #include "core/Database.h"
 #include "core/SqlValue.h"
 #include "core/StoredDate.h"
@@ -18,6 +20,8 @@ QString qrPayload(Database& db, const TaxInvoice::Amounts& amounts, const QDateT
 {
     const VatSettings vat = VatSettings::read(db);
     InvoiceQr::Fields fields;
+    fields.decimals =
+        AmountWords::currency(Configuration(db).GetConfig(QStringLiteral("CURRENCYCODE"), QString())).decimals;
     fields.seller = vat.nameArabic.isEmpty() ? vat.nameEnglish : vat.nameArabic;
     fields.vatNumber = vat.number;
     fields.issued = issued;

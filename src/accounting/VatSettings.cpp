@@ -2,6 +2,8 @@
 
 #include "core/Configuration.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -34,4 +36,10 @@ double VatSettings::tax(double net, int decimals) const
 double VatSettings::taxWithin(double gross, int decimals) const
 {
     return on ? rounded(gross * rate / (100.0 + rate), decimals) : 0;
+}
+
+bool VatSettings::isSaudiNumber(const QString& number)
+{
+    static const QRegularExpression saudi(QStringLiteral("^3[0-9]{13}3$"));
+    return saudi.match(number).hasMatch();
 }

@@ -15,6 +15,10 @@ struct VatSettings {
 
     static VatSettings read(Database& db);
 
+    // The form of a Saudi registration: 15 digits, the first and the last 3.
+    // Other countries write theirs otherwise, so this is a check, not a rule.
+    static bool isSaudiNumber(const QString& number);
+
     // The VAT on a net amount, rounded to the currency's `decimals`; 0 with VAT off.
     double tax(double net, int decimals) const;
     // The VAT an amount that includes it carries, rounded the same way.

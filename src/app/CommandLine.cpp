@@ -16,6 +16,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             cl.action = Action::Version;
         } else if (a == QLatin1String("--demo")) {
             cl.demo = true;
+        } else if (a == QLatin1String("--demo-vat")) {
+            cl.demo = true;
+            cl.demoVat = true;
         } else if (a == QLatin1String("--home") || a == QLatin1String("--create-database")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--")))
                 return failWith(QStringLiteral("%1 needs a path").arg(a));
@@ -60,7 +63,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     if (!cl.restoreTo.isEmpty() && cl.restoreFrom.isEmpty())
         return failWith(QStringLiteral("--to goes with --restore BACKUP"));
     if (cl.demo && cl.databaseToCreate.isEmpty())
-        return failWith(QStringLiteral("--demo goes with --create-database PATH"));
+        return failWith(QStringLiteral("%1 goes with --create-database PATH")
+                            .arg(cl.demoVat ? QStringLiteral("--demo-vat") : QStringLiteral("--demo")));
     return cl;
 }
 
@@ -68,7 +72,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: ijar [--home DIR] [--lang ar|en]\n"
-        "       ijar --create-database PATH|URI [--demo]\n"
+        "       ijar --create-database PATH|URI [--demo | --demo-vat]\n"
         "       ijar --copy-database FROM TO\n"
         "       ijar --restore BACKUP [--home DIR] [--to URI]\n"
         "       ijar --version | --help\n"
@@ -86,6 +90,8 @@ QString CommandLine::usage()
         "                          postgresql:///dbname?host=/socket/folder; the password\n"
         "                          comes from ~/.pgpass or PGPASSWORD, never from the URI\n"
         "  --demo                  with --create-database: add a small demo office\n"
+        "  --demo-vat              the same office in Saudi riyals with VAT at 15%, and\n"
+        "                          closed contracts and receipts with their tax invoices\n"
         "  --copy-database FROM TO copy a whole office, file or URI either way, into a new\n"
         "                          file or an empty server database; ends by comparing the\n"
         "                          rows and a checksum of every table\n"

@@ -16,6 +16,8 @@ struct CommandLine {
     QString home;
     QString databaseToCreate;
     bool demo = false;
+    // The demo office in Saudi riyals with VAT and tax invoices.
+    bool demoVat = false;
     QString copyFrom;
     QString copyTo;
     QString restoreFrom;

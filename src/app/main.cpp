@@ -25,12 +25,13 @@ int createDatabase(const CommandLine& cl)
 {
     QTextStream out(stdout), err(stderr);
     try {
-        NewDatabase::create(cl.databaseToCreate, cl.demo);
+        NewDatabase::create(cl.databaseToCreate, cl.demo, cl.demoVat);
     } catch (const AppError& e) {
         err << "ijar: " << e.description() << "\n";
         return 1;
     }
-    out << "created " << cl.databaseToCreate << (cl.demo ? " with a demo office" : "") << "\n"
+    out << "created " << cl.databaseToCreate << (cl.demo ? " with a demo office" : "")
+        << (cl.demoVat ? " in Saudi riyals, with VAT at 15% and tax invoices" : "") << "\n"
         << "first login: ADMIN, password ADMIN\n";
     return 0;
 }

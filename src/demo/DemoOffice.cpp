@@ -7,12 +7,13 @@
 #include "demo/DemoDueList.h"
 #include "demo/DemoFleet.h"
 #include "demo/DemoReservations.h"
+#include "demo/DemoVat.h"
 #include "demo/DemoVouchers.h"
 
 #include <QDate>
 
 
-void DemoOffice::insert(Database& db)
+void DemoOffice::insert(Database& db, bool vat)
 {
     const QDate today = QDate::currentDate();
     const qint64 created = StoredDate::number(today);
@@ -202,4 +203,6 @@ void DemoOffice::insert(Database& db)
     DemoReservations::insert(db);
     DemoVouchers::insert(db);
     DemoDueList::insert(db);
+    if (vat)
+        DemoVat::insert(db);
 }

@@ -50,7 +50,10 @@ QList<QPair<QString, QString>> NewDatabase::configDefaults()
 
 ShippedRows NewDatabase::shippedRows()
 {
-    return {[](Database& db) { ReportSetup::insertWhenNone(db, ReportSetup::rentalReports() + ReportSetup::ledgerReports()); },
+    return {[](Database& db) {
+                ReportSetup::insertWhenNone(db, ReportSetup::rentalReports() + ReportSetup::ledgerReports()
+                                                    + ReportSetup::taxInvoiceReports());
+            },
             ScreenMetadata::insertAll, LedgerSetup::postChequesToTheBank, ReminderRules::upgrade, [](Database& db) {
                 // A new office is still empty here: it gets all of it a moment later.
                 if (db.execute(QStringLiteral("select count(*) from _WINDOWTABLE")).value(0, 0).toInt() == 0)
@@ -59,6 +62,7 @@ ShippedRows NewDatabase::shippedRows()
                 ReminderRules::addReservationRules(db);
             },
             [](Database& db) {
+                ReportSetup::addTaxInvoiceReports(db);
                 if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
                     return;
                 LedgerSetup::addCounterAccounts(db);
@@ -101,7 +105,7 @@ void NewDatabase::insertDefaults(Database& db)
     }
 }
 
-void NewDatabase::fill(Database& db, bool demo)
+void NewDatabase::fill(Database& db, bool demo, bool vat)
 {
     Transaction transaction(db);
     if (db.dialect() == SqlDialect::PostgreSQL) {
@@ -115,11 +119,11 @@ void NewDatabase::fill(Database& db, bool demo)
     LedgerSetup::insertRules(db);
     ReminderRules::insert(db);
     if (demo)
-        DemoOffice::insert(db);
+        DemoOffice::insert(db, vat);
     transaction.commit();
 }
 
-void NewDatabase::createOnServer(const QString& uri, bool demo)
+void NewDatabase::createOnServer(const QString& uri, bool demo, bool vat)
 {
     Database db;
     db.open(uri);
@@ -132,14 +136,14 @@ void NewDatabase::createOnServer(const QString& uri, bool demo)
                            .arg(uri, found.mid(0, 5).join(QStringLiteral(", "))),
                        Source);
     // All or nothing: on a failure the transaction leaves the database empty.
-    fill(db, demo);
+    fill(db, demo, vat);
     db.close();
 }
 
-void NewDatabase::create(const QString& path, bool demo)
+void NewDatabase::create(const QString& path, bool demo, bool vat)
 {
     if (ServerAddress::isServer(path)) {
-        createOnServer(path, demo);
+        createOnServer(path, demo, vat);
         return;
     }
     if (QFileInfo::exists(path))
@@ -159,7 +163,7 @@ void NewDatabase::create(const QString& path, bool demo)
     Database db;
     try {
         db.open(path, /*create=*/true);
-        fill(db, demo);
+        fill(db, demo, vat);
         db.close();
     } catch (...) {
         // The file is ours (it did not exist): leave nothing half-made behind.

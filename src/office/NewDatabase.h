@@ -10,7 +10,7 @@ class Database;
 
 // Makes a new database file: the schema, the office-wide settings, the first
 // operator (ADMIN, password ADMIN) with every menu right, and on request a
-// small demo office (DemoOffice).
+// small demo office (DemoOffice), in Saudi riyals with VAT when `vat` is set.
 class NewDatabase {
 public:
     // Error number when the target file already exists.
@@ -24,10 +24,10 @@ public:
     // half-made file, so the path is either a complete database or absent.
     // A postgresql:// URI names an existing, empty server database instead:
     // one with tables is refused, and a failure part-way leaves it empty.
-    static void create(const QString& path, bool demo);
+    static void create(const QString& path, bool demo, bool vat = false);
 
     // Everything of a new office into the open, empty database, in one transaction.
-    static void fill(Database& db, bool demo);
+    static void fill(Database& db, bool demo, bool vat = false);
 
     // What the schema's history brings of the subsystems' rows, and the history
     // a login upgrades an office by.
@@ -44,5 +44,5 @@ public:
     static constexpr const char* AdminLogin = "ADMIN";
 
 private:
-    static void createOnServer(const QString& uri, bool demo);
+    static void createOnServer(const QString& uri, bool demo, bool vat);
 };

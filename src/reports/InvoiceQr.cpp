@@ -149,8 +149,11 @@ QImage InvoiceQr::image(const QString& text, int moduleSize, QString* error)
 bool InvoiceQr::placeInto(OdtDocument& document, const QString& frameName, const Fields& fields, QString* error)
 {
     const auto text = payload(fields, error);
-    if (!text)
-        return false;
+    return text && placeInto(document, frameName, *text, error);
+}
+
+bool InvoiceQr::placeInto(OdtDocument& document, const QString& frameName, const QString& text, QString* error)
+{
     if (!document.frameNames().contains(frameName, Qt::CaseInsensitive)
         && !document.addPictureFrame(frameName, QLatin1String(FrameSize), QLatin1String(FrameSize))) {
         *error = tr("The document is no text document, so the QR code cannot be put into it.");
@@ -158,7 +161,7 @@ bool InvoiceQr::placeInto(OdtDocument& document, const QString& frameName, const
     }
     const double aspect = frameAspect(document.content(), frameName);
     // Eight pixels a module: sharp at the few centimetres a frame gives it.
-    const QImage code = image(*text, 8, error);
+    const QImage code = image(text, 8, error);
     if (code.isNull())
         return false;
     QBuffer png;

@@ -47,4 +47,6 @@ public:
     // frame of FrameSize at the end, since a tax invoice must carry its code.
     // False, with the reason, when the code cannot be made or placed.
     static bool placeInto(OdtDocument& document, const QString& frameName, const Fields& fields, QString* error);
+    // The same for a payload made before, as an issued invoice keeps it.
+    static bool placeInto(OdtDocument& document, const QString& frameName, const QString& payload, QString* error);
 };

@@ -13,6 +13,7 @@
 #include "core/tafqeet.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
+#include "reports/InvoiceQr.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
 
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <functional>
 
 namespace {
@@ -120,6 +122,23 @@ QString frameNamed(const OdtDocument& document, const QString& column)
             return frame;
     return column;
 }
+
+// The first row's value of a column, found without regard to case as
+// engines spell column names differently; empty when there is none.
+QString firstValue(const ReportRows& rows, const QString& column)
+{
+    const qsizetype c = rows.columns.indexOf(QRegularExpression(QRegularExpression::escape(column),
+                                                                QRegularExpression::CaseInsensitiveOption));
+    return c < 0 || rows.rows.isEmpty() ? QString() : rows.rows.first().at(c);
+}
+
+// A report may refuse its record: a step's column NOTHINGTOPRINT holds why
+// (a tax invoice for a record that has none), so the operator never gets an
+// empty form.
+const QString NothingToPrint = QStringLiteral("NOTHINGTOPRINT");
+// A step's column QRPAYLOAD is drawn as the tax invoice's QR code into the
+// frame of that name.
+const QString QrPayload = QStringLiteral("QRPAYLOAD");
 
 // The pictures a report shows are also left as files beside its copy.
 void keepPicture(const QString& copy, const QString& frame, const QString& suffix, const QByteArray& data)
@@ -290,6 +309,13 @@ QString cPrint::runSteps(qint64 reportId, const QString& templateFile, const QSt
         const ReportRows rows = reportRows(db.execute(query(i)), m_state.config);
         const int table = steps.value(i, QStringLiteral("TABLENBR")).toInt();
         if (table == 0) {
+            if (const QString refusal = firstValue(rows, NothingToPrint); !refusal.isEmpty()) {
+                report(0, QCoreApplication::translate("cPrint", "Nothing to print."));
+                return refusal;
+            }
+            if (const QString payload = firstValue(rows, QrPayload); !payload.isEmpty()
+                && !InvoiceQr::placeInto(*document, frameNamed(*document, QrPayload), payload, &error))
+                return error;
             places += document->fillPlaces(rows);
             for (auto picture = rows.pictures.cbegin(); picture != rows.pictures.cend(); ++picture) {
                 const QString frame = frameNamed(*document, picture.key());

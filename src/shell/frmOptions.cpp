@@ -1,6 +1,7 @@
 #include "shell/frmOptions.h"
 #include "ui_frmOptions.h"
 
+#include "accounting/VatSettings.h"
 #include "core/AmountWords.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
@@ -9,6 +10,8 @@
 #include "core/SqlValue.h"
 #include "engine/EngineSetup.h"
 #include "engine/NumberEdit.h"
+#include "engine/WesternDigits.h"
+#include "reports/InvoiceQr.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -47,6 +50,8 @@ frmOptions::frmOptions(RunState& state, QWidget* parent)
             [this] { keepOneCharge(m_ui->dfnExtraMilesFlat, m_ui->dfnExtraMilesPercent); });
     connect(m_ui->dfnExtraMilesPercent, &QLineEdit::textChanged, this,
             [this] { keepOneCharge(m_ui->dfnExtraMilesPercent, m_ui->dfnExtraMilesFlat); });
+    connect(m_ui->dffVATON, &QCheckBox::toggled, this, &frmOptions::enableVat);
+    connect(m_ui->dfsVatNumber, &QLineEdit::textChanged, this, &frmOptions::showVatNumberCheck);
     // Between two windows of the program the keyboard passes from one to
     // the other; no window of ours is active only when another application
     // has taken it.
@@ -113,9 +118,77 @@ void frmOptions::showEntries()
             store.GetConfig(QStringLiteral("CURRENCYSUFFIX"), Configuration::defaultCurrencySuffix()));
         m_ui->dfcCurrency->setCurrentIndex(m_ui->dfcCurrency->findData(
             AmountWords::currency(store.GetConfig(QStringLiteral("CURRENCYCODE"), QString())).code));
+        m_ui->dffVATON->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("VATON"))));
+        m_ui->dfnVatRate->setText(numberShown(store.GetConfig(QStringLiteral("VATRATE"))));
+        m_ui->dfsVatNumber->setText(store.GetConfig(QStringLiteral("VATNUMBER"), QString()));
+        m_ui->dfsVatNameAr->setText(store.GetConfig(QStringLiteral("VATNAMEAR"), QString()));
+        m_ui->dfsVatNameEn->setText(store.GetConfig(QStringLiteral("VATNAMEEN"), QString()));
     } catch (const AppError&) {
         // Reporting here would come back with every activation; Save reports.
     }
+    enableVat();
+}
+
+void frmOptions::enableVat()
+{
+    const bool on = m_ui->dffVATON->isChecked();
+    for (QWidget* field : {static_cast<QWidget*>(m_ui->dfnVatRate), static_cast<QWidget*>(m_ui->dfsVatNumber),
+                           static_cast<QWidget*>(m_ui->dfsVatNameAr), static_cast<QWidget*>(m_ui->dfsVatNameEn)})
+        field->setEnabled(on);
+    showVatNumberCheck();
+}
+
+void frmOptions::showVatNumberCheck()
+{
+    const QString number = westernDigits(m_ui->dfsVatNumber->text().trimmed());
+    if (!m_ui->dffVATON->isChecked() || number.isEmpty())
+        m_ui->lblVatNumberCheck->clear();
+    else if (VatSettings::isSaudiNumber(number))
+        m_ui->lblVatNumberCheck->setText(tr("A Saudi registration number: 15 digits, beginning and ending with 3."));
+    else
+        m_ui->lblVatNumberCheck->setText(
+            tr("Not the form of a Saudi registration (15 digits, beginning and ending with 3): check it, unless the "
+               "office is registered in another country."));
+}
+
+bool frmOptions::vatAccepted()
+{
+    if (!m_ui->dffVATON->isChecked())
+        return true;
+    const auto refuse = [this](QWidget* field, const QString& text) {
+        m_ui->SSTab1->setCurrentWidget(m_ui->tabVat);
+        state().ui().message(this, text);
+        field->setFocus();
+        return false;
+    };
+    const QString rate = m_ui->dfnVatRate->text().trimmed();
+    if (!SqlValue::isNumber(rate) || rate.toDouble() <= 0 || rate.toDouble() >= 100)
+        return refuse(m_ui->dfnVatRate, tr("The VAT rate is a percentage above 0 and below 100, such as 15 or 5."));
+    const QString number = westernDigits(m_ui->dfsVatNumber->text().trimmed());
+    if (number.isEmpty())
+        return refuse(m_ui->dfsVatNumber, tr("A tax invoice carries the office's tax registration number: write it, "
+                                             "or turn VAT off."));
+    const QString arabic = m_ui->dfsVatNameAr->text().trimmed();
+    const QString english = m_ui->dfsVatNameEn->text().trimmed();
+    if (arabic.isEmpty() && english.isEmpty())
+        return refuse(m_ui->dfsVatNameAr, tr("A tax invoice carries the seller's name: write it in Arabic, in "
+                                             "English or in both, or turn VAT off."));
+    // The QR code gives each value one byte for its length.
+    for (QLineEdit* field : {m_ui->dfsVatNameAr, m_ui->dfsVatNameEn})
+        if (field->text().trimmed().toUtf8().size() > InvoiceQr::MaxValueBytes)
+            return refuse(field, tr("The seller's name is too long for the QR code of the tax invoice: shorten "
+                                    "it to at most %1 letters.")
+                                     .arg(InvoiceQr::MaxValueBytes / 2));
+    if (!VatSettings::isSaudiNumber(number)
+        && !state().ui().question(this, tr("The tax registration number %1 is not in the form of a Saudi "
+                                           "registration (15 digits, beginning and ending with 3). Save it as it "
+                                           "is, for an office registered in another country?")
+                                            .arg(number))) {
+        m_ui->SSTab1->setCurrentWidget(m_ui->tabVat);
+        m_ui->dfsVatNumber->setFocus();
+        return false;
+    }
+    return true;
 }
 
 void frmOptions::keepOneCharge(const NumberEdit* changed, NumberEdit* other)
@@ -125,6 +198,12 @@ void frmOptions::keepOneCharge(const NumberEdit* changed, NumberEdit* other)
 }
 
 void frmOptions::Save()
+{
+    if (vatAccepted())
+        write();
+}
+
+void frmOptions::write()
 {
     run(ERROR_SOURCE, [this] {
         Configuration store(state().db());
@@ -143,6 +222,11 @@ void frmOptions::Save()
         store.SetConfig(QStringLiteral("POUNDS"), m_ui->dfsPounds->text());
         store.SetConfig(QStringLiteral("CURRENCYSUFFIX"), m_ui->dfsCurrencySuffix->text().trimmed());
         store.SetConfig(QStringLiteral("CURRENCYCODE"), m_ui->dfcCurrency->currentData().toString());
+        store.SetConfig(QStringLiteral("VATON"), flagText(m_ui->dffVATON));
+        store.SetConfig(QStringLiteral("VATRATE"), numberText(m_ui->dfnVatRate));
+        store.SetConfig(QStringLiteral("VATNUMBER"), westernDigits(m_ui->dfsVatNumber->text().trimmed()));
+        store.SetConfig(QStringLiteral("VATNAMEAR"), m_ui->dfsVatNameAr->text().trimmed());
+        store.SetConfig(QStringLiteral("VATNAMEEN"), m_ui->dfsVatNameEn->text().trimmed());
         // The currency words, the suffix and the Hijri dates take effect at
         // once, in the windows already open too.
         Configuration::LoadCurrency(state());
@@ -153,6 +237,14 @@ void frmOptions::Save()
         }
         showCurrency();
     });
+}
+
+void frmOptions::Ok()
+{
+    if (!vatAccepted())
+        return;
+    write();
+    close();
 }
 
 void frmOptions::showCurrency()

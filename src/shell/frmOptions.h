@@ -9,7 +9,8 @@ namespace Ui { class frmOptions; }
 
 // The office-wide settings of _CONFIG that the operator may change: the
 // message switches, the extra-kilometre charge, the currency words and the suffix
-// shown after amounts. No
+// shown after amounts, and the value-added tax with what its invoices say of
+// the office as seller. No
 // table is bound: the entries are read each time the screen is activated
 // from within the program (not when the operator comes back from another
 // application, so that typed values stay) and written by Save. New, Open,
@@ -22,6 +23,8 @@ public:
     ~frmOptions() override;
 
     void Save() override;
+    // A refused VAT entry keeps the screen open with what was typed.
+    void Ok() override;
 
 protected:
     void load() override;
@@ -30,6 +33,13 @@ protected:
 private:
     void showEntries();
     void showCurrency();
+    // With VAT off its other fields wait, disabled, for it to be turned on.
+    void enableVat();
+    void showVatNumberCheck();
+    // What a tax invoice needs of the office; false, with the operator told
+    // and the cursor on the field, when Save is to write nothing.
+    bool vatAccepted();
+    void write();
     // At most one of the two charges is non-zero.
     static void keepOneCharge(const NumberEdit* changed, NumberEdit* other);
 

@@ -245,6 +245,11 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
             EXPECT_EQ(missingWords(text, pdfText(pdf)), QStringList());
         }
     }
-    // Every report ran, so those tested are shipped ones: as many as shipped means all.
-    EXPECT_EQ(tested.size(), TestOffice().db().execute("select count(*) from _RPT").value(0, 0).toLongLong());
+    // Every report ran, so those tested are shipped ones: as many as shipped means all. The tax
+    // invoices print from an office with VAT on (TaxInvoiceDocumentTest).
+    EXPECT_EQ(tested.size(), TestOffice()
+                                 .db()
+                                 .execute("select count(*) from _RPT where Rptfilename <> 'taxinvoice.odt'")
+                                 .value(0, 0)
+                                 .toLongLong());
 }

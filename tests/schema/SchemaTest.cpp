@@ -167,6 +167,13 @@ TEST_F(NewDatabaseTest, AnOlderDatabaseUpgradesToTheCurrentVersionWithItsRowsKep
              old.insertRows(u"_RPT"_s, {u"RPTID"_s, u"RPTNAME"_s, u"WINDOWNAME"_s, u"ONOFF"_s, u"Rptfilename"_s},
                             {{7, u"Own"_s, u"frmCars"_s, 1, u"own.odt"_s}});
          }, [](Database& old) { EXPECT_EQ(valuesOf(old, u"select RPTNAME from _RPT"_s), QStringList{u"Own"_s}); }},
+        {"the shipped contract brings the tax invoices, under numbers still free", 10, [](Database& old) {
+             old.insertRows(u"_RPT"_s, {u"RPTID"_s, u"RPTNAME"_s, u"WINDOWNAME"_s, u"ONOFF"_s, u"Rptfilename"_s},
+                            {{1, u"عقد"_s, u"frmRentCar"_s, 1, u"contract.odt"_s}, {40, u"Own"_s, u"frmCars"_s, 1, u"own.odt"_s}});
+         }, [](Database& old) {
+             EXPECT_EQ(valuesOf(old, u"select RPTID, WINDOWNAME from _RPT where Rptfilename = 'taxinvoice.odt' order by RPTID"_s),
+                       (QStringList{u"41"_s, u"frmRentCar"_s, u"42"_s, u"frmReceipt"_s}));
+         }},
         {"validation rules as shipped are enforced, its own are not", 4, [](Database& old) {
              old.insertRows(u"_WINDOWVALIDATION"_s, {u"WINDOWNAME"_s, u"VALIDATIONTYPEID"_s, u"vldtnname1"_s, u"vldtnname2"_s},
                             {{u"F2M1"_s, 5, u"txtNewPassword"_s, u"txtNewPassword2"_s}, {u"frmCars"_s, 1, u"dfsPLATENO"_s, {}},

@@ -1,0 +1,75 @@
+// Invoice numbers taken by two workstations whose transactions overlap: the
+// second one waits for the first to end, and the sequence has neither gap nor
+// duplicate whatever the first did.
+#include "accounting/TaxInvoice.h"
+#include "core/Database.h"
+#include "support/TestOffice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const TaxInvoice::Amounts Billed{100, 15, 15, 115};
+
+QStringList stored(Database& db)
+{
+    const RowSet rows = db.execute(u"select INVOICENO, SOURCEID, GROSSAMOUNT from TAXINVOICE order by INVOICENO"_s);
+    QStringList lines;
+    for (int i = 0; i < rows.count(); ++i)
+        lines << rows.text(i, u"INVOICENO"_s) + ':' + rows.text(i, u"SOURCEID"_s) + '=' + QString::number(rows.value(i, 2).toDouble());
+    return lines + QStringList{u"last "_s + db.execute(u"select LASTNUMBER from INVOICESEQUENCE"_s).text(0, u"LASTNUMBER"_s)};
+}
+
+}
+
+TEST(TaxInvoice, NumbersRunWithoutGapAcrossWorkstations)
+{
+    enum class Ends { Commits, RollsBack };
+    const struct {
+        const char* what;
+        qint64 theirs;  // the contract the other workstation bills, 0 for none
+        Ends ends;
+        qint64 mine;           // the contract this one bills while the other's transaction is open
+        bool mineRollsBack;    // this one's save fails after the invoice, and a second contract follows
+        qint64 expected;       // the number this one's invoice gets
+        QStringList invoices;  // number:contract=gross, then the sequence's last number
+    } rows[] = {
+        {"the other commits first: the next number", 1, Ends::Commits, 2, false, 2, {"1:1=115", "2:2=230", "last 2"}},
+        {"the other rolls back: its number is taken again", 1, Ends::RollsBack, 2, false, 1, {"1:2=230", "last 1"}},
+        {"a contract billed again keeps its number and takes the new amounts", 1, Ends::Commits, 1, false, 1,
+         {"1:1=230", "last 1"}},
+        {"a failed save gives its number to the next invoice", 0, Ends::Commits, 2, true, 1, {"1:3=230", "last 1"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TestOffice office;
+        Database& mine = office.db();
+        Database other;
+        other.open(office.databasePath());
+        other.begin();
+        if (row.theirs > 0) {
+            EXPECT_EQ(TaxInvoice::issue(other, TaxInvoice::Contract, row.theirs, u"Theirs"_s, Billed), 1);
+        }
+        // Mine waits a moment for the other's lock; when it asks, the other has just ended.
+        int asked = 0;
+        mine.setBusyWait(100);
+        mine.setBusyHandling({{}, [&](const QString&) {
+                                  ++asked;
+                                  row.ends == Ends::Commits ? other.commit() : other.rollback();
+                                  return true;
+                              }});
+        const TaxInvoice::Amounts doubled{200, 15, 30, 230};
+        if (row.mineRollsBack) {
+            Transaction failed(mine);
+            EXPECT_EQ(TaxInvoice::issue(mine, TaxInvoice::Contract, row.mine, u"Mine"_s, doubled), 1);
+        }
+        const qint64 record = row.mineRollsBack ? row.mine + 1 : row.mine;
+        EXPECT_EQ(TaxInvoice::issue(mine, TaxInvoice::Contract, record, u"Mine"_s, doubled), row.expected);
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(TaxInvoice::numberOf(mine, TaxInvoice::Contract, record), row.expected);
+        EXPECT_EQ(TaxInvoice::numberOf(mine, TaxInvoice::Receipt, record), 0) << "a receipt has numbers of its own records";
+        EXPECT_EQ(stored(mine), row.invoices);
+    }
+}
