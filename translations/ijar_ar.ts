@@ -3832,6 +3832,14 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>The tax registration number %1 is not in the form of a Saudi registration (15 digits, beginning and ending with 3). Save it as it is, for an office registered in another country?</source>
         <translation>الرقم الضريبي %1 ليس على صيغة الرقم السعودي (15 رقماً تبدأ بالرقم 3 وتنتهي به). هل تحفظه كما هو لمكتب مسجل في بلد آخر؟</translation>
     </message>
+    <message>
+        <source>Lists</source>
+        <translation>القوائم</translation>
+    </message>
+    <message>
+        <source>Open an exported list in LibreOffice Calc</source>
+        <translation>افتح القائمة المصدّرة في ليبر أوفيس كالك</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanningBoard</name>

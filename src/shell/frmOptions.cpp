@@ -106,6 +106,7 @@ void frmOptions::showEntries()
         m_ui->dffSHOWSCREENNAME->setChecked(
             Configuration::toInteger(store.GetConfig(QStringLiteral("SHOWSCREENNAME"))) == 1);
         m_ui->dffHIJRIDATES->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("HIJRIDATES"))));
+        m_ui->dffEXPORTOPENCALC->setChecked(Configuration::toBoolean(store.GetConfig(QStringLiteral("EXPORTOPENCALC"))));
         m_ui->dfnExtraMilesFlat->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESFLAT"))));
         m_ui->dfnExtraMilesPercent->setText(numberShown(store.GetConfig(QStringLiteral("EXTRAMILESPERCENT"))));
         m_ui->dfnTurnaroundHours->setText(QString::number(
@@ -211,6 +212,7 @@ void frmOptions::write()
         store.SetConfig(QStringLiteral("USEROUTER"), flagText(m_ui->dffUSEROUTER));
         store.SetConfig(QStringLiteral("SHOWSCREENNAME"), flagText(m_ui->dffSHOWSCREENNAME));
         store.SetConfig(QStringLiteral("HIJRIDATES"), flagText(m_ui->dffHIJRIDATES));
+        store.SetConfig(QStringLiteral("EXPORTOPENCALC"), flagText(m_ui->dffEXPORTOPENCALC));
         store.SetConfig(QStringLiteral("EXTRAMILESFLAT"), numberText(m_ui->dfnExtraMilesFlat));
         store.SetConfig(QStringLiteral("EXTRAMILESPERCENT"), numberText(m_ui->dfnExtraMilesPercent));
         // Whole hours, none below zero.

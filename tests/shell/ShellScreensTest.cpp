@@ -528,7 +528,7 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
     for (const QString flag : {"1", "0"}) {
         const QString words = flag == "1" ? "O'Brien's, فلس" : "cent", flat = flag == "1" ? "1234567.5" : "0.5";
         const QString suffix = flag == "1" ? "ر.س." : "$", currency = flag == "1" ? "SAR" : "KWD";
-        for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME", "dffHIJRIDATES"})
+        for (const char* name : {"dffUSEROUTER", "dffSHOWFIELDNAME", "dffSHOWSCREENNAME", "dffHIJRIDATES", "dffEXPORTOPENCALC"})
             options.set(name, flag);
         for (const char* name : {"dfsFils", "dfsPound", "dfsTwoPounds", "dfsPounds"})
             options.set(name, words);
@@ -548,7 +548,7 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
         QStringList lines;
         for (int i = 0; i < rows.count(); ++i)
             lines << rows.text(i, "entry") + '=' + rows.text(i, "entryvalue");
-        EXPECT_EQ(lines, (QStringList{"CURRENCYCODE=" + currency, "CURRENCYSUFFIX=" + suffix, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "HIJRIDATES=" + flag, "POUND=" + words,
+        EXPECT_EQ(lines, (QStringList{"CURRENCYCODE=" + currency, "CURRENCYSUFFIX=" + suffix, "EXPORTOPENCALC=" + flag, "EXTRAMILESFLAT=" + flat, "EXTRAMILESPERCENT=0", "FILS=" + words, "HIJRIDATES=" + flag, "POUND=" + words,
                                       "POUNDS=" + words, "SHOWFIELDNAME=" + flag, "SHOWSCREENNAME=" + flag,
                                       "TURNAROUNDHOURS=" + QString(flag == "1" ? "3" : "0"), "TWOPOUNDS=" + words,
                                       "USEROUTER=" + flag, "VATNAMEAR=" + words,
