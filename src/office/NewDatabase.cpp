@@ -2,6 +2,7 @@
 
 #include "accounting/AccountingShipped.h"
 #include "accounting/LedgerSetup.h"
+#include "accounting/ReceiptRules.h"
 #include "core/AppError.h"
 #include "core/Cipher.h"
 #include "core/Configuration.h"
@@ -57,6 +58,7 @@ ShippedRows NewDatabase::shippedRows()
                 ReminderRules::addReservationRules(db);
             },
             [](Database& db) {
+                ScreenMetadata::receipts(db);
                 if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
                     return;
                 LedgerSetup::addCounterAccounts(db);
@@ -110,6 +112,7 @@ void NewDatabase::fill(Database& db, bool demo)
     ScreenMetadata::insertAll(db);
     LedgerSetup::insertChart(db);
     LedgerSetup::insertRules(db);
+    ReceiptRules::insert(db);
     ReminderRules::insert(db);
     if (demo)
         DemoOffice::insert(db);

@@ -18,6 +18,10 @@ void frmReservation(Database& db);
 // What an office made before reservations lacks of them: the screen, its
 // document and the menu right of whoever may rent.
 void reservations(Database& db);
+void frmReceipt(Database& db);
+// What an office made before receipts lacks of them: the screen, its ledger
+// rules, the receipt and statement documents and the menu right of whoever may rent.
+void receipts(Database& db);
 }
 
 namespace ReportSetup {
@@ -25,4 +29,6 @@ namespace ReportSetup {
 QList<Report> rentalReports();
 // The confirmation a customer takes home from a reservation.
 Report reservationConfirmation();
+// The receipt a customer takes, and his statement for a period.
+QList<Report> receiptReports();
 }

@@ -235,7 +235,7 @@ ReportSetup::Report fleet()
 
 QList<ReportSetup::Report> ReportSetup::rentalReports()
 {
-    return {contract(), customer(), car(), employee(), fleet(), reservationConfirmation()};
+    return QList<Report>{contract(), customer(), car(), employee(), fleet(), reservationConfirmation()} + receiptReports();
 }
 
 ReportSetup::Report ReportSetup::reservationConfirmation()
