@@ -6,6 +6,7 @@
 #include "demo/DemoContracts.h"
 #include "demo/DemoDueList.h"
 #include "demo/DemoFleet.h"
+#include "demo/DemoReceipts.h"
 #include "demo/DemoReservations.h"
 #include "demo/DemoVouchers.h"
 
@@ -199,6 +200,7 @@ void DemoOffice::insert(Database& db)
     }
     LedgerSetup::insertDemoEntries(db);
     DemoContracts::insert(db);
+    DemoReceipts::insert(db);
     DemoReservations::insert(db);
     DemoVouchers::insert(db);
     DemoDueList::insert(db);

@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -52,14 +53,10 @@ frmReceipt::frmReceipt(RunState& state, QWidget* parent)
     : DataScreen(state, receiptDefinition(), parent), m_ui(std::make_unique<Ui::frmReceipt>())
 {
     m_ui->setupUi(this);
-    m_ui->cboMethod->addItems({tr("Cash"), tr("Card"), tr("Bank transfer"), tr("Cheque")});
     // The stored number and the list shown follow each other.
     connect(m_ui->cboMethod, &QComboBox::currentIndexChanged, this,
             [this](int method) { m_ui->dfnMethod->setText(QString::number(std::max(method, 0))); });
-    connect(m_ui->dfnMethod, &QLineEdit::textChanged, this, [this](const QString& method) {
-        const int index = method.trimmed().toInt();
-        m_ui->cboMethod->setCurrentIndex(index >= Cash && index <= Cheque ? index : Cash);
-    });
+    connect(m_ui->dfnMethod, &QLineEdit::textChanged, this, &frmReceipt::showMethod);
     // Never shown, and not bound to a column: the ledger rules post each to
     // its own accounts, and those that are 0 post nothing.
     for (const char* name : {ReceiptRules::CashIn, ReceiptRules::CardIn, ReceiptRules::BankIn, ReceiptRules::CashOut,
@@ -99,19 +96,34 @@ cWindow::Fields frmReceipt::newRecordFields() const
 void frmReceipt::load()
 {
     DataScreen::load();
+    showMethod();
     showCustomer();
 }
 
 void frmReceipt::New()
 {
     DataScreen::New();
+    showMethod();
     showCustomer();
 }
 
 void frmReceipt::Open()
 {
     DataScreen::Open();
+    showMethod();
     showCustomer();
+}
+
+void frmReceipt::showMethod()
+{
+    // The screen's set-up empties every list the metadata does not fill.
+    if (m_ui->cboMethod->count() != Cheque + 1) {
+        const QSignalBlocker quiet(m_ui->cboMethod);
+        m_ui->cboMethod->clear();
+        m_ui->cboMethod->addItems({tr("Cash"), tr("Card"), tr("Bank transfer"), tr("Cheque")});
+    }
+    const int method = m_ui->dfnMethod->text().trimmed().toInt();
+    m_ui->cboMethod->setCurrentIndex(method >= Cash && method <= Cheque ? method : Cash);
 }
 
 void frmReceipt::takeCustomer()

@@ -47,6 +47,8 @@ private:
     void splitAmount();
     // The customer typed by number: his name, or none for a number nobody has.
     void takeCustomer();
+    // The method stored, in the list that names it.
+    void showMethod();
     // His balance and the contract chosen, as stored now.
     void showCustomer();
     qint64 journal();
