@@ -10,6 +10,7 @@
 #include "engine/EngineSetup.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
+#include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
 #include "reports/frmPrint.h"
 #include "rental/CustomerBalance.h"
@@ -150,6 +151,149 @@ INSTANTIATE_TEST_SUITE_P(
                     PostingRow{"refund in cash", 0, true, "1100", "15", "12.25"},
                     PostingRow{"refund to the card", 1, true, "1150", "40", "41"},
                     PostingRow{"refund by cheque", 3, true, "1200", "75", "70"}),
+    [](const auto& info) { return std::string(QByteArray(info.param.name).replace(' ', '_').constData()); });
+
+}
+
+namespace {
+
+// One journal of a customer's history: lines "account side amount", on a day from today.
+qint64 post(Database& db, int daysFromToday, const QList<std::tuple<int, int, double>>& lines)
+{
+    const qint64 date = StoredDate::number(day(daysFromToday));
+    const qint64 journal = db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"NAME"_s, u"قيد"_s}, {u"TRANSACTIONDATE"_s, date}});
+    for (const auto& [account, side, amount] : lines)
+        db.insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
+                  {{u"JOURNALID"_s, journal}, {u"TRANSACTIONDATE"_s, date}, {u"AMOUNT"_s, amount},
+                   {u"ACCOUNTNUMBER"_s, account}, {u"DEBITORCREDIT"_s, side}});
+    return journal;
+}
+
+qint64 receipt(Database& db, qint64 customer, int daysFromToday, bool refund, int method, double amount, qint64 journal)
+{
+    return db.insert(u"RECEIPT"_s, u"RECEIPTID"_s,
+                     {{u"NAME"_s, u"دفعة"_s}, {u"RECEIPTDATE"_s, StoredDate::number(day(daysFromToday))},
+                      {u"REFUND"_s, refund ? 1 : 0}, {u"CUSTOMERID"_s, customer}, {u"CUSTOMERNAME"_s, u"سالم"_s},
+                      {u"AMOUNT"_s, amount}, {u"METHOD"_s, method}, {u"REFERENCE"_s, u"CHQ-77"_s}, {u"JOURNALID"_s, journal}});
+}
+
+// A customer's history: a deposit of 50 taken with the car 24 days ago, 20
+// of it kept at its return 20 days ago; the contract's 100 charged, 30 paid
+// then; 30 received by cheque 10 days ago, 5 paid back 5 days ago. Another
+// customer's receipt of the same day stays out.
+struct History : Counter {
+    History()
+    {
+        salim = customer(u"سالم"_s);
+        const qint64 other = customer(u"غيره"_s);
+        const qint64 deposit = post(db(), -24, {{1100, 1, 50}, {2100, 0, 50}});
+        db().insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
+                    {{u"JOURNALID"_s, deposit}, {u"TRANSACTIONDATE"_s, StoredDate::number(day(-20))}, {u"AMOUNT"_s, 20},
+                     {u"ACCOUNTNUMBER"_s, 2100}, {u"DEBITORCREDIT"_s, 1}});
+        db().insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
+                    {{u"JOURNALID"_s, deposit}, {u"TRANSACTIONDATE"_s, StoredDate::number(day(-20))}, {u"AMOUNT"_s, 20},
+                     {u"ACCOUNTNUMBER"_s, 1300}, {u"DEBITORCREDIT"_s, 0}});
+        const qint64 closeOut = post(db(), -20, {{1300, 1, 100}, {4100, 0, 100}, {1100, 1, 30}, {1300, 0, 30}});
+        contract = db().insert(u"RENT"_s, u"RENTID"_s,
+                               {{u"NAME"_s, u"عقد"_s}, {u"CUSTOMERID"_s, salim}, {u"PLATNO"_s, u"12/345"_s},
+                                {u"EXITDATE"_s, StoredDate::number(day(-24))}, {u"RETURNED"_s, 1}, {u"TOTAL"_s, 100},
+                                {u"PAID"_s, 30}, {u"REMAINDER"_s, 70}, {u"DEPOSIT"_s, 50}, {u"DEPOSITMETHOD"_s, 3},
+                                {u"DEPOSITREFERENCE"_s, u"CHQ-12"_s}, {u"JOURNALID"_s, closeOut},
+                                {u"DEPOSITJOURNALID"_s, deposit}});
+        received = receipt(db(), salim, -10, false, 3, 30, post(db(), -10, {{1200, 1, 30}, {1300, 0, 30}}));
+        paidBack = receipt(db(), salim, -5, true, 0, 5, post(db(), -5, {{1300, 1, 5}, {1100, 0, 5}}));
+        receipt(db(), other, -10, false, 0, 999, post(db(), -10, {{1100, 1, 999}, {1300, 0, 999}}));
+    }
+    qint64 salim = 0, contract = 0, received = 0, paidBack = 0;
+};
+
+struct Entry {
+    int day;
+    const char* kind;  // its Arabic name
+    const char* debit, *credit, *deposit, *balance;
+};
+
+struct PeriodRow {
+    const char* name;
+    int from, to;
+    const char* opening, *closing;
+    QList<Entry> entries;
+};
+
+// The statement's lines between the table's heading and the closing balance,
+// nine cells a line: date, kind, number, details, contract total, debit,
+// credit, deposit, balance.
+QStringList entries(const QString& text)
+{
+    QStringList lines = text.split('\n');
+    const qsizetype first = lines.indexOf(u"Balance"_s) + 1;
+    const qsizetype end = lines.indexOf(u"الرصيد الختامي Closing balance"_s);
+    QStringList found;
+    for (qsizetype at = first; first > 0 && at + 9 <= end; at += 9)
+        found << u"%1 %2 d%3 c%4 t%5 = %6"_s.arg(lines[at], lines[at + 1].section(u" — "_s, 0, 0), lines[at + 5],
+                                                 lines[at + 6], lines[at + 7], lines[at + 8]);
+    return found;
+}
+
+void PrintTo(const PeriodRow& row, std::ostream* out) { *out << row.name; }
+
+class Statement : public testing::TestWithParam<PeriodRow> {};
+
+// The balance on any day is the ledger's; the statement for a period opens
+// with the balance of the day before, lists what moved his account (and the
+// deposits taken, which move nothing he owes) with the balance after each,
+// and closes with the ledger's balance of its last day.
+TEST_P(Statement, OpensAndClosesWithTheLedgersBalance)
+{
+    const PeriodRow& r = GetParam();
+    History office;
+    for (const auto& [upTo, balance] : {std::pair{-25, 0.0}, {-20, 50.0}, {-10, 20.0}, {-1, 25.0}})
+        EXPECT_DOUBLE_EQ(CustomerBalance::of(office.db(), office.salim, day(upTo)), balance) << upTo;
+
+    PostingScreen card(u"frmCustomers"_s, {{u"txtID"_s, QString::number(office.salim)}});
+    office.state().screens().adopt(u"frmCustomers"_s, &card);
+    frmPrint dialog(office.state(), nullptr);
+    office.state().screens().adopt(u"frmPrint"_s, &dialog);
+    ScreenChecks::control<QDateEdit>(&dialog, u"dtFrom"_s)->setDate(day(r.from));
+    ScreenChecks::control<QDateEdit>(&dialog, u"dtTo"_s)->setDate(day(r.to));
+    ShippedTemplates::installMissing(office.file(u"templates"_s));
+    const QString filled = cPrint(office.state()).PrintReport(11);
+    ASSERT_FALSE(filled.isEmpty()) << office.ui().lastMessage().toStdString();
+    QString error;
+    const auto document = OdtDocument::open(filled, &error);
+    ASSERT_TRUE(document.has_value()) << error.toStdString();
+    const QString text = document->text();
+    QStringList expected;
+    for (const Entry& e : r.entries)
+        expected << u"%1 %2 d%3 c%4 t%5 = %6"_s.arg(day(e.day).toString(u"dd/MM/yyyy"_s), QString::fromUtf8(e.kind),
+                                                    QLatin1String(e.debit), QLatin1String(e.credit),
+                                                    QLatin1String(e.deposit), QString::fromUtf8(e.balance));
+    EXPECT_EQ(entries(text), expected) << text.toStdString();
+    const QStringList lines = text.split('\n');
+    EXPECT_EQ(lines.value(lines.indexOf(u"الرصيد الافتتاحي Opening balance"_s) + 1), QString::fromUtf8(r.opening));
+    EXPECT_EQ(lines.value(lines.indexOf(u"الرصيد الختامي Closing balance"_s) + 1), QString::fromUtf8(r.closing));
+    EXPECT_FALSE(text.contains(u"999"_s));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, Statement,
+    testing::Values(
+        PeriodRow{"everything", -30, 0, "0.00", "25.00 عليه — owed by the customer",
+                  {{-24, "تأمين مستلم", "", "", "50.00", "0.00"},
+                   {-20, "خصم من التأمين", "", "20.00", "", "20.00 له"},
+                   {-20, "عقد إيجار", "100.00", "30.00", "", "50.00 عليه"},
+                   {-10, "سند قبض", "", "30.00", "", "20.00 عليه"},
+                   {-5, "رد مبلغ", "5.00", "", "", "25.00 عليه"}}},
+        PeriodRow{"from the return", -20, -1, "0.00", "25.00 عليه — owed by the customer",
+                  {{-20, "خصم من التأمين", "", "20.00", "", "20.00 له"},
+                   {-20, "عقد إيجار", "100.00", "30.00", "", "50.00 عليه"},
+                   {-10, "سند قبض", "", "30.00", "", "20.00 عليه"},
+                   {-5, "رد مبلغ", "5.00", "", "", "25.00 عليه"}}},
+        PeriodRow{"between the contract and the refund", -19, -6, "50.00 عليه — owed by the customer",
+                  "20.00 عليه — owed by the customer", {{-10, "سند قبض", "", "30.00", "", "20.00 عليه"}}},
+        PeriodRow{"the refund day alone", -5, -5, "20.00 عليه — owed by the customer",
+                  "25.00 عليه — owed by the customer", {{-5, "رد مبلغ", "5.00", "", "", "25.00 عليه"}}},
+        PeriodRow{"before it all", -60, -25, "0.00", "0.00", {}}),
     [](const auto& info) { return std::string(QByteArray(info.param.name).replace(' ', '_').constData()); });
 
 }
