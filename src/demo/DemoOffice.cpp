@@ -200,8 +200,8 @@ void DemoOffice::insert(Database& db)
     }
     LedgerSetup::insertDemoEntries(db);
     DemoContracts::insert(db);
-    DemoReceipts::insert(db);
     DemoReservations::insert(db);
     DemoVouchers::insert(db);
     DemoDueList::insert(db);
+    DemoReceipts::insert(db);
 }

@@ -31,4 +31,6 @@ QList<Report> rentalReports();
 Report reservationConfirmation();
 // The receipt a customer takes, and his statement for a period.
 QList<Report> receiptReports();
+// SQL writing a customer's balance without its sign, then the side it stands on.
+QString balanceText(const QString& balance, bool english = true);
 }

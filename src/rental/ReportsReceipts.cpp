@@ -22,15 +22,6 @@ QString methodName(const QString& column)
         .arg(column);
 }
 
-// A balance without its sign, and the side it stands on.
-QString balanceText(const QString& balance, bool english)
-{
-    return ReportSetup::amountText(QStringLiteral("abs(%1)").arg(balance))
-           + QStringLiteral(" & iif(%1 > 0.0005, '%2', iif(%1 < -0.0005, '%3', ''))")
-                 .arg(balance, english ? QStringLiteral(" عليه — owed by the customer") : QStringLiteral(" عليه"),
-                      english ? QStringLiteral(" له — owed to the customer") : QStringLiteral(" له"));
-}
-
 QString whenNotZero(const QString& amount)
 {
     return QStringLiteral("iif(%1 <> 0, %2, '')").arg(amount, ReportSetup::amountText(amount));
@@ -57,7 +48,7 @@ ReportSetup::Report receipt()
         + methodName(QStringLiteral("p.METHOD"))
         + QStringLiteral(" as METHODNAME, iif(Nz(p.REFERENCE) = '', '-', p.REFERENCE) as REFERENCE, "
                          "Nz(p.COMMENTS) as COMMENTS, ")
-        + balanceText(after, true) + QStringLiteral(" as BALANCEAFTER, ") + OfficeTitle
+        + ReportSetup::balanceText(after, true) + QStringLiteral(" as BALANCEAFTER, ") + OfficeTitle
         + QStringLiteral(" from RECEIPT p left join RENT r on r.RENTID = p.RENTID "
                          "left join Customer c on c.CUSTOMERID = p.CUSTOMERID where p.RECEIPTID = :1 ");
     return {10, QStringLiteral("سند القبض"), screen, 1, QStringLiteral("receipt.odt"),
@@ -73,8 +64,8 @@ ReportSetup::Report statement()
     const QString head =
         QStringLiteral("select c.CUSTOMERID, c.name as CUSTOMERNAME, Nz(c.HOMEMOB) as MOBILE, ")
         + shownDate(QStringLiteral(":2 ")) + QStringLiteral(" as DATEFROM, ") + shownDate(QStringLiteral(":3 "))
-        + QStringLiteral(" as DATETO, ") + balanceText(opening, true) + QStringLiteral(" as OPENING, ")
-        + balanceText(closing, true) + QStringLiteral(" as CLOSING, ") + OfficeTitle
+        + QStringLiteral(" as DATETO, ") + ReportSetup::balanceText(opening, true) + QStringLiteral(" as OPENING, ")
+        + ReportSetup::balanceText(closing, true) + QStringLiteral(" as CLOSING, ") + OfficeTitle
         + QStringLiteral(" from Customer c where c.CUSTOMERID = :1 ");
 
     // One row per journal of his that moved his account in the period, what
@@ -117,7 +108,7 @@ ReportSetup::Report statement()
                          + QStringLiteral(" as CONTRACTTOTAL, ") + whenNotZero(QStringLiteral("t.DEBIT"))
                          + QStringLiteral(" as DEBITTEXT, ") + whenNotZero(QStringLiteral("t.CREDIT"))
                          + QStringLiteral(" as CREDITTEXT, ") + whenNotZero(QStringLiteral("t.DEPOSIT"))
-                         + QStringLiteral(" as DEPOSITTEXT, ") + balanceText(running, false)
+                         + QStringLiteral(" as DEPOSITTEXT, ") + ReportSetup::balanceText(running, false)
                          + QStringLiteral(" as BALANCE from (") + ledger + QStringLiteral(" union all ") + deposits
                          + QStringLiteral(") t order by t.DAY, t.SORTKEY");
     return {11, QStringLiteral("كشف حساب العميل"), QStringLiteral("frmCustomers"), 2, QStringLiteral("statement.odt"),
@@ -129,4 +120,12 @@ ReportSetup::Report statement()
 QList<ReportSetup::Report> ReportSetup::receiptReports()
 {
     return {receipt(), statement()};
+}
+
+QString ReportSetup::balanceText(const QString& balance, bool english)
+{
+    return amountText(QStringLiteral("abs(%1)").arg(balance))
+           + QStringLiteral(" & iif(%1 > 0.0005, '%2', iif(%1 < -0.0005, '%3', ''))")
+                 .arg(balance, english ? QStringLiteral(" عليه — owed by the customer") : QStringLiteral(" عليه"),
+                      english ? QStringLiteral(" له — owed to the customer") : QStringLiteral(" له"));
 }
