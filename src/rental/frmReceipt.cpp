@@ -176,9 +176,11 @@ void frmReceipt::pickCustomer()
 
 void frmReceipt::pickContract()
 {
-    const qint64 customer = m_ui->dfnCustomerid->text().trimmed().toLongLong();
     if (!m_ui->cmdContract->isEnabled())
         return;
+    // A number typed and not yet left names its customer first.
+    takeCustomer();
+    const qint64 customer = m_ui->dfnCustomerid->text().trimmed().toLongLong();
     if (customer <= 0 || m_ui->dfsCustomerNAME->text().isEmpty()) {
         state().ui().message(this, tr("Choose the customer first (F5)."));
         m_ui->dfnCustomerid->setFocus();
@@ -278,6 +280,7 @@ bool frmReceipt::saveReceipt()
     if (idText().isEmpty())
         return false;
     bool saved = false;
+    takeCustomer();
     run(ERROR_SOURCE, [this, &saved] {
         const qint64 receipt = SqlValue::number(idText(), QStringLiteral("txtID")).toLongLong();
         if (!state().service<cValidation>().ValidateWindow(this))
