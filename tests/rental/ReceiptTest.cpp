@@ -23,6 +23,7 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QLabel>
+#include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -386,5 +387,33 @@ INSTANTIATE_TEST_SUITE_P(
                     DocumentRow{"statement", 11, "frmCustomers", true,
                                 {u"كشف حساب عميل Customer Statement الرصيد الافتتاحي الختامي سند قبض رد مبلغ"_s}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}
+
+namespace {
+
+// The customer card shows what the ledger holds of him, red while he owes;
+// F6 brings the print dialog with his statement chosen for this month.
+TEST(CustomerCard, ShowsHisBalanceAndF6AsksForHisStatement)
+{
+    History office;
+    office.state().screens().add(u"frmPrint"_s, [](RunState& state, QWidget* parent) { return new frmPrint(state, parent); });
+    std::unique_ptr<QWidget> card(office.state().screens().instance(u"frmCustomers"_s, nullptr));
+    ASSERT_TRUE(Clerk::showActive(card.get()));
+    const auto* balance = ScreenChecks::control<QLabel>(card.get(), u"lblLedgerBalance"_s);
+    EXPECT_TRUE(balance->text().startsWith(u"25.000"_s)) << balance->text().toStdString();
+    EXPECT_TRUE(balance->styleSheet().contains(u"#b00000"_s));
+    QStringList asked;
+    office.ui().onDialog(u"frmPrint"_s, [&asked](QDialog* dialog) {
+        const auto* list = dialog->findChild<QListWidget*>(u"List1"_s);
+        asked << list->currentItem()->data(Qt::UserRole).toString()
+              << ScreenChecks::control<QDateEdit>(dialog, u"dtFrom"_s)->date().toString(Qt::ISODate)
+              << ScreenChecks::control<QDateEdit>(dialog, u"dtTo"_s)->date().toString(Qt::ISODate);
+    });
+    Clerk::press(Qt::Key_F6);
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(asked, (QStringList{u"11"_s, QDate(today.year(), today.month(), 1).toString(Qt::ISODate),
+                                  QDate(today.year(), today.month(), today.daysInMonth()).toString(Qt::ISODate)}));
+}
 
 }
