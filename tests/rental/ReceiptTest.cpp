@@ -80,29 +80,36 @@ class Posting : public testing::TestWithParam<PostingRow> {};
 // tick as the cursor goes, F12: the money account and the customer's meet in
 // one journal dated the receipt's day; F12 again after a change replaces the
 // lines; F11 takes the receipt and its journal away.
+// A new receipt typed as the clerk goes: F8 and its name, then the customer's
+// number where the cursor starts, the amount, the method and the refund tick.
+void keyIn(Counter& office, QWidget* screen, qint64 customer, const char* amount, int method, bool refund)
+{
+    office.ui().onDialog(u"frmGeneralN"_s, [](QDialog* dialog) {
+        Clerk::type(u"دفعة"_s);
+        ScreenChecks::click(dialog, u"cmdOk"_s);
+    });
+    ASSERT_TRUE(Clerk::showActive(screen));
+    Clerk::press(Qt::Key_F8);
+    ASSERT_TRUE(Clerk::showActive(screen));
+    EXPECT_EQ(Clerk::focused(), "dfnCustomerid");
+    Clerk::type(QString::number(customer));
+    ASSERT_TRUE(Clerk::tabTo("dfnAmount"));
+    Clerk::type(QLatin1String(amount));
+    ASSERT_TRUE(Clerk::tabTo("cboMethod"));
+    for (int i = 0; i < method; ++i)
+        Clerk::press(Qt::Key_Down);
+    ASSERT_TRUE(Clerk::tabTo("dffRefund"));
+    if (refund)
+        Clerk::press(Qt::Key_Space);
+}
+
 TEST_P(Posting, EachMethodToItsAccount)
 {
     const PostingRow& r = GetParam();
     Counter office;
     const qint64 customer = office.customer(u"سالم"_s);
-    office.ui().onDialog(u"frmGeneralN"_s, [](QDialog* dialog) {
-        Clerk::type(u"دفعة"_s);
-        ScreenChecks::click(dialog, u"cmdOk"_s);
-    });
     std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmReceipt"_s, nullptr));
-    ASSERT_TRUE(Clerk::showActive(screen.get()));
-    Clerk::press(Qt::Key_F8);
-    ASSERT_TRUE(Clerk::showActive(screen.get()));
-    EXPECT_EQ(Clerk::focused(), "dfnCustomerid");
-    Clerk::type(QString::number(customer));
-    ASSERT_TRUE(Clerk::tabTo("dfnAmount"));
-    Clerk::type(QLatin1String(r.amount));
-    ASSERT_TRUE(Clerk::tabTo("cboMethod"));
-    for (int i = 0; i < r.method; ++i)
-        Clerk::press(Qt::Key_Down);
-    ASSERT_TRUE(Clerk::tabTo("dffRefund"));
-    if (r.refund)
-        Clerk::press(Qt::Key_Space);
+    keyIn(office, screen.get(), customer, r.amount, r.method, r.refund);
     // Back a day: the ledger takes the receipt's day, not the day it was keyed in.
     ScreenChecks::control<QDateEdit>(screen.get(), u"dfdReceiptDate"_s)->setDate(day(-1));
     Clerk::press(Qt::Key_F12);
@@ -145,6 +152,59 @@ TEST_P(Posting, EachMethodToItsAccount)
     EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), 0);
     EXPECT_EQ(office.count(u"select count(*) from JOURNAL"_s), 0);
     EXPECT_EQ(office.count(u"select count(*) from JOURNALDETAIL"_s), 0);
+}
+
+// With VAT on, a receipt has its tax invoice from its first save, the VAT
+// within its amount; a second save keeps the number; a refund has none; and a
+// receipt once invoiced is not deleted.
+TEST(ReceiptInvoice, NumberedOnceAndKept)
+{
+    Counter office;
+    Configuration store(office.db());
+    store.SetConfig(u"VATON"_s, u"1"_s);
+    store.SetConfig(u"VATRATE"_s, u"15"_s);
+    const qint64 customer = office.customer(u"سالم"_s);
+    std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmReceipt"_s, nullptr));
+    const QString invoices = u"select SOURCEID, INVOICENO, NETAMOUNT, VATAMOUNT, GROSSAMOUNT, BUYERNAME from TAXINVOICE "
+                             "where SOURCE = 'RECEIPT' order by INVOICENO"_s;
+    const auto listed = [&] {
+        const RowSet rows = office.db().execute(invoices);
+        QStringList found;
+        for (int i = 0; i < rows.count(); ++i)
+            found << u"%1 %2 %3 %4 %5 %6"_s.arg(rows.text(i, u"SOURCEID"_s), rows.text(i, u"INVOICENO"_s))
+                         .arg(rows.value(i, u"NETAMOUNT"_s).toDouble())
+                         .arg(rows.value(i, u"VATAMOUNT"_s).toDouble())
+                         .arg(rows.value(i, u"GROSSAMOUNT"_s).toDouble())
+                         .arg(rows.text(i, u"BUYERNAME"_s));
+        return found;
+    };
+    keyIn(office, screen.get(), customer, "115", 1, false);
+    Clerk::press(Qt::Key_F12);
+    const QString first = office.db().execute(u"select max(RECEIPTID) from RECEIPT"_s).value(0, 0).toString();
+    EXPECT_EQ(listed(), QStringList{first + u" 1 100 15 115 سالم"_s});
+    auto* amount = ScreenChecks::control<QLineEdit>(screen.get(), u"dfnAmount"_s);
+    amount->setFocus();
+    amount->selectAll();
+    Clerk::type(u"230"_s);
+    Clerk::press(Qt::Key_F12);
+    EXPECT_EQ(listed(), QStringList{first + u" 1 200 30 230 سالم"_s});
+    keyIn(office, screen.get(), customer, "50", 0, true);
+    Clerk::press(Qt::Key_F12);
+    EXPECT_EQ(listed(), QStringList{first + u" 1 200 30 230 سالم"_s});
+    EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), 2);
+    // The refund goes; the invoiced receipt stays, and the clerk is told why.
+    office.ui().answers = {true};
+    Clerk::press(Qt::Key_F11);
+    EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), 1);
+    office.ui().onDialog(u"frmGeneralOpen"_s, [&first](QDialog* open) { EXPECT_TRUE(Clerk::pickRow(open, first)); });
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    Clerk::press(Qt::Key_F9);
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    office.ui().answers = {true};
+    Clerk::press(Qt::Key_F11);
+    EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), 1);
+    EXPECT_TRUE(office.ui().lastMessage().contains(u"1"_s)) << office.ui().lastMessage().toStdString();
+    EXPECT_EQ(office.ui().questions.size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
