@@ -5,6 +5,7 @@
 #include "core/StoredDate.h"
 
 #include <QDate>
+#include <tuple>
 
 namespace {
 

@@ -80,9 +80,9 @@ cAccounting& frmReceipt::accounting()
     return state().service<cAccounting>();
 }
 
-int frmReceipt::decimals() const
+int frmReceipt::decimals()
 {
-    return AmountWords::currency(const_cast<frmReceipt*>(this)->state().config.CURRENCYCODE).decimals;
+    return AmountWords::currency(state().config.CURRENCYCODE).decimals;
 }
 
 cWindow::Fields frmReceipt::newRecordFields() const

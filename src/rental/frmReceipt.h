@@ -52,7 +52,7 @@ private:
     // His balance and the contract chosen, as stored now.
     void showCustomer();
     qint64 journal();
-    int decimals() const;
+    int decimals();
     cAccounting& accounting();
 
     std::unique_ptr<Ui::frmReceipt> m_ui;
