@@ -16,6 +16,7 @@
 #include "reports/frmPrint.h"
 #include "rental/CustomerBalance.h"
 #include "rental/RentalScreens.h"
+#include "rental/RentalShipped.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
 
@@ -474,6 +475,52 @@ TEST(CustomerCard, ShowsHisBalanceAndF6AsksForHisStatement)
     const QDate today = QDate::currentDate();
     EXPECT_EQ(asked, (QStringList{u"11"_s, QDate(today.year(), today.month(), 1).toString(Qt::ISODate),
                                   QDate(today.year(), today.month(), today.daysInMonth()).toString(Qt::ISODate)}));
+}
+
+}
+
+namespace {
+
+// An office made before receipts gets what a new one has of them: the
+// screen's rows, its ledger rules, the two documents (a number it gave a
+// report of its own stays that report's) and the right of whoever may rent.
+TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
+{
+    Counter office;
+    Database& db = office.db();
+    const auto shipped = [&db] {
+        QStringList rows;
+        for (const QString& sql :
+             {u"select d.WINDOWCONTROL, d.COLUMN from _WINDOWTABLE t, _WINDOWTABLEDETAILS d where d.WINDOWTABLEID = "
+              "t.WINDOWTABLEID and t.WINDOWNAME = 'frmReceipt' order by d.WINDOWCONTROL"_s,
+              u"select r.AMOUNTFIELD, d.DEBITACCOUNTFIELD, d.CREDITACCOUNTFIELD from _GLRULE r, _GLRULEDETAIL d "
+              "where d.GLRULEID = r.GLRULEID and r.WINDOWNAME = 'frmReceipt' order by r.AMOUNTFIELD"_s,
+              u"select VLDTNNAME1 from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt' order by VLDTNNAME1"_s,
+              u"select RPTNAME, WINDOWNAME from _RPT where Rptfilename in ('receipt.odt', 'statement.odt') order by RPTNAME"_s}) {
+            const RowSet set = db.execute(sql);
+            for (int i = 0; i < set.count(); ++i)
+                rows << set.value(i, 0).toString() + '|' + set.value(i, 1).toString() + '|' + set.value(i, 2).toString();
+        }
+        return rows;
+    };
+    const QStringList fresh = shipped();
+    ASSERT_EQ(fresh.size(), 11 + 6 + 3 + 2);  // fields and key, rules, checks, documents
+    for (const QString& sql :
+         {u"delete from _WINDOWTABLEDETAILS where WINDOWTABLEID in (select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmReceipt')"_s,
+          u"delete from _WINDOWTABLE where WINDOWNAME = 'frmReceipt'"_s,
+          u"delete from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt'"_s,
+          u"delete from _GLRULEDETAIL where GLRULEID in (select GLRULEID from _GLRULE where WINDOWNAME = 'frmReceipt')"_s,
+          u"delete from _GLRULE where WINDOWNAME = 'frmReceipt'"_s, u"delete from _RPTDETAIL where RPTID in (10, 11)"_s,
+          u"delete from _RPT where RPTID in (10, 11)"_s,
+          u"insert into _RPT (RPTID, RPTNAME, WINDOWNAME, ONOFF, Rptfilename) values (10, 'Own', 'frmCars', 1, 'own.odt')"_s,
+          u"update group_func set command9 = 0, command1 = 1 where menu_name = 'F5M'"_s})
+        db.command(sql);
+    ASSERT_EQ(shipped(), QStringList());
+    ScreenMetadata::receipts(db);
+    EXPECT_EQ(shipped(), fresh);
+    EXPECT_EQ(db.execute(u"select RPTNAME from _RPT where RPTID = 10"_s).value(0, 0).toString(), u"Own"_s);
+    EXPECT_EQ(db.execute(u"select count(*) from group_func where menu_name = 'F5M' and command9 = 1"_s).value(0, 0).toInt(),
+              db.execute(u"select count(*) from group_func where menu_name = 'F5M'"_s).value(0, 0).toInt());
 }
 
 }
