@@ -1,15 +1,14 @@
 // Receipts and refunds at the counter: each method posted to its account
 // against the customer's, a second save replacing the lines, a delete taking
-// the journal with it; the customer's balance and statement for a period;
-// the receipt and the statement as PDF documents.
+// the journal with it, the tax invoice with VAT on; the customer's balance
+// and statement for a period; an older office's upgrade. The receipt and the
+// statement as PDF documents are golden ones (tests/reports).
 #include "accounting/PostingScreen.h"
-#include "core/AmountWords.h"
 #include "core/Configuration.h"
 #include "core/ScreenRegistry.h"
 #include "core/ScreenTag.h"
 #include "core/StoredDate.h"
 #include "engine/EngineSetup.h"
-#include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
@@ -25,11 +24,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSet>
-#include <QStandardPaths>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -166,32 +160,28 @@ TEST(ReceiptInvoice, NumberedOnceAndKept)
     store.SetConfig(u"VATRATE"_s, u"15"_s);
     const qint64 customer = office.customer(u"سالم"_s);
     std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmReceipt"_s, nullptr));
-    const QString invoices = u"select SOURCEID, INVOICENO, NETAMOUNT, VATAMOUNT, GROSSAMOUNT, BUYERNAME from TAXINVOICE "
-                             "where SOURCE = 'RECEIPT' order by INVOICENO"_s;
-    const auto listed = [&] {
-        const RowSet rows = office.db().execute(invoices);
+    const auto listed = [&office] {
+        const RowSet rows = office.db().execute(u"select SOURCEID, INVOICENO, NETAMOUNT, VATAMOUNT, GROSSAMOUNT from "
+                                                "TAXINVOICE where SOURCE = 'RECEIPT'"_s);
         QStringList found;
         for (int i = 0; i < rows.count(); ++i)
-            found << u"%1 %2 %3 %4 %5 %6"_s.arg(rows.text(i, u"SOURCEID"_s), rows.text(i, u"INVOICENO"_s))
-                         .arg(rows.value(i, u"NETAMOUNT"_s).toDouble())
-                         .arg(rows.value(i, u"VATAMOUNT"_s).toDouble())
-                         .arg(rows.value(i, u"GROSSAMOUNT"_s).toDouble())
-                         .arg(rows.text(i, u"BUYERNAME"_s));
-        return found;
+            for (int c = 0; c < 5; ++c)
+                found << QString::number(rows.value(i, c).toDouble());
+        return found.join(' ');
     };
     keyIn(office, screen.get(), customer, "115", 1, false);
     Clerk::press(Qt::Key_F12);
     const QString first = office.db().execute(u"select max(RECEIPTID) from RECEIPT"_s).value(0, 0).toString();
-    EXPECT_EQ(listed(), QStringList{first + u" 1 100 15 115 سالم"_s});
+    EXPECT_EQ(listed(), first + u" 1 100 15 115"_s);
     auto* amount = ScreenChecks::control<QLineEdit>(screen.get(), u"dfnAmount"_s);
     amount->setFocus();
     amount->selectAll();
     Clerk::type(u"230"_s);
     Clerk::press(Qt::Key_F12);
-    EXPECT_EQ(listed(), QStringList{first + u" 1 200 30 230 سالم"_s});
+    EXPECT_EQ(listed(), first + u" 1 200 30 230"_s);
     keyIn(office, screen.get(), customer, "50", 0, true);
     Clerk::press(Qt::Key_F12);
-    EXPECT_EQ(listed(), QStringList{first + u" 1 200 30 230 سالم"_s});
+    EXPECT_EQ(listed(), first + u" 1 200 30 230"_s);
     EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), 2);
     // The refund goes; the invoiced receipt stays, and the clerk is told why.
     office.ui().answers = {true};
@@ -361,93 +351,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "25.00 عليه — owed by the customer", {{-5, "رد مبلغ", "5.00", "", "", "25.00 عليه"}}},
         PeriodRow{"before it all", -60, -25, "0.00", "0.00", {}}),
     [](const auto& info) { return std::string(QByteArray(info.param.name).replace(' ', '_').constData()); });
-
-}
-
-namespace {
-
-// The words (letters and digits) of `expected` missing from `text`: a right to
-// left line comes out of a PDF in its own order, its words whole.
-QStringList missingWords(const QStringList& expected, const QString& text)
-{
-    const QRegularExpression word(u"[\\p{L}\\p{N}]+"_s);
-    QSet<QString> found;
-    for (const QRegularExpressionMatch& m : word.globalMatch(text))
-        found.insert(m.captured());
-    QStringList missing;
-    for (const QString& phrase : expected)
-        for (const QRegularExpressionMatch& m : word.globalMatch(phrase))
-            if (!found.contains(m.captured()))
-                missing << m.captured();
-    return missing;
-}
-
-struct DocumentRow {
-    const char* name;
-    qint64 report;
-    const char* screen;
-    bool refund;  // the demo's refund, else its receipt against a contract
-    QStringList words;  // written out by hand: always there
-};
-
-void PrintTo(const DocumentRow& row, std::ostream* out) { *out << row.name; }
-
-class Document : public testing::TestWithParam<DocumentRow> {};
-
-// The demo's receipt, refund and statement, filled and turned into a PDF by
-// LibreOffice, read back by pdftotext: the customer, the amounts in figures
-// and in Arabic and English words, the contract.
-TEST_P(Document, ReadsRightAsPdf)
-{
-    const DocumentRow& r = GetParam();
-    if (LibreOffice::program().isEmpty() || QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
-    Counter office(true);
-    Database& db = office.db();
-    const RowSet receipt = db.execute(u"select RECEIPTID, CUSTOMERID, CUSTOMERNAME, AMOUNT, RENTID from RECEIPT where REFUND = "_s
-                                      + (r.refund ? u"1"_s : u"0 and RENTID > 0"_s));
-    ASSERT_EQ(receipt.count(), 1);
-    const double amount = receipt.value(0, u"AMOUNT"_s).toDouble();
-    const qint64 customer = receipt.value(0, u"CUSTOMERID"_s).toLongLong();
-    const bool statement = QByteArray(r.screen) == "frmCustomers";
-    PostingScreen screen(QLatin1String(r.screen), {{u"txtID"_s, receipt.text(0, statement ? u"CUSTOMERID"_s : u"RECEIPTID"_s)}});
-    office.state().screens().adopt(QLatin1String(r.screen), &screen);
-    frmPrint dialog(office.state(), nullptr);
-    office.state().screens().adopt(u"frmPrint"_s, &dialog);
-    ScreenChecks::control<QDateEdit>(&dialog, u"dtFrom"_s)->setDate(day(-30));
-    ShippedTemplates::installMissing(office.file(u"templates"_s));
-    const QString filled = cPrint(office.state()).PrintReport(r.report);
-    ASSERT_FALSE(filled.isEmpty()) << office.ui().lastMessage().toStdString();
-    QString error;
-    const QString pdf = LibreOffice(office.state()).toPdf(filled, &error);
-    ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
-    QProcess reader;
-    reader.start(u"pdftotext"_s, {pdf, u"-"_s});
-    ASSERT_TRUE(reader.waitForFinished(60000));
-    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
-
-    QStringList expected = r.words;
-    expected << receipt.text(0, u"CUSTOMERNAME"_s);
-    const double balance = CustomerBalance::of(db, customer);
-    if (statement) {
-        // Closing at the ledger's balance; the receipt among the entries.
-        expected << QString::number(std::abs(balance), 'f', 2) << QString::number(amount, 'f', 2);
-    } else {
-        expected << QString::number(amount, 'f', 2) << AmountWords::arabic(amount, u"KWD"_s)
-                 << AmountWords::english(amount, u"KWD"_s) << QString::number(std::abs(balance), 'f', 2);
-        if (!r.refund)
-            expected << receipt.text(0, u"RENTID"_s);
-    }
-    EXPECT_EQ(missingWords(expected, text), QStringList()) << text.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Documents, Document,
-    testing::Values(DocumentRow{"receipt", 10, "frmReceipt", false, {u"سند قبض Receipt Voucher استلمنا من فقط لا غير Only"_s}},
-                    DocumentRow{"refund", 10, "frmReceipt", true, {u"رد مبلغ Refund Voucher دفعنا إلى له owed to the customer"_s}},
-                    DocumentRow{"statement", 11, "frmCustomers", true,
-                                {u"كشف حساب عميل Customer Statement الرصيد الافتتاحي الختامي سند قبض رد مبلغ"_s}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }
 
