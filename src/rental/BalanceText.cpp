@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QString>
 #include <cmath>
 
-void BalanceText::show(QLabel* label, double balance, int decimals)
+void BalanceText::show(QLabel* label, double balance, const QString& currencySuffix)
 {
-    // Below half the smallest coin it is settled, whatever the sums left over.
-    const double coin = std::pow(10.0, -decimals) / 2;
-    const QString amount = QString::number(std::fabs(balance), 'f', decimals);
+    // Below half a hundredth it is settled, whatever the sums left over.
+    const double coin = 0.005;
+    const QString amount = (QString::number(std::fabs(balance), 'f', 2) + QLatin1Char(' ') + currencySuffix).trimmed();
     if (balance >= coin) {
         label->setText(QCoreApplication::translate("BalanceText", "%1 owed by the customer").arg(amount));
         label->setStyleSheet(QStringLiteral("color: #b00000;"));

@@ -2,8 +2,11 @@
 
 class QLabel;
 
+class QString;
+
 // A customer's balance as the counter shows it: the amount without a sign,
-// the side it stands on, and red while he owes the office.
+// with two decimals and the currency as the money fields show it, the side
+// it stands on, and red while he owes the office.
 namespace BalanceText {
-void show(QLabel* label, double balance, int decimals);
+void show(QLabel* label, double balance, const QString& currencySuffix);
 }

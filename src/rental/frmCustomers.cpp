@@ -1,7 +1,6 @@
 #include "rental/frmCustomers.h"
 #include "ui_frmCustomers.h"
 
-#include "core/AmountWords.h"
 #include "core/AppError.h"
 #include "core/RunState.h"
 #include "core/ScreenOpener.h"
@@ -121,8 +120,7 @@ void frmCustomers::showBalance()
     if (id <= 0)
         return;
     run(ERROR_SOURCE, [this, id] {
-        BalanceText::show(m_ui->lblLedgerBalance, CustomerBalance::of(state().db(), id),
-                          AmountWords::currency(state().config.CURRENCYCODE).decimals);
+        BalanceText::show(m_ui->lblLedgerBalance, CustomerBalance::of(state().db(), id), state().config.CURRENCYSUFFIX);
     });
 }
 

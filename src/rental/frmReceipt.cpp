@@ -147,7 +147,7 @@ void frmReceipt::showCustomer()
     run(ERROR_SOURCE, [this, customer, contract] {
         Database& db = state().db();
         if (customer > 0 && !m_ui->dfsCustomerNAME->text().isEmpty())
-            BalanceText::show(m_ui->lblBalance, CustomerBalance::of(db, customer), decimals());
+            BalanceText::show(m_ui->lblBalance, CustomerBalance::of(db, customer), state().config.CURRENCYSUFFIX);
         if (contract <= 0)
             return;
         const RowSet rent = db.execute(QStringLiteral("select PLATNO, RETURNED, REMAINDER, CUSTOMERID from RENT where RENTID = ")
@@ -157,8 +157,7 @@ void frmReceipt::showCustomer()
         else if (rent.value(0, QStringLiteral("RETURNED")).toInt() == 1)
             m_ui->lblContract->setText(tr("%1, returned; remainder %2")
                                            .arg(rent.text(0, QStringLiteral("PLATNO")),
-                                                QString::number(rent.value(0, QStringLiteral("REMAINDER")).toDouble(), 'f',
-                                                                decimals())));
+                                                QString::number(rent.value(0, QStringLiteral("REMAINDER")).toDouble(), 'f', 2)));
         else
             m_ui->lblContract->setText(tr("%1, still out").arg(rent.text(0, QStringLiteral("PLATNO"))));
     });
