@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>BalanceText</name>
+    <message>
+        <source>%1 owed by the customer</source>
+        <translation>%1 مستحقة على العميل</translation>
+    </message>
+    <message>
+        <source>%1 owed to the customer</source>
+        <translation>%1 مستحقة للعميل</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>الحساب مسدد</translation>
+    </message>
+</context>
+<context>
     <name>CarBooking</name>
     <message>
         <source>This car is booked on reservation %1 (%2) from %3 to %4.</source>
@@ -1340,6 +1355,10 @@ To work on it, give your user the right to write to the file and to its folder, 
     <message>
         <source>8- Planning Board</source>
         <translation>8- لوحة التخطيط</translation>
+    </message>
+    <message>
+        <source>9- Receipts</source>
+        <translation>9- سندات القبض</translation>
     </message>
 </context>
 <context>
@@ -3095,6 +3114,26 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>صورة العضو</source>
         <translation>صورة العميل</translation>
     </message>
+    <message>
+        <source>Account balance:</source>
+        <translation>رصيد الحساب:</translation>
+    </message>
+    <message>
+        <source>What the ledger holds of him: contracts, deposits kept, receipts and refunds</source>
+        <translation>ما يسجله دفتر الأستاذ للعميل: العقود ومبالغ التأمين المخصومة وسندات القبض والمبالغ المردودة</translation>
+    </message>
+    <message>
+        <source>Customer Statement</source>
+        <translation>كشف حساب العميل</translation>
+    </message>
+    <message>
+        <source>Statement F6</source>
+        <translation>كشف الحساب F6</translation>
+    </message>
+    <message>
+        <source>This office has no customer statement among its documents.</source>
+        <translation>لا يوجد كشف حساب العميل بين تقارير هذا المكتب.</translation>
+    </message>
 </context>
 <context>
     <name>frmDayList</name>
@@ -4001,6 +4040,233 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Making the preview of %1</source>
         <translation>جارٍ إعداد معاينة %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmReceipt</name>
+    <message>
+        <source>Receipt</source>
+        <translation>سند قبض</translation>
+    </message>
+    <message>
+        <source>Receipts and Refunds</source>
+        <translation>سندات القبض ورد المبالغ</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <source>Statement:</source>
+        <translation>البيان:</translation>
+    </message>
+    <message>
+        <source>Customer #:</source>
+        <translation>رقم العميل:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>العميل</translation>
+    </message>
+    <message>
+        <source>F5- Customer</source>
+        <translation>F5- العميل</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>العميل:</translation>
+    </message>
+    <message>
+        <source>His balance:</source>
+        <translation>رصيده:</translation>
+    </message>
+    <message>
+        <source>Contract #:</source>
+        <translation>رقم العقد:</translation>
+    </message>
+    <message>
+        <source>His contracts</source>
+        <translation>عقود العميل</translation>
+    </message>
+    <message>
+        <source>F6- Contract</source>
+        <translation>F6- العقد</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>المبلغ:</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>طريقة الدفع:</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>المرجع:</translation>
+    </message>
+    <message>
+        <source>Card slip, transfer or cheque number</source>
+        <translation>رقم إيصال البطاقة أو التحويل أو الشيك</translation>
+    </message>
+    <message>
+        <source>Refund: money paid back to the customer</source>
+        <translation>رد مبلغ: مال يُعاد إلى العميل</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>ملاحظات:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>New F8</source>
+        <translation>جديد F8</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Open F9</source>
+        <translation>فتح F9</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save F12</source>
+        <translation>حفظ F12</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete F11</source>
+        <translation>حذف F11</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Print List F10</source>
+        <translation>طباعة القائمة F10</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Print F7</source>
+        <translation>طباعة F7</translation>
+    </message>
+    <message>
+        <source>Save and Close</source>
+        <translation>حفظ وإغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>إغلاق دون حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;إلغاء</translation>
+    </message>
+    <message>
+        <source>New Receipt</source>
+        <translation>سند قبض جديد</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>نقدًا</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>بطاقة</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>تحويل بنكي</translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation>شيك</translation>
+    </message>
+    <message>
+        <source>Not one of this customer&apos;s contracts</source>
+        <translation>ليس من عقود هذا العميل</translation>
+    </message>
+    <message>
+        <source>%1, returned; remainder %2</source>
+        <translation>%1، منتهي؛ الباقي %2</translation>
+    </message>
+    <message>
+        <source>%1, still out</source>
+        <translation>%1، ما زالت السيارة مؤجرة</translation>
+    </message>
+    <message>
+        <source>Choose the customer first (F5).</source>
+        <translation>اختر العميل أولًا (F5).</translation>
+    </message>
+    <message>
+        <source>Contract #</source>
+        <translation>رقم العقد</translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation>العقد</translation>
+    </message>
+    <message>
+        <source>Plate #</source>
+        <translation>رقم اللوحة</translation>
+    </message>
+    <message>
+        <source>Out on</source>
+        <translation>تاريخ الخروج</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>منتهي</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>مفتوح</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Remainder</source>
+        <translation>الباقي</translation>
+    </message>
+    <message>
+        <source>Contracts of %1</source>
+        <translation>عقود %1</translation>
+    </message>
+    <message>
+        <source>There is no customer number %1: choose him with F5.</source>
+        <translation>لا يوجد عميل بالرقم %1: اختره بالمفتاح F5.</translation>
+    </message>
+    <message>
+        <source>Contract %1 is not one of this customer&apos;s: choose it with F6, or leave it empty.</source>
+        <translation>العقد %1 ليس من عقود هذا العميل: اختر العقد بالمفتاح F6، أو اترك الحقل فارغًا.</translation>
+    </message>
+    <message>
+        <source>Receipt %1 has tax invoice %2 and stays; record a refund instead.</source>
+        <translation>للسند %1 فاتورة ضريبية رقم %2 فلا يُحذف؛ سجّل رد مبلغ بدلًا من ذلك.</translation>
     </message>
 </context>
 <context>

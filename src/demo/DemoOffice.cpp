@@ -6,6 +6,7 @@
 #include "demo/DemoContracts.h"
 #include "demo/DemoDueList.h"
 #include "demo/DemoFleet.h"
+#include "demo/DemoReceipts.h"
 #include "demo/DemoReservations.h"
 #include "demo/DemoVat.h"
 #include "demo/DemoVouchers.h"
@@ -203,6 +204,7 @@ void DemoOffice::insert(Database& db, bool vat)
     DemoReservations::insert(db);
     DemoVouchers::insert(db);
     DemoDueList::insert(db);
+    DemoReceipts::insert(db);
     if (vat)
         DemoVat::insert(db);
 }

@@ -2,6 +2,7 @@
 
 #include "accounting/AccountingShipped.h"
 #include "accounting/LedgerSetup.h"
+#include "accounting/ReceiptRules.h"
 #include "core/AppError.h"
 #include "core/Cipher.h"
 #include "core/Configuration.h"
@@ -62,6 +63,7 @@ ShippedRows NewDatabase::shippedRows()
                 ReminderRules::addReservationRules(db);
             },
             [](Database& db) {
+                ScreenMetadata::receipts(db);
                 ReportSetup::addTaxInvoiceReports(db);
                 if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
                     return;
@@ -117,6 +119,7 @@ void NewDatabase::fill(Database& db, bool demo, bool vat)
     ScreenMetadata::insertAll(db);
     LedgerSetup::insertChart(db);
     LedgerSetup::insertRules(db);
+    ReceiptRules::insert(db);
     ReminderRules::insert(db);
     if (demo)
         DemoOffice::insert(db, vat);

@@ -17,6 +17,7 @@ void insertAll(Database& db)
     frmEmployee(db);
     frmRentCar(db);
     frmReservation(db);
+    frmReceipt(db);
     frmReminder(db);
     F1M0(db);
     F1M1(db);

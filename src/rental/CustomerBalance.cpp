@@ -4,16 +4,30 @@
 #include "core/Database.h"
 #include "core/StoredDate.h"
 
+QString CustomerBalance::journals(const QString& customer)
+{
+    return QStringLiteral("select JOURNALID from RENT where CUSTOMERID = %1 "
+                          "union select DEPOSITJOURNALID from RENT where CUSTOMERID = %1 "
+                          "union select JOURNALID from RECEIPT where CUSTOMERID = %1 ")
+        .arg(customer);
+}
+
+QString CustomerBalance::sql(const QString& customer, const QString& lines)
+{
+    QString sql = QStringLiteral("(select coalesce(sum(AMOUNT * (2 * DEBITORCREDIT - 1)), 0) from JOURNALDETAIL "
+                                 "where ACCOUNTNUMBER = ")
+                + QString::number(qint64(LedgerAccounts::Customers)) + QStringLiteral(" and JOURNALID in (")
+                + journals(customer) + QLatin1Char(')');
+    if (!lines.isEmpty())
+        sql += QStringLiteral(" and (") + lines + QLatin1Char(')');
+    return sql + QLatin1Char(')');
+}
+
 double CustomerBalance::of(Database& db, qint64 customerId, const QDate& upTo)
 {
-    const QString customer = QString::number(customerId);
-    QString sql = QStringLiteral("select sum(AMOUNT * (2 * DEBITORCREDIT - 1)) from JOURNALDETAIL where ACCOUNTNUMBER = ")
-                + QString::number(qint64(LedgerAccounts::Customers))
-                + QStringLiteral(" and JOURNALID in (select JOURNALID from RENT where CUSTOMERID = ") + customer
-                + QStringLiteral(" union select DEPOSITJOURNALID from RENT where CUSTOMERID = ") + customer
-                + QStringLiteral(" union select JOURNALID from RECEIPT where CUSTOMERID = ") + customer
-                + QLatin1Char(')');
-    if (upTo.isValid())
-        sql += QStringLiteral(" and TRANSACTIONDATE <= ") + QString::number(StoredDate::number(upTo));
-    return db.execute(sql).value(0, 0).toDouble();
+    const QString dates =
+        upTo.isValid() ? QStringLiteral("TRANSACTIONDATE <= ") + QString::number(StoredDate::number(upTo)) : QString();
+    return db.execute(QStringLiteral("select ") + sql(QString::number(customerId), dates) + QStringLiteral(" as BALANCE"))
+        .value(0, 0)
+        .toDouble();
 }

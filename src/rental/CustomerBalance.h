@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
 class Database;
 
@@ -10,4 +11,11 @@ class Database;
 namespace CustomerBalance {
 // Up to and including `upTo`; every line when it is null.
 double of(Database& db, qint64 customerId, const QDate& upTo = {});
+// The same as a scalar subquery for documents: `customer` an SQL expression
+// of his number, `lines` a condition on the lines' columns
+// ("TRANSACTIONDATE <= :2 ") or empty. Gives 0, not null, for a customer
+// without lines.
+QString sql(const QString& customer, const QString& lines = {});
+// His journals as an SQL list ("select JOURNALID ... union ...").
+QString journals(const QString& customer);
 }

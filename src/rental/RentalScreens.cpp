@@ -7,6 +7,7 @@
 #include "rental/frmCustomers.h"
 #include "rental/frmEmployee.h"
 #include "rental/frmPlanningBoard.h"
+#include "rental/frmReceipt.h"
 #include "rental/frmRentCar.h"
 #include "rental/frmReservation.h"
 
@@ -21,6 +22,8 @@ void registerRentalScreens(ScreenRegistry& screens)
                 [](RunState& state, QWidget* parent) { return new frmRentCar(state, parent); });
     screens.add(QStringLiteral("frmReservation"),
                 [](RunState& state, QWidget* parent) { return new frmReservation(state, parent); });
+    screens.add(QStringLiteral("frmReceipt"),
+                [](RunState& state, QWidget* parent) { return new frmReceipt(state, parent); });
     screens.add(QStringLiteral("frmCustomerMessages"),
                 [](RunState& state, QWidget* parent) { return new frmCustomerMessages(state, parent); });
     screens.add(QStringLiteral("frmEmployee"),

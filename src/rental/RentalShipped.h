@@ -21,6 +21,10 @@ void reservations(Database& db);
 // What an office made before deposits and VAT on the contract lacks of them:
 // the contract's fields and its ledger rules.
 void contractMoney(Database& db);
+void frmReceipt(Database& db);
+// What an office made before receipts lacks of them: the screen, its ledger
+// rules, the receipt and statement documents and the menu right of whoever may rent.
+void receipts(Database& db);
 }
 
 namespace ReportSetup {
@@ -28,4 +32,8 @@ namespace ReportSetup {
 QList<Report> rentalReports();
 // The confirmation a customer takes home from a reservation.
 Report reservationConfirmation();
+// The receipt a customer takes, and his statement for a period.
+QList<Report> receiptReports();
+// SQL writing a customer's balance without its sign, then the side it stands on.
+QString balanceText(const QString& balance, bool english = true);
 }

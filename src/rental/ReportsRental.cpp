@@ -1,6 +1,7 @@
 #include "rental/RentalShipped.h"
 
 #include "accounting/LedgerSetup.h"
+#include "rental/CustomerBalance.h"
 
 namespace {
 
@@ -194,6 +195,7 @@ ReportSetup::Report customer()
         + QStringLiteral(", LICENSETYPE, HOMECARLICENSE, TRAFFICDEPART, ")
         + date(QStringLiteral("HOMELICENSEEXPIRY"), QStringLiteral("HOMELICENSEEXPIRY")) + QStringLiteral(", BALANCE, ")
         + ReportSetup::amountText(QStringLiteral("BALANCE")) + QStringLiteral(" as BALANCEAMOUNT, ")
+        + ReportSetup::balanceText(CustomerBalance::sql(QStringLiteral(":1 "))) + QStringLiteral(" as LEDGERBALANCE, ")
         + date(QStringLiteral("LASTTRANSACTION"), QStringLiteral("LASTTRANSACTION"))
         + QStringLiteral(", case when BLACKLIST = 1 then 'في القائمة السوداء' else 'لا' end as BLACKLISTED, "
                          "case when STOPTRANSACTION = 1 then 'موقوف عن التعامل' else 'لا' end as STOPPED, "
@@ -292,7 +294,7 @@ ReportSetup::Report fleet()
 
 QList<ReportSetup::Report> ReportSetup::rentalReports()
 {
-    return {contract(), customer(), car(), employee(), fleet(), reservationConfirmation()};
+    return QList<Report>{contract(), customer(), car(), employee(), fleet(), reservationConfirmation()} + receiptReports();
 }
 
 ReportSetup::Report ReportSetup::reservationConfirmation()

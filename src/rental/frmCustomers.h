@@ -20,16 +20,21 @@ public:
     void Open() override;
     // The record, then the picture when the operator changed it.
     void Save() override;
+    // F6: the print dialog on his statement, for this month unless the clerk changes it.
+    void Statement();
 
 protected:
     void load() override;
     // A new customer is registered today, whenever the screen was opened.
     cWindow::Fields newRecordFields() const override;
     QList<PickerCopy::Field> pickerFields() const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The picture row of the customer on screen, or none.
     PictureSlot::Row pictureRow() const;
+    // What the ledger holds of him, beside the card's own balance.
+    void showBalance();
 
     std::unique_ptr<Ui::frmCustomers> m_ui;
     // Pictures pass through files here, never in the program's folder, which

@@ -64,6 +64,7 @@ const QList<MenuCommand>& commands()
         {5, 6, QT_TRANSLATE_NOOP("MenuTable", "6- Customer Msg"), QStringLiteral("frmCustomerMessages"), {}},
         {5, 7, QT_TRANSLATE_NOOP("MenuTable", "7- Reservations"), QStringLiteral("frmReservation"), {}},
         {5, 8, QT_TRANSLATE_NOOP("MenuTable", "8- Planning Board"), QStringLiteral("frmPlanningBoard"), {}},
+        {5, 9, QT_TRANSLATE_NOOP("MenuTable", "9- Receipts"), QStringLiteral("frmReceipt"), {}},
     };
     return table;
 }

@@ -167,6 +167,14 @@ const Golden Documents[] = {
     {"trialbalance", 28, false, true},
     {"licenceletters", 29, true, true},
     {"reservation", 6, true, true, "frmReservation", "select min(RESERVATIONID) from RESERVATION where STATE = 0"},
+    // A receipt against a contract's remainder; the statement of the customer
+    // whose advance was partly paid back, both moved into the dialog's period.
+    {"receipt", 10, true, true, "frmReceipt", "select min(RECEIPTID) from RECEIPT where RENTID > 0"},
+    {"statement", 11, true, true, "frmCustomers", "select min(CUSTOMERID) from RECEIPT where REFUND = 1",
+     {"update JOURNALDETAIL set TRANSACTIONDATE = " + QString::number(dateNumber(-6))
+          + " where JOURNALID = (select min(JOURNALID) from RECEIPT where CUSTOMERID = %1)",
+      "update JOURNALDETAIL set TRANSACTIONDATE = " + QString::number(dateNumber(-4))
+          + " where JOURNALID = (select max(JOURNALID) from RECEIPT where CUSTOMERID = %1)"}},
 };
 
 }

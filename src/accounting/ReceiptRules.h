@@ -1,0 +1,21 @@
+#pragma once
+
+class Database;
+
+// The ledger rules of the receipt screen (frmReceipt): money received from a
+// customer goes into the account of its method against the customers'
+// account; money paid back to him, the other way. The screen gives the
+// amount in one hidden field per method and direction; the others are 0.
+namespace ReceiptRules {
+// The fields the rules read the amounts from.
+constexpr const char* CashIn = "txtnCashIn";
+constexpr const char* CardIn = "txtnCardIn";
+constexpr const char* BankIn = "txtnBankIn";
+constexpr const char* CashOut = "txtnCashOut";
+constexpr const char* CardOut = "txtnCardOut";
+constexpr const char* BankOut = "txtnBankOut";
+
+void insert(Database& db);
+// An office that has no rule for frmReceipt yet gets the shipped ones.
+void addWhenMissing(Database& db);
+}
