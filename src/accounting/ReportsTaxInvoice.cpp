@@ -100,7 +100,9 @@ ReportSetup::Report receiptInvoice()
     const QString refused = refusal(
         source, QStringLiteral("RECEIPT"), QStringLiteral("RECEIPTID"),
         QStringLiteral("when Nz(r.REFUND, 0) = 1 then 'المبلغ المردود إلى العميل لا تصدر له فاتورة ضريبية.\nMoney "
-                       "paid back to the customer has no tax invoice.' when not exists (select 1 from TAXINVOICE t "
+                       "paid back to the customer has no tax invoice.' when Nz(r.RENTID, 0) > 0 then 'يدخل هذا "
+                       "المبلغ في الفاتورة الضريبية للعقد رقم ' & r.RENTID & '.\nThis payment is billed on the tax "
+                       "invoice of contract no. ' & r.RENTID & '.' when not exists (select 1 from TAXINVOICE t "
                        "where t.SOURCE = '%1' and t.SOURCEID = r.RECEIPTID) then 'ليست لهذا السند فاتورة ضريبية: "
                        "كانت ضريبة القيمة المضافة متوقفة حين حُفظ.\nThis receipt has no tax invoice: VAT was off "
                        "when it was saved.' ")

@@ -233,12 +233,14 @@ QHash<qint64, QTime> takeReceipts(Database& db, const QDate& today)
     return times;
 }
 
-// Every payment carries the VAT within it; a refund has no invoice. The
+// A payment on account carries the VAT within it; one against a contract is
+// billed on the contract's invoice, and a refund has none. The
 // receipts of the demo office itself were taken at noon.
 QList<Billed> taxReceipts(Database& db, const VatSettings& vat, const QHash<qint64, QTime>& times)
 {
     const RowSet payments = db.execute(
-        QStringLiteral("select RECEIPTID, RECEIPTDATE, CUSTOMERNAME, AMOUNT from RECEIPT where REFUND = 0 order by RECEIPTID"));
+        QStringLiteral("select RECEIPTID, RECEIPTDATE, CUSTOMERNAME, AMOUNT from RECEIPT where REFUND = 0 and Nz(RENTID, 0) = 0 "
+                       "order by RECEIPTID"));
     QList<Billed> billed;
     for (int i = 0; i < payments.count(); ++i) {
         const qint64 id = payments.value(i, QStringLiteral("RECEIPTID")).toLongLong();

@@ -267,7 +267,9 @@ void frmReceipt::issueInvoice(qint64 receipt)
 {
     Database& db = state().db();
     const VatSettings vat = VatSettings::read(db);
-    if (!vat.on || m_ui->dffRefund->isChecked())
+    // A payment against a contract is billed on the contract's own invoice at
+    // its close; an invoice of its own would charge its VAT twice.
+    if (!vat.on || m_ui->dffRefund->isChecked() || m_ui->dfnRentId->text().trimmed().toLongLong() > 0)
         return;
     const double gross = m_ui->dfnAmount->text().trimmed().toDouble();
     const double tax = vat.taxWithin(gross, decimals());
