@@ -287,7 +287,8 @@ bool OdtDocument::addPictureFrame(const QString& name, const QString& width, con
                                       std::pair{"svg", "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"},
                                       std::pair{"xlink", "http://www.w3.org/1999/xlink"}}) {
         const auto& declared = m_content.namespaces;
-        if (std::none_of(declared.cbegin(), declared.cend(), [&](const auto& d) { return d.prefix() == QLatin1String(prefix); }))
+        const QLatin1String wanted(prefix);
+        if (std::none_of(declared.cbegin(), declared.cend(), [&wanted](const auto& d) { return d.prefix() == wanted; }))
             m_content.namespaces.append(QXmlStreamNamespaceDeclaration(QLatin1String(prefix), QLatin1String(uri)));
     }
     XmlNode frame = XmlNode::element(Frame);
