@@ -109,6 +109,11 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              if (counter)
                  counter(db);
          }},
+        {12, QStringLiteral("a car keeps its damage marks and their photos until they are repaired"),
+         [](Database& db) {
+             if (!db.tableExists(QStringLiteral("CARDAMAGE")))
+                 createTables(db, SchemaTables::carDamage());
+         }},
     };
 }
 
