@@ -190,7 +190,7 @@ void BM_DamageMarkWithFivePhotos(benchmark::State& s)
     static Office o;
     QList<QByteArray> photos;
     for (quint32 i = 1; i <= 5; ++i) {
-        QImage noise(1400, 1300, QImage::Format_RGB32);
+        QImage noise(1700, 1560, QImage::Format_RGB32);
         QRandomGenerator random(i);
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.width(); ++x)

@@ -2,9 +2,12 @@
 // and stored at once, a repaired mark leaving the car's standing damage, and
 // photos stored and read back byte for byte.
 #include "core/Database.h"
+#include "core/ScreenRegistry.h"
 #include "core/StoredDate.h"
+#include "engine/EngineSetup.h"
 #include "rental/CarDamage.h"
 #include "rental/DamageDiagram.h"
+#include "rental/RentalScreens.h"
 #include "rental/dlgCarDamage.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
@@ -87,6 +90,32 @@ INSTANTIATE_TEST_SUITE_P(
                 {}, -1},
         KeysRow{"FiveIsNoKind", {Qt::Key_5, Qt::Key_Return}, {{Zone::Top, Kind::Scratch}}, -1}),
     testing::PrintToStringParamName());
+
+// F6 on the car screen opens the car's damage; a car not stored has none yet.
+class CarScreenKey : public testing::TestWithParam<bool> {};
+
+TEST_P(CarScreenKey, F6OpensTheDamageOfTheCarShown)
+{
+    const bool stored = GetParam();
+    TestOffice office;
+    installEngine(office.state());
+    registerRentalScreens(office.state().screens());
+    const qint64 id = stored ? car(office.db(), u"30/300"_s) : 0;
+    if (stored)
+        CarDamage::add(office.db(), id, {});
+    int marksShown = -1;
+    office.ui().onDialog(u"dlgCarDamage"_s, [&](QDialog* dialog) {
+        marksShown = static_cast<dlgCarDamage*>(dialog)->diagram()->count();
+    });
+    std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmCars"_s, nullptr));
+    ASSERT_TRUE(Clerk::showActive(screen.get()));
+    Clerk::press(Qt::Key_F6);
+    EXPECT_EQ(office.ui().dialogsShown.contains(u"dlgCarDamage"_s), stored);
+    EXPECT_EQ(marksShown, stored ? 1 : -1);
+    EXPECT_EQ(office.ui().messages.size(), stored ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CarScreenKey, testing::Bool());
 
 struct RepairRow {
     const char* name;
