@@ -25,7 +25,8 @@ QList<TableDef> Schema::tables()
 
 QStringList Schema::tableNames()
 {
-    const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations();
+    const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations()
+                                         << SchemaTables::carDamage();
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
