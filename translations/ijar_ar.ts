@@ -1922,10 +1922,6 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>مخطط السيارة</translation>
     </message>
     <message>
-        <source>Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot</source>
-        <translation>Tab: المنظر التالي؛ الأسهم: تحريك المؤشر؛ 1-4: النوع؛ Enter أو النقر: تعليم الموضع</translation>
-    </message>
-    <message>
         <source> cm</source>
         <translation> سم</translation>
     </message>
@@ -2000,6 +1996,14 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Remove the photo %1 from the damage?</source>
         <translation>هل تُحذف الصورة %1 من الضرر؟</translation>
+    </message>
+    <message>
+        <source>Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; Delete: take back a new mark</source>
+        <translation>Tab: المنظر التالي؛ الأسهم: تحريك المؤشر؛ 1-4: النوع؛ Enter أو النقر: تعليم الموضع؛ Delete: التراجع عن علامة جديدة</translation>
+    </message>
+    <message>
+        <source>Take back the %1 just marked on the %2, with its photos?</source>
+        <translation>هل تُلغى العلامة الجديدة (%1) في %2 مع صورها؟</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,14 @@ void markRepaired(Database& db, qint64 markId, const QDate& when, qint64 voucher
                     {StoredDate::number(when), voucherId, markId});
 }
 
+void remove(Database& db, qint64 markId)
+{
+    Transaction transaction(db);
+    db.executeBound(QStringLiteral("delete from CARDAMAGEPHOTO where CARDAMAGEID = ?"), {markId});
+    db.executeBound(QStringLiteral("delete from CARDAMAGE where CARDAMAGEID = ?"), {markId});
+    transaction.commit();
+}
+
 qint64 addPhoto(Database& db, qint64 markId, const QString& name, const QByteArray& bytes)
 {
     Transaction transaction(db);

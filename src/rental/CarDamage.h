@@ -51,6 +51,9 @@ void update(Database& db, const Mark& mark);
 // maintenance voucher that repaired it, 0 for a tick on the car.
 void markRepaired(Database& db, qint64 markId, const QDate& when, qint64 voucherId = 0);
 
+// Takes away a mark made by mistake, with its photos.
+void remove(Database& db, qint64 markId);
+
 // Photos: kept whole in the database, in blocks.
 qint64 addPhoto(Database& db, qint64 markId, const QString& name, const QByteArray& bytes);
 QList<Photo> photos(Database& db, qint64 markId);

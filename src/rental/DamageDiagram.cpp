@@ -356,6 +356,11 @@ void DamageDiagram::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         addAtCross();
         return;
+    case Qt::Key_Delete:
+        // What the car already had goes only by a repair.
+        if (m_selected >= 0 && m_marks.at(m_selected).fresh)
+            emit removeAsked(m_selected);
+        return;
     case Qt::Key_Left:
         move(-CrossStep, 0);
         return;

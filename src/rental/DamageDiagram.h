@@ -8,7 +8,8 @@
 // The car drawn from above, from both sides, from the front and from the
 // back; each view is a zone the clerk marks damage on. Tab goes from zone to
 // zone (and on out of the diagram after the last), the arrows move the
-// cross within the zone, a digit 1-4 picks the kind, Enter marks the spot;
+// cross within the zone, a digit 1-4 picks the kind, Enter marks the spot,
+// Delete asks to take back a mark made here;
 // a click marks the spot clicked, or picks the mark under it. Marks already
 // on the car are drawn plain, the ones added here highlighted. The drawing
 // never mirrors: a dent on the left door stays on the left.
@@ -48,6 +49,8 @@ signals:
     void selectedChanged(int index);
     // The kind of the selected fresh mark changed by a digit.
     void markChanged(int index);
+    // Delete on a fresh mark: the owner decides and removes it.
+    void removeAsked(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -54,7 +54,9 @@ dlgCarDamage::dlgCarDamage(RunState& state, qint64 carId, const QString& carName
     m_diagram = new DamageDiagram(this);
     m_diagram->setObjectName(QStringLiteral("diagram"));
     m_diagram->setAccessibleName(tr("Car diagram"));
-    m_diagram->setToolTip(tr("Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot"));
+    m_diagram->setToolTip(
+        tr("Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; Delete: take back "
+           "a new mark"));
 
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("cmbKind"));
@@ -152,6 +154,7 @@ dlgCarDamage::dlgCarDamage(RunState& state, qint64 carId, const QString& carName
         select(index);
     });
     connect(m_diagram, &DamageDiagram::selectedChanged, this, &dlgCarDamage::select);
+    connect(m_diagram, &DamageDiagram::removeAsked, this, &dlgCarDamage::removeMark);
     connect(m_marks, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row != m_diagram->selected())
             m_diagram->setSelected(row);
@@ -330,4 +333,16 @@ void dlgCarDamage::removePhoto()
     m_diagram->setMark(index, m);
     fillRow(index);
     showPhotos();
+}
+
+void dlgCarDamage::removeMark(int index)
+{
+    const Mark m = m_diagram->mark(index);
+    if (!m_state.ui().question(this, tr("Take back the %1 just marked on the %2, with its photos?")
+                                         .arg(CarDamage::kindName(m.kind), CarDamage::zoneName(m.zone))))
+        return;
+    if (!store([&] { CarDamage::remove(m_state.db(), m.id); }))
+        return;
+    m_diagram->removeMark(index);
+    m_marks->removeRow(index);
 }

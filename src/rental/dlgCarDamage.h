@@ -29,6 +29,8 @@ public:
     void markRepaired();
     void addPhoto();
     void removePhoto();
+    // Takes back a mark made in this dialog, by mistake.
+    void removeMark(int index);
 
 private:
     void reload();

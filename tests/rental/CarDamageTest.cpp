@@ -88,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeysRow{"PastTheLastViewTabLeavesTheDiagram",
                 {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return},
                 {}, -1},
+        KeysRow{"DeleteTakesBackTheNewMark",
+                {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Delete},
+                {{Zone::Top, Kind::Scratch}}, -1},
         KeysRow{"FiveIsNoKind", {Qt::Key_5, Qt::Key_Return}, {{Zone::Top, Kind::Scratch}}, -1}),
     testing::PrintToStringParamName());
 
