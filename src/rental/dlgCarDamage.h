@@ -16,7 +16,7 @@ class RunState;
 
 // A car's standing damage: its diagram with the marks not yet repaired, the
 // list of them, and the selected mark's kind, size, note and photos. Every
-// change is stored at once: the marks are the car's, not part of its record.
+// change is stored at once: the marks belong to the car, not to its record.
 class dlgCarDamage : public QDialog {
     Q_OBJECT
 public:
