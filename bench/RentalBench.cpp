@@ -4,7 +4,8 @@
 // against its statements sent raw in one transaction; the ripple of one
 // changed agreed return date through every rule it fires; and a car with
 // seven pictures of 1 MB opened on the fleet screen (the record and every
-// picture read and shown) against one raw select of the same pictures.
+// picture read and shown) against one raw select of the same pictures; and a
+// damage mark with five photos of 5 MB stored and opened.
 #include "BenchUI.h"
 
 #include "core/Configuration.h"
@@ -14,6 +15,9 @@
 #include "engine/EngineSetup.h"
 #include "engine/cWindow.h"
 #include "office/NewDatabase.h"
+#include "rental/CarDamage.h"
+#include "rental/DamageDiagram.h"
+#include "rental/dlgCarDamage.h"
 #include "rental/frmCars.h"
 #include "rental/frmRentCar.h"
 
@@ -177,7 +181,68 @@ void BM_OpenCarWithSevenPictures(benchmark::State& s)
                                                benchmark::Counter::kAvgIterations);
 }
 
+// A damage mark with five camera photos of 5 MB: stored (the mark and its
+// photos in one transaction), then the car's damage opened with the mark
+// picked (marks read, photos read and their thumbnails made), against the
+// raw inserts of the same photos.
+void BM_DamageMarkWithFivePhotos(benchmark::State& s)
+{
+    static Office o;
+    QList<QByteArray> photos;
+    for (quint32 i = 1; i <= 5; ++i) {
+        QImage noise(1700, 1560, QImage::Format_RGB32);
+        QRandomGenerator random(i);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, random.generate());
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        noise.save(&buffer, "JPG", 100);
+        photos << bytes;
+    }
+    Database& db = o.state.db();
+    Clock::duration saving{}, opening{}, raw{};
+    for (auto _ : s) {
+        db.command(QStringLiteral("delete from CARDAMAGEPHOTO"));
+        db.command(QStringLiteral("delete from CARDAMAGE"));
+        const auto t0 = Clock::now();
+        {
+            Transaction transaction(db);
+            const qint64 mark = CarDamage::add(db, o.car, {});
+            for (const QByteArray& photo : std::as_const(photos))
+                CarDamage::addPhoto(db, mark, QStringLiteral("photo.jpg"), photo);
+            transaction.commit();
+        }
+        const auto t1 = Clock::now();
+        {
+            dlgCarDamage dialog(o.state, o.car, QStringLiteral("car"), nullptr);
+            dialog.diagram()->setSelected(0);
+        }
+        const auto t2 = Clock::now();
+        QSqlQuery q(o.raw);
+        o.raw.transaction();
+        q.prepare(QStringLiteral("insert into CARDAMAGEPHOTO (CARDAMAGEID, NAME, PHOTO) values (0, 'raw', ?)"));
+        for (const QByteArray& photo : std::as_const(photos)) {
+            q.addBindValue(photo);
+            q.exec();
+        }
+        o.raw.commit();
+        raw += Clock::now() - t2;
+        saving += t1 - t0;
+        opening += t2 - t1;
+    }
+    s.counters["save/raw"] = double(saving.count()) / double(std::max<Clock::rep>(1, raw.count()));
+    s.counters["save ms"] = benchmark::Counter(std::chrono::duration<double, std::milli>(saving).count(),
+                                               benchmark::Counter::kAvgIterations);
+    s.counters["open ms"] = benchmark::Counter(std::chrono::duration<double, std::milli>(opening).count(),
+                                               benchmark::Counter::kAvgIterations);
+    s.counters["MB"] = double(photos[0].size() + photos[1].size() + photos[2].size() + photos[3].size()
+                              + photos[4].size()) / 1e6;
+}
+
 BENCHMARK(BM_OpenCarWithSevenPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DamageMarkWithFivePhotos)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SurrenderSaveAgainstRawStatements)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RippleOfOneReturnDate)->Unit(benchmark::kMicrosecond);
 

@@ -182,6 +182,45 @@
     </message>
 </context>
 <context>
+    <name>CarDamage</name>
+    <message>
+        <source>Dent</source>
+        <translation>انبعاج</translation>
+    </message>
+    <message>
+        <source>Crack</source>
+        <translation>شرخ</translation>
+    </message>
+    <message>
+        <source>Missing part</source>
+        <translation>قطعة مفقودة</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>خدش</translation>
+    </message>
+    <message>
+        <source>Left side</source>
+        <translation>الجانب الأيسر</translation>
+    </message>
+    <message>
+        <source>Right side</source>
+        <translation>الجانب الأيمن</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>الأمام</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>الخلف</translation>
+    </message>
+    <message>
+        <source>From above</source>
+        <translation>من الأعلى</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The database %1 is busy on another computer, so the operation was not done. Try again in a moment.</source>
@@ -2123,6 +2162,101 @@ Read the record again? The changes you typed and did not save will then be lost.
     </message>
 </context>
 <context>
+    <name>dlgCarDamage</name>
+    <message>
+        <source>Damage on the car %1</source>
+        <translation>أضرار السيارة %1</translation>
+    </message>
+    <message>
+        <source>Car diagram</source>
+        <translation>مخطط السيارة</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> سم</translation>
+    </message>
+    <message>
+        <source>Save the mark</source>
+        <translation>حفظ العلامة</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>أُصلح</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>تاريخ الاكتشاف</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>الصور</translation>
+    </message>
+    <message>
+        <source>Standing damage</source>
+        <translation>الأضرار القائمة</translation>
+    </message>
+    <message>
+        <source>Add a photo…</source>
+        <translation>إضافة صورة…</translation>
+    </message>
+    <message>
+        <source>Remove the photo</source>
+        <translation>حذف الصورة</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>ال&amp;نوع</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>ال&amp;حجم</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;ملاحظة</translation>
+    </message>
+    <message>
+        <source>Mark the %1 on the %2 repaired? It leaves the car&apos;s standing damage.</source>
+        <translation>هل أُصلح الضرر (%1) في %2؟ سيخرج من الأضرار القائمة على السيارة.</translation>
+    </message>
+    <message>
+        <source>Choose a photo of the damage</source>
+        <translation>اختر صورة للضرر</translation>
+    </message>
+    <message>
+        <source>The photo %1 cannot be read as a picture; nothing was stored.</source>
+        <translation>تعذّرت قراءة الملف %1 صورةً؛ لم يُحفظ شيء.</translation>
+    </message>
+    <message>
+        <source>Remove the photo %1 from the damage?</source>
+        <translation>هل تُحذف الصورة %1 من الضرر؟</translation>
+    </message>
+    <message>
+        <source>Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; Delete: take back a new mark</source>
+        <translation>Tab: المنظر التالي؛ الأسهم: تحريك المؤشر؛ 1-4: النوع؛ Enter أو النقر: تعليم الموضع؛ Delete: التراجع عن علامة جديدة</translation>
+    </message>
+    <message>
+        <source>Take back the %1 just marked on the %2, with its photos?</source>
+        <translation>هل تُلغى العلامة الجديدة (%1) في %2 مع صورها؟</translation>
+    </message>
+</context>
+<context>
     <name>dlgError</name>
     <message>
         <source>Error</source>
@@ -2572,6 +2706,18 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Can not delete the car at the time being since car is already rented, Surrend the car first then delete.</source>
         <translation>لا يمكن حذف السيارة الآن لأنها مؤجرة، استلم السيارة أولًا ثم احذفها.</translation>
+    </message>
+    <message>
+        <source>The car&apos;s damage: its diagram, marks and photos</source>
+        <translation>أضرار السيارة: مخططها وعلاماتها وصورها</translation>
+    </message>
+    <message>
+        <source>Damage F6</source>
+        <translation>الأضرار F6</translation>
+    </message>
+    <message>
+        <source>Save the car first: damage is marked on a stored car.</source>
+        <translation>احفظ السيارة أولاً: تُعلَّم الأضرار على سيارة محفوظة.</translation>
     </message>
 </context>
 <context>

@@ -444,12 +444,55 @@ qint64 Database::insert(const QString& table, const QString& keyColumn, const QL
     return newKey;
 }
 
+namespace {
+
+// The names of a blob's column: as given, and quoted for statements.
+struct BlobColumn {
+    QString table, column, t, c, k;
+};
+
+// SQLite: writes the value into its row's pages; false when the engine
+// cannot, and the value is then written by appending blocks.
+bool writeBlobInPlace(Database& db, sqlite3* handle, const BlobColumn& n, qint64 key, const QByteArray& data,
+                      const Database::Progress& progress)
+{
+    // The value is sized once and its blocks written into the pages: appending
+    // block by block would copy the whole value again for every block.
+    db.executeBound(QStringLiteral("UPDATE %1 SET %2 = zeroblob(?) WHERE %3 = ?").arg(n.t, n.c, n.k), {data.size(), key});
+    const RowSet row = db.executeBound(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ?").arg(n.t, n.k), {key});
+    if (row.isEmpty() || data.isEmpty())
+        return !row.isEmpty();
+    sqlite3_blob* blob = nullptr;
+    if (sqlite3_blob_open(handle, "main", n.table.trimmed().toUtf8().constData(),
+                          n.column.trimmed().toUtf8().constData(), row.value(0, 0).toLongLong(), 1, &blob)
+        != SQLITE_OK) {
+        sqlite3_blob_close(blob);
+        return false;
+    }
+    const int total = int(data.size());
+    bool ok = true;
+    for (int offset = 0; ok && offset < total; offset += Database::BlobBlockSize) {
+        ok = sqlite3_blob_write(blob, data.constData() + offset, qMin(Database::BlobBlockSize, total - offset), offset)
+            == SQLITE_OK;
+        if (ok && progress)
+            progress(int(100LL * qMin(offset + Database::BlobBlockSize, total) / total));
+    }
+    sqlite3_blob_close(blob);
+    return ok;
+}
+
+}
+
 void Database::writeBlob(const QString& table, const QString& column, const QString& keyColumn,
                          qint64 key, const QByteArray& data, const Progress& progress)
 {
     const QString t = checkedName(table, m_dialect), c = checkedName(column, m_dialect), k = checkedName(keyColumn, m_dialect);
     const bool pg = m_dialect == SqlDialect::PostgreSQL;
     Transaction tx(*this);
+    if (!pg && writeBlobInPlace(*this, sqliteHandle(connection()), {table, column, t, c, k}, key, data, progress)) {
+        tx.commit();
+        return;
+    }
     executeBound(QStringLiteral("UPDATE %1 SET %2 = %4 WHERE %3 = ?")
                      .arg(t, c, k, pg ? QStringLiteral("''::bytea") : QStringLiteral("zeroblob(0)")),
                  {key});

@@ -17,6 +17,7 @@
 #include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
+#include <cmath>
 
 namespace {
 
@@ -68,6 +69,18 @@ bool parseFlag(const QWidget* control, const QString& text)
     return v != 0;
 }
 
+// A count stored empty is none.
+int parseCount(const QWidget* control, const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return 0;
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || v != std::floor(v))
+        badValue(control, text, "whole number");
+    return int(v);
+}
+
 // A fixed list shows nothing when the text is none of its choices.
 void setComboText(QComboBox* box, const QString& text)
 {
@@ -116,6 +129,8 @@ QVariant typedValue(const QWidget* control, QMetaType type, const QString& text)
         return parseTime(control, text);
     case QMetaType::Bool:
         return parseFlag(control, text);
+    case QMetaType::Int:
+        return parseCount(control, text);
     default:
         return text;
     }

@@ -11,8 +11,9 @@ class QWidget;
 //  - the default value: the widget's user property (QLineEdit text,
 //    QPlainTextEdit plainText, QDateEdit date, QTimeEdit time, QCheckBox 0/1,
 //    QComboBox currentText, and the value our own fields declare: a null date
-//    while a DateEdit is empty); null for kinds that have none (labels, tab
-//    sets, buttons, group boxes, lists);
+//    while a DateEdit is empty, a FuelGauge's eighths, 0 when stored empty);
+//    null for kinds that have none (labels, tab sets, buttons, group boxes,
+//    lists);
 //  - Text (line edits, plain-text edits, combo boxes, date/time edits as shown);
 //    labels, check boxes and tab sets have none;
 //  - Value (date edit "dd/mm/yyyy", time edit "hh:mm:ss", check box 0/1, and the

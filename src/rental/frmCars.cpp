@@ -5,9 +5,11 @@
 #include "core/RunState.h"
 #include "core/StoredDate.h"
 #include "engine/cValidation.h"
+#include "rental/dlgCarDamage.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QKeyEvent>
 
 namespace {
 
@@ -48,6 +50,7 @@ frmCars::frmCars(RunState& state, QWidget* parent)
         m_slots << new PictureSlot(state, image, fileName, pictureTable, pictureTable, title,
                                    m_pictures.filePath(QStringLiteral("p%1.bmp").arg(sequence)), this);
     }
+    connect(m_ui->cmdDamage, &QPushButton::clicked, this, &frmCars::showDamage);
     connectCommands();
 }
 
@@ -141,4 +144,24 @@ void frmCars::Delete()
         return;
     }
     DataScreen::Delete();
+}
+
+void frmCars::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        showDamage();
+        return;
+    }
+    DataScreen::keyPressEvent(event);
+}
+
+void frmCars::showDamage()
+{
+    const qint64 id = idText().toLongLong();
+    if (id <= 0) {
+        state().ui().message(this, tr("Save the car first: damage is marked on a stored car."));
+        return;
+    }
+    dlgCarDamage dialog(state(), id, m_ui->txtNAME->text(), this);
+    state().ui().exec(&dialog);
 }

@@ -10,7 +10,7 @@
 namespace Ui { class frmCars; }
 
 // One record per car in car: technical data, owner, licence, insurance and
-// maintenance, and up to seven pictures in CARPICTURE. Opened as a picker
+// maintenance, up to seven pictures in CARPICTURE, and its damage marks. Opened as a picker
 // ("RENTMODE"), it shows free cars in service for a contract.
 class frmCars : public DataScreen {
     Q_OBJECT
@@ -25,6 +25,8 @@ public:
     // A rented car is refused with a message; any other goes through the
     // engine, and the screen closes once it is deleted.
     void Delete() override;
+    // F6: the dialog of the car's standing damage, once the car is stored.
+    void showDamage();
 
 protected:
     // The car the opener asked for, else the first free one rather than the
@@ -33,6 +35,7 @@ protected:
     // A new car is entered today, whenever the screen was opened.
     cWindow::Fields newRecordFields() const override;
     QList<PickerCopy::Field> pickerFields() const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Shows the stored pictures of the car on screen, forgetting changes.

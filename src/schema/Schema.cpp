@@ -25,7 +25,8 @@ QList<TableDef> Schema::tables()
 
 QStringList Schema::tableNames()
 {
-    const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations();
+    const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations()
+                                         << SchemaTables::carDamage();
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
@@ -108,6 +109,11 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
                        {{QStringLiteral("LASTNUMBER"), 0}});
              if (counter)
                  counter(db);
+         }},
+        {12, QStringLiteral("a car keeps its damage marks and their photos until they are repaired"),
+         [](Database& db) {
+             if (!db.tableExists(QStringLiteral("CARDAMAGE")))
+                 createTables(db, SchemaTables::carDamage());
          }},
     };
 }

@@ -167,3 +167,21 @@ TableDef SchemaTables::receipts()
              text("COMMENTS"), number("JOURNALID")},
             {index({"CUSTOMERID", "RECEIPTDATE"}), index({"RENTID"}), index({"RECEIPTDATE"})}};
 }
+
+QList<TableDef> SchemaTables::carDamage()
+{
+    // A mark on the car: ZONE is the view it was drawn on (0 top, 1 left side,
+    // 2 right side, 3 front, 4 back), POSX/POSY the spot within that view from
+    // 0 to 1. KIND: 1 scratch, 2 dent, 3 crack, 4 missing part; SIZE in
+    // centimetres. RENTID and FOUNDDATE say on which contract and when it was
+    // found; a mark stands until REPAIRED, by MAINTENANCEID's voucher when one did.
+    TableDef damage{QStringLiteral("CARDAMAGE"),
+                    {key("CARDAMAGEID"), number("CARID"), number("ZONE"), real("POSX"), real("POSY"),
+                     number("KIND"), number("SIZE"), text("NOTE"), number("RENTID"), date("FOUNDDATE"),
+                     flag("REPAIRED"), date("REPAIREDDATE"), number("MAINTENANCEID")},
+                    {index({"CARID", "REPAIRED"}), index({"RENTID"})}};
+    TableDef photo{QStringLiteral("CARDAMAGEPHOTO"),
+                   {key("CARDAMAGEPHOTOID"), number("CARDAMAGEID"), text("NAME"), blob("PHOTO")},
+                   {index({"CARDAMAGEID"})}};
+    return {damage, photo};
+}

@@ -21,6 +21,8 @@ TableDef reservations();
 TableDef receipts();
 // Tax invoices and the one sequence that numbers them.
 QList<TableDef> taxInvoices();
+// The damage marks on a car and their photos.
+QList<TableDef> carDamage();
 
 // Short column constructors for the table lists.
 namespace col {
