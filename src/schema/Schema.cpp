@@ -26,6 +26,7 @@ QList<TableDef> Schema::tables()
 QStringList Schema::tableNames()
 {
     const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations()
+                                         << SchemaTables::receipts() << SchemaTables::taxInvoices()
                                          << SchemaTables::carDamage();
     QStringList names;
     for (const TableDef& table : all)
