@@ -95,8 +95,6 @@ const StateRow stateRows[] = {
      4, State::Maintenance, Holder::None},
 };
 
-}
-
 TEST(PlanningBoard, EachKindOfDay)
 {
     TestOffice office;
@@ -144,8 +142,6 @@ TEST(PlanningBoard, Filters)
     }
 }
 
-namespace {
-
 // The reservation screen as far as the board needs it: what it was asked to book.
 class BookingScreen : public QDialog {
     Q_OBJECT
@@ -175,8 +171,6 @@ const KeyRow keyRows[] = {
     {"Down goes to the next car", {Key::Down}, "frmReservation", 1, 0, 1},
     {"a plate typed goes to its car", {Key::TypeB}, "frmReservation", 1, 0, 1},
 };
-
-}
 
 TEST(PlanningBoard, KeysOpenAndBook)
 {
@@ -236,6 +230,8 @@ TEST(PlanningBoard, PrintsThePdf)
         car(office.db(), u"%1/1"_s.arg(i));
     frmPlanningBoard(office.state(), nullptr).printBoard();
     EXPECT_GT(pages, 1);
+}
+
 }
 
 #include "PlanningBoardTest.moc"
