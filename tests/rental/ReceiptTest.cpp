@@ -179,11 +179,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(QByteArray(info.param.name).replace(' ', '_').constData()); });
 
 
-// One journal of a customer's history: lines "account side amount", on a day from today.
-qint64 post(Database& db, int daysFromToday, const QList<std::tuple<int, int, double>>& lines)
+// One journal of a customer's history: lines "account side amount", on a day
+// from today; into `journal` when given, else a new one.
+qint64 post(Database& db, int daysFromToday, const QList<std::tuple<int, int, double>>& lines, qint64 journal = 0)
 {
     const qint64 date = StoredDate::number(day(daysFromToday));
-    const qint64 journal = db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"NAME"_s, u"قيد"_s}, {u"TRANSACTIONDATE"_s, date}});
+    if (!journal)
+        journal = db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"NAME"_s, u"قيد"_s}, {u"TRANSACTIONDATE"_s, date}});
     for (const auto& [account, side, amount] : lines)
         db.insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
                   {{u"JOURNALID"_s, journal}, {u"TRANSACTIONDATE"_s, date}, {u"AMOUNT"_s, amount},
@@ -209,12 +211,7 @@ struct History : Counter {
         salim = customer(u"سالم"_s);
         const qint64 other = customer(u"غيره"_s);
         const qint64 deposit = post(db(), -24, {{1100, 1, 50}, {2100, 0, 50}});
-        db().insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
-                    {{u"JOURNALID"_s, deposit}, {u"TRANSACTIONDATE"_s, StoredDate::number(day(-20))}, {u"AMOUNT"_s, 20},
-                     {u"ACCOUNTNUMBER"_s, 2100}, {u"DEBITORCREDIT"_s, 1}});
-        db().insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s,
-                    {{u"JOURNALID"_s, deposit}, {u"TRANSACTIONDATE"_s, StoredDate::number(day(-20))}, {u"AMOUNT"_s, 20},
-                     {u"ACCOUNTNUMBER"_s, 1300}, {u"DEBITORCREDIT"_s, 0}});
+        post(db(), -20, {{2100, 1, 20}, {1300, 0, 20}}, deposit);
         const qint64 closeOut = post(db(), -20, {{1300, 1, 100}, {4100, 0, 100}, {1100, 1, 30}, {1300, 0, 30}});
         contract = db().insert(u"RENT"_s, u"RENTID"_s,
                                {{u"NAME"_s, u"عقد"_s}, {u"CUSTOMERID"_s, salim}, {u"PLATNO"_s, u"12/345"_s},
