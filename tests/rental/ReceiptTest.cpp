@@ -19,7 +19,6 @@
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
 
-#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QLabel>
