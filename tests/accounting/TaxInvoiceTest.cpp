@@ -38,8 +38,6 @@ TEST(TaxInvoice, NumbersRunWithoutGapAcrossWorkstations)
     } rows[] = {
         {"the other commits first: the next number", 1, Ends::Commits, 2, false, 2, {"1:1=115", "2:2=230", "last 2"}},
         {"the other rolls back: its number is taken again", 1, Ends::RollsBack, 2, false, 1, {"1:2=230", "last 1"}},
-        {"a contract billed again keeps its number and takes the new amounts", 1, Ends::Commits, 1, false, 1,
-         {"1:1=230", "last 1"}},
         {"a failed save gives its number to the next invoice", 0, Ends::Commits, 2, true, 1, {"1:3=230", "last 1"}},
     };
     for (const auto& row : rows) {

@@ -49,6 +49,13 @@ qint64 reservation(Database& db, qint64 carId, int pickUp, int back, int state =
                       {u"PICKUPDATE"_s, stored(pickUp)}, {u"RETURNDATE"_s, stored(back)}, {u"STATE"_s, state}});
 }
 
+// Maintenance schedule `n` of a car: every `days` days from `start`, counted from today.
+qint64 schedule(Database& db, qint64 carId, int n, int days, int start)
+{
+    db.command(u"update car set EVERYDAYS%1 = %2, MAINTSTART%1 = %3 where carid = %4"_s.arg(n).arg(days).arg(stored(start)).arg(carId));
+    return 0;
+}
+
 struct StateRow {
     const char* name;
     // What holds the car; gives the number of the contract or reservation the cell names, else 0.
@@ -81,21 +88,11 @@ const StateRow stateRows[] = {
     {"a contract over a reservation", [](Database& db, qint64 c) { reservation(db, c, 0, 4); return contract(db, c, -1, 2); }, 1, State::Out, Holder::Contract},
     {"a reservation's day after a contract", [](Database& db, qint64 c) { contract(db, c, -1, 2); return reservation(db, c, 0, 4); }, 3, State::Reserved, Holder::Reservation},
     {"a stopped car", [](Database& db, qint64 c) { db.command(u"update car set STOP = 1 where carid = "_s + QString::number(c)); return qint64(0); }, 0, State::Stopped, Holder::None},
-    {"a maintenance falling due",
-     [](Database& db, qint64 c) { db.command(u"update car set EVERYDAYS2 = 30, MAINTSTART2 = %1 where carid = %2"_s.arg(stored(-60)).arg(c)); return qint64(0); },
-     0, State::Maintenance, Holder::None},
-    {"between two maintenances",
-     [](Database& db, qint64 c) { db.command(u"update car set EVERYDAYS2 = 30, MAINTSTART2 = %1 where carid = %2"_s.arg(stored(-60)).arg(c)); return qint64(0); },
-     1, State::Free, Holder::None},
-    {"the day a schedule starts",
-     [](Database& db, qint64 c) { db.command(u"update car set EVERYDAYS1 = 30, MAINTSTART1 = %1 where carid = %2"_s.arg(stored(0)).arg(c)); return qint64(0); },
-     0, State::Free, Holder::None},
-    {"a maintenance falling due ahead",
-     [](Database& db, qint64 c) { db.command(u"update car set EVERYDAYS3 = 7, MAINTSTART3 = %1 where carid = %2"_s.arg(stored(-10)).arg(c)); return qint64(0); },
-     4, State::Maintenance, Holder::None},
+    {"a maintenance falling due", [](Database& db, qint64 c) { return schedule(db, c, 2, 30, -60); }, 0, State::Maintenance, Holder::None},
+    {"between two maintenances", [](Database& db, qint64 c) { return schedule(db, c, 2, 30, -60); }, 1, State::Free, Holder::None},
+    {"the day a schedule starts", [](Database& db, qint64 c) { return schedule(db, c, 1, 30, 0); }, 0, State::Free, Holder::None},
+    {"a maintenance falling due ahead", [](Database& db, qint64 c) { return schedule(db, c, 3, 7, -10); }, 4, State::Maintenance, Holder::None},
 };
-
-}
 
 TEST(PlanningBoard, EachKindOfDay)
 {
@@ -144,8 +141,6 @@ TEST(PlanningBoard, Filters)
     }
 }
 
-namespace {
-
 // The reservation screen as far as the board needs it: what it was asked to book.
 class BookingScreen : public QDialog {
     Q_OBJECT
@@ -175,8 +170,6 @@ const KeyRow keyRows[] = {
     {"Down goes to the next car", {Key::Down}, "frmReservation", 1, 0, 1},
     {"a plate typed goes to its car", {Key::TypeB}, "frmReservation", 1, 0, 1},
 };
-
-}
 
 TEST(PlanningBoard, KeysOpenAndBook)
 {
@@ -236,6 +229,8 @@ TEST(PlanningBoard, PrintsThePdf)
         car(office.db(), u"%1/1"_s.arg(i));
     frmPlanningBoard(office.state(), nullptr).printBoard();
     EXPECT_GT(pages, 1);
+}
+
 }
 
 #include "PlanningBoardTest.moc"

@@ -178,8 +178,6 @@ protected:
     std::unique_ptr<QWidget> screen;
 };
 
-}
-
 // New asks for the name where the cursor is; F12 then stores what was filled
 // in, and a date nobody gave stays empty and unjournalled.
 TEST_P(RentalScreen, NewThenF12StoresTheRecord)
@@ -341,8 +339,6 @@ TEST(AvailableCars, ListsTheFreeCarsAndEnterOpensTheOneChosen)
     EXPECT_EQ(opened, (QStringList{QString::number(ids.at(3)), u"shown"_s}));
 }
 
-namespace {
-
 // One picture of a screen: where it shows and where it is stored.
 struct Slot {
     const char* image;
@@ -369,8 +365,6 @@ QMap<int, QByteArray> storedPictures(Database& db, const Slot& slot, qint64 owne
                         db.readBlob(QLatin1String(slot.table), QLatin1String(slot.blob), QLatin1String(slot.table) + u"ID"_s,
                                     rows.value(i, QLatin1String(slot.table) + u"ID"_s).toLongLong()));
     return pictures;
-}
-
 }
 
 // A double-click picks a picture and a right-click clears it; what is stored
@@ -666,4 +660,6 @@ TEST(ContractScreen, APickerOnlyChooses)
           {"dfnIDNumber", u"2850101"_s}, {"dfsTel1", u"H1"_s}, {"dfsTel2", u"H2 typed here"_s}, {"dfsCity", u"حولي"_s},
           {"dfnCarNo", QString::number(car)}, {"dfsPlatNo", u"7/77"_s}, {"dfnDailyRent", u"12.50"_s}})
         EXPECT_EQ(shown(out.get(), name), value) << name;
+}
+
 }

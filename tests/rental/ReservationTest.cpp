@@ -144,9 +144,6 @@ TEST(Reservation, TwoCountersCannotBookTheSameCar)
     EXPECT_EQ(first.execute(u"select count(*) from RESERVATION"_s).value(0, 0).toInt(), 1);
 }
 
-}
-
-namespace {
 
 enum class Action { PickUp, Cancel, NoShow };
 

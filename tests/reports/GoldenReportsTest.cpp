@@ -1,3 +1,4 @@
+#include "MissingWords.h"
 #include "accounting/PostingScreen.h"
 #include "core/Database.h"
 #include "core/OwnerOnly.h"
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QPdfDocument>
 #include <QPdfSelection>
-#include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -58,21 +58,6 @@ QString pdfText(const QString& path)
     for (int page = 0; page < pdf.pageCount(); ++page)
         text += pdf.getAllText(page).text() + ' ';
     return text.simplified();
-}
-
-// The words (letters and digits) of `expected` that `text` lacks.
-QStringList missingWords(const QString& expected, const QString& text)
-{
-    // Words only: a right-to-left line turns its brackets and moves its punctuation.
-    const QRegularExpression word(QStringLiteral("[\\p{L}\\p{N}]+"));
-    QSet<QString> found;
-    for (const QRegularExpressionMatch& m : word.globalMatch(text))
-        found.insert(m.captured());
-    QStringList missing;
-    for (const QRegularExpressionMatch& m : word.globalMatch(expected))
-        if (!found.contains(m.captured()))
-            missing.append(m.captured());
-    return missing;
 }
 
 QDate today() { return QDate::currentDate(); }
