@@ -20,40 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The cells of a CSV text: quoted fields may hold commas, quotes and line breaks.
-QList<QStringList> cellsOf(const QString& text)
-{
-    QList<QStringList> rows{{}};
-    QString field;
-    bool quoted = false;
-    const auto next = [&text](qsizetype i) { return i + 1 < text.size() ? text.at(i + 1) : QChar(); };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted && c == u'"' && next(i) == u'"') {
-            field += c;
-            ++i;
-        } else if (c == u'"') {
-            quoted = !quoted;
-        } else if (!quoted && c == u',') {
-            rows.last() << field;
-            field.clear();
-        } else if (!quoted && (c == u'\n' || c == u'\r')) {
-            if (c == u'\r' && next(i) == u'\n')
-                ++i;
-            rows.last() << field;
-            field.clear();
-            rows.append(QStringList());
-        } else {
-            field += c;
-        }
-    }
-    if (!field.isEmpty() || !rows.last().isEmpty())
-        rows.last() << field;
-    if (rows.last().isEmpty())
-        rows.removeLast();
-    return rows;
-}
-
 QByteArray bytesOf(const QString& path)
 {
     QFile file(path);
@@ -110,12 +76,12 @@ TEST(ListExport, CsvAndXlsxHoldTheCellsAsShown)
     const ProgramRun calc = runProgram(
         u"soffice"_s,
         {u"-env:UserInstallation=file://"_s + dir.filePath(u"profile"_s), u"--headless"_s, u"--convert-to"_s,
-         u"csv:Text - txt - csv (StarCalc):44,34,76,1"_s, u"--outdir"_s, dir.filePath(u"back"_s), xlsx},
+         u"csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true"_s, u"--outdir"_s, dir.filePath(u"back"_s), xlsx},
         120000);
     ASSERT_EQ(calc.status, 0) << calc.err.toStdString();
-    const QList<QStringList> back = cellsOf(QString::fromUtf8(bytesOf(dir.filePath(u"back/list.csv"_s))));
-    EXPECT_EQ(back, QList<QStringList>{table.headers} + table.rows);
-    EXPECT_EQ(cellsOf(QString::fromUtf8(bytesOf(csv).mid(3))), QList<QStringList>{table.headers} + table.rows);
+    // Calc quotes a cell only where it must, as the CSV does.
+    QByteArray ours = expected.mid(3);
+    EXPECT_EQ(bytesOf(dir.filePath(u"back/list.csv"_s)), ours.replace("\r\n", "\n"));
 }
 
 // Ctrl+E in a screen's list writes every row of it, also the rows a paged
