@@ -5,9 +5,13 @@
 #include "core/PasswordHash.h"
 #include "core/RunState.h"
 #include "core/ScreenTag.h"
+#include "core/StoredDate.h"
 #include "core/cSecurity.h"
 #include "engine/EngineSetup.h"
 #include "engine/NumberEdit.h"
+#include "engine/RecordListModel.h"
+#include "engine/cWindow.h"
+#include "rental/DayPanel.h"
 #include "shell/F2M0.h"
 #include "shell/F2M1.h"
 #include "shell/F2M2.h"
@@ -29,6 +33,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,7 +55,7 @@ struct ShellOffice {
                                    "frmOptions", "frmIncomeRent", "frmIncomeGeneral", "frmExpenseRent",
                                    "frmExpenseGeneral", "frmChartOfAccount", "frmGLEntry", "frmRentCar", "frmReminder",
                                    "frmCustomerMessages", "dlgAbout", "SCRNlogoff", "SCRNlock", "POPcalendar",
-                                   "frmPlanningBoard"})
+                                   "frmPlanningBoard", "frmReservation"})
             if (standIns)
                 office.state().screens().add(name, [name](RunState&, QWidget* parent) {
                     auto* screen = new QDialog(parent);
@@ -121,6 +126,41 @@ struct SecurityOffice {
     TestOffice office;
     qint64 chosen = 1;
 };
+
+using Item = DayAtAGlance::Item;
+const QDate Today = QDate::currentDate();
+
+qint64 day(int fromToday)
+{
+    return StoredDate::number(Today.addDays(fromToday));
+}
+
+void add(Database& db, const char* table, const char* key, const QList<Database::Field>& fields)
+{
+    db.insert(QLatin1String(table), QLatin1String(key), fields);
+}
+
+// Rows that give every number something to count, and some that it must not.
+void addTheDay(Database& db)
+{
+    // New cars: one free, one booked from today, one out, one due for its service today, one stopped.
+    QList<qint64> car;
+    for (const auto& [stop, every] : {std::pair{0, 0}, {0, 0}, {0, 0}, {0, 10}, {1, 0}})
+        car << db.insert("car", "carid", {{"STOP", stop}, {"EVERYDAYS2", every}, {"MAINTSTART2", day(-10)}});
+    for (const auto& [out, back, returned] : {std::tuple{-2, 0, 0}, {-3, -1, 0}, {1, 3, 0}, {-5, -1, 1}})
+        add(db, "RENT", "RENTID",
+            {{"CARNO", car[2]}, {"EXITDATE", day(out)}, {"RETURNDATE", day(back)}, {"RETURNED", returned}});
+    for (const auto& [state, pickUp] : {std::pair{0, 0}, {1, 0}, {0, 1}, {3, 0}})
+        add(db, "RESERVATION", "RESERVATIONID",
+            {{"STATE", state}, {"CARNO", car[1]}, {"PICKUPDATE", day(pickUp)}, {"RETURNDATE", day(pickUp + 3)}});
+    add(db, "Customer", "CUSTOMERID", {{"name", "expiring"}, {"HOMELICENSEEXPIRY", day(30)}});
+    add(db, "Customer", "CUSTOMERID", {{"name", "not yet"}, {"HOMELICENSEEXPIRY", day(31)}});
+    for (const auto& [account, amount, side, date] : {std::tuple{1300, 80.5, 1, day(0)}, {4100, 80.5, 0, day(0)},
+                                                     {4100, 12.0, 1, day(0)}, {4100, 500.0, 0, day(-40)}})
+        add(db, "JOURNALDETAIL", "JOURNALDETAILID",
+            {{"ACCOUNTNUMBER", account}, {"AMOUNT", amount}, {"DEBITORCREDIT", side}, {"TRANSACTIONDATE", date},
+             {"RELATEDDETAIL", "expiring"}});
+}
 
 // The options screen as the menu shows it; a field is read and set as the engine does (a box as 0/1).
 struct Options : frmOptions {
@@ -586,4 +626,177 @@ TEST(frmOptions, SaveStoresEveryEntryOnceAndOneExtraChargeOnly)
     EXPECT_FALSE(options.isVisible());
     EXPECT_EQ(stored(office, "POUND"), "ريال");
     EXPECT_EQ(office.ui().dialogsShown, QStringList{"dlgError"});
+}
+
+// The log-off screen's Restore button: the clerk picks a backup, is asked,
+// and the office is the backup's when he logs in again; the database it
+// replaced is kept. A damaged backup or a No leaves the run and the database.
+TEST(SCRNlogoff, RestoreButtonPutsTheChosenBackupInPlace)
+{
+    if (TestOffice::onServer())
+        GTEST_SKIP() << "a server office's backup goes into an empty server database from the command line";
+    const struct {
+        const char* what;
+        bool damaged;
+        bool answer;
+        bool restored;
+    } rows[] = {
+        {"a sound backup, Yes", false, true, true},
+        {"a sound backup, No", false, false, false},
+        {"a damaged backup is refused before anything is asked", true, true, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        const QString backup = office.file("db/backup/08122026-080000");
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(backup).absolutePath()));
+        office.db().backupTo(backup);
+        if (r.damaged) {
+            QFile file(backup);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 2));
+            file.write(QByteArray(8192, '\x55'));
+        }
+        office.db().executeNative("UPDATE _CONFIG SET entryvalue = 'after the backup' WHERE entry = 'APPTITLE'");
+        office.ui().files = {backup};
+        office.ui().answers = {r.answer};
+        SCRNlogoff screen(office.state(), nullptr);
+        screen.show();
+        QTest::mouseClick(screen.findChild<QPushButton*>("cmdRestore"), Qt::LeftButton);
+
+        EXPECT_EQ(office.ui().quitCode, r.restored ? 0 : -1);
+        EXPECT_EQ(office.db().isOpen(), !r.restored);
+        EXPECT_EQ(office.ui().questions.size(), r.damaged ? 0 : 1);
+        const QStringList kept = QDir(office.home()).entryList({u"fdk.db.before-restore-*"_s}, QDir::Files);
+        EXPECT_EQ(kept.size(), r.restored ? 1 : 0);
+        if (r.restored) {
+            QFile restored(office.databasePath()), chosen(backup);
+            ASSERT_TRUE(restored.open(QIODevice::ReadOnly) && chosen.open(QIODevice::ReadOnly));
+            EXPECT_EQ(restored.readAll(), chosen.readAll()) << "the next login opens the backup as it was";
+        }
+    }
+}
+
+// The VAT page of the options as the clerk fills it: by keys, in reading
+// order, with what a tax invoice cannot do without refused before anything
+// is written.
+TEST(frmOptions, VatIsTypedInReadingOrderAndRefusedWithoutWhatAnInvoiceNeeds)
+{
+    const struct {
+        const char *rate, *number, *arabic, *english;
+        QList<bool> answers;  // to the question about a number of another country's form
+        QString told;         // message or question; empty: saved without a word
+        const char* cursor;   // where the cursor is afterwards
+        const char* stored;   // VATON, VATRATE, VATNUMBER, VATNAMEAR, VATNAMEEN
+        const char* hint;     // what the page says of the number as it is typed
+    } rows[] = {
+        {"15", "٣١٠١٧٥٣٩٧٤٠٠٠٠٣", "مكتب الخليج", "", {}, {}, "dfsVatNameEn", "1|15|310175397400003|مكتب الخليج|",
+         "A Saudi registration number"},
+        {"0", "310175397400003", "مكتب الخليج", "", {}, u"above 0 and below 100"_s, "dfnVatRate", "0|15|||",
+         "A Saudi registration number"},
+        {"100", "310175397400003", "مكتب الخليج", "", {}, u"above 0 and below 100"_s, "dfnVatRate", "0|15|||",
+         "A Saudi registration number"},
+        {"15", "", "مكتب الخليج", "", {}, u"tax registration number: write it"_s, "dfsVatNumber", "0|15|||", ""},
+        {"15", "310175397400003", "", "", {}, u"carries the seller's name"_s, "dfsVatNameAr", "0|15|||",
+         "A Saudi registration number"},
+        {"5", "100234567800003", "", "Gulf Cars", {false}, u"not in the form of a Saudi registration"_s,
+         "dfsVatNumber", "0|15|||", "Not the form of a Saudi registration"},
+        {"5", "100234567800003", "", "Gulf Cars", {true}, u"not in the form of a Saudi registration"_s,
+         "dfsVatNameEn", "1|5|100234567800003||Gulf Cars", "Not the form of a Saudi registration"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.rate) + ' ' + row.number + ' ' + row.english);
+        TestOffice office;
+        installEngine(office.state());
+        frmOptions options(office.state(), nullptr);
+        ASSERT_TRUE(Clerk::showActive(&options));
+        auto* pages = options.findChild<QTabWidget*>("SSTab1");
+        for (int i = 0; i < 3; ++i)
+            Clerk::press(Qt::Key_Tab, Qt::ControlModifier);
+        ASSERT_EQ(pages->currentWidget()->objectName(), "tabVat");
+        ASSERT_TRUE(Clerk::tabTo("dffVATON"));
+        EXPECT_FALSE(options.findChild<QWidget*>("dfsVatNumber")->isEnabled()) << "VAT off: its fields wait";
+        Clerk::press(Qt::Key_Space);
+        for (const char* typed : {row.rate, row.number, row.arabic, row.english}) {
+            Clerk::press(Qt::Key_Tab);
+            Clerk::press(Qt::Key_A, Qt::ControlModifier);
+            Clerk::press(Qt::Key_Delete);
+            Clerk::type(QString::fromUtf8(typed));
+        }
+        const QString hint = QString::fromLatin1(row.hint);
+        EXPECT_EQ(options.findChild<QLabel*>("lblVatNumberCheck")->text().left(hint.size()), hint);
+        office.ui().answers = row.answers;
+        Clerk::press(Qt::Key_F12);
+        const QString told = office.ui().questions.isEmpty() ? office.ui().lastMessage() : office.ui().questions.last().text;
+        EXPECT_TRUE(row.told.isEmpty() ? told.isEmpty() : told.contains(row.told)) << told.toStdString();
+        EXPECT_EQ(Clerk::focused(), row.cursor);
+        Configuration store(office.db());
+        QStringList stored;
+        for (const char* entry : {"VATON", "VATRATE", "VATNUMBER", "VATNAMEAR", "VATNAMEEN"})
+            stored << store.GetConfig(QString::fromLatin1(entry));
+        EXPECT_EQ(stored.join('|'), QString::fromUtf8(row.stored));
+    }
+}
+
+// Each number against the office before and after the day's rows, which
+// say by how much it must move; and its list holds the rows it counts (the
+// money lists add up to it).
+TEST(DayAtAGlance, EachNumberCountsTheDaysRowsAndItsListHoldsThem)
+{
+    TestOffice office(true, true);
+    Database& db = office.db();
+    const DayAtAGlance::Figures before = DayAtAGlance(db, Today).figures();
+    addTheDay(db);
+    // Out: two, one due back and one late; one pick-up; one car free; one stopped; a customer's
+    // licence; the month's rent less a refund; what the customer owes.
+    const DayAtAGlance::Figures added{2, 1, 1, 1, 1, 1, 1, 68.5, 80.5};
+    DayAtAGlance glance(db, Today);
+    const DayAtAGlance::Figures got = glance.figures();
+    for (int i = 0; i < DayAtAGlance::ItemCount; ++i) {
+        const auto item = Item(i);
+        SCOPED_TRACE(DayAtAGlance::caption(item).toStdString());
+        EXPECT_GT(got[i], 0);
+        EXPECT_NEAR(got[i] - before[i], added[i], 0.005);
+        RecordListModel list(db);
+        list.setStatement(glance.list(item).sql);
+        double listed = 0;
+        for (int r = 0; r < list.rowCount(); ++r)
+            listed += DayAtAGlance::isMoney(item)
+                ? list.data(list.index(r, list.columnCount() - 1), Qt::EditRole).toDouble()
+                : 1;
+        EXPECT_NEAR(listed, got[i], 0.005);
+    }
+}
+
+// Tab reaches a number and Enter opens its rows; Enter on a row opens the
+// record's screen. A record saved through the engine shows at once.
+TEST(DayAtAGlance, EnterOpensTheRowsOfANumberAndASaveCountsAtOnce)
+{
+    const struct { Item item; const char* control; QString screen; } rows[] = {
+        {Item::DueBack, "cmdDay2", "frmRentCar"},
+        {Item::PickUps, "cmdDay4", "frmReservation"},
+        {Item::Documents, "cmdDay7", "frmCustomers"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.control);
+        ShellOffice o;
+        addTheDay(o.office.db());
+        auto* panel = new DayPanel(o.office.state());
+        o.window.setDayPanel(panel);
+        panel->start();
+        int listed = -1;
+        o.ui().onDialog("frmDayList", [&](QDialog* list) {
+            listed = list->findChild<QTableView*>()->model()->rowCount();
+            Clerk::press(Qt::Key_Return);
+        });
+        ASSERT_TRUE(Clerk::showActive(&o.window));
+        ASSERT_TRUE(Clerk::tabTo(r.control));
+        Clerk::press(Qt::Key_Return);
+        EXPECT_EQ(QString::number(listed), panel->figure(r.item));
+        EXPECT_EQ(o.ui().dialogsShown, (QStringList{"frmDayList", r.screen}));
+
+        const int before = panel->figure(Item::DueBack).toInt();
+        o.office.state().service<cWindow>().Insert(
+            "RENT", "RENTID", {{"RETURNED", 0}, {"EXITDATE", day(-1)}, {"RETURNDATE", day(0)}});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return panel->figure(Item::DueBack).toInt() == before + 1; }));
+    }
 }
