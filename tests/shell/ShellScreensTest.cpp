@@ -135,11 +135,6 @@ qint64 day(int fromToday)
     return StoredDate::number(Today.addDays(fromToday));
 }
 
-void add(Database& db, const char* table, const char* key, const QList<Database::Field>& fields)
-{
-    db.insert(QLatin1String(table), QLatin1String(key), fields);
-}
-
 // Rows that give every number something to count, and some that it must not.
 void addTheDay(Database& db)
 {
@@ -148,16 +143,16 @@ void addTheDay(Database& db)
     for (const auto& [stop, every] : {std::pair{0, 0}, {0, 0}, {0, 0}, {0, 10}, {1, 0}})
         car << db.insert("car", "carid", {{"STOP", stop}, {"EVERYDAYS2", every}, {"MAINTSTART2", day(-10)}});
     for (const auto& [out, back, returned] : {std::tuple{-2, 0, 0}, {-3, -1, 0}, {1, 3, 0}, {-5, -1, 1}})
-        add(db, "RENT", "RENTID",
+        db.insert("RENT", "RENTID",
             {{"CARNO", car[2]}, {"EXITDATE", day(out)}, {"RETURNDATE", day(back)}, {"RETURNED", returned}});
     for (const auto& [state, pickUp] : {std::pair{0, 0}, {1, 0}, {0, 1}, {3, 0}})
-        add(db, "RESERVATION", "RESERVATIONID",
+        db.insert("RESERVATION", "RESERVATIONID",
             {{"STATE", state}, {"CARNO", car[1]}, {"PICKUPDATE", day(pickUp)}, {"RETURNDATE", day(pickUp + 3)}});
-    add(db, "Customer", "CUSTOMERID", {{"name", "expiring"}, {"HOMELICENSEEXPIRY", day(30)}});
-    add(db, "Customer", "CUSTOMERID", {{"name", "not yet"}, {"HOMELICENSEEXPIRY", day(31)}});
+    db.insert("Customer", "CUSTOMERID", {{"name", "expiring"}, {"HOMELICENSEEXPIRY", day(30)}});
+    db.insert("Customer", "CUSTOMERID", {{"name", "not yet"}, {"HOMELICENSEEXPIRY", day(31)}});
     for (const auto& [account, amount, side, date] : {std::tuple{1300, 80.5, 1, day(0)}, {4100, 80.5, 0, day(0)},
                                                      {4100, 12.0, 1, day(0)}, {4100, 500.0, 0, day(-40)}})
-        add(db, "JOURNALDETAIL", "JOURNALDETAILID",
+        db.insert("JOURNALDETAIL", "JOURNALDETAILID",
             {{"ACCOUNTNUMBER", account}, {"AMOUNT", amount}, {"DEBITORCREDIT", side}, {"TRANSACTIONDATE", date},
              {"RELATEDDETAIL", "expiring"}});
 }
