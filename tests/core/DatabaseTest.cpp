@@ -452,8 +452,7 @@ namespace {
 
 QStringList linesOf(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+    return readAll(path).split(u'\n', Qt::SkipEmptyParts);
 }
 
 // A shown screen with one named control that has the focus (none when control is empty).

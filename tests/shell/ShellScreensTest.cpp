@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSysInfo>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -715,11 +714,9 @@ TEST(frmOptions, VatIsTypedInReadingOrderAndRefusedWithoutWhatAnInvoiceNeeds)
         installEngine(office.state());
         frmOptions options(office.state(), nullptr);
         ASSERT_TRUE(Clerk::showActive(&options));
-        auto* pages = options.findChild<QTabWidget*>("SSTab1");
         for (int i = 0; i < 3; ++i)
             Clerk::press(Qt::Key_Tab, Qt::ControlModifier);
-        ASSERT_EQ(pages->currentWidget()->objectName(), "tabVat");
-        ASSERT_TRUE(Clerk::tabTo("dffVATON"));
+        ASSERT_TRUE(Clerk::tabTo("dffVATON")) << "Tab stays on the page Ctrl+Tab turned to";
         EXPECT_FALSE(options.findChild<QWidget*>("dfsVatNumber")->isEnabled()) << "VAT off: its fields wait";
         Clerk::press(Qt::Key_Space);
         for (const char* typed : {row.rate, row.number, row.arabic, row.english}) {
