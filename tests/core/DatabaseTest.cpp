@@ -1,14 +1,42 @@
 #include "core/AppError.h"
+#include "core/Cipher.h"
+#include "core/Configuration.h"
 #include "core/Database.h"
+#include "core/ErrorLog.h"
+#include "core/HomeFolder.h"
+#include "core/IniFile.h"
 #include "core/OwnerOnly.h"
+#include "core/PasswordHash.h"
+#include "core/ScreenRegistry.h"
+#include "core/ScreenSetup.h"
+#include "core/ScreenTag.h"
 #include "core/SqlValue.h"
+#include "core/cSecurity.h"
+#include "support/PanelFrame.h"
+#include "support/TestOffice.h"
 
+#include <QDate>
+#include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -241,5 +269,382 @@ TEST_F(DatabaseTest, ABusyFileWaitsAShortTryThenTheOperatorChooses)
         EXPECT_EQ(seen, r.seen);
         EXPECT_EQ(db.transactionDepth(), 0);
         db.setBusyHandling({});
+    }
+}
+
+namespace {
+
+QString readAll(const QString& p) { QFile f(p); return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString(); }
+bool writeText(const QString& p, const QByteArray& text) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.write(text) == text.size(); }
+
+}  // namespace
+
+// A password is kept as a salted hash: two operators with one password store
+// different texts, neither of which holds the password or gives it back. The
+// old cipher still reads what earlier versions stored, and refuses an altered text.
+TEST(PasswordHash, OnlyItsOwnPasswordMatchesAndNothingElseStoredDoes)
+{
+    const QString hash = PasswordHash::make(u"ADMIN"_s);
+    EXPECT_NE(PasswordHash::make(u"ADMIN"_s), hash);
+    EXPECT_FALSE(hash.contains(u"ADMIN"_s) || hash.contains(Cipher::Encrypt(u"ADMIN"_s)));
+    const QString altered = hash.left(hash.size() - 3) + (hash.endsWith(u"A="_s) ? u"B="_s : u"A="_s);
+    QStringList costly = hash.split(u'$');
+    costly[1] = u"40"_s;  // minutes and gigabytes: refused, not tried
+    const struct { QString password, stored; bool matches; } rows[] = {
+        {u"ADMIN"_s, hash, true}, {u"admin"_s, hash, false}, {QString(), hash, false}, {u"ADMIN"_s, altered, false},
+        {u"ADMIN"_s, Cipher::Encrypt(u"ADMIN"_s), false}, {u"ADMIN"_s, QString(), false},
+        {u"ADMIN"_s, costly.join(u'$'), false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PasswordHash::matches(r.password, r.stored), r.matches) << r.stored.toStdString();
+    const QString old = Cipher::Encrypt(u"كلمة السر"_s);
+    EXPECT_EQ(Cipher::Decrypt(old), u"كلمة السر"_s);
+    for (const QString& altered : {old.chopped(4), old.mid(4), u"not base64 at all!"_s})
+        EXPECT_THROW(Cipher::Decrypt(altered), AppError) << altered.toStdString();
+}
+
+// Saving is the options screen's test; here an entry never stored reads 0 and stored texts convert.
+TEST(Configuration, AMissingEntryIsZeroAndStoredTextsConvert)
+{
+    TestOffice office;
+    EXPECT_EQ(Configuration(office.db()).GetConfig(u"NOSUCHENTRY"_s), u"0"_s);
+    const struct { const char* stored; bool boolean; int integer; double number; } rows[] = {
+        {"1", true, 1, 1}, {"0", false, 0, 0}, {"abc", false, 0, 0}, {"-1", true, -1, -1}, {" 2 ", true, 2, 2}, {"2.6", true, 3, 2.6},
+        {"true", true, 0, 0}, {"99999999999999", true, 0, 99999999999999.0}, {"nan", false, 0, 0}, {"1e999", false, 0, 0},
+    };
+    for (const auto& r : rows) {
+        const QString text = QString::fromUtf8(r.stored);
+        EXPECT_EQ(std::tuple(Configuration::toBoolean(text), Configuration::toInteger(text), Configuration::toDouble(text)),
+                  std::tuple(r.boolean, r.integer, r.number)) << r.stored;
+    }
+}
+
+// Keys in any case anywhere in a field, a field cut at a comma unless quoted, the value after the first "=".
+TEST(IniFile, ReadsEntriesByTheirRules)
+{
+    const struct { const char* text; const char* database; const char* lastUser; const char* password; const char* token = ""; } rows[] = {
+        {"[CONFIG]\nDATABASE = /a/b.db\nLASTUSER = ADMIN\nPASSWORD = abc==\n", "/a/b.db", "ADMIN", "abc=="},
+        {"[CONFIG]\nLASTUSER = ADMIN\nLOGINTOKEN = t0-k_n\n", "", "ADMIN", "", "t0-k_n"},
+        {"[config]\r\n   \tdatabase = /a/b.db\r\nlastuser = admin\r\n", "/a/b.db", "admin", ""},
+        {"LASTUSER_DATABASE = /x.db\nPASSWORD LASTUSER = BOB\n", "/x.db", "BOB", ""}, {"LASTUSER =   A=B  \n", "", "A=B", ""},
+        {"DATABASE=/a/my,office.db\n", "/a/my", "", ""}, {"DATABASE = /a.db,LASTUSER = BOB\n", "/a.db", "BOB", ""},
+        {"\"DATABASE = /a/my,office.db\"\n", "/a/my,office.db", "", ""}, {"DATABASE = /1.db\nDATABASE = /2.db\n", "/2.db", "", ""},
+        {"  \"LASTUSER = x,y\" ignored, DATABASE = /a\n", "/a", "x,y", ""}, {"\"LASTUSER = a, b\nDATABASE = /b", "/b", "a, b", ""},
+        {"  /home/DataBase.db  \nSOMETHING = else\n", "/home/DataBase.db", "", ""},
+    };
+    for (const auto& r : rows) {
+        const IniFile::Contents c = IniFile::parse(QString::fromUtf8(r.text));
+        EXPECT_EQ(c.database + u'|' + c.lastUser + u'|' + c.password + u'|' + c.token,
+                  u"%1|%2|%3|%4"_s.arg(r.database, r.lastUser, r.password, r.token));
+        EXPECT_FALSE(QString::fromUtf8(r.text).contains(u"LOGINTOKEN"_s) && c.entries.size() != 1) << "the token is not shown";
+    }
+}
+
+// The whole file is written anew, for its owner's eyes only. A write that
+// cannot finish (a full disk, a folder in the file's place) leaves the old
+// file as it was, nothing half-written beside it, and the login's rewrite
+// logs why.
+TEST(IniFile, WritesTheWholeFileForItsOwnerOnlyOrKeepsTheOldOne)
+{
+    using P = QFileDevice;
+    const QByteArray longer = "old text that is much longer than the new text, all of it replaced\n";
+    const struct {
+        const char* what; const char* before; P::Permissions permissions; const char* token;
+        rlim_t limit = RLIM_INFINITY; bool folder = false;
+    } rows[] = {
+        {"a new file", nullptr, {}, ""},
+        {"one others could write", "x", P::ReadOwner | P::WriteOwner | P::ReadOther | P::WriteOther, ""},
+        {"a longer one, with a token", longer.constData(), P::ReadOwner | P::ReadOther, "SECRET=="},
+        {"a full disk", longer.constData(), P::ReadOwner | P::WriteOwner, "", 250},
+        {"a folder in its place", nullptr, {}, "", RLIM_INFINITY, true},
+    };
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        TestOffice office;
+        office.loginAs(u"ADMIN"_s);
+        const QString ini = office.state().IniFilePath;
+        QFile::remove(ini);
+        ASSERT_TRUE(!r.before || (writeText(ini, r.before) && QFile::setPermissions(ini, r.permissions)));
+        ASSERT_TRUE(!r.folder || QDir(office.home()).mkdir(u"ijar.ini"_s));
+        const bool fails = r.folder || r.limit != RLIM_INFINITY;
+        // Longer than the disk takes, unlike the log line that reports it.
+        const QString database = fails ? u"/office/"_s + QString(300, u'a') + u".db"_s : u"/home/o'brien/fdk.db"_s;
+        // A full disk, as far as this process goes: no file grows beyond the limit.
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit full{r.limit, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        if (fails) {
+            EXPECT_THROW(IniFile::write(ini, database, u"ADMIN"_s, {}), AppError);
+            office.state().DatabasePath = database;
+            IniFile::WriteIniFile(office.state());
+        } else {
+            IniFile::write(ini, database, u"O'BRIEN"_s, QString::fromUtf8(r.token));
+        }
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        const QString expected = fails ? QString::fromUtf8(r.before ? r.before : "")
+                                       : u"[CONFIG]\nDATABASE = /home/o'brien/fdk.db\nLASTUSER = O'BRIEN\n"_s
+                                             + (*r.token ? u"LOGINTOKEN = %1\n"_s.arg(QString::fromUtf8(r.token)) : QString());
+        EXPECT_EQ(readAll(ini), expected);
+        EXPECT_EQ(QDir(office.home()).entryList({u"ijar.ini*"_s}, QDir::AllEntries | QDir::Hidden), QStringList{u"ijar.ini"_s})
+            << "nothing half-written is left beside it";
+        const P::Permissions p = QFile::permissions(ini);
+        EXPECT_TRUE(fails || (p.testFlags(P::ReadOwner | P::WriteOwner) && !(p & P::Permissions(0x0077))));
+        const QString log = readAll(QDir(office.home()).filePath(u"ijar.log"_s));
+        EXPECT_EQ(log.contains(u",75,WriteIniFile,"_s) && log.contains(ini), fails) << log.toStdString();
+    }
+    std::signal(SIGXFSZ, signal);
+    EXPECT_THROW(IniFile::read(QDir::temp().filePath(u"no-such-folder/ijar.ini"_s)), AppError);
+}
+
+// A workstation keeps a login as a random token, never the password; each
+// login replaces it, and a login no longer kept takes it away.
+TEST(IniFile, WriteIniFileKeepsALoginOnlyWhenAsked)
+{
+    const struct { const char* login; int storePassword; bool kept; } rows[] = {
+        {"ADMIN", 0, false}, {"ADMIN", 1, true}, {"ADMIN", 2, false}, {"O'BRIEN", 1, true}, {"NOBODY", 1, false},
+    };
+    for (const auto& r : rows) {
+        TestOffice office;
+        office.db().insert(u"OPERATOR"_s, u"OPERATORID"_s, {{u"LOGINID"_s, u"O'BRIEN"_s}, {u"operatorname"_s, u"Pat"_s}});
+        office.db().command(u"update OPERATOR set storepassword = 1"_s);
+        const QString login = QString::fromUtf8(r.login);
+        office.loginAs(login);
+        IniFile::WriteIniFile(office.state());
+        const QString before = IniFile::read(office.state().IniFilePath).token;
+        office.db().command(u"update OPERATOR set storepassword = %1"_s.arg(r.storePassword));
+        IniFile::WriteIniFile(office.state());
+        const IniFile::Contents c = IniFile::read(office.state().IniFilePath);
+        EXPECT_EQ(QStringList({c.database, c.lastUser}), QStringList({office.databasePath(), login}));
+        cSecurity security(office.state());
+        EXPECT_EQ(security.IsValidKeptLogin(login, c.token), r.kept) << r.login << r.storePassword;
+        EXPECT_FALSE(security.IsValidKeptLogin(login, before)) << "the earlier token is forgotten";
+        EXPECT_FALSE(readAll(office.state().IniFilePath).contains(u"PASSWORD"_s));
+    }
+}
+
+TEST(HomeFolder, CommandLineThenEnvironmentThenPortableInstallThenUserData)
+{
+    QStandardPaths::setTestModeEnabled(true);  // keeps the real per-user folder out of it
+    QTemporaryDir dir;
+    const QString withIni = dir.filePath(u"portable-ini"_s), withDb = dir.filePath(u"portable-db"_s);
+    const QString bare = dir.filePath(u"installed"_s), file = dir.filePath(u"plain-file"_s);
+    ASSERT_TRUE(QDir().mkpath(withIni) && QDir().mkpath(withDb) && QDir().mkpath(bare));
+    ASSERT_TRUE(writeText(withIni + u"/ijar.ini"_s, {}) && writeText(withDb + u"/fdk.db"_s, {}) && writeText(file, {}));
+    const QString cmd = dir.filePath(u"from-command-line"_s), env = dir.filePath(u"from-environment"_s);
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const struct { QString commandLine, environment, executable, expected; } rows[] = {
+        {cmd, env, withIni, cmd}, {{}, env, withIni, env}, {u"  "_s, env, withIni, env}, {{}, {}, withIni, withIni},
+        {{}, {}, withDb, withDb}, {{}, {}, bare, userData}, {{}, {}, dir.filePath(u"missing"_s), userData},
+    };
+    for (const auto& r : rows) {
+        const QString home = HomeFolder::resolve(r.commandLine, r.environment, r.executable);
+        EXPECT_EQ(home, QDir::cleanPath(r.expected)) << r.commandLine.toStdString() << "|" << r.executable.toStdString();
+        EXPECT_TRUE(QFileInfo(home).isDir()) << home.toStdString();
+        EXPECT_TRUE(home != cmd || OwnerOnly::mode(home) == OwnerOnly::Folder) << "a folder it makes is its owner's";
+    }
+    EXPECT_THROW(HomeFolder::resolve(file + u"/home"_s, {}, {}), AppError) << "a folder inside a file";
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+namespace {
+
+QStringList linesOf(const QString& path)
+{
+    return readAll(path).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// A shown screen with one named control that has the focus (none when control is empty).
+struct Screen {
+    Screen(const char* name, const char* control)
+    {
+        dialog.setObjectName(QString::fromUtf8(name));
+        auto* edit = new QLineEdit(&dialog);
+        edit->setObjectName(*control ? QString::fromUtf8(control) : u"dfsOther"_s);
+        dialog.show();
+        if (*control)
+            edit->setFocus();
+    }
+    QDialog dialog;
+};
+
+}  // namespace
+
+// One line per error with every field whole, a new log for its owner's eyes
+// only; the dialog, only with SHOWERRORS 1, names what failed, where and for whom.
+TEST(ErrorLog, AppendsOneLinePerErrorWithEveryFieldWholeAndShowsItWhenAsked)
+{
+    const struct { const char* login; const char* screen; const char* control; const char* description; int showErrors;
+                   bool older = true; } rows[] = {
+        {"", "LOGINP", "txtPassword", "Could not find file", 0},  // before login nothing of the office is loaded
+        {"ADMIN", "frmCars", "", "Type mismatch", 2},               // no active control
+        {"ADMIN", nullptr, "", "disk full", -1},                    // no screen
+        {"ADMIN", "frmCars", "", "the first line of a new log", 0, false},
+        {"ADMIN", "frmRentCar", "dfsComments", "Syntax error, missing operator, in query: تعذر القراءة", 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.description);
+        TestOffice office(*r.login != 0);
+        if (*r.login)
+            office.loginAs(QString::fromUtf8(r.login));
+        office.state().config.SHOWERRORS = r.showErrors;
+        const QString path = office.file(u"ijar.log"_s);
+        QFile older(path);
+        ASSERT_TRUE(!r.older || (older.open(QIODevice::WriteOnly) && older.write("an older line\n") > 0 && older.flush()));
+        std::unique_ptr<Screen> screen(r.screen ? new Screen(r.screen, r.control) : nullptr);
+        QString seen;
+        office.ui().onDialog(u"dlgError"_s, [&](QDialog* d) {
+            seen = d->windowTitle();
+            for (const QWidget* w : d->findChildren<QWidget*>())
+                seen += w->property("text").toString() + u'|' + w->property("plainText").toString() + u'|';
+        });
+        ReportError(office.state(), screen ? &screen->dialog : nullptr, u"3075"_s, QString::fromUtf8(r.description),
+                    u"cWindow, ReadWindow"_s);
+        QStringList lines = linesOf(path);
+        EXPECT_TRUE(r.older || OwnerOnly::mode(path) == OwnerOnly::File) << "a new log is its owner's only";
+        if (!r.older)
+            lines.prepend(u"an older line"_s);
+        ASSERT_EQ(lines.size(), 2);
+        const QString head = QString::fromUtf8(r.login) + u',', tail = u",%1,%2,3075,cWindow, ReadWindow,%3"_s.arg(
+            QString::fromUtf8(r.screen ? r.screen : ""), QString::fromUtf8(r.control), QString::fromUtf8(r.description));
+        ASSERT_TRUE(lines[0] == u"an older line"_s && lines[1].startsWith(head) && lines[1].endsWith(tail)) << lines[1].toStdString();
+        const QString when = lines[1].mid(head.size(), lines[1].size() - head.size() - tail.size());
+        EXPECT_TRUE(QLocale::system().toDateTime(when, QLocale::ShortFormat).isValid()) << when.toStdString();
+        EXPECT_EQ(office.ui().dialogsShown.size(), r.showErrors == 1 ? 1 : 0);
+        for (const char* part : {"3075", r.description, "cWindow, ReadWindow", r.control, r.screen ? r.screen : "", r.login})
+            EXPECT_TRUE(r.showErrors != 1 || seen.contains(QString::fromUtf8(part))) << part;
+    }
+}
+
+// A guarded handler reports what was thrown and returns false. The statement trace, while it is on,
+// writes one line per statement to the day's file, for its owner's eyes only.
+TEST(ErrorLog, GuardedReportsWhatWasThrownAndTheTraceEveryStatementWhileOn)
+{
+    TestOffice office;
+    office.loginAs(u"ADMIN"_s);
+    Screen screen("frmCars", "cmdSave");
+    const auto run = [&](void (*work)()) { return guarded(office.state(), &screen.dialog, u"frmCars.cmdSave_Click"_s, work); };
+    EXPECT_TRUE(run([] {}));
+    EXPECT_FALSE(run([] { throw AppError(3021, u"gone"_s, u"cWindow"_s); }));
+    EXPECT_FALSE(run([] { throw std::runtime_error("vector too long"); }));
+    EXPECT_FALSE(run([] { throw 42; }));
+    EXPECT_EQ(linesOf(errorLogPath(office.state())).replaceInStrings(QRegularExpression(u"^.*,frmCars,cmdSave,"_s), {}),
+              QStringList({u"3021,frmCars.cmdSave_Click - cWindow,gone"_s, u"5009,frmCars.cmdSave_Click,vector too long"_s,
+                           u"5009,frmCars.cmdSave_Click,Unknown failure"_s}));
+    EXPECT_EQ(statementTracePath(office.state(), QDate(2024, 1, 5)), office.file(u"20240105.txt"_s));
+    const QString trace = statementTracePath(office.state(), QDate::currentDate());
+    office.state().config.USEROUTER = false;
+    office.db().execute(u"select count(*) from operator"_s);
+    EXPECT_FALSE(QFile::exists(trace));
+    office.state().config.USEROUTER = true;
+    const QString statements[] = {u"update operator set operatorname = 'Admin, the first' where loginid = 'ADMIN'"_s,
+                                  u"select * from operator where loginid = 'O''BRIEN'"_s};
+    for (int i = 0; i < 2; ++i) {
+        office.db().execute(statements[i]);
+        const QStringList lines = linesOf(trace);
+        EXPECT_TRUE(lines.size() == i + 1 && lines.last().startsWith(u"ADMIN,"_s) && lines.last().endsWith(u',' + statements[i]))
+            << lines.join(u'\n').toStdString();
+        EXPECT_EQ(OwnerOnly::mode(trace), OwnerOnly::File);
+    }
+}
+
+// A screen opens by its name in any case, with its mode, and waits; the first
+// registration of a name stands; an unknown name is refused. A screen shown
+// without waiting and then closed, by a key or by its own code, is no open
+// screen: nobody finds it, and the next showing is a new one.
+TEST(ScreenRegistry, OpensByNameAndAClosedScreenIsNotFound)
+{
+    TestOffice office;
+    ScreenRegistry& screens = office.state().screens();
+    screens.add(u"frmCars"_s, [](RunState&, QWidget* parent) {
+        auto* d = new QDialog(parent);
+        d->setObjectName(u"frmCars"_s);
+        return d;
+    });
+    screens.add(u"FRMCARS"_s, [](RunState&, QWidget*) -> QWidget* { throw AppError(1, u"second"_s, u"test"_s); });
+    office.ui().onDialog(u"frmCars"_s, [&](QDialog* d) {
+        EXPECT_EQ(ScreenTag::get(d), u"RENTMODE"_s);
+        EXPECT_EQ(screens.find(u"frmcars"_s), d);
+        d->accept();
+    });
+    EXPECT_EQ(screens.open(u"frmcars"_s, nullptr, u"RENTMODE"_s), QDialog::Accepted);
+    EXPECT_EQ(screens.find(u"frmCars"_s), nullptr) << "a closed screen is gone";
+    EXPECT_THROW(screens.open(u"frmNothing"_s, nullptr), AppError);
+    QWidget parent;
+    for (void (*close)(QDialog*) : {+[](QDialog* d) { d->close(); }, +[](QDialog* d) { d->reject(); },
+                                    +[](QDialog* d) { d->accept(); }}) {
+        QPointer<QWidget> first = screens.instance(u"frmCars"_s, &parent);
+        first->show();
+        EXPECT_EQ(screens.find(u"frmCars"_s), first.data());
+        close(static_cast<QDialog*>(first.data()));
+        EXPECT_EQ(screens.find(u"frmCars"_s), nullptr);
+        QWidget* second = screens.instance(u"frmCars"_s, &parent);
+        EXPECT_NE(second, first.data());
+        EXPECT_EQ(screens.find(u"frmCars"_s), second);
+        static_cast<QDialog*>(second)->close();
+    }
+}
+
+// The first tab shows; the name goes to the status bar only with SHOWSCREENNAME 1; with SHOWFIELDNAME
+// every control but the command buttons shows its name; the set-up steps of other subsystems run. A screen
+// taller than the room the main window gives it scrolls its pages, its buttons stay in view and its fields
+// keep their names; a screen that fits is left as it is.
+TEST(ScreenSetup, FirstTabNamesTipsAndScrollingFollowTheSettingsAndTheRoom)
+{
+    for (const auto& [showScreen, showField, fields] : {std::tuple{1, 2, 3}, {2, 0, 40}, {0, 1, 3}}) {
+        PanelFrame frame;  // outlives the office that shows it
+        frame.area = QRect(0, 0, 800, 600);
+        TestOffice office;
+        office.ui().setFrame(&frame);
+        office.state().config.SHOWSCREENNAME = showScreen;
+        office.state().config.SHOWFIELDNAME = showField;
+        QStringList seen;
+        office.state().screenSetupSteps.push_back([&](QWidget* w) { seen << w->objectName(); });
+        office.state().screenSetupSteps.push_back([](QWidget*) { throw AppError(1, u"x"_s, u"y"_s); });
+        QDialog screen;
+        screen.setObjectName(u"frmCars"_s);
+        auto* layout = new QVBoxLayout(&screen);
+        auto* tabs = new QTabWidget;
+        tabs->setObjectName(u"SSTab1"_s);
+        auto* page = new QWidget;
+        auto* form = new QFormLayout(page);
+        for (int i = 0; i < fields; ++i) {
+            auto* edit = new QLineEdit;
+            edit->setObjectName(u"dfsField%1"_s.arg(i));
+            form->addRow(u"%1"_s.arg(i), edit);
+        }
+        // Controls Qt builds of parts: the mouse may rest on any of them.
+        form->addRow(new QDateEdit);
+        form->addRow(new QPlainTextEdit);
+        form->itemAt(fields, QFormLayout::SpanningRole)->widget()->setObjectName(u"dfdDay"_s);
+        form->itemAt(fields + 1, QFormLayout::SpanningRole)->widget()->setObjectName(u"dfxNotes"_s);
+        tabs->addTab(page, u"a"_s);
+        tabs->setCurrentIndex(tabs->addTab(new QWidget, u"b"_s));
+        layout->addWidget(tabs);
+        for (const QString& name : {u"cmdSave"_s, u"Command0"_s}) {
+            layout->addWidget(new QPushButton(name));
+            layout->itemAt(layout->count() - 1)->widget()->setObjectName(name);
+        }
+        // Data screens set themselves up as they are first shown.
+        screen.show();
+        ScreenSetup::run(office.state(), &screen);
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        EXPECT_EQ(frame.panels.value(ShellFrame::ScreenPanel) == u"frmCars"_s, showScreen == 1) << showScreen;
+        EXPECT_EQ(qobject_cast<QScrollArea*>(tabs->widget(0)) != nullptr, fields == 40) << fields;
+        EXPECT_LE(screen.height(), frame.area.height()) << fields;
+        for (const char* button : {"cmdSave", "Command0"}) {
+            const QWidget* w = screen.findChild<QWidget*>(QString::fromUtf8(button));
+            EXPECT_TRUE(screen.rect().contains(w->geometry())) << button;
+            EXPECT_EQ(w->toolTip(), QString()) << button;
+        }
+        for (int i = 0; i < fields; ++i) {
+            const QString name = u"dfsField%1"_s.arg(i);
+            EXPECT_EQ(screen.findChild<QLineEdit*>(name)->toolTip(), showField ? name : QString()) << i;
+        }
+        for (const QString& name : {u"dfdDay"_s, u"dfxNotes"_s})
+            for (const QWidget* part : screen.findChild<QWidget*>(name)->findChildren<QWidget*>())
+                EXPECT_EQ(part->toolTip(), showField ? name : QString()) << part->objectName().toStdString();
+        EXPECT_EQ(seen, QStringList{u"frmCars"_s});
     }
 }
