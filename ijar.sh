@@ -18,7 +18,7 @@ packages=(
   xvfb openbox xdotool x11-utils sqlite3 imagemagick
   dbus-x11 at-spi2-core python3-pyatspi
   qt6-pdf-dev libreoffice-writer libreoffice-calc fonts-hosny-amiri
-  libqrencode-dev zbar-tools libxlsxwriter-dev
+  libqrencode-dev zbar-tools poppler-utils libxlsxwriter-dev
   postgresql
 )
 
