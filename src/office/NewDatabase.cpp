@@ -69,7 +69,9 @@ ShippedRows NewDatabase::shippedRows()
                     return;
                 LedgerSetup::addCounterAccounts(db);
                 ScreenMetadata::contractMoney(db);
-            }};
+            },
+            {},
+            {}};
 }
 
 QList<SchemaStep> NewDatabase::history()

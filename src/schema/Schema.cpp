@@ -27,7 +27,7 @@ QStringList Schema::tableNames()
 {
     const QList<TableDef> all = tables() << SchemaTables::storedLogins() << SchemaTables::reservations()
                                          << SchemaTables::receipts() << SchemaTables::taxInvoices()
-                                         << SchemaTables::carDamage();
+                                         << SchemaTables::carDamage() << SchemaTables::fuelRates();
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
@@ -115,6 +115,26 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
          [](Database& db) {
              if (!db.tableExists(QStringLiteral("CARDAMAGE")))
                  createTables(db, SchemaTables::carDamage());
+         }},
+        {13, QStringLiteral("the contract keeps the car's fuel and damage, and an advance is deducted on the later invoice"),
+         [condition = rows.carCondition, advances = rows.advances](Database& db) {
+             using namespace SchemaTables::col;
+             // Fuel in eighths as the car went out and came back, and what the
+             // missing fuel and the new damage cost the customer.
+             for (const ColumnDef& column : {number("FUELOUT"), number("FUELIN"), money("FUELCHARGE"),
+                                             money("DAMAGECHARGE")})
+                 addMissingColumn(db, QStringLiteral("RENT"), column);
+             addMissingColumn(db, QStringLiteral("Customer"), date("IDEXPIRYDATE"));
+             // An advance's invoice names the invoice that deducted it; that
+             // invoice carries the net and VAT it deducted.
+             for (const ColumnDef& column : {money("ADVANCENET"), money("ADVANCEVAT"), number("DEDUCTEDBYID")})
+                 addMissingColumn(db, QStringLiteral("TAXINVOICE"), column);
+             if (!db.tableExists(QStringLiteral("FUELRATE")))
+                 createTables(db, {SchemaTables::fuelRates()});
+             if (condition)
+                 condition(db);
+             if (advances)
+                 advances(db);
          }},
     };
 }

@@ -28,6 +28,11 @@ struct ShippedRows {
     std::function<void(Database&)> reservations;
     // What an office made before money at the counter lacks of it (accounts, rules, screen rows).
     std::function<void(Database&)> counterMoney;
+    // What an office made before the car's condition on the contract lacks of it
+    // (accounts, rules, screen rows of fuel and damage).
+    std::function<void(Database&)> carCondition;
+    // What an office made before advances were deducted on the later invoice lacks.
+    std::function<void(Database&)> advances;
 };
 
 // The database's tables and their versions. The version is kept in the one-row
@@ -40,7 +45,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 12;
+    static constexpr int CurrentVersion = 13;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

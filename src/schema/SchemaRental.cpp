@@ -185,3 +185,11 @@ QList<TableDef> SchemaTables::carDamage()
                    {index({"CARDAMAGEID"})}};
     return {damage, photo};
 }
+
+TableDef SchemaTables::fuelRates()
+{
+    // What one missing eighth of a tank costs, per car type (CARS.CARTYPE).
+    return {QStringLiteral("FUELRATE"),
+            {key("FUELRATEID"), text("CARTYPE"), money("EIGHTHCHARGE")},
+            {index({"CARTYPE"}, true)}};
+}

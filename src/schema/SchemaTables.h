@@ -23,6 +23,7 @@ TableDef receipts();
 QList<TableDef> taxInvoices();
 // The damage marks on a car and their photos.
 QList<TableDef> carDamage();
+TableDef fuelRates();
 
 // Short column constructors for the table lists.
 namespace col {
