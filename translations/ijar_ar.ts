@@ -1014,6 +1014,10 @@
         <source>Export the list...</source>
         <translation>تصدير القائمة...</translation>
     </message>
+    <message>
+        <source>Export the list to a spreadsheet (%1)</source>
+        <translation>تصدير القائمة إلى جدول بيانات (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LoginDatabase</name>

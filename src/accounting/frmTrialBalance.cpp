@@ -6,6 +6,7 @@
 #include "core/ErrorLog.h"
 #include "core/ReaderNames.h"
 #include "core/RunState.h"
+#include "engine/ListExportKey.h"
 
 #include <QHeaderView>
 #include <QStandardItemModel>
@@ -38,6 +39,7 @@ frmTrialBalance::frmTrialBalance(RunState& state, QWidget* parent)
     connect(m_ui->command0, &QPushButton::clicked, this, &QDialog::close);
     guarded(m_state, this, ERROR_SOURCE, [this] { fill(); });
     ReaderNames::give(this);
+    ListExportKey::attach(m_state, this);
 }
 
 frmTrialBalance::~frmTrialBalance() = default;

@@ -11,13 +11,25 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QListView>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <xlsxwriter.h>
 
 namespace {
+
+// The direction marks a right-to-left list wraps a negative amount in.
+const QRegularExpression DirectionMarks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+
+QString withoutMarks(QString text)
+{
+    return text.remove(DirectionMarks);
+}
 
 const QRegularExpression NumberText(QStringLiteral("^-?(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?$"));
 
@@ -64,20 +76,35 @@ double widthOf(const ListExport::Table& table, int column)
 
 }
 
-ListExport::Table ListExport::fromModel(QAbstractItemModel& model)
+ListExport::Table ListExport::fromView(QAbstractItemView& view)
 {
+    QAbstractItemModel& model = *view.model();
     while (model.canFetchMore({}))
         model.fetchMore({});
-    Table table;
-    for (int c = 0; c < model.columnCount(); ++c)
-        table.headers << model.headerData(c, Qt::Horizontal).toString();
-    for (int r = 0; r < model.rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < model.columnCount(); ++c)
-            row << model.index(r, c).data().toString();
-        table.rows << row;
+    auto* table = qobject_cast<QTableView*>(&view);
+    auto* tree = qobject_cast<QTreeView*>(&view);
+    const QHeaderView* header = table ? table->horizontalHeader() : tree ? tree->header() : nullptr;
+    QList<int> columns;
+    for (int at = 0; at < model.columnCount(); ++at) {
+        const int c = header ? header->logicalIndex(at) : at;
+        // A key column is hidden or given no width.
+        if (!header || (!header->isSectionHidden(c) && header->sectionSize(c) > 0))
+            columns << c;
     }
-    return table;
+    if (auto* list = qobject_cast<QListView*>(&view))
+        columns = {list->modelColumn()};
+    Table shown;
+    for (int c : columns)
+        shown.headers << withoutMarks(model.headerData(c, Qt::Horizontal).toString());
+    for (int r = 0; r < model.rowCount(); ++r) {
+        if (table && table->isRowHidden(r))
+            continue;
+        QStringList row;
+        for (int c : columns)
+            row << withoutMarks(model.index(r, c).data().toString());
+        shown.rows << row;
+    }
+    return shown;
 }
 
 ListExport::Kind ListExport::kindOf(const Table& table, int column)
@@ -216,13 +243,13 @@ void ListExport::exportView(RunState& state, QAbstractItemView* view, QWidget* p
     if (path.isEmpty())
         return;
     QString error;
-    if (!write(fromModel(*view->model()), path, view->layoutDirection() == Qt::RightToLeft, &error)) {
+    if (!write(fromView(*view), path, view->layoutDirection() == Qt::RightToLeft, &error)) {
         state.ui().message(parent, tr("The list could not be written to %1:\n%2").arg(path, error), request.title);
         return;
     }
     bool openInCalc = false;
     try {
-        openInCalc = Configuration::toInteger(Configuration(state.db()).GetConfig(QStringLiteral("EXPORTOPENCALC"))) != 0;
+        openInCalc = Configuration::toBoolean(Configuration(state.db()).GetConfig(QStringLiteral("EXPORTOPENCALC")));
     } catch (const std::exception&) {
         openInCalc = false;
     }

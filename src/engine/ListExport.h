@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QVariant>
 
-class QAbstractItemModel;
 class QAbstractItemView;
 class QWidget;
 class RunState;
@@ -26,8 +25,10 @@ public:
     };
     enum class Kind { Text, Number, Date };
 
-    // Every row of the model, also those a paged model has not read yet.
-    static Table fromModel(QAbstractItemModel& model);
+    // The columns the view shows, in its order, and every row it shows, also
+    // those a paged model has not read yet; without the marks that only
+    // steer the text's direction on the screen.
+    static Table fromView(QAbstractItemView& view);
     // What a column holds: numbers or dates only when every filled cell is
     // one; a number with a leading zero (a telephone, an ID) keeps it as text.
     static Kind kindOf(const Table& table, int column);

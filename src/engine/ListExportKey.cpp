@@ -5,11 +5,84 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QShortcut>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+
+static void loadIcons()
+{
+    Q_INIT_RESOURCE(engine);
+}
 
 namespace {
 
 const char* const Attached = "ijarListExport";
+const char* const ButtonName = "cmdExportList";
+
+QHeaderView* headerOf(QAbstractItemView* view)
+{
+    if (auto* table = qobject_cast<QTableView*>(view))
+        return table->horizontalHeader();
+    if (auto* tree = qobject_cast<QTreeView*>(view))
+        return tree->header();
+    return nullptr;
+}
+
+// Sits on the list, over the far end of its header row, where it follows the
+// header as the list is resized. Enter presses it too, not the dialog's
+// default button.
+class ExportButton : public QToolButton {
+public:
+    ExportButton(QAbstractItemView* view, QHeaderView* header)
+        : QToolButton(view), m_header(header)
+    {
+        setObjectName(QLatin1String(ButtonName));
+        setIcon(QIcon(QStringLiteral(":/engine/export.svg")));
+        setAutoRaise(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(ListExport::tr("Export the list"));
+        setToolTip(ListExport::tr("Export the list to a spreadsheet (%1)")
+                       .arg(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText)));
+        header->installEventFilter(this);
+        // Tab goes from the list to its button; the arrows move within the list.
+        view->setTabKeyNavigation(false);
+        QWidget::setTabOrder(view, this);
+        place();
+        // A screen sets itself up as it is shown, after its children were.
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show)
+            place();
+        return QToolButton::eventFilter(watched, event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QToolButton::keyPressEvent(event);
+    }
+
+private:
+    void place()
+    {
+        const int side = std::max(m_header->height(), m_header->sizeHint().height());
+        setIconSize(QSize(side - 6, side - 6));
+        setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignRight | Qt::AlignTop, QSize(side, side),
+                                        m_header->geometry()));
+        raise();
+    }
+
+    QHeaderView* m_header;
+};
 
 QList<QAbstractItemView*> listsOf(QWidget* window)
 {
@@ -22,6 +95,11 @@ QList<QAbstractItemView*> listsOf(QWidget* window)
     return lists;
 }
 
+}
+
+QWidget* ListExportKey::buttonOf(QAbstractItemView* view)
+{
+    return view->findChild<QToolButton*>(QLatin1String(ButtonName), Qt::FindDirectChildrenOnly);
 }
 
 QAbstractItemView* ListExportKey::listFor(QWidget* focus)
@@ -49,6 +127,7 @@ void ListExportKey::attach(RunState& state, QWidget* screen)
     if (lists.isEmpty() || screen->property(Attached).toBool())
         return;
     screen->setProperty(Attached, true);
+    loadIcons();
     auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), screen);
     key->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(key, &QShortcut::activated, screen, [&state, screen] {
@@ -64,5 +143,12 @@ void ListExportKey::attach(RunState& state, QWidget* screen)
         QObject::connect(action, &QAction::triggered, view, [&state, view] { ListExport::exportView(state, view, view->window()); });
         view->addAction(action);
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    for (QAbstractItemView* view : lists) {
+        QHeaderView* header = headerOf(view);
+        if (!header || header->isHidden() || buttonOf(view))
+            continue;
+        auto* button = new ExportButton(view, header);
+        QObject::connect(button, &QToolButton::clicked, view, [&state, view] { ListExport::exportView(state, view, view->window()); });
     }
 }
