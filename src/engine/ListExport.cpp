@@ -93,13 +93,21 @@ ListExport::Table ListExport::fromView(QAbstractItemView& view)
     }
     if (auto* list = qobject_cast<QListView*>(&view))
         columns = {list->modelColumn()};
+    // Row headers that name the rows (a car's plate), not only count them, are a column too.
+    bool named = false;
+    for (int r = 0; table && !table->verticalHeader()->isHidden() && r < model.rowCount(); ++r)
+        named = named || model.headerData(r, Qt::Vertical).toString() != QString::number(r + 1);
     Table shown;
+    if (named)
+        shown.headers << QString();
     for (int c : columns)
         shown.headers << withoutMarks(model.headerData(c, Qt::Horizontal).toString());
     for (int r = 0; r < model.rowCount(); ++r) {
         if (table && table->isRowHidden(r))
             continue;
         QStringList row;
+        if (named)
+            row << withoutMarks(model.headerData(r, Qt::Vertical).toString());
         for (int c : columns)
             row << withoutMarks(model.index(r, c).data().toString());
         shown.rows << row;

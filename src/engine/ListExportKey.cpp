@@ -22,6 +22,7 @@ namespace {
 
 const char* const Attached = "ijarListExport";
 const char* const ButtonName = "cmdExportList";
+const int Side = 24;
 
 QHeaderView* headerOf(QAbstractItemView* view)
 {
@@ -32,14 +33,20 @@ QHeaderView* headerOf(QAbstractItemView* view)
     return nullptr;
 }
 
-// Sits on the list, over the far end of its header row, where it follows the
-// header as the list is resized. Enter presses it too, not the dialog's
+// Sits on the list, in the empty corner above the row headers (made wide
+// enough for it), else over the far end of the header row; it follows the
+// headers as the list is resized. Enter presses it too, not the dialog's
 // default button.
 class ExportButton : public QToolButton {
 public:
     ExportButton(QAbstractItemView* view, QHeaderView* header)
         : QToolButton(view), m_header(header)
     {
+        auto* table = qobject_cast<QTableView*>(view);
+        if (table && !table->verticalHeader()->isHidden()) {
+            m_rows = table->verticalHeader();
+            m_rows->setMinimumWidth(Side);
+        }
         setObjectName(QLatin1String(ButtonName));
         setIcon(QIcon(QStringLiteral(":/engine/export.svg")));
         setAutoRaise(true);
@@ -48,6 +55,8 @@ public:
         setToolTip(ListExport::tr("Export the list to a spreadsheet (%1)")
                        .arg(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText)));
         header->installEventFilter(this);
+        if (m_rows)
+            m_rows->installEventFilter(this);
         // Tab goes from the list to its button; the arrows move within the list.
         view->setTabKeyNavigation(false);
         QWidget::setTabOrder(view, this);
@@ -74,14 +83,21 @@ protected:
 private:
     void place()
     {
-        const int side = std::max(m_header->height(), m_header->sizeHint().height());
+        const int height = m_header->height() > 0 ? m_header->height() : m_header->sizeHint().height();
+        const int side = std::min(height, Side);
         setIconSize(QSize(side - 6, side - 6));
-        setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignRight | Qt::AlignTop, QSize(side, side),
-                                        m_header->geometry()));
+        QRect room = m_header->geometry();
+        Qt::Alignment where = Qt::AlignRight;
+        if (m_rows) {
+            room = QRect(m_rows->x(), m_header->y(), m_rows->width(), height);
+            where = Qt::AlignHCenter;
+        }
+        setGeometry(QStyle::alignedRect(layoutDirection(), where | Qt::AlignVCenter, QSize(side, side), room));
         raise();
     }
 
     QHeaderView* m_header;
+    QHeaderView* m_rows = nullptr;
 };
 
 QList<QAbstractItemView*> listsOf(QWidget* window)

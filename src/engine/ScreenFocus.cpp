@@ -1,5 +1,8 @@
 #include "engine/ScreenFocus.h"
 
+#include "engine/ListExportKey.h"
+
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,6 +97,9 @@ static void collect(QWidget* w, QList<QWidget*>& controls)
     const bool container = group || w->layout();
     if ((w->focusPolicy() & Qt::TabFocus) && (!container || (group && group->isCheckable())))
         controls.append(w);
+    // A list's export button sits on the list, outside every layout.
+    if (auto* list = qobject_cast<QAbstractItemView*>(w); list && ListExportKey::buttonOf(list))
+        controls.append(ListExportKey::buttonOf(list));
     if (w->layout())
         collect(w->layout(), controls);
 }

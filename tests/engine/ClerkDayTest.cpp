@@ -1,5 +1,7 @@
 // A day at the counter, keyboard first: each window is shown, the test waits
 // until it has the keyboard, and every key goes to the widget with the cursor.
+#include "accounting/frmTrialBalance.h"
+#include "core/Configuration.h"
 #include "core/OwnerOnly.h"
 #include "core/ScreenRegistry.h"
 #include "core/ScreenTag.h"
@@ -7,6 +9,7 @@
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "engine/ListExport.h"
+#include "engine/ListExportKey.h"
 #include "engine/MetadataWriter.h"
 #include "engine/RecordListModel.h"
 #include "engine/cDevelper.h"
@@ -14,7 +17,9 @@
 #include "engine/frmGeneralOpen.h"
 #include "journal/JournalScreens.h"
 #include "reminders/ReminderScreens.h"
+#include "reminders/frmMessageList.h"
 #include "rental/RentalScreens.h"
+#include "rental/frmDayList.h"
 #include "support/Clerk.h"
 #include "support/ProgramRun.h"
 #include "support/ScreenChecks.h"
@@ -884,28 +889,63 @@ TEST(ListExport, CsvAndXlsxHoldTheCellsAsShown)
               "\"Ali\",,\"1234\",29/02/2024,1000000\n"_s);
 }
 
-// Ctrl+E in a screen's list writes every row of it, also the rows a paged
-// list has not read yet; a cancelled file chooser writes nothing.
-TEST(ListExport, CtrlEInTheOpenDialogWritesEveryRow)
+// Every list the clerk reads exports by Ctrl+E and by its button, next on Tab
+// and pressed by Enter or Space, the same file either way: every row, also
+// those a paged list has not read yet, the columns shown without the hidden
+// keys, amounts as numbers; then Calc opens it when the office chose so.
+TEST(ListExport, EveryListExportsByCtrlEAndByItsButton)
 {
-    TestOffice office;
-    installEngine(office.state());
-    addRents(office.db(), 2500);
+    Counter o;
+    addRents(o.office.db(), 2500);
+    Configuration(o.office.db()).SetConfig(u"EXPORTOPENCALC"_s, u"1"_s);
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"contracts.csv"_s);
-    QWidget screen;
-    screen.setObjectName(u"frmRentCar"_s);
-    for (const QStringList& chosen : {QStringList(), QStringList{path}}) {
-        office.ui().files = chosen;
-        office.ui().onDialog(u"frmGeneralOpen"_s, [](QDialog* d) {
-            ASSERT_TRUE(Clerk::showActive(d));
-            Clerk::press(Qt::Key_E, Qt::ControlModifier);
-            d->reject();
-        });
-        office.state().service<cWindow>().ShowOpen(&screen, u"فتح عقد"_s, u"WHERE 1 = 1 order by RENTID"_s);
-        EXPECT_EQ(QFile::exists(path), !chosen.isEmpty());
+    const struct { const char* screen; Qt::Key key; int column; ListExport::Kind kind; } lists[] = {
+        {"frmGeneralOpen", Qt::Key_Return, 0, ListExport::Kind::Number}, {"frmTrialBalance", Qt::Key_Space, 2, ListExport::Kind::Number},
+        {"frmDayList", Qt::Key_Enter, 0, ListExport::Kind::Text}, {"frmMessageList", Qt::Key_Space, 0, ListExport::Kind::Text},
+        {"frmPlanningBoard", Qt::Key_Space, 0, ListExport::Kind::Text}, {"F1M0", Qt::Key_Space, 0, ListExport::Kind::Text},
+        {"F1M1", Qt::Key_Space, 0, ListExport::Kind::Text}, {"F3M0O", Qt::Key_Space, 0, ListExport::Kind::Text}};
+    for (const auto& c : lists) {
+        SCOPED_TRACE(c.screen);
+        const QString byKey = dir.filePath(QLatin1String(c.screen) + u".csv"_s), byButton = byKey + u".b.csv"_s;
+        const auto exportTwice = [&](QWidget* window) {
+            ASSERT_TRUE(Clerk::showActive(window));
+            if (auto* search = window->findChild<QPushButton*>(u"cmdSearch"_s))
+                search->click();
+            QAbstractItemView* list = window->findChild<QAbstractItemView*>();
+            list->setFocus();
+            o.office.ui().files = {byKey};
+            press(Qt::Key_E, Qt::ControlModifier);
+            press(Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), ListExportKey::buttonOf(list)) << Clerk::focused();
+            o.office.ui().files = {byButton};
+            press(c.key);
+            const ListExport::Table shown = ListExport::fromView(*list);
+            int columns = 0;
+            for (int i = 0; i < list->model()->columnCount(); ++i)
+                columns += !static_cast<QTableView*>(list)->isColumnHidden(i);
+            EXPECT_EQ(shown.headers.size(), columns);
+            EXPECT_EQ(ListExport::kindOf(shown, c.column), c.kind);
+        };
+        std::unique_ptr<QWidget> own;
+        if (c.screen == "frmDayList"_L1)
+            own = std::make_unique<frmDayList>(o.office.state(), DayAtAGlance::Documents,
+                                               DayAtAGlance(o.office.db(), QDate::currentDate()).list(DayAtAGlance::Documents), nullptr);
+        else if (c.screen == "frmTrialBalance"_L1)
+            own = std::make_unique<frmTrialBalance>(o.office.state(), nullptr);
+        else if (c.screen == "frmMessageList"_L1)
+            own = std::make_unique<frmMessageList>(o.office.state(), nullptr);
+        if (c.screen == "frmGeneralOpen"_L1) {
+            o.office.ui().onDialog(QLatin1String(c.screen), [&](QDialog* d) { exportTwice(d); });
+            QWidget rentScreen;
+            rentScreen.setObjectName(u"frmRentCar"_s);
+            o.office.state().service<cWindow>().ShowOpen(&rentScreen, u"فتح عقد"_s, u"WHERE 1 = 1 order by RENTID"_s);
+            EXPECT_EQ(bytesOf(byKey).count('\n'), 2500 + 1);
+        } else {
+            exportTwice(own ? own.get() : o.open(QLatin1String(c.screen)));
+        }
+        EXPECT_FALSE(bytesOf(byKey).isEmpty());
+        EXPECT_EQ(bytesOf(byButton), bytesOf(byKey));
+        EXPECT_EQ(o.office.ui().programsStarted.value(1), u"libreoffice --calc "_s + byButton);
+        o.office.ui().programsStarted.clear();
     }
-    const QList<QByteArray> lines = bytesOf(path).split('\n');
-    EXPECT_EQ(lines.size(), 2500 + 2) << "the header, every row and the end of the last line";
-    EXPECT_TRUE(lines.value(2500).contains("contract 2500"));
 }
