@@ -61,8 +61,6 @@ public:
         view->setTabKeyNavigation(false);
         QWidget::setTabOrder(view, this);
         place();
-        // A screen sets itself up as it is shown, after its children were.
-        show();
     }
 
 protected:
@@ -85,6 +83,9 @@ private:
     {
         const int height = m_header->height() > 0 ? m_header->height() : m_header->sizeHint().height();
         const int side = std::min(height, Side);
+        // Out of sight, and of Tab, while the list has no columns yet. A screen
+        // sets itself up as it is shown, after its children were: shown here.
+        setVisible(side > 6);
         setIconSize(QSize(side - 6, side - 6));
         QRect room = m_header->geometry();
         Qt::Alignment where = Qt::AlignRight;
