@@ -214,11 +214,13 @@ void frmRentCar::applyMode()
                          static_cast<QWidget*>(m_ui->lbldfnVatAmount), static_cast<QWidget*>(m_ui->dfnVatAmount),
                          static_cast<QWidget*>(m_ui->lbldfnGrossTotal), static_cast<QWidget*>(m_ui->dfnGrossTotal)})
         vat->setVisible(m_vat.on);
+    // Marks drawn where nothing is saved would be lost: each page takes them in its own mode.
+    m_ui->FrameConditionOut->setEnabled(mode() == Mode::Rent);
+    m_ui->FrameConditionIn->setEnabled(surrender);
     if (!surrender)
         return;
     for (QWidget* group : {static_cast<QWidget*>(m_ui->FrameNotes), static_cast<QWidget*>(m_ui->FrameTelephones),
-                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor),
-                           static_cast<QWidget*>(m_ui->FrameConditionOut)})
+                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor)})
         group->setEnabled(false);
     m_ui->dfnMETER->setReadOnly(true);
     m_ui->cmdNew->setEnabled(false);
