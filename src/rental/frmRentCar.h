@@ -3,9 +3,11 @@
 #include "accounting/VatSettings.h"
 #include "engine/DataScreen.h"
 
+#include <QDate>
 #include <memory>
 
 namespace Ui { class frmRentCar; }
+class DamageDiagram;
 class NumberEdit;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +26,9 @@ public:
 
     void CustomerDetails();
     void CarDetails();
+    // The car's damage dialog, on the marks of this contract: their kind,
+    // size, note and photos. Marks not yet stored are saved with the contract first.
+    void DamageDetails(DamageDiagram* diagram);
 
     void New() override;
     void Open() override;
@@ -62,6 +67,20 @@ private:
     void spreadByMethod(bool refunded, double amount);
     // The deposit taken goes to the ledger in its own journal.
     QString postDeposit(const QString& rent);
+    // The car's standing marks: as they went out on the exit page; at
+    // return, those found since the car left highlighted.
+    void showDamage();
+    // The marks drawn on the diagram of this mode and not yet stored go onto
+    // the car, found on this contract.
+    void storeNewMarks(qint64 car, qint64 rent);
+    bool hasNewMarks() const;
+    DamageDiagram* modeDiagram() const;
+    // The day a mark drawn now is found on.
+    QDate markDate() const;
+    void removeMark(DamageDiagram* diagram, int index);
+    void calculateFuelCharge();
+    // Part of the damage charged is proposed to be kept of the deposit.
+    void damageChargeChanged();
     void actualReturnDateChanged();
     void actualPeriodChanged();
     // In surrender, a contract whose car is still out and that keeps no
@@ -81,4 +100,6 @@ private:
     VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
+    // The damage charge as it stood before the clerk's last change.
+    double m_damageCharge = 0;
 };
