@@ -71,7 +71,10 @@ ShippedRows NewDatabase::shippedRows()
                 ScreenMetadata::contractMoney(db);
             },
             {},
-            {}};
+            [](Database& db) {
+                ReceiptRules::addVatWhenMissing(db);
+                ReportSetup::addAdvanceRows(db);
+            }};
 }
 
 QList<SchemaStep> NewDatabase::history()

@@ -45,6 +45,9 @@ private:
     void issueInvoice(qint64 receipt);
     // The amount into the one hidden field of its method and direction.
     void splitAmount();
+    // The VAT within a payment on account or a refund of one; 0 against a
+    // contract, which is taxed on the contract's invoice, and with VAT off.
+    double advanceVat();
     // The customer typed by number: his name, or none for a number nobody has.
     void takeCustomer();
     // The method stored, in the list that names it.
