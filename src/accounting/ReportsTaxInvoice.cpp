@@ -58,8 +58,8 @@ Step withRecord(const QString& sql, const QString& screen, int table = 0)
 }
 
 // Under the totals: the advances a contract's invoice deducted (net, VAT)
-// when it did, and what is left to pay; on an advance's own invoice, that it
-// is one.
+// and what is left to pay, when it deducted any; on an advance's own
+// invoice, that it is one.
 constexpr int AfterTotals = 2;
 
 QString afterTotals(const QString& source)
@@ -75,7 +75,7 @@ QString afterTotals(const QString& source)
                "(select 1 as N, 'دفعات مقدمة مخصومة (غير شاملة الضريبة)' as AR, 'Advances deducted (excluding VAT)' "
                "as EN union all select 2, 'ضريبة القيمة المضافة على الدفعات المخصومة', 'VAT of the advances deducted' "
                "union all select 3, 'المبلغ المستحق', 'Amount due') l where t.SOURCE = '%4' and t.SOURCEID = :1  and "
-               "(l.N = 3 or Nz(t.ADVANCENET, 0) + Nz(t.ADVANCEVAT, 0) <> 0) order by l.N")
+               "Nz(t.ADVANCENET, 0) + Nz(t.ADVANCEVAT, 0) <> 0 order by l.N")
         .arg(ReportSetup::amountText(QStringLiteral("Nz(t.ADVANCENET, 0)")),
              ReportSetup::amountText(QStringLiteral("Nz(t.ADVANCEVAT, 0)")),
              ReportSetup::amountText(QStringLiteral("t.GROSSAMOUNT - Nz(t.ADVANCENET, 0) - Nz(t.ADVANCEVAT, 0)")), source);
