@@ -11,7 +11,8 @@ class NumberEdit;
 // Money received from a customer, or paid back to him (a refund), by cash,
 // card, bank transfer or cheque, optionally against one of his contracts.
 // Each save posts its journal by the ledger rules of the screen in the same
-// transaction; with VAT on, a receipt also gets its tax invoice.
+// transaction; with VAT on, a payment on account also posts the VAT within it
+// and gets its tax invoice, and a refund of one takes that VAT back.
 class frmReceipt : public DataScreen {
     Q_OBJECT
 public:

@@ -1,8 +1,8 @@
 #include "rental/frmRentCar.h"
 #include "ui_frmRentCar.h"
 
-#include "accounting/LedgerSetup.h"
 #include "accounting/AdvanceDeduction.h"
+#include "accounting/LedgerSetup.h"
 #include "accounting/cAccounting.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
