@@ -23,7 +23,6 @@ const struct Rule {
     {"رد مبلغ - نقدا", ReceiptRules::CashOut, Customers, Cash, Customer, Receipt},
     {"رد مبلغ - بطاقة", ReceiptRules::CardOut, Customers, CardClearing, Customer, Receipt},
     {"رد مبلغ - تحويل بنكي أو شيك", ReceiptRules::BankOut, Customers, Bank, Customer, Receipt},
-}, VatRules[] = {
     {"سند قبض - ضريبة الدفعة المقدمة", ReceiptRules::VatIn, Customers, VatPayable, Customer, Receipt},
     {"رد مبلغ - ضريبة الدفعة المقدمة", ReceiptRules::VatOut, VatPayable, Customers, Receipt, Customer},
 };
@@ -42,34 +41,18 @@ void add(Database& db, const Rule& r)
                {QStringLiteral("RELATEDDETAILCREDITFIELD"), QLatin1String(r.creditText)}});
 }
 
-int count(Database& db, const QString& condition)
-{
-    return db.execute(QStringLiteral("select count(*) from _GLRULE where WINDOWNAME = 'frmReceipt'") + condition)
-        .value(0, 0)
-        .toInt();
-}
-
 }
 
 void ReceiptRules::insert(Database& db)
 {
     for (const Rule& r : Rules)
         add(db, r);
-    for (const Rule& r : VatRules)
-        add(db, r);
 }
 
 void ReceiptRules::addWhenMissing(Database& db)
 {
-    if (count(db, {}) == 0)
-        insert(db);
-}
-
-void ReceiptRules::addVatWhenMissing(Database& db)
-{
-    // An office without receipt rules gets them all from addWhenMissing or a new office's insert.
-    if (count(db, {}) == 0 || count(db, QStringLiteral(" and AMOUNTFIELD = ':") + QLatin1String(VatIn) + QLatin1Char('\'')) > 0)
-        return;
-    for (const Rule& r : VatRules)
-        add(db, r);
+    const QString has = QStringLiteral("select count(*) from _GLRULE where WINDOWNAME = 'frmReceipt' and AMOUNTFIELD = ':");
+    for (const Rule& r : Rules)
+        if (db.execute(has + QLatin1String(r.amount) + QLatin1Char('\'')).value(0, 0).toInt() == 0)
+            add(db, r);
 }

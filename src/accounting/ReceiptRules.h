@@ -21,8 +21,7 @@ constexpr const char* VatIn = "txtnVatIn";
 constexpr const char* VatOut = "txtnVatOut";
 
 void insert(Database& db);
-// An office that has no rule for frmReceipt yet gets the shipped ones.
+// An office made before a rule of frmReceipt was shipped gets it; the rules
+// it has stay as they are.
 void addWhenMissing(Database& db);
-// An office whose receipt rules came before the VAT of payments on account gets its two rules.
-void addVatWhenMissing(Database& db);
 }

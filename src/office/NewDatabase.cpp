@@ -72,7 +72,8 @@ ShippedRows NewDatabase::shippedRows()
             },
             {},
             [](Database& db) {
-                ReceiptRules::addVatWhenMissing(db);
+                // The receipt rules of an advance's VAT, and the invoice's rows after its totals.
+                ScreenMetadata::receipts(db);
                 ReportSetup::addAdvanceRows(db);
             }};
 }

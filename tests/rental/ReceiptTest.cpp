@@ -9,6 +9,7 @@
 #include "core/ScreenTag.h"
 #include "core/StoredDate.h"
 #include "engine/EngineSetup.h"
+#include "office/NewDatabase.h"
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
@@ -340,7 +341,8 @@ TEST(CustomerCard, ShowsHisBalanceAndF6AsksForHisStatement)
 
 // An office made before receipts gets what a new one has of them: the
 // screen's rows, its ledger rules, the two documents (a number it gave a
-// report of its own stays that report's) and the right of whoever may rent.
+// report of its own stays that report's) and the right of whoever may rent;
+// its tax invoices get the rows of the advances they deduct.
 TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
 {
     Counter office;
@@ -353,7 +355,8 @@ TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
               u"select r.AMOUNTFIELD, d.DEBITACCOUNTFIELD, d.CREDITACCOUNTFIELD from _GLRULE r, _GLRULEDETAIL d "
               "where d.GLRULEID = r.GLRULEID and r.WINDOWNAME = 'frmReceipt' order by r.AMOUNTFIELD"_s,
               u"select VLDTNNAME1 from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt' order by VLDTNNAME1"_s,
-              u"select RPTNAME, WINDOWNAME from _RPT where Rptfilename in ('receipt.odt', 'statement.odt') order by RPTNAME"_s}) {
+              u"select RPTNAME, WINDOWNAME from _RPT where Rptfilename in ('receipt.odt', 'statement.odt') order by RPTNAME"_s,
+              u"select RPTID, TABLENBR, SQLStatement from _RPTDETAIL where TABLENBR = 2 and RPTID >= 40 order by RPTID"_s}) {
             const RowSet set = db.execute(sql);
             for (int i = 0; i < set.count(); ++i)
                 rows << set.value(i, 0).toString() + '|' + set.value(i, 1).toString() + '|' + set.value(i, 2).toString();
@@ -361,19 +364,19 @@ TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
         return rows;
     };
     const QStringList fresh = shipped();
-    ASSERT_EQ(fresh.size(), 11 + 8 + 3 + 2);  // fields and key, rules, checks, documents
+    ASSERT_EQ(fresh.size(), 11 + 8 + 3 + 2 + 2);  // fields and key, rules, checks, documents, tax invoices' advance rows
     for (const QString& sql :
          {u"delete from _WINDOWTABLEDETAILS where WINDOWTABLEID in (select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmReceipt')"_s,
           u"delete from _WINDOWTABLE where WINDOWNAME = 'frmReceipt'"_s,
           u"delete from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt'"_s,
           u"delete from _GLRULEDETAIL where GLRULEID in (select GLRULEID from _GLRULE where WINDOWNAME = 'frmReceipt')"_s,
           u"delete from _GLRULE where WINDOWNAME = 'frmReceipt'"_s, u"delete from _RPTDETAIL where RPTID in (10, 11)"_s,
-          u"delete from _RPT where RPTID in (10, 11)"_s,
+          u"delete from _RPT where RPTID in (10, 11)"_s, u"delete from _RPTDETAIL where TABLENBR = 2 and RPTID >= 40"_s,
           u"insert into _RPT (RPTID, RPTNAME, WINDOWNAME, ONOFF, Rptfilename) values (10, 'Own', 'frmCars', 1, 'own.odt')"_s,
           u"update group_func set command9 = 0, command1 = 1 where menu_name = 'F5M'"_s})
         db.command(sql);
     ASSERT_EQ(shipped(), QStringList());
-    ScreenMetadata::receipts(db);
+    NewDatabase::shippedRows().advances(db);
     EXPECT_EQ(shipped(), fresh);
     EXPECT_EQ(db.execute(u"select RPTNAME from _RPT where RPTID = 10"_s).value(0, 0).toString(), u"Own"_s);
     EXPECT_EQ(db.execute(u"select count(*) from group_func where menu_name = 'F5M' and command9 = 1"_s).value(0, 0).toInt(),

@@ -113,10 +113,9 @@ TEST(TaxInvoiceDocument, PrintsWithItsQrCodeOrSaysWhyNot)
         const RowSet invoice = db.execute(u"select * from TAXINVOICE where SOURCE = '"_s + source + u"' and SOURCEID = "_s + key);
         ASSERT_EQ(invoice.count(), 1);
         Configuration store(db);
-        const double net = invoice.value(0, u"NETAMOUNT"_s).toDouble(), vat = invoice.value(0, u"VATAMOUNT"_s).toDouble(),
-                     gross = invoice.value(0, u"GROSSAMOUNT"_s).toDouble();
         // What it deducted of earlier advances; the code holds what is left.
-        const double advanceNet = invoice.value(0, u"ADVANCENET"_s).toDouble(),
+        const double net = invoice.value(0, u"NETAMOUNT"_s).toDouble(), vat = invoice.value(0, u"VATAMOUNT"_s).toDouble(),
+                     gross = invoice.value(0, u"GROSSAMOUNT"_s).toDouble(), advanceNet = invoice.value(0, u"ADVANCENET"_s).toDouble(),
                      advanceVat = invoice.value(0, u"ADVANCEVAT"_s).toDouble(), due = gross - advanceNet - advanceVat;
         EXPECT_DOUBLE_EQ(net + vat, gross);
         const QDate issuedOn = QDate::fromString(invoice.text(0, u"ISSUEDATE"_s), u"yyyyMMdd"_s);

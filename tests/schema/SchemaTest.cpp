@@ -1,5 +1,3 @@
-#include "accounting/AccountingShipped.h"
-#include "accounting/ReceiptRules.h"
 #include "core/AppError.h"
 #include "core/Cipher.h"
 #include "core/Database.h"
@@ -175,15 +173,6 @@ TEST_F(NewDatabaseTest, AnOlderDatabaseUpgradesToTheCurrentVersionWithItsRowsKep
          }, [](Database& old) {
              EXPECT_EQ(valuesOf(old, u"select RPTID, WINDOWNAME from _RPT where Rptfilename = 'taxinvoice.odt' order by RPTID"_s),
                        (QStringList{u"41"_s, u"frmRentCar"_s, u"42"_s, u"frmReceipt"_s}));
-         }},
-        {"from before advances: the receipt's VAT rules and the invoices' rows after the totals come", 12, [](Database& old) {
-             ReceiptRules::insert(old);
-             ReportSetup::add(old, ReportSetup::taxInvoiceReports());
-             old.command(u"delete from _GLRULE where AMOUNTFIELD in (':txtnVatIn', ':txtnVatOut')"_s);
-             old.command(u"delete from _RPTDETAIL where TABLENBR = 2"_s);
-         }, [&](Database& old) {
-             const QString steps = u"select RPTID, SQLStatement from _RPTDETAIL where TABLENBR = 2 and RPTID >= 40 order by RPTID"_s;
-             EXPECT_EQ(rules(old, u"frmReceipt"_s) + valuesOf(old, steps), rules(db, u"frmReceipt"_s) + valuesOf(db, steps));
          }},
         {"validation rules as shipped are enforced, its own are not", 4, [](Database& old) {
              old.insertRows(u"_WINDOWVALIDATION"_s, {u"WINDOWNAME"_s, u"VALIDATIONTYPEID"_s, u"vldtnname1"_s, u"vldtnname2"_s},
