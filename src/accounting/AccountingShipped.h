@@ -22,4 +22,6 @@ QList<Report> ledgerReports();
 QList<Report> taxInvoiceReports();
 // The tax invoices for an office made before them that prints the shipped contract.
 void addTaxInvoiceReports(Database& db);
+// The advances deducted and the amount due, for tax invoices an office got before them.
+void addAdvanceRows(Database& db);
 }

@@ -57,6 +57,30 @@ Step withRecord(const QString& sql, const QString& screen, int table = 0)
     return {0, table, sql, QStringLiteral(":1%1.txtID").arg(screen)};
 }
 
+// Under the totals: the advances a contract's invoice deducted (net, VAT)
+// and what is left to pay, when it deducted any; on an advance's own
+// invoice, that it is one.
+constexpr int AfterTotals = 2;
+
+QString afterTotals(const QString& source)
+{
+    if (source == QLatin1String(TaxInvoice::Receipt))
+        return QStringLiteral("select 'دفعة مقدمة تُخصم في فاتورة عقد لاحق' as AR, ")
+               + ReportSetup::amountText(QStringLiteral("t.GROSSAMOUNT"))
+               + QStringLiteral(" as AMOUNT, 'Advance payment, deducted on the invoice of a later contract' as EN "
+                                "from TAXINVOICE t where t.SOURCE = '%1' and t.SOURCEID = :1 ")
+                     .arg(source);
+    return QStringLiteral(
+               "select l.AR, case l.N when 1 then %1 when 2 then %2 else %3 end as AMOUNT, l.EN from TAXINVOICE t, "
+               "(select 1 as N, 'دفعات مقدمة مخصومة (غير شاملة الضريبة)' as AR, 'Advances deducted (excluding VAT)' "
+               "as EN union all select 2, 'ضريبة القيمة المضافة على الدفعات المخصومة', 'VAT of the advances deducted' "
+               "union all select 3, 'المبلغ المستحق', 'Amount due') l where t.SOURCE = '%4' and t.SOURCEID = :1  and "
+               "Nz(t.ADVANCENET, 0) + Nz(t.ADVANCEVAT, 0) <> 0 order by l.N")
+        .arg(ReportSetup::amountText(QStringLiteral("Nz(t.ADVANCENET, 0)")),
+             ReportSetup::amountText(QStringLiteral("Nz(t.ADVANCEVAT, 0)")),
+             ReportSetup::amountText(QStringLiteral("t.GROSSAMOUNT - Nz(t.ADVANCENET, 0) - Nz(t.ADVANCEVAT, 0)")), source);
+}
+
 ReportSetup::Report contractInvoice()
 {
     const QString screen = QStringLiteral("frmRentCar");
@@ -83,7 +107,8 @@ ReportSetup::Report contractInvoice()
                                    ReportSetup::amountText(QStringLiteral("Nz(r.REQUIREDKILOMETERSDIFF, 0)")),
                                    ReportSetup::amountText(QStringLiteral("Nz(r.OTHERAMOUNTS, 0)")));
     return {ContractInvoice, QStringLiteral("فاتورة ضريبية مبسطة"), screen, 3, File,
-            {withRecord(refused, screen), withRecord(main, screen), withRecord(lines, screen, 1)}};
+            {withRecord(refused, screen), withRecord(main, screen), withRecord(lines, screen, 1),
+             withRecord(afterTotals(source), screen, AfterTotals)}};
 }
 
 ReportSetup::Report receiptInvoice()
@@ -114,7 +139,8 @@ ReportSetup::Report receiptInvoice()
                                            "where t.SOURCE = '%1' and t.SOURCEID = :1 ")
                                 .arg(source);
     return {ReceiptInvoice, QStringLiteral("فاتورة ضريبية مبسطة"), screen, 2, File,
-            {withRecord(refused, screen), withRecord(main, screen), withRecord(lines, screen, 1)}};
+            {withRecord(refused, screen), withRecord(main, screen), withRecord(lines, screen, 1),
+             withRecord(afterTotals(source), screen, AfterTotals)}};
 }
 
 }
@@ -138,5 +164,22 @@ void ReportSetup::addTaxInvoiceReports(Database& db)
         if (count(QStringLiteral("select count(*) from _RPT where RPTID = ") + QString::number(report.id)) > 0)
             report.id = db.execute(QStringLiteral("select max(RPTID) + 1 from _RPT")).value(0, 0).toLongLong();
         add(db, {report});
+    }
+}
+
+void ReportSetup::addAdvanceRows(Database& db)
+{
+    const RowSet invoices = db.execute(QStringLiteral("select r.RPTID, r.WINDOWNAME from _RPT r where r.Rptfilename = '")
+                                       + File + QStringLiteral("' and not exists (select 1 from _RPTDETAIL d where "
+                                                               "d.RPTID = r.RPTID and d.TABLENBR = %1)").arg(AfterTotals));
+    for (int i = 0; i < invoices.count(); ++i) {
+        const QString screen = invoices.text(i, QStringLiteral("WINDOWNAME"));
+        const QString source = QString::fromLatin1(screen == QLatin1String("frmReceipt") ? TaxInvoice::Receipt
+                                                                                         : TaxInvoice::Contract);
+        const Step step = withRecord(afterTotals(source), screen, AfterTotals);
+        db.insertRows(QStringLiteral("_RPTDETAIL"),
+                      {QStringLiteral("RPTID"), QStringLiteral("RPTDETAILTYPE"), QStringLiteral("ONOFF"),
+                       QStringLiteral("TABLENBR"), QStringLiteral("SQLStatement"), QStringLiteral("BINDVARS")},
+                      {{invoices.value(i, QStringLiteral("RPTID")), step.type, 1, step.table, step.sql, step.bindVariables}});
     }
 }

@@ -25,8 +25,10 @@ QString qrPayload(Database& db, const TaxInvoice::Amounts& amounts, const QDateT
     fields.seller = vat.nameArabic.isEmpty() ? vat.nameEnglish : vat.nameArabic;
     fields.vatNumber = vat.number;
     fields.issued = issued;
-    fields.total = amounts.gross;
-    fields.vat = amounts.vat;
+    // The code tells what this invoice still charges: the VAT of an advance
+    // was declared on the advance's own invoice.
+    fields.total = amounts.gross - amounts.advanceNet - amounts.advanceVat;
+    fields.vat = amounts.vat - amounts.advanceVat;
     QString error;
     return InvoiceQr::payload(fields, &error).value_or(QString());
 }
@@ -45,6 +47,8 @@ qint64 TaxInvoice::issue(Database& db, const QString& source, qint64 sourceId, c
         {QStringLiteral("VATRATE"), amounts.rate},
         {QStringLiteral("VATAMOUNT"), amounts.vat},
         {QStringLiteral("GROSSAMOUNT"), amounts.gross},
+        {QStringLiteral("ADVANCENET"), amounts.advanceNet},
+        {QStringLiteral("ADVANCEVAT"), amounts.advanceVat},
         {QStringLiteral("QRPAYLOAD"), qrPayload(db, amounts, issued)}};
     qint64 number = numberOf(db, source, sourceId);
     if (number > 0) {

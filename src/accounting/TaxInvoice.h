@@ -16,6 +16,10 @@ public:
         double rate = 0;  // percent
         double vat = 0;
         double gross = 0;
+        // Of earlier advances this invoice deducts: what is left to pay is
+        // gross less both, and the VAT it owes is vat less advanceVat.
+        double advanceNet = 0;
+        double advanceVat = 0;
     };
 
     // What a contract or a receipt bills.

@@ -3,6 +3,7 @@
 #include "accounting/LedgerSetup.h"
 #include "core/Database.h"
 #include "core/StoredDate.h"
+#include "demo/DemoJournal.h"
 
 #include <QDate>
 
@@ -10,29 +11,7 @@ namespace {
 
 using namespace LedgerAccounts;
 
-struct Line {
-    qint64 account;
-    bool debit;
-    double amount;
-    QString text;
-};
-
-qint64 post(Database& db, const QString& name, const QDate& date, double amount, const QList<Line>& lines)
-{
-    const qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
-                                     {{QStringLiteral("NAME"), name},
-                                      {QStringLiteral("AMOUNT"), amount},
-                                      {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)}});
-    for (const Line& line : lines)
-        db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
-                  {{QStringLiteral("JOURNALID"), journal},
-                   {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)},
-                   {QStringLiteral("AMOUNT"), line.amount},
-                   {QStringLiteral("ACCOUNTNUMBER"), line.account},
-                   {QStringLiteral("RELATEDDETAIL"), line.text},
-                   {QStringLiteral("DEBITORCREDIT"), line.debit ? 1 : 0}});
-    return journal;
-}
+using DemoJournal::Line;
 
 }
 
@@ -115,7 +94,7 @@ void DemoContracts::insert(Database& db)
                           {Customers, true, c.otherAmounts, customer}, {OtherIncome, false, c.otherAmounts, name},
                           {Cash, true, paid, name}, {Customers, false, paid, customer}};
         if (c.deposit > 0) {
-            const qint64 taken = post(db, QString::fromUtf8("تأمين عقد إيجار - ") + QString::fromUtf8(DepositMethods::All[c.method].arabic),
+            const qint64 taken = DemoJournal::post(db, QString::fromUtf8("تأمين عقد إيجار - ") + QString::fromUtf8(DepositMethods::All[c.method].arabic),
                                       exit, c.deposit, {{money, true, c.deposit, name}, {DepositsHeld, false, c.deposit, customer}});
             fields << Database::Field{QStringLiteral("DEPOSIT"), c.deposit}
                    << Database::Field{QStringLiteral("DEPOSITMETHOD"), c.method}
@@ -126,9 +105,7 @@ void DemoContracts::insert(Database& db)
             lines << Line{DepositsHeld, true, c.kept, name} << Line{Customers, false, c.kept, customer}
                   << Line{DepositsHeld, true, refunded, customer} << Line{money, false, refunded, name};
         }
-        // A journal carries no line of 0, as the ledger rules post none.
-        lines.removeIf([](const Line& line) { return line.amount == 0; });
-        const qint64 journal = post(db, name, due, total, lines);
+        const qint64 journal = DemoJournal::post(db, name, due, total, lines);
         fields << Database::Field{QStringLiteral("ACTUALRETURNDATE"), StoredDate::number(due)}
                << Database::Field{QStringLiteral("ACTUALRETURNTIME"), QStringLiteral("180000")}
                << Database::Field{QStringLiteral("ACTUALPERIOD"), c.period}

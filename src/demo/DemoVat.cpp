@@ -1,11 +1,13 @@
 #include "demo/DemoVat.h"
 
+#include "accounting/AdvanceDeduction.h"
 #include "accounting/LedgerSetup.h"
 #include "accounting/TaxInvoice.h"
 #include "accounting/VatSettings.h"
 #include "core/Configuration.h"
 #include "core/Database.h"
 #include "core/StoredDate.h"
+#include "demo/DemoJournal.h"
 
 #include <QDate>
 #include <QHash>
@@ -16,35 +18,12 @@ namespace {
 using namespace LedgerAccounts;
 
 constexpr int Halalas = 2;
+// The employee pays this much on account while his weekly car is out; the
+// contract's invoice deducts it, and he pays the rest at its return.
+const char* const Weekly = "عقد أسبوعي - موظف";
+constexpr double WeeklyAdvance = 57.5;
 
-struct Line {
-    qint64 account;
-    bool debit;
-    double amount;
-    QString text;
-};
-
-void addLines(Database& db, qint64 journal, const QDate& date, const QList<Line>& lines)
-{
-    for (const Line& line : lines)
-        if (line.amount != 0)
-            db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
-                      {{QStringLiteral("JOURNALID"), journal},
-                       {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)},
-                       {QStringLiteral("AMOUNT"), line.amount},
-                       {QStringLiteral("ACCOUNTNUMBER"), line.account},
-                       {QStringLiteral("RELATEDDETAIL"), line.text},
-                       {QStringLiteral("DEBITORCREDIT"), line.debit ? 1 : 0}});
-}
-
-qint64 journal(Database& db, const QString& name, const QString& window, const QDate& date, double amount)
-{
-    return db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
-                     {{QStringLiteral("NAME"), name},
-                      {QStringLiteral("AMOUNT"), amount},
-                      {QStringLiteral("WINDOWNAME"), window},
-                      {QStringLiteral("TRANSACTIONDATE"), StoredDate::number(date)}});
-}
+using DemoJournal::Line;
 
 void becomeSaudi(Database& db)
 {
@@ -84,9 +63,10 @@ void closeMoreContracts(Database& db, const QDate& today)
         qint64 overKilometres;
         double kilometreCharge;
         double other;
+        double advance;
     } contracts[] = {
-        {"عقد رحلة إلى الدمام", 12, 3, 120, 60, 25},
-        {"عقد أسبوعي - موظف", 9, 7, 0, 0, 0},
+        {"عقد رحلة إلى الدمام", 12, 3, 120, 60, 25, 0},
+        {Weekly, 9, 7, 0, 0, 0, WeeklyAdvance},
     };
     for (int i = 0; i < int(std::size(contracts)) && i < customers.count() && i < cars.count(); ++i) {
         const auto& c = contracts[i];
@@ -94,14 +74,15 @@ void closeMoreContracts(Database& db, const QDate& today)
         const qint64 meter = cars.value(i, QStringLiteral("METER")).toLongLong();
         const qint64 returnMeter = meter + c.period * 100 + c.overKilometres;
         const double fare = cars.value(i, QStringLiteral("FARE")).toDouble();
-        const double rent = fare * c.period, total = rent + c.kilometreCharge + c.other;
+        const double rent = fare * c.period, total = rent + c.kilometreCharge + c.other, paid = total - c.advance;
         const QString name = QString::fromUtf8(c.name), customer = customers.text(i, QStringLiteral("name"));
-        const qint64 posted = journal(db, name, QStringLiteral("frmRentCar"), back, total);
-        addLines(db, posted, back,
-                 {{Customers, true, rent, customer}, {RentIncome, false, rent, name},
-                  {Customers, true, c.kilometreCharge, customer}, {ExtraKilometreIncome, false, c.kilometreCharge, name},
-                  {Customers, true, c.other, customer}, {OtherIncome, false, c.other, name},
-                  {Cash, true, total, name}, {Customers, false, total, customer}});
+        const qint64 posted = DemoJournal::post(
+            db, name, back, total,
+            {{Customers, true, rent, customer}, {RentIncome, false, rent, name},
+             {Customers, true, c.kilometreCharge, customer}, {ExtraKilometreIncome, false, c.kilometreCharge, name},
+             {Customers, true, c.other, customer}, {OtherIncome, false, c.other, name},
+             {Cash, true, paid, name}, {Customers, false, paid, customer}},
+            QStringLiteral("frmRentCar"));
         db.insert(QStringLiteral("RENT"), QStringLiteral("RENTID"),
                   {{QStringLiteral("NAME"), name},
                    {QStringLiteral("CUSTOMERID"), customers.value(i, QStringLiteral("CUSTOMERID"))},
@@ -134,7 +115,7 @@ void closeMoreContracts(Database& db, const QDate& today)
                    {QStringLiteral("REQUIREDAMOUNT"), rent},
                    {QStringLiteral("OTHERAMOUNTS"), c.other},
                    {QStringLiteral("TOTAL"), total},
-                   {QStringLiteral("PAID"), total},
+                   {QStringLiteral("PAID"), paid},
                    {QStringLiteral("REMAINDER"), 0.0},
                    {QStringLiteral("JOURNALID"), posted}});
         db.command(QStringLiteral("update car set METER = %1 where carid = %2")
@@ -165,7 +146,7 @@ QList<Billed> taxContracts(Database& db, const VatSettings& vat)
         const QDate day = StoredDate::parse(closed.text(i, QStringLiteral("ACTUALRETURNDATE")));
         const QString customer = closed.text(i, QStringLiteral("CUSTOMERNAME")), name = closed.text(i, QStringLiteral("NAME"));
         const qint64 posted = closed.value(i, QStringLiteral("JOURNALID")).toLongLong();
-        addLines(db, posted, day,
+        DemoJournal::add(db, posted, day,
                  {{Customers, true, tax, customer}, {VatPayable, false, tax, name}, {Cash, true, tax, name},
                   {Customers, false, tax, customer}});
         db.executeBound(QStringLiteral("update JOURNAL set AMOUNT = AMOUNT + ? where JOURNALID = ?"), {tax, posted});
@@ -194,27 +175,34 @@ QHash<qint64, QTime> takeReceipts(Database& db, const QDate& today)
         const char* time;
         bool refund;
         int method;  // 0 cash, 1 card
-        bool againstContract;  // else the first customer who has rented nothing yet
+        int whose;   // the first customer who has rented nothing yet, the open contract's, the weekly one's
         double amount;
         const char* reference;
         const char* comments;
     } receipts[] = {
-        {5, "111500", false, 1, false, 230, "مدى 4417", "دفعة مقدمة لحجز سيارة"},
-        {1, "094500", false, 0, true, 575, "", "دفعة من قيمة العقد"},
-        {0, "120000", true, 0, false, 150, "", "رد جزء من الدفعة المقدمة"},
+        {8, "101000", false, 0, 2, WeeklyAdvance, "", "دفعة مقدمة على الحساب"},
+        {5, "111500", false, 1, 0, 230, "مدى 4417", "دفعة مقدمة لحجز سيارة"},
+        {1, "094500", false, 0, 1, 575, "", "دفعة من قيمة العقد"},
+        {0, "120000", true, 0, 0, 150, "", "رد جزء من الدفعة المقدمة"},
+    };
+    const RowSet weekly = db.execute(QStringLiteral("select CUSTOMERID, CUSTOMERNAME from RENT where NAME = '")
+                                     + QString::fromUtf8(Weekly) + QLatin1Char('\''));
+    const auto whose = [&](int kind, const QString& column) {
+        return kind == 1 ? open.value(0, column) : kind == 2 ? weekly.value(0, column) : others.value(0, column);
     };
     QHash<qint64, QTime> times;
     for (const auto& r : receipts) {
         const QDate day = today.addDays(-r.daysAgo);
-        const qint64 customerId = r.againstContract ? open.value(0, QStringLiteral("CUSTOMERID")).toLongLong()
-                                                    : others.value(0, QStringLiteral("CUSTOMERID")).toLongLong();
-        const QString customer = r.againstContract ? open.text(0, QStringLiteral("CUSTOMERNAME"))
-                                                   : others.text(0, QStringLiteral("name"));
+        if (r.whose == 2 && weekly.isEmpty())
+            continue;
+        const qint64 customerId = whose(r.whose, QStringLiteral("CUSTOMERID")).toLongLong();
+        const QString customer = whose(r.whose, r.whose == 0 ? QStringLiteral("name") : QStringLiteral("CUSTOMERNAME")).toString();
         const QString name = QString::fromUtf8(r.comments);
         const qint64 money = r.method == 1 ? qint64(CardClearing) : qint64(Cash);
-        const qint64 posted = journal(db, name, QStringLiteral("frmReceipt"), day, r.amount);
-        addLines(db, posted, day,
-                 {{money, !r.refund, r.amount, customer}, {Customers, r.refund, r.amount, customer}});
+        const qint64 posted =
+            DemoJournal::post(db, name, day, r.amount,
+                              {{money, !r.refund, r.amount, customer}, {Customers, r.refund, r.amount, customer}},
+                              QStringLiteral("frmReceipt"));
         const qint64 id = db.insert(
             QStringLiteral("RECEIPT"), QStringLiteral("RECEIPTID"),
             {{QStringLiteral("NAME"), name},
@@ -222,7 +210,7 @@ QHash<qint64, QTime> takeReceipts(Database& db, const QDate& today)
              {QStringLiteral("REFUND"), r.refund ? 1 : 0},
              {QStringLiteral("CUSTOMERID"), customerId},
              {QStringLiteral("CUSTOMERNAME"), customer},
-             {QStringLiteral("RENTID"), r.againstContract ? open.value(0, QStringLiteral("RENTID")).toLongLong() : 0},
+             {QStringLiteral("RENTID"), r.whose == 1 ? open.value(0, QStringLiteral("RENTID")).toLongLong() : 0},
              {QStringLiteral("AMOUNT"), r.amount},
              {QStringLiteral("METHOD"), r.method},
              {QStringLiteral("REFERENCE"), QString::fromUtf8(r.reference)},
@@ -233,21 +221,27 @@ QHash<qint64, QTime> takeReceipts(Database& db, const QDate& today)
     return times;
 }
 
-// A payment on account carries the VAT within it; one against a contract is
-// billed on the contract's invoice, and a refund has none. The
-// receipts of the demo office itself were taken at noon.
+// A payment on account carries the VAT within it, owed to the tax office
+// from then on, and a refund of one takes back the VAT within the refund;
+// one against a contract is billed on the contract's invoice, and a refund
+// has no invoice. The receipts of the demo office itself were taken at noon.
 QList<Billed> taxReceipts(Database& db, const VatSettings& vat, const QHash<qint64, QTime>& times)
 {
     const RowSet payments = db.execute(
-        QStringLiteral("select RECEIPTID, RECEIPTDATE, CUSTOMERNAME, AMOUNT from RECEIPT where REFUND = 0 and Nz(RENTID, 0) = 0 "
-                       "order by RECEIPTID"));
+        QStringLiteral("select RECEIPTID, RECEIPTDATE, CUSTOMERNAME, NAME, AMOUNT, REFUND, JOURNALID from RECEIPT "
+                       "where Nz(RENTID, 0) = 0 order by RECEIPTID"));
     QList<Billed> billed;
     for (int i = 0; i < payments.count(); ++i) {
         const qint64 id = payments.value(i, QStringLiteral("RECEIPTID")).toLongLong();
         const double gross = payments.value(i, QStringLiteral("AMOUNT")).toDouble(), tax = vat.taxWithin(gross, Halalas);
         const QDate day = StoredDate::parse(payments.text(i, QStringLiteral("RECEIPTDATE")));
-        billed.append({QDateTime(day, times.value(id, QTime(12, 0))), TaxInvoice::Receipt, id, payments.text(i, QStringLiteral("CUSTOMERNAME")),
-                       {gross - tax, vat.rate, tax, gross}});
+        const QString customer = payments.text(i, QStringLiteral("CUSTOMERNAME")), name = payments.text(i, QStringLiteral("NAME"));
+        const bool refund = payments.value(i, QStringLiteral("REFUND")).toInt() == 1;
+        DemoJournal::add(db, payments.value(i, QStringLiteral("JOURNALID")).toLongLong(), day,
+                         {{Customers, !refund, tax, refund ? name : customer}, {VatPayable, refund, tax, refund ? customer : name}});
+        if (!refund)
+            billed.append({QDateTime(day, times.value(id, QTime(12, 0))), TaxInvoice::Receipt, id, customer,
+                           {gross - tax, vat.rate, tax, gross}});
     }
     return billed;
 }
@@ -264,6 +258,10 @@ void DemoVat::insert(Database& db)
     QList<Billed> billed = taxContracts(db, vat) + taxReceipts(db, vat, times);
     // Numbered in the order they were issued, as at the counter.
     std::stable_sort(billed.begin(), billed.end(), [](const Billed& a, const Billed& b) { return a.issued < b.issued; });
+    // A contract's invoice deducts the advances its customer paid before it.
     for (const Billed& b : billed)
-        TaxInvoice::issue(db, QString::fromLatin1(b.source), b.id, b.buyer, b.amounts, b.issued);
+        if (qstrcmp(b.source, TaxInvoice::Contract) == 0)
+            AdvanceDeduction::issue(db, b.id, b.buyer, b.amounts, b.issued);
+        else
+            TaxInvoice::issue(db, QString::fromLatin1(b.source), b.id, b.buyer, b.amounts, b.issued);
 }

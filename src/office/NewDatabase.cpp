@@ -76,7 +76,11 @@ ShippedRows NewDatabase::shippedRows()
                     return;
                 ScreenMetadata::carCondition(db);
             },
-            {}};
+            [](Database& db) {
+                // The receipt rules of an advance's VAT, and the invoice's rows after its totals.
+                ScreenMetadata::receipts(db);
+                ReportSetup::addAdvanceRows(db);
+            }};
 }
 
 QList<SchemaStep> NewDatabase::history()

@@ -60,7 +60,7 @@ frmReceipt::frmReceipt(RunState& state, QWidget* parent)
     // Never shown, and not bound to a column: the ledger rules post each to
     // its own accounts, and those that are 0 post nothing.
     for (const char* name : {ReceiptRules::CashIn, ReceiptRules::CardIn, ReceiptRules::BankIn, ReceiptRules::CashOut,
-                             ReceiptRules::CardOut, ReceiptRules::BankOut}) {
+                             ReceiptRules::CardOut, ReceiptRules::BankOut, ReceiptRules::VatIn, ReceiptRules::VatOut}) {
         auto* amount = new NumberEdit(this);
         amount->setObjectName(QLatin1String(name));
         amount->hide();
@@ -231,8 +231,19 @@ void frmReceipt::splitAmount()
     // Transfers and cheques both reach the bank.
     const int account = method == Cheque ? int(Transfer) : std::max(method, 0);
     const QString amount = m_ui->dfnAmount->text().trimmed().isEmpty() ? QStringLiteral("0") : m_ui->dfnAmount->text();
+    const QString tax = QString::number(advanceVat(), 'f', decimals());
+    // Three methods each way, then the VAT in and out.
     for (int i = 0; i < m_amounts.size(); ++i)
-        m_amounts[i]->setText(i == account + (refund ? 3 : 0) ? amount : QStringLiteral("0"));
+        m_amounts[i]->setText(i == account + (refund ? 3 : 0) ? amount
+                              : i == 6 + (refund ? 1 : 0)     ? tax
+                                                              : QStringLiteral("0"));
+}
+
+double frmReceipt::advanceVat()
+{
+    if (m_ui->dfnRentId->text().trimmed().toLongLong() > 0)
+        return 0;
+    return VatSettings::read(state().db()).taxWithin(m_ui->dfnAmount->text().trimmed().toDouble(), decimals());
 }
 
 qint64 frmReceipt::journal()
@@ -272,7 +283,7 @@ void frmReceipt::issueInvoice(qint64 receipt)
     if (!vat.on || m_ui->dffRefund->isChecked() || m_ui->dfnRentId->text().trimmed().toLongLong() > 0)
         return;
     const double gross = m_ui->dfnAmount->text().trimmed().toDouble();
-    const double tax = vat.taxWithin(gross, decimals());
+    const double tax = advanceVat();
     TaxInvoice::issue(db, TaxInvoice::Receipt, receipt, m_ui->dfsCustomerNAME->text(), {gross - tax, vat.rate, tax, gross});
 }
 

@@ -11,7 +11,8 @@ class NumberEdit;
 // Money received from a customer, or paid back to him (a refund), by cash,
 // card, bank transfer or cheque, optionally against one of his contracts.
 // Each save posts its journal by the ledger rules of the screen in the same
-// transaction; with VAT on, a receipt also gets its tax invoice.
+// transaction; with VAT on, a payment on account also posts the VAT within it
+// and gets its tax invoice, and a refund of one takes that VAT back.
 class frmReceipt : public DataScreen {
     Q_OBJECT
 public:
@@ -45,6 +46,9 @@ private:
     void issueInvoice(qint64 receipt);
     // The amount into the one hidden field of its method and direction.
     void splitAmount();
+    // The VAT within a payment on account or a refund of one; 0 against a
+    // contract, which is taxed on the contract's invoice, and with VAT off.
+    double advanceVat();
     // The customer typed by number: his name, or none for a number nobody has.
     void takeCustomer();
     // The method stored, in the list that names it.

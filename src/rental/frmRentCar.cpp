@@ -1,8 +1,8 @@
 #include "rental/frmRentCar.h"
 #include "ui_frmRentCar.h"
 
+#include "accounting/AdvanceDeduction.h"
 #include "accounting/LedgerSetup.h"
-#include "accounting/TaxInvoice.h"
 #include "accounting/cAccounting.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
@@ -604,8 +604,7 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         if (m_vat.on) {
             const TaxInvoice::Amounts amounts{number(m_ui->dfnTotal), number(m_ui->dfnVatRate),
                                               number(m_ui->dfnVatAmount), number(m_ui->dfnGrossTotal)};
-            const qint64 invoice = TaxInvoice::issue(db, QLatin1String(TaxInvoice::Contract), rent.toLongLong(),
-                                                     m_ui->dfsCustomerNAME->text().trimmed(), amounts);
+            const qint64 invoice = AdvanceDeduction::issue(db, rent.toLongLong(), m_ui->dfsCustomerNAME->text().trimmed(), amounts);
             state().ui().ShowStatusMessage(tr("Tax invoice No. %1").arg(invoice));
         }
     }

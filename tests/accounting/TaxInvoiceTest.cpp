@@ -1,6 +1,7 @@
 // Invoice numbers taken by two workstations whose transactions overlap: the
 // second one waits for the first to end, and the sequence has neither gap nor
-// duplicate whatever the first did.
+// duplicate whatever the first did. The advances a contract's invoice deducts.
+#include "accounting/AdvanceDeduction.h"
 #include "accounting/TaxInvoice.h"
 #include "core/Database.h"
 #include "support/TestOffice.h"
@@ -69,5 +70,45 @@ TEST(TaxInvoice, NumbersRunWithoutGapAcrossWorkstations)
         EXPECT_EQ(TaxInvoice::numberOf(mine, TaxInvoice::Contract, record), row.expected);
         EXPECT_EQ(TaxInvoice::numberOf(mine, TaxInvoice::Receipt, record), 0) << "a receipt has numbers of its own records";
         EXPECT_EQ(stored(mine), row.invoices);
+    }
+}
+
+// A contract's invoice deducts the customer's advances whole, oldest first,
+// while they fit in its gross; the VAT they carried goes back from 2200 on
+// the contract's journal. A second save deducts the same again. A row: the
+// advances' gross with 15 % VAT within, in the order paid (invoices 2, 3 ...;
+// invoice 1 is another customer's); the invoices deducted, their net and VAT,
+// and the contract's journal.
+TEST(TaxInvoice, DeductsTheAdvancesThatFitOldestFirst)
+{
+    const struct { const char* what; QList<double> advances; const char* deducted; } rows[] = {
+        {"two advances", {57.5, 115}, "2 3 150 22.5 1300 0 22.5 2200 1 22.5"},
+        {"one advance, of the whole gross", {230}, "2 200 30 1300 0 30 2200 1 30"},
+        {"larger than the contract: they wait, a later one fits", {345, 230.01, 57.5}, "4 50 7.5 1300 0 7.5 2200 1 7.5"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TestOffice office;
+        for (const double gross : QList<double>{11.5} + row.advances) {
+            const double vat = qRound(gross * 1500 / 115) / 100.0;
+            TaxInvoice::issue(office.db(), TaxInvoice::Receipt, office.db().insert(u"RECEIPT"_s, u"RECEIPTID"_s, {{u"CUSTOMERID"_s, gross == 11.5 ? 2 : 1}}),
+                              u"سالم"_s, {gross - vat, 15, vat, gross});
+        }
+        const qint64 rent = office.db().insert(u"RENT"_s, u"RENTID"_s, {{u"CUSTOMERID"_s, 1},
+                                      {u"JOURNALID"_s, office.db().insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"NAME"_s, u"عقد"_s}})}});
+        for (int save = 0; save < 2; ++save) {
+            const QString own = QString::number(AdvanceDeduction::issue(office.db(), rent, u"سالم"_s, {200, 15, 30, 230}));
+            QStringList found;
+            for (const char* sql : {"select a.INVOICENO from TAXINVOICE a, TAXINVOICE t where a.DEDUCTEDBYID = t.TAXINVOICEID and t.INVOICENO = %1 order by 1",
+                                    "select ADVANCENET, ADVANCEVAT from TAXINVOICE where INVOICENO = %1",
+                                    "select ACCOUNTNUMBER, DEBITORCREDIT, AMOUNT from JOURNALDETAIL order by ACCOUNTNUMBER"}) {
+                const RowSet rows = office.db().execute(QString::fromLatin1(sql).arg(own));
+                for (int i = 0; i < rows.count() * rows.columns().size(); ++i)
+                    found << QString::number(rows.value(i / rows.columns().size(), i % rows.columns().size()).toDouble());
+            }
+            EXPECT_EQ(found.join(' '), QLatin1String(row.deducted)) << "save " << save;
+            // The contract's rules post its journal afresh before each save's invoice.
+            office.db().command(u"delete from JOURNALDETAIL"_s);
+        }
     }
 }

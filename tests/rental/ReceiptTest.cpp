@@ -9,6 +9,7 @@
 #include "core/ScreenTag.h"
 #include "core/StoredDate.h"
 #include "engine/EngineSetup.h"
+#include "office/NewDatabase.h"
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
@@ -46,7 +47,7 @@ struct Counter : TestOffice {
     QStringList lines(qint64 journal)
     {
         const RowSet rows = db().execute(u"select ACCOUNTNUMBER, DEBITORCREDIT, AMOUNT, TRANSACTIONDATE from JOURNALDETAIL "
-                                         "where JOURNALID = "_s + QString::number(journal) + u" order by DEBITORCREDIT desc"_s);
+                                         "where JOURNALID = "_s + QString::number(journal) + u" order by DEBITORCREDIT desc, ACCOUNTNUMBER"_s);
         QStringList found;
         for (int i = 0; i < rows.count(); ++i)
             found << u"%1 %2 %3 %4"_s.arg(rows.text(i, u"ACCOUNTNUMBER"_s),
@@ -68,6 +69,9 @@ struct PostingRow {
     // Taken at the first save and kept; a refund has none, and an invoiced
     // receipt is not deleted, the clerk told its number.
     const char* invoiced = nullptr;
+    // The VAT within the amount and within the changed one, owed to the tax
+    // office (2200) for a payment on account, taken back for a refund.
+    double tax = 0, changedTax = 0;
 };
 
 void PrintTo(const PostingRow& row, std::ostream* out) { *out << row.name; }
@@ -125,19 +129,19 @@ TEST_P(Posting, EachMethodToItsAccount)
     EXPECT_EQ(stored.text(0, u"CUSTOMERNAME"_s), u"سالم"_s);
     const QString date = QString::number(StoredDate::number(day(-1)));
     const QString money = QLatin1String(r.money);
-    const auto expected = [&](const char* amount) {
-        const QString a = QString::number(QString::fromLatin1(amount).toDouble());
-        return r.refund ? QStringList{u"1300 debit "_s + a + ' ' + date, money + u" credit "_s + a + ' ' + date}
-                        : QStringList{money + u" debit "_s + a + ' ' + date, u"1300 credit "_s + a + ' ' + date};
+    const auto expected = [&](const char* amount, double tax) {
+        const QString a = QString::number(QString::fromLatin1(amount).toDouble()) + ' ' + date, t = QString::number(tax) + ' ' + date;
+        const QStringList lines = r.refund ? QStringList{u"1300 debit "_s + a, u"2200 debit "_s + t, money + u" credit "_s + a, u"1300 credit "_s + t}
+                                           : QStringList{money + u" debit "_s + a, u"1300 debit "_s + t, u"1300 credit "_s + a, u"2200 credit "_s + t};
+        return tax ? lines : QStringList{lines[0], lines[2]};
     };
-    EXPECT_EQ(office.lines(journal), expected(r.amount));
-    const double sign = r.refund ? 1 : -1;
-    EXPECT_DOUBLE_EQ(CustomerBalance::of(office.db(), customer), sign * QString::fromLatin1(r.amount).toDouble());
+    EXPECT_EQ(office.lines(journal), expected(r.amount, r.tax));
+    const double sign = r.refund ? 1 : -1, net = QString::fromLatin1(r.amount).toDouble() - r.tax;
+    EXPECT_DOUBLE_EQ(CustomerBalance::of(office.db(), customer), sign * net);
     EXPECT_DOUBLE_EQ(CustomerBalance::of(office.db(), customer, day(-2)), 0);
     // The card shows it owed, red, or owed to him.
     const auto* balance = ScreenChecks::control<QLabel>(screen.get(), u"lblBalance"_s);
-    EXPECT_TRUE(balance->text().startsWith(QString::number(QString::fromLatin1(r.amount).toDouble(), 'f', 2)))
-        << balance->text().toStdString();
+    EXPECT_TRUE(balance->text().startsWith(QString::number(net, 'f', 2))) << balance->text().toStdString();
     EXPECT_EQ(balance->styleSheet().contains(u"#b00000"_s), r.refund);
 
     auto* amount = ScreenChecks::control<QLineEdit>(screen.get(), u"dfnAmount"_s);
@@ -146,7 +150,7 @@ TEST_P(Posting, EachMethodToItsAccount)
     Clerk::type(QLatin1String(r.changed));
     Clerk::press(Qt::Key_F12);
     EXPECT_EQ(office.count(u"select JOURNALID from RECEIPT"_s), journal);
-    EXPECT_EQ(office.lines(journal), expected(r.changed));
+    EXPECT_EQ(office.lines(journal), expected(r.changed, r.changedTax));
     EXPECT_EQ(office.count(u"select count(*) from JOURNAL"_s), 1);
     const RowSet invoice = office.db().execute(u"select INVOICENO, NETAMOUNT, VATAMOUNT, GROSSAMOUNT from TAXINVOICE"_s);
     QStringList found;
@@ -159,7 +163,7 @@ TEST_P(Posting, EachMethodToItsAccount)
     const int kept = invoice.isEmpty() ? 0 : 1;
     EXPECT_EQ(office.count(u"select count(*) from RECEIPT"_s), kept);
     EXPECT_EQ(office.count(u"select count(*) from JOURNAL"_s), kept);
-    EXPECT_EQ(office.count(u"select count(*) from JOURNALDETAIL"_s), kept * 2);
+    EXPECT_EQ(office.count(u"select count(*) from JOURNALDETAIL"_s), kept * expected(r.changed, r.changedTax).size());
     EXPECT_EQ(office.ui().messages.size(), kept);
     EXPECT_TRUE(!kept || office.ui().lastMessage().contains(u"1"_s)) << office.ui().lastMessage().toStdString();
 }
@@ -173,8 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PostingRow{"refund in cash", 0, true, "1100", "15", "12.25"},
                     PostingRow{"refund to the card", 1, true, "1150", "40", "41"},
                     PostingRow{"refund by cheque", 3, true, "1200", "75", "70"},
-                    PostingRow{"card with VAT", 1, false, "1150", "115", "230", "1 200 30 230"},
-                    PostingRow{"refund with VAT", 0, true, "1100", "50", "40", ""}),
+                    PostingRow{"card with VAT", 1, false, "1150", "115", "230", "1 200 30 230", 15, 30},
+                    PostingRow{"refund with VAT", 0, true, "1100", "50", "40", "", 6.522, 5.217}),
     [](const auto& info) { return std::string(QByteArray(info.param.name).replace(' ', '_').constData()); });
 
 
@@ -337,7 +341,8 @@ TEST(CustomerCard, ShowsHisBalanceAndF6AsksForHisStatement)
 
 // An office made before receipts gets what a new one has of them: the
 // screen's rows, its ledger rules, the two documents (a number it gave a
-// report of its own stays that report's) and the right of whoever may rent.
+// report of its own stays that report's) and the right of whoever may rent;
+// its tax invoices get the rows of the advances they deduct.
 TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
 {
     Counter office;
@@ -350,7 +355,8 @@ TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
               u"select r.AMOUNTFIELD, d.DEBITACCOUNTFIELD, d.CREDITACCOUNTFIELD from _GLRULE r, _GLRULEDETAIL d "
               "where d.GLRULEID = r.GLRULEID and r.WINDOWNAME = 'frmReceipt' order by r.AMOUNTFIELD"_s,
               u"select VLDTNNAME1 from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt' order by VLDTNNAME1"_s,
-              u"select RPTNAME, WINDOWNAME from _RPT where Rptfilename in ('receipt.odt', 'statement.odt') order by RPTNAME"_s}) {
+              u"select RPTNAME, WINDOWNAME from _RPT where Rptfilename in ('receipt.odt', 'statement.odt') order by RPTNAME"_s,
+              u"select RPTID, TABLENBR, SQLStatement from _RPTDETAIL where TABLENBR = 2 and RPTID >= 40 order by RPTID"_s}) {
             const RowSet set = db.execute(sql);
             for (int i = 0; i < set.count(); ++i)
                 rows << set.value(i, 0).toString() + '|' + set.value(i, 1).toString() + '|' + set.value(i, 2).toString();
@@ -358,19 +364,19 @@ TEST(OlderOffice, GetsTheReceiptScreenItsRulesDocumentsAndRight)
         return rows;
     };
     const QStringList fresh = shipped();
-    ASSERT_EQ(fresh.size(), 11 + 6 + 3 + 2);  // fields and key, rules, checks, documents
+    ASSERT_EQ(fresh.size(), 11 + 8 + 3 + 2 + 2);  // fields and key, rules, checks, documents, tax invoices' advance rows
     for (const QString& sql :
          {u"delete from _WINDOWTABLEDETAILS where WINDOWTABLEID in (select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmReceipt')"_s,
           u"delete from _WINDOWTABLE where WINDOWNAME = 'frmReceipt'"_s,
           u"delete from _WINDOWVALIDATION where WINDOWNAME = 'frmReceipt'"_s,
           u"delete from _GLRULEDETAIL where GLRULEID in (select GLRULEID from _GLRULE where WINDOWNAME = 'frmReceipt')"_s,
           u"delete from _GLRULE where WINDOWNAME = 'frmReceipt'"_s, u"delete from _RPTDETAIL where RPTID in (10, 11)"_s,
-          u"delete from _RPT where RPTID in (10, 11)"_s,
+          u"delete from _RPT where RPTID in (10, 11)"_s, u"delete from _RPTDETAIL where TABLENBR = 2 and RPTID >= 40"_s,
           u"insert into _RPT (RPTID, RPTNAME, WINDOWNAME, ONOFF, Rptfilename) values (10, 'Own', 'frmCars', 1, 'own.odt')"_s,
           u"update group_func set command9 = 0, command1 = 1 where menu_name = 'F5M'"_s})
         db.command(sql);
     ASSERT_EQ(shipped(), QStringList());
-    ScreenMetadata::receipts(db);
+    NewDatabase::shippedRows().advances(db);
     EXPECT_EQ(shipped(), fresh);
     EXPECT_EQ(db.execute(u"select RPTNAME from _RPT where RPTID = 10"_s).value(0, 0).toString(), u"Own"_s);
     EXPECT_EQ(db.execute(u"select count(*) from group_func where menu_name = 'F5M' and command9 = 1"_s).value(0, 0).toInt(),
