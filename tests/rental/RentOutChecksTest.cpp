@@ -7,6 +7,7 @@
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "rental/RentOutChecks.h"
+#include "rental/RentalShipped.h"
 #include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
@@ -178,4 +179,22 @@ TEST(RentOutChecks, TheCarPickerColoursTheUninsuredCar)
     EXPECT_EQ(shown.value(insured), QApplication::palette().color(QPalette::Base).rgb());
     EXPECT_EQ(QColor(shown.value(uninsured)).hue(), 0);
     EXPECT_TRUE(tip.contains(u"first insurance expired on 01/01/2020"_s)) << tip.toStdString();
+}
+
+// An office made before gets the customer's ID expiry field and the steps of
+// the car's condition on its contract, once however often asked.
+TEST(OlderOffice, GetsTheIdExpiryFieldAndTheContractsConditionSteps)
+{
+    Counter office;
+    const QString rows = u"select (select count(*) from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate') "
+                         "* 100 + (select count(*) from _RPTDETAIL where RPTID = 1)"_s;
+    const int fresh = office.count(rows);
+    office.db().command(u"delete from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate'"_s);
+    office.db().command(u"delete from _RPTDETAIL where RPTID = 1 and SQLStatement like '%CARDAMAGE%'"_s);
+    ASSERT_EQ(office.count(rows), fresh - 102);
+    for (int twice = 0; twice < 2; ++twice) {
+        ScreenMetadata::customerIdExpiry(office.db());
+        ReportSetup::addContractCondition(office.db());
+    }
+    EXPECT_EQ(office.count(rows), fresh);
 }
