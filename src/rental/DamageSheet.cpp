@@ -18,7 +18,7 @@ namespace {
 
 // Wide enough to stay sharp across the page.
 constexpr int SheetWidth = 1700;
-constexpr int CaptionHeight = 44;
+constexpr int CaptionHeight = 64;
 constexpr int Gap = 12;
 
 QByteArray encoded(const QImage& image, const char* format)

@@ -100,7 +100,7 @@ QList<Step> condition(const QString& screen)
     const QString marks =
         QStringLiteral("select (select count(*) from CARDAMAGE e where %1 and e.CARDAMAGEID <= d.CARDAMAGEID) & '' "
                        "as MARKNO, %2 else '1 خدش — Scratch' end as KINDNAME, %3 else 'من الأعلى — From above' end "
-                       "as VIEWNAME, case when d.SIZE > 0 then d.SIZE & ' سم — cm' else '' end as SIZETEXT, "
+                       "as VIEWNAME, case when d.SIZE > 0 then d.SIZE & '' else '' end as SIZETEXT, "
                        "Nz(d.NOTE, '') as NOTE, case when %4 then 'جديد عند العودة — New at return' "
                        "else 'عند الخروج — At check-out' end as MARKSTATE, d.CARDAMAGEID as MARKID "
                        "from CARDAMAGE d, RENT r where r.RENTID = :1  and %5 "
