@@ -4048,6 +4048,26 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Open an exported list in LibreOffice Calc</source>
         <translation>افتح القائمة المصدّرة في ليبر أوفيس كالك</translation>
     </message>
+    <message>
+        <source>Fuel</source>
+        <translation>الوقود</translation>
+    </message>
+    <message>
+        <source>Charge per missing eighth of the tank, by car type</source>
+        <translation>قيمة كل ثُمن ناقص من خزان الوقود، حسب نوع السيارة</translation>
+    </message>
+    <message>
+        <source>The fleet has no car types yet.</source>
+        <translation>لا توجد أنواع سيارات في الأسطول بعد.</translation>
+    </message>
+    <message>
+        <source>The fuel charge of %1 is an amount of 0 or more, such as 12.5; &quot;%2&quot; is not.</source>
+        <translation>قيمة الوقود لنوع %1 مبلغ لا يقل عن 0، مثل 12.5؛ و«%2» ليس كذلك.</translation>
+    </message>
+    <message>
+        <source>Charge per eighth</source>
+        <translation>قيمة الثُّمن</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanningBoard</name>
@@ -4986,6 +5006,58 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>Tax invoice No. %1</source>
         <translation>الفاتورة الضريبية رقم %1</translation>
+    </message>
+    <message>
+        <source>Car condition at exit</source>
+        <translation>حالة السيارة عند الخروج</translation>
+    </message>
+    <message>
+        <source>Fuel out:</source>
+        <translation>الوقود عند الخروج:</translation>
+    </message>
+    <message>
+        <source>Damage details and photos…</source>
+        <translation>تفاصيل الأضرار وصورها…</translation>
+    </message>
+    <message>
+        <source>Car condition at return</source>
+        <translation>حالة السيارة عند العودة</translation>
+    </message>
+    <message>
+        <source>Fuel in:</source>
+        <translation>الوقود عند العودة:</translation>
+    </message>
+    <message>
+        <source>Missing fuel charge:</source>
+        <translation>قيمة الوقود الناقص:</translation>
+    </message>
+    <message>
+        <source>New damage charge:</source>
+        <translation>قيمة الأضرار الجديدة:</translation>
+    </message>
+    <message>
+        <source>fuel out</source>
+        <translation>الوقود عند الخروج</translation>
+    </message>
+    <message>
+        <source>fuel in</source>
+        <translation>الوقود عند العودة</translation>
+    </message>
+    <message>
+        <source>damage diagram</source>
+        <translation>مخطط الأضرار</translation>
+    </message>
+    <message>
+        <source>Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; Delete: take back a new mark</source>
+        <translation>Tab: المنظر التالي؛ الأسهم: تحريك المؤشر؛ 1-4: النوع؛ Enter أو النقر: تعليم الموضع؛ Delete: التراجع عن علامة جديدة</translation>
+    </message>
+    <message>
+        <source>Take back the %1 marked on the %2, with its photos?</source>
+        <translation>هل تتراجع عن %1 المعلَّم على %2، مع صوره؟</translation>
+    </message>
+    <message>
+        <source>Choose the car first (F6): its damage is kept on it.</source>
+        <translation>اختر السيارة أولًا (F6): أضرارها تحفظ معها.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "core/StoredDate.h"
 
 #include <QDate>
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -83,6 +84,8 @@ const ChartAccount Chart[] = {
     {RentIncome, Income, "إيرادات الإيجار", "الإيجار اليومي للعقود"},
     {ExtraKilometreIncome, Income, "إيرادات الكيلومترات الزائدة", "ما يزيد على المسموح من الكيلومترات"},
     {OtherIncome, Income, "إيرادات أخرى", "المبالغ الأخرى والإيرادات العامة"},
+    {FuelIncome, Income, "إيرادات الوقود", "الوقود الناقص عند عودة السيارة"},
+    {DamageIncome, Income, "إيرادات الأضرار", "ما يتحمله العميل من أضرار السيارة"},
     {CarExpenses, Expense, "مصروفات السيارات", "ما يصرف على سيارة بعينها"},
     {Insurance, Expense, "التأمين", "أقساط تأمين السيارات"},
     {Maintenance, Expense, "الصيانة", "صيانة السيارات وإصلاحها"},
@@ -122,6 +125,34 @@ void contractMoneyRules(Database& db)
     }
 }
 
+// The fuel missing at return and the new damage charged are income of their
+// own, owed by the customer like the rest of the close-out.
+const struct ConditionCharge {
+    const char* name;
+    const char* amount;
+    Account income;
+} ConditionCharges[] = {
+    {"تسليم عقد إيجار - الوقود الناقص", ":dfnFuelCharge", FuelIncome},
+    {"تسليم عقد إيجار - الأضرار", ":dfnDamageCharge", DamageIncome},
+};
+
+void conditionRule(Database& db, const ConditionCharge& c)
+{
+    rule(db, "frmRentCar", c.name, c.amount, {{Customers, c.income, ":dfsCustomerNAME", ":txtNAME"}});
+}
+
+// The chart's accounts among `numbers` that the office lacks; a number it
+// already uses keeps its own account.
+void addMissingAccounts(Database& db, std::initializer_list<Account> numbers)
+{
+    for (const ChartAccount& a : Chart)
+        if (std::find(numbers.begin(), numbers.end(), a.number) != numbers.end()
+            && db.execute(QStringLiteral("select ACCOUNTNUMBER from chartofaccount where ACCOUNTNUMBER = ")
+                          + QString::number(qint64(a.number)))
+                   .isEmpty())
+            insertAccount(db, a);
+}
+
 }
 
 void LedgerSetup::insertChart(Database& db)
@@ -138,15 +169,18 @@ void LedgerSetup::insertChart(Database& db)
 
 void LedgerSetup::addCounterAccounts(Database& db)
 {
-    // Offices made before deposits, card payments and VAT lack their accounts;
-    // a number the office already uses keeps its own account.
-    for (const ChartAccount& a : Chart) {
-        if ((a.number == CardClearing || a.number == DepositsHeld || a.number == VatPayable)
-            && db.execute(QStringLiteral("select ACCOUNTNUMBER from chartofaccount where ACCOUNTNUMBER = ")
-                          + QString::number(qint64(a.number)))
-                   .isEmpty())
-            insertAccount(db, a);
-    }
+    // Offices made before deposits, card payments and VAT lack their accounts.
+    addMissingAccounts(db, {CardClearing, DepositsHeld, VatPayable});
+}
+
+void LedgerSetup::addCarConditionLedger(Database& db)
+{
+    addMissingAccounts(db, {FuelIncome, DamageIncome});
+    for (const ConditionCharge& c : ConditionCharges)
+        if (db.execute(QStringLiteral("select GLRULEID from _GLRULE where WINDOWNAME = 'frmRentCar' and AMOUNTFIELD = '")
+                       + QString::fromLatin1(c.amount) + QLatin1Char('\''))
+                .isEmpty())
+            conditionRule(db, c);
 }
 
 void LedgerSetup::insertRules(Database& db)
@@ -157,14 +191,17 @@ void LedgerSetup::insertRules(Database& db)
     }
 
     // A surrendered contract charges the customer its rent, the extra
-    // kilometres and the other amounts, and takes what he paid into cash. Each
-    // amount is a rule of its own; an amount of 0 posts nothing.
+    // kilometres, the other amounts, the missing fuel and the new damage, and
+    // takes what he paid into cash. Each amount is a rule of its own; an
+    // amount of 0 posts nothing.
     rule(db, "frmRentCar", "تسليم عقد إيجار", ":dfnRequiredAmount",
          {{Customers, RentIncome, ":dfsCustomerNAME", ":txtNAME"}});
     rule(db, "frmRentCar", "تسليم عقد إيجار - كيلومترات زائدة", ":dfnRequiredKilometersDiff",
          {{Customers, ExtraKilometreIncome, ":dfsCustomerNAME", ":txtNAME"}});
     rule(db, "frmRentCar", "تسليم عقد إيجار - مبالغ أخرى", ":dfnOtherAmounts",
          {{Customers, OtherIncome, ":dfsCustomerNAME", ":txtNAME"}});
+    for (const ConditionCharge& c : ConditionCharges)
+        conditionRule(db, c);
     rule(db, "frmRentCar", "تسليم عقد إيجار - المدفوع", ":dfnPaid",
          {{Cash, Customers, ":txtNAME", ":dfsCustomerNAME"}});
     contractMoneyRules(db);

@@ -18,6 +18,8 @@ enum Account : qint64 {
     RentIncome = 4100,
     ExtraKilometreIncome = 4200,
     OtherIncome = 4300,
+    FuelIncome = 4400,
+    DamageIncome = 4500,
     CarExpenses = 5100,
     Insurance = 5200,
     Maintenance = 5300,
@@ -61,6 +63,9 @@ void postChequesToTheBank(Database& db);
 // The contract's rules of its deposit and VAT, for an office made without
 // them; rules it already has stay as they are.
 void addContractMoneyRules(Database& db);
+// The accounts and rules of the fuel and damage charged at return, for an
+// office made without them; what it already has stays as it is.
+void addCarConditionLedger(Database& db);
 // A few manual ledger entries, posted, for the demo office.
 void insertDemoEntries(Database& db);
 }

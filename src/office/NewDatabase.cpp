@@ -70,7 +70,12 @@ ShippedRows NewDatabase::shippedRows()
                 LedgerSetup::addCounterAccounts(db);
                 ScreenMetadata::contractMoney(db);
             },
-            {},
+            [](Database& db) {
+                // A new office gets its accounts and rules with the rest, a moment later.
+                if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
+                    return;
+                ScreenMetadata::carCondition(db);
+            },
             {}};
 }
 

@@ -19,9 +19,20 @@ const MetadataWriter::FieldRow CounterMoney[] = {
     {"dfnDepositRefunded", "DEPOSITREFUNDED", MetadataWriter::Number, "المردود من التأمين", 0, 0},
 };
 
-void bindCounterMoney(MetadataWriter& m, qint64 rent, Database& db)
+// The fuel as the car went out and came back, and what the missing fuel and
+// the new damage cost.
+const MetadataWriter::FieldRow CarCondition[] = {
+    {"dfnFuelOut", "FUELOUT", MetadataWriter::Number, "الوقود عند الخروج", 0, 0},
+    {"dfnFuelIn", "FUELIN", MetadataWriter::Number, "الوقود عند العودة", 0, 0},
+    {"dfnFuelCharge", "FUELCHARGE", MetadataWriter::Number, "قيمة الوقود الناقص", 0, 0},
+    {"dfnDamageCharge", "DAMAGECHARGE", MetadataWriter::Number, "قيمة الأضرار", 0, 0},
+};
+
+// Binds the fields the contract's window lacks.
+template <std::size_t N>
+void bindMissing(MetadataWriter& m, qint64 rent, Database& db, const MetadataWriter::FieldRow (&rows)[N])
 {
-    for (const MetadataWriter::FieldRow& f : CounterMoney) {
+    for (const MetadataWriter::FieldRow& f : rows) {
         const QString control = QString::fromLatin1(f.control);
         if (db.execute(QStringLiteral("select WINDOWTABLEDETAILSID from _WINDOWTABLEDETAILS where WINDOWTABLEID = ")
                        + QString::number(rent) + QStringLiteral(" and WINDOWCONTROL = '") + control
@@ -96,7 +107,8 @@ void ScreenMetadata::frmRentCar(Database& db)
         {"dffReturned", "RETURNED", MetadataWriter::Flag, "تم تسليم السيارة", 0, 0},
         {"dfsSurrenderComments", "SURRENDERCOMMENTS", MetadataWriter::Text, "ملاحظات التسليم", 0, 0},
     });
-    bindCounterMoney(m, rent, db);
+    bindMissing(m, rent, db, CounterMoney);
+    bindMissing(m, rent, db, CarCondition);
 
     m.combo(QStringLiteral("dfcTITLE"),
             {QStringLiteral("السيد"), QStringLiteral("السيدة"), QStringLiteral("الآنسة"), QStringLiteral("الدكتور"),
@@ -123,7 +135,18 @@ void ScreenMetadata::contractMoney(Database& db)
         "select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmRentCar' and TABLENAME = 'RENT'"));
     if (!rent.isEmpty()) {
         MetadataWriter m(db, QStringLiteral("frmRentCar"));
-        bindCounterMoney(m, rent.value(0, 0).toLongLong(), db);
+        bindMissing(m, rent.value(0, 0).toLongLong(), db, CounterMoney);
     }
     LedgerSetup::addContractMoneyRules(db);
+}
+
+void ScreenMetadata::carCondition(Database& db)
+{
+    const RowSet rent = db.execute(QStringLiteral(
+        "select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmRentCar' and TABLENAME = 'RENT'"));
+    if (!rent.isEmpty()) {
+        MetadataWriter m(db, QStringLiteral("frmRentCar"));
+        bindMissing(m, rent.value(0, 0).toLongLong(), db, CarCondition);
+    }
+    LedgerSetup::addCarConditionLedger(db);
 }

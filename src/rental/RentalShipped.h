@@ -21,6 +21,9 @@ void reservations(Database& db);
 // What an office made before deposits and VAT on the contract lacks of them:
 // the contract's fields and its ledger rules.
 void contractMoney(Database& db);
+// What an office made before the car's fuel and damage on the contract lacks:
+// the contract's fields, the fuel and damage income accounts and their rules.
+void carCondition(Database& db);
 void frmReceipt(Database& db);
 // What an office made before receipts lacks of them: the screen, its ledger
 // rules, the receipt and statement documents and the menu right of whoever may rent.

@@ -209,14 +209,21 @@ void dlgCarDamage::fillRow(int row)
     }
 }
 
+void dlgCarDamage::foundOn(qint64 rentId, const QDate& date)
+{
+    m_rent = rentId;
+    m_found = date;
+}
+
 void dlgCarDamage::stored(int index)
 {
     Mark m = m_diagram->mark(index);
+    m.rentId = m_rent;
+    m.found = m_found.isValid() ? m_found : QDate::currentDate();
     if (!store([&] { m.id = CarDamage::add(m_state.db(), m_car, m); })) {
         m_diagram->removeMark(index);
         return;
     }
-    m.found = QDate::currentDate();
     m_diagram->setMark(index, m);
     fillRow(index);
     select(index);

@@ -23,6 +23,8 @@ public:
     dlgCarDamage(RunState& state, qint64 carId, const QString& carName, QWidget* parent);
 
     DamageDiagram* diagram() const { return m_diagram; }
+    // Marks made from here on were found on contract `rentId`, on `date`.
+    void foundOn(qint64 rentId, const QDate& date);
 
     // The operator's commands, also reached by their buttons.
     void saveMark();
@@ -44,6 +46,8 @@ private:
 
     RunState& m_state;
     qint64 m_car;
+    qint64 m_rent = 0;
+    QDate m_found;
     DamageDiagram* m_diagram;
     QTableWidget* m_marks;
     QComboBox* m_kind;

@@ -14,21 +14,27 @@
 #include "core/cUI.h"
 #include "core/tafqeet.h"
 #include "engine/DateEdit.h"
+#include "engine/FuelGauge.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
 #include "engine/cValidation.h"
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
+#include "rental/ContractCondition.h"
 #include "rental/CustomerBalance.h"
+#include "rental/DamageDiagram.h"
 #include "rental/RentOutChecks.h"
+#include "rental/dlgCarDamage.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <utility>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -90,6 +96,16 @@ frmRentCar::frmRentCar(RunState& state, QWidget* parent)
         }
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
+    m_ui->dfnFuelOut->setAccessibleName(tr("fuel out"));
+    m_ui->dfnFuelIn->setAccessibleName(tr("fuel in"));
+    for (const auto& [diagram, details] : {std::pair{m_ui->dgmDamageOut, m_ui->cmdDamageOut},
+                                           std::pair{m_ui->dgmDamageIn, m_ui->cmdDamageIn}}) {
+        diagram->setAccessibleName(tr("damage diagram"));
+        diagram->setToolTip(tr("Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; "
+                               "Delete: take back a new mark"));
+        connect(details, &QPushButton::clicked, this, [this, diagram] { DamageDetails(diagram); });
+        connect(diagram, &DamageDiagram::removeAsked, this, [this, diagram](int index) { removeMark(diagram, index); });
+    }
     wireRules();
     connectCommands();
 }
@@ -151,8 +167,10 @@ void frmRentCar::afterRead()
     fillDisplayCopies();
     run(ERROR_SOURCE, [this] {
         proposeReturn();
+        proposeFuelIn();
         proposeRefund();
         refreshBalance();
+        showDamage();
     });
     showOwed();
 }
@@ -200,7 +218,8 @@ void frmRentCar::applyMode()
     if (!surrender)
         return;
     for (QWidget* group : {static_cast<QWidget*>(m_ui->FrameNotes), static_cast<QWidget*>(m_ui->FrameTelephones),
-                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor)})
+                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor),
+                           static_cast<QWidget*>(m_ui->FrameConditionOut)})
         group->setEnabled(false);
     m_ui->dfnMETER->setReadOnly(true);
     m_ui->cmdNew->setEnabled(false);
@@ -267,6 +286,15 @@ void frmRentCar::wireRules()
         showOwed();
     });
     connect(u.dfnRemainder, &QLineEdit::textChanged, this, &frmRentCar::showOwed);
+    for (FuelGauge* gauge : {u.dfnFuelOut, u.dfnFuelIn})
+        connect(gauge, &FuelGauge::valueChanged, this, [this] { run(ERROR_SOURCE, [this] { calculateFuelCharge(); }); });
+    connect(u.dfnFuelCharge, &QLineEdit::textChanged, this, &frmRentCar::CalculateTotalAmount);
+    connect(u.dfnDamageCharge, &QLineEdit::textChanged, this, &frmRentCar::damageChargeChanged);
+    // Another car goes out with its own marks; those drawn on the first are dropped.
+    connect(u.dfnCarNo, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            run(ERROR_SOURCE, [this] { showDamage(); });
+    });
     connect(u.dfnCustomerid, &QLineEdit::textChanged, this, [this] { run(ERROR_SOURCE, [this] { refreshBalance(); }); });
     connect(u.dffOpenMeter, &QCheckBox::toggled, this, [this](bool ticked) {
         if (ticked && !m_loading)
@@ -363,8 +391,9 @@ void frmRentCar::CalculateTotalAmount()
 {
     if (m_loading)
         return;
+    // The missing fuel and the new damage are billed, and taxed, like the rest.
     const double net = number(m_ui->dfnRequiredKilometersDiff) + number(m_ui->dfnRequiredAmount)
-                     + number(m_ui->dfnOtherAmounts);
+                     + number(m_ui->dfnOtherAmounts) + number(m_ui->dfnFuelCharge) + number(m_ui->dfnDamageCharge);
     setNumber(m_ui->dfnTotal, net);
     // With VAT the total is the net; the tax and the gross follow it.
     const double vat = m_vat.tax(net, MoneyDecimals);
@@ -448,8 +477,10 @@ bool frmRentCar::saveContract()
                 checks.recordOverride(tr("Contract %1").arg(idText()));
             return refused;
         });
-        if (saved)
+        if (saved) {
             refreshBalance();
+            showDamage();
+        }
     });
     return valid;
 }
@@ -548,6 +579,7 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
                                                         CarBooking::turnaroundHours(db), 0, rent.toLongLong());
             if (!booked.isEmpty())
                 return booked;
+            storeNewMarks(car, rent.toLongLong());
             db.command(QStringLiteral("update car set rented = 1 , METER =  ")
                        + SqlValue::number(QString::number(qint64(number(m_ui->dfnMETER))))
                        + QStringLiteral(" where carid = ") + SqlValue::number(car));
@@ -574,6 +606,7 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
             state().ui().ShowStatusMessage(tr("Tax invoice No. %1").arg(invoice));
         }
     }
+    storeNewMarks(car, rent.toLongLong());
     db.command(QStringLiteral("update RENT set  RETURNED = ") + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
                + QStringLiteral(" WHERE RENTID = ") + rent);
     if (car > 0)
@@ -626,4 +659,129 @@ void frmRentCar::Print()
 {
     if (saveContract() && !idText().isEmpty())
         DataScreen::Print();
+}
+
+DamageDiagram* frmRentCar::modeDiagram() const
+{
+    return mode() == Mode::Surrender ? m_ui->dgmDamageIn : m_ui->dgmDamageOut;
+}
+
+void frmRentCar::showDamage()
+{
+    const qint64 car = qint64(number(m_ui->dfnCarNo));
+    const QList<CarDamage::Mark> marks = car > 0 ? CarDamage::standing(state().db(), car) : QList<CarDamage::Mark>();
+    m_ui->dgmDamageOut->setStanding(marks);
+    const qint64 rent = idText().toLongLong();
+    QList<CarDamage::Mark> before;
+    QList<CarDamage::Mark> found;
+    for (const CarDamage::Mark& m : marks)
+        (ContractCondition::foundAtReturn(m, rent, m_ui->dfdExitDate->value()) ? found : before) << m;
+    m_ui->dgmDamageIn->setStanding(before);
+    for (const CarDamage::Mark& m : found)
+        m_ui->dgmDamageIn->addMark(m, true);
+}
+
+bool frmRentCar::hasNewMarks() const
+{
+    const DamageDiagram* diagram = modeDiagram();
+    for (int i = 0; i < diagram->count(); ++i)
+        if (diagram->mark(i).id == 0)
+            return true;
+    return false;
+}
+
+void frmRentCar::storeNewMarks(qint64 car, qint64 rent)
+{
+    if (car <= 0)
+        return;
+    DamageDiagram* diagram = modeDiagram();
+    // What was noted as the car went out carries the exit date; what came back with it, the return's.
+    const QDate found = mode() == Mode::Surrender && !m_ui->dfdActualReturnDate->isEmpty()
+                          ? m_ui->dfdActualReturnDate->value()
+                          : mode() == Mode::Surrender ? QDate::currentDate() : m_ui->dfdExitDate->value();
+    for (int i = 0; i < diagram->count(); ++i) {
+        CarDamage::Mark m = diagram->mark(i);
+        if (m.id != 0)
+            continue;
+        m.rentId = rent;
+        m.found = found;
+        CarDamage::add(state().db(), car, m);
+    }
+}
+
+void frmRentCar::removeMark(DamageDiagram* diagram, int index)
+{
+    const CarDamage::Mark m = diagram->mark(index);
+    // A mark not yet stored goes as it came; a stored one, with its photos, only when the clerk says so.
+    if (m.id != 0) {
+        if (!state().ui().question(this, tr("Take back the %1 marked on the %2, with its photos?")
+                                             .arg(CarDamage::kindName(m.kind), CarDamage::zoneName(m.zone))))
+            return;
+        bool removed = false;
+        run(ERROR_SOURCE, [this, &m, &removed] {
+            CarDamage::remove(state().db(), m.id);
+            removed = true;
+        });
+        if (!removed)
+            return;
+    }
+    diagram->removeMark(index);
+}
+
+void frmRentCar::DamageDetails(DamageDiagram* diagram)
+{
+    const qint64 car = qint64(number(m_ui->dfnCarNo));
+    if (car <= 0) {
+        state().ui().message(this, tr("Choose the car first (F6): its damage is kept on it."));
+        return;
+    }
+    if (hasNewMarks() || idText().isEmpty())
+        saveContract();
+    if (hasNewMarks() || idText().isEmpty())
+        return;
+    const int selected = diagram->selected();
+    const qint64 chosen = selected >= 0 ? diagram->mark(selected).id : 0;
+    dlgCarDamage dialog(state(), car, m_ui->dfsPlatNo->text().trimmed(), this);
+    const bool returning = mode() == Mode::Surrender;
+    dialog.foundOn(idText().toLongLong(), returning && !m_ui->dfdActualReturnDate->isEmpty()
+                                              ? m_ui->dfdActualReturnDate->value()
+                                              : returning ? QDate::currentDate() : m_ui->dfdExitDate->value());
+    for (int i = 0; i < dialog.diagram()->count(); ++i)
+        if (chosen != 0 && dialog.diagram()->mark(i).id == chosen)
+            dialog.diagram()->setSelected(i);
+    state().ui().exec(&dialog);
+    run(ERROR_SOURCE, [this] { showDamage(); });
+    diagram->setFocus();
+}
+
+void frmRentCar::proposeFuelIn()
+{
+    if (mode() != Mode::Surrender || idText().isEmpty() || m_ui->dffReturned->isChecked())
+        return;
+    const RowSet fuel = state().db().execute(QStringLiteral("select FUELIN from RENT ") + keyCondition());
+    if (!fuel.isEmpty() && fuel.value(0, 0).isNull())
+        m_ui->dfnFuelIn->setValue(m_ui->dfnFuelOut->value());
+}
+
+void frmRentCar::calculateFuelCharge()
+{
+    if (m_loading || mode() != Mode::Surrender)
+        return;
+    const double rate = ContractCondition::eighthCharge(state().db(), qint64(number(m_ui->dfnCarNo)));
+    setNumber(m_ui->dfnFuelCharge,
+              ContractCondition::fuelCharge(m_ui->dfnFuelOut->value(), m_ui->dfnFuelIn->value(), rate));
+}
+
+void frmRentCar::damageChargeChanged()
+{
+    const double charge = number(m_ui->dfnDamageCharge);
+    if (!m_loading && mode() == Mode::Surrender && !m_ui->dffReturned->isChecked()) {
+        // What the deposit can cover of the charge, before and now: the rest of what is kept stays.
+        const double deposit = std::max(0.0, number(m_ui->dfnDeposit));
+        const auto covered = [deposit](double amount) { return std::clamp(amount, 0.0, deposit); };
+        setNumber(m_ui->dfnDepositKept,
+                  cents(covered(number(m_ui->dfnDepositKept) - covered(m_damageCharge) + covered(charge))));
+    }
+    m_damageCharge = charge;
+    CalculateTotalAmount();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 namespace Ui { class frmRentCar; }
+class DamageDiagram;
 class NumberEdit;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,9 @@ public:
 
     void CustomerDetails();
     void CarDetails();
+    // The car's damage dialog, on the marks of this contract: their kind,
+    // size, note and photos. Marks not yet stored are saved with the contract first.
+    void DamageDetails(DamageDiagram* diagram);
 
     void New() override;
     void Open() override;
@@ -62,6 +66,20 @@ private:
     void spreadByMethod(bool refunded, double amount);
     // The deposit taken goes to the ledger in its own journal.
     QString postDeposit(const QString& rent);
+    // The car's standing marks: as they went out on the exit page; at
+    // return, those found since the car left highlighted.
+    void showDamage();
+    // The marks drawn on the diagram of this mode and not yet stored go onto
+    // the car, found on this contract.
+    void storeNewMarks(qint64 car, qint64 rent);
+    bool hasNewMarks() const;
+    DamageDiagram* modeDiagram() const;
+    void removeMark(DamageDiagram* diagram, int index);
+    // A car coming back whose fuel was not taken yet is proposed as full as it left.
+    void proposeFuelIn();
+    void calculateFuelCharge();
+    // Part of the damage charged is proposed to be kept of the deposit.
+    void damageChargeChanged();
     void actualReturnDateChanged();
     void actualPeriodChanged();
     // In surrender, a contract whose car is still out and that keeps no
@@ -81,4 +99,6 @@ private:
     VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
+    // The damage charge as it stood before the clerk's last change.
+    double m_damageCharge = 0;
 };

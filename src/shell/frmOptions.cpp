@@ -5,6 +5,7 @@
 #include "core/AmountWords.h"
 #include "core/AppError.h"
 #include "core/Configuration.h"
+#include "core/Database.h"
 #include "core/RunState.h"
 #include "core/ScreenSetup.h"
 #include "core/SqlValue.h"
@@ -14,7 +15,11 @@
 #include "reports/InvoiceQr.h"
 
 #include <QApplication>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 
 namespace {
 
@@ -124,6 +129,7 @@ void frmOptions::showEntries()
         m_ui->dfsVatNumber->setText(store.GetConfig(QStringLiteral("VATNUMBER"), QString()));
         m_ui->dfsVatNameAr->setText(store.GetConfig(QStringLiteral("VATNAMEAR"), QString()));
         m_ui->dfsVatNameEn->setText(store.GetConfig(QStringLiteral("VATNAMEEN"), QString()));
+        showFuelRates();
     } catch (const AppError&) {
         // Reporting here would come back with every activation; Save reports.
     }
@@ -198,9 +204,77 @@ void frmOptions::keepOneCharge(const NumberEdit* changed, NumberEdit* other)
         other->setText(QStringLiteral("0"));
 }
 
+void frmOptions::showFuelRates()
+{
+    // The types of the fleet, and those charged for that have left it: a charge is never hidden.
+    QMap<QString, std::pair<QString, QString>> types;
+    Database& db = state().db();
+    const RowSet fleet = db.execute(QStringLiteral("select distinct CARTYPE from car"));
+    for (int r = 0; r < fleet.count(); ++r)
+        if (const QString type = fleet.value(r, 0).toString().trimmed(); !type.isEmpty())
+            types.insert(type.toCaseFolded(), {type, QString()});
+    const RowSet rates = db.execute(QStringLiteral("select CARTYPE, EIGHTHCHARGE from FUELRATE"));
+    for (int r = 0; r < rates.count(); ++r) {
+        const QString type = rates.value(r, 0).toString().trimmed();
+        const QString shown = types.value(type.toCaseFolded(), {type, QString()}).first;
+        types.insert(type.toCaseFolded(), {shown, numberShown(rates.value(r, 1).toString())});
+    }
+    QFormLayout* form = m_ui->layoutFuelRates;
+    while (form->rowCount() > 0)
+        form->removeRow(0);
+    m_fuelRates.clear();
+    for (const auto& [type, charge] : types) {
+        // The type is the office's data, not a caption: a screen reader
+        // hears it as the description of its charge.
+        auto* name = new QLineEdit(type, m_ui->FrameFuel);
+        name->setObjectName(QStringLiteral("txtsFuelType%1").arg(m_fuelRates.size() + 1));
+        name->setReadOnly(true);
+        name->setFocusPolicy(Qt::NoFocus);
+        auto* field = new NumberEdit(m_ui->FrameFuel);
+        field->setObjectName(QStringLiteral("txtnFuelRate%1").arg(m_fuelRates.size() + 1));
+        field->setText(charge);
+        field->setAccessibleName(tr("Charge per eighth"));
+        field->setAccessibleDescription(type);
+        form->addRow(name, field);
+        m_fuelRates.append({type, field});
+    }
+    if (types.isEmpty())
+        form->addRow(new QLabel(tr("The fleet has no car types yet."), m_ui->FrameFuel));
+}
+
+bool frmOptions::fuelRatesAccepted()
+{
+    for (const auto& [type, field] : std::as_const(m_fuelRates)) {
+        const QString charge = field->text().trimmed();
+        if (charge.isEmpty() || (SqlValue::isNumber(charge) && charge.toDouble() >= 0))
+            continue;
+        m_ui->SSTab1->setCurrentWidget(m_ui->tabFuel);
+        state().ui().message(this, tr("The fuel charge of %1 is an amount of 0 or more, such as 12.5; \"%2\" is not.")
+                                       .arg(type, charge));
+        field->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmOptions::writeFuelRates()
+{
+    Database& db = state().db();
+    Transaction transaction(db);
+    for (const auto& [type, field] : std::as_const(m_fuelRates)) {
+        const double charge = Configuration::toDouble(field->text());
+        db.executeBound(QStringLiteral("delete from FUELRATE where CARTYPE = ?"), {type});
+        // A type with no charge has no row: its missing fuel costs nothing.
+        if (charge > 0)
+            db.insert(QStringLiteral("FUELRATE"), QStringLiteral("FUELRATEID"),
+                      {{QStringLiteral("CARTYPE"), type}, {QStringLiteral("EIGHTHCHARGE"), charge}});
+    }
+    transaction.commit();
+}
+
 void frmOptions::Save()
 {
-    if (vatAccepted())
+    if (vatAccepted() && fuelRatesAccepted())
         write();
 }
 
@@ -229,6 +303,7 @@ void frmOptions::write()
         store.SetConfig(QStringLiteral("VATNUMBER"), westernDigits(m_ui->dfsVatNumber->text().trimmed()));
         store.SetConfig(QStringLiteral("VATNAMEAR"), m_ui->dfsVatNameAr->text().trimmed());
         store.SetConfig(QStringLiteral("VATNAMEEN"), m_ui->dfsVatNameEn->text().trimmed());
+        writeFuelRates();
         // The currency words, the suffix and the Hijri dates take effect at
         // once, in the windows already open too.
         Configuration::LoadCurrency(state());
@@ -243,7 +318,7 @@ void frmOptions::write()
 
 void frmOptions::Ok()
 {
-    if (!vatAccepted())
+    if (!vatAccepted() || !fuelRatesAccepted())
         return;
     write();
     close();

@@ -2,7 +2,9 @@
 
 #include "engine/DataScreen.h"
 
+#include <QList>
 #include <memory>
+#include <utility>
 
 class NumberEdit;
 namespace Ui { class frmOptions; }
@@ -36,6 +38,12 @@ private:
     // With VAT off its other fields wait, disabled, for it to be turned on.
     void enableVat();
     void showVatNumberCheck();
+    // The fleet's car types, each with its charge per missing eighth of fuel.
+    void showFuelRates();
+    // Every charge is a number of 0 or more; false, with the operator told
+    // and the cursor on the cell, when Save is to write nothing.
+    bool fuelRatesAccepted();
+    void writeFuelRates();
     // What a tax invoice needs of the office; false, with the operator told
     // and the cursor on the field, when Save is to write nothing.
     bool vatAccepted();
@@ -44,6 +52,8 @@ private:
     static void keepOneCharge(const NumberEdit* changed, NumberEdit* other);
 
     std::unique_ptr<Ui::frmOptions> m_ui;
+    // Each car type shown and the field of its charge per eighth.
+    QList<std::pair<QString, NumberEdit*>> m_fuelRates;
     // The program lost the keyboard to another application since the last activation.
     bool m_programLeft = false;
 };

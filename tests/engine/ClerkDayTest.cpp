@@ -195,6 +195,9 @@ TEST(ClerkDay, TabReadsEveryPageInOrder)
             for (int step = 0; step < 60 && tabs->currentWidget()->isAncestorOf(field); ++step) {
                 press(Qt::Key_Tab);
                 QWidget* next = cursorControl();
+                // The damage diagram takes Tab from view to view before it lets go.
+                if (next == field && field->inherits("DamageDiagram"))
+                    continue;
                 EXPECT_NE(next, field) << "Tab stayed in " << field->objectName().toStdString();
                 if (next && next->parentWidget() == field->parentWidget()
                     && tabs->currentWidget()->isAncestorOf(next)) {
