@@ -441,6 +441,57 @@ scenario_print() {
   closes Escape "$dialog" "the report dialog" "$screen"
 }
 
+# tab_to NAME: Tab until the control a screen reader calls NAME has the focus.
+tab_to() {
+  local left=80
+  until focus_on "$1"; do
+    (( left-- > 0 )) || fail "Tab never reached \"$1\""
+    key Tab
+    sleep 0.1
+  done
+  log "focus on: $1"
+}
+
+# A dent marked by keys as the first open contract's car goes out is on its
+# diagram at the return, beside a crack found then; the close-out's PDF shows
+# the diagram and both marks, the new one as new.
+scenario_condition() {
+  local rent marks
+  rent=$(sql "select min(RENTID) from RENT where RETURNED = 0")
+  marks="select count(*) from CARDAMAGE d join RENT r on r.RENTID = d.RENTID where r.RENTID = $rent and d.KIND"
+  watched_rows="select CARDAMAGEID, KIND, RENTID, FOUNDDATE from CARDAMAGE"
+  log_in ADMIN
+  opens F5 "the Rent menu"
+  local menu=$win
+  opens 1 "the contract screen"
+  tab_to "مخطط الأضرار"
+  key Return 2 F12
+  until_ok "the dent stored on the contract as it went out" sql_is "$marks = 2 and d.FOUNDDATE = r.EXITDATE" 1
+  closes Escape "$win" "the contract screen" "$menu"
+  opens 3 "the return screen"
+  key ctrl+Tab
+  tab_to "مخطط الأضرار"
+  key 3 Return
+  tab_to "تم استلام السيارة"
+  key space F12
+  until_ok "the crack stored at the return, the contract closed" \
+    sql_is "$marks = 3 and d.FOUNDDATE > r.EXITDATE and r.RETURNED = 1" 1
+  opens F7 "the report dialog"
+  local before
+  before=$(windows)
+  key Return
+  timeout_s=90 until_ok "the close-out's preview" large_new_active "$before"
+  local pdf=("$home"/reports/*.pdf)
+  [ -f "${pdf[0]}" ] || fail "no PDF of the close-out in $home/reports"
+  local text
+  text=$(pdftotext -enc UTF-8 "${pdf[0]}" - | tr -s ' \n' ' ')
+  for words in Dent انبعاج "At check-out" Crack كسر "New at return" جديد; do
+    grep -qF -- "$words" <<<"$text" || fail "the close-out lacks \"$words\": $text"
+  done
+  [ "$(pdfimages -list "${pdf[0]}" | awk '$3 == "image"' | wc -l)" -ge 1 ] || fail "the close-out has no picture"
+  [ -f "${pdf[0]%.pdf}-DAMAGEDIAGRAM.png" ] || fail "no diagram beside the close-out"
+}
+
 # Every window each menu opens fits the screen, and the control it puts the
 # focus on has a name; Escape closes it (and the window it opened with, such
 # as the open dialog of the contracts) back to the menu.
@@ -470,7 +521,7 @@ scenario_windows() {
 # ---- main --------------------------------------------------------------------
 
 case "$scenario" in
-  login|menu|menu_again|new_record|logoff|print|windows|board) ;;
+  login|menu|menu_again|new_record|logoff|print|windows|board|condition) ;;
   *) echo "e2e: unknown scenario $scenario" >&2; exit 2 ;;
 esac
 [ -x "$ijar" ] || { echo "e2e: no program at $ijar" >&2; exit 2; }
