@@ -167,7 +167,6 @@ void frmRentCar::afterRead()
     fillDisplayCopies();
     run(ERROR_SOURCE, [this] {
         proposeReturn();
-        proposeFuelIn();
         proposeRefund();
         refreshBalance();
         showDamage();
@@ -353,7 +352,8 @@ void frmRentCar::proposeReturn()
         return;
     // A car still out on this contract, with no return date kept yet, is
     // coming back now: today, this minute, and the days and rent that makes,
-    // until the clerk types the meter.
+    // until the clerk types the meter; its tank as full as it left, until
+    // the clerk reads the gauge.
     const RowSet out = state().db().execute(QStringLiteral("select rented from car where carid = ") + SqlValue::number(car));
     if (out.isEmpty() || out.value(0, 0).toInt() == 0)
         return;
@@ -361,6 +361,7 @@ void frmRentCar::proposeReturn()
     m_ui->dfdActualReturnDate->setDate(QDate::currentDate());
     actualReturnDateChanged();
     actualPeriodChanged();
+    m_ui->dfnFuelIn->setValue(m_ui->dfnFuelOut->value());
 }
 
 void frmRentCar::CalculateExtraMiles()
@@ -752,15 +753,6 @@ void frmRentCar::DamageDetails(DamageDiagram* diagram)
     state().ui().exec(&dialog);
     run(ERROR_SOURCE, [this] { showDamage(); });
     diagram->setFocus();
-}
-
-void frmRentCar::proposeFuelIn()
-{
-    if (mode() != Mode::Surrender || idText().isEmpty() || m_ui->dffReturned->isChecked())
-        return;
-    const RowSet fuel = state().db().execute(QStringLiteral("select FUELIN from RENT ") + keyCondition());
-    if (!fuel.isEmpty() && fuel.value(0, 0).isNull())
-        m_ui->dfnFuelIn->setValue(m_ui->dfnFuelOut->value());
 }
 
 void frmRentCar::calculateFuelCharge()

@@ -75,8 +75,6 @@ private:
     bool hasNewMarks() const;
     DamageDiagram* modeDiagram() const;
     void removeMark(DamageDiagram* diagram, int index);
-    // A car coming back whose fuel was not taken yet is proposed as full as it left.
-    void proposeFuelIn();
     void calculateFuelCharge();
     // Part of the damage charged is proposed to be kept of the deposit.
     void damageChargeChanged();

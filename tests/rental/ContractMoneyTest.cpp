@@ -10,6 +10,8 @@
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
 #include "reports/cPrint.h"
+#include "rental/CarDamage.h"
+#include "rental/DamageDiagram.h"
 #include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
@@ -18,8 +20,10 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
+using CarDamage::Kind;
 
 namespace {
 
@@ -48,6 +52,29 @@ void run(const Steps& steps)
     }
 }
 
+// An office with its car (out or not) and a contract of it from 30 November,
+// and the contract's screen in the mode of the car.
+struct Counter : TestOffice {
+    qint64 car, rent;
+    Counter(bool out, const QList<Database::Field>& more = {})
+    {
+        installEngine(state());
+        registerRentalScreens(state().screens());
+        car = db().insert(u"car"_s, u"carid"_s, {{u"METER"_s, 1000}, {u"rented"_s, int(out)}, {u"CARTYPE"_s, u"صالون"_s}});
+        db().insert(u"FUELRATE"_s, u"FUELRATEID"_s, {{u"CARTYPE"_s, u"صالون"_s}, {u"EIGHTHCHARGE"_s, 10}});
+        const qint64 customer = db().insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"عميل"_s}, {u"IDNUMBER"_s, 2850101}});
+        rent = db().insert(u"RENT"_s, u"RENTID"_s, QList<Database::Field>{{u"NAME"_s, u"عقد"_s}, {u"CUSTOMERID"_s, customer},
+            {u"CARNO"_s, car}, {u"RETURNED"_s, 0}, {u"EXITDATE"_s, 20261130}, {u"METER"_s, 1000}, {u"DAILYRENT"_s, 20.0},
+            {u"RENTPERIOD"_s, 2}, {u"RETURNDATE"_s, 20261202}} + more);
+    }
+    std::unique_ptr<QWidget> open(bool back)
+    {
+        std::unique_ptr<QWidget> screen(state().screens().instance(u"frmRentCar"_s, nullptr));
+        ScreenTag::set(screen.get(), back ? u"SURRENDMODE"_s : u"RENTMODE"_s);
+        EXPECT_TRUE(Clerk::showActive(screen.get()));
+        return screen;
+    }
+};
 
 }
 
@@ -56,6 +83,8 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
     // Back after 2 days at 20 with 5 of other amounts: 45, of which 30 is paid.
     const Steps back{{"Ctrl+Tab", {}}, {"dfnActualPeriod", u"2"_s}, {"dfnOtherAmounts", u"5"_s}, {"dfnPaid", u"30"_s}};
     const Steps closed{{"dffReturned", u"1"_s}, {"F12", {}}, {"F12", {}}};
+    // The car looked over first: 3 eighths of fuel missing at 10, and a damage.
+    const Steps fuelAndDamage{{"Ctrl+Tab", {}}, {"dfnFuelIn", u"5"_s}, {"dfnDamageCharge", u"60"_s}};
     const struct {
         const char* what;
         bool out;  // the contract's car is out: surrender, else rent out
@@ -98,27 +127,23 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
          {{1100, 30}, {1200, -28.25}, {1300, 0}, {2100, 50}, {2200, -6.75}, {4100, -40}, {4300, -5}}, 0, 0, 1, true},
         {"back, kept and refunded more than the deposit", true, false, 100, 0,
          back + Steps{{"dfnDepositKept", u"10"_s}, {"dfnDepositRefunded", u"95"_s}} + closed, {}, 5, 2},
+        {"back short of fuel and damaged: the deposit keeps the damage", true, false, 100, 0,
+         fuelAndDamage + back.mid(1) + closed,
+         {{1100, -10}, {1300, 45}, {2100, 100}, {4100, -40}, {4300, -5}, {4400, -30}, {4500, -60}}, 45},
+        {"a damage above the deposit keeps all of it", true, false, 50, 0,
+         Steps{{"Ctrl+Tab", {}}, {"dfnDamageCharge", u"80"_s}} + back.mid(1) + closed,
+         {{1100, 30}, {1300, 45}, {2100, 50}, {4100, -40}, {4300, -5}, {4500, -80}}, 45},
         {"back, kept more than the deposit", true, false, 100, 0, back + Steps{{"dfnDepositKept", u"120"_s}} + closed,
          {}, -105, 2},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        TestOffice office;
-        installEngine(office.state());
-        registerRentalScreens(office.state().screens());
+        Counter office(r.out, {{u"DEPOSIT"_s, r.deposit}, {u"DEPOSITMETHOD"_s, r.method},
+                               {u"DEPOSITREFERENCE"_s, u"TRF-88"_s}, {u"FUELOUT"_s, 8}});
         Database& db = office.db();
         Configuration(db).SetConfig(u"VATON"_s, r.vat ? u"1"_s : u"0"_s);
         Configuration(db).SetConfig(u"VATRATE"_s, u"15"_s);
-        const qint64 car = db.insert(u"car"_s, u"carid"_s, {{u"name"_s, u"كامري"_s}, {u"METER"_s, 1000}, {u"rented"_s, int(r.out)}});
-        const qint64 customer = db.insert(u"Customer"_s, u"CUSTOMERID"_s, {{u"name"_s, u"عميل"_s}, {u"IDNUMBER"_s, 2850101}});
-        db.insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"عقد"_s}, {u"CUSTOMERID"_s, customer}, {u"CARNO"_s, car},
-                                           {u"RETURNED"_s, 0}, {u"EXITDATE"_s, 20261130}, {u"METER"_s, 1000},
-                                           {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 2}, {u"RETURNDATE"_s, 20261202},
-                                           {u"DEPOSIT"_s, r.deposit}, {u"DEPOSITMETHOD"_s, r.method},
-                                           {u"DEPOSITREFERENCE"_s, u"TRF-88"_s}});
-        const std::unique_ptr<QWidget> screen(office.state().screens().instance(u"frmRentCar"_s, nullptr));
-        ScreenTag::set(screen.get(), r.out ? u"SURRENDMODE"_s : u"RENTMODE"_s);
-        ASSERT_TRUE(Clerk::showActive(screen.get()));
+        const std::unique_ptr<QWidget> screen = office.open(r.out);
         EXPECT_EQ(screen->findChild<QWidget*>(u"dfnVatAmount"_s)->isHidden(), !r.vat);
         run(r.steps);
 
@@ -154,5 +179,52 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
         for (const char* expected : {"التأمين", "المستلم", "المخصوم", "المردود", "Deposit", "taken", "kept", "refunded",
                                      "50.00", "21.75", "28.25", "Bank", "transfer", "(TRF-88)", "VAT", "51.75", "invoice"})
             EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected;
+    }
+}
+
+// The car's marks go out with the contract and come back to it: what it had
+// and what was noted at check-out stand plain at return, what is found at
+// return is new, before the save and after it.
+TEST(ContractCondition, MarksGoFromTheCarToTheContractAndBack)
+{
+    const QDate exit(2026, 11, 30), earlier(2026, 11, 1), today = QDate::currentDate();
+    const struct {
+        const char* what;
+        bool out;
+        QList<std::pair<int, QDate>> before;  // the marks the car has: on this contract (1) or none (0); found
+        Steps steps;
+        Kind added;  // the kind of the mark the steps store, found on `found`
+        QDate found;
+        QList<bool> freshAtReturn;
+    } rows[] = {
+        {"noted at check-out: the contract's, plain at return", false, {{0, earlier}},
+         {{"dgmDamageOut", u"2"_s}, {"Return", {}}, {"F12", {}}}, Kind::Dent, exit, {false, false}},
+        {"found at return: new, and still after the save", true, {{0, earlier}, {1, exit}},
+         {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"3"_s}, {"Return", {}}, {"F12", {}}}, Kind::Crack, today, {false, false, true}},
+        {"taken back before the save: never stored", true, {{1, exit}},
+         {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"1"_s}, {"Return", {}}, {"Delete", {}}, {"F12", {}}}, Kind(0), {}, {false}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Counter office(r.out);
+        for (const auto& [contract, found] : r.before)
+            CarDamage::add(office.db(), office.car, {0, {}, {0.5, 0.5}, {}, 0, {}, contract * office.rent, found, 0});
+        // Marked and saved, then opened again as the car comes back.
+        for (const bool marking : {true, false}) {
+            const std::unique_ptr<QWidget> screen = office.open(r.out || !marking);
+            if (marking)
+                run(r.steps);
+            const auto* diagram = screen->findChild<DamageDiagram*>(u"dgmDamageIn"_s);
+            QList<bool> fresh;
+            for (int i = 0; i < diagram->count(); ++i)
+                fresh << diagram->isFresh(i);
+            EXPECT_EQ(fresh, r.freshAtReturn);
+        }
+        const QList<CarDamage::Mark> stood = CarDamage::standing(office.db(), office.car);
+        ASSERT_EQ(stood.size(), r.before.size() + (r.found.isValid() ? 1 : 0)) << office.ui().lastMessage().toStdString();
+        if (r.found.isValid()) {
+            EXPECT_EQ(std::tuple(stood.last().kind, stood.last().rentId, stood.last().found),
+                      std::tuple(r.added, office.rent, r.found));
+        }
     }
 }

@@ -476,6 +476,7 @@ TEST(ContractScreen, FieldRulesRipple)
         Steps typed;
         Steps expected;  // numbers compared as numbers
         QList<Database::Field> stored = {};  // on the contract besides its exit and rent
+        double eighth = 0;  // the fuel charge of the car's type; none when 0
     } rows[] = {
         {"three days from 30 December end in the next year; the return side waits for the car", "RENTMODE", u"0"_s, u"0"_s,
          {{"dfdExitDate", u"30/12/2026"_s}, {"dfnMETER", u"1000"_s}, {"dfnRentPeriod", u"3"_s}},
@@ -510,10 +511,20 @@ TEST(ContractScreen, FieldRulesRipple)
         {"read with the rules at rest: a period and total that disagree show as stored", "SURRENDMODE", u"0"_s, u"0"_s, {},
          {{"dfnActualPeriod", u"4"_s}, {"dfnTotal", u"999"_s}, {"dfdActualReturnDate", u"05/12/2026"_s}},
          {{u"ACTUALRETURNDATE"_s, 20261205}, {u"ACTUALPERIOD"_s, 4}, {u"TOTAL"_s, 999.0}}},
+        {"3 eighths of fuel missing, billed with the rent", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnActualPeriod", u"2"_s},
+         {"dfnFuelIn", u"5"_s}}, {{"dfnFuelCharge", u"37.5"_s}, {"dfnTotal", u"77.5"_s}}, {{u"FUELOUT"_s, 8}}, 12.5},
+        {"back with more fuel than it left: nothing", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnFuelIn", u"6"_s}},
+         {{"dfnFuelCharge", u"0"_s}}, {{u"FUELOUT"_s, 4}}, 12.5},
+        {"no fuel charge for its type", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnFuelIn", u"2"_s}}, {{"dfnFuelCharge", u"0"_s}},
+         {{u"FUELOUT"_s, 8}}},
+        {"fuel not taken back yet is proposed as it left", "SURRENDMODE", u"0"_s, u"0"_s, {},
+         {{"dfnFuelIn", u"6"_s}, {"dfnFuelCharge", u"0"_s}}, {{u"FUELOUT"_s, 6}}, 12.5},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         Counter office(r.flat, r.percent);
+        if (r.eighth > 0)
+            office.db().insert(u"FUELRATE"_s, u"FUELRATEID"_s, {{u"CARTYPE"_s, u"صالون"_s}, {u"EIGHTHCHARGE"_s, r.eighth}});
         office.contract(office.car(u"1/1"_s, 1000, 20, QByteArray(r.mode) == "SURRENDMODE"), QList<Database::Field>{{u"EXITDATE"_s, 20261130}, {u"METER"_s, 1000},
                                                                                {u"DAILYRENT"_s, 20.0}, {u"RENTPERIOD"_s, 1},
                                                                                {u"RETURNDATE"_s, 20261201}} + r.stored);
