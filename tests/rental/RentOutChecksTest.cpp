@@ -68,8 +68,7 @@ TEST(RentOutChecks, FindsEachWarningAtItsBoundary)
         {false, "HOMELICENSEEXPIRY = 20261210", 0, {{false, "expires on 10/12/2026, before the car is due back on 15/12/2026"}}},
         {false, "HOMELICENSEEXPIRY = 20261215", 0, {}},
         {false, "IDEXPIRYDATE = 20261209", 0, {{false, "ID expired on 09/12/2026"}}},
-        {false, "IDEXPIRYDATE = 20261214, HOMELICENSEEXPIRY = 20261209", 0,
-         {{true, "driving licence expired"}, {false, "ID expires on 14/12/2026, before the car is due back on 15/12/2026"}}},
+        {false, "IDEXPIRYDATE = 20261214", 0, {{false, "ID expires on 14/12/2026, before the car is due back on 15/12/2026"}}},
         {false, "IDEXPIRYDATE = 20261215", 0, {}},
         {true, "LICENSEEXPIRY = 20261209", 0, {{true, "car's licence expired on 09/12/2026"}}},
         {true, "INSURANEDC1DATETTO = 20261209, INSURANCE2DATETO = 20261215", 0, {{true, "first insurance expired on 09/12/2026"}}},
@@ -186,8 +185,7 @@ TEST(RentOutChecks, TheCarPickerColoursTheUninsuredCar)
 TEST(OlderOffice, GetsTheIdExpiryFieldAndTheContractsConditionSteps)
 {
     Counter office;
-    const QString rows = u"select (select count(*) from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate') "
-                         "* 100 + (select count(*) from _RPTDETAIL where RPTID = 1)"_s;
+    const QString rows = u"select (select count(*) from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate') * 100 + (select count(*) from _RPTDETAIL where RPTID = 1)"_s;
     const int fresh = office.count(rows);
     office.db().command(u"delete from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate'"_s);
     office.db().command(u"delete from _RPTDETAIL where RPTID = 1 and SQLStatement like '%CARDAMAGE%'"_s);

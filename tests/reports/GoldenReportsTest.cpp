@@ -98,18 +98,14 @@ const QString PinReturn = "update RENT set ACTUALRETURNDATE = 20261203, SURRENDE
 // Pictures 2 and 3 of the contract's car, both marked for the contract.
 const QString MarkPictures = "update car set PRINTINCONTRACT1 = 1, PRINTINCONTRACT2 = 1 "
                              "where carid = (select CARNO from RENT where RENTID = %1)";
-// A mark on the contract's car: view, spot, kind, size, note, its contract
-// (%1) or none, found, repaired and when.
-QString mark(const char* values)
-{
-    return "insert into CARDAMAGE (CARID, ZONE, POSX, POSY, KIND, SIZE, NOTE, RENTID, FOUNDDATE, REPAIRED, REPAIREDDATE) "
-           "select CARNO, " + QString::fromUtf8(values) + " from RENT where RENTID = %1";
-}
+// Marks on the contract's car: view, spot, kind, size, note, its contract (%1) or none, found, repaired and when.
+const QString Marks = "insert into CARDAMAGE (CARID, ZONE, POSX, POSY, KIND, SIZE, NOTE, RENTID, FOUNDDATE, REPAIRED, "
+                      "REPAIREDDATE) select CARNO, v.* from RENT, (%2) v where RENTID = %1";
 // Standing as the car went out (one repaired since); one repaired before, never on its paper.
-const QStringList OldMarks{mark("1, 0.3, 0.5, 2, 4, 'باب السائق', 0, 20261101, 0, 0"),
-                           mark("3, 0.5, 0.4, 3, 10, 'الزجاج الأمامي', 0, 20261010, 1, 20261130"),
-                           mark("0, 0.5, 0.5, 1, 0, 'أصلح قبل الخروج', 0, 20261001, 1, 20261120")};
-const QStringList NewMarks{mark("2, 0.6, 0.4, 2, 15, 'الباب الخلفي', %1, 20261203, 0, 0"),
+const QString OldMarks = Marks.arg("%1", "select 1, 0.3, 0.5, 2, 4, 'باب السائق', 0, 20261101, 0, 0 union all select 3, 0.5, "
+                                         "0.4, 3, 10, 'الزجاج الأمامي', 0, 20261010, 1, 20261130 union all select 0, 0.5, "
+                                         "0.5, 1, 0, 'أصلح قبل الخروج', 0, 20261001, 1, 20261120");
+const QStringList NewMarks{Marks.arg("%1", "select 2, 0.6, 0.4, 2, 15, 'الباب الخلفي', %1, 20261203, 0, 0"),
                            "update RENT set FUELOUT = 8, FUELIN = 5, FUELCHARGE = 7.5, DAMAGECHARGE = 40 where RENTID = %1"};
 
 struct Golden {
@@ -135,9 +131,9 @@ const Golden Documents[] = {
     {"contract-pictures", 1, false, false, "frmRentCar", OpenContract, {PinContract, MarkPictures},
      {"DAMAGEDIAGRAM", "P2", "P3"}, Added::ContractPictures},
     // The car's damage on the contract as it went out, and at its close-out with a new mark and its photo.
-    {"contract-damage", 1, true, false, "frmRentCar", OpenContract, QStringList{PinContract} + OldMarks, {"DAMAGEDIAGRAM"}},
+    {"contract-damage", 1, true, false, "frmRentCar", OpenContract, {PinContract, OldMarks}, {"DAMAGEDIAGRAM"}},
     {"contract-damage-returned", 1, true, false, "frmRentCar", ClosedContract,
-     QStringList{PinContract, PinReturn} + OldMarks + NewMarks, {"DAMAGEDIAGRAM", "DAMAGEPHOTOS.jpg"}, Added::DamagePhoto},
+     QStringList{PinContract, PinReturn, OldMarks} + NewMarks, {"DAMAGEDIAGRAM", "DAMAGEPHOTOS.jpg"}, Added::DamagePhoto},
     // A customer with an open contract who owes, stopped and black-listed.
     {"customer", 2, true, false, "frmCustomers", "select min(CUSTOMERID) from RENT where RETURNED = 0",
      {"update Customer set CREATIONDATE = 20250115, HOMELICENSEEXPIRY = 20281207, LASTTRANSACTION = 20261203, "
