@@ -58,8 +58,8 @@ QString bullets(const Findings& found)
 
 RentOutChecks::Findings RentOutChecks::customer(Database& db, qint64 customerId, const Period& asked)
 {
-    const RowSet row = db.execute(QStringLiteral("select BLACKLIST, STOPTRANSACTION, HOMELICENSEEXPIRY, IDEXPIRYDATE from Customer "
-                                                 "where CUSTOMERID = ")
+    const RowSet row = db.execute(QStringLiteral("select BLACKLIST, STOPTRANSACTION, HOMELICENSEEXPIRY, IDEXPIRYDATE "
+                                                 "from Customer where CUSTOMERID = ")
                                   + SqlValue::number(customerId));
     Findings found;
     if (row.isEmpty())
