@@ -30,12 +30,12 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
-#include <utility>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -214,11 +214,13 @@ void frmRentCar::applyMode()
                          static_cast<QWidget*>(m_ui->lbldfnVatAmount), static_cast<QWidget*>(m_ui->dfnVatAmount),
                          static_cast<QWidget*>(m_ui->lbldfnGrossTotal), static_cast<QWidget*>(m_ui->dfnGrossTotal)})
         vat->setVisible(m_vat.on);
+    // Marks drawn where nothing is saved would be lost: each page takes them in its own mode.
+    m_ui->FrameConditionOut->setEnabled(mode() == Mode::Rent);
+    m_ui->FrameConditionIn->setEnabled(surrender);
     if (!surrender)
         return;
     for (QWidget* group : {static_cast<QWidget*>(m_ui->FrameNotes), static_cast<QWidget*>(m_ui->FrameTelephones),
-                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor),
-                           static_cast<QWidget*>(m_ui->FrameConditionOut)})
+                           static_cast<QWidget*>(m_ui->FrameRent), static_cast<QWidget*>(m_ui->FrameRentor)})
         group->setEnabled(false);
     m_ui->dfnMETER->setReadOnly(true);
     m_ui->cmdNew->setEnabled(false);
@@ -667,6 +669,14 @@ DamageDiagram* frmRentCar::modeDiagram() const
     return mode() == Mode::Surrender ? m_ui->dgmDamageIn : m_ui->dgmDamageOut;
 }
 
+QDate frmRentCar::markDate() const
+{
+    // What was noted as the car went out carries the exit date; what came back with it, the return's.
+    if (mode() != Mode::Surrender)
+        return m_ui->dfdExitDate->value();
+    return m_ui->dfdActualReturnDate->isEmpty() ? QDate::currentDate() : m_ui->dfdActualReturnDate->value();
+}
+
 void frmRentCar::showDamage()
 {
     const qint64 car = qint64(number(m_ui->dfnCarNo));
@@ -696,10 +706,7 @@ void frmRentCar::storeNewMarks(qint64 car, qint64 rent)
     if (car <= 0)
         return;
     DamageDiagram* diagram = modeDiagram();
-    // What was noted as the car went out carries the exit date; what came back with it, the return's.
-    const QDate found = mode() == Mode::Surrender && !m_ui->dfdActualReturnDate->isEmpty()
-                          ? m_ui->dfdActualReturnDate->value()
-                          : mode() == Mode::Surrender ? QDate::currentDate() : m_ui->dfdExitDate->value();
+    const QDate found = markDate();
     for (int i = 0; i < diagram->count(); ++i) {
         CarDamage::Mark m = diagram->mark(i);
         if (m.id != 0)
@@ -743,10 +750,7 @@ void frmRentCar::DamageDetails(DamageDiagram* diagram)
     const int selected = diagram->selected();
     const qint64 chosen = selected >= 0 ? diagram->mark(selected).id : 0;
     dlgCarDamage dialog(state(), car, m_ui->dfsPlatNo->text().trimmed(), this);
-    const bool returning = mode() == Mode::Surrender;
-    dialog.foundOn(idText().toLongLong(), returning && !m_ui->dfdActualReturnDate->isEmpty()
-                                              ? m_ui->dfdActualReturnDate->value()
-                                              : returning ? QDate::currentDate() : m_ui->dfdExitDate->value());
+    dialog.foundOn(idText().toLongLong(), markDate());
     for (int i = 0; i < dialog.diagram()->count(); ++i)
         if (chosen != 0 && dialog.diagram()->mark(i).id == chosen)
             dialog.diagram()->setSelected(i);

@@ -3,6 +3,7 @@
 #include "accounting/VatSettings.h"
 #include "engine/DataScreen.h"
 
+#include <QDate>
 #include <memory>
 
 namespace Ui { class frmRentCar; }
@@ -74,6 +75,8 @@ private:
     void storeNewMarks(qint64 car, qint64 rent);
     bool hasNewMarks() const;
     DamageDiagram* modeDiagram() const;
+    // The day a mark drawn now is found on.
+    QDate markDate() const;
     void removeMark(DamageDiagram* diagram, int index);
     void calculateFuelCharge();
     // Part of the damage charged is proposed to be kept of the deposit.

@@ -229,6 +229,7 @@ void frmOptions::showFuelRates()
         auto* name = new QLineEdit(type, m_ui->FrameFuel);
         name->setObjectName(QStringLiteral("txtsFuelType%1").arg(m_fuelRates.size() + 1));
         name->setReadOnly(true);
+        name->setFrame(false);
         name->setFocusPolicy(Qt::NoFocus);
         auto* field = new NumberEdit(m_ui->FrameFuel);
         field->setObjectName(QStringLiteral("txtnFuelRate%1").arg(m_fuelRates.size() + 1));

@@ -118,8 +118,6 @@ TEST(ContractMoney, DepositVatAndInvoiceFromRentOutToCloseOut)
          {{1100, -70}, {1300, 15}, {2100, 100}, {4100, -40}, {4300, -5}}, 15},
         {"back, partly kept, the rest to the card", true, false, 100, 1, back + Steps{{"dfnDepositKept", u"10"_s}} + closed,
          {{1100, 30}, {1150, -90}, {1300, 5}, {2100, 100}, {4100, -40}, {4300, -5}}, 5},
-        {"back, kept whole", true, false, 15, 0, back + Steps{{"dfnDepositKept", u"15"_s}} + closed,
-         {{1100, 30}, {1300, 0}, {2100, 15}, {4100, -40}, {4300, -5}}},
         {"back with VAT of 15% on the net", true, true, 0, 0, back + closed,
          {{1100, 30}, {1300, 21.75}, {2200, -6.75}, {4100, -40}, {4300, -5}}, 21.75, 0, 1},
         {"back with VAT, the transfer deposit pays the rest", true, true, 50, 2,
@@ -201,8 +199,6 @@ TEST(ContractCondition, MarksGoFromTheCarToTheContractAndBack)
          {{"dgmDamageOut", u"2"_s}, {"Return", {}}, {"F12", {}}}, Kind::Dent, exit, {false, false}},
         {"found at return: new, and still after the save", true, {{0, earlier}, {1, exit}},
          {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"3"_s}, {"Return", {}}, {"F12", {}}}, Kind::Crack, today, {false, false, true}},
-        {"taken back before the save: never stored", true, {{1, exit}},
-         {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"1"_s}, {"Return", {}}, {"Delete", {}}, {"F12", {}}}, Kind(0), {}, {false}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -214,10 +210,9 @@ TEST(ContractCondition, MarksGoFromTheCarToTheContractAndBack)
             const std::unique_ptr<QWidget> screen = office.open(r.out || !marking);
             if (marking)
                 run(r.steps);
-            const auto* diagram = screen->findChild<DamageDiagram*>(u"dgmDamageIn"_s);
             QList<bool> fresh;
-            for (int i = 0; i < diagram->count(); ++i)
-                fresh << diagram->isFresh(i);
+            for (const auto* d = screen->findChild<DamageDiagram*>(u"dgmDamageIn"_s); fresh.size() < d->count();)
+                fresh << d->isFresh(int(fresh.size()));
             EXPECT_EQ(fresh, r.freshAtReturn);
         }
         const QList<CarDamage::Mark> stood = CarDamage::standing(office.db(), office.car);

@@ -515,8 +515,7 @@ TEST(ContractScreen, FieldRulesRipple)
          {"dfnFuelIn", u"5"_s}}, {{"dfnFuelCharge", u"37.5"_s}, {"dfnTotal", u"77.5"_s}}, {{u"FUELOUT"_s, 8}}, 12.5},
         {"back with more fuel than it left: nothing", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnFuelIn", u"6"_s}},
          {{"dfnFuelCharge", u"0"_s}}, {{u"FUELOUT"_s, 4}}, 12.5},
-        {"no fuel charge for its type", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnFuelIn", u"2"_s}}, {{"dfnFuelCharge", u"0"_s}},
-         {{u"FUELOUT"_s, 8}}},
+        {"no fuel charge for its type", "SURRENDMODE", u"0"_s, u"0"_s, {{"dfnFuelIn", u"2"_s}}, {{"dfnFuelCharge", u"0"_s}}, {{u"FUELOUT"_s, 8}}},
         {"fuel not taken back yet is proposed as it left", "SURRENDMODE", u"0"_s, u"0"_s, {},
          {{"dfnFuelIn", u"6"_s}, {"dfnFuelCharge", u"0"_s}}, {{u"FUELOUT"_s, 6}}, 12.5},
     };

@@ -199,6 +199,12 @@ TEST_F(NewDatabaseTest, AnOlderDatabaseUpgradesToTheCurrentVersionWithItsRowsKep
                            + old.execute(u"select * from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfsEncryptedPassword'"_s).count(), 0);
              EXPECT_TRUE(old.tableExists(u"_STOREDLOGIN"_s));
          }},
+        {"the car's condition brings its income accounts, but for a number of its own, and their rules", 12, [](Database& old) {
+             old.insert(u"chartofaccount"_s, u"CHARTOFACCOUNTID"_s, {{u"ACCOUNTNUMBER"_s, 4400}, {u"NAME"_s, u"Own"_s}});
+         }, [](Database& old) {
+             EXPECT_EQ(valuesOf(old, u"select NAME from chartofaccount order by ACCOUNTNUMBER"_s) + valuesOf(old, u"select AMOUNTFIELD from _GLRULE"_s),
+                       (QStringList{u"Own"_s, u"إيرادات الأضرار"_s, u":dfnFuelCharge"_s, u":dfnDamageCharge"_s}));
+         }},
         {"voucher rules as shipped post cheques to the bank, its own stay", 4, [&](Database& old) {
              const char* const first[][4] = {{"1100", "4100", ":txtNAME", ":dfgCarID"},
                                              {"1100", "4300", ":txtNAME", ":txtNAME"},
