@@ -221,6 +221,17 @@
     </message>
 </context>
 <context>
+    <name>DamageSheet</name>
+    <message>
+        <source>%1. %2, %3</source>
+        <translation>%1. %2، %3</translation>
+    </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (جديد)</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>The database %1 is busy on another computer, so the operation was not done. Try again in a moment.</source>
@@ -1629,6 +1640,14 @@ Go on all the same?</source>
     <message>
         <source>Warning passed over</source>
         <translation>تجاوز تحذير</translation>
+    </message>
+    <message>
+        <source>The customer&apos;s ID expired on %1.</source>
+        <translation>انتهت هوية العميل في %1.</translation>
+    </message>
+    <message>
+        <source>The customer&apos;s ID expires on %1, before the car is due back on %2.</source>
+        <translation>تنتهي هوية العميل في %1، قبل موعد عودة السيارة في %2.</translation>
     </message>
 </context>
 <context>
@@ -3283,6 +3302,10 @@ Read the record again? The changes you typed and did not save will then be lost.
     <message>
         <source>This office has no customer statement among its documents.</source>
         <translation>لا يوجد كشف حساب العميل بين تقارير هذا المكتب.</translation>
+    </message>
+    <message>
+        <source>ID expiry date:</source>
+        <translation>تاريخ انتهاء الهوية:</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "office/NewDatabase.h"
 #include "reminders/ReminderScreens.h"
 #include "reminders/cReminder.h"
+#include "rental/DamageSheet.h"
 #include "rental/DayPanel.h"
 #include "rental/RentalScreens.h"
 #include "reports/ReportScreens.h"
@@ -36,6 +37,7 @@ Wiring::Wiring(RunState& state)
     m_main.setDayPanel(m_day);
     // Before the login, so that every screen's set-up fills its combo boxes.
     installEngine(m_state);
+    DamageSheet::install(m_state);
     m_startUp.setSchemaHistory(NewDatabase::history());
     m_main.firstActivation = [this] { m_startUp.firstActivation(); };
     m_main.reminderTick = [this] {

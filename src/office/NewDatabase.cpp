@@ -71,6 +71,9 @@ ShippedRows NewDatabase::shippedRows()
                 ScreenMetadata::contractMoney(db);
             },
             [](Database& db) {
+                // Each adds only what the office lacks: a new one has it all already or gets it later.
+                ScreenMetadata::customerIdExpiry(db);
+                ReportSetup::addContractCondition(db);
                 // A new office gets its accounts and rules with the rest, a moment later.
                 if (db.execute(QStringLiteral("select count(*) from chartofaccount")).value(0, 0).toInt() == 0)
                     return;

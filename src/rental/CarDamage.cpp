@@ -71,13 +71,18 @@ QString zoneName(Zone zone)
 
 QList<Mark> standing(Database& db, qint64 carId)
 {
-    const RowSet rows = db.executeBound(
+    return marks(db.executeBound(
         QStringLiteral("select d.CARDAMAGEID, d.ZONE, d.POSX, d.POSY, d.KIND, d.SIZE, d.NOTE, d.RENTID, d.FOUNDDATE, "
                        "(select count(*) from CARDAMAGEPHOTO p where p.CARDAMAGEID = d.CARDAMAGEID) as PHOTOS "
                        "from CARDAMAGE d where d.CARID = ? and d.REPAIRED = 0 order by d.CARDAMAGEID"),
-        {carId});
-    QList<Mark> marks;
-    marks.reserve(rows.count());
+        {carId}));
+}
+
+QList<Mark> marks(const RowSet& rows)
+{
+    QList<Mark> result;
+    result.reserve(rows.count());
+    const bool photos = rows.hasColumn(QStringLiteral("PHOTOS"));
     for (int r = 0; r < rows.count(); ++r) {
         Mark m;
         m.id = rows.value(r, MarkKey).toLongLong();
@@ -88,10 +93,10 @@ QList<Mark> standing(Database& db, qint64 carId)
         m.note = rows.text(r, QStringLiteral("NOTE"));
         m.rentId = rows.value(r, QStringLiteral("RENTID")).toLongLong();
         m.found = StoredDate::parse(rows.text(r, QStringLiteral("FOUNDDATE")));
-        m.photos = rows.value(r, QStringLiteral("PHOTOS")).toInt();
-        marks << m;
+        m.photos = photos ? rows.value(r, QStringLiteral("PHOTOS")).toInt() : 0;
+        result << m;
     }
-    return marks;
+    return result;
 }
 
 qint64 add(Database& db, qint64 carId, const Mark& mark)

@@ -7,6 +7,7 @@
 #include <QString>
 
 class Database;
+class RowSet;
 
 // The damage a car carries: marks drawn on its diagram (CARDAMAGE), each with
 // any number of photos (CARDAMAGEPHOTO). A mark stands on the car until it is
@@ -43,6 +44,8 @@ QString zoneName(Zone zone);
 
 // The car's marks not yet repaired, oldest first, with their photo counts.
 QList<Mark> standing(Database& db, qint64 carId);
+// The marks of rows read from CARDAMAGE; a column PHOTOS gives their photo counts.
+QList<Mark> marks(const RowSet& rows);
 // Stores a new mark on the car and gives its key.
 qint64 add(Database& db, qint64 carId, const Mark& mark);
 // Writes the mark's place, kind, size and note.

@@ -1,5 +1,30 @@
+#include "core/Database.h"
 #include "engine/MetadataWriter.h"
 #include "rental/RentalShipped.h"
+
+namespace {
+
+void idExpiry(MetadataWriter& m, qint64 customers)
+{
+    m.field(customers, QStringLiteral("dfdIDExpiryDate"), QStringLiteral("IDEXPIRYDATE"), MetadataWriter::Date,
+        QStringLiteral("انتهاء الهوية"));
+}
+
+}
+
+void ScreenMetadata::customerIdExpiry(Database& db)
+{
+    const RowSet customers = db.execute(QStringLiteral(
+        "select WINDOWTABLEID from _WINDOWTABLE where WINDOWNAME = 'frmCustomers' and TABLENAME = 'Customer'"));
+    if (customers.isEmpty()
+        || !db.execute(QStringLiteral("select WINDOWTABLEDETAILSID from _WINDOWTABLEDETAILS where WINDOWTABLEID = ")
+                       + QString::number(customers.value(0, 0).toLongLong())
+                       + QStringLiteral(" and WINDOWCONTROL = 'dfdIDExpiryDate'"))
+                .isEmpty())
+        return;
+    MetadataWriter m(db, QStringLiteral("frmCustomers"));
+    idExpiry(m, customers.value(0, 0).toLongLong());
+}
 
 void ScreenMetadata::frmCustomers(Database& db)
 {
@@ -24,6 +49,7 @@ void ScreenMetadata::frmCustomers(Database& db)
         QStringLiteral("مكان الإصدار"));
     m.field(customers, QStringLiteral("dfdIssueDate"), QStringLiteral("ISSUEDATE"), MetadataWriter::Date,
         QStringLiteral("تاريخ الإصدار"));
+    idExpiry(m, customers);
     m.field(customers, QStringLiteral("dfcLicenseType"), QStringLiteral("LICENSETYPE"), MetadataWriter::Text,
         QStringLiteral("نوع الرخصة"));
     m.field(customers, QStringLiteral("dfsHomeCarLicense"), QStringLiteral("HOMECARLICENSE"), MetadataWriter::Text,

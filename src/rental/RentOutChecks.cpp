@@ -58,8 +58,8 @@ QString bullets(const Findings& found)
 
 RentOutChecks::Findings RentOutChecks::customer(Database& db, qint64 customerId, const Period& asked)
 {
-    const RowSet row = db.execute(QStringLiteral("select BLACKLIST, STOPTRANSACTION, HOMELICENSEEXPIRY from Customer "
-                                                 "where CUSTOMERID = ")
+    const RowSet row = db.execute(QStringLiteral("select BLACKLIST, STOPTRANSACTION, HOMELICENSEEXPIRY, IDEXPIRYDATE "
+                                                 "from Customer where CUSTOMERID = ")
                                   + SqlValue::number(customerId));
     Findings found;
     if (row.isEmpty())
@@ -71,6 +71,10 @@ RentOutChecks::Findings RentOutChecks::customer(Database& db, qint64 customerId,
     judgePaper(found, day(row, QStringLiteral("HOMELICENSEEXPIRY")), settled(asked), true,
                tr("The customer's driving licence expired on %1."),
                tr("The customer's driving licence expires on %1, before the car is due back on %2."));
+    // An expired ID is asked about, not refused: the licence is what allows the driving.
+    judgePaper(found, day(row, QStringLiteral("IDEXPIRYDATE")), settled(asked), false,
+               tr("The customer's ID expired on %1."),
+               tr("The customer's ID expires on %1, before the car is due back on %2."));
     return found;
 }
 

@@ -10,7 +10,7 @@ class QWidget;
 class RunState;
 
 // What a car going out to a customer runs into: the customer black-listed or
-// stopped, his driving licence or the car's licence and insurance expired or
+// stopped, his driving licence or ID or the car's licence and insurance expired or
 // running out before the car is due back, the car's maintenance due by date or
 // by kilometres. The counter asks before a rent-out; the pickers colour rows.
 class RentOutChecks {

@@ -28,6 +28,8 @@ void frmReceipt(Database& db);
 // What an office made before receipts lacks of them: the screen, its ledger
 // rules, the receipt and statement documents and the menu right of whoever may rent.
 void receipts(Database& db);
+// What an office made before the customer's ID expiry lacks: its field.
+void customerIdExpiry(Database& db);
 }
 
 namespace ReportSetup {
@@ -39,4 +41,8 @@ Report reservationConfirmation();
 QList<Report> receiptReports();
 // SQL writing a customer's balance without its sign, then the side it stands on.
 QString balanceText(const QString& balance, bool english = true);
+// What the shipped contract of an office made before the car's condition lacks
+// of it: the steps of its fuel, diagram, marks and photos. Its installed
+// template shows them once it has their places (a fresh copy of the shipped one has).
+void addContractCondition(Database& db);
 }

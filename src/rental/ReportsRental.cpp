@@ -1,7 +1,9 @@
 #include "rental/RentalShipped.h"
 
 #include "accounting/LedgerSetup.h"
+#include "core/Database.h"
 #include "rental/CustomerBalance.h"
+#include "rental/DamageSheet.h"
 
 namespace {
 
@@ -66,6 +68,50 @@ Step withRecord(const QString& sql, const QString& screen, int table = 0)
     return {0, table, sql, QStringLiteral(":1%1.txtID").arg(screen)};
 }
 
+// A contract made before the fuel gauge has nothing but zeros; a car never
+// goes out with an empty tank.
+const QString FuelTaken = QStringLiteral("(Nz(r.FUELOUT, 0) > 0 or Nz(r.FUELIN, 0) > 0)");
+
+// The car's condition on the contract: its fuel as it went out, the
+// diagram and the photos' sheet drawn by DamageSheet, and the marks one per
+// row (table 3), numbered as the sheet numbers them. A photos' heading and
+// the renter's signature under them only when there are photos.
+QList<Step> condition(const QString& screen)
+{
+    const QString withPhotos = QStringLiteral("exists (select 1 from CARDAMAGE d, CARDAMAGEPHOTO p where "
+                                              "p.CARDAMAGEID = d.CARDAMAGEID and %1)")
+                                   .arg(DamageSheet::onPaper());
+    const QString places =
+        QStringLiteral("select r.RENTID as %1, r.RENTID as %2, case when %4 then r.FUELOUT & '/8' "
+                       "else '' end as FUELOUTTEXT, "
+                       "case when %3 then 'صور الأضرار — Damage photos' else '' end as PHOTOSTITLE, "
+                       "case when %3 then 'أقر بأن الصور أعلاه تبين حالة السيارة — I agree the photos above show "
+                       "the condition of the car\n\nتوقيع المستأجر — Renter signature ..............................' "
+                       "else '' end as PHOTOSSIGNATURE from RENT r where r.RENTID = :1 ")
+            .arg(QLatin1String(DamageSheet::DiagramFrame), QLatin1String(DamageSheet::PhotosFrame), withPhotos,
+                 FuelTaken);
+    QString kinds = QStringLiteral("case d.KIND");
+    for (const auto& [kind, name] : {std::pair{2, "انبعاج — Dent"}, {3, "كسر — Crack"}, {4, "جزء مفقود — Missing part"}})
+        kinds += QStringLiteral(" when %1 then '%1 %2'").arg(kind).arg(QString::fromUtf8(name));
+    QString views = QStringLiteral("case d.ZONE");
+    for (const auto& [zone, name] : {std::pair{1, "الجانب الأيسر — Left side"}, {2, "الجانب الأيمن — Right side"},
+                                     {3, "الأمام — Front"}, {4, "الخلف — Back"}})
+        views += QStringLiteral(" when %1 then '%2'").arg(zone).arg(QString::fromUtf8(name));
+    const QString marks =
+        QStringLiteral("select (select count(*) from CARDAMAGE e where %1 and e.CARDAMAGEID <= d.CARDAMAGEID) & '' "
+                       "as MARKNO, %2 else '1 خدش — Scratch' end as KINDNAME, %3 else 'من الأعلى — From above' end "
+                       "as VIEWNAME, case when d.SIZE > 0 then d.SIZE & '' else '' end as SIZETEXT, "
+                       "Nz(d.NOTE, '') as NOTE, case when %4 then 'جديد عند العودة — New at return' "
+                       "else 'عند الخروج — At check-out' end as MARKSTATE, d.CARDAMAGEID as MARKID "
+                       "from CARDAMAGE d, RENT r where r.RENTID = :1  and %5 "
+                       "union all select '', 'لا أضرار مسجلة — No damage recorded', '', '', '', '', 0 "
+                       "from RENT r where r.RENTID = :1  and not exists (select 1 from CARDAMAGE d where %5) "
+                       "order by MARKID")
+            .arg(DamageSheet::onPaper(QStringLiteral("e")), kinds, views, DamageSheet::foundAtReturn(),
+                 DamageSheet::onPaper());
+    return {withRecord(places, screen), withRecord(marks, screen, 3)};
+}
+
 ReportSetup::Report contract()
 {
     const QString screen = QStringLiteral("frmRentCar");
@@ -128,6 +174,11 @@ ReportSetup::Report contract()
         {"الكيلومترات المقطوعة", "Driven kilometres", QStringLiteral("r.RETURNMETER - r.METER")},
         {"فرق الكيلومترات", "Kilometre difference", QStringLiteral("r.METERDIFFERENCE")},
         {"قيمة فرق الكيلومترات", "Kilometre charge", QStringLiteral("r.REQUIREDKILOMETERSDIFF"), Money},
+        {"الوقود عند الخروج (أثمان)", "Fuel out (eighths)", QStringLiteral("r.FUELOUT & '/8'"), Text, FuelTaken},
+        {"الوقود عند العودة (أثمان)", "Fuel in (eighths)", QStringLiteral("r.FUELIN & '/8'"), Text, FuelTaken},
+        {"رسم الوقود الناقص", "Fuel charge", QStringLiteral("r.FUELCHARGE"), Money, QStringLiteral("Nz(r.FUELCHARGE, 0) <> 0")},
+        {"رسم الأضرار الجديدة", "Damage charge", QStringLiteral("r.DAMAGECHARGE"), Money,
+         QStringLiteral("Nz(r.DAMAGECHARGE, 0) <> 0")},
         {"قيمة الإيجار", "Rent amount", QStringLiteral("r.REQUIREDAMOUNT"), Money},
         {"مبالغ أخرى", "Other amounts", QStringLiteral("r.OTHERAMOUNTS"), Money},
         {"الإجمالي", "Total", QStringLiteral("r.TOTAL"), Money},
@@ -179,8 +230,9 @@ ReportSetup::Report contract()
             screen,
             1,
             QStringLiteral("contract.odt"),
-            {withRecord(main, screen), withRecord(pictures, screen), withRecord(closeOut, screen, 2),
-             withRecord(returned, screen), Step{-1, 0, {}}}};
+            QList<Step>{withRecord(main, screen), withRecord(pictures, screen), withRecord(closeOut, screen, 2),
+                        withRecord(returned, screen), Step{-1, 0, {}}}
+                + condition(screen)};
 }
 
 ReportSetup::Report customer()
@@ -315,4 +367,20 @@ ReportSetup::Report ReportSetup::reservationConfirmation()
         + QStringLiteral(" as DEPOSITAMOUNT, r.COMMENTS, ") + OfficeTitle
         + QStringLiteral(" from RESERVATION r left join car c on c.carid = r.CARNO where r.RESERVATIONID = :1 ");
     return {6, QStringLiteral("تأكيد الحجز"), screen, 1, QStringLiteral("reservation.odt"), {withRecord(sql, screen)}};
+}
+
+void ReportSetup::addContractCondition(Database& db)
+{
+    const RowSet contracts = db.execute(
+        QStringLiteral("select RPTID from _RPT where WINDOWNAME = 'frmRentCar' and Rptfilename = 'contract.odt'"));
+    for (int i = 0; i < contracts.count(); ++i) {
+        const qint64 report = contracts.value(i, 0).toLongLong();
+        const RowSet steps =
+            db.execute(QStringLiteral("select SQLStatement from _RPTDETAIL where RPTID = ") + QString::number(report));
+        bool has = false;
+        for (int s = 0; s < steps.count(); ++s)
+            has = has || steps.text(s, QStringLiteral("SQLStatement")).contains(QLatin1String(DamageSheet::DiagramFrame));
+        if (!has)
+            addSteps(db, report, condition(QStringLiteral("frmRentCar")));
+    }
 }

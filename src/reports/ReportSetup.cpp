@@ -8,6 +8,23 @@ QString ReportSetup::amountText(const QString& value)
     return QStringLiteral("((%1 / 100) & '.' & Right('0' & (%1 % 100), 2))").arg(hundredths);
 }
 
+namespace {
+
+void insertSteps(Database& db, const QList<QVariantList>& steps)
+{
+    db.insertRows(QStringLiteral("_RPTDETAIL"),
+                  {QStringLiteral("RPTID"), QStringLiteral("RPTDETAILTYPE"), QStringLiteral("ONOFF"),
+                   QStringLiteral("TABLENBR"), QStringLiteral("SQLStatement"), QStringLiteral("BINDVARS")},
+                  steps);
+}
+
+QVariantList stepRow(qint64 report, const ReportSetup::Step& step)
+{
+    return {report, step.type, 1, step.table, step.sql, step.bindVariables};
+}
+
+}
+
 void ReportSetup::add(Database& db, const QList<Report>& reports)
 {
     QList<QVariantList> definitions;
@@ -15,16 +32,21 @@ void ReportSetup::add(Database& db, const QList<Report>& reports)
     for (const Report& report : reports) {
         definitions.append({report.id, report.name, report.screen, 1, report.displayOrder, report.file});
         for (const Step& step : report.steps)
-            steps.append({report.id, step.type, 1, step.table, step.sql, step.bindVariables});
+            steps.append(stepRow(report.id, step));
     }
     db.insertRows(QStringLiteral("_RPT"),
                   {QStringLiteral("RPTID"), QStringLiteral("RPTNAME"), QStringLiteral("WINDOWNAME"),
                    QStringLiteral("ONOFF"), QStringLiteral("displayorder"), QStringLiteral("Rptfilename")},
                   definitions);
-    db.insertRows(QStringLiteral("_RPTDETAIL"),
-                  {QStringLiteral("RPTID"), QStringLiteral("RPTDETAILTYPE"), QStringLiteral("ONOFF"),
-                   QStringLiteral("TABLENBR"), QStringLiteral("SQLStatement"), QStringLiteral("BINDVARS")},
-                  steps);
+    insertSteps(db, steps);
+}
+
+void ReportSetup::addSteps(Database& db, qint64 reportId, const QList<Step>& steps)
+{
+    QList<QVariantList> rows;
+    for (const Step& step : steps)
+        rows.append(stepRow(reportId, step));
+    insertSteps(db, rows);
 }
 
 void ReportSetup::insertWhenNone(Database& db, const QList<Report>& shipped)

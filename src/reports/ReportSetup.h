@@ -27,6 +27,8 @@ struct Report {
 };
 
 void add(Database& db, const QList<Report>& reports);
+// More steps for a report an office has: its template fills what it has places for.
+void addSteps(Database& db, qint64 reportId, const QList<Step>& steps);
 
 // SQL giving an amount as documents show it, with two decimals (a number
 // column of its own still brings its words: <column>_InWords).

@@ -16,6 +16,7 @@
 #include "reports/InvoiceQr.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
+#include "reports/ReportPictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -321,6 +322,7 @@ QString cPrint::runSteps(qint64 reportId, const QString& templateFile, const QSt
                 const QString frame = frameNamed(*document, picture.key());
                 keepPicture(copy, frame, document->setPicture(frame, picture.value()), picture.value());
             }
+            placeDrawings(*document, rows, copy);
         }
         else if (document->fillTable(table, rows))
             ++tables;
@@ -343,6 +345,20 @@ QString cPrint::runSteps(qint64 reportId, const QString& templateFile, const QSt
     if (!document->save(copy, &error))
         return error;
     return {};
+}
+
+void cPrint::placeDrawings(OdtDocument& document, const ReportRows& rows, const QString& copy)
+{
+    const ReportPictures& drawings = m_state.service<ReportPictures>();
+    for (const QString& column : rows.columns) {
+        const ReportPictures::Drawing* drawing = drawings.find(column);
+        const QString frame = frameNamed(document, column);
+        // Drawn only for a template that has the frame: an office's own may not.
+        if (!drawing || !document.frameNames().contains(frame) || rows.rows.isEmpty())
+            continue;
+        const QByteArray picture = (*drawing)(m_state.db(), firstValue(rows, column));
+        keepPicture(copy, frame, document.setPicture(frame, picture), picture);
+    }
 }
 
 void cPrint::placeCarPictures(OdtDocument& document, const QString& copy)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class OdtDocument;
+struct ReportRows;
 class QWidget;
 class RunState;
 
@@ -50,6 +51,8 @@ private:
     QString existingTemplate(qint64 reportId, QWidget* parent);
     // Empty when the copy was written; otherwise what the operator is to be told.
     QString runSteps(qint64 reportId, const QString& templateFile, const QString& copy, const Progress& progress);
+    // The pictures the layers above draw for the step's columns (ReportPictures).
+    void placeDrawings(OdtDocument& document, const ReportRows& rows, const QString& copy);
     // The car of the open contract: its pictures marked for the contract go
     // into the frames P2 to P7 and beside the copy.
     void placeCarPictures(OdtDocument& document, const QString& copy);

@@ -441,6 +441,56 @@ scenario_print() {
   closes Escape "$dialog" "the report dialog" "$screen"
 }
 
+# tab_to NAME [KEY]: Tab (or KEY) until the control a screen reader calls NAME has the focus.
+tab_to() {
+  local left=80
+  until focus_on "$1"; do
+    (( left-- > 0 )) || fail "${2:-Tab} never reached \"$1\""
+    key "${2:-Tab}"
+    sleep 0.1
+  done
+  log "focus on: $1"
+}
+
+# A dent marked by keys as the first open contract's car goes out is on its
+# diagram at the return, beside a crack found then; the close-out's PDF shows
+# the diagram and both marks, the new one as new.
+scenario_condition() {
+  local rent marks before pdf text
+  rent=$(sql "select min(RENTID) from RENT where RETURNED = 0")
+  marks="select count(*) from CARDAMAGE d join RENT r on r.RENTID = d.RENTID where r.RENTID = $rent and d.KIND"
+  log_in ADMIN
+  opens F5 "the Rent menu"
+  opens 1 "the contract screen"
+  tab_to "مخطط الأضرار"
+  key Return 2 F12
+  until_ok "the dent stored on the contract as it went out" sql_is "$marks = 2 and d.FOUNDDATE = r.EXITDATE" 1
+  closes Escape "$win" "the contract screen"
+  opens 3 "the return screen"
+  # The page's first field is the charge below the diagram.
+  key ctrl+Tab Tab
+  tab_to "مخطط الأضرار" shift+Tab
+  key 3 Return
+  tab_to "تم استلام السيارة"
+  key space F12
+  until_ok "the crack stored at the return, the contract closed" \
+    sql_is "$marks = 3 and d.FOUNDDATE > r.EXITDATE and r.RETURNED = 1" 1
+  opens F7 "the report dialog"
+  before=$(windows)
+  key Return
+  timeout_s=90 until_ok "the close-out's preview" large_new_active "$before"
+  pdf=("$home"/reports/*.pdf)
+  text=$(pdftotext -enc UTF-8 "${pdf[0]}" - | tr -s ' \n' ' ')
+  for words in Dent انبعاج Crack كسر; do
+    grep -qF -- "$words" <<<"$text" || fail "the close-out lacks \"$words\": $text"
+  done
+  # A right-to-left cell may come out of the PDF turned: its words one by one.
+  [ "$(grep -o check-out <<<"$text" | wc -l) $(grep -o جديد <<<"$text" | wc -l)" = "1 1" ] \
+    || fail "the close-out does not show one mark as at check-out and one as new: $text"
+  [ "$(pdfimages -list "${pdf[0]}" | awk '$3 == "image"' | wc -l)" -ge 1 ] || fail "the close-out has no picture"
+  [ -f "${pdf[0]%.pdf}-DAMAGEDIAGRAM.png" ] || fail "no diagram beside the close-out"
+}
+
 # Every window each menu opens fits the screen, and the control it puts the
 # focus on has a name; Escape closes it (and the window it opened with, such
 # as the open dialog of the contracts) back to the menu.
@@ -470,7 +520,7 @@ scenario_windows() {
 # ---- main --------------------------------------------------------------------
 
 case "$scenario" in
-  login|menu|menu_again|new_record|logoff|print|windows|board) ;;
+  login|menu|menu_again|new_record|logoff|print|windows|board|condition) ;;
   *) echo "e2e: unknown scenario $scenario" >&2; exit 2 ;;
 esac
 [ -x "$ijar" ] || { echo "e2e: no program at $ijar" >&2; exit 2; }

@@ -7,6 +7,7 @@
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "rental/RentOutChecks.h"
+#include "rental/RentalShipped.h"
 #include "rental/RentalScreens.h"
 #include "support/Clerk.h"
 #include "support/TestOffice.h"
@@ -66,6 +67,9 @@ TEST(RentOutChecks, FindsEachWarningAtItsBoundary)
         {false, "HOMELICENSEEXPIRY = 20261209", 0, {{true, "driving licence expired on 09/12/2026"}}},
         {false, "HOMELICENSEEXPIRY = 20261210", 0, {{false, "expires on 10/12/2026, before the car is due back on 15/12/2026"}}},
         {false, "HOMELICENSEEXPIRY = 20261215", 0, {}},
+        {false, "IDEXPIRYDATE = 20261209", 0, {{false, "ID expired on 09/12/2026"}}},
+        {false, "IDEXPIRYDATE = 20261214", 0, {{false, "ID expires on 14/12/2026, before the car is due back on 15/12/2026"}}},
+        {false, "IDEXPIRYDATE = 20261215", 0, {}},
         {true, "LICENSEEXPIRY = 20261209", 0, {{true, "car's licence expired on 09/12/2026"}}},
         {true, "INSURANEDC1DATETTO = 20261209, INSURANCE2DATETO = 20261215", 0, {{true, "first insurance expired on 09/12/2026"}}},
         {true, "INSURANCE2DATETO = 20261214", 0, {{false, "second insurance expires on 14/12/2026"}}},
@@ -174,4 +178,21 @@ TEST(RentOutChecks, TheCarPickerColoursTheUninsuredCar)
     EXPECT_EQ(shown.value(insured), QApplication::palette().color(QPalette::Base).rgb());
     EXPECT_EQ(QColor(shown.value(uninsured)).hue(), 0);
     EXPECT_TRUE(tip.contains(u"first insurance expired on 01/01/2020"_s)) << tip.toStdString();
+}
+
+// An office made before gets the customer's ID expiry field and the steps of
+// the car's condition on its contract, once however often asked.
+TEST(OlderOffice, GetsTheIdExpiryFieldAndTheContractsConditionSteps)
+{
+    Counter office;
+    const QString rows = u"select (select count(*) from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate') * 100 + (select count(*) from _RPTDETAIL where RPTID = 1)"_s;
+    const int fresh = office.count(rows);
+    office.db().command(u"delete from _WINDOWTABLEDETAILS where WINDOWCONTROL = 'dfdIDExpiryDate'"_s);
+    office.db().command(u"delete from _RPTDETAIL where RPTID = 1 and SQLStatement like '%CARDAMAGE%'"_s);
+    ASSERT_EQ(office.count(rows), fresh - 102);
+    for (int twice = 0; twice < 2; ++twice) {
+        ScreenMetadata::customerIdExpiry(office.db());
+        ReportSetup::addContractCondition(office.db());
+    }
+    EXPECT_EQ(office.count(rows), fresh);
 }

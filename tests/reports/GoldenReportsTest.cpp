@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/OwnerOnly.h"
 #include "core/ScreenRegistry.h"
+#include "rental/DamageSheet.h"
 #include "reports/LibreOffice.h"
 #include "reports/OdtDocument.h"
 #include "reports/ShippedTemplates.h"
@@ -86,7 +87,7 @@ QHash<QString, QByteArray> filesOf(const QString& folder)
 }
 
 // Pictures a row adds to the demo office, which has only the cars' main ones.
-enum class Added { Nothing, ContractPictures, EmployeePhoto };
+enum class Added { Nothing, ContractPictures, EmployeePhoto, DamagePhoto };
 
 const QString OpenContract = "select min(RENTID) from RENT where RETURNED = 0";
 const QString ClosedContract = "select min(RENTID) from RENT where RETURNED = 1";
@@ -97,6 +98,15 @@ const QString PinReturn = "update RENT set ACTUALRETURNDATE = 20261203, SURRENDE
 // Pictures 2 and 3 of the contract's car, both marked for the contract.
 const QString MarkPictures = "update car set PRINTINCONTRACT1 = 1, PRINTINCONTRACT2 = 1 "
                              "where carid = (select CARNO from RENT where RENTID = %1)";
+// Marks on the contract's car: view, spot, kind, size, note, its contract (%1) or none, found, repaired and when.
+const QString Marks = "insert into CARDAMAGE (CARID, ZONE, POSX, POSY, KIND, SIZE, NOTE, RENTID, FOUNDDATE, REPAIRED, "
+                      "REPAIREDDATE) select CARNO, v.* from RENT, (%2) v where RENTID = %1";
+// Standing as the car went out (one repaired since); one repaired before, never on its paper.
+const QString OldMarks = Marks.arg("%1", "select 1, 0.3, 0.5, 2, 4, 'باب السائق', 0, 20261101, 0, 0 union all select 3, 0.5, "
+                                         "0.4, 3, 10, 'الزجاج الأمامي', 0, 20261010, 1, 20261130 union all select 0, 0.5, "
+                                         "0.5, 1, 0, 'أصلح قبل الخروج', 0, 20261001, 1, 20261120");
+const QStringList NewMarks{Marks.arg("%1", "select 2, 0.6, 0.4, 2, 15, 'الباب الخلفي', %1, 20261203, 0, 0"),
+                           "update RENT set FUELOUT = 8, FUELIN = 5, FUELCHARGE = 7.5, DAMAGECHARGE = 40 where RENTID = %1"};
 
 struct Golden {
     const char* name;  // the golden file
@@ -108,18 +118,22 @@ struct Golden {
     // Run first, %1 the key: these pin the days the demo takes from today
     // and set what the row needs.
     QStringList setup = {};
-    QStringList pictures = {};  // the frames given a picture
+    QStringList pictures = {};  // the frames given a picture (a PNG unless named with its suffix)
     Added added = Added::Nothing;
 };
 
 const Golden Documents[] = {
-    {"contract", 1, true, false, "frmRentCar", OpenContract, {PinContract}},
-    {"contract-surrendered", 1, true, false, "frmRentCar", ClosedContract, {PinContract, PinReturn}},
+    {"contract", 1, true, false, "frmRentCar", OpenContract, {PinContract}, {"DAMAGEDIAGRAM"}},
+    {"contract-surrendered", 1, true, false, "frmRentCar", ClosedContract, {PinContract, PinReturn}, {"DAMAGEDIAGRAM"}},
     // The close-out of a contract whose deposit was partly kept.
     {"contract-deposit", 1, true, false, "frmRentCar", "select min(RENTID) from RENT where DEPOSITKEPT > 0",
-     {PinContract, PinReturn}},
-    {"contract-pictures", 1, false, false, "frmRentCar", OpenContract, {PinContract, MarkPictures}, {"P2", "P3"},
-     Added::ContractPictures},
+     {PinContract, PinReturn}, {"DAMAGEDIAGRAM"}},
+    {"contract-pictures", 1, false, false, "frmRentCar", OpenContract, {PinContract, MarkPictures},
+     {"DAMAGEDIAGRAM", "P2", "P3"}, Added::ContractPictures},
+    // The car's damage on the contract as it went out, and at its close-out with a new mark and its photo.
+    {"contract-damage", 1, true, false, "frmRentCar", OpenContract, {PinContract, OldMarks}, {"DAMAGEDIAGRAM"}},
+    {"contract-damage-returned", 1, true, false, "frmRentCar", ClosedContract,
+     QStringList{PinContract, PinReturn, OldMarks} + NewMarks, {"DAMAGEDIAGRAM", "DAMAGEPHOTOS.jpg"}, Added::DamagePhoto},
     // A customer with an open contract who owes, stopped and black-listed.
     {"customer", 2, true, false, "frmCustomers", "select min(CUSTOMERID) from RENT where RETURNED = 0",
      {"update Customer set CREATIONDATE = 20250115, HOMELICENSEEXPIRY = 20281207, LASTTRANSACTION = 20261203, "
@@ -178,6 +192,7 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
     for (const Golden& row : Documents) {
         SCOPED_TRACE(row.name);
         TestOffice office(true, true);
+        DamageSheet::install(office.state());
         Database& db = office.db();
         // Letters go to licences ending from today to 30 days on, the ends included.
         for (const auto& [name, licence, days] : {std::tuple{"وليد سامي العمر", "L-990010", 0},
@@ -205,6 +220,9 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
             db.insertRows("CARPICTURE", {"CARID", "PICTURESEQUENCE", "CARPICTURE"},
                           {{car.toLongLong(), 2, TestPictures::png(Qt::blue)},
                            {car.toLongLong(), 3, TestPictures::png(Qt::green)}});
+        if (row.added == Added::DamagePhoto)
+            db.insertRows("CARDAMAGEPHOTO", {"CARDAMAGEID", "NAME", "PHOTO"},
+                          {{db.execute("select max(CARDAMAGEID) from CARDAMAGE").value(0, 0), "door", TestPictures::png(Qt::red)}});
         if (row.added == Added::EmployeePhoto)
             db.insertRows("EMPPICTURE", {"EMPID", "OLEMODULE"}, {{key.toLongLong(), TestPictures::png(Qt::gray)}});
         const QString templates = office.file("templates");
@@ -225,7 +243,7 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
         const QFileInfo copy(filled);
         QStringList pictures;
         for (const QString& frame : row.pictures)
-            pictures.append(copy.completeBaseName() + '-' + frame + ".png");
+            pictures.append(copy.completeBaseName() + '-' + frame + (frame.contains('.') ? "" : ".png"));
         EXPECT_EQ(QDir(copy.absolutePath()).entryList({copy.completeBaseName() + "-*"}).join(' ').toLower(),
                   pictures.join(' ').toLower());
         const QString offering =
@@ -237,6 +255,9 @@ TEST(GoldenReports, EveryShippedDocumentFromTheDemoOffice)
             ASSERT_FALSE(pdf.isEmpty()) << error.toStdString();
             EXPECT_EQ(OwnerOnly::mode(pdf), OwnerOnly::ReadOnlyCopy);
             EXPECT_EQ(missingWords(text, pdfText(pdf)), QStringList());
+            const ProgramRun images = runProgram("pdfimages", {"-list", pdf}, 60000);
+            EXPECT_EQ(images.out.count(QRegularExpression("^ *\\d+ +\\d+ +image ", QRegularExpression::MultilineOption)),
+                      row.pictures.size()) << images.out.toStdString();
         }
     }
     // Every report ran, so those tested are shipped ones: as many as shipped means all. The tax
