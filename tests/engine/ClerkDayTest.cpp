@@ -755,6 +755,11 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
         QApplication::processEvents();
         EXPECT_EQ(cell(d, 99999, 0), u"100000"_s);
         EXPECT_LE(list->rowsInMemory(), limit);
+        // Typed text narrows by every column, one headed in Latin capitals too: the numbers starting with 9.
+        QTest::keyClicks(field(d, "txtNAME"), u"contract 9"_s);
+        list->countAll();
+        EXPECT_EQ(QString::number(list->rowCount()) + u' ' + cell(d, 0, 1), u"11111 contract 9"_s);
+        field(d, "txtNAME")->clear();
         // Enter with a number narrows the list to it; Enter with none takes the highlighted row.
         for (const QString& number : {u"5"_s, u"99999"_s}) {
             QTest::keyClicks(field(d, "dfnNumber"), number);
