@@ -29,10 +29,15 @@ AccountBalance AccountBalance::of(Database& db, qint64 number)
 
 QList<AccountBalance> AccountBalance::all(Database& db)
 {
+    // The lines are summed per account first, in one pass over the account's
+    // index, and only then joined to the chart: joined first, every line
+    // would be sorted by the account's name too.
     const RowSet rows = db.execute(
-        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , ") + Sums
-        + QStringLiteral(" from chartofaccount c left join JOURNALDETAIL d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
-                         " group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
+        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , sum(d.DEBIT) as DEBIT , sum(d.CREDIT) as CREDIT "
+                       "from chartofaccount c left join (select d.ACCOUNTNUMBER , ")
+        + Sums
+        + QStringLiteral(" from JOURNALDETAIL d group by d.ACCOUNTNUMBER) d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
+                         "group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
     QList<AccountBalance> balances;
     balances.reserve(rows.count());
     for (int r = 0; r < rows.count(); ++r)

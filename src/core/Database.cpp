@@ -562,32 +562,51 @@ quint64 Database::changeStamp()
     return (quint64(sqlite3_total_changes64(handle)) << 32) ^ version ^ (quint64(1) << 63);
 }
 
-void Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows)
+qint64 Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows,
+                            const QString& keyColumn)
 {
-    if (rows.isEmpty())
-        return;
+    if (rows.isEmpty() || columns.isEmpty())
+        return 0;
     QStringList names, marks;
     for (const QString& column : columns) {
         names << checkedName(column, m_dialect);
         marks << QStringLiteral("?");
     }
     const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
-    const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    ensureOpen(sql);
+    const QString oneRow = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    const QString returning = keyColumn.isEmpty() ? QString() : QStringLiteral(" RETURNING ") + checkedName(keyColumn, m_dialect);
+    // Many rows a statement: on a server each statement is a round trip.
+    const int perStatement = int(std::max<qsizetype>(1, ValuesPerStatement / columns.size()));
+    qint64 lastKey = 0;
     QSqlQuery query(connection());
-    bool ok = query.prepare(sql);
-    QString traced = sql;
-    for (auto row = rows.cbegin(); ok && row != rows.cend(); ++row) {
-        QStringList shown;
-        for (int i = 0; i < row->size(); ++i) {
-            query.bindValue(i, row->at(i));
-            shown << traceText(row->at(i));
+    QString prepared;
+    for (qsizetype from = 0; from < rows.size(); from += perStatement) {
+        const qsizetype count = std::min<qsizetype>(perStatement, rows.size() - from);
+        QStringList tuples;
+        for (qsizetype r = 0; r < count; ++r)
+            tuples << oneRow;
+        const QString sql = head + tuples.join(QLatin1Char(',')) + returning;
+        ensureOpen(sql);
+        bool ok = prepared == sql || query.prepare(sql);
+        prepared = ok ? sql : QString();
+        QString traced = sql;
+        int bound = 0;
+        for (qsizetype r = from; r < from + count; ++r) {
+            QStringList shown;
+            for (const QVariant& value : rows.at(r)) {
+                query.bindValue(bound++, value);
+                shown << traceText(value);
+            }
+            traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+            if (m_hook)
+                m_hook(traced);
         }
-        ok = query.exec();
-        traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
-        if (m_hook)
-            m_hook(traced);
+        ok = ok && query.exec();
+        if (!ok)
+            failed(query.lastError(), traced);
+        // The keys come in no promised order; the last row's is the largest.
+        while (query.next())
+            lastKey = std::max(lastKey, query.value(0).toLongLong());
     }
-    if (!ok)
-        failed(query.lastError(), traced);
+    return lastKey;
 }
