@@ -54,6 +54,45 @@ QString checkedName(const QString& name, SqlDialect dialect)
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
+// The statement without its own ORDER BY (one outside parentheses, quotes and
+// names), which a count does not need: SQLite reads an ordered list row by
+// row from the table where a count alone is taken from the smallest index.
+QString withoutOrder(const QString& sql)
+{
+    static const QRegularExpression orderBy(QStringLiteral(R"(order\s+by\b)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression limit(QStringLiteral(R"(limit\b)"), QRegularExpression::CaseInsensitiveOption);
+    int depth = 0;
+    QChar quote;
+    qsizetype from = -1, to = sql.size();
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        const bool wordStart = i == 0 || !(sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == u'_');
+        const auto atWord = [&](const QRegularExpression& word) {
+            return word.match(sql, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
+                .hasMatch();
+        };
+        if (c == u'\'' || c == u'"')
+            quote = c;
+        else if (c == u'[')
+            quote = u']';
+        else if (c == u'(')
+            ++depth;
+        else if (c == u')')
+            --depth;
+        else if (depth == 0 && wordStart && atWord(orderBy)) {
+            from = i;
+            to = sql.size();
+        } else if (depth == 0 && wordStart && from >= 0 && to == sql.size() && atWord(limit))
+            to = i;
+    }
+    return from < 0 ? sql : sql.left(from) + sql.mid(to);
+}
+
 // How a bound value reads in the statement trace.
 QString traceText(const QVariant& v)
 {
@@ -405,7 +444,7 @@ RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
 
 qint64 Database::countRows(const QString& sql)
 {
-    const QString inner = JetTranslator::translate(sql, m_dialect);
+    const QString inner = withoutOrder(JetTranslator::translate(sql, m_dialect));
     QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (%1) AS counted").arg(inner), sql);
     return query.next() ? query.value(0).toLongLong() : 0;
 }

@@ -741,6 +741,9 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
     EXPECT_EQ(office.ui().dialogsShown, (QStringList{u"frmGeneralOpen"_s, u"dlgError"_s, u"frmGeneralOpen"_s}));
 
     addRents(office.db(), 100000);
+    // The count leaves out the list's own order, but not a quoted one nor its limit.
+    EXPECT_FALSE(open("WHERE NAME <> ') order by (' order by RENTID desc limit 250",
+                      [](QDialog* d) { EXPECT_EQ(field(d, "dfrecordcount")->text(), u"250"_s); }));
     const int limit = RecordListModel::CachedPages * RecordListModel::PageSize;
     // Only a row chosen opens, so true says the dialog ran.
     EXPECT_TRUE(open("WHERE 1 = 1 order by RENTID", [&](QDialog* d) {
