@@ -7,9 +7,10 @@
 
 namespace {
 
-// A line's side is 1 for a debit and 0 for a credit, so one pass sums both.
-const QString Sums =
-    QStringLiteral("sum(d.AMOUNT * d.DEBITORCREDIT) as DEBIT , sum(d.AMOUNT * (1 - d.DEBITORCREDIT)) as CREDIT ");
+// A line's side is 1 for a debit and 0 for a credit; one pass sums both, each
+// line's amount added where its side says (cheaper than an amount times the side).
+const QString Sums = QStringLiteral("sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 1) as DEBIT , "
+                                    "sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 0) as CREDIT ");
 
 }
 
