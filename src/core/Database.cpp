@@ -628,7 +628,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         ensureOpen(sql);
         bool ok = prepared == sql || query.prepare(sql);
         prepared = ok ? sql : QString();
-        QString traced = sql;
+        QStringList traced;
         int bound = 0;
         for (qsizetype r = from; r < from + count; ++r) {
             QStringList shown;
@@ -636,13 +636,15 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
                 query.bindValue(bound++, value);
                 shown << traceText(value);
             }
-            traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
-            if (m_hook)
-                m_hook(traced);
+            traced << head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
         }
         ok = ok && query.exec();
+        // The trace keeps a line a row, as the rows went.
+        for (const QString& row : std::as_const(traced))
+            if (m_hook)
+                m_hook(row);
         if (!ok)
-            failed(query.lastError(), traced);
+            failed(query.lastError(), traced.constLast());
         // The keys come in no promised order; the last row's is the largest.
         while (query.next())
             lastKey = std::max(lastKey, query.value(0).toLongLong());
