@@ -617,6 +617,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
     // Many rows a statement: on a server each statement is a round trip.
     const int perStatement = int(std::max<qsizetype>(1, ValuesPerStatement / columns.size()));
     qint64 lastKey = 0;
+    ensureOpen(head);
     QSqlQuery query(connection());
     QString prepared;
     for (qsizetype from = 0; from < rows.size(); from += perStatement) {
@@ -625,7 +626,6 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         for (qsizetype r = 0; r < count; ++r)
             tuples << oneRow;
         const QString sql = head + tuples.join(QLatin1Char(',')) + returning;
-        ensureOpen(sql);
         bool ok = prepared == sql || query.prepare(sql);
         prepared = ok ? sql : QString();
         QStringList traced;
