@@ -439,7 +439,10 @@ void BM_SurrenderSave(benchmark::State& s)
     const qint64 car = out.value(0, QStringLiteral("CARNO")).toLongLong();
     const qint64 meter = out.value(0, QStringLiteral("METER")).toLongLong() + 100;
     const auto saves = [&] {
-        return o.state->db().execute(QStringLiteral("select count(*) as N from _JOURNAL")).value(0, QStringLiteral("N")).toLongLong();
+        return o.state->db()
+            .execute(QStringLiteral("select count(*) as N from _JOURNAL where JOURNALDESCRIPTION <> 'raw'"))
+            .value(0, QStringLiteral("N"))
+            .toLongLong();
     };
     const QString where = QStringLiteral("where RENTID = ") + QString::number(rent);
     o.state->service<cWindow>().Read(where, &screen);
