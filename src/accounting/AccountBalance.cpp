@@ -7,9 +7,10 @@
 
 namespace {
 
-// A line's side is 1 for a debit and 0 for a credit, so one pass sums both.
-const QString Sums =
-    QStringLiteral("sum(d.AMOUNT * d.DEBITORCREDIT) as DEBIT , sum(d.AMOUNT * (1 - d.DEBITORCREDIT)) as CREDIT ");
+// A line's side is 1 for a debit and 0 for a credit; one pass sums both, each
+// line's amount added where its side says (cheaper than an amount times the side).
+const QString Sums = QStringLiteral("sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 1) as DEBIT , "
+                                    "sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 0) as CREDIT ");
 
 }
 
@@ -29,10 +30,15 @@ AccountBalance AccountBalance::of(Database& db, qint64 number)
 
 QList<AccountBalance> AccountBalance::all(Database& db)
 {
+    // The lines are summed per account first, in one pass over the account's
+    // index, and only then joined to the chart: joined first, every line
+    // would be sorted by the account's name too.
     const RowSet rows = db.execute(
-        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , ") + Sums
-        + QStringLiteral(" from chartofaccount c left join JOURNALDETAIL d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
-                         " group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
+        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , sum(d.DEBIT) as DEBIT , sum(d.CREDIT) as CREDIT "
+                       "from chartofaccount c left join (select d.ACCOUNTNUMBER , ")
+        + Sums
+        + QStringLiteral(" from JOURNALDETAIL d group by d.ACCOUNTNUMBER) d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
+                         "group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
     QList<AccountBalance> balances;
     balances.reserve(rows.count());
     for (int r = 0; r < rows.count(); ++r)

@@ -110,12 +110,19 @@ std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidg
     return text.toDouble();
 }
 
-void cAccounting::checkAccount(qint64 account)
+QSet<qint64> cAccounting::chartAccounts()
 {
-    const RowSet rows =
-        m_state.db().execute(QStringLiteral("select count(*) as CountOp from chartofaccount where ACCOUNTNUMBER = ")
-                             + SqlValue::number(account));
-    if (rows.value(0, QStringLiteral("CountOp")).toLongLong() == 0)
+    // The chart is short; one statement for a posting of any length.
+    const RowSet rows = m_state.db().execute(QStringLiteral("select ACCOUNTNUMBER from chartofaccount"));
+    QSet<qint64> accounts;
+    for (int r = 0; r < rows.count(); ++r)
+        accounts.insert(rows.value(r, 0).toLongLong());
+    return accounts;
+}
+
+void cAccounting::checkAccount(qint64 account, const QSet<qint64>& chart)
+{
+    if (!chart.contains(account))
         throw AppError(
             ErrorNumber::NotANumber,
             QCoreApplication::translate("cAccounting", "The account %1 is not in the chart of accounts.").arg(account),
@@ -125,8 +132,9 @@ void cAccounting::checkAccount(qint64 account)
 void cAccounting::LogFinancialTran(double amount, qint64 journalId, qint64 debitAccount, qint64 creditAccount,
                                    const QString& debitText, const QString& creditText)
 {
-    checkAccount(debitAccount);
-    checkAccount(creditAccount);
+    const QSet<qint64> chart = chartAccounts();
+    checkAccount(debitAccount, chart);
+    checkAccount(creditAccount, chart);
     Database& db = m_state.db();
     const qint64 date = today();
     Transaction transaction(db);
@@ -154,6 +162,7 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
     const QString window = rules.isEmpty() ? w->objectName() : rules;
     Database& db = m_state.db();
     bool anyAmount = false;
+    std::optional<QSet<qint64>> chart;
     try {
         const RowSet rows = db.execute(ruleStatement(window));
         if (rows.isEmpty())
@@ -185,8 +194,10 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
             p.creditText = GetFieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILCREDITFIELD")), w);
             if (p.amount != 0) {
                 anyAmount = true;
-                checkAccount(p.debit);
-                checkAccount(p.credit);
+                if (!chart)
+                    chart = chartAccounts();
+                checkAccount(p.debit, *chart);
+                checkAccount(p.credit, *chart);
             }
             pairs << p;
         }
@@ -208,20 +219,21 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
         }
         if (journal != 0)
             db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
+        QList<QVariantList> lines;
         for (const PostingPair& p : pairs) {
             if (p.amount == 0)
                 continue;
-            for (const auto& [account, text, side] :
-                 {std::tuple{p.debit, p.debitText, 1}, std::tuple{p.credit, p.creditText, 0}}) {
-                m_state.LastInsertedId = db.insert(QStringLiteral("JOURNALDETAIL"), QStringLiteral("JOURNALDETAILID"),
-                                                   {{QStringLiteral("TRANSACTIONDATE"), date},
-                                                    {QStringLiteral("AMOUNT"), p.amount},
-                                                    {QStringLiteral("JOURNALID"), journal},
-                                                    {QStringLiteral("ACCOUNTNUMBER"), account},
-                                                    {QStringLiteral("RELATEDDETAIL"), text},
-                                                    {QStringLiteral("DEBITORCREDIT"), side}});
-                m_state.CurrentRecordId = m_state.LastInsertedId;
-            }
+            lines << QVariantList{date, p.amount, journal, p.debit, p.debitText, 1}
+                  << QVariantList{date, p.amount, journal, p.credit, p.creditText, 0};
+        }
+        if (!lines.isEmpty()) {
+            m_state.LastInsertedId =
+                db.insertRows(QStringLiteral("JOURNALDETAIL"),
+                              {QStringLiteral("TRANSACTIONDATE"), QStringLiteral("AMOUNT"), QStringLiteral("JOURNALID"),
+                               QStringLiteral("ACCOUNTNUMBER"), QStringLiteral("RELATEDDETAIL"),
+                               QStringLiteral("DEBITORCREDIT")},
+                              lines, QStringLiteral("JOURNALDETAILID"));
+            m_state.CurrentRecordId = m_state.LastInsertedId;
         }
         transaction.commit();
         journalId = journal;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -44,7 +45,10 @@ public:
     bool DeleteJournal(QWidget* screen, qint64 journalId);
 
 private:
-    void checkAccount(qint64 account);
+    // Every account number of the chart.
+    QSet<qint64> chartAccounts();
+    // Throws AppError naming the account when the chart has no such account.
+    static void checkAccount(qint64 account, const QSet<qint64>& chart);
     void showLedgerPicture();
 
     RunState& m_state;

@@ -54,6 +54,45 @@ QString checkedName(const QString& name, SqlDialect dialect)
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
+// The statement without its own ORDER BY (one outside parentheses, quotes and
+// names), which a count does not need: SQLite reads an ordered list row by
+// row from the table where a count alone is taken from the smallest index.
+QString withoutOrder(const QString& sql)
+{
+    static const QRegularExpression orderBy(QStringLiteral(R"(order\s+by\b)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression limit(QStringLiteral(R"(limit\b)"), QRegularExpression::CaseInsensitiveOption);
+    int depth = 0;
+    QChar quote;
+    qsizetype from = -1, to = sql.size();
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        const bool wordStart = i == 0 || !(sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == u'_');
+        const auto atWord = [&](const QRegularExpression& word) {
+            return word.match(sql, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
+                .hasMatch();
+        };
+        if (c == u'\'' || c == u'"')
+            quote = c;
+        else if (c == u'[')
+            quote = u']';
+        else if (c == u'(')
+            ++depth;
+        else if (c == u')')
+            --depth;
+        else if (depth == 0 && wordStart && atWord(orderBy)) {
+            from = i;
+            to = sql.size();
+        } else if (depth == 0 && wordStart && from >= 0 && to == sql.size() && atWord(limit))
+            to = i;
+    }
+    return from < 0 ? sql : sql.left(from) + sql.mid(to);
+}
+
 // How a bound value reads in the statement trace.
 QString traceText(const QVariant& v)
 {
@@ -405,7 +444,7 @@ RowSet Database::executePage(const QString& sql, qint64 offset, int limit)
 
 qint64 Database::countRows(const QString& sql)
 {
-    const QString inner = JetTranslator::translate(sql, m_dialect);
+    const QString inner = withoutOrder(JetTranslator::translate(sql, m_dialect));
     QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (%1) AS counted").arg(inner), sql);
     return query.next() ? query.value(0).toLongLong() : 0;
 }
@@ -562,32 +601,53 @@ quint64 Database::changeStamp()
     return (quint64(sqlite3_total_changes64(handle)) << 32) ^ version ^ (quint64(1) << 63);
 }
 
-void Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows)
+qint64 Database::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows,
+                            const QString& keyColumn)
 {
-    if (rows.isEmpty())
-        return;
+    if (rows.isEmpty() || columns.isEmpty())
+        return 0;
     QStringList names, marks;
     for (const QString& column : columns) {
         names << checkedName(column, m_dialect);
         marks << QStringLiteral("?");
     }
     const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
-    const QString sql = head + QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    ensureOpen(sql);
+    const QString oneRow = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    const QString returning = keyColumn.isEmpty() ? QString() : QStringLiteral(" RETURNING ") + checkedName(keyColumn, m_dialect);
+    // Many rows a statement: on a server each statement is a round trip.
+    const int perStatement = int(std::max<qsizetype>(1, ValuesPerStatement / columns.size()));
+    qint64 lastKey = 0;
+    ensureOpen(head);
     QSqlQuery query(connection());
-    bool ok = query.prepare(sql);
-    QString traced = sql;
-    for (auto row = rows.cbegin(); ok && row != rows.cend(); ++row) {
-        QStringList shown;
-        for (int i = 0; i < row->size(); ++i) {
-            query.bindValue(i, row->at(i));
-            shown << traceText(row->at(i));
+    QString prepared;
+    for (qsizetype from = 0; from < rows.size(); from += perStatement) {
+        const qsizetype count = std::min<qsizetype>(perStatement, rows.size() - from);
+        QStringList tuples;
+        for (qsizetype r = 0; r < count; ++r)
+            tuples << oneRow;
+        const QString sql = head + tuples.join(QLatin1Char(',')) + returning;
+        bool ok = prepared == sql || query.prepare(sql);
+        prepared = ok ? sql : QString();
+        QStringList traced;
+        int bound = 0;
+        for (qsizetype r = from; r < from + count; ++r) {
+            QStringList shown;
+            for (const QVariant& value : rows.at(r)) {
+                query.bindValue(bound++, value);
+                shown << traceText(value);
+            }
+            traced << head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
         }
-        ok = query.exec();
-        traced = head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
-        if (m_hook)
-            m_hook(traced);
+        ok = ok && query.exec();
+        // The trace keeps a line a row, as the rows went.
+        for (const QString& row : std::as_const(traced))
+            if (m_hook)
+                m_hook(row);
+        if (!ok)
+            failed(query.lastError(), traced.constLast());
+        // The keys come in no promised order; the last row's is the largest.
+        while (query.next())
+            lastKey = std::max(lastKey, query.value(0).toLongLong());
     }
-    if (!ok)
-        failed(query.lastError(), traced);
+    return lastKey;
 }

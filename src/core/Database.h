@@ -25,6 +25,8 @@ public:
 
     // Pictures move in blocks of this size.
     static constexpr int BlobBlockSize = 32768;
+    // Values bound to one statement of insertRows, under either engine's limit.
+    static constexpr int ValuesPerStatement = 960;
     // How long one try waits for another workstation's lock before the
     // operator is asked whether to go on waiting.
     static constexpr int BusyWaitMs = 3000;
@@ -88,8 +90,11 @@ public:
     // Changes whenever this connection wrote or, as of its last statement, another
     // connection committed; 0 where the engine cannot tell. Costs no statement.
     quint64 changeStamp();
-    // Inserts many rows of the same columns through one prepared statement.
-    void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows);
+    // Inserts many rows of the same columns, as few statements as the engine
+    // takes values at once; gives the key of the last row when `keyColumn`
+    // is named, else 0.
+    qint64 insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows,
+                      const QString& keyColumn = {});
 
     // Blob columns, moved in blocks of BlobBlockSize.
     void writeBlob(const QString& table, const QString& column, const QString& keyColumn,

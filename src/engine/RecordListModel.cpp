@@ -49,7 +49,6 @@ void RecordListModel::setStatement(const QString& sql)
     m_listColumns.clear();
     m_filter.clear();
     m_order.clear();
-    m_unnamed = false;
     m_byText = false;
     show(sql);
     m_listColumns = m_columns;
@@ -57,26 +56,28 @@ void RecordListModel::setStatement(const QString& sql)
 
 QString RecordListModel::named(int column) const
 {
-    const QString name = m_listColumns.value(column);
-    if (name.isEmpty() || name.contains(QLatin1Char(']')))
-        return {};
-    return QLatin1Char('[') + name + QLatin1Char(']');
+    return column >= 0 && column < m_listColumns.size() ? QStringLiteral("c%1").arg(column) : QString();
 }
 
 void RecordListModel::refresh()
 {
-    if (m_unnamed) {
-        // Without a usable name for the column nothing can match.
-        show(QString());
-        return;
-    }
     if (m_filter.isEmpty() && m_order.isEmpty()) {
         show(m_statement);
         return;
     }
-    // The list seen as a named table (PostgreSQL wants the name), so that a
-    // condition or an order can name its columns.
-    QString sql = QStringLiteral("SELECT * FROM (") + m_statement + QStringLiteral(") listed");
+    if (m_listColumns.isEmpty()) {
+        // A list the database refused has nothing to narrow or order.
+        show(QString());
+        return;
+    }
+    // The list's columns renamed by position, so that a condition or an order
+    // can name any of them: a heading need not be a name the engine keeps as
+    // written (PostgreSQL folds an unquoted one to lower case).
+    QStringList names;
+    for (int c = 0; c < m_listColumns.size(); ++c)
+        names << named(c);
+    QString sql = QStringLiteral("WITH listed(") + names.join(QStringLiteral(", ")) + QStringLiteral(") AS (")
+                + m_statement + QStringLiteral(") SELECT * FROM listed");
     if (!m_filter.isEmpty())
         sql += QStringLiteral(" WHERE ") + m_filter;
     if (!m_order.isEmpty())
@@ -87,9 +88,7 @@ void RecordListModel::refresh()
 void RecordListModel::filterByKey(const QString& key)
 {
     const QString number = SqlValue::number(key, QStringLiteral("The record number"));
-    const QString column = named(0);
-    m_unnamed = column.isEmpty();
-    m_filter = column + QStringLiteral(" = ") + number;
+    m_filter = named(0) + QStringLiteral(" = ") + number;
     m_byText = false;
     refresh();
 }
@@ -113,7 +112,8 @@ void RecordListModel::filterByText(const QList<int>& columns, const QString& tex
         if (!name.isEmpty())
             parts << (server ? QStringLiteral("LCase(%1)").arg(name) : name) + pattern;
     }
-    m_unnamed = parts.isEmpty();
+    if (parts.isEmpty())
+        parts << QStringLiteral("1 = 0");
     m_filter = QLatin1Char('(') + parts.join(QStringLiteral(" OR ")) + QLatin1Char(')');
     m_byText = true;
     refresh();
@@ -142,7 +142,6 @@ void RecordListModel::setColumnTypes(const QList<int>& types)
 void RecordListModel::clearFilter()
 {
     m_filter.clear();
-    m_unnamed = false;
     m_byText = false;
     refresh();
 }
@@ -162,7 +161,8 @@ void RecordListModel::show(const QString& sql)
             const bool whole = first.count() < PageSize;
             m_counted = whole || !m_byText;
             const qint64 count = m_counted && !whole ? m_db.countRows(sql) : first.count();
-            m_columns = first.columns();
+            // Renamed by position when narrowed or sorted: the headings stay the list's.
+            m_columns = m_listColumns.isEmpty() ? first.columns() : m_listColumns;
             m_rowCount = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
             QList<QVariantList> rows;
             for (int r = 0; r < first.count(); ++r) {

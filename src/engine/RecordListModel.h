@@ -76,8 +76,8 @@ private:
     // Shows the list narrowed by m_filter and ordered by m_order.
     void refresh();
     void show(const QString& sql);
-    // A column of the list as a condition or an order can name it; empty when
-    // its name could not be written so.
+    // A column of the list as a condition or an order names it; empty when
+    // the list has no such column.
     QString named(int column) const;
     const Page* page(int number) const;
 
@@ -89,7 +89,6 @@ private:
     int m_rowCount = 0;
     QString m_filter;  // a condition on the named columns, or none
     QString m_order;   // an order by the named columns, or none
-    bool m_unnamed = false;  // a narrowing or order names a column that has none
     bool m_byText = false;   // the narrowing is by text: counted when asked
     bool m_counted = true;
     QList<int> m_types;

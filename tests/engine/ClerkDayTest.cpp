@@ -749,6 +749,9 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
     EXPECT_EQ(office.ui().dialogsShown, (QStringList{u"frmGeneralOpen"_s, u"dlgError"_s, u"frmGeneralOpen"_s}));
 
     addRents(office.db(), 100000);
+    // The count leaves out the list's own order, but not a quoted one nor its limit.
+    EXPECT_FALSE(open("WHERE NAME <> ') order by (' order by RENTID desc limit 250",
+                      [](QDialog* d) { EXPECT_EQ(field(d, "dfrecordcount")->text(), u"250"_s); }));
     const int limit = RecordListModel::CachedPages * RecordListModel::PageSize;
     // Only a row chosen opens, so true says the dialog ran.
     EXPECT_TRUE(open("WHERE 1 = 1 order by RENTID", [&](QDialog* d) {
@@ -763,6 +766,11 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
         QApplication::processEvents();
         EXPECT_EQ(cell(d, 99999, 0), u"100000"_s);
         EXPECT_LE(list->rowsInMemory(), limit);
+        // Typed text narrows by every column, one headed in Latin capitals too: the numbers starting with 9.
+        QTest::keyClicks(field(d, "txtNAME"), u"contract 9"_s);
+        list->countAll();
+        EXPECT_EQ(QString::number(list->rowCount()) + u' ' + cell(d, 0, 1), u"11111 contract 9"_s);
+        field(d, "txtNAME")->clear();
         // Enter with a number narrows the list to it; Enter with none takes the highlighted row.
         for (const QString& number : {u"5"_s, u"99999"_s}) {
             QTest::keyClicks(field(d, "dfnNumber"), number);
