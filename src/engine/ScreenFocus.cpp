@@ -1,5 +1,6 @@
 #include "engine/ScreenFocus.h"
 
+#include "engine/FuelGauge.h"
 #include "engine/ListExportKey.h"
 
 #include <QAbstractItemView>
@@ -32,7 +33,8 @@ static bool takesTyping(const QWidget* w)
         return !text->isReadOnly();
     if (auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
         return !spin->isReadOnly();
-    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QCheckBox*>(w);
+    // The fuel gauge takes digits and arrows as a field takes typing.
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QCheckBox*>(w) || qobject_cast<const FuelGauge*>(w);
 }
 
 // A screen's own field, not a part inside one (qt_spinbox_lineedit and the like).

@@ -467,9 +467,10 @@ scenario_condition() {
   until_ok "the dent stored on the contract as it went out" sql_is "$marks = 2 and d.FOUNDDATE = r.EXITDATE" 1
   closes Escape "$win" "the contract screen"
   opens 3 "the return screen"
-  # The page's first field is the charge below the diagram.
+  # The page's first field is the fuel gauge; the diagram follows it.
   key ctrl+Tab Tab
-  tab_to "مخطط الأضرار" shift+Tab
+  focus_is "الوقود عند العودة"
+  tab_to "مخطط الأضرار"
   key 3 Return
   tab_to "تم استلام السيارة"
   key space F12
