@@ -72,7 +72,7 @@ QString zoneName(Zone zone)
 QList<Mark> standing(Database& db, qint64 carId)
 {
     return marks(db.executeBound(
-        QStringLiteral("select d.CARDAMAGEID, d.ZONE, d.POSX, d.POSY, d.KIND, d.SIZE, d.NOTE, d.RENTID, d.FOUNDDATE, "
+        QStringLiteral("select d.CARDAMAGEID, d.ZONE, d.POSX, d.POSY, d.KIND, d.SIZE, d.NOTE, d.RENTID, d.FOUNDDATE, d.ATRETURN, "
                        "(select count(*) from CARDAMAGEPHOTO p where p.CARDAMAGEID = d.CARDAMAGEID) as PHOTOS "
                        "from CARDAMAGE d where d.CARID = ? and d.REPAIRED = 0 order by d.CARDAMAGEID"),
         {carId}));
@@ -93,6 +93,7 @@ QList<Mark> marks(const RowSet& rows)
         m.note = rows.text(r, QStringLiteral("NOTE"));
         m.rentId = rows.value(r, QStringLiteral("RENTID")).toLongLong();
         m.found = StoredDate::parse(rows.text(r, QStringLiteral("FOUNDDATE")));
+        m.atReturn = rows.value(r, QStringLiteral("ATRETURN")).toInt() == 1;
         m.photos = photos ? rows.value(r, QStringLiteral("PHOTOS")).toInt() : 0;
         result << m;
     }
@@ -107,6 +108,7 @@ qint64 add(Database& db, qint64 carId, const Mark& mark)
                          << Database::Field{QStringLiteral("CARID"), carId}
                          << Database::Field{QStringLiteral("RENTID"), mark.rentId}
                          << Database::Field{QStringLiteral("FOUNDDATE"), StoredDate::number(found)}
+                         << Database::Field{QStringLiteral("ATRETURN"), int(mark.atReturn)}
                          << Database::Field{QStringLiteral("REPAIRED"), 0});
 }
 

@@ -32,6 +32,8 @@ struct Mark {
     qint64 rentId = 0;  // the contract it was found on; 0 when none
     QDate found;
     int photos = 0;
+    // Found as the car came back on its contract, even on the day it left.
+    bool atReturn = false;
 };
 
 struct Photo {

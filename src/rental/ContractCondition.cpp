@@ -22,8 +22,10 @@ double eighthCharge(Database& db, qint64 carId)
 
 bool foundAtReturn(const CarDamage::Mark& mark, qint64 rentId, const QDate& exitDate)
 {
-    // Marks noted as the car went out carry the exit date.
-    return rentId > 0 && mark.rentId == rentId && exitDate.isValid() && mark.found > exitDate;
+    // Marks of offices made before the flag are told by their date: those
+    // noted as the car went out carry the exit date.
+    return rentId > 0 && mark.rentId == rentId
+        && (mark.atReturn || (exitDate.isValid() && mark.found > exitDate));
 }
 
 }

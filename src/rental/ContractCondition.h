@@ -16,7 +16,7 @@ double fuelCharge(int out, int in, double perEighth);
 // The charge per missing eighth of the car's type (FUELRATE); 0 when its
 // type has none.
 double eighthCharge(Database& db, qint64 carId);
-// A mark found on this contract after the car left: damage of this rental,
+// A mark found on this contract as the car came back: damage of this rental,
 // which may be charged, as against what the car already had.
 bool foundAtReturn(const CarDamage::Mark& mark, qint64 rentId, const QDate& exitDate);
 

@@ -63,14 +63,15 @@ QString onPaper(const QString& d, const QString& r)
 
 QString foundAtReturn(const QString& d, const QString& r)
 {
-    // What was noted as the car went out carries the exit date.
-    return QStringLiteral("(%1.RENTID = %2.RENTID and %1.FOUNDDATE > %2.EXITDATE)").arg(d, r);
+    // What was noted as the car went out carries the exit date; marks of
+    // offices made before the return was flagged are told by their date.
+    return QStringLiteral("(%1.RENTID = %2.RENTID and (%1.ATRETURN = 1 or %1.FOUNDDATE > %2.EXITDATE))").arg(d, r);
 }
 
 QList<Entry> marks(Database& db, qint64 rentId)
 {
     const RowSet rows = db.execute(
-        QStringLiteral("select d.CARDAMAGEID, d.ZONE, d.POSX, d.POSY, d.KIND, d.SIZE, d.NOTE, d.RENTID, d.FOUNDDATE, "
+        QStringLiteral("select d.CARDAMAGEID, d.ZONE, d.POSX, d.POSY, d.KIND, d.SIZE, d.NOTE, d.RENTID, d.FOUNDDATE, d.ATRETURN, "
                        "case when %1 then 1 else 0 end as FRESH from CARDAMAGE d, RENT r where r.RENTID = %2 and %3 "
                        "order by d.CARDAMAGEID")
             .arg(foundAtReturn(), SqlValue::number(rentId), onPaper()));

@@ -209,10 +209,11 @@ void dlgCarDamage::fillRow(int row)
     }
 }
 
-void dlgCarDamage::foundOn(qint64 rentId, const QDate& date)
+void dlgCarDamage::foundOn(qint64 rentId, const QDate& date, bool atReturn)
 {
     m_rent = rentId;
     m_found = date;
+    m_atReturn = atReturn;
 }
 
 void dlgCarDamage::stored(int index)
@@ -220,6 +221,7 @@ void dlgCarDamage::stored(int index)
     Mark m = m_diagram->mark(index);
     m.rentId = m_rent;
     m.found = m_found.isValid() ? m_found : QDate::currentDate();
+    m.atReturn = m_atReturn;
     if (!store([&] { m.id = CarDamage::add(m_state.db(), m_car, m); })) {
         m_diagram->removeMark(index);
         return;

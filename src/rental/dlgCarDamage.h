@@ -24,7 +24,7 @@ public:
 
     DamageDiagram* diagram() const { return m_diagram; }
     // Marks made from here on were found on contract `rentId`, on `date`.
-    void foundOn(qint64 rentId, const QDate& date);
+    void foundOn(qint64 rentId, const QDate& date, bool atReturn);
 
     // The operator's commands, also reached by their buttons.
     void saveMark();
@@ -48,6 +48,7 @@ private:
     qint64 m_car;
     qint64 m_rent = 0;
     QDate m_found;
+    bool m_atReturn = false;
     DamageDiagram* m_diagram;
     QTableWidget* m_marks;
     QComboBox* m_kind;

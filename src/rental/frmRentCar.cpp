@@ -712,6 +712,7 @@ void frmRentCar::storeNewMarks(qint64 car, qint64 rent)
             continue;
         m.rentId = rent;
         m.found = found;
+        m.atReturn = mode() == Mode::Surrender;
         CarDamage::add(state().db(), car, m);
     }
 }
@@ -749,7 +750,7 @@ void frmRentCar::DamageDetails(DamageDiagram* diagram)
     const int selected = diagram->selected();
     const qint64 chosen = selected >= 0 ? diagram->mark(selected).id : 0;
     dlgCarDamage dialog(state(), car, m_ui->dfsPlatNo->text().trimmed(), this);
-    dialog.foundOn(idText().toLongLong(), markDate());
+    dialog.foundOn(idText().toLongLong(), markDate(), mode() == Mode::Surrender);
     for (int i = 0; i < dialog.diagram()->count(); ++i)
         if (chosen != 0 && dialog.diagram()->mark(i).id == chosen)
             dialog.diagram()->setSelected(i);

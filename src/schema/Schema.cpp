@@ -136,6 +136,8 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              if (advances)
                  advances(db);
          }},
+        {14, QStringLiteral("a damage found as the car came back is told from what it went out with, even on the same day"),
+         [](Database& db) { addMissingColumn(db, QStringLiteral("CARDAMAGE"), SchemaTables::col::flag("ATRETURN")); }},
     };
 }
 

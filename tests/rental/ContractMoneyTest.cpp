@@ -5,6 +5,7 @@
 // The clerk reaches every field by Tab and types where the cursor is.
 #include "core/Configuration.h"
 #include "core/ScreenTag.h"
+#include "core/StoredDate.h"
 #include "engine/ControlAccess.h"
 #include "engine/EngineSetup.h"
 #include "reports/OdtDocument.h"
@@ -194,15 +195,21 @@ TEST(ContractCondition, MarksGoFromTheCarToTheContractAndBack)
         Kind added;  // the kind of the mark the steps store, found on `found`
         QDate found;
         QList<bool> freshAtReturn;
+        QDate exitOn = {};  // when the car went out, if not on `exit`
     } rows[] = {
         {"noted at check-out: the contract's, plain at return", false, {{0, earlier}},
          {{"dgmDamageOut", u"2"_s}, {"Return", {}}, {"F12", {}}}, Kind::Dent, exit, {false, false}},
         {"found at return: new, and still after the save", true, {{0, earlier}, {1, exit}},
          {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"3"_s}, {"Return", {}}, {"F12", {}}}, Kind::Crack, today, {false, false, true}},
+        {"found at return on the day it went out: new all the same", true, {{0, earlier}},
+         {{"Ctrl+Tab", {}}, {"dgmDamageIn", u"3"_s}, {"Return", {}}, {"F12", {}}}, Kind::Crack, today, {false, true}, today},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         Counter office(r.out);
+        if (r.exitOn.isValid())
+            office.db().executeBound(u"update RENT set EXITDATE = ?, RETURNDATE = ?"_s,
+                                     {StoredDate::number(r.exitOn), StoredDate::number(r.exitOn.addDays(2))});
         for (const auto& [contract, found] : r.before)
             CarDamage::add(office.db(), office.car, {0, {}, {0.5, 0.5}, {}, 0, {}, contract * office.rent, found, 0});
         // Marked and saved, then opened again as the car comes back.
