@@ -3,6 +3,9 @@
 #include "accounting/LedgerSetup.h"
 #include "core/Database.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Cents left over by adding amounts of two decimals.
@@ -31,16 +34,34 @@ qint64 AdvanceDeduction::issue(Database& db, qint64 rent, const QString& buyer, 
         + QLatin1String(TaxInvoice::Receipt)
         + QStringLiteral("' and t.SOURCEID = r.RECEIPTID and r.CUSTOMERID = c.CUSTOMERID and c.RENTID = ") + contract
         + QStringLiteral(" and Nz(t.DEDUCTEDBYID, 0) = 0") + later + QStringLiteral(" order by t.INVOICENO"));
+    // A refund on account pays advances back and reverses their VAT; what is
+    // left of them after refunds and earlier deductions is all a contract may
+    // deduct, so the oldest advance may come in part.
+    const QString customer = QStringLiteral(" = (select CUSTOMERID from RENT where RENTID = ") + contract + QLatin1Char(')');
+    double left =
+        db.execute(QStringLiteral("select sum(t.GROSSAMOUNT) from TAXINVOICE t, RECEIPT r where t.SOURCE = '")
+                   + QLatin1String(TaxInvoice::Receipt) + QStringLiteral("' and t.SOURCEID = r.RECEIPTID and r.CUSTOMERID")
+                   + customer)
+            .value(0, 0).toDouble()
+        - db.execute(QStringLiteral("select sum(AMOUNT) from RECEIPT where REFUND = 1 and Nz(RENTID, 0) = 0 and CUSTOMERID")
+                     + customer)
+              .value(0, 0).toDouble()
+        - db.execute(QStringLiteral("select sum(t.ADVANCENET + t.ADVANCEVAT) from TAXINVOICE t, RENT c where t.SOURCE = '")
+                     + QLatin1String(TaxInvoice::Contract) + QStringLiteral("' and t.SOURCEID = c.RENTID and c.RENTID <> ")
+                     + contract + QStringLiteral(" and c.CUSTOMERID") + customer)
+              .value(0, 0).toDouble();
     QStringList deducted;
     double room = amounts.gross;
     amounts.advanceNet = amounts.advanceVat = 0;
-    for (int i = 0; i < advances.count(); ++i) {
+    for (int i = 0; i < advances.count() && left > Slack; ++i) {
         const double gross = advances.value(i, QStringLiteral("GROSSAMOUNT")).toDouble();
-        if (gross > room + Slack)
+        const double share = std::min(gross, left) / gross;
+        if (gross * share > room + Slack)
             continue;
-        room -= gross;
-        amounts.advanceNet += advances.value(i, QStringLiteral("NETAMOUNT")).toDouble();
-        amounts.advanceVat += advances.value(i, QStringLiteral("VATAMOUNT")).toDouble();
+        room -= gross * share;
+        left -= gross * share;
+        amounts.advanceNet += std::round(advances.value(i, QStringLiteral("NETAMOUNT")).toDouble() * share * 1000) / 1000;
+        amounts.advanceVat += std::round(advances.value(i, QStringLiteral("VATAMOUNT")).toDouble() * share * 1000) / 1000;
         deducted << advances.text(i, QStringLiteral("TAXINVOICEID"));
     }
     const qint64 number = TaxInvoice::issue(db, QLatin1String(TaxInvoice::Contract), rent, buyer, amounts, issued);

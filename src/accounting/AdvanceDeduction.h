@@ -11,7 +11,8 @@ class Database;
 // The invoice of the customer's next closed contract deducts such advances,
 // oldest first, each one whole and only while it fits in the contract's
 // gross: one that does not fit waits for a later contract, so no advance is
-// ever split between two invoices.
+// ever split between two invoices. What refunds on account paid back is
+// not deducted: an advance partly refunded comes in for what is left of it.
 namespace AdvanceDeduction {
 // The contract's invoice with the advances it deducts; on the contract's
 // journal the VAT of the advances goes back from VAT payable to the
