@@ -4976,8 +4976,8 @@ Read the record again? The changes you typed and did not save will then be lost.
         <translation>المردود من التأمين:</translation>
     </message>
     <message>
-        <source>Still owed after the deposit kept:</source>
-        <translation>الباقي بعد المخصوم من التأمين:</translation>
+        <source>Still owed after the deposit and advances:</source>
+        <translation>الباقي بعد المخصوم من التأمين والدفعات المقدمة:</translation>
     </message>
     <message>
         <source>Cash</source>

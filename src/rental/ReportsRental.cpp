@@ -161,6 +161,9 @@ ReportSetup::Report contract()
     const QString withDeposit = QStringLiteral("Nz(r.DEPOSIT, 0) > 0");
     const QString invoice = QStringLiteral(
         "(select INVOICENO from TAXINVOICE where SOURCE = 'RENT' and SOURCEID = r.RENTID)");
+    // The customer's advances its invoice deducted: paid before, owed no more.
+    const QString advances = QStringLiteral(
+        "Nz((select ADVANCENET + ADVANCEVAT from TAXINVOICE where SOURCE = 'RENT' and SOURCEID = r.RENTID), 0)");
     const struct {
         const char* arabic;
         const char* english;
@@ -193,6 +196,9 @@ ReportSetup::Report contract()
         {"المردود من التأمين", "Deposit refunded", QStringLiteral("Nz(r.DEPOSITREFUNDED, 0)"), Money, withDeposit},
         {"الباقي بعد المخصوم من التأمين", "Still owed after the deposit kept",
          QStringLiteral("Nz(r.REMAINDER, 0) - Nz(r.DEPOSITKEPT, 0)"), Money, withDeposit},
+        {"الدفعات المقدمة المخصومة", "Advances deducted", advances, Money, advances + QStringLiteral(" > 0")},
+        {"الباقي بعد المخصوم من التأمين والدفعات المقدمة", "Still owed after the deposit and advances",
+         QStringLiteral("Nz(r.REMAINDER, 0) - Nz(r.DEPOSITKEPT, 0) - ") + advances, Money, advances + QStringLiteral(" > 0")},
         {"رقم الفاتورة الضريبية", "Tax invoice No.", invoice, Whole, invoice + QStringLiteral(" > 0")},
     };
     QStringList labels;

@@ -170,6 +170,7 @@ void frmRentCar::afterRead()
         proposeRefund();
         refreshBalance();
         showDamage();
+        readAdvances();
     });
     showOwed();
 }
@@ -186,7 +187,20 @@ void frmRentCar::refreshBalance()
 
 void frmRentCar::showOwed()
 {
-    setNumber(m_ui->txtnOwedAfterDeposit, cents(number(m_ui->dfnRemainder) - number(m_ui->dfnDepositKept)));
+    setNumber(m_ui->txtnOwedAfterDeposit,
+              cents(number(m_ui->dfnRemainder) - number(m_ui->dfnDepositKept) - m_advancesDeducted));
+}
+
+void frmRentCar::readAdvances()
+{
+    const QString rent = idText();
+    m_advancesDeducted = 0;
+    if (!SqlValue::isNumber(rent))
+        return;
+    const RowSet invoice = state().db().execute(QStringLiteral("select ADVANCENET + ADVANCEVAT from TAXINVOICE where SOURCE = '")
+                                                + QLatin1String(TaxInvoice::Contract) + QStringLiteral("' and SOURCEID = ") + rent);
+    if (!invoice.isEmpty())
+        m_advancesDeducted = invoice.value(0, 0).toDouble();
 }
 
 void frmRentCar::proposeRefund()
@@ -606,6 +620,8 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
                                               number(m_ui->dfnVatAmount), number(m_ui->dfnGrossTotal)};
             const qint64 invoice = AdvanceDeduction::issue(db, rent.toLongLong(), m_ui->dfsCustomerNAME->text().trimmed(), amounts);
             state().ui().ShowStatusMessage(tr("Tax invoice No. %1").arg(invoice));
+            readAdvances();
+            showOwed();
         }
     }
     storeNewMarks(car, rent.toLongLong());

@@ -59,6 +59,8 @@ private:
     void afterRead();
     void refreshBalance();
     void showOwed();
+    // What the contract's invoice deducted of the customer's advances.
+    void readAdvances();
     // In surrender, the deposit of a contract still out goes back whole
     // until the clerk keeps some of it.
     void proposeRefund();
@@ -100,6 +102,7 @@ private:
     VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
+    double m_advancesDeducted = 0;
     // The damage charge as it stood before the clerk's last change.
     double m_damageCharge = 0;
 };
