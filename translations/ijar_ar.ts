@@ -2278,6 +2278,22 @@ Read the record again? The changes you typed and did not save will then be lost.
         <source>Take back the %1 just marked on the %2, with its photos?</source>
         <translation>هل تُلغى العلامة الجديدة (%1) في %2 مع صورها؟</translation>
     </message>
+    <message>
+        <source>Repaired by</source>
+        <translation>أُصلح بموجب</translation>
+    </message>
+    <message>
+        <source>No voucher: repaired as ticked</source>
+        <translation>دون سند: إصلاح بالتأشير</translation>
+    </message>
+    <message>
+        <source>Maintenance voucher %1 of %2: %3</source>
+        <translation>سند الصيانة %1 بتاريخ %2: %3</translation>
+    </message>
+    <message>
+        <source>Repaired by:</source>
+        <translation>أُصلح بموجب:</translation>
+    </message>
 </context>
 <context>
     <name>dlgError</name>

@@ -1,8 +1,11 @@
 #include "rental/dlgCarDamage.h"
 
+#include "accounting/LedgerSetup.h"
 #include "core/AppError.h"
 #include "core/ErrorLog.h"
+#include "core/RowSet.h"
 #include "core/RunState.h"
+#include "core/StoredDate.h"
 #include "core/cUI.h"
 #include "engine/PictureSlot.h"
 #include "rental/DamageDiagram.h"
@@ -290,11 +293,53 @@ void dlgCarDamage::markRepaired()
     const Mark m = selectedMark();
     if (m.id <= 0)
         return;
-    if (!m_state.ui().question(this, tr("Mark the %1 on the %2 repaired? It leaves the car's standing damage.")
-                                         .arg(CarDamage::kindName(m.kind), CarDamage::zoneName(m.zone))))
+    const QString asked = tr("Mark the %1 on the %2 repaired? It leaves the car's standing damage.")
+                              .arg(CarDamage::kindName(m.kind), CarDamage::zoneName(m.zone));
+    // The car's maintenance vouchers since the mark was found: the repair may be one of them.
+    RowSet vouchers;
+    if (!store([&] {
+            vouchers = m_state.db().executeBound(
+                QStringLiteral("select j.JOURNALID, j.TRANSACTIONDATE, j.NARRATIVE from JOURNAL j where j.CARID = ? and "
+                               "j.TRANSACTIONDATE >= ? and exists (select 1 from JOURNALDETAIL d where d.JOURNALID = "
+                               "j.JOURNALID and d.ACCOUNTNUMBER = ? and d.DEBITORCREDIT = 1) order by j.TRANSACTIONDATE desc"),
+                {m_car, StoredDate::number(m.found), qint64(LedgerAccounts::Maintenance)});
+        }))
         return;
-    if (store([&] { CarDamage::markRepaired(m_state.db(), m.id, QDate::currentDate()); }))
+    qint64 voucher = 0;
+    if (vouchers.isEmpty() ? !m_state.ui().question(this, asked) : !chooseVoucher(asked, vouchers, voucher))
+        return;
+    if (store([&] { CarDamage::markRepaired(m_state.db(), m.id, QDate::currentDate(), voucher); }))
         reload();
+}
+
+bool dlgCarDamage::chooseVoucher(const QString& asked, const RowSet& vouchers, qint64& voucher)
+{
+    QDialog choice(this);
+    choice.setObjectName(QStringLiteral("dlgRepairedBy"));
+    choice.setWindowTitle(tr("Repaired"));
+    auto* by = new QComboBox(&choice);
+    by->setObjectName(QStringLiteral("cboRepairedBy"));
+    by->setAccessibleName(tr("Repaired by"));
+    by->addItem(tr("No voucher: repaired as ticked"), 0);
+    for (int i = 0; i < vouchers.count(); ++i)
+        by->addItem(tr("Maintenance voucher %1 of %2: %3")
+                        .arg(vouchers.text(i, QStringLiteral("JOURNALID")),
+                             StoredDate::parse(vouchers.text(i, QStringLiteral("TRANSACTIONDATE"))).toString(QStringLiteral("dd/MM/yyyy")),
+                             vouchers.text(i, QStringLiteral("NARRATIVE"))),
+                    vouchers.value(i, QStringLiteral("JOURNALID")));
+    by->setCurrentIndex(1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &choice);
+    connect(buttons, &QDialogButtonBox::accepted, &choice, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &choice, &QDialog::reject);
+    auto* layout = new QFormLayout(&choice);
+    layout->addRow(new QLabel(asked, &choice));
+    layout->addRow(tr("Repaired by:"), by);
+    layout->addRow(buttons);
+    by->setFocus();
+    if (m_state.ui().exec(&choice) != QDialog::Accepted)
+        return false;
+    voucher = by->currentData().toLongLong();
+    return true;
 }
 
 void dlgCarDamage::addPhoto()

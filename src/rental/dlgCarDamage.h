@@ -12,6 +12,7 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class RowSet;
 class RunState;
 
 // A car's standing damage: its diagram with the marks not yet repaired, the
@@ -43,6 +44,8 @@ private:
     bool store(const std::function<void()>& work);
     void stored(int index);
     CarDamage::Mark selectedMark() const;
+    // Which of `vouchers` repaired it, or none; false when the clerk cancels.
+    bool chooseVoucher(const QString& asked, const RowSet& vouchers, qint64& voucher);
 
     RunState& m_state;
     qint64 m_car;

@@ -116,9 +116,11 @@ TEST(CarDamage, ARepairedMarkLeavesTheCar)
         int repaired;
         bool confirmed;
         std::vector<Kind> left;
+        bool voucher = false;  // the car has a maintenance voucher, chosen as the repair
     } rows[] = {{"the middle one", 1, true, {Kind::Scratch, Kind::Crack}},
                 {"the last one", 2, true, {Kind::Scratch, Kind::Dent}},
-                {"not confirmed", 0, false, {Kind::Scratch, Kind::Dent, Kind::Crack}}};
+                {"not confirmed", 0, false, {Kind::Scratch, Kind::Dent, Kind::Crack}},
+                {"by the car's maintenance voucher", 0, true, {Kind::Dent, Kind::Crack}, true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         TestOffice office;
@@ -132,9 +134,17 @@ TEST(CarDamage, ARepairedMarkLeavesTheCar)
         dlgCarDamage dialog(office.state(), id, u"50/100"_s, nullptr);
         ASSERT_TRUE(Clerk::showActive(&dialog));
         dialog.diagram()->setSelected(r.repaired);
+        qint64 voucher = 0;
+        if (r.voucher) {
+            voucher = db.insert(u"JOURNAL"_s, u"JOURNALID"_s, {{u"CARID"_s, id}, {u"NARRATIVE"_s, u"سمكرة"_s},
+                                                               {u"TRANSACTIONDATE"_s, StoredDate::number(QDate::currentDate())}});
+            db.insert(u"JOURNALDETAIL"_s, u"JOURNALDETAILID"_s, {{u"JOURNALID"_s, voucher}, {u"ACCOUNTNUMBER"_s, 5300},
+                                                                 {u"DEBITORCREDIT"_s, 1}, {u"AMOUNT"_s, 40}});
+            office.ui().onDialog(u"dlgRepairedBy"_s, [](QDialog* choice) { choice->accept(); });
+        }
         office.ui().answers << r.confirmed;
         dialog.markRepaired();
-        ASSERT_EQ(office.ui().questions.size(), 1);
+        ASSERT_EQ(office.ui().questions.size(), r.voucher ? 0 : 1);
         const QList<CarDamage::Mark> standing = CarDamage::standing(db, id);
         ASSERT_EQ(standing.size(), qsizetype(r.left.size()));
         for (qsizetype i = 0; i < standing.size(); ++i)
@@ -142,10 +152,11 @@ TEST(CarDamage, ARepairedMarkLeavesTheCar)
         EXPECT_EQ(dialog.diagram()->count(), standing.size());
         EXPECT_EQ(dialog.findChild<QTableWidget*>(u"lstMarks"_s)->rowCount(), standing.size());
         // The repaired mark is kept, with the day it was repaired.
-        const RowSet repaired = db.execute(u"select REPAIREDDATE from CARDAMAGE where REPAIRED = 1"_s);
+        const RowSet repaired = db.execute(u"select REPAIREDDATE, MAINTENANCEID from CARDAMAGE where REPAIRED = 1"_s);
         ASSERT_EQ(repaired.count(), r.confirmed ? 1 : 0);
         if (r.confirmed) {
             EXPECT_EQ(StoredDate::parse(repaired.text(0, u"REPAIREDDATE"_s)), QDate::currentDate());
+            EXPECT_EQ(repaired.value(0, u"MAINTENANCEID"_s).toLongLong(), voucher);
         }
     }
 }
