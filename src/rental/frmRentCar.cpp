@@ -21,10 +21,10 @@
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
 #include "rental/ContractCondition.h"
+#include "rental/ContractMarks.h"
 #include "rental/CustomerBalance.h"
 #include "rental/DamageDiagram.h"
 #include "rental/RentOutChecks.h"
-#include "rental/dlgCarDamage.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -96,6 +96,7 @@ frmRentCar::frmRentCar(RunState& state, QWidget* parent)
         }
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
+    m_marks = std::make_unique<ContractMarks>(state, this, m_ui->dgmDamageOut, m_ui->dgmDamageIn);
     m_ui->dfnFuelOut->setAccessibleName(tr("fuel out"));
     m_ui->dfnFuelIn->setAccessibleName(tr("fuel in"));
     for (const auto& [diagram, details] : {std::pair{m_ui->dgmDamageOut, m_ui->cmdDamageOut},
@@ -104,7 +105,8 @@ frmRentCar::frmRentCar(RunState& state, QWidget* parent)
         diagram->setToolTip(tr("Tab: next view; arrows: move the cross; 1-4: kind; Enter or a click: mark the spot; "
                                "Delete: take back a new mark"));
         connect(details, &QPushButton::clicked, this, [this, diagram] { DamageDetails(diagram); });
-        connect(diagram, &DamageDiagram::removeAsked, this, [this, diagram](int index) { removeMark(diagram, index); });
+        connect(diagram, &DamageDiagram::removeAsked, this,
+                [this, diagram](int index) { run(ERROR_SOURCE, [&] { m_marks->remove(diagram, index); }); });
     }
     wireRules();
     connectCommands();
@@ -679,11 +681,6 @@ void frmRentCar::Print()
         DataScreen::Print();
 }
 
-DamageDiagram* frmRentCar::modeDiagram() const
-{
-    return mode() == Mode::Surrender ? m_ui->dgmDamageIn : m_ui->dgmDamageOut;
-}
-
 QDate frmRentCar::markDate() const
 {
     // What was noted as the car went out carries the exit date; what came back with it, the return's.
@@ -694,62 +691,12 @@ QDate frmRentCar::markDate() const
 
 void frmRentCar::showDamage()
 {
-    const qint64 car = qint64(number(m_ui->dfnCarNo));
-    const QList<CarDamage::Mark> marks = car > 0 ? CarDamage::standing(state().db(), car) : QList<CarDamage::Mark>();
-    m_ui->dgmDamageOut->setStanding(marks);
-    const qint64 rent = idText().toLongLong();
-    QList<CarDamage::Mark> before;
-    QList<CarDamage::Mark> found;
-    for (const CarDamage::Mark& m : marks)
-        (ContractCondition::foundAtReturn(m, rent, m_ui->dfdExitDate->value()) ? found : before) << m;
-    m_ui->dgmDamageIn->setStanding(before);
-    for (const CarDamage::Mark& m : found)
-        m_ui->dgmDamageIn->addMark(m, true);
-}
-
-bool frmRentCar::hasNewMarks() const
-{
-    const DamageDiagram* diagram = modeDiagram();
-    for (int i = 0; i < diagram->count(); ++i)
-        if (diagram->mark(i).id == 0)
-            return true;
-    return false;
+    m_marks->show(qint64(number(m_ui->dfnCarNo)), idText().toLongLong(), m_ui->dfdExitDate->value());
 }
 
 void frmRentCar::storeNewMarks(qint64 car, qint64 rent)
 {
-    if (car <= 0)
-        return;
-    DamageDiagram* diagram = modeDiagram();
-    const QDate found = markDate();
-    for (int i = 0; i < diagram->count(); ++i) {
-        CarDamage::Mark m = diagram->mark(i);
-        if (m.id != 0)
-            continue;
-        m.rentId = rent;
-        m.found = found;
-        m.atReturn = mode() == Mode::Surrender;
-        CarDamage::add(state().db(), car, m);
-    }
-}
-
-void frmRentCar::removeMark(DamageDiagram* diagram, int index)
-{
-    const CarDamage::Mark m = diagram->mark(index);
-    // A mark not yet stored goes as it came; a stored one, with its photos, only when the clerk says so.
-    if (m.id != 0) {
-        if (!state().ui().question(this, tr("Take back the %1 marked on the %2, with its photos?")
-                                             .arg(CarDamage::kindName(m.kind), CarDamage::zoneName(m.zone))))
-            return;
-        bool removed = false;
-        run(ERROR_SOURCE, [this, &m, &removed] {
-            CarDamage::remove(state().db(), m.id);
-            removed = true;
-        });
-        if (!removed)
-            return;
-    }
-    diagram->removeMark(index);
+    m_marks->storeNew(mode() == Mode::Surrender, car, rent, markDate());
 }
 
 void frmRentCar::DamageDetails(DamageDiagram* diagram)
@@ -759,18 +706,12 @@ void frmRentCar::DamageDetails(DamageDiagram* diagram)
         state().ui().message(this, tr("Choose the car first (F6): its damage is kept on it."));
         return;
     }
-    if (hasNewMarks() || idText().isEmpty())
+    const bool atReturn = mode() == Mode::Surrender;
+    if (m_marks->hasNew(atReturn) || idText().isEmpty())
         saveContract();
-    if (hasNewMarks() || idText().isEmpty())
+    if (m_marks->hasNew(atReturn) || idText().isEmpty())
         return;
-    const int selected = diagram->selected();
-    const qint64 chosen = selected >= 0 ? diagram->mark(selected).id : 0;
-    dlgCarDamage dialog(state(), car, m_ui->dfsPlatNo->text().trimmed(), this);
-    dialog.foundOn(idText().toLongLong(), markDate(), mode() == Mode::Surrender);
-    for (int i = 0; i < dialog.diagram()->count(); ++i)
-        if (chosen != 0 && dialog.diagram()->mark(i).id == chosen)
-            dialog.diagram()->setSelected(i);
-    state().ui().exec(&dialog);
+    m_marks->details(diagram, car, m_ui->dfsPlatNo->text().trimmed(), idText().toLongLong(), markDate(), atReturn);
     run(ERROR_SOURCE, [this] { showDamage(); });
     diagram->setFocus();
 }

@@ -8,6 +8,7 @@
 
 namespace Ui { class frmRentCar; }
 class DamageDiagram;
+class ContractMarks;
 class NumberEdit;
 class QLineEdit;
 class QPushButton;
@@ -75,11 +76,8 @@ private:
     // The marks drawn on the diagram of this mode and not yet stored go onto
     // the car, found on this contract.
     void storeNewMarks(qint64 car, qint64 rent);
-    bool hasNewMarks() const;
-    DamageDiagram* modeDiagram() const;
     // The day a mark drawn now is found on.
     QDate markDate() const;
-    void removeMark(DamageDiagram* diagram, int index);
     void calculateFuelCharge();
     // Part of the damage charged is proposed to be kept of the deposit.
     void damageChargeChanged();
@@ -99,6 +97,7 @@ private:
     QString carAndPosting(bool surrender, qint64 previousCar);
 
     std::unique_ptr<Ui::frmRentCar> m_ui;
+    std::unique_ptr<ContractMarks> m_marks;
     VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
