@@ -5,20 +5,12 @@
 
 #include <cmath>
 
-namespace {
-
-// A line's side is 1 for a debit and 0 for a credit; one pass sums both, each
-// line's amount added where its side says (cheaper than an amount times the side).
-const QString Sums = QStringLiteral("sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 1) as DEBIT , "
-                                    "sum(d.AMOUNT) filter (where d.DEBITORCREDIT = 0) as CREDIT ");
-
-}
-
 AccountBalance AccountBalance::of(Database& db, qint64 number)
 {
-    const RowSet rows =
-        db.execute(QStringLiteral("select ") + Sums + QStringLiteral(" from JOURNALDETAIL d where d.ACCOUNTNUMBER = ")
-                   + SqlValue::number(number));
+    // The account's lines as summed per month while they were written.
+    const RowSet rows = db.execute(QStringLiteral("select sum(DEBIT) as DEBIT , sum(CREDIT) as CREDIT from ACCOUNTMONTH "
+                                                  "where ACCOUNTNUMBER = ")
+                                   + SqlValue::number(number));
     AccountBalance b;
     b.number = number;
     if (!rows.isEmpty()) {
@@ -30,15 +22,10 @@ AccountBalance AccountBalance::of(Database& db, qint64 number)
 
 QList<AccountBalance> AccountBalance::all(Database& db)
 {
-    // The lines are summed per account first, in one pass over the account's
-    // index, and only then joined to the chart: joined first, every line
-    // would be sorted by the account's name too.
     const RowSet rows = db.execute(
-        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , sum(d.DEBIT) as DEBIT , sum(d.CREDIT) as CREDIT "
-                       "from chartofaccount c left join (select d.ACCOUNTNUMBER , ")
-        + Sums
-        + QStringLiteral(" from JOURNALDETAIL d group by d.ACCOUNTNUMBER) d on d.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
-                         "group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
+        QStringLiteral("select c.ACCOUNTNUMBER , c.NAME , sum(m.DEBIT) as DEBIT , sum(m.CREDIT) as CREDIT from "
+                       "chartofaccount c left join ACCOUNTMONTH m on m.ACCOUNTNUMBER = c.ACCOUNTNUMBER "
+                       "group by c.ACCOUNTNUMBER , c.NAME order by c.ACCOUNTNUMBER"));
     QList<AccountBalance> balances;
     balances.reserve(rows.count());
     for (int r = 0; r < rows.count(); ++r)

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/JetTranslator.h"
 #include "core/ServerAddress.h"
+#include "schema/AccountMonths.h"
 #include "schema/Schema.h"
 #include "schema/TableDef.h"
 
@@ -298,6 +299,8 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
             target.executeNative(function);
     }
     Schema::create(target);
+    // The months' sums come over as they are, not added up again from the lines.
+    AccountMonths::dropTriggers(target);
     const QList<Table> made = describeAll(target);
     for (const Table& from : describeAll(source)) {
         const Table* to = find(made, from.name);
@@ -310,6 +313,7 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
             copyTable(source, target, from, *to, progress);
         }
     }
+    AccountMonths::createTriggers(target);
     transaction.commit();
 }
 

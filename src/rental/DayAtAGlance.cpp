@@ -170,9 +170,11 @@ DayAtAGlance::Figures DayAtAGlance::figures()
         count(QStringLiteral("car c"), freeCar(today)),
         count(QStringLiteral("car"), QStringLiteral("STOP <> 0")),
         papers.join(QStringLiteral(" + ")),
-        QStringLiteral("(select sum(") + credited() + QStringLiteral(") from JOURNALDETAIL where ACCOUNTNUMBER = ")
-            + SqlValue::number(ledger.rentIncome) + thisMonth(QStringLiteral("TRANSACTIONDATE")) + QLatin1Char(')'),
-        QStringLiteral("(select sum(") + charged() + QStringLiteral(") from JOURNALDETAIL where ACCOUNTNUMBER = ")
+        // The ledger's sums come from its months, kept as the lines are written.
+        QStringLiteral("(select sum(CREDIT - DEBIT) from ACCOUNTMONTH where ACCOUNTNUMBER = ")
+            + SqlValue::number(ledger.rentIncome) + QStringLiteral(" and YEARMONTH = ")
+            + QString::number(m_today.year() * 100 + m_today.month()) + QLatin1Char(')'),
+        QStringLiteral("(select sum(DEBIT - CREDIT) from ACCOUNTMONTH where ACCOUNTNUMBER = ")
             + SqlValue::number(ledger.customers) + QLatin1Char(')'),
     };
     QStringList columns;

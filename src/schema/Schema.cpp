@@ -3,6 +3,7 @@
 #include "core/AppError.h"
 #include "core/Database.h"
 #include "core/JetTranslator.h"
+#include "schema/AccountMonths.h"
 #include "schema/PasswordUpgrade.h"
 #include "schema/SchemaTables.h"
 
@@ -31,7 +32,7 @@ QStringList Schema::tableNames()
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
-    return names;
+    return names << QStringLiteral("ACCOUNTMONTH");
 }
 
 void Schema::createTables(Database& db, const QList<TableDef>& tables)
@@ -138,6 +139,8 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
          }},
         {14, QStringLiteral("a damage found as the car came back is told from what it went out with, even on the same day"),
          [](Database& db) { addMissingColumn(db, QStringLiteral("CARDAMAGE"), SchemaTables::col::flag("ATRETURN")); }},
+        {15, QStringLiteral("each account's lines are summed per month as they are written"),
+         [](Database& db) { AccountMonths::create(db); }},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "PostingScreen.h"
+#include "accounting/AccountBalance.h"
 #include "accounting/AccountingScreens.h"
 #include "accounting/cAccounting.h"
 #include "core/Database.h"
@@ -58,6 +59,26 @@ qint64 unbalancedJournals(Database& db)
 {
     return number(db, "select count(*) from (select JOURNALID from JOURNALDETAIL group by JOURNALID having "
                       "abs(sum(case when DEBITORCREDIT = 1 then AMOUNT else -AMOUNT end)) > 0.001) t");
+}
+
+// Each account's months as the engine keeps them, against its lines summed
+// afresh; months whose lines are all gone may stay, at zero.
+QStringList monthsAgainstLines(Database& db)
+{
+    const auto sums = [&](const QString& sql) {
+        QStringList out;
+        const RowSet rows = db.execute(sql + " order by 1, 2");
+        for (int r = 0; r < rows.count(); ++r)
+            if (rows.value(r, 2).toDouble() != 0 || rows.value(r, 3).toDouble() != 0)
+                out << QStringList{rows.value(r, 0).toString(), rows.value(r, 1).toString(), AccountBalance::amountText(rows.value(r, 2).toDouble()),
+                                   AccountBalance::amountText(rows.value(r, 3).toDouble())}.join(' ');
+        return out;
+    };
+    const QStringList kept = sums("select ACCOUNTNUMBER, YEARMONTH, DEBIT, CREDIT from ACCOUNTMONTH");
+    const QStringList lines = sums("select ACCOUNTNUMBER, TRANSACTIONDATE / 100, sum(case when DEBITORCREDIT = 1 then AMOUNT "
+                                   "else 0 end), sum(case when DEBITORCREDIT = 0 then AMOUNT else 0 end) from JOURNALDETAIL "
+                                   "group by ACCOUNTNUMBER, TRANSACTIONDATE / 100");
+    return kept == lines ? QStringList{} : kept + QStringList{"<>"} + lines;
 }
 
 // The screen as the accounting menu opens it: from the registry, shown, with the keyboard.
@@ -449,5 +470,10 @@ TEST(cAccounting, DoGLRulePostsOrLeavesTheOldLines)
             EXPECT_EQ(number(db, "select min(TRANSACTIONDATE) from JOURNALDETAIL"), today());
         }
         EXPECT_EQ(unbalancedJournals(db), 0);
+        // The months follow every line posted, replaced, refused or changed.
+        EXPECT_EQ(monthsAgainstLines(db), QStringList{});
+        db.command("update JOURNALDETAIL set AMOUNT = AMOUNT * 2, TRANSACTIONDATE = 20191231 where DEBITORCREDIT = 0");
+        db.command("update JOURNALDETAIL set ACCOUNTNUMBER = 4300 where ACCOUNTNUMBER = 1100 and DEBITORCREDIT = 1");
+        EXPECT_EQ(monthsAgainstLines(db), QStringList{});
     }
 }

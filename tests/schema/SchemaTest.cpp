@@ -205,6 +205,16 @@ TEST_F(NewDatabaseTest, AnOlderDatabaseUpgradesToTheCurrentVersionWithItsRowsKep
              EXPECT_EQ(valuesOf(old, u"select NAME from chartofaccount order by ACCOUNTNUMBER"_s) + valuesOf(old, u"select AMOUNTFIELD from _GLRULE"_s),
                        (QStringList{u"Own"_s, u"إيرادات الأضرار"_s, u":dfnFuelCharge"_s, u":dfnDamageCharge"_s}));
          }},
+        {"the ledger's lines are summed per month, and go on being summed", 14, [](Database& old) {
+             old.insertRows(u"JOURNALDETAIL"_s, {u"ACCOUNTNUMBER"_s, u"DEBITORCREDIT"_s, u"AMOUNT"_s, u"TRANSACTIONDATE"_s},
+                            {{1100, 1, 10.25, 20250131}, {1100, 1, 5.0, 20250101}, {1100, 0, 2.5, 20250201}, {4100, 0, 7.0, {}}});
+         }, [](Database& old) {
+             old.insertRows(u"JOURNALDETAIL"_s, {u"ACCOUNTNUMBER"_s, u"DEBITORCREDIT"_s, u"AMOUNT"_s, u"TRANSACTIONDATE"_s},
+                            {{1100, 0, 1.0, 20250115}});
+             EXPECT_EQ(valuesOf(old, u"select ACCOUNTNUMBER, YEARMONTH, DEBIT, CREDIT from ACCOUNTMONTH order by 1, 2"_s),
+                       (QStringList{u"1100"_s, u"202501"_s, u"15.25"_s, u"1"_s, u"1100"_s, u"202502"_s, u"0"_s, u"2.5"_s,
+                                    u"4100"_s, u"0"_s, u"0"_s, u"7"_s}));
+         }},
         {"voucher rules as shipped post cheques to the bank, its own stay", 4, [&](Database& old) {
              const char* const first[][4] = {{"1100", "4100", ":txtNAME", ":dfgCarID"},
                                              {"1100", "4300", ":txtNAME", ":txtNAME"},
