@@ -5,6 +5,7 @@
 #include "core/SqlValue.h"
 #include "core/StoredDate.h"
 #include "engine/StoredValue.h"
+#include "schema/TableRows.h"
 
 #include <QDate>
 #include <QTime>
@@ -160,7 +161,7 @@ void RecordListModel::show(const QString& sql)
             // A list that fits its first page needs no second pass to be counted.
             const bool whole = first.count() < PageSize;
             m_counted = whole || !m_byText;
-            const qint64 count = m_counted && !whole ? m_db.countRows(sql) : first.count();
+            const qint64 count = m_counted && !whole ? rowsOf(sql) : first.count();
             // Renamed by position when narrowed or sorted: the headings stay the list's.
             m_columns = m_listColumns.isEmpty() ? first.columns() : m_listColumns;
             m_rowCount = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
@@ -190,7 +191,7 @@ void RecordListModel::countAll()
         return;
     // Asked once: a count the database refused is not asked again on every scroll.
     m_counted = true;
-    const qint64 count = m_db.countRows(m_shown);
+    const qint64 count = rowsOf(m_shown);
     const int rows = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
     if (rows > m_rowCount) {
         beginInsertRows({}, m_rowCount, rows - 1);
@@ -198,6 +199,14 @@ void RecordListModel::countAll()
         endInsertRows();
     }
     emit counted();
+}
+
+qint64 RecordListModel::rowsOf(const QString& sql)
+{
+    if (m_filter.isEmpty() && !m_wholeTable.isEmpty())
+        if (const qint64 kept = TableRows::count(m_db, m_wholeTable); kept >= 0)
+            return kept;
+    return m_db.countRows(sql);
 }
 
 bool RecordListModel::canFetchMore(const QModelIndex& parent) const

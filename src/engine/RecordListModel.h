@@ -30,6 +30,9 @@ public:
     // Lists the rows of `sql` (in the statements' own dialect); throws AppError
     // when the database refuses it, leaving the list empty.
     void setStatement(const QString& sql);
+    // The list set next holds every row of `table` (empty: it may not):
+    // unnarrowed, it is counted by the table's kept count where it has one.
+    void setWholeTable(const QString& table) { m_wholeTable = table; }
     // Narrows the list to the rows whose first column equals the number `key`
     // (the engine does the narrowing); clearFilter shows them all again.
     // All three throw AppError like setStatement, and for a key that is no number.
@@ -80,6 +83,7 @@ private:
     // the list has no such column.
     QString named(int column) const;
     const Page* page(int number) const;
+    qint64 rowsOf(const QString& sql);
 
     Database& m_db;
     QString m_statement;
@@ -87,6 +91,7 @@ private:
     QStringList m_columns;
     QStringList m_listColumns;  // the columns of the whole list
     int m_rowCount = 0;
+    QString m_wholeTable;
     QString m_filter;  // a condition on the named columns, or none
     QString m_order;   // an order by the named columns, or none
     bool m_byText = false;   // the narrowing is by text: counted when asked

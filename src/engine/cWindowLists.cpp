@@ -120,8 +120,13 @@ bool cWindow::ShowOpen(QWidget* screen, const QString& caption, const QString& c
 
     frmGeneralOpen dialog(m_state, target);
     dialog.list()->setColumnTypes(types);
-    dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ")
-                   + columns.text(0, QStringLiteral("TableName")) + QLatin1Char(' ') + ordered(condition, key));
+    // A list of every row is counted by the table's kept count, not read through.
+    const QString table = columns.text(0, QStringLiteral("TableName")).trimmed();
+    static const QRegularExpression everyRow(QStringLiteral("^(where\\s+1\\s*=\\s*1)?\\s*(order\\s+by\\s+\\w+(\\s+(asc|desc))?)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (everyRow.match(condition.trimmed()).hasMatch())
+        dialog.list()->setWholeTable(table);
+    dialog.setList(QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table + QLatin1Char(' ') + ordered(condition, key));
     dialog.setShownColumns(columns.count());
     dialog.setCaption(caption);
     for (int i = 0; i < columns.count(); ++i) {

@@ -7,6 +7,7 @@
 #include "schema/AccountMonths.h"
 #include "schema/Schema.h"
 #include "schema/TableDef.h"
+#include "schema/TableRows.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -299,8 +300,9 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
             target.executeNative(function);
     }
     Schema::create(target);
-    // The months' sums come over as they are, not added up again from the lines.
+    // The months' sums and the lists' counts come over as they are, not added up again.
     AccountMonths::dropTriggers(target);
+    TableRows::dropTriggers(target);
     const QList<Table> made = describeAll(target);
     for (const Table& from : describeAll(source)) {
         const Table* to = find(made, from.name);
@@ -314,6 +316,7 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
         }
     }
     AccountMonths::createTriggers(target);
+    TableRows::createTriggers(target);
     transaction.commit();
 }
 

@@ -6,6 +6,7 @@
 #include "schema/AccountMonths.h"
 #include "schema/PasswordUpgrade.h"
 #include "schema/SchemaTables.h"
+#include "schema/TableRows.h"
 
 #include <QLoggingCategory>
 
@@ -32,7 +33,7 @@ QStringList Schema::tableNames()
     QStringList names;
     for (const TableDef& table : all)
         names << table.name;
-    return names << QStringLiteral("ACCOUNTMONTH");
+    return names << QStringLiteral("ACCOUNTMONTH") << QStringLiteral("TABLEROWS");
 }
 
 void Schema::createTables(Database& db, const QList<TableDef>& tables)
@@ -139,8 +140,11 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
          }},
         {14, QStringLiteral("a damage found as the car came back is told from what it went out with, even on the same day"),
          [](Database& db) { addMissingColumn(db, QStringLiteral("CARDAMAGE"), SchemaTables::col::flag("ATRETURN")); }},
-        {15, QStringLiteral("each account's lines are summed per month as they are written"),
-         [](Database& db) { AccountMonths::create(db); }},
+        {15, QStringLiteral("each account's lines are summed per month, and the longest lists counted, as they are written"),
+         [](Database& db) {
+             AccountMonths::create(db);
+             TableRows::create(db);
+         }},
     };
 }
 

@@ -780,6 +780,10 @@ TEST(OpenDialog, ListsAPageAtATimeAndANumberNarrowsThenOpens)
         QTest::keyClick(field(d, "dfnNumber"), Qt::Key_Return);
     }));
     EXPECT_EQ(office.state().CurrentRecordId, 99999);
+    // The whole list's count is kept as contracts come and go.
+    office.db().command(u"delete from RENT where RENTID > 99990"_s);
+    office.db().insert(u"RENT"_s, u"RENTID"_s, {{u"NAME"_s, u"contract new"_s}});
+    open("WHERE 1 = 1 ", [](QDialog* d) { EXPECT_EQ(field(d, "dfrecordcount")->text(), u"99991"_s); });
 }
 
 TEST(ReadGrid, FillsTheGridOrReportsWhyNot)
