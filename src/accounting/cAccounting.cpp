@@ -113,7 +113,7 @@ std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidg
 QSet<qint64> cAccounting::chartAccounts()
 {
     // The chart is short; one statement for a posting of any length.
-    const RowSet rows = m_state.db().execute(QStringLiteral("select ACCOUNTNUMBER from chartofaccount"));
+    const RowSet rows = m_state.service<cWindow>().ruleRows(QStringLiteral("select ACCOUNTNUMBER from chartofaccount"));
     QSet<qint64> accounts;
     for (int r = 0; r < rows.count(); ++r)
         accounts.insert(rows.value(r, 0).toLongLong());
@@ -164,7 +164,7 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
     bool anyAmount = false;
     std::optional<QSet<qint64>> chart;
     try {
-        const RowSet rows = db.execute(ruleStatement(window));
+        const RowSet rows = m_state.service<cWindow>().ruleRows(ruleStatement(window));
         if (rows.isEmpty())
             return true;
         // Every value is read before anything is written.
