@@ -239,6 +239,8 @@ void Database::endWait()
 
 void Database::close()
 {
+    m_stampQuery.reset();
+    m_stampSql.clear();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     {
@@ -633,11 +635,13 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         QStringList traced;
         QVariantList values;
         for (qsizetype r = from; r < from + count; ++r) {
+            values += rows.at(r);
+            // The trace's lines cost as much as the values: only for a hook.
+            if (!m_hook)
+                continue;
             QStringList shown;
-            for (const QVariant& value : rows.at(r)) {
-                values << value;
+            for (const QVariant& value : rows.at(r))
                 shown << traceText(value);
-            }
             traced << head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
         }
         const QString inlined = withValues(sql, values);
@@ -657,7 +661,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
             if (m_hook)
                 m_hook(row);
         if (!ok)
-            failed(query.lastError(), traced.constLast());
+            failed(query.lastError(), traced.isEmpty() ? head : traced.constLast());
         // The keys come in no promised order; the last row's is the largest.
         while (query.next())
             lastKey = std::max(lastKey, query.value(0).toLongLong());

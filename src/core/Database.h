@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 class QSqlDatabase;
 class QSqlError;
@@ -194,6 +195,9 @@ private:
     };
     QStringList m_watched;
     quint64 m_watchedWrites = 0;
+    // A server's stamp statement, planned once a connection.
+    std::unique_ptr<QSqlQuery> m_stampQuery;
+    QString m_stampSql;
     quint64 m_transactions = 0;
     QHash<QString, Stamp> m_stamps;
 };

@@ -4,7 +4,9 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlField>
+#include <QSqlQuery>
 
 #include <sqlite3.h>
 
@@ -59,8 +61,24 @@ QString Database::tablesStamp(const QStringList& tables)
         parts << QStringLiteral("(SELECT count(*) || '.' || coalesce(sum(xmin::text::bigint), 0) FROM %1)")
                      .arg(table.trimmed().toLower());
     const QString sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(" || '/' || "));
-    const RowSet rows = executeBound(sql, {});
-    const QString value = m_path + QLatin1Char('/') + (rows.isEmpty() ? QString() : rows.value(0, 0).toString());
+    ensureOpen(sql);
+    // Planned once a connection: planning its scans costs more than running them.
+    if (!m_stampQuery || m_stampSql != sql) {
+        m_stampQuery = std::make_unique<QSqlQuery>(connection());
+        m_stampQuery->setForwardOnly(true);
+        m_stampSql = m_stampQuery->prepare(sql) ? sql : QString();
+    }
+    const bool ok = !m_stampSql.isEmpty() && m_stampQuery->exec();
+    if (m_hook)
+        m_hook(sql);
+    if (!ok) {
+        const QSqlError error = m_stampQuery->lastError();
+        m_stampQuery.reset();
+        m_stampSql.clear();
+        failed(error, sql);
+    }
+    const QString value = m_path + QLatin1Char('/') + (m_stampQuery->next() ? m_stampQuery->value(0).toString() : QString());
+    m_stampQuery->finish();
     m_stamps.insert(key, {m_transactions, m_watchedWrites, value});
     return value;
 }
