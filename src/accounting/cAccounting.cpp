@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QWidget>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -65,19 +66,15 @@ QString textReference(const RowSet& rows, int row, const QString& column)
     return value.trimmed().isEmpty() ? QStringLiteral("0") : value;
 }
 
-}
+// A field of the screen by name; null when it has none.
+using Lookup = std::function<const QWidget*(const QString& name)>;
 
-cAccounting::cAccounting(RunState& state) : m_state(state)
-{
-    Q_INIT_RESOURCE(accounting);
-}
-
-QString cAccounting::GetFieldText(const QString& reference, QWidget* screen)
+QString fieldText(const QString& reference, const Lookup& find)
 {
     const QString ref = reference.isEmpty() ? QStringLiteral("0") : reference;
     if (!ref.contains(QLatin1Char(':')))
         return ref;
-    const QWidget* control = screen ? ControlAccess::find(screen, ref.mid(1, 100).trimmed()) : nullptr;
+    const QWidget* control = find(ref.mid(1, 100).trimmed());
     if (!control)
         return {};
     QString text = ControlAccess::hasText(control) ? ControlAccess::text(control) : ControlAccess::value(control);
@@ -88,13 +85,13 @@ QString cAccounting::GetFieldText(const QString& reference, QWidget* screen)
     return text.trimmed().isEmpty() ? QStringLiteral("0") : text;
 }
 
-std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidget* screen)
+std::optional<double> fieldValue(const QString& reference, const Lookup& find)
 {
     QString text = reference.trimmed();
     bool numberField = false;
     if (reference.contains(QLatin1Char(':'))) {
         const QString name = reference.mid(1, 100).trimmed();
-        const QWidget* control = screen ? ControlAccess::find(screen, name) : nullptr;
+        const QWidget* control = find(name);
         if (!control)
             return std::nullopt;
         numberField = name.startsWith(QLatin1String("dfn"), Qt::CaseInsensitive);
@@ -110,10 +107,27 @@ std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidg
     return text.toDouble();
 }
 
+}
+
+cAccounting::cAccounting(RunState& state) : m_state(state)
+{
+    Q_INIT_RESOURCE(accounting);
+}
+
+QString cAccounting::GetFieldText(const QString& reference, QWidget* screen)
+{
+    return fieldText(reference, [screen](const QString& name) { return screen ? ControlAccess::find(screen, name) : nullptr; });
+}
+
+std::optional<double> cAccounting::GetFieldValue(const QString& reference, QWidget* screen)
+{
+    return fieldValue(reference, [screen](const QString& name) { return screen ? ControlAccess::find(screen, name) : nullptr; });
+}
+
 QSet<qint64> cAccounting::chartAccounts()
 {
     // The chart is short; one statement for a posting of any length.
-    const RowSet rows = m_state.db().execute(QStringLiteral("select ACCOUNTNUMBER from chartofaccount"));
+    const RowSet rows = m_state.service<cWindow>().ruleRows(QStringLiteral("select ACCOUNTNUMBER from chartofaccount"));
     QSet<qint64> accounts;
     for (int r = 0; r < rows.count(); ++r)
         accounts.insert(rows.value(r, 0).toLongLong());
@@ -164,15 +178,19 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
     bool anyAmount = false;
     std::optional<QSet<qint64>> chart;
     try {
-        const RowSet rows = db.execute(ruleStatement(window));
+        const RowSet rows = m_state.service<cWindow>().ruleRows(ruleStatement(window));
         if (rows.isEmpty())
             return true;
-        // Every value is read before anything is written.
+        // Every value is read before anything is written, its field found in one look at the screen.
+        const ControlAccess::Index controls(w);
+        const Lookup find = [&controls](const QString& name) -> const QWidget* {
+            return name.trimmed().isEmpty() ? nullptr : controls.find(name.trimmed());
+        };
         QList<PostingPair> pairs;
         for (int r = 0; r < rows.count(); ++r) {
             PostingPair p;
             const QString amountField = required(rows, r, QStringLiteral("amountfield"), window);
-            const std::optional<double> amount = GetFieldValue(amountField, w);
+            const std::optional<double> amount = fieldValue(amountField, find);
             if (!amount || *amount < 0)
                 refuse(QCoreApplication::translate(
                            "cAccounting", "The amount of the ledger rule of %1 (%2) is not a number of 0 or more.")
@@ -180,7 +198,7 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
             p.amount = *amount;
             const auto account = [&](const QString& column) {
                 const QString field = required(rows, r, column, window);
-                const std::optional<double> number = GetFieldValue(field, w);
+                const std::optional<double> number = fieldValue(field, find);
                 if (!number || std::fabs(*number) > LargestAccount)
                     refuse(QCoreApplication::translate("cAccounting",
                                                        "The account of the ledger rule of %1 (%2) is not a number.")
@@ -190,8 +208,8 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
             };
             p.debit = account(QStringLiteral("debitaccountfield"));
             p.credit = account(QStringLiteral("creditaccountfield"));
-            p.debitText = GetFieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILDEBITFIELD")), w);
-            p.creditText = GetFieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILCREDITFIELD")), w);
+            p.debitText = fieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILDEBITFIELD")), find);
+            p.creditText = fieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILCREDITFIELD")), find);
             if (p.amount != 0) {
                 anyAmount = true;
                 if (!chart)

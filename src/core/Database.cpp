@@ -239,6 +239,8 @@ void Database::endWait()
 
 void Database::close()
 {
+    m_stampQuery.reset();
+    m_stampSql.clear();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     {
@@ -284,16 +286,19 @@ void Database::ensureOpen(const QString& original)
 QSqlQuery Database::run(const QString& nativeSql, const QString& original, const QVariantList& values)
 {
     ensureOpen(original);
+    noteWrite(nativeSql);
+    const QString inlined = values.isEmpty() ? nativeSql : withValues(nativeSql, values);
+    const bool bound = inlined.isEmpty();
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    bool ok = values.isEmpty() || query.prepare(nativeSql);
-    if (ok && !values.isEmpty())
+    bool ok = !bound || query.prepare(nativeSql);
+    if (ok && bound)
         for (const QVariant& v : values)
             query.addBindValue(v);
     // Inside a transaction nobody is asked: the operator may not act while it
     // is open, so the transaction fails and rolls back instead.
     for (bool again = ok; again;) {
-        ok = values.isEmpty() ? query.exec(nativeSql) : query.exec();
+        ok = bound ? query.exec() : query.exec(inlined);
         const bool busy = !ok && isBusy(query.lastError());
         // A server tells of its wait only when it gave up; SQLite's busy
         // handler has told already.
@@ -618,6 +623,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
     const int perStatement = int(std::max<qsizetype>(1, ValuesPerStatement / columns.size()));
     qint64 lastKey = 0;
     ensureOpen(head);
+    noteWrite(head);
     QSqlQuery query(connection());
     QString prepared;
     for (qsizetype from = 0; from < rows.size(); from += perStatement) {
@@ -626,25 +632,36 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         for (qsizetype r = 0; r < count; ++r)
             tuples << oneRow;
         const QString sql = head + tuples.join(QLatin1Char(',')) + returning;
-        bool ok = prepared == sql || query.prepare(sql);
-        prepared = ok ? sql : QString();
         QStringList traced;
-        int bound = 0;
+        QVariantList values;
         for (qsizetype r = from; r < from + count; ++r) {
+            values += rows.at(r);
+            // The trace's lines cost as much as the values: only for a hook.
+            if (!m_hook)
+                continue;
             QStringList shown;
-            for (const QVariant& value : rows.at(r)) {
-                query.bindValue(bound++, value);
+            for (const QVariant& value : rows.at(r))
                 shown << traceText(value);
-            }
             traced << head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
         }
-        ok = ok && query.exec();
+        const QString inlined = withValues(sql, values);
+        bool ok = false;
+        if (!inlined.isEmpty()) {
+            prepared.clear();
+            ok = query.exec(inlined);
+        } else {
+            ok = prepared == sql || query.prepare(sql);
+            prepared = ok ? sql : QString();
+            for (int v = 0; ok && v < values.size(); ++v)
+                query.bindValue(v, values.at(v));
+            ok = ok && query.exec();
+        }
         // The trace keeps a line a row, as the rows went.
         for (const QString& row : std::as_const(traced))
             if (m_hook)
                 m_hook(row);
         if (!ok)
-            failed(query.lastError(), traced.constLast());
+            failed(query.lastError(), traced.isEmpty() ? head : traced.constLast());
         // The keys come in no promised order; the last row's is the largest.
         while (query.next())
             lastKey = std::max(lastKey, query.value(0).toLongLong());

@@ -4,11 +4,13 @@
 #include "core/SqlDialect.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 class QSqlDatabase;
 class QSqlError;
@@ -90,6 +92,11 @@ public:
     // Changes whenever this connection wrote or, as of its last statement, another
     // connection committed; 0 where the engine cannot tell. Costs no statement.
     quint64 changeStamp();
+    // Differs from every earlier answer whenever one of `tables` may have
+    // changed in between, by a write on this connection or another one's
+    // commit: caches of rows that seldom change are kept on it. SQLite answers
+    // without a statement, a server with one, once a transaction.
+    QString tablesStamp(const QStringList& tables);
     // Inserts many rows of the same columns, as few statements as the engine
     // takes values at once; gives the key of the last row when `keyColumn`
     // is named, else 0.
@@ -140,6 +147,12 @@ private:
     // Throws unless the connection takes statements; opens a lost one again.
     void ensureOpen(const QString& original);
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
+    // A server's statement with its values written in: one round trip, where a
+    // bound one takes three (prepare, execute, deallocate). Empty where a value
+    // stays bound (SQLite, blobs, dates).
+    QString withValues(const QString& nativeSql, const QVariantList& values) const;
+    // Counts a statement that may write a table some stamp was asked of.
+    void noteWrite(const QString& nativeSql);
     RowSet readAll(QSqlQuery& query, const QString& original = {});
     [[noreturn]] void failed(const QSqlError& error, const QString& original);
     QString lostText() const;
@@ -173,6 +186,20 @@ private:
     // The connection went away inside a transaction: its statements fail
     // until every open transaction level has been rolled back.
     bool m_lostInTransaction = false;
+    // What tablesStamp watches: the tables asked of (lower case), the writes
+    // to them on this connection, and a server's answers in the open transaction.
+    struct Stamp {
+        quint64 transaction = 0;
+        quint64 writes = 0;
+        QString value;
+    };
+    QStringList m_watched;
+    quint64 m_watchedWrites = 0;
+    // A server's stamp statement, planned once a connection.
+    std::unique_ptr<QSqlQuery> m_stampQuery;
+    QString m_stampSql;
+    quint64 m_transactions = 0;
+    QHash<QString, Stamp> m_stamps;
 };
 
 // Rolls back unless committed.

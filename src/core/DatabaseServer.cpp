@@ -5,6 +5,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 
 // The PostgreSQL side of the connection: opening it, the session's settings,
 // and opening it again after the server went away.
@@ -57,6 +58,9 @@ bool Database::reopen()
     // close() forgets the connection: only one that went away by itself comes back.
     if (m_dialect != SqlDialect::PostgreSQL || !QSqlDatabase::contains(m_connectionName))
         return false;
+    // The statements it had planned went with the old connection.
+    m_stampQuery.reset();
+    m_stampSql.clear();
     {
         QSqlDatabase db = connection();
         db.close();

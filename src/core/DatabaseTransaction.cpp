@@ -10,6 +10,7 @@ void Database::begin()
     if (m_depth > 0) {
         executeNative(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     } else if (m_dialect == SqlDialect::PostgreSQL) {
+        ++m_transactions;
         beginOnServer();
     } else {
         executeNative(QStringLiteral("BEGIN IMMEDIATE"));

@@ -4,6 +4,7 @@
 #include "core/SqlValue.h"
 
 #include <QHash>
+#include <QStringList>
 
 ScreenDefinition ScreenDefinition::load(Database& db, const QString& screenName)
 {
@@ -57,14 +58,26 @@ const ScreenDefinition::Field* ScreenDefinition::identifier() const
     return nullptr;
 }
 
-ScreenDefinition ScreenDefinitions::of(Database& db, const QString& screenName)
+namespace {
+
+const QStringList RuleTables{QStringLiteral("_WINDOWTABLE"),      QStringLiteral("_WINDOWTABLEDETAILS"),
+                             QStringLiteral("_WINDOWVALIDATION"), QStringLiteral("_GLRULE"),
+                             QStringLiteral("_GLRULEDETAIL"),     QStringLiteral("chartofaccount")};
+
+}
+
+void ScreenDefinitions::dropWhenChanged(Database& db)
 {
-    const quint64 now = db.changeStamp();
-    if (now == 0 || now != m_stamp || db.path() != m_path) {
+    const QString now = db.tablesStamp(RuleTables);
+    if (now != m_stamp) {
         m_byScreen.clear();
+        m_rows.clear();
         m_stamp = now;
-        m_path = db.path();
     }
+}
+
+ScreenDefinition ScreenDefinitions::kept(Database& db, const QString& screenName)
+{
     const QString key = screenName.toCaseFolded();
     auto at = m_byScreen.find(key);
     if (at == m_byScreen.end())
@@ -72,3 +85,29 @@ ScreenDefinition ScreenDefinitions::of(Database& db, const QString& screenName)
     return *at;
 }
 
+RowSet ScreenDefinitions::keptRows(Database& db, const QString& sql)
+{
+    auto at = m_rows.find(sql);
+    if (at == m_rows.end())
+        at = m_rows.insert(sql, db.execute(sql));
+    return *at;
+}
+
+ScreenDefinition ScreenDefinitions::of(Database& db, const QString& screenName)
+{
+    dropWhenChanged(db);
+    return kept(db, screenName);
+}
+
+RowSet ScreenDefinitions::rows(Database& db, const QString& sql)
+{
+    dropWhenChanged(db);
+    return keptRows(db, sql);
+}
+
+std::pair<ScreenDefinition, RowSet> ScreenDefinitions::withRows(Database& db, const QString& screenName,
+                                                                const QString& sql)
+{
+    dropWhenChanged(db);
+    return {kept(db, screenName), keptRows(db, sql)};
+}

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/RowSet.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <utility>
 
 class Database;
 
@@ -36,15 +39,24 @@ private:
     QList<Table> m_tables;
 };
 
-// The definitions of the screens shown so far, read again whenever the
-// database may have changed since: a write on this connection or a commit on
-// another one (the designer's, or another workstation's).
+// The definitions of the screens shown so far, and the rows of their rules
+// (validation, ledger rules, the chart's accounts) read so far: read again
+// whenever those tables may have changed, by this connection or another one
+// (the designer's, another workstation's).
 class ScreenDefinitions {
 public:
     ScreenDefinition of(Database& db, const QString& screenName);
+    // The rows of a query of the rule tables alone.
+    RowSet rows(Database& db, const QString& sql);
+    // Both at one look whether the tables changed.
+    std::pair<ScreenDefinition, RowSet> withRows(Database& db, const QString& screenName, const QString& sql);
 
 private:
-    quint64 m_stamp = 0;
-    QString m_path;
+    void dropWhenChanged(Database& db);
+    ScreenDefinition kept(Database& db, const QString& screenName);
+    RowSet keptRows(Database& db, const QString& sql);
+
+    QString m_stamp;
     QHash<QString, ScreenDefinition> m_byScreen;
+    QHash<QString, RowSet> m_rows;
 };

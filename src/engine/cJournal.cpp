@@ -137,7 +137,7 @@ void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
 }
 
 void cJournal::JournalWindow(const QString& condition, const QString& modification, const QString& description,
-                             QWidget* screen, const QSet<QString>* changed)
+                             QWidget* screen, const QSet<QString>* changed, const RowSet* stored)
 {
     QWidget* w = cWindow::activeScreen(screen);
     if (!w)
@@ -165,7 +165,9 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
         const ScreenDefinition& definition = window.definitionOf(w);
         if (definition.tables().size() != 1 || definition.tables().first().fields.isEmpty())
             return;
-        const RowSet record = db.execute(QStringLiteral("select * from ") + table + QLatin1Char(' ') + where);
+        const RowSet record = stored && !stored->isEmpty()
+            ? *stored
+            : db.execute(QStringLiteral("select * from ") + table + QLatin1Char(' ') + where);
         if (record.isEmpty())
             return;
 

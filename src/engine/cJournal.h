@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RowSet.h"
+
 #include <QSet>
 #include <QString>
 
@@ -14,9 +16,10 @@ public:
 
     // `changed` names (lower case) the controls the operator changed; without it
     // a field counts as changed when its value differs from the stored one.
+    // `stored` is the record as this transaction read it, when it did.
     void JournalWindow(const QString& condition, const QString& modification = {},
                        const QString& description = {}, QWidget* screen = nullptr,
-                       const QSet<QString>* changed = nullptr);
+                       const QSet<QString>* changed = nullptr, const RowSet* stored = nullptr);
     void ViewFromJournal(qint64 journalId, QWidget* parent);
 
 private:

@@ -16,9 +16,11 @@
 #include <QDate>
 #include <QLabel>
 #include <QList>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -58,6 +60,33 @@ QDate dateOf(const QWidget* control)
     return date;
 }
 
+// A rule that compares a number it was given with 0 ("select 1 as x where
+// cast('20.00' as real) <= 0") is answered here, as either engine would: a
+// plain decimal of modest length reads the same in both. Anything else goes
+// to the engine.
+std::optional<bool> constantRowFound(const QString& sql)
+{
+    static const QRegularExpression rule(
+        QStringLiteral(R"(^\s*select\s+1\s+as\s+\w+\s+where\s+cast\s*\(\s*'\s*([+-]?(?:\d+\.?\d*|\.\d+))\s*'\s+as\s+real\s*\)\s*(<=|>=|<>|<|>|=)\s*0\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = rule.match(sql);
+    if (!m.hasMatch() || m.capturedLength(1) > 30)
+        return std::nullopt;
+    const double v = m.captured(1).toDouble();
+    const QString op = m.captured(2);
+    if (op == QLatin1String("<="))
+        return v <= 0;
+    if (op == QLatin1String(">="))
+        return v >= 0;
+    if (op == QLatin1String("<>"))
+        return v != 0;
+    if (op == QLatin1String("<"))
+        return v < 0;
+    if (op == QLatin1String(">"))
+        return v > 0;
+    return v == 0;
+}
+
 bool fails(RunState& state, QWidget* screen, int kind, const QString& operand1, const QVariant& operand2)
 {
     using namespace ControlAccess;
@@ -83,6 +112,8 @@ bool fails(RunState& state, QWidget* screen, int kind, const QString& operand1, 
     }
     case MustNotExist: {
         const QString sql = PrepareSQLStatement(state, operand1, NullToText(operand2, false));
+        if (const std::optional<bool> found = constantRowFound(sql))
+            return *found;
         return !state.db().execute(sql).isEmpty();
     }
     case SameText: {
@@ -132,32 +163,32 @@ bool showsNoRecord(const QWidget* screen, const ScreenDefinition& definition)
 
 }
 
-QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen)
+QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen, const ScreenDefinition& definition)
 {
     QList<ValidationFailure> failures;
     const ControlAccess::Index controls(screen);
-    const ScreenDefinition definition = m_state.service<cWindow>().definitionOf(screen);
     for (const ScreenDefinition::Table& table : definition.tables()) {
         for (const ScreenDefinition::Field& field : table.fields) {
             QWidget* control = controls.find(field.control);
             if (field.identifier || !control || ControlAccess::defaultValue(control).isNull())
                 continue;
-            const QString caption = captionOf(screen, control);
+            // The label is looked for only for a field that fails: a search of the whole screen.
+            const auto caption = [screen, control] { return captionOf(screen, control); };
             QString message;
             if (field.type == StoredValue::Number) {
                 const QString number = NullToText(ControlAccess::defaultValue(control), false).trimmed();
                 const NumberRange range = NumberRange::of(table.name, field.column);
                 if (!SqlValue::isNumber(number))
-                    message = tr("%1 holds no number: \"%2\".").arg(caption, number.left(40));
+                    message = tr("%1 holds no number: \"%2\".").arg(caption(), number.left(40));
                 else if (!range.admits(number))
-                    message = tr("%1 takes %2, not %3.").arg(caption, range.describe(), number.left(40));
+                    message = tr("%1 takes %2, not %3.").arg(caption(), range.describe(), number.left(40));
             } else if (field.type == StoredValue::Text || field.type == StoredValue::ListText) {
                 const QString text = field.type == StoredValue::Text
                     ? ControlAccess::defaultValue(control).toString()
                     : ControlAccess::text(control);
                 if (!StoredValue::storable(text))
                     message = tr("%1 holds a character that cannot be stored (such as a null character): remove it.")
-                                  .arg(caption);
+                                  .arg(caption());
             }
             if (!message.isEmpty())
                 failures.append({message, 0, true, {control->objectName(), tabOf(screen, control)}});
@@ -178,13 +209,14 @@ bool cValidation::validate(QWidget* screen)
     QList<ValidationFailure> failures;
     bool noRecord = false;
     const bool checked = guarded(m_state, screen, QStringLiteral("cValidation.ValidateWindow"), [&] {
-        noRecord = showsNoRecord(screen, m_state.service<cWindow>().definitionOf(screen));
+        const auto [definition, rules] = m_state.service<cWindow>().definitionAndRules(
+            screen, QStringLiteral("select * from _WINDOWVALIDATION where WINDOWNAME = '")
+                        + SqlValue::text(screen->objectName())
+                        + QStringLiteral("' and onoff = 1 order by WINDOWVALIDATIONID"));
+        noRecord = showsNoRecord(screen, definition);
         if (noRecord)
             return;
-        failures = fieldFailures(screen);
-        const RowSet rules = m_state.db().execute(QStringLiteral("select * from _WINDOWVALIDATION where WINDOWNAME = '")
-                                                  + SqlValue::text(screen->objectName())
-                                                  + QStringLiteral("' and onoff = 1 order by WINDOWVALIDATIONID"));
+        failures = fieldFailures(screen, definition);
         for (int row = 0; row < rules.count(); ++row) {
             if (fails(m_state, screen, rules.value(row, QStringLiteral("VALIDATIONTYPEID")).toInt(),
                       rules.text(row, QStringLiteral("vldtnname1")), rules.value(row, QStringLiteral("vldtnname2"))))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ScreenDefinition.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -41,7 +43,7 @@ public:
 
 private:
     bool validate(QWidget* screen);
-    QList<ValidationFailure> fieldFailures(QWidget* screen);
+    QList<ValidationFailure> fieldFailures(QWidget* screen, const ScreenDefinition& definition);
 
     RunState& m_state;
     bool m_continueSave = false;

@@ -190,6 +190,16 @@ ScreenDefinition cWindow::definitionOf(const QWidget* screen)
     return m_definitions.of(m_state.db(), screen->objectName());
 }
 
+RowSet cWindow::ruleRows(const QString& sql)
+{
+    return m_definitions.rows(m_state.db(), sql);
+}
+
+std::pair<ScreenDefinition, RowSet> cWindow::definitionAndRules(const QWidget* screen, const QString& sql)
+{
+    return m_definitions.withRows(m_state.db(), screen->objectName(), sql);
+}
+
 QWidget* cWindow::activeScreen(QWidget* screen)
 {
     if (screen)
@@ -289,14 +299,14 @@ void cWindow::remember(QWidget* screen, const ControlAccess::Index& controls, co
 }
 
 cWindow::Outcome cWindow::checkUnchanged(const ScreenDefinition& definition, const QString& where,
-                                         const ReadSnapshot& snapshot)
+                                         const ReadSnapshot& snapshot, RowSet& row)
 {
     Database& db = m_state.db();
     for (const ScreenDefinition::Table& table : definition.tables()) {
         const auto values = snapshot.stored.constFind(table.name.toLower());
         if (values == snapshot.stored.cend())
             continue;
-        const RowSet row = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
+        row = db.execute(QStringLiteral("select * from ") + table.name + QStringLiteral("  ") + where);
         if (row.isEmpty())
             return Outcome::Gone;
         for (auto it = values->cbegin(); it != values->cend(); ++it)
@@ -331,15 +341,18 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
     // The save takes the screen as it was when asked; events run again once it is over.
     ui.ShowProgress(3);
     try {
+        // The check, the journal and the updates of one save land together or not
+        // at all, and nothing the operator does runs in between.
+        Transaction transaction(db);
         const ScreenDefinition& definition = definitionOf(w);
         ReadSnapshot* snapshot = ReadSnapshot::of(w, where);
         QSet<QString> changed;
         const ControlAccess::Index controls(w);
-        // The check, the journal and the updates of one save land together or not
-        // at all, and nothing the operator does runs in between.
-        Transaction transaction(db);
+        // The row as the check read it is the journal's old values: nothing
+        // is written in between.
+        RowSet checked;
         if (snapshot)
-            outcome = checkUnchanged(definition, where, *snapshot);
+            outcome = checkUnchanged(definition, where, *snapshot, checked);
         QList<std::pair<QString, QStringList>> updates;
         for (const ScreenDefinition::Table& table : definition.tables()) {
             QStringList list;
@@ -360,7 +373,8 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         }
         if (outcome == Outcome::Saved && !updates.isEmpty()) {
             ui.ShowProgress(30);
-            m_state.service<cJournal>().JournalWindow(where, {}, {}, w, snapshot ? &changed : nullptr);
+            m_state.service<cJournal>().JournalWindow(where, {}, {}, w, snapshot ? &changed : nullptr,
+                                                      definition.tables().size() == 1 ? &checked : nullptr);
             for (const auto& [table, list] : updates) {
                 statement = QStringLiteral("Update ") + table + QStringLiteral(" SET ") + list.join(QLatin1Char(','))
                           + QStringLiteral("  ") + where;
@@ -471,7 +485,8 @@ qint64 cWindow::ReadOneValueFromTable(const QString& column, const QString& tabl
 QString cWindow::GetTableIdentifier(QWidget* screen)
 {
     try {
-        const ScreenDefinition::Field* identifier = definitionOf(screen).identifier();
+        const ScreenDefinition definition = definitionOf(screen);
+        const ScreenDefinition::Field* identifier = definition.identifier();
         return identifier ? identifier->column : QStringLiteral("0");
     } catch (const AppError&) {
         return QStringLiteral("0");

@@ -76,6 +76,10 @@ public:
     static QWidget* activeScreen(QWidget* screen);
     // The screen's fields in force. Throws AppError when the metadata cannot be read.
     ScreenDefinition definitionOf(const QWidget* screen);
+    // The rows of a query of the screens' rule tables (validation, ledger
+    // rules, the chart's accounts), read again only when those may have changed.
+    RowSet ruleRows(const QString& sql);
+    std::pair<ScreenDefinition, RowSet> definitionAndRules(const QWidget* screen, const QString& sql);
 
 private:
     enum class Outcome { Saved, Conflict, Gone, Refused };
@@ -84,7 +88,8 @@ private:
     void remember(QWidget* screen, const ControlAccess::Index& controls, const QString& where,
                   const ScreenDefinition& definition, const QHash<QString, QHash<QString, QVariant>>& stored,
                   const QSet<QString>& filled);
-    Outcome checkUnchanged(const ScreenDefinition& definition, const QString& where, const ReadSnapshot& snapshot);
+    Outcome checkUnchanged(const ScreenDefinition& definition, const QString& where, const ReadSnapshot& snapshot,
+                           RowSet& row);
 
     RunState& m_state;
     bool m_comboChanging = false;

@@ -480,7 +480,10 @@ bool frmRentCar::saveContract()
             return;
         }
         const QString where = keyCondition();
-        const RowSet before = state().db().execute(QStringLiteral("select CARNO, CUSTOMERID from RENT ") + where);
+        // What the contract held before matters only to a contract going out.
+        const RowSet before = m == Mode::Rent
+            ? state().db().execute(QStringLiteral("select CARNO, CUSTOMERID from RENT ") + where)
+            : RowSet();
         const qint64 previousCar = before.isEmpty() ? 0 : before.value(0, 0).toLongLong();
         RentOutChecks checks(state(), this);
         if (m == Mode::Rent
@@ -607,6 +610,8 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
             freeIfUnheld(previousCar);
         return postDeposit(rent);
     }
+    // The contract's journal goes with its flag, in one statement, unless the invoice reads it first.
+    QString journalSet;
     if (m_ui->dffReturned->isChecked()) {
         spreadByMethod(true, number(m_ui->dfnDepositRefunded));
         // One contract, one journal: a second save replaces its lines.
@@ -614,10 +619,11 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();
         if (!state().service<cAccounting>().DoGLRule(journal, this))
             return tr("The contract was not saved: its posting to the ledger failed.");
-        db.command(QStringLiteral("update RENT set JOURNALID = ") + SqlValue::number(journal)
-                   + QStringLiteral(" WHERE RENTID = ") + rent);
+        journalSet = QStringLiteral("JOURNALID = ") + SqlValue::number(journal) + QStringLiteral(", ");
         // A closed contract with VAT is billed by a tax invoice; a second save keeps its number.
         if (m_vat.on) {
+            db.command(QStringLiteral("update RENT set ") + journalSet.chopped(2) + QStringLiteral(" WHERE RENTID = ") + rent);
+            journalSet.clear();
             const TaxInvoice::Amounts amounts{number(m_ui->dfnTotal), number(m_ui->dfnVatRate),
                                               number(m_ui->dfnVatAmount), number(m_ui->dfnGrossTotal)};
             const qint64 invoice = AdvanceDeduction::issue(db, rent.toLongLong(), m_ui->dfsCustomerNAME->text().trimmed(), amounts);
@@ -627,7 +633,8 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         }
     }
     storeNewMarks(car, rent.toLongLong());
-    db.command(QStringLiteral("update RENT set  RETURNED = ") + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+    db.command(QStringLiteral("update RENT set ") + journalSet + QStringLiteral("RETURNED = ")
+               + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
                + QStringLiteral(" WHERE RENTID = ") + rent);
     if (car > 0)
         db.command(QStringLiteral("update car set  rented = 0 , METER =  ")

@@ -330,6 +330,8 @@ TEST_F(Validation, EachKindPassesOrFails)
 {
     const QString byName = u"select * from Customer where name = ':1 '"_s;
     const QString nameBinding = u":1frmSynthetic.txtNAME"_s;
+    const QString notPositive = u"select 1 as notpositive where cast(':1 ' as real) <= 0"_s;
+    const QString meterBinding = u":1frmSynthetic.dfnMETER"_s;
     const struct {
         const char* what;
         int kind;
@@ -348,6 +350,9 @@ TEST_F(Validation, EachKindPassesOrFails)
         {"date order across a year", 3, u"dfdISSUEDATE"_s, u"dfdUNTIL"_s, {{"dfdISSUEDATE", "31/12/2023"}, {"dfdUNTIL", "01/01/2024"}}, false},
         {"must not exist, nobody of that name", 4, byName, nameBinding, {{"txtNAME", "Nobody"}}, false},
         {"must not exist, a name with an apostrophe there", 4, byName, nameBinding, {{"txtNAME", "O'Brien"}}, true},
+        {"not positive, 0", 4, notPositive, meterBinding, {{"dfnMETER", "0"}}, true},
+        {"not positive, -0.5", 4, notPositive, meterBinding, {{"dfnMETER", "-0.5"}}, true},
+        {"not positive, 20.00", 4, notPositive, meterBinding, {{"dfnMETER", "20.00"}}, false},
         {"same text differing in letter case", 5, u"txtNAME"_s, u"dfsNOTE"_s, {{"txtNAME", "abc"}, {"dfsNOTE", "aBc"}}, true},
         {"dependent flag, only the first ticked", 6, u"dffRETURNED"_s, u"dffPAID"_s, {{"dffRETURNED", "1"}, {"dffPAID", "0"}}, true},
         {"dependent flag, only the second ticked", 6, u"dffRETURNED"_s, u"dffPAID"_s, {{"dffRETURNED", "0"}, {"dffPAID", "1"}}, false},
@@ -416,6 +421,33 @@ TEST_F(Validation, WhatGuardsTheDataCannotBePassedOver)
         EXPECT_TRUE(c.line ? shown.startsWith(QString::fromUtf8(c.line)) : shown.isEmpty()) << qPrintable(shown);
         EXPECT_EQ(focus, QLatin1String(c.focus));
         EXPECT_EQ(s.ui().lastMessage().startsWith(u"There is no record on this screen to save"_s), !c.line);
+    }
+}
+
+// What another workstation changes in the rules and fields holds at this one's next save.
+TEST_F(Validation, WhatAnotherWorkstationChangesInTheRulesHoldsAtOnce)
+{
+    const struct { const char* what; const char* field; const char* value; bool ownRule; const char* theirs; bool before; } cases[] = {
+        {"a rule added", "txtNAME", "", false,
+         "insert into _WINDOWVALIDATION (WINDOWNAME, VALIDATIONTYPEID, vldtnname1, ErrorMessage, ONOFF, ENFORCED) "
+         "values ('frmSynthetic', 1, 'txtNAME', 'needed', 1, 1)", true},
+        {"a rule switched off", "txtNAME", "", true, "update _WINDOWVALIDATION set ONOFF = 0", false},
+        {"a field switched off", "dfnSCORE", "1e308", false,
+         "update _WINDOWTABLEDETAILS set ONOFF = 0 where windowcontrol = 'dfnSCORE'", false},
+    };
+    Database other;
+    other.open(s.office.databasePath());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        clearRules();
+        for (const auto& [name, value] : {std::pair{"txtID", "1"}, {"txtNAME", "given"}, {"dfnSCORE", ""}})
+            fill(name, value);
+        fill(c.field, c.value);
+        if (c.ownRule)
+            addRule(1, u"txtNAME"_s, {}, u"needed"_s, {}, 0, 1);
+        EXPECT_EQ(validate(), c.before);
+        other.command(QString::fromLatin1(c.theirs));
+        EXPECT_EQ(validate(), !c.before);
     }
 }
 

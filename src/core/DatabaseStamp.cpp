@@ -1,0 +1,139 @@
+#include "core/Database.h"
+
+#include "core/SqliteFunctions.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+// What tells a cache that the rows it keeps are still the stored ones, and a
+// server's statements that take their values in their text.
+
+namespace {
+
+// PRAGMA data_version: changes with every commit of another connection, never
+// with this one's own, which are counted apart.
+qint64 othersCommits(sqlite3* handle)
+{
+    sqlite3_stmt* statement = nullptr;
+    qint64 version = -1;
+    if (sqlite3_prepare_v2(handle, "PRAGMA data_version", -1, &statement, nullptr) == SQLITE_OK
+        && sqlite3_step(statement) == SQLITE_ROW)
+        version = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return version;
+}
+
+bool startsWithSelect(const QString& sql)
+{
+    return QStringView(sql).trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
+}
+
+}
+
+QString Database::tablesStamp(const QStringList& tables)
+{
+    for (const QString& table : tables)
+        if (!m_watched.contains(table.trimmed().toLower()))
+            m_watched << table.trimmed().toLower();
+    if (m_dialect == SqlDialect::SQLite) {
+        sqlite3* handle = isOpen() ? sqliteHandle(connection()) : nullptr;
+        const qint64 others = handle ? othersCommits(handle) : -1;
+        // Nothing to go by: an answer no later one repeats.
+        if (others < 0)
+            return QStringLiteral("%1/%2").arg(m_path).arg(++m_watchedWrites);
+        return QStringLiteral("%1/%2/%3").arg(m_path).arg(others).arg(m_watchedWrites);
+    }
+    // Within a transaction the tables are taken as they were at its first
+    // question, unless this connection writes them.
+    const QString key = tables.join(QLatin1Char(',')).toLower();
+    const auto known = m_stamps.constFind(key);
+    if (m_depth > 0 && known != m_stamps.cend() && known->transaction == m_transactions
+        && known->writes == m_watchedWrites)
+        return known->value;
+    // Every write gives a row a new xmin; a delete changes the count.
+    QStringList parts;
+    for (const QString& table : tables)
+        parts << QStringLiteral("(SELECT count(*) || '.' || coalesce(sum(xmin::text::bigint), 0) FROM %1)")
+                     .arg(table.trimmed().toLower());
+    const QString sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(" || '/' || "));
+    ensureOpen(sql);
+    // Planned once a connection: planning its scans costs more than running them.
+    if (!m_stampQuery || m_stampSql != sql) {
+        m_stampQuery = std::make_unique<QSqlQuery>(connection());
+        m_stampQuery->setForwardOnly(true);
+        m_stampSql = m_stampQuery->prepare(sql) ? sql : QString();
+    }
+    const bool ok = !m_stampSql.isEmpty() && m_stampQuery->exec();
+    if (m_hook)
+        m_hook(sql);
+    if (!ok) {
+        const QSqlError error = m_stampQuery->lastError();
+        m_stampQuery.reset();
+        m_stampSql.clear();
+        failed(error, sql);
+    }
+    const QString value = m_path + QLatin1Char('/') + (m_stampQuery->next() ? m_stampQuery->value(0).toString() : QString());
+    m_stampQuery->finish();
+    m_stamps.insert(key, {m_transactions, m_watchedWrites, value});
+    return value;
+}
+
+void Database::noteWrite(const QString& nativeSql)
+{
+    if (m_watched.isEmpty() || startsWithSelect(nativeSql))
+        return;
+    for (const QString& table : std::as_const(m_watched))
+        if (nativeSql.contains(table, Qt::CaseInsensitive)) {
+            ++m_watchedWrites;
+            return;
+        }
+}
+
+QString Database::withValues(const QString& nativeSql, const QVariantList& values) const
+{
+    if (m_dialect != SqlDialect::PostgreSQL)
+        return {};
+    const QSqlDriver* driver = connection().driver();
+    QString sql;
+    sql.reserve(nativeSql.size() + 16 * values.size());
+    qsizetype next = 0;
+    QChar quote;
+    for (const QChar c : nativeSql) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'?') {
+            if (next == values.size())
+                return {};
+            const QVariant& v = values.at(next++);
+            switch (v.isNull() ? QMetaType::UnknownType : v.typeId()) {
+            case QMetaType::UnknownType:
+                sql += QLatin1String("NULL");
+                continue;
+            case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
+            case QMetaType::Double:
+                // Untyped, as a bound value is: the statement gives it its type.
+                sql += QLatin1Char('\'') + v.toString() + QLatin1Char('\'');
+                continue;
+            case QMetaType::QString: {
+                // The driver's own quoting, which follows the server's settings.
+                QSqlField field(QString(), v.metaType());
+                field.setValue(v);
+                sql += driver->formatValue(field);
+                continue;
+            }
+            default:
+                return {};
+            }
+        }
+        sql += c;
+    }
+    return next == values.size() ? sql : QString();
+}
