@@ -287,7 +287,9 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
 {
     ensureOpen(original);
     noteWrite(nativeSql);
-    const QString inlined = values.isEmpty() ? nativeSql : withValues(nativeSql, values);
+    const QString inlined = values.isEmpty()                      ? nativeSql
+                          : m_dialect == SqlDialect::PostgreSQL ? withValues(nativeSql, values)
+                                                                : QString();
     const bool bound = inlined.isEmpty();
     QSqlQuery query(connection());
     query.setForwardOnly(true);

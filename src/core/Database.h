@@ -147,9 +147,10 @@ private:
     // Throws unless the connection takes statements; opens a lost one again.
     void ensureOpen(const QString& original);
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
-    // A server's statement with its values written in: one round trip, where a
-    // bound one takes three (prepare, execute, deallocate). Empty where a value
-    // stays bound (SQLite, blobs, dates).
+    // A statement with its values written in. A server takes it in one round
+    // trip, where a bound one takes three (prepare, execute, deallocate); SQLite
+    // reads a long list of rows without looking up each of their many
+    // placeholders again. Empty where a value stays bound (blobs, dates).
     QString withValues(const QString& nativeSql, const QVariantList& values) const;
     // Counts a statement that may write a table some stamp was asked of.
     void noteWrite(const QString& nativeSql);

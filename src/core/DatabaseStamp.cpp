@@ -2,12 +2,14 @@
 
 #include "core/SqliteFunctions.h"
 
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 
+#include <cmath>
 #include <sqlite3.h>
 
 // What tells a cache that the rows it keeps are still the stored ones, and a
@@ -96,8 +98,7 @@ void Database::noteWrite(const QString& nativeSql)
 
 QString Database::withValues(const QString& nativeSql, const QVariantList& values) const
 {
-    if (m_dialect != SqlDialect::PostgreSQL)
-        return {};
+    const bool server = m_dialect == SqlDialect::PostgreSQL;
     const QSqlDriver* driver = connection().driver();
     QString sql;
     sql.reserve(nativeSql.size() + 16 * values.size());
@@ -118,11 +119,30 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
                 sql += QLatin1String("NULL");
                 continue;
             case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-            case QMetaType::Double:
-                // Untyped, as a bound value is: the statement gives it its type.
-                sql += QLatin1Char('\'') + v.toString() + QLatin1Char('\'');
+                // A server takes it untyped, as a bound value, and the statement
+                // gives it its type; SQLite as the integer it was bound as.
+                sql += server ? QLatin1Char('\'') + v.toString() + QLatin1Char('\'')
+                              : QLatin1Char('(') + v.toString() + QLatin1Char(')');
                 continue;
+            case QMetaType::Double: {
+                const double d = v.toDouble();
+                if (!std::isfinite(d))
+                    return {};
+                QString number = QString::number(d, 'g', QLocale::FloatingPointShortest);
+                if (server) {
+                    sql += QLatin1Char('\'') + number + QLatin1Char('\'');
+                    continue;
+                }
+                // A real stays a real: SQLite reads "33" as an integer.
+                if (!number.contains(QLatin1Char('.')) && !number.contains(QLatin1Char('e')))
+                    number += QLatin1String(".0");
+                sql += QLatin1Char('(') + number + QLatin1Char(')');
+                continue;
+            }
             case QMetaType::QString: {
+                // A null character ends SQLite's reading of the text: bound, it is kept.
+                if (v.toString().contains(QChar(0)))
+                    return {};
                 // The driver's own quoting, which follows the server's settings.
                 QSqlField field(QString(), v.metaType());
                 field.setValue(v);

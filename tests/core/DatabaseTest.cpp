@@ -93,6 +93,33 @@ TEST_F(DatabaseTest, KeepsEveryValueWholeAndRefusesWhatCouldCarrySql)
     EXPECT_FALSE(other.isOpen() || QFile::exists(dir.filePath(u"missing.db"_s)));
 }
 
+// A list of rows goes with its values written into the statement: each is stored as the
+// same value of the same type as when bound on its own, and no text reaches the SQL.
+TEST_F(DatabaseTest, ManyRowsAtOnceStoreWhatOneRowBoundStores)
+{
+    db.executeNative(u"CREATE TABLE loose (LOOSEID INTEGER PRIMARY KEY, V)"_s);
+    const QVariantList values = {-3, 7LL, 33.0, -0.5, 1e20, 0.1, u"5"_s, u"O'Brien"_s, u"a ? b"_s,
+                                 u"1); delete from item; --"_s, QVariant(), u"محمد"_s};
+    QList<QVariantList> list;
+    for (const QVariant& v : values) {
+        list.append({v});
+        db.insert(u"loose"_s, u"LOOSEID"_s, {{u"V"_s, v}});
+    }
+    db.insertRows(u"loose"_s, {u"V"_s}, list);
+    const RowSet stored = db.executeBound(u"select typeof(V) as T, V from loose order by LOOSEID"_s, {});
+    ASSERT_EQ(stored.count(), 2 * values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        SCOPED_TRACE(values.at(i).toString().toStdString());
+        EXPECT_EQ(stored.text(i + values.size(), u"T"_s), stored.text(i, u"T"_s));
+        EXPECT_EQ(stored.value(i + values.size(), u"V"_s), stored.value(i, u"V"_s));
+    }
+    EXPECT_EQ(stored.text(2, u"T"_s), u"real"_s);
+    // A null character would end the statement's text: such a list stays bound.
+    const QString withNull = u"a"_s + QChar(0) + u"b"_s;
+    db.insertRows(u"loose"_s, {u"V"_s}, {{withNull}, {1}});
+    EXPECT_EQ(db.executeBound(u"select V from loose where typeof(V) = 'text' order by LOOSEID desc"_s, {}).text(0, u"V"_s), withNull);
+}
+
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
 {
     for (int i = 0; i < 5; ++i)
