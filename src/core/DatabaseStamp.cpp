@@ -13,7 +13,7 @@
 #include <sqlite3.h>
 
 // What tells a cache that the rows it keeps are still the stored ones, and a
-// server's statements that take their values in their text.
+// statement that takes its values in its text.
 
 namespace {
 
