@@ -21,6 +21,7 @@
 #include "rental/RecordPicker.h"
 #include "rental/CarBooking.h"
 #include "rental/ContractCondition.h"
+#include "rental/ContractDeposit.h"
 #include "rental/ContractMarks.h"
 #include "rental/CustomerBalance.h"
 #include "rental/DamageDiagram.h"
@@ -30,8 +31,6 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
-#include <QHeaderView>
-#include <QTableView>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -75,25 +74,13 @@ double cents(double value)
     return std::round(value * 100) / 100;
 }
 
-QString money(double value)
-{
-    return QString::number(value, 'f', MoneyDecimals);
-}
-
 }
 
 frmRentCar::frmRentCar(RunState& state, QWidget* parent)
     : DataScreen(state, rentDefinition(), parent), m_ui(std::make_unique<Ui::frmRentCar>())
 {
     m_ui->setupUi(this);
-    fillDepositMethods();
-    // The rules read the deposit by its way of payment from these; the clerk never sees them.
-    for (const DepositMethods::Method& m : DepositMethods::All)
-        for (const char* name : {m.takenField, m.refundedField}) {
-            auto* field = new NumberEdit(this);
-            field->setObjectName(QLatin1String(name));
-            field->hide();
-        }
+    m_deposit = std::make_unique<ContractDeposit>(state, this, *m_ui);
     connect(m_ui->cmdCustomerDetails, &QPushButton::clicked, this, &frmRentCar::CustomerDetails);
     connect(m_ui->cmdCarDetails, &QPushButton::clicked, this, &frmRentCar::CarDetails);
     m_marks = std::make_unique<ContractMarks>(state, this, m_ui->dgmDamageOut, m_ui->dgmDamageIn);
@@ -131,25 +118,6 @@ cWindow::Fields frmRentCar::newRecordFields() const
             {QStringLiteral("EXITTIME"), QTime::currentTime().toString(QStringLiteral("hhmm00"))}};
 }
 
-void frmRentCar::fillDepositMethods()
-{
-    QList<QVariantList> rows;
-    for (int i = 0; i < int(std::size(DepositMethods::All)); ++i)
-        rows.append({tr(DepositMethods::All[i].name), i});
-    GridCombo* methods = m_ui->dfgDepositMethod;
-    methods->setRows(RowSet({QStringLiteral("NAME"), QStringLiteral("METHOD")}, rows), 0, 1);
-    if (auto* table = qobject_cast<QTableView*>(methods->view())) {
-        table->hideColumn(1);
-        table->horizontalHeader()->hide();
-    }
-}
-
-int frmRentCar::depositMethod() const
-{
-    const int method = m_ui->dfgDepositMethod->value().toInt();
-    return method >= 0 && method < int(std::size(DepositMethods::All)) ? method : 0;
-}
-
 void frmRentCar::load()
 {
     run(ERROR_SOURCE, [this] { m_vat = VatSettings::read(state().db()); });
@@ -169,7 +137,8 @@ void frmRentCar::afterRead()
     fillDisplayCopies();
     run(ERROR_SOURCE, [this] {
         proposeReturn();
-        proposeRefund();
+        if (mode() == Mode::Surrender)
+            m_deposit->proposeRefund();
         refreshBalance();
         showDamage();
         readAdvances();
@@ -203,14 +172,6 @@ void frmRentCar::readAdvances()
                                                 + QLatin1String(TaxInvoice::Contract) + QStringLiteral("' and SOURCEID = ") + rent);
     if (!invoice.isEmpty())
         m_advancesDeducted = invoice.value(0, 0).toDouble();
-}
-
-void frmRentCar::proposeRefund()
-{
-    if (mode() != Mode::Surrender || m_ui->dffReturned->isChecked() || number(m_ui->dfnDeposit) <= 0
-        || number(m_ui->dfnDepositKept) != 0 || number(m_ui->dfnDepositRefunded) != 0)
-        return;
-    setNumber(m_ui->dfnDepositRefunded, number(m_ui->dfnDeposit));
 }
 
 bool frmRentCar::event(QEvent* event)
@@ -256,7 +217,7 @@ void frmRentCar::fillDisplayCopies()
     m_ui->txtnRentPeriod->setText(m_ui->dfnRentPeriod->text());
     m_ui->txtnExitMeter->setText(m_ui->dfnMETER->text());
     m_ui->txtnDeposit->setText(m_ui->dfnDeposit->text());
-    m_ui->txtsDepositMethod->setText(tr(DepositMethods::All[depositMethod()].name));
+    m_ui->txtsDepositMethod->setText(tr(DepositMethods::All[m_deposit->method()].name));
 }
 
 void frmRentCar::wireRules()
@@ -475,7 +436,8 @@ bool frmRentCar::saveContract()
         const Mode m = mode();
         if (!valid || (m != Mode::Rent && m != Mode::Surrender))
             return;
-        if ((m == Mode::Surrender && !surrenderIsSound()) || !depositIsSound()) {
+        if ((m == Mode::Surrender && !surrenderIsSound())
+            || !m_deposit->isSound(m == Mode::Surrender && m_ui->dffReturned->isChecked())) {
             valid = false;
             return;
         }
@@ -527,55 +489,6 @@ bool frmRentCar::surrenderIsSound()
     return false;
 }
 
-bool frmRentCar::depositIsSound()
-{
-    const double deposit = number(m_ui->dfnDeposit);
-    const double kept = number(m_ui->dfnDepositKept);
-    const double refunded = number(m_ui->dfnDepositRefunded);
-    QWidget* field = nullptr;
-    QString problem;
-    if (deposit < 0) {
-        field = m_ui->dfnDeposit;
-        problem = tr("The deposit taken cannot be below 0.");
-    } else if (mode() == Mode::Surrender && m_ui->dffReturned->isChecked()
-               && (kept < 0 || refunded < 0 || std::abs(kept + refunded - deposit) >= 0.005)) {
-        // What is kept and what goes back are the whole deposit, no more and no less.
-        field = kept < 0 ? m_ui->dfnDepositKept : m_ui->dfnDepositRefunded;
-        problem = tr("The deposit kept (%1) and the deposit refunded (%2) must together make the deposit taken (%3).")
-                      .arg(money(kept), money(refunded), money(deposit));
-    }
-    if (!field)
-        return true;
-    state().ui().message(this, problem);
-    m_ui->SSTab1->setCurrentIndex(field == m_ui->dfnDeposit ? 0 : 1);
-    field->setFocus();
-    return false;
-}
-
-void frmRentCar::spreadByMethod(bool refunded, double amount)
-{
-    const int chosen = depositMethod();
-    for (int i = 0; i < int(std::size(DepositMethods::All)); ++i) {
-        const DepositMethods::Method& m = DepositMethods::All[i];
-        auto* field = findChild<NumberEdit*>(QLatin1String(refunded ? m.refundedField : m.takenField));
-        field->setText(money(i == chosen ? amount : 0));
-    }
-}
-
-QString frmRentCar::postDeposit(const QString& rent)
-{
-    Database& db = state().db();
-    spreadByMethod(false, number(m_ui->dfnDeposit));
-    // One contract, one journal of its deposit: a second save replaces its lines.
-    const RowSet posted = db.execute(QStringLiteral("select DEPOSITJOURNALID from RENT WHERE RENTID = ") + rent);
-    qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();
-    if (!state().service<cAccounting>().DoGLRule(journal, this, QString::fromLatin1(DepositMethods::TakenRules)))
-        return tr("The contract was not saved: the posting of its deposit to the ledger failed.");
-    db.command(QStringLiteral("update RENT set DEPOSITJOURNALID = ") + SqlValue::number(journal)
-               + QStringLiteral(" WHERE RENTID = ") + rent);
-    return {};
-}
-
 QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
 {
     Database& db = state().db();
@@ -608,12 +521,12 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         }
         if (previousCar > 0 && previousCar != car)
             freeIfUnheld(previousCar);
-        return postDeposit(rent);
+        return m_deposit->post(rent);
     }
     // The contract's journal goes with its flag, in one statement, unless the invoice reads it first.
     QString journalSet;
     if (m_ui->dffReturned->isChecked()) {
-        spreadByMethod(true, number(m_ui->dfnDepositRefunded));
+        m_deposit->spread(true, number(m_ui->dfnDepositRefunded));
         // One contract, one journal: a second save replaces its lines.
         const RowSet posted = db.execute(QStringLiteral("select JOURNALID from RENT WHERE RENTID = ") + rent);
         qint64 journal = posted.isEmpty() ? 0 : posted.value(0, 0).toLongLong();

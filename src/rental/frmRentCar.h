@@ -8,6 +8,7 @@
 
 namespace Ui { class frmRentCar; }
 class DamageDiagram;
+class ContractDeposit;
 class ContractMarks;
 class NumberEdit;
 class QLineEdit;
@@ -51,10 +52,6 @@ private:
     void applyMode();
     void wireRules();
     void fillDisplayCopies();
-    void fillDepositMethods();
-    // The way the deposit was paid: an index into DepositMethods::All, cash
-    // when none is chosen.
-    int depositMethod() const;
     // What follows a contract read: the copies, a return and a refund
     // proposed, the customer's balance.
     void afterRead();
@@ -62,14 +59,6 @@ private:
     void showOwed();
     // What the contract's invoice deducted of the customer's advances.
     void readAdvances();
-    // In surrender, the deposit of a contract still out goes back whole
-    // until the clerk keeps some of it.
-    void proposeRefund();
-    // Puts `amount` into the rules' field of the deposit's way of payment,
-    // taken or refunded, and 0 into those of the other ways.
-    void spreadByMethod(bool refunded, double amount);
-    // The deposit taken goes to the ledger in its own journal.
-    QString postDeposit(const QString& rent);
     // The car's standing marks: as they went out on the exit page; at
     // return, those found since the car left highlighted.
     void showDamage();
@@ -89,7 +78,6 @@ private:
     void writeInWords(const QLineEdit* amount, QLineEdit* words);
     // The meters and dates of a car coming back; tells the clerk what is wrong.
     bool surrenderIsSound();
-    bool depositIsSound();
     // Saves by mode; true when the rules found the screen valid.
     bool saveContract();
     // The work a save adds in its transaction: the car out or back, the
@@ -98,6 +86,7 @@ private:
 
     std::unique_ptr<Ui::frmRentCar> m_ui;
     std::unique_ptr<ContractMarks> m_marks;
+    std::unique_ptr<ContractDeposit> m_deposit;
     VatSettings m_vat;
     // Set while a contract is read (Load, New, Open): it shows as stored, the rules wait.
     bool m_loading = false;
