@@ -2,13 +2,12 @@
 // rule read, every field resolved, the accounts checked, the old lines
 // deleted) against the same delete and 40 inserts sent raw in one transaction.
 #include "BenchUI.h"
+#include "BenchVoucher.h"
 
 #include "accounting/cAccounting.h"
 #include "core/RunState.h"
-#include "engine/NumberEdit.h"
 #include "office/NewDatabase.h"
 
-#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -34,24 +33,9 @@ struct Office {
         NewDatabase::create(path, false);
         state.db().open(path);
         voucher.setObjectName(QStringLiteral("frmBenchVoucher"));
-        auto* amount = new NumberEdit(&voucher);
-        amount->setObjectName(QStringLiteral("dfnAmount"));
-        amount->setText(QStringLiteral("125.5"));
-        auto* name = new QLineEdit(&voucher);
-        name->setObjectName(QStringLiteral("txtNAME"));
-        name->setText(QStringLiteral("سند قبض"));
+        BenchVoucher::fill(voucher);
         Database& db = state.db();
-        const qint64 rule = db.insert(QStringLiteral("_GLRULE"), QStringLiteral("GLRULEID"),
-                                      {{QStringLiteral("WINDOWNAME"), voucher.objectName()},
-                                       {QStringLiteral("NAME"), QStringLiteral("bench")},
-                                       {QStringLiteral("AMOUNTFIELD"), QStringLiteral(":dfnAmount")}});
-        for (int i = 0; i < DetailRows; ++i)
-            db.insert(QStringLiteral("_GLRULEDETAIL"), QStringLiteral("GLRULEDETAILID"),
-                      {{QStringLiteral("GLRULEID"), rule},
-                       {QStringLiteral("DEBITACCOUNTFIELD"), QStringLiteral("1100")},
-                       {QStringLiteral("CREDITACCOUNTFIELD"), QStringLiteral("4100")},
-                       {QStringLiteral("RELATEDDETAILDEBITFIELD"), QStringLiteral(":txtNAME")},
-                       {QStringLiteral("RELATEDDETAILCREDITFIELD"), QStringLiteral("line %1").arg(i)}});
+        BenchVoucher::addRule(db, voucher.objectName(), DetailRows);
         journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                             {{QStringLiteral("NAME"), QStringLiteral("bench")}});
         raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-raw"));

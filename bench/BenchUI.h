@@ -3,18 +3,23 @@
 #include "core/cUI.h"
 
 #include <QDialog>
+#include <functional>
 
-// The operator of a benchmark: every dialog is shown, its first page drawn,
-// and closed at once; questions are answered OK.
+// The operator of a benchmark: every dialog is shown, its first page drawn
+// (or `inDialog` done in it), and closed at once; questions are answered OK.
 class BenchUI : public cUI {
 public:
+    std::function<void(QDialog*)> inDialog;
     void message(QWidget*, const QString&, const QString&) override {}
     bool question(QWidget*, const QString&, const QString&) override { return true; }
     QString chooseFile(QWidget*, const FileRequest&) override { return {}; }
     int exec(QDialog* dialog) override
     {
         dialog->show();
-        dialog->repaint();
+        if (inDialog)
+            inDialog(dialog);
+        else
+            dialog->repaint();
         dialog->reject();
         return QDialog::Rejected;
     }

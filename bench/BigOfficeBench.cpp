@@ -9,6 +9,7 @@
 // years). The SQLite office is kept there between runs, made once per scale;
 // the server's is made afresh in the cluster each run.
 #include "BenchUI.h"
+#include "BenchVoucher.h"
 #include "BigOffice.h"
 
 #include "accounting/AccountBalance.h"
@@ -19,7 +20,6 @@
 #include "core/ScreenTag.h"
 #include "core/StoredDate.h"
 #include "engine/EngineSetup.h"
-#include "engine/NumberEdit.h"
 #include "engine/RecordListModel.h"
 #include "engine/cWindow.h"
 #include "journal/F1M0.h"
@@ -68,27 +68,11 @@ PgCluster& cluster()
     return *own;
 }
 
-// The operator of the benchmark: works in a dialog while it is shown.
-class SearchUI : public BenchUI {
-public:
-    std::function<void(QDialog*)> inDialog;
-    int exec(QDialog* dialog) override
-    {
-        dialog->show();
-        if (inDialog)
-            inDialog(dialog);
-        else
-            dialog->repaint();
-        dialog->reject();
-        return QDialog::Rejected;
-    }
-};
-
 struct Office {
     const BigOffice size{scale()};
     const QDate today = QDate::currentDate();
     QString path;
-    SearchUI* ui = new SearchUI;
+    BenchUI* ui = new BenchUI;
     std::unique_ptr<RunState> state;
     QSqlDatabase raw;
 
@@ -364,25 +348,9 @@ void BM_PostTwentyPairRule(benchmark::State& s)
     Database& db = o.state->db();
     QWidget voucher;
     voucher.setObjectName(QStringLiteral("frmBenchVoucher%1").arg(s.range(0)));
-    auto* amount = new NumberEdit(&voucher);
-    amount->setObjectName(QStringLiteral("dfnAmount"));
-    amount->setText(QStringLiteral("125.5"));
-    auto* name = new QLineEdit(&voucher);
-    name->setObjectName(QStringLiteral("txtNAME"));
-    name->setText(QStringLiteral("سند قبض"));
-    if (db.execute(QStringLiteral("select GLRULEID from _GLRULE where WINDOWNAME = '%1'").arg(voucher.objectName())).isEmpty()) {
-        const qint64 rule = db.insert(QStringLiteral("_GLRULE"), QStringLiteral("GLRULEID"),
-                                      {{QStringLiteral("WINDOWNAME"), voucher.objectName()},
-                                       {QStringLiteral("NAME"), QStringLiteral("bench")},
-                                       {QStringLiteral("AMOUNTFIELD"), QStringLiteral(":dfnAmount")}});
-        for (int i = 0; i < Pairs; ++i)
-            db.insert(QStringLiteral("_GLRULEDETAIL"), QStringLiteral("GLRULEDETAILID"),
-                      {{QStringLiteral("GLRULEID"), rule},
-                       {QStringLiteral("DEBITACCOUNTFIELD"), QString::number(BigOffice::Cash)},
-                       {QStringLiteral("CREDITACCOUNTFIELD"), QString::number(BigOffice::RentIncome)},
-                       {QStringLiteral("RELATEDDETAILDEBITFIELD"), QStringLiteral(":txtNAME")},
-                       {QStringLiteral("RELATEDDETAILCREDITFIELD"), QStringLiteral("line %1").arg(i)}});
-    }
+    BenchVoucher::fill(voucher);
+    if (db.execute(QStringLiteral("select GLRULEID from _GLRULE where WINDOWNAME = '%1'").arg(voucher.objectName())).isEmpty())
+        BenchVoucher::addRule(db, voucher.objectName(), Pairs);
     qint64 journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"), {{QStringLiteral("NAME"), QStringLiteral("bench")}});
     const qint64 rawJournal = journal + 1000000000;
     cAccounting& accounting = o.state->service<cAccounting>();
