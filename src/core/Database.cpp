@@ -239,8 +239,7 @@ void Database::endWait()
 
 void Database::close()
 {
-    m_stampQuery.reset();
-    m_stampSql.clear();
+    forgetStamps();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     {
@@ -621,11 +620,21 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
     const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(checkedName(table, m_dialect), names.join(QLatin1Char(',')));
     const QString oneRow = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     const QString returning = keyColumn.isEmpty() ? QString() : QStringLiteral(" RETURNING ") + checkedName(keyColumn, m_dialect);
+    ensureOpen(head);
+    noteWrite(head);
+    if (m_dialect == SqlDialect::SQLite) {
+        std::optional<qint64> key = insertEach(head + oneRow + returning, rows, [&](const QVariantList& row) {
+            QStringList shown;
+            for (const QVariant& value : row)
+                shown << traceText(value);
+            return head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
+        });
+        if (key)
+            return *key;
+    }
     // Many rows a statement: on a server each statement is a round trip.
     const int perStatement = int(std::max<qsizetype>(1, ValuesPerStatement / columns.size()));
     qint64 lastKey = 0;
-    ensureOpen(head);
-    noteWrite(head);
     QSqlQuery query(connection());
     QString prepared;
     for (qsizetype from = 0; from < rows.size(); from += perStatement) {
@@ -639,7 +648,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         for (qsizetype r = from; r < from + count; ++r) {
             values += rows.at(r);
             // The trace's lines cost as much as the values: only for a hook.
-            if (!m_hook)
+            if (!tracing())
                 continue;
             QStringList shown;
             for (const QVariant& value : rows.at(r))

@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSqlDatabase;
 class QSqlError;
@@ -94,9 +95,12 @@ public:
     quint64 changeStamp();
     // Differs from every earlier answer whenever one of `tables` may have
     // changed in between, by a write on this connection or another one's
-    // commit: caches of rows that seldom change are kept on it. SQLite answers
-    // without a statement, a server with one, once a transaction.
-    QString tablesStamp(const QStringList& tables);
+    // commit: caches of rows that seldom change are kept on it. `version`
+    // names a table of one number that the tables' triggers move on with each
+    // write; while it is missing every commit of another connection counts.
+    // SQLite answers without a statement until another connection commits, a
+    // server with one, once a transaction.
+    QString tablesStamp(const QStringList& tables, const QString& version);
     // Inserts many rows of the same columns, as few statements as the engine
     // takes values at once; gives the key of the last row when `keyColumn`
     // is named, else 0.
@@ -132,7 +136,13 @@ public:
     // The table's key column; empty when it has none.
     QString primaryKeyOf(const QString& table);
 
-    void setStatementHook(StatementHook hook) { m_hook = std::move(hook); }
+    // `wanted` tells whether the hook takes statements now: the trace lines of
+    // a list of rows are built only then.
+    void setStatementHook(StatementHook hook, std::function<bool()> wanted = {})
+    {
+        m_hook = std::move(hook);
+        m_hookWanted = std::move(wanted);
+    }
     void setBusyHandling(BusyHandling handling) { m_busy = std::move(handling); }
     void setBusyWait(int milliseconds);
 
@@ -154,6 +164,13 @@ private:
     QString withValues(const QString& nativeSql, const QVariantList& values) const;
     // Counts a statement that may write a table some stamp was asked of.
     void noteWrite(const QString& nativeSql);
+    // SQLite: the rows one by one through one prepared statement; none when a
+    // value is of a kind it leaves to the driver. `traced` gives a row's trace line.
+    std::optional<qint64> insertEach(const QString& sql, const QList<QVariantList>& rows,
+                                     const std::function<QString(const QVariantList&)>& traced);
+    // The tables' stamp as the database tells it, and the connection's forgotten.
+    QString stampOf(const QStringList& tables, const QString& version);
+    void forgetStamps();
     RowSet readAll(QSqlQuery& query, const QString& original = {});
     [[noreturn]] void failed(const QSqlError& error, const QString& original);
     QString lostText() const;
@@ -178,6 +195,8 @@ private:
     QString m_path;
     SqlDialect m_dialect = SqlDialect::SQLite;
     StatementHook m_hook;
+    std::function<bool()> m_hookWanted;
+    bool tracing() const { return m_hook && (!m_hookWanted || m_hookWanted()); }
     BusyHandling m_busy;
     int m_busyWaitMs = BusyWaitMs;
     qint64 m_waitStarted = -1;  // ms since the epoch while a statement waits
@@ -189,16 +208,20 @@ private:
     bool m_lostInTransaction = false;
     // What tablesStamp watches: the tables asked of (lower case), the writes
     // to them on this connection, and a server's answers in the open transaction.
+    // `seen` is the server's transaction, or SQLite's count of others' commits.
     struct Stamp {
-        quint64 transaction = 0;
+        quint64 seen = 0;
         quint64 writes = 0;
         QString value;
     };
     QStringList m_watched;
     quint64 m_watchedWrites = 0;
-    // A server's stamp statement, planned once a connection.
+    // The stamp's statement, planned once a connection, and whether the
+    // version table it reads is there.
     std::unique_ptr<QSqlQuery> m_stampQuery;
     QString m_stampSql;
+    QString m_versionTable;
+    bool m_versionKept = false;
     quint64 m_transactions = 0;
     QHash<QString, Stamp> m_stamps;
 };

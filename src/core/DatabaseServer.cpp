@@ -59,8 +59,7 @@ bool Database::reopen()
     if (m_dialect != SqlDialect::PostgreSQL || !QSqlDatabase::contains(m_connectionName))
         return false;
     // The statements it had planned went with the old connection.
-    m_stampQuery.reset();
-    m_stampSql.clear();
+    forgetStamps();
     {
         QSqlDatabase db = connection();
         db.close();

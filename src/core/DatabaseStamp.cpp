@@ -37,34 +37,64 @@ bool startsWithSelect(const QString& sql)
 
 }
 
-QString Database::tablesStamp(const QStringList& tables)
+QString Database::tablesStamp(const QStringList& tables, const QString& version)
 {
     for (const QString& table : tables)
         if (!m_watched.contains(table.trimmed().toLower()))
             m_watched << table.trimmed().toLower();
+    const QString key = tables.join(QLatin1Char(',')).toLower();
+    const auto known = m_stamps.constFind(key);
+    quint64 seen = m_transactions;
     if (m_dialect == SqlDialect::SQLite) {
         sqlite3* handle = isOpen() ? sqliteHandle(connection()) : nullptr;
         const qint64 others = handle ? othersCommits(handle) : -1;
         // Nothing to go by: an answer no later one repeats.
         if (others < 0)
             return QStringLiteral("%1/%2").arg(m_path).arg(++m_watchedWrites);
-        return QStringLiteral("%1/%2/%3").arg(m_path).arg(others).arg(m_watchedWrites);
-    }
-    // Within a transaction the tables are taken as they were at its first
-    // question, unless this connection writes them.
-    const QString key = tables.join(QLatin1Char(',')).toLower();
-    const auto known = m_stamps.constFind(key);
-    if (m_depth > 0 && known != m_stamps.cend() && known->transaction == m_transactions
-        && known->writes == m_watchedWrites)
+        seen = quint64(others);
+        if (known != m_stamps.cend() && known->seen == seen && known->writes == m_watchedWrites)
+            return known->value;
+    } else if (m_depth > 0 && known != m_stamps.cend() && known->seen == m_transactions
+               && known->writes == m_watchedWrites) {
+        // Within a transaction the tables are taken as they were at its first
+        // question, unless this connection writes them.
         return known->value;
-    // Every write gives a row a new xmin; a delete changes the count.
-    QStringList parts;
-    for (const QString& table : tables)
-        parts << QStringLiteral("(SELECT count(*) || '.' || coalesce(sum(xmin::text::bigint), 0) FROM %1)")
-                     .arg(table.trimmed().toLower());
-    const QString sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(" || '/' || "));
+    }
+    const QString value = m_path + QLatin1Char('/') + stampOf(tables, version);
+    m_stamps.insert(key, {seen, m_watchedWrites, value});
+    return value;
+}
+
+void Database::forgetStamps()
+{
+    m_stampQuery.reset();
+    m_stampSql.clear();
+    m_versionTable.clear();
+    m_stamps.clear();
+}
+
+QString Database::stampOf(const QStringList& tables, const QString& version)
+{
+    if (m_versionTable != version) {
+        m_versionTable = version;
+        m_versionKept = !version.isEmpty() && tableExists(m_dialect == SqlDialect::PostgreSQL ? version.toLower() : version);
+        m_stampQuery.reset();
+    }
+    QString sql;
+    if (m_versionKept) {
+        sql = QStringLiteral("SELECT VERSION FROM ") + version;
+    } else if (m_dialect == SqlDialect::SQLite) {
+        return QStringLiteral("%1/%2").arg(othersCommits(sqliteHandle(connection()))).arg(m_watchedWrites);
+    } else {
+        // Every write gives a row a new xmin; a delete changes the count.
+        QStringList parts;
+        for (const QString& table : tables)
+            parts << QStringLiteral("(SELECT count(*) || '.' || coalesce(sum(xmin::text::bigint), 0) FROM %1)")
+                         .arg(table.trimmed().toLower());
+        sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(" || '/' || "));
+    }
     ensureOpen(sql);
-    // Planned once a connection: planning its scans costs more than running them.
+    // Planned once a connection: on a server, planning costs more than running.
     if (!m_stampQuery || m_stampSql != sql) {
         m_stampQuery = std::make_unique<QSqlQuery>(connection());
         m_stampQuery->setForwardOnly(true);
@@ -79,9 +109,8 @@ QString Database::tablesStamp(const QStringList& tables)
         m_stampSql.clear();
         failed(error, sql);
     }
-    const QString value = m_path + QLatin1Char('/') + (m_stampQuery->next() ? m_stampQuery->value(0).toString() : QString());
+    const QString value = m_stampQuery->next() ? m_stampQuery->value(0).toString() : QString();
     m_stampQuery->finish();
-    m_stamps.insert(key, {m_transactions, m_watchedWrites, value});
     return value;
 }
 

@@ -60,6 +60,8 @@ void Database::rollback()
     if (m_depth == 0)
         return;
     --m_depth;
+    // What was written and is undone may have been read into a cache.
+    ++m_watchedWrites;
     // Nothing is left to undo on a connection that went away: the server has
     // dropped the transaction with it.
     if (m_lostInTransaction) {

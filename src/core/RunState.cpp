@@ -19,7 +19,8 @@ RunState::RunState(const QString& homeFolder, std::unique_ptr<cUI> ui)
     : m_homeFolder(QDir(homeFolder).absolutePath()), m_ui(std::move(ui)), m_screens(*this)
 {
     IniFilePath = homeFile(programName() + QStringLiteral(".ini"));
-    m_db.setStatementHook([this](const QString& sql) { appendStatementTrace(*this, sql); });
+    m_db.setStatementHook([this](const QString& sql) { appendStatementTrace(*this, sql); },
+                          [this] { return config.USEROUTER; });
     m_db.setBusyHandling({[this](bool waiting) { showBusyWait(waiting); },
                           [this](const QString& path) { return askToWaitAgain(path); }});
 }

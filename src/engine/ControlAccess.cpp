@@ -113,10 +113,18 @@ void setLineText(QLineEdit* edit, const QString& text)
 // current row are how it stands, not a value: of these only a check box counts.
 QMetaProperty valueProperty(const QWidget* control)
 {
-    if (!control || qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QGroupBox*>(control)
-        || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QCheckBox*>(control)))
+    if (!control)
         return {};
-    return control->metaObject()->userProperty();
+    // The answer is the class's: a save asks it of every field.
+    static QHash<const QMetaObject*, QMetaProperty> byClass;
+    const QMetaObject* meta = control->metaObject();
+    auto at = byClass.constFind(meta);
+    if (at == byClass.cend()) {
+        const bool none = qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QGroupBox*>(control)
+                       || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QCheckBox*>(control));
+        at = byClass.insert(meta, none ? QMetaProperty() : meta->userProperty());
+    }
+    return *at;
 }
 
 // The text as the property's type; an empty text is a null date.
@@ -140,10 +148,52 @@ QVariant typedValue(const QWidget* control, QMetaType type, const QString& text)
 
 namespace ControlAccess {
 
+namespace {
+
+struct Kept {
+    Index::Names names;
+    int depth = 0;
+};
+
+// The screens of the Keeps alive: only the interface's thread reaches controls.
+QHash<const QWidget*, Kept>& kept()
+{
+    static QHash<const QWidget*, Kept> screens;
+    return screens;
+}
+
+Index::Names gather(const QWidget* screen)
+{
+    // The first in child order wins: the last written stays.
+    const QList<QWidget*> children = screen->findChildren<QWidget*>();
+    Index::Names byName;
+    byName.reserve(children.size());
+    const QWidget* window = screen->window();
+    for (qsizetype i = children.size() - 1; i >= 0; --i)
+        if (children[i]->window() == window)
+            byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
+    return byName;
+}
+
+// The control of that name among those gathered. Names kept a while are
+// walked for again when the control has gone or was not there: a screen's
+// own code may have made one since.
+QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString& name, bool keptAWhile)
+{
+    const auto at = names.constFind(name.toCaseFolded());
+    if (at != names.cend() && *at)
+        return at->data();
+    return keptAWhile || at != names.cend() ? KeyRoutines::control(screen, name.trimmed()) : nullptr;
+}
+
+}
+
 QWidget* find(const QWidget* screen, const QString& name)
 {
     if (!screen || name.trimmed().isEmpty())
         return nullptr;
+    if (const auto at = kept().constFind(screen); at != kept().cend())
+        return lookUp(screen, at->names, name.trimmed(), true);
     return KeyRoutines::control(screen, name.trimmed());
 }
 
@@ -161,18 +211,14 @@ Index::Index(const QWidget* screen) : m_screen(screen)
 {
     if (!screen)
         return;
-    // The first in child order wins: the last written stays.
-    const QList<QWidget*> children = screen->findChildren<QWidget*>();
-    m_byName.reserve(children.size());
-    const QWidget* window = screen->window();
-    for (qsizetype i = children.size() - 1; i >= 0; --i)
-        if (children[i]->window() == window)
-            m_byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
+    const auto at = kept().constFind(screen);
+    m_keptAWhile = at != kept().cend();
+    m_byName = m_keptAWhile ? at->names : gather(screen);
 }
 
 QWidget* Index::find(const QString& name) const
 {
-    return m_byName.value(name.toCaseFolded());
+    return m_screen ? lookUp(m_screen, m_byName, name, m_keptAWhile) : nullptr;
 }
 
 QWidget* Index::require(const QString& name) const
@@ -180,6 +226,24 @@ QWidget* Index::require(const QString& name) const
     if (QWidget* w = find(name))
         return w;
     return ControlAccess::require(m_screen, name);
+}
+
+Index::Keep::Keep(const QWidget* screen) : m_screen(screen)
+{
+    if (!screen)
+        return;
+    Kept& k = kept()[screen];
+    if (k.depth++ == 0)
+        k.names = gather(screen);
+}
+
+Index::Keep::~Keep()
+{
+    if (!m_screen)
+        return;
+    const auto at = kept().find(m_screen);
+    if (at != kept().end() && --at->depth == 0)
+        kept().erase(at);
 }
 
 QVariant defaultValue(const QWidget* control)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
@@ -33,9 +34,25 @@ public:
     QWidget* find(const QString& name) const;
     QWidget* require(const QString& name) const;
 
+    // While one lives, every Index and find of its screen share the names it
+    // gathered, for the many lookups of one read, check or save.
+    class Keep {
+    public:
+        explicit Keep(const QWidget* screen);
+        ~Keep();
+        Keep(const Keep&) = delete;
+        Keep& operator=(const Keep&) = delete;
+
+    private:
+        const QWidget* m_screen;
+    };
+
+    using Names = QHash<QString, QPointer<QWidget>>;
+
 private:
     const QWidget* m_screen;
-    QHash<QString, QWidget*> m_byName;
+    Names m_byName;
+    bool m_keptAWhile = false;
 };
 
 QVariant defaultValue(const QWidget* control);

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/SqlValue.h"
+#include "schema/RulesVersion.h"
 
 #include <QHash>
 #include <QStringList>
@@ -58,17 +59,9 @@ const ScreenDefinition::Field* ScreenDefinition::identifier() const
     return nullptr;
 }
 
-namespace {
-
-const QStringList RuleTables{QStringLiteral("_WINDOWTABLE"),      QStringLiteral("_WINDOWTABLEDETAILS"),
-                             QStringLiteral("_WINDOWVALIDATION"), QStringLiteral("_GLRULE"),
-                             QStringLiteral("_GLRULEDETAIL"),     QStringLiteral("chartofaccount")};
-
-}
-
 void ScreenDefinitions::dropWhenChanged(Database& db)
 {
-    const QString now = db.tablesStamp(RuleTables);
+    const QString now = db.tablesStamp(RulesVersion::Watched, RulesVersion::Table);
     if (now != m_stamp) {
         m_byScreen.clear();
         m_rows.clear();

@@ -7,6 +7,7 @@
 #include "schema/AccountMonths.h"
 #include "schema/Schema.h"
 #include "schema/TableDef.h"
+#include "schema/RulesVersion.h"
 #include "schema/TableRows.h"
 
 #include <QCryptographicHash>
@@ -303,6 +304,7 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
     // The months' sums and the lists' counts come over as they are, not added up again.
     AccountMonths::dropTriggers(target);
     TableRows::dropTriggers(target);
+    RulesVersion::dropTriggers(target);
     const QList<Table> made = describeAll(target);
     for (const Table& from : describeAll(source)) {
         const Table* to = find(made, from.name);
@@ -317,6 +319,7 @@ void fillTarget(Database& source, Database& target, const OfficeCopy::Progress& 
     }
     AccountMonths::createTriggers(target);
     TableRows::createTriggers(target);
+    RulesVersion::createTriggers(target);
     transaction.commit();
 }
 

@@ -22,6 +22,14 @@ void ContractMarks::show(qint64 car, qint64 rent, const QDate& exit)
     m_in->setStanding(before);
     for (const CarDamage::Mark& m : found)
         m_in->addMark(m, true);
+    m_car = car;
+    m_rent = rent;
+    m_exit = exit;
+}
+
+bool ContractMarks::shows(qint64 car, qint64 rent, const QDate& exit) const
+{
+    return car == m_car && rent == m_rent && exit == m_exit && !hasNew(false) && !hasNew(true);
 }
 
 bool ContractMarks::hasNew(bool atReturn) const

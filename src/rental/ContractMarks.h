@@ -20,6 +20,9 @@ public:
     DamageDiagram* diagram(bool atReturn) const { return atReturn ? m_in : m_out; }
     // Shows the standing marks of `car` for contract `rent`, which left on `exit`.
     void show(qint64 car, qint64 rent, const QDate& exit);
+    // Whether the diagrams show the marks of that car and contract as stored,
+    // none drawn since: then showing them again reads only what others did.
+    bool shows(qint64 car, qint64 rent, const QDate& exit) const;
     bool hasNew(bool atReturn) const;
     // The marks drawn and not yet stored go onto the car, found on `rent` on `found`.
     void storeNew(bool atReturn, qint64 car, qint64 rent, const QDate& found);
@@ -35,4 +38,7 @@ private:
     QWidget* m_screen;
     DamageDiagram* m_out;
     DamageDiagram* m_in;
+    qint64 m_car = -1;
+    qint64 m_rent = -1;
+    QDate m_exit;
 };

@@ -6,9 +6,11 @@
 
 QString CustomerBalance::journals(const QString& customer)
 {
+    // Only ever a list to look in: a journal named twice costs nothing, where
+    // taking out the repeats costs a sort.
     return QStringLiteral("select JOURNALID from RENT where CUSTOMERID = %1 "
-                          "union select DEPOSITJOURNALID from RENT where CUSTOMERID = %1 "
-                          "union select JOURNALID from RECEIPT where CUSTOMERID = %1 ")
+                          "union all select DEPOSITJOURNALID from RENT where CUSTOMERID = %1 "
+                          "union all select JOURNALID from RECEIPT where CUSTOMERID = %1 ")
         .arg(customer);
 }
 

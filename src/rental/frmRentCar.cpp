@@ -13,6 +13,7 @@
 #include "core/StoredDate.h"
 #include "core/cUI.h"
 #include "core/tafqeet.h"
+#include "engine/ControlAccess.h"
 #include "engine/DateEdit.h"
 #include "engine/FuelGauge.h"
 #include "engine/GridCombo.h"
@@ -431,6 +432,7 @@ void frmRentCar::Open()
 bool frmRentCar::saveContract()
 {
     bool valid = false;
+    const ControlAccess::Index::Keep names(this);
     run(ERROR_SOURCE, [this, &valid] {
         valid = state().service<cValidation>().ValidateWindow(this);
         const Mode m = mode();
@@ -463,7 +465,8 @@ bool frmRentCar::saveContract()
         });
         if (saved) {
             refreshBalance();
-            showDamage();
+            if (!m_marks->shows(qint64(number(m_ui->dfnCarNo)), idText().toLongLong(), m_ui->dfdExitDate->value()))
+                showDamage();
         }
     });
     return valid;

@@ -6,6 +6,7 @@
 #include "schema/AccountMonths.h"
 #include "schema/PasswordUpgrade.h"
 #include "schema/SchemaTables.h"
+#include "schema/RulesVersion.h"
 #include "schema/TableRows.h"
 
 #include <QLoggingCategory>
@@ -145,6 +146,8 @@ QList<SchemaStep> Schema::steps(const ShippedRows& rows)
              AccountMonths::create(db);
              TableRows::create(db);
          }},
+        {16, QStringLiteral("the screens' rules carry a number that every change of them moves on"),
+         [](Database& db) { RulesVersion::create(db); }},
     };
 }
 

@@ -45,7 +45,7 @@ struct ShippedRows {
 // leaves the version-1 table lists as they are.
 class Schema {
 public:
-    static constexpr int CurrentVersion = 15;
+    static constexpr int CurrentVersion = 16;
     static const char* const VersionTable;
 
     // Builds the current schema in an empty database, all or nothing.

@@ -99,7 +99,8 @@ TEST_F(DatabaseTest, ManyRowsAtOnceStoreWhatOneRowBoundStores)
 {
     db.executeNative(u"CREATE TABLE loose (LOOSEID INTEGER PRIMARY KEY, V)"_s);
     const QVariantList values = {-3, 7LL, 33.0, -0.5, 1e20, 0.1, u"5"_s, u"O'Brien"_s, u"a ? b"_s,
-                                 u"1); delete from item; --"_s, QVariant(), u"محمد"_s};
+                                 u"1); delete from item; --"_s, QVariant(), u"محمد"_s, true, 4000000000U,
+                                 QByteArray("\x00\x01", 2), QString()};
     QList<QVariantList> list;
     for (const QVariant& v : values) {
         list.append({v});
@@ -118,6 +119,10 @@ TEST_F(DatabaseTest, ManyRowsAtOnceStoreWhatOneRowBoundStores)
     const QString withNull = u"a"_s + QChar(0) + u"b"_s;
     db.insertRows(u"loose"_s, {u"V"_s}, {{withNull}, {1}});
     EXPECT_EQ(db.executeBound(u"select V from loose where typeof(V) = 'text' order by LOOSEID desc"_s, {}).text(0, u"V"_s), withNull);
+    // A row the table refuses leaves none of the list behind.
+    db.executeNative(u"CREATE TABLE strict (S TEXT NOT NULL)"_s);
+    EXPECT_THROW(db.insertRows(u"strict"_s, {u"S"_s}, {{u"a"_s}, {QVariant()}, {u"c"_s}}), AppError);
+    EXPECT_EQ(db.executeBound(u"select count(*) from strict"_s, {}).value(0, 0).toInt(), 0);
 }
 
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
