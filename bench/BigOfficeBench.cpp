@@ -127,7 +127,8 @@ double rawScalar(QSqlDatabase& db, const QString& sql)
 
 // The statements a screen sent, as a program of plain statements would send
 // them: its own transaction and savepoints left to the one round they go in,
-// the rows of one list in one statement.
+// the rows of one list in one statement. Rows come traced in the engine's own
+// form (the names quoted), the rest as the screen wrote them.
 QStringList asSentRaw(const QStringList& sent, SqlDialect dialect)
 {
     static const QRegularExpression framing(QStringLiteral("^(BEGIN|COMMIT|SAVEPOINT|RELEASE|ROLLBACK)\\b"),
@@ -137,7 +138,9 @@ QStringList asSentRaw(const QStringList& sent, SqlDialect dialect)
     for (const QString& statement : sent) {
         if (framing.match(statement).hasMatch())
             continue;
-        const QString sql = JetTranslator::translate(statement, dialect);
+        const QString sql = statement.startsWith(QLatin1String("INSERT INTO \""))
+            ? statement
+            : JetTranslator::translate(statement, dialect);
         const qsizetype values = sql.startsWith(QLatin1String("INSERT INTO "), Qt::CaseInsensitive)
             ? sql.indexOf(QLatin1String(" VALUES ("))
             : -1;
@@ -454,6 +457,7 @@ void BM_SurrenderSave(benchmark::State& s)
     o.state->service<cWindow>().Read(where, &screen);
     // A second, its statements taken down as it sends them: they go raw too.
     screen.findChild<QLineEdit*>(QStringLiteral("dfnReturnMeter"))->setText(QString::number(meter - 1));
+    screen.findChild<QCheckBox*>(QStringLiteral("dffReturned"))->setChecked(true);
     paid->setText(QStringLiteral("9"));
     QStringList sent;
     o.state->db().setStatementHook([&sent](const QString& sql) { sent << sql; });

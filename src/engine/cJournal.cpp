@@ -137,7 +137,8 @@ void showEntry(RunState& state, QWidget* screen, const RowSet& lines)
 }
 
 void cJournal::JournalWindow(const QString& condition, const QString& modification, const QString& description,
-                             QWidget* screen, const QSet<QString>* changed, const RowSet* stored)
+                             QWidget* screen, const QSet<QString>* changed, const RowSet* stored,
+                             const QHash<QString, QString>* shown)
 {
     QWidget* w = cWindow::activeScreen(screen);
     if (!w)
@@ -175,14 +176,21 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
         bool anyChange = false;
         const ControlAccess::Index controls(w);
         for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
-            QWidget* control = controls.find(field.control);
-            if (!control || !record.hasColumn(field.column) || ControlAccess::defaultValue(control).isNull())
+            if (!record.hasColumn(field.column))
                 continue;
             Line line{field.control, field.type, record.text(0, field.column), {}, false};
-            try {
-                line.newValue = StoredValue::of(control, field.type);
-            } catch (const AppError&) {
-                continue;  // a value that does not compare is left out
+            const auto taken = shown ? shown->constFind(field.control.toLower()) : QHash<QString, QString>::const_iterator();
+            if (shown && taken != shown->cend()) {
+                line.newValue = *taken;
+            } else {
+                QWidget* control = controls.find(field.control);
+                if (!control || ControlAccess::defaultValue(control).isNull())
+                    continue;
+                try {
+                    line.newValue = StoredValue::of(control, field.type);
+                } catch (const AppError&) {
+                    continue;  // a value that does not compare is left out
+                }
             }
             line.modified = changed ? changed->contains(field.control.toLower())
                                     : !sameValue(line.oldValue, line.newValue, field.type);

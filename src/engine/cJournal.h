@@ -2,6 +2,7 @@
 
 #include "core/RowSet.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -16,10 +17,13 @@ public:
 
     // `changed` names (lower case) the controls the operator changed; without it
     // a field counts as changed when its value differs from the stored one.
-    // `stored` is the record as this transaction read it, when it did.
+    // `stored` is the record as this transaction read it, when it did;
+    // `shown` the fields' values to store (lower-case control names) as the
+    // save has just taken them from the screen.
     void JournalWindow(const QString& condition, const QString& modification = {},
                        const QString& description = {}, QWidget* screen = nullptr,
-                       const QSet<QString>* changed = nullptr, const RowSet* stored = nullptr);
+                       const QSet<QString>* changed = nullptr, const RowSet* stored = nullptr,
+                       const QHash<QString, QString>* shown = nullptr);
     void ViewFromJournal(qint64 journalId, QWidget* parent);
 
 private:

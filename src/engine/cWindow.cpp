@@ -349,6 +349,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         const ScreenDefinition& definition = definitionOf(w);
         ReadSnapshot* snapshot = ReadSnapshot::of(w, where);
         QSet<QString> changed;
+        QHash<QString, QString> shown;
         const ControlAccess::Index controls(w);
         // The row as the check read it is the journal's old values: nothing
         // is written in between.
@@ -365,6 +366,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
                 if (!isWritten(field.type) || ControlAccess::defaultValue(control).isNull())
                     continue;
                 const QString stored = StoredValue::of(control, field.type);
+                shown.insert(field.control.toLower(), stored);
                 if (snapshot && !snapshot->changed(field.control, stored))
                     continue;
                 changed.insert(field.control.toLower());
@@ -376,7 +378,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         if (outcome == Outcome::Saved && !updates.isEmpty()) {
             ui.ShowProgress(30);
             m_state.service<cJournal>().JournalWindow(where, {}, {}, w, snapshot ? &changed : nullptr,
-                                                      definition.tables().size() == 1 ? &checked : nullptr);
+                                                      definition.tables().size() == 1 ? &checked : nullptr, &shown);
             for (const auto& [table, list] : updates) {
                 statement = QStringLiteral("Update ") + table + QStringLiteral(" SET ") + list.join(QLatin1Char(','))
                           + QStringLiteral("  ") + where;
