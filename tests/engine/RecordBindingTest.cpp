@@ -526,6 +526,27 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
     }
 }
 
+// While a screen's names are kept, a control made since is found, one gone is
+// not found dead, and one made in its place is found instead.
+TEST(ControlAccess, KeptNamesFollowControlsMadeAndGone)
+{
+    QWidget screen;
+    auto* first = new QLineEdit(&screen);
+    first->setObjectName(u"dfsNote"_s);
+    const ControlAccess::Index::Keep kept(&screen);
+    auto* later = new QLineEdit(&screen);
+    later->setObjectName(u"dfsLater"_s);
+    delete first;
+    auto* again = new QLineEdit(&screen);
+    again->setObjectName(u"DFSNOTE"_s);
+    const ControlAccess::Index names(&screen);
+    for (const auto& [name, control] : {std::pair{u"dfsLater"_s, later}, {u"dfsNote"_s, again}}) {
+        EXPECT_EQ(ControlAccess::find(&screen, name), control) << name.toStdString();
+        EXPECT_EQ(names.find(name), control) << name.toStdString();
+    }
+    EXPECT_EQ(names.find(u"dfsNone"_s), nullptr);
+}
+
 // A date field may be empty: the first digit starts from today at the day, a
 // step from empty lands on today, the calendar opens on this month, Delete
 // empties it; Backspace on an empty field keeps it empty.
