@@ -96,7 +96,7 @@ QString withoutOrder(const QString& sql)
 // How a bound value reads in the statement trace.
 QString traceText(const QVariant& v)
 {
-    if (v.isNull())
+    if (Database::storesNull(v))
         return QStringLiteral("NULL");
     switch (v.typeId()) {
     case QMetaType::Int: case QMetaType::LongLong: case QMetaType::Double:
@@ -655,7 +655,7 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
                 shown << traceText(value);
             traced << head + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
         }
-        const QString inlined = withValues(sql, values);
+        const QString inlined = m_dialect == SqlDialect::PostgreSQL ? withValues(sql, values) : QString();
         bool ok = false;
         if (!inlined.isEmpty()) {
             prepared.clear();

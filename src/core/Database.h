@@ -106,6 +106,8 @@ public:
     // is named, else 0.
     qint64 insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows,
                       const QString& keyColumn = {});
+    // Whether a value goes as a null, as the driver binds it: a null text or bytes does too.
+    static bool storesNull(const QVariant& v);
 
     // Blob columns, moved in blocks of BlobBlockSize.
     void writeBlob(const QString& table, const QString& column, const QString& keyColumn,
@@ -157,10 +159,9 @@ private:
     // Throws unless the connection takes statements; opens a lost one again.
     void ensureOpen(const QString& original);
     QSqlQuery run(const QString& nativeSql, const QString& original, const QVariantList& values = {});
-    // A statement with its values written in. A server takes it in one round
-    // trip, where a bound one takes three (prepare, execute, deallocate); SQLite
-    // reads a long list of rows without looking up each of their many
-    // placeholders again. Empty where a value stays bound (blobs, dates).
+    // A server's statement with its values written in: one round trip, where a
+    // bound one takes three (prepare, execute, deallocate). Empty where a value
+    // stays bound (blobs, dates).
     QString withValues(const QString& nativeSql, const QVariantList& values) const;
     // Counts a statement that may write a table some stamp was asked of.
     void noteWrite(const QString& nativeSql);

@@ -13,22 +13,9 @@
 
 namespace {
 
-// As the driver tells a null: a null text or bytes is one too.
-bool isNull(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::QString:
-        return v.toString().isNull();
-    case QMetaType::QByteArray:
-        return v.toByteArray().isNull();
-    default:
-        return v.isNull();
-    }
-}
-
 bool bindable(const QVariant& v)
 {
-    if (isNull(v))
+    if (Database::storesNull(v))
         return true;
     switch (v.typeId()) {
     case QMetaType::Int: case QMetaType::Bool: case QMetaType::UInt: case QMetaType::LongLong:
@@ -41,7 +28,7 @@ bool bindable(const QVariant& v)
 
 int bind(sqlite3_stmt* statement, int at, const QVariant& v)
 {
-    if (isNull(v))
+    if (Database::storesNull(v))
         return sqlite3_bind_null(statement, at);
     switch (v.typeId()) {
     case QMetaType::Int: case QMetaType::Bool:
@@ -61,6 +48,18 @@ int bind(sqlite3_stmt* statement, int at, const QVariant& v)
     }
 }
 
+}
+
+bool Database::storesNull(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return v.toString().isNull();
+    case QMetaType::QByteArray:
+        return v.toByteArray().isNull();
+    default:
+        return v.isNull();
+    }
 }
 
 std::optional<qint64> Database::insertEach(const QString& sql, const QList<QVariantList>& rows,

@@ -13,7 +13,7 @@
 #include <sqlite3.h>
 
 // What tells a cache that the rows it keeps are still the stored ones, and a
-// statement that takes its values in its text.
+// server's statement that takes its values in its text.
 
 namespace {
 
@@ -127,7 +127,6 @@ void Database::noteWrite(const QString& nativeSql)
 
 QString Database::withValues(const QString& nativeSql, const QVariantList& values) const
 {
-    const bool server = m_dialect == SqlDialect::PostgreSQL;
     const QSqlDriver* driver = connection().driver();
     QString sql;
     sql.reserve(nativeSql.size() + 16 * values.size());
@@ -143,33 +142,23 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
             if (next == values.size())
                 return {};
             const QVariant& v = values.at(next++);
-            switch (v.isNull() ? QMetaType::UnknownType : v.typeId()) {
+            switch (storesNull(v) ? QMetaType::UnknownType : v.typeId()) {
             case QMetaType::UnknownType:
                 sql += QLatin1String("NULL");
                 continue;
             case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-                // A server takes it untyped, as a bound value, and the statement
-                // gives it its type; SQLite as the integer it was bound as.
-                sql += server ? QLatin1Char('\'') + v.toString() + QLatin1Char('\'')
-                              : QLatin1Char('(') + v.toString() + QLatin1Char(')');
+                // Untyped, as a bound value: the statement gives it its type.
+                sql += QLatin1Char('\'') + v.toString() + QLatin1Char('\'');
                 continue;
             case QMetaType::Double: {
                 const double d = v.toDouble();
                 if (!std::isfinite(d))
                     return {};
-                QString number = QString::number(d, 'g', QLocale::FloatingPointShortest);
-                if (server) {
-                    sql += QLatin1Char('\'') + number + QLatin1Char('\'');
-                    continue;
-                }
-                // A real stays a real: SQLite reads "33" as an integer.
-                if (!number.contains(QLatin1Char('.')) && !number.contains(QLatin1Char('e')))
-                    number += QLatin1String(".0");
-                sql += QLatin1Char('(') + number + QLatin1Char(')');
+                sql += QLatin1Char('\'') + QString::number(d, 'g', QLocale::FloatingPointShortest) + QLatin1Char('\'');
                 continue;
             }
             case QMetaType::QString: {
-                // A null character ends SQLite's reading of the text: bound, it is kept.
+                // A null character would end the text: bound, the server says so.
                 if (v.toString().contains(QChar(0)))
                     return {};
                 // The driver's own quoting, which follows the server's settings.
