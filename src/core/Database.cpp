@@ -249,6 +249,7 @@ void Database::close()
     }
     QSqlDatabase::removeDatabase(m_connectionName);
     m_depth = 0;
+    m_ahead.clear();
     m_lostInTransaction = false;
     m_dialect = SqlDialect::SQLite;
 }
@@ -290,16 +291,23 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
                           : m_dialect == SqlDialect::PostgreSQL ? withValues(nativeSql, values)
                                                                 : QString();
     const bool bound = inlined.isEmpty();
+    // The framing held back goes first, in the same round where it can: its
+    // results come before the statement's own.
+    const QStringList ahead = std::exchange(m_ahead, {});
+    const QString sent = ahead.isEmpty() ? inlined : ahead.join(QStringLiteral("; ")) + QStringLiteral("; ") + inlined;
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    bool ok = !bound || query.prepare(nativeSql);
+    bool ok = !bound || ahead.isEmpty() || query.exec(ahead.join(QStringLiteral("; ")));
+    ok = ok && (!bound || query.prepare(nativeSql));
     if (ok && bound)
         for (const QVariant& v : values)
             query.addBindValue(v);
     // Inside a transaction nobody is asked: the operator may not act while it
     // is open, so the transaction fails and rolls back instead.
     for (bool again = ok; again;) {
-        ok = bound ? query.exec() : query.exec(inlined);
+        ok = bound ? query.exec() : query.exec(sent);
+        for (qsizetype i = 0; ok && !bound && i < ahead.size(); ++i)
+            ok = query.nextResult();
         const bool busy = !ok && isBusy(query.lastError());
         // A server tells of its wait only when it gave up; SQLite's busy
         // handler has told already.
@@ -311,8 +319,11 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
         again = busy && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
     }
     endWait();
-    if (m_hook)
+    if (m_hook) {
+        for (const QString& framing : ahead)
+            m_hook(framing);
         m_hook(original);
+    }
     if (!ok)
         failed(query.lastError(), original);
     return query;

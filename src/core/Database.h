@@ -184,6 +184,9 @@ private:
     void openServer(const QString& uri);
     void applyBusyWait();
     void beginOnServer();
+    // A server's BEGIN, SAVEPOINT or RELEASE, held to go in one round with
+    // the statement that follows; SQLite's run at once.
+    void frame(const QString& sql);
     void dumpTo(const QString& unfinished, const QString& targetPath);
     void finishBackup(const QString& unfinished, const QString& targetPath);
     [[noreturn]] void keepFailedBackup(const QString& unfinished, const QString& targetPath, const QString& verdict);
@@ -204,6 +207,8 @@ private:
     qint64 m_deadline = -1;     // ms since the epoch at which a limited query stops
     bool m_timedOut = false;
     int m_depth = 0;
+    // Framing statements not yet sent to the server, in order.
+    QStringList m_ahead;
     // The connection went away inside a transaction: its statements fail
     // until every open transaction level has been rolled back.
     bool m_lostInTransaction = false;

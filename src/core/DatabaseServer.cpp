@@ -38,6 +38,7 @@ void Database::openServer(const QString& uri)
     m_path = uri.trimmed();
     m_dialect = SqlDialect::PostgreSQL;
     m_depth = 0;
+    m_ahead.clear();
     m_lostInTransaction = false;
     try {
         startSession();

@@ -4,11 +4,22 @@
 
 // Transactions: the outermost a BEGIN (on a server with the office's write
 // lock), the inner ones savepoints; a connection lost inside one fails it.
+// On a server the framing goes ahead of the next statement in one round trip:
+// a save nests a few transactions, and each round costs more than the
+// statement it frames.
+
+void Database::frame(const QString& sql)
+{
+    if (m_dialect == SqlDialect::PostgreSQL)
+        m_ahead << sql;
+    else
+        executeNative(sql);
+}
 
 void Database::begin()
 {
     if (m_depth > 0) {
-        executeNative(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+        frame(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     } else if (m_dialect == SqlDialect::PostgreSQL) {
         ++m_transactions;
         beginOnServer();
@@ -25,7 +36,9 @@ void Database::beginOnServer()
     // row as read, the car still free) then hold until its commit.
     const QString lock = QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(OfficeWriteLock);
     for (;;) {
-        executeNative(QStringLiteral("BEGIN"));
+        // A connection that went away is opened again before the transaction starts.
+        ensureOpen(lock);
+        frame(QStringLiteral("BEGIN"));
         // Counted as open, so that run() asks nobody inside the transaction.
         m_depth = 1;
         try {
@@ -34,6 +47,7 @@ void Database::beginOnServer()
             return;
         } catch (const AppError& e) {
             m_depth = 0;
+            m_ahead.clear();
             if (e.number() == ConnectionLost) {
                 m_lostInTransaction = false;
                 throw;
@@ -51,7 +65,16 @@ void Database::commit()
     if (m_depth == 0)
         return;
     // A commit that fails (a busy file) leaves the transaction open for rollback.
-    executeNative(m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
+    if (m_depth == 1) {
+        executeNative(QStringLiteral("COMMIT"));
+    } else {
+        // A savepoint not yet sent had nothing in it: it goes unsent.
+        const QString savepoint = QStringLiteral("SAVEPOINT sp%1").arg(m_depth - 1);
+        if (!m_ahead.isEmpty() && m_ahead.last() == savepoint)
+            m_ahead.removeLast();
+        else
+            frame(QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
+    }
     --m_depth;
 }
 
@@ -66,13 +89,22 @@ void Database::rollback()
     // dropped the transaction with it.
     if (m_lostInTransaction) {
         m_lostInTransaction = m_depth > 0;
+        m_ahead.clear();
         return;
     }
+    // What waits to be sent lies within what is undone: an aborted
+    // transaction would refuse it, and the rollback with it.
+    const qsizetype unsent = m_ahead.indexOf(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    if (m_depth > 0 && unsent >= 0) {
+        m_ahead.resize(unsent);
+        return;
+    }
+    m_ahead.clear();
     if (m_depth == 0) {
         executeNative(QStringLiteral("ROLLBACK"));
     } else {
         executeNative(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
-        executeNative(QStringLiteral("RELEASE sp%1").arg(m_depth));
+        frame(QStringLiteral("RELEASE sp%1").arg(m_depth));
     }
 }
 

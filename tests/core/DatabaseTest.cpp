@@ -36,10 +36,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -125,6 +127,58 @@ TEST_F(DatabaseTest, ManyRowsAtOnceStoreWhatOneRowBoundStores)
     db.executeNative(u"CREATE TABLE strict (S TEXT NOT NULL)"_s);
     EXPECT_THROW(db.insertRows(u"strict"_s, {u"S"_s}, {{u"a"_s}, {QVariant()}, {u"c"_s}}), AppError);
     EXPECT_EQ(db.executeBound(u"select count(*) from strict"_s, {}).value(0, 0).toInt(), 0);
+}
+
+// Transactions nest, each level keeping or undoing its own part: "(" begins, ")" commits, "!" rolls back,
+// a letter adds a row of that name, "x" is a statement the table refuses, which rolls its level back, "y"
+// one whose refusal is let pass. On a server the savepoints ride with the next statement: one with nothing
+// in it is never sent.
+TEST(Transactions, NestKeepingOrUndoingTheirOwnPartOnly)
+{
+    const struct { QString script, kept; int sentSavepoints; } rows[] = {
+        {u"(a(b)c)"_s, u"abc"_s, 1},     {u"(a(b!c)"_s, u"ac"_s, 1},    {u"(a(bxc)"_s, u"ac"_s, 1},
+        {u"(()(!a)"_s, u"a"_s, 0},       {u"(a((b)xc)"_s, u"ac"_s, 2},  {u"(a(b)!"_s, u""_s, 1},
+        {u"(a(b)x"_s, u""_s, 1},         {u"((a)(b!(c))"_s, u"ac"_s, 3}, {u"(a(x(b))"_s, u"ab"_s, 2},
+        {u"((()b))"_s, u"b"_s, 1},       {u"(a(y)!"_s, u""_s, 1},
+    };
+    TestOffice office;
+    Database& db = office.db();
+    db.executeNative(u"CREATE TABLE nest (NAME VARCHAR(10) NOT NULL UNIQUE)"_s);
+    const auto add = [&db](const QString& name) { db.command(u"insert into nest (NAME) values ('%1')"_s.arg(name)); };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.script.toStdString());
+        db.command(u"delete from nest"_s);
+        add(u"taken"_s);
+        QStringList sent;
+        db.setStatementHook([&sent](const QString& sql) { sent << sql; });
+        std::vector<std::unique_ptr<Transaction>> open;
+        for (const QChar c : r.script) {
+            if (c == u'(') {
+                open.push_back(std::make_unique<Transaction>(db));
+            } else if (c == u')') {
+                open.back()->commit();
+                open.pop_back();
+            } else if (c == u'!') {
+                open.pop_back();
+            } else if (c == u'x' || c == u'y') {
+                EXPECT_THROW(add(u"taken"_s), AppError);
+                if (c == u'x')
+                    open.pop_back();
+            } else {
+                add(QString(c));
+            }
+        }
+        db.setStatementHook({});
+        EXPECT_EQ(db.transactionDepth(), 0);
+        QString kept;
+        const RowSet names = db.execute(u"select NAME from nest where NAME <> 'taken' order by NAME"_s);
+        for (int i = 0; i < names.count(); ++i)
+            kept += names.text(i, u"NAME"_s);
+        EXPECT_EQ(kept, r.kept);
+        if (db.dialect() == SqlDialect::PostgreSQL) {
+            EXPECT_EQ(sent.filter(QRegularExpression(u"^SAVEPOINT"_s)).size(), r.sentSavepoints);
+        }
+    }
 }
 
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
