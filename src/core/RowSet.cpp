@@ -13,12 +13,16 @@ RowSet::RowSet(QStringList columns, QList<QVariantList> rows)
 
 bool RowSet::hasColumn(const QString& name) const
 {
-    return m_index.contains(name.toLower());
+    return m_index.contains(name) || m_index.contains(name.toLower());
 }
 
 int RowSet::columnIndex(const QString& name) const
 {
-    const auto it = m_index.constFind(name.toLower());
+    // Names asked in lower case, as the screens' definitions keep them, are
+    // found as given.
+    auto it = m_index.constFind(name);
+    if (it == m_index.constEnd())
+        it = m_index.constFind(name.toLower());
     if (it == m_index.constEnd())
         throw AppError(ErrorNumber::UnknownColumn,
                        QStringLiteral("Item cannot be found in the collection: ") + name,

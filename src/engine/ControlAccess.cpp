@@ -150,15 +150,10 @@ namespace ControlAccess {
 
 namespace {
 
-struct Kept {
-    Index::Names names;
-    int depth = 0;
-};
-
-// The screens of the Keeps alive: only the interface's thread reaches controls.
-QHash<const QWidget*, Kept>& kept()
+// The screens whose names are kept: only the interface's thread reaches controls.
+QHash<const QWidget*, Index::Names>& kept()
 {
-    static QHash<const QWidget*, Kept> screens;
+    static QHash<const QWidget*, Index::Names> screens;
     return screens;
 }
 
@@ -175,15 +170,26 @@ Index::Names gather(const QWidget* screen)
     return byName;
 }
 
-// The control of that name among those gathered. Names kept a while are
-// walked for again when the control has gone or was not there: a screen's
-// own code may have made one since.
-QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString& name, bool keptAWhile)
+// The control of that name among those gathered. Kept names are walked for
+// again when the control has gone, was renamed or moved to another window,
+// or was not there: a screen's own code may have made one since.
+QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString& name, Index::Names* kept)
 {
-    const auto at = names.constFind(name.toCaseFolded());
-    if (at != names.cend() && *at)
-        return at->data();
-    return keptAWhile || at != names.cend() ? KeyRoutines::control(screen, name.trimmed()) : nullptr;
+    // A name asked in lower case, as the screens' definitions keep theirs, is found as given.
+    auto at = names.constFind(name);
+    if (at == names.cend())
+        at = names.constFind(name.toCaseFolded());
+    if (at != names.cend() && *at) {
+        QWidget* w = at->data();
+        if (!kept || (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->window() == screen->window()))
+            return w;
+    }
+    if (!kept && at == names.cend())
+        return nullptr;
+    QWidget* w = KeyRoutines::control(screen, name.trimmed());
+    if (kept && w)
+        kept->insert(w->objectName().toCaseFolded(), w);
+    return w;
 }
 
 }
@@ -192,8 +198,8 @@ QWidget* find(const QWidget* screen, const QString& name)
 {
     if (!screen || name.trimmed().isEmpty())
         return nullptr;
-    if (const auto at = kept().constFind(screen); at != kept().cend())
-        return lookUp(screen, at->names, name.trimmed(), true);
+    if (const auto at = kept().find(screen); at != kept().end())
+        return lookUp(screen, *at, name.trimmed(), &*at);
     return KeyRoutines::control(screen, name.trimmed());
 }
 
@@ -211,14 +217,19 @@ Index::Index(const QWidget* screen) : m_screen(screen)
 {
     if (!screen)
         return;
-    const auto at = kept().constFind(screen);
-    m_keptAWhile = at != kept().cend();
-    m_byName = m_keptAWhile ? at->names : gather(screen);
+    m_kept = kept().contains(screen);
+    if (!m_kept)
+        m_byName = gather(screen);
 }
 
 QWidget* Index::find(const QString& name) const
 {
-    return m_screen ? lookUp(m_screen, m_byName, name, m_keptAWhile) : nullptr;
+    if (!m_screen)
+        return nullptr;
+    if (!m_kept)
+        return lookUp(m_screen, m_byName, name, nullptr);
+    const auto at = kept().find(m_screen);
+    return at != kept().end() ? lookUp(m_screen, *at, name, &*at) : nullptr;
 }
 
 QWidget* Index::require(const QString& name) const
@@ -228,22 +239,12 @@ QWidget* Index::require(const QString& name) const
     return ControlAccess::require(m_screen, name);
 }
 
-Index::Keep::Keep(const QWidget* screen) : m_screen(screen)
+void keepNames(const QWidget* screen)
 {
-    if (!screen)
+    if (!screen || kept().contains(screen))
         return;
-    Kept& k = kept()[screen];
-    if (k.depth++ == 0)
-        k.names = gather(screen);
-}
-
-Index::Keep::~Keep()
-{
-    if (!m_screen)
-        return;
-    const auto at = kept().find(m_screen);
-    if (at != kept().end() && --at->depth == 0)
-        kept().erase(at);
+    kept().insert(screen, gather(screen));
+    QObject::connect(screen, &QObject::destroyed, [screen] { kept().remove(screen); });
 }
 
 QVariant defaultValue(const QWidget* control)

@@ -34,26 +34,18 @@ public:
     QWidget* find(const QString& name) const;
     QWidget* require(const QString& name) const;
 
-    // While one lives, every Index and find of its screen share the names it
-    // gathered, for the many lookups of one read, check or save.
-    class Keep {
-    public:
-        explicit Keep(const QWidget* screen);
-        ~Keep();
-        Keep(const Keep&) = delete;
-        Keep& operator=(const Keep&) = delete;
-
-    private:
-        const QWidget* m_screen;
-    };
-
     using Names = QHash<QString, QPointer<QWidget>>;
 
 private:
     const QWidget* m_screen;
     Names m_byName;
-    bool m_keptAWhile = false;
+    bool m_kept = false;
 };
+
+// From now on every Index and find of this screen share the names gathered
+// once, for the screen's life: the many lookups of each read, check and save
+// of a data screen. A control made, renamed or gone since is walked for again.
+void keepNames(const QWidget* screen);
 
 QVariant defaultValue(const QWidget* control);
 void setDefaultValue(QWidget* control, const QString& text);

@@ -32,9 +32,8 @@ ReadSnapshot* ReadSnapshot::take(QWidget* screen, const QString& where)
     return snapshot;
 }
 
-bool ReadSnapshot::changed(const QString& control, const QString& now) const
+bool ReadSnapshot::changed(const QString& key, const QString& now) const
 {
-    const QString key = control.toLower();
     const auto at = shown.constFind(key);
     return at == shown.cend() || *at != now || filled.contains(key);
 }

@@ -28,7 +28,8 @@ public:
     // rules changed during the read: what the operator sees is what a save stores.
     QSet<QString> filled;
 
-    bool changed(const QString& control, const QString& now) const;
+    // Whether the control of that lower-case name changed since.
+    bool changed(const QString& key, const QString& now) const;
 
 private:
     explicit ReadSnapshot(QWidget* screen, const QString& where);

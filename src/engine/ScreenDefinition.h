@@ -19,6 +19,9 @@ public:
         QString column;      // Column, trimmed
         int type = -1;       // Type; -1 when missing
         bool identifier = false;
+        // The names in lower case, as snapshots, rows and indexes look them up.
+        QString controlKey = control.toLower();
+        QString columnKey = column.toLower();
     };
     struct Table {
         qint64 id = 0;       // WINDOWTABLEID

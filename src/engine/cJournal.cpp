@@ -176,14 +176,14 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
         bool anyChange = false;
         const ControlAccess::Index controls(w);
         for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
-            if (!record.hasColumn(field.column))
+            if (!record.hasColumn(field.columnKey))
                 continue;
-            Line line{field.control, field.type, record.text(0, field.column), {}, false};
-            const auto taken = shown ? shown->constFind(field.control.toLower()) : QHash<QString, QString>::const_iterator();
+            Line line{field.control, field.type, record.text(0, field.columnKey), {}, false};
+            const auto taken = shown ? shown->constFind(field.controlKey) : QHash<QString, QString>::const_iterator();
             if (shown && taken != shown->cend()) {
                 line.newValue = *taken;
             } else {
-                QWidget* control = controls.find(field.control);
+                QWidget* control = controls.find(field.controlKey);
                 if (!control || ControlAccess::defaultValue(control).isNull())
                     continue;
                 try {
@@ -192,7 +192,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                     continue;  // a value that does not compare is left out
                 }
             }
-            line.modified = changed ? changed->contains(field.control.toLower())
+            line.modified = changed ? changed->contains(field.controlKey)
                                     : !sameValue(line.oldValue, line.newValue, field.type);
             anyChange = anyChange || line.modified;
             lines << line;

@@ -206,7 +206,7 @@ bool cValidation::validate(QWidget* screen)
 {
     if (!screen)
         return true;
-    const ControlAccess::Index::Keep names(screen);
+    ControlAccess::keepNames(screen);
     QList<ValidationFailure> failures;
     bool noRecord = false;
     const bool checked = guarded(m_state, screen, QStringLiteral("cValidation.ValidateWindow"), [&] {

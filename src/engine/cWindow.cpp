@@ -220,7 +220,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
     QWidget* w = activeScreen(screen);
     if (!w)
         return false;
-    const ControlAccess::Index::Keep names(w);
+    ControlAccess::keepNames(w);
     Database& db = m_state.db();
     QString column;
     QHash<QString, QHash<QString, QVariant>> stored;
@@ -246,11 +246,11 @@ bool cWindow::Read(QString& where, QWidget* screen)
                 column = field.column;
                 if (field.type < StoredValue::Number || field.type > StoredValue::Time)
                     continue;
-                QWidget* control = controls.require(field.control);
-                const QVariant value = data.value(0, column);
-                values.insert(column.toLower(), value);
+                QWidget* control = controls.require(field.controlKey);
+                const QVariant value = data.value(0, field.columnKey);
+                values.insert(field.columnKey, value);
                 if (showStored(control, field.type, value))
-                    filled.insert(field.control.toLower());
+                    filled.insert(field.controlKey);
                 else
                     asShown.append({field, storedForm(control, field.type)});
             }
@@ -258,8 +258,8 @@ bool cWindow::Read(QString& where, QWidget* screen)
         // A screen's rules may change a field shown earlier as later ones arrive:
         // the save stores what the screen then shows.
         for (const auto& [field, shown] : asShown)
-            if (storedForm(controls.find(field.control), field.type) != shown)
-                filled.insert(field.control.toLower());
+            if (storedForm(controls.find(field.controlKey), field.type) != shown)
+                filled.insert(field.controlKey);
         blankZeros(w);
         remember(w, controls, where, definition, stored, filled);
         w->setProperty(ReadFailed, false);
@@ -287,11 +287,11 @@ void cWindow::remember(QWidget* screen, const ControlAccess::Index& controls, co
         for (const ScreenDefinition::Field& field : table.fields) {
             if (field.identifier || field.type < StoredValue::Number || field.type > StoredValue::Time)
                 continue;
-            QWidget* control = controls.find(field.control);
+            QWidget* control = controls.find(field.controlKey);
             if (!control || ControlAccess::defaultValue(control).isNull())
                 continue;
             try {
-                snapshot->shown.insert(field.control.toLower(), StoredValue::of(control, field.type));
+                snapshot->shown.insert(field.controlKey, StoredValue::of(control, field.type));
             } catch (const AppError&) {
                 // a value that cannot be stored counts as changed
             }
@@ -334,7 +334,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         return false;
     }
     QScopedValueRollback busy(m_saving, true);
-    const ControlAccess::Index::Keep names(w);
+    ControlAccess::keepNames(w);
     Database& db = m_state.db();
     cUI& ui = m_state.ui();
     QString statement;
@@ -362,14 +362,14 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
             for (const ScreenDefinition::Field& field : table.fields) {
                 if (field.identifier)
                     continue;
-                QWidget* control = controls.require(field.control);
+                QWidget* control = controls.require(field.controlKey);
                 if (!isWritten(field.type) || ControlAccess::defaultValue(control).isNull())
                     continue;
                 const QString stored = StoredValue::of(control, field.type);
-                shown.insert(field.control.toLower(), stored);
-                if (snapshot && !snapshot->changed(field.control, stored))
+                shown.insert(field.controlKey, stored);
+                if (snapshot && !snapshot->changed(field.controlKey, stored))
                     continue;
-                changed.insert(field.control.toLower());
+                changed.insert(field.controlKey);
                 list << assignment(field.column, stored, field.type);
             }
             if (!list.isEmpty())
@@ -401,8 +401,8 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
                 QHash<QString, QVariant>& values = stored[table.name.toLower()];
             values.reserve(table.fields.size());
                 for (const ScreenDefinition::Field& field : table.fields)
-                    if (!row.isEmpty() && row.hasColumn(field.column))
-                        values.insert(field.column.toLower(), row.value(0, field.column));
+                    if (!row.isEmpty() && row.hasColumn(field.columnKey))
+                        values.insert(field.columnKey, row.value(0, field.columnKey));
             }
             transaction.commit();
             remember(w, controls, where, definition, stored, {});

@@ -432,7 +432,7 @@ void frmRentCar::Open()
 bool frmRentCar::saveContract()
 {
     bool valid = false;
-    const ControlAccess::Index::Keep names(this);
+    ControlAccess::keepNames(this);
     run(ERROR_SOURCE, [this, &valid] {
         valid = state().service<cValidation>().ValidateWindow(this);
         const Mode m = mode();

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -526,25 +527,35 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
     }
 }
 
-// While a screen's names are kept, a control made since is found, one gone is
-// not found dead, and one made in its place is found instead.
-TEST(ControlAccess, KeptNamesFollowControlsMadeAndGone)
+// Once a screen's names are kept, a control made since is found, one gone is
+// not found dead and one made in its place is found instead; one renamed goes
+// by its new name and one moved to another window is no longer the screen's.
+TEST(ControlAccess, KeptNamesFollowControlsMadeRenamedMovedAndGone)
 {
     QWidget screen;
-    auto* first = new QLineEdit(&screen);
-    first->setObjectName(u"dfsNote"_s);
-    const ControlAccess::Index::Keep kept(&screen);
-    auto* later = new QLineEdit(&screen);
-    later->setObjectName(u"dfsLater"_s);
+    const auto edit = [](QWidget* parent, const QString& name) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(name);
+        return e;
+    };
+    QLineEdit* first = edit(&screen, u"dfsNote"_s);
+    QLineEdit* renamed = edit(&screen, u"dfsOld"_s);
+    QLineEdit* moved = edit(&screen, u"dfsMoved"_s);
+    ControlAccess::keepNames(&screen);
+    QLineEdit* later = edit(&screen, u"dfsLater"_s);
     delete first;
-    auto* again = new QLineEdit(&screen);
-    again->setObjectName(u"DFSNOTE"_s);
+    QLineEdit* again = edit(&screen, u"DFSNOTE"_s);
+    renamed->setObjectName(u"dfsNew"_s);
+    QDialog picker(&screen);
+    moved->setParent(&picker);
     const ControlAccess::Index names(&screen);
-    for (const auto& [name, control] : {std::pair{u"dfsLater"_s, later}, {u"dfsNote"_s, again}}) {
+    const std::pair<QString, QWidget*> rows[] = {{u"dfsLater"_s, later}, {u"dfsNote"_s, again}, {u"dfsnote"_s, again},
+                                                 {u"dfsNew"_s, renamed}, {u"dfsOld"_s, nullptr},
+                                                 {u"dfsMoved"_s, nullptr}, {u"dfsNone"_s, nullptr}};
+    for (const auto& [name, control] : rows) {
         EXPECT_EQ(ControlAccess::find(&screen, name), control) << name.toStdString();
         EXPECT_EQ(names.find(name), control) << name.toStdString();
     }
-    EXPECT_EQ(names.find(u"dfsNone"_s), nullptr);
 }
 
 // A date field may be empty: the first digit starts from today at the day, a
