@@ -158,10 +158,17 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
                 continue;
             }
             case QMetaType::QString: {
+                const QString text = v.toString();
                 // A null character would end the text: bound, the server says so.
-                if (v.toString().contains(QChar(0)))
+                if (text.contains(QChar(0)))
                     return {};
-                // The driver's own quoting, which follows the server's settings.
+                // Without a backslash every setting of the server reads a text
+                // with its quotes doubled; with one, the driver's own quoting
+                // follows the server's settings.
+                if (!text.contains(u'\\')) {
+                    sql += QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+                    continue;
+                }
                 QSqlField field(QString(), v.metaType());
                 field.setValue(v);
                 sql += driver->formatValue(field);

@@ -109,7 +109,11 @@ void NumberEdit::paintEvent(QPaintEvent* event)
 
 void NumberEdit::setText(const QString& text)
 {
-    QLineEdit::setText(formatted(text));
+    // A screen sets its sums again and again: a value shown already is not
+    // laid out anew.
+    const QString shown = formatted(text);
+    if (shown != QLineEdit::text())
+        QLineEdit::setText(shown);
 }
 
 QString NumberEdit::formatted(const QString& text) const

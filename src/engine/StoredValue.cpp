@@ -87,7 +87,11 @@ bool storable(const QString& text)
 
 QString of(const QWidget* control, int type)
 {
-    const QVariant value = ControlAccess::defaultValue(control);
+    return of(control, type, ControlAccess::defaultValue(control));
+}
+
+QString of(const QWidget* control, int type, const QVariant& value)
+{
     switch (type) {
     case Number:
     case Flag:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 class QWidget;
 
@@ -16,6 +17,8 @@ namespace StoredValue {
 enum Type { Number = 0, Text = 1, Date = 2, Flag = 3, ListText = 4, Time = 5 };
 
 QString of(const QWidget* control, int type);
+// The same, of the control's default value as already read.
+QString of(const QWidget* control, int type, const QVariant& value);
 // False for a text with a NUL or half of a surrogate pair in it.
 bool storable(const QString& text);
 

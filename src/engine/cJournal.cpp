@@ -184,10 +184,11 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                 line.newValue = *taken;
             } else {
                 QWidget* control = controls.find(field.controlKey);
-                if (!control || ControlAccess::defaultValue(control).isNull())
+                const QVariant value = control ? ControlAccess::defaultValue(control) : QVariant();
+                if (value.isNull())
                     continue;
                 try {
-                    line.newValue = StoredValue::of(control, field.type);
+                    line.newValue = StoredValue::of(control, field.type, value);
                 } catch (const AppError&) {
                     continue;  // a value that does not compare is left out
                 }

@@ -169,14 +169,15 @@ QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen, const Scree
     const ControlAccess::Index controls(screen);
     for (const ScreenDefinition::Table& table : definition.tables()) {
         for (const ScreenDefinition::Field& field : table.fields) {
-            QWidget* control = controls.find(field.control);
-            if (field.identifier || !control || ControlAccess::defaultValue(control).isNull())
+            QWidget* control = field.identifier ? nullptr : controls.find(field.controlKey);
+            const QVariant value = control ? ControlAccess::defaultValue(control) : QVariant();
+            if (value.isNull())
                 continue;
             // The label is looked for only for a field that fails: a search of the whole screen.
             const auto caption = [screen, control] { return captionOf(screen, control); };
             QString message;
             if (field.type == StoredValue::Number) {
-                const QString number = NullToText(ControlAccess::defaultValue(control), false).trimmed();
+                const QString number = NullToText(value, false).trimmed();
                 const NumberRange range = NumberRange::of(table.name, field.column);
                 if (!SqlValue::isNumber(number))
                     message = tr("%1 holds no number: \"%2\".").arg(caption(), number.left(40));
@@ -184,7 +185,7 @@ QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen, const Scree
                     message = tr("%1 takes %2, not %3.").arg(caption(), range.describe(), number.left(40));
             } else if (field.type == StoredValue::Text || field.type == StoredValue::ListText) {
                 const QString text = field.type == StoredValue::Text
-                    ? ControlAccess::defaultValue(control).toString()
+                    ? value.toString()
                     : ControlAccess::text(control);
                 if (!StoredValue::storable(text))
                     message = tr("%1 holds a character that cannot be stored (such as a null character): remove it.")

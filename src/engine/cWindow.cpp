@@ -288,10 +288,11 @@ void cWindow::remember(QWidget* screen, const ControlAccess::Index& controls, co
             if (field.identifier || field.type < StoredValue::Number || field.type > StoredValue::Time)
                 continue;
             QWidget* control = controls.find(field.controlKey);
-            if (!control || ControlAccess::defaultValue(control).isNull())
+            const QVariant value = control ? ControlAccess::defaultValue(control) : QVariant();
+            if (value.isNull())
                 continue;
             try {
-                snapshot->shown.insert(field.controlKey, StoredValue::of(control, field.type));
+                snapshot->shown.insert(field.controlKey, StoredValue::of(control, field.type, value));
             } catch (const AppError&) {
                 // a value that cannot be stored counts as changed
             }
@@ -363,9 +364,12 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
                 if (field.identifier)
                     continue;
                 QWidget* control = controls.require(field.controlKey);
-                if (!isWritten(field.type) || ControlAccess::defaultValue(control).isNull())
+                if (!isWritten(field.type))
                     continue;
-                const QString stored = StoredValue::of(control, field.type);
+                const QVariant value = ControlAccess::defaultValue(control);
+                if (value.isNull())
+                    continue;
+                const QString stored = StoredValue::of(control, field.type, value);
                 shown.insert(field.controlKey, stored);
                 if (snapshot && !snapshot->changed(field.controlKey, stored))
                     continue;

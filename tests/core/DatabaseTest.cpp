@@ -181,6 +181,35 @@ TEST(Transactions, NestKeepingOrUndoingTheirOwnPartOnly)
     }
 }
 
+// Texts written into a server's statement come back exactly as given, whatever quotes, backslashes or
+// statement text they hold, in a list of rows as in a row of their own; also from a server that still
+// reads a backslash in quotes as an escape.
+TEST(DatabaseValues, TextsComeBackAsWrittenWhateverTheyHold)
+{
+    const QStringList texts = {u"O'Brien"_s, u"a\\b"_s, u"\\'; drop table kept; --"_s, u"''"_s, u"'"_s, u"\\"_s,
+                               u"محمد's \\n"_s, u"a ? b $1"_s, u"E'x'"_s, u"-- /*"_s, u"line\nnext\ttab"_s, u"\\\\'"_s};
+    TestOffice office;
+    Database& db = office.db();
+    if (db.dialect() == SqlDialect::PostgreSQL) {
+        db.executeNative(u"ALTER DATABASE \"%1\" SET standard_conforming_strings = off"_s
+                             .arg(db.execute(u"select current_database() as D"_s).text(0, u"D"_s)));
+        db.close();
+        db.open(office.databasePath());
+        ASSERT_EQ(db.execute(u"select current_setting('standard_conforming_strings') as S"_s).text(0, u"S"_s), u"off"_s);
+    }
+    db.executeNative(u"CREATE TABLE kept (KEPTID INTEGER PRIMARY KEY, T VARCHAR(40))"_s);
+    QList<QVariantList> rows;
+    for (int i = 0; i < texts.size(); ++i) {
+        rows.append({i + 1, texts.at(i)});
+        db.insert(u"kept"_s, u"KEPTID"_s, {{u"KEPTID"_s, 101 + i}, {u"T"_s, texts.at(i)}});
+    }
+    db.insertRows(u"kept"_s, {u"KEPTID"_s, u"T"_s}, rows);
+    const RowSet back = db.execute(u"select KEPTID, T from kept order by KEPTID"_s);
+    ASSERT_EQ(back.count(), 2 * texts.size());
+    for (int i = 0; i < back.count(); ++i)
+        EXPECT_EQ(back.text(i, u"T"_s), texts.at(i % texts.size())) << i;
+}
+
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
 {
     for (int i = 0; i < 5; ++i)
