@@ -3,6 +3,7 @@
 #include "app/Wiring.h"
 #include "core/AppError.h"
 #include "core/HomeFolder.h"
+#include "core/LocalZone.h"
 #include "core/OwnerOnly.h"
 #include "core/QtUI.h"
 #include "core/RunState.h"
@@ -90,6 +91,7 @@ int restoreBackup(const CommandLine& cl)
 int main(int argc, char** argv)
 {
     OwnerOnly::restrictProcess();
+    LocalZone::pin();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

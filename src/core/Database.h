@@ -221,6 +221,9 @@ private:
         QString value;
     };
     QStringList m_watched;
+    // The list last asked about, and its key in m_stamps.
+    QStringList m_askedTables;
+    QString m_askedKey;
     quint64 m_watchedWrites = 0;
     // The stamp's statement, planned once a connection, and whether the
     // version table it reads is there.

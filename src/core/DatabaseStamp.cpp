@@ -39,10 +39,15 @@ bool startsWithSelect(const QString& sql)
 
 QString Database::tablesStamp(const QStringList& tables, const QString& version)
 {
-    for (const QString& table : tables)
-        if (!m_watched.contains(table.trimmed().toLower()))
-            m_watched << table.trimmed().toLower();
-    const QString key = tables.join(QLatin1Char(',')).toLower();
+    // The same few lists are asked about again and again.
+    if (tables != m_askedTables) {
+        for (const QString& table : tables)
+            if (!m_watched.contains(table.trimmed().toLower()))
+                m_watched << table.trimmed().toLower();
+        m_askedTables = tables;
+        m_askedKey = tables.join(QLatin1Char(',')).toLower();
+    }
+    const QString& key = m_askedKey;
     const auto known = m_stamps.constFind(key);
     quint64 seen = m_transactions;
     if (m_dialect == SqlDialect::SQLite) {
