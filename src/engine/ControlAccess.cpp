@@ -150,10 +150,23 @@ namespace ControlAccess {
 
 namespace {
 
+// A control as kept, and the round of lookups that last found it still
+// under its name and in its screen's window.
+struct KeptControl {
+    QPointer<QWidget> widget;
+    quint64 round = 0;
+};
+
+struct KeptScreen {
+    QHash<QString, KeptControl> controls;
+    int open = 0;        // Keeps alive
+    quint64 round = 0;   // moves on as the outermost Keep begins
+};
+
 // The screens whose names are kept: only the interface's thread reaches controls.
-QHash<const QWidget*, Index::Names>& kept()
+QHash<const QWidget*, KeptScreen>& kept()
 {
-    static QHash<const QWidget*, Index::Names> screens;
+    static QHash<const QWidget*, KeptScreen> screens;
     return screens;
 }
 
@@ -170,25 +183,39 @@ Index::Names gather(const QWidget* screen)
     return byName;
 }
 
-// The control of that name among those gathered. Kept names are walked for
-// again when the control has gone, was renamed or moved to another window,
-// or was not there: a screen's own code may have made one since.
-QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString& name, Index::Names* kept)
+// The control of that name among those gathered just now; a control gone
+// since is walked for again.
+QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString& name)
 {
     // A name asked in lower case, as the screens' definitions keep theirs, is found as given.
     auto at = names.constFind(name);
     if (at == names.cend())
         at = names.constFind(name.toCaseFolded());
-    if (at != names.cend() && *at) {
-        QWidget* w = at->data();
-        if (!kept || (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->window() == screen->window()))
-            return w;
-    }
-    if (!kept && at == names.cend())
+    if (at == names.cend())
         return nullptr;
+    return *at ? at->data() : KeyRoutines::control(screen, name.trimmed());
+}
+
+// The control of that name among those kept. A kept control is checked once a
+// round: one renamed or moved to another window since, gone, or not there at
+// all is walked for again, as a screen's own code may have made one.
+QWidget* lookUp(const QWidget* screen, KeptScreen& k, const QString& name)
+{
+    auto at = k.controls.find(name);
+    if (at == k.controls.end())
+        at = k.controls.find(name.toCaseFolded());
+    if (at != k.controls.end() && at->widget) {
+        QWidget* w = at->widget.data();
+        if (k.open > 0 && at->round == k.round)
+            return w;
+        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->window() == screen->window()) {
+            at->round = k.round;
+            return w;
+        }
+    }
     QWidget* w = KeyRoutines::control(screen, name.trimmed());
-    if (kept && w)
-        kept->insert(w->objectName().toCaseFolded(), w);
+    if (w)
+        k.controls.insert(w->objectName().toCaseFolded(), {w, k.round});
     return w;
 }
 
@@ -199,7 +226,7 @@ QWidget* find(const QWidget* screen, const QString& name)
     if (!screen || name.trimmed().isEmpty())
         return nullptr;
     if (const auto at = kept().find(screen); at != kept().end())
-        return lookUp(screen, *at, name.trimmed(), &*at);
+        return lookUp(screen, *at, name.trimmed());
     return KeyRoutines::control(screen, name.trimmed());
 }
 
@@ -227,9 +254,9 @@ QWidget* Index::find(const QString& name) const
     if (!m_screen)
         return nullptr;
     if (!m_kept)
-        return lookUp(m_screen, m_byName, name, nullptr);
+        return lookUp(m_screen, m_byName, name);
     const auto at = kept().find(m_screen);
-    return at != kept().end() ? lookUp(m_screen, *at, name, &*at) : nullptr;
+    return at != kept().end() ? lookUp(m_screen, *at, name) : nullptr;
 }
 
 QWidget* Index::require(const QString& name) const
@@ -239,12 +266,26 @@ QWidget* Index::require(const QString& name) const
     return ControlAccess::require(m_screen, name);
 }
 
-void keepNames(const QWidget* screen)
+Index::Keep::Keep(const QWidget* screen) : m_screen(screen)
 {
-    if (!screen || kept().contains(screen))
+    if (!screen)
         return;
-    kept().insert(screen, gather(screen));
-    QObject::connect(screen, &QObject::destroyed, [screen] { kept().remove(screen); });
+    const bool known = kept().contains(screen);
+    KeptScreen& k = kept()[screen];
+    if (!known) {
+        const Index::Names names = gather(screen);
+        for (auto it = names.cbegin(); it != names.cend(); ++it)
+            k.controls.insert(it.key(), {it.value(), 0});
+        QObject::connect(screen, &QObject::destroyed, [screen] { kept().remove(screen); });
+    }
+    if (k.open++ == 0)
+        ++k.round;
+}
+
+Index::Keep::~Keep()
+{
+    if (const auto at = m_screen ? kept().find(m_screen) : kept().end(); at != kept().end())
+        --at->open;
 }
 
 QVariant defaultValue(const QWidget* control)

@@ -34,6 +34,23 @@ public:
     QWidget* find(const QString& name) const;
     QWidget* require(const QString& name) const;
 
+    // Once one has been made for a screen, every Index and find of it share
+    // names gathered once for the screen's life: the many lookups of each
+    // read, check and save of a data screen. While one lives, a control found
+    // is taken as it is; outside, and in the next one, it is checked again: a
+    // control made, renamed, moved to another window or gone since is walked
+    // for again.
+    class Keep {
+    public:
+        explicit Keep(const QWidget* screen);
+        ~Keep();
+        Keep(const Keep&) = delete;
+        Keep& operator=(const Keep&) = delete;
+
+    private:
+        const QWidget* m_screen;
+    };
+
     using Names = QHash<QString, QPointer<QWidget>>;
 
 private:
@@ -41,11 +58,6 @@ private:
     Names m_byName;
     bool m_kept = false;
 };
-
-// From now on every Index and find of this screen share the names gathered
-// once, for the screen's life: the many lookups of each read, check and save
-// of a data screen. A control made, renamed or gone since is walked for again.
-void keepNames(const QWidget* screen);
 
 QVariant defaultValue(const QWidget* control);
 void setDefaultValue(QWidget* control, const QString& text);

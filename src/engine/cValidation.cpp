@@ -207,7 +207,7 @@ bool cValidation::validate(QWidget* screen)
 {
     if (!screen)
         return true;
-    ControlAccess::keepNames(screen);
+    const ControlAccess::Index::Keep names(screen);
     QList<ValidationFailure> failures;
     bool noRecord = false;
     const bool checked = guarded(m_state, screen, QStringLiteral("cValidation.ValidateWindow"), [&] {

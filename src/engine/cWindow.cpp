@@ -220,7 +220,7 @@ bool cWindow::Read(QString& where, QWidget* screen)
     QWidget* w = activeScreen(screen);
     if (!w)
         return false;
-    ControlAccess::keepNames(w);
+    const ControlAccess::Index::Keep names(w);
     Database& db = m_state.db();
     QString column;
     QHash<QString, QHash<QString, QVariant>> stored;
@@ -335,7 +335,7 @@ bool cWindow::Save(const QString& where, QWidget* screen, const AlsoInTransactio
         return false;
     }
     QScopedValueRollback busy(m_saving, true);
-    ControlAccess::keepNames(w);
+    const ControlAccess::Index::Keep names(w);
     Database& db = m_state.db();
     cUI& ui = m_state.ui();
     QString statement;

@@ -432,7 +432,7 @@ void frmRentCar::Open()
 bool frmRentCar::saveContract()
 {
     bool valid = false;
-    ControlAccess::keepNames(this);
+    const ControlAccess::Index::Keep names(this);
     run(ERROR_SOURCE, [this, &valid] {
         valid = state().service<cValidation>().ValidateWindow(this);
         const Mode m = mode();

@@ -24,7 +24,9 @@
 #include <QTimeEdit>
 #include <functional>
 #include <gtest/gtest.h>
+
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -529,7 +531,8 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
 
 // Once a screen's names are kept, a control made since is found, one gone is
 // not found dead and one made in its place is found instead; one renamed goes
-// by its new name and one moved to another window is no longer the screen's.
+// by its new name and one moved to another window is no longer the screen's:
+// in the next round of lookups as outside any.
 TEST(ControlAccess, KeptNamesFollowControlsMadeRenamedMovedAndGone)
 {
     QWidget screen;
@@ -541,20 +544,29 @@ TEST(ControlAccess, KeptNamesFollowControlsMadeRenamedMovedAndGone)
     QLineEdit* first = edit(&screen, u"dfsNote"_s);
     QLineEdit* renamed = edit(&screen, u"dfsOld"_s);
     QLineEdit* moved = edit(&screen, u"dfsMoved"_s);
-    ControlAccess::keepNames(&screen);
+    {
+        const ControlAccess::Index::Keep kept(&screen);
+        EXPECT_EQ(ControlAccess::find(&screen, u"dfsOld"_s), renamed);
+        EXPECT_EQ(ControlAccess::find(&screen, u"dfsMoved"_s), moved);
+    }
     QLineEdit* later = edit(&screen, u"dfsLater"_s);
     delete first;
     QLineEdit* again = edit(&screen, u"DFSNOTE"_s);
     renamed->setObjectName(u"dfsNew"_s);
     QDialog picker(&screen);
     moved->setParent(&picker);
-    const ControlAccess::Index names(&screen);
     const std::pair<QString, QWidget*> rows[] = {{u"dfsLater"_s, later}, {u"dfsNote"_s, again}, {u"dfsnote"_s, again},
                                                  {u"dfsNew"_s, renamed}, {u"dfsOld"_s, nullptr},
                                                  {u"dfsMoved"_s, nullptr}, {u"dfsNone"_s, nullptr}};
-    for (const auto& [name, control] : rows) {
-        EXPECT_EQ(ControlAccess::find(&screen, name), control) << name.toStdString();
-        EXPECT_EQ(names.find(name), control) << name.toStdString();
+    for (const bool inRound : {true, false}) {
+        std::optional<ControlAccess::Index::Keep> round;
+        if (inRound)
+            round.emplace(&screen);
+        const ControlAccess::Index names(&screen);
+        for (const auto& [name, control] : rows) {
+            EXPECT_EQ(ControlAccess::find(&screen, name), control) << name.toStdString() << inRound;
+            EXPECT_EQ(names.find(name), control) << name.toStdString() << inRound;
+        }
     }
 }
 
