@@ -136,54 +136,73 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
     QString sql;
     sql.reserve(nativeSql.size() + 16 * values.size());
     qsizetype next = 0;
+    qsizetype copied = 0;  // what of the statement is in `sql` already
     QChar quote;
-    for (const QChar c : nativeSql) {
+    for (qsizetype i = 0; i < nativeSql.size(); ++i) {
+        const QChar c = nativeSql.at(i);
         if (!quote.isNull()) {
             if (c == quote)
                 quote = QChar();
-        } else if (c == u'\'' || c == u'"') {
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
             quote = c;
-        } else if (c == u'?') {
-            if (next == values.size())
+            continue;
+        }
+        if (c != u'?')
+            continue;
+        if (next == values.size())
+            return {};
+        sql += QStringView(nativeSql).sliced(copied, i - copied);
+        copied = i + 1;
+        const QVariant& v = values.at(next++);
+        switch (storesNull(v) ? QMetaType::UnknownType : v.typeId()) {
+        case QMetaType::UnknownType:
+            sql += QLatin1String("NULL");
+            break;
+        // Untyped, as a bound value: the statement gives it its type.
+        case QMetaType::Int: case QMetaType::LongLong:
+            sql += u'\'';
+            sql += QString::number(v.toLongLong());
+            sql += u'\'';
+            break;
+        case QMetaType::UInt: case QMetaType::ULongLong:
+            sql += u'\'';
+            sql += QString::number(v.toULongLong());
+            sql += u'\'';
+            break;
+        case QMetaType::Double: {
+            const double d = v.toDouble();
+            if (!std::isfinite(d))
                 return {};
-            const QVariant& v = values.at(next++);
-            switch (storesNull(v) ? QMetaType::UnknownType : v.typeId()) {
-            case QMetaType::UnknownType:
-                sql += QLatin1String("NULL");
-                continue;
-            case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-                // Untyped, as a bound value: the statement gives it its type.
-                sql += QLatin1Char('\'') + v.toString() + QLatin1Char('\'');
-                continue;
-            case QMetaType::Double: {
-                const double d = v.toDouble();
-                if (!std::isfinite(d))
-                    return {};
-                sql += QLatin1Char('\'') + QString::number(d, 'g', QLocale::FloatingPointShortest) + QLatin1Char('\'');
-                continue;
-            }
-            case QMetaType::QString: {
-                const QString text = v.toString();
-                // A null character would end the text: bound, the server says so.
-                if (text.contains(QChar(0)))
-                    return {};
-                // Without a backslash every setting of the server reads a text
-                // with its quotes doubled; with one, the driver's own quoting
-                // follows the server's settings.
-                if (!text.contains(u'\\')) {
-                    sql += QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-                    continue;
-                }
+            sql += u'\'';
+            sql += QString::number(d, 'g', QLocale::FloatingPointShortest);
+            sql += u'\'';
+            break;
+        }
+        case QMetaType::QString: {
+            const QString text = v.toString();
+            // A null character would end the text: bound, the server says so.
+            if (text.contains(QChar(0)))
+                return {};
+            // Without a backslash every setting of the server reads a text
+            // with its quotes doubled; with one, the driver's own quoting
+            // follows the server's settings.
+            if (text.contains(u'\\')) {
                 QSqlField field(QString(), v.metaType());
                 field.setValue(v);
                 sql += driver->formatValue(field);
-                continue;
+                break;
             }
-            default:
-                return {};
-            }
+            sql += u'\'';
+            sql += text.contains(u'\'') ? QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) : text;
+            sql += u'\'';
+            break;
         }
-        sql += c;
+        default:
+            return {};
+        }
     }
+    sql += QStringView(nativeSql).sliced(copied);
     return next == values.size() ? sql : QString();
 }

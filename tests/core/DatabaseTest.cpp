@@ -181,9 +181,9 @@ TEST(Transactions, NestKeepingOrUndoingTheirOwnPartOnly)
     }
 }
 
-// Texts written into a server's statement come back exactly as given, whatever quotes, backslashes or
-// statement text they hold, in a list of rows as in a row of their own; also from a server that still
-// reads a backslash in quotes as an escape.
+// Values written into a server's statement come back exactly as given: texts whatever quotes, backslashes
+// or statement text they hold, numbers of every kind, in a list of rows as in a row of their own; also on a
+// server that still reads a backslash in quotes as an escape.
 TEST(DatabaseValues, TextsComeBackAsWrittenWhateverTheyHold)
 {
     const QStringList texts = {u"O'Brien"_s, u"a\\b"_s, u"\\'; drop table kept; --"_s, u"''"_s, u"'"_s, u"\\"_s,
@@ -197,17 +197,22 @@ TEST(DatabaseValues, TextsComeBackAsWrittenWhateverTheyHold)
         db.open(office.databasePath());
         ASSERT_EQ(db.execute(u"select current_setting('standard_conforming_strings') as S"_s).text(0, u"S"_s), u"off"_s);
     }
-    db.executeNative(u"CREATE TABLE kept (KEPTID INTEGER PRIMARY KEY, T VARCHAR(40))"_s);
+    const QVariantList numbers = {-3, 4000000000U, 0.1, 1e20, -7LL, 0};
+    db.executeNative(u"CREATE TABLE kept (KEPTID INTEGER PRIMARY KEY, T VARCHAR(40), N DOUBLE PRECISION)"_s);
     QList<QVariantList> rows;
     for (int i = 0; i < texts.size(); ++i) {
-        rows.append({i + 1, texts.at(i)});
-        db.insert(u"kept"_s, u"KEPTID"_s, {{u"KEPTID"_s, 101 + i}, {u"T"_s, texts.at(i)}});
+        const QVariant number = numbers.at(i % numbers.size());
+        rows.append({i + 1, texts.at(i), number});
+        db.insert(u"kept"_s, u"KEPTID"_s, {{u"KEPTID"_s, 101 + i}, {u"T"_s, texts.at(i)}, {u"N"_s, number}});
     }
-    db.insertRows(u"kept"_s, {u"KEPTID"_s, u"T"_s}, rows);
-    const RowSet back = db.execute(u"select KEPTID, T from kept order by KEPTID"_s);
+    db.insertRows(u"kept"_s, {u"KEPTID"_s, u"T"_s, u"N"_s}, rows);
+    const RowSet back = db.execute(u"select KEPTID, T, N from kept order by KEPTID"_s);
     ASSERT_EQ(back.count(), 2 * texts.size());
-    for (int i = 0; i < back.count(); ++i)
-        EXPECT_EQ(back.text(i, u"T"_s), texts.at(i % texts.size())) << i;
+    for (int i = 0; i < back.count(); ++i) {
+        const int given = i % texts.size();
+        EXPECT_EQ(back.text(i, u"T"_s), texts.at(given)) << i;
+        EXPECT_EQ(back.value(i, u"N"_s).toDouble(), numbers.at(given % numbers.size()).toDouble()) << i;
+    }
 }
 
 TEST_F(DatabaseTest, JetFormsAndFunctionsRunThroughExecute)
