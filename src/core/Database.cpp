@@ -294,10 +294,11 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
     // The framing held back goes first, in the same round where it can: its
     // results come before the statement's own.
     const QStringList ahead = std::exchange(m_ahead, {});
-    const QString sent = ahead.isEmpty() ? inlined : ahead.join(QStringLiteral("; ")) + QStringLiteral("; ") + inlined;
+    const QString framing = ahead.join(QStringLiteral("; "));
+    const QString sent = ahead.isEmpty() || bound ? inlined : framing + QStringLiteral("; ") + inlined;
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    bool ok = !bound || ahead.isEmpty() || query.exec(ahead.join(QStringLiteral("; ")));
+    bool ok = !bound || ahead.isEmpty() || query.exec(framing);
     ok = ok && (!bound || query.prepare(nativeSql));
     if (ok && bound)
         for (const QVariant& v : values)

@@ -137,6 +137,11 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
     sql.reserve(nativeSql.size() + 16 * values.size());
     qsizetype next = 0;
     qsizetype copied = 0;  // what of the statement is in `sql` already
+    const auto quoted = [&sql](const QString& text) {
+        sql += u'\'';
+        sql += text;
+        sql += u'\'';
+    };
     QChar quote;
     for (qsizetype i = 0; i < nativeSql.size(); ++i) {
         const QChar c = nativeSql.at(i);
@@ -162,22 +167,16 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
             break;
         // Untyped, as a bound value: the statement gives it its type.
         case QMetaType::Int: case QMetaType::LongLong:
-            sql += u'\'';
-            sql += QString::number(v.toLongLong());
-            sql += u'\'';
+            quoted(QString::number(v.toLongLong()));
             break;
         case QMetaType::UInt: case QMetaType::ULongLong:
-            sql += u'\'';
-            sql += QString::number(v.toULongLong());
-            sql += u'\'';
+            quoted(QString::number(v.toULongLong()));
             break;
         case QMetaType::Double: {
             const double d = v.toDouble();
             if (!std::isfinite(d))
                 return {};
-            sql += u'\'';
-            sql += QString::number(d, 'g', QLocale::FloatingPointShortest);
-            sql += u'\'';
+            quoted(QString::number(d, 'g', QLocale::FloatingPointShortest));
             break;
         }
         case QMetaType::QString: {
@@ -194,9 +193,7 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
                 sql += driver->formatValue(field);
                 break;
             }
-            sql += u'\'';
-            sql += text.contains(u'\'') ? QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) : text;
-            sql += u'\'';
+            quoted(text.contains(u'\'') ? QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) : text);
             break;
         }
         default:
