@@ -30,9 +30,34 @@ qint64 othersCommits(sqlite3* handle)
     return version;
 }
 
-bool startsWithSelect(const QString& sql)
+// The table a plain write names ("insert into T", "update T", "delete from
+// T"), so that the journal's long inserts are not searched through; empty for
+// any other statement, which is searched whole.
+QStringView writtenTable(QStringView sql)
 {
-    return QStringView(sql).trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
+    const auto word = [&sql]() -> QStringView {
+        while (!sql.isEmpty() && sql.front().isSpace())
+            sql = sql.sliced(1);
+        qsizetype n = 0;
+        if (sql.startsWith(u'"')) {
+            n = sql.indexOf(u'"', 1);
+            const QStringView quoted = n > 0 ? sql.sliced(1, n - 1) : QStringView();
+            sql = n > 0 ? sql.sliced(n + 1) : QStringView();
+            return quoted;
+        }
+        while (n < sql.size() && (sql[n].isLetterOrNumber() || sql[n] == u'_'))
+            ++n;
+        const QStringView w = sql.first(n);
+        sql = sql.sliced(n);
+        return w;
+    };
+    const QStringView verb = word();
+    if (verb.compare(QLatin1String("update"), Qt::CaseInsensitive) == 0)
+        return word();
+    const QLatin1String preposition = verb.compare(QLatin1String("insert"), Qt::CaseInsensitive) == 0 ? QLatin1String("into")
+                                    : verb.compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0 ? QLatin1String("from")
+                                                                                                       : QLatin1String();
+    return preposition.isEmpty() || word().compare(preposition, Qt::CaseInsensitive) != 0 ? QStringView() : word();
 }
 
 }
@@ -121,10 +146,15 @@ QString Database::stampOf(const QStringList& tables, const QString& version)
 
 void Database::noteWrite(const QString& nativeSql)
 {
-    if (m_watched.isEmpty() || startsWithSelect(nativeSql))
+    if (m_watched.isEmpty())
         return;
-    for (const QString& table : std::as_const(m_watched))
-        if (nativeSql.contains(table, Qt::CaseInsensitive)) {
+    const QStringView sql = QStringView(nativeSql).trimmed();
+    if (sql.startsWith(QLatin1String("select"), Qt::CaseInsensitive))
+        return;
+    const QStringView table = writtenTable(sql);
+    for (const QString& watched : std::as_const(m_watched))
+        if (table.isEmpty() ? sql.contains(watched, Qt::CaseInsensitive)
+                            : table.compare(watched, Qt::CaseInsensitive) == 0) {
             ++m_watchedWrites;
             return;
         }

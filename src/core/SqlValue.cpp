@@ -2,7 +2,6 @@
 
 #include "core/AppError.h"
 
-#include <QRegularExpression>
 
 namespace SqlValue {
 
@@ -19,8 +18,25 @@ QString quoted(const QString& value)
 
 bool isNumber(const QString& value)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*[-+]?(\d+(\.\d*)?|\.\d+)\s*$)"));
-    return re.match(value).hasMatch();
+    // Checked for every field of every save: a scan, not a pattern. Spaces
+    // and digits are the ASCII ones only.
+    const auto space = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const qsizetype n = value.size();
+    qsizetype i = 0;
+    while (i < n && space(value[i]))
+        ++i;
+    if (i < n && (value[i] == u'-' || value[i] == u'+'))
+        ++i;
+    qsizetype digits = 0;
+    for (; i < n && digit(value[i]); ++i)
+        ++digits;
+    if (i < n && value[i] == u'.')
+        for (++i; i < n && digit(value[i]); ++i)
+            ++digits;
+    while (i < n && space(value[i]))
+        ++i;
+    return digits > 0 && i == n;
 }
 
 QString number(const QString& value, const QString& what)

@@ -155,6 +155,7 @@ namespace {
 struct KeptControl {
     QPointer<QWidget> widget;
     quint64 round = 0;
+    QString name;  // the control's name when it was kept
 };
 
 struct KeptScreen {
@@ -170,6 +171,25 @@ QHash<const QWidget*, KeptScreen>& kept()
     return screens;
 }
 
+// A control's name as the indexes keep it. Names are ASCII but for a few:
+// folding those by hand spares the Unicode tables on every lookup.
+QString folded(const QString& name)
+{
+    bool upper = false;
+    for (const QChar c : name) {
+        if (c.unicode() > 127)
+            return name.toCaseFolded();
+        upper = upper || (c >= u'A' && c <= u'Z');
+    }
+    if (!upper)
+        return name;
+    QString lower = name;
+    for (QChar& c : lower)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return lower;
+}
+
 Index::Names gather(const QWidget* screen)
 {
     // The first in child order wins: the last written stays.
@@ -179,7 +199,7 @@ Index::Names gather(const QWidget* screen)
     const QWidget* window = screen->window();
     for (qsizetype i = children.size() - 1; i >= 0; --i)
         if (children[i]->window() == window)
-            byName.insert(children[i]->objectName().toCaseFolded(), children[i]);
+            byName.insert(folded(children[i]->objectName()), children[i]);
     return byName;
 }
 
@@ -190,7 +210,7 @@ QWidget* lookUp(const QWidget* screen, const Index::Names& names, const QString&
     // A name asked in lower case, as the screens' definitions keep theirs, is found as given.
     auto at = names.constFind(name);
     if (at == names.cend())
-        at = names.constFind(name.toCaseFolded());
+        at = names.constFind(folded(name));
     if (at == names.cend())
         return nullptr;
     return *at ? at->data() : KeyRoutines::control(screen, name.trimmed());
@@ -203,19 +223,19 @@ QWidget* lookUp(const QWidget* screen, KeptScreen& k, const QString& name)
 {
     auto at = k.controls.find(name);
     if (at == k.controls.end())
-        at = k.controls.find(name.toCaseFolded());
+        at = k.controls.find(folded(name));
     if (at != k.controls.end() && at->widget) {
         QWidget* w = at->widget.data();
         if (k.open > 0 && at->round == k.round)
             return w;
-        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0 && w->window() == screen->window()) {
+        if (w->objectName() == at->name && w->window() == screen->window()) {
             at->round = k.round;
             return w;
         }
     }
     QWidget* w = KeyRoutines::control(screen, name.trimmed());
     if (w)
-        k.controls.insert(w->objectName().toCaseFolded(), {w, k.round});
+        k.controls.insert(folded(w->objectName()), {w, k.round, w->objectName()});
     return w;
 }
 
@@ -275,7 +295,7 @@ Index::Keep::Keep(const QWidget* screen) : m_screen(screen)
     if (!known) {
         const Index::Names names = gather(screen);
         for (auto it = names.cbegin(); it != names.cend(); ++it)
-            k.controls.insert(it.key(), {it.value(), 0});
+            k.controls.insert(it.key(), {it.value(), 0, it.value() ? it.value()->objectName() : QString()});
         QObject::connect(screen, &QObject::destroyed, [screen] { kept().remove(screen); });
     }
     if (k.open++ == 0)

@@ -3,7 +3,6 @@
 #include "schema/Schema.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 namespace {
 
@@ -48,25 +47,35 @@ NumberRange NumberRange::of(const QString& table, const QString& column)
 
 bool NumberRange::fits(const QString& text, bool typing) const
 {
-    static const QRegularExpression shape(QStringLiteral(R"(^([-+]?)(\d*)(?:\.(\d*))?$)"));
-    const QRegularExpressionMatch m = shape.match(typing ? text : text.trimmed());
-    if (!m.hasMatch())
+    // A sign, ASCII digits, at most one point and nothing else: scanned, as
+    // every number field is checked on every save and keystroke.
+    const QStringView t = typing ? QStringView(text) : QStringView(text).trimmed();
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const qsizetype n = t.size();
+    qsizetype i = 0;
+    if (i < n && (t[i] == u'-' || t[i] == u'+')) {
+        if (t[i] == u'-' && !m_negative)
+            return false;
+        ++i;
+    }
+    const qsizetype wholeStart = i;
+    while (i < n && digit(t[i]))
+        ++i;
+    qsizetype whole = i - wholeStart;
+    const bool point = i < n && t[i] == u'.';
+    const qsizetype fractionStart = point ? ++i : i;
+    while (i < n && digit(t[i]))
+        ++i;
+    qsizetype fraction = i - fractionStart;
+    if (i != n || (!typing && whole == 0 && fraction == 0) || (typing && m_decimals == 0 && point))
         return false;
-    if (m.captured(1) == QLatin1String("-") && !m_negative)
-        return false;
-    QString whole = m.captured(2);
-    QString fraction = m.captured(3);
-    if (!typing && whole.isEmpty() && fraction.isEmpty())
-        return false;
-    if (typing && m_decimals == 0 && m.capturedStart(3) >= 0)
-        return false;
-    while (whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
+    for (qsizetype k = wholeStart; whole > 0 && t[k] == u'0'; ++k)
+        --whole;
     // Typed zeros after the point are counted: the clerk sees what will be kept.
     if (!typing)
-        while (fraction.endsWith(QLatin1Char('0')))
-            fraction.chop(1);
-    return whole.size() <= m_digits && fraction.size() <= m_decimals && whole.size() + fraction.size() <= m_total;
+        while (fraction > 0 && t[fractionStart + fraction - 1] == u'0')
+            --fraction;
+    return whole <= m_digits && fraction <= m_decimals && whole + fraction <= m_total;
 }
 
 bool NumberRange::admits(const QString& text) const
