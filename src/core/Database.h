@@ -163,6 +163,8 @@ private:
     // bound one takes three (prepare, execute, deallocate). Empty where a value
     // stays bound (blobs, dates).
     QString withValues(const QString& nativeSql, const QVariantList& values) const;
+    // One value as withValues writes it; false for one it cannot.
+    bool appendValue(QString& sql, const QVariant& v) const;
     // Counts a statement that may write a table some stamp was asked of.
     void noteWrite(const QString& nativeSql);
     // SQLite: the rows one by one through one prepared statement; none when a

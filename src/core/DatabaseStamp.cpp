@@ -9,6 +9,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 
+#include <charconv>
 #include <cmath>
 #include <sqlite3.h>
 
@@ -162,22 +163,17 @@ void Database::noteWrite(const QString& nativeSql)
 
 QString Database::withValues(const QString& nativeSql, const QVariantList& values) const
 {
-    const QSqlDriver* driver = connection().driver();
     QString sql;
     sql.reserve(nativeSql.size() + 16 * values.size());
     qsizetype next = 0;
     qsizetype copied = 0;  // what of the statement is in `sql` already
-    const auto quoted = [&sql](const QString& text) {
-        sql += u'\'';
-        sql += text;
-        sql += u'\'';
-    };
-    QChar quote;
+    const QChar* const text = nativeSql.constData();
+    char16_t quote = 0;
     for (qsizetype i = 0; i < nativeSql.size(); ++i) {
-        const QChar c = nativeSql.at(i);
-        if (!quote.isNull()) {
+        const char16_t c = text[i].unicode();
+        if (quote != 0) {
             if (c == quote)
-                quote = QChar();
+                quote = 0;
             continue;
         }
         if (c == u'\'' || c == u'"') {
@@ -188,48 +184,82 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
             continue;
         if (next == values.size())
             return {};
-        sql += QStringView(nativeSql).sliced(copied, i - copied);
+        sql.append(text + copied, i - copied);
         copied = i + 1;
-        const QVariant& v = values.at(next++);
-        switch (storesNull(v) ? QMetaType::UnknownType : v.typeId()) {
-        case QMetaType::UnknownType:
-            sql += QLatin1String("NULL");
-            break;
-        // Untyped, as a bound value: the statement gives it its type.
-        case QMetaType::Int: case QMetaType::LongLong:
-            quoted(QString::number(v.toLongLong()));
-            break;
-        case QMetaType::UInt: case QMetaType::ULongLong:
-            quoted(QString::number(v.toULongLong()));
-            break;
-        case QMetaType::Double: {
-            const double d = v.toDouble();
-            if (!std::isfinite(d))
-                return {};
-            quoted(QString::number(d, 'g', QLocale::FloatingPointShortest));
-            break;
-        }
-        case QMetaType::QString: {
-            const QString text = v.toString();
-            // A null character would end the text: bound, the server says so.
-            if (text.contains(QChar(0)))
-                return {};
-            // Without a backslash every setting of the server reads a text
-            // with its quotes doubled; with one, the driver's own quoting
-            // follows the server's settings.
-            if (text.contains(u'\\')) {
-                QSqlField field(QString(), v.metaType());
-                field.setValue(v);
-                sql += driver->formatValue(field);
-                break;
-            }
-            quoted(text.contains(u'\'') ? QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) : text);
-            break;
-        }
-        default:
+        if (!appendValue(sql, values.at(next++)))
             return {};
-        }
     }
-    sql += QStringView(nativeSql).sliced(copied);
+    sql.append(text + copied, nativeSql.size() - copied);
     return next == values.size() ? sql : QString();
+}
+
+bool Database::appendValue(QString& sql, const QVariant& v) const
+{
+    // Written out for the journal's hundreds of values a save: no text is
+    // made for a number, and a text is looked through once.
+    const auto whole = [&sql](auto n) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        sql += u'\'';
+        sql += QLatin1String(digits, end - digits);
+        sql += u'\'';
+    };
+    switch (v.typeId()) {
+    // Untyped, as a bound value: the statement gives it its type.
+    case QMetaType::Int:
+        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(*static_cast<const int*>(v.constData()));
+        return true;
+    case QMetaType::LongLong:
+        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(*static_cast<const qlonglong*>(v.constData()));
+        return true;
+    case QMetaType::UInt: case QMetaType::ULongLong:
+        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(v.toULongLong());
+        return true;
+    case QMetaType::Double: {
+        if (v.isNull()) {
+            sql += QLatin1String("NULL");
+            return true;
+        }
+        const double d = v.toDouble();
+        if (!std::isfinite(d))
+            return false;
+        sql += u'\'';
+        sql += QString::number(d, 'g', QLocale::FloatingPointShortest);
+        sql += u'\'';
+        return true;
+    }
+    case QMetaType::QString: {
+        const QString& value = *static_cast<const QString*>(v.constData());
+        if (value.isNull()) {
+            sql += QLatin1String("NULL");
+            return true;
+        }
+        bool doubled = false, backslash = false;
+        for (const QChar c : value) {
+            // A null character would end the text: bound, the server says so.
+            if (c.isNull())
+                return false;
+            doubled = doubled || c == u'\'';
+            backslash = backslash || c == u'\\';
+        }
+        // Without a backslash every setting of the server reads a text with
+        // its quotes doubled; with one, the driver's own quoting follows the
+        // server's settings.
+        if (backslash) {
+            QSqlField field(QString(), v.metaType());
+            field.setValue(v);
+            sql += connection().driver()->formatValue(field);
+            return true;
+        }
+        sql += u'\'';
+        sql += doubled ? QString(value).replace(QLatin1Char('\''), QStringLiteral("''")) : value;
+        sql += u'\'';
+        return true;
+    }
+    default:
+        if (!storesNull(v))
+            return false;
+        sql += QLatin1String("NULL");
+        return true;
+    }
 }

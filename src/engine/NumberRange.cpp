@@ -6,25 +6,43 @@
 
 namespace {
 
-// The kind of every column of the program's tables, by "table.column" in lower case.
-const QHash<QString, ColumnKind>& columnKinds()
+using Kinds = QHash<QString, QHash<QString, ColumnKind>>;
+
+// The kind of every column of the program's tables, by table and column, each
+// in lower case and as the schema writes it.
+const Kinds& columnKinds()
 {
-    static const QHash<QString, ColumnKind> kinds = [] {
-        QHash<QString, ColumnKind> all;
+    static const Kinds kinds = [] {
+        Kinds all;
         for (const TableDef& table : Schema::tables())
-            for (const ColumnDef& column : table.columns)
-                all.insert(table.name.toLower() + QLatin1Char('.') + column.name.toLower(), column.kind);
+            for (const QString& tableName : {table.name, table.name.toLower()})
+                for (const ColumnDef& column : table.columns) {
+                    all[tableName].insert(column.name, column.kind);
+                    all[tableName].insert(column.name.toLower(), column.kind);
+                }
         return all;
     }();
     return kinds;
+}
+
+// Asked for every number field of every save: the name as given is found
+// without a copy, the others folded.
+template <typename Hash>
+auto findFolded(const Hash& hash, const QString& name)
+{
+    const auto at = hash.constFind(name);
+    return at != hash.cend() ? at : hash.constFind(name.trimmed().toLower());
 }
 
 }
 
 NumberRange NumberRange::of(const QString& table, const QString& column)
 {
-    const auto kind = columnKinds().constFind(table.trimmed().toLower() + QLatin1Char('.') + column.trimmed().toLower());
-    if (kind == columnKinds().cend())
+    const auto columns = findFolded(columnKinds(), table);
+    if (columns == columnKinds().cend())
+        return {};
+    const auto kind = findFolded(*columns, column);
+    if (kind == columns->cend())
         return {};
     switch (*kind) {
     case ColumnKind::Money:

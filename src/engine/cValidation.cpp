@@ -178,7 +178,7 @@ QList<ValidationFailure> cValidation::fieldFailures(QWidget* screen, const Scree
             QString message;
             if (field.type == StoredValue::Number) {
                 const QString number = NullToText(value, false).trimmed();
-                const NumberRange range = NumberRange::of(table.name, field.column);
+                const NumberRange range = NumberRange::of(table.name, field.columnKey);
                 if (!SqlValue::isNumber(number))
                     message = tr("%1 holds no number: \"%2\".").arg(caption(), number.left(40));
                 else if (!range.admits(number))
