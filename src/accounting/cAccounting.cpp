@@ -208,8 +208,8 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
             };
             p.debit = account(QStringLiteral("debitaccountfield"));
             p.credit = account(QStringLiteral("creditaccountfield"));
-            p.debitText = fieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILDEBITFIELD")), find);
-            p.creditText = fieldText(textReference(rows, r, QStringLiteral("RELATEDDETAILCREDITFIELD")), find);
+            p.debitText = fieldText(textReference(rows, r, QStringLiteral("relateddetaildebitfield")), find);
+            p.creditText = fieldText(textReference(rows, r, QStringLiteral("relateddetailcreditfield")), find);
             if (p.amount != 0) {
                 anyAmount = true;
                 if (!chart)
@@ -228,7 +228,7 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
             int first = 0;
             while (pairs[first].amount == 0)
                 ++first;
-            const QString name = rows.text(first, QStringLiteral("Name"));
+            const QString name = rows.text(first, QStringLiteral("name"));
             journal = db.insert(QStringLiteral("JOURNAL"), QStringLiteral("JOURNALID"),
                                 {{QStringLiteral("AMOUNT"), pairs[first].amount},
                                  {QStringLiteral("NAME"), name.trimmed().isEmpty() ? QStringLiteral("0") : name},

@@ -7,6 +7,10 @@
 #include <QSet>
 #include <QVector>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace {
 
 enum class Kind {
@@ -64,6 +68,19 @@ QString excerpt(const QString& s, int from)
 {
     constexpr int shown = 30;
     return s.size() - from > shown ? s.mid(from, shown) + QStringLiteral("…") : s.mid(from);
+}
+
+// Every statement is cut into pieces, most of them one ASCII character long
+// (a space, a comma, a bracket): those share their text.
+const QString& asciiChar(QChar c)
+{
+    static const std::array<QString, 128> chars = [] {
+        std::array<QString, 128> all;
+        for (char16_t k = 0; k < 128; ++k)
+            all[k] = QString(QChar(k));
+        return all;
+    }();
+    return chars[c.unicode()];
 }
 
 Tokens tokenize(const QString& s)
@@ -129,7 +146,7 @@ Tokens tokenize(const QString& s)
         } else if (c.isHighSurrogate() && j < n && s[j].isLowSurrogate()) {
             ++j;
         }
-        out.append({kind, s.mid(i, j - i)});
+        out.append({kind, j == i + 1 && c.unicode() < 128 ? asciiChar(c) : s.mid(i, j - i)});
         i = j;
     }
     return out;
@@ -137,7 +154,7 @@ Tokens tokenize(const QString& s)
 
 bool isWord(const Token& t, QStringView word)
 {
-    return t.kind == Kind::Word && t.text.compare(word, Qt::CaseInsensitive) == 0;
+    return t.kind == Kind::Word && t.text.size() == word.size() && t.text.compare(word, Qt::CaseInsensitive) == 0;
 }
 
 bool isSymbol(const Token& t, QChar c)
@@ -438,11 +455,10 @@ const QSet<QString>& jetFunctions()
 
 bool isClauseStart(const Token& t)
 {
-    static const QSet<QString> words{
-        QStringLiteral("select"), QStringLiteral("from"),  QStringLiteral("where"),
-        QStringLiteral("having"), QStringLiteral("limit"), QStringLiteral("union"),
-        QStringLiteral("intersect"), QStringLiteral("except")};
-    return t.kind == Kind::Word && words.contains(t.text.toLower());
+    static constexpr std::u16string_view words[]{u"select", u"from",  u"where",     u"having",
+                                                 u"limit",  u"union", u"intersect", u"except"};
+    return t.kind == Kind::Word
+        && std::any_of(std::begin(words), std::end(words), [&t](std::u16string_view w) { return isWord(t, w); });
 }
 
 class Writer {
@@ -513,18 +529,16 @@ QString render(const Tokens& toks, SqlDialect dialect, bool isSchemaStatement)
         case Kind::Word: {
             if (gluedToNumber)  // 15order by: substituted values glue to keywords
                 w.put(QStringLiteral(" "));
-            const QString lower = t.text.toLower();
             const bool qualified = before >= 0 && isSymbol(toks[before], u'.');
             const bool calls = after >= 0 && toks[after].kind == Kind::Open;
-            if (jet && calls && !qualified && jetFunctions().contains(lower)
+            if (jet && calls && !qualified && jetFunctions().contains(t.text.toLower())
                 && !sigIsWord(toks, before, u"into") && !sigIsWord(toks, before, u"table")) {
                 // Renamed so they never meet LEFT/RIGHT joins or SQLite's date().
-                w.put(QStringLiteral("jet_") + lower);
-            } else if (jet && lower == u"default"
-                       && !sigIsWord(toks, after, u"values")) {
+                w.put(QStringLiteral("jet_") + t.text.toLower());
+            } else if (jet && isWord(t, u"default") && !sigIsWord(toks, after, u"values")) {
                 w.put(pg ? QStringLiteral("\"default\"") : u'[' + t.text + u']');
-            } else if (jet && pg && (lower == u"column" || lower == u"user")) {
-                w.put(doubleQuoted(lower));
+            } else if (jet && pg && (isWord(t, u"column") || isWord(t, u"user"))) {
+                w.put(doubleQuoted(t.text.toLower()));
             } else {
                 w.put(t.text);
             }
