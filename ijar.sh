@@ -12,7 +12,7 @@ cd "$here"
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
-  libsqlite3-dev libzip-dev libssl-dev libicu-dev
+  libsqlite3-dev libpq-dev libzip-dev libssl-dev libicu-dev
   libgtest-dev libbenchmark-dev
   qt6-l10n-tools qt6-translations-l10n fonts-noto-core libqt6svg6
   xvfb openbox xdotool x11-utils sqlite3 imagemagick

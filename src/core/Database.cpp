@@ -19,7 +19,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace {
@@ -387,20 +389,45 @@ void Database::failed(const QSqlError& e, const QString& original)
     fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
 }
 
+namespace {
+
+// A result's column names. A server's are read from its result itself: the
+// driver's record describes each column in full, which a contract's 64 cost
+// on every read.
+QStringList columnNames(const QSqlQuery& query)
+{
+    QStringList names;
+    const QVariant handle = query.result()->handle();
+    // Qt's driver names the type by its structure.
+    const char* type = handle.typeName();
+    if (type && (qstrcmp(type, "pg_result*") == 0 || qstrcmp(type, "PGresult*") == 0)) {
+        if (const PGresult* result = *static_cast<PGresult* const*>(handle.constData())) {
+            const int count = PQnfields(result);
+            names.reserve(count);
+            for (int i = 0; i < count; ++i)
+                names << QString::fromUtf8(PQfname(result, i));
+            return names;
+        }
+    }
+    const QSqlRecord record = query.record();
+    names.reserve(record.count());
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
+}
+
 RowSet Database::readAll(QSqlQuery& query, const QString& original)
 {
     if (!query.isSelect())
         return {};
-    const QSqlRecord rec = query.record();
-    QStringList columns;
-    columns.reserve(rec.count());
-    for (int i = 0; i < rec.count(); ++i)
-        columns << rec.fieldName(i);
+    const QStringList columns = columnNames(query);
     QList<QVariantList> rows;
     while (query.next()) {
         QVariantList row;
-        row.reserve(rec.count());
-        for (int i = 0; i < rec.count(); ++i)
+        row.reserve(columns.size());
+        for (int i = 0; i < columns.size(); ++i)
             row << query.value(i);
         rows << std::move(row);
     }
