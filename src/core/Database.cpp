@@ -389,52 +389,58 @@ void Database::failed(const QSqlError& e, const QString& original)
     fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
 }
 
-namespace {
-
-// A result's column names. A server's are read from its result itself: the
-// driver's record describes each column in full, which a contract's 64 cost
-// on every read.
-QStringList columnNames(const QSqlQuery& query)
+RowSet Database::columnsOf(const QSqlQuery& query)
 {
-    QStringList names;
+    // A server's names are read from its result: the driver's record
+    // describes each column in full. The same few shapes come back again and
+    // again (a contract's 64 columns at every read), so their names and index
+    // are kept, by the names' bytes.
     const QVariant handle = query.result()->handle();
-    // Qt's driver names the type by its structure.
-    const char* type = handle.typeName();
-    if (type && (qstrcmp(type, "pg_result*") == 0 || qstrcmp(type, "PGresult*") == 0)) {
-        if (const PGresult* result = *static_cast<PGresult* const*>(handle.constData())) {
-            const int count = PQnfields(result);
-            names.reserve(count);
-            for (int i = 0; i < count; ++i)
-                names << QString::fromUtf8(PQfname(result, i));
-            return names;
-        }
+    const char* type = handle.typeName();  // Qt's driver names the type by its structure
+    const PGresult* result = type && (qstrcmp(type, "pg_result*") == 0 || qstrcmp(type, "PGresult*") == 0)
+        ? *static_cast<PGresult* const*>(handle.constData())
+        : nullptr;
+    if (!result) {
+        const QSqlRecord record = query.record();
+        QStringList names;
+        names.reserve(record.count());
+        for (int i = 0; i < record.count(); ++i)
+            names << record.fieldName(i);
+        return RowSet(std::move(names), {});
     }
-    const QSqlRecord record = query.record();
-    names.reserve(record.count());
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    return names;
-}
-
+    const int count = PQnfields(result);
+    QByteArray key;
+    for (int i = 0; i < count; ++i)
+        key.append(PQfname(result, i)).append('\0');
+    if (const auto kept = m_shapes.constFind(key); kept != m_shapes.cend())
+        return *kept;
+    QStringList names;
+    names.reserve(count);
+    for (int i = 0; i < count; ++i)
+        names << QString::fromUtf8(PQfname(result, i));
+    if (m_shapes.size() >= KeptShapes)
+        m_shapes.clear();
+    return *m_shapes.insert(key, RowSet(std::move(names), {}));
 }
 
 RowSet Database::readAll(QSqlQuery& query, const QString& original)
 {
     if (!query.isSelect())
         return {};
-    const QStringList columns = columnNames(query);
+    const RowSet shape = columnsOf(query);
+    const qsizetype columns = shape.columns().size();
     QList<QVariantList> rows;
     while (query.next()) {
         QVariantList row;
-        row.reserve(columns.size());
-        for (int i = 0; i < columns.size(); ++i)
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
             row << query.value(i);
         rows << std::move(row);
     }
     // Rows come one at a time: a failure part-way ends the list early.
     if (query.lastError().isValid())
         failed(query.lastError(), original);
-    return RowSet(std::move(columns), std::move(rows));
+    return shape.withRows(std::move(rows));
 }
 
 RowSet Database::execute(const QString& sql)

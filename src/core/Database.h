@@ -175,6 +175,8 @@ private:
     QString stampOf(const QStringList& tables, const QString& version);
     void forgetStamps();
     RowSet readAll(QSqlQuery& query, const QString& original = {});
+    // A result's columns, without rows.
+    RowSet columnsOf(const QSqlQuery& query);
     [[noreturn]] void failed(const QSqlError& error, const QString& original);
     QString lostText() const;
     // Opens a server connection again that went away (a restart of the
@@ -235,6 +237,9 @@ private:
     bool m_versionKept = false;
     quint64 m_transactions = 0;
     QHash<QString, Stamp> m_stamps;
+    // A server's result shapes read lately, by their columns' names.
+    static constexpr int KeptShapes = 64;
+    QHash<QByteArray, RowSet> m_shapes;
 };
 
 // Rolls back unless committed.

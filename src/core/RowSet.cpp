@@ -11,6 +11,15 @@ RowSet::RowSet(QStringList columns, QList<QVariantList> rows)
         m_index.insert(m_columns[i].toLower(), int(i));
 }
 
+RowSet RowSet::withRows(QList<QVariantList> rows) const
+{
+    RowSet set;
+    set.m_columns = m_columns;
+    set.m_index = m_index;
+    set.m_rows = std::move(rows);
+    return set;
+}
+
 bool RowSet::hasColumn(const QString& name) const
 {
     return m_index.contains(name) || m_index.contains(name.toLower());

@@ -12,6 +12,8 @@ class RowSet {
 public:
     RowSet() = default;
     RowSet(QStringList columns, QList<QVariantList> rows);
+    // These columns, names and index shared, with other rows.
+    RowSet withRows(QList<QVariantList> rows) const;
 
     int count() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.isEmpty(); }
