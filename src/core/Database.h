@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <string>
 #include <optional>
 
 class QSqlDatabase;
@@ -164,7 +165,7 @@ private:
     // stays bound (blobs, dates).
     QString withValues(const QString& nativeSql, const QVariantList& values) const;
     // One value as withValues writes it; false for one it cannot.
-    bool appendValue(QString& sql, const QVariant& v) const;
+    bool appendValue(std::u16string& sql, const QVariant& v) const;
     // Counts a statement that may write a table some stamp was asked of.
     void noteWrite(const QString& nativeSql);
     // SQLite: the rows one by one through one prepared statement; none when a

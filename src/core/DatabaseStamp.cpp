@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <sqlite3.h>
 
 // What tells a cache that the rows it keeps are still the stored ones, and a
@@ -163,14 +164,16 @@ void Database::noteWrite(const QString& nativeSql)
 
 QString Database::withValues(const QString& nativeSql, const QVariantList& values) const
 {
-    QString sql;
-    sql.reserve(nativeSql.size() + 16 * values.size());
+    // Built in a plain buffer: the journal's hundreds of values a save would
+    // otherwise each go through QString's appends.
+    std::u16string sql;
+    sql.reserve(size_t(nativeSql.size() + 16 * values.size()));
     qsizetype next = 0;
     qsizetype copied = 0;  // what of the statement is in `sql` already
-    const QChar* const text = nativeSql.constData();
+    const auto* const text = reinterpret_cast<const char16_t*>(nativeSql.constData());
     char16_t quote = 0;
     for (qsizetype i = 0; i < nativeSql.size(); ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = text[i];
         if (quote != 0) {
             if (c == quote)
                 quote = 0;
@@ -184,54 +187,56 @@ QString Database::withValues(const QString& nativeSql, const QVariantList& value
             continue;
         if (next == values.size())
             return {};
-        sql.append(text + copied, i - copied);
+        sql.append(text + copied, size_t(i - copied));
         copied = i + 1;
         if (!appendValue(sql, values.at(next++)))
             return {};
     }
-    sql.append(text + copied, nativeSql.size() - copied);
-    return next == values.size() ? sql : QString();
+    sql.append(text + copied, size_t(nativeSql.size() - copied));
+    return next == values.size() ? QString(reinterpret_cast<const QChar*>(sql.data()), qsizetype(sql.size())) : QString();
 }
 
-bool Database::appendValue(QString& sql, const QVariant& v) const
+bool Database::appendValue(std::u16string& sql, const QVariant& v) const
 {
-    // Written out for the journal's hundreds of values a save: no text is
-    // made for a number, and a text is looked through once.
     const auto whole = [&sql](auto n) {
         char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        const char* const end = std::to_chars(digits, digits + sizeof digits, n).ptr;
         sql += u'\'';
-        sql += QLatin1String(digits, end - digits);
+        for (const char* d = digits; d != end; ++d)
+            sql += char16_t(*d);
         sql += u'\'';
+    };
+    const auto append = [&sql](const QString& text) {
+        sql.append(reinterpret_cast<const char16_t*>(text.constData()), size_t(text.size()));
     };
     switch (v.typeId()) {
     // Untyped, as a bound value: the statement gives it its type.
     case QMetaType::Int:
-        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(*static_cast<const int*>(v.constData()));
+        v.isNull() ? void(sql += u"NULL") : whole(*static_cast<const int*>(v.constData()));
         return true;
     case QMetaType::LongLong:
-        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(*static_cast<const qlonglong*>(v.constData()));
+        v.isNull() ? void(sql += u"NULL") : whole(*static_cast<const qlonglong*>(v.constData()));
         return true;
     case QMetaType::UInt: case QMetaType::ULongLong:
-        v.isNull() ? void(sql += QLatin1String("NULL")) : whole(v.toULongLong());
+        v.isNull() ? void(sql += u"NULL") : whole(v.toULongLong());
         return true;
     case QMetaType::Double: {
         if (v.isNull()) {
-            sql += QLatin1String("NULL");
+            sql += u"NULL";
             return true;
         }
         const double d = v.toDouble();
         if (!std::isfinite(d))
             return false;
         sql += u'\'';
-        sql += QString::number(d, 'g', QLocale::FloatingPointShortest);
+        append(QString::number(d, 'g', QLocale::FloatingPointShortest));
         sql += u'\'';
         return true;
     }
     case QMetaType::QString: {
         const QString& value = *static_cast<const QString*>(v.constData());
         if (value.isNull()) {
-            sql += QLatin1String("NULL");
+            sql += u"NULL";
             return true;
         }
         bool doubled = false, backslash = false;
@@ -248,18 +253,26 @@ bool Database::appendValue(QString& sql, const QVariant& v) const
         if (backslash) {
             QSqlField field(QString(), v.metaType());
             field.setValue(v);
-            sql += connection().driver()->formatValue(field);
+            append(connection().driver()->formatValue(field));
             return true;
         }
         sql += u'\'';
-        sql += doubled ? QString(value).replace(QLatin1Char('\''), QStringLiteral("''")) : value;
+        if (doubled) {
+            for (const QChar c : value) {
+                if (c == u'\'')
+                    sql += u'\'';
+                sql += c.unicode();
+            }
+        } else {
+            append(value);
+        }
         sql += u'\'';
         return true;
     }
     default:
         if (!storesNull(v))
             return false;
-        sql += QLatin1String("NULL");
+        sql += u"NULL";
         return true;
     }
 }
