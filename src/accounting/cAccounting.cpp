@@ -102,9 +102,7 @@ std::optional<double> fieldValue(const QString& reference, const Lookup& find)
     }
     if (text.isEmpty() && numberField)
         return 0.0;
-    if (!SqlValue::isNumber(text))
-        return std::nullopt;
-    return text.toDouble();
+    return SqlValue::decimal(text);
 }
 
 }

@@ -83,7 +83,8 @@ const QString& asciiChar(QChar c)
     return chars[c.unicode()];
 }
 
-Tokens tokenize(const QString& s)
+// Borrowed pieces share the statement's own characters: it outlives them.
+Tokens tokenize(const QString& s, bool borrow = false)
 {
     Tokens out;
     const int n = int(s.size());
@@ -146,7 +147,9 @@ Tokens tokenize(const QString& s)
         } else if (c.isHighSurrogate() && j < n && s[j].isLowSurrogate()) {
             ++j;
         }
-        out.append({kind, j == i + 1 && c.unicode() < 128 ? asciiChar(c) : s.mid(i, j - i)});
+        out.append({kind, j == i + 1 && c.unicode() < 128 ? asciiChar(c)
+                          : borrow                          ? QString::fromRawData(s.constData() + i, j - i)
+                                                            : s.mid(i, j - i)});
         i = j;
     }
     return out;
@@ -559,7 +562,7 @@ QString render(const Tokens& toks, SqlDialect dialect, bool isSchemaStatement)
 
 QString JetTranslator::translate(const QString& jetSql, SqlDialect dialect)
 {
-    Tokens toks = tokenize(jetSql);
+    Tokens toks = tokenize(jetSql, true);
     dropTrailingSemicolon(toks);
 
     const int first = nextSig(toks, -1);

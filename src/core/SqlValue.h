@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 // Every value put into a statement text goes through here.
 namespace SqlValue {
 // The text with single quotes doubled, for use between quotes the caller writes.
@@ -15,6 +17,8 @@ QString number(const QString& value, const QString& what = {});
 QString number(qint64 value);
 // True when the text is a plain decimal number (sign, digits, one point).
 bool isNumber(const QString& value);
+// The value of such a number; none for any other text.
+std::optional<double> decimal(const QString& value);
 // A LIKE pattern that finds `value` as typed, with % and _ escaped by '\'.
 QString likeContains(const QString& value);
 }
