@@ -45,7 +45,7 @@ bool isBusy(const QSqlError& e)
 
 // Names handed to the structured operations come from code and metadata;
 // they are checked so that they can never carry SQL.
-QString checkedName(const QString& name, SqlDialect dialect)
+QString checkedAnew(const QString& name, SqlDialect dialect)
 {
     // After any blanks, a letter or '_', then letters, digits, '_' and spaces
     // (ASCII all): scanned, as every insert names its columns.
@@ -63,6 +63,18 @@ QString checkedName(const QString& name, SqlDialect dialect)
     // PostgreSQL's tables are made with folded names, as the statements write them unquoted.
     const QString n = dialect == SqlDialect::PostgreSQL ? name.trimmed().toLower() : name.trimmed();
     return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+QString checkedName(const QString& name, SqlDialect dialect)
+{
+    // Every insert names its table and columns: the same few names, checked once.
+    thread_local QHash<QString, QString> checked[2];
+    QHash<QString, QString>& known = checked[dialect == SqlDialect::PostgreSQL ? 1 : 0];
+    if (const auto at = known.constFind(name); at != known.cend())
+        return *at;
+    if (known.size() > 4096)
+        known.clear();
+    return known[name] = checkedAnew(name, dialect);
 }
 
 // The statement without its own ORDER BY (one outside parentheses, quotes and
@@ -693,12 +705,14 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
     QString prepared;
     for (qsizetype from = 0; from < rows.size(); from += perStatement) {
         const qsizetype count = std::min<qsizetype>(perStatement, rows.size() - from);
-        QStringList tuples;
+        QString sql = head;
+        sql.reserve(head.size() + count * (oneRow.size() + 1) + returning.size());
         for (qsizetype r = 0; r < count; ++r)
-            tuples << oneRow;
-        const QString sql = head + tuples.join(QLatin1Char(',')) + returning;
+            (r == 0 ? sql : sql += QLatin1Char(',')) += oneRow;
+        sql += returning;
         QStringList traced;
         QVariantList values;
+        values.reserve(count * columns.size());
         for (qsizetype r = from; r < from + count; ++r) {
             values += rows.at(r);
             // The trace's lines cost as much as the values: only for a hook.

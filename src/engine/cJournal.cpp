@@ -173,6 +173,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
             return;
 
         QList<Line> lines;
+        lines.reserve(definition.tables().first().fields.size());
         bool anyChange = false;
         const ControlAccess::Index controls(w);
         for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
@@ -196,7 +197,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
             line.modified = changed ? changed->contains(field.controlKey)
                                     : !sameValue(line.oldValue, line.newValue, field.type);
             anyChange = anyChange || line.modified;
-            lines << line;
+            lines << std::move(line);
         }
         if (!anyChange)
             return;
@@ -212,7 +213,8 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                                         {QStringLiteral("MODIFICATIONDESCRIPTION"), kind}});
         m_state.LastInsertedId = entry;
         QList<QVariantList> rows;
-        for (const Line& line : lines)
+        rows.reserve(lines.size());
+        for (const Line& line : std::as_const(lines))
             rows << QVariantList{entry, line.modified ? line.oldValue : QStringLiteral("0"), line.newValue, line.type,
                                  line.control, line.modified ? 1 : 0};
         db.insertRows(QStringLiteral("_JOURNALDETAILS"),
