@@ -35,6 +35,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 #include <memory>
 #include <stdexcept>
@@ -337,6 +338,36 @@ TEST(SqlValue, QuotesAreDoubledAndOnlyNumbersPassUnquoted)
         EXPECT_THROW(SqlValue::number(QString::fromUtf8(bad), u"txtID"_s), AppError) << bad;
     }
     EXPECT_EQ(SqlValue::likeContains(u"50%_a'b"_s), u"%50\\%\\_a''b%"_s);
+    // A number reads bit for bit as Qt reads it, however long; anything else reads as none.
+    for (const char* text : {"60", "+7", " -0 ", "5.", ".5", "0.1", "1100.005", "-12345678901234567890.123456789",
+                             "0.30000000000000004", "99999999999999999999999999999999999999999999999999999999999999999"})
+        EXPECT_EQ(SqlValue::decimal(QString::fromUtf8(text)), QString::fromUtf8(text).toDouble()) << text;
+    EXPECT_TRUE(std::signbit(*SqlValue::decimal(u"-0"_s)));
+    for (const char* text : {"", ".", "1e5", "١٢", "12a", "inf", "nan", "--1"})
+        EXPECT_FALSE(SqlValue::decimal(QString::fromUtf8(text))) << text;
+}
+
+// A write to a table a cache watches tells the cache, however it names the
+// table; a read, or a write elsewhere that only mentions it, does not.
+TEST_F(DatabaseTest, AWriteToAWatchedTableMovesItsStamp)
+{
+    db.executeNative(u"CREATE TABLE other (NAME TEXT)"_s);
+    const struct { const char* sql; bool moves; } rows[] = {
+        {"insert into item (NAME) values ('a')", true},
+        {"INSERT INTO item(NAME) VALUES ('b')", true},
+        {"  update ITEM set NAME = 'c'", true},
+        {"update \"item\" set AMOUNT = 1", true},
+        {"delete from Item where NAME = 'zz'", true},
+        {"insert or replace into item (ITEMID, NAME) values (1, 'd')", true},
+        {"select * from item", false},
+        {"insert into other (NAME) values ('item')", false},
+        {"update other set NAME = (select NAME from item limit 1)", false},
+    };
+    for (const auto& r : rows) {
+        const QString before = db.tablesStamp({u"item"_s}, {});
+        db.executeNative(QString::fromUtf8(r.sql));
+        EXPECT_EQ(db.tablesStamp({u"item"_s}, {}) != before, r.moves) << r.sql;
+    }
 }
 
 // Another workstation holds the file: a statement waits one short try, with

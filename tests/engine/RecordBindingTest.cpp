@@ -4,6 +4,7 @@
 #include "core/RowSet.h"
 #include "engine/BindVariables.h"
 #include "engine/ControlAccess.h"
+#include "engine/NumberRange.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/ReadSnapshot.h"
@@ -526,6 +527,29 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.shown)) << c.kind;
         ControlAccess::setValue(w.get(), QString::fromUtf8(c.put));
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.shown)) << c.kind;
+    }
+}
+
+// A number field takes what its column keeps exactly: stored, with its blanks
+// trimmed and its last zeros after the point dropped; typed, as the clerk sees it.
+TEST(NumberRange, TakesWhatItsColumnKeepsExactly)
+{
+    const NumberRange money = NumberRange::of(u"rent"_s, u"PAID"_s);  // 12 digits and 2 decimals
+    const NumberRange meter = NumberRange::of(u"CAR"_s, u"meter"_s);  // whole, 9 digits, not below 0
+    const struct { const NumberRange& range; const char* text; bool stored; bool typed; } rows[] = {
+        {money, "123456789012.12", true, true}, {money, "1234567890123", false, false},
+        {money, "-5.5", true, true},            {money, " 12.50 ", true, false},
+        {money, "12.500", true, false},         {money, "0012.1", true, true},
+        {money, ".", false, true},              {money, "-", false, true},
+        {money, "", false, true},               {money, "1.2.3", false, false},
+        {money, "1e5", false, false},           {money, "١٢", false, false},
+        {meter, "999999999", true, true},       {meter, "1000000000", false, false},
+        {meter, "-1", false, false},            {meter, "5.0", true, false},
+        {meter, "+7", true, true},              {meter, "12\n", true, false},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(r.range.admits(QString::fromUtf8(r.text)), r.stored) << r.text;
+        EXPECT_EQ(r.range.admitsTyping(QString::fromUtf8(r.text)), r.typed) << r.text;
     }
 }
 
