@@ -18,10 +18,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSqlResult>
 
-#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace {
@@ -399,60 +396,6 @@ void Database::failed(const QSqlError& e, const QString& original)
              e.nativeErrorCode(), original, Busy);
     const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
     fail(text, e.nativeErrorCode(), original, ErrorNumber::DatabaseFailure);
-}
-
-RowSet Database::columnsOf(const QSqlQuery& query)
-{
-    // A server's names are read from its result: the driver's record
-    // describes each column in full. The same few shapes come back again and
-    // again (a contract's 64 columns at every read), so their names and index
-    // are kept, by the names' bytes.
-    const QVariant handle = query.result()->handle();
-    const char* type = handle.typeName();  // Qt's driver names the type by its structure
-    const PGresult* result = type && (qstrcmp(type, "pg_result*") == 0 || qstrcmp(type, "PGresult*") == 0)
-        ? *static_cast<PGresult* const*>(handle.constData())
-        : nullptr;
-    if (!result) {
-        const QSqlRecord record = query.record();
-        QStringList names;
-        names.reserve(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            names << record.fieldName(i);
-        return RowSet(std::move(names), {});
-    }
-    const int count = PQnfields(result);
-    QByteArray key;
-    for (int i = 0; i < count; ++i)
-        key.append(PQfname(result, i)).append('\0');
-    if (const auto kept = m_shapes.constFind(key); kept != m_shapes.cend())
-        return *kept;
-    QStringList names;
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names << QString::fromUtf8(PQfname(result, i));
-    if (m_shapes.size() >= KeptShapes)
-        m_shapes.clear();
-    return *m_shapes.insert(key, RowSet(std::move(names), {}));
-}
-
-RowSet Database::readAll(QSqlQuery& query, const QString& original)
-{
-    if (!query.isSelect())
-        return {};
-    const RowSet shape = columnsOf(query);
-    const qsizetype columns = shape.columns().size();
-    QList<QVariantList> rows;
-    while (query.next()) {
-        QVariantList row;
-        row.reserve(columns);
-        for (int i = 0; i < columns; ++i)
-            row << query.value(i);
-        rows << std::move(row);
-    }
-    // Rows come one at a time: a failure part-way ends the list early.
-    if (query.lastError().isValid())
-        failed(query.lastError(), original);
-    return shape.withRows(std::move(rows));
 }
 
 RowSet Database::execute(const QString& sql)
