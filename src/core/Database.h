@@ -11,8 +11,8 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
-#include <string>
 #include <optional>
+#include <string>
 
 class QSqlDatabase;
 class QSqlError;

@@ -1,6 +1,7 @@
 #include "core/JetTranslator.h"
 
 #include "core/AppError.h"
+#include "core/TextConvert.h"
 
 #include <QHash>
 #include <QList>
@@ -436,16 +437,6 @@ QString doubleQuoted(QString name)
     return u'"' + name + u'"';
 }
 
-// PostgreSQL folds unquoted names to lower case, ASCII letters only; the
-// tables are created unquoted, so a quoted reference has to match that.
-QString foldedLikePostgres(QString name)
-{
-    for (QChar& c : name)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    return name;
-}
-
 const QSet<QString>& jetFunctions()
 {
     static const QSet<QString> names{
@@ -526,7 +517,8 @@ QString render(const Tokens& toks, SqlDialect dialect, bool isSchemaStatement)
             const QString name = t.text.mid(1, t.text.size() - 2);
             const bool exact = sigIsWord(toks, before, u"as")
                 || (inOrderOrGroup && aliases.contains(name));
-            w.put(doubleQuoted(exact ? name : foldedLikePostgres(name)));
+            // The tables are made unquoted, so a quoted name is folded as the server folds those.
+            w.put(doubleQuoted(exact ? name : AsciiLower(name)));
             break;
         }
         case Kind::Word: {

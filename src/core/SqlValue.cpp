@@ -4,7 +4,6 @@
 
 #include <charconv>
 
-
 namespace SqlValue {
 
 QString text(const QString& value)

@@ -1,5 +1,7 @@
 #include "core/TextConvert.h"
 
+#include <algorithm>
+
 static bool isNull(const QVariant& value)
 {
     return !value.isValid() || value.isNull();
@@ -38,4 +40,16 @@ QString TimeText(const QVariant& value)
         break;
     }
     return s.left(2) + QLatin1Char(':') + s.mid(2, 2) + QLatin1Char(':') + s.mid(4, 2);
+}
+
+QString AsciiLower(QString text)
+{
+    const auto upper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    // The text is shared, not copied, when nothing in it changes.
+    if (std::none_of(text.cbegin(), text.cend(), upper))
+        return text;
+    for (QChar& c : text)
+        if (upper(c))
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return text;
 }

@@ -14,3 +14,7 @@ QString DateText(const QVariant& value);
 
 // A stored hhmmss time as hh:mm:ss; null gives "00:00".
 QString TimeText(const QVariant& value);
+
+// The text with the ASCII capitals A to Z in lower case and every other
+// character as it is, as PostgreSQL folds an unquoted name.
+QString AsciiLower(QString text);

@@ -4,6 +4,7 @@
 
 #include "core/AppError.h"
 #include "core/StoredDate.h"
+#include "core/TextConvert.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
 #include "engine/NumberEdit.h"
@@ -17,6 +18,7 @@
 #include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -175,19 +177,8 @@ QHash<const QWidget*, KeptScreen>& kept()
 // folding those by hand spares the Unicode tables on every lookup.
 QString folded(const QString& name)
 {
-    bool upper = false;
-    for (const QChar c : name) {
-        if (c.unicode() > 127)
-            return name.toCaseFolded();
-        upper = upper || (c >= u'A' && c <= u'Z');
-    }
-    if (!upper)
-        return name;
-    QString lower = name;
-    for (QChar& c : lower)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    return lower;
+    const bool ascii = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 128; });
+    return ascii ? AsciiLower(name) : name.toCaseFolded();
 }
 
 Index::Names gather(const QWidget* screen)
