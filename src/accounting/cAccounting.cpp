@@ -233,8 +233,9 @@ bool cAccounting::DoGLRule(qint64& journalId, QWidget* screen, const QString& ru
                                  {QStringLiteral("TRANSACTIONDATE"), date}});
             m_state.LastInsertedId = journal;
         }
+        // The old lines go in the same round as the new ones.
         if (journal != 0)
-            db.command(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
+            db.commandWithNext(QStringLiteral("delete from journaldetail where journalid = ") + SqlValue::number(journal));
         QList<QVariantList> lines;
         for (const PostingPair& p : pairs) {
             if (p.amount == 0)

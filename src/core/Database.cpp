@@ -311,24 +311,23 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
                           : m_dialect == SqlDialect::PostgreSQL ? withValues(nativeSql, values)
                                                                 : QString();
     const bool bound = inlined.isEmpty();
-    // The framing held back goes first, in the same round where it can: its
-    // results come before the statement's own.
-    const QStringList ahead = std::exchange(m_ahead, {});
-    const QString framing = ahead.join(QStringLiteral("; "));
-    const QString sent = ahead.isEmpty() || bound ? inlined : framing + QStringLiteral("; ") + inlined;
+    // What was held back goes first, in the same round where it can: its
+    // results come before the statement's own. A bound statement takes a
+    // round of its own, so what is held goes alone ahead of it.
+    if (bound && !m_ahead.isEmpty())
+        sendAhead();
+    QList<Ahead> ahead;
+    const QString sent = bound ? QString() : withAhead(inlined, ahead);
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    bool ok = !bound || ahead.isEmpty() || query.exec(framing);
-    ok = ok && (!bound || query.prepare(nativeSql));
+    bool ok = !bound || query.prepare(nativeSql);
     if (ok && bound)
         for (const QVariant& v : values)
             query.addBindValue(v);
     // Inside a transaction nobody is asked: the operator may not act while it
     // is open, so the transaction fails and rolls back instead.
     for (bool again = ok; again;) {
-        ok = bound ? query.exec() : query.exec(sent);
-        for (qsizetype i = 0; ok && !bound && i < ahead.size(); ++i)
-            ok = query.nextResult();
+        ok = passAhead(query, ahead, bound ? query.exec() : query.exec(sent));
         const bool busy = !ok && isBusy(query.lastError());
         // A server tells of its wait only when it gave up; SQLite's busy
         // handler has told already.
@@ -340,11 +339,8 @@ QSqlQuery Database::run(const QString& nativeSql, const QString& original, const
         again = busy && m_depth == 0 && m_busy.tryAgain && m_busy.tryAgain(m_path);
     }
     endWait();
-    if (m_hook) {
-        for (const QString& framing : ahead)
-            m_hook(framing);
+    if (m_hook)
         m_hook(original);
-    }
     if (!ok)
         failed(query.lastError(), original);
     return query;
@@ -669,9 +665,12 @@ qint64 Database::insertRows(const QString& table, const QStringList& columns, co
         const QString inlined = m_dialect == SqlDialect::PostgreSQL ? withValues(sql, values) : QString();
         bool ok = false;
         if (!inlined.isEmpty()) {
+            // What was held back goes in the same round, ahead of the rows.
             prepared.clear();
-            ok = query.exec(inlined);
+            QList<Ahead> ahead;
+            ok = passAhead(query, ahead, query.exec(withAhead(inlined, ahead)));
         } else {
+            sendAhead();
             ok = prepared == sql || query.prepare(sql);
             prepared = ok ? sql : QString();
             for (int v = 0; ok && v < values.size(); ++v)

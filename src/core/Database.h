@@ -79,6 +79,11 @@ public:
     RowSet executeLimited(const QString& sql, int milliseconds);
     // Runs one command and gives the number of rows it changed.
     int command(const QString& sql);
+    // Runs a command whose count nobody reads. Inside a server's transaction
+    // it waits to go in one round with the next statement, as the framing
+    // does, and is seen by it: its failure fails that statement, and the
+    // transaction with it. Elsewhere it runs at once.
+    void commandWithNext(const QString& sql);
     // Runs engine-native SQL untranslated (schema work only).
     void executeNative(const QString& sql);
     // Runs a statement with bound values, untranslated; used for values that
@@ -212,8 +217,22 @@ private:
     qint64 m_deadline = -1;     // ms since the epoch at which a limited query stops
     bool m_timedOut = false;
     int m_depth = 0;
-    // Framing statements not yet sent to the server, in order.
-    QStringList m_ahead;
+    // Statements held for the server's next round, in order: framing, and
+    // commands whose count nobody reads (`original` as the hook is told it).
+    struct Ahead {
+        QString sql;
+        QString original;
+        bool write = false;
+    };
+    QList<Ahead> m_ahead;
+    qsizetype aheadAt(const QString& sql) const;
+    // What is held, then `sql`, as one text; `taken` is what it holds.
+    QString withAhead(const QString& sql, QList<Ahead>& taken);
+    // Steps past the results of what was held, which come before the
+    // statement's own, once the round `ok`; tells the hook what went.
+    bool passAhead(QSqlQuery& query, const QList<Ahead>& taken, bool ok);
+    // Sends what is held in a round of its own, for a statement that cannot take it.
+    void sendAhead();
     // The connection went away inside a transaction: its statements fail
     // until every open transaction level has been rolled back.
     bool m_lostInTransaction = false;

@@ -126,6 +126,12 @@ QString Database::stampOf(const QStringList& tables, const QString& version)
         sql = QStringLiteral("SELECT ") + parts.join(QStringLiteral(" || '/' || "));
     }
     ensureOpen(sql);
+    // A write held back would go unseen by the stamp's own statement.
+    for (const Ahead& a : std::as_const(m_ahead))
+        if (a.write) {
+            sendAhead();
+            break;
+        }
     // Planned once a connection: on a server, planning costs more than running.
     if (!m_stampQuery || m_stampSql != sql) {
         m_stampQuery = std::make_unique<QSqlQuery>(connection());

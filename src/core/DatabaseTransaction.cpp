@@ -1,6 +1,9 @@
 #include "core/Database.h"
 
 #include "core/AppError.h"
+#include "core/JetTranslator.h"
+
+#include <QSqlQuery>
 
 // Transactions: the outermost a BEGIN (on a server with the office's write
 // lock), the inner ones savepoints; a connection lost inside one fails it.
@@ -11,9 +14,57 @@
 void Database::frame(const QString& sql)
 {
     if (m_dialect == SqlDialect::PostgreSQL)
-        m_ahead << sql;
+        m_ahead.append({sql, sql});
     else
         executeNative(sql);
+}
+
+qsizetype Database::aheadAt(const QString& sql) const
+{
+    for (qsizetype i = 0; i < m_ahead.size(); ++i)
+        if (m_ahead.at(i).sql == sql)
+            return i;
+    return -1;
+}
+
+QString Database::withAhead(const QString& sql, QList<Ahead>& taken)
+{
+    taken = std::exchange(m_ahead, {});
+    QString text;
+    for (const Ahead& a : std::as_const(taken))
+        text += a.sql + QStringLiteral("; ");
+    return text + sql;
+}
+
+bool Database::passAhead(QSqlQuery& query, const QList<Ahead>& taken, bool ok)
+{
+    for (qsizetype i = 0; ok && i < taken.size(); ++i)
+        ok = query.nextResult();
+    if (m_hook)
+        for (const Ahead& a : taken)
+            m_hook(a.original);
+    return ok;
+}
+
+void Database::sendAhead()
+{
+    if (m_ahead.isEmpty())
+        return;
+    // The last one held goes as the statement, the rest ahead of it.
+    const Ahead last = m_ahead.takeLast();
+    run(last.sql, last.original);
+}
+
+void Database::commandWithNext(const QString& sql)
+{
+    if (m_dialect != SqlDialect::PostgreSQL || m_depth == 0) {
+        command(sql);
+        return;
+    }
+    const QString native = JetTranslator::translate(sql, m_dialect);
+    ensureOpen(sql);
+    noteWrite(native);
+    m_ahead.append({native, sql, true});
 }
 
 void Database::begin()
@@ -70,7 +121,7 @@ void Database::commit()
     } else {
         // A savepoint not yet sent had nothing in it: it goes unsent.
         const QString savepoint = QStringLiteral("SAVEPOINT sp%1").arg(m_depth - 1);
-        if (!m_ahead.isEmpty() && m_ahead.last() == savepoint)
+        if (!m_ahead.isEmpty() && m_ahead.last().sql == savepoint)
             m_ahead.removeLast();
         else
             frame(QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
@@ -94,7 +145,7 @@ void Database::rollback()
     }
     // What waits to be sent lies within what is undone: an aborted
     // transaction would refuse it, and the rollback with it.
-    const qsizetype unsent = m_ahead.indexOf(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    const qsizetype unsent = aheadAt(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     if (m_depth > 0 && unsent >= 0) {
         m_ahead.resize(unsent);
         return;

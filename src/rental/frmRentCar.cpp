@@ -549,13 +549,14 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
         }
     }
     storeNewMarks(car, rent.toLongLong());
-    db.command(QStringLiteral("update RENT set ") + journalSet + QStringLiteral("RETURNED = ")
-               + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
-               + QStringLiteral(" WHERE RENTID = ") + rent);
+    // Both go with the save's next statement, in the same round.
+    db.commandWithNext(QStringLiteral("update RENT set ") + journalSet + QStringLiteral("RETURNED = ")
+                       + (m_ui->dffReturned->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+                       + QStringLiteral(" WHERE RENTID = ") + rent);
     if (car > 0)
-        db.command(QStringLiteral("update car set  rented = 0 , METER =  ")
-                   + SqlValue::number(QString::number(qint64(number(m_ui->dfnReturnMeter))))
-                   + QStringLiteral(" where carid = ") + SqlValue::number(car));
+        db.commandWithNext(QStringLiteral("update car set  rented = 0 , METER =  ")
+                           + SqlValue::number(QString::number(qint64(number(m_ui->dfnReturnMeter))))
+                           + QStringLiteral(" where carid = ") + SqlValue::number(car));
     return {};
 }
 

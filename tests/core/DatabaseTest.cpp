@@ -131,16 +131,20 @@ TEST_F(DatabaseTest, ManyRowsAtOnceStoreWhatOneRowBoundStores)
 }
 
 // Transactions nest, each level keeping or undoing its own part: "(" begins, ")" commits, "!" rolls back,
-// a letter adds a row of that name, "x" is a statement the table refuses, which rolls its level back, "y"
-// one whose refusal is let pass. On a server the savepoints ride with the next statement: one with nothing
-// in it is never sent.
+// a letter adds a row of that name, a capital one held for the next statement, a digit as a list of rows,
+// "x" is a statement the table refuses, which rolls its level back, "y" one whose refusal is let pass. On a
+// server the savepoints and the held rows ride with the next statement: a savepoint with nothing in it is
+// never sent.
 TEST(Transactions, NestKeepingOrUndoingTheirOwnPartOnly)
 {
     const struct { QString script, kept; int sentSavepoints; } rows[] = {
         {u"(a(b)c)"_s, u"abc"_s, 1},     {u"(a(b!c)"_s, u"ac"_s, 1},    {u"(a(bxc)"_s, u"ac"_s, 1},
         {u"(()(!a)"_s, u"a"_s, 0},       {u"(a((b)xc)"_s, u"ac"_s, 2},  {u"(a(b)!"_s, u""_s, 1},
         {u"(a(b)x"_s, u""_s, 1},         {u"((a)(b!(c))"_s, u"ac"_s, 3}, {u"(a(x(b))"_s, u"ab"_s, 2},
-        {u"((()b))"_s, u"b"_s, 1},       {u"(a(y)!"_s, u""_s, 1},
+        {u"((()b))"_s, u"b"_s, 1},       {u"(a(y)!"_s, u""_s, 1},       {u"(A(b)c)"_s, u"abc"_s, 1},
+        {u"(a(B!c)"_s, u"ac"_s, 0},      {u"(A(b!c)"_s, u"ac"_s, 1},    {u"(A(!c)"_s, u"ac"_s, 0},
+        {u"(aB)"_s, u"ab"_s, 0},         {u"(A!"_s, u""_s, 0},          {u"A"_s, u"a"_s, 0},
+        {u"(a(1!c)"_s, u"ac"_s, 1},      {u"(A(1)B)"_s, u"1ab"_s, 1},   {u"(a(B1)!"_s, u""_s, 1},
     };
     TestOffice office;
     Database& db = office.db();
@@ -165,6 +169,10 @@ TEST(Transactions, NestKeepingOrUndoingTheirOwnPartOnly)
                 EXPECT_THROW(add(u"taken"_s), AppError);
                 if (c == u'x')
                     open.pop_back();
+            } else if (c.isUpper()) {
+                db.commandWithNext(u"insert into nest (NAME) values ('%1')"_s.arg(c.toLower()));
+            } else if (c.isDigit()) {
+                db.insertRows(u"nest"_s, {u"NAME"_s}, {{QString(c)}});
             } else {
                 add(QString(c));
             }
