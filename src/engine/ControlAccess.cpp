@@ -110,23 +110,61 @@ void setLineText(QLineEdit* edit, const QString& text)
         edit->setText(text);
 }
 
+// How a class's value is read: for the common fields the getter behind its
+// user property, called straight (a save reads hundreds of values, and a
+// property read costs several times the getter); for the rest the property.
+enum class Getter { Property, LineText, OwnDate, GridValue, Checked, Date, Time, ComboText, PlainText };
+
+struct ValueAccess {
+    QMetaProperty property;
+    Getter getter = Getter::Property;
+};
+
+Getter getterOf(const QMetaProperty& property)
+{
+    const QMetaObject* owner = property.enclosingMetaObject();
+    if (owner == &QLineEdit::staticMetaObject || owner == &NumberEdit::staticMetaObject)
+        return Getter::LineText;
+    if (owner == &DateEdit::staticMetaObject)
+        return Getter::OwnDate;
+    if (owner == &GridCombo::staticMetaObject)
+        return Getter::GridValue;
+    if (owner == &QAbstractButton::staticMetaObject)
+        return Getter::Checked;
+    if (owner == &QDateEdit::staticMetaObject)
+        return Getter::Date;
+    if (owner == &QTimeEdit::staticMetaObject)
+        return Getter::Time;
+    if (owner == &QComboBox::staticMetaObject)
+        return Getter::ComboText;
+    if (owner == &QPlainTextEdit::staticMetaObject)
+        return Getter::PlainText;
+    return Getter::Property;
+}
+
 // A control's value is its user property, as QDataWidgetMapper has it; our own
 // fields declare theirs. A button's or a group box's "checked" and a list's
 // current row are how it stands, not a value: of these only a check box counts.
-QMetaProperty valueProperty(const QWidget* control)
+ValueAccess valueAccess(const QWidget* control)
 {
     if (!control)
         return {};
     // The answer is the class's: a save asks it of every field.
-    static QHash<const QMetaObject*, QMetaProperty> byClass;
+    static QHash<const QMetaObject*, ValueAccess> byClass;
     const QMetaObject* meta = control->metaObject();
     auto at = byClass.constFind(meta);
     if (at == byClass.cend()) {
         const bool none = qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QGroupBox*>(control)
                        || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QCheckBox*>(control));
-        at = byClass.insert(meta, none ? QMetaProperty() : meta->userProperty());
+        const QMetaProperty property = none ? QMetaProperty() : meta->userProperty();
+        at = byClass.insert(meta, {property, property.isValid() ? getterOf(property) : Getter::Property});
     }
     return *at;
+}
+
+QMetaProperty valueProperty(const QWidget* control)
+{
+    return valueAccess(control).property;
 }
 
 // The text as the property's type; an empty text is a null date.
@@ -301,11 +339,31 @@ Index::Keep::~Keep()
 
 QVariant defaultValue(const QWidget* control)
 {
-    const QMetaProperty property = valueProperty(control);
-    if (!property.isValid())
+    const ValueAccess access = valueAccess(control);
+    if (!access.property.isValid())
         return {};
-    const QVariant value = property.read(control);
-    // A check box stands for 0 or 1, as its column keeps it.
+    switch (access.getter) {
+    case Getter::LineText:
+        return static_cast<const QLineEdit*>(control)->text();
+    case Getter::OwnDate:
+        return static_cast<const DateEdit*>(control)->value();
+    case Getter::GridValue:
+        return static_cast<const GridCombo*>(control)->value();
+    case Getter::Checked:
+        // A check box stands for 0 or 1, as its column keeps it.
+        return static_cast<const QAbstractButton*>(control)->isChecked() ? 1 : 0;
+    case Getter::Date:
+        return static_cast<const QDateEdit*>(control)->date();
+    case Getter::Time:
+        return static_cast<const QTimeEdit*>(control)->time();
+    case Getter::ComboText:
+        return static_cast<const QComboBox*>(control)->currentText();
+    case Getter::PlainText:
+        return static_cast<const QPlainTextEdit*>(control)->toPlainText();
+    case Getter::Property:
+        break;
+    }
+    const QVariant value = access.property.read(control);
     if (value.typeId() == QMetaType::Bool)
         return value.toBool() ? 1 : 0;
     return value;

@@ -179,7 +179,7 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
         for (const ScreenDefinition::Field& field : definition.tables().first().fields) {
             if (!record.hasColumn(field.columnKey))
                 continue;
-            Line line{field.control, field.type, record.text(0, field.columnKey), {}, false};
+            Line line{field.control, field.type, {}, {}, false};
             const auto taken = shown ? shown->constFind(field.controlKey) : QHash<QString, QString>::const_iterator();
             if (shown && taken != shown->cend()) {
                 line.newValue = *taken;
@@ -194,8 +194,15 @@ void cJournal::JournalWindow(const QString& condition, const QString& modificati
                     continue;  // a value that does not compare is left out
                 }
             }
-            line.modified = changed ? changed->contains(field.controlKey)
-                                    : !sameValue(line.oldValue, line.newValue, field.type);
+            if (changed) {
+                line.modified = changed->contains(field.controlKey);
+                // The old value is journalled only for a field that changed.
+                if (line.modified)
+                    line.oldValue = record.text(0, field.columnKey);
+            } else {
+                line.oldValue = record.text(0, field.columnKey);
+                line.modified = !sameValue(line.oldValue, line.newValue, field.type);
+            }
             anyChange = anyChange || line.modified;
             lines << std::move(line);
         }

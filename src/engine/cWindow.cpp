@@ -20,6 +20,7 @@
 #include <QScopedValueRollback>
 #include <QTime>
 #include <QWidget>
+#include <cmath>
 
 namespace {
 
@@ -61,6 +62,25 @@ bool sameStored(const QVariant& a, const QVariant& b)
 {
     if (a.isNull() || b.isNull())
         return a.isNull() == b.isNull();
+    // Texts and whole numbers of one kind compare as they are, without the text of each.
+    if (a.metaType() == b.metaType()) {
+        switch (a.typeId()) {
+        case QMetaType::QString:
+            return *static_cast<const QString*>(a.constData()) == *static_cast<const QString*>(b.constData());
+        case QMetaType::LongLong:
+            return a.toLongLong() == b.toLongLong();
+        case QMetaType::Int:
+            return a.toInt() == b.toInt();
+        case QMetaType::Double: {
+            // Not-a-number matches itself, as its text does.
+            const double x = a.toDouble();
+            const double y = b.toDouble();
+            return x == y || (std::isnan(x) && std::isnan(y));
+        }
+        default:
+            break;
+        }
+    }
     return a.toString() == b.toString();
 }
 

@@ -7,6 +7,7 @@
 #include "engine/NumberRange.h"
 #include "engine/DateEdit.h"
 #include "engine/GridCombo.h"
+#include "engine/NumberEdit.h"
 #include "engine/ReadSnapshot.h"
 #include "engine/cValidation.h"
 
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -515,6 +517,9 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
         {"no such day", date, "31/02/2003", nullptr},
         {"no such hour", [] { return new QTimeEdit; }, "25:00:00", nullptr},
         {"a tick", [] { return new QCheckBox; }, "yes", nullptr},
+        {"a line", [] { return new QLineEdit; }, "سالم", "سالم"},
+        {"a number", [] { return new NumberEdit; }, "12.5", "12.5"},
+        {"a note", [] { return new QPlainTextEdit; }, "سطر", "سطر"},
     };
     for (const auto& c : cases) {
         std::unique_ptr<QWidget> w(c.make());
@@ -527,6 +532,9 @@ TEST(ControlAccess, TakesWhatAFieldCanHoldAndRefusesTheRest)
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.shown)) << c.kind;
         ControlAccess::setValue(w.get(), QString::fromUtf8(c.put));
         EXPECT_EQ(ControlAccess::value(w.get()), QString::fromUtf8(c.shown)) << c.kind;
+        // Read straight from the field or through its property, the value is one.
+        const QVariant read = w->metaObject()->userProperty().read(w.get());
+        EXPECT_EQ(ControlAccess::defaultValue(w.get()), read) << c.kind;
     }
 }
 
