@@ -500,9 +500,9 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
     const qint64 car = carText.isEmpty() ? 0 : SqlValue::number(carText, m_ui->dfnCarNo->objectName()).toLongLong();
     // A car another workstation let go meanwhile is free again only when no open contract holds it.
     const auto freeIfUnheld = [&db](qint64 carId) {
-        db.command(QStringLiteral("update car set  rented = 0  where carid = ") + SqlValue::number(carId)
-                   + QStringLiteral(" and not exists (select RENTID from RENT where RETURNED = 0 and CARNO = ")
-                   + SqlValue::number(carId) + QStringLiteral(")"));
+        db.commandWithNext(QStringLiteral("update car set  rented = 0  where carid = ") + SqlValue::number(carId)
+                           + QStringLiteral(" and not exists (select RENTID from RENT where RETURNED = 0 and CARNO = ")
+                           + SqlValue::number(carId) + QStringLiteral(")"));
     };
     if (!surrender) {
         if (car > 0) {
@@ -518,9 +518,9 @@ QString frmRentCar::carAndPosting(bool surrender, qint64 previousCar)
             if (!booked.isEmpty())
                 return booked;
             storeNewMarks(car, rent.toLongLong());
-            db.command(QStringLiteral("update car set rented = 1 , METER =  ")
-                       + SqlValue::number(QString::number(qint64(number(m_ui->dfnMETER))))
-                       + QStringLiteral(" where carid = ") + SqlValue::number(car));
+            db.commandWithNext(QStringLiteral("update car set rented = 1 , METER =  ")
+                               + SqlValue::number(QString::number(qint64(number(m_ui->dfnMETER))))
+                               + QStringLiteral(" where carid = ") + SqlValue::number(car));
         }
         if (previousCar > 0 && previousCar != car)
             freeIfUnheld(previousCar);
