@@ -122,23 +122,16 @@ struct ValueAccess {
 
 Getter getterOf(const QMetaProperty& property)
 {
-    const QMetaObject* owner = property.enclosingMetaObject();
-    if (owner == &QLineEdit::staticMetaObject || owner == &NumberEdit::staticMetaObject)
-        return Getter::LineText;
-    if (owner == &DateEdit::staticMetaObject)
-        return Getter::OwnDate;
-    if (owner == &GridCombo::staticMetaObject)
-        return Getter::GridValue;
-    if (owner == &QAbstractButton::staticMetaObject)
-        return Getter::Checked;
-    if (owner == &QDateEdit::staticMetaObject)
-        return Getter::Date;
-    if (owner == &QTimeEdit::staticMetaObject)
-        return Getter::Time;
-    if (owner == &QComboBox::staticMetaObject)
-        return Getter::ComboText;
-    if (owner == &QPlainTextEdit::staticMetaObject)
-        return Getter::PlainText;
+    static const std::pair<const QMetaObject*, Getter> owners[] = {
+        {&QLineEdit::staticMetaObject, Getter::LineText},   {&NumberEdit::staticMetaObject, Getter::LineText},
+        {&DateEdit::staticMetaObject, Getter::OwnDate},     {&GridCombo::staticMetaObject, Getter::GridValue},
+        {&QAbstractButton::staticMetaObject, Getter::Checked}, {&QDateEdit::staticMetaObject, Getter::Date},
+        {&QTimeEdit::staticMetaObject, Getter::Time},       {&QComboBox::staticMetaObject, Getter::ComboText},
+        {&QPlainTextEdit::staticMetaObject, Getter::PlainText},
+    };
+    for (const auto& [owner, getter] : owners)
+        if (property.enclosingMetaObject() == owner)
+            return getter;
     return Getter::Property;
 }
 
