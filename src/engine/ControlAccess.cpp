@@ -113,26 +113,42 @@ void setLineText(QLineEdit* edit, const QString& text)
 // How a class's value is read: for the common fields the getter behind its
 // user property, called straight (a save reads hundreds of values, and a
 // property read costs several times the getter); for the rest the property.
-enum class Getter { Property, LineText, OwnDate, GridValue, Checked, Date, Time, ComboText, PlainText };
+using Reader = QVariant (*)(const QWidget*);
 
 struct ValueAccess {
     QMetaProperty property;
-    Getter getter = Getter::Property;
+    Reader read = nullptr;
 };
 
-Getter getterOf(const QMetaProperty& property)
+template <typename Field, auto getter>
+QVariant straight(const QWidget* control)
 {
-    static const std::pair<const QMetaObject*, Getter> owners[] = {
-        {&QLineEdit::staticMetaObject, Getter::LineText},   {&NumberEdit::staticMetaObject, Getter::LineText},
-        {&DateEdit::staticMetaObject, Getter::OwnDate},     {&GridCombo::staticMetaObject, Getter::GridValue},
-        {&QAbstractButton::staticMetaObject, Getter::Checked}, {&QDateEdit::staticMetaObject, Getter::Date},
-        {&QTimeEdit::staticMetaObject, Getter::Time},       {&QComboBox::staticMetaObject, Getter::ComboText},
-        {&QPlainTextEdit::staticMetaObject, Getter::PlainText},
+    return (static_cast<const Field*>(control)->*getter)();
+}
+
+// A check box stands for 0 or 1, as its column keeps it.
+QVariant tick(const QWidget* control)
+{
+    return static_cast<const QAbstractButton*>(control)->isChecked() ? 1 : 0;
+}
+
+Reader readerOf(const QMetaProperty& property)
+{
+    static const std::pair<const QMetaObject*, Reader> owners[] = {
+        {&QLineEdit::staticMetaObject, straight<QLineEdit, &QLineEdit::text>},
+        {&NumberEdit::staticMetaObject, straight<QLineEdit, &QLineEdit::text>},
+        {&DateEdit::staticMetaObject, straight<DateEdit, &DateEdit::value>},
+        {&GridCombo::staticMetaObject, straight<GridCombo, &GridCombo::value>},
+        {&QAbstractButton::staticMetaObject, tick},
+        {&QDateEdit::staticMetaObject, straight<QDateEdit, &QDateEdit::date>},
+        {&QTimeEdit::staticMetaObject, straight<QTimeEdit, &QTimeEdit::time>},
+        {&QComboBox::staticMetaObject, straight<QComboBox, &QComboBox::currentText>},
+        {&QPlainTextEdit::staticMetaObject, straight<QPlainTextEdit, &QPlainTextEdit::toPlainText>},
     };
-    for (const auto& [owner, getter] : owners)
+    for (const auto& [owner, reader] : owners)
         if (property.enclosingMetaObject() == owner)
-            return getter;
-    return Getter::Property;
+            return reader;
+    return nullptr;
 }
 
 // A control's value is its user property, as QDataWidgetMapper has it; our own
@@ -150,7 +166,7 @@ ValueAccess valueAccess(const QWidget* control)
         const bool none = qobject_cast<const QAbstractItemView*>(control) || qobject_cast<const QGroupBox*>(control)
                        || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QCheckBox*>(control));
         const QMetaProperty property = none ? QMetaProperty() : meta->userProperty();
-        at = byClass.insert(meta, {property, property.isValid() ? getterOf(property) : Getter::Property});
+        at = byClass.insert(meta, {property, property.isValid() ? readerOf(property) : nullptr});
     }
     return *at;
 }
@@ -335,28 +351,10 @@ QVariant defaultValue(const QWidget* control)
     const ValueAccess access = valueAccess(control);
     if (!access.property.isValid())
         return {};
-    switch (access.getter) {
-    case Getter::LineText:
-        return static_cast<const QLineEdit*>(control)->text();
-    case Getter::OwnDate:
-        return static_cast<const DateEdit*>(control)->value();
-    case Getter::GridValue:
-        return static_cast<const GridCombo*>(control)->value();
-    case Getter::Checked:
-        // A check box stands for 0 or 1, as its column keeps it.
-        return static_cast<const QAbstractButton*>(control)->isChecked() ? 1 : 0;
-    case Getter::Date:
-        return static_cast<const QDateEdit*>(control)->date();
-    case Getter::Time:
-        return static_cast<const QTimeEdit*>(control)->time();
-    case Getter::ComboText:
-        return static_cast<const QComboBox*>(control)->currentText();
-    case Getter::PlainText:
-        return static_cast<const QPlainTextEdit*>(control)->toPlainText();
-    case Getter::Property:
-        break;
-    }
+    if (access.read)
+        return access.read(control);
     const QVariant value = access.property.read(control);
+    // Any other flag stands for 0 or 1 too.
     if (value.typeId() == QMetaType::Bool)
         return value.toBool() ? 1 : 0;
     return value;
