@@ -7,9 +7,9 @@
 
 // Transactions: the outermost a BEGIN (on a server with the office's write
 // lock), the inner ones savepoints; a connection lost inside one fails it.
-// On a server the framing goes ahead of the next statement in one round trip:
-// a save nests a few transactions, and each round costs more than the
-// statement it frames.
+// On a server the framing, and writes whose count nobody reads, go ahead of
+// the next statement in one round trip: a save nests a few transactions, and
+// each round costs more than the statement it frames.
 
 void Database::frame(const QString& sql)
 {
