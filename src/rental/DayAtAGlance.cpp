@@ -247,14 +247,17 @@ DayAtAGlance::List DayAtAGlance::list(Item item)
                     + QStringLiteral(" order by d.TRANSACTIONDATE, d.JOURNALDETAILID"),
                 {Plain, Plain, Date, Plain, Plain, Money}};
     case CustomersOwe:
-        // The ledger knows a customer by the name his lines carry.
-        return {QStringLiteral("select (select min(c.CUSTOMERID) from Customer c where c.name = owing.customer) as "
-                               "recordkey, 'frmCustomers' as screen, customer")
+        // The ledger knows a customer by the name his lines carry. The
+        // customers are matched by name in one join: a look for each name
+        // would read the whole table each time, there being no index on it.
+        return {QStringLiteral("select c.CUSTOMERID as recordkey, 'frmCustomers' as screen, customer")
                     + as(tr("Customer")) + QStringLiteral(", owed") + as(tr("Owes"))
                     + QStringLiteral(" from (select RELATEDDETAIL as customer, sum(") + charged()
                     + QStringLiteral(") as owed from JOURNALDETAIL where ACCOUNTNUMBER = ")
                     + SqlValue::number(accounts().customers)
-                    + QStringLiteral(" group by RELATEDDETAIL) owing where abs(owed) >= 0.005 order by owed desc"),
+                    + QStringLiteral(" group by RELATEDDETAIL) owing left join (select name, min(CUSTOMERID) as "
+                                     "CUSTOMERID from Customer group by name) c on c.name = owing.customer "
+                                     "where abs(owed) >= 0.005 order by owed desc"),
                 {Plain, Plain, Plain, Money}};
     }
     return {};

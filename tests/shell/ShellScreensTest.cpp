@@ -761,6 +761,20 @@ TEST(DayAtAGlance, EachNumberCountsTheDaysRowsAndItsListHoldsThem)
                 : 1;
         EXPECT_NEAR(listed, got[i], 0.005);
     }
+    // A customer who owes opens his record, found by the name his lines carry.
+    const RowSet owing = db.execute(glance.list(Item::CustomersOwe).sql);
+    const qint64 expiring = db.execute("select CUSTOMERID from Customer where name = 'expiring'").value(0, 0).toLongLong();
+    int rows = 0;
+    for (int r = 0; r < owing.count(); ++r) {
+        if (owing.value(r, 2).toString() == "expiring") {
+            EXPECT_EQ(owing.value(r, 0).toLongLong(), expiring);
+            ++rows;
+        } else {
+            const QString named = "select count(*) from Customer where name = " + SqlValue::quoted(owing.value(r, 2).toString());
+            EXPECT_EQ(owing.value(r, 0).isNull(), db.execute(named).value(0, 0).toInt() == 0);
+        }
+    }
+    EXPECT_EQ(rows, 1);
 }
 
 // Tab reaches a number and Enter opens its rows; Enter on a row opens the
